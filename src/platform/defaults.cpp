@@ -1,0 +1,266 @@
+#include "platform/defaults.h"
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <unordered_map>
+
+#include "platform/file_system.h"
+#include "platform/text_format.h"
+
+namespace zel {
+
+namespace {
+
+bool textIsTrue(const std::string& s) {
+  std::string l = asciiLower(trimWhitespace(s));
+  if (l == "true" || l == "yes" || l == "on") return true;
+  return leadingInteger(l) != 0;
+}
+
+}  // namespace
+
+bool Defaults::boolForKey(std::string_view key) const {
+  auto v = objectForKey(key);
+  if (!v) return false;
+  if (v->is_boolean()) return v->get<bool>();
+  if (v->is_number()) return v->get<double>() != 0.0;
+  if (v->is_string()) return textIsTrue(v->get<std::string>());
+  return false;
+}
+
+int64_t Defaults::integerForKey(std::string_view key) const {
+  auto v = objectForKey(key);
+  if (!v) return 0;
+  if (v->is_number_integer()) return v->get<int64_t>();
+  if (v->is_number_float()) {
+    double d = v->get<double>();
+    if (!std::isfinite(d)) return 0;
+    if (d >= 9.2e18) return INT64_MAX;
+    if (d <= -9.2e18) return INT64_MIN;
+    return static_cast<int64_t>(d);
+  }
+  if (v->is_boolean()) return v->get<bool>() ? 1 : 0;
+  if (v->is_string()) return leadingInteger(v->get<std::string>());
+  return 0;
+}
+
+double Defaults::doubleForKey(std::string_view key) const {
+  auto v = objectForKey(key);
+  if (!v) return 0;
+  if (v->is_number()) return v->get<double>();
+  if (v->is_boolean()) return v->get<bool>() ? 1 : 0;
+  if (v->is_string()) {
+    const std::string s = v->get<std::string>();
+    char* end = nullptr;
+    double d = std::strtod(s.c_str(), &end);
+    return std::isfinite(d) ? d : 0;
+  }
+  return 0;
+}
+
+std::optional<std::string> Defaults::stringForKey(std::string_view key) const {
+  auto v = objectForKey(key);
+  if (!v) return std::nullopt;
+  if (v->is_string()) return v->get<std::string>();
+  if (v->is_number_integer()) return std::to_string(v->get<int64_t>());
+  if (v->is_number()) return v->dump();
+  if (v->is_boolean()) return v->get<bool>() ? "1" : "0";
+  return std::nullopt;
+}
+
+std::string Defaults::stringOrEmpty(std::string_view key) const {
+  return stringForKey(key).value_or(std::string());
+}
+
+std::optional<std::vector<std::string>> Defaults::stringArrayForKey(std::string_view key) const {
+  auto v = objectForKey(key);
+  if (!v || !v->is_array()) return std::nullopt;
+  std::vector<std::string> out;
+  for (const auto& e : *v)
+    if (e.is_string()) out.push_back(e.get<std::string>());
+  return out;
+}
+
+std::optional<Json> Defaults::arrayForKey(std::string_view key) const {
+  auto v = objectForKey(key);
+  if (!v || !v->is_array()) return std::nullopt;
+  return v;
+}
+
+std::optional<Json> Defaults::dictionaryForKey(std::string_view key) const {
+  auto v = objectForKey(key);
+  if (!v || !v->is_object()) return std::nullopt;
+  return v;
+}
+
+std::optional<Json> MemoryDefaults::objectForKey(std::string_view key) const {
+  auto it = values_.find(key);
+  if (it == values_.end() || it->second.is_null()) return std::nullopt;
+  return it->second;
+}
+
+void MemoryDefaults::setObject(std::string_view key, Json value) {
+  auto it = values_.find(key);
+  if (it != values_.end())
+    it->second = std::move(value);
+  else
+    values_.emplace(std::string(key), std::move(value));
+}
+
+void MemoryDefaults::removeObject(std::string_view key) {
+  auto it = values_.find(key);
+  if (it != values_.end()) values_.erase(it);
+}
+
+// The engine's settings and the type each must have.
+std::optional<SettingType> settingTypeOf(std::string_view key) {
+  using T = SettingType;
+  static const std::unordered_map<std::string_view, SettingType> kTypes = {
+      {"aggressiveSRCSearch", T::Bool}, {"alwaysUseGET", T::Bool},
+      {"archiveAsWebarchive", T::Bool}, {"archiveDirectory", T::String},
+      {"attemptAuthenticate", T::Bool}, {"authenticationPassword", T::String},
+      {"authenticationPasswordFieldName", T::String}, {"authenticationUserName", T::String},
+      {"authenticationUserNameFieldName", T::String}, {"blacklistByRobotsTxt", T::Bool},
+      {"blacklistShouldCheckContent", T::Bool}, {"caseSensitiveFileURLs", T::Bool},
+      {"checkBlacklistArray", T::StringArray}, {"checkErrorPages", T::Bool},
+      {"checkGrammar", T::Bool}, {"checkImages", T::Bool}, {"checkSpelling", T::Bool},
+      {"convertArchivedPages", T::Bool}, {"countKeywords", T::Bool},
+      {"crawlAboveStartingDirectory", T::Bool}, {"customHeaderAcceptLanguage", T::String},
+      {"customHeaderKey1", T::String}, {"customHeaderKey2", T::String},
+      {"customHeaderKey3", T::String}, {"customHeaderValue1", T::String},
+      {"customHeaderValue2", T::String}, {"customHeaderValue3", T::String},
+      {"customPostKey1", T::String}, {"customPostKey2", T::String},
+      {"customPostKey3", T::String}, {"customPostValue1", T::String},
+      {"customPostValue2", T::String}, {"customPostValue3", T::String},
+      {"defaultLocalFileName", T::String}, {"delay", T::Double},
+      {"dontBotherWithLinksOnStartingPage", T::Bool}, {"dontDisplayArchiveDialog", T::Bool},
+      {"dontFollowNofollowLinks", T::Bool}, {"dontReportRedirects", T::Bool},
+      {"dontTrimHash", T::Bool}, {"filterSitemapByTerm", T::String},
+      {"followBlacklistArray", T::StringArray}, {"followSubdomains", T::Bool},
+      {"followWhitelistArray", T::StringArray}, {"handleCookies", T::Bool},
+      {"hashIsBad", T::Bool}, {"headingLevelMax", T::Integer},
+      {"htmlValidationEnabled", T::Bool}, {"httpIsExternal", T::Bool},
+      {"ignoreArray", T::StringArray}, {"includeimagesinsitemap", T::Bool},
+      {"includePdfsInSitemap", T::Bool}, {"internalOnly", T::Bool},
+      {"jsRenderingTime", T::Double}, {"legacyWebView", T::Bool},
+      {"levelsLimit", T::Integer}, {"limitOccurrences", T::Bool}, {"linkedFiles", T::Bool},
+      {"linkedFilesAreInternal", T::Bool}, {"linksLimit", T::Integer},
+      {"loadImages", T::Bool}, {"lookForLazyLoadImageURLs", T::Bool},
+      {"maxKeywordDensity", T::Double}, {"maxThinContent", T::Integer},
+      {"metaDescriptionMax", T::Integer}, {"metaDescriptionMin", T::Integer},
+      {"metaTitleMax", T::Integer}, {"mipContains", T::String},
+      {"mipContainsAndOr", T::Integer}, {"mipContainsMethod", T::Integer},
+      {"mipContainsOrNot", T::Integer}, {"mipContainsScope", T::Integer},
+      {"mipFilter", T::Bool}, {"mipFilterRules", T::Array}, {"mipIsDeadEnd", T::Bool},
+      {"multipleSearchTerms", T::Bool}, {"notifyAllResourcesRegardlessOfFileType", T::Bool},
+      {"numberOfThreads", T::Integer}, {"observeRobotsTxt", T::Bool},
+      {"occurrencesLimit", T::Integer}, {"parserContentConsolidateWhitespace", T::Bool},
+      {"parserContentIgnoreHeader", T::Bool}, {"parserContentIgnoreNav", T::Bool},
+      {"parserContentIncludeAltText", T::Bool}, {"parserContentOnlyParas", T::Bool},
+      {"plainTextMode", T::Integer}, {"precomposedStringWithCompatibilityMapping", T::Bool},
+      {"proxyCrawlToken", T::String}, {"redirectChain", T::Integer},
+      {"reverseSearch", T::Bool}, {"runAllToCompletion", T::Bool}, {"runJS", T::Bool},
+      {"scopeDescriptive", T::String}, {"searchEntireSource", T::Integer},
+      {"searchMetaDataForURLs", T::Bool}, {"SEOEnabled", T::Bool},
+      {"sessidParam", T::String}, {"shouldArchive", T::Bool},
+      {"shouldCheckForSoft404", T::Bool}, {"shouldFlagBlacklisted", T::Bool},
+      {"shouldIgnoreSlash", T::Bool}, {"shouldLoadJS", T::Bool},
+      {"shouldParseCSS", T::Bool}, {"shouldParsePDFs", T::Bool}, {"singlePage", T::Bool},
+      {"skipArchiveBasedOnBlackAndWhitelists", T::Bool}, {"soft404Terms", T::String},
+      {"startingUrl", T::String}, {"superWhitelistArray", T::Array},
+      {"suppressArchiveSaveDialog", T::Bool}, {"timeout", T::Double},
+      {"tolerateUpADirectory", T::Bool}, {"tooManyLinks", T::Integer},
+      {"trimQuery", T::Bool}, {"trimWhitespace", T::Bool}, {"useProxyCrawl", T::Bool},
+      {"userAgentString", T::String}, {"verbosity", T::Integer},
+      {"WebKitCacheModelPreferenceKey", T::Integer}, {"wixSite", T::Bool},
+      {"wordpressUrls", T::Bool}, {"displayPageTitle", T::Bool},
+      {"proxyCrawlEndpoint", T::String},
+  };
+  auto it = kTypes.find(key);
+  if (it == kTypes.end()) return std::nullopt;
+  return it->second;
+}
+
+const char* settingTypeName(SettingType t) {
+  switch (t) {
+    case SettingType::Bool: return "a boolean";
+    case SettingType::Integer: return "an integer";
+    case SettingType::Double: return "a number";
+    case SettingType::String: return "a string";
+    case SettingType::StringArray: return "an array of strings";
+    case SettingType::Array: return "an array";
+    case SettingType::Object: return "an object";
+  }
+  return "a value";
+}
+
+static const char* jsonTypeName(const Json& v) {
+  if (v.is_null()) return "null";
+  if (v.is_boolean()) return "a boolean";
+  if (v.is_number_integer()) return "an integer";
+  if (v.is_number()) return "a number";
+  if (v.is_string()) return "a string";
+  if (v.is_array()) return "an array";
+  return "an object";
+}
+
+Status checkSettingValue(std::string_view key, const Json& v) {
+  auto type = settingTypeOf(key);
+  if (!type) return Status::Ok();
+  bool good = false;
+  switch (*type) {
+    case SettingType::Bool:
+      good = v.is_boolean() || (v.is_number_integer() && (v == 0 || v == 1));
+      break;
+    case SettingType::Integer:
+      good = v.is_number_integer() ||
+             (v.is_number_float() && std::isfinite(v.get<double>()) &&
+              v.get<double>() == std::floor(v.get<double>()));
+      break;
+    case SettingType::Double: good = v.is_number(); break;
+    case SettingType::String: good = v.is_string(); break;
+    case SettingType::StringArray:
+      good = v.is_array();
+      if (good)
+        for (const auto& e : v) good = good && e.is_string();
+      break;
+    case SettingType::Array: good = v.is_array(); break;
+    case SettingType::Object: good = v.is_object(); break;
+  }
+  if (good) return Status::Ok();
+  return Status::Error(strf("key \"%.*s\": expected %s, found %s", int(key.size()), key.data(),
+                            settingTypeName(*type), jsonTypeName(v)));
+}
+
+Status JsonFileDefaults::load() {
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) {
+    if (!RealFileSystem().exists(path_)) return Status::Ok();
+    return Status::Error("settings file " + path_ + ": cannot be read");
+  }
+  std::stringstream buf;
+  buf << in.rdbuf();
+  Json doc;
+  try {
+    doc = Json::parse(buf.str());
+  } catch (const Json::parse_error& e) {
+    return Status::Error("settings file " + path_ + ": not valid JSON (" + e.what() + ")");
+  }
+  if (!doc.is_object())
+    return Status::Error("settings file " + path_ + ": expected a JSON object of settings");
+  for (auto it = doc.begin(); it != doc.end(); ++it) {
+    Status s = checkSettingValue(it.key(), it.value());
+    if (!s.ok()) return Status::Error("settings file " + path_ + ": " + s.message());
+  }
+  for (auto it = doc.begin(); it != doc.end(); ++it) setObject(it.key(), it.value());
+  return Status::Ok();
+}
+
+Status JsonFileDefaults::save() const {
+  Json doc = Json::object();
+  for (const auto& [k, v] : all()) doc[k] = v;
+  return RealFileSystem().writeFileAtomically(path_, doc.dump(2) + "\n");
+}
+
+}  // namespace zel

@@ -1,0 +1,92 @@
+#pragma once
+// The settings store. Every option of a crawl is a named value read at the
+// moment of use: a missing boolean reads false, a missing number 0, a missing
+// text/list/object absent.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/status.h"
+
+namespace zel {
+
+using Json = nlohmann::json;
+
+class Defaults {
+ public:
+  virtual ~Defaults() = default;
+
+  // The stored value, or nullopt when the key is not set.
+  virtual std::optional<Json> objectForKey(std::string_view key) const = 0;
+  virtual void setObject(std::string_view key, Json value) = 0;
+  virtual void removeObject(std::string_view key) = 0;
+
+  // Typed readers. They are lenient with stored values of a neighbouring type
+  // (a number read as a boolean, a numeric text read as a number) so that
+  // hand-written settings behave as a user expects.
+  bool boolForKey(std::string_view key) const;
+  int64_t integerForKey(std::string_view key) const;
+  double doubleForKey(std::string_view key) const;
+  std::optional<std::string> stringForKey(std::string_view key) const;
+  // stringForKey, or "" when absent.
+  std::string stringOrEmpty(std::string_view key) const;
+  // An array of texts; non-text entries are skipped. Absent when the key is not an array.
+  std::optional<std::vector<std::string>> stringArrayForKey(std::string_view key) const;
+  std::optional<Json> arrayForKey(std::string_view key) const;
+  std::optional<Json> dictionaryForKey(std::string_view key) const;
+
+  void setBool(std::string_view key, bool v) { setObject(key, Json(v)); }
+  void setInteger(std::string_view key, int64_t v) { setObject(key, Json(v)); }
+  void setDouble(std::string_view key, double v) { setObject(key, Json(v)); }
+  void setString(std::string_view key, std::string_view v) { setObject(key, Json(std::string(v))); }
+  void setStringArray(std::string_view key, const std::vector<std::string>& v) {
+    setObject(key, Json(v));
+  }
+};
+
+// In-memory store (tests, and the base of the file store).
+class MemoryDefaults : public Defaults {
+ public:
+  std::optional<Json> objectForKey(std::string_view key) const override;
+  void setObject(std::string_view key, Json value) override;
+  void removeObject(std::string_view key) override;
+  const std::map<std::string, Json, std::less<>>& all() const { return values_; }
+
+ private:
+  std::map<std::string, Json, std::less<>> values_;
+};
+
+// The type a known setting must have.
+enum class SettingType { Bool, Integer, Double, String, StringArray, Array, Object };
+
+// The type of a known engine setting, nullopt for a key the engine does not know.
+std::optional<SettingType> settingTypeOf(std::string_view key);
+const char* settingTypeName(SettingType t);
+// Checks a value against the known type of its key; unknown keys pass.
+Status checkSettingValue(std::string_view key, const Json& value);
+
+// Settings kept in a JSON file holding one object keyed by setting name.
+class JsonFileDefaults : public MemoryDefaults {
+ public:
+  explicit JsonFileDefaults(std::string path) : path_(std::move(path)) {}
+
+  // Reads the file. A missing file is an empty store. Invalid JSON, a top level
+  // that is not an object, or a known key with a value of the wrong type fails
+  // with a message naming the file, the key and the problem; nothing is loaded
+  // then and the file is left untouched.
+  Status load();
+  // Writes every value to the file atomically (temporary file, then rename).
+  Status save() const;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace zel

@@ -1,0 +1,45 @@
+#include "platform/log.h"
+
+#include "platform/defaults.h"
+
+namespace zel {
+
+Log::~Log() {
+  if (ownsFile_ && out_) std::fclose(out_);
+}
+
+bool Log::setFile(const std::string& path) {
+  FILE* f = std::fopen(path.c_str(), "a");
+  if (!f) return false;
+  if (ownsFile_ && out_) std::fclose(out_);
+  out_ = f;
+  ownsFile_ = true;
+  return true;
+}
+
+void Log::setStream(FILE* stream) {
+  if (ownsFile_ && out_) std::fclose(out_);
+  out_ = stream;
+  ownsFile_ = false;
+}
+
+int Log::verbosity() const {
+  return defaults_ ? static_cast<int>(defaults_->integerForKey("verbosity")) : 0;
+}
+
+bool Log::enabled(int level) const { return verbosity() >= level; }
+
+void Log::write(int level, std::string_view line) {
+  if (enabled(level)) always(line);
+}
+
+void Log::always(std::string_view line) {
+  ++lines_;
+  last_.assign(line);
+  if (!out_) return;
+  std::fwrite(line.data(), 1, line.size(), out_);
+  std::fputc('\n', out_);
+  std::fflush(out_);
+}
+
+}  // namespace zel

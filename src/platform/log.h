@@ -1,0 +1,41 @@
+#pragma once
+// Diagnostic log. A line with a level is written only when the integer setting
+// "verbosity" reaches that level; always() lines are written whatever it is.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace zel {
+
+class Defaults;
+
+class Log {
+ public:
+  // Lines go to stderr until setFile() is called.
+  explicit Log(const Defaults* defaults = nullptr) : defaults_(defaults) {}
+  ~Log();
+  Log(const Log&) = delete;
+  Log& operator=(const Log&) = delete;
+
+  void setDefaults(const Defaults* defaults) { defaults_ = defaults; }
+  // Appends to the file at path; false when it cannot be opened (stderr stays).
+  bool setFile(const std::string& path);
+  void setStream(FILE* stream);  // not owned
+
+  void write(int level, std::string_view line);
+  void always(std::string_view line);
+  bool enabled(int level) const;
+  int verbosity() const;
+  // Number of lines written so far (tests use it to see that a line was logged).
+  size_t linesWritten() const { return lines_; }
+  const std::string& lastLine() const { return last_; }
+
+ private:
+  const Defaults* defaults_;
+  FILE* out_ = stderr;
+  bool ownsFile_ = false;
+  size_t lines_ = 0;
+  std::string last_;
+};
+
+}  // namespace zel

@@ -1,0 +1,111 @@
+#include <poll.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+#include "platform/run_loop.h"
+
+namespace zel {
+
+PollRunLoop::PollRunLoop() = default;
+PollRunLoop::~PollRunLoop() = default;
+
+double PollRunLoop::now() const {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void PollRunLoop::post(Task task) { posted_.push_back(std::move(task)); }
+
+RunLoop::TimerId PollRunLoop::postAfter(double seconds, Task task) {
+  if (!(seconds > 0)) seconds = 0;  // also catches NaN
+  TimerId id = nextId_++;
+  auto key = std::make_pair(now() + seconds, id);
+  timers_.emplace(key, std::make_pair(id, std::move(task)));
+  timerKeys_.emplace(id, key);
+  return id;
+}
+
+void PollRunLoop::cancelTimer(TimerId id) {
+  auto it = timerKeys_.find(id);
+  if (it == timerKeys_.end()) return;
+  timers_.erase(it->second);
+  timerKeys_.erase(it);
+}
+
+RunLoop::WatchId PollRunLoop::watchFd(int fd, unsigned events,
+                                      std::function<void(unsigned)> callback) {
+  WatchId id = nextId_++;
+  watches_.emplace(id, Watch{fd, events,
+                             std::make_shared<std::function<void(unsigned)>>(std::move(callback))});
+  return id;
+}
+
+void PollRunLoop::unwatchFd(WatchId id) { watches_.erase(id); }
+
+void PollRunLoop::runOnce(double maxWaitSeconds) {
+  // Due timers first; a timer set by a timer callback waits for a later turn.
+  const double t = now();
+  std::vector<Task> due;
+  while (!timers_.empty() && timers_.begin()->first.first <= t) {
+    auto node = timers_.extract(timers_.begin());
+    timerKeys_.erase(node.mapped().first);
+    due.push_back(std::move(node.mapped().second));
+  }
+  for (auto& task : due) task();
+
+  std::vector<Task> batch;
+  batch.swap(posted_);
+  for (auto& task : batch) task();
+
+  double wait = std::max(0.0, maxWaitSeconds);
+  if (!posted_.empty()) wait = 0;
+  if (!timers_.empty()) wait = std::min(wait, std::max(0.0, timers_.begin()->first.first - now()));
+  if (stopRequested_) wait = 0;
+
+  std::vector<pollfd> fds;
+  std::vector<WatchId> ids;
+  fds.reserve(watches_.size());
+  for (const auto& [id, w] : watches_) {
+    short ev = 0;
+    if (w.events & kReadable) ev |= POLLIN;
+    if (w.events & kWritable) ev |= POLLOUT;
+    fds.push_back(pollfd{w.fd, ev, 0});
+    ids.push_back(id);
+  }
+  int timeoutMs = static_cast<int>(std::ceil(wait * 1000.0));
+  int n = ::poll(fds.data(), fds.size(), timeoutMs);
+  if (n <= 0) return;
+  for (size_t i = 0; i < fds.size(); ++i) {
+    if (!fds[i].revents) continue;
+    auto it = watches_.find(ids[i]);
+    if (it == watches_.end()) continue;  // removed by an earlier callback in this turn
+    unsigned re = 0;
+    if (fds[i].revents & (POLLIN | POLLHUP)) re |= kReadable;
+    if (fds[i].revents & POLLOUT) re |= kWritable;
+    if (fds[i].revents & (POLLERR | POLLNVAL)) re |= kError;
+    auto cb = it->second.callback;  // keep alive if the callback unwatches itself
+    (*cb)(re);
+  }
+}
+
+void PollRunLoop::run() {
+  stopRequested_ = false;
+  while (!stopRequested_) runOnce(1.0);
+  stopRequested_ = false;
+}
+
+bool PollRunLoop::runUntil(const std::function<bool()>& done, double timeoutSeconds) {
+  const double deadline = now() + timeoutSeconds;
+  while (!done()) {
+    double left = deadline - now();
+    if (left <= 0) return done();
+    runOnce(std::min(left, 0.25));
+  }
+  return true;
+}
+
+void PollRunLoop::stop() { stopRequested_ = true; }
+
+}  // namespace zel

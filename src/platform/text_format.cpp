@@ -1,0 +1,149 @@
+#include "platform/text_format.h"
+
+#include <climits>
+#include <cstdio>
+
+namespace zel {
+
+std::string vstrf(const char* fmt, va_list args) {
+  va_list copy;
+  va_copy(copy, args);
+  char small[256];
+  int n = std::vsnprintf(small, sizeof small, fmt, copy);
+  va_end(copy);
+  if (n < 0) return {};
+  if (static_cast<size_t>(n) < sizeof small) return std::string(small, n);
+  std::string out(static_cast<size_t>(n) + 1, '\0');
+  std::vsnprintf(out.data(), out.size(), fmt, args);
+  out.resize(n);
+  return out;
+}
+
+std::string strf(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  std::string out = vstrf(fmt, args);
+  va_end(args);
+  return out;
+}
+
+static inline char lowerChar(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
+static inline char upperChar(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+
+std::string asciiLower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = lowerChar(c);
+  return out;
+}
+
+std::string asciiUpper(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = upperChar(c);
+  return out;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (lowerChar(a[i]) != lowerChar(b[i])) return false;
+  return true;
+}
+
+size_t findIgnoreCase(std::string_view h, std::string_view n, size_t from) {
+  if (n.empty()) return from <= h.size() ? from : std::string_view::npos;
+  if (n.size() > h.size()) return std::string_view::npos;
+  const char first = lowerChar(n[0]);
+  for (size_t i = from; i + n.size() <= h.size(); ++i) {
+    if (lowerChar(h[i]) != first) continue;
+    size_t j = 1;
+    while (j < n.size() && lowerChar(h[i + j]) == lowerChar(n[j])) ++j;
+    if (j == n.size()) return i;
+  }
+  return std::string_view::npos;
+}
+
+bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+bool endsWith(std::string_view s, std::string_view x) {
+  return s.size() >= x.size() && s.substr(s.size() - x.size()) == x;
+}
+bool startsWithIgnoreCase(std::string_view s, std::string_view p) {
+  return s.size() >= p.size() && equalsIgnoreCase(s.substr(0, p.size()), p);
+}
+bool endsWithIgnoreCase(std::string_view s, std::string_view x) {
+  return s.size() >= x.size() && equalsIgnoreCase(s.substr(s.size() - x.size()), x);
+}
+
+std::string_view trimChars(std::string_view s, std::string_view chars) {
+  size_t b = s.find_first_not_of(chars);
+  if (b == std::string_view::npos) return {};
+  size_t e = s.find_last_not_of(chars);
+  return s.substr(b, e - b + 1);
+}
+
+std::string_view trimWhitespace(std::string_view s) { return trimChars(s, " \t\r\n\v\f"); }
+
+std::vector<std::string> split(std::string_view s, std::string_view sep) {
+  std::vector<std::string> out;
+  if (sep.empty()) {
+    out.emplace_back(s);
+    return out;
+  }
+  size_t start = 0;
+  while (true) {
+    size_t pos = s.find(sep, start);
+    if (pos == std::string_view::npos) {
+      out.emplace_back(s.substr(start));
+      break;
+    }
+    out.emplace_back(s.substr(start, pos - start));
+    start = pos + sep.size();
+  }
+  return out;
+}
+
+std::string join(const std::vector<std::string>& parts, std::string_view sep) {
+  std::string out;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i) out += sep;
+    out += parts[i];
+  }
+  return out;
+}
+
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to) {
+  if (from.empty()) return std::string(s);
+  std::string out;
+  size_t start = 0;
+  while (true) {
+    size_t pos = s.find(from, start);
+    if (pos == std::string_view::npos) break;
+    out.append(s.substr(start, pos - start));
+    out.append(to);
+    start = pos + from.size();
+  }
+  out.append(s.substr(start));
+  return out;
+}
+
+long long leadingInteger(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size() && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n' || s[i] == '\r')) ++i;
+  bool neg = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) neg = s[i++] == '-';
+  long long v = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    int d = s[i] - '0';
+    if (v > (LLONG_MAX - d) / 10) return neg ? LLONG_MIN : LLONG_MAX;
+    v = v * 10 + d;
+  }
+  return neg ? -v : v;
+}
+
+size_t utf8Length(std::string_view s) {
+  size_t n = 0;
+  for (unsigned char c : s)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+}  // namespace zel

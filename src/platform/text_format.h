@@ -1,0 +1,39 @@
+#pragma once
+// printf-style formatting into std::string, and the few string helpers every
+// subsystem needs (ASCII case folding, trimming, searching without case).
+#include <cstdarg>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zel {
+
+std::string strf(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string vstrf(const char* fmt, va_list args);
+
+std::string asciiLower(std::string_view s);
+std::string asciiUpper(std::string_view s);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+// Position of needle in haystack ignoring ASCII case, or npos.
+size_t findIgnoreCase(std::string_view haystack, std::string_view needle, size_t from = 0);
+inline bool containsIgnoreCase(std::string_view haystack, std::string_view needle) {
+  return findIgnoreCase(haystack, needle) != std::string_view::npos;
+}
+bool startsWith(std::string_view s, std::string_view prefix);
+bool endsWith(std::string_view s, std::string_view suffix);
+bool startsWithIgnoreCase(std::string_view s, std::string_view prefix);
+bool endsWithIgnoreCase(std::string_view s, std::string_view suffix);
+// Trims ASCII white space and line ends (space, tab, CR, LF, VT, FF).
+std::string_view trimWhitespace(std::string_view s);
+// Trims every character found in `chars` from both ends.
+std::string_view trimChars(std::string_view s, std::string_view chars);
+std::vector<std::string> split(std::string_view s, std::string_view separator);
+std::string join(const std::vector<std::string>& parts, std::string_view separator);
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
+// Leading integer of a text the way a lenient "integer value" reads it: optional
+// white space, optional sign, digits; 0 when there are none. Saturates.
+long long leadingInteger(std::string_view s);
+// Number of Unicode code points in a UTF-8 text (invalid bytes count one each).
+size_t utf8Length(std::string_view s);
+
+}  // namespace zel

@@ -1,0 +1,36 @@
+#include "platform/text_format.h"
+#include "platform/url_loader.h"
+
+namespace zel {
+
+void UrlRequest::setHeader(std::string_view name, std::string_view value) {
+  for (auto& [k, v] : headers) {
+    if (equalsIgnoreCase(k, name)) {
+      v.assign(value);
+      return;
+    }
+  }
+  headers.emplace_back(std::string(name), std::string(value));
+}
+
+std::optional<std::string> UrlRequest::header(std::string_view name) const {
+  for (const auto& [k, v] : headers)
+    if (equalsIgnoreCase(k, name)) return v;
+  return std::nullopt;
+}
+
+std::optional<std::string> UrlResponse::headerExact(std::string_view name) const {
+  std::optional<std::string> found;
+  for (const auto& [k, v] : headers)
+    if (k == name) found = v;
+  return found;
+}
+
+std::optional<std::string> UrlResponse::header(std::string_view name) const {
+  std::optional<std::string> found;
+  for (const auto& [k, v] : headers)
+    if (equalsIgnoreCase(k, name)) found = v;
+  return found;
+}
+
+}  // namespace zel

@@ -1,0 +1,180 @@
+// Settings store, notifications, log gating and the run loop.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/defaults.h"
+#include "platform/file_system.h"
+#include "platform/log.h"
+#include "platform/notification_center.h"
+#include "platform/run_loop.h"
+
+namespace zel {
+namespace {
+
+std::string tempPath(const std::string& name) {
+  return (std::filesystem::temp_directory_path() /
+          ("zel-" + std::to_string(::getpid()) + "-" + name))
+      .string();
+}
+
+std::string slurp(const std::string& path) { return RealFileSystem().readFile(path).value_or(""); }
+
+TEST(Defaults, MissingValuesReadAsFalseZeroAbsent) {
+  MemoryDefaults d;
+  EXPECT_FALSE(d.boolForKey("checkImages"));
+  EXPECT_EQ(d.integerForKey("numberOfThreads"), 0);
+  EXPECT_EQ(d.doubleForKey("delay"), 0.0);
+  EXPECT_FALSE(d.stringForKey("userAgentString").has_value());
+  EXPECT_EQ(d.stringOrEmpty("userAgentString"), "");
+  EXPECT_FALSE(d.stringArrayForKey("ignoreArray").has_value());
+  EXPECT_FALSE(d.dictionaryForKey("x").has_value());
+}
+
+TEST(Defaults, LenientReadsOfNeighbouringTypes) {
+  MemoryDefaults d;
+  d.setInteger("a", 2);
+  d.setString("b", "yes");
+  d.setString("c", " 42abc");
+  d.setDouble("e", 2.9);
+  d.setObject("f", Json::array({"x", 3, "y"}));
+  EXPECT_TRUE(d.boolForKey("a"));
+  EXPECT_TRUE(d.boolForKey("b"));
+  EXPECT_EQ(d.integerForKey("c"), 42);
+  EXPECT_EQ(d.integerForKey("e"), 2);
+  EXPECT_EQ(d.stringArrayForKey("f"), (std::vector<std::string>{"x", "y"}));
+  EXPECT_EQ(d.stringForKey("a"), "2");
+  d.removeObject("a");
+  EXPECT_FALSE(d.objectForKey("a").has_value());
+}
+
+TEST(JsonFileDefaults, LoadsSavesAndRoundTrips) {
+  std::string path = tempPath("settings.json");
+  {
+    JsonFileDefaults d(path);
+    ASSERT_TRUE(d.load().ok());  // missing file: empty store
+    d.setInteger("numberOfThreads", 8);
+    d.setStringArray("ignoreArray", {"logout", "*.zip"});
+    ASSERT_TRUE(d.save().ok());
+  }
+  JsonFileDefaults again(path);
+  ASSERT_TRUE(again.load().ok());
+  EXPECT_EQ(again.integerForKey("numberOfThreads"), 8);
+  EXPECT_EQ(again.stringArrayForKey("ignoreArray")->size(), 2u);
+  std::remove(path.c_str());
+}
+
+TEST(JsonFileDefaults, BadFilesFailClearlyAndAreNotOverwritten) {
+  struct Case {
+    std::string text, mustMention;
+  };
+  const Case cases[] = {
+      {"{\"numberOfThreads\": ", "not valid JSON"},
+      {"[1,2]", "expected a JSON object"},
+      {"{\"numberOfThreads\": \"many\"}", "numberOfThreads"},
+      {"{\"checkImages\": \"yes\"}", "expected a boolean"},
+      {"{\"ignoreArray\": [\"a\", 2]}", "array of strings"},
+  };
+  for (const auto& c : cases) {
+    std::string path = tempPath("bad.json");
+    { std::ofstream(path) << c.text; }
+    JsonFileDefaults d(path);
+    Status s = d.load();
+    EXPECT_FALSE(s.ok()) << c.text;
+    EXPECT_NE(s.message().find(path), std::string::npos) << s.message();
+    EXPECT_NE(s.message().find(c.mustMention), std::string::npos) << s.message();
+    EXPECT_TRUE(d.all().empty()) << "a failed load must load nothing";
+    EXPECT_EQ(slurp(path), c.text) << "a failed load must leave the file alone";
+    std::remove(path.c_str());
+  }
+}
+
+TEST(NotificationCenter, PostsInRegistrationOrderAndHonoursRemoval) {
+  NotificationCenter nc;
+  std::vector<std::string> seen;
+  int object = 7;
+  auto a = nc.addObserver("ZelDidUpdateLink", [&](const Notification& n) {
+    seen.push_back("a:" + n.name);
+    EXPECT_EQ(n.object, &object);
+  });
+  nc.addObserver("ZelDidUpdateLink", [&](const Notification&) { seen.push_back("b"); });
+  nc.addObserver("", [&](const Notification& n) { seen.push_back("all:" + n.name); });
+  nc.addObserver("Other", [&](const Notification&) { seen.push_back("other"); });
+  nc.post("ZelDidUpdateLink", &object);
+  EXPECT_EQ(seen, (std::vector<std::string>{"a:ZelDidUpdateLink", "b", "all:ZelDidUpdateLink"}));
+  seen.clear();
+  nc.removeObserver(a);
+  nc.post("ZelDidUpdateLink", &object);
+  EXPECT_EQ(seen, (std::vector<std::string>{"b", "all:ZelDidUpdateLink"}));
+}
+
+TEST(NotificationCenter, ObserverMayRemoveAnotherWhileBeingCalled) {
+  NotificationCenter nc;
+  int calls = 0;
+  NotificationCenter::ObserverId second = 0;
+  nc.addObserver("N", [&](const Notification&) {
+    ++calls;
+    nc.removeObserver(second);
+  });
+  second = nc.addObserver("N", [&](const Notification&) { ++calls; });
+  nc.post("N");
+  EXPECT_EQ(calls, 1);
+}
+
+TEST(Log, WritesOnlyWhenVerbosityReachesLevel) {
+  MemoryDefaults d;
+  std::string path = tempPath("log.txt");
+  Log log(&d);
+  ASSERT_TRUE(log.setFile(path));
+  log.write(1, "hidden at verbosity 0");
+  log.always("always shown");
+  d.setInteger("verbosity", 2);
+  log.write(2, "level two");
+  log.write(3, "level three hidden");
+  log.setStream(nullptr);
+  EXPECT_EQ(slurp(path), "always shown\nlevel two\n");
+  std::remove(path.c_str());
+}
+
+TEST(RunLoop, PostedCallsAndTimersRunInOrder) {
+  PollRunLoop loop;
+  std::vector<std::string> order;
+  loop.postAfter(0.05, [&] { order.push_back("t50"); });
+  loop.postAfter(0.01, [&] { order.push_back("t10a"); });
+  loop.postAfter(0.01, [&] { order.push_back("t10b"); });
+  auto cancelled = loop.postAfter(0.02, [&] { order.push_back("cancelled"); });
+  loop.post([&] {
+    order.push_back("p1");
+    loop.post([&] { order.push_back("p3-next-turn"); });
+  });
+  loop.post([&] { order.push_back("p2"); });
+  loop.cancelTimer(cancelled);
+  loop.postAfter(0.06, [&] { loop.stop(); });
+  loop.run();
+  EXPECT_EQ(order, (std::vector<std::string>{"p1", "p2", "p3-next-turn", "t10a", "t10b", "t50"}));
+}
+
+TEST(RunLoop, WatchesFileDescriptorsAndRunUntilTimesOut) {
+  PollRunLoop loop;
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  std::string got;
+  auto w = loop.watchFd(fds[0], RunLoop::kReadable, [&](unsigned ev) {
+    EXPECT_TRUE(ev & RunLoop::kReadable);
+    char buf[16];
+    ssize_t n = ::read(fds[0], buf, sizeof buf);
+    if (n > 0) got.append(buf, static_cast<size_t>(n));
+  });
+  loop.postAfter(0.01, [&] { ASSERT_EQ(::write(fds[1], "hi", 2), 2); });
+  EXPECT_TRUE(loop.runUntil([&] { return got == "hi"; }, 5));
+  loop.unwatchFd(w);
+  EXPECT_FALSE(loop.runUntil([] { return false; }, 0.05));
+  ::close(fds[0]);
+  ::close(fds[1]);
+}
+
+}  // namespace
+}  // namespace zel

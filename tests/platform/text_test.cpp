@@ -1,0 +1,128 @@
+// Regular expressions, URL parsing and the small text helpers.
+#include <gtest/gtest.h>
+
+#include "platform/defaults.h"
+#include "platform/log.h"
+#include "platform/regex.h"
+#include "platform/text_format.h"
+#include "platform/url.h"
+#include "platform/url_loader.h"
+
+namespace zel {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(ApplyRegex, WholeMatchesGroupsAndNoMatch) {
+  Log log;
+  log.setStream(nullptr);
+  EXPECT_EQ(applyRegex("a.c", "ABC a\nc", &log), (Strings{"ABC", "a\nc"}));
+  EXPECT_EQ(applyRegex("(\\w+)@(\\w+)", "x joe@host, amy@site", &log),
+            (Strings{"joehost", "amysite"}));
+  EXPECT_EQ(applyRegex("(a)|(b)", "ab", &log), (Strings{"a", "b"}));  // unset group skipped
+  EXPECT_FALSE(applyRegex("zzz", "abc", &log).has_value());
+  EXPECT_EQ(log.linesWritten(), 0u);
+}
+
+TEST(ApplyRegex, BadPatternLogsAlwaysAndMatchesNothing) {
+  MemoryDefaults d;  // verbosity 0
+  Log log(&d);
+  log.setStream(nullptr);
+  EXPECT_FALSE(applyRegex("(unclosed", "unclosed", &log).has_value());
+  EXPECT_EQ(log.lastLine(), "error in regex: (unclosed");
+}
+
+TEST(Regex, EmptyMatchesAdvanceAndInvalidUtf8IsTolerated) {
+  auto re = Regex::compile("x*");
+  ASSERT_TRUE(re);
+  EXPECT_EQ(re->allMatches("ab").size(), 3u);
+  auto dot = Regex::compile("b.d");
+  ASSERT_TRUE(dot);
+  EXPECT_TRUE(dot->matches(std::string("a\xff" "bcd")));
+}
+
+TEST(Url, ParsesParts) {
+  auto u = Url::parse("HTTP://user:pw@Example.com:8080/a/b/page.html?x=1&y#frag");
+  ASSERT_TRUE(u);
+  EXPECT_EQ(u->scheme(), "http");
+  EXPECT_EQ(u->host(), "Example.com");
+  EXPECT_EQ(u->port(), 8080);
+  EXPECT_EQ(u->user(), "user");
+  EXPECT_EQ(u->password(), "pw");
+  EXPECT_EQ(u->path(), "/a/b/page.html");
+  EXPECT_EQ(u->pathExtension(), "html");
+  EXPECT_EQ(u->query(), "x=1&y");
+  EXPECT_EQ(u->fragment(), "frag");
+  EXPECT_EQ(u->pathComponents(), (Strings{"/", "a", "b", "page.html"}));
+
+  auto bare = Url::parse("https://example.com");
+  ASSERT_TRUE(bare);
+  EXPECT_EQ(bare->path(), "");
+  EXPECT_FALSE(bare->port().has_value());
+  EXPECT_FALSE(bare->query().has_value());
+  EXPECT_EQ(Url::parse("https://example.com/?")->query(), "");
+  EXPECT_EQ(Url::parse("mailto:joe@example.com")->path(), "joe@example.com");
+  EXPECT_EQ(Url::parse("http://[::1]:9/x")->host(), "::1");
+}
+
+TEST(Url, RejectsWhatStrictParsingRejects) {
+  for (const char* bad : {"", "no-scheme/path", "http://exa mple.com/", "http://h/a b",
+                          "http://h:99999/", "http://h/\xc3\xa9"})
+    EXPECT_FALSE(Url::parse(bad).has_value()) << bad;
+}
+
+TEST(Url, ResolvesReferences) {
+  struct Case {
+    const char *base, *ref, *want;
+  };
+  const Case cases[] = {
+      {"http://h/a/b/c.html", "d.html", "http://h/a/b/d.html"},
+      {"http://h/a/b/c.html", "../d", "http://h/a/d"},
+      {"http://h/a/b/c.html", "./", "http://h/a/b/"},
+      {"http://h/a/b/c.html", "//other/x", "http://other/x"},
+      {"http://h/a/b/c.html", "?q=1", "http://h/a/b/c.html?q=1"},
+      {"http://h/a/b/c.html", "#f", "http://h/a/b/c.html#f"},
+      {"http://h", "page", "http://h/page"},
+      {"http://h/a/", "/root", "http://h/root"},
+      {"http://h/a/b", "../../../x", "http://h/x"},
+      {"https://h/p#old", "", "https://h/p"},
+  };
+  for (const auto& c : cases) {
+    auto r = Url::resolve(c.ref, c.base);
+    ASSERT_TRUE(r) << c.ref;
+    EXPECT_EQ(r->absoluteString(), c.want) << c.base << " + " << c.ref;
+  }
+  EXPECT_FALSE(Url::resolve("a b", "http://h/").has_value());
+}
+
+TEST(Url, FilePaths) {
+  auto u = Url::fromFilePath("/tmp/my site/index.html");
+  ASSERT_TRUE(u);
+  EXPECT_EQ(u->absoluteString(), "file:///tmp/my%20site/index.html");
+  EXPECT_EQ(u->decodedPath(), "/tmp/my site/index.html");
+  EXPECT_TRUE(u->isFileUrl());
+  EXPECT_FALSE(Url::fromFilePath("relative/x").has_value());
+}
+
+TEST(TextHelpers, CaseAndTrim) {
+  EXPECT_EQ(findIgnoreCase("Hello World", "WORLD"), 6u);
+  EXPECT_EQ(findIgnoreCase("abc", "d"), std::string_view::npos);
+  EXPECT_EQ(trimWhitespace(" \t x y \r\n"), "x y");
+  EXPECT_EQ(trimChars("'\"a;\" ", "'\"; "), "a");
+  EXPECT_EQ(split("a,,b", ","), (Strings{"a", "", "b"}));
+  EXPECT_EQ(leadingInteger("  -12px"), -12);
+  EXPECT_EQ(leadingInteger("99999999999999999999999"), LLONG_MAX);
+  EXPECT_EQ(utf8Length("h\xc3\xa9llo"), 5u);
+  EXPECT_EQ(strf("%i %s", 404, "not found"), "404 not found");
+}
+
+TEST(ReasonPhrase, StandardTextsAndClasses) {
+  EXPECT_EQ(reasonPhraseForStatusCode(200), "no error");
+  EXPECT_EQ(reasonPhraseForStatusCode(404), "not found");
+  EXPECT_EQ(reasonPhraseForStatusCode(301), "moved permanently");
+  EXPECT_EQ(reasonPhraseForStatusCode(599), "server error");
+  EXPECT_EQ(reasonPhraseForStatusCode(999), "unknown");
+}
+
+}  // namespace
+}  // namespace zel
