@@ -36,6 +36,7 @@ void Log::write(int level, std::string_view line) {
 void Log::always(std::string_view line) {
   ++lines_;
   last_.assign(line);
+  if (capture_) capture_->emplace_back(line);
   if (!out_) return;
   std::fwrite(line.data(), 1, line.size(), out_);
   std::fputc('\n', out_);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zel {
 
@@ -21,6 +22,8 @@ class Log {
   // Appends to the file at path; false when it cannot be opened (stderr stays).
   bool setFile(const std::string& path);
   void setStream(FILE* stream);  // not owned
+  // Also appends every written line to *lines (tests read what was logged).
+  void setCapture(std::vector<std::string>* lines) { capture_ = lines; }
 
   void write(int level, std::string_view line);
   void always(std::string_view line);
@@ -36,6 +39,7 @@ class Log {
   bool ownsFile_ = false;
   size_t lines_ = 0;
   std::string last_;
+  std::vector<std::string>* capture_ = nullptr;
 };
 
 }  // namespace zel

@@ -1,0 +1,76 @@
+#include "engine/zel_pattern_matcher.h"
+
+#include <string>
+#include <vector>
+
+#include "platform/text_format.h"
+#include "urltext/percent_encoding.h"
+
+namespace zel {
+
+std::string_view textPathExtension(std::string_view text) {
+  while (text.size() > 1 && text.back() == '/') text.remove_suffix(1);
+  size_t slash = text.rfind('/');
+  std::string_view last = slash == std::string_view::npos ? text : text.substr(slash + 1);
+  size_t dot = last.rfind('.');
+  if (dot == std::string_view::npos || dot == 0 || dot + 1 == last.size()) return {};
+  return last.substr(dot + 1);
+}
+
+static bool matchesWildcards(std::string_view s, std::string_view pattern) {
+  bool anchored = false;
+  if (!pattern.empty() && pattern.back() == '$') {
+    pattern.remove_suffix(1);
+    anchored = true;
+  }
+  std::vector<std::string_view> pieces;
+  size_t start = 0;
+  while (start <= pattern.size()) {
+    size_t star = pattern.find('*', start);
+    if (star == std::string_view::npos) star = pattern.size();
+    if (star > start) pieces.push_back(pattern.substr(start, star - start));
+    start = star + 1;
+  }
+  size_t pos = 0;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    if (anchored && i + 1 == pieces.size()) {
+      // The rest after the previous piece must end with the last piece.
+      std::string_view rest = s.substr(pos);
+      return endsWithIgnoreCase(rest, pieces[i]);
+    }
+    size_t found = findIgnoreCase(s, pieces[i], pos);
+    if (found == std::string_view::npos) return false;
+    pos = found + pieces[i].size();
+  }
+  return true;
+}
+
+bool ZelPatternMatcher::stringMatchesPattern(std::string_view string, std::string_view pattern,
+                                             bool allowWildcards) {
+  bool negate = false;
+  if (!pattern.empty() && pattern[0] == '!') {
+    if (pattern.size() == 1) return true;
+    negate = true;
+    pattern.remove_prefix(1);
+  }
+  if (pattern.empty()) return negate;
+
+  std::string subject(string);
+  if (pattern.back() == '/' && (subject.empty() || subject.back() != '/') &&
+      textPathExtension(subject).empty())
+    subject.push_back('/');
+
+  bool match;
+  if (!allowWildcards || pattern.find('*') == std::string_view::npos) {
+    match = containsIgnoreCase(subject, pattern);
+    if (!match) {
+      auto decoded = kxStringByRemovingPercentEncoding(subject);
+      match = decoded && containsIgnoreCase(*decoded, pattern);
+    }
+  } else {
+    match = matchesWildcards(subject, pattern);
+  }
+  return negate ? !match : match;
+}
+
+}  // namespace zel

@@ -1,0 +1,19 @@
+#pragma once
+// The matcher behind every term list of the engine: case-insensitive, "*"
+// wildcards, a leading "!" negates, a trailing "$" anchors at the end, and a
+// literal term that is not found is tried again on the percent-decoded text.
+#include <string_view>
+
+namespace zel {
+
+class ZelPatternMatcher {
+ public:
+  static bool stringMatchesPattern(std::string_view string, std::string_view pattern,
+                                   bool allowWildcards = true);
+};
+
+// The extension of the last path component of a text ("pdf" for "/a/b.pdf",
+// "com" for "http://host.com"); "" when there is none.
+std::string_view textPathExtension(std::string_view text);
+
+}  // namespace zel

@@ -1,0 +1,101 @@
+#include "seo/zel_seo_manager.h"
+
+#include "platform/defaults.h"
+#include "platform/log.h"
+#include "platform/text_format.h"
+#include "url/zel_url.h"
+
+namespace zel {
+
+void ZelSEOManager::add(ZelUrl* r) {
+  if (r->getRedirectCount() > 3) ++counters_.redirectchain;
+  const std::string key = r->forceTrimHash(r->getActualurl());
+  if (duplicateDict_.count(key)) return;
+  kxDataSource<ZelUrl>::add(r);
+  duplicateDict_.emplace(key, r);
+  if (!defaults_.boolForKey("SEOEnabled")) return;
+
+  const int64_t thin =
+      defaults_.objectForKey("maxThinContent") ? defaults_.integerForKey("maxThinContent") : 250;
+  const std::string title = r->getLinkPageTitle();
+  if (title.empty())
+    ++counters_.notitle;
+  else if (static_cast<int64_t>(utf8Length(title)) > defaults_.integerForKey("metaTitleMax"))
+    ++counters_.titlelength;
+  const std::string desc = r->getMetaDescription();
+  const int64_t descLen = static_cast<int64_t>(utf8Length(desc));
+  if (desc.empty())
+    ++counters_.nodesc;
+  else if (descLen > defaults_.integerForKey("metaDescriptionMax") ||
+           descLen < defaults_.integerForKey("metaDescriptionMin"))
+    ++counters_.metadesclength;
+  if (r->getHeadContainsNoFollow()) ++counters_.nofollow;
+  if (r->getLinkCount() > defaults_.integerForKey("tooManyLinks")) ++counters_.toomanylinks;
+  if (r->isKeywordStuffed()) ++counters_.keywordstuffed;
+  if (r->getWordCount() < thin) ++counters_.thincontent;
+  if (r->getHeadContainsNoIndex()) ++counters_.pagesExcludedNoIndex;
+  if (r->getIsHTML()) {
+    if (r->h1Count() == 0) ++counters_.pagesWithoutH1;
+    if (r->h1Count() > 1) ++counters_.pagesWithMultipleH1;
+  }
+}
+
+void ZelSEOManager::addWords(const std::vector<std::string>& words, ZelUrl* record) {
+  for (const auto& w : words) misspelledWordDictionary_[w].push_back(record);
+}
+
+void ZelSEOManager::clear() {
+  log_.write(2, "SEOManager clear");
+  kxDataSource<ZelUrl>::clear();
+  counters_ = Counters();
+  duplicateDict_.clear();
+  duplicates_.reset();
+  duplicateTitles_.reset();
+  duplicateDescriptions_.reset();
+  imageCollection_.clear();
+  misspelledWordDictionary_.clear();
+}
+
+const RecordGroups& ZelSEOManager::getDuplicates() {
+  if (duplicates_) return *duplicates_;
+  RecordGroups groups;
+  for (ZelUrl* r : collection_)
+    if (r->canonicalMatchesUrl()) groups[r->getLinkPageTitle()].push_back(r);
+  for (auto it = groups.begin(); it != groups.end();) {
+    bool sizesMatch = false;
+    const auto& v = it->second;
+    for (size_t i = 0; i < v.size() && !sizesMatch; ++i)
+      for (size_t j = i + 1; j < v.size() && !sizesMatch; ++j)
+        sizesMatch = v[i] != v[j] && v[i]->getFileSizeInBytes() == v[j]->getFileSizeInBytes();
+    if (v.size() < 2 || !sizesMatch)
+      it = groups.erase(it);
+    else
+      ++it;
+  }
+  duplicates_ = std::move(groups);
+  return *duplicates_;
+}
+
+const RecordGroups& ZelSEOManager::getDuplicateTitles() {
+  if (!duplicateTitles_) {
+    RecordGroups groups;
+    for (ZelUrl* r : collection_)
+      if (!r->getLinkPageTitle().empty() && r->canonicalMatchesUrl())
+        groups[r->getLinkPageTitle()].push_back(r);
+    duplicateTitles_ = std::move(groups);
+  }
+  return *duplicateTitles_;
+}
+
+const RecordGroups& ZelSEOManager::getDuplicateDescriptions() {
+  if (!duplicateDescriptions_) {
+    RecordGroups groups;
+    for (ZelUrl* r : collection_)
+      if (!r->getMetaDescription().empty() && r->canonicalMatchesUrl())
+        groups[r->getMetaDescription()].push_back(r);
+    duplicateDescriptions_ = std::move(groups);
+  }
+  return *duplicateDescriptions_;
+}
+
+}  // namespace zel

@@ -1,0 +1,62 @@
+#pragma once
+// Gathers the internal pages that count for SEO, keeps the problem counters
+// and groups pages by title and description to find duplicates.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/kx_data_source.h"
+
+namespace zel {
+
+class Defaults;
+class Log;
+class ZelUrl;
+class ZelLinkInstance;
+
+using RecordGroups = std::map<std::string, std::vector<ZelUrl*>>;
+
+class ZelSEOManager : public kxDataSource<ZelUrl> {
+ public:
+  ZelSEOManager(const Defaults& defaults, Log& log) : defaults_(defaults), log_(log) {}
+
+  // Adds a page once (keyed by its actual address without fragment) and counts
+  // its problems when SEO is enabled.
+  void add(ZelUrl* record);
+  void addWords(const std::vector<std::string>& words, ZelUrl* record);
+  void clear();
+  void incMixedContent() { ++counters_.mixedContent; }
+
+  int64_t getTotalPageCount() const { return static_cast<int64_t>(collection_.size()); }
+  const std::vector<ZelUrl*>& getCollection() const { return collection_; }
+  const std::unordered_map<std::string, std::vector<ZelUrl*>>& getMisspelledWordDictionary() const {
+    return misspelledWordDictionary_;
+  }
+  const std::vector<ZelLinkInstance*>& getImageCollection() const { return imageCollection_; }
+
+  const RecordGroups& getDuplicates();
+  const RecordGroups& getDuplicateTitles();
+  const RecordGroups& getDuplicateDescriptions();
+
+  struct Counters {
+    int32_t notitle = 0, nodesc = 0, possduplicates = 0, duplicatetitle = 0, duplicatedesc = 0,
+            nofollow = 0, toomanylinks = 0, metadesclength = 0, titlelength = 0,
+            keywordstuffed = 0, thincontent = 0, noalt = 0, pagesExcludedNoIndex = 0,
+            mixedContent = 0, redirectchain = 0, pagesWithoutH1 = 0, pagesWithMultipleH1 = 0;
+  };
+  const Counters& counters() const { return counters_; }
+
+ private:
+  const Defaults& defaults_;
+  Log& log_;
+  Counters counters_;
+  std::unordered_map<std::string, ZelUrl*> duplicateDict_;
+  std::optional<RecordGroups> duplicates_, duplicateTitles_, duplicateDescriptions_;
+  std::vector<ZelLinkInstance*> imageCollection_;
+  std::unordered_map<std::string, std::vector<ZelUrl*>> misspelledWordDictionary_;
+};
+
+}  // namespace zel

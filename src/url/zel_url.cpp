@@ -1,0 +1,439 @@
+// Construction, addresses, link graph, sizes, times and type tests of a record.
+#include "url/zel_url.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
+#include "engine/zel_hub.h"
+#include "platform/text_format.h"
+#include "url/zel_url_page_facts.h"
+#include "urltext/url_parts.h"
+
+namespace zel {
+
+namespace {
+const std::vector<ZelLinkInstance*> kNoInstances;
+const std::optional<UrlRequest> kNoRequest;
+const std::optional<std::string> kNoText;
+
+double monotonicNow() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Medium date and time, as a user reads them ("06 Dec 2026 02:37:24").
+constexpr const char* kTimestampFormat = "%d %b %Y %H:%M:%S";
+}  // namespace
+
+ZelUrl::ZelUrl(ZelHub* owner) : owner_(owner) {}
+ZelUrl::~ZelUrl() = default;
+
+ZelUrl::PageFacts& ZelUrl::facts() const {
+  if (!facts_) facts_ = std::make_unique<PageFacts>();
+  return *facts_;
+}
+
+const Defaults& ZelUrl::defaults() const { return owner_->defaults(); }
+Log& ZelUrl::log() const { return owner_->log(); }
+std::string ZelUrl::localized(std::string_view english) const {
+  return owner_->localized(english);
+}
+
+// ---- Addresses ---------------------------------------------------------------
+
+void ZelUrl::setActualLinkUrl() { actualLinkUrl_ = nssredir_.empty() ? nsslinkUrl_ : nssredir_; }
+
+std::string ZelUrl::getActualLinkUrl() const {
+  const bool slash = nssredir_.empty() ? hasHadSlashTrimmed() : hasHadRedirSlashTrimmed();
+  return slash ? actualLinkUrl_ + "/" : actualLinkUrl_;
+}
+
+std::string ZelUrl::getLinkUrlForTesting() const {
+  return nsslinkUrl_.empty() ? std::string() : getActualLinkUrl();
+}
+
+std::string ZelUrl::getLinkUrlDecoded() const { return decodedURLString(nsslinkUrl_, defaults()); }
+std::string ZelUrl::getActualurlDecoded() const { return decodedURLString(actualLinkUrl_, defaults()); }
+std::string ZelUrl::getRedirDecoded() const { return decodedURLString(nssredir_, defaults()); }
+
+void ZelUrl::setDistanceFromHome(int32_t n) {
+  if (distanceFromHome_ > 0 && distanceFromHome_ < n) {
+    log().always("*** attempt to set " + getActualLinkUrl() +
+                 " to distance to a number higher than we already have");
+    return;
+  }
+  distanceFromHome_ = n;
+}
+
+std::string ZelUrl::extensionOfActualUrl() const {
+  const std::string actual = getActualLinkUrl();
+  auto url = Url::parse(actual);
+  if (!url) url = Url::parse(encodedURLString(actual, defaults()));
+  return url ? url->pathExtension() : std::string();
+}
+
+// ---- Link graph -----------------------------------------------------------------
+
+void ZelUrl::addInboundInstance(ZelLinkInstance* instance) { inbound_.push_back(instance); }
+
+void ZelUrl::addOutboundInstance(ZelLinkInstance* instance) {
+  outbound_.push_back(instance);
+  if (facts_) {
+    facts_->linkedImages.reset();
+    facts_->linkedVideo.reset();
+    facts_->linkedAudio.reset();
+    facts_->hrefCount.reset();
+  }
+  if (instance->target() && instance->target()->isInternal())
+    ++internalLinkCount_;
+  else
+    ++externalLinkCount_;
+}
+
+void ZelUrl::removeThisInstanceFromOutboundArray(ZelLinkInstance* instance) {
+  auto it = std::find(outbound_.begin(), outbound_.end(), instance);
+  if (it != outbound_.end()) {
+    outbound_.erase(it);
+    log().always("found and removed instance with target " +
+                 (instance->target() ? instance->target()->getActualurl() : std::string()) +
+                 " from outboundInstanceArray");
+  } else {
+    log().always("unable to find instance in our own outboundInstanceArray");
+  }
+  owner_->removeThisZelLinkInstanceFromCollection(instance);
+  facts().retainArray.push_back(instance);
+}
+
+void ZelUrl::removeThisInstanceFromInboundArray(ZelLinkInstance* instance) {
+  auto it = std::find(inbound_.begin(), inbound_.end(), instance);
+  if (it != inbound_.end()) {
+    inbound_.erase(it);
+    log().always("found and removed instance with target " +
+                 (instance->target() ? instance->target()->getActualurl() : std::string()) +
+                 " from inboundInstanceArray");
+  } else {
+    log().always("unable to find instance in target inboundInstanceArray");
+  }
+  owner_->removeThisZelLinkInstanceFromCollection(instance);
+  facts().retainArray.push_back(instance);
+}
+
+ZelLinkInstance* ZelUrl::getInstanceAtIndex(size_t i) const {
+  return i < inbound_.size() ? inbound_[i] : nullptr;
+}
+
+ZelUrl* ZelUrl::getParentOfInstanceAtIndex(size_t i) const {
+  return i < inbound_.size() ? inbound_[i]->parent() : nullptr;
+}
+
+std::string ZelUrl::getActualUrlOfInstanceAtIndex(size_t i) const {
+  ZelUrl* p = getParentOfInstanceAtIndex(i);
+  return p ? p->getActualLinkUrl() : std::string();
+}
+
+void ZelUrl::invalidateLinkedImagesArray() {
+  if (facts_) facts_->linkedImages.reset();
+}
+void ZelUrl::invalidateLinkedVideoArray() {
+  if (facts_) facts_->linkedVideo.reset();
+}
+void ZelUrl::invalidateLinkedAudioArray() {
+  if (facts_) facts_->linkedAudio.reset();
+}
+
+const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedImagesArray() const {
+  auto& cache = facts().linkedImages;
+  if (!cache) {
+    cache.emplace();
+    for (ZelLinkInstance* i : outbound_)
+      if (i->target() && i->target()->getIsImage()) cache->push_back(i);
+  }
+  return *cache;
+}
+
+const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedVideoArray() const {
+  auto& cache = facts().linkedVideo;
+  if (!cache) {
+    cache.emplace();
+    for (ZelLinkInstance* i : outbound_)
+      if (i->target() && i->target()->getIsVideo()) cache->push_back(i);
+  }
+  return *cache;
+}
+
+const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedAudioArray() const {
+  auto& cache = facts().linkedAudio;
+  if (!cache) {
+    cache.emplace();
+    for (ZelLinkInstance* i : outbound_)
+      if (i->target() && i->target()->getIsAudio()) cache->push_back(i);
+  }
+  return *cache;
+}
+
+int32_t ZelUrl::getImageqty() const {
+  if (!facts_ || !facts_->linkedImages) return 0;
+  return static_cast<int32_t>(facts_->linkedImages->size());
+}
+
+double ZelUrl::getTotalImageWeightAsNumber() const {
+  double total = 0;
+  for (ZelLinkInstance* i : getLinkedImagesArray())
+    total += static_cast<double>(i->target()->getFileSizeInKBytes());
+  return total;
+}
+
+std::string ZelUrl::getTotalImageWeight() const {
+  return strf("%i kb", static_cast<int>(getTotalImageWeightAsNumber()));
+}
+
+int32_t ZelUrl::getLinkCount() const {
+  int32_t n = 0;
+  for (ZelLinkInstance* i : outbound_) {
+    ZelUrl* t = i->target();
+    if (t && (t->getIsAudio() || t->getIsVideo() || t->getIsImage())) continue;
+    if (i->linkText() == "[linked file]") continue;
+    ++n;
+  }
+  facts().hrefCount = n;
+  return n;
+}
+
+int32_t ZelUrl::getLinkcount() const {
+  if (facts_ && facts_->hrefCount) return *facts_->hrefCount;
+  return getLinkCount();
+}
+
+std::string ZelUrl::getOnPageUrl() const {
+  if (inbound_.empty()) return "";
+  if (inbound_.size() == 1) {
+    ZelUrl* p = inbound_[0]->parent();
+    if (!p) return "";
+    return defaults().boolForKey("displayPageTitle") ? p->getLinkPageTitle()
+                                                     : p->getActualLinkUrl();
+  }
+  const std::string label = owner_->localized("instances over more than one page", "Zelmora");
+  const int64_t limit = defaults().integerForKey("occurrencesLimit");
+  if (defaults().boolForKey("limitOccurrences") && static_cast<int64_t>(inbound_.size()) > limit)
+    return strf(">%i %s", static_cast<int>(limit), label.c_str());
+  return strf("%i %s", static_cast<int>(inbound_.size()), label.c_str());
+}
+
+std::string ZelUrl::getOnPages() const {
+  std::string out;
+  for (ZelLinkInstance* i : inbound_)
+    if (i->parent()) out += i->parent()->getActualLinkUrl() + "/r";
+  return out;
+}
+
+std::string ZelUrl::getLinkText() const {
+  return inbound_.empty() ? std::string() : inbound_[0]->getLinkText();
+}
+
+bool ZelUrl::isNofollow() const {
+  if (inbound_.empty()) return false;
+  for (ZelLinkInstance* i : inbound_)
+    if (!i->getNofollow()) return false;
+  return true;
+}
+
+bool ZelUrl::appearsOn(const ZelUrl* page) const {
+  log().always("appearsOn traversing instances");
+  if (page && page->getActualLinkUrl().empty())
+    log().write(3, page->getLinkUrl() + " has actualLinkUrl length<1");
+  for (ZelLinkInstance* i : inbound_)
+    if (i->parent() == page) return true;
+  return false;
+}
+
+// ---- Fetch state ----------------------------------------------------------------------
+
+void ZelUrl::setSentRequest() {
+  sentRequestMono_ = monotonicNow();
+  std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&now, &tm);
+  char buf[64];
+  std::strftime(buf, sizeof buf, kTimestampFormat, &tm);
+  timestamp_ = buf;
+}
+
+double ZelUrl::getTimeSinceSent() const {
+  if (sentRequestMono_ < 0) return 0;
+  return std::max(0.0, monotonicNow() - sentRequestMono_);
+}
+
+std::optional<double> ZelUrl::getTimestamp() const {
+  if (timestamp_.empty()) return std::nullopt;
+  std::tm tm{};
+  const char* end = strptime(timestamp_.c_str(), kTimestampFormat, &tm);
+  if (!end || *end) return std::nullopt;
+  tm.tm_isdst = -1;
+  return static_cast<double>(std::mktime(&tm));
+}
+
+const std::optional<UrlRequest>& ZelUrl::getRunJS() const {
+  return facts_ ? facts_->runJS : kNoRequest;
+}
+
+void ZelUrl::setRunJS(std::optional<UrlRequest> r) {
+  if (!r && !facts_) return;
+  facts().runJS = std::move(r);
+}
+
+void ZelUrl::clearWTG() {
+  if (facts_) facts_->runJS.reset();
+}
+
+std::string& ZelUrl::ensureData() {
+  if (!data_) data_ = std::make_unique<std::string>();
+  return *data_;
+}
+
+std::string& ZelUrl::ensureSourceData() {
+  if (!sourceData_) sourceData_ = std::make_unique<std::string>();
+  return *sourceData_;
+}
+
+void ZelUrl::setIsImage(bool v) {
+  setFlag(kImage, v);
+  for (ZelLinkInstance* i : inbound_)
+    if (i->parent()) i->parent()->invalidateLinkedImagesArray();
+}
+
+void ZelUrl::setIsVideo(bool v) {
+  setFlag(kVideo, v);
+  for (ZelLinkInstance* i : inbound_)
+    if (i->parent()) i->parent()->invalidateLinkedVideoArray();
+}
+
+void ZelUrl::setIsAudio(bool v) {
+  setFlag(kAudio, v);
+  for (ZelLinkInstance* i : inbound_)
+    if (i->parent()) i->parent()->invalidateLinkedAudioArray();
+}
+
+void ZelUrl::setFileSize(int64_t bytes) {
+  fileSizeBytes_ = bytes;
+  fileSize_ = bytes / 1024;
+}
+
+void ZelUrl::setFileSizeCompressed(int64_t bytes) { fileSizeCompressed_ = bytes / 1024; }
+
+double ZelUrl::getFilesize() const {
+  if (fileSize_ >= 2) return static_cast<double>(fileSize_);
+  if (fileSizeBytes_ < 2) return static_cast<double>(fileSizeCompressed_);
+  return static_cast<double>(fileSizeBytes_) / 1024.0;
+}
+
+int64_t ZelUrl::getFileSizeInKBytes() const {
+  if (fileSize_ >= 1) return fileSize_;
+  if (fileSizeCompressed_ >= 1) return fileSizeCompressed_;
+  return 0;
+}
+
+std::string ZelUrl::getFileSize() const {
+  if (!isGoodLink()) return "";
+  if (fileSize_ >= 1) return strf("%ikb", static_cast<int>(fileSize_));
+  if (fileSize_ < 0) return "";
+  if (fileSizeCompressed_ >= 1) return strf("?%ikb", static_cast<int>(fileSizeCompressed_));
+  return "";
+}
+
+std::string ZelUrl::getFileSizeCompressed() const {
+  return strf("%ikb", static_cast<int>(fileSizeCompressed_));
+}
+
+const std::optional<std::string>& ZelUrl::getTargetLastModified() const {
+  return facts_ ? facts_->targetLastModified : kNoText;
+}
+
+void ZelUrl::setTargetLastModified(std::optional<std::string> v) {
+  if (!v) return;
+  facts().targetLastModified = std::move(v);
+}
+
+std::string ZelUrl::getLastModified() const {
+  const auto& text = getTargetLastModified();
+  if (!text) return "";
+  // HTTP dates come in three forms; anything else is read as a plain date.
+  static const char* kFormats[] = {"%a, %d %b %Y %H:%M:%S", "%A, %d-%b-%y %H:%M:%S",
+                                   "%a %b %d %H:%M:%S %Y", "%Y-%m-%d", "%d %b %Y"};
+  const std::string t(trimWhitespace(*text));
+  for (const char* f : kFormats) {
+    std::tm tm{};
+    if (strptime(t.c_str(), f, &tm)) {
+      char buf[16];
+      std::strftime(buf, sizeof buf, "%Y-%m-%d", &tm);
+      return buf;
+    }
+  }
+  return "";
+}
+
+// ---- Type tests --------------------------------------------------------------------------
+
+bool ZelUrl::getIsPDF() const {
+  return containsIgnoreCase(mimeType_, "application/pdf") ||
+         containsIgnoreCase(extensionOfActualUrl(), "pdf");
+}
+
+bool ZelUrl::getIsCSS() const {
+  return containsIgnoreCase(mimeType_, "text/css") ||
+         containsIgnoreCase(extensionOfActualUrl(), "css") ||
+         containsIgnoreCase(getActualLinkUrl(), ".css?");
+}
+
+bool ZelUrl::getIsJS() const {
+  return containsIgnoreCase(mimeType_, "text/javascript") ||
+         containsIgnoreCase(extensionOfActualUrl(), "js") ||
+         containsIgnoreCase(getActualLinkUrl(), ".js?");
+}
+
+bool ZelUrl::isXML() const {
+  if (containsIgnoreCase(mimeType_, "application/xml") || containsIgnoreCase(mimeType_, "text/xml"))
+    return true;
+  const std::string ext = extensionOfActualUrl();
+  return ext == "xml" || ext == "XML" || containsIgnoreCase(getActualLinkUrl(), ".xml?");
+}
+
+bool ZelUrl::getIsImage() const {
+  if (flag(kImage)) return true;
+  std::string ext = extensionOfActualUrl();
+  size_t q = ext.find('?');
+  if (q != std::string::npos) ext.resize(q);
+  static constexpr std::string_view kImageExtensions[] = {
+      "png", "PNG", "jpg", "JPG", "jpeg", "JPEG", "gif", "GIF",
+      "svg", "SVG", "bmp", "BMP", "webp", "WEBP"};
+  for (auto e : kImageExtensions) {
+    if (ext == e) {
+      // Recorded without invalidating parents' caches: they are built from this answer.
+      flags_ |= kImage;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ZelUrl::isAnotherFileType() const {
+  return !extensionOfActualUrl().empty() && !getIsHTML() && !getIsCSS() && !getIsJS() &&
+         !getIsPDF();
+}
+
+bool ZelUrl::isSonOfXML() const { return !isXML() && owner_->startingPointWasXML(); }
+bool ZelUrl::isSonOfList() const { return owner_->startingPointWasXML(); }
+bool ZelUrl::directoryTooHigh() const { return nsslinkUrl_.find("../") != std::string::npos; }
+
+int32_t ZelUrl::getNumberOfRedirectsToHere() const {
+  return owner_->getNnumberOfRedirectsTo(getActualLinkUrl());
+}
+
+int32_t ZelUrl::getDirectoryDepth() const {
+  auto url = Url::parse(getActualLinkUrl());
+  if (!url) url = Url::parse(encodedURLString(getLinkUrlForTesting(), defaults()));
+  if (!url) return 0;
+  return std::max<int32_t>(0, static_cast<int32_t>(url->pathComponents().size()) - 1);
+}
+
+}  // namespace zel

@@ -1,0 +1,409 @@
+#pragma once
+// The record of one distinct URL met by a crawl: its addresses, fetch outcome,
+// redirect chain, page facts, warnings and the link instances in and out of it.
+// Records are owned by their hub and live as long as it does.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/url.h"
+#include "platform/url_loader.h"
+#include "url/zel_data_object.h"
+#include "url/zel_link_instance.h"
+
+namespace zel {
+
+class ZelHub;
+class Defaults;
+class Log;
+
+// One hop of a redirect chain.
+struct RedirectEntry {
+  std::string url;                     // target as stored (trimmed as configured)
+  bool hasHadRedirSlashTrimmed = false;
+  std::string status;                  // status text of the step that led here
+  int32_t reason = 0;                  // 0 server/renderer, 1 meta refresh, 2 "Refresh" header
+};
+
+// One meta tag of a page head: attribute name -> value ("name", "property",
+// "itemprop", "content", ...).
+using MetaEntry = std::map<std::string, std::string>;
+
+class ZelUrl : public ZelDataObject {
+ public:
+  // `initWithOwner:`; the hub creates records through ZelHub::createRecord.
+  explicit ZelUrl(ZelHub* owner);
+  ~ZelUrl() override;
+  ZelUrl(const ZelUrl&) = delete;
+  ZelUrl& operator=(const ZelUrl&) = delete;
+
+  ZelHub* owner() const { return owner_; }
+  void setOwner(ZelHub* hub) { owner_ = hub; }
+
+  // ---- Addresses ----------------------------------------------------------
+  const std::string& getLinkUrl() const { return nsslinkUrl_; }
+  const std::string& getActualurl() const { return actualLinkUrl_; }
+  const std::string& getRedir() const { return nssredir_; }
+  // The actual address with the trailing "/" put back when one was trimmed.
+  std::string getActualLinkUrl() const;
+  std::string getLinkUrlForTesting() const;
+  std::string getLinkUrlDecoded() const;
+  std::string getActualurlDecoded() const;
+  std::string getRedirDecoded() const;
+  void setActualLinkUrl();
+  bool hasHadSlashTrimmed() const { return flag(kSlashTrimmed); }
+  bool hasHadRedirSlashTrimmed() const { return flag(kRedirSlashTrimmed); }
+  void setHasHadSlashTrimmed(bool v) { setFlag(kSlashTrimmed, v); }
+  void setHasHadRedirSlashTrimmed(bool v) { setFlag(kRedirSlashTrimmed, v); }
+  bool getRecursion() const { return flag(kRecursion); }
+  void setRecursion(bool v) { setFlag(kRecursion, v); }
+
+  // URL text operations (address normalisation and comparison); their bodies
+  // live in zel_url_text.cpp beside the rest of the URL-text code.
+  void setLinkUrl(std::optional<std::string_view> address, bool trimQuery);
+  std::string trimHash(std::string_view address, bool trimQuery);
+  std::string forceTrimHash(std::string_view address);
+  std::string removeSessionIdFrom(std::string_view address) const;
+  bool isEqualToUrl(std::string_view address, bool trimmed, bool ignoreTrailingSlash);
+  bool isEqualToUrl(std::string_view address, bool trimmed, bool ignoreTrailingSlash,
+                    bool forceTrimHash);
+  std::string myStringByAddingPercentEscapes(std::string_view address) const;
+  std::optional<Url> makeNSURLFromString(std::string_view text, std::string_view base) const;
+  bool actualPathMatchesCase(std::string_view address) const;
+
+  // ---- Identity and place in the crawl ------------------------------------
+  bool isStartingPoint() const { return flag(kStartingPoint); }
+  void setIsStartingPoint(bool v) { setFlag(kStartingPoint, v); }
+  bool isInternal() const { return flag(kInternal); }
+  void setIsInternal(bool v) { setFlag(kInternal, v); }
+  int32_t getDistanceFromHome() const { return distanceFromHome_; }
+  // Only ever lowers a distance already set (a shorter path was found).
+  void setDistanceFromHome(int32_t n);
+  int32_t thread() const { return thread_; }
+  void setThread(int32_t t) { thread_ = t; }
+
+  // ---- Link graph -----------------------------------------------------------
+  const std::vector<ZelLinkInstance*>& getInboundInstances() const { return inbound_; }
+  const std::vector<ZelLinkInstance*>& getOutboundInstances() const { return outbound_; }
+  void setInboundInstanceArray(std::vector<ZelLinkInstance*> v) { inbound_ = std::move(v); }
+  void setOutboundInstanceArray(std::vector<ZelLinkInstance*> v) { outbound_ = std::move(v); }
+  void addInboundInstance(ZelLinkInstance* instance);
+  void addOutboundInstance(ZelLinkInstance* instance);
+  void removeThisInstanceFromOutboundArray(ZelLinkInstance* instance);
+  void removeThisInstanceFromInboundArray(ZelLinkInstance* instance);
+  ZelLinkInstance* getInstanceAtIndex(size_t i) const;
+  ZelUrl* getParentOfInstanceAtIndex(size_t i) const;
+  std::string getActualUrlOfInstanceAtIndex(size_t i) const;
+  size_t occurrencesCount() const { return inbound_.size(); }
+  size_t outboundLinkCount() const { return outbound_.size(); }
+  ZelUrl* getLastOnPageUrl() const { return inbound_.empty() ? nullptr : inbound_.back()->parent(); }
+  int32_t getInternallinkcount() const { return internalLinkCount_; }
+  int32_t getExternallinkcount() const { return externalLinkCount_; }
+  // Built on demand and cached; dropped when an outbound instance is added.
+  const std::vector<ZelLinkInstance*>& getLinkedImagesArray() const;
+  const std::vector<ZelLinkInstance*>& getLinkedVideoArray() const;
+  const std::vector<ZelLinkInstance*>& getLinkedAudioArray() const;
+  void invalidateLinkedImagesArray();
+  void invalidateLinkedVideoArray();
+  void invalidateLinkedAudioArray();
+  int32_t getImageqty() const;
+  double getTotalImageWeightAsNumber() const;
+  double getImageweight() const { return getTotalImageWeightAsNumber(); }
+  std::string getTotalImageWeight() const;
+  // Links that are not images, video, audio or linked files. getLinkCount
+  // recounts into the cache; getLinkcount answers from it when present.
+  int32_t getLinkCount() const;
+  int32_t getLinkcount() const;
+  std::string getOnPageUrl() const;
+  std::string getOnPages() const;
+  std::string getLinkText() const;
+  bool isNofollow() const;
+  bool appearsOn(const ZelUrl* page) const;
+  int32_t getOnpagecount() const { return static_cast<int32_t>(inbound_.size()); }
+
+  // ---- Fetch state ----------------------------------------------------------
+  void setSentRequest();
+  bool hasSentRequest() const { return sentRequestMono_ >= 0; }
+  double getTimeSinceSent() const;
+  const std::string& getTimestampText() const { return timestamp_; }
+  // The timestamp text read back as seconds since the epoch; nullopt when unset.
+  std::optional<double> getTimestamp() const;
+  void setTimestamp(std::optional<std::string> t) {
+    if (t) timestamp_ = std::move(*t);
+  }
+  double getResponseTimeInterval() const { return responseTimeInterval_; }
+  void setResponseTimeInterval(double s) { responseTimeInterval_ = s; }
+  double getLoadTime() const { return loadTimeInterval_; }
+  void setLoadTimeInterval(double s) { loadTimeInterval_ = s; }
+  int32_t getRetryCount() const { return retryCount_; }
+  void setRetryCount(int32_t n) { retryCount_ = n; }
+  int32_t getRetryAfter() const { return retryAfter_; }
+  void setRetryAfter(int32_t n) { retryAfter_ = n; }
+  int32_t getPreviousFailureCount() const { return previousFailureCount_; }
+  void setPreviousFailureCount(int32_t n) { previousFailureCount_ = n; }
+  bool contentLengthUnavailable() const { return flag(kNoContentLength); }
+  void setContentLengthUnavailable(bool v) { setFlag(kNoContentLength, v); }
+  const std::optional<UrlRequest>& getRunJS() const;
+  void setRunJS(std::optional<UrlRequest> r);
+  void clearWTG();
+
+  std::string* getData() const { return data_.get(); }
+  std::string& ensureData();
+  void clearData() { data_.reset(); }
+  std::string* getSourceData() const { return sourceData_.get(); }
+  std::string& ensureSourceData();
+
+  const std::string& getMimeType() const { return mimeType_; }
+  void setMimeType(std::string m) { mimeType_ = std::move(m); }
+  bool getIsHTML() const { return flag(kHTML); }
+  void setIsHTML(bool v) { setFlag(kHTML, v); }
+  // Also records a match by extension in the image flag.
+  bool getIsImage() const;
+  bool isImageFlag() const { return flag(kImage); }
+  void setIsImage(bool v);
+  bool getIsVideo() const { return flag(kVideo); }
+  void setIsVideo(bool v);
+  bool getIsAudio() const { return flag(kAudio); }
+  void setIsAudio(bool v);
+
+  void setFileSize(int64_t bytes);
+  void setFileSizeCompressed(int64_t bytes);
+  int64_t getFileSizeInBytes() const { return fileSizeBytes_; }
+  int64_t getFileSizeCompressedInBytes() const { return fileSizeCompressed_ * 1024; }
+  int64_t fileSizeKB() const { return fileSize_; }
+  int64_t fileSizeCompressedKB() const { return fileSizeCompressed_; }
+  double getFilesize() const;
+  double getFilesizecompressed() const { return static_cast<double>(fileSizeCompressed_); }
+  int64_t getFileSizeInKBytes() const;
+  std::string getFileSize() const;
+  std::string getFileSizeCompressed() const;
+
+  const std::optional<std::string>& getTargetLastModified() const;
+  void setTargetLastModified(std::optional<std::string> v);
+  std::string getLastModified() const;
+  std::string getLastmodified() const { return getLastModified(); }
+
+  // ---- Type tests -------------------------------------------------------------
+  bool getIsPDF() const;
+  bool getIsCSS() const;
+  bool getIsJS() const;
+  bool isXML() const;
+  bool isAnotherFileType() const;
+  bool isSonOfXML() const;
+  bool isSonOfList() const;
+  bool directoryTooHigh() const;
+
+  // ---- Status and warnings ----------------------------------------------------
+  void setStatus(std::optional<std::string> s) {
+    if (s) status_ = std::move(*s);
+  }
+  const std::string& getFinalStatus() const { return status_; }
+  std::string getInitialStatus() const;
+  std::string getStatus() const;
+  bool isGoodLink() const;
+  bool isErrorPage() const;
+  bool isExempt() const;
+  // True when the record stays OUT of the bad collection.
+  bool shouldBeMemberOfBadCollection() const;
+  bool isInBadCollection() const { return flag(kInBad); }
+  void setIsInBadCollection(bool v) { setFlag(kInBad, v); }
+  bool isBlacklisted() const { return flag(kBlacklisted); }
+  void setIsBlacklisted(bool v);
+  bool isDisallowed() const { return flag(kDisallowed); }
+  void setIsDisallowed(bool v) { setFlag(kDisallowed, v); }
+
+  const std::vector<std::string>* getWarnings() const { return warnings_.get(); }
+  void setWarnings(const std::vector<std::string>& w);
+  void addWarning(const std::string& text);
+  void addWarnings(const std::vector<std::string>& texts);
+  std::vector<std::string> getWarningsAsArrayIncludingRedirects(bool includeRedirects);
+  std::vector<std::string> getWarningsAsArray() { return getWarningsAsArrayIncludingRedirects(true); }
+  std::string getWarningsAsString();
+  std::string cleanedWarningString(std::string_view text) const;
+
+  // ---- Redirect table -----------------------------------------------------------
+  void addRedir(std::string_view url, std::optional<std::string> status, int32_t reason);
+  void addRedirsFromArray(const std::vector<RedirectEntry>& entries);
+  void clearRedir();
+  const std::vector<RedirectEntry>* getRedirTable() const { return redirects_.get(); }
+  void setRedirTable(const std::vector<RedirectEntry>& entries);
+  bool lastRedirectWasMeta() const;
+  int32_t getRedirectCount() const {
+    return redirects_ ? static_cast<int32_t>(redirects_->size()) : 0;
+  }
+  int32_t getNumberOfRedirectsToHere() const;
+
+  // ---- Page facts -------------------------------------------------------------------
+  std::string getLinkPageTitle() const;
+  std::string getLinkpagetitle() const { return getLinkPageTitle(); }
+  void setLinkPageTitle(std::optional<std::string> t);
+  bool hasTitle() const;
+  std::string getMetaDescription() const;
+  std::string getMetadescription() const { return getMetaDescription(); }
+  std::string getKeywords() const;
+  const std::vector<MetaEntry>* getMetaData() const;
+  void setMetaData(const std::optional<std::vector<MetaEntry>>& meta);
+  std::string getCanonical() const;
+  void setCanonical(std::optional<std::string> c);
+  const std::optional<std::vector<std::string>>& getHeadings() const;
+  void setHeadings(std::optional<std::vector<std::string>> h);
+  const std::optional<std::vector<std::string>>& getNamesOnThisPage() const;
+  void setNamesOnThisPage(std::vector<std::string> names);
+  bool getHeadContainsNoFollow() const { return flag(kHeadNoFollow); }
+  bool getHeadContainsNoIndex() const { return flag(kHeadNoIndex); }
+  void setHeadContainsNoFollow(bool v) { setFlag(kHeadNoFollow, v); }
+  void setHeadContainsNoIndex(bool v) { setFlag(kHeadNoIndex, v); }
+  std::string getRobots() const;
+  int64_t getWordCount() const;
+  void setWordCount(int64_t n);
+  bool isKeywordStuffed() const;
+  void setKeywordStuffed(bool v);
+  int64_t getSpellingCount() const;
+  int64_t getGrammarCount() const;
+  void setSpellingCount(int64_t n);
+  void setGrammarCount(int64_t n);
+  bool spellingReviewed() const;
+  void setSpellingReviewed(bool v);
+  std::string getValidatorStatus() const;
+  std::string getValidatorstatus() const { return getValidatorStatus(); }
+  void setValidatorStatus(std::optional<std::string> s);
+  int64_t getValidatorErrors() const;
+  int64_t getValidatorWarnings() const;
+  void setValidatorErrors(int64_t n);
+  void setValidatorWarnings(int64_t n);
+  bool getLinksAnchorDoesntAppearOnTargetPage() const;
+  std::string getAnchorFragment() const;
+  bool canonicalMatchesUrl();
+  bool isEqualToTitle(const std::optional<std::string>& title) const;
+
+  // Meta getters: content of the first meta entry whose key equals the value.
+  std::string metaContent(std::string_view key, std::string_view value) const;
+  std::string getOglatitude() const { return metaContent("property", "og:latitude"); }
+  std::string getOglongitude() const { return metaContent("property", "og:longitude"); }
+  std::string getOglocality() const { return metaContent("property", "og:locality"); }
+  std::string getOgtitle() const { return metaContent("property", "og:title"); }
+  std::string getOgdescription() const { return metaContent("property", "og:description"); }
+  std::string getOgurl() const { return metaContent("property", "og:url"); }
+  std::string getOgimage() const { return metaContent("property", "og:image"); }
+  std::string getOgtype() const { return metaContent("property", "og:type"); }
+  std::string getOgsite_name() const { return metaContent("property", "og:site_name"); }
+  std::string getTwittertitle() const { return metaContent("name", "twitter:title"); }
+  std::string getTwitterdescription() const { return metaContent("name", "twitter:description"); }
+  std::string getTwitterurl() const { return metaContent("name", "twitter:url"); }
+  std::string getTwitterimage() const { return metaContent("name", "twitter:image"); }
+  std::string getTwittercard() const { return metaContent("name", "twitter:card"); }
+  std::string getItempropname() const { return metaContent("itemprop", "name"); }
+  std::string getItempropimage() const { return metaContent("itemprop", "image"); }
+  std::string getItempropdescription() const { return metaContent("itemprop", "description"); }
+
+  // Headings: level = 1 + number of leading tabs.
+  static bool thisIsAnH1(std::string_view h);
+  static bool thisIsAnH2(std::string_view h);
+  static bool thisIsAnH3(std::string_view h);
+  static bool thisIsAnH4(std::string_view h);
+  std::string getH1s() const;
+  std::string getH2s() const;
+  std::string getH3s() const;
+  std::string getH4s() const;
+  std::string getHeadingsAsSummary() const;
+  int32_t h1Count() const;
+
+  // ---- Sitemap -------------------------------------------------------------------------
+  double getPriority() const;
+  void setPriority(std::optional<double> p);
+  std::string getChangeFrequency() const;
+  std::string getChangefrequency() const { return getChangeFrequency(); }
+  void setChangeFrequency(std::optional<std::string> f);
+  int32_t getDirectoryDepth() const;
+
+  // ---- SEO terms and duplicates ------------------------------------------------------
+  bool countSEOTerm(std::string_view term);
+  static int32_t countOcurrencesOfString(std::string_view needle, std::string_view haystack);
+  static int32_t countOcurrencesOfString(std::string_view needle,
+                                          const std::vector<std::string>& haystack);
+  int32_t countOcurrencesOfStringInArchive(std::string_view needle) const;
+  int32_t getOcurrencesInUrl() const;
+  int32_t getOcurrencesInTitle() const;
+  int32_t getOcurrencesInDescription() const;
+  int32_t getOcurrencesInKeywords() const;
+  int32_t getOcurrencesInHeadings() const;
+  int32_t getOcurrencesInArchive() const;
+  int32_t getTotalOccurrences() const;
+  const std::vector<ZelUrl*>& getUrlsWithDuplicatesRefresh(bool refresh);
+  const std::vector<ZelUrl*>& getUrlsWithDuplicateTitlesRefresh(bool refresh);
+  const std::vector<ZelUrl*>& getUrlsWithDuplicateDescriptionsRefresh(bool refresh);
+  int32_t getPossibleduplicates() const;
+
+  // ---- Content search -------------------------------------------------------------------
+  std::optional<std::vector<std::string>> dataContainsOneOfTheseTerms(
+      const std::vector<std::string>& terms, bool isRegex) const;
+  std::optional<std::vector<std::string>> dataContainsOneOfTheseTerms(
+      const std::vector<std::string>& terms) const {
+    return dataContainsOneOfTheseTerms(terms, false);
+  }
+  bool linkContainsOneOfTheseTerms(const std::optional<std::vector<std::string>>& terms) const;
+  bool archiveContainsOneOfTheseTerms(const std::vector<std::string>& terms) const;
+  static bool isThisString(std::string_view s, const std::vector<std::string>& array);
+
+  // ---- Number and text wrappers for field access -----------------------------------
+  int32_t getTitlelength() const;
+  int32_t getDescriptionlength() const;
+  double getResponsetime() const { return responseTimeInterval_; }
+  int64_t getWordcount() const { return getWordCount(); }
+  int32_t getDistance() const { return distanceFromHome_; }
+  std::string getDistancefromhome() const;
+  bool getInternal() const { return isInternal(); }
+  std::string getLinkUrlHTML() const;
+  std::string getLinkRedirHTML() const;
+  static std::string truncateURLByAddingElipsisInMiddle(std::string_view text);
+  std::optional<std::string> getFieldByName(std::string_view name) const override;
+  float getFieldAsNumberByName(std::string_view name) const override;
+  bool contains(std::string_view term) const override;
+
+  // Colours for the host's tables.
+  int getSEOColour() const { return 0; }
+  int getValidatorColour() const { return getValidatorStatus() == "Invalid" ? 2 : 0; }
+
+  void releaseAll() { sentRequestMono_ = -1; }
+
+ private:
+  enum Flag : uint32_t {
+    kSlashTrimmed = 1u << 0, kRedirSlashTrimmed = 1u << 1, kStartingPoint = 1u << 2,
+    kInternal = 1u << 3, kRecursion = 1u << 4, kNoContentLength = 1u << 5, kHTML = 1u << 6,
+    kImage = 1u << 7, kVideo = 1u << 8, kAudio = 1u << 9, kBlacklisted = 1u << 10,
+    kDisallowed = 1u << 11, kInBad = 1u << 12, kHeadNoFollow = 1u << 13,
+    kHeadNoIndex = 1u << 14,
+  };
+  bool flag(uint32_t f) const { return (flags_ & f) != 0; }
+  void setFlag(uint32_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
+
+  struct PageFacts;  // page facts and caches, made on first use
+  PageFacts& facts() const;
+  const PageFacts* factsOrNull() const { return facts_.get(); }
+  const Defaults& defaults() const;
+  Log& log() const;
+  std::string localized(std::string_view english) const;
+  std::string extensionOfActualUrl() const;
+
+  ZelHub* owner_;
+  std::string nsslinkUrl_, nssredir_, actualLinkUrl_;
+  std::string status_, mimeType_, timestamp_;
+  std::vector<ZelLinkInstance*> inbound_, outbound_;
+  std::unique_ptr<std::vector<RedirectEntry>> redirects_;
+  std::unique_ptr<std::vector<std::string>> warnings_;
+  std::unique_ptr<std::string> data_, sourceData_;
+  mutable std::unique_ptr<PageFacts> facts_;  // caches are filled from const getters
+  double sentRequestMono_ = -1;
+  double responseTimeInterval_ = 0, loadTimeInterval_ = 0;
+  int64_t fileSizeBytes_ = 0, fileSize_ = 0, fileSizeCompressed_ = 0;
+  int32_t distanceFromHome_ = 0, thread_ = 0;
+  int32_t internalLinkCount_ = 0, externalLinkCount_ = 0;
+  int32_t retryCount_ = 0, retryAfter_ = 0, previousFailureCount_ = 0;
+  mutable uint32_t flags_ = kInternal | kHTML;  // getIsImage records what it finds
+};
+
+}  // namespace zel

@@ -1,0 +1,414 @@
+// Page facts copied from the parser, the getters built on them, SEO term
+// counting, duplicates and content search.
+#include <algorithm>
+
+#include "engine/zel_hub.h"
+#include "engine/zel_pattern_matcher.h"
+#include "platform/regex.h"
+#include "platform/text_format.h"
+#include "url/zel_url.h"
+#include "url/zel_url_page_facts.h"
+#include "urltext/url_parts.h"
+
+namespace zel {
+
+namespace {
+const std::optional<std::vector<std::string>> kNoStrings;
+const std::vector<ZelUrl*> kNoRecords;
+
+size_t leadingTabs(std::string_view h) {
+  size_t n = 0;
+  while (n < h.size() && h[n] == '\t') ++n;
+  return n;
+}
+
+std::string joinTrimmed(const std::vector<std::string>& items, bool (*pick)(std::string_view),
+                        bool trim) {
+  std::vector<std::string> picked;
+  for (const auto& h : items)
+    if (pick(h)) picked.emplace_back(trim ? std::string(trimWhitespace(h)) : h);
+  return join(picked, ", ");
+}
+}  // namespace
+
+std::string ZelUrl::getLinkPageTitle() const { return facts_ ? facts_->linkPageTitle : ""; }
+bool ZelUrl::hasTitle() const { return facts_ && facts_->hasTitle; }
+
+void ZelUrl::setLinkPageTitle(std::optional<std::string> t) {
+  if (!t) return;
+  if (t->empty() && !facts_) return;  // "" is what an untouched record answers already
+  facts().linkPageTitle = std::move(*t);
+  facts().hasTitle = true;
+}
+
+std::string ZelUrl::getMetaDescription() const {
+  return facts_ && facts_->metaDescription ? *facts_->metaDescription : "";
+}
+
+std::string ZelUrl::getKeywords() const {
+  return facts_ && facts_->keywords ? *facts_->keywords : "";
+}
+
+const std::vector<MetaEntry>* ZelUrl::getMetaData() const {
+  return facts_ && facts_->metaData ? &*facts_->metaData : nullptr;
+}
+
+void ZelUrl::setMetaData(const std::optional<std::vector<MetaEntry>>& meta) {
+  if (!meta) return;
+  PageFacts& f = facts();
+  f.metaData = meta;
+  f.metaDescription.reset();
+  for (const MetaEntry& e : *meta) {
+    auto name = e.find("name");
+    auto content = e.find("content");
+    if (name == e.end() || content == e.end()) continue;
+    if (equalsIgnoreCase(name->second, "description")) {
+      if (f.metaDescription)
+        addWarning(
+            "The page contains more than one meta description in the head. The *last* one found "
+            "will be reported. This may not be the same as the one that browsers use");
+      f.metaDescription = content->second;
+    } else if (equalsIgnoreCase(name->second, "keywords")) {
+      f.keywords = content->second;
+    }
+  }
+}
+
+std::string ZelUrl::metaContent(std::string_view key, std::string_view value) const {
+  if (!facts_ || !facts_->metaData) return "";
+  for (const MetaEntry& e : *facts_->metaData) {
+    auto k = e.find(std::string(key));
+    if (k == e.end() || k->second != value) continue;
+    auto c = e.find("content");
+    if (c != e.end()) return c->second;
+  }
+  return "";
+}
+
+std::string ZelUrl::getCanonical() const { return facts_ ? facts_->canonical : ""; }
+
+void ZelUrl::setCanonical(std::optional<std::string> c) {
+  if (!c || (c->empty() && !facts_)) return;
+  facts().canonical = std::move(*c);
+}
+
+const std::optional<std::vector<std::string>>& ZelUrl::getHeadings() const {
+  return facts_ ? facts_->headings : kNoStrings;
+}
+
+void ZelUrl::setHeadings(std::optional<std::vector<std::string>> h) {
+  if (!h && !facts_) return;
+  facts().headings = std::move(h);
+}
+
+const std::optional<std::vector<std::string>>& ZelUrl::getNamesOnThisPage() const {
+  return facts_ ? facts_->namesOnThisPage : kNoStrings;
+}
+
+void ZelUrl::setNamesOnThisPage(std::vector<std::string> names) {
+  facts().namesOnThisPage = std::move(names);
+  const std::string fragment = getAnchorFragment();
+  if (fragment.empty()) return;
+  const auto& stored = *facts().namesOnThisPage;
+  if (std::find(stored.begin(), stored.end(), fragment) != stored.end()) return;
+  facts().linksAnchorDoesntAppearOnTargetPage = true;
+  addWarning("This link url contains the anchor fragment #" + fragment +
+             " which Zelmora hasn't found on the target page");
+}
+
+bool ZelUrl::getLinksAnchorDoesntAppearOnTargetPage() const {
+  return facts_ && facts_->linksAnchorDoesntAppearOnTargetPage;
+}
+
+std::string ZelUrl::getAnchorFragment() const {
+  if (!defaults().boolForKey("dontTrimHash")) return "";
+  const std::string actual = getActualLinkUrl();
+  size_t hash = actual.find('#');
+  if (hash == std::string::npos || hash + 1 == actual.size()) return "";
+  return actual.substr(hash + 1);
+}
+
+std::string ZelUrl::getRobots() const {
+  const bool nf = getHeadContainsNoFollow(), ni = getHeadContainsNoIndex();
+  if (nf && ni) return "nofollow,noindex";
+  if (nf) return "nofollow";
+  if (ni) return "noindex";
+  return "";
+}
+
+int64_t ZelUrl::getWordCount() const { return facts_ ? facts_->wordCount : -1; }
+void ZelUrl::setWordCount(int64_t n) {
+  if (n == -1 && !facts_) return;
+  facts().wordCount = n;
+}
+bool ZelUrl::isKeywordStuffed() const { return facts_ && facts_->isKeywordStuffed; }
+void ZelUrl::setKeywordStuffed(bool v) {
+  if (!v && !facts_) return;
+  facts().isKeywordStuffed = v;
+}
+int64_t ZelUrl::getSpellingCount() const { return facts_ ? facts_->spelling : 0; }
+int64_t ZelUrl::getGrammarCount() const { return facts_ ? facts_->grammar : 0; }
+void ZelUrl::setSpellingCount(int64_t n) {
+  if (n == 0 && !facts_) return;
+  facts().spelling = n;
+}
+void ZelUrl::setGrammarCount(int64_t n) {
+  if (n == 0 && !facts_) return;
+  facts().grammar = n;
+}
+bool ZelUrl::spellingReviewed() const { return facts_ && facts_->spellingReviewed; }
+void ZelUrl::setSpellingReviewed(bool v) {
+  if (!v && !facts_) return;
+  facts().spellingReviewed = v;
+}
+std::string ZelUrl::getValidatorStatus() const { return facts_ ? facts_->validatorStatus : ""; }
+void ZelUrl::setValidatorStatus(std::optional<std::string> s) {
+  if (!s || (s->empty() && !facts_)) return;
+  facts().validatorStatus = std::move(*s);
+}
+int64_t ZelUrl::getValidatorErrors() const { return facts_ ? facts_->validatorErrors : -1; }
+int64_t ZelUrl::getValidatorWarnings() const { return facts_ ? facts_->validatorWarnings : -1; }
+void ZelUrl::setValidatorErrors(int64_t n) {
+  if (n == -1 && !facts_) return;
+  facts().validatorErrors = n;
+}
+void ZelUrl::setValidatorWarnings(int64_t n) {
+  if (n == -1 && !facts_) return;
+  facts().validatorWarnings = n;
+}
+
+bool ZelUrl::canonicalMatchesUrl() {
+  const std::string canonical = getCanonical();
+  if (canonical.empty()) return true;
+  return isEqualToUrl(canonical, false, defaults().boolForKey("shouldIgnoreSlash"), false);
+}
+
+bool ZelUrl::isEqualToTitle(const std::optional<std::string>& title) const {
+  if (!title || !hasTitle()) return false;
+  return *title == facts_->linkPageTitle;
+}
+
+// ---- Headings -------------------------------------------------------------------------
+
+bool ZelUrl::thisIsAnH1(std::string_view h) { return !h.empty() && h[0] != '\t'; }
+bool ZelUrl::thisIsAnH2(std::string_view h) { return h.size() >= 2 && leadingTabs(h) == 1; }
+bool ZelUrl::thisIsAnH3(std::string_view h) { return h.size() >= 3 && leadingTabs(h) == 2; }
+bool ZelUrl::thisIsAnH4(std::string_view h) { return h.size() >= 4 && leadingTabs(h) == 3; }
+
+std::string ZelUrl::getH1s() const {
+  const auto& h = getHeadings();
+  return h ? joinTrimmed(*h, &thisIsAnH1, false) : "";
+}
+std::string ZelUrl::getH2s() const {
+  const auto& h = getHeadings();
+  return h ? joinTrimmed(*h, &thisIsAnH2, true) : "";
+}
+std::string ZelUrl::getH3s() const {
+  const auto& h = getHeadings();
+  return h ? joinTrimmed(*h, &thisIsAnH3, true) : "";
+}
+std::string ZelUrl::getH4s() const {
+  const auto& h = getHeadings();
+  return h ? joinTrimmed(*h, &thisIsAnH4, true) : "";
+}
+
+std::string ZelUrl::getHeadingsAsSummary() const {
+  const auto& h = getHeadings();
+  return h ? joinTrimmed(*h, &thisIsAnH1, false) : "";
+}
+
+int32_t ZelUrl::h1Count() const {
+  if (facts_ && facts_->h1CountCache) return *facts_->h1CountCache;
+  int32_t n = 0;
+  if (const auto& h = getHeadings())
+    for (const auto& e : *h)
+      if (thisIsAnH1(e)) ++n;
+  facts().h1CountCache = n;
+  return n;
+}
+
+// ---- Sitemap ----------------------------------------------------------------------------
+
+double ZelUrl::getPriority() const {
+  if (facts_ && facts_->priority) return *facts_->priority;
+  switch (distanceFromHome_) {
+    case 0: return 1.0;
+    case 1: return 0.5;
+    case 2: return 0.3;
+    default: return 0.2;
+  }
+}
+
+void ZelUrl::setPriority(std::optional<double> p) {
+  if (!p && !facts_) return;
+  facts().priority = p;
+}
+
+std::string ZelUrl::getChangeFrequency() const { return facts_ ? facts_->changeFrequency : ""; }
+void ZelUrl::setChangeFrequency(std::optional<std::string> f) {
+  if (!f || (f->empty() && !facts_)) return;
+  facts().changeFrequency = std::move(*f);
+}
+
+// ---- SEO terms -----------------------------------------------------------------------------
+
+int32_t ZelUrl::countOcurrencesOfString(std::string_view needle, std::string_view haystack) {
+  if (needle.empty() || haystack.empty()) return 0;
+  int32_t n = 0;
+  size_t pos = findIgnoreCase(haystack, needle, 0);
+  while (pos != std::string_view::npos) {
+    ++n;
+    pos = findIgnoreCase(haystack, needle, pos + 1);
+  }
+  return n;
+}
+
+int32_t ZelUrl::countOcurrencesOfString(std::string_view needle,
+                                        const std::vector<std::string>& haystack) {
+  int32_t n = 0;
+  for (const auto& s : haystack) n += countOcurrencesOfString(needle, s);
+  return n;
+}
+
+int32_t ZelUrl::countOcurrencesOfStringInArchive(std::string_view) const {
+  // No archive copy is kept yet, so there is nothing to count in.
+  return 0;
+}
+
+bool ZelUrl::countSEOTerm(std::string_view term) {
+  PageFacts& f = facts();
+  f.ocurrencesInUrl = countOcurrencesOfString(term, getActualLinkUrl());
+  f.ocurrencesInTitle = countOcurrencesOfString(term, f.linkPageTitle);
+  f.ocurrencesInDescription = countOcurrencesOfString(term, f.metaDescription.value_or(""));
+  f.ocurrencesInHeadings = f.headings ? countOcurrencesOfString(term, *f.headings) : 0;
+  f.ocurrencesInKeywords = countOcurrencesOfString(term, f.keywords.value_or(""));
+  f.ocurrencesInArchive =
+      std::max(0, countOcurrencesOfStringInArchive(term) - f.ocurrencesInTitle -
+                      f.ocurrencesInDescription - f.ocurrencesInHeadings - f.ocurrencesInKeywords);
+  f.totalOcurrences = f.ocurrencesInUrl + f.ocurrencesInTitle + f.ocurrencesInDescription +
+                      f.ocurrencesInHeadings + f.ocurrencesInKeywords + f.ocurrencesInArchive;
+  return f.totalOcurrences != 0;
+}
+
+int32_t ZelUrl::getOcurrencesInUrl() const { return facts_ ? facts_->ocurrencesInUrl : 0; }
+int32_t ZelUrl::getOcurrencesInTitle() const { return facts_ ? facts_->ocurrencesInTitle : 0; }
+int32_t ZelUrl::getOcurrencesInDescription() const {
+  return facts_ ? facts_->ocurrencesInDescription : 0;
+}
+int32_t ZelUrl::getOcurrencesInKeywords() const {
+  return facts_ ? facts_->ocurrencesInKeywords : 0;
+}
+int32_t ZelUrl::getOcurrencesInHeadings() const {
+  return facts_ ? facts_->ocurrencesInHeadings : 0;
+}
+int32_t ZelUrl::getOcurrencesInArchive() const { return facts_ ? facts_->ocurrencesInArchive : 0; }
+int32_t ZelUrl::getTotalOccurrences() const { return facts_ ? facts_->totalOcurrences : 0; }
+
+// ---- Duplicates ---------------------------------------------------------------------------
+
+const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicatesRefresh(bool refresh) {
+  auto& cache = facts().urlsWithDuplicates;
+  if (!cache || refresh) cache = owner_->getDuplicatesForZelUrl(this);
+  return *cache;
+}
+
+namespace {
+void sortByText(std::vector<ZelUrl*>& v, std::string (ZelUrl::*get)() const) {
+  std::stable_sort(v.begin(), v.end(), [get](ZelUrl* a, ZelUrl* b) {
+    return asciiLower((a->*get)()) < asciiLower((b->*get)());
+  });
+}
+}  // namespace
+
+const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicateTitlesRefresh(bool refresh) {
+  auto& cache = facts().urlsWithDuplicateTitles;
+  if (!cache || refresh) {
+    const auto& groups = owner_->getDuplicateTitles();
+    auto it = groups.find(getLinkPageTitle());
+    cache = it == groups.end() ? std::vector<ZelUrl*>() : it->second;
+    sortByText(*cache, &ZelUrl::getLinkPageTitle);
+  }
+  return *cache;
+}
+
+const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicateDescriptionsRefresh(bool refresh) {
+  auto& cache = facts().urlsWithDuplicateDescriptions;
+  if (!cache || refresh) {
+    const auto& groups = owner_->getDuplicateDescriptions();
+    auto it = groups.find(getMetaDescription());
+    cache = it == groups.end() ? std::vector<ZelUrl*>() : it->second;
+    sortByText(*cache, &ZelUrl::getMetaDescription);
+  }
+  return *cache;
+}
+
+int32_t ZelUrl::getPossibleduplicates() const {
+  return static_cast<int32_t>(owner_->getDuplicatesForZelUrl(this).size());
+}
+
+// ---- Content search -----------------------------------------------------------------------
+
+std::optional<std::vector<std::string>> ZelUrl::dataContainsOneOfTheseTerms(
+    const std::vector<std::string>& terms, bool isRegex) const {
+  const std::string_view text = data_ ? std::string_view(*data_) : std::string_view();
+  if (isRegex) {
+    if (terms.empty()) return std::nullopt;
+    return applyRegex(terms.front(), text, &log());
+  }
+  std::vector<std::string> found;
+  for (const auto& t : terms)
+    if (ZelPatternMatcher::stringMatchesPattern(text, t)) found.push_back(t);
+  if (found.empty()) return std::nullopt;
+  return found;
+}
+
+bool ZelUrl::linkContainsOneOfTheseTerms(
+    const std::optional<std::vector<std::string>>& terms) const {
+  if (!terms) return false;
+  const std::string encoded = encodedURLString(nsslinkUrl_, defaults());
+  bool allExclusions = terms->size() > 1;
+  for (const auto& t : *terms)
+    if (t.empty() || t[0] != '!') allExclusions = false;
+  if (allExclusions) {
+    for (const auto& t : *terms) {
+      if (!ZelPatternMatcher::stringMatchesPattern(nsslinkUrl_, t, false) &&
+          !ZelPatternMatcher::stringMatchesPattern(encoded, t, false))
+        return false;
+    }
+    return true;
+  }
+  for (const auto& t : *terms)
+    if (ZelPatternMatcher::stringMatchesPattern(nsslinkUrl_, t) ||
+        ZelPatternMatcher::stringMatchesPattern(encoded, t))
+      return true;
+  return false;
+}
+
+bool ZelUrl::archiveContainsOneOfTheseTerms(const std::vector<std::string>& terms) const {
+  for (const auto& t : terms)
+    if (countOcurrencesOfStringInArchive(t) > 0) return true;
+  return false;
+}
+
+bool ZelUrl::isThisString(std::string_view s, const std::vector<std::string>& array) {
+  if (s.empty()) return false;
+  for (const auto& e : array) {
+    if (equalsIgnoreCase(s, e)) return true;
+    if (s.size() == e.size() + 1 && s.back() == '/' && equalsIgnoreCase(s.substr(0, e.size()), e))
+      return true;
+    if (e.size() == s.size() + 1 && e.back() == '/' &&
+        equalsIgnoreCase(std::string_view(e).substr(0, s.size()), s))
+      return true;
+  }
+  return false;
+}
+
+int32_t ZelUrl::getTitlelength() const {
+  return static_cast<int32_t>(utf8Length(getLinkPageTitle()));
+}
+int32_t ZelUrl::getDescriptionlength() const {
+  return static_cast<int32_t>(utf8Length(getMetaDescription()));
+}
+std::string ZelUrl::getDistancefromhome() const { return strf("%i", distanceFromHome_); }
+
+}  // namespace zel
