@@ -1,5 +1,8 @@
 #include "urltext/code_points.h"
 
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
 namespace zel {
 
 namespace {
@@ -113,6 +116,27 @@ std::string stringByDeletingIgnoredCharacters(std::string_view text) {
     i += len;
   }
   return out;
+}
+
+bool caseInsensitiveEquals(std::string_view a, std::string_view b) {
+  bool ascii = true;
+  for (std::string_view s : {a, b})
+    for (char c : s)
+      if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+  if (ascii) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+      char x = a[i], y = b[i];
+      if (x >= 'A' && x <= 'Z') x = char(x + 32);
+      if (y >= 'A' && y <= 'Z') y = char(y + 32);
+      if (x != y) return false;
+    }
+    return true;
+  }
+  auto unicode = [](std::string_view s) {
+    return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
+  };
+  return unicode(a).caseCompare(unicode(b), U_FOLD_CASE_DEFAULT) == 0;
 }
 
 bool isNewline(char32_t cp) {

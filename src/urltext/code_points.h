@@ -31,6 +31,10 @@ bool isIgnoredCharacter(char32_t cp);
 // The text without the ignored characters; other bytes are kept as they are.
 std::string stringByDeletingIgnoredCharacters(std::string_view text);
 
+// Equal under Unicode case folding (ASCII texts take a fast path). Invalid
+// UTF-8 bytes compare as U+FFFD.
+bool caseInsensitiveEquals(std::string_view a, std::string_view b);
+
 // White space and line breaks as a text scanner skips them (Unicode spaces,
 // tab, line and paragraph separators, NEL).
 bool isWhitespaceOrNewline(char32_t cp);

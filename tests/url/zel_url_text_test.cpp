@@ -1,0 +1,249 @@
+// The record's address normalisation (the lookup key of every record), address
+// comparison, URL making from link texts and the file-name case check.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "engine/zel_hub.h"
+#include "support/test_platform.h"
+
+namespace zel {
+namespace {
+
+class UrlTextRecordTest : public ::testing::Test {
+ protected:
+  test::TestPlatform tp;
+  ZelHub hub{"http://s.test/", tp.platform()};
+
+  ZelUrl* stored(const std::string& address, bool trim = false, bool internal = true) {
+    ZelUrl* r = hub.createRecord();
+    r->setIsInternal(internal);
+    r->setLinkUrl(address, trim);
+    return r;
+  }
+};
+
+TEST_F(UrlTextRecordTest, StoredAddressIsTheLookupKey) {
+  ZelUrl* r = stored("http://s.test/p#section");
+  EXPECT_EQ(r->getLinkUrl(), "http://s.test/p");
+  EXPECT_EQ(r->getActualurl(), "http://s.test/p");
+  EXPECT_EQ(hub.lookup("http://s.test/p"), r);
+  EXPECT_EQ(hub.lookup("http://s.test/p#section"), nullptr);
+
+  ZelUrl* unchanged = hub.createRecord();
+  unchanged->setLinkUrl(std::nullopt, false);
+  EXPECT_EQ(unchanged->getLinkUrl(), "");
+}
+
+TEST_F(UrlTextRecordTest, FragmentRules) {
+  struct Case {
+    const char* in;
+    const char* out;
+  } cases[] = {
+      {"http://s.test/p#x", "http://s.test/p"},
+      {"http://s.test/#!/route/a", "http://s.test/#!/route/a"},      // hash-bang route
+      {"http://s.test/p?a=1&#38;b=2", "http://s.test/p?a=1&#38;b=2"},  // character reference
+      {"http://s.test/p?a=&#38;b#frag", "http://s.test/p?a=&#38;b"},
+      {"#", "#"},  // too short to trim
+      {"http://s.test/p#", "http://s.test/p"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(stored(c.in)->getLinkUrl(), c.out) << c.in;
+}
+
+TEST_F(UrlTextRecordTest, DontTrimHashKeepsFragmentsUnlessTrimQueryIsSet) {
+  tp.defaults.setBool("dontTrimHash", true);
+  EXPECT_EQ(stored("http://s.test/p#x")->getLinkUrl(), "http://s.test/p#x");
+  tp.defaults.setBool("trimQuery", true);
+  EXPECT_EQ(stored("http://s.test/q#x")->getLinkUrl(), "http://s.test/q");
+}
+
+TEST_F(UrlTextRecordTest, TrailingSlash) {
+  ZelUrl* kept = stored("http://s.test/dir/");
+  EXPECT_EQ(kept->getLinkUrl(), "http://s.test/dir/");
+  EXPECT_FALSE(kept->hasHadSlashTrimmed());
+
+  tp.defaults.setBool("shouldIgnoreSlash", true);
+  ZelUrl* r = stored("http://s.test/dir/");
+  EXPECT_EQ(r->getLinkUrl(), "http://s.test/dir");
+  EXPECT_TRUE(r->hasHadSlashTrimmed());
+  EXPECT_EQ(r->getActualLinkUrl(), "http://s.test/dir/");
+  EXPECT_EQ(hub.lookup("http://s.test/dir"), r);
+
+  ZelUrl* beforeFragment = stored("http://s.test/other/#top");
+  EXPECT_EQ(beforeFragment->getLinkUrl(), "http://s.test/other");
+  EXPECT_TRUE(beforeFragment->hasHadSlashTrimmed());
+
+  ZelUrl* plain = stored("http://s.test/page");
+  EXPECT_FALSE(plain->hasHadSlashTrimmed());
+}
+
+TEST_F(UrlTextRecordTest, QueryTrimmingAppliesToInternalRecordsOnly) {
+  EXPECT_EQ(stored("http://s.test/p?a=1#f", true, true)->getLinkUrl(), "http://s.test/p");
+  EXPECT_EQ(stored("http://x.test/p?a=1#f", true, false)->getLinkUrl(), "http://x.test/p?a=1");
+  EXPECT_EQ(stored("http://s.test/p?a=1", false, true)->getLinkUrl(), "http://s.test/p?a=1");
+}
+
+TEST_F(UrlTextRecordTest, WrappedSearchResultLinksAreStoredAsTheirTarget) {
+  EXPECT_EQ(stored("https://www.google.com/url?q=https%3A%2F%2Fexample.com%2Fpage%3Fx%3D1&sa=U&ved=2")
+                ->getLinkUrl(),
+            "https://example.com/page?x=1");
+  EXPECT_EQ(stored("https://www.google.co.uk/url?q=https://example.com/a")->getLinkUrl(),
+            "https://example.com/a");
+  // Escapes that do not decode leave the target as written.
+  EXPECT_EQ(stored("https://google.com/url?q=https://e.test/%zz&x")->getLinkUrl(),
+            "https://e.test/%zz");
+  // The same path on another host is an ordinary address.
+  EXPECT_EQ(stored("http://s.test/url?q=abc&r=1")->getLinkUrl(), "http://s.test/url?q=abc&r=1");
+}
+
+TEST_F(UrlTextRecordTest, SessionIdRemoval) {
+  ZelUrl* r = stored("http://s.test/");
+  struct Case {
+    const char* in;
+    const char* out;
+  } cases[] = {
+      {"http://s.test/p?sid=123", "http://s.test/p"},
+      {"http://s.test/p?sid=1&a=2", "http://s.test/p?&a=2"},
+      {"http://s.test/p?a=1&sid=2", "http://s.test/p?a=1"},
+      {"http://s.test/p?a=1&sid=2&b=3", "http://s.test/p?a=1&b=3"},
+      {"http://s.test/p?sidebar=left", "http://s.test/p"},  // the name is matched as a prefix
+      {"http://s.test/p?a=1", "http://s.test/p?a=1"},
+      {"http://s.test/p", "http://s.test/p"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(r->removeSessionIdFrom(c.in), c.out) << c.in;
+
+  tp.defaults.setString("sessidParam", "PHPSESSID");
+  EXPECT_EQ(r->removeSessionIdFrom("http://s.test/p?PHPSESSID=ab&x=1"), "http://s.test/p?&x=1");
+  EXPECT_EQ(r->removeSessionIdFrom("http://s.test/p?sid=1"), "http://s.test/p?sid=1");
+}
+
+TEST_F(UrlTextRecordTest, EqualityAfterDecodingIgnoresCase) {
+  ZelUrl* r = stored("http://s.test/Page");
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test/Page", false, false));
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test/page", false, false));
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test/Page#frag", false, false));
+  EXPECT_FALSE(r->isEqualToUrl("http://s.test/Page2", false, false));
+  EXPECT_FALSE(r->isEqualToUrl("", false, false));
+
+  ZelUrl* u = stored("http://s.test/Über");
+  EXPECT_TRUE(u->isEqualToUrl("http://s.test/%C3%BCber", false, false));
+}
+
+TEST_F(UrlTextRecordTest, EqualityWithTrailingSlashRedirectAndQuery) {
+  ZelUrl* r = stored("http://s.test/a");
+  EXPECT_FALSE(r->isEqualToUrl("http://s.test/a/", false, false));
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test/a/", false, true));
+
+  r->addRedir("http://s.test/b", std::string("301"), 0);
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test/b", false, false));
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test/B", false, false));
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test/a", false, false));
+
+  ZelUrl* q = stored("http://s.test/q");
+  EXPECT_FALSE(q->isEqualToUrl("http://s.test/q?x=1", false, false));
+  EXPECT_TRUE(q->isEqualToUrl("http://s.test/q?x=1", true, false));
+}
+
+TEST_F(UrlTextRecordTest, TripleSlashesMarkRecursion) {
+  ZelUrl* r = stored("http://s.test//a");
+  EXPECT_FALSE(r->getRecursion());
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test///a", false, false));
+  EXPECT_TRUE(r->getRecursion());
+
+  ZelUrl* other = stored("http://s.test/b");
+  EXPECT_FALSE(other->isEqualToUrl("http://s.test///c", false, false));
+  EXPECT_FALSE(other->getRecursion());
+}
+
+TEST_F(UrlTextRecordTest, ForcedFragmentTrimOnBothSides) {
+  tp.defaults.setBool("dontTrimHash", true);
+  ZelUrl* r = stored("http://s.test/p#a");
+  EXPECT_EQ(r->getLinkUrl(), "http://s.test/p#a");
+  EXPECT_FALSE(r->isEqualToUrl("http://s.test/p#b", false, false, false));
+  EXPECT_TRUE(r->isEqualToUrl("http://s.test/p#b", false, false, true));
+}
+
+TEST_F(UrlTextRecordTest, RelativeResolution) {
+  ZelUrl* r = stored("http://s.test/");
+  struct Case {
+    const char* text;
+    const char* base;
+    const char* out;
+  } cases[] = {
+      {"../up.html", "http://s.test/dir/page.html", "http://s.test/up.html"},
+      {"./x.html", "http://s.test/dir/page.html", "http://s.test/dir/x.html"},
+      {"//other.test/p", "http://s.test/dir/page.html", "http://other.test/p"},
+      {"?q=1", "http://s.test/dir/page.html?old", "http://s.test/dir/page.html?q=1"},
+      {"#f", "http://s.test/dir/page.html", "http://s.test/dir/page.html#f"},
+      {"", "http://s.test/dir/page.html#old", "http://s.test/dir/page.html"},
+      {"a.html", "http://s.test", "http://s.test/a.html"},
+      {"../a.html", "http://s.test", "http://s.test/a.html"},
+      {"?q", "http://s.test", "http://s.test?q"},
+      {"#f", "http://s.test", "http://s.test#f"},
+      {"https://abs.test/x", "http://s.test/dir/", "https://abs.test/x"},
+      // Fallbacks for texts that are not valid references as written.
+      {"a b.html", "http://s.test/dir/", "http://s.test/dir/a%20b.html"},
+      {"ü.html", "http://s.test/dir/", "http://s.test/dir/%C3%BC.html"},
+      {"café/ä b.html?q=é#ü", "http://s.test/dir/",
+       "http://s.test/dir/caf%C3%A9/%C3%A4%20b.html?q=%C3%A9#%C3%BC"},
+      {"http://bücher.test/x y", "http://s.test/", "http://xn--bcher-kva.test/x%20y"},
+      {"q.html", "http://s.test/my dir/p.html", "http://s.test/my%20dir/q.html"},
+      {"a|b", "http://s.test/dir/", "http://s.test/dir/a%7Cb"},
+  };
+  for (const Case& c : cases) {
+    auto url = r->makeNSURLFromString(c.text, c.base);
+    ASSERT_TRUE(url.has_value()) << c.text << " against " << c.base;
+    EXPECT_EQ(url->absoluteString(), c.out) << c.text << " against " << c.base;
+    auto viaHub = hub.makeNSURLFromString(c.text, c.base);
+    ASSERT_TRUE(viaHub.has_value());
+    EXPECT_EQ(viaHub->absoluteString(), url->absoluteString());
+  }
+  EXPECT_EQ(r->makeNSURLFromString("rel", ""), std::nullopt);
+  EXPECT_EQ(r->makeNSURLFromString("rel", "not a url"), std::nullopt);
+}
+
+TEST_F(UrlTextRecordTest, LegacyEscapingOfUnparsableAddresses) {
+  ZelUrl* r = stored("http://s.test/");
+  EXPECT_EQ(r->myStringByAddingPercentEscapes("http://s.test/a%20b"), "http://s.test/a%20b");
+  EXPECT_EQ(r->myStringByAddingPercentEscapes("http://s.test/a b|c?x=ü"),
+            "http://s.test/a%20b%7Cc?x=%C3%BC");
+  // The part up to the first "/" from index 8 on is kept as written.
+  EXPECT_EQ(r->myStringByAddingPercentEscapes("http://s test/a b"), "http://s test/a%20b");
+  EXPECT_EQ(r->myStringByAddingPercentEscapes("http://bad host"), "http://bad host");
+  EXPECT_EQ(r->myStringByAddingPercentEscapes("a b"), "a b");
+}
+
+class CaseCheckTest : public UrlTextRecordTest {
+ protected:
+  std::filesystem::path dir;
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() /
+          ("zel_case_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir / "Sub Dir");
+    std::ofstream(dir / "Sub Dir" / "CaseFile.html") << "x";
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::string fileUrl(const std::string& rel) { return "file://" + dir.string() + "/" + rel; }
+};
+
+TEST_F(CaseCheckTest, ComparesWithTheStoredSpelling) {
+  ZelUrl* r = stored("http://s.test/");
+  EXPECT_TRUE(r->actualPathMatchesCase(fileUrl("Sub%20Dir/CaseFile.html")));
+  EXPECT_FALSE(r->actualPathMatchesCase(fileUrl("Sub%20Dir/casefile.html")));
+  EXPECT_FALSE(r->actualPathMatchesCase(fileUrl("sub%20dir/CaseFile.html")));
+  EXPECT_TRUE(r->actualPathMatchesCase("http://s.test/ANY/Case.html"));
+}
+
+TEST_F(CaseCheckTest, LongAddressesAndMissingFiles) {
+  ZelUrl* r = stored("http://s.test/");
+  EXPECT_FALSE(r->actualPathMatchesCase("file:///" + std::string(243, 'a')));
+  EXPECT_FALSE(r->actualPathMatchesCase("http://s.test/" + std::string(300, 'a')));
+  EXPECT_TRUE(r->actualPathMatchesCase(fileUrl("Sub%20Dir/missing.html")));
+  EXPECT_TRUE(tp.logged("Error #2 making ref."));
+}
+
+}  // namespace
+}  // namespace zel
