@@ -1,0 +1,160 @@
+#include "parser/text_encoding.h"
+
+#include <cstring>
+
+#include "parser/entities.h"
+#include "platform/log.h"
+#include "platform/text_format.h"
+
+namespace zel {
+namespace {
+
+bool contains(std::string_view s, std::string_view needle) {
+  return s.find(needle) != std::string_view::npos;
+}
+
+// Length of the Unicode white space character starting at p (UTF-8), 0 if none.
+size_t whitespaceAt(std::string_view s, size_t i) {
+  unsigned char c = static_cast<unsigned char>(s[i]);
+  if (c == ' ' || (c >= 0x09 && c <= 0x0D)) return 1;
+  if (c == 0xC2 && i + 1 < s.size()) {
+    unsigned char d = static_cast<unsigned char>(s[i + 1]);
+    return (d == 0x85 || d == 0xA0) ? 2 : 0;
+  }
+  if (c == 0xE1 && i + 2 < s.size())
+    return (static_cast<unsigned char>(s[i + 1]) == 0x9A &&
+            static_cast<unsigned char>(s[i + 2]) == 0x80)
+               ? 3
+               : 0;
+  if (c == 0xE2 && i + 2 < s.size()) {
+    unsigned char d = static_cast<unsigned char>(s[i + 1]);
+    unsigned char e = static_cast<unsigned char>(s[i + 2]);
+    if (d == 0x80 && ((e >= 0x80 && e <= 0x8A) || e == 0xA8 || e == 0xA9 || e == 0xAF)) return 3;
+    if (d == 0x81 && e == 0x9F) return 3;
+    return 0;
+  }
+  if (c == 0xE3 && i + 2 < s.size())
+    return (static_cast<unsigned char>(s[i + 1]) == 0x80 &&
+            static_cast<unsigned char>(s[i + 2]) == 0x80)
+               ? 3
+               : 0;
+  return 0;
+}
+
+// Length of the white space character ending just before position `end`, 0 if none.
+size_t whitespaceBefore(std::string_view s, size_t end) {
+  size_t start = end - 1;
+  while (start > 0 && end - start < 3 && (static_cast<unsigned char>(s[start]) & 0xC0) == 0x80)
+    --start;
+  return whitespaceAt(s, start) == end - start ? end - start : 0;
+}
+
+}  // namespace
+
+std::optional<std::string> extractCharsetFromHTML(std::string_view data) {
+  if (data.empty()) return std::nullopt;
+  size_t end = data.find("body");
+  if (end == std::string_view::npos) end = data.find("BODY");
+  if (end == std::string_view::npos) end = data.size() - 1;
+  std::string_view window = data.substr(0, end);
+  size_t at = window.find("charset");
+  if (at == std::string_view::npos) at = window.find("CHARSET");
+  if (at == std::string_view::npos) return std::nullopt;
+  at += 7;
+  size_t close = window.find('>', at);
+  if (close == std::string_view::npos) return std::nullopt;
+  std::string_view name = trimChars(window.substr(at, close - at), " =\"'");
+  // The bytes are read as ASCII; anything else makes no charset name.
+  for (unsigned char c : name)
+    if (c >= 0x80) return std::nullopt;
+  return std::string(name);
+}
+
+TextEncoding encodingForCharset(std::string_view n) {
+  using namespace encoding;
+  if (contains(n, "utf-8") || contains(n, "UTF-8")) return kUTF8;
+  if (contains(n, "8859-1") && !contains(n, "8859-10")) return kISOLatin1;
+  if (contains(n, "8859-2")) return kISOLatin2;
+  if (contains(n, "1252")) return kWindowsCP1252;
+  if (contains(n, "620")) return kISOLatinThai;
+  if (contains(n, "874")) return kDOSThai;
+  if (contains(n, "Shift_JIS") || contains(n, "shift_jis")) return kShiftJIS;
+  // GB2312 alone means code page 936, unless a more specific name follows.
+  TextEncoding remembered = contains(n, "2312") ? kDOSChineseSimplified : kNone;
+  if (contains(n, "HZ-GB-2312") || contains(n, "hz-gb-2312")) return kHZ_GB_2312;
+  if (contains(n, "2312-80")) return kGB_2312_80;
+  if (contains(n, "GBK") || contains(n, "gbk")) return kGBK_95;
+  if (contains(n, "Big5") || contains(n, "BIG5") || contains(n, "big5")) return kBig5;
+  if (contains(n, "koi8-r") || contains(n, "KOI8-R")) return kKOI8_R;
+  if (contains(n, "euc-kr") || contains(n, "EUC-KR")) return kEUC_KR;
+  if (contains(n, "x-euc") || contains(n, "X-EUC")) return kEUC_JP;
+  return remembered;
+}
+
+std::string decodeWithFallback(std::string_view bytes, TextEncoding enc, Log* log) {
+  using namespace encoding;
+  if (bytes.empty()) return std::string();
+  if (enc != kNone) {
+    if (auto s = TextCodec::decode(bytes, enc)) return std::move(*s);
+    if (log && log->enabled(1))
+      log->write(1, strf("unable to make string using encoding %i, trying other encodings",
+                         static_cast<int>(enc)));
+  }
+  for (TextEncoding e : {kUTF8, kISOLatin1, kUTF16, kASCII})
+    if (auto s = TextCodec::decode(bytes, e)) return std::move(*s);
+  return std::string();  // not reached: ISO 8859-1 decodes every byte
+}
+
+std::string unescapedStringFromBuffer(std::string_view bytes, TextEncoding enc,
+                                      bool returnsAreSeparators, Log* log) {
+  if (bytes.empty()) return std::string();
+  std::string text = decodeWithFallback(bytes, enc, log);
+  if (text.find('&') != std::string::npos) text = stringByUnescapingFromHTML(text);
+  std::string_view t = trimUnicodeWhitespace(text);
+  bool hasBreak = t.find_first_of("\r\n") != std::string_view::npos;
+  if (!returnsAreSeparators) {
+    if (!hasBreak) return t.size() == text.size() ? text : std::string(t);
+    std::string out;
+    out.reserve(t.size());
+    for (char c : t)
+      if (c != '\r' && c != '\n') out += c;
+    return out;
+  }
+  std::string spaced(t);
+  for (char& c : spaced)
+    if (c == '\r' || c == '\n') c = ' ';
+  if (spaced.find("  ") == std::string::npos) return spaced;
+  // Halve runs of spaces once, pair by pair from the left.
+  std::string halved;
+  halved.reserve(spaced.size());
+  for (size_t i = 0; i < spaced.size(); ++i) {
+    halved += spaced[i];
+    if (spaced[i] == ' ' && i + 1 < spaced.size() && spaced[i + 1] == ' ') ++i;
+  }
+  return halved;
+}
+
+void trimThisCharacter(char c, std::string& url) {
+  size_t e = url.size();
+  while (e > 0 && url[e - 1] == c) --e;
+  size_t b = 0;
+  while (b < e && url[b] == c) ++b;
+  url = url.substr(b, e - b);
+}
+
+std::string_view trimUnicodeWhitespace(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e) {
+    size_t n = whitespaceAt(s, b);
+    if (n == 0) break;
+    b += n;
+  }
+  while (e > b) {
+    size_t n = whitespaceBefore(s, e);
+    if (n == 0) break;
+    e -= n;
+  }
+  return s.substr(b, e - b);
+}
+
+}  // namespace zel

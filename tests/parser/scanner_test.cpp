@@ -1,0 +1,361 @@
+// The HTML link scanner: constructs, order, link texts, settings, caps, lines.
+#include <gtest/gtest.h>
+
+#include "parser_test_util.h"
+
+namespace zel::testing {
+namespace {
+
+using Links = std::vector<Link>;
+using Strings = std::vector<std::string>;
+
+Link L(std::string url, std::string text, std::optional<int> line, std::string rel = "",
+       std::string target = "", std::string hreflang = "") {
+  return Link{std::move(url), std::move(text), std::move(rel), std::move(target),
+              std::move(hreflang), line};
+}
+
+TEST(Scanner, EveryConstructInDocumentOrder) {
+  auto d = settings({"checkImages", "linkedFiles", "formActions", "lookForLazyLoadImageURLs",
+                     "searchMetaDataForURLs"});
+  auto p = parse(fixture("constructs.html"), *d, /*seo=*/true);
+  ASSERT_TRUE(p);
+  Links expected = {
+      L("/css/site.css", "[linked file]", 5, "stylesheet"),
+      L("/js/head.js", "[linked file]", 8),
+      L("https://example.com/og.png", "[meta tag: property=og:image]", 9),
+      L("/plain", "Plain link", 13),
+      L("/upper", "Upper case", 14, "nofollow", "_blank"),
+      L("/unquoted", "Unquoted", 15),
+      L("/fr", "Fran\u00e7ais", 16, "alternate", "", "fr"),
+      L("/logo.png", "[alt]: Logo", std::nullopt),
+      L("/img-link", "", 17),
+      L("/solo.png", "", 18),
+      L("/set.png", "[alt]: Set", 19),
+      L("/set-1x.png", "[alt]: Set", 19),
+      L("/set-2x.png", "[alt]: Set", 19),
+      L("/area", "Area alt", 20),
+      L("/frame.html", "[iFrame]", 21),
+      L("/movie.swf", "", 22),
+      L("/submit", "form action", 23),
+      L("/clip.mp4", "[audio/video]", std::nullopt),
+      L("/bg.png", "[inline style url]", 25),
+      L("/lazy.png", "[alt]: Lazy", 26),
+      L("/placeholder.gif", "[alt]: Lazy", 26),
+      L("https://example.com/meta-url", "[meta tag: property=url]", 27),
+      L("/font.woff2", "[linked file]", 28, "preload"),
+      L("/js/body.js", "[linked file]", 29),
+      L("/last?a=1&b=2", "Entities & more", 30),
+  };
+  EXPECT_EQ(links(*p), expected);
+  EXPECT_EQ(p->getCanonical(), "https://example.com/constructs");
+  EXPECT_EQ(p->getBaseHref(), "/base/");
+  EXPECT_EQ(p->getLength(), static_cast<int64_t>(fixture("constructs.html").size()));
+}
+
+TEST(Scanner, SettingsOffLeaveOnlyOrdinaryLinks) {
+  auto d = settings();
+  auto p = parse(fixture("constructs.html"), *d, /*seo=*/true);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(urls(*p), (Strings{"/plain", "/upper", "/unquoted", "/fr", "/img-link", "/area",
+                               "/frame.html", "/movie.swf", "/last?a=1&b=2"}));
+}
+
+TEST(Scanner, MetaTagAddressesNeedSeoAndTheirSettings) {
+  const std::string page = fixture("constructs.html");
+  auto withSeo = [&](bool seo, std::initializer_list<const char*> on) {
+    auto d = settings(on);
+    auto p = parse(page, *d, seo);
+    Strings out;
+    for (const Link& l : links(*p))
+      if (l.text.rfind("[meta tag:", 0) == 0) out.push_back(l.url);
+    return out;
+  };
+  EXPECT_EQ(withSeo(true, {"linkedFiles", "searchMetaDataForURLs"}),
+            (Strings{"https://example.com/og.png"}));
+  EXPECT_TRUE(withSeo(false, {"linkedFiles", "searchMetaDataForURLs"}).empty());
+  EXPECT_TRUE(withSeo(true, {"searchMetaDataForURLs"}).empty());
+  EXPECT_TRUE(withSeo(true, {"linkedFiles"}).empty());
+}
+
+// Small pages and what they must yield (all settings that add links switched on).
+struct Case {
+  const char* name;
+  const char* html;
+  Links expected;
+};
+
+class SnippetTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(SnippetTest, Yields) {
+  auto d = settings({"checkImages", "linkedFiles", "formActions", "lookForLazyLoadImageURLs"});
+  auto p = parse(GetParam().html, *d);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(links(*p), GetParam().expected);
+}
+
+const Case kSnippets[] = {
+    {"AnchorWithText", "<a href=\"/x\">Hello</a>", {L("/x", "Hello", 1)}},
+    {"AnchorNeedsWhitespaceAfterName", "<a>no</a><a\nhref=\"/y\">yes</a>", {L("/y", "yes", 2)}},
+    {"WhitespaceAfterLessThan", "< a href='/sp'>sp</ a >", {L("/sp", "sp", 1)}},
+    {"DataAttributesAreNotLinks", "<a data-href=\"/no\" href=\"/yes\">t</a>", {L("/yes", "t", 1)}},
+    {"HrefMustBeWordInitial", "<a xhref=\"/no\" class=\"c\"href=\"/no2\">t</a>", {}},
+    {"ScriptConcatenationDropped", "<a href='\"/a\" + \"b\"'>js</a><a href=\"/ok\">ok</a>",
+     {L("/ok", "ok", 1)}},
+    {"ImageInsideAnchorComesFirst", "<a href=\"/p\"><img src=\"/i.png\" alt=\"Logo\"></a>",
+     {L("/i.png", "[alt]: Logo", std::nullopt), L("/p", "", 1)}},
+    {"ImageInAnchorWithoutAltGetsMarker", "<a href=\"/p\"><img src=\"/i.png\">Text</a>",
+     {L("/i.png", "[alt]:", std::nullopt), L("/p", "Text", 1)}},
+    {"AnchorWithoutHrefKeepsItsImage", "<a name=\"n\"><img src=\"/only.png\" alt=\"Only\"></a>",
+     {L("/only.png", "[alt]: Only", 1)}},
+    {"ImageWithoutAlt", "<img src=\"/i.png\">", {L("/i.png", "", 1)}},
+    {"LinkTextSpansInlineTags", "<a href=\"/t\"><b>Bold</b> and <i>it</i></a>",
+     {L("/t", "Bold and it", 1)}},
+    {"LinkTextLosesLineBreaks", "<a href=\"/t\">two\nlines</a>", {L("/t", "twolines", 1)}},
+    {"EntitiesInUrlsAndText", "<a href=\"/a?x=1&amp;y=&#50;\">&lt;b&gt; &eacute;</a>",
+     {L("/a?x=1&y=2", "<b> \u00e9", 1)}},
+    {"UnquotedValueEndsAtSpaceOnly", "<a href=/u target=_top>u</a>", {L("/u", "u", 1, "", "_top")}},
+    {"SingleQuotedValueKeepsDoubleQuotes", "<a href='/q\"x'>q</a>", {L("/q\"x", "q", 1)}},
+    {"QuotedHrefCutAtGreaterThan", "<a href=\"/cut>rest\">t</a>", {L("/cut", "rest\"t", 1)}},
+    {"AreaAltBecomesLinkText", "<area href=\"/ar\" alt=\"Region\"><area href=\"/b\">",
+     {L("/ar", "Region", 1), L("/b", "", 1)}},
+    {"IframeAndFrame", "<iframe src=\"/f\"></iframe><frame src=\"/g\"><frameset src=\"/no\">",
+     {L("/f", "[iFrame]", 1), L("/g", "", 1)}},
+    {"FormActionNeedsWhitespaceAfterName", "<form action=\"/s\"></form><form>x</form>",
+     {L("/s", "form action", 1)}},
+    {"SrcsetWithoutDescriptors", "<img srcset=\"/a.png, /b.png 2x\">",
+     {L("/a.png", "", 1), L("/b.png", "", 1)}},
+    {"SourceNeedsNoSpaceAfterLessThan", "<source src=\"/v.mp4\">< source src=\"/no.mp4\">",
+     {L("/v.mp4", "[audio/video]", std::nullopt)}},
+    {"SourceSrcsetIsSplit", "<picture><source srcset=\"/s1.webp 1x, /s2.webp 2x\"></picture>",
+     {L("/s1.webp", "[audio/video]", std::nullopt), L("/s2.webp", "[audio/video]", std::nullopt)}},
+    {"LazyLoadAttributes",
+     "<img data-original=\"/o.png\"><img data-orig-src=\"/os.png\">"
+     "<img data-srcset=\"/l1.png 1x, /l2.png 2x\"><img data-other=\"/no.png\">",
+     {L("/o.png", "", 1), L("/os.png", "", 1), L("/l1.png", "", 1), L("/l2.png", "", 1)}},
+    {"InlineStylesGiveOneEntryEach",
+     "<a href=\"/x\"><span style=\"background:url(/a.png), url('/b.png'); fill:url(#g)\">"
+     "t</span></a>",
+     {L("/a.png", "[inline style url]", 1), L("/b.png", "[inline style url]", 1),
+      L("/x", "t", 1)}},
+    {"NestedAnchorClosesTheFirst", "<a href=\"/a\">one<a href=\"/b\">two</a>",
+     {L("/a", "one", 1), L("/b", "two", 1)}},
+    {"BlockElementInterruptsAnchor", "<a href=\"/a\">before<iframe src=\"/f\"></iframe>after</a>",
+     {L("/a", "before", 1), L("/f", "[iFrame]", 1)}},
+    {"ExtraClosingAnchorIsHarmless", "</a><a href=\"/z\">z</a></a>", {L("/z", "z", 1)}},
+    {"MarkupInScriptIsNotScanned",
+     "<body><script>document.write('<a href=\"/js\">x</a>');</script><a href=\"/real\">r</a>",
+     {L("/real", "r", 1)}},
+    {"EscapedScriptEndInsideString",
+     "<body><script>s='<\\/script><a href=\"/no\">';</script><a href=\"/yes\">y</a>",
+     {L("/yes", "y", 1)}},
+    {"StyleElementHidesMarkup", "<body><style>/* <a href=\"/no\">x</a> */</style><a href=/y>y</a>",
+     {L("/y", "y", 1)}},
+    {"CommentHidesMarkup", "<body><!-- <a href=\"/no\">x</a> --><a href=\"/y\">y</a>",
+     {L("/y", "y", 1)}},
+    {"EmptyCommentEndsAtOnce", "<body><!--><a href=\"/y\">y</a>", {L("/y", "y", 1)}},
+    {"UnclosedCommentHidesTheRest", "<body><a href=\"/a\">a</a><!-- <a href=\"/b\">b</a>",
+     {L("/a", "a", 1)}},
+    {"UnterminatedTagsEndCleanly", "<body><a href=\"/a\">a</a><a href=\"/b", {L("/a", "a", 1)}},
+    {"BodyLinkAndScriptTags",
+     "<body><link href=\"/l.css\" rel=\"stylesheet\"><script src=\"/s.js\"></script>",
+     {L("/l.css", "[linked file]", 1, "stylesheet"), L("/s.js", "[linked file]", 1)}},
+    {"HrefWithBackslashEscapes", "<a href=\"http:\\/\\/host\\/p%5C/q\">e</a>",
+     {L("http://host/p/q", "e", 1)}},
+    {"SpacesAndQuotesTrimmed", "<a href=\" '/t' \">t</a>", {L("/t", "t", 1)}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Pages, SnippetTest, ::testing::ValuesIn(kSnippets),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Scanner, ImagesNeedCheckImages) {
+  auto off = settings();
+  auto p = parse("<img src=\"/i.png\"><source src=\"/v.mp4\"><div style=\"background:url(/b)\">",
+                 *off);
+  ASSERT_TRUE(p);
+  EXPECT_FALSE(p->getNextHref());
+}
+
+TEST(Scanner, LinkedFilesAndFormActionsNeedTheirSettings) {
+  const char* html =
+      "<head><link rel=stylesheet href=/s.css><script src=/h.js></script></head>"
+      "<body><form action=/f method=get></form><a href=/a>a</a>";
+  auto off = settings();
+  auto p = parse(html, *off);
+  EXPECT_EQ(urls(*p), (Strings{"/a"}));
+  auto on = settings({"linkedFiles", "formActions"});
+  p = parse(html, *on);
+  EXPECT_EQ(urls(*p), (Strings{"/s.css", "/h.js", "/f", "/a"}));
+}
+
+TEST(Scanner, LazyLoadNeedsItsSetting) {
+  auto d = settings({"checkImages"});
+  auto p = parse("<img data-src=\"/lazy.png\" src=\"/p.gif\">", *d);
+  EXPECT_EQ(urls(*p), (Strings{"/p.gif"}));
+}
+
+TEST(Scanner, AggressiveSrcSearchJoinsTheOpenEntry) {
+  const char* html =
+      "<body><video src=\"/v.mp4\"></video><a href=\"/a\">a</a>"
+      "<!-- <img src=\"/old.png\"> --><a href=\"/b\">b</a>";
+  auto plain = settings();
+  auto p = parse(html, *plain);
+  EXPECT_EQ(urls(*p), (Strings{"/a", "/b"}));
+  auto aggressive = settings({"aggressiveSRCSearch"});
+  p = parse(html, *aggressive);
+  // Not closed on their own: each src rides with the next entry that closes.
+  EXPECT_EQ(links(*p), (Links{L("/v.mp4", "a", 1), L("/a", "a", 1), L("/old.png", "b", 1),
+                              L("/b", "b", 1)}));
+}
+
+TEST(Scanner, CanonicalInEitherAttributeOrderAndBase) {
+  auto d = settings({"linkedFiles"});
+  for (const char* head : {"<link rel=\"canonical\" href=\"/c\">", "<link href=\"/c\" rel=canonical>",
+                           "<LINK REL=CANONICAL HREF=/c>"}) {
+    std::string html = std::string("<head>") + head + "</head><body><a href=/a>a</a>";
+    auto p = parse(html, *d);
+    ASSERT_TRUE(p) << head;
+    EXPECT_EQ(p->getCanonical(), "/c") << head;
+    EXPECT_EQ(urls(*p), (Strings{"/a"})) << head;
+    EXPECT_FALSE(p->getBaseHref()) << head;
+  }
+  // The first canonical wins; a later one is an ordinary linked file.
+  auto p = parse("<link rel=canonical href=/first><link rel=canonical href=/second><base "
+                 "href=\"/b/\"><body>",
+                 *d);
+  EXPECT_EQ(p->getCanonical(), "/first");
+  EXPECT_EQ(p->getBaseHref(), "/b/");
+  EXPECT_EQ(links(*p), (Links{L("/second", "[linked file]", 1, "canonical")}));
+}
+
+TEST(Scanner, FramesetPage) {
+  auto d = settings();
+  auto p = parse(fixture("frameset.html"), *d);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(links(*p), (Links{L("/left.html", "", 4), L("/right.html", "", 5),
+                              L("/third.html", "", 7)}));
+}
+
+TEST(Scanner, CommentsScriptsAndStylesHideMarkup) {
+  auto d = settings({"checkImages", "linkedFiles"});
+  auto p = parse(fixture("hidden.html"), *d);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(urls(*p), (Strings{"/before", "/noscript", "/self-closed.js", "/after-self-closed",
+                               "/between", "/last"}));
+}
+
+TEST(Scanner, PageWithoutBodyTag) {
+  auto d = settings({"linkedFiles"});
+  auto p = parse(fixture("no_body.html"), *d);
+  ASSERT_TRUE(p);
+  // The head's link tag comes from the head pass; what follows the head is read by
+  // the body pass, in order, with its own line numbers.
+  EXPECT_EQ(links(*p), (Links{L("/head.css", "[linked file]", 4, "stylesheet"),
+                              L("/one", "One", 7),
+                              L("/late.css", "[linked file]", 8, "stylesheet"),
+                              L("/two", "Two", 9)}));
+
+  auto images = settings({"checkImages"});
+  auto f = parse(fixture("fragment.html"), *images);
+  ASSERT_TRUE(f);
+  EXPECT_EQ(links(*f), (Links{L("/x", "X", 2), L("/y.png", "[alt]: Y", 3)}));
+}
+
+TEST(Scanner, LineNumbersCountEachBreakOnce) {
+  auto d = settings();
+  // CR LF counts once, LF LF twice, LF CR twice, a lone CR once.
+  auto p = parse("a\r\n<a href=/2>x</a>\n\n<a href=/4>x</a>\n\r<a href=/6>x</a>\r<a href=/7>x</a>",
+                 *d);
+  Strings lines;
+  while (auto u = p->getNextHref()) lines.push_back(*u + "@" + std::to_string(*p->getLineNumber()));
+  EXPECT_EQ(lines, (Strings{"/2@2", "/4@4", "/6@6", "/7@7"}));
+}
+
+TEST(Scanner, CapsCutLongValues) {
+  auto d = settings({"checkImages"});
+  std::string longUrl = "/" + std::string(6000, 'u');
+  std::string longText(1500, 't');
+  std::string longLang(150, 'l');
+  std::string longAlt(1200, 'a');
+  std::string html = "<a href=\"" + longUrl + "\" hreflang=\"" + longLang + "\" target=\"" +
+                     std::string(1100, 'g') + "\">" + longText + "</a><img src=x alt=\"" + longAlt +
+                     "\">";
+  auto p = parse(html, *d);
+  auto all = links(*p);
+  ASSERT_EQ(all.size(), 2u);
+  EXPECT_EQ(all[0].url, longUrl.substr(0, 4998));
+  EXPECT_EQ(all[0].text, longText.substr(0, 998));
+  EXPECT_EQ(all[0].hreflang, longLang.substr(0, 98));
+  EXPECT_EQ(all[0].target.size(), 998u);
+  EXPECT_EQ(all[1].text, "[alt]: " + longAlt.substr(0, 998));
+}
+
+TEST(Scanner, CapNeverSplitsAUtf8Character) {
+  auto d = settings();
+  std::string text = std::string(997, 'x') + "\u00e9\u00e9";  // the cap falls inside the first é
+  auto p = parse("<a href=/c>" + text + "</a>", *d);
+  auto all = links(*p);
+  ASSERT_EQ(all.size(), 1u);
+  EXPECT_EQ(all[0].text, std::string(997, 'x'));
+}
+
+TEST(Scanner, TrimWhitespaceCanBeSwitchedOff) {
+  // White space around a value goes when it is decoded; quotes go only here.
+  const char* html = "<a href=\" '/t' \">t</a>";
+  auto absent = settings();
+  EXPECT_EQ(urls(*parse(html, *absent)), (Strings{"/t"}));
+  auto off = settings();
+  off->setBool("trimWhitespace", false);
+  EXPECT_EQ(urls(*parse(html, *off)), (Strings{"'/t'"}));
+  auto on = settings({"trimWhitespace"});
+  EXPECT_EQ(urls(*parse(html, *on)), (Strings{"/t"}));
+}
+
+TEST(Scanner, GettersOutsideTheCollection) {
+  auto d = settings();
+  auto p = parse("<a href=/only>only</a>", *d);
+  // Before the first getNextHref the cursor is on the first entry.
+  EXPECT_EQ(p->getLinkText(), "only");
+  ASSERT_EQ(p->getNextHref(), "/only");
+  EXPECT_EQ(p->getRel(), "");
+  EXPECT_EQ(p->getTargetAttr(), "");
+  EXPECT_EQ(p->getHreflang(), "");
+  EXPECT_FALSE(p->getNextHref());
+  EXPECT_EQ(p->getLinkText(), "");
+  EXPECT_FALSE(p->getLineNumber());
+  EXPECT_FALSE(p->getNextHref());
+}
+
+TEST(Scanner, NoParserWithoutDataOrWithoutLinkMarkers) {
+  auto d = settings();
+  EXPECT_FALSE(ZelParser::initWithData("", false, false, encoding::kUTF8, 0, true, *d, nullptr));
+  EXPECT_FALSE(ZelParser::initWithData("just text", false, false, encoding::kUTF8, 0, *d, nullptr));
+  EXPECT_TRUE(ZelParser::initWithData("just text", false, false, encoding::kUTF8, 0, true, *d,
+                                      nullptr));
+  // The quick test is an exact byte search: "<A" only counts when "<a" is absent.
+  for (const char* page : {"<a href=x>", "<A HREF=x>", "<frameset>", "<IMG src=x>"})
+    EXPECT_TRUE(ZelParser::initWithData(page, false, false, encoding::kUTF8, 0, *d, nullptr))
+        << page;
+  EXPECT_FALSE(ZelParser::initWithData("<abbr title=x>Href</abbr>", false, false,
+                                       encoding::kUTF8, 0, *d, nullptr));
+}
+
+TEST(Scanner, MetaRefreshPageOffersOnlyItsTarget) {
+  auto d = settings();
+  auto p = parse(fixture("refresh.html"), *d);
+  ASSERT_TRUE(p);
+  EXPECT_TRUE(p->isMetaRefresh());
+  EXPECT_EQ(p->getNextHref(), "/moved-here");
+  EXPECT_EQ(p->getLinkText(), "");
+  EXPECT_FALSE(p->getNextHref());
+  EXPECT_FALSE(p->getNextHref());
+
+  // A refresh page is not required to show link markers.
+  auto q = ZelParser::initWithData(fixture("refresh.html"), false, false, encoding::kUTF8, 0, *d,
+                                   nullptr);
+  ASSERT_TRUE(q);
+  EXPECT_EQ(q->getNextHref(), "/moved-here");
+}
+
+}  // namespace
+}  // namespace zel::testing

@@ -1,0 +1,119 @@
+// XML sitemaps and plain lists of URLs, read lazily by getNextHref.
+#include <gtest/gtest.h>
+
+#include "parser_test_util.h"
+
+namespace zel::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+std::unique_ptr<ZelParser> lazyParser(std::string_view data, int fileType, const Defaults& d) {
+  return ZelParser::initWithData(data, false, false, encoding::kUTF8, fileType, true, d, nullptr);
+}
+
+TEST(Sitemap, EveryLocElement) {
+  auto d = settings();
+  auto p = lazyParser(fixture("sitemap.xml"), kFileTypeXML, *d);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(urls(*p), (Strings{"https://example.com/", "https://example.com/padded",
+                               "https://example.com/upper", "https://example.com/p?a=1&b=2",
+                               "https://example.com/split/over/lines",
+                               "https://example.com/cdata?a=1&b=2", "https://example.com/last"}));
+  EXPECT_FALSE(p->getNextHref());
+  // Nothing but addresses in this mode.
+  EXPECT_EQ(p->getLinkText(), "");
+  EXPECT_EQ(p->getRel(), "");
+  EXPECT_FALSE(p->getLineNumber());
+  EXPECT_TRUE(p->getCollection().empty());
+}
+
+TEST(Sitemap, ReadsLazilyAndRewindsWithReset) {
+  auto d = settings();
+  auto p = lazyParser("<urlset><url><loc>/a</loc></url><url><loc>/b</loc></url></urlset>",
+                      kFileTypeXML, *d);
+  EXPECT_EQ(p->getNextHref(), "/a");
+  EXPECT_EQ(p->getNextHref(), "/b");
+  EXPECT_FALSE(p->getNextHref());
+  p->reset();
+  EXPECT_EQ(p->getNextHref(), "/a");
+}
+
+TEST(Sitemap, MalformedInputEndsCleanly) {
+  auto d = settings();
+  struct {
+    const char* xml;
+    Strings urls;
+  } cases[] = {
+      {"<loc>/a</loc><loc>/unterminated", {"/a"}},
+      {"<loc>/a</loc><loc", {"/a"}},
+      {"<loc></loc><loc> </loc>", {"", ""}},
+      {"<!-- unclosed <loc>/x</loc>", {}},
+      {"<!DOCTYPE x><loc>/d</loc>", {"/d"}},
+      {"<loc/><loc>/after-empty</loc>", {"/after-empty"}},
+      {"<image:loc>/no</image:loc>", {}},
+      {"plain text without tags", {}},
+  };
+  for (const auto& c : cases) {
+    auto p = lazyParser(c.xml, kFileTypeXML, *d);
+    ASSERT_TRUE(p) << c.xml;
+    EXPECT_EQ(urls(*p), c.urls) << c.xml;
+  }
+  // A very long tag or loc is cut, not read forever.
+  std::string longLoc = "<loc>/" + std::string(3000, 'x') + "</loc>";
+  auto p = lazyParser(longLoc, kFileTypeXML, *d);
+  auto u = p->getNextHref();
+  ASSERT_TRUE(u);
+  EXPECT_EQ(u->size(), 1498u);
+}
+
+TEST(Sitemap, SetXMLModeSwitchesALazyParser) {
+  auto d = settings();
+  auto p = lazyParser("<loc>/x</loc>", kFileTypeTextList, *d);
+  p->setXMLMode();
+  EXPECT_EQ(p->getFileType(), kFileTypeXML);
+  EXPECT_EQ(urls(*p), Strings{"/x"});
+}
+
+TEST(UrlList, WhitespaceSeparatedTokens) {
+  auto d = settings();
+  auto p = lazyParser(fixture("urls.txt"), kFileTypeTextList, *d);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(urls(*p), (Strings{"https://example.com/a", "https://example.com/b",
+                               "https://example.com/c", "https://example.com/d",
+                               "https://example.com/quoted"}));
+  EXPECT_EQ(p->getLinkText(), "");
+}
+
+TEST(UrlList, CommasSeparateInModeTwoOnly) {
+  auto d = settings();
+  auto comma = lazyParser(fixture("urls_comma.txt"), kFileTypeCommaList, *d);
+  EXPECT_EQ(urls(*comma), (Strings{"https://example.com/x", "https://example.com/y",
+                                   "https://example.com/z"}));
+  auto two = lazyParser("'/x','/y'", kFileTypeCommaList, *d);
+  EXPECT_EQ(urls(*two), (Strings{"/x", "/y"}));
+  auto one = lazyParser("'/x','/y'", kFileTypeTextList, *d);
+  EXPECT_EQ(urls(*one), (Strings{"/x','/y"}));
+  // Any other positive file type reads like mode 1.
+  auto three = lazyParser("/p,/q /r", 3, *d);
+  EXPECT_EQ(urls(*three), (Strings{"/p,/q", "/r"}));
+}
+
+TEST(UrlList, ReferencesSpacesAndNonAscii) {
+  auto d = settings();
+  auto p = lazyParser("/a?x=1&amp;y=2 /b&#32;c /caf\xc3\xa9 /d\xe9", kFileTypeTextList, *d);
+  EXPECT_EQ(urls(*p), (Strings{"/a?x=1&y=2", "/b%20c", "/caf\u00e9", "/d\u00e9"}));
+}
+
+TEST(UrlList, EmptyAndBlankLists) {
+  auto d = settings();
+  EXPECT_FALSE(lazyParser("", kFileTypeTextList, *d));
+  auto blank = lazyParser(" \n\t\r\n ", kFileTypeTextList, *d);
+  ASSERT_TRUE(blank);
+  EXPECT_FALSE(blank->getNextHref());
+  auto commas = lazyParser(",,, ,", kFileTypeCommaList, *d);
+  EXPECT_FALSE(commas->getNextHref());
+}
+
+}  // namespace
+}  // namespace zel::testing
