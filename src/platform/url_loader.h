@@ -20,6 +20,7 @@ struct UrlRequest {
   std::string method = "GET";
   HeaderList headers;  // in the order set; setHeader replaces an earlier value
   std::string body;
+  // Limit for each transfer as a whole (connect, head and body); 0 or less: none.
   double timeoutSeconds = 60;
   bool handleCookies = true;  // send and store cookies in the loader's shared store
   // Local caches are never used; kept so the request states it.
@@ -32,12 +33,12 @@ struct UrlRequest {
 
 struct UrlResponse {
   bool isHttp = true;      // false for file:// responses
-  int statusCode = 0;      // HTTP only
+  int statusCode = 0;      // HTTP only; 0 for files
   HeaderList headers;      // as received, in order; for a repeated name the last one wins
   std::string mimeType;    // Content-Type without parameters, lower case; "" when unknown
   std::string textEncodingName;  // charset parameter, "" when none
   std::string url;         // the URL this response is for
-  int64_t expectedContentLength = -1;
+  int64_t expectedContentLength = -1;  // Content-Length as sent (compressed size); -1 unknown
 
   // Look-up by exact key, as the engine reads header dictionaries.
   std::optional<std::string> headerExact(std::string_view name) const;
@@ -58,6 +59,13 @@ struct UrlError {
   static constexpr int kFileDoesNotExist = -1100;
   static constexpr int kSecureConnectionFailed = -1200;
   static constexpr int kUnknown = -1;
+  static constexpr int kBadURL = -1000;                  // the URL text cannot be used
+  static constexpr int kUnsupportedURL = -1002;          // a scheme other than http, https, file
+  static constexpr int kHTTPTooManyRedirects = -1007;    // loader's own bound on hops per fetch
+  static constexpr int kCannotDecodeContentData = -1016; // bad gzip/deflate/br body
+  static constexpr int kFileIsDirectory = -1101;
+  static constexpr int kNoPermissionsToReadFile = -1102;
+  static constexpr int kDataLengthExceedsMaximum = -1103;
 };
 
 enum class AuthMethod { ServerTrust, HttpBasic, HttpDigest, Negotiate, Other };
@@ -67,7 +75,7 @@ struct AuthChallenge {
   std::string host;
   int port = 0;
   std::string realm;
-  int previousFailureCount = 0;           // answers already sent for this request
+  int previousFailureCount = 0;           // credential answers already sent for this connection
   std::optional<UrlResponse> failureResponse;  // the 401 that caused it
   std::string errorDescription;           // why the server's certificate failed, for trust
 };
@@ -81,58 +89,91 @@ struct ChallengeAnswer {
 
 class UrlConnection;
 
+// Receives the events of one connection. Every callback runs on the run-loop thread,
+// on a later turn than the start() that created the connection, with the very
+// UrlConnection object start() returned. For one connection the order is:
+//   willSendRequest (no redirect response) before the first request is sent;
+//   then, per hop, willSendRequest with the redirect response, or a challenge
+//   (canAuthenticateAgainst, then didReceiveChallenge when it returned true);
+//   didReceiveResponse once, for the final head;
+//   didReceiveData zero or more times (the decoded body);
+//   exactly one of didFinishLoading and didFailWithError.
+// A fetch that willSendRequest stops (nullopt) ends there with no further callback.
+// cancel() or destroying the connection inside any callback stops all further
+// callbacks at once; so does destroying the loader outside a callback.
 class UrlConnectionDelegate {
  public:
   virtual ~UrlConnectionDelegate() = default;
-  // A redirect proposal: return the request to send (possibly changed) or nullopt
-  // to stop. The fetch then ends with no further callback unless the delegate
-  // stops it some other way. Also called once before the first request is sent
-  // with no redirect response; returning the request unchanged sends it.
+  // Before the first request (redirectResponse null): return the request to send,
+  // usually `proposed` unchanged. For a redirect (a 3xx with a usable Location):
+  // `proposed` is the current request with the Location resolved against its URL
+  // (a POST answered by 301/302/303, and anything but GET/HEAD answered by 303,
+  // becomes a GET without body) and redirectResponse is the 3xx head. Return the
+  // request to send next (possibly changed), or nullopt to stop the fetch silently.
   virtual std::optional<UrlRequest> willSendRequest(UrlConnection& connection,
                                                     const UrlRequest& proposed,
                                                     const UrlResponse* redirectResponse) = 0;
-  // Whether the delegate wants to answer challenges of this method; when false the
-  // loader handles it itself (trust: refuse an untrusted certificate; password:
-  // continue without credential).
+  // Whether the delegate wants to answer challenges of this method. When false the
+  // loader decides itself: an untrusted certificate fails the fetch
+  // (kSecureConnectionFailed); a 401 is delivered as an ordinary response.
   virtual bool canAuthenticateAgainst(UrlConnection& connection, AuthMethod method) = 0;
+  // A 401 with WWW-Authenticate, or a certificate the loader does not trust.
+  // Password methods: UseCredential repeats the request with the user and password;
+  // ContinueWithoutCredential delivers the 401 as the response; Cancel ends the fetch
+  // with kCancelled. Server trust: UseCredential or ContinueWithoutCredential repeat
+  // the request without certificate checks for the rest of this connection; Cancel
+  // ends it with kSecureConnectionFailed.
   virtual ChallengeAnswer didReceiveChallenge(UrlConnection& connection,
                                               const AuthChallenge& challenge) = 0;
+  // The final response head: status, header fields, content type, URL.
   virtual void didReceiveResponse(UrlConnection& connection, const UrlResponse& response) = 0;
+  // Bytes of the body, content coding already removed; valid during the call only.
   virtual void didReceiveData(UrlConnection& connection, std::string_view bytes) = 0;
   virtual void didFinishLoading(UrlConnection& connection) = 0;
+  // The fetch failed; error.code is one of the UrlError classes, never 0.
   virtual void didFailWithError(UrlConnection& connection, const UrlError& error) = 0;
 };
 
+// One fetch in progress. Owned by whoever called start(); run-loop thread only.
 class UrlConnection {
  public:
+  // Cancels the fetch.
   virtual ~UrlConnection() = default;
   // The request as first given to the loader.
   virtual const UrlRequest& originalRequest() const = 0;
   // The request currently being sent (after redirects).
   virtual const UrlRequest& currentRequest() const = 0;
   // Stops the transfer; no callback arrives after cancel() returns. Safe to call
-  // from inside a callback and more than once.
+  // from inside a callback, after the fetch ended, and more than once.
   virtual void cancel() = 0;
+  // True once cancel() was called (or the loader went away).
   virtual bool isCancelled() const = 0;
 };
 
 struct SyncResult {
   std::optional<UrlResponse> response;  // absent on failure
-  std::string body;
-  std::optional<UrlError> error;
+  std::string body;                     // decoded
+  std::optional<UrlError> error;        // set exactly when response is absent
 };
 
 class UrlLoader {
  public:
+  // Connections still running become inert: no further callback, and their
+  // UrlConnection objects may still be destroyed later. Do not destroy a loader
+  // from inside one of its own callbacks.
   virtual ~UrlLoader() = default;
-  // Starts loading; callbacks arrive on later run-loop turns, never inside start().
-  // The delegate must outlive the connection or cancel it first. Destroying the
-  // connection cancels it.
+  // Starts loading `request` (http, https or file URLs) and returns at once; never
+  // null, never fails here: every outcome, including a bad URL, arrives through the
+  // delegate on later run-loop turns. The delegate is not owned; it must outlive
+  // the connection or cancel it first. Run-loop thread only.
   virtual std::unique_ptr<UrlConnection> start(const UrlRequest& request,
                                                UrlConnectionDelegate* delegate) = 0;
-  // Loads a URL and waits for it, following up to `maxRedirects` redirects itself.
+  // Loads a URL and waits for it, following up to `maxRedirects` redirects itself
+  // (the last response is returned when the limit is reached). Uses the loader's
+  // cookie store when the request handles cookies, and never accepts an untrusted
+  // certificate. Any thread; does not turn the run loop.
   virtual SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects = 5) = 0;
-  // Drops every stored cookie (one store per loader; one loader per crawl).
+  // Drops every stored cookie (one store per loader, shared by all its connections).
   virtual void clearCookies() = 0;
 };
 

@@ -1,0 +1,119 @@
+#pragma once
+// Pieces of CurlUrlLoader shared by its asynchronous and blocking paths: reading
+// response heads from curl's header lines, setting up one transfer, translating
+// curl's errors, the cookie store, and file:// reading. Private to the loader.
+#include <curl/curl.h>
+
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/url_loader.h"
+
+namespace zel::curlsupport {
+
+// One response head, collected from the header lines curl passes on. An interim
+// 1xx head, or a head curl answers itself (an authentication round trip), is
+// replaced by the next status line.
+class ResponseHead {
+ public:
+  // Feeds one line as curl gives it (line end included). Returns true when this
+  // line completed a final (non-1xx) head; lines after that (trailers) are ignored.
+  bool feed(std::string_view line);
+  void reset();
+  bool complete() const { return complete_; }
+  int status() const { return status_; }
+  const HeaderList& headers() const { return headers_; }
+  // Every WWW-Authenticate value of the head, in order.
+  const std::vector<std::string>& authenticateValues() const { return authenticate_; }
+  // The head as a response for `url`.
+  UrlResponse toResponse(const std::string& url) const;
+
+ private:
+  bool started_ = false, complete_ = false;
+  int status_ = 0;
+  HeaderList headers_;
+  std::vector<std::string> authenticate_;
+};
+
+// Content-Type "Text/HTML; charset=UTF-8" -> mime "text/html", charset "UTF-8".
+void splitContentType(std::string_view contentType, std::string* mime, std::string* charset);
+// MIME type of a local file by its extension; application/octet-stream when unknown.
+std::string mimeTypeForExtension(std::string_view extension);
+
+// The strongest scheme among WWW-Authenticate values and its realm.
+AuthMethod authMethodFor(const std::vector<std::string>& values, std::string* realm);
+// The curl CURLAUTH_* bit to answer a challenge of `method` with.
+long curlAuthFor(AuthMethod method);
+
+// A Location value resolved against the URL it came from; nullopt when unusable.
+std::optional<std::string> resolveLocation(std::string_view location, std::string_view base);
+// The request proposed for a redirect of `current` to `target` with `status`.
+UrlRequest redirectedRequest(const UrlRequest& current, const std::string& target, int status);
+// True for a redirect status that carries a target (3xx other than 304).
+inline bool isRedirectStatus(int status) { return status >= 300 && status < 400 && status != 304; }
+// "host:port" of an http(s) URL, for keeping credentials to their server.
+std::string originOf(std::string_view url);
+
+UrlError errorForCurl(CURLcode rc, const char* errbuf);
+// Failures that mean "the server's certificate is not trusted".
+bool isCertificateError(CURLcode rc);
+
+// How to set up one transfer besides the request itself.
+struct EasySetup {
+  bool verifyPeer = true;
+  const std::string* user = nullptr;  // with password: credentials to send
+  const std::string* password = nullptr;
+  long authScheme = CURLAUTH_BASIC;
+  CURLSH* cookieShare = nullptr;  // the cookie store, when the request handles cookies
+  char* errorBuffer = nullptr;    // CURL_ERROR_SIZE bytes
+  curl_write_callback headerFunction = nullptr;
+  curl_write_callback writeFunction = nullptr;
+  void* userData = nullptr;
+};
+// Sets every option of one transfer on a fresh (or reset) easy handle. Returns the
+// header list, which the caller frees after the transfer.
+curl_slist* configureEasy(CURL* easy, const UrlRequest& request, const EasySetup& setup);
+
+// The cookie store of one loader: a curl share with locks, so the blocking path
+// may use it from another thread.
+class CookieStore {
+ public:
+  CookieStore();
+  ~CookieStore();
+  CookieStore(const CookieStore&) = delete;
+  CookieStore& operator=(const CookieStore&) = delete;
+  CURLSH* share() const { return share_; }
+  void clear();
+
+ private:
+  static void lock(CURL*, curl_lock_data data, curl_lock_access, void* userp);
+  static void unlock(CURL*, curl_lock_data data, void* userp);
+  CURLSH* share_ = nullptr;
+  CURL* control_ = nullptr;  // an idle handle attached to the share, for clearing it
+  std::array<std::mutex, CURL_LOCK_DATA_LAST> locks_;
+};
+
+// A local file opened for reading.
+struct OpenedFile {
+  int fd = -1;
+  std::string path;
+  int64_t size = -1;
+};
+// Opens the file of a file:// URL; a missing file, a folder or an unreadable
+// file gives the matching error.
+std::optional<UrlError> openFileUrl(const std::string& url, OpenedFile* file);
+// The non-HTTP response for an opened file.
+UrlResponse fileResponse(const std::string& url, const OpenedFile& file);
+// Reads up to `max` bytes; returns false on a read error (with `error` set).
+bool readFileChunk(OpenedFile& file, size_t max, std::string* out, UrlError* error);
+void closeFile(OpenedFile& file);
+
+// Lower-case scheme of a URL text ("" when there is none).
+std::string schemeOf(std::string_view url);
+
+}  // namespace zel::curlsupport

@@ -1,0 +1,581 @@
+// The curl-based URL loader against real local servers: callback order,
+// redirects, challenges, TLS trust, decoding, time-outs, cancellation, cookies,
+// files, hostile servers, many requests at once and the blocking helper.
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/curl_url_loader.h"
+#include "platform/run_loop.h"
+#include "support/raw_server.h"
+#include "support/recording_delegate.h"
+#include "support/test_server.h"
+
+namespace zel {
+namespace {
+
+using test::RawServer;
+using test::RecordingDelegate;
+using test::TestServer;
+using Events = std::vector<std::string>;
+
+UrlRequest makeRequest(const std::string& url, std::string method = "GET", double timeout = 15) {
+  UrlRequest r;
+  r.url = url;
+  r.method = std::move(method);
+  r.timeoutSeconds = timeout;
+  return r;
+}
+
+// A port on 127.0.0.1 that nothing listens on: bound, then closed again.
+int closedPort() {
+  int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+  socklen_t len = sizeof addr;
+  ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+  ::close(fd);
+  return ntohs(addr.sin_port);
+}
+
+class UrlLoaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(server.ok()); }
+
+  // Starts a fetch and turns the loop until it is over.
+  std::unique_ptr<UrlConnection> fetch(RecordingDelegate& d, const UrlRequest& r, double seconds = 20) {
+    auto c = loader->start(r, &d);
+    EXPECT_TRUE(d.waitUntilDone(loop, seconds)) << r.url;
+    return c;
+  }
+  // Fetches a second URL to completion, so that anything still due for an earlier
+  // (stopped) fetch would have arrived by then.
+  void settle() {
+    RecordingDelegate sentinel;
+    auto c = fetch(sentinel, makeRequest(server.url("/sentinel")));
+    loop.runUntil([] { return false; }, 0.05);
+  }
+
+  TestServer server;  // declared first: outlives the loader and its connections
+  PollRunLoop loop;
+  std::unique_ptr<CurlUrlLoader> loader = std::make_unique<CurlUrlLoader>(loop);
+};
+
+TEST_F(UrlLoaderTest, PlainGetDeliversCallbacksInOrderOnLaterTurns) {
+  server.page("/page", "<p>hello</p>", "Text/HTML; Charset=ISO-8859-1",
+              {{"X-Dup", "one"}, {"X-Dup", "two"}});
+  RecordingDelegate d;
+  auto c = loader->start(makeRequest(server.url("/page")), &d);
+  EXPECT_TRUE(d.log.empty()) << "no callback may run inside start()";
+  ASSERT_TRUE(d.waitUntilDone(loop));
+  EXPECT_EQ(d.events(), (Events{"willSend", "response 200", "data", "finish"}));
+  EXPECT_EQ(d.body, "<p>hello</p>");
+  ASSERT_TRUE(d.response);
+  EXPECT_TRUE(d.response->isHttp);
+  EXPECT_EQ(d.response->mimeType, "text/html");
+  EXPECT_EQ(d.response->textEncodingName, "ISO-8859-1");
+  EXPECT_EQ(d.response->url, server.url("/page"));
+  EXPECT_EQ(d.response->header("x-dup"), "two");  // a repeated field keeps its last value
+  EXPECT_EQ(c->originalRequest().url, server.url("/page"));
+  EXPECT_EQ(d.callbacksAfterEnd, 0);
+}
+
+TEST_F(UrlLoaderTest, SendsTheRequestHeadersAndWhatTheFirstWillSendReturns) {
+  server.page("/h", "ok");
+  RecordingDelegate d;
+  UrlRequest r = makeRequest(server.url("/h"));
+  r.setHeader("Accept", "text/html");
+  r.setHeader("X-First", "1");
+  r.setHeader("accept", "application/xml");  // replaces the earlier Accept
+  d.onWillSend = [](UrlConnection&, const UrlRequest& proposed, const UrlResponse*) {
+    UrlRequest changed = proposed;
+    changed.setHeader("X-Added", "by delegate");
+    return std::optional<UrlRequest>(changed);
+  };
+  fetch(d, r);
+  auto seen = server.requestsTo("/h");
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].header("Accept"), "application/xml");
+  EXPECT_EQ(seen[0].header("X-First"), "1");
+  EXPECT_EQ(seen[0].header("X-Added"), "by delegate");
+  EXPECT_FALSE(seen[0].header("User-Agent")) << "only the request's own fields are sent";
+  EXPECT_FALSE(seen[0].header("Expect"));
+}
+
+TEST_F(UrlLoaderTest, RedirectChainIsProposedHopByHop) {
+  server.redirect("/a/r1", 301, "r2");  // relative to /a/
+  server.redirect("/a/r2", 302, "/r3");
+  server.redirect("/r3", 307, server.url("/final"));
+  server.page("/final", "arrived");
+  RecordingDelegate d;
+  fetch(d, makeRequest(server.url("/a/r1")));
+  EXPECT_EQ(d.events(), (Events{"willSend", "redirect 301 " + server.url("/a/r2"),
+                                "redirect 302 " + server.url("/r3"),
+                                "redirect 307 " + server.url("/final"), "response 200", "data",
+                                "finish"}));
+  ASSERT_EQ(d.redirectResponses.size(), 3u);
+  EXPECT_EQ(d.redirectResponses[0].url, server.url("/a/r1"));
+  EXPECT_EQ(d.redirectResponses[1].header("Location"), "/r3");
+  EXPECT_EQ(d.body, "arrived");
+  EXPECT_EQ(d.response->url, server.url("/final"));
+  for (const char* path : {"/a/r1", "/a/r2", "/r3", "/final"})
+    EXPECT_EQ(server.requestsTo(path).size(), 1u) << path;
+}
+
+TEST_F(UrlLoaderTest, RefusedRedirectEndsTheFetchSilently) {
+  server.redirect("/from", 302, "/to");
+  server.page("/to", "never");
+  RecordingDelegate d;
+  d.onWillSend = [](UrlConnection&, const UrlRequest& p, const UrlResponse* redirect) {
+    return redirect ? std::nullopt : std::optional<UrlRequest>(p);
+  };
+  fetch(d, makeRequest(server.url("/from")));
+  settle();
+  EXPECT_EQ(d.events(), (Events{"willSend", "redirect 302 " + server.url("/to")}));
+  EXPECT_TRUE(server.requestsTo("/to").empty());
+}
+
+TEST_F(UrlLoaderTest, RedirectRewritesMethodAsBrowsersDo) {
+  struct Case {
+    const char* method;
+    int status;
+    const char* expectMethod;
+    bool keepsBody;
+  };
+  const Case cases[] = {
+      {"POST", 301, "GET", false}, {"POST", 302, "GET", false}, {"POST", 303, "GET", false},
+      {"PUT", 303, "GET", false},  {"POST", 307, "POST", true}, {"POST", 308, "POST", true},
+      {"GET", 302, "GET", false},
+  };
+  int i = 0;
+  for (const Case& c : cases) {
+    std::string from = "/m" + std::to_string(i), to = "/t" + std::to_string(i++);
+    server.redirect(from, c.status, to);
+    server.page(to, "done");
+    RecordingDelegate d;
+    UrlRequest r = makeRequest(server.url(from), c.method);
+    if (std::string(c.method) != "GET") {
+      r.body = "a=1&b=2";
+      r.setHeader("Content-Type", "application/x-www-form-urlencoded");
+    }
+    fetch(d, r);
+    auto seen = server.requestsTo(to);
+    ASSERT_EQ(seen.size(), 1u) << c.method << " " << c.status;
+    EXPECT_EQ(seen[0].method, c.expectMethod) << c.method << " " << c.status;
+    EXPECT_EQ(seen[0].body, c.keepsBody ? "a=1&b=2" : "") << c.method << " " << c.status;
+    ASSERT_EQ(d.proposals.size(), 1u);
+    EXPECT_EQ(d.proposals[0].method, c.expectMethod);
+  }
+}
+
+TEST_F(UrlLoaderTest, CredentialsAnswerABasicChallenge) {
+  server.basicAuth("/secret", "ann", "s3cret", "inside");
+  RecordingDelegate d;
+  d.canAuthenticate = [](AuthMethod) { return true; };
+  d.onChallenge = [](const AuthChallenge&) {
+    return ChallengeAnswer{ChallengeDisposition::UseCredential, "ann", "s3cret"};
+  };
+  fetch(d, makeRequest(server.url("/secret")));
+  EXPECT_EQ(d.events(), (Events{"willSend", "canAuth basic", "challenge basic 0", "response 200",
+                                "data", "finish"}));
+  ASSERT_EQ(d.challenges.size(), 1u);
+  EXPECT_EQ(d.challenges[0].realm, "Test Realm");
+  EXPECT_EQ(d.challenges[0].host, "127.0.0.1");
+  EXPECT_EQ(d.challenges[0].port, server.port());
+  ASSERT_TRUE(d.challenges[0].failureResponse);
+  EXPECT_EQ(d.challenges[0].failureResponse->statusCode, 401);
+  EXPECT_EQ(d.body, "inside");
+  auto seen = server.requestsTo("/secret");
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_FALSE(seen[0].header("Authorization"));
+  EXPECT_TRUE(seen[1].header("Authorization"));
+}
+
+TEST_F(UrlLoaderTest, RejectedCredentialsBringASecondChallenge) {
+  server.basicAuth("/secret", "ann", "s3cret");
+  RecordingDelegate d;
+  d.canAuthenticate = [](AuthMethod) { return true; };
+  d.onChallenge = [](const AuthChallenge& ch) {
+    if (ch.previousFailureCount == 0)
+      return ChallengeAnswer{ChallengeDisposition::UseCredential, "ann", "wrong"};
+    return ChallengeAnswer{ChallengeDisposition::Cancel, {}, {}};
+  };
+  fetch(d, makeRequest(server.url("/secret")));
+  EXPECT_EQ(d.events(), (Events{"willSend", "canAuth basic", "challenge basic 0", "canAuth basic",
+                                "challenge basic 1", "fail -999"}));
+  EXPECT_EQ(d.error->code, UrlError::kCancelled);
+  EXPECT_EQ(d.error->description, "cancelled");
+  EXPECT_EQ(server.requestsTo("/secret").size(), 2u);
+}
+
+TEST_F(UrlLoaderTest, UnansweredChallengeDeliversThe401) {
+  server.basicAuth("/secret", "ann", "s3cret");
+  for (bool delegateAnswers : {false, true}) {
+    RecordingDelegate d;
+    d.canAuthenticate = [delegateAnswers](AuthMethod) { return delegateAnswers; };
+    d.onChallenge = [](const AuthChallenge&) {
+      return ChallengeAnswer{ChallengeDisposition::ContinueWithoutCredential, {}, {}};
+    };
+    fetch(d, makeRequest(server.url("/secret")));
+    Events expected = delegateAnswers
+                          ? Events{"willSend", "canAuth basic", "challenge basic 0", "response 401",
+                                   "data", "finish"}
+                          : Events{"willSend", "canAuth basic", "response 401", "data", "finish"};
+    EXPECT_EQ(d.events(), expected);
+    EXPECT_EQ(d.body, "authorization required");
+    EXPECT_EQ(d.response->header("WWW-Authenticate"), "Basic realm=\"Test Realm\"");
+  }
+}
+
+TEST(UrlLoaderTls, SelfSignedCertificateRaisesAServerTrustChallenge) {
+  TestServer server(TestServer::kHttps);
+  ASSERT_TRUE(server.ok());
+  server.page("/", "secure page");
+  PollRunLoop loop;
+  CurlUrlLoader loader(loop);
+  struct Case {
+    bool canAuthenticate;
+    ChallengeDisposition answer;
+  };
+  for (Case c : {Case{true, ChallengeDisposition::UseCredential},
+                 Case{true, ChallengeDisposition::ContinueWithoutCredential},
+                 Case{true, ChallengeDisposition::Cancel},
+                 Case{false, ChallengeDisposition::UseCredential}}) {
+    RecordingDelegate d;
+    d.canAuthenticate = [c](AuthMethod m) { return m == AuthMethod::ServerTrust && c.canAuthenticate; };
+    d.onChallenge = [c](const AuthChallenge&) { return ChallengeAnswer{c.answer, {}, {}}; };
+    auto conn = loader.start(makeRequest(server.url("/")), &d);
+    ASSERT_TRUE(d.waitUntilDone(loop));
+    const bool accepted = c.canAuthenticate && c.answer != ChallengeDisposition::Cancel;
+    if (accepted) {
+      EXPECT_EQ(d.events(), (Events{"willSend", "canAuth trust", "challenge trust 0", "response 200",
+                                    "data", "finish"}));
+      EXPECT_EQ(d.body, "secure page");
+    } else {
+      EXPECT_EQ(d.finishes, 0);
+      ASSERT_EQ(d.failures, 1);
+      EXPECT_EQ(d.error->code, UrlError::kSecureConnectionFailed);
+      EXPECT_FALSE(d.error->description.empty());
+    }
+    if (c.canAuthenticate) {
+      ASSERT_EQ(d.challenges.size(), 1u);
+      EXPECT_EQ(d.challenges[0].method, AuthMethod::ServerTrust);
+      EXPECT_FALSE(d.challenges[0].errorDescription.empty());
+    }
+  }
+}
+
+TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSize) {
+  std::string text;
+  for (int i = 0; i < 500; ++i) text += "<p>line " + std::to_string(i) + "</p>\n";
+  server.gzipPage("/gz", text);
+  const size_t compressed = TestServer::gzip(text).size();
+  ASSERT_LT(compressed, text.size());
+  RecordingDelegate d;
+  fetch(d, makeRequest(server.url("/gz")));
+  EXPECT_EQ(d.body, text);
+  EXPECT_EQ(d.response->header("Content-Length"), std::to_string(compressed));
+  EXPECT_EQ(d.response->expectedContentLength, static_cast<int64_t>(compressed));
+  EXPECT_EQ(d.response->header("Content-Encoding"), "gzip");
+}
+
+TEST_F(UrlLoaderTest, HeadHasNoBody) {
+  server.rawPage("/doc", std::string(5000, 'x'), "text/plain");
+  RecordingDelegate d;
+  fetch(d, makeRequest(server.url("/doc"), "HEAD"));
+  EXPECT_EQ(d.events(), (Events{"willSend", "response 200", "finish"}));
+  EXPECT_EQ(d.response->expectedContentLength, 5000);
+  auto seen = server.requestsTo("/doc");
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].method, "HEAD");
+}
+
+TEST_F(UrlLoaderTest, SilentServersFailWithTimedOut) {
+  server.neverAnswer("/hang");
+  RawServer raw(RawServer::neverAnswer());
+  ASSERT_TRUE(raw.ok());
+  for (const std::string& url : {server.url("/hang"), raw.url("/")}) {
+    RecordingDelegate d;
+    fetch(d, makeRequest(url, "GET", 0.5));
+    EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(UrlError::kTimedOut)})) << url;
+    ASSERT_TRUE(d.error);
+    EXPECT_FALSE(d.error->description.empty());
+  }
+}
+
+TEST_F(UrlLoaderTest, RefusedConnectionFailsWithCannotConnect) {
+  RecordingDelegate d;
+  fetch(d, makeRequest("http://127.0.0.1:" + std::to_string(closedPort()) + "/"));
+  EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(UrlError::kCannotConnect)}));
+  EXPECT_NE(d.error->description.find("connect"), std::string::npos) << d.error->description;
+}
+
+TEST_F(UrlLoaderTest, UnusableUrlsFailAsynchronously) {
+  struct Case {
+    std::string url;
+    int code;
+  };
+  const Case cases[] = {{"ftp://127.0.0.1/file", UrlError::kUnsupportedURL},
+                        {"not a url at all", UrlError::kBadURL},
+                        {"http://[::1/broken", UrlError::kBadURL}};
+  for (const Case& c : cases) {
+    RecordingDelegate d;
+    auto conn = loader->start(makeRequest(c.url), &d);
+    EXPECT_TRUE(d.log.empty());
+    ASSERT_TRUE(d.waitUntilDone(loop)) << c.url;
+    EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(c.code)})) << c.url;
+  }
+}
+
+// A body of `chunks` x 64 KiB sent 20 ms apart, so a fetch is still running after the first.
+void routeLargeBody(TestServer& server, const std::string& path, int chunks) {
+  server.route(path, [chunks, &server](const httplib::Request&, httplib::Response& res) {
+    auto sent = std::make_shared<int>(0);
+    // Not a compressible type: the server would otherwise hold chunks back in its compressor.
+    res.set_chunked_content_provider("application/octet-stream", [chunks, sent, &server](size_t, httplib::DataSink& sink) {
+      if (*sent > 0 && !server.sleepUnlessStopping(0.02)) return false;
+      if ((*sent)++ < chunks) {
+        std::string block(64 * 1024, 'z');
+        sink.write(block.data(), block.size());
+      } else {
+        sink.done();
+      }
+      return true;
+    });
+  });
+}
+
+TEST_F(UrlLoaderTest, CancelMidBodyStopsAllCallbacks) {
+  routeLargeBody(server, "/big", 200);
+  RecordingDelegate d;
+  d.onData = [](UrlConnection& c, std::string_view) { c.cancel(); };
+  auto c = loader->start(makeRequest(server.url("/big")), &d);
+  ASSERT_TRUE(loop.runUntil([&] { return !d.body.empty(); }, 20));
+  settle();
+  EXPECT_EQ(d.log, (Events{"willSend", "response 200", "data"}));
+  EXPECT_TRUE(c->isCancelled());
+  c->cancel();  // again: harmless
+}
+
+TEST_F(UrlLoaderTest, CancelInsideEarlyCallbacks) {
+  server.page("/p", "body");
+  enum Where { kWillSend, kResponse, kDestroyInResponse };
+  for (Where where : {kWillSend, kResponse, kDestroyInResponse}) {
+    server.clearLog();
+    RecordingDelegate d;
+    std::unique_ptr<UrlConnection> c;
+    if (where == kWillSend)
+      d.onWillSend = [](UrlConnection& conn, const UrlRequest& p, const UrlResponse*) {
+        conn.cancel();
+        return std::optional<UrlRequest>(p);
+      };
+    if (where == kResponse) d.onResponse = [](UrlConnection& conn, const UrlResponse&) { conn.cancel(); };
+    if (where == kDestroyInResponse) d.onResponse = [&c](UrlConnection&, const UrlResponse&) { c.reset(); };
+    c = loader->start(makeRequest(server.url("/p")), &d);
+    loop.runUntil([&] { return !d.log.empty() && (where == kWillSend || d.log.size() >= 2); }, 20);
+    settle();
+    if (where == kWillSend) {
+      EXPECT_EQ(d.log, (Events{"willSend"}));
+      EXPECT_TRUE(server.requestsTo("/p").empty()) << "a request cancelled before sending is not sent";
+    } else {
+      EXPECT_EQ(d.log, (Events{"willSend", "response 200"})) << where;
+    }
+  }
+}
+
+TEST_F(UrlLoaderTest, DestroyingTheLoaderSilencesLiveConnections) {
+  server.slow("/slow", 5, "late");  // cut short when the server stops
+  routeLargeBody(server, "/big", 100);
+  RecordingDelegate slow, big, notStarted;
+  auto c1 = loader->start(makeRequest(server.url("/slow")), &slow);
+  auto c2 = loader->start(makeRequest(server.url("/big")), &big);
+  ASSERT_TRUE(loop.runUntil([&] { return !big.body.empty(); }, 20));
+  auto c3 = loader->start(makeRequest(server.url("/slow")), &notStarted);
+  loader.reset();
+  loop.runUntil([] { return false; }, 0.3);
+  EXPECT_EQ(slow.log, (Events{"willSend"}));
+  EXPECT_EQ(big.events(), (Events{"willSend", "response 200", "data"}));
+  EXPECT_TRUE(notStarted.log.empty());
+  EXPECT_TRUE(c1->isCancelled());
+  c1->cancel();
+  c2.reset();
+  c3.reset();
+}
+
+TEST_F(UrlLoaderTest, ThousandRequestsSixteenInFlightEachCompleteOnce) {
+  server.page("/n", "tiny page");
+  constexpr int kTotal = 1000, kInFlight = 16;
+  std::vector<std::unique_ptr<RecordingDelegate>> delegates;
+  std::vector<std::unique_ptr<UrlConnection>> connections;
+  int started = 0, ended = 0, running = 0, maxRunning = 0;
+  std::function<void()> startOne = [&] {
+    auto d = std::make_unique<RecordingDelegate>();
+    d->onEnd = [&](UrlConnection&) {
+      ++ended;
+      --running;
+      if (started < kTotal) startOne();  // from inside the callback
+    };
+    ++running;
+    maxRunning = std::max(maxRunning, running);
+    connections.push_back(
+        loader->start(makeRequest(server.url("/n?i=" + std::to_string(started++))), d.get()));
+    delegates.push_back(std::move(d));
+  };
+  for (int i = 0; i < kInFlight; ++i) startOne();
+  ASSERT_TRUE(loop.runUntil([&] { return ended == kTotal; }, 120)) << ended << " ended";
+  settle();
+  EXPECT_EQ(started, kTotal);
+  EXPECT_EQ(maxRunning, kInFlight);
+  int ok = 0;
+  for (const auto& d : delegates) {
+    EXPECT_EQ(d->finishes + d->failures, 1);
+    EXPECT_EQ(d->callbacksAfterEnd, 0);
+    if (d->finishes == 1 && d->body == "tiny page" && d->response && d->response->statusCode == 200) ++ok;
+  }
+  EXPECT_EQ(ok, kTotal);
+  EXPECT_EQ(server.requestsTo("/n").size(), static_cast<size_t>(kTotal));
+}
+
+class FileUrlTest : public UrlLoaderTest {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() / ("zel-loader-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "folder");
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::string fileUrl(const std::string& name) { return "file://" + (dir / name).string(); }
+  std::filesystem::path dir;
+};
+
+TEST_F(FileUrlTest, FileIsDeliveredAsANonHttpResponse) {
+  std::string content(300 * 1024, 'q');  // more than one read chunk
+  content.replace(0, 6, "<html>");
+  std::ofstream(dir / "page.HTML", std::ios::binary) << content;
+  RecordingDelegate d;
+  auto c = loader->start(makeRequest(fileUrl("page.HTML")), &d);
+  EXPECT_TRUE(d.log.empty());
+  ASSERT_TRUE(d.waitUntilDone(loop));
+  EXPECT_EQ(d.events(), (Events{"willSend", "response 0", "data", "finish"}));
+  EXPECT_FALSE(d.response->isHttp);
+  EXPECT_EQ(d.response->mimeType, "text/html");
+  EXPECT_EQ(d.response->expectedContentLength, static_cast<int64_t>(content.size()));
+  EXPECT_EQ(d.body, content);
+}
+
+TEST_F(FileUrlTest, MissingFilesAndFoldersFail) {
+  struct Case {
+    std::string name;
+    int code;
+  };
+  for (const Case& c : {Case{"missing.html", UrlError::kFileDoesNotExist},
+                        Case{"folder", UrlError::kFileIsDirectory}}) {
+    RecordingDelegate d;
+    fetch(d, makeRequest(fileUrl(c.name)));
+    EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(c.code)})) << c.name;
+    EXPECT_NE(d.error->description.find(c.name), std::string::npos) << d.error->description;
+  }
+}
+
+TEST_F(UrlLoaderTest, CookiesAreSharedWhenHandledAndKeptOutWhenNot) {
+  server.page("/set", "set", "text/plain", {{"Set-Cookie", "session=abc; Path=/"}});
+  server.route("/login", [](const httplib::Request&, httplib::Response& res) {
+    res.status = 302;
+    res.set_header("Set-Cookie", "login=yes; Path=/");
+    res.set_header("Location", "/check");
+  });
+  server.page("/check", "check");
+  auto cookiesSentToCheck = [&](bool setWith, bool checkWith) {
+    server.clearLog();
+    loader->clearCookies();
+    RecordingDelegate a, b;
+    UrlRequest set = makeRequest(server.url("/set"));
+    set.handleCookies = setWith;
+    fetch(a, set);
+    UrlRequest check = makeRequest(server.url("/check"));
+    check.handleCookies = checkWith;
+    fetch(b, check);
+    auto seen = server.requestsTo("/check");
+    return seen.empty() ? std::map<std::string, std::string>{{"?", "?"}} : seen.back().cookies;
+  };
+  EXPECT_EQ(cookiesSentToCheck(true, true), (std::map<std::string, std::string>{{"session", "abc"}}));
+  EXPECT_TRUE(cookiesSentToCheck(false, true).empty()) << "not stored when handling is off";
+  EXPECT_TRUE(cookiesSentToCheck(true, false).empty()) << "not sent when handling is off";
+
+  // A cookie set by a redirect is sent on the next hop; clearCookies empties the store.
+  server.clearLog();
+  RecordingDelegate d;
+  fetch(d, makeRequest(server.url("/login")));
+  auto seen = server.requestsTo("/check");
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].cookies["login"], "yes");
+  SyncResult sync = loader->sendSynchronous(makeRequest(server.url("/check")));
+  ASSERT_TRUE(sync.response);
+  EXPECT_EQ(server.requestsTo("/check").back().cookies["login"], "yes") << "one store for both paths";
+  loader->clearCookies();
+  RecordingDelegate e;
+  fetch(e, makeRequest(server.url("/check")));
+  EXPECT_TRUE(server.requestsTo("/check").back().cookies.empty());
+}
+
+TEST(UrlLoaderHostile, BrokenAnswersFailExactlyOnce) {
+  struct Case {
+    const char* name;
+    RawServer::Script script;
+    Events expected;
+  };
+  const std::string lost = "fail " + std::to_string(UrlError::kConnectionLost);
+  const std::string bad = "fail " + std::to_string(UrlError::kBadServerResponse);
+  const Case cases[] = {
+      {"reset mid-body", RawServer::resetMidBody(), {"willSend", "response 200", "data", lost}},
+      {"garbage status line", RawServer::garbageStatusLine(), {"willSend", bad}},
+      {"truncated chunked body", RawServer::truncatedChunked(), {"willSend", "response 200", "data", lost}},
+      {"closed at once", RawServer::closeImmediately(), {"willSend", lost}},
+      {"bad status code", {RawServer::readRequest(), RawServer::send("HTTP/1.1 2x0 Hm\r\n\r\n")}, {"willSend", bad}},
+  };
+  PollRunLoop loop;
+  CurlUrlLoader loader(loop);
+  for (const Case& c : cases) {
+    RawServer raw(c.script);
+    ASSERT_TRUE(raw.ok());
+    RecordingDelegate d;
+    auto conn = loader.start(makeRequest(raw.url("/"), "GET", 10), &d);
+    ASSERT_TRUE(d.waitUntilDone(loop)) << c.name;
+    loop.runUntil([] { return false; }, 0.05);
+    EXPECT_EQ(d.events(), c.expected) << c.name;
+    EXPECT_EQ(d.failures, 1) << c.name;
+    EXPECT_EQ(d.callbacksAfterEnd, 0) << c.name;
+    EXPECT_FALSE(d.error->description.empty()) << c.name;
+  }
+}
+
+TEST_F(UrlLoaderTest, SendSynchronousFollowsRedirectsUpToTheLimit) {
+  server.redirect("/s1", 302, "/s2");
+  server.redirect("/s2", 301, "/s3");
+  server.page("/s3", "robots body", "text/plain");
+  SyncResult all = loader->sendSynchronous(makeRequest(server.url("/s1")), 5);
+  ASSERT_TRUE(all.response);
+  EXPECT_FALSE(all.error);
+  EXPECT_EQ(all.response->statusCode, 200);
+  EXPECT_EQ(all.response->url, server.url("/s3"));
+  EXPECT_EQ(all.body, "robots body");
+
+  SyncResult one = loader->sendSynchronous(makeRequest(server.url("/s1")), 1);
+  ASSERT_TRUE(one.response);
+  EXPECT_EQ(one.response->statusCode, 301);
+  EXPECT_EQ(one.response->url, server.url("/s2"));
+
+  SyncResult refused =
+      loader->sendSynchronous(makeRequest("http://127.0.0.1:" + std::to_string(closedPort()) + "/"));
+  EXPECT_FALSE(refused.response);
+  ASSERT_TRUE(refused.error);
+  EXPECT_EQ(refused.error->code, UrlError::kCannotConnect);
+}
+
+}  // namespace
+}  // namespace zel
