@@ -170,8 +170,39 @@ std::string stringByUnescapingFromHTML(std::string_view s) {
   return std::string(tail.rbegin(), tail.rend());
 }
 
+namespace {
+
+// The same result as stringByUnescapingFromHTML, computed front to back, for text
+// without numeric references. Working backwards matters only when a candidate's
+// ';' could come from a replacement, or a replacement could complete an earlier
+// candidate's name; named references never produce a name character or ';'.
+std::string unescapeNamedOnly(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  size_t copied = 0, i = 0;
+  while ((i = s.find('&', i)) != std::string_view::npos) {
+    std::string_view window = s.substr(i, 10);
+    size_t semi = window.find(';');
+    if (semi != std::string_view::npos) {
+      if (auto cp = resolve(window.substr(0, semi + 1))) {
+        out.append(s.substr(copied, i - copied));
+        appendUtf8(out, *cp);
+        i += semi + 1;
+        copied = i;
+        continue;
+      }
+    }
+    ++i;
+  }
+  out.append(s.substr(copied));
+  return out;
+}
+
+}  // namespace
+
 std::string unescapeEntities(std::string_view text) {
   if (text.find('&') == std::string_view::npos) return std::string(text);
+  if (text.find("&#") == std::string_view::npos) return unescapeNamedOnly(text);
   return stringByUnescapingFromHTML(text);
 }
 

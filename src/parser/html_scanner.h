@@ -71,6 +71,8 @@ inline bool istarts(std::string_view s, std::string_view word) {
 // looked at again. True when the recogniser stands complete after the last byte,
 // i.e. the word ends `s` ("data-alt" ends in "alt"; "aalt" does not).
 inline bool recogniserEndsWith(std::string_view s, std::string_view word) {
+  // It can only stand complete on the word's last letter.
+  if (s.size() < word.size() || lower(s.back()) != word.back()) return false;
   size_t state = 0;
   for (char c : s) {
     if (state < word.size() && lower(c) == word[state])

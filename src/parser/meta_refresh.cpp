@@ -1,5 +1,7 @@
 #include "parser/meta_refresh.h"
 
+#include <algorithm>
+
 #include "platform/log.h"
 #include "platform/text_codec.h"
 #include "platform/text_format.h"
@@ -34,16 +36,50 @@ bool metaRefreshURLat(uint64_t position, std::string_view data) {
   return false;
 }
 
+namespace {
+
+// The first occurrence of the first form that occurs at all, given that only a
+// position before `limit` can matter: nullopt when that first occurrence lies at or
+// after `limit` (or nothing occurs). Only the window before `limit` is searched
+// unless a later form is found there, in which case the earlier forms must be
+// shown absent from the whole page.
+std::optional<size_t> firstFormBefore(std::string_view data,
+                                      std::initializer_list<std::string_view> forms,
+                                      size_t limit) {
+  const size_t windowEnd = std::min(data.size(), limit);
+  size_t index = 0;
+  for (std::string_view f : forms) {
+    size_t at = data.substr(0, std::min(data.size(), windowEnd + f.size() - 1)).find(f);
+    if (at != npos && at < limit) {
+      // Earlier forms must not occur at all (they would have been chosen).
+      size_t i = 0;
+      for (std::string_view earlier : forms) {
+        if (i++ == index) break;
+        if (data.find(earlier, windowEnd) != npos) return std::nullopt;
+      }
+      return at;
+    }
+    ++index;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 bool pageIsMetaRefresh(std::string_view data, Log* log) {
-  size_t meta = findFirst(data, {"meta", "META"});
-  size_t equiv = findFirst(data, {"http-equiv", "HTTP-EQUIV"});
-  size_t refresh = findFirst(data, {"refresh", "REFRESH", "Refresh"});
-  size_t body = findFirst(data, {"body", "BODY"});
-  if (meta == npos || equiv == npos || refresh == npos || equiv > refresh) return false;
-  if (body != npos && (equiv > body || refresh > body)) return false;
   if (data.size() < 50) return false;
-  if (data.substr(equiv, refresh - equiv).find('>') != npos) return false;
-  if (metaRefreshURLat(refresh, data)) {
+  // http-equiv and refresh only count before the first "body", so the searches
+  // stop there; most pages have neither and are rejected after reading their head.
+  size_t body = findFirst(data, {"body", "BODY"});
+  size_t limit = body == npos ? data.size() : body;
+  if (findFirst(data, {"meta", "META"}) == npos) return false;
+  std::optional<size_t> equiv = firstFormBefore(data, {"http-equiv", "HTTP-EQUIV"}, limit);
+  if (!equiv) return false;
+  std::optional<size_t> refresh =
+      firstFormBefore(data, {"refresh", "REFRESH", "Refresh"}, limit);
+  if (!refresh || *equiv > *refresh) return false;
+  if (data.substr(*equiv, *refresh - *equiv).find('>') != npos) return false;
+  if (metaRefreshURLat(*refresh, data)) {
     logAt(log, 1, "But it's within comments, so returning NO");
     return false;
   }

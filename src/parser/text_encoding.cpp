@@ -108,30 +108,49 @@ std::string decodeWithFallback(std::string_view bytes, TextEncoding enc, Log* lo
 std::string unescapedStringFromBuffer(std::string_view bytes, TextEncoding enc,
                                       bool returnsAreSeparators, Log* log) {
   if (bytes.empty()) return std::string();
+  // Most values are printable ASCII without references: in any ASCII-compatible
+  // encoding they stand for themselves, and only spaces can need trimming.
+  if (enc == encoding::kNone || TextCodec::isAsciiCompatible(enc)) {
+    bool simple = true;
+    for (unsigned char c : bytes) {
+      if (c < 0x20 || c >= 0x7F || c == '&') {
+        simple = false;
+        break;
+      }
+    }
+    if (simple) {
+      size_t b = 0, e = bytes.size();
+      while (b < e && bytes[b] == ' ') ++b;
+      while (e > b && bytes[e - 1] == ' ') --e;
+      std::string_view t = bytes.substr(b, e - b);
+      if (!returnsAreSeparators || t.find("  ") == std::string_view::npos) return std::string(t);
+    }
+  }
   std::string text = decodeWithFallback(bytes, enc, log);
-  if (text.find('&') != std::string::npos) text = stringByUnescapingFromHTML(text);
+  if (text.find('&') != std::string::npos) text = unescapeEntities(text);
   std::string_view t = trimUnicodeWhitespace(text);
-  bool hasBreak = t.find_first_of("\r\n") != std::string_view::npos;
+  if (t.size() != text.size()) {
+    size_t front = static_cast<size_t>(t.data() - text.data());
+    text.erase(front + t.size());
+    text.erase(0, front);
+  }
+  const bool hasBreak =
+      text.find('\r') != std::string::npos || text.find('\n') != std::string::npos;
   if (!returnsAreSeparators) {
-    if (!hasBreak) return t.size() == text.size() ? text : std::string(t);
-    std::string out;
-    out.reserve(t.size());
-    for (char c : t)
-      if (c != '\r' && c != '\n') out += c;
-    return out;
+    if (hasBreak) std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+    return text;
   }
-  std::string spaced(t);
-  for (char& c : spaced)
+  for (char& c : text)
     if (c == '\r' || c == '\n') c = ' ';
-  if (spaced.find("  ") == std::string::npos) return spaced;
+  if (text.find("  ") == std::string::npos) return text;
   // Halve runs of spaces once, pair by pair from the left.
-  std::string halved;
-  halved.reserve(spaced.size());
-  for (size_t i = 0; i < spaced.size(); ++i) {
-    halved += spaced[i];
-    if (spaced[i] == ' ' && i + 1 < spaced.size() && spaced[i + 1] == ' ') ++i;
+  size_t w = 0;
+  for (size_t r = 0; r < text.size(); ++r) {
+    text[w++] = text[r];
+    if (text[r] == ' ' && r + 1 < text.size() && text[r + 1] == ' ') ++r;
   }
-  return halved;
+  text.resize(w);
+  return text;
 }
 
 void trimThisCharacter(char c, std::string& url) {

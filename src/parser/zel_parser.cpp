@@ -2,7 +2,11 @@
 // that build link entries, and warnings.
 #include "parser/zel_parser.h"
 
+#include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "parser/entities.h"
 #include "parser/html_scanner.h"
@@ -35,7 +39,49 @@ bool looksLikeLinkedHtml(std::string_view d) {
 
 }  // namespace
 
-ZelParser::~ZelParser() = default;
+ZelParser::~ZelParser() { releaseBuffers(); }
+
+struct ZelParser::Spare {
+  std::vector<StoredEntry> entries;
+  std::vector<TextRef> urls;
+  std::string arena;
+  bool held = false;
+};
+
+ZelParser::Spare& ZelParser::spare() {
+  thread_local Spare s;
+  return s;
+}
+
+void ZelParser::adoptSpareBuffers(size_t pageSize) {
+  Spare& s = spare();
+  if (s.held) {
+    entries_ = std::move(s.entries);
+    urlRefs_ = std::move(s.urls);
+    arena_ = std::move(s.arena);
+    s = Spare();
+  }
+  // Room for a typical density of links, so that the buffers rarely grow.
+  entries_.reserve(std::max<size_t>(100, pageSize / 256));
+  urlRefs_.reserve(std::max<size_t>(100, pageSize / 200));
+  arena_.reserve(pageSize / 8);
+}
+
+void ZelParser::releaseBuffers() {
+  // Kept only up to a size that every page may cost anyway.
+  constexpr size_t kSpareLimitBytes = 8u << 20;
+  Spare& s = spare();
+  size_t bytes = entries_.capacity() * sizeof(StoredEntry) +
+                 urlRefs_.capacity() * sizeof(TextRef) + arena_.capacity();
+  if (s.held || entries_.capacity() == 0 || bytes > kSpareLimitBytes) return;
+  entries_.clear();
+  urlRefs_.clear();
+  arena_.clear();
+  s.entries = std::move(entries_);
+  s.urls = std::move(urlRefs_);
+  s.arena = std::move(arena_);
+  s.held = true;
+}
 
 void ZelParser::logLine(int level, const std::string& line) const {
   if (log_) log_->write(level, line);
@@ -48,7 +94,6 @@ std::unique_ptr<ZelParser> ZelParser::initWithData(std::string_view data, bool w
                                                    ScanCollector* collector) {
   (void)checkNoIndex;  // robots directives are always collected
   std::unique_ptr<ZelParser> p(new ZelParser(defaults, log));
-  p->collection_.reserve(16);
   if (fileType == kFileTypeHTML) {
     if (zel::pageIsMetaRefresh(data, log)) {
       p->metaRefreshURL_ = zel::pullOutMetaRefreshUrl(data, log);
@@ -77,6 +122,7 @@ std::unique_ptr<ZelParser> ZelParser::initWithData(std::string_view data, bool w
     return p;
   }
   if (!p->metaRefreshURL_) {
+    p->adoptSpareBuffers(data.size());
     p->page_ = data;
     HtmlScanner scanner(*p, collector);
     scanner.run();
@@ -151,60 +197,126 @@ std::optional<std::string> ZelParser::getNextHref() {
     url = *metaRefreshURL_;
   } else {
     while (true) {
-      if (cursor_ < 0 || static_cast<size_t>(cursor_) >= collection_.size()) return std::nullopt;
-      const LinkEntry& e = collection_[static_cast<size_t>(cursor_)];
-      if (static_cast<size_t>(subCursor_) >= e.urls.size()) {
+      if (cursor_ < 0 || static_cast<size_t>(cursor_) >= entries_.size()) return std::nullopt;
+      const StoredEntry& e = entries_[static_cast<size_t>(cursor_)];
+      if (static_cast<uint32_t>(subCursor_) >= e.urlCount) {
         ++cursor_;
         subCursor_ = 0;
         continue;
       }
-      url = e.urls[static_cast<size_t>(subCursor_)];
+      url = text(urlRefs_[e.firstUrl + static_cast<uint32_t>(subCursor_)]);
       ++subCursor_;
       break;
     }
   }
   if (contains(url, "\\/")) url = replaceAll(url, "\\/", "/");
   if (contains(url, "%5C/")) url = replaceAll(url, "%5C/", "/");
-  std::optional<Json> trim = defaults_->objectForKey("trimWhitespace");
-  if (!trim || defaults_->boolForKey("trimWhitespace")) url = std::string(trimChars(url, "'\" "));
+  // Read once per page: the setting cannot change while one page's links are read.
+  if (trimWhitespace_ < 0) {
+    std::optional<Json> trim = defaults_->objectForKey("trimWhitespace");
+    trimWhitespace_ = (!trim || defaults_->boolForKey("trimWhitespace")) ? 1 : 0;
+  }
+  if (trimWhitespace_ && !url.empty()) {
+    const char first = url.front(), last = url.back();
+    auto trimmable = [](char c) { return c == '\'' || c == '"' || c == ' '; };
+    if (trimmable(first) || trimmable(last)) url = std::string(trimChars(url, "'\" "));
+  }
   return url;
 }
 
-const LinkEntry* ZelParser::entryAtCursor() const {
-  if (fileType_ > 0 || cursor_ < 0 || static_cast<size_t>(cursor_) >= collection_.size())
+const ZelParser::StoredEntry* ZelParser::entryAtCursor() const {
+  if (fileType_ > 0 || cursor_ < 0 || static_cast<size_t>(cursor_) >= entries_.size())
     return nullptr;
-  return &collection_[static_cast<size_t>(cursor_)];
+  return &entries_[static_cast<size_t>(cursor_)];
+}
+
+std::optional<std::string> ZelParser::field(const StoredEntry& e, TextField f) const {
+  if (!(e.present & (1u << f))) return std::nullopt;
+  return std::string(text(e.texts[f]));
 }
 
 std::string ZelParser::getLinkText() const {
-  const LinkEntry* e = entryAtCursor();
+  const StoredEntry* e = entryAtCursor();
   if (!e) return std::string();
-  if (e->linkText && !e->linkText->empty()) return *e->linkText;
-  if (e->altText) {
-    if (contains(*e->altText, "[alt]:")) return *e->altText;
-    return "[alt]: " + *e->altText;
+  if ((e->present & (1u << kLinkText)) && e->texts[kLinkText].length > 0)
+    return std::string(text(e->texts[kLinkText]));
+  if (e->present & (1u << kAltText)) {
+    std::string_view alt = text(e->texts[kAltText]);
+    if (contains(alt, "[alt]:")) return std::string(alt);
+    return "[alt]: " + std::string(alt);
   }
   return std::string();
 }
 
 std::string ZelParser::getRel() const {
-  const LinkEntry* e = entryAtCursor();
-  return e && e->rel ? *e->rel : std::string();
+  const StoredEntry* e = entryAtCursor();
+  return e ? field(*e, kRel).value_or(std::string()) : std::string();
 }
 
 std::string ZelParser::getTargetAttr() const {
-  const LinkEntry* e = entryAtCursor();
-  return e && e->target ? *e->target : std::string();
+  const StoredEntry* e = entryAtCursor();
+  return e ? field(*e, kTarget).value_or(std::string()) : std::string();
 }
 
 std::string ZelParser::getHreflang() const {
-  const LinkEntry* e = entryAtCursor();
-  return e && e->hreflang ? *e->hreflang : std::string();
+  const StoredEntry* e = entryAtCursor();
+  return e ? field(*e, kHreflang).value_or(std::string()) : std::string();
 }
 
 std::optional<int> ZelParser::getLineNumber() const {
-  const LinkEntry* e = entryAtCursor();
-  return e ? e->lineNumber : std::nullopt;
+  const StoredEntry* e = entryAtCursor();
+  if (!e || e->lineNumber < 0) return std::nullopt;
+  return e->lineNumber;
+}
+
+LinkEntry ZelParser::getEntry(size_t index) const {
+  LinkEntry out;
+  if (index >= entries_.size()) return out;
+  const StoredEntry& e = entries_[index];
+  for (uint32_t i = 0; i < e.urlCount; ++i) out.urls.emplace_back(text(urlRefs_[e.firstUrl + i]));
+  if (e.lineNumber >= 0) out.lineNumber = e.lineNumber;
+  out.linkText = field(e, kLinkText);
+  out.rel = field(e, kRel);
+  out.hreflang = field(e, kHreflang);
+  out.target = field(e, kTarget);
+  out.altText = field(e, kAltText);
+  return out;
+}
+
+void ZelParser::storeEntry(const LinkEntry& entry) {
+  size_t need = 0;
+  for (const auto& u : entry.urls) need += u.size();
+  for (const auto* t : {&entry.linkText, &entry.rel, &entry.hreflang, &entry.target, &entry.altText})
+    if (*t) need += (*t)->size();
+  // Offsets are 32-bit; a page that would need more keeps the entries it has.
+  if (arena_.size() + need > UINT32_MAX || urlRefs_.size() + entry.urls.size() > UINT32_MAX)
+    return;
+  auto put = [this](std::string_view s) {
+    TextRef r{static_cast<uint32_t>(arena_.size()), static_cast<uint32_t>(s.size())};
+    arena_.append(s);
+    return r;
+  };
+  StoredEntry e;
+  e.firstUrl = static_cast<uint32_t>(urlRefs_.size());
+  e.urlCount = static_cast<uint32_t>(entry.urls.size());
+  for (const auto& u : entry.urls) urlRefs_.push_back(put(u));
+  e.lineNumber = entry.lineNumber ? *entry.lineNumber : -1;
+  const std::optional<std::string>* fields[5] = {&entry.linkText, &entry.rel, &entry.hreflang,
+                                                 &entry.target, &entry.altText};
+  for (int f = 0; f < 5; ++f) {
+    if (!*fields[f]) continue;
+    e.present |= static_cast<uint8_t>(1u << f);
+    e.texts[f] = put(**fields[f]);
+  }
+  entries_.push_back(e);
+}
+
+void ZelParser::truncateEntries(size_t count) {
+  if (count >= entries_.size()) return;
+  const StoredEntry& first = entries_[count];
+  urlRefs_.resize(first.firstUrl);
+  // The dropped entries' texts stay in the arena unreferenced; they are few.
+  entries_.resize(count);
 }
 
 void ZelParser::reset() { counter_ = 0; }
@@ -256,7 +368,7 @@ void ZelParser::addFormActionToCollection(std::string url) {
 }
 
 void ZelParser::underlineData() {
-  if (!current_.urls.empty()) collection_.push_back(std::move(current_));
+  if (!current_.urls.empty()) storeEntry(current_);
   current_ = LinkEntry();
 }
 
@@ -276,7 +388,7 @@ void ZelParser::underlineImageWithinAHrefLink() {
   current_.urls.resize(1);
   image.altText = current_.altText ? std::move(current_.altText) : std::string("[alt]:");
   current_.altText.reset();
-  collection_.push_back(std::move(image));
+  storeEntry(image);
 }
 
 // --- Warnings ---------------------------------------------------------------------------
@@ -356,6 +468,48 @@ bool ZelParser::array(const std::vector<std::string>& list, std::string_view tex
 
 // --- Lines ------------------------------------------------------------------------------
 
+namespace {
+
+// Number of LF bytes in [p, end), eight bytes at a time.
+size_t countLineFeedsByWord(const char* p, const char* end) {
+  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+  constexpr uint64_t kLF = 0x0A0A0A0A0A0A0A0Aull;
+  size_t n = 0;
+  while (end - p >= 8) {
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    uint64_t x = w ^ kLF;  // bytes equal to LF become zero
+    uint64_t zeros = ~(((x & kLow7) + kLow7) | x | kLow7);
+    n += static_cast<size_t>(((zeros >> 7) * 0x0101010101010101ull) >> 56);
+    p += 8;
+  }
+  for (; p < end; ++p) n += *p == '\n';
+  return n;
+}
+
+// Number of LF bytes in [p, end), sixteen or eight bytes at a time.
+size_t countLineFeeds(const char* p, const char* end) {
+  size_t n = 0;
+#if defined(__SSE2__)
+  const __m128i lf = _mm_set1_epi8('\n');
+  while (end - p >= 16) {
+    // Per-byte counters (each compare gives -1 for a match), summed before they
+    // can overflow.
+    __m128i counts = _mm_setzero_si128();
+    for (int k = 0; k < 255 && end - p >= 16; ++k, p += 16)
+      counts = _mm_sub_epi8(
+          counts, _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), lf));
+    __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+    n += static_cast<size_t>(_mm_cvtsi128_si32(sums)) +
+         static_cast<size_t>(_mm_extract_epi16(sums, 4));
+  }
+#endif
+  n += countLineFeedsByWord(p, end);
+  return n;
+}
+
+}  // namespace
+
 int ZelParser::lineNumberAt(size_t offset) {
   const std::string_view d = page_;
   if (offset > d.size()) offset = d.size();
@@ -364,13 +518,15 @@ int ZelParser::lineNumberAt(size_t offset) {
     lineAtPos_ = 1;
   }
   // A line ends at every LF and at every CR not followed by LF.
-  int lines = 0;
-  size_t i = linePos_;
-  size_t safe = offset < d.size() ? offset : (d.empty() ? 0 : d.size() - 1);
-  for (; i < safe; ++i)
-    lines += (d[i] == '\n') | (d[i] == '\r' && d[i + 1] != '\n');
-  for (; i < offset; ++i) lines += (d[i] == '\n') | (d[i] == '\r');
-  lineAtPos_ += lines;
+  size_t lines = countLineFeeds(d.data() + linePos_, d.data() + offset);
+  for (size_t i = linePos_; i < offset;) {
+    const void* cr = std::memchr(d.data() + i, '\r', offset - i);
+    if (!cr) break;
+    i = static_cast<size_t>(static_cast<const char*>(cr) - d.data());
+    if (i + 1 >= d.size() || d[i + 1] != '\n') ++lines;
+    ++i;
+  }
+  lineAtPos_ += static_cast<int>(lines);
   linePos_ = offset;
   return lineAtPos_;
 }

@@ -94,7 +94,8 @@ class ZelParser {
   void setXMLMode() { fileType_ = kFileTypeXML; }
 
   // The entries found, in document order of completion.
-  const std::vector<LinkEntry>& getCollection() const { return collection_; }
+  size_t getCollectionCount() const { return entries_.size(); }
+  LinkEntry getEntry(size_t index) const;
 
   // --- Warnings (stored only when the setting htmlValidationEnabled is true) -------
   void addWarning(std::string warning);
@@ -163,7 +164,6 @@ class ZelParser {
   ZelParser(const Defaults& defaults, Log* log) : defaults_(&defaults), log_(log) {}
 
   bool readByte();  // the next byte into aBuffer_; false at the end
-  const LinkEntry* entryAtCursor() const;
   void logLine(int level, const std::string& line) const;
   bool setting(std::string_view key) const;
 
@@ -180,7 +180,36 @@ class ZelParser {
   TextEncoding useEncoding_ = encoding::kNone;
   std::optional<std::string> metaRefreshURL_;
 
-  std::vector<LinkEntry> collection_;
+  // Closed entries are kept compactly: their texts live in one arena, so that a
+  // page's entries cost a few growing buffers rather than several allocations each.
+  struct TextRef {
+    uint32_t offset = 0;
+    uint32_t length = 0;
+  };
+  struct StoredEntry {
+    uint32_t firstUrl = 0;  // index into urlRefs_
+    uint32_t urlCount = 0;
+    int32_t lineNumber = -1;  // -1: none
+    uint8_t present = 0;      // which of the texts below are set
+    TextRef texts[5];         // linkText, rel, hreflang, target, altText
+  };
+  enum TextField { kLinkText, kRel, kHreflang, kTarget, kAltText };
+  void storeEntry(const LinkEntry& entry);
+  // The entry buffers of the last parser destroyed on this thread are kept for the
+  // next one: pages come one after another, and reusing warm buffers spares the
+  // allocator (and the system) a round trip per page.
+  struct Spare;
+  static Spare& spare();
+  void adoptSpareBuffers(size_t pageSize);
+  void releaseBuffers();
+  void truncateEntries(size_t count);
+  std::string_view text(TextRef r) const { return std::string_view(arena_).substr(r.offset, r.length); }
+  std::optional<std::string> field(const StoredEntry& e, TextField f) const;
+  const StoredEntry* entryAtCursor() const;
+
+  std::vector<StoredEntry> entries_;
+  std::vector<TextRef> urlRefs_;
+  std::string arena_;
   LinkEntry current_;
   int cursor_ = 0;
   int subCursor_ = 0;
@@ -202,6 +231,8 @@ class ZelParser {
   unsigned char previousaBuffer_ = 0;
   bool isScriptOrComment_ = false;
   size_t lastTagPassed_ = 0;
+
+  int trimWhitespace_ = -1;  // the setting, read on the first getNextHref
 
   // Line counting by position, moving forward from the last query.
   size_t linePos_ = 0;

@@ -75,7 +75,7 @@ size_t HtmlScanner::headTag(const Tag& t, bool& inScript) {
       !headEnded_) {
     headEnded_ = true;
     headEndPos_ = t.after + 1;
-    entriesAtHeadEnd_ = p_.collection_.size();
+    entriesAtHeadEnd_ = p_.entries_.size();
   }
   if (c_) c_->tagOpened(p_, t.ev);
   if (isMeta) metaName_ = metaItemprop_ = metaProperty_ = metaContent_ = {};

@@ -47,7 +47,7 @@ void HtmlScanner::run() {
     if (headEnded_) {
       from = headEndPos_;
       linkTagsCount_ = true;
-      if (p_.collection_.size() > entriesAtHeadEnd_) p_.collection_.resize(entriesAtHeadEnd_);
+      p_.truncateEntries(entriesAtHeadEnd_);
       p_.current_ = LinkEntry();
     }
     if (c_) c_->headPassEnded(p_, from, false);

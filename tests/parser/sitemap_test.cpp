@@ -25,7 +25,7 @@ TEST(Sitemap, EveryLocElement) {
   EXPECT_EQ(p->getLinkText(), "");
   EXPECT_EQ(p->getRel(), "");
   EXPECT_FALSE(p->getLineNumber());
-  EXPECT_TRUE(p->getCollection().empty());
+  EXPECT_EQ(p->getCollectionCount(), 0u);
 }
 
 TEST(Sitemap, ReadsLazilyAndRewindsWithReset) {
