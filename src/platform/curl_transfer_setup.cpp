@@ -386,10 +386,19 @@ curl_slist* configureEasy(CURL* e, const UrlRequest& r, const EasySetup& s) {
     curl_easy_setopt(e, CURLOPT_HTTPAUTH, s.authScheme);
   }
   if (s.cookieShare) {
+    // Sharing cookies does not switch the engine on by itself; an empty cookie-file
+    // name does, reading no file.
     curl_easy_setopt(e, CURLOPT_SHARE, s.cookieShare);
-    curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");  // switch the cookie engine on
+    curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");
   }
   return list;
+}
+
+void resetEasy(CURL* e) {
+  // Frees the cookie-file list, which curl_easy_reset leaves behind; the shared
+  // store itself is untouched and the next configureEasy attaches it again.
+  curl_easy_setopt(e, CURLOPT_COOKIEFILE, static_cast<char*>(nullptr));
+  curl_easy_reset(e);
 }
 
 // ---- cookie store ----

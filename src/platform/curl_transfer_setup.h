@@ -78,6 +78,9 @@ struct EasySetup {
 // Sets every option of one transfer on a fresh (or reset) easy handle. Returns the
 // header list, which the caller frees after the transfer.
 curl_slist* configureEasy(CURL* easy, const UrlRequest& request, const EasySetup& setup);
+// Returns a handle to its defaults for the next transfer (curl_easy_reset alone
+// would lose the cookie-file list set by configureEasy).
+void resetEasy(CURL* easy);
 
 // The cookie store of one loader: a curl share with locks, so the blocking path
 // may use it from another thread.

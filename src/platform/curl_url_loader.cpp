@@ -234,7 +234,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     f->headerList = nullptr;
     auto& pool = pools[f->easyHasCookies ? 1 : 0];
     if (pool.size() < kPoolSize) {
-      curl_easy_reset(e);  // keeps the attached cookie store, which is what this pool wants
+      resetEasy(e);
       pool.push_back(e);
     } else {
       curl_easy_cleanup(e);
@@ -698,7 +698,7 @@ SyncResult CurlUrlLoader::sendSynchronous(const UrlRequest& request, int maxRedi
     curl_slist* list = configureEasy(e, req, setup);
     CURLcode rc = curl_easy_perform(e);
     curl_slist_free_all(list);
-    curl_easy_reset(e);
+    resetEasy(e);
     if (t.head.complete() && isRedirectStatus(t.head.status()) && hop < maxRedirects) {
       auto location = t.head.toResponse({}).header("Location");
       auto target = location ? resolveLocation(*location, req.url) : std::nullopt;
