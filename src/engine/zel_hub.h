@@ -105,6 +105,98 @@ class ZelHub : public kxDataSource<ZelUrl> {
   void setNumberDone(int64_t n) { numberDone_ = n; }
   void setBadCollectionCount(int64_t n) { badCollectionCount_ = n; }
 
+  // ---- Start-up ------------------------------------------------------------------------
+  // `go:`. Normalises the starting address, works out what kind of start it is,
+  // sets up the scope lists, reads robots.txt, creates record 0 and sends its
+  // request. Returns false, with nothing sent, when the address is empty, a local
+  // file cannot be read or no URL can be made (the last two after an alert).
+  bool go();
+  // The typed starting address made into an address: "http://" in front of a
+  // host, "file://" in front of a local path under a folder root.
+  static std::string normalisedStartingAddress(std::string_view typed);
+  // Items trimmed of white space and line ends; empty ones dropped; order kept.
+  static std::vector<std::string> trimEachItemInArray(
+      const std::optional<std::vector<std::string>>& items);
+  // Trimmed, empty ones dropped, items beginning with "/" prefixed with the base
+  // (less one trailing "/").
+  static std::vector<std::string> makeEachItemInArray(const std::vector<std::string>& items,
+                                                      std::string_view base);
+  // The first UTF-16 unit of the text, 0 when it is empty or absent.
+  static uint16_t firstCharOf(std::optional<std::string_view> text);
+
+  const std::vector<std::string>& getDomains() const { return domains_; }
+  const std::vector<std::string>& getCheckBlacklistArray() const { return checkBlacklistArray_; }
+  const std::vector<std::string>& getFollowBlacklistArray() const { return followBlacklistArray_; }
+  const std::vector<std::string>& getFollowWhitelistArray() const { return followWhitelistArray_; }
+  const std::optional<std::vector<std::string>>& getRobotsBlacklistArray() const {
+    return robotsBlacklistArray_;
+  }
+  const std::optional<std::vector<std::string>>& getRobotsWhitelistArray() const {
+    return robotsWhitelistArray_;
+  }
+  const std::vector<std::string>& getSoft404Array() const { return soft404Array_; }
+  OutputFilterManager* getOutputFilterManager() const { return outputFilterManager_.get(); }
+  bool isScanningHttpsSite() const { return scanningHttpsSite_; }
+
+ protected:
+  // Steps of go(); each returns false when the start must stop.
+  bool readLocalStart(Url& testUrl, int64_t& plainTextMode);
+  void limitToStartingDirectory(std::optional<Url>& startUrl);
+  void setDomainsFromStart(const Url& startUrl);
+  void readRobotsTxt(const Url& startUrl);
+  void detectEncodingOfStart(const std::optional<Url>& testUrl);
+
+ public:
+  // ---- Scope rules ------------------------------------------------------------------------
+  // Whether a host lies inside the site: equal (ignoring case, or in its IDNA
+  // form) to a domain entry, or with `followSubdomains` a dot-separated part of
+  // one (or one of it). An empty list makes every host internal; an absent
+  // host is external.
+  bool compareHost(std::optional<std::string_view> host,
+                   const std::vector<std::string>& domains) const;
+  // A "file:" address under one of the listed prefixes (ignoring case).
+  static bool fileUrlIsInternal(const Url& url, const std::vector<std::string>& domains);
+  static bool fileUrlIsInternal(std::string_view absolute, const std::vector<std::string>& domains);
+  static bool isLinkHttpOnHttpsSite(std::string_view link, std::string_view page);
+  // The second argument is not used.
+  bool redirectUrlIsExternal(std::string_view redirect, std::string_view original) const;
+  void addToDomainsList(std::optional<std::string_view> host);
+  // A redirected start: its host joins the domains.
+  void resetDomain(ZelUrl* record);
+  // The directory an address lies in ("/dir" for /dir/page.html), decoded;
+  // optionally confines following to it with a "!" rule.
+  std::string getpathFromUrl(const Url& url, bool addToFollowBlacklist);
+  // Resolves "../" segments, keeping those that climb above the root (or
+  // deleting them with `tolerateUpADirectory`).
+  Url dealWithUpADirectory(const Url& url) const;
+  bool shouldBeIgnored(std::string_view address) const;
+  bool urlIsInformationPage(std::string_view address) const;
+  // `string:containsOneOfTheseTerms:`: any term of 2 or more characters that the
+  // pattern matcher accepts (wildcards allowed). False for an absent list.
+  static bool stringContainsOneOfTheseTerms(std::string_view s,
+                                            const std::vector<std::string>& terms);
+  static bool stringContainsOneOfTheseTerms(std::string_view s,
+                                            const std::optional<std::vector<std::string>>& terms);
+  // Template placeholders and non-web schemes (mailto:, tel:, javascript: ...).
+  static bool isMailtoEtc(std::string_view text);
+  static bool containsColon(std::string_view text);
+  // The known record for an address (not `ignore`), or the first record that
+  // redirects to it; nullptr when there is none.
+  ZelUrl* weHaveThisOneAlready(std::string_view address, const ZelUrl* ignore,
+                               bool internal) const;
+  // `doWeHaveThisURL:inDictionary:internal:` for each of the two tables.
+  ZelUrl* doWeHaveThisURL(std::string_view address,
+                          const std::unordered_map<std::string, ZelUrl*>& dictionary,
+                          bool internal) const;
+  const std::vector<ZelUrl*>* doWeHaveThisURL(
+      std::string_view address,
+      const std::unordered_map<std::string, std::vector<ZelUrl*>>& dictionary,
+      bool internal) const;
+  // The key those look-ups use for an address ("" finds nothing).
+  std::string lookupKeyForAddress(std::string_view address, bool internal) const;
+  // The first record is a sitemap or a .txt/.csv list.
+  bool startingPointWasList() const;
+
  protected:
   Platform platform_;
   std::string startingUrl_;

@@ -1,0 +1,487 @@
+// Starting a crawl: typed addresses, kinds of start, scope lists, directory
+// limits and the ambiguous-start question, domains, robots.txt from a local
+// server, the start's encoding, record 0 and its request, and bad starts.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/zel_hub.h"
+#include "platform/text_codec.h"
+#include "seo/output_filter_manager.h"
+#include "support/test_platform.h"
+#include "support/test_server.h"
+
+namespace zel {
+namespace {
+
+// A loader for starts whose host must never be contacted: every synchronous
+// request fails at once and asynchronous ones never answer.
+class OfflineLoader : public UrlLoader {
+ public:
+  class Inert : public UrlConnection {
+   public:
+    explicit Inert(UrlRequest r) : request_(std::move(r)) {}
+    const UrlRequest& originalRequest() const override { return request_; }
+    const UrlRequest& currentRequest() const override { return request_; }
+    void cancel() override { cancelled_ = true; }
+    bool isCancelled() const override { return cancelled_; }
+
+   private:
+    UrlRequest request_;
+    bool cancelled_ = false;
+  };
+
+  std::unique_ptr<UrlConnection> start(const UrlRequest& request,
+                                       UrlConnectionDelegate*) override {
+    started.push_back(request.url);
+    return std::make_unique<Inert>(request);
+  }
+  SyncResult sendSynchronous(const UrlRequest& request, int) override {
+    synchronous.push_back(request.url);
+    SyncResult r;
+    r.error = UrlError{UrlError::kCannotConnect, "offline"};
+    return r;
+  }
+  void clearCookies() override {}
+
+  std::vector<std::string> started, synchronous;
+};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  test::TestPlatform tp;
+  OfflineLoader offline;
+  Defaults& d = tp.defaults;
+
+  Platform offlinePlatform() {
+    Platform p = tp.platform();
+    p.loader = &offline;
+    return p;
+  }
+  std::unique_ptr<ZelHub> offlineHub(const std::string& start) {
+    return std::make_unique<ZelHub>(start, offlinePlatform());
+  }
+};
+
+// ---- Text helpers ------------------------------------------------------------------------
+
+TEST(StartupText, TypedAddresses) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"host/page", "http://host/page"},
+      {"/tmp/a", "http:///tmp/a"},  // too short to be taken for a local path
+      {"/Users/me/My Site/index.html", "file:///Users/me/My%20Site/index.html"},
+      {"/tmp/a&amp;b/x.html", "file:///tmp/a&b/x.html"},
+      {"/Volumes/Disk/site/", "file:///Volumes/Disk/site/"},
+      {"/private/var/x.html", "file:///private/var/x.html"},
+      {"/home/me/site/index.html", "http:///home/me/site/index.html"},
+      {"  https://site.test/a \r\n", "https://site.test/a"},
+      {"ftp://files.test/", "ftp://files.test/"},
+      {"a://b", "http://a://b"},  // under 7 characters: a host even with "://"
+      {"site.tst", "http://site.tst"},
+      {"www.site.test", "http://www.site.test"},
+  };
+  for (const auto& [typed, expected] : cases)
+    EXPECT_EQ(ZelHub::normalisedStartingAddress(typed), expected) << '"' << typed << '"';
+}
+
+TEST(StartupText, TrimAndMakeAbsolute) {
+  EXPECT_TRUE(ZelHub::trimEachItemInArray(std::nullopt).empty());
+  EXPECT_EQ(ZelHub::trimEachItemInArray(std::vector<std::string>{" a ", "", "\t\n", "b\r\n"}),
+            (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(ZelHub::makeEachItemInArray({" /x", "", " ", "*.pdf$", "/"}, "site.test/"),
+            (std::vector<std::string>{"site.test/x", "*.pdf$", "site.test/"}));
+  EXPECT_EQ(ZelHub::makeEachItemInArray({"/x"}, "site.test"),
+            std::vector<std::string>{"site.test/x"});
+}
+
+// ---- Bad starts ----------------------------------------------------------------------------
+
+TEST_F(StartupTest, EmptyStartDoesNothing) {
+  auto hub = offlineHub("");
+  EXPECT_FALSE(hub->go());
+  EXPECT_TRUE(tp.alerts.shown.empty());
+  EXPECT_EQ(hub->getTotalLinkCount(), 0);
+  EXPECT_TRUE(offline.synchronous.empty());
+}
+
+TEST_F(StartupTest, AddressThatMakesNoUrlShowsAlertAndSendsNothing) {
+  auto hub = offlineHub("http://a b.test/page");
+  EXPECT_FALSE(hub->go());
+  ASSERT_EQ(tp.alerts.shown.size(), 1u);
+  EXPECT_EQ(tp.alerts.shown[0].title, "Unsupported url");
+  EXPECT_EQ(tp.alerts.shown[0].message,
+            "Zelmora can not make a valid url from:\nhttp://a b.test/page");
+  EXPECT_EQ(tp.alerts.shown[0].buttons, std::vector<std::string>{"OK"});
+  // Record 0 is made and announced before the address is tried.
+  EXPECT_EQ(hub->getTotalLinkCount(), 1);
+  EXPECT_NE(std::find(tp.notificationNames().begin(), tp.notificationNames().end(),
+                      "ZelListenerShouldUpdateData"),
+            tp.notificationNames().end());
+  EXPECT_TRUE(offline.synchronous.empty()) << "no robots.txt, no encoding read";
+  EXPECT_TRUE(offline.started.empty());
+  EXPECT_EQ(hub->getThreadsInFlight(), 0);
+}
+
+// ---- Scope lists and settings ------------------------------------------------------------------
+
+TEST_F(StartupTest, ScopeListsAndSettingsWrittenBack) {
+  d.setStringArray("checkBlacklistArray", {" keep as is "});
+  d.setStringArray("followBlacklistArray", {" /x ", "", "\n"});
+  d.setStringArray("followWhitelistArray", {"/y\t"});
+  d.setString("soft404Terms", "not found\n  gone  \n\n");
+  d.setObject("superWhitelistArray",
+              nlohmann::json::parse(R"([{"mipContains": "/info/", "mipContainsOrNot": 1}])"));
+  d.setBool("includeimagesinsitemap", true);
+  d.setBool("trimQuery", true);
+  d.setBool("dontTrimHash", true);
+  d.setInteger("verbosity", 1);
+
+  auto hub = offlineHub("http://site.test/");
+  ASSERT_TRUE(hub->go());
+  EXPECT_EQ(hub->getCheckBlacklistArray(),
+            (std::vector<std::string>{" keep as is ", "xmlrpc.php", "wlwmanifest.xml",
+                                      "gmpg.org/xfn/11", "admin-ajax.php", "about:blank",
+                                      "/trackback"}));
+  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"/x"});
+  EXPECT_EQ(hub->getFollowWhitelistArray(), std::vector<std::string>{"/y"});
+  EXPECT_EQ(hub->getSoft404Array(), (std::vector<std::string>{"not found", "gone"}));
+  ASSERT_NE(hub->getOutputFilterManager(), nullptr);
+  EXPECT_EQ(hub->getOutputFilterManager()->getArray().size(), 1u);
+  EXPECT_TRUE(d.boolForKey("checkImages"));
+  EXPECT_FALSE(d.boolForKey("dontTrimHash"));
+  EXPECT_EQ(d.integerForKey("plainTextMode"), 0);
+  EXPECT_FALSE(d.boolForKey("wixSite"));
+  EXPECT_FALSE(hub->isScanningHttpsSite());
+  // The offline robots.txt request was tried and left the robots lists absent.
+  EXPECT_EQ(offline.synchronous.front(), "http://site.test/robots.txt");
+  EXPECT_FALSE(hub->getRobotsBlacklistArray().has_value());
+  EXPECT_TRUE(tp.logged(
+      "no data returned for robots.txt at location http://site.test/robots.txt, status code 0"));
+  EXPECT_TRUE(tp.logged("unable to detect encoding"));
+  // Record 0 asked for its request.
+  ASSERT_EQ(hub->getTotalLinkCount(), 1);
+  ZelUrl* start = hub->getnthItem(0);
+  EXPECT_TRUE(start->isStartingPoint());
+  EXPECT_EQ(start->getDistanceFromHome(), 0);
+  EXPECT_EQ(offline.started, std::vector<std::string>{"http://site.test/"});
+  EXPECT_EQ(hub->getThreadsInFlight(), 1);
+  EXPECT_EQ(hub->getNextUrlIndex(), 1);
+
+  auto plain = std::make_unique<ZelHub>("https://site.test/", offlinePlatform());
+  d.removeObject("superWhitelistArray");
+  ASSERT_TRUE(plain->go());
+  EXPECT_EQ(plain->getOutputFilterManager(), nullptr);
+  EXPECT_TRUE(plain->isScanningHttpsSite());
+  EXPECT_EQ(offline.synchronous.back(), "https://site.test/") << "the start is read for its encoding";
+  EXPECT_NE(std::find(offline.synchronous.begin(), offline.synchronous.end(),
+                      "https://site.test/robots.txt"),
+            offline.synchronous.end());
+}
+
+TEST_F(StartupTest, Domains) {
+  auto hub = offlineHub("http://www.site.test/");
+  ASSERT_TRUE(hub->go());
+  EXPECT_EQ(hub->getDomains(), std::vector<std::string>{"www.site.test"});
+  d.setBool("followSubdomains", true);
+  hub = offlineHub("http://www.site.test/");
+  ASSERT_TRUE(hub->go());
+  EXPECT_EQ(hub->getDomains(), (std::vector<std::string>{"www.site.test", "site.test"}));
+  hub = offlineHub("http://shop.site.test/");
+  ASSERT_TRUE(hub->go());
+  EXPECT_EQ(hub->getDomains(), std::vector<std::string>{"shop.site.test"});
+  // A start without host has one empty domain.
+  hub = offlineHub("/tmp/a");
+  ASSERT_TRUE(hub->go());
+  EXPECT_EQ(hub->getDomains(), std::vector<std::string>{""});
+}
+
+// ---- Directory limits ----------------------------------------------------------------------
+
+struct DirectoryCase {
+  const char* start;
+  std::optional<const char*> rule;   // the rule added to followBlacklistArray
+  std::optional<const char*> scope;  // scopeDescriptive; nullopt: left as it was
+  bool lastSegmentIsPage = false;     // wordpressUrls turned on
+};
+
+TEST_F(StartupTest, DirectoryLimits) {
+  const DirectoryCase cases[] = {
+      {"http://site.test/a/b/page.html", "!site.test/a/b", "limiting crawl to directory: /a/b"},
+      {"http://site.test:8080/a/", "!site.test:8080/a", "limiting crawl to directory: /a"},
+      {"site.test/blog/", "!site.test/blog", "limiting crawl to directory: /blog"},
+      {"http://site.test/a/b?x=1", "!site.test/a", "limiting crawl to directory: /a", true},
+      {"http://site.test/a/b.php?x=1.5", "!site.test/a", "limiting crawl to directory: /a"},
+      {"http://site.test/", std::nullopt, std::nullopt},
+      {"http://site.test", std::nullopt, std::nullopt},
+      {"http://site.test/index.html", std::nullopt, std::nullopt},
+      {"http://site.test:8080/index.html", std::nullopt, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    d.setString("scopeDescriptive", "untouched");
+    d.setBool("wordpressUrls", false);
+    tp.alerts.shown.clear();
+    auto hub = offlineHub(c.start);
+    ASSERT_TRUE(hub->go()) << c.start;
+    if (c.rule)
+      EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{*c.rule}) << c.start;
+    else
+      EXPECT_TRUE(hub->getFollowBlacklistArray().empty()) << c.start;
+    EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), c.scope.value_or("untouched")) << c.start;
+    EXPECT_TRUE(tp.alerts.shown.empty()) << c.start << " asks nothing";
+    EXPECT_EQ(d.boolForKey("wordpressUrls"), c.lastSegmentIsPage) << c.start;
+  }
+}
+
+TEST_F(StartupTest, DirectoryLimitSwitchedOff) {
+  d.setBool("crawlAboveStartingDirectory", true);
+  d.setString("scopeDescriptive", "old");
+  auto hub = offlineHub("http://site.test/a/b/page.html");
+  ASSERT_TRUE(hub->go());
+  EXPECT_TRUE(hub->getFollowBlacklistArray().empty());
+  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "");
+
+  // A single page asks nothing and shows no scope, but still limits following.
+  d.setBool("crawlAboveStartingDirectory", false);
+  d.setBool("singlePage", true);
+  hub = offlineHub("http://site.test/a/b");
+  ASSERT_TRUE(hub->go());
+  EXPECT_TRUE(tp.alerts.shown.empty());
+  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a/b"});
+  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "");
+}
+
+TEST_F(StartupTest, AmbiguousStartAnsweredAsPage) {
+  tp.alerts.answers = {0};
+  auto hub = offlineHub("http://site.test/a/b");
+  ASSERT_TRUE(hub->go());
+  ASSERT_EQ(tp.alerts.shown.size(), 1u);
+  const Alert& alert = tp.alerts.shown[0];
+  EXPECT_EQ(alert.title, "Ambiguous starting url");
+  EXPECT_EQ(alert.message,
+            "b could be a directory, or it may be a page without a file extension (.html)\n\n"
+            "This has an effect on the scope of the scan (Zelmora limits its crawl to the "
+            "directory you start in).");
+  EXPECT_EQ(alert.buttons, (std::vector<std::string>{"is a page", "is a directory"}));
+  EXPECT_TRUE(d.boolForKey("wordpressUrls"));
+  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a"});
+  EXPECT_EQ(hub->getStartingUrl(), "http://site.test/a/b");
+  EXPECT_FALSE(d.objectForKey("startingUrl").has_value());
+}
+
+TEST_F(StartupTest, AmbiguousStartAnsweredAsDirectory) {
+  tp.alerts.answers = {1};
+  auto hub = offlineHub("http://site.test/a/b");
+  ASSERT_TRUE(hub->go());
+  ASSERT_EQ(tp.alerts.shown.size(), 1u);
+  EXPECT_FALSE(d.boolForKey("wordpressUrls"));
+  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a/b"});
+  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "limiting crawl to directory: /a/b");
+  EXPECT_EQ(hub->getStartingUrl(), "http://site.test/a/b/");
+  EXPECT_EQ(d.stringOrEmpty("startingUrl"), "http://site.test/a/b/");
+  EXPECT_EQ(hub->getnthItem(0)->getLinkUrl(), "http://site.test/a/b")
+      << "record 0 keeps the address it was made with";
+
+  // Already known to be pages: no question.
+  tp.alerts.shown.clear();
+  d.setBool("wordpressUrls", true);
+  hub = offlineHub("http://site.test/blog/my-post");
+  ASSERT_TRUE(hub->go());
+  EXPECT_TRUE(tp.alerts.shown.empty());
+  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/blog"});
+  hub = offlineHub("http://site.test/my-post");
+  ASSERT_TRUE(hub->go());
+  EXPECT_TRUE(hub->getFollowBlacklistArray().empty());
+}
+
+// ---- Local starts ----------------------------------------------------------------------------
+
+class LocalStartTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/zel-startup-XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    dir = tmpl;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+  }
+  std::string write(const std::string& name, const std::string& contents) {
+    const std::string path = dir + "/" + name;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << contents;
+    return path;
+  }
+  // Starts a crawl of the path and returns the plain text mode it settled on.
+  int64_t modeOf(const std::string& path) {
+    ZelHub hub(path, tp.platform());
+    EXPECT_TRUE(hub.go()) << path;
+    EXPECT_FALSE(hub.getRobotsBlacklistArray().has_value()) << "no robots.txt for a local start";
+    return tp.defaults.integerForKey("plainTextMode");
+  }
+
+  test::TestPlatform tp;
+  std::string dir;
+};
+
+TEST_F(LocalStartTest, KindOfLocalStart) {
+  const std::string markup = "<html><body><a href=a.html>a</a></body></html>";
+  EXPECT_EQ(modeOf(write("list.txt", markup)), 3);
+  EXPECT_EQ(modeOf(write("LIST.TXT", "http://a.test/\n")), 3);
+  EXPECT_EQ(modeOf(write("data.csv", markup)), 2);
+  EXPECT_EQ(modeOf(write("few.html", "<p>http://a.test/</p>\nhttp://b.test/\n")), 3);
+  EXPECT_EQ(modeOf(write("page.html", markup)), 0);
+  for (const auto& line : tp.logLines()) EXPECT_EQ(line.find("robots"), std::string::npos) << line;
+}
+
+TEST_F(LocalStartTest, FolderPathWithSpacesAndDomains) {
+  write("My Site/index.html", "<html><body><a href=a.html>a</a></body></html>");
+  tp.defaults.setString("defaultLocalFileName", " index.html\n");
+  tp.defaults.setInteger("verbosity", 1);
+  const std::string folder = dir + "/My Site/";
+  ZelHub hub(folder, tp.platform());
+  ASSERT_TRUE(hub.go());
+  const std::string expected = "file://" + dir + "/My%20Site/";
+  EXPECT_EQ(hub.getStartingUrl(), expected) << "the folder address stays the start";
+  EXPECT_TRUE(tp.logged(expected + " is directory, adding filename index.html"));
+  EXPECT_TRUE(tp.logged("testing local file - error is: 0 (null)"));
+  EXPECT_EQ(tp.defaults.integerForKey("plainTextMode"), 0) << "the index file was read";
+  EXPECT_EQ(hub.getDomains(), std::vector<std::string>{"file://" + dir});
+  EXPECT_EQ(hub.getDetectedEncoding(), encoding::kUTF8);
+  EXPECT_TRUE(tp.alerts.shown.empty());
+
+  ZelHub file(dir + "/My Site/index.html", tp.platform());
+  ASSERT_TRUE(file.go());
+  EXPECT_EQ(file.getStartingUrl(), "file://" + dir + "/My%20Site/index.html");
+  EXPECT_EQ(file.getDomains(), std::vector<std::string>{"file://" + dir + "/My%20Site"});
+  EXPECT_TRUE(file.fileUrlIsInternal(*Url::parse(expected + "other.html"), file.getDomains()));
+}
+
+TEST_F(LocalStartTest, UnreadableAndUndecodableFiles) {
+  ZelHub missing(dir + "/nope.html", tp.platform());
+  EXPECT_FALSE(missing.go());
+  ASSERT_EQ(tp.alerts.shown.size(), 1u);
+  EXPECT_EQ(tp.alerts.shown[0].title, "Error opening file");
+  EXPECT_EQ(tp.alerts.shown[0].message,
+            "Zelmora encountered the following error when trying to open the selected file: "
+            "The file \"nope.html\" couldn't be opened because there is no such file.");
+  EXPECT_EQ(missing.getTotalLinkCount(), 0);
+  EXPECT_EQ(missing.getThreadsInFlight(), 0);
+
+  // Bytes that are not UTF-8 are still read (as Latin 1), with no question.
+  tp.alerts.shown.clear();
+  tp.defaults.setInteger("verbosity", 1);
+  ZelHub latin(write("latin.html", "<p>caf\xE9</p><p>x</p><p>y</p>"), tp.platform());
+  EXPECT_TRUE(latin.go());
+  EXPECT_TRUE(tp.alerts.shown.empty());
+  EXPECT_TRUE(tp.logged(
+      "Error opening file with stringWithContentsOfURL - The file \"latin.html\" couldn't be "
+      "opened because the text encoding of its contents can't be determined.. Trying other "
+      "methods"));
+  EXPECT_EQ(latin.getTotalLinkCount(), 1);
+}
+
+// ---- On a local server ------------------------------------------------------------------------
+
+class ServedStartTest : public ::testing::Test {
+ protected:
+  test::TestPlatform tp;
+  test::TestServer server;
+  std::string authority() { return "127.0.0.1:" + std::to_string(server.port()); }
+};
+
+TEST_F(ServedStartTest, ReadsRobotsCreatesRecordZeroAndAsksForIt) {
+  ASSERT_TRUE(server.ok());
+  server.page("/robots.txt",
+              "User-agent: *\nDisallow: /x\nAllow: /x/ok\n\nUser-agent: Googlebot\nDisallow: /y\n",
+              "text/plain");
+  server.page("/", "<html><head><title>t</title></head><body><a href=a.html>a</a></body></html>",
+              "text/html; charset=iso-8859-1");
+  tp.defaults.setString("userAgentString", "ZelTest/1.0");
+
+  ZelHub hub(server.url("/"), tp.platform());
+  ASSERT_TRUE(hub.go());
+  EXPECT_EQ(hub.getDomains(), std::vector<std::string>{"127.0.0.1"});
+  EXPECT_EQ(hub.getRobotsBlacklistArray(), std::vector<std::string>{authority() + "/x"});
+  EXPECT_EQ(hub.getRobotsWhitelistArray(), std::vector<std::string>{authority() + "/x/ok"});
+  const auto robots = server.requestsTo("/robots.txt");
+  ASSERT_EQ(robots.size(), 1u);
+  EXPECT_EQ(robots[0].method, "GET");
+  EXPECT_EQ(robots[0].header("User-Agent"), "ZelTest/1.0");
+  EXPECT_EQ(robots[0].header("Host"), authority());
+  EXPECT_EQ(hub.getDetectedEncoding(), encoding::kISOLatin1) << "the charset the server named";
+
+  ASSERT_EQ(hub.getTotalLinkCount(), 1);
+  ZelUrl* start = hub.getnthItem(0);
+  EXPECT_TRUE(start->isStartingPoint());
+  EXPECT_EQ(start->getLinkUrl(), server.url("/"));
+  EXPECT_TRUE(start->hasSentRequest());
+  EXPECT_EQ(hub.getThreadsInFlight(), 1);
+  EXPECT_EQ(hub.getNextUrlIndex(), 1);
+  // One read of the start for its encoding during go, then record 0's own request.
+  EXPECT_EQ(server.requestsTo("/").size(), 1u);
+  EXPECT_TRUE(tp.loop.runUntil([&] { return server.requestsTo("/").size() >= 2; }, 10));
+}
+
+TEST_F(ServedStartTest, RobotsGroupsAndFailures) {
+  ASSERT_TRUE(server.ok());
+  server.page("/", "<html><body>home</body></html>");
+  struct {
+    const char* robots;
+    std::vector<std::string> disallowed;
+  } cases[] = {
+      {"User-agent: Googlebot\nDisallow: /y\n\nUser-agent: *\nDisallow: /x\n", {"/y"}},
+      {"User-agent: Googlebot-Image\nDisallow: /img\n", {}},
+      {"User-agent: *\nDisallow: /a:b\nDisallow: /p\n", {"/a", "/p"}},
+  };
+  for (const auto& c : cases) {
+    server.page("/robots.txt", c.robots, "text/plain");
+    ZelHub hub(server.url("/"), tp.platform());
+    ASSERT_TRUE(hub.go());
+    std::vector<std::string> expected;
+    for (const auto& p : c.disallowed) expected.push_back(authority() + p);
+    EXPECT_EQ(hub.getRobotsBlacklistArray(), expected) << c.robots;
+  }
+
+  server.status("/robots.txt", 404, "missing");
+  ZelHub missing(server.url("/"), tp.platform());
+  ASSERT_TRUE(missing.go());
+  EXPECT_FALSE(missing.getRobotsBlacklistArray().has_value());
+  EXPECT_TRUE(tp.logged("no data returned for robots.txt at location http://" + authority() +
+                        "/robots.txt, status code 404"));
+
+  const std::string garbledText = "User-agent: *\nDisallow: /\xFF\xFE\n";
+  server.rawPage("/robots.txt", garbledText, "text/plain");
+  ZelHub garbled(server.url("/"), tp.platform());
+  ASSERT_TRUE(garbled.go());
+  EXPECT_FALSE(garbled.getRobotsBlacklistArray().has_value());
+  EXPECT_TRUE(tp.logged("Unable to make string from " + std::to_string(garbledText.size()) +
+                        " bytes of data returned at http://" + authority() + "/robots.txt"));
+}
+
+TEST_F(ServedStartTest, EncodingAndSiteBuilderOfTheStart) {
+  ASSERT_TRUE(server.ok());
+  // Not UTF-8 and no charset from the server: the page's own declaration counts.
+  server.rawPage("/legacy.html",
+                 "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                 "charset=windows-1252\"></head><body>caf\xE9</body></html>",
+                 "text/html");
+  ZelHub legacy(server.url("/legacy.html"), tp.platform());
+  ASSERT_TRUE(legacy.go());
+  EXPECT_EQ(legacy.getDetectedEncoding(), encoding::kWindowsCP1252);
+  EXPECT_FALSE(tp.defaults.boolForKey("wixSite"));
+
+  server.page("/built.html",
+              "<html><head>\n<meta name=\"generator\" content=\"Wix.com Website Builder\"/>"
+              "</head><body></body></html>");
+  ZelHub built(server.url("/built.html"), tp.platform());
+  ASSERT_TRUE(built.go());
+  EXPECT_TRUE(tp.defaults.boolForKey("wixSite"));
+  EXPECT_TRUE(tp.defaults.boolForKey("wordpressUrls"));
+  EXPECT_EQ(built.getDetectedEncoding(), encoding::kUTF8);
+}
+
+}  // namespace
+}  // namespace zel
