@@ -1,34 +1,31 @@
 #include "app.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
+
+#include "crawl_command.h"
+#include "options.h"
 
 namespace zel::cli {
 
-namespace {
-
-void printUsage(FILE* out) {
-  std::fprintf(out,
-               "usage: zelmora crawl TARGET [options]\n"
-               "       zelmora --version\n"
-               "\n"
-               "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs.\n");
-}
-
-}  // namespace
-
 int runZelmora(int argc, char** argv) {
-  if (argc >= 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0)) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  Options options;
+  Status s = parseOptions(args, options);
+  if (options.version) {
     std::printf("zelmora %s\n", ZEL_VERSION);
     return 0;
   }
-  if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    printUsage(stdout);
+  if (options.help) {
+    std::fputs(usageText(), stdout);
     return 0;
   }
-  printUsage(stderr);
-  return 2;
+  if (!s.ok()) {
+    std::fprintf(stderr, "zelmora: %s\n\n%s", s.message().c_str(), usageText());
+    return 2;
+  }
+  return runCrawl(options);
 }
 
 }  // namespace zel::cli

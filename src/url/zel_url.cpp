@@ -42,20 +42,35 @@ std::string ZelUrl::localized(std::string_view english) const {
 
 // ---- Addresses ---------------------------------------------------------------
 
-void ZelUrl::setActualLinkUrl() { actualLinkUrl_ = nssredir_.empty() ? nsslinkUrl_ : nssredir_; }
+void ZelUrl::setActualLinkUrl() {
+  actualSource_ = nssredir_.empty() ? ActualSource::Link : ActualSource::Redir;
+  ownActual_.reset();
+}
+
+void ZelUrl::keepActualBeforeChanging(ActualSource changing) {
+  if (actualSource_ != changing) return;
+  ownActual_ = std::make_unique<std::string>(getActualurl());
+  actualSource_ = ActualSource::Own;
+}
 
 std::string ZelUrl::getActualLinkUrl() const {
   const bool slash = nssredir_.empty() ? hasHadSlashTrimmed() : hasHadRedirSlashTrimmed();
-  return slash ? actualLinkUrl_ + "/" : actualLinkUrl_;
+  return slash ? getActualurl() + "/" : getActualurl();
 }
 
 std::string ZelUrl::getLinkUrlForTesting() const {
   return nsslinkUrl_.empty() ? std::string() : getActualLinkUrl();
 }
 
-std::string ZelUrl::getLinkUrlDecoded() const { return decodedURLString(nsslinkUrl_, defaults()); }
-std::string ZelUrl::getActualurlDecoded() const { return decodedURLString(actualLinkUrl_, defaults()); }
-std::string ZelUrl::getRedirDecoded() const { return decodedURLString(nssredir_, defaults()); }
+std::string ZelUrl::getLinkUrlDecoded() const {
+  return decodedURLString(nsslinkUrl_, defaults());
+}
+std::string ZelUrl::getActualurlDecoded() const {
+  return decodedURLString(getActualurl(), defaults());
+}
+std::string ZelUrl::getRedirDecoded() const {
+  return decodedURLString(nssredir_, defaults());
+}
 
 void ZelUrl::setDistanceFromHome(int32_t n) {
   if (distanceFromHome_ > 0 && distanceFromHome_ < n) {

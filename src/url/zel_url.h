@@ -33,7 +33,7 @@ struct RedirectEntry {
 // "itemprop", "content", ...).
 using MetaEntry = std::map<std::string, std::string>;
 
-class ZelUrl : public ZelDataObject {
+class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
  public:
   // `initWithOwner:`; the hub creates records through ZelHub::createRecord.
   explicit ZelUrl(ZelHub* owner);
@@ -46,7 +46,16 @@ class ZelUrl : public ZelDataObject {
 
   // ---- Addresses ----------------------------------------------------------
   const std::string& getLinkUrl() const { return nsslinkUrl_; }
-  const std::string& getActualurl() const { return actualLinkUrl_; }
+  // `actualLinkUrl`: the redirect target when there is one, else the link URL,
+  // as of the last setActualLinkUrl.
+  const std::string& getActualurl() const {
+    switch (actualSource_) {
+      case ActualSource::Link: return nsslinkUrl_;
+      case ActualSource::Redir: return nssredir_;
+      case ActualSource::Own: break;
+    }
+    return *ownActual_;
+  }
   const std::string& getRedir() const { return nssredir_; }
   // The actual address with the trailing "/" put back when one was trimmed.
   std::string getActualLinkUrl() const;
@@ -196,6 +205,24 @@ class ZelUrl : public ZelDataObject {
   bool isSonOfXML() const;
   bool isSonOfList() const;
   bool directoryTooHigh() const;
+
+  // ---- Fetching -------------------------------------------------------------------
+  // Starts a connection for the request with this record as its delegate; an
+  // earlier connection is cancelled.
+  void startConnection(const UrlRequest& request);
+  void cancelConnection();
+  bool hasConnection() const { return connection_ != nullptr; }
+
+  // Connection callbacks (response handling, redirects, authentication).
+  std::optional<UrlRequest> willSendRequest(UrlConnection& connection, const UrlRequest& proposed,
+                                            const UrlResponse* redirectResponse) override;
+  bool canAuthenticateAgainst(UrlConnection& connection, AuthMethod method) override;
+  ChallengeAnswer didReceiveChallenge(UrlConnection& connection,
+                                      const AuthChallenge& challenge) override;
+  void didReceiveResponse(UrlConnection& connection, const UrlResponse& response) override;
+  void didReceiveData(UrlConnection& connection, std::string_view bytes) override;
+  void didFinishLoading(UrlConnection& connection) override;
+  void didFailWithError(UrlConnection& connection, const UrlError& error) override;
 
   // ---- Status and warnings ----------------------------------------------------
   void setStatus(std::optional<std::string> s) {
@@ -388,15 +415,30 @@ class ZelUrl : public ZelDataObject {
   Log& log() const;
   std::string localized(std::string_view english) const;
   std::string extensionOfActualUrl() const;
+  // The hub's end-of-fetch calls: counted now, slot freed on the next turn.
+  void finishFetch(bool extract);
+  void queueRemedial(double afterSeconds = 0);
+  bool handleHeaderRefresh(UrlConnection& connection, const UrlResponse& response);
+  void typeByExtension(const UrlResponse& response);
+  bool followMetaRefresh();
+  // Meta refreshes followed at the end of loading stop at this many redirect entries.
+  static constexpr int32_t kMaxMetaRefreshes = 11;
 
   ZelHub* owner_;
-  std::string nsslinkUrl_, nssredir_, actualLinkUrl_;
+  // The actual address is nearly always one of the two addresses; it is only
+  // copied when one of them changes without the actual address being recomputed.
+  enum class ActualSource : uint8_t { Link, Redir, Own };
+  void keepActualBeforeChanging(ActualSource changing);
+  std::string nsslinkUrl_, nssredir_;
+  std::unique_ptr<std::string> ownActual_;
+  ActualSource actualSource_ = ActualSource::Link;
   std::string status_, mimeType_, timestamp_;
   std::vector<ZelLinkInstance*> inbound_, outbound_;
   std::unique_ptr<std::vector<RedirectEntry>> redirects_;
   std::unique_ptr<std::vector<std::string>> warnings_;
   std::unique_ptr<std::string> data_, sourceData_;
   mutable std::unique_ptr<PageFacts> facts_;  // caches are filled from const getters
+  std::unique_ptr<UrlConnection> connection_;
   double sentRequestMono_ = -1;
   double responseTimeInterval_ = 0, loadTimeInterval_ = 0;
   int64_t fileSizeBytes_ = 0, fileSize_ = 0, fileSizeCompressed_ = 0;

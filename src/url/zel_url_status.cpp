@@ -145,6 +145,7 @@ void ZelUrl::addRedirsFromArray(const std::vector<RedirectEntry>& entries) {
 }
 
 void ZelUrl::clearRedir() {
+  keepActualBeforeChanging(ActualSource::Redir);
   redirects_.reset();
   nssredir_.clear();
 }
@@ -152,6 +153,7 @@ void ZelUrl::clearRedir() {
 void ZelUrl::setRedirTable(const std::vector<RedirectEntry>& entries) {
   if (entries.empty()) return;
   redirects_ = std::make_unique<std::vector<RedirectEntry>>(entries);
+  keepActualBeforeChanging(ActualSource::Redir);
   nssredir_ = entries.back().url;
   setHasHadRedirSlashTrimmed(entries.back().hasHadRedirSlashTrimmed);
 }

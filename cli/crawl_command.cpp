@@ -1,0 +1,176 @@
+#include "crawl_command.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "cli_alerts.h"
+#include "crawl_report.h"
+#include "engine/zel_hub.h"
+#include "platform/curl_url_loader.h"
+#include "platform/text_format.h"
+
+namespace zel::cli {
+
+namespace {
+
+std::atomic<int> gInterrupts{0};
+
+void onInterrupt(int) {
+  if (gInterrupts.fetch_add(1) >= 1) std::_Exit(130);  // a second Ctrl-C leaves at once
+}
+
+std::string versionedUserAgent() { return std::string("Zelmora/") + ZEL_VERSION + " (link checker)"; }
+
+}  // namespace
+
+void applyHostDefaults(Defaults& d) {
+  const std::pair<const char*, Json> kDefaults[] = {
+      {"numberOfThreads", 8},
+      {"timeout", 30.0},
+      {"userAgentString", versionedUserAgent()},
+      {"checkImages", true},
+      {"linkedFiles", true},
+      {"levelsLimit", 1000},
+      {"linksLimit", 2000000},
+      {"observeRobotsTxt", true},
+      {"blacklistByRobotsTxt", true},
+      {"handleCookies", true},
+      {"defaultLocalFileName", "index.html"},
+      {"SEOEnabled", true},
+      {"redirectChain", 2},
+  };
+  for (const auto& [key, value] : kDefaults)
+    if (!d.objectForKey(key)) d.setObject(key, value);
+}
+
+std::optional<std::string> startingAddressFor(const std::string& target, std::string* error) {
+  namespace fs = std::filesystem;
+  if (target.find("://") != std::string::npos) return target;
+  std::error_code ec;
+  const bool looksLikePath = target[0] == '/' || target[0] == '.' || target[0] == '~' ||
+                             target.find('/') != std::string::npos;
+  if (fs::exists(target, ec)) {
+    fs::path abs = fs::absolute(target, ec).lexically_normal();
+    std::string path = abs.string();
+    if (fs::is_directory(abs, ec) && !endsWith(path, "/")) path += "/";
+    auto url = Url::fromFilePath(path);
+    if (!url) {
+      *error = "cannot make a file address from " + path;
+      return std::nullopt;
+    }
+    return url->absoluteString();
+  }
+  if (looksLikePath && (target[0] == '/' || target[0] == '.' || target[0] == '~')) {
+    *error = "no such file or folder: " + target;
+    return std::nullopt;
+  }
+  return target;  // a host name and path; the engine puts http:// in front
+}
+
+int runCrawl(const Options& options) {
+  auto defaults = std::make_unique<MemoryDefaults>();
+  if (options.settingsFile) {
+    JsonFileDefaults file(*options.settingsFile);
+    if (!RealFileSystem().exists(*options.settingsFile)) {
+      std::fprintf(stderr, "zelmora: settings file %s does not exist\n",
+                   options.settingsFile->c_str());
+      return 2;
+    }
+    Status s = file.load();
+    if (!s.ok()) {
+      std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
+      return 2;
+    }
+    for (const auto& [k, v] : file.all()) defaults->setObject(k, v);
+  }
+  for (const auto& [k, v] : options.settings) defaults->setObject(k, v);
+  applyHostDefaults(*defaults);
+  if (options.verbosity > 0)
+    defaults->setInteger("verbosity", defaults->integerForKey("verbosity") + options.verbosity);
+
+  std::string error;
+  auto address = startingAddressFor(options.target, &error);
+  if (!address) {
+    std::fprintf(stderr, "zelmora: %s\n", error.c_str());
+    return 2;
+  }
+
+  RealPlatform real(std::move(defaults));
+  Platform platform = real.platform();
+  const bool interactive = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
+  CliAlerts alerts(interactive);
+  platform.alerts = &alerts;
+
+  ZelHub hub(*address, platform);
+  RunLoop& loop = *platform.runLoop;
+  bool finished = false;
+  platform.notifications->addObserver("ZelCrawlDidFinish", [&](const Notification&) {
+    finished = true;
+    loop.stop();
+  });
+
+  const auto started = std::chrono::steady_clock::now();
+  auto elapsed = [&] {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  };
+  hub.go();
+  for (const Alert& a : alerts.shown()) {
+    if (a.title == hub.localized("Unsupported url") || a.title == "Error opening file") {
+      std::fprintf(stderr, "zelmora: cannot start a crawl from %s\n", options.target.c_str());
+      return 2;
+    }
+  }
+  if (hub.getTotalLinkCount() == 0) {
+    std::fprintf(stderr, "zelmora: cannot start a crawl from %s\n", options.target.c_str());
+    return 2;
+  }
+
+  const bool showProgress = options.progress && !options.quiet && ::isatty(STDERR_FILENO);
+  std::function<void()> tick = [&] {
+    if (gInterrupts.load() > 0 && !hub.stopPressed()) {
+      hub.stop();
+      loop.stop();
+      return;
+    }
+    if (showProgress) {
+      const double secs = elapsed();
+      std::fprintf(stderr, "\r\033[Kchecked %lld  bad %lld  pages %lld  of %lld found  %.1f/s",
+                   static_cast<long long>(hub.getCheckedLinkCount()),
+                   static_cast<long long>(hub.getBadLinkCount()),
+                   static_cast<long long>(hub.getPageCount()),
+                   static_cast<long long>(hub.getTotalLinkCount()),
+                   secs > 0 ? hub.getCheckedLinkCount() / secs : 0.0);
+      std::fflush(stderr);
+    }
+    loop.postAfter(0.25, tick);
+  };
+  auto previous = std::signal(SIGINT, onInterrupt);
+  loop.postAfter(0.25, tick);
+  if (!hub.isCrawlFinished()) loop.run();
+  std::signal(SIGINT, previous);
+  if (showProgress) std::fprintf(stderr, "\r\033[K");
+
+  CrawlTiming timing{elapsed(), !finished};
+  if (!options.quiet) {
+    printSummary(stdout, hub, timing);
+    printBadLinks(stdout, hub);
+  }
+  if (options.jsonFile) {
+    const std::string text =
+        crawlResultsJson(hub).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    Status s = RealFileSystem().writeFileAtomically(*options.jsonFile, text);
+    if (!s.ok()) {
+      std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
+      return 2;
+    }
+  }
+  return hub.getBadLinkCount() > 0 ? 1 : 0;
+}
+
+}  // namespace zel::cli

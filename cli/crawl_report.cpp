@@ -1,0 +1,88 @@
+#include "crawl_report.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "engine/zel_hub.h"
+#include "platform/text_format.h"
+
+namespace zel::cli {
+
+namespace {
+
+std::vector<ZelUrl*> distinctParents(const ZelUrl* r) {
+  std::vector<ZelUrl*> out;
+  std::unordered_set<ZelUrl*> seen;
+  for (ZelLinkInstance* i : r->getInboundInstances())
+    if (i->parent() && seen.insert(i->parent()).second) out.push_back(i->parent());
+  return out;
+}
+
+}  // namespace
+
+void printSummary(FILE* out, ZelHub& hub, const CrawlTiming& timing) {
+  int64_t redirected = 0, internal = 0;
+  for (ZelUrl* r : hub.getLinksCollection()) {
+    if (r->getRedirectCount() > 0) ++redirected;
+    if (r->isInternal()) ++internal;
+  }
+  std::fprintf(out, "%s %s in %.1f s\n", timing.stopped ? "Stopped crawling" : "Crawled",
+               hub.getStartingUrl().c_str(), timing.seconds);
+  std::fprintf(out, "  links checked: %lld   bad links: %lld   total: %lld   pages: %lld\n",
+               static_cast<long long>(hub.getCheckedLinkCount()),
+               static_cast<long long>(hub.getBadLinkCount()),
+               static_cast<long long>(hub.getTotalLinkCount()),
+               static_cast<long long>(hub.getPageCount()));
+  std::fprintf(out, "  internal: %lld   external: %lld   redirected: %lld\n",
+               static_cast<long long>(internal),
+               static_cast<long long>(hub.getTotalLinkCount() - internal),
+               static_cast<long long>(redirected));
+}
+
+void printBadLinks(FILE* out, ZelHub& hub) {
+  std::vector<ZelUrl*> bad;
+  for (ZelUrl* r : hub.getLinksCollection())
+    if (r->isInBadCollection()) bad.push_back(r);
+  if (bad.empty()) return;
+  std::fprintf(out, "\nBad links (%zu):\n", bad.size());
+  for (ZelUrl* r : bad) {
+    std::fprintf(out, "  %s\n      %s\n", r->getActualLinkUrl().c_str(), r->getStatus().c_str());
+    for (ZelLinkInstance* i : r->getInboundInstances()) {
+      if (!i->parent()) continue;
+      std::string where = i->parent()->getActualLinkUrl();
+      if (i->lineNumber()) where += strf(" (line %i)", *i->lineNumber());
+      std::fprintf(out, "      found on %s\n", where.c_str());
+    }
+  }
+}
+
+Json crawlResultsJson(ZelHub& hub) {
+  Json doc = Json::object();
+  doc["startingUrl"] = hub.getStartingUrl();
+  doc["counts"] = {{"checked", hub.getCheckedLinkCount()},
+                   {"bad", hub.getBadLinkCount()},
+                   {"total", hub.getTotalLinkCount()},
+                   {"pages", hub.getPageCount()}};
+  Json records = Json::array();
+  for (ZelUrl* r : hub.getLinksCollection()) {
+    Json redirects = Json::array();
+    if (const auto* table = r->getRedirTable())
+      for (const RedirectEntry& e : *table)
+        redirects.push_back({{"url", e.url}, {"status", e.status}, {"reason", e.reason}});
+    Json foundOn = Json::array();
+    for (ZelUrl* p : distinctParents(r)) foundOn.push_back(p->getActualLinkUrl());
+    records.push_back({{"url", r->getLinkUrl()},
+                       {"actualUrl", r->getActualLinkUrl()},
+                       {"status", r->getStatus()},
+                       {"bad", r->isInBadCollection()},
+                       {"internal", r->isInternal()},
+                       {"mimeType", r->getMimeType()},
+                       {"redirects", std::move(redirects)},
+                       {"inbound", r->getInboundInstances().size()},
+                       {"foundOn", std::move(foundOn)}});
+  }
+  doc["records"] = std::move(records);
+  return doc;
+}
+
+}  // namespace zel::cli

@@ -1,0 +1,223 @@
+// From a fetched page to new work: whether the page is parsed, its facts, the
+// sitemap hand-off, meta refresh, the base URL, and every link to classification.
+#include <chrono>
+
+#include "engine/zel_hub.h"
+#include "engine/zel_pattern_matcher.h"
+#include "parser/zel_parser.h"
+#include "platform/text_format.h"
+#include "seo/output_filter_manager.h"
+#include "urltext/percent_encoding.h"
+#include "urltext/url_parts.h"
+
+namespace zel {
+
+namespace {
+
+std::optional<Url> urlFromText(std::string_view text, const Defaults& d) {
+  if (auto u = Url::parse(text)) return u;
+  if (auto u = Url::parse(encodedURLString(text, d))) return u;
+  return Url::parse(stringByAddingLegacyPercentEscapes(text));
+}
+
+}  // namespace
+
+void ZelHub::extractLinks(ZelUrl* r) {
+  const Defaults& d = defaults();
+  const auto started = std::chrono::steady_clock::now();
+  log().write(3, "extracting links from " + r->getActualLinkUrl());
+  auto endSteps = [&] {
+    if (!shouldCacheData()) r->clearData();
+    const double secs =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    log().write(3, strf("finished extracting links from %s in %.5f", r->getActualLinkUrl().c_str(),
+                        secs));
+    reloadData();
+  };
+
+  auto url = urlFromText(r->getLinkUrlForTesting(), d);
+  if (!url) {
+    log().write(1, "unable to make NSURL from " + r->getLinkUrlForTesting());
+    log().write(1, "badly formed url: " + r->getLinkUrl());
+    return endSteps();
+  }
+  if (!r->getRedir().empty() && weHaveThisOneAlready(r->getRedir(), r, r->isInternal()))
+    return endSteps();
+
+  // Only pages of the site are parsed; the address after redirects decides.
+  auto actual = urlFromText(r->getActualLinkUrl(), d);
+  const Url& page = actual ? *actual : *url;
+  if (!compareHost(page.host(), domains_) && !fileUrlIsInternal(page, domains_)) return endSteps();
+
+  const bool css = r->getIsCSS(), js = r->getIsJS();
+  if (d.boolForKey("singlePage") && r != getFirstItem() &&
+      !(css && d.boolForKey("shouldParseCSS")) && !(js && d.boolForKey("shouldLoadJS")))
+    return endSteps();
+
+  // Follow lists.
+  const bool checkContent = d.boolForKey("blacklistShouldCheckContent");
+  if (r->linkContainsOneOfTheseTerms(followBlacklistArray_)) r->setIsBlacklisted(true);
+  if (!checkContent && !followWhitelistArray_.empty() &&
+      !r->linkContainsOneOfTheseTerms(followWhitelistArray_) && !r->isStartingPoint())
+    r->setIsBlacklisted(true);
+  if (checkContent) {
+    if (r->dataContainsOneOfTheseTerms(followBlacklistArray_)) r->setIsBlacklisted(true);
+    if (!followWhitelistArray_.empty() && !r->dataContainsOneOfTheseTerms(followWhitelistArray_) &&
+        !r->linkContainsOneOfTheseTerms(followWhitelistArray_) && !r->isStartingPoint())
+      r->setIsBlacklisted(true);
+  }
+  if (outputFilterManager_ &&
+      outputFilterManager_->shouldWeScrapeThisUrlBasedOnCurrentRules(r))
+    r->setIsBlacklisted(false);
+  if (r->isBlacklisted() && !r->isStartingPoint()) return endSteps();
+  log().write(3, r->getLinkUrl() + " is not blacklisted");
+
+  if (d.boolForKey("dontFollowNofollowLinks") && r->isNofollow()) return endSteps();
+  log().write(3, "we're following");
+
+  const int64_t plainTextMode = d.integerForKey("plainTextMode");
+  const bool pdf = r->getIsPDF();
+  const bool xml = r->isXML();
+  const bool parseable = r->getIsHTML() || (pdf && d.boolForKey("shouldParsePDFs")) ||
+                         (css && d.boolForKey("shouldParseCSS")) ||
+                         (js && d.boolForKey("shouldLoadJS")) ||
+                         (r->isStartingPoint() && plainTextMode > 0) || xml;
+  if (!parseable) return endSteps();
+  if (!xml && r->isSonOfXML()) return endSteps();
+  log().write(3, r->getLinkUrl() + " is not blacklisted");
+
+  int fileType = r->isStartingPoint() ? static_cast<int>(plainTextMode) : 0;
+  if (xml) fileType = kFileTypeXML;
+
+  // Stylesheet, script and PDF parsers are not built yet: such records are
+  // fetched and judged but their links are not read.
+  if (pdf || css || js) return endSteps();
+
+  const std::string* body = r->getData();
+  auto parser = ZelParser::initWithData(body ? std::string_view(*body) : std::string_view(),
+                                        d.boolForKey("SEOEnabled"),
+                                        d.boolForKey("observeRobotsTxt"), getDetectedEncoding(),
+                                        fileType, true, d, &log());
+  if (!parser) {
+    log().write(1, r->getLinkUrl() + " does not appear to be html (or html but no hyperlinks)");
+    r->setIsHTML(false);
+    r->clearData();
+    return;
+  }
+  if (const auto& warnings = parser->getWarnings()) r->addWarnings(*warnings);
+  if (parser->getLength() > 0) r->setFileSize(parser->getFileSize());
+
+  if (!rechecking_ && shouldBeInSitemapCollection(r)) {
+    const std::string filter = d.stringOrEmpty("filterSitemapByTerm");
+    if (filter.empty()) {
+      if (!containsIgnoreCase(textPathExtension(r->getActualLinkUrl()), "pdf")) seoManager_->add(r);
+    } else {
+      std::vector<std::string> terms;
+      if (d.boolForKey("multipleSearchTerms")) {
+        for (auto& line : split(replaceAll(filter, "\r", "\n"), "\n"))
+          if (!line.empty()) terms.push_back(line);
+      } else {
+        terms.push_back(filter);
+      }
+      bool matches;
+      if (d.integerForKey("searchEntireSource") == 0)
+        matches = r->dataContainsOneOfTheseTerms(terms).has_value();
+      else
+        matches = stringContainsOneOfTheseTerms(body ? *body : std::string(), terms);
+      if (matches != d.boolForKey("reverseSearch")) seoManager_->add(r);
+    }
+  }
+  if (xml) parser->setXMLMode();
+
+  if (parser->isMetaRefresh()) {
+    auto target = parser->getNextHref();
+    std::optional<Url> resolved;
+    if (target) resolved = makeNSURLFromString(*target, r->getActualLinkUrl());
+    if (resolved &&
+        resolved->absoluteString() != encodedURLString(r->getActualLinkUrl(), d)) {
+      r->addRedir(resolved->absoluteString(), r->getFinalStatus(), 1);
+      r->setStatus(std::string());
+      r->clearData();
+      if (r->getRedirectCount() < 11) {
+        log().write(1, "sending another request for " + r->getActualLinkUrl() +
+                           " after meta redirection");
+        sendAsyncServerRequest(r);
+      } else {
+        r->setStatus(std::string("recurring redirect"));
+      }
+      return;
+    }
+    // A refresh to the page itself, or one that cannot be resolved, changes nothing.
+  }
+
+  // Base URL of the page's relative links.
+  std::optional<Url> base;
+  const auto baseHref = parser->getBaseHref();
+  if (!baseHref) {
+    base = Url::parse(r->getActualLinkUrl());
+    if (!base) base = Url::parse(encodedURLString(r->getActualLinkUrl(), d));
+  } else if (*baseHref == "/") {
+    auto actualUrl = Url::parse(encodedURLString(r->getActualLinkUrl(), d));
+    if (!actualUrl) {
+      log().always("unable to make a base URL while parsing page " + r->getActualLinkUrl());
+    } else {
+      std::string text = actualUrl->scheme() + "://" + actualUrl->host();
+      if (actualUrl->port() && *actualUrl->port() != 80 && *actualUrl->port() != 0)
+        text += strf(":%i", *actualUrl->port());
+      base = Url::parse(text);
+    }
+  } else {
+    if (auto actualUrl = Url::parse(r->getActualLinkUrl()))
+      base = Url::resolve(*baseHref, *actualUrl);
+    auto encodedActual = Url::parse(encodedURLString(r->getActualLinkUrl(), d));
+    if (!base && encodedActual) base = Url::resolve(encodedURLString(*baseHref, d), *encodedActual);
+    if (!base && encodedActual)
+      base = Url::resolve(
+          kxStringByAddingPercentEncodingWithAllowedCharacters(*baseHref,
+                                                               kxURLPathAllowedCharacterSet()),
+          *encodedActual);
+  }
+
+  if (parser->getLength() < 1) {
+    log().write(1, "parser has no data for " + r->getActualLinkUrl() + " (returned length as 0)");
+    return endSteps();
+  }
+  platform_.notifications->post("ZelUrlHasData", r);
+  processCanonical(parser->getCanonical(), *parser, r);
+
+  auto href = parser->getNextHref();
+  if (r->isErrorPage() && !d.boolForKey("checkErrorPages")) {
+    log().write(1, "not crawling " + r->getActualLinkUrl() + " because it's an error page");
+    href.reset();
+  } else if (d.boolForKey("mipIsDeadEnd") && urlIsInformationPage(r->getActualLinkUrl())) {
+    href.reset();
+  } else if (r->isStartingPoint() && d.boolForKey("singlePage") &&
+             d.boolForKey("dontBotherWithLinksOnStartingPage")) {
+    href.reset();
+  }
+
+  const int64_t linksLimit = d.integerForKey("linksLimit");
+  const int64_t levelsLimit = d.integerForKey("levelsLimit");
+  if (static_cast<int64_t>(collection_.size()) >= linksLimit)
+    log().write(1, strf("hub extractLinks isn't collecting any more links because the linksLimit "
+                        "(%ld) is exceeded",
+                        static_cast<long>(linksLimit)));
+  if (r->getDistanceFromHome() >= levelsLimit)
+    log().write(1, strf("hub extractLinks isn't collecting any more links because the levelsLimit "
+                        "(%ld) is exceeded",
+                        static_cast<long>(levelsLimit)));
+  if (r->getDistanceFromHome() < levelsLimit &&
+      static_cast<int64_t>(collection_.size()) < linksLimit) {
+    log().write(4, strf("%s is %i clicks from home, we are crawling it. Our limit is %i",
+                        r->getActualLinkUrl().c_str(), r->getDistanceFromHome(),
+                        static_cast<int>(levelsLimit)));
+    const bool headNoFollow = r->getHeadContainsNoFollow();
+    while (href) {
+      processLink(*href, parser->getLinkText(), *parser, r, base, fileType, headNoFollow);
+      href = parser->getNextHref();
+    }
+  }
+  endSteps();
+}
+
+}  // namespace zel

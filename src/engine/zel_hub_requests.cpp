@@ -1,0 +1,216 @@
+// Turning a record into its HTTP request: address, method, headers, cookies,
+// the login form and the time-out.
+#include "engine/zel_hub.h"
+#include "engine/zel_pattern_matcher.h"
+#include "platform/text_format.h"
+#include "urltext/url_parts.h"
+
+namespace zel {
+
+namespace {
+
+constexpr const char* kBrowserUserAgent =
+    "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_13_2) AppleWebKit/604.4.5 (KHTML, like Gecko) "
+    "Version/11.0.2 Safari/604.4.5";
+constexpr const char* kAccept = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
+// Hosts whose document and file-storage services refuse crawler user agents.
+constexpr const char* kDocumentServiceStem = "docs.google.";
+constexpr const char* kFileStorageServiceStem = "drive.google.";
+
+// Extension of the last path component, query included ("js?v=2" for /a.js?v=2).
+std::string extensionWithQuery(std::string_view address) {
+  size_t start = address.find("://");
+  start = start == std::string_view::npos ? 0 : start + 3;
+  size_t slash = address.rfind('/');
+  if (slash == std::string_view::npos || slash < start) return "";
+  std::string_view last = address.substr(slash + 1);
+  size_t dot = last.rfind('.');
+  if (dot == std::string_view::npos || dot == 0) return "";
+  return std::string(last.substr(dot + 1));
+}
+
+bool isOneOf(std::string_view v, std::initializer_list<std::string_view> list) {
+  for (auto e : list)
+    if (v == e) return true;
+  return false;
+}
+
+}  // namespace
+
+bool ZelHub::shouldLoadImages() const {
+  return defaults().boolForKey("checkImages") && defaults().boolForKey("loadImages");
+}
+
+bool ZelHub::shouldCacheData() const {
+  return defaults().boolForKey("checkSpelling") || defaults().boolForKey("checkGrammar");
+}
+
+double ZelHub::requestTimeout() const {
+  const double t = defaults().doubleForKey("timeout");
+  return t > 0 ? t : kDefaultTimeoutSeconds;
+}
+
+void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
+  const Defaults& d = defaults();
+  const double timeout = requestTimeout();
+  bool forceGet = false, forceCookies = false, afterMeta = false;
+  if (!r->getStatus().empty()) {
+    if (!r->shouldBeMemberOfBadCollection()) {
+      log().write(2, r->getActualLinkUrl() +
+                         " is error after using HEAD method, retrying, forcing GET and cookies on");
+      forceGet = forceCookies = true;
+    } else if (r->lastRedirectWasMeta()) {
+      log().write(2, "trying " + r->getActualLinkUrl() + " after meta redirect");
+      afterMeta = true;
+    }
+    if (!afterMeta) {
+      r->setStatus(std::string());
+      r->clearRedir();
+      r->setActualLinkUrl();
+    }
+  }
+  std::string a = r->getLinkUrlForTesting();
+  if (!r->getStatus().empty() && !afterMeta) a = r->getLinkUrl();
+  if (a.size() > 7 && startsWith(a, "feed://")) a = "http://" + a.substr(7);
+
+  if (d.boolForKey("wixSite") && !r->getIsImage() && !r->getIsPDF() && r->isInternal() &&
+      !a.empty()) {
+    const std::string_view ext = textPathExtension(a);
+    if (ext != "css" && ext != "js") a += endsWith(a, "/") ? "?_escaped_fragment_=" : "/?_escaped_fragment_=";
+  }
+  // "&" before the query would read as a parameter separator.
+  {
+    size_t q = a.find('?');
+    a = replaceAll(std::string_view(a).substr(0, q), "&", "%26") +
+        (q == std::string::npos ? std::string() : a.substr(q));
+  }
+
+  auto u = Url::parse(a);
+  if (!u) u = Url::parse(encodedURLString(r->getLinkUrlForTesting(), d));
+  const std::string token = d.stringOrEmpty("proxyCrawlToken");
+  // The rendering proxy's address is the user's setting; without one nothing is proxied.
+  const std::string endpoint = d.stringOrEmpty("proxyCrawlEndpoint");
+  if (u && d.boolForKey("useProxyCrawl") && !token.empty() && !endpoint.empty() &&
+      !startsWith(u->absoluteString(), "file:")) {
+    auto proxied = Url::parse(endpoint + strf("?token=%s&url=%s", token.c_str(), a.c_str()));
+    if (!proxied)
+      proxied = Url::parse(endpoint + "?token=" + token + "&url=" +
+                           encodedURLString(r->getLinkUrlForTesting(), d));
+    if (proxied) u = proxied;
+  }
+  if (u && u->isFileUrl() && platform_.fileSystem->isDirectory(u->decodedPath())) {
+    const std::string name(trimWhitespace(d.stringOrEmpty("defaultLocalFileName")));
+    log().write(3, u->absoluteString() + " is directory, adding filename " + name);
+    std::string text = u->absoluteString();
+    if (!endsWith(text, "/")) text += "/";
+    if (auto withName = Url::parse(text + encodedPath(name))) u = withName;
+  }
+
+  UrlRequest req;
+  req.url = u ? u->absoluteString() : a;
+  req.ignoreLocalCache = true;
+  req.timeoutSeconds = timeout;
+  req.handleCookies = false;
+
+  const std::string agent = d.stringOrEmpty("userAgentString");
+  req.setHeader("User-Agent", agent);
+  if (containsIgnoreCase(a, kDocumentServiceStem) || containsIgnoreCase(a, kFileStorageServiceStem))
+    req.setHeader("User-Agent", kBrowserUserAgent);
+  if (forceCookies && (containsIgnoreCase(agent, "Zelmora") || containsIgnoreCase(agent, "Googlebot"))) {
+    req.setHeader("User-Agent", kBrowserUserAgent);
+    log().write(1, "link " + a + " gave error, retrying with cookies, also using querystring of a "
+                "real browser");
+  }
+  if (ZelUrl* from = r->getLastOnPageUrl()) req.setHeader("Referer", from->getLinkUrlForTesting());
+  if (!r->getRedir().empty()) req.setHeader("Referer", r->getRedir());
+  if (r->getRedir() == a) req.setHeader("Referer", r->getLinkUrl());
+  if (u) {
+    req.setHeader("Host", u->port() ? strf("%s:%i", u->host().c_str(), *u->port()) : u->host());
+  }
+  const std::string language = d.stringOrEmpty("customHeaderAcceptLanguage");
+  req.setHeader("Accept-Language", language.empty() ? "*" : language);
+  req.setHeader("Cache-Control", "no-cache");
+  req.setHeader("Accept-Encoding", "gzip, deflate, br");
+  req.setHeader("Accept", kAccept);
+  req.setHeader("Connection", "close");
+
+  if (d.boolForKey("handleCookies") || forceCookies) {
+    log().write(2, "** setting cookies");
+    req.handleCookies = true;
+  }
+
+  const bool noHead = d.boolForKey("alwaysUseGET") ||
+                      d.boolForKey("notifyAllResourcesRegardlessOfFileType") || forceGet ||
+                      r->isStartingPoint();
+  if (!noHead) {
+    const std::string e = extensionWithQuery(a);
+    bool head = false;
+    if (!(e.empty() && r->isInternal())) {
+      const bool imageExt = isOneOf(e, {"jpg", "JPG", "jpeg", "JPEG", "gif", "GIF", "png", "PNG"});
+      if (r->getIsPDF() && !d.boolForKey("shouldParsePDFs")) head = true;
+      else if (r->getIsCSS() && !d.boolForKey("shouldParseCSS")) head = true;
+      else if (r->getIsJS() && !d.boolForKey("shouldLoadJS")) head = true;
+      else if (imageExt && !shouldLoadImages()) head = true;
+      else if (e == "js") head = true;
+      else if (startsWithIgnoreCase(e, "ttf") || startsWithIgnoreCase(e, "flv") ||
+               startsWithIgnoreCase(e, "woff") || startsWithIgnoreCase(e, "svg") ||
+               startsWithIgnoreCase(e, "vtt") || startsWithIgnoreCase(e, "vcf") ||
+               startsWithIgnoreCase(e, "gpx") || startsWithIgnoreCase(e, "dmg"))
+        head = true;
+      else if (!d.boolForKey("shouldCheckForSoft404") && !r->isInternal() &&
+               !(imageExt || r->getIsImage()))
+        head = true;
+      else if (!r->isXML() && r->isSonOfXML())
+        head = true;
+    }
+    if (head) {
+      log().write(2, "using HEAD request for " + a);
+      req.method = "HEAD";
+    }
+  }
+
+  for (int i = 1; i <= 3; ++i) {
+    const std::string key = d.stringOrEmpty(strf("customHeaderKey%i", i));
+    if (!key.empty()) req.setHeader(key, d.stringOrEmpty(strf("customHeaderValue%i", i)));
+  }
+
+  if (d.boolForKey("attemptAuthenticate") && r->isStartingPoint()) {
+    const std::string userField = d.stringOrEmpty("authenticationUserNameFieldName");
+    const std::string user = d.stringOrEmpty("authenticationUserName");
+    const std::string passField = d.stringOrEmpty("authenticationPasswordFieldName");
+    const std::string pass = d.stringOrEmpty("authenticationPassword");
+    if (!userField.empty() && !user.empty() && !passField.empty() && !pass.empty()) {
+      std::string body = userField + "=" + user + "&" + passField + "=" + pass;
+      for (int i = 1; i <= 3; ++i) {
+        const std::string key = d.stringOrEmpty(strf("customPostKey%i", i));
+        if (!key.empty()) body += "&" + key + "=" + d.stringOrEmpty(strf("customPostValue%i", i));
+      }
+      log().write(1, "sending post request with " + body);
+      // 7-bit ASCII, lossy: what does not fit becomes "?".
+      for (char& c : body)
+        if (static_cast<unsigned char>(c) > 0x7F) c = '?';
+      req.method = "POST";
+      req.setHeader("Content-Length", strf("%i", static_cast<int>(body.size())));
+      req.setHeader("Content-Type", "application/x-www-form-urlencoded");
+      req.setHeader("Accept", kAccept);
+      req.setHeader("Accept-Language", "en-US,en;q=0.5");
+      req.setHeader("Accept-Encoding", "gzip, deflate");
+      req.body = std::move(body);
+    }
+  }
+  if (d.boolForKey("runJS")) {
+    log().write(3, "setting runJS feature for " + a);
+    r->setRunJS(req);
+  }
+  r->setSentRequest();
+  r->startConnection(req);
+  if (!r->hasConnection())
+    log().write(1, "connection can't be created to " + r->getLinkUrlForTesting());
+  if (log().enabled(4)) {
+    std::string headers;
+    for (const auto& [k, v] : req.headers) headers += k + ": " + v + "; ";
+    log().write(4, "request: " + a + " headers: " + headers);
+  }
+}
+
+}  // namespace zel

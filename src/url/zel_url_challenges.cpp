@@ -1,0 +1,146 @@
+// The redirect callback and authentication challenges of one record's fetch.
+#include "engine/zel_hub.h"
+#include "platform/text_format.h"
+#include "url/zel_url.h"
+#include "urltext/percent_encoding.h"
+
+namespace zel {
+
+std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
+                                                  const UrlRequest& proposed,
+                                                  const UrlResponse* redirect) {
+  if (log().enabled(2))
+    log().write(2, strf("received redirect notification - %s to %s status code: %i %s",
+                        getActualLinkUrl().c_str(), proposed.url.c_str(),
+                        redirect ? redirect->statusCode : 0,
+                        redirect ? reasonPhraseForStatusCode(redirect->statusCode).c_str() : ""));
+  if (!redirect) {
+    log().write(2, "redirectResponse is nil");
+    return proposed;
+  }
+  ZelHub* hub = owner_;
+  auto endFetch = [this, hub, &connection] {
+    hub->platform().runLoop->post([hub, self = this] {
+      hub->incNumberDone(self);
+      hub->threadHasFinished(self);
+    });
+    connection.cancel();
+  };
+  const bool hadPercent = proposed.url.find('%') != std::string::npos;
+  if (getRedirectCount() >= 26) {
+    log().write(1, "recurring redirect");
+    setStatus(std::string("recurring redirect"));
+    endFetch();
+    return std::nullopt;
+  }
+
+  UrlRequest next = proposed;
+  auto target = Url::parse(proposed.url);
+  if (defaults().boolForKey("wixSite") && isInternal() && !getIsImage() && !getIsPDF() && target &&
+      target->pathExtension() != "css" && target->pathExtension() != "js") {
+    std::string wix = proposed.url;
+    wix += endsWith(wix, "/") ? "?_escaped_fragment_=" : "/?_escaped_fragment_=";
+    if (auto u = Url::parse(wix)) {
+      next.url = u->absoluteString();
+      target = u;
+    }
+  }
+  if (target) {
+    std::string host = target->host();
+    if (target->port() && *target->port() != 80 && *target->port() != 0)
+      host = strf("%s:%i", host.c_str(), *target->port());
+    next.setHeader("Host", host);
+    log().write(2, "Host header field of new request is set to " + host);
+  }
+  next.method = proposed.method;
+
+  if (proposed.url.empty()) {
+    setStatus(std::string("redirection to nowhere"));
+    endFetch();
+    return std::nullopt;
+  }
+  std::string compared = proposed.url;
+  if (hadPercent) {
+    if (auto decoded = kxStringByRemovingPercentEncoding(compared)) compared = *decoded;
+  }
+  if (compared == getActualLinkUrl()) {
+    if (getRunJS()) setRunJS(next);
+    return next;
+  }
+
+  const bool trimQuery = defaults().boolForKey("trimQuery");
+  const bool ignoreSlash = defaults().boolForKey("shouldIgnoreSlash");
+  const std::string statusText =
+      strf("%i %s", redirect->statusCode, reasonPhraseForStatusCode(redirect->statusCode).c_str());
+  if (getRedir().empty()) {
+    if (isEqualToUrl(proposed.url, trimQuery, ignoreSlash, true)) {
+      setLinkUrl(std::string_view(proposed.url), trimQuery);
+    } else {
+      addRedir(proposed.url, statusText, 0);
+      if (!defaults().boolForKey("dontReportRedirects") && redirect->statusCode > 0)
+        setStatus(statusText);
+    }
+  } else {
+    addRedir(proposed.url, statusText, 0);
+  }
+  if (isStartingPoint())
+    hub->resetDomain(this);
+  else if (isInternal() && hub->redirectUrlIsExternal(proposed.url, getLinkUrl()))
+    setIsInternal(false);
+
+  if (hub->isMailtoEtc(getRedir())) {
+    setStatus(localized("Not checked"));
+    if (isStartingPoint()) hub->addStringToDiagnosticTrace("redirection to tel: mailto: etc");
+    endFetch();
+    return std::nullopt;
+  }
+  if (getRunJS()) setRunJS(next);
+  return next;
+}
+
+bool ZelUrl::canAuthenticateAgainst(UrlConnection&, AuthMethod method) {
+  const bool trust = method == AuthMethod::ServerTrust;
+  log().write(2, getActualurl() + " : can we authenticate against protection space: " +
+                     (trust ? "NSURLAuthenticationMethodServerTrust" : "password"));
+  if (trust) return true;
+  const bool yes = isInternal() && defaults().boolForKey("attemptAuthenticate");
+  log().write(2, yes ? "returning YES (b)" : "returning NO (c)");
+  return yes;
+}
+
+ChallengeAnswer ZelUrl::didReceiveChallenge(UrlConnection&, const AuthChallenge& challenge) {
+  log().write(2, "received authentication challenge from " + getActualLinkUrl() + ", error:" +
+                     challenge.errorDescription + ", proposedCredential user:");
+  ChallengeAnswer answer;
+  if (owner_->stopPressed()) {
+    answer.disposition = ChallengeDisposition::Cancel;
+    return answer;
+  }
+  if (challenge.method == AuthMethod::ServerTrust) {
+    // Any certificate is accepted: a link checker reports the page, not the TLS set-up.
+    answer.disposition = ChallengeDisposition::UseCredential;
+    return answer;
+  }
+  const std::string user = defaults().stringOrEmpty("authenticationUserName");
+  const std::string password = defaults().stringOrEmpty("authenticationPassword");
+  if (defaults().boolForKey("attemptAuthenticate") && getPreviousFailureCount() == 0) {
+    setPreviousFailureCount(getPreviousFailureCount() + 1);
+    log().write(1, "attempting to send: " + user + " and " + password);
+    answer.disposition = ChallengeDisposition::UseCredential;
+    answer.user = user;
+    answer.password = password;
+    return answer;
+  }
+  log().write(1, "authentication is switched off or already tried once");
+  log().write(1, "Username:" + user + " and password:" + password + " were sent for url: " +
+                     getActualLinkUrl() + " but rejected");
+  setStatus(std::string("requires authentication"));
+  answer.disposition = ChallengeDisposition::Cancel;
+  // The loader ends a cancelled challenge with a failure; we have settled the
+  // record already, so count it and free the slot now.
+  cancelConnection();
+  finishFetch(false);
+  return answer;
+}
+
+}  // namespace zel

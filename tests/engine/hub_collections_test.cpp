@@ -1,0 +1,154 @@
+// The hub's collections: data source operations, look-up tables, counters
+// and notifications.
+#include <gtest/gtest.h>
+
+#include "engine/zel_hub.h"
+#include "support/test_platform.h"
+
+namespace zel {
+namespace {
+
+class HubTest : public ::testing::Test {
+ protected:
+  test::TestPlatform tp;
+  ZelHub hub{"http://site.test/", tp.platform()};
+
+  ZelUrl* added(const std::string& url) {
+    ZelUrl* r = hub.createRecord();
+    r->setLinkUrl(url, false);
+    hub.add(r);
+    return r;
+  }
+};
+
+TEST_F(HubTest, IndexedAccessStopsAtTheEnd) {
+  EXPECT_EQ(hub.getnthItem(0), nullptr);
+  EXPECT_EQ(hub.getFirstItem(), nullptr);
+  ZelUrl* a = added("http://site.test/a");
+  ZelUrl* b = added("http://site.test/b");
+  EXPECT_EQ(hub.getnthItem(1), b);
+  EXPECT_EQ(hub.getnthItem(2), nullptr);
+  EXPECT_EQ(hub.getnthItem(-1), nullptr);
+  EXPECT_EQ(hub.getNextItem(a), b);
+  EXPECT_EQ(hub.getNextItem(b), nullptr);
+  b->setID(42);
+  EXPECT_EQ(hub.getItemById(42), b);
+  EXPECT_EQ(hub.getItemById(7), nullptr);
+}
+
+TEST_F(HubTest, SortedViewFiltersSortsAndFollowsAdds) {
+  ZelUrl* c = added("http://site.test/c");
+  ZelUrl* a = added("http://site.test/A");
+  ZelUrl* b = added("http://site.test/b");
+  b->setVisible(false);
+  EXPECT_EQ(hub.getNumberVisible(), 2u);
+  EXPECT_EQ(hub.indexOfItem(b), kxDataSource<ZelUrl>::kNotFound);
+  ZelUrl* d = added("http://site.test/d");
+  EXPECT_EQ(hub.getnthVisibleItem(2), d) << "add appends to an existing view";
+
+  hub.invalidateSortedAndFilteredArray();
+  hub.sortByColumn("linkurl", true, 0);  // a new view holds every item, hidden ones too
+  EXPECT_EQ(hub.getSortedAndFilteredArray(), (std::vector<ZelUrl*>{a, b, c, d}))
+      << "text sort ignores case";
+  hub.sortByColumn("linkurl", false, 0);
+  EXPECT_EQ(hub.getnthVisibleItem(0), d);
+
+  a->setResponseTimeInterval(3);
+  b->setResponseTimeInterval(1);
+  c->setResponseTimeInterval(10);
+  d->setResponseTimeInterval(2);
+  hub.sortByColumn("responsetime", true, 1);
+  EXPECT_EQ(hub.getSortedAndFilteredArray(), (std::vector<ZelUrl*>{b, d, a, c}));
+  hub.sortByColumn("responsetime", false, 1);
+  EXPECT_EQ(hub.getSortedAndFilteredArray(), (std::vector<ZelUrl*>{c, a, d, b}));
+  hub.sortByColumn("responsetime", true, 7);  // unknown option: unchanged
+  EXPECT_EQ(hub.getnthVisibleItem(0), c);
+}
+
+TEST_F(HubTest, SwapNeedsBothItems) {
+  ZelUrl* a = added("http://site.test/a");
+  ZelUrl* b = added("http://site.test/b");
+  ZelUrl* loose = hub.createRecord();
+  hub.swop(a, loose);
+  EXPECT_EQ(hub.getnthItem(0), a);
+  hub.swop(a, b);
+  EXPECT_EQ(hub.getnthItem(0), b);
+  EXPECT_EQ(hub.getnthItem(1), a);
+}
+
+TEST_F(HubTest, LookupHoldsEveryRecordByItsKey) {
+  EXPECT_FALSE(hub.hasLookupDictionary());
+  ZelUrl* a = added("http://site.test/a");
+  EXPECT_TRUE(hub.hasLookupDictionary());
+  EXPECT_EQ(hub.lookup("http://site.test/a"), a);
+  ZelUrl* again = added("http://site.test/a");
+  EXPECT_EQ(hub.lookup("http://site.test/a"), again) << "a later record replaces the earlier";
+  hub.removeFromLookup(a);
+  EXPECT_EQ(hub.lookup("http://site.test/a"), nullptr);
+  EXPECT_TRUE(tp.logged("removed http://site.test/a from lookupdictionary"));
+}
+
+TEST_F(HubTest, RedirectLookupWithAndWithoutTrailingSlash) {
+  ZelUrl* a = added("http://site.test/a");
+  ZelUrl* b = added("http://site.test/b");
+  hub.addToRedirLookup(a, "http://site.test/new");
+  hub.addToRedirLookup(b, "http://site.test/new");
+  EXPECT_EQ(hub.getNnumberOfRedirectsTo("http://site.test/new"), 2);
+  EXPECT_EQ(hub.getNnumberOfRedirectsTo("http://site.test/new/"), 2);
+  EXPECT_EQ(hub.getNnumberOfRedirectsTo(""), 0);
+  EXPECT_EQ(hub.getNnumberOfRedirectsTo("http://site.test/none/"), 0);
+  tp.defaults.setBool("wordpressUrls", true);
+  EXPECT_EQ(hub.getNnumberOfRedirectsTo("http://site.test/new/"), 0);
+}
+
+TEST_F(HubTest, RemovingARecordNotInTheCollection) {
+  added("http://site.test/a");
+  ZelUrl* loose = hub.createRecord();
+  loose->setLinkUrl("http://site.test/loose", false);
+  hub.setNumberDone(1);
+  hub.removeThisZelUrlFromCollection(loose);
+  EXPECT_EQ(hub.lookup("http://site.test/loose"), nullptr);
+  EXPECT_EQ(hub.retainArray().back(), loose);
+  EXPECT_EQ(hub.getCheckedLinkCount(), 0);
+  EXPECT_TRUE(tp.logged("unable to  remove ZelUrl http://site.test/loose from collection"));
+}
+
+TEST_F(HubTest, DecNumberDoneClampsAndLowersTheBadCount) {
+  ZelUrl* a = added("http://site.test/a");
+  ZelUrl* bad = added("http://site.test/bad");
+  bad->setStatus("404 not found");
+  hub.setNumberDone(10);
+  hub.setBadCollectionCount(1);
+  hub.decNumberDone(a);
+  EXPECT_EQ(hub.getCheckedLinkCount(), 2) << "above the record count: set to it";
+  EXPECT_EQ(hub.getBadLinkCount(), 1);
+  hub.decNumberDone(bad);
+  EXPECT_EQ(hub.getCheckedLinkCount(), 1);
+  EXPECT_EQ(hub.getBadLinkCount(), 0);
+  hub.decNumberDone(bad);
+  EXPECT_EQ(hub.getBadLinkCount(), 0) << "never below zero";
+  EXPECT_EQ(std::count(tp.notificationNames().begin(), tp.notificationNames().end(),
+                       "ZelDidUpdateLink"),
+            3);
+}
+
+TEST_F(HubTest, DuplicatesGroupPagesByTitleWithMatchingSizes) {
+  ZelUrl* a = added("http://site.test/a");
+  ZelUrl* b = added("http://site.test/b");
+  ZelUrl* c = added("http://site.test/c");
+  for (ZelUrl* r : {a, b, c}) {
+    r->setLinkPageTitle("Same");
+    hub.seoManager().add(r);
+  }
+  a->setFileSize(100);
+  b->setFileSize(100);
+  c->setFileSize(999);
+  auto dups = hub.getDuplicatesForZelUrl(a);
+  EXPECT_EQ(dups, (std::vector<ZelUrl*>{b, c}));
+  EXPECT_EQ(hub.getDuplicateTitles().at("Same").size(), 3u);
+  EXPECT_EQ(a->getPossibleduplicates(), 2);
+  EXPECT_EQ(hub.getPageCount(), 3);
+}
+
+}  // namespace
+}  // namespace zel
