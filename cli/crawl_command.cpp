@@ -103,6 +103,12 @@ int runCrawl(const Options& options) {
 
   RealPlatform real(std::move(defaults));
   Platform platform = real.platform();
+  // Diagnostics are for those who ask: -v shows them on stderr, --log keeps them.
+  platform.log->setStream(options.verbosity > 0 ? stderr : nullptr);
+  if (options.logFile && !platform.log->setFile(*options.logFile)) {
+    std::fprintf(stderr, "zelmora: cannot write the log file %s\n", options.logFile->c_str());
+    return 2;
+  }
   const bool interactive = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
   CliAlerts alerts(interactive);
   platform.alerts = &alerts;

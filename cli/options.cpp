@@ -21,6 +21,7 @@ const char* usageText() {
          "  --delay SECONDS       pause before each request (delay)\n"
          "  --user-agent TEXT     User-Agent header (userAgentString)\n"
          "  --json FILE           write the results as JSON to FILE\n"
+         "  --log FILE            append diagnostics to FILE (stderr with -v)\n"
          "  --no-progress         no progress line on stderr\n"
          "  -q, --quiet           print nothing; the exit status tells the outcome\n"
          "  -v                    more diagnostics on stderr (repeatable)\n"
@@ -121,6 +122,9 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
     } else if (a == "--user-agent") {
       if (Status s = value(a, v); !s.ok()) return s;
       out.settings.emplace_back("userAgentString", v);
+    } else if (a == "--log") {
+      if (Status s = value(a, v); !s.ok()) return s;
+      out.logFile = v;
     } else if (a == "--json") {
       if (Status s = value(a, v); !s.ok()) return s;
       out.jsonFile = v;

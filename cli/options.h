@@ -18,6 +18,7 @@ struct Options {
   std::vector<std::pair<std::string, Json>> settings;
   int verbosity = 0;  // -v raises it by one each time
   std::optional<std::string> jsonFile;
+  std::optional<std::string> logFile;  // diagnostics go here instead of stderr
   bool progress = true;  // shown only when stderr is a terminal
   bool quiet = false;    // no summary, only the exit status
   bool help = false;

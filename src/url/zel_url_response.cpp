@@ -274,11 +274,13 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
 
   owner_->statusHasChangedFordO(this);
   if (connection.originalRequest().method == "HEAD") return;
+  // A rate-limited answer is read to its end, where the repeat is decided.
+  const bool rateLimited = response.isHttp && response.statusCode == 429;
 
   const bool everything = (defaults().boolForKey("runAllToCompletion") ||
                            defaults().boolForKey("notifyAllResourcesRegardlessOfFileType")) &&
                           isInternal();
-  if (!everything) {
+  if (!everything && !rateLimited) {
     bool wanted = getIsHTML() || isStartingPoint() ||
                   (getIsImage() && owner_->shouldLoadImages()) ||
                   (getIsPDF() && defaults().boolForKey("shouldParsePDFs")) ||

@@ -1,0 +1,155 @@
+// The zelmora command: option parsing, settings, exit statuses and the JSON
+// results of a real crawl of a local site.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "app.h"
+#include "crawl_command.h"
+#include "options.h"
+#include "platform/file_system.h"
+#include "support/test_server.h"
+
+namespace zel::cli {
+namespace {
+
+int run(std::vector<std::string> args) {
+  args.insert(args.begin(), "zelmora");
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  return runZelmora(static_cast<int>(argv.size()), argv.data());
+}
+
+std::string tempFile(const std::string& name) {
+  return (std::filesystem::temp_directory_path() /
+          ("zelmora-cli-" + std::to_string(::getpid()) + "-" + name))
+      .string();
+}
+
+Json readJson(const std::string& path) {
+  return Json::parse(RealFileSystem().readFile(path).value_or("null"));
+}
+
+TEST(Options, ParsesFlagsAndSettings) {
+  Options o;
+  ASSERT_TRUE(parseOptions({"crawl", "http://h/", "--threads", "16", "--timeout", "2.5", "--delay",
+                            "0", "--user-agent", "Bot/1", "--set", "checkImages=no", "--set",
+                            "ignoreArray=[\"logout\",\"*.zip\"]", "--set", "sessidParam=123",
+                            "-vv", "--json", "out.json"},
+                           o)
+                  .ok());
+  EXPECT_EQ(o.command, "crawl");
+  EXPECT_EQ(o.target, "http://h/");
+  EXPECT_EQ(o.verbosity, 2);
+  EXPECT_EQ(o.jsonFile, "out.json");
+  std::map<std::string, Json> s(o.settings.begin(), o.settings.end());
+  EXPECT_EQ(s["numberOfThreads"], 16);
+  EXPECT_EQ(s["timeout"], 2.5);
+  EXPECT_EQ(s["userAgentString"], "Bot/1");
+  EXPECT_EQ(s["checkImages"], false);
+  EXPECT_EQ(s["ignoreArray"], Json::array({"logout", "*.zip"}));
+  EXPECT_EQ(s["sessidParam"], "123") << "a text setting stays text";
+}
+
+TEST(Options, UsageErrorsAreClear) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{}, "no command given"},
+      {{"fetch", "x"}, "unknown command \"fetch\""},
+      {{"crawl"}, "crawl needs a TARGET"},
+      {{"crawl", "x", "--threads"}, "--threads needs a value"},
+      {{"crawl", "x", "--threads", "many"}, "--threads needs a whole number, not \"many\""},
+      {{"crawl", "x", "--set", "novalue"}, "--set needs KEY=VALUE, not \"novalue\""},
+      {{"crawl", "x", "--set", "numberOfThreads=lots"}, "--set numberOfThreads: key"},
+      {{"crawl", "x", "--bogus"}, "unknown option --bogus"},
+  };
+  for (const auto& c : cases) {
+    Options o;
+    Status s = parseOptions(c.args, o);
+    EXPECT_FALSE(s.ok());
+    EXPECT_EQ(s.message().substr(0, c.message.size()), c.message);
+  }
+  EXPECT_EQ(run({"crawl"}), 2);
+  EXPECT_EQ(run({"--version"}), 0);
+}
+
+TEST(Options, SettingValuesAreReadSensibly) {
+  EXPECT_EQ(parseSettingValue("TRUE"), true);
+  EXPECT_EQ(parseSettingValue("off"), false);
+  EXPECT_EQ(parseSettingValue("42"), 42);
+  EXPECT_EQ(parseSettingValue("0.5"), 0.5);
+  EXPECT_EQ(parseSettingValue("[1, \"a\"]"), Json::array({1, "a"}));
+  EXPECT_EQ(parseSettingValue("[not json"), "[not json");
+  EXPECT_EQ(parseSettingValue("hello world"), "hello world");
+}
+
+TEST(CrawlCommand, UnusableStartsExitWithTwo) {
+  EXPECT_EQ(run({"crawl", "/no/such/folder/anywhere", "-q"}), 2);
+  const std::string bad = tempFile("bad-settings.json");
+  { std::ofstream(bad) << "{\"numberOfThreads\": \"eight\"}"; }
+  EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", bad, "-q"}), 2);
+  EXPECT_EQ(RealFileSystem().readFile(bad), "{\"numberOfThreads\": \"eight\"}");
+  std::remove(bad.c_str());
+  EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", "/no/such/settings.json"}), 2);
+}
+
+TEST(CrawlCommand, JsonResultsOfALocalSite) {
+  test::TestServer site;
+  site.page("/", "<html><body><a href=\"/a\">a</a> <a href=\"/old\">old</a> "
+                 "<a href=\"/missing\">m</a></body></html>");
+  site.page("/a", "<html><body><a href=\"/missing\">m</a><a href=\"/\">home</a></body></html>");
+  site.redirect("/old", 301, "/a");
+  const std::string out = tempFile("results.json");
+  const std::string settings = tempFile("settings.json");
+  { std::ofstream(settings) << "{\"numberOfThreads\": 2, \"observeRobotsTxt\": false}"; }
+  const int rc = run({"crawl", site.url("/"), "--settings", settings, "--timeout", "5",
+                      "--json", out, "-q"});
+  EXPECT_EQ(rc, 1) << "bad links were found";
+  Json doc = readJson(out);
+  EXPECT_EQ(doc["startingUrl"], site.url("/"));
+  EXPECT_EQ(doc["counts"]["bad"], 1);
+  EXPECT_EQ(doc["counts"]["total"], 4);
+  EXPECT_EQ(doc["counts"]["checked"], 4);
+  std::map<std::string, Json> byUrl;
+  for (const auto& r : doc["records"]) byUrl[r["url"]] = r;
+  const Json& missing = byUrl[site.url("/missing")];
+  EXPECT_EQ(missing["status"], "404 not found");
+  EXPECT_EQ(missing["bad"], true);
+  EXPECT_EQ(missing["inbound"], 2);
+  EXPECT_EQ(missing["foundOn"], Json::array({site.url("/"), site.url("/a")}));
+  const Json& old = byUrl[site.url("/old")];
+  EXPECT_EQ(old["actualUrl"], site.url("/a"));
+  ASSERT_EQ(old["redirects"].size(), 1u);
+  EXPECT_EQ(old["redirects"][0]["status"], "301 moved permanently");
+  EXPECT_EQ(old["redirects"][0]["reason"], 0);
+  EXPECT_EQ(byUrl[site.url("/a")]["mimeType"], "text/html");
+  EXPECT_EQ(doc["records"][0]["url"], site.url("/")) << "records in crawl order";
+  std::remove(out.c_str());
+  std::remove(settings.c_str());
+}
+
+TEST(CrawlCommand, CleanSiteExitsWithZero) {
+  test::TestServer site;
+  site.page("/", "<html><body><a href=\"/a\">a</a></body></html>");
+  site.page("/a", "<html><body>fine</body></html>");
+  EXPECT_EQ(run({"crawl", site.url("/"), "-q", "--timeout", "5"}), 0);
+}
+
+TEST(CrawlCommand, LocalPathsBecomeFileAddresses) {
+  std::string error;
+  auto folder = startingAddressFor(ZEL_FIXTURES_DIR "/sites/small", &error);
+  ASSERT_TRUE(folder);
+  EXPECT_EQ(*folder, "file://" ZEL_FIXTURES_DIR "/sites/small/");
+  EXPECT_EQ(startingAddressFor("example.org/page", &error), "example.org/page");
+  EXPECT_FALSE(startingAddressFor("./definitely/not/here", &error));
+  EXPECT_EQ(error, "no such file or folder: ./definitely/not/here");
+}
+
+}  // namespace
+}  // namespace zel::cli

@@ -1,0 +1,355 @@
+// Whole crawls of small sites served on 127.0.0.1: statuses, redirects,
+// refreshes, repeats, authentication, robots.txt, scope, time-outs, delay,
+// stop and continue. Every crawl must end with every record holding a status.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/crawl_runner.h"
+#include "support/test_server.h"
+
+namespace zel {
+namespace {
+
+using test::runCrawl;
+using test::TestServer;
+
+std::string link(const std::string& href, const std::string& text = "link") {
+  return "<a href=\"" + href + "\">" + text + "</a>\n";
+}
+
+std::string page(const std::string& body, const std::string& title = "Page") {
+  return "<html><head><title>" + title + "</title></head><body>\n" + body + "</body></html>";
+}
+
+size_t countRequests(const TestServer& s, const std::string& path, const std::string& method) {
+  auto log = s.requestsTo(path);
+  return std::count_if(log.begin(), log.end(),
+                       [&](const test::LoggedRequest& r) { return r.method == method; });
+}
+
+TEST(CrawlE2E, BrokenInternalAndExternalLinks) {
+  TestServer site, other;
+  site.page("/", page(link("/a") + link("/missing") + link(other.baseUrl().replace(7, 9, "localhost") + "/gone") +
+                      link(other.url("/fine").replace(7, 9, "localhost")) +
+                      "<img src=\"/logo.png\" alt=\"logo\">"));
+  site.page("/a", page(link("/") + link("/missing")));
+  site.rawPage("/logo.png", "\x89PNG", "image/png");
+  other.page("/fine", page("fine"));
+  auto run = runCrawl(site.url("/"));
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  EXPECT_EQ(run->didFinishPosts, 1);
+  ZelHub& hub = *run->hub;
+
+  ZelUrl* missing = run->record(site.url("/missing"));
+  ASSERT_NE(missing, nullptr);
+  EXPECT_EQ(missing->getStatus(), "404 not found");
+  EXPECT_TRUE(missing->isInBadCollection());
+  EXPECT_EQ(missing->getInboundInstances().size(), 2u);
+  const std::string gone = other.url("/gone").replace(7, 9, "localhost");
+  ZelUrl* external = run->record(gone);
+  ASSERT_NE(external, nullptr);
+  EXPECT_FALSE(external->isInternal());
+  EXPECT_EQ(external->getStatus(), "404 not found");
+  EXPECT_TRUE(run->record(site.url("/logo.png"))->getIsImage());
+  EXPECT_EQ(run->record(site.url("/a"))->getStatus(), "200 no error");
+  EXPECT_EQ(hub.getBadLinkCount(), 2);
+  EXPECT_EQ(hub.getCheckedLinkCount(), hub.getTotalLinkCount());
+  // Each page is fetched once however many links point at it.
+  EXPECT_EQ(countRequests(site, "/a", "GET"), 1u);
+  // External pages are not parsed: nothing on other's /fine is requested beyond it.
+  EXPECT_EQ(other.requestsTo("/fine").size(), 1u);
+}
+
+TEST(CrawlE2E, RedirectChainAndLoop) {
+  TestServer site;
+  site.page("/", page(link("/r1") + link("/loop1")));
+  site.redirect("/r1", 301, "/r2");
+  site.redirect("/r2", 302, "/r3");
+  site.redirect("/r3", 307, "/final");
+  site.page("/final", page("arrived"));
+  site.redirect("/loop1", 302, "/loop2");
+  site.redirect("/loop2", 302, "/loop1");
+  auto run = runCrawl(site.url("/"));
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+
+  ZelUrl* chain = run->record(site.url("/r1"));
+  ASSERT_NE(chain, nullptr);
+  ASSERT_EQ(chain->getRedirectCount(), 3);
+  EXPECT_EQ(chain->getRedir(), site.url("/final"));
+  EXPECT_EQ(chain->getStatus(), "200 no error < 301 moved permanently");
+  EXPECT_FALSE(chain->isInBadCollection());
+  EXPECT_EQ(chain->getRedirTable()->at(1).status, "302 found");
+
+  ZelUrl* loop = run->record(site.url("/loop1"));
+  ASSERT_NE(loop, nullptr);
+  EXPECT_EQ(loop->getFinalStatus(), "recurring redirect");
+  EXPECT_TRUE(loop->isInBadCollection());
+  EXPECT_EQ(loop->getRedirectCount(), 26);
+}
+
+TEST(CrawlE2E, HeaderRefreshAndMetaRefresh) {
+  TestServer site;
+  site.page("/", page(link("/hdr0") + link("/hdr1") + link("/meta")));
+  site.page("/hdr0", "body", "text/html", {{"Refresh", "0; URL=/target0"}});
+  site.route("/hdr1", [](const httplib::Request&, httplib::Response& res) {
+    res.set_header("Refresh", "1; url='/target1'");
+    res.set_content("wait", "text/html");
+  });
+  site.page("/target1", page("t1"));
+  site.page("/meta", "<html><head><meta http-equiv=\"refresh\" content=\"0;url=/metatarget\">"
+                     "</head><body>moved</body></html>");
+  site.page("/metatarget", page("here"));
+  auto run = runCrawl(site.url("/"));
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+
+  ZelUrl* hdr0 = run->record(site.url("/hdr0"));
+  ASSERT_NE(hdr0, nullptr);
+  ASSERT_EQ(hdr0->getRedirectCount(), 1);
+  EXPECT_EQ(hdr0->getRedirTable()->front().reason, 2);
+  EXPECT_EQ(countRequests(site, "/hdr0", "GET"), 1u) << "delay 0 does not repeat";
+
+  ZelUrl* hdr1 = run->record(site.url("/hdr1"));
+  ASSERT_NE(hdr1, nullptr);
+  EXPECT_EQ(hdr1->getRedir(), site.url("/target1"));
+  EXPECT_EQ(hdr1->getFinalStatus(), "200 no error") << "repeated at the refresh target";
+  EXPECT_GE(site.requestsTo("/target1").size(), 1u);
+
+  ZelUrl* meta = run->record(site.url("/meta"));
+  ASSERT_NE(meta, nullptr);
+  ASSERT_GE(meta->getRedirectCount(), 1);
+  EXPECT_EQ(meta->getRedirTable()->front().reason, 1);
+  EXPECT_EQ(meta->getRedir(), site.url("/metatarget"));
+  EXPECT_FALSE(meta->isInBadCollection());
+}
+
+TEST(CrawlE2E, ForbiddenIsRepeatedOnceWithGetAndCookies) {
+  TestServer site;
+  site.page("/", page(link("/locked") + link("/cookie-wall")));
+  site.status("/locked", 403, "no");
+  // Lets the second visit in only when it returns the cookie set by the first.
+  site.route("/cookie-wall", [](const httplib::Request& req, httplib::Response& res) {
+    if (req.get_header_value("Cookie").find("visited=1") != std::string::npos) {
+      res.set_content("<html><body>in</body></html>", "text/html");
+    } else {
+      res.status = 403;
+      res.set_header("Set-Cookie", "visited=1; Path=/");
+    }
+  });
+  auto run = runCrawl(site.url("/"), [](Defaults& d) { d.setBool("handleCookies", true); });
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  EXPECT_EQ(site.requestsTo("/locked").size(), 2u) << "one repeat only";
+  EXPECT_EQ(run->record(site.url("/locked"))->getStatus(), "403 forbidden");
+  EXPECT_EQ(run->record(site.url("/cookie-wall"))->getStatus(), "200 no error");
+  auto wall = site.requestsTo("/cookie-wall");
+  ASSERT_EQ(wall.size(), 2u);
+  EXPECT_EQ(wall[1].method, "GET");
+  EXPECT_EQ(wall[1].cookies["visited"], "1");
+  // A crawler-like user agent is swapped for a browser's on the repeat.
+  EXPECT_EQ(wall[0].header("User-Agent"), "ZelmoraTest/1.0");
+  EXPECT_NE(wall[1].header("User-Agent").value_or("").find("Mozilla/5.0"), std::string::npos);
+}
+
+TEST(CrawlE2E, HeadRefusedIsRepeatedWithGet) {
+  TestServer site, other;
+  const std::string zip = other.url("/file.zip").replace(7, 9, "localhost");
+  site.page("/", page(link(zip)));
+  other.route("/file.zip", [](const httplib::Request& req, httplib::Response& res) {
+    if (req.method == "HEAD") {
+      res.status = 405;
+      return;
+    }
+    res.set_content("PK", "application/zip");
+  });
+  auto run = runCrawl(site.url("/"));
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  EXPECT_EQ(countRequests(other, "/file.zip", "HEAD"), 1u);
+  EXPECT_EQ(countRequests(other, "/file.zip", "GET"), 1u);
+  EXPECT_EQ(run->record(zip)->getStatus(), "200 no error");
+}
+
+TEST(CrawlE2E, TooManyRequestsWaitsForRetryAfter) {
+  TestServer site;
+  site.page("/", page(link("/busy")));
+  int calls = 0;
+  site.route("/busy", [&calls](const httplib::Request&, httplib::Response& res) {
+    if (++calls == 1) {
+      res.status = 429;
+      res.set_header("Retry-After", "1");
+      res.set_content("slow down", "text/plain");
+    } else {
+      res.set_content("<html><body>ok</body></html>", "text/html");
+    }
+  });
+  auto run = runCrawl(site.url("/"));
+  ASSERT_TRUE(run->finished);
+  ZelUrl* busy = run->record(site.url("/busy"));
+  ASSERT_NE(busy, nullptr);
+  EXPECT_EQ(busy->getStatus(), "200 no error");
+  EXPECT_EQ(calls, 2);
+  ASSERT_NE(busy->getWarnings(), nullptr);
+  EXPECT_EQ(busy->getWarnings()->front(),
+            "The server has returned 429 and asked us to retry after a delay of 1 seconds");
+  EXPECT_EQ(busy->getWarnings()->at(1), "The server returned 429 - details are: slow down");
+}
+
+TEST(CrawlE2E, HttpAuthenticationOnOffAndRejected) {
+  TestServer site;
+  site.page("/", page(link("/private")));
+  site.basicAuth("/private", "ann", "secret", "<html><body>members</body></html>");
+  auto off = runCrawl(site.url("/"));
+  ASSERT_TRUE(off->finished);
+  EXPECT_EQ(off->record(site.url("/private"))->getStatus(), "401 unauthorized");
+
+  auto on = runCrawl(site.url("/"), [](Defaults& d) {
+    d.setBool("attemptAuthenticate", true);
+    d.setString("authenticationUserName", "ann");
+    d.setString("authenticationPassword", "secret");
+  });
+  ASSERT_TRUE(on->finished);
+  EXPECT_EQ(on->record(site.url("/private"))->getStatus(), "200 no error");
+
+  auto rejected = runCrawl(site.url("/"), [](Defaults& d) {
+    d.setBool("attemptAuthenticate", true);
+    d.setString("authenticationUserName", "ann");
+    d.setString("authenticationPassword", "wrong");
+  });
+  ASSERT_TRUE(rejected->finished);
+  EXPECT_TRUE(rejected->everyRecordHasStatus());
+  ZelUrl* r = rejected->record(site.url("/private"));
+  EXPECT_EQ(r->getStatus(), "requires authentication");
+  EXPECT_TRUE(r->isInBadCollection());
+}
+
+TEST(CrawlE2E, SelfSignedHttpsSiteIsCrawled) {
+  TestServer site(TestServer::kHttps);
+  ASSERT_TRUE(site.ok());
+  site.page("/", page(link("/a") + link("/b")));
+  site.page("/a", page("a"));
+  site.status("/b", 500, "oops");
+  auto run = runCrawl(site.url("/"));
+  ASSERT_TRUE(run->finished);
+  EXPECT_EQ(run->record(site.url("/"))->getStatus(), "200 no error");
+  EXPECT_EQ(run->record(site.url("/a"))->getStatus(), "200 no error");
+  EXPECT_EQ(run->record(site.url("/b"))->getStatus(), "500 internal server error");
+}
+
+TEST(CrawlE2E, RobotsTxtDisallowsAFolder) {
+  TestServer site;
+  site.page("/robots.txt", "User-agent: *\nDisallow: /private/\n", "text/plain");
+  site.page("/", page(link("/private/x") + link("/public")));
+  site.page("/public", page("p"));
+  site.page("/private/x", page("secret"));
+  auto run = runCrawl(site.url("/"), [](Defaults& d) {
+    d.setBool("observeRobotsTxt", true);
+    d.setBool("blacklistByRobotsTxt", true);
+  });
+  ASSERT_TRUE(run->finished);
+  ZelUrl* x = run->record(site.url("/private/x"));
+  ASSERT_NE(x, nullptr);
+  EXPECT_EQ(x->getStatus(), "Disallowed by robots.txt");
+  EXPECT_TRUE(x->isDisallowed());
+  EXPECT_TRUE(site.requestsTo("/private/x").empty());
+  EXPECT_EQ(site.requestsTo("/robots.txt").size(), 1u);
+}
+
+TEST(CrawlE2E, StartInsideADirectoryStaysThere) {
+  TestServer site;
+  site.page("/docs/guide.html", page(link("intro.html") + link("/blog/post.html")));
+  site.page("/docs/intro.html", page(link("guide.html")));
+  site.page("/blog/post.html", page(link("/blog/other.html")));
+  auto run = runCrawl(site.url("/docs/guide.html"));
+  ASSERT_TRUE(run->finished);
+  EXPECT_EQ(run->record(site.url("/docs/intro.html"))->getStatus(), "200 no error");
+  // The page outside the folder is checked but its links are not followed.
+  EXPECT_EQ(run->record(site.url("/blog/post.html"))->getStatus(), "200 no error");
+  EXPECT_EQ(run->record(site.url("/blog/other.html")), nullptr);
+}
+
+TEST(CrawlE2E, SlowPageTimesOut) {
+  TestServer site;
+  site.page("/", page(link("/slow") + link("/quick")));
+  site.slow("/slow", 10, page("late"));
+  site.page("/quick", page("q"));
+  auto run = runCrawl(site.url("/"), [](Defaults& d) { d.setDouble("timeout", 1); }, 20);
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  ZelUrl* slow = run->record(site.url("/slow"));
+  EXPECT_TRUE(slow->isInBadCollection());
+  EXPECT_EQ(slow->getRetryCount(), 1) << "a time-out is tried once more";
+  EXPECT_EQ(site.requestsTo("/slow").size(), 2u);
+}
+
+TEST(CrawlE2E, DelaySpacesTheRequests) {
+  TestServer site;
+  site.page("/", page(link("/1") + link("/2") + link("/3")));
+  for (const char* p : {"/1", "/2", "/3"}) site.page(p, page(p));
+  const auto started = std::chrono::steady_clock::now();
+  auto run = runCrawl(site.url("/"), [](Defaults& d) {
+    d.setDouble("delay", 0.2);
+    d.setInteger("numberOfThreads", 1);
+  });
+  const double secs =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  // Three delayed sends after the start: the crawl cannot be quicker than that.
+  EXPECT_GE(secs, 0.6);
+}
+
+TEST(CrawlE2E, StopThenContinueFinishesTheCrawl) {
+  TestServer site;
+  std::string links;
+  for (int i = 0; i < 30; ++i) links += link("/p" + std::to_string(i));
+  site.page("/", page(links));
+  for (int i = 0; i < 30; ++i) site.slow("/p" + std::to_string(i), 0.05, page("x"));
+  auto run = std::make_unique<test::CrawlRun>();
+  test::applyTestDefaults(run->tp.defaults);
+  run->tp.defaults.setInteger("numberOfThreads", 2);
+  run->hub = std::make_unique<ZelHub>(site.url("/"), run->tp.platform());
+  test::CrawlRun* raw = run.get();
+  run->tp.notifications.addObserver("ZelCrawlDidFinish", [raw](const Notification&) {
+    raw->finished = true;
+    ++raw->didFinishPosts;
+  });
+  ZelHub& hub = *run->hub;
+  hub.go();
+  run->tp.loop.runUntil([&] { return hub.getCheckedLinkCount() >= 5; }, 20);
+  hub.stop();
+  EXPECT_TRUE(hub.stopPressed());
+  // Requests in flight complete, but nothing new is handed out and nothing finishes.
+  run->tp.loop.runUntil([] { return false; }, 0.5);
+  EXPECT_FALSE(run->finished);
+  const int64_t doneWhileStopped = hub.getCheckedLinkCount();
+  EXPECT_LT(doneWhileStopped, hub.getTotalLinkCount());
+  hub.continueCrawl();
+  ASSERT_TRUE(run->runUntilFinished(30));
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  EXPECT_EQ(run->didFinishPosts, 1);
+  for (int i = 0; i < 30; ++i)
+    EXPECT_EQ(run->record(site.url("/p" + std::to_string(i)))->getStatus(), "200 no error") << i;
+  const auto& names = run->tp.notificationNames();
+  EXPECT_NE(std::find(names.begin(), names.end(), "ZelCrawlWillContinue"), names.end());
+}
+
+TEST(CrawlE2E, LocalFolderCrawl) {
+  auto run = runCrawl(std::string("file://") + ZEL_FIXTURES_DIR + "/sites/small/");
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  ZelUrl* missing =
+      run->record(std::string("file://") + ZEL_FIXTURES_DIR + "/sites/small/missing.html");
+  ASSERT_NE(missing, nullptr);
+  EXPECT_TRUE(missing->isInBadCollection());
+  ZelUrl* about = run->record(std::string("file://") + ZEL_FIXTURES_DIR + "/sites/small/about.html");
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(about->getStatus(), "200 no error (not http)");
+  EXPECT_EQ(run->hub->getBadLinkCount(), 1);
+}
+
+}  // namespace
+}  // namespace zel
