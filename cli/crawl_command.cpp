@@ -168,11 +168,9 @@ int runCrawl(const Options& options) {
     printBadLinks(stdout, hub);
   }
   if (options.jsonFile) {
-    const std::string text =
-        crawlResultsJson(hub).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
-    Status s = RealFileSystem().writeFileAtomically(*options.jsonFile, text);
-    if (!s.ok()) {
-      std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
+    std::string error;
+    if (!writeCrawlResultsJson(*options.jsonFile, hub, &error)) {
+      std::fprintf(stderr, "zelmora: %s\n", error.c_str());
       return 2;
     }
   }

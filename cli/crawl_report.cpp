@@ -56,33 +56,64 @@ void printBadLinks(FILE* out, ZelHub& hub) {
   }
 }
 
-Json crawlResultsJson(ZelHub& hub) {
-  Json doc = Json::object();
-  doc["startingUrl"] = hub.getStartingUrl();
-  doc["counts"] = {{"checked", hub.getCheckedLinkCount()},
-                   {"bad", hub.getBadLinkCount()},
-                   {"total", hub.getTotalLinkCount()},
-                   {"pages", hub.getPageCount()}};
-  Json records = Json::array();
-  for (ZelUrl* r : hub.getLinksCollection()) {
-    Json redirects = Json::array();
+namespace {
+
+Json countsJson(ZelHub& hub) {
+  return {{"checked", hub.getCheckedLinkCount()},
+          {"bad", hub.getBadLinkCount()},
+          {"total", hub.getTotalLinkCount()},
+          {"pages", hub.getPageCount()}};
+}
+
+Json recordJson(ZelUrl* r) {
+  Json redirects = Json::array();
     if (const auto* table = r->getRedirTable())
       for (const RedirectEntry& e : *table)
         redirects.push_back({{"url", e.url}, {"status", e.status}, {"reason", e.reason}});
-    Json foundOn = Json::array();
-    for (ZelUrl* p : distinctParents(r)) foundOn.push_back(p->getActualLinkUrl());
-    records.push_back({{"url", r->getLinkUrl()},
-                       {"actualUrl", r->getActualLinkUrl()},
-                       {"status", r->getStatus()},
-                       {"bad", r->isInBadCollection()},
-                       {"internal", r->isInternal()},
-                       {"mimeType", r->getMimeType()},
-                       {"redirects", std::move(redirects)},
-                       {"inbound", r->getInboundInstances().size()},
-                       {"foundOn", std::move(foundOn)}});
+  Json foundOn = Json::array();
+  for (ZelUrl* p : distinctParents(r)) foundOn.push_back(p->getActualLinkUrl());
+  return {{"url", r->getLinkUrl()},
+          {"actualUrl", r->getActualLinkUrl()},
+          {"status", r->getStatus()},
+          {"bad", r->isInBadCollection()},
+          {"internal", r->isInternal()},
+          {"mimeType", r->getMimeType()},
+          {"redirects", std::move(redirects)},
+          {"inbound", r->getInboundInstances().size()},
+          {"foundOn", std::move(foundOn)}};
+}
+
+std::string dumpJson(const Json& j, int indent) {
+  return j.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace
+
+bool writeCrawlResultsJson(const std::string& path, ZelHub& hub, std::string* error) {
+  const std::string tmp = path + ".part";
+  FILE* f = std::fopen(tmp.c_str(), "w");
+  if (!f) {
+    *error = "cannot write " + path;
+    return false;
   }
-  doc["records"] = std::move(records);
-  return doc;
+  std::string head = "{\n  \"startingUrl\": " + dumpJson(Json(hub.getStartingUrl()), -1) +
+                     ",\n  \"counts\": " + dumpJson(countsJson(hub), -1) +
+                     ",\n  \"records\": [";
+  std::fputs(head.c_str(), f);
+  bool first = true;
+  for (ZelUrl* r : hub.getLinksCollection()) {
+    std::fputs(first ? "\n    " : ",\n    ", f);
+    first = false;
+    std::fputs(dumpJson(recordJson(r), -1).c_str(), f);
+  }
+  std::fputs("\n  ]\n}\n", f);
+  const bool ok = std::ferror(f) == 0;
+  if (std::fclose(f) != 0 || !ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
+    std::remove(tmp.c_str());
+    *error = "cannot write " + path;
+    return false;
+  }
+  return true;
 }
 
 }  // namespace zel::cli

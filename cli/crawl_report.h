@@ -20,7 +20,9 @@ struct CrawlTiming {
 
 void printSummary(FILE* out, ZelHub& hub, const CrawlTiming& timing);
 void printBadLinks(FILE* out, ZelHub& hub);
-// The results as one JSON object (a stable, public format).
-Json crawlResultsJson(ZelHub& hub);
+// The results as one JSON object (a stable, public format), written record by
+// record so that a large crawl needs no document in memory. False when the
+// file cannot be written.
+bool writeCrawlResultsJson(const std::string& path, ZelHub& hub, std::string* error);
 
 }  // namespace zel::cli

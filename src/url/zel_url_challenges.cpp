@@ -20,7 +20,8 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
   }
   ZelHub* hub = owner_;
   auto endFetch = [this, hub, &connection] {
-    hub->platform().runLoop->post([hub, self = this] {
+    hub->platform().runLoop->post([hub, self = this, done = &connection] {
+      if (self->connection_.get() == done) self->connection_.reset();
       hub->incNumberDone(self);
       hub->threadHasFinished(self);
     });

@@ -48,7 +48,11 @@ void ZelUrl::finishFetch(bool extract) {
   ZelHub* hub = owner_;
   hub->incNumberDone(this);
   if (extract) hub->extractLinks(this);
-  hub->platform().runLoop->post([hub, self = this] { hub->threadHasFinished(self); });
+  hub->platform().runLoop->post([hub, self = this, done = connection_.get()] {
+    // The finished connection holds transfer buffers; a crawl keeps many records.
+    if (self->connection_.get() == done) self->connection_.reset();
+    hub->threadHasFinished(self);
+  });
 }
 
 void ZelUrl::queueRemedial(double afterSeconds) {
