@@ -21,6 +21,7 @@
 namespace zel {
 
 class OutputFilterManager;
+class ZelParser;
 
 // A warning passed on for the host's crawl-wide warnings list.
 struct HubWarning {
@@ -100,6 +101,47 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // A URL from a link text resolved against a base; implemented in
   // src/url/zel_url_text.cpp with the record's URL-text code.
   std::optional<Url> makeNSURLFromString(std::string_view text, std::string_view base) const;
+
+  // ---- Scheduling and completion ----------------------------------------------
+  // Hands out free request slots: the remedial queue first, then crawl order.
+  bool getNextUrlToCrawl(ZelUrl* finished);
+  void threadHasFinished(ZelUrl* record);
+  void addToRemedialQueue(ZelUrl* record);
+  void incNumberDone(ZelUrl* record);
+  void statusHasChangedFordO(ZelUrl* record);
+  void recountBadCollection();
+  bool isFinished();
+  void stop();
+  void continueCrawl();
+  void crawlDidStop();
+  void crawlWillContinue();
+  void reloadData();
+  int64_t getThreadsInFlight() const { return numberOfThreadsDetached_; }
+  int64_t getNextUrlIndex() const { return nextUrlToCrawl_; }
+
+  // ---- Requests --------------------------------------------------------------------
+  // Builds one record's request and starts it; the record gets the callbacks.
+  void sendAsyncServerRequest(ZelUrl* record);
+  // Images need a body only when both checkImages and loadImages are on.
+  bool shouldLoadImages() const;
+  // The `timeout` setting, or 60 seconds when it is missing or not positive.
+  double requestTimeout() const;
+  static constexpr double kDefaultTimeoutSeconds = 60;
+  bool shouldBeInSitemapCollection(ZelUrl* record);
+  // Page bodies are kept only while spelling or grammar checking needs them.
+  bool shouldCacheData() const;
+  // Hooks of later stages that response handling calls at the end of loading.
+  void archivePage(ZelUrl*) {}
+  bool performSoft404CheckOnThisUrl(ZelUrl* record);
+
+  // ---- Link extraction --------------------------------------------------------------
+  void extractLinks(ZelUrl* record);
+  // One link of a page: resolved, classified, recorded (or dropped).
+  void processLink(std::string href, const std::string& linkText, const ZelParser& parser,
+                   ZelUrl* page, const std::optional<Url>& base, int fileType,
+                   bool pageHeadNoFollow);
+  // The page's canonical link: stored on the page and recorded as a link.
+  void processCanonical(std::string canonical, const ZelParser& parser, ZelUrl* page);
 
   // Test and host access to counters that later stages move.
   void setNumberDone(int64_t n) { numberDone_ = n; }
@@ -234,6 +276,11 @@ class ZelHub : public kxDataSource<ZelUrl> {
   std::vector<HubWarning> warningsArray_;
   int32_t nextThreadNumber_ = 1;
   bool rechecking_ = false;
+  bool watchdogScheduled_ = false;
+  // A record that is settled as soon as it is found (unresolvable or missing link).
+  ZelUrl* settledRecord(ZelUrl* page, std::string_view address, const std::string& linkText,
+                        const ZelParser& parser, const std::string& status);
+  void scheduleWatchdog();
 };
 
 }  // namespace zel
