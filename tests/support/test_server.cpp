@@ -254,10 +254,12 @@ void TestServer::redirect(const std::string& path, int status, std::string locat
   });
 }
 
-void TestServer::status(const std::string& path, int status, std::string body, std::string contentType) {
-  route(path, [status, body = std::move(body), contentType = std::move(contentType)](
-                  const httplib::Request&, httplib::Response& res) {
+void TestServer::status(const std::string& path, int status, std::string body, std::string contentType,
+                        Headers extraHeaders) {
+  route(path, [status, body = std::move(body), contentType = std::move(contentType),
+               extra = std::move(extraHeaders)](const httplib::Request&, httplib::Response& res) {
     res.status = status;
+    for (const auto& [k, v] : extra) res.set_header(k.c_str(), v);
     res.set_content(body, contentType.c_str());
   });
 }

@@ -74,7 +74,7 @@ class TestServer {
                Headers extraHeaders = {});
   void redirect(const std::string& path, int status, std::string location);
   void status(const std::string& path, int status, std::string body = "",
-              std::string contentType = "text/plain");
+              std::string contentType = "text/plain", Headers extraHeaders = {});
   // Waits `delaySeconds` before sending the head.
   void slow(const std::string& path, double delaySeconds, std::string body,
             std::string contentType = "text/html");
