@@ -1,6 +1,9 @@
 #include "parser/text_encoding.h"
 
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "parser/entities.h"
 #include "platform/log.h"
@@ -112,11 +115,22 @@ std::string unescapedStringFromBuffer(std::string_view bytes, TextEncoding enc,
   // encoding they stand for themselves, and only spaces can need trimming.
   if (enc == encoding::kNone || TextCodec::isAsciiCompatible(enc)) {
     bool simple = true;
-    for (unsigned char c : bytes) {
-      if (c < 0x20 || c >= 0x7F || c == '&') {
-        simple = false;
-        break;
-      }
+    size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: flipping the top bit maps 0x20..0x7E onto -96..-2.
+    const __m128i flip = _mm_set1_epi8(static_cast<char>(0x80));
+    const __m128i low = _mm_set1_epi8(-96), high = _mm_set1_epi8(-2), amp = _mm_set1_epi8('&');
+    for (; simple && bytes.size() - i >= 16; i += 16) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
+      const __m128i x = _mm_xor_si128(v, flip);
+      const __m128i bad = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(x, low), _mm_cmpgt_epi8(x, high)),
+                                       _mm_cmpeq_epi8(v, amp));
+      if (_mm_movemask_epi8(bad)) simple = false;
+    }
+#endif
+    for (; simple && i < bytes.size(); ++i) {
+      const unsigned char c = static_cast<unsigned char>(bytes[i]);
+      if (c < 0x20 || c >= 0x7F || c == '&') simple = false;
     }
     if (simple) {
       size_t b = 0, e = bytes.size();

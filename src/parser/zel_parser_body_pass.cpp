@@ -1,6 +1,7 @@
 // The body pass: from the opening body tag to the end of the page. It makes the
 // entries of anchors, areas, frames, iframes, embeds, forms, images, media
 // sources, link tags, scripts, lazy-load images, meta URLs and inline styles.
+#include <algorithm>
 #include <cstring>
 
 #include "parser/html_scanner.h"
@@ -88,9 +89,17 @@ void HtmlScanner::bodyPass(size_t from, const Tag* bodyTagSeen) {
 }
 
 void HtmlScanner::bodyText(size_t b, size_t e) {
-  if (anchorOpen_) {
-    for (size_t i = b; i < e && anchorTextLen_ < sizeof anchorText_; ++i)
-      if (d_[i] != '>') anchorText_[anchorTextLen_++] = d_[i];
+  if (anchorOpen_ && anchorTextLen_ < sizeof anchorText_) {
+    // Stray '>' bytes are not text; runs rarely hold one.
+    const size_t room = sizeof anchorText_ - anchorTextLen_;
+    const size_t n = std::min(room, e - b);
+    if (!std::memchr(d_ + b, '>', e - b)) {
+      std::memcpy(anchorText_ + anchorTextLen_, d_ + b, n);
+      anchorTextLen_ += n;
+    } else {
+      for (size_t i = b; i < e && anchorTextLen_ < sizeof anchorText_; ++i)
+        if (d_[i] != '>') anchorText_[anchorTextLen_++] = d_[i];
+    }
   }
   if (c_) c_->text(p_, view(b, e), b, false);
 }
@@ -143,31 +152,49 @@ size_t HtmlScanner::bodyTag(size_t lt) {
   int kind = kOther;
   const char term = t.ev.terminator;
   const bool wsAfter = is(term, kWs);
-  if (!t.ev.closing) {
-    if (ieq(name, "a")) {
-      if (wsAfter) kind = kAnchor;
-    } else if (istarts(name, "ar")) {
-      kind = kArea;
-    } else if (ieq(name, "frame")) {
-      if (wsAfter) kind = kFrame;
-    } else if (istarts(name, "iframe")) {
-      kind = kIFrame;
-    } else if (istarts(name, "embed")) {
-      kind = kEmbed;
-    } else if (ieq(name, "form")) {
-      if (wsAfter) kind = kForm;
-    } else if (istarts(name, "img")) {
-      if (s_.checkImages) kind = kImg;
-    } else if (istarts(name, "source")) {
-      if (s_.checkImages && !t.ev.wsBeforeName) kind = kSource;
-    } else if (istarts(name, "link")) {
-      kind = kLink;
-    } else if (istarts(name, "script")) {
-      kind = kScript;
-    } else if (istarts(name, "style")) {
-      kind = kStyle;
-    } else if (istarts(name, "meta")) {
-      kind = kMeta;
+  if (!t.ev.closing && !name.empty()) {
+    // Dispatch on the first letter; most tags are none of these.
+    switch (lower(name[0])) {
+      case 'a':
+        if (name.size() == 1) {
+          if (wsAfter) kind = kAnchor;
+        } else if (lower(name[1]) == 'r') {
+          kind = kArea;
+        }
+        break;
+      case 'e':
+        if (istarts(name, "embed")) kind = kEmbed;
+        break;
+      case 'f':
+        if (ieq(name, "frame")) {
+          if (wsAfter) kind = kFrame;
+        } else if (ieq(name, "form")) {
+          if (wsAfter) kind = kForm;
+        }
+        break;
+      case 'i':
+        if (istarts(name, "iframe"))
+          kind = kIFrame;
+        else if (istarts(name, "img") && s_.checkImages)
+          kind = kImg;
+        break;
+      case 'l':
+        if (istarts(name, "link")) kind = kLink;
+        break;
+      case 'm':
+        if (istarts(name, "meta")) kind = kMeta;
+        break;
+      case 's':
+        if (istarts(name, "source")) {
+          if (s_.checkImages && !t.ev.wsBeforeName) kind = kSource;
+        } else if (istarts(name, "script")) {
+          kind = kScript;
+        } else if (istarts(name, "style")) {
+          kind = kStyle;
+        }
+        break;
+      default:
+        break;
     }
   }
   if (c_) c_->tagOpened(p_, t.ev);
