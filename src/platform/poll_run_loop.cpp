@@ -44,7 +44,7 @@ RunLoop::WatchId PollRunLoop::watchFd(int fd, unsigned events,
 
 void PollRunLoop::unwatchFd(WatchId id) { watches_.erase(id); }
 
-void PollRunLoop::runOnce(double maxWaitSeconds) {
+void PollRunLoop::runOnce(double maxWaitSeconds, const std::function<bool()>* done) {
   // Due timers first; a timer set by a timer callback waits for a later turn.
   const double t = now();
   std::vector<Task> due;
@@ -60,7 +60,7 @@ void PollRunLoop::runOnce(double maxWaitSeconds) {
   for (auto& task : batch) task();
 
   double wait = std::max(0.0, maxWaitSeconds);
-  if (!posted_.empty()) wait = 0;
+  if (!posted_.empty() || (done && (*done)())) wait = 0;
   if (!timers_.empty()) wait = std::min(wait, std::max(0.0, timers_.begin()->first.first - now()));
   if (stopRequested_) wait = 0;
 
@@ -101,7 +101,7 @@ bool PollRunLoop::runUntil(const std::function<bool()>& done, double timeoutSeco
   while (!done()) {
     double left = deadline - now();
     if (left <= 0) return done();
-    runOnce(std::min(left, 0.25));
+    runOnce(std::min(left, 0.25), &done);
   }
   return true;
 }

@@ -58,7 +58,9 @@ class PollRunLoop : public RunLoop {
 
   // One turn: due timers, then the posted tasks queued before the turn began, then
   // a poll of the watched fds for at most maxWaitSeconds (less when work is pending).
-  void runOnce(double maxWaitSeconds);
+  // When `done` is given and already true after the timers and posted tasks,
+  // the turn ends without waiting.
+  void runOnce(double maxWaitSeconds, const std::function<bool()>* done = nullptr);
 
  private:
   struct Watch {

@@ -378,8 +378,8 @@ bool ZelUrl::linkContainsOneOfTheseTerms(
     return true;
   }
   for (const auto& t : *terms)
-    if (ZelPatternMatcher::stringMatchesPattern(nsslinkUrl_, t) ||
-        ZelPatternMatcher::stringMatchesPattern(encoded, t))
+    if (ZelPatternMatcher::stringMatchesPattern(nsslinkUrl_, t, false) ||
+        ZelPatternMatcher::stringMatchesPattern(encoded, t, false))
       return true;
   return false;
 }

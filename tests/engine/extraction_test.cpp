@@ -1,0 +1,243 @@
+// Link extraction and classification: a page body handed to extractLinks on a
+// hub started against a local server becomes records, statuses and instances.
+#include <gtest/gtest.h>
+
+#include "engine/zel_hub.h"
+#include "support/test_platform.h"
+#include "support/test_server.h"
+
+namespace zel {
+namespace {
+
+class ExtractionTest : public ::testing::Test {
+ protected:
+  test::TestServer server;
+  test::TestPlatform tp;
+  std::unique_ptr<ZelHub> hub;
+  std::string base;  // http://127.0.0.1:PORT
+
+  void SetUp() override {
+    base = server.baseUrl();
+    server.page("/", "<html><body>home</body></html>");
+    tp.defaults.setInteger("levelsLimit", 10);
+    tp.defaults.setInteger("linksLimit", 1000);
+    tp.defaults.setBool("checkImages", true);
+    tp.defaults.setBool("linkedFiles", true);
+    tp.defaults.setInteger("numberOfThreads", 1);
+  }
+
+  void start(const std::string& path = "/") {
+    hub = std::make_unique<ZelHub>(base + path, tp.platform());
+    hub->go();
+  }
+
+  // A fetched page of the site with this body, ready for extraction.
+  ZelUrl* fetched(const std::string& path, const std::string& body, int distance = 0) {
+    ZelUrl* r = hub->lookup(base + path);
+    if (!r) {
+      r = hub->createRecord();
+      r->setLinkUrl(base + path, false);
+      r->setDistanceFromHome(distance);
+      hub->add(r);
+    }
+    r->setStatus(std::string("200 no error"));
+    r->setMimeType("text/html");
+    r->ensureData() = body;
+    return r;
+  }
+
+  ZelUrl* record(const std::string& url) { return hub->lookup(url); }
+  std::vector<std::string> outboundTargets(ZelUrl* page) {
+    std::vector<std::string> out;
+    for (ZelLinkInstance* i : page->getOutboundInstances()) out.push_back(i->target()->getLinkUrl());
+    return out;
+  }
+};
+
+TEST_F(ExtractionTest, ResolvesEveryKindOfReference) {
+  start();
+  ZelUrl* p = fetched("/dir/page.html",
+                      "<html><body><a href=\"sib.html\">s</a><a href=\"/root\">r</a>"
+                      "<a href=\"//127.0.0.1:" + std::to_string(server.port()) + "/proto\">p</a>"
+                      "<a href=\"" + base + "/abs\">a</a><a href=\"../up.html\">u</a>"
+                      "<a href=\"./\">dot</a><a href=\"?q=1\">q</a></body></html>", 1);
+  hub->extractLinks(p);
+  EXPECT_EQ(outboundTargets(p),
+            (std::vector<std::string>{base + "/dir/sib.html", base + "/root", base + "/proto",
+                                      base + "/abs", base + "/up.html", base + "/",
+                                      base + "/dir/page.html?q=1"}));
+  ZelUrl* sib = record(base + "/dir/sib.html");
+  ASSERT_NE(sib, nullptr);
+  EXPECT_EQ(sib->getDistanceFromHome(), 2);
+  EXPECT_TRUE(sib->isInternal());
+  EXPECT_EQ(sib->getInboundInstances().front()->getLinkText(), "s");
+  EXPECT_EQ(sib->getInboundInstances().front()->getLineNumber(), 1);
+}
+
+TEST_F(ExtractionTest, BaseHrefChangesTheBase) {
+  start();
+  ZelUrl* p = fetched("/a/page.html",
+                      "<html><head><base href=\"/other/\"></head><body><a href=\"x.html\">x</a>"
+                      "</body></html>");
+  hub->extractLinks(p);
+  EXPECT_EQ(outboundTargets(p), (std::vector<std::string>{base + "/other/x.html"}));
+}
+
+TEST_F(ExtractionTest, DuplicatesMakeOneRecordAndManyInstances) {
+  start();
+  ZelUrl* a = fetched("/a", "<html><body><a href=\"/t\">1</a><a href=\"/t\">2</a></body></html>");
+  ZelUrl* b = fetched("/b", "<html><body><a href=\"/t#frag\">3</a></body></html>");
+  hub->extractLinks(a);
+  hub->extractLinks(b);
+  ZelUrl* t = record(base + "/t");
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->getInboundInstances().size(), 3u);
+  size_t records = 0;
+  for (ZelUrl* r : hub->getLinksCollection())
+    if (r->getLinkUrl() == base + "/t") ++records;
+  EXPECT_EQ(records, 1u);
+}
+
+TEST_F(ExtractionTest, NonWebLinksAreNotRecorded) {
+  start();
+  ZelUrl* p = fetched("/", "<html><body><a href=\"mailto:a@b.test\">m</a><a href=\"tel:+123\">t</a>"
+                           "<a href=\"javascript:void(0)\">j</a><a href=\"data:text/plain,hi\">d</a>"
+                           "<a href=\"#top\">same page</a><a href=\"/ok\">ok</a></body></html>");
+  hub->extractLinks(p);
+  EXPECT_EQ(outboundTargets(p), (std::vector<std::string>{base + "/ok"}));
+}
+
+TEST_F(ExtractionTest, PagesOutsideTheStartingDirectoryAreCheckedNotFollowed) {
+  start("/docs/index.html");
+  ZelUrl* docs = fetched("/docs/index.html", "<html><body><a href=\"/blog/x\">x</a></body></html>");
+  hub->extractLinks(docs);
+  ZelUrl* blog = record(base + "/blog/x");
+  ASSERT_NE(blog, nullptr);
+  ZelUrl* outside = fetched("/blog/x", "<html><body><a href=\"/blog/y\">y</a></body></html>", 1);
+  hub->extractLinks(outside);
+  EXPECT_TRUE(outside->isBlacklisted());
+  EXPECT_EQ(record(base + "/blog/y"), nullptr);
+}
+
+TEST_F(ExtractionTest, RobotsDisallowedLinks) {
+  server.page("/robots.txt", "User-agent: *\nDisallow: /private\n", "text/plain");
+  tp.defaults.setBool("observeRobotsTxt", true);
+  start();
+  ZelUrl* p = fetched("/", "<html><body><a href=\"/private/a\">a</a></body></html>");
+  hub->extractLinks(p);
+  ZelUrl* a = record(base + "/private/a");
+  ASSERT_NE(a, nullptr);
+  EXPECT_TRUE(a->isDisallowed());
+  EXPECT_EQ(a->getFinalStatus(), "") << "only marked unless blacklistByRobotsTxt";
+  ASSERT_NE(a->getWarnings(), nullptr);
+  EXPECT_EQ(a->getWarnings()->front(), "The link url is disallowed by robots.txt");
+
+  tp.defaults.setBool("blacklistByRobotsTxt", true);
+  ZelUrl* q = fetched("/q", "<html><body><a href=\"/private/b\">b</a></body></html>");
+  hub->extractLinks(q);
+  ZelUrl* b = record(base + "/private/b");
+  EXPECT_EQ(b->getStatus(), "Disallowed by robots.txt");
+  EXPECT_TRUE(b->isExempt());
+}
+
+TEST_F(ExtractionTest, LevelsLinksAndOccurrenceLimits) {
+  start();
+  tp.defaults.setInteger("levelsLimit", 2);
+  ZelUrl* deep = fetched("/deep", "<html><body><a href=\"/d1\">d</a></body></html>", 2);
+  hub->extractLinks(deep);
+  EXPECT_EQ(record(base + "/d1"), nullptr) << "a page at the level limit yields no links";
+  ZelUrl* near = fetched("/near", "<html><body><a href=\"/n1\">n</a></body></html>", 1);
+  hub->extractLinks(near);
+  EXPECT_NE(record(base + "/n1"), nullptr);
+
+  tp.defaults.setBool("limitOccurrences", true);
+  tp.defaults.setInteger("occurrencesLimit", 2);
+  std::string many = "<html><body>";
+  for (int i = 0; i < 6; ++i) many += "<a href=\"/same\">s</a>";
+  ZelUrl* rep = fetched("/rep", many + "</body></html>", 0);
+  hub->extractLinks(rep);
+  EXPECT_EQ(record(base + "/same")->getInboundInstances().size(), 3u);
+
+  // Once a page is under way all its links are taken, even past linksLimit.
+  ZelUrl* wide = fetched("/wide", "<html><body><a href=\"/w1\">1</a><a href=\"/w2\">2</a>"
+                                  "<a href=\"/w3\">3</a></body></html>", 0);
+  tp.defaults.setInteger("linksLimit", static_cast<int64_t>(hub->getTotalLinkCount()) + 1);
+  hub->extractLinks(wide);
+  EXPECT_NE(record(base + "/w3"), nullptr);
+  ZelUrl* late = fetched("/late", "<html><body><a href=\"/l1\">1</a></body></html>", 0);
+  hub->extractLinks(late);
+  EXPECT_EQ(record(base + "/l1"), nullptr);
+}
+
+TEST_F(ExtractionTest, NofollowPagesAreNotParsedWhenAsked) {
+  tp.defaults.setBool("dontFollowNofollowLinks", true);
+  start();
+  ZelUrl* home = fetched("/", "<html><body><a href=\"/nf\" rel=\"nofollow\">x</a></body></html>");
+  hub->extractLinks(home);
+  ZelUrl* nf = record(base + "/nf");
+  ASSERT_NE(nf, nullptr);
+  EXPECT_TRUE(nf->isNofollow());
+  fetched("/nf", "<html><body><a href=\"/behind\">b</a></body></html>", 1);
+  hub->extractLinks(nf);
+  EXPECT_EQ(record(base + "/behind"), nullptr);
+}
+
+TEST_F(ExtractionTest, SinglePageModeParsesOnlyTheStart) {
+  tp.defaults.setBool("singlePage", true);
+  start();
+  ZelUrl* home = fetched("/", "<html><body><a href=\"/a\">a</a></body></html>");
+  hub->extractLinks(home);
+  ZelUrl* a = fetched("/a", "<html><body><a href=\"/b\">b</a></body></html>", 1);
+  hub->extractLinks(a);
+  EXPECT_NE(record(base + "/a"), nullptr);
+  EXPECT_EQ(record(base + "/b"), nullptr);
+}
+
+TEST_F(ExtractionTest, MetaRefreshToAnotherPageAndToItself) {
+  start();
+  ZelUrl* self = fetched("/self", "<html><head><meta http-equiv=\"refresh\" content=\"5\">"
+                                  "</head><body><a href=\"/s1\">s</a></body></html>");
+  hub->extractLinks(self);
+  EXPECT_EQ(self->getRedirectCount(), 0);
+
+  ZelUrl* moving = fetched("/moving", "<html><head><meta http-equiv=\"refresh\" "
+                                      "content=\"0; url=/moved\"></head><body>x</body></html>");
+  hub->extractLinks(moving);
+  ASSERT_EQ(moving->getRedirectCount(), 1);
+  EXPECT_EQ(moving->getRedir(), base + "/moved");
+  EXPECT_EQ(moving->getRedirTable()->front().reason, 1);
+  EXPECT_TRUE(moving->hasConnection()) << "the page is requested again";
+}
+
+TEST_F(ExtractionTest, CanonicalToANewPage) {
+  start();
+  ZelUrl* p = fetched("/p?utm=1", "<html><head><link rel=\"canonical\" href=\"/p\"></head>"
+                                  "<body>x</body></html>");
+  hub->extractLinks(p);
+  EXPECT_EQ(p->getCanonical(), base + "/p");
+  ZelUrl* canon = record(base + "/p");
+  ASSERT_NE(canon, nullptr);
+  ASSERT_EQ(canon->getInboundInstances().size(), 1u);
+  EXPECT_EQ(canon->getInboundInstances().front()->getLinkText(), "canonical");
+  ZelUrl* own = fetched("/own", "<html><head><link rel=\"canonical\" href=\"/own\"></head>"
+                                "<body>x</body></html>");
+  hub->extractLinks(own);
+  EXPECT_TRUE(own->getOutboundInstances().empty()) << "its own canonical adds no instance";
+}
+
+TEST_F(ExtractionTest, MissingAndUnresolvableLinksWithHashIsBad) {
+  tp.defaults.setBool("hashIsBad", true);
+  start();
+  ZelUrl* p = fetched("/", "<html><body><a href=\"#\">a</a><a href=\"\">b</a><a href=\"#\">c</a>"
+                           "</body></html>");
+  hub->extractLinks(p);
+  ASSERT_EQ(p->getOutboundInstances().size(), 3u);
+  for (ZelLinkInstance* i : p->getOutboundInstances())
+    EXPECT_EQ(i->target()->getStatus(), "missing link url");
+  EXPECT_EQ(p->getOutboundInstances()[1]->target()->getLinkUrl(), "empty quotes");
+  EXPECT_NE(p->getOutboundInstances()[0]->target(), p->getOutboundInstances()[2]->target())
+      << "each occurrence makes its own record";
+}
+
+}  // namespace
+}  // namespace zel
