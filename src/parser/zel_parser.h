@@ -90,7 +90,8 @@ class ZelParser {
   // Sets the read position back to the start (it does not rewind the iteration of
   // link entries).
   void reset();
-  // Switches to XML sitemap mode.
+  // Switches to XML sitemap mode. Only a parser made for a sitemap or a URL list
+  // keeps its bytes to read; one that scanned an HTML page has nothing left to offer.
   void setXMLMode() { fileType_ = kFileTypeXML; }
 
   // The entries found, in document order of completion.
