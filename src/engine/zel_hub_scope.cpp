@@ -3,6 +3,7 @@
 // non-web schemes and the look-up of addresses already known.
 #include <algorithm>
 
+#include "engine/path_text.h"
 #include "engine/zel_hub.h"
 #include "engine/zel_pattern_matcher.h"
 #include "platform/text_format.h"
@@ -17,25 +18,6 @@ namespace {
 
 std::string describeList(const std::vector<std::string>& items) {
   return "(" + join(items, ", ") + ")";
-}
-
-// The last path component of a text, as a file path reads it: trailing "/"
-// ignored, "/" for the root.
-std::string_view lastComponentOf(std::string_view path) {
-  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
-  if (path == "/") return path;
-  const size_t slash = path.rfind('/');
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-// The text less its last path component, as a file path reads it ("/a" for
-// "/a/b/", "/" for "/a", "" for "a").
-std::string_view withoutLastComponent(std::string_view path) {
-  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
-  const size_t slash = path.rfind('/');
-  if (slash == std::string_view::npos) return {};
-  if (slash == 0) return path.substr(0, 1);
-  return path.substr(0, slash);
 }
 
 // Where the path of an absolute text starts: after the first occurrence of the

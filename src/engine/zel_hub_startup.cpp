@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "engine/robots_txt.h"
+#include "engine/path_text.h"
 #include "engine/zel_hub.h"
 #include "parser/entities.h"
 #include "parser/text_encoding.h"
@@ -34,22 +35,6 @@ std::string describeList(const std::vector<std::string>& items) {
 
 std::string describeList(const std::optional<std::vector<std::string>>& items) {
   return items ? describeList(*items) : "(null)";
-}
-
-// The last path component of a text, as a file path reads it.
-std::string_view lastComponentOf(std::string_view path) {
-  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
-  if (path == "/") return path;
-  const size_t slash = path.rfind('/');
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-std::string_view withoutLastComponent(std::string_view path) {
-  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
-  const size_t slash = path.rfind('/');
-  if (slash == std::string_view::npos) return {};
-  if (slash == 0) return path.substr(0, 1);
-  return path.substr(0, slash);
 }
 
 struct DecodedText {

@@ -8,15 +8,6 @@
 
 namespace zel {
 
-std::string_view textPathExtension(std::string_view text) {
-  while (text.size() > 1 && text.back() == '/') text.remove_suffix(1);
-  size_t slash = text.rfind('/');
-  std::string_view last = slash == std::string_view::npos ? text : text.substr(slash + 1);
-  size_t dot = last.rfind('.');
-  if (dot == std::string_view::npos || dot == 0 || dot + 1 == last.size()) return {};
-  return last.substr(dot + 1);
-}
-
 static bool matchesWildcards(std::string_view s, std::string_view pattern) {
   bool anchored = false;
   if (!pattern.empty() && pattern.back() == '$') {

@@ -4,6 +4,8 @@
 // literal term that is not found is tried again on the percent-decoded text.
 #include <string_view>
 
+#include "engine/path_text.h"
+
 namespace zel {
 
 class ZelPatternMatcher {
@@ -11,9 +13,5 @@ class ZelPatternMatcher {
   static bool stringMatchesPattern(std::string_view string, std::string_view pattern,
                                    bool allowWildcards = true);
 };
-
-// The extension of the last path component of a text ("pdf" for "/a/b.pdf",
-// "com" for "http://host.com"); "" when there is none.
-std::string_view textPathExtension(std::string_view text);
 
 }  // namespace zel
