@@ -11,9 +11,8 @@
 
 #include "cli_alerts.h"
 #include "crawl_report.h"
-#include "engine/zel_hub.h"
-#include "platform/curl_url_loader.h"
 #include "platform/text_format.h"
+#include "zelmora/zelmora.h"
 
 namespace zel::cli {
 
@@ -165,6 +164,7 @@ int runCrawl(const Options& options) {
   CrawlTiming timing{elapsed(), !finished};
   if (!options.quiet) {
     printSummary(stdout, hub, timing);
+    printRedirects(stdout, hub);
     printBadLinks(stdout, hub);
   }
   if (options.jsonFile) {

@@ -39,6 +39,19 @@ void printSummary(FILE* out, ZelHub& hub, const CrawlTiming& timing) {
                static_cast<long long>(redirected));
 }
 
+void printRedirects(FILE* out, ZelHub& hub) {
+  std::vector<ZelUrl*> moved;
+  for (ZelUrl* r : hub.getLinksCollection())
+    if (r->getRedirectCount() > 0) moved.push_back(r);
+  if (moved.empty()) return;
+  std::fprintf(out, "\nRedirects (%zu):\n", moved.size());
+  for (ZelUrl* r : moved) {
+    std::fprintf(out, "  %s\n", r->getLinkUrl().c_str());
+    for (const RedirectEntry& e : *r->getRedirTable())
+      std::fprintf(out, "      %s -> %s\n", e.status.c_str(), e.url.c_str());
+  }
+}
+
 void printBadLinks(FILE* out, ZelHub& hub) {
   std::vector<ZelUrl*> bad;
   for (ZelUrl* r : hub.getLinksCollection())

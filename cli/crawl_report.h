@@ -20,6 +20,8 @@ struct CrawlTiming {
 
 void printSummary(FILE* out, ZelHub& hub, const CrawlTiming& timing);
 void printBadLinks(FILE* out, ZelHub& hub);
+// Every redirected address with its hops.
+void printRedirects(FILE* out, ZelHub& hub);
 // The results as one JSON object (a stable, public format), written record by
 // record so that a large crawl needs no document in memory. False when the
 // file cannot be written.
