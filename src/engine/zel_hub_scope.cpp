@@ -3,7 +3,7 @@
 // non-web schemes and the look-up of addresses already known.
 #include <algorithm>
 
-#include "engine/path_text.h"
+#include "urltext/path_text.h"
 #include "engine/zel_hub.h"
 #include "engine/zel_pattern_matcher.h"
 #include "platform/text_format.h"

@@ -4,7 +4,7 @@
 #include <mutex>
 
 #include "engine/robots_txt.h"
-#include "engine/path_text.h"
+#include "urltext/path_text.h"
 #include "engine/zel_hub.h"
 #include "parser/entities.h"
 #include "parser/text_encoding.h"

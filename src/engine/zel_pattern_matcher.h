@@ -4,7 +4,7 @@
 // literal term that is not found is tried again on the percent-decoded text.
 #include <string_view>
 
-#include "engine/path_text.h"
+#include "urltext/path_text.h"
 
 namespace zel {
 

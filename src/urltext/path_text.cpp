@@ -1,4 +1,4 @@
-#include "engine/path_text.h"
+#include "urltext/path_text.h"
 
 namespace zel {
 
