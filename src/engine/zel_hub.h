@@ -86,6 +86,8 @@ class ZelHub : public kxDataSource<ZelUrl> {
   const RecordGroups& getDuplicateDescriptions();
   std::vector<ZelUrl*> getDuplicatesForZelUrl(const ZelUrl* record);
   ZelSEOManager& seoManager() const { return *seoManager_; }
+  std::string getSEOShortSummary() { return seoManager_->getShortSummary(); }
+  std::string getSEOShortSummaryAsCSV() const { return seoManager_->getShortSummaryAsCSV(); }
   uint64_t getDetectedEncoding() const;
   void setDetectedEncoding(uint64_t e) { detectedEncoding_ = e; }
 

@@ -15,7 +15,8 @@ constexpr uint64_t kUTF8Encoding = 4;
 ZelHub::ZelHub(std::string startingUrl, const Platform& platform)
     : platform_(platform),
       startingUrl_(std::move(startingUrl)),
-      seoManager_(std::make_unique<ZelSEOManager>(*platform.defaults, *platform.log)) {}
+      seoManager_(std::make_unique<ZelSEOManager>(*platform.defaults, *platform.log,
+                                                   platform.localizer)) {}
 
 ZelHub::~ZelHub() = default;
 

@@ -1,6 +1,7 @@
 #include "seo/zel_seo_manager.h"
 
 #include "platform/defaults.h"
+#include "platform/localizer.h"
 #include "platform/log.h"
 #include "platform/text_format.h"
 #include "url/zel_url.h"
@@ -54,6 +55,93 @@ void ZelSEOManager::clear() {
   duplicateDescriptions_.reset();
   imageCollection_.clear();
   misspelledWordDictionary_.clear();
+}
+
+std::string ZelSEOManager::localized(const char* english) const {
+  return localizer_ ? localizer_->localize(english) : std::string(english);
+}
+
+std::string ZelSEOManager::getShortSummary() {
+  imageCollection_.clear();
+  imageCollection_.reserve(10);
+  // Each summary counts the duplicates afresh, so asking twice gives the same text.
+  counters_.possduplicates = counters_.duplicatetitle = counters_.duplicatedesc = 0;
+  {
+    std::lock_guard<std::mutex> lock(collectionLock_);
+    const RecordGroups& dups = getDuplicates();
+    const RecordGroups& titles = getDuplicateTitles();
+    const RecordGroups& descriptions = getDuplicateDescriptions();
+    for (ZelUrl* r : collection_) {
+      if (dups.count(r->getLinkPageTitle())) ++counters_.possduplicates;
+      auto t = titles.find(r->getLinkPageTitle());
+      if (t != titles.end() && t->second.size() > 1) ++counters_.duplicatetitle;
+      auto d = descriptions.find(r->getMetaDescription());
+      if (d != descriptions.end() && d->second.size() > 1) ++counters_.duplicatedesc;
+      for (ZelLinkInstance* i : r->getLinkedImagesArray())
+        if (i->linkText().find("[alt]:") != std::string::npos) imageCollection_.push_back(i);
+    }
+  }
+  const Counters& c = counters_;
+  std::string out;
+  auto line = [&](int32_t n, const char* label) {
+    if (n > 0) out += strf("%i %s\n", n, localized(label).c_str());
+  };
+  line(c.notitle, "pages without title");
+  line(c.nodesc, "pages without description");
+  line(c.titlelength, "pages with long title");
+  line(c.metadesclength, "pages with long or short description");
+  if (defaults_.boolForKey("countKeywords"))
+    line(c.keywordstuffed, "pages with high keyword density");
+  else
+    out += localized("keyword density not checked") + "\n";
+  line(c.thincontent, "pages with thin content");
+  if (c.toomanylinks > 0)
+    out += strf("%i %s %i %s\n", c.toomanylinks, localized("pages with more than").c_str(),
+                static_cast<int>(defaults_.integerForKey("tooManyLinks")),
+                localized("links").c_str());
+  line(c.possduplicates, "pages with possible duplicates");
+  line(c.duplicatetitle, "pages with duplicate titles");
+  line(c.duplicatedesc, "pages with duplicate descriptions");
+  if (c.mixedContent > 0)
+    out += strf("%i, %s\n", c.mixedContent, localized("pages with mixed content").c_str());
+  if (!defaults_.boolForKey("checkImages"))
+    out += localized("images not checked") + "\n";
+  else
+    line(c.noalt, "images with no alt text");
+  line(c.pagesExcludedNoIndex, "pages with robots noindex");
+  line(c.redirectchain, "pages with redirect chain");
+  if (c.pagesWithMultipleH1 > 0) out += strf("%i Pages with multiple h1\n", c.pagesWithMultipleH1);
+  if (c.pagesWithoutH1 > 0) out += strf("%i Pages with no h1\n", c.pagesWithoutH1);
+  return out;
+}
+
+std::string ZelSEOManager::getShortSummaryAsCSV() const {
+  const Counters& c = counters_;
+  std::string out = "count,test\n";
+  auto line = [&](int32_t n, const char* label) {
+    if (n > 0) out += strf("%i,%s\n", n, localized(label).c_str());
+  };
+  line(c.notitle, "pages without title");
+  line(c.nodesc, "pages without description");
+  line(c.titlelength, "pages with long title");
+  line(c.metadesclength, "pages with long or short description");
+  if (defaults_.boolForKey("countKeywords"))
+    line(c.keywordstuffed, "pages with high keyword density");
+  line(c.thincontent, "pages with thin content");
+  if (c.toomanylinks > 0)
+    out += strf("%i,%s %i %s\n", c.toomanylinks, localized("pages with more than").c_str(),
+                static_cast<int>(defaults_.integerForKey("tooManyLinks")),
+                localized("links").c_str());
+  line(c.possduplicates, "pages with possible duplicates");
+  line(c.duplicatetitle, "pages with duplicate titles");
+  line(c.duplicatedesc, "pages with duplicate descriptions");
+  line(c.mixedContent, "pages with mixed content");
+  if (defaults_.boolForKey("checkImages")) line(c.noalt, "images with no alt text");
+  line(c.pagesExcludedNoIndex, "pages with robots noindex");
+  line(c.redirectchain, "pages with redirect chain");
+  if (c.pagesWithMultipleH1 > 0) out += strf("%i,Pages with multiple h1\n", c.pagesWithMultipleH1);
+  if (c.pagesWithoutH1 > 0) out += strf("%i,Pages with no h1\n", c.pagesWithoutH1);
+  return out;
 }
 
 const RecordGroups& ZelSEOManager::getDuplicates() {

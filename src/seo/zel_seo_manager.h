@@ -13,6 +13,7 @@
 namespace zel {
 
 class Defaults;
+class Localizer;
 class Log;
 class ZelUrl;
 class ZelLinkInstance;
@@ -21,7 +22,8 @@ using RecordGroups = std::map<std::string, std::vector<ZelUrl*>>;
 
 class ZelSEOManager : public kxDataSource<ZelUrl> {
  public:
-  ZelSEOManager(const Defaults& defaults, Log& log) : defaults_(defaults), log_(log) {}
+  ZelSEOManager(const Defaults& defaults, Log& log, const Localizer* localizer = nullptr)
+      : defaults_(defaults), log_(log), localizer_(localizer) {}
 
   // Adds a page once (keyed by its actual address without fragment) and counts
   // its problems when SEO is enabled.
@@ -37,6 +39,12 @@ class ZelSEOManager : public kxDataSource<ZelUrl> {
   }
   const std::vector<ZelLinkInstance*>& getImageCollection() const { return imageCollection_; }
 
+  // The problem counters as text, one line per counter above 0 (also refreshes the
+  // duplicate counters and the images with alt-text marks).
+  std::string getShortSummary();
+  // The same counters as CSV ("count,test"), as left by the last text summary.
+  std::string getShortSummaryAsCSV() const;
+
   const RecordGroups& getDuplicates();
   const RecordGroups& getDuplicateTitles();
   const RecordGroups& getDuplicateDescriptions();
@@ -50,8 +58,11 @@ class ZelSEOManager : public kxDataSource<ZelUrl> {
   const Counters& counters() const { return counters_; }
 
  private:
+  std::string localized(const char* english) const;
+
   const Defaults& defaults_;
   Log& log_;
+  const Localizer* localizer_;
   Counters counters_;
   std::unordered_map<std::string, ZelUrl*> duplicateDict_;
   std::optional<RecordGroups> duplicates_, duplicateTitles_, duplicateDescriptions_;
