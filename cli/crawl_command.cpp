@@ -161,6 +161,19 @@ int runCrawl(const Options& options) {
   std::signal(SIGINT, previous);
   if (showProgress) std::fprintf(stderr, "\r\033[K");
 
+  if (finished && options.recheck && hub.getBadLinkCount() > 0 && gInterrupts.load() == 0) {
+    // Flaky servers and passing network trouble: every bad link gets a second chance.
+    bool rechecked = false;
+    platform.notifications->addObserver("ZelRecheckDidFinish", [&](const Notification&) {
+      rechecked = true;
+      loop.stop();
+    });
+    std::vector<ZelUrl*> bad;
+    for (ZelUrl* r : hub.getLinksCollection())
+      if (r->isInBadCollection()) bad.push_back(r);
+    for (ZelUrl* r : bad) r->recheckLink();
+    if (!rechecked) loop.run();
+  }
   CrawlTiming timing{elapsed(), !finished};
   if (!options.quiet) {
     printSummary(stdout, hub, timing);

@@ -20,6 +20,7 @@ const char* usageText() {
          "  --timeout SECONDS     time-out of one request (timeout)\n"
          "  --delay SECONDS       pause before each request (delay)\n"
          "  --user-agent TEXT     User-Agent header (userAgentString)\n"
+         "  --recheck             check every bad link once more when the crawl ends\n"
          "  --json FILE           write the results as JSON to FILE\n"
          "  --log FILE            append diagnostics to FILE (stderr with -v)\n"
          "  --no-progress         no progress line on stderr\n"
@@ -85,6 +86,8 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
       out.verbosity += static_cast<int>(a.size() - 1);
     } else if (a == "-q" || a == "--quiet") {
       out.quiet = true;
+    } else if (a == "--recheck") {
+      out.recheck = true;
     } else if (a == "--no-progress") {
       out.progress = false;
     } else if (a == "--settings") {

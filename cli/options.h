@@ -21,6 +21,7 @@ struct Options {
   std::optional<std::string> logFile;  // diagnostics go here instead of stderr
   bool progress = true;  // shown only when stderr is a terminal
   bool quiet = false;    // no summary, only the exit status
+  bool recheck = false;  // fetch every bad link once more at the end
   bool help = false;
   bool version = false;
 };

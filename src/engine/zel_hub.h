@@ -121,6 +121,12 @@ class ZelHub : public kxDataSource<ZelUrl> {
   int64_t getThreadsInFlight() const { return numberOfThreadsDetached_; }
   int64_t getNextUrlIndex() const { return nextUrlToCrawl_; }
 
+  // ---- Rechecking -------------------------------------------------------------------
+  // Queues a record to be fetched again; slots are then handed out from this
+  // queue only until it is empty ("ZelRecheckDidFinish").
+  void addToRecheckQueue(ZelUrl* record);
+  bool getNextUrlToRecheck();
+
   // ---- Requests --------------------------------------------------------------------
   // Builds one record's request and starts it; the record gets the callbacks.
   void sendAsyncServerRequest(ZelUrl* record);

@@ -43,7 +43,7 @@ void ZelHub::addToRemedialQueue(ZelUrl* record) {
 bool ZelHub::getNextUrlToCrawl(ZelUrl* finished) {
   if (rechecking_) {
     log().always("getNextUrlToCrawl: calling getNextUrlToRecheck");
-    return false;
+    return getNextUrlToRecheck();
   }
   auto slotFree = [this] {
     const int64_t limit = defaults().integerForKey("numberOfThreads");

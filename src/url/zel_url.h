@@ -224,6 +224,13 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void didFinishLoading(UrlConnection& connection) override;
   void didFailWithError(UrlConnection& connection, const UrlError& error) override;
 
+  // ---- Rechecking -------------------------------------------------------------------
+  // Uncounts the record and fetches it again through the hub's recheck queue.
+  void recheckLink();
+  // Reads the page again (synchronously), extracts its links anew, drops links
+  // that are gone and rechecks every link without a status.
+  void recheckPage();
+
   // ---- Status and warnings ----------------------------------------------------
   void setStatus(std::optional<std::string> s) {
     if (s) status_ = std::move(*s);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -139,6 +140,24 @@ TEST(CrawlCommand, CleanSiteExitsWithZero) {
   site.page("/", "<html><body><a href=\"/a\">a</a></body></html>");
   site.page("/a", "<html><body>fine</body></html>");
   EXPECT_EQ(run({"crawl", site.url("/"), "-q", "--timeout", "5"}), 0);
+}
+
+TEST(CrawlCommand, RecheckGivesBadLinksASecondChance) {
+  test::TestServer site;
+  std::atomic<int> calls{0};
+  site.page("/", "<html><body><a href=\"/flaky\">f</a></body></html>");
+  site.route("/flaky", [&calls](const httplib::Request&, httplib::Response& res) {
+    if (++calls == 1)
+      res.status = 503;
+    else
+      res.set_content("<html><body>fine now</body></html>", "text/html");
+  });
+  const std::string out = tempFile("recheck.json");
+  EXPECT_EQ(run({"crawl", site.url("/"), "--recheck", "--json", out, "-q", "--timeout", "5"}), 0);
+  Json doc = readJson(out);
+  EXPECT_EQ(doc["counts"]["bad"], 0);
+  EXPECT_EQ(calls.load(), 2);
+  std::remove(out.c_str());
 }
 
 TEST(CrawlCommand, LocalPathsBecomeFileAddresses) {
