@@ -21,7 +21,7 @@ bool textIsTrue(const std::string& s) {
 }  // namespace
 
 bool Defaults::boolForKey(std::string_view key) const {
-  auto v = objectForKey(key);
+  const Json* v = peek(key);
   if (!v) return false;
   if (v->is_boolean()) return v->get<bool>();
   if (v->is_number()) return v->get<double>() != 0.0;
@@ -30,7 +30,7 @@ bool Defaults::boolForKey(std::string_view key) const {
 }
 
 int64_t Defaults::integerForKey(std::string_view key) const {
-  auto v = objectForKey(key);
+  const Json* v = peek(key);
   if (!v) return 0;
   if (v->is_number_integer()) return v->get<int64_t>();
   if (v->is_number_float()) {
@@ -46,7 +46,7 @@ int64_t Defaults::integerForKey(std::string_view key) const {
 }
 
 double Defaults::doubleForKey(std::string_view key) const {
-  auto v = objectForKey(key);
+  const Json* v = peek(key);
   if (!v) return 0;
   if (v->is_number()) return v->get<double>();
   if (v->is_boolean()) return v->get<bool>() ? 1 : 0;
@@ -60,7 +60,7 @@ double Defaults::doubleForKey(std::string_view key) const {
 }
 
 std::optional<std::string> Defaults::stringForKey(std::string_view key) const {
-  auto v = objectForKey(key);
+  const Json* v = peek(key);
   if (!v) return std::nullopt;
   if (v->is_string()) return v->get<std::string>();
   if (v->is_number_integer()) return std::to_string(v->get<int64_t>());
@@ -74,7 +74,7 @@ std::string Defaults::stringOrEmpty(std::string_view key) const {
 }
 
 std::optional<std::vector<std::string>> Defaults::stringArrayForKey(std::string_view key) const {
-  auto v = objectForKey(key);
+  const Json* v = peek(key);
   if (!v || !v->is_array()) return std::nullopt;
   std::vector<std::string> out;
   for (const auto& e : *v)
@@ -83,21 +83,21 @@ std::optional<std::vector<std::string>> Defaults::stringArrayForKey(std::string_
 }
 
 std::optional<Json> Defaults::arrayForKey(std::string_view key) const {
-  auto v = objectForKey(key);
+  const Json* v = peek(key);
   if (!v || !v->is_array()) return std::nullopt;
-  return v;
+  return *v;
 }
 
 std::optional<Json> Defaults::dictionaryForKey(std::string_view key) const {
-  auto v = objectForKey(key);
+  const Json* v = peek(key);
   if (!v || !v->is_object()) return std::nullopt;
-  return v;
+  return *v;
 }
 
-std::optional<Json> MemoryDefaults::objectForKey(std::string_view key) const {
+const Json* MemoryDefaults::peek(std::string_view key) const {
   auto it = values_.find(key);
-  if (it == values_.end() || it->second.is_null()) return std::nullopt;
-  return it->second;
+  if (it == values_.end() || it->second.is_null()) return nullptr;
+  return &it->second;
 }
 
 void MemoryDefaults::setObject(std::string_view key, Json value) {

@@ -22,8 +22,14 @@ class Defaults {
  public:
   virtual ~Defaults() = default;
 
-  // The stored value, or nullopt when the key is not set.
-  virtual std::optional<Json> objectForKey(std::string_view key) const = 0;
+  // The stored value, or nullptr when the key is not set (or is null). Valid until
+  // the key is next written. The typed readers below go through it without copying.
+  virtual const Json* peek(std::string_view key) const = 0;
+  // A copy of the stored value, or nullopt when the key is not set.
+  std::optional<Json> objectForKey(std::string_view key) const {
+    const Json* v = peek(key);
+    return v ? std::optional<Json>(*v) : std::nullopt;
+  }
   virtual void setObject(std::string_view key, Json value) = 0;
   virtual void removeObject(std::string_view key) = 0;
 
@@ -53,7 +59,7 @@ class Defaults {
 // In-memory store (tests, and the base of the file store).
 class MemoryDefaults : public Defaults {
  public:
-  std::optional<Json> objectForKey(std::string_view key) const override;
+  const Json* peek(std::string_view key) const override;
   void setObject(std::string_view key, Json value) override;
   void removeObject(std::string_view key) override;
   const std::map<std::string, Json, std::less<>>& all() const { return values_; }
