@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 
 #include "support/crawl_runner.h"
 #include "support/test_server.h"
@@ -335,6 +337,36 @@ TEST(CrawlE2E, StopThenContinueFinishesTheCrawl) {
     EXPECT_EQ(run->record(site.url("/p" + std::to_string(i)))->getStatus(), "200 no error") << i;
   const auto& names = run->tp.notificationNames();
   EXPECT_NE(std::find(names.begin(), names.end(), "ZelCrawlWillContinue"), names.end());
+}
+
+TEST(CrawlE2E, SitemapStartChecksEveryListedPageWithoutFollowingIt) {
+  TestServer site;
+  site.page("/sitemap.xml",
+            "<?xml version=\"1.0\"?><urlset><url><loc>" + site.url("/a") + "</loc></url>"
+            "<url><loc><![CDATA[" + site.url("/b") + "]]></loc></url></urlset>",
+            "application/xml");
+  site.page("/a", page(link("/not-followed")));
+  auto run = runCrawl(site.url("/sitemap.xml"));
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->hub->startingPointWasXML());
+  EXPECT_EQ(run->record(site.url("/a"))->getStatus(), "200 no error");
+  EXPECT_EQ(run->record(site.url("/b"))->getStatus(), "404 not found");
+  EXPECT_EQ(run->record(site.url("/not-followed")), nullptr);
+}
+
+TEST(CrawlE2E, UrlListStart) {
+  TestServer site;
+  site.page("/docs/a", page(link("b") + link("/elsewhere/c")));
+  site.page("/docs/b", page("b"));
+  site.page("/elsewhere/c", page(link("/elsewhere/d")));
+  const std::string list = ::testing::TempDir() + "zelmora-list.txt";
+  { std::ofstream(list) << site.url("/docs/a") << "\n" << site.url("/missing") << "\n"; }
+  auto run = runCrawl("file://" + list);
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  EXPECT_EQ(run->record(site.url("/docs/b"))->getStatus(), "200 no error");
+  EXPECT_EQ(run->record(site.url("/missing"))->getStatus(), "404 not found");
+  std::remove(list.c_str());
 }
 
 TEST(CrawlE2E, LocalFolderCrawl) {
