@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "archive/archive_store.h"
 #include "engine/kx_data_source.h"
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
@@ -139,8 +140,20 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // Page bodies are kept only while spelling or grammar checking needs them.
   bool shouldCacheData() const;
   // Hooks of later stages that response handling calls at the end of loading.
-  void archivePage(ZelUrl*) {}
   bool performSoft404CheckOnThisUrl(ZelUrl* record);
+
+  // ---- Page archive (zel_hub_archive.cpp) ----------------------------------------------
+  // Keeps a copy of a fetched page in the internal archive folder.
+  void archivePage(ZelUrl* record);
+  // Empties the internal archive folder and its index (start of every crawl).
+  void clearArchiveFolder();
+  // Saves the archive to the chosen folder, as it is or converted into a
+  // browsable copy; the folder written, nullopt when nothing was saved.
+  std::optional<std::string> saveArchive();
+  const ArchiveIndex* getArchiveIndex() const;
+  std::optional<std::string> getInternalArchiveLocation() const;
+  std::string uniqueStringUsingDateAndTime() const;
+  ArchiveStore& archiveStore() const { return *archiveStore_; }
 
   // ---- Link extraction --------------------------------------------------------------
   void extractLinks(ZelUrl* record);
@@ -257,6 +270,7 @@ class ZelHub : public kxDataSource<ZelUrl> {
   bool crawlFinished_ = false;
   bool stopPressed_ = false;
   std::unique_ptr<ZelSEOManager> seoManager_;
+  std::unique_ptr<ArchiveStore> archiveStore_;
 
   // Owned storage: deques keep addresses stable while they grow.
   std::deque<ZelUrl> recordArena_;

@@ -16,7 +16,8 @@ ZelHub::ZelHub(std::string startingUrl, const Platform& platform)
     : platform_(platform),
       startingUrl_(std::move(startingUrl)),
       seoManager_(std::make_unique<ZelSEOManager>(*platform.defaults, *platform.log,
-                                                   platform.localizer)) {}
+                                                   platform.localizer)),
+      archiveStore_(std::make_unique<ArchiveStore>(platform)) {}
 
 ZelHub::~ZelHub() = default;
 

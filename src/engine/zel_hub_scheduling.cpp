@@ -203,6 +203,8 @@ bool ZelHub::isFinished() {
     crawlDidStop();
     crawlFinished_ = true;
     platform_.notifications->post("ZelCrawlDidFinish", this);
+    if (defaults().boolForKey("shouldArchive") && !defaults().boolForKey("suppressArchiveSaveDialog"))
+      saveArchive();
     return true;
   }
   log().write(2, strf("waiting on %ld threads, numberDone: %ld, collection: %ld",

@@ -218,6 +218,7 @@ bool ZelHub::go() {
   add(start);
   scanningXMLFile_ = start->isXML();
   reloadData();
+  clearArchiveFolder();
 
   // The start URL; startingUrl becomes its encoded form when only that parses.
   std::optional<Url> startUrl = Url::parse(startingUrl_);

@@ -77,4 +77,20 @@ std::vector<std::string> RealFileSystem::listDirectory(const std::string& path) 
   return out;
 }
 
+Status RealFileSystem::removeAll(const std::string& path) {
+  std::error_code ec;
+  fs::remove_all(path, ec);
+  if (ec) return Status::Error("cannot remove " + path + ": " + ec.message());
+  return Status::Ok();
+}
+
+Status RealFileSystem::copyDirectory(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  if (!fs::is_directory(from, ec)) return Status::Error("not a folder: " + from);
+  if (fs::exists(to, ec)) return Status::Error("already exists: " + to);
+  fs::copy(from, to, fs::copy_options::recursive, ec);
+  if (ec) return Status::Error("cannot copy " + from + " to " + to + ": " + ec.message());
+  return Status::Ok();
+}
+
 }  // namespace zel

@@ -23,6 +23,11 @@ class FileSystem {
   virtual std::optional<uint64_t> freeSpace(const std::string& path) const = 0;
   // Entry names (not paths) of a folder, sorted; empty when it cannot be read.
   virtual std::vector<std::string> listDirectory(const std::string& path) const = 0;
+  // Removes a file, or a folder with everything in it. Ok when nothing was there.
+  virtual Status removeAll(const std::string& path) = 0;
+  // Copies a folder with everything in it to `to`, which must not exist yet
+  // (its parent must). Fails without replacing anything when `to` exists.
+  virtual Status copyDirectory(const std::string& from, const std::string& to) = 0;
 };
 
 class RealFileSystem : public FileSystem {
@@ -34,6 +39,8 @@ class RealFileSystem : public FileSystem {
   Status createDirectories(const std::string& path) override;
   std::optional<uint64_t> freeSpace(const std::string& path) const override;
   std::vector<std::string> listDirectory(const std::string& path) const override;
+  Status removeAll(const std::string& path) override;
+  Status copyDirectory(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace zel

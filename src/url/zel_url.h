@@ -360,6 +360,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   static int32_t countOcurrencesOfString(std::string_view needle,
                                           const std::vector<std::string>& haystack);
   int32_t countOcurrencesOfStringInArchive(std::string_view needle) const;
+  // The path of this page's plain-mode archived copy, when it exists.
+  std::optional<std::string> fileLocationForArchive() const;
   int32_t getOcurrencesInUrl() const;
   int32_t getOcurrencesInTitle() const;
   int32_t getOcurrencesInDescription() const;

@@ -270,9 +270,13 @@ int32_t ZelUrl::countOcurrencesOfString(std::string_view needle,
   return n;
 }
 
-int32_t ZelUrl::countOcurrencesOfStringInArchive(std::string_view) const {
-  // No archive copy is kept yet, so there is nothing to count in.
-  return 0;
+int32_t ZelUrl::countOcurrencesOfStringInArchive(std::string_view needle) const {
+  const FileSystem* fs = owner_ ? owner_->platform().fileSystem : nullptr;
+  const std::optional<std::string> path = fileLocationForArchive();
+  if (!fs || !path) return 0;
+  // Byte-wise search without ASCII case: the same count as on the decoded text.
+  const std::optional<std::string> text = fs->readFile(*path);
+  return text ? countOcurrencesOfString(needle, *text) : 0;
 }
 
 bool ZelUrl::countSEOTerm(std::string_view term) {

@@ -378,6 +378,9 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
     return;
   }
 
+  if (((isInternal() && getIsHTML()) || isStartingPoint()) && defaults().boolForKey("shouldArchive"))
+    owner_->archivePage(this);
+
   if (!isStartingPoint() && !getIsImage() && !getIsPDF()) {
     if (getFinalStatus().empty()) {
       log().write(1, getActualLinkUrl() + " connectionDidFinishLoading called but no status");
