@@ -19,6 +19,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "parser/page_facts_collector.h"
 #include "parser/scan_collector.h"
 #include "parser/text_encoding.h"
 #include "parser/zel_parser.h"
@@ -111,6 +112,10 @@ inline size_t recogniserFind(std::string_view s, std::string_view word) {
   return std::string_view::npos;
 }
 
+// `raw` cut to at most `cap` bytes; in UTF-8 a character the cut would split is
+// left out whole.
+std::string_view cappedValue(std::string_view raw, size_t cap, TextEncoding enc);
+
 }  // namespace scan
 
 // Settings of one scan, read when it starts (nothing can change them during it).
@@ -126,7 +131,9 @@ struct ScanSettings {
 
 class HtmlScanner {
  public:
-  HtmlScanner(ZelParser& parser, ScanCollector* collector);
+  // Every scan reports to the page-facts collector, which passes the events on to
+  // a caller's collector.
+  HtmlScanner(ZelParser& parser, PageFactsCollector* collector);
   // Both passes over the parser's page.
   void run();
 
@@ -188,13 +195,14 @@ class HtmlScanner {
   size_t bodyComment(size_t lt);
   void aggressiveInComment(size_t from, size_t limit);
   void anchorStart(size_t offset);
-  void anchorEnd(size_t offset);
+  void anchorEnd(size_t terminator);
   void interruptAnchor();
   void takeSrcValue(const Attr& a, bool srcset, int kind);
   void inlineStyle(const Attr& a);
 
   ZelParser& p_;
-  ScanCollector* c_;
+  PageFactsCollector* c_;
+  bool attrs_ = false;  // the collector wants attribute calls
   const char* d_;
   size_t n_;
   ScanSettings s_;

@@ -22,7 +22,9 @@ struct TagEvent {
   bool wsBeforeName = false; // white space between '<' (or '/') and the name
   char terminator = 0;       // the byte after the name; 0 at the end of the data
   size_t start = 0;          // offset of the '<'
+  size_t nameEnd = 0;        // offset of the terminator (the data's length at its end)
   bool headPass = false;
+  bool inStyle = false;      // read inside a style element, where markup does not count
 };
 
 // What ended an attribute value.
@@ -36,9 +38,10 @@ enum class ValueEnd : char {
 
 // Events only the link scanner can see, because they depend on its own state.
 enum class ScanEvent {
-  NestedLink,       // an anchor starts while exactly one is open; `line` is the open entry's line
-  ExtraClosingA,    // "</a" with no anchor open
-  BlockInInline,    // frame, embed, iframe or form starts; `name` is the element
+  NestedLink,       // an anchor starts while exactly one is open; `entryLine` is the open entry's line
+  ExtraClosingA,    // "</a" with no anchor open; the offset is the byte after the name
+  BlockInInline,    // frame, embed, iframe or form starts; `name` is the element, the
+                    // offset the byte that identified it
   ImageEnded,       // the '>' of an image tag, before its entry is closed
   SecondCanonical,  // "canonical" in a later tag after a canonical URL was captured
   SrcsetHangingComma,
@@ -54,6 +57,10 @@ struct ScanEventInfo {
 class ScanCollector {
  public:
   virtual ~ScanCollector() = default;
+
+  // Whether attribute() is wanted; asked once when a scan starts. Most attributes
+  // matter to no collector, and the scan skips the calls when none is wanted.
+  virtual bool wantsAttributes() const { return true; }
 
   virtual void tagOpened(ZelParser&, const TagEvent&) {}
   // The tag ended: at its '>' (endedByGt), at a '<' that starts another tag, or at the

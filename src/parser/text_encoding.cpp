@@ -167,6 +167,8 @@ std::string unescapedStringFromBuffer(std::string_view bytes, TextEncoding enc,
   return text;
 }
 
+size_t whitespaceLengthAt(std::string_view utf8, size_t i) { return whitespaceAt(utf8, i); }
+
 void trimThisCharacter(char c, std::string& url) {
   size_t e = url.size();
   while (e > 0 && url[e - 1] == c) --e;

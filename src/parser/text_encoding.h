@@ -42,6 +42,10 @@ constexpr bool isScanWhitespace(unsigned char c) {
   return c == ' ' || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0;
 }
 
+// Length in bytes of the Unicode white space or line separator character at byte
+// `i` of UTF-8 text; 0 when the character there is none.
+size_t whitespaceLengthAt(std::string_view utf8, size_t i);
+
 // Trims Unicode white space and line separators from both ends of UTF-8 text.
 std::string_view trimUnicodeWhitespace(std::string_view utf8);
 

@@ -11,6 +11,7 @@
 #include "parser/entities.h"
 #include "parser/html_scanner.h"
 #include "parser/meta_refresh.h"
+#include "parser/page_facts_collector.h"
 #include "parser/text_encoding.h"
 #include "platform/defaults.h"
 #include "platform/log.h"
@@ -124,7 +125,8 @@ std::unique_ptr<ZelParser> ZelParser::initWithData(std::string_view data, bool w
   if (!p->metaRefreshURL_) {
     p->adoptSpareBuffers(data.size());
     p->page_ = data;
-    HtmlScanner scanner(*p, collector);
+    PageFactsCollector facts(*p, collector);
+    HtmlScanner scanner(*p, &facts);
     scanner.run();
     p->page_ = {};
     p->linePos_ = 0;
@@ -319,7 +321,11 @@ void ZelParser::truncateEntries(size_t count) {
   entries_.resize(count);
 }
 
-void ZelParser::reset() { counter_ = 0; }
+void ZelParser::reset() {
+  counter_ = 0;
+  decodeText();
+  wordCount_ = 0;
+}
 
 // --- Entries ----------------------------------------------------------------------------
 
@@ -510,23 +516,38 @@ size_t countLineFeeds(const char* p, const char* end) {
 
 }  // namespace
 
-int ZelParser::lineNumberAt(size_t offset) {
-  const std::string_view d = page_;
-  if (offset > d.size()) offset = d.size();
-  if (offset < linePos_) {
-    linePos_ = 0;
-    lineAtPos_ = 1;
-  }
-  // A line ends at every LF and at every CR not followed by LF.
-  size_t lines = countLineFeeds(d.data() + linePos_, d.data() + offset);
-  for (size_t i = linePos_; i < offset;) {
-    const void* cr = std::memchr(d.data() + i, '\r', offset - i);
+namespace {
+
+// Line ends in [b, e) of `d`: every LF, and every CR not followed by LF.
+size_t lineEnds(std::string_view d, size_t b, size_t e) {
+  size_t lines = countLineFeeds(d.data() + b, d.data() + e);
+  for (size_t i = b; i < e;) {
+    const void* cr = std::memchr(d.data() + i, '\r', e - i);
     if (!cr) break;
     i = static_cast<size_t>(static_cast<const char*>(cr) - d.data());
     if (i + 1 >= d.size() || d[i + 1] != '\n') ++lines;
     ++i;
   }
-  lineAtPos_ += static_cast<int>(lines);
+  return lines;
+}
+
+}  // namespace
+
+int ZelParser::lineNumberAt(size_t offset) {
+  const std::string_view d = page_;
+  if (offset > d.size()) offset = d.size();
+  if (offset < linePos_) {
+    // A short step back (a position inside the value just read) counts back;
+    // a long one counts again from the start.
+    if (linePos_ - offset < offset) {
+      lineAtPos_ -= static_cast<int>(lineEnds(d, offset, linePos_));
+      linePos_ = offset;
+      return lineAtPos_;
+    }
+    linePos_ = 0;
+    lineAtPos_ = 1;
+  }
+  lineAtPos_ += static_cast<int>(lineEnds(d, linePos_, offset));
   linePos_ = offset;
   return lineAtPos_;
 }

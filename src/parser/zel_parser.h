@@ -7,6 +7,7 @@
 // Besides HTML, a parser reads XML sitemaps (every "loc" element) and plain lists
 // of URLs; those are read lazily, one URL per getNextHref call.
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "parser/scan_collector.h"
 #include "parser/srcset.h"
 #include "parser/zel_xml_tag.h"
+#include "platform/spell_checker.h"
 #include "platform/text_codec.h"
 
 namespace zel {
@@ -25,7 +27,12 @@ class Defaults;
 class Log;
 class UrlLoader;
 class HtmlScanner;
+class PageFactsCollector;
 struct ScanSettings;
+
+// One meta tag of a page's head: "content" and, when present and not empty,
+// "name", "itemprop" and "property".
+using MetaTag = std::map<std::string, std::string>;
 
 // File types of a parser. Any positive value other than kFileTypeXML is a plain
 // list of URLs; kFileTypeCommaList also splits at commas.
@@ -87,8 +94,8 @@ class ZelParser {
   int getFileType() const { return fileType_; }
   TextEncoding getUseEncoding() const { return useEncoding_; }
   bool getSEOOn() const { return seoOn_; }
-  // Sets the read position back to the start (it does not rewind the iteration of
-  // link entries).
+  // Sets the read position and the word count back to 0 (it does not rewind the
+  // iteration of link entries).
   void reset();
   // Switches to XML sitemap mode. Only a parser made for a sitemap or a URL list
   // keeps its bytes to read; one that scanned an HTML page has nothing left to offer.
@@ -102,6 +109,47 @@ class ZelParser {
   void addWarning(std::string warning);
   void addWarnings(const std::vector<std::string>& warnings);
   const std::optional<std::vector<std::string>>& getWarnings() const { return warnings_; }
+
+  // --- Page text and metadata ---------------------------------------------------------
+  const std::string& getTitle() const { return metatitle_; }
+  // The head's meta tags with content and a name, itemprop or property (SEO only);
+  // absent when the page was not scanned.
+  const std::optional<std::vector<MetaTag>>& getMetaData() const { return metaTags_; }
+  bool getHeadContainsNoindex() const { return headContainsNoIndex_; }
+  bool getHeadContainsNofollow() const { return headContainsNoFollow_; }
+  // The text is decoded, and its words counted, when first asked for.
+  const std::string& getTextContent() const;
+  int64_t getWordCount() const;
+  // Headings h1 to h6 (SEO only), each preceded by one tab per level below 1;
+  // absent when there is none.
+  const std::optional<std::vector<std::string>>& getHeadings() const { return headingCollection_; }
+  // Anchor names and element ids (only with the setting dontTrimHash).
+  const std::optional<std::vector<std::string>>& getNames() const { return names_; }
+  void addHeadingToCollection(std::string_view text, int level);
+  void addNameToCollection(std::string name);
+  // Pieces of the text between white space and line breaks.
+  static int64_t countWords(std::string_view text);
+  // Whether one word of the text (longer than two characters, not a common word)
+  // occurs more often than maxKeywordDensity percent (4 when unset) of its words.
+  bool isKeywordStuffed() const;
+  // A flagged word that is an address, a file name or not a word of a language.
+  static bool isWebAddress(std::string_view word);
+
+  // Spelling and grammar of the text, through the checker given with
+  // setSpellChecker or else the process's shared checker. Without a checker the
+  // counts are 0 and nothing is found. Ranges are byte ranges of getTextContent.
+  void setSpellChecker(SpellChecker* checker) { spellChecker_ = checker; }
+  int64_t getSpellingCount();
+  TextSpan getFirstSpelling();
+  TextSpan getNextSpelling();
+  std::vector<std::string> getAllSpelling();
+  int64_t getGrammarCount();
+  TextSpan getFirstGrammar();
+  TextSpan getNextGrammar();
+  const std::optional<std::vector<std::string>>& getGrammarDetails() const {
+    return grammarDetails_;
+  }
+  void spellingCursorBackTo(TextSpan range);
 
   // --- Building entries (all act on the entry under construction) -------------------
   void addURLToCollection(std::string url);
@@ -162,6 +210,7 @@ class ZelParser {
 
  private:
   friend class HtmlScanner;
+  friend class PageFactsCollector;
   ZelParser(const Defaults& defaults, Log* log) : defaults_(&defaults), log_(log) {}
 
   bool readByte();  // the next byte into aBuffer_; false at the end
@@ -221,6 +270,22 @@ class ZelParser {
   std::optional<std::string> codebase_;
   std::optional<std::vector<std::string>> warnings_;
   std::string metatitle_;
+  std::optional<std::vector<MetaTag>> metaTags_;
+  bool headContainsNoIndex_ = false;
+  bool headContainsNoFollow_ = false;
+  // The page text as captured (bytes of the page) until it is first read.
+  mutable std::string rawText_;
+  mutable bool textDecoded_ = true;
+  mutable std::string textContent_;
+  mutable int64_t wordCount_ = 0;
+  void decodeText() const;
+  std::optional<std::vector<std::string>> headingCollection_;
+  std::optional<std::vector<std::string>> names_;
+  SpellChecker* spellChecker_ = nullptr;
+  size_t spellingCursor_ = 0;
+  std::optional<std::vector<std::string>> grammarDetails_;
+  SpellChecker* checker() const { return spellChecker_ ? spellChecker_ : SpellChecker::shared(); }
+  TextSpan nextSpelling();
 
   // The settings of the scan in progress (entry operations read them from here
   // during a scan, from the settings store otherwise).

@@ -138,11 +138,12 @@ void HtmlScanner::aggressiveInComment(size_t pos, size_t limit) {
 }
 
 size_t HtmlScanner::bodyTag(size_t lt) {
-  const Tag t = readTag(lt, n_, false);
+  Tag t = readTag(lt, n_, false);
   const std::string_view name = t.ev.name;
   if (inStyle_) {
     // Inside a style element only its end matters.
     if (t.ev.closing && istarts(name, "style")) inStyle_ = false;
+    t.ev.inStyle = inStyle_;
     if (c_) c_->tagOpened(p_, t.ev);
     TagEnd e = attributes(t.after, n_, [](const Attr&) {});
     if (c_) c_->tagClosed(p_, t.ev, view(lt, e.pos), e.how == ValueEnd::Gt);
@@ -211,18 +212,23 @@ size_t HtmlScanner::bodyTag(size_t lt) {
     case kFrame:
     case kEmbed:
     case kIFrame:
-    case kForm:
-      event(ScanEvent::BlockInInline, lt,
+    case kForm: {
+      // frame and form are known at the white space after their names, embed and
+      // iframe at their last letter.
+      const size_t nameAt = t.after - name.size();
+      const size_t at = kind == kEmbed ? nameAt + 4 : kind == kIFrame ? nameAt + 5 : t.after;
+      event(ScanEvent::BlockInInline, at,
             kind == kFrame ? "frame" : kind == kEmbed ? "embed" : kind == kIFrame ? "iframe" : "form");
       interruptAnchor();
       break;
+    }
     case kMeta:
       metaPropertyUrl_ = false;
       break;
     default:
       break;
   }
-  if (t.ev.closing && ieq(name, "a") && (term == '>' || wsAfter)) anchorEnd(lt);
+  if (t.ev.closing && ieq(name, "a") && (term == '>' || wsAfter)) anchorEnd(t.after);
 
   return bodyTagAttributes(t, kind);
 }
@@ -338,8 +344,7 @@ size_t HtmlScanner::bodyTagAttributes(const Tag& t, int kind) {
         takeSrcValue(a, k == 2, kOther);
       }
     }
-    if (c_)
-      c_->attribute(p_, t.ev, nm, wi, a.value, a.quote, a.end, a.endPos, linkValue);
+    if (attrs_) c_->attribute(p_, t.ev, nm, wi, a.value, a.quote, a.end, a.endPos, linkValue);
   });
 
   if (c_) c_->tagClosed(p_, t.ev, view(t.ev.start, e.pos), e.how == ValueEnd::Gt);
@@ -429,9 +434,9 @@ void HtmlScanner::anchorStart(size_t offset) {
   ++openAnchors_;
 }
 
-void HtmlScanner::anchorEnd(size_t offset) {
+void HtmlScanner::anchorEnd(size_t terminator) {
   if (--openAnchors_ < 0) {
-    event(ScanEvent::ExtraClosingA, offset);
+    event(ScanEvent::ExtraClosingA, terminator);
     openAnchors_ = 0;
   }
   anchorOpen_ = false;

@@ -135,8 +135,8 @@ size_t HtmlScanner::headTag(const Tag& t, bool& inScript) {
       else if (recogniserEndsWith(a.name, "property"))
         metaProperty_ = v;
     }
-    if (c_) c_->attribute(p_, t.ev, a.name, a.wordInitial, a.value, a.quote, a.end, a.endPos,
-                          linkValue);
+    if (attrs_)
+      c_->attribute(p_, t.ev, a.name, a.wordInitial, a.value, a.quote, a.end, a.endPos, linkValue);
   });
 
   if (c_) c_->tagClosed(p_, t.ev, view(lt, end.pos), end.how == ValueEnd::Gt);
@@ -164,17 +164,26 @@ size_t HtmlScanner::headTag(const Tag& t, bool& inScript) {
 void HtmlScanner::headMetaEnded() {
   if (metaContent_.empty() || (metaName_.empty() && metaItemprop_.empty() && metaProperty_.empty()))
     return;
-  if (!s_.searchMetaDataForURLs) return;
   std::string content = decode(metaContent_, kTextValueCap, true);
+  MetaTag tag;
+  tag.emplace("content", content);
+  if (!metaName_.empty()) tag.emplace("name", decode(metaName_, kTextValueCap, true));
+  if (!metaItemprop_.empty()) tag.emplace("itemprop", decode(metaItemprop_, kTextValueCap, true));
+  if (!metaProperty_.empty()) tag.emplace("property", decode(metaProperty_, kTextValueCap, true));
+  if (!p_.metaTags_) p_.metaTags_.emplace();
+  p_.metaTags_->push_back(std::move(tag));
+
+  if (!s_.searchMetaDataForURLs) return;
   if (content.size() <= 11 || !(startsWith(content, "https://") || startsWith(content, "http://")))
     return;
+  const MetaTag& added = p_.metaTags_->back();
   std::string label;
-  if (!metaName_.empty())
-    label = "name=" + decode(metaName_, kTextValueCap, true);
-  else if (!metaItemprop_.empty())
-    label = "itemprop=" + decode(metaItemprop_, kTextValueCap, true);
+  if (auto it = added.find("name"); it != added.end())
+    label = "name=" + it->second;
+  else if (auto it2 = added.find("itemprop"); it2 != added.end())
+    label = "itemprop=" + it2->second;
   else
-    label = "property=" + decode(metaProperty_, kTextValueCap, true);
+    label = "property=" + added.at("property");
   p_.addMetaTagURLoCollection(std::move(content), label);
   p_.underlineData();
 }

@@ -9,7 +9,7 @@ namespace zel {
 
 using namespace scan;
 
-HtmlScanner::HtmlScanner(ZelParser& parser, ScanCollector* collector)
+HtmlScanner::HtmlScanner(ZelParser& parser, PageFactsCollector* collector)
     : p_(parser), c_(collector), d_(parser.page_.data()), n_(parser.page_.size()) {
   const Defaults& d = parser.defaults();
   s_.checkImages = d.boolForKey("checkImages");
@@ -19,6 +19,7 @@ HtmlScanner::HtmlScanner(ZelParser& parser, ScanCollector* collector)
   s_.aggressiveSRCSearch = d.boolForKey("aggressiveSRCSearch");
   s_.searchMetaDataForURLs = d.boolForKey("searchMetaDataForURLs");
   s_.htmlValidationEnabled = d.boolForKey("htmlValidationEnabled");
+  attrs_ = c_ && c_->wantsAttributes();
 }
 
 void HtmlScanner::run() {
@@ -77,6 +78,7 @@ HtmlScanner::Tag HtmlScanner::readTag(size_t lt, size_t limit, bool headPass) co
   while (pos < limit && !is(d_[pos], kTagNameStop)) ++pos;
   t.ev.name = view(nameStart, pos);
   t.ev.terminator = pos < limit ? d_[pos] : 0;
+  t.ev.nameEnd = pos;
   t.after = pos;
   return t;
 }
@@ -117,11 +119,10 @@ bool HtmlScanner::tagContainsCanonical(size_t lt) const {
   return recogniserFind(view(lt, end), "canonical") != std::string_view::npos;
 }
 
-std::string HtmlScanner::decode(std::string_view raw, size_t cap,
-                                bool returnsAreSeparators) const {
-  std::string_view v = capped(raw, cap);
+std::string_view scan::cappedValue(std::string_view raw, size_t cap, TextEncoding enc) {
+  std::string_view v = raw.size() > cap ? raw.substr(0, cap) : raw;
   // A cut inside a UTF-8 sequence would spoil the whole value's decoding.
-  if (raw.size() >= cap && p_.useEncoding_ == encoding::kUTF8) {
+  if (raw.size() >= cap && enc == encoding::kUTF8) {
     size_t back = 0;  // continuation bytes at the end
     while (back < 3 && back < v.size() &&
            (static_cast<unsigned char>(v[v.size() - 1 - back]) & 0xC0) == 0x80)
@@ -132,7 +133,13 @@ std::string HtmlScanner::decode(std::string_view raw, size_t cap,
       if (len > 1 && back + 1 < len) v.remove_suffix(back + 1);
     }
   }
-  return unescapedStringFromBuffer(v, p_.useEncoding_, returnsAreSeparators, p_.log_);
+  return v;
+}
+
+std::string HtmlScanner::decode(std::string_view raw, size_t cap,
+                                bool returnsAreSeparators) const {
+  return unescapedStringFromBuffer(cappedValue(raw, cap, p_.useEncoding_), p_.useEncoding_,
+                                   returnsAreSeparators, p_.log_);
 }
 
 void HtmlScanner::at(size_t offset) {
