@@ -104,8 +104,32 @@ void ZelHub::extractLinks(ZelUrl* r) {
     r->clearData();
     return;
   }
-  if (const auto& warnings = parser->getWarnings()) r->addWarnings(*warnings);
-  if (parser->getLength() > 0) r->setFileSize(parser->getFileSize());
+  r->setHeadContainsNoFollow(parser->getHeadContainsNofollow());
+  r->setHeadContainsNoIndex(parser->getHeadContainsNoindex());
+  // A rendered page's warnings come from its source as served.
+  const std::string* source = r->getSourceData();
+  if (d.boolForKey("runJS") && source && !source->empty() &&
+      d.boolForKey("htmlValidationEnabled")) {
+    log().write(2, "because js rendering is on, we are running separate pass of source (collected "
+                   "separately and unrendered) for html warnings");
+    auto sourceParser = ZelParser::initWithData(*source, d.boolForKey("SEOEnabled"),
+                                                d.boolForKey("observeRobotsTxt"),
+                                                getDetectedEncoding(), fileType, true, d, &log());
+    if (sourceParser && sourceParser->getWarnings()) r->addWarnings(*sourceParser->getWarnings());
+  } else if (const auto& warnings = parser->getWarnings()) {
+    r->addWarnings(*warnings);
+  }
+  if (d.boolForKey("dontTrimHash") && parser->getNames() && !parser->getNames()->empty())
+    r->setNamesOnThisPage(*parser->getNames());
+
+  if (parser->getLength() > 0) {
+    r->setLinkPageTitle(parser->getTitle());
+    r->setHeadings(parser->getHeadings());
+    r->setFileSize(parser->getFileSize());
+    r->setWordCount(parser->getWordCount());
+    r->setMetaData(parser->getMetaData());
+    if (d.boolForKey("countKeywords")) r->setKeywordStuffed(parser->isKeywordStuffed());
+  }
 
   if (!rechecking_ && shouldBeInSitemapCollection(r)) {
     const std::string filter = d.stringOrEmpty("filterSitemapByTerm");
@@ -211,12 +235,18 @@ void ZelHub::extractLinks(ZelUrl* r) {
     log().write(4, strf("%s is %i clicks from home, we are crawling it. Our limit is %i",
                         r->getActualLinkUrl().c_str(), r->getDistanceFromHome(),
                         static_cast<int>(levelsLimit)));
-    const bool headNoFollow = r->getHeadContainsNoFollow();
+    const bool headNoFollow = parser->getHeadContainsNofollow();
     while (href) {
       processLink(*href, parser->getLinkText(), *parser, r, base, fileType, headNoFollow);
       href = parser->getNextHref();
     }
   }
+  r->setWordCount(parser->getWordCount());
+  if (d.boolForKey("checkSpelling")) {
+    r->setSpellingCount(parser->getSpellingCount());
+    seoManager_->addWords(parser->getAllSpelling(), r);
+  }
+  if (d.boolForKey("checkGrammar")) r->setGrammarCount(parser->getGrammarCount());
   endSteps();
 }
 

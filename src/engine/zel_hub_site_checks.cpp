@@ -1,6 +1,7 @@
 // Soft 404s and sitemap membership.
 #include "engine/zel_hub.h"
 #include "engine/zel_pattern_matcher.h"
+#include "parser/zel_parser.h"
 #include "platform/text_format.h"
 
 namespace zel {
@@ -13,35 +14,6 @@ bool containsATerm(std::string_view text, const std::vector<std::string>& terms)
   return false;
 }
 
-// The visible text of a page: markup, scripts and styles removed. Soft-404 terms
-// are looked for in what a reader sees, not in attributes.
-std::string visibleText(std::string_view html) {
-  std::string out;
-  out.reserve(html.size() / 2);
-  size_t i = 0;
-  while (i < html.size()) {
-    if (html[i] != '<') {
-      out.push_back(html[i++]);
-      continue;
-    }
-    auto skipTo = [&](std::string_view end) {
-      size_t e = findIgnoreCase(html, end, i);
-      i = e == std::string_view::npos ? html.size() : e + end.size();
-    };
-    if (html.compare(i, 4, "<!--") == 0) {
-      skipTo("-->");
-    } else if (startsWithIgnoreCase(html.substr(i), "<script")) {
-      skipTo("</script>");
-    } else if (startsWithIgnoreCase(html.substr(i), "<style")) {
-      skipTo("</style>");
-    } else {
-      skipTo(">");
-      out.push_back(' ');
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 bool ZelHub::performSoft404CheckOnThisUrl(ZelUrl* r) {
@@ -51,8 +23,17 @@ bool ZelHub::performSoft404CheckOnThisUrl(ZelUrl* r) {
     return false;
   const std::string* data = r->getData();
   if (!data || data->empty()) return false;
-  const std::string text = r->getIsHTML() ? visibleText(*data) : *data;
-  return containsATerm(text, soft404Array_);
+  // For a page, what a reader sees: its title and text, not its markup.
+  if (r->getIsHTML()) {
+    const Defaults& d = defaults();
+    auto parser = ZelParser::initWithData(*data, d.boolForKey("SEOEnabled"),
+                                          d.boolForKey("observeRobotsTxt"), getDetectedEncoding(),
+                                          static_cast<int>(d.integerForKey("plainTextMode")), true,
+                                          d, &log());
+    if (parser)
+      return containsATerm(parser->getTitle() + " " + parser->getTextContent(), soft404Array_);
+  }
+  return containsATerm(*data, soft404Array_);
 }
 
 bool ZelHub::shouldBeInSitemapCollection(ZelUrl* r) {

@@ -241,3 +241,31 @@ TEST_F(ExtractionTest, MissingAndUnresolvableLinksWithHashIsBad) {
 
 }  // namespace
 }  // namespace zel
+
+namespace zel {
+namespace {
+
+TEST_F(ExtractionTest, PageFactsArriveOnTheRecord) {
+  tp.defaults.setBool("SEOEnabled", true);
+  tp.defaults.setInteger("headingLevelMax", 6);
+  tp.defaults.setBool("countKeywords", true);
+  start();
+  ZelUrl* p = fetched("/facts",
+                      "<html><head><title>Fish &amp; Chips</title>"
+                      "<meta name=\"description\" content=\"Fresh every day\">"
+                      "<meta name=\"robots\" content=\"noindex, nofollow\"></head>"
+                      "<body><h1>Menu</h1><h2>Prices</h2><p>Cod and chips</p>"
+                      "<a href=\"/next\">next</a></body></html>");
+  hub->extractLinks(p);
+  EXPECT_EQ(p->getLinkPageTitle(), "Fish & Chips");
+  EXPECT_EQ(p->getMetaDescription(), "Fresh every day");
+  ASSERT_TRUE(p->getHeadings());
+  EXPECT_EQ(*p->getHeadings(), (std::vector<std::string>{"Menu", "\tPrices"}));
+  EXPECT_TRUE(p->getHeadContainsNoIndex());
+  EXPECT_TRUE(p->getHeadContainsNoFollow());
+  EXPECT_EQ(p->getWordCount(), 5);  // the link after the paragraph end is not text
+  EXPECT_FALSE(p->isKeywordStuffed());
+}
+
+}  // namespace
+}  // namespace zel
