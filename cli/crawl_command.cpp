@@ -5,13 +5,16 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <ctime>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "cli_alerts.h"
-#include "crawl_report.h"
 #include "platform/text_format.h"
+#include "report/exports.h"
+#include "report/report_context.h"
+#include "report/writers.h"
 #include "zelmora/zelmora.h"
 
 namespace zel::cli {
@@ -43,6 +46,13 @@ void applyHostDefaults(Defaults& d) {
       {"defaultLocalFileName", "index.html"},
       {"SEOEnabled", true},
       {"redirectChain", 2},
+      // SEO thresholds read as 0 when absent; these are what users expect.
+      {"metaTitleMax", 60},
+      {"metaDescriptionMin", 70},
+      {"metaDescriptionMax", 155},
+      {"tooManyLinks", 100},
+      // Headings are collected only down to this level; an SEO audit reads them all.
+      {"headingLevelMax", 6},
   };
   for (const auto& [key, value] : kDefaults)
     if (!d.objectForKey(key)) d.setObject(key, value);
@@ -73,7 +83,12 @@ std::optional<std::string> startingAddressFor(const std::string& target, std::st
 }
 
 int runCrawl(const Options& options) {
+  if (Status s = options.exports.check(); !s.ok()) {
+    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
+    return 2;
+  }
   auto defaults = std::make_unique<MemoryDefaults>();
+  const MemoryDefaults& settings = *defaults;  // kept by the platform below
   if (options.settingsFile) {
     JsonFileDefaults file(*options.settingsFile);
     if (!RealFileSystem().exists(*options.settingsFile)) {
@@ -120,6 +135,7 @@ int runCrawl(const Options& options) {
     loop.stop();
   });
 
+  const std::time_t startedAt = std::time(nullptr);
   const auto started = std::chrono::steady_clock::now();
   auto elapsed = [&] {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -174,19 +190,11 @@ int runCrawl(const Options& options) {
     for (ZelUrl* r : bad) r->recheckLink();
     if (!rechecked) loop.run();
   }
-  CrawlTiming timing{elapsed(), !finished};
-  if (!options.quiet) {
-    printSummary(stdout, hub, timing);
-    printRedirects(stdout, hub);
-    printBadLinks(stdout, hub);
-  }
-  if (options.jsonFile) {
-    std::string error;
-    if (!writeCrawlResultsJson(*options.jsonFile, hub, &error)) {
-      std::fprintf(stderr, "zelmora: %s\n", error.c_str());
-      return 2;
-    }
-  }
+  ReportContext report(hub, settings,
+                       CrawlTiming{elapsed(), !finished, startedAt, std::time(nullptr)});
+  // An export on standard output keeps it to itself.
+  if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
+  if (!writeExports(options.exports, report, stderr)) return 2;
   return hub.getBadLinkCount() > 0 ? 1 : 0;
 }
 

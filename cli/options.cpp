@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/text_format.h"
+#include "report/record_fields.h"
 
 namespace zel::cli {
 
@@ -21,7 +22,19 @@ const char* usageText() {
          "  --delay SECONDS       pause before each request (delay)\n"
          "  --user-agent TEXT     User-Agent header (userAgentString)\n"
          "  --recheck             check every bad link once more when the crawl ends\n"
-         "  --json FILE           write the results as JSON to FILE\n"
+         "\n"
+         "exports (FILE may be - for standard output, except for --sitemap and --db):\n"
+         "  --json FILE           every record with every field, as JSON\n"
+         "  --csv FILE            one row per URL (RFC 4180 CSV)\n"
+         "  --fields A,B,...      the CSV's columns by field name (an unknown name lists them)\n"
+         "  --links-csv FILE      one row per link: page, line, text, target, status\n"
+         "  --seo FILE            the SEO summary with duplicates and misspelled words\n"
+         "  --seo-csv FILE        the SEO summary's counters as CSV\n"
+         "  --sitemap FILE        an XML sitemap of the site's pages\n"
+         "  --junit FILE          JUnit XML: one test case per URL, failures for bad links\n"
+         "  --db FILE             the whole crawl as a SQLite database\n"
+         "\n"
+         "output:\n"
          "  --log FILE            append diagnostics to FILE (stderr with -v)\n"
          "  --no-progress         no progress line on stderr\n"
          "  -q, --quiet           print nothing; the exit status tells the outcome\n"
@@ -62,6 +75,18 @@ Status needNumber(const std::string& flag, const std::string& value, bool intege
   if (v.get<double>() < 0) return Status::Error(flag + " cannot be negative");
   out = v;
   return Status::Ok();
+}
+
+std::optional<std::string>* exportPath(ExportPaths& e, const std::string& flag) {
+  if (flag == "--json") return &e.json;
+  if (flag == "--csv") return &e.csv;
+  if (flag == "--links-csv") return &e.linksCsv;
+  if (flag == "--seo") return &e.seo;
+  if (flag == "--seo-csv") return &e.seoCsv;
+  if (flag == "--sitemap") return &e.sitemap;
+  if (flag == "--junit") return &e.junit;
+  if (flag == "--db") return &e.db;
+  return nullptr;
 }
 
 }  // namespace
@@ -128,9 +153,16 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
     } else if (a == "--log") {
       if (Status s = value(a, v); !s.ok()) return s;
       out.logFile = v;
-    } else if (a == "--json") {
+    } else if (auto* path = exportPath(out.exports, a)) {
       if (Status s = value(a, v); !s.ok()) return s;
-      out.jsonFile = v;
+      *path = v;
+    } else if (a == "--fields") {
+      if (Status s = value(a, v); !s.ok()) return s;
+      out.exports.fields.clear();
+      for (const std::string& f : split(v, ","))
+        if (!trimWhitespace(f).empty()) out.exports.fields.emplace_back(trimWhitespace(f));
+      if (out.exports.fields.empty()) return Status::Error("--fields needs at least one field name");
+      if (Status s = checkExportFields(out.exports.fields); !s.ok()) return Status::Error("--fields: " + s.message());
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       return Status::Error("unknown option " + a);
     } else if (out.command.empty()) {

@@ -7,6 +7,7 @@
 
 #include "platform/defaults.h"
 #include "platform/status.h"
+#include "report/exports.h"
 
 namespace zel::cli {
 
@@ -17,7 +18,7 @@ struct Options {
   // --set KEY=VALUE and the plain flags, in the order given; later ones win.
   std::vector<std::pair<std::string, Json>> settings;
   int verbosity = 0;  // -v raises it by one each time
-  std::optional<std::string> jsonFile;
+  ExportPaths exports;
   std::optional<std::string> logFile;  // diagnostics go here instead of stderr
   bool progress = true;  // shown only when stderr is a terminal
   bool quiet = false;    // no summary, only the exit status

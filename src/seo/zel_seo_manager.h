@@ -31,6 +31,8 @@ class ZelSEOManager : public kxDataSource<ZelUrl> {
   void addWords(const std::vector<std::string>& words, ZelUrl* record);
   void clear();
   void incMixedContent() { ++counters_.mixedContent; }
+  // The engine never counts images without alt text; the host may.
+  void incNoAlt() { ++counters_.noalt; }
 
   int64_t getTotalPageCount() const { return static_cast<int64_t>(collection_.size()); }
   const std::vector<ZelUrl*>& getCollection() const { return collection_; }

@@ -348,6 +348,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
 
   // ---- Sitemap -------------------------------------------------------------------------
   double getPriority() const;
+  // The priority as set, nullopt when the sitemap default by distance applies.
+  std::optional<double> getPriorityIfSet() const;
   void setPriority(std::optional<double> p);
   std::string getChangeFrequency() const;
   std::string getChangefrequency() const { return getChangeFrequency(); }
@@ -397,6 +399,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   std::string getLinkRedirHTML() const;
   static std::string truncateURLByAddingElipsisInMiddle(std::string_view text);
   std::optional<std::string> getFieldByName(std::string_view name) const override;
+  // Every name getFieldByName answers, in the order of its table (aliases included).
+  static const std::vector<std::string_view>& fieldNames();
   float getFieldAsNumberByName(std::string_view name) const override;
   bool contains(std::string_view term) const override;
 

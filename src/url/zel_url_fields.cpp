@@ -26,44 +26,55 @@ enum class Field {
   ValidatorErrors, ValidatorWarnings, ValidatorStatus,
 };
 
-const std::unordered_map<std::string_view, Field>& fieldNames() {
-  static const std::unordered_map<std::string_view, Field> kNames = {
-      {"canonical", Field::Canonical}, {"changefrequency", Field::ChangeFrequency},
-      {"distancefromhome", Field::Distance}, {"distance", Field::Distance},
-      {"filesize", Field::FileSize}, {"filesizecompressed", Field::FileSizeCompressed},
-      {"headings", Field::Headings}, {"keywords", Field::Keywords},
-      {"onpagecount", Field::OnPageCount}, {"onpageurl", Field::OnPageUrl},
-      {"linkpagetitle", Field::LinkPageTitle}, {"linkurl", Field::LinkUrl},
-      {"linkurldecoded", Field::LinkUrlDecoded}, {"actualurl", Field::ActualUrl},
-      {"linkurlhtml", Field::LinkUrlHtml}, {"linkredirhtml", Field::LinkRedirHtml},
-      {"metadescription", Field::MetaDescription}, {"h1", Field::H1}, {"h2", Field::H2},
-      {"h3", Field::H3}, {"h4", Field::H4}, {"titlelength", Field::TitleLength},
-      {"descriptionlength", Field::DescriptionLength}, {"h1count", Field::H1Count},
-      {"nofollow", Field::Nofollow}, {"status", Field::Status}, {"redir", Field::Redir},
-      {"redirdecoded", Field::RedirDecoded}, {"timestamp", Field::Timestamp},
-      {"wordcount", Field::WordCount}, {"linkcount", Field::LinkCount},
-      {"keywordstuffed", Field::KeywordStuffed}, {"responsetime", Field::ResponseTime},
-      {"loadtime", Field::LoadTime}, {"downloadtime", Field::LoadTime},
-      {"imageweight", Field::ImageWeight}, {"imageqty", Field::ImageQty},
-      {"spelling", Field::Spelling}, {"grammar", Field::Grammar},
-      {"totalocurrences", Field::TotalOcurrences},
-      {"ocurrencesinarchive", Field::OcurrencesInArchive},
-      {"lastmodified", Field::LastModified}, {"robots", Field::Robots},
-      {"internallinkcount", Field::InternalLinkCount},
-      {"externallinkcount", Field::ExternalLinkCount},
-      {"numberofredirectstohere", Field::RedirectsToHere},
-      {"possibleduplicates", Field::PossibleDuplicates}, {"oglatitude", Field::OgLatitude},
-      {"oglongitude", Field::OgLongitude}, {"oglocality", Field::OgLocality},
-      {"ogtitle", Field::OgTitle}, {"ogdescription", Field::OgDescription},
-      {"ogurl", Field::OgUrl}, {"ogimage", Field::OgImage}, {"ogtype", Field::OgType},
-      {"ogsite_name", Field::OgSiteName}, {"twittertitle", Field::TwitterTitle},
-      {"twitterdescription", Field::TwitterDescription}, {"twitterurl", Field::TwitterUrl},
-      {"twitterimage", Field::TwitterImage}, {"twittercard", Field::TwitterCard},
-      {"itempropname", Field::ItempropName}, {"itempropdescription", Field::ItempropDescription},
-      {"itempropimage", Field::ItempropImage}, {"validatorerrors", Field::ValidatorErrors},
-      {"validatorwarnings", Field::ValidatorWarnings},
-      {"validatorstatus", Field::ValidatorStatus},
-  };
+// The vocabulary in the order of its table; exports list fields in this order.
+struct NamedField {
+  std::string_view name;
+  Field field;
+};
+constexpr NamedField kVocabulary[] = {
+    {"canonical", Field::Canonical}, {"changefrequency", Field::ChangeFrequency},
+    {"distancefromhome", Field::Distance}, {"distance", Field::Distance},
+    {"filesize", Field::FileSize}, {"filesizecompressed", Field::FileSizeCompressed},
+    {"headings", Field::Headings}, {"keywords", Field::Keywords},
+    {"onpagecount", Field::OnPageCount}, {"onpageurl", Field::OnPageUrl},
+    {"linkpagetitle", Field::LinkPageTitle}, {"linkurl", Field::LinkUrl},
+    {"linkurldecoded", Field::LinkUrlDecoded}, {"actualurl", Field::ActualUrl},
+    {"linkurlhtml", Field::LinkUrlHtml}, {"linkredirhtml", Field::LinkRedirHtml},
+    {"metadescription", Field::MetaDescription}, {"h1", Field::H1}, {"h2", Field::H2},
+    {"h3", Field::H3}, {"h4", Field::H4}, {"titlelength", Field::TitleLength},
+    {"descriptionlength", Field::DescriptionLength}, {"h1count", Field::H1Count},
+    {"nofollow", Field::Nofollow}, {"status", Field::Status}, {"redir", Field::Redir},
+    {"redirdecoded", Field::RedirDecoded}, {"timestamp", Field::Timestamp},
+    {"wordcount", Field::WordCount}, {"linkcount", Field::LinkCount},
+    {"keywordstuffed", Field::KeywordStuffed}, {"responsetime", Field::ResponseTime},
+    {"loadtime", Field::LoadTime}, {"downloadtime", Field::LoadTime},
+    {"imageweight", Field::ImageWeight}, {"imageqty", Field::ImageQty},
+    {"spelling", Field::Spelling}, {"grammar", Field::Grammar},
+    {"totalocurrences", Field::TotalOcurrences},
+    {"ocurrencesinarchive", Field::OcurrencesInArchive},
+    {"lastmodified", Field::LastModified}, {"robots", Field::Robots},
+    {"internallinkcount", Field::InternalLinkCount},
+    {"externallinkcount", Field::ExternalLinkCount},
+    {"numberofredirectstohere", Field::RedirectsToHere},
+    {"possibleduplicates", Field::PossibleDuplicates}, {"oglatitude", Field::OgLatitude},
+    {"oglongitude", Field::OgLongitude}, {"oglocality", Field::OgLocality},
+    {"ogtitle", Field::OgTitle}, {"ogdescription", Field::OgDescription},
+    {"ogurl", Field::OgUrl}, {"ogimage", Field::OgImage}, {"ogtype", Field::OgType},
+    {"ogsite_name", Field::OgSiteName}, {"twittertitle", Field::TwitterTitle},
+    {"twitterdescription", Field::TwitterDescription}, {"twitterurl", Field::TwitterUrl},
+    {"twitterimage", Field::TwitterImage}, {"twittercard", Field::TwitterCard},
+    {"itempropname", Field::ItempropName}, {"itempropdescription", Field::ItempropDescription},
+    {"itempropimage", Field::ItempropImage}, {"validatorerrors", Field::ValidatorErrors},
+    {"validatorwarnings", Field::ValidatorWarnings},
+    {"validatorstatus", Field::ValidatorStatus},
+};
+
+const std::unordered_map<std::string_view, Field>& fieldLookup() {
+  static const std::unordered_map<std::string_view, Field> kNames = [] {
+    std::unordered_map<std::string_view, Field> m;
+    for (const auto& f : kVocabulary) m.emplace(f.name, f.field);
+    return m;
+  }();
   return kNames;
 }
 
@@ -71,8 +82,8 @@ const std::unordered_map<std::string_view, Field>& fieldNames() {
 
 std::optional<std::string> ZelUrl::getFieldByName(std::string_view rawName) const {
   const std::string name = asciiLower(rawName);
-  auto it = fieldNames().find(name);
-  if (it == fieldNames().end()) return std::string();
+  auto it = fieldLookup().find(name);
+  if (it == fieldLookup().end()) return std::string();
   switch (it->second) {
     case Field::Canonical: return getCanonical();
     case Field::ChangeFrequency: return getChangeFrequency();
@@ -167,6 +178,15 @@ float ZelUrl::getFieldAsNumberByName(std::string_view name) const {
   if (name == "spelling") return static_cast<float>(getSpellingCount());
   if (name == "grammar") return static_cast<float>(getGrammarCount());
   return 0;
+}
+
+const std::vector<std::string_view>& ZelUrl::fieldNames() {
+  static const std::vector<std::string_view> kNames = [] {
+    std::vector<std::string_view> v;
+    for (const auto& f : kVocabulary) v.push_back(f.name);
+    return v;
+  }();
+  return kNames;
 }
 
 std::string ZelUrl::truncateURLByAddingElipsisInMiddle(std::string_view text) {

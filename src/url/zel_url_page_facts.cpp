@@ -229,6 +229,10 @@ int32_t ZelUrl::h1Count() const {
 
 // ---- Sitemap ----------------------------------------------------------------------------
 
+std::optional<double> ZelUrl::getPriorityIfSet() const {
+  return facts_ ? facts_->priority : std::nullopt;
+}
+
 double ZelUrl::getPriority() const {
   if (facts_ && facts_->priority) return *facts_->priority;
   switch (distanceFromHome_) {

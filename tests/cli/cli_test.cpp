@@ -1,5 +1,5 @@
-// The zelmora command: option parsing, settings, exit statuses and the JSON
-// results of a real crawl of a local site.
+// The zelmora command: option parsing, settings, exit statuses and rechecks
+// (the exports have their own tests).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -45,7 +45,7 @@ TEST(Options, ParsesFlagsAndSettings) {
   EXPECT_EQ(o.command, "crawl");
   EXPECT_EQ(o.target, "http://h/");
   EXPECT_EQ(o.verbosity, 2);
-  EXPECT_EQ(o.jsonFile, "out.json");
+  EXPECT_EQ(o.exports.json, "out.json");
   std::map<std::string, Json> s(o.settings.begin(), o.settings.end());
   EXPECT_EQ(s["numberOfThreads"], 16);
   EXPECT_EQ(s["timeout"], 2.5);
@@ -69,6 +69,9 @@ TEST(Options, UsageErrorsAreClear) {
       {{"crawl", "x", "--set", "novalue"}, "--set needs KEY=VALUE, not \"novalue\""},
       {{"crawl", "x", "--set", "numberOfThreads=lots"}, "--set numberOfThreads: key"},
       {{"crawl", "x", "--bogus"}, "unknown option --bogus"},
+      {{"crawl", "x", "--fields", "linkurl,colour"},
+       "--fields: unknown field \"colour\"; the fields are: canonical, changefrequency,"},
+      {{"crawl", "x", "--csv"}, "--csv needs a value"},
   };
   for (const auto& c : cases) {
     Options o;
@@ -98,41 +101,6 @@ TEST(CrawlCommand, UnusableStartsExitWithTwo) {
   EXPECT_EQ(RealFileSystem().readFile(bad), "{\"numberOfThreads\": \"eight\"}");
   std::remove(bad.c_str());
   EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", "/no/such/settings.json"}), 2);
-}
-
-TEST(CrawlCommand, JsonResultsOfALocalSite) {
-  test::TestServer site;
-  site.page("/", "<html><body><a href=\"/a\">a</a> <a href=\"/old\">old</a> "
-                 "<a href=\"/missing\">m</a></body></html>");
-  site.page("/a", "<html><body><a href=\"/missing\">m</a><a href=\"/\">home</a></body></html>");
-  site.redirect("/old", 301, "/a");
-  const std::string out = tempFile("results.json");
-  const std::string settings = tempFile("settings.json");
-  { std::ofstream(settings) << "{\"numberOfThreads\": 2, \"observeRobotsTxt\": false}"; }
-  const int rc = run({"crawl", site.url("/"), "--settings", settings, "--timeout", "5",
-                      "--json", out, "-q"});
-  EXPECT_EQ(rc, 1) << "bad links were found";
-  Json doc = readJson(out);
-  EXPECT_EQ(doc["startingUrl"], site.url("/"));
-  EXPECT_EQ(doc["counts"]["bad"], 1);
-  EXPECT_EQ(doc["counts"]["total"], 4);
-  EXPECT_EQ(doc["counts"]["checked"], 4);
-  std::map<std::string, Json> byUrl;
-  for (const auto& r : doc["records"]) byUrl[r["url"]] = r;
-  const Json& missing = byUrl[site.url("/missing")];
-  EXPECT_EQ(missing["status"], "404 not found");
-  EXPECT_EQ(missing["bad"], true);
-  EXPECT_EQ(missing["inbound"], 2);
-  EXPECT_EQ(missing["foundOn"], Json::array({site.url("/"), site.url("/a")}));
-  const Json& old = byUrl[site.url("/old")];
-  EXPECT_EQ(old["actualUrl"], site.url("/a"));
-  ASSERT_EQ(old["redirects"].size(), 1u);
-  EXPECT_EQ(old["redirects"][0]["status"], "301 moved permanently");
-  EXPECT_EQ(old["redirects"][0]["reason"], 0);
-  EXPECT_EQ(byUrl[site.url("/a")]["mimeType"], "text/html");
-  EXPECT_EQ(doc["records"][0]["url"], site.url("/")) << "records in crawl order";
-  std::remove(out.c_str());
-  std::remove(settings.c_str());
 }
 
 TEST(CrawlCommand, CleanSiteExitsWithZero) {

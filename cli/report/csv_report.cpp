@@ -1,0 +1,103 @@
+// CSV exports (RFC 4180, UTF-8, CRLF line ends): one row per record, and one
+// row per link instance through report items.
+#include "engine/zel_hub.h"
+#include "report/output_file.h"
+#include "report/record_fields.h"
+#include "report/text_escape.h"
+#include "report/writers.h"
+#include "seo/zel_report_item.h"
+
+namespace zel::cli {
+
+namespace {
+
+constexpr size_t kFlushAt = 1 << 16;
+
+void appendRow(std::string& out, const std::vector<std::string>& cells) {
+  for (size_t i = 0; i < cells.size(); ++i) {
+    if (i) out += ',';
+    appendCsvCell(out, cells[i]);
+  }
+  out += "\r\n";
+}
+
+// The report item of one link as it stands on its page.
+void fillItem(ZelReportItem& item, const ZelLinkInstance& link) {
+  const ZelUrl* page = link.parent();
+  ZelUrl* target = link.target();
+  item.setOnPageName(page ? page->getLinkPageTitle() : std::string());
+  item.setOnPageUrl(page ? page->getActualLinkUrl() : std::string());
+  item.setLinkText(link.linkText());
+  item.setNofollow(link.nf());
+  item.setZelUrl(target);
+  item.setLinkPageTitle(target ? target->getLinkPageTitle() : std::string());
+  item.setLinkUrl(target ? target->getLinkUrl() : std::string());
+  item.setStatus(target ? target->getStatus() : std::string());
+  item.setRedir(target ? target->getRedir() : std::string());
+  item.setDistanceFromHome(target ? target->getDistanceFromHome() : 0);
+  item.setIsImage(target && target->getIsImage());
+  item.setTimestamp(target ? target->getTimestampText() : std::string());
+  item.setFilesize(target ? target->getFilesize() : 0);
+}
+
+// The row item carries the page, text, target and status; the instance the
+// line and the anchor's attributes.
+std::string linkCell(const ZelReportItem& item, const ZelLinkInstance& link,
+                     const std::string& column) {
+  if (column == "line") return link.lineNumber() ? std::to_string(*link.lineNumber()) : "";
+  if (column == "rel") return link.getRel();
+  if (column == "targetattr") return link.getTargetAttr();
+  if (column == "hreflang") return link.getHreflang();
+  return item.getFieldByName(column).value_or("");
+}
+
+}  // namespace
+
+Status writeRecordsCsv(const ReportContext& report, const std::string& path,
+                       const std::vector<std::string>& fields) {
+  OutputFile file(path);
+  if (Status s = file.open(); !s.ok()) return s;
+  std::string out;
+  appendRow(out, fields);
+  std::vector<std::string> cells(fields.size());
+  for (ZelUrl* r : report.hub().getLinksCollection()) {
+    if (!report.passesFilter(r)) continue;
+    for (size_t i = 0; i < fields.size(); ++i)
+      cells[i] = exportFieldText(*r, fields[i]).value_or("");
+    appendRow(out, cells);
+    if (out.size() > kFlushAt) {
+      file.write(out);
+      out.clear();
+    }
+  }
+  file.write(out);
+  return file.commit();
+}
+
+Status writeLinksCsv(const ReportContext& report, const std::string& path) {
+  static const std::vector<std::string> kColumns = {
+      "onpagename", "onpageurl", "line",     "linktext",   "linkurl",  "status",
+      "redir",      "nofollow",  "distance", "rel",        "targetattr", "hreflang"};
+  OutputFile file(path);
+  if (Status s = file.open(); !s.ok()) return s;
+  std::string out;
+  appendRow(out, kColumns);
+  ZelReportItem item;
+  std::vector<std::string> cells(kColumns.size());
+  if (const auto* links = report.hub().getInstanceCollection()) {
+    for (const ZelLinkInstance* link : *links) {
+      if (link->target() && !report.passesFilter(link->target())) continue;
+      fillItem(item, *link);
+      for (size_t c = 0; c < kColumns.size(); ++c) cells[c] = linkCell(item, *link, kColumns[c]);
+      appendRow(out, cells);
+      if (out.size() > kFlushAt) {
+        file.write(out);
+        out.clear();
+      }
+    }
+  }
+  file.write(out);
+  return file.commit();
+}
+
+}  // namespace zel::cli

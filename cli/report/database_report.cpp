@@ -1,0 +1,453 @@
+// The whole crawl in one SQLite database: the crawl and its start-up state,
+// every record with its raw values, every link instance, redirect hop and
+// warning, the duplicate groups and misspelled words. Each table's columns are
+// listed once, and the CREATE and INSERT statements are made from that list.
+#include <functional>
+#include <unordered_map>
+
+#include "engine/zel_hub.h"
+#include "platform/sqlite_database.h"
+#include "report/output_file.h"
+#include "report/text_escape.h"
+#include "report/writers.h"
+
+namespace zel::cli {
+
+namespace {
+
+constexpr int kSchemaVersion = 1;
+
+using IdMap = std::unordered_map<const ZelUrl*, int64_t>;
+
+// Binds text after repairing invalid UTF-8 (page texts are hostile).
+struct Binder {
+  SqliteStatement& stmt;
+  std::string scratch;
+
+  void text(int i, std::string_view s) { stmt.bind(i, validUtf8(s, scratch)); }
+  void textOrNull(int i, std::string_view s) {
+    if (s.empty())
+      stmt.bindNull(i);
+    else
+      text(i, s);
+  }
+  void json(int i, const Json& j) {
+    stmt.bind(i, j.dump(-1, ' ', false, Json::error_handler_t::replace));
+  }
+};
+
+template <class Row>
+struct Column {
+  const char* name;
+  const char* type;  // SQL type and constraints
+  std::function<void(Binder&, int, const Row&)> bind;
+};
+
+template <class Row>
+class Table {
+ public:
+  Table(const char* name, std::vector<Column<Row>> columns, const char* constraints = "")
+      : name_(name), columns_(std::move(columns)), constraints_(constraints) {}
+
+  std::string createSql() const {
+    std::string sql = std::string("CREATE TABLE ") + name_ + " (";
+    for (size_t i = 0; i < columns_.size(); ++i)
+      sql += (i ? ", " : "") + std::string(columns_[i].name) + " " + columns_[i].type;
+    return sql + constraints_ + ")";
+  }
+  std::string insertSql() const {
+    std::string sql = std::string("INSERT INTO ") + name_ + " VALUES (";
+    for (size_t i = 0; i < columns_.size(); ++i) sql += i ? ", ?" : "?";
+    return sql + ")";
+  }
+
+  // Creates the table and inserts every row `each` hands over.
+  Status write(SqliteDatabase& db, const std::function<Status(const std::function<Status(const Row&)>&)>& each) const {
+    if (Status s = db.exec(createSql()); !s.ok()) return s;
+    Status error;
+    SqliteStatement insert = db.prepare(insertSql(), &error);
+    if (!insert.ok()) return error;
+    Binder binder{insert, {}};
+    return each([&](const Row& row) {
+      for (size_t i = 0; i < columns_.size(); ++i)
+        columns_[i].bind(binder, static_cast<int>(i + 1), row);
+      return insert.run();
+    });
+  }
+
+ private:
+  const char* name_;
+  std::vector<Column<Row>> columns_;
+  const char* constraints_;
+};
+
+std::optional<int64_t> idOf(const IdMap& ids, const ZelUrl* r) {
+  auto it = ids.find(r);
+  return it == ids.end() ? std::nullopt : std::optional<int64_t>(it->second);
+}
+
+Json stringList(const std::vector<std::string>& items) { return Json(items); }
+
+Json optionalList(const std::optional<std::vector<std::string>>& items) {
+  return items ? Json(*items) : Json();
+}
+
+// ---- crawl -------------------------------------------------------------------------
+
+Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
+  ZelHub& hub = report.hub();
+  const auto& c = hub.seoManager().counters();
+  const Json seoCounters = {
+      {"notitle", c.notitle}, {"nodesc", c.nodesc}, {"possduplicates", c.possduplicates},
+      {"duplicatetitle", c.duplicatetitle}, {"duplicatedesc", c.duplicatedesc},
+      {"nofollow", c.nofollow}, {"toomanylinks", c.toomanylinks},
+      {"metadesclength", c.metadesclength}, {"titlelength", c.titlelength},
+      {"keywordstuffed", c.keywordstuffed}, {"thincontent", c.thincontent}, {"noalt", c.noalt},
+      {"pagesExcludedNoIndex", c.pagesExcludedNoIndex}, {"mixedContent", c.mixedContent},
+      {"redirectchain", c.redirectchain}, {"pagesWithoutH1", c.pagesWithoutH1},
+      {"pagesWithMultipleH1", c.pagesWithMultipleH1}};
+  using R = ReportContext;
+  const Table<R> table(
+      "crawl",
+      {
+          {"schema_version", "INTEGER NOT NULL", [](Binder& b, int i, const R&) { b.stmt.bind(i, kSchemaVersion); }},
+          {"zelmora_version", "TEXT", [](Binder& b, int i, const R&) { b.text(i, ZEL_VERSION); }},
+          {"start_url", "TEXT NOT NULL", [](Binder& b, int i, const R& r) { b.text(i, withoutPassword(r.hub().getStartingUrl())); }},
+          {"settings", "TEXT NOT NULL", [](Binder& b, int i, const R& r) { b.json(i, r.redactedSettings()); }},
+          {"started_at", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing().startedAt)); }},
+          {"ended_at", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing().endedAt)); }},
+          {"seconds", "REAL", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.timing().seconds); }},
+          {"state", "TEXT NOT NULL", [](Binder& b, int i, const R& r) { b.text(i, r.timing().stopped ? "stopped" : "finished"); }},
+          {"checked", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getCheckedLinkCount()); }},
+          {"bad", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getBadLinkCount()); }},
+          {"total", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getTotalLinkCount()); }},
+          {"pages", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getPageCount()); }},
+          {"next_url_index", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getNextUrlIndex()); }},
+          {"domains", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getDomains())); }},
+          {"check_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getCheckBlacklistArray())); }},
+          {"follow_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getFollowBlacklistArray())); }},
+          {"follow_whitelist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getFollowWhitelistArray())); }},
+          {"robots_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, optionalList(r.hub().getRobotsBlacklistArray())); }},
+          {"robots_whitelist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, optionalList(r.hub().getRobotsWhitelistArray())); }},
+          {"soft404_terms", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getSoft404Array())); }},
+          {"detected_encoding", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, static_cast<int64_t>(r.hub().getDetectedEncoding())); }},
+          {"https", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().isScanningHttpsSite()); }},
+          {"start_was_xml", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().startingPointWasXML()); }},
+          {"seo_summary", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, r.seoSummary()); }},
+          {"seo_counters", "TEXT", [&seoCounters](Binder& b, int i, const R&) { b.json(i, seoCounters); }},
+      });
+  return table.write(db, [&](const auto& insert) { return insert(report); });
+}
+
+// ---- urls ---------------------------------------------------------------------------
+
+struct UrlRow {
+  const ZelUrl& r;
+  int64_t id;
+  std::optional<int64_t> pageOrder;  // place among the site's pages
+  bool inSitemap;
+};
+
+Json metaDataJson(const ZelUrl& r) {
+  const auto* meta = r.getMetaData();
+  if (!meta) return Json();
+  Json out = Json::array();
+  for (const MetaEntry& e : *meta) out.push_back(Json(e));
+  return out;
+}
+
+Table<UrlRow> urlsTable() {
+  using R = UrlRow;
+  auto flag = [](bool (ZelUrl::*get)() const) {
+    return [get](Binder& b, int i, const R& row) { b.stmt.bind(i, (row.r.*get)()); };
+  };
+  auto count = [](int64_t (ZelUrl::*get)() const) {
+    return [get](Binder& b, int i, const R& row) {
+      const int64_t n = (row.r.*get)();
+      if (n < 0) b.stmt.bindNull(i); else b.stmt.bind(i, n);  // -1: not counted
+    };
+  };
+  auto occurrences = [](int32_t (ZelUrl::*get)() const) {
+    return [get](Binder& b, int i, const R& row) { b.stmt.bind(i, static_cast<int64_t>((row.r.*get)())); };
+  };
+  return Table<UrlRow>(
+      "urls",
+      {
+          {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
+          {"url", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.r.getLinkUrl()); }},
+          {"redirect_url", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getRedir()); }},
+          {"actual_url", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.r.getActualLinkUrl()); }},
+          {"slash_trimmed", "INTEGER", flag(&ZelUrl::hasHadSlashTrimmed)},
+          {"redirect_slash_trimmed", "INTEGER", flag(&ZelUrl::hasHadRedirSlashTrimmed)},
+          {"status", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.r.getStatus()); }},
+          {"final_status", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.r.getFinalStatus()); }},
+          {"bad", "INTEGER", flag(&ZelUrl::isInBadCollection)},
+          {"internal", "INTEGER", flag(&ZelUrl::isInternal)},
+          {"blacklisted", "INTEGER", flag(&ZelUrl::isBlacklisted)},
+          {"disallowed", "INTEGER", flag(&ZelUrl::isDisallowed)},
+          {"starting_point", "INTEGER", flag(&ZelUrl::isStartingPoint)},
+          {"recursion", "INTEGER", flag(&ZelUrl::getRecursion)},
+          {"is_html", "INTEGER", flag(&ZelUrl::getIsHTML)},
+          {"is_image", "INTEGER", flag(&ZelUrl::getIsImage)},
+          {"is_video", "INTEGER", flag(&ZelUrl::getIsVideo)},
+          {"is_audio", "INTEGER", flag(&ZelUrl::getIsAudio)},
+          {"mime_type", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.r.getMimeType()); }},
+          {"distance", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getDistanceFromHome()); }},
+          {"thread", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.thread()); }},
+          {"fetched_at", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getTimestampText()); }},
+          {"response_time", "REAL", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getResponseTimeInterval()); }},
+          {"load_time", "REAL", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getLoadTime()); }},
+          {"retry_count", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryCount()); }},
+          {"retry_after", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryAfter()); }},
+          {"size_bytes", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getFileSizeInBytes()); }},
+          {"size_kb", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.fileSizeKB()); }},
+          {"compressed_kb", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.fileSizeCompressedKB()); }},
+          {"no_content_length", "INTEGER", flag(&ZelUrl::contentLengthUnavailable)},
+          {"last_modified", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getTargetLastModified().value_or("")); }},
+          {"title", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getLinkPageTitle()); }},
+          {"meta_description", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getMetaDescription()); }},
+          {"keywords", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getKeywords()); }},
+          {"meta_data", "TEXT", [](Binder& b, int i, const R& row) { b.json(i, metaDataJson(row.r)); }},
+          {"canonical", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getCanonical()); }},
+          {"headings", "TEXT", [](Binder& b, int i, const R& row) { b.json(i, optionalList(row.r.getHeadings())); }},
+          {"h1_count", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.h1Count()); }},
+          {"names", "TEXT", [](Binder& b, int i, const R& row) { b.json(i, optionalList(row.r.getNamesOnThisPage())); }},
+          {"head_nofollow", "INTEGER", flag(&ZelUrl::getHeadContainsNoFollow)},
+          {"head_noindex", "INTEGER", flag(&ZelUrl::getHeadContainsNoIndex)},
+          {"word_count", "INTEGER", count(&ZelUrl::getWordCount)},
+          {"keyword_stuffed", "INTEGER", flag(&ZelUrl::isKeywordStuffed)},
+          {"spelling", "INTEGER", count(&ZelUrl::getSpellingCount)},
+          {"grammar", "INTEGER", count(&ZelUrl::getGrammarCount)},
+          {"spelling_reviewed", "INTEGER", flag(&ZelUrl::spellingReviewed)},
+          {"validator_status", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getValidatorStatus()); }},
+          {"validator_errors", "INTEGER", count(&ZelUrl::getValidatorErrors)},
+          {"validator_warnings", "INTEGER", count(&ZelUrl::getValidatorWarnings)},
+          {"anchor_missing", "INTEGER", flag(&ZelUrl::getLinksAnchorDoesntAppearOnTargetPage)},
+          {"occurrences_url", "INTEGER", occurrences(&ZelUrl::getOcurrencesInUrl)},
+          {"occurrences_title", "INTEGER", occurrences(&ZelUrl::getOcurrencesInTitle)},
+          {"occurrences_description", "INTEGER", occurrences(&ZelUrl::getOcurrencesInDescription)},
+          {"occurrences_keywords", "INTEGER", occurrences(&ZelUrl::getOcurrencesInKeywords)},
+          {"occurrences_headings", "INTEGER", occurrences(&ZelUrl::getOcurrencesInHeadings)},
+          {"occurrences_archive", "INTEGER", occurrences(&ZelUrl::getOcurrencesInArchive)},
+          {"occurrences_total", "INTEGER", occurrences(&ZelUrl::getTotalOccurrences)},
+          {"priority", "REAL", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getPriorityIfSet()); }},
+          {"change_frequency", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getChangeFrequency()); }},
+          {"internal_links", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getInternallinkcount()); }},
+          {"external_links", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getExternallinkcount()); }},
+          {"page_order", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.pageOrder); }},
+          {"in_sitemap", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.inSitemap); }},
+          {"warnings", "TEXT", [](Binder& b, int i, const R& row) {
+             if (const auto* w = row.r.getWarnings()) b.json(i, Json(*w)); else b.stmt.bindNull(i);
+           }},
+      });
+}
+
+Status writeUrls(SqliteDatabase& db, ZelHub& hub) {
+  std::unordered_map<const ZelUrl*, int64_t> pageOrder;
+  int64_t n = 0;
+  for (const ZelUrl* page : hub.getInternalPagesCollection()) pageOrder.emplace(page, n++);
+  return urlsTable().write(db, [&](const auto& insert) {
+    int64_t id = 0;
+    for (ZelUrl* r : hub.getLinksCollection()) {
+      auto page = pageOrder.find(r);
+      const bool isPage = page != pageOrder.end();
+      const UrlRow row{*r, id++, isPage ? std::optional<int64_t>(page->second) : std::nullopt,
+                       isPage && hub.shouldBeInSitemapCollection(r)};
+      if (Status s = insert(row); !s.ok()) return s;
+    }
+    return Status::Ok();
+  });
+}
+
+// ---- links ----------------------------------------------------------------------------
+
+struct LinkRow {
+  const ZelLinkInstance& link;
+  int64_t id;
+  const IdMap& ids;
+};
+
+Status writeLinks(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
+  using R = LinkRow;
+  auto rel = [](bool (ZelLinkInstance::*get)() const) {
+    return [get](Binder& b, int i, const R& row) { b.stmt.bind(i, (row.link.*get)()); };
+  };
+  const Table<R> table(
+      "links",
+      {
+          {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
+          {"parent_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, idOf(row.ids, row.link.parent())); }},
+          {"target_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, idOf(row.ids, row.link.target())); }},
+          {"link_text", "TEXT", [](Binder& b, int i, const R& row) {
+             if (row.link.hasLinkText()) b.text(i, row.link.linkText()); else b.stmt.bindNull(i);
+           }},
+          {"line", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.link.lineNumber()); }},
+          {"rel", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getRel()); }},
+          {"nofollow", "INTEGER", rel(&ZelLinkInstance::nf)},
+          {"noreferrer", "INTEGER", rel(&ZelLinkInstance::nr)},
+          {"noopener", "INTEGER", rel(&ZelLinkInstance::nop)},
+          {"author", "INTEGER", rel(&ZelLinkInstance::au)},
+          {"alternate", "INTEGER", rel(&ZelLinkInstance::alt)},
+          {"sponsored", "INTEGER", rel(&ZelLinkInstance::sp)},
+          {"ugc", "INTEGER", rel(&ZelLinkInstance::ugc)},
+          {"preconnect", "INTEGER", rel(&ZelLinkInstance::pc)},
+          {"target_attr", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getTargetAttr()); }},
+          {"hreflang", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getHreflang()); }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    const auto* links = hub.getInstanceCollection();
+    if (!links) return Status::Ok();
+    int64_t id = 0;
+    for (const ZelLinkInstance* link : *links)
+      if (Status s = insert(LinkRow{*link, id++, ids}); !s.ok()) return s;
+    return Status::Ok();
+  });
+}
+
+// ---- redirects, warnings, duplicates, misspellings ------------------------------------------
+
+struct RedirectRow {
+  int64_t urlId, hop;
+  const RedirectEntry& entry;
+};
+
+Status writeRedirects(SqliteDatabase& db, ZelHub& hub) {
+  using R = RedirectRow;
+  const Table<R> table(
+      "redirects",
+      {
+          {"url_id", "INTEGER NOT NULL REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"hop", "INTEGER NOT NULL", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.hop); }},
+          {"url", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.entry.url); }},
+          {"status", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.entry.status); }},
+          {"reason", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.entry.reason); }},
+          {"slash_trimmed", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.entry.hasHadRedirSlashTrimmed); }},
+      },
+      ", PRIMARY KEY (url_id, hop)");
+  return table.write(db, [&](const auto& insert) {
+    int64_t id = 0;
+    for (const ZelUrl* r : hub.getLinksCollection()) {
+      if (const auto* hops = r->getRedirTable()) {
+        int64_t hop = 0;
+        for (const RedirectEntry& e : *hops)
+          if (Status s = insert(RedirectRow{id, hop++, e}); !s.ok()) return s;
+      }
+      ++id;
+    }
+    return Status::Ok();
+  });
+}
+
+struct TextRow {
+  std::optional<int64_t> urlId;
+  std::string_view first, second;  // (kind, text) or (text, "")
+};
+
+Status writeWarnings(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
+  using R = TextRow;
+  const Table<R> table(
+      "warnings",
+      {
+          {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R&) { b.stmt.bindNull(i); }},
+          {"url_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"warning", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.first); }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    for (const HubWarning& w : hub.getWarningsArray())
+      if (Status s = insert(TextRow{idOf(ids, w.record), w.warning, {}}); !s.ok()) return s;
+    return Status::Ok();
+  });
+}
+
+Status writeDuplicates(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
+  using R = TextRow;
+  const Table<R> table(
+      "duplicates",
+      {
+          {"kind", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.first); }},
+          {"text", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.second); }},
+          {"url_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+      });
+  const std::pair<const char*, const RecordGroups*> kinds[] = {
+      {"possible", &hub.getDuplicates()},
+      {"title", &hub.getDuplicateTitles()},
+      {"description", &hub.getDuplicateDescriptions()}};
+  return table.write(db, [&](const auto& insert) {
+    for (const auto& [kind, groups] : kinds)
+      for (const auto& [text, records] : *groups) {
+        if (records.size() < 2) continue;
+        for (const ZelUrl* r : records)
+          if (Status s = insert(TextRow{idOf(ids, r), kind, text}); !s.ok()) return s;
+      }
+    return Status::Ok();
+  });
+}
+
+Status writeMisspellings(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
+  using R = TextRow;
+  const Table<R> table(
+      "misspellings",
+      {
+          {"word", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.first); }},
+          {"url_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    for (const auto& [word, records] : hub.seoManager().getMisspelledWordDictionary())
+      for (const ZelUrl* r : records)
+        if (Status s = insert(TextRow{idOf(ids, r), word, {}}); !s.ok()) return s;
+    return Status::Ok();
+  });
+}
+
+Status writeAll(SqliteDatabase& db, const ReportContext& report) {
+  ZelHub& hub = report.hub();
+  IdMap ids;
+  ids.reserve(hub.getLinksCollection().size());
+  int64_t n = 0;
+  for (const ZelUrl* r : hub.getLinksCollection()) ids.emplace(r, n++);
+  // A fresh file that is renamed into place when complete: no journal needed.
+  if (Status s = db.exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"); !s.ok())
+    return s;
+  const std::function<Status()> steps[] = {
+      [&] { return writeCrawlTable(db, report); },
+      [&] { return writeUrls(db, hub); },
+      [&] { return writeLinks(db, hub, ids); },
+      [&] { return writeRedirects(db, hub); },
+      [&] { return writeWarnings(db, hub, ids); },
+      [&] { return writeDuplicates(db, hub, ids); },
+      [&] { return writeMisspellings(db, hub, ids); },
+      [&] {
+        return db.exec(
+            "CREATE INDEX urls_url ON urls(url);"
+            "CREATE INDEX urls_actual_url ON urls(actual_url);"
+            "CREATE INDEX urls_status ON urls(status);"
+            "CREATE INDEX links_target ON links(target_id);"
+            "CREATE INDEX links_parent ON links(parent_id);"
+            "COMMIT");
+      },
+  };
+  for (const auto& step : steps)
+    if (Status s = step(); !s.ok()) return s;
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status writeCrawlDatabase(const ReportContext& report, const std::string& path) {
+  const std::string temporary = OutputFile::temporaryPathFor(path);
+  std::remove(temporary.c_str());
+  Status written;
+  {
+    SqliteDatabase db;
+    written = db.open(temporary, true);
+    if (written.ok()) written = writeAll(db, report);
+    db.close();
+  }
+  if (!written.ok()) {
+    std::remove(temporary.c_str());
+    return Status::Error("cannot write " + path + ": " + written.message());
+  }
+  return OutputFile::moveIntoPlace(temporary, path);
+}
+
+}  // namespace zel::cli

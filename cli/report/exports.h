@@ -1,0 +1,30 @@
+#pragma once
+// The exports a crawl was asked for, checked before it starts and written
+// after it ends.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace zel::cli {
+
+class ReportContext;
+
+struct ExportPaths {
+  std::optional<std::string> json, csv, linksCsv, seo, seoCsv, sitemap, db, junit;
+  std::vector<std::string> fields;  // CSV columns; the default set when empty
+
+  // At most one export to standard output ("-"), and none of the sitemap or
+  // the database; every named file can be written.
+  Status check() const;
+  bool usesStdout() const;
+};
+
+// Writes every export asked for. Each failure is printed to `errors`, naming
+// its file; false when any failed. `done` receives the files written.
+bool writeExports(const ExportPaths& paths, const ReportContext& report, FILE* errors,
+                  std::vector<std::string>* done = nullptr);
+
+}  // namespace zel::cli

@@ -1,0 +1,113 @@
+// The results as one JSON object, written record by record so that a large
+// crawl needs no document in memory.
+#include <unordered_set>
+
+#include "engine/zel_hub.h"
+#include "report/output_file.h"
+#include "report/text_escape.h"
+#include "report/writers.h"
+
+namespace zel::cli {
+
+namespace {
+
+void key(std::string& out, std::string_view name) {
+  out += ',';
+  appendJsonString(out, name);
+  out += ':';
+}
+
+void appendNumber(std::string& out, int64_t n) { out += std::to_string(n); }
+
+// The keys the format has always had, then every non-empty field by its name,
+// then the warnings.
+void appendRecord(std::string& out, const ZelUrl& r) {
+  out += "{\"url\":";
+  appendJsonString(out, r.getLinkUrl());
+  key(out, "actualUrl");
+  appendJsonString(out, r.getActualLinkUrl());
+  key(out, "status");
+  appendJsonString(out, r.getStatus());
+  key(out, "bad");
+  out += r.isInBadCollection() ? "true" : "false";
+  key(out, "internal");
+  out += r.isInternal() ? "true" : "false";
+  key(out, "mimeType");
+  appendJsonString(out, r.getMimeType());
+  key(out, "redirects");
+  out += '[';
+  if (const auto* table = r.getRedirTable()) {
+    bool first = true;
+    for (const RedirectEntry& e : *table) {
+      out += first ? "{\"url\":" : ",{\"url\":";
+      first = false;
+      appendJsonString(out, e.url);
+      key(out, "status");
+      appendJsonString(out, e.status);
+      key(out, "reason");
+      appendNumber(out, e.reason);
+      out += '}';
+    }
+  }
+  out += ']';
+  key(out, "inbound");
+  appendNumber(out, static_cast<int64_t>(r.getInboundInstances().size()));
+  key(out, "foundOn");
+  out += '[';
+  std::unordered_set<const ZelUrl*> seen;
+  for (ZelLinkInstance* i : r.getInboundInstances()) {
+    const ZelUrl* p = i->parent();
+    if (!p || !seen.insert(p).second) continue;
+    if (seen.size() > 1) out += ',';
+    appendJsonString(out, p->getActualLinkUrl());
+  }
+  out += ']';
+  for (std::string_view name : ZelUrl::fieldNames()) {
+    if (name == "status") continue;  // already there, same text
+    const std::optional<std::string> text = r.getFieldByName(name);
+    if (!text || text->empty()) continue;
+    key(out, name);
+    if (ZelDataObject::isNumber(name) && isJsonNumber(*text))
+      out += *text;
+    else
+      appendJsonString(out, *text);
+  }
+  key(out, "warnings");
+  out += '[';
+  if (const auto* warnings = r.getWarnings()) {
+    for (size_t i = 0; i < warnings->size(); ++i) {
+      if (i) out += ',';
+      appendJsonString(out, (*warnings)[i]);
+    }
+  }
+  out += "]}";
+}
+
+}  // namespace
+
+Status writeJsonReport(const ReportContext& report, const std::string& path) {
+  ZelHub& hub = report.hub();
+  OutputFile file(path);
+  if (Status s = file.open(); !s.ok()) return s;
+  std::string out = "{\n  \"startingUrl\": ";
+  appendJsonString(out, withoutPassword(hub.getStartingUrl()));
+  out += ",\n  \"counts\": {\"checked\":" + std::to_string(hub.getCheckedLinkCount()) +
+         ",\"bad\":" + std::to_string(hub.getBadLinkCount()) +
+         ",\"total\":" + std::to_string(hub.getTotalLinkCount()) +
+         ",\"pages\":" + std::to_string(hub.getPageCount()) + "},\n  \"records\": [";
+  bool first = true;
+  for (ZelUrl* r : hub.getLinksCollection()) {
+    out += first ? "\n    " : ",\n    ";
+    first = false;
+    appendRecord(out, *r);
+    if (out.size() > (1 << 16)) {
+      file.write(out);
+      out.clear();
+    }
+  }
+  out += "\n  ]\n}\n";
+  file.write(out);
+  return file.commit();
+}
+
+}  // namespace zel::cli

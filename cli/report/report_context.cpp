@@ -1,0 +1,86 @@
+#include "report/report_context.h"
+
+#include "engine/zel_hub.h"
+#include "platform/text_format.h"
+#include "seo/output_filter_manager.h"
+
+namespace zel::cli {
+
+namespace {
+
+constexpr const char* kHidden = "***";
+
+// A header or form field whose value is a secret: authorisation, cookies,
+// tokens, keys, passwords and sessions.
+bool looksLikeCredential(std::string_view name) {
+  static constexpr std::string_view kWords[] = {"auth", "cookie", "token", "key",    "secret",
+                                                "pass", "session", "credential", "signature"};
+  for (std::string_view w : kWords)
+    if (containsIgnoreCase(name, w)) return true;
+  return false;
+}
+
+void countImagesWithoutAlt(ZelHub& hub) {
+  ZelSEOManager& seo = hub.seoManager();
+  for (ZelUrl* page : hub.getInternalPagesCollection())
+    for (ZelLinkInstance* i : page->getLinkedImagesArray())
+      if (i->linkText().find("[alt]:") == std::string::npos) seo.incNoAlt();
+}
+
+}  // namespace
+
+ReportContext::ReportContext(ZelHub& hub, const MemoryDefaults& settings, CrawlTiming timing)
+    : hub_(hub), settings_(settings), timing_(timing) {
+  if (settings.boolForKey("checkImages")) countImagesWithoutAlt(hub);
+  seoSummary_ = hub.getSEOShortSummary();
+  if (settings.boolForKey("mipFilter")) {
+    filter_ = std::make_unique<OutputFilterManager>(hub.platform());
+    if (auto rules = settings.arrayForKey("mipFilterRules")) filter_->implementRules(*rules);
+  }
+}
+
+ReportContext::~ReportContext() = default;
+
+bool ReportContext::passesFilter(const ZelUrl* record) const {
+  return !filter_ || filter_->shouldWeScrapeThisUrlBasedOnCurrentRules(record);
+}
+
+Json ReportContext::redactedSettings() const {
+  Json out = Json::object();
+  for (const auto& [key, value] : settings_.all()) out[key] = value;
+  if (out.contains("startingUrl") && out["startingUrl"].is_string())
+    out["startingUrl"] = withoutPassword(out["startingUrl"].get<std::string>());
+  for (const char* secret : {"authenticationPassword", "proxyCrawlToken"})
+    if (out.contains(secret)) out[secret] = kHidden;
+  for (int n = 1; n <= 3; ++n) {
+    for (const char* kind : {"customHeader", "customPost"}) {
+      const std::string key = strf("%sKey%d", kind, n), value = strf("%sValue%d", kind, n);
+      if (out.contains(value) && looksLikeCredential(settings_.stringOrEmpty(key)))
+        out[value] = kHidden;
+    }
+  }
+  return out;
+}
+
+std::string withoutPassword(const std::string& url) {
+  const size_t scheme = url.find("://");
+  if (scheme == std::string::npos) return url;
+  const size_t hostStart = scheme + 3;
+  const size_t hostEnd = url.find_first_of("/?#", hostStart);
+  const size_t at = url.rfind('@', hostEnd == std::string::npos ? url.size() : hostEnd);
+  if (at == std::string::npos || at < hostStart) return url;
+  const size_t colon = url.find(':', hostStart);
+  if (colon == std::string::npos || colon > at) return url;
+  return url.substr(0, colon + 1) + kHidden + url.substr(at);
+}
+
+std::string isoTime(std::time_t t) {
+  if (t == 0) return std::string();
+  std::tm tm{};
+  gmtime_r(&t, &tm);
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%Y-%m-%dT%H:%M:%SZ", &tm);
+  return buf;
+}
+
+}  // namespace zel::cli

@@ -1,0 +1,58 @@
+#pragma once
+// What every writer reads of a finished (or stopped) crawl: the hub and its
+// records, the settings it ran with, its times, the one SEO summary of the
+// crawl, and the output filter rules that choose the records of the reports.
+#include <cstdint>
+#include <ctime>
+#include <memory>
+#include <string>
+
+#include "platform/defaults.h"
+
+namespace zel {
+class ZelHub;
+class ZelUrl;
+class OutputFilterManager;
+}  // namespace zel
+
+namespace zel::cli {
+
+struct CrawlTiming {
+  double seconds = 0;
+  bool stopped = false;  // the user interrupted the crawl
+  std::time_t startedAt = 0, endedAt = 0;
+};
+
+class ReportContext {
+ public:
+  // Counts the images without alt text on the site's pages, runs the SEO text
+  // summary (once: its duplicate counters are what every output reads) and
+  // builds the output filter when `mipFilter` is on.
+  ReportContext(ZelHub& hub, const MemoryDefaults& settings, CrawlTiming timing);
+  ~ReportContext();
+
+  ZelHub& hub() const { return hub_; }
+  const MemoryDefaults& settings() const { return settings_; }
+  const CrawlTiming& timing() const { return timing_; }
+  const std::string& seoSummary() const { return seoSummary_; }
+  // Whether a record belongs in the filtered reports (CSV, links CSV, the
+  // terminal); the JSON and the database hold every record.
+  bool passesFilter(const ZelUrl* record) const;
+  // The settings as a JSON object, passwords, tokens and credential-like header
+  // and form values replaced by "***".
+  Json redactedSettings() const;
+
+ private:
+  ZelHub& hub_;
+  const MemoryDefaults& settings_;
+  CrawlTiming timing_;
+  std::string seoSummary_;
+  std::unique_ptr<OutputFilterManager> filter_;
+};
+
+// The address with the password of its user part replaced by "***".
+std::string withoutPassword(const std::string& url);
+// "2026-12-07T04:22:15Z"; "" for 0.
+std::string isoTime(std::time_t t);
+
+}  // namespace zel::cli

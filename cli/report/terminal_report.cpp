@@ -1,0 +1,89 @@
+// The short report on the terminal; the exports hold everything.
+#include <algorithm>
+#include <unordered_set>
+
+#include "engine/zel_hub.h"
+#include "platform/text_format.h"
+#include "report/writers.h"
+
+namespace zel::cli {
+
+namespace {
+
+constexpr size_t kPagesPerBadLink = 5;
+constexpr size_t kRedirectsShown = 20;
+
+void printSummary(FILE* out, const ReportContext& report) {
+  ZelHub& hub = report.hub();
+  int64_t redirected = 0, internal = 0;
+  for (ZelUrl* r : hub.getLinksCollection()) {
+    if (r->getRedirectCount() > 0) ++redirected;
+    if (r->isInternal()) ++internal;
+  }
+  std::fprintf(out, "%s %s in %.1f s\n", report.timing().stopped ? "Stopped crawling" : "Crawled",
+               withoutPassword(hub.getStartingUrl()).c_str(), report.timing().seconds);
+  std::fprintf(out, "  links checked: %lld   bad links: %lld   total: %lld   pages: %lld\n",
+               static_cast<long long>(hub.getCheckedLinkCount()),
+               static_cast<long long>(hub.getBadLinkCount()),
+               static_cast<long long>(hub.getTotalLinkCount()),
+               static_cast<long long>(hub.getPageCount()));
+  std::fprintf(out, "  internal: %lld   external: %lld   redirected: %lld\n",
+               static_cast<long long>(internal),
+               static_cast<long long>(hub.getTotalLinkCount() - internal),
+               static_cast<long long>(redirected));
+}
+
+void printSeo(FILE* out, const ReportContext& report) {
+  const std::string& summary = report.seoSummary();
+  if (summary.empty() || report.hub().getPageCount() == 0) return;
+  std::fprintf(out, "\nSEO (%lld pages):\n", static_cast<long long>(report.hub().getPageCount()));
+  for (const std::string& line : split(summary, "\n"))
+    if (!line.empty()) std::fprintf(out, "  %s\n", line.c_str());
+}
+
+void printRedirects(FILE* out, const ReportContext& report) {
+  std::vector<ZelUrl*> moved;
+  for (ZelUrl* r : report.hub().getLinksCollection())
+    if (r->getRedirectCount() > 0 && report.passesFilter(r)) moved.push_back(r);
+  if (moved.empty()) return;
+  std::fprintf(out, "\nRedirects (%zu):\n", moved.size());
+  for (size_t n = 0; n < moved.size() && n < kRedirectsShown; ++n) {
+    std::fprintf(out, "  %s\n", moved[n]->getLinkUrl().c_str());
+    for (const RedirectEntry& e : *moved[n]->getRedirTable())
+      std::fprintf(out, "      %s -> %s\n", e.status.c_str(), e.url.c_str());
+  }
+  if (moved.size() > kRedirectsShown)
+    std::fprintf(out, "  and %zu more\n", moved.size() - kRedirectsShown);
+}
+
+void printBadLinks(FILE* out, const ReportContext& report) {
+  std::vector<ZelUrl*> bad;
+  for (ZelUrl* r : report.hub().getLinksCollection())
+    if (r->isInBadCollection() && report.passesFilter(r)) bad.push_back(r);
+  if (bad.empty()) return;
+  std::fprintf(out, "\nBad links (%zu):\n", bad.size());
+  for (ZelUrl* r : bad) {
+    std::fprintf(out, "  %s\n      %s\n", r->getActualLinkUrl().c_str(), r->getStatus().c_str());
+    size_t shown = 0, places = 0;
+    for (ZelLinkInstance* i : r->getInboundInstances()) {
+      if (!i->parent()) continue;
+      if (++places > kPagesPerBadLink) continue;
+      ++shown;
+      std::string where = i->parent()->getActualLinkUrl();
+      if (i->lineNumber()) where += strf(" (line %i)", *i->lineNumber());
+      std::fprintf(out, "      found on %s\n", where.c_str());
+    }
+    if (places > shown) std::fprintf(out, "      and %zu more\n", places - shown);
+  }
+}
+
+}  // namespace
+
+void printTerminalReport(FILE* out, const ReportContext& report) {
+  printSummary(out, report);
+  printSeo(out, report);
+  printRedirects(out, report);
+  printBadLinks(out, report);
+}
+
+}  // namespace zel::cli

@@ -1,0 +1,39 @@
+#pragma once
+// The report writers, one file per format. Each reads the records through
+// field access by name (and report items for links) and writes its file whole
+// or not at all; a file it cannot write is an error that names it.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/status.h"
+#include "report/report_context.h"
+
+namespace zel::cli {
+
+// The terminal: summary, SEO problems, redirects and bad links with at most
+// five of the pages that link to each.
+void printTerminalReport(FILE* out, const ReportContext& report);
+
+// Every record with every non-empty field (a stable, public format), streamed
+// record by record.
+Status writeJsonReport(const ReportContext& report, const std::string& path);
+// One row per record with the chosen columns.
+Status writeRecordsCsv(const ReportContext& report, const std::string& path,
+                       const std::vector<std::string>& fields);
+// One row per link instance: where it stands, what it says, where it goes.
+Status writeLinksCsv(const ReportContext& report, const std::string& path);
+// The SEO summary text with the duplicate groups and misspelled words.
+Status writeSeoText(const ReportContext& report, const std::string& path);
+// The SEO summary's counters as CSV, nothing added.
+Status writeSeoCsv(const ReportContext& report, const std::string& path);
+// The site's pages as an XML sitemap; numbered files and an index when one
+// file would pass 50 MB or `maxUrlsPerFile`. `written` receives every file written.
+Status writeSitemap(const ReportContext& report, const std::string& path,
+                    std::vector<std::string>* written = nullptr, size_t maxUrlsPerFile = 50000);
+// One test case per checked URL, a failure per bad link.
+Status writeJUnit(const ReportContext& report, const std::string& path);
+// The whole crawl as a SQLite database.
+Status writeCrawlDatabase(const ReportContext& report, const std::string& path);
+
+}  // namespace zel::cli

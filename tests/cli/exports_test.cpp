@@ -1,0 +1,422 @@
+// Every export of one crawl of the audit fixture site, written at once and read
+// back with real readers: nlohmann-json, a quoting CSV reader, SQLite (the
+// README's own queries), and libxml2 with namespaces.
+#include <gtest/gtest.h>
+#include <libxml/parser.h>
+#include <libxml/xpath.h>
+#include <libxml/xpathInternals.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+
+#include "app.h"
+#include "platform/file_system.h"
+#include "platform/sqlite_database.h"
+#include "report/output_file.h"
+#include "report/report_context.h"
+#include "report/text_escape.h"
+#include "report/writers.h"
+#include "support/crawl_runner.h"
+#include "support/test_server.h"
+
+namespace zel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using Rows = std::vector<std::vector<std::string>>;
+
+int run(std::vector<std::string> args) {
+  args.insert(args.begin(), "zelmora");
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  return runZelmora(static_cast<int>(argv.size()), argv.data());
+}
+
+std::string readText(const std::string& path) { return RealFileSystem().readFile(path).value_or(""); }
+
+// RFC 4180: quoted cells may hold commas, doubled quotes and line ends.
+Rows readCsv(const std::string& text) {
+  Rows rows;
+  std::vector<std::string> row;
+  std::string cell;
+  bool quoted = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted) {
+      if (c != '"') cell += c;
+      else if (i + 1 < text.size() && text[i + 1] == '"') cell += text[++i];
+      else quoted = false;
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      row.push_back(std::move(cell));
+      cell.clear();
+    } else if (c == '\n') {
+      row.push_back(std::move(cell));
+      cell.clear();
+      rows.push_back(std::move(row));
+      row.clear();
+    } else if (c != '\r') {
+      cell += c;
+    }
+  }
+  return rows;
+}
+
+// Column `name` of every row after the header, keyed by column `key`.
+std::map<std::string, std::string> csvColumn(const Rows& rows, const std::string& key,
+                                             const std::string& name) {
+  std::map<std::string, std::string> out;
+  const auto& head = rows.at(0);
+  const size_t k = std::find(head.begin(), head.end(), key) - head.begin();
+  const size_t n = std::find(head.begin(), head.end(), name) - head.begin();
+  for (size_t r = 1; r < rows.size(); ++r) out[rows[r].at(k)] = rows[r].at(n);
+  return out;
+}
+
+// The text of every node an XPath expression selects; prefix "s" is the sitemap namespace.
+std::vector<std::string> xpathTexts(const std::string& path, const char* expression) {
+  std::vector<std::string> out;
+  xmlDocPtr doc = xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET);
+  if (!doc) return {"<not well-formed XML>"};
+  xmlXPathContextPtr ctx = xmlXPathNewContext(doc);
+  xmlXPathRegisterNs(ctx, BAD_CAST "s", BAD_CAST "http://www.sitemaps.org/schemas/sitemap/0.9");
+  if (xmlXPathObjectPtr result = xmlXPathEvalExpression(BAD_CAST expression, ctx)) {
+    if (result->nodesetval)
+      for (int i = 0; i < result->nodesetval->nodeNr; ++i) {
+        xmlChar* text = xmlNodeGetContent(result->nodesetval->nodeTab[i]);
+        out.emplace_back(reinterpret_cast<const char*>(text));
+        xmlFree(text);
+      }
+    xmlXPathFreeObject(result);
+  }
+  xmlXPathFreeContext(ctx);
+  xmlFreeDoc(doc);
+  return out;
+}
+
+Rows query(const std::string& dbPath, const std::string& sql) {
+  SqliteDatabase db;
+  Rows rows;
+  if (!db.open(dbPath, false).ok()) return {{"<cannot open>"}};
+  Status error;
+  SqliteStatement stmt = db.prepare(sql, &error);
+  if (!stmt.ok()) return {{"<" + error.message() + ">"}};
+  while (stmt.step(&error)) {
+    rows.emplace_back();
+    for (int c = 0; c < stmt.columnCount(); ++c)
+      rows.back().push_back(stmt.isNull(c) ? "NULL" : stmt.columnText(c));
+  }
+  if (!error.ok()) rows.push_back({"<" + error.message() + ">"});
+  return rows;
+}
+
+// The ```sql blocks of the README, in order.
+std::vector<std::string> readmeQueries() {
+  const std::string readme = readText(ZEL_FIXTURES_DIR "/../../README.md");
+  std::vector<std::string> out;
+  static const std::regex kBlock("```sql\n([\\s\\S]*?)```");
+  for (auto it = std::sregex_iterator(readme.begin(), readme.end(), kBlock);
+       it != std::sregex_iterator(); ++it)
+    out.push_back((*it)[1]);
+  return out;
+}
+
+class Exports : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    site_ = new test::TestServer();
+    const std::string root = ZEL_FIXTURES_DIR "/sites/audit";
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+      if (!entry.is_regular_file()) continue;
+      const std::string rel = "/" + fs::relative(entry.path(), root).string();
+      const bool png = entry.path().extension() == ".png";
+      site_->page(rel == "/index.html" ? "/" : rel, readText(entry.path().string()),
+                  png ? "image/png" : "text/html; charset=utf-8");
+    }
+    site_->redirect("/old", 301, "/about.html");
+    site_->redirect("/older", 302, "/old");
+    dir_ = new std::string(fs::temp_directory_path() /
+                           ("zelmora-exports-" + std::to_string(::getpid())));
+    fs::create_directories(*dir_);
+    std::ofstream(file("settings.json")) << R"({"numberOfThreads": 2, "observeRobotsTxt": false,
+      "checkSpelling": true, "htmlValidationEnabled": true, "countKeywords": true,
+      "shouldCheckForSoft404": true, "soft404Terms": "page not found",
+      "authenticationPassword": "s3cret-pass", "customHeaderKey1": "X-Api-Key",
+      "customHeaderValue1": "s3cret-key",
+      "mipFilter": true, "mipFilterRules": [{"mipContainsScope": 0, "mipContainsOrNot": 0,
+        "mipContainsMethod": 0, "mipContains": "hidden"}]})";
+    exitCode_ = crawl({"--json", file("r.json"), "--csv", file("r.csv"), "--links-csv",
+                       file("links.csv"), "--seo", file("seo.txt"), "--seo-csv", file("seo.csv"),
+                       "--sitemap", file("sitemap.xml"), "--junit", file("junit.xml"), "--db",
+                       file("crawl.db")});
+  }
+  static void TearDownTestSuite() {
+    fs::remove_all(*dir_);
+    delete dir_;
+    delete site_;
+  }
+  static int crawl(std::vector<std::string> exports) {
+    std::vector<std::string> args = {"crawl", site_->url("/"), "--settings", file("settings.json"),
+                                     "--timeout", "5", "-q"};
+    args.insert(args.end(), exports.begin(), exports.end());
+    return run(args);
+  }
+  static std::string file(const std::string& name) { return *dir_ + "/" + name; }
+  static std::string url(const std::string& path) { return site_->url(path); }
+
+  static inline test::TestServer* site_ = nullptr;
+  static inline std::string* dir_ = nullptr;
+  static inline int exitCode_ = -1;
+};
+
+const char* const kSeoCounters =
+    "count,test\n"
+    "1,pages without title\n"
+    "1,pages without description\n"
+    "1,pages with long title\n"
+    "2,pages with long or short description\n"
+    "1,pages with high keyword density\n"
+    "5,pages with thin content\n"
+    "2,pages with duplicate titles\n"
+    "2,pages with duplicate descriptions\n"
+    "1,images with no alt text\n"
+    "1,pages with robots noindex\n"
+    "1,Pages with multiple h1\n"
+    "1,Pages with no h1\n";
+
+TEST_F(Exports, JsonHoldsEveryFieldOfEveryRecord) {
+  EXPECT_EQ(exitCode_, 1) << "the site has bad links";
+  const Json doc = Json::parse(readText(file("r.json")));
+  EXPECT_EQ(doc["counts"], Json::parse(R"({"checked":12,"bad":2,"total":12,"pages":6})"));
+  std::map<std::string, Json> rec;
+  for (const Json& r : doc["records"]) rec[r["url"]] = r;
+  ASSERT_EQ(rec.size(), 12u) << "the filter leaves the JSON whole";
+  EXPECT_EQ(doc["records"][0]["url"], url("/")) << "crawl order";
+
+  const Json& home = rec[url("/")];
+  for (const char* key : {"url", "actualUrl", "status", "bad", "internal", "mimeType",
+                          "redirects", "inbound", "foundOn", "warnings"})
+    EXPECT_TRUE(home.contains(key)) << key;
+  EXPECT_EQ(home["linkpagetitle"], "Harbor Audit Home");
+  EXPECT_EQ(home["h1"], "Welcome");
+  EXPECT_TRUE(home["wordcount"].is_number_integer());
+  EXPECT_GE(home["wordcount"].get<int>(), 270);
+  EXPECT_EQ(home["titlelength"], 17) << "numeric field with a numeric text";
+  EXPECT_TRUE(home["responsetime"].is_string()) << "\"0.00123 s\" is not a number";
+  EXPECT_EQ(home["warnings"].size(), 1u);
+  EXPECT_FALSE(home.contains("keywordstuffed")) << "absent, not NO";
+  EXPECT_FALSE(home.contains("redir")) << "empty fields are left out";
+
+  EXPECT_EQ(rec[url("/stuffed.html")]["keywordstuffed"], "YES");
+  EXPECT_EQ(rec[url("/team.html")]["h1count"], 2);
+  EXPECT_EQ(rec[url("/team.html")]["nofollow"], "YES");
+  EXPECT_EQ(rec[url("/about.html")]["spelling"], "2") << "not numeric by name: stays text";
+  EXPECT_EQ(rec[url("/hidden.html")]["robots"], "noindex");
+  EXPECT_EQ(rec[url("/soft.html")]["status"], "404 'soft 404'");
+  const Json& older = rec[url("/older")];
+  EXPECT_EQ(older["actualUrl"], url("/about.html"));
+  ASSERT_EQ(older["redirects"].size(), 2u);
+  EXPECT_EQ(older["redirects"][0], Json::parse(R"({"url":")" + url("/old") +
+                                               R"(","status":"302 found","reason":0})"));
+  EXPECT_EQ(older["redir"], url("/about.html"));
+  EXPECT_EQ(rec[url("/missing.html")]["foundOn"], Json::array({url("/"), url("/team.html")}));
+  const Json& notitle = rec[url("/notitle.html")]["warnings"];
+  EXPECT_NE(std::find(notitle.begin(), notitle.end(),
+                      "The page doesn't start with a !doctype declaration."),
+            notitle.end());
+  EXPECT_EQ(readText(file("r.json")).find("s3cret"), std::string::npos);
+}
+
+TEST_F(Exports, CsvFilesReadBackWithTheirQuoting) {
+  const Rows records = readCsv(readText(file("r.csv")));
+  ASSERT_FALSE(records.empty());
+  EXPECT_EQ(records[0], std::vector<std::string>({"linkurl", "status", "bad", "internal",
+                                                   "mimetype", "redir", "linkpagetitle",
+                                                   "onpagecount", "distancefromhome", "filesize",
+                                                   "responsetime", "warnings"}));
+  EXPECT_EQ(records.size(), 12u) << "header and every record but the one the filter drops";
+  const auto status = csvColumn(records, "linkurl", "status");
+  EXPECT_EQ(status.at(url("/missing.html")), "404 not found");
+  EXPECT_EQ(csvColumn(records, "linkurl", "bad").at(url("/soft.html")), "YES");
+  EXPECT_EQ(status.count(url("/hidden.html")), 0u);
+
+  const Rows links = readCsv(readText(file("links.csv")));
+  ASSERT_FALSE(links.empty());
+  EXPECT_EQ(links[0], std::vector<std::string>({"onpagename", "onpageurl", "line", "linktext",
+                                                 "linkurl", "status", "redir", "nofollow",
+                                                 "distance", "rel", "targetattr", "hreflang"}));
+  std::map<std::string, std::vector<std::string>> byTarget;
+  for (size_t i = 1; i < links.size(); ++i) {
+    ASSERT_EQ(links[i].size(), 12u) << "row " << i;
+    if (links[i][1] == url("/")) byTarget[links[i][4]] = links[i];
+  }
+  // Line breaks in texts are removed by the scanner; commas and quotes stay.
+  EXPECT_EQ(byTarget[url("/img/logo.png")][3], "[alt]: Harborlogo, \"since 1900\"");
+  EXPECT_EQ(byTarget[url("/img/logo.png")][2], "10");
+  EXPECT_EQ(byTarget[url("/about.html")][3], "About \"us\", theteam");
+  EXPECT_EQ(byTarget[url("/about.html")][0], "Harbor Audit Home");
+  EXPECT_EQ(byTarget[url("/team.html")][7], "Yes");
+  EXPECT_EQ(byTarget[url("/team.html")][9], "nofollow");
+  EXPECT_EQ(byTarget[url("/stuffed.html")][10], "_blank");
+  EXPECT_EQ(byTarget[url("/stuffed.html")][11], "en");
+  EXPECT_EQ(byTarget[url("/old")][6], url("/about.html"));
+  EXPECT_EQ(byTarget[url("/missing.html")][5], "404 not found");
+  EXPECT_EQ(byTarget.count(url("/hidden.html")), 0u) << "filtered out";
+
+  EXPECT_EQ(crawl({"--csv", file("fields.csv"), "--fields", "linkurl,H1,wordcount"}), 1);
+  const Rows chosen = readCsv(readText(file("fields.csv")));
+  EXPECT_EQ(chosen[0], std::vector<std::string>({"linkurl", "H1", "wordcount"}));
+  EXPECT_EQ(csvColumn(chosen, "linkurl", "H1").at(url("/team.html")), "Bakers, Drivers");
+  EXPECT_EQ(csvColumn(chosen, "linkurl", "wordcount").at(url("/team.html")), "6");
+}
+
+TEST_F(Exports, SeoSummaryCountsTheSiteProblemsOnce) {
+  EXPECT_EQ(readText(file("seo.csv")), kSeoCounters);
+  const std::string text = readText(file("seo.txt"));
+  EXPECT_EQ(text.find("1 pages without title\n"), 0u);
+  EXPECT_NE(text.find("2 pages with duplicate titles\n"), std::string::npos);
+  EXPECT_NE(text.find("Duplicate titles (1):\n  \"Same Title\"\n"), std::string::npos);
+  EXPECT_NE(text.find("      " + url("/about.html") + "\n"), std::string::npos);
+  EXPECT_NE(text.find("Duplicate descriptions (1):"), std::string::npos);
+  EXPECT_NE(text.find("Misspelled words (2):\n  recieve: " + url("/about.html") + "\n  teh: " +
+                      url("/about.html") + "\n"),
+            std::string::npos);
+  // The counters do not depend on which summaries were asked for, nor does the text.
+  EXPECT_EQ(crawl({"--seo-csv", file("only.csv")}), 1);
+  EXPECT_EQ(readText(file("only.csv")), kSeoCounters);
+  EXPECT_EQ(crawl({"--seo", file("only.txt")}), 1);
+  EXPECT_EQ(readText(file("only.txt")), text);
+}
+
+TEST_F(Exports, DatabaseAnswersTheReadmeQueries) {
+  const std::string db = file("crawl.db");
+  const std::vector<std::string> queries = readmeQueries();
+  ASSERT_EQ(queries.size(), 3u);
+  EXPECT_EQ(query(db, queries[0]),
+            Rows({{url("/missing.html"), "404 not found", url("/"), "20"},
+                  {url("/missing.html"), "404 not found", url("/team.html"), "11"},
+                  {url("/soft.html"), "404 'soft 404'", url("/"), "21"}}));
+  EXPECT_EQ(query(db, queries[1]), Rows({{url("/notitle.html")}}));
+  EXPECT_EQ(query(db, queries[2]),
+            Rows({{url("/older"), "2",
+                   "302 found " + url("/old") + " -> 301 moved permanently " +
+                       url("/about.html")}}));
+
+  EXPECT_EQ(query(db, "SELECT state, total, bad, pages, json_extract(settings, "
+                      "'$.authenticationPassword'), json_extract(settings, '$.customHeaderValue1'),"
+                      " json_array_length(domains) FROM crawl"),
+            Rows({{"finished", "12", "2", "6", "***", "***", "1"}}));
+  EXPECT_EQ(readText(db).find("s3cret"), std::string::npos) << "no secret anywhere in the file";
+  EXPECT_EQ(query(db, "SELECT count(*), sum(bad), sum(page_order IS NOT NULL), sum(in_sitemap)"
+                      " FROM urls"),
+            Rows({{"12", "2", "6", "6"}}));
+  EXPECT_EQ(query(db, "SELECT title, h1_count, word_count, keyword_stuffed, head_noindex, "
+                      "json_array_length(headings) FROM urls WHERE url = '" + url("/team.html") + "'"),
+            Rows({{"Same Title", "2", "6", "0", "0", "2"}}));
+  EXPECT_EQ(query(db, "SELECT link_text, line, nofollow, rel FROM links WHERE target_id = "
+                      "(SELECT id FROM urls WHERE url = '" + url("/team.html") + "')"),
+            Rows({{"Team", "15", "1", "nofollow"}}));
+  EXPECT_EQ(query(db, "SELECT kind, count(*) FROM duplicates GROUP BY kind ORDER BY kind"),
+            Rows({{"description", "2"}, {"title", "2"}}));
+  EXPECT_EQ(query(db, "SELECT word FROM misspellings ORDER BY word"), Rows({{"recieve"}, {"teh"}}));
+  EXPECT_EQ(query(db, "SELECT count(*) FROM warnings w JOIN urls u ON u.id = w.url_id "
+                      "WHERE u.url = '" + url("/notitle.html") + "'"),
+            Rows({{"2"}}));
+}
+
+TEST_F(Exports, SitemapAndJUnitAreValidXml) {
+  const auto locs = xpathTexts(file("sitemap.xml"), "/s:urlset/s:url/s:loc");
+  EXPECT_EQ(std::set<std::string>(locs.begin(), locs.end()),
+            std::set<std::string>({url("/"), url("/about.html"), url("/team.html"),
+                                   url("/notitle.html"), url("/stuffed.html"),
+                                   url("/hidden.html")}));
+  EXPECT_EQ(locs.size(), 6u);
+  EXPECT_EQ(xpathTexts(file("sitemap.xml"), "/s:urlset/s:url[1]/s:priority"),
+            std::vector<std::string>({"1.0"}));
+
+  EXPECT_EQ(xpathTexts(file("junit.xml"), "//testcase").size(), 11u) << "filtered like the CSV";
+  const auto failures = xpathTexts(file("junit.xml"), "//testcase/failure");
+  ASSERT_EQ(failures.size(), 2u);
+  EXPECT_NE(failures[0].find("Found on:\n  " + url("/") + " (line 20)\n  " + url("/team.html") +
+                             " (line 11)"),
+            std::string::npos)
+      << failures[0];
+}
+
+TEST_F(Exports, LargeSitemapsSplitUnderAnIndex) {
+  auto crawlRun = test::runCrawl(url("/"), [](Defaults& d) { d.setBool("SEOEnabled", true); });
+  ASSERT_TRUE(crawlRun->finished);
+  ReportContext report(*crawlRun->hub, crawlRun->tp.defaults, {});
+  std::vector<std::string> written;
+  ASSERT_TRUE(writeSitemap(report, file("split.xml"), &written, 4).ok());
+  EXPECT_EQ(written, std::vector<std::string>(
+                         {file("split-1.xml"), file("split-2.xml"), file("split.xml")}));
+  EXPECT_EQ(xpathTexts(file("split.xml"), "/s:sitemapindex/s:sitemap/s:loc"),
+            std::vector<std::string>({url("/split-1.xml"), url("/split-2.xml")}));
+  EXPECT_EQ(xpathTexts(file("split-1.xml"), "//s:loc").size() +
+                xpathTexts(file("split-2.xml"), "//s:loc").size(),
+            crawlRun->hub->getInternalPagesCollection().size());
+}
+
+TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
+  EXPECT_EQ(crawl({"--csv", "/no/such/folder/r.csv"}), 2);
+  EXPECT_EQ(crawl({"--db", "-"}), 2);
+  EXPECT_EQ(crawl({"--json", *dir_}), 2) << "a folder is not a file";
+  EXPECT_EQ(crawl({"--json", "-", "--csv", "-"}), 2);
+
+  // A file that is never committed leaves the old one as it was and no temporary.
+  const std::string kept = file("kept.txt");
+  std::ofstream(kept) << "old";
+  {
+    OutputFile out(kept);
+    ASSERT_TRUE(out.open().ok());
+    out.write("half");
+  }
+  EXPECT_EQ(readText(kept), "old");
+  // A folder that disappears while writing fails the commit, naming the file.
+  const std::string gone = file("gone");
+  fs::create_directories(gone);
+  OutputFile out(gone + "/x.json");
+  ASSERT_TRUE(out.open().ok());
+  out.write("{}");
+  fs::remove_all(gone);
+  const Status s = out.commit();
+  EXPECT_FALSE(s.ok());
+  EXPECT_NE(s.message().find(gone + "/x.json"), std::string::npos) << s.message();
+  for (const auto& entry : fs::directory_iterator(*dir_))
+    EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
+}
+
+// Hostile texts: whatever a page holds, every format stays readable.
+TEST(ExportText, HostileTextsStayWellFormed) {
+  const std::string bad = "a\xff\xfe" "b\xc3(\x01\"<&>'";
+  std::string json;
+  appendJsonString(json, bad);
+  EXPECT_EQ(Json::parse(json), "a\xEF\xBF\xBD\xEF\xBF\xBD" "b\xEF\xBF\xBD(\x01\"<&>'");
+  EXPECT_EQ(xmlEscaped(bad),
+            "a\xEF\xBF\xBD\xEF\xBF\xBD" "b\xEF\xBF\xBD(&quot;&lt;&amp;&gt;&apos;");
+  // A row of awkward cells reads back as written, formulas defused by an apostrophe.
+  const std::vector<std::string> cells = {"plain", "a,b", "say \"hi\"", "two\r\nlines", "",
+                                          "=HYPERLINK(1)", "+1", "-1", "-x", "@SUM(A1)"};
+  std::string row;
+  for (size_t i = 0; i < cells.size(); ++i) {
+    if (i) row += ',';
+    appendCsvCell(row, cells[i]);
+  }
+  EXPECT_EQ(readCsv(row + "\r\n"),
+            Rows({{"plain", "a,b", "say \"hi\"", "two\r\nlines", "", "'=HYPERLINK(1)", "'+1", "-1",
+                   "'-x", "'@SUM(A1)"}}))
+      << row;
+  for (const char* number : {"0", "-12", "3.25", "1e5"}) EXPECT_TRUE(isJsonNumber(number)) << number;
+  for (const char* text : {"", "12kb", "0.1 s", "01", "1.", "0x1A", " 1", "nan"})
+    EXPECT_FALSE(isJsonNumber(text)) << text;
+}
+
+}  // namespace
+}  // namespace zel::cli
