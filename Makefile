@@ -18,8 +18,8 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	@cmake --build $(BUILD) -j$(JOBS)
 
-demo: build
-	@./scripts/demo $(BUILD)/zelmora
+demo: deps
+	@JOBS=$(JOBS) ./scripts/demo $(BUILD)
 
 check: build
 	@cd $(BUILD) && ctest -j$(JOBS) --output-on-failure --timeout 600
