@@ -2,16 +2,18 @@
 """Crawl benchmark: generates a site of N pages (about 20 links each, plus images
 and stylesheets), serves it with nginx on 127.0.0.1, crawls it with the zelmora
 command at several thread counts and prints pages/s, wall and CPU time and peak RSS.
+With --exports RUNS it alternates crawls without and with every export and
+compares their median wall time and peak memory.
 
-usage: run.py ZELMORA_BINARY [--pages N] [--threads 8,32]
+usage: run.py ZELMORA_BINARY [--pages N] [--threads 8,32] [--exports RUNS]
 """
 import argparse
-import json
 import os
 import random
-import resource
+import re
 import shutil
 import socket
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -94,19 +96,47 @@ http {{
     raise RuntimeError("nginx did not start listening")
 
 
-def crawl(binary, url, threads, work):
-    out = os.path.join(work, f"results-{threads}.json")
-    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+EXPORTS = [("--json", "results.json"), ("--csv", "urls.csv"), ("--links-csv", "links.csv"),
+           ("--seo", "seo.txt"), ("--seo-csv", "seo.csv"), ("--sitemap", "sitemap.xml"),
+           ("--junit", "junit.xml"), ("--db", "crawl.db")]
+SUMMARY = re.compile(r"links checked: (\d+)\s+bad links: (\d+)\s+total: (\d+)\s+pages: (\d+)")
+CRAWL_TIME = re.compile(r"^Crawled .* in ([\d.]+) s$", re.M)
+
+
+def crawl(binary, url, threads, work, exports):
+    """One crawl; its own wall time, CPU time and peak RSS (wait4 on that child)."""
+    args = [binary, "crawl", url, "--threads", str(threads), "--timeout", "30",
+            "--set", "linksLimit=10000000", "--no-progress"]
+    if exports:
+        for option, name in EXPORTS:
+            args += [option, os.path.join(work, name)]
+    out_path = os.path.join(work, "stdout.txt")
     start = time.time()
-    rc = subprocess.call([binary, "crawl", url, "--threads", str(threads), "--timeout", "30",
-                          "--set", "linksLimit=10000000", "--json", out, "--no-progress", "-q"],
-                         timeout=3600)
+    with open(out_path, "w") as out:
+        proc = subprocess.Popen(args, stdout=out, stderr=subprocess.DEVNULL)
+        _, status, usage = os.wait4(proc.pid, 0)
     wall = time.time() - start
-    after = resource.getrusage(resource.RUSAGE_CHILDREN)
-    with open(out) as f:
-        doc = json.load(f)
-    cpu = (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
-    return rc, wall, cpu, after.ru_maxrss / 1024.0, doc["counts"]
+    rc = os.waitstatus_to_exitcode(status)
+    with open(out_path) as f:
+        text = f.read()
+    m = SUMMARY.search(text)
+    counts = dict(zip(["checked", "bad", "total", "pages"], map(int, m.groups()))) if m else {}
+    t = CRAWL_TIME.search(text)
+    # What the run spent after its crawl: writing exports (and exiting).
+    counts["after"] = wall - float(t.group(1)) if t else 0.0
+    counts["crawl"] = float(t.group(1)) if t else wall
+    size = sum(os.path.getsize(os.path.join(work, n)) for _, n in EXPORTS
+               if exports and os.path.exists(os.path.join(work, n)))
+    return rc, wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024.0, counts, size
+
+
+def report(threads, label, result):
+    rc, wall, cpu, rss, counts, size = result
+    pages, total = counts.get("pages", 0), counts.get("total", 0)
+    extra = f", exports {size / 1e6:.0f} MB" if size else ""
+    print(f"threads {threads:3d} {label:10s}: {total} URLs ({pages} pages, {counts.get('bad', 0)} bad)"
+          f" in {wall:.2f} s wall, {cpu:.2f} s CPU, {pages / wall:.0f} pages/s, "
+          f"peak RSS {rss:.0f} MB{extra} (exit {rc})", flush=True)
 
 
 def main():
@@ -114,6 +144,8 @@ def main():
     ap.add_argument("binary")
     ap.add_argument("--pages", type=int, default=10000)
     ap.add_argument("--threads", default="8,32")
+    ap.add_argument("--exports", type=int, default=0, metavar="RUNS",
+                    help="alternate RUNS crawls without and with every export, and compare medians")
     args = ap.parse_args()
     if not shutil.which("nginx"):
         sys.exit("nginx is not installed (scripts/install-deps installs it)")
@@ -127,14 +159,28 @@ def main():
         port = free_port()
         nginx = start_nginx(root, port, work)
         try:
+            url = f"http://127.0.0.1:{port}/"
+            binary = os.path.abspath(args.binary)
             for threads in [int(t) for t in args.threads.split(",")]:
-                rc, wall, cpu, rss, counts = crawl(os.path.abspath(args.binary),
-                                                   f"http://127.0.0.1:{port}/", threads, work)
-                pages = counts["pages"]
-                print(f"threads {threads:3d}: {counts['total']} URLs ({pages} pages, "
-                      f"{counts['bad']} bad) in {wall:.2f} s wall, {cpu:.2f} s CPU, "
-                      f"{pages / wall:.0f} pages/s, {counts['total'] / wall:.0f} URLs/s, "
-                      f"peak RSS {rss:.0f} MB (exit {rc})")
+                if not args.exports:
+                    report(threads, "", crawl(binary, url, threads, work, False))
+                    continue
+                plain, full = [], []
+                for _ in range(args.exports):
+                    plain.append(crawl(binary, url, threads, work, False))
+                    report(threads, "no exports", plain[-1])
+                    full.append(crawl(binary, url, threads, work, True))
+                    report(threads, "exports", full[-1])
+                med = lambda runs, i: statistics.median(r[i] for r in runs)
+                # The machine is shared: besides the wall times of separate runs, compare
+                # what each run spent after its own crawl with the crawl it followed.
+                added = statistics.median(
+                    (f[4]["after"] - p[4]["after"]) / f[4]["crawl"] for p, f in zip(plain, full))
+                print(f"threads {threads:3d} median: wall {med(plain, 1):.2f} s -> {med(full, 1):.2f} s "
+                      f"({100 * (med(full, 1) / med(plain, 1) - 1):+.0f}%); exports take "
+                      f"{100 * added:.0f}% of the crawl's own time; peak RSS "
+                      f"{med(plain, 3):.0f} MB -> {med(full, 3):.0f} MB "
+                      f"({100 * (med(full, 3) / med(plain, 3) - 1):+.0f}%)", flush=True)
         finally:
             nginx.terminate()
             try:

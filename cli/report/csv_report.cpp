@@ -21,34 +21,41 @@ void appendRow(std::string& out, const std::vector<std::string>& cells) {
   out += "\r\n";
 }
 
-// The report item of one link as it stands on its page.
-void fillItem(ZelReportItem& item, const ZelLinkInstance& link) {
+// The report item of one link as it stands on its page. Links come page by
+// page, so the page's texts are only read again when the page changes.
+void fillItem(ZelReportItem& item, const ZelLinkInstance& link, const ZelUrl*& lastPage) {
   const ZelUrl* page = link.parent();
+  if (page != lastPage || !page) {
+    item.setOnPageName(page ? page->getLinkPageTitle() : std::string());
+    item.setOnPageUrl(page ? page->getActualLinkUrl() : std::string());
+    lastPage = page;
+  }
   ZelUrl* target = link.target();
-  item.setOnPageName(page ? page->getLinkPageTitle() : std::string());
-  item.setOnPageUrl(page ? page->getActualLinkUrl() : std::string());
   item.setLinkText(link.linkText());
   item.setNofollow(link.nf());
   item.setZelUrl(target);
-  item.setLinkPageTitle(target ? target->getLinkPageTitle() : std::string());
   item.setLinkUrl(target ? target->getLinkUrl() : std::string());
   item.setStatus(target ? target->getStatus() : std::string());
   item.setRedir(target ? target->getRedir() : std::string());
   item.setDistanceFromHome(target ? target->getDistanceFromHome() : 0);
-  item.setIsImage(target && target->getIsImage());
-  item.setTimestamp(target ? target->getTimestampText() : std::string());
-  item.setFilesize(target ? target->getFilesize() : 0);
 }
 
 // The row item carries the page, text, target and status; the instance the
 // line and the anchor's attributes.
-std::string linkCell(const ZelReportItem& item, const ZelLinkInstance& link,
-                     const std::string& column) {
-  if (column == "line") return link.lineNumber() ? std::to_string(*link.lineNumber()) : "";
-  if (column == "rel") return link.getRel();
-  if (column == "targetattr") return link.getTargetAttr();
-  if (column == "hreflang") return link.getHreflang();
-  return item.getFieldByName(column).value_or("");
+void appendLinkCell(std::string& out, const ZelReportItem& item, const ZelLinkInstance& link,
+                    const std::string& column) {
+  if (const std::string* text = item.storedText(column))
+    appendCsvCell(out, *text);
+  else if (column == "line")
+    out += link.lineNumber() ? std::to_string(*link.lineNumber()) : "";
+  else if (column == "rel")
+    appendCsvCell(out, link.getRel());
+  else if (column == "targetattr")
+    appendCsvCell(out, link.getTargetAttr());
+  else if (column == "hreflang")
+    appendCsvCell(out, link.getHreflang());
+  else
+    appendCsvCell(out, item.getFieldByName(column).value_or(""));
 }
 
 }  // namespace
@@ -83,13 +90,16 @@ Status writeLinksCsv(const ReportContext& report, const std::string& path) {
   std::string out;
   appendRow(out, kColumns);
   ZelReportItem item;
-  std::vector<std::string> cells(kColumns.size());
+  const ZelUrl* lastPage = nullptr;
   if (const auto* links = report.hub().getInstanceCollection()) {
     for (const ZelLinkInstance* link : *links) {
       if (link->target() && !report.passesFilter(link->target())) continue;
-      fillItem(item, *link);
-      for (size_t c = 0; c < kColumns.size(); ++c) cells[c] = linkCell(item, *link, kColumns[c]);
-      appendRow(out, cells);
+      fillItem(item, *link, lastPage);
+      for (size_t c = 0; c < kColumns.size(); ++c) {
+        if (c) out += ',';
+        appendLinkCell(out, item, *link, kColumns[c]);
+      }
+      out += "\r\n";
       if (out.size() > kFlushAt) {
         file.write(out);
         out.clear();

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kSchemaVersion = 1;
 
-using IdMap = std::unordered_map<const ZelUrl*, int64_t>;
 
 // Binds text after repairing invalid UTF-8 (page texts are hostile).
 struct Binder {
@@ -33,6 +32,23 @@ struct Binder {
   }
   void json(int i, const Json& j) {
     stmt.bind(i, j.dump(-1, ' ', false, Json::error_handler_t::replace));
+  }
+  // A list of texts as a JSON array; NULL for none.
+  void list(int i, const std::vector<std::string>* items) {
+    if (!items) {
+      stmt.bindNull(i);
+      return;
+    }
+    scratch.assign(1, '[');
+    for (size_t k = 0; k < items->size(); ++k) {
+      if (k) scratch += ',';
+      appendJsonString(scratch, (*items)[k]);
+    }
+    scratch += ']';
+    stmt.bind(i, scratch);
+  }
+  void list(int i, const std::optional<std::vector<std::string>>& items) {
+    list(i, items ? &*items : nullptr);
   }
 };
 
@@ -81,16 +97,7 @@ class Table {
   const char* constraints_;
 };
 
-std::optional<int64_t> idOf(const IdMap& ids, const ZelUrl* r) {
-  auto it = ids.find(r);
-  return it == ids.end() ? std::nullopt : std::optional<int64_t>(it->second);
-}
 
-Json stringList(const std::vector<std::string>& items) { return Json(items); }
-
-Json optionalList(const std::optional<std::vector<std::string>>& items) {
-  return items ? Json(*items) : Json();
-}
 
 // ---- crawl -------------------------------------------------------------------------
 
@@ -123,13 +130,13 @@ Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
           {"total", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getTotalLinkCount()); }},
           {"pages", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getPageCount()); }},
           {"next_url_index", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getNextUrlIndex()); }},
-          {"domains", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getDomains())); }},
-          {"check_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getCheckBlacklistArray())); }},
-          {"follow_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getFollowBlacklistArray())); }},
-          {"follow_whitelist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getFollowWhitelistArray())); }},
-          {"robots_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, optionalList(r.hub().getRobotsBlacklistArray())); }},
-          {"robots_whitelist", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, optionalList(r.hub().getRobotsWhitelistArray())); }},
-          {"soft404_terms", "TEXT", [](Binder& b, int i, const R& r) { b.json(i, stringList(r.hub().getSoft404Array())); }},
+          {"domains", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getDomains()); }},
+          {"check_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getCheckBlacklistArray()); }},
+          {"follow_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getFollowBlacklistArray()); }},
+          {"follow_whitelist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getFollowWhitelistArray()); }},
+          {"robots_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, r.hub().getRobotsBlacklistArray()); }},
+          {"robots_whitelist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, r.hub().getRobotsWhitelistArray()); }},
+          {"soft404_terms", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getSoft404Array()); }},
           {"detected_encoding", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, static_cast<int64_t>(r.hub().getDetectedEncoding())); }},
           {"https", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().isScanningHttpsSite()); }},
           {"start_was_xml", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().startingPointWasXML()); }},
@@ -148,12 +155,29 @@ struct UrlRow {
   bool inSitemap;
 };
 
-Json metaDataJson(const ZelUrl& r) {
+// The page's meta tags as a JSON array of objects; NULL when it has none.
+void bindMetaData(Binder& b, int i, const ZelUrl& r) {
   const auto* meta = r.getMetaData();
-  if (!meta) return Json();
-  Json out = Json::array();
-  for (const MetaEntry& e : *meta) out.push_back(Json(e));
-  return out;
+  if (!meta) {
+    b.stmt.bindNull(i);
+    return;
+  }
+  std::string& out = b.scratch;
+  out.assign(1, '[');
+  for (const MetaEntry& entry : *meta) {
+    out += out.size() > 1 ? ",{" : "{";
+    bool first = true;
+    for (const auto& [k, v] : entry) {
+      if (!first) out += ',';
+      first = false;
+      appendJsonString(out, k);
+      out += ':';
+      appendJsonString(out, v);
+    }
+    out += '}';
+  }
+  out += ']';
+  b.stmt.bind(i, out);
 }
 
 Table<UrlRow> urlsTable() {
@@ -207,11 +231,11 @@ Table<UrlRow> urlsTable() {
           {"title", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getLinkPageTitle()); }},
           {"meta_description", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getMetaDescription()); }},
           {"keywords", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getKeywords()); }},
-          {"meta_data", "TEXT", [](Binder& b, int i, const R& row) { b.json(i, metaDataJson(row.r)); }},
+          {"meta_data", "TEXT", [](Binder& b, int i, const R& row) { bindMetaData(b, i, row.r); }},
           {"canonical", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getCanonical()); }},
-          {"headings", "TEXT", [](Binder& b, int i, const R& row) { b.json(i, optionalList(row.r.getHeadings())); }},
+          {"headings", "TEXT", [](Binder& b, int i, const R& row) { b.list(i, row.r.getHeadings()); }},
           {"h1_count", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.h1Count()); }},
-          {"names", "TEXT", [](Binder& b, int i, const R& row) { b.json(i, optionalList(row.r.getNamesOnThisPage())); }},
+          {"names", "TEXT", [](Binder& b, int i, const R& row) { b.list(i, row.r.getNamesOnThisPage()); }},
           {"head_nofollow", "INTEGER", flag(&ZelUrl::getHeadContainsNoFollow)},
           {"head_noindex", "INTEGER", flag(&ZelUrl::getHeadContainsNoIndex)},
           {"word_count", "INTEGER", count(&ZelUrl::getWordCount)},
@@ -236,13 +260,12 @@ Table<UrlRow> urlsTable() {
           {"external_links", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getExternallinkcount()); }},
           {"page_order", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.pageOrder); }},
           {"in_sitemap", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.inSitemap); }},
-          {"warnings", "TEXT", [](Binder& b, int i, const R& row) {
-             if (const auto* w = row.r.getWarnings()) b.json(i, Json(*w)); else b.stmt.bindNull(i);
-           }},
+          {"warnings", "TEXT", [](Binder& b, int i, const R& row) { b.list(i, row.r.getWarnings()); }},
       });
 }
 
-Status writeUrls(SqliteDatabase& db, ZelHub& hub) {
+Status writeUrls(SqliteDatabase& db, const ReportContext& report) {
+  ZelHub& hub = report.hub();
   std::unordered_map<const ZelUrl*, int64_t> pageOrder;
   int64_t n = 0;
   for (const ZelUrl* page : hub.getInternalPagesCollection()) pageOrder.emplace(page, n++);
@@ -252,7 +275,7 @@ Status writeUrls(SqliteDatabase& db, ZelHub& hub) {
       auto page = pageOrder.find(r);
       const bool isPage = page != pageOrder.end();
       const UrlRow row{*r, id++, isPage ? std::optional<int64_t>(page->second) : std::nullopt,
-                       isPage && hub.shouldBeInSitemapCollection(r)};
+                       isPage && report.inSitemap(r)};
       if (Status s = insert(row); !s.ok()) return s;
     }
     return Status::Ok();
@@ -264,42 +287,33 @@ Status writeUrls(SqliteDatabase& db, ZelHub& hub) {
 struct LinkRow {
   const ZelLinkInstance& link;
   int64_t id;
-  const IdMap& ids;
+  const ReportContext& report;
 };
 
-Status writeLinks(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
+Status writeLinks(SqliteDatabase& db, const ReportContext& report) {
   using R = LinkRow;
-  auto rel = [](bool (ZelLinkInstance::*get)() const) {
-    return [get](Binder& b, int i, const R& row) { b.stmt.bind(i, (row.link.*get)()); };
-  };
   const Table<R> table(
       "links",
       {
           {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
-          {"parent_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, idOf(row.ids, row.link.parent())); }},
-          {"target_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, idOf(row.ids, row.link.target())); }},
+          {"parent_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.report.indexOf(row.link.parent())); }},
+          {"target_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.report.indexOf(row.link.target())); }},
           {"link_text", "TEXT", [](Binder& b, int i, const R& row) {
              if (row.link.hasLinkText()) b.text(i, row.link.linkText()); else b.stmt.bindNull(i);
            }},
           {"line", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.link.lineNumber()); }},
           {"rel", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getRel()); }},
-          {"nofollow", "INTEGER", rel(&ZelLinkInstance::nf)},
-          {"noreferrer", "INTEGER", rel(&ZelLinkInstance::nr)},
-          {"noopener", "INTEGER", rel(&ZelLinkInstance::nop)},
-          {"author", "INTEGER", rel(&ZelLinkInstance::au)},
-          {"alternate", "INTEGER", rel(&ZelLinkInstance::alt)},
-          {"sponsored", "INTEGER", rel(&ZelLinkInstance::sp)},
-          {"ugc", "INTEGER", rel(&ZelLinkInstance::ugc)},
-          {"preconnect", "INTEGER", rel(&ZelLinkInstance::pc)},
+          // The other rel flags (noopener, sponsored, ugc, ...) follow from `rel`.
+          {"nofollow", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.link.nf()); }},
           {"target_attr", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getTargetAttr()); }},
           {"hreflang", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getHreflang()); }},
       });
   return table.write(db, [&](const auto& insert) {
-    const auto* links = hub.getInstanceCollection();
+    const auto* links = report.hub().getInstanceCollection();
     if (!links) return Status::Ok();
     int64_t id = 0;
     for (const ZelLinkInstance* link : *links)
-      if (Status s = insert(LinkRow{*link, id++, ids}); !s.ok()) return s;
+      if (Status s = insert(LinkRow{*link, id++, report}); !s.ok()) return s;
     return Status::Ok();
   });
 }
@@ -343,7 +357,8 @@ struct TextRow {
   std::string_view first, second;  // (kind, text) or (text, "")
 };
 
-Status writeWarnings(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
+Status writeWarnings(SqliteDatabase& db, const ReportContext& report) {
+  ZelHub& hub = report.hub();
   using R = TextRow;
   const Table<R> table(
       "warnings",
@@ -354,12 +369,13 @@ Status writeWarnings(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
       });
   return table.write(db, [&](const auto& insert) {
     for (const HubWarning& w : hub.getWarningsArray())
-      if (Status s = insert(TextRow{idOf(ids, w.record), w.warning, {}}); !s.ok()) return s;
+      if (Status s = insert(TextRow{report.indexOf(w.record), w.warning, {}}); !s.ok()) return s;
     return Status::Ok();
   });
 }
 
-Status writeDuplicates(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
+Status writeDuplicates(SqliteDatabase& db, const ReportContext& report) {
+  ZelHub& hub = report.hub();
   using R = TextRow;
   const Table<R> table(
       "duplicates",
@@ -377,13 +393,14 @@ Status writeDuplicates(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
       for (const auto& [text, records] : *groups) {
         if (records.size() < 2) continue;
         for (const ZelUrl* r : records)
-          if (Status s = insert(TextRow{idOf(ids, r), kind, text}); !s.ok()) return s;
+          if (Status s = insert(TextRow{report.indexOf(r), kind, text}); !s.ok()) return s;
       }
     return Status::Ok();
   });
 }
 
-Status writeMisspellings(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
+Status writeMisspellings(SqliteDatabase& db, const ReportContext& report) {
+  ZelHub& hub = report.hub();
   using R = TextRow;
   const Table<R> table(
       "misspellings",
@@ -394,35 +411,29 @@ Status writeMisspellings(SqliteDatabase& db, ZelHub& hub, const IdMap& ids) {
   return table.write(db, [&](const auto& insert) {
     for (const auto& [word, records] : hub.seoManager().getMisspelledWordDictionary())
       for (const ZelUrl* r : records)
-        if (Status s = insert(TextRow{idOf(ids, r), word, {}}); !s.ok()) return s;
+        if (Status s = insert(TextRow{report.indexOf(r), word, {}}); !s.ok()) return s;
     return Status::Ok();
   });
 }
 
 Status writeAll(SqliteDatabase& db, const ReportContext& report) {
   ZelHub& hub = report.hub();
-  IdMap ids;
-  ids.reserve(hub.getLinksCollection().size());
-  int64_t n = 0;
-  for (const ZelUrl* r : hub.getLinksCollection()) ids.emplace(r, n++);
   // A fresh file that is renamed into place when complete: no journal needed.
-  if (Status s = db.exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"); !s.ok())
+  if (Status s = db.exec("PRAGMA page_size=16384; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"); !s.ok())
     return s;
   const std::function<Status()> steps[] = {
       [&] { return writeCrawlTable(db, report); },
-      [&] { return writeUrls(db, hub); },
-      [&] { return writeLinks(db, hub, ids); },
+      [&] { return writeUrls(db, report); },
+      [&] { return writeLinks(db, report); },
       [&] { return writeRedirects(db, hub); },
-      [&] { return writeWarnings(db, hub, ids); },
-      [&] { return writeDuplicates(db, hub, ids); },
-      [&] { return writeMisspellings(db, hub, ids); },
+      [&] { return writeWarnings(db, report); },
+      [&] { return writeDuplicates(db, report); },
+      [&] { return writeMisspellings(db, report); },
       [&] {
         return db.exec(
             "CREATE INDEX urls_url ON urls(url);"
-            "CREATE INDEX urls_actual_url ON urls(actual_url);"
             "CREATE INDEX urls_status ON urls(status);"
             "CREATE INDEX links_target ON links(target_id);"
-            "CREATE INDEX links_parent ON links(parent_id);"
             "COMMIT");
       },
   };

@@ -1,5 +1,10 @@
 #include "report/exports.h"
 
+#include <chrono>
+#include <thread>
+
+#include "engine/zel_hub.h"
+#include "platform/text_format.h"
 #include "report/output_file.h"
 #include "report/record_fields.h"
 #include "report/writers.h"
@@ -45,17 +50,36 @@ Status ExportPaths::check() const {
 
 bool writeExports(const ExportPaths& p, const ReportContext& report, FILE* errors,
                   std::vector<std::string>* done) {
+  using Clock = std::chrono::steady_clock;
   bool ok = true;
-  auto run = [&](const std::optional<std::string>& path, auto&& write) {
-    if (!path) return;
-    Status s = write(*path);
+  Log& log = report.hub().log();
+  auto finish = [&](const std::string& path, const Status& s, double seconds) {
+    if (log.enabled(1)) log.write(1, strf("wrote %s in %.3f s", path.c_str(), seconds));
     if (!s.ok()) {
       std::fprintf(errors, "zelmora: %s\n", s.message().c_str());
       ok = false;
-    } else if (done && *path != "-") {
-      done->push_back(*path);
+    } else if (done && path != "-") {
+      done->push_back(path);
     }
   };
+  auto run = [&](const std::optional<std::string>& path, auto&& write) {
+    if (!path) return;
+    const auto started = Clock::now();
+    const Status s = write(*path);
+    finish(*path, s, std::chrono::duration<double>(Clock::now() - started).count());
+  };
+  // The database is the largest export: it is written on a second thread while
+  // this one writes the rest. The crawl is over and the records only read (the
+  // report context filled their caches), so both threads read them safely.
+  Status dbStatus;
+  double dbSeconds = 0;
+  std::thread database;
+  if (p.db)
+    database = std::thread([&] {
+      const auto started = Clock::now();
+      dbStatus = writeCrawlDatabase(report, *p.db);
+      dbSeconds = std::chrono::duration<double>(Clock::now() - started).count();
+    });
   run(p.json, [&](const std::string& f) { return writeJsonReport(report, f); });
   run(p.csv, [&](const std::string& f) {
     return writeRecordsCsv(report, f, p.fields.empty() ? defaultCsvFields() : p.fields);
@@ -65,7 +89,10 @@ bool writeExports(const ExportPaths& p, const ReportContext& report, FILE* error
   run(p.seoCsv, [&](const std::string& f) { return writeSeoCsv(report, f); });
   run(p.sitemap, [&](const std::string& f) { return writeSitemap(report, f); });
   run(p.junit, [&](const std::string& f) { return writeJUnit(report, f); });
-  run(p.db, [&](const std::string& f) { return writeCrawlDatabase(report, f); });
+  if (database.joinable()) {
+    database.join();
+    finish(*p.db, dbStatus, dbSeconds);
+  }
   return ok;
 }
 

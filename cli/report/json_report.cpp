@@ -1,5 +1,6 @@
 // The results as one JSON object, written record by record so that a large
 // crawl needs no document in memory.
+#include <algorithm>
 #include <unordered_set>
 
 #include "engine/zel_hub.h"
@@ -19,13 +20,44 @@ void key(std::string& out, std::string_view name) {
 
 void appendNumber(std::string& out, int64_t n) { out += std::to_string(n); }
 
+// getActualLinkUrl as a JSON string, without copying the address first.
+void appendActualUrl(std::string& out, const ZelUrl& r) {
+  appendJsonString(out, r.getActualurl());
+  if (r.actualUrlHadSlashTrimmed()) out.insert(out.size() - 1, "/");
+}
+
+// The pages that link to a record, each once, in the order of their links.
+// Most records have a few; a set is only used for the many links to a logo.
+class DistinctParents {
+ public:
+  const std::vector<const ZelUrl*>& of(const ZelUrl& r) {
+    pages_.clear();
+    const auto& inbound = r.getInboundInstances();
+    const bool many = inbound.size() > kScanLimit;
+    if (many) seen_.clear();
+    for (const ZelLinkInstance* i : inbound) {
+      const ZelUrl* p = i->parent();
+      if (!p) continue;
+      const bool known = many ? !seen_.insert(p).second
+                              : std::find(pages_.begin(), pages_.end(), p) != pages_.end();
+      if (!known) pages_.push_back(p);
+    }
+    return pages_;
+  }
+
+ private:
+  static constexpr size_t kScanLimit = 32;
+  std::vector<const ZelUrl*> pages_;
+  std::unordered_set<const ZelUrl*> seen_;
+};
+
 // The keys the format has always had, then every non-empty field by its name,
 // then the warnings.
-void appendRecord(std::string& out, const ZelUrl& r) {
+void appendRecord(std::string& out, const ZelUrl& r, DistinctParents& parents) {
   out += "{\"url\":";
   appendJsonString(out, r.getLinkUrl());
   key(out, "actualUrl");
-  appendJsonString(out, r.getActualLinkUrl());
+  appendActualUrl(out, r);
   key(out, "status");
   appendJsonString(out, r.getStatus());
   key(out, "bad");
@@ -54,12 +86,10 @@ void appendRecord(std::string& out, const ZelUrl& r) {
   appendNumber(out, static_cast<int64_t>(r.getInboundInstances().size()));
   key(out, "foundOn");
   out += '[';
-  std::unordered_set<const ZelUrl*> seen;
-  for (ZelLinkInstance* i : r.getInboundInstances()) {
-    const ZelUrl* p = i->parent();
-    if (!p || !seen.insert(p).second) continue;
-    if (seen.size() > 1) out += ',';
-    appendJsonString(out, p->getActualLinkUrl());
+  const std::vector<const ZelUrl*>& pages = parents.of(r);
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (i) out += ',';
+    appendActualUrl(out, *pages[i]);
   }
   out += ']';
   for (std::string_view name : ZelUrl::fieldNames()) {
@@ -96,10 +126,11 @@ Status writeJsonReport(const ReportContext& report, const std::string& path) {
          ",\"total\":" + std::to_string(hub.getTotalLinkCount()) +
          ",\"pages\":" + std::to_string(hub.getPageCount()) + "},\n  \"records\": [";
   bool first = true;
+  DistinctParents parents;
   for (ZelUrl* r : hub.getLinksCollection()) {
     out += first ? "\n    " : ",\n    ";
     first = false;
-    appendRecord(out, *r);
+    appendRecord(out, *r, parents);
     if (out.size() > (1 << 16)) {
       file.write(out);
       out.clear();

@@ -27,12 +27,30 @@ void countImagesWithoutAlt(ZelHub& hub) {
       if (i->linkText().find("[alt]:") == std::string::npos) seo.incNoAlt();
 }
 
+// Asks every record once for what it works out on first use (its type, its
+// h1 count, its links and linked images), so that later reads change nothing;
+// and gives each record its place in crawl order as its id, which the writers
+// use to refer to it.
+void fillRecordCaches(ZelHub& hub) {
+  int32_t id = 0;
+  for (ZelUrl* r : hub.getLinksCollection()) {
+    r->setID(id++);
+    (void)r->getIsImage();
+    (void)r->h1Count();
+    (void)r->getLinkCount();
+    (void)r->getLinkedImagesArray();
+  }
+}
+
 }  // namespace
 
 ReportContext::ReportContext(ZelHub& hub, const MemoryDefaults& settings, CrawlTiming timing)
     : hub_(hub), settings_(settings), timing_(timing) {
   if (settings.boolForKey("checkImages")) countImagesWithoutAlt(hub);
-  seoSummary_ = hub.getSEOShortSummary();
+  seoSummary_ = hub.getSEOShortSummary();  // builds the duplicate groups every writer reads
+  for (ZelUrl* page : hub.getInternalPagesCollection())
+    if (hub.shouldBeInSitemapCollection(page)) sitemap_.insert(page);
+  fillRecordCaches(hub);
   if (settings.boolForKey("mipFilter")) {
     filter_ = std::make_unique<OutputFilterManager>(hub.platform());
     if (auto rules = settings.arrayForKey("mipFilterRules")) filter_->implementRules(*rules);
@@ -40,6 +58,14 @@ ReportContext::ReportContext(ZelHub& hub, const MemoryDefaults& settings, CrawlT
 }
 
 ReportContext::~ReportContext() = default;
+
+std::optional<int64_t> ReportContext::indexOf(const ZelUrl* record) const {
+  if (!record) return std::nullopt;
+  const auto& all = hub_.getLinksCollection();
+  const auto id = static_cast<size_t>(record->getID());
+  if (id >= all.size() || all[id] != record) return std::nullopt;
+  return static_cast<int64_t>(id);
+}
 
 bool ReportContext::passesFilter(const ZelUrl* record) const {
   return !filter_ || filter_->shouldWeScrapeThisUrlBasedOnCurrentRules(record);

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_set>
 
 #include "platform/defaults.h"
 
@@ -26,8 +28,11 @@ struct CrawlTiming {
 class ReportContext {
  public:
   // Counts the images without alt text on the site's pages, runs the SEO text
-  // summary (once: its duplicate counters are what every output reads) and
-  // builds the output filter when `mipFilter` is on.
+  // summary (once: its duplicate counters are what every output reads), builds
+  // the output filter when `mipFilter` is on, decides which pages belong in a
+  // sitemap, numbers the records in crawl order (their id) and fills every
+  // cache of the records that a writer would fill, so that writers on two
+  // threads only read the records.
   ReportContext(ZelHub& hub, const MemoryDefaults& settings, CrawlTiming timing);
   ~ReportContext();
 
@@ -38,6 +43,11 @@ class ReportContext {
   // Whether a record belongs in the filtered reports (CSV, links CSV, the
   // terminal); the JSON and the database hold every record.
   bool passesFilter(const ZelUrl* record) const;
+  // A record's place in crawl order; nullopt for one that is not in the crawl's
+  // collection (or none).
+  std::optional<int64_t> indexOf(const ZelUrl* record) const;
+  // Whether a page of the SEO collection belongs in the sitemap.
+  bool inSitemap(const ZelUrl* record) const { return sitemap_.count(record) > 0; }
   // The settings as a JSON object, passwords, tokens and credential-like header
   // and form values replaced by "***".
   Json redactedSettings() const;
@@ -48,6 +58,7 @@ class ReportContext {
   CrawlTiming timing_;
   std::string seoSummary_;
   std::unique_ptr<OutputFilterManager> filter_;
+  std::unordered_set<const ZelUrl*> sitemap_;
 };
 
 // The address with the password of its user part replaced by "***".

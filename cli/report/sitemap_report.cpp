@@ -86,7 +86,7 @@ Status writeSitemap(const ReportContext& report, const std::string& path,
   };
   if (Status s = startFile(); !s.ok()) return s;
   for (ZelUrl* r : hub.getInternalPagesCollection()) {
-    if (!hub.shouldBeInSitemapCollection(r)) continue;
+    if (!report.inSitemap(r)) continue;
     entry.clear();
     appendEntry(entry, *r);
     if (inFile == maxUrlsPerFile || bytesInFile + entry.size() > kMaxBytesPerFile) {

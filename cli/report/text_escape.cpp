@@ -29,32 +29,42 @@ size_t validSequenceAt(std::string_view s, size_t i) {
   return n;
 }
 
-// Walks the text, handing each ASCII byte to `ascii` and each valid multi-byte
-// sequence (or the replacement for an invalid byte) to `other`.
-template <class Ascii, class Other>
-void walkUtf8(std::string_view s, Ascii ascii, Other other) {
+bool anyCharacter(std::string_view) { return true; }
+
+// Appends the text, copying runs of bytes that need nothing done in one go:
+// `plain(c)` tells whether an ASCII byte is copied as it is and `ascii(c)`
+// writes one that is not; a valid UTF-8 sequence is copied when `keep` accepts
+// it and dropped otherwise, and each invalid byte becomes U+FFFD.
+template <class Plain, class Ascii, class Keep = bool (*)(std::string_view)>
+void appendEscaped(std::string& out, std::string_view s, Plain plain, Ascii ascii,
+                   Keep keep = anyCharacter) {
+  size_t run = 0;
   for (size_t i = 0; i < s.size();) {
     const auto c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-      ascii(static_cast<char>(c));
+    if (c < 0x80 && plain(static_cast<char>(c))) {
       ++i;
       continue;
     }
-    const size_t n = validSequenceAt(s, i);
-    if (n == 0) {
-      other(kReplacement);
-      ++i;
-    } else {
-      other(s.substr(i, n));
+    const size_t n = c < 0x80 ? 0 : validSequenceAt(s, i);
+    if (n > 0 && keep(s.substr(i, n))) {
       i += n;
+      continue;
     }
+    out.append(s.data() + run, i - run);
+    if (c < 0x80)
+      ascii(static_cast<char>(c));
+    else if (n == 0)
+      out += kReplacement;
+    i += n > 0 ? n : 1;
+    run = i;
   }
+  out.append(s.data() + run, s.size() - run);
 }
 
 }  // namespace
 
 void appendValidUtf8(std::string& out, std::string_view text) {
-  walkUtf8(text, [&](char c) { out += c; }, [&](std::string_view piece) { out += piece; });
+  appendEscaped(out, text, [](char) { return true; }, [](char) {});
 }
 
 std::string_view validUtf8(std::string_view text, std::string& scratch) {
@@ -77,8 +87,9 @@ std::string_view validUtf8(std::string_view text, std::string& scratch) {
 void appendJsonString(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
   out += '"';
-  walkUtf8(
-      text,
+  appendEscaped(
+      out, text,
+      [](char c) { return static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\'; },
       [&](char c) {
         switch (c) {
           case '"': out += "\\\""; break;
@@ -87,22 +98,21 @@ void appendJsonString(std::string& out, std::string_view text) {
           case '\r': out += "\\r"; break;
           case '\t': out += "\\t"; break;
           default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-              out += "\\u00";
-              out += kHex[(c >> 4) & 0xF];
-              out += kHex[c & 0xF];
-            } else {
-              out += c;
-            }
+            out += "\\u00";
+            out += kHex[(c >> 4) & 0xF];
+            out += kHex[c & 0xF];
         }
-      },
-      [&](std::string_view piece) { out += piece; });
+      });
   out += '"';
 }
 
 void appendXmlEscaped(std::string& out, std::string_view text) {
-  walkUtf8(
-      text,
+  appendEscaped(
+      out, text,
+      [](char c) {
+        return (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') &&
+               c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
+      },
       [&](char c) {
         switch (c) {
           case '&': out += "&amp;"; break;
@@ -110,15 +120,11 @@ void appendXmlEscaped(std::string& out, std::string_view text) {
           case '>': out += "&gt;"; break;
           case '"': out += "&quot;"; break;
           case '\'': out += "&apos;"; break;
-          default:
-            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r')
-              out += c;
+          default: break;  // control characters XML cannot hold
         }
       },
-      [&](std::string_view piece) {
-        // U+FFFE and U+FFFF are not XML characters either.
-        if (piece != "\xEF\xBF\xBE" && piece != "\xEF\xBF\xBF") out += piece;
-      });
+      // U+FFFE and U+FFFF are not XML characters either.
+      [](std::string_view piece) { return piece != "\xEF\xBF\xBE" && piece != "\xEF\xBF\xBF"; });
 }
 
 std::string xmlEscaped(std::string_view text) {
@@ -157,20 +163,16 @@ void appendCsvCell(std::string& out, std::string_view text) {
   const bool formula = !text.empty() &&
                        (text[0] == '=' || text[0] == '+' || text[0] == '@' || text[0] == '\t' ||
                         text[0] == '\r' || (text[0] == '-' && !isJsonNumber(text)));
-  const bool quote = formula || text.find_first_of(",\"\r\n") != std::string_view::npos;
+  bool quote = formula;
+  for (size_t i = 0; i < text.size() && !quote; ++i)
+    quote = text[i] == ',' || text[i] == '"' || text[i] == '\r' || text[i] == '\n';
   if (!quote) {
     appendValidUtf8(out, text);
     return;
   }
   out += '"';
   if (formula) out += '\'';
-  walkUtf8(
-      text,
-      [&](char c) {
-        if (c == '"') out += '"';
-        out += c;
-      },
-      [&](std::string_view piece) { out += piece; });
+  appendEscaped(out, text, [](char c) { return c != '"'; }, [&](char) { out += "\"\""; });
   out += '"';
 }
 

@@ -9,7 +9,9 @@ SqliteDatabase::~SqliteDatabase() { close(); }
 Status SqliteDatabase::open(const std::string& path, bool create) {
   close();
   path_ = path;
-  const int flags = create ? (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) : SQLITE_OPEN_READONLY;
+  // One connection used by one thread: no locking needed inside SQLite.
+  const int flags = SQLITE_OPEN_NOMUTEX |
+                    (create ? (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) : SQLITE_OPEN_READONLY);
   if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
     Status s = Status::Error("cannot open the database " + path + ": " + lastError());
     close();

@@ -12,7 +12,7 @@ constexpr std::string_view kChainSeparator = " < ";
 }  // namespace
 
 void ZelReportItem::setLinkText(std::optional<std::string_view> text) {
-  if (text) linkText_ = std::string(trimWhitespace(*text));
+  if (text) linkText_.assign(trimWhitespace(*text));
 }
 
 bool ZelReportItem::getRecursion() const { return lcurl_ && lcurl_->getRecursion(); }
@@ -38,15 +38,20 @@ std::string ZelReportItem::getOnPageUrlHTML() const {
          truncateURLByAddingElipsisInMiddle(onPageUrl_) + "</a>";
 }
 
+const std::string* ZelReportItem::storedText(std::string_view name) const {
+  if (name == "onpagename") return &onPageName_;
+  if (name == "onpageurl") return &onPageUrl_;
+  if (name == "linktext") return &linkText_;
+  if (name == "linkurl") return &linkUrl_;
+  if (name == "status") return &status_;
+  if (name == "redir") return &redir_;
+  if (name == "timestamp") return &timestamp_;
+  return nullptr;
+}
+
 std::optional<std::string> ZelReportItem::getFieldByName(std::string_view name) const {
+  if (const std::string* text = storedText(name)) return *text;
   if (name == "distancefromhome" || name == "distance") return strf("%i", distanceFromHome_);
-  if (name == "onpagename") return onPageName_;
-  if (name == "onpageurl") return onPageUrl_;
-  if (name == "linktext") return linkText_;
-  if (name == "linkurl") return linkUrl_;
-  if (name == "status") return status_;
-  if (name == "redir") return redir_;
-  if (name == "timestamp") return timestamp_;
   if (name == "nofollow") return getNofollow();
   if (name == "onpageurlhtml") return getOnPageUrlHTML();
   if (lcurl_) {

@@ -21,6 +21,8 @@ class ReportSortOwner {
   virtual bool getCurrentSortAscending() const = 0;
 };
 
+// Setters copy into the row's own buffers, so one item can be refilled row
+// after row without allocating.
 class ZelReportItem : public ZelDataObject {
  public:
   int32_t getDistanceFromHome() const { return distanceFromHome_; }
@@ -36,20 +38,20 @@ class ZelReportItem : public ZelDataObject {
   }
   const std::string& getLinkUrl() const { return linkUrl_; }
   const std::string& getLinkurl() const { return linkUrl_; }
-  void setLinkUrl(std::string u) { linkUrl_ = std::move(u); }
+  void setLinkUrl(std::string_view v) { linkUrl_.assign(v); }
   ZelUrl* getZelUrl() const { return lcurl_; }
   void setZelUrl(ZelUrl* r) { lcurl_ = r; }
   const std::string& getStatus() const { return status_; }
-  void setStatus(std::string s) { status_ = std::move(s); }
+  void setStatus(std::string_view v) { status_.assign(v); }
   const std::string& getRedir() const { return redir_; }
-  void setRedir(std::string r) { redir_ = std::move(r); }
+  void setRedir(std::string_view v) { redir_.assign(v); }
   const std::string& getOnPageName() const { return onPageName_; }
-  void setOnPageName(std::string n) { onPageName_ = std::move(n); }
+  void setOnPageName(std::string_view v) { onPageName_.assign(v); }
   const std::string& getOnPageUrl() const { return onPageUrl_; }
   const std::string& getOnpageurl() const { return onPageUrl_; }
-  void setOnPageUrl(std::string u) { onPageUrl_ = std::move(u); }
+  void setOnPageUrl(std::string_view v) { onPageUrl_.assign(v); }
   const std::string& getTimestamp() const { return timestamp_; }
-  void setTimestamp(std::string t) { timestamp_ = std::move(t); }
+  void setTimestamp(std::string_view v) { timestamp_.assign(v); }
   double getFilesize() const { return filesize_; }
   void setFilesize(double kb) { filesize_ = kb; }
   std::string getNofollow() const { return nofollow_ ? "Yes" : "No"; }
@@ -71,6 +73,9 @@ class ZelReportItem : public ZelDataObject {
 
   // Names compare exactly; an unknown name gives "" (and 0 as a number).
   std::optional<std::string> getFieldByName(std::string_view name) const override;
+  // The row's own text for a field it copied (link text, addresses, status,
+  // timestamp), without a copy; nullptr for the fields it works out.
+  const std::string* storedText(std::string_view name) const;
   float getFieldAsNumberByName(std::string_view name) const override;
   bool contains(std::string_view term) const override;
   bool countSEOTerm(std::string_view term);

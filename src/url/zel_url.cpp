@@ -45,6 +45,7 @@ std::string ZelUrl::localized(std::string_view english) const {
 void ZelUrl::setActualLinkUrl() {
   actualSource_ = nssredir_.empty() ? ActualSource::Link : ActualSource::Redir;
   ownActual_.reset();
+  actualUrlChanged();
 }
 
 void ZelUrl::keepActualBeforeChanging(ActualSource changing) {
@@ -54,8 +55,7 @@ void ZelUrl::keepActualBeforeChanging(ActualSource changing) {
 }
 
 std::string ZelUrl::getActualLinkUrl() const {
-  const bool slash = nssredir_.empty() ? hasHadSlashTrimmed() : hasHadRedirSlashTrimmed();
-  return slash ? getActualurl() + "/" : getActualurl();
+  return actualUrlHadSlashTrimmed() ? getActualurl() + "/" : getActualurl();
 }
 
 std::string ZelUrl::getLinkUrlForTesting() const {
@@ -415,6 +415,8 @@ bool ZelUrl::isXML() const {
 
 bool ZelUrl::getIsImage() const {
   if (flag(kImage)) return true;
+  // Asked for every link of every page: the address is parsed once, not each time.
+  if (flag(kNotImage)) return false;
   std::string ext = extensionOfActualUrl();
   size_t q = ext.find('?');
   if (q != std::string::npos) ext.resize(q);
@@ -428,6 +430,7 @@ bool ZelUrl::getIsImage() const {
       return true;
     }
   }
+  flags_ |= kNotImage;
   return false;
 }
 

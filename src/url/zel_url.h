@@ -59,6 +59,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   const std::string& getRedir() const { return nssredir_; }
   // The actual address with the trailing "/" put back when one was trimmed.
   std::string getActualLinkUrl() const;
+  // Whether getActualLinkUrl is getActualurl followed by "/" (for writers that
+  // avoid the copy).
+  bool actualUrlHadSlashTrimmed() const {
+    return nssredir_.empty() ? hasHadSlashTrimmed() : hasHadRedirSlashTrimmed();
+  }
   std::string getLinkUrlForTesting() const;
   std::string getLinkUrlDecoded() const;
   std::string getActualurlDecoded() const;
@@ -66,8 +71,14 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void setActualLinkUrl();
   bool hasHadSlashTrimmed() const { return flag(kSlashTrimmed); }
   bool hasHadRedirSlashTrimmed() const { return flag(kRedirSlashTrimmed); }
-  void setHasHadSlashTrimmed(bool v) { setFlag(kSlashTrimmed, v); }
-  void setHasHadRedirSlashTrimmed(bool v) { setFlag(kRedirSlashTrimmed, v); }
+  void setHasHadSlashTrimmed(bool v) {
+    setFlag(kSlashTrimmed, v);
+    actualUrlChanged();
+  }
+  void setHasHadRedirSlashTrimmed(bool v) {
+    setFlag(kRedirSlashTrimmed, v);
+    actualUrlChanged();
+  }
   bool getRecursion() const { return flag(kRecursion); }
   void setRecursion(bool v) { setFlag(kRecursion, v); }
 
@@ -417,8 +428,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
     kImage = 1u << 7, kVideo = 1u << 8, kAudio = 1u << 9, kBlacklisted = 1u << 10,
     kDisallowed = 1u << 11, kInBad = 1u << 12, kHeadNoFollow = 1u << 13,
     kHeadNoIndex = 1u << 14,
+    kNotImage = 1u << 15,  // getIsImage found no image extension in the actual address
   };
   bool flag(uint32_t f) const { return (flags_ & f) != 0; }
+  // What getIsImage learnt from the old actual address no longer holds.
+  void actualUrlChanged() { flags_ &= ~kNotImage; }
   void setFlag(uint32_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
 
   struct PageFacts;  // page facts and caches, made on first use

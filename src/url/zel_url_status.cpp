@@ -148,6 +148,7 @@ void ZelUrl::clearRedir() {
   keepActualBeforeChanging(ActualSource::Redir);
   redirects_.reset();
   nssredir_.clear();
+  actualUrlChanged();  // the slash flag that applies is the link's again
 }
 
 void ZelUrl::setRedirTable(const std::vector<RedirectEntry>& entries) {
@@ -155,7 +156,7 @@ void ZelUrl::setRedirTable(const std::vector<RedirectEntry>& entries) {
   redirects_ = std::make_unique<std::vector<RedirectEntry>>(entries);
   keepActualBeforeChanging(ActualSource::Redir);
   nssredir_ = entries.back().url;
-  setHasHadRedirSlashTrimmed(entries.back().hasHadRedirSlashTrimmed);
+  setHasHadRedirSlashTrimmed(entries.back().hasHadRedirSlashTrimmed);  // also forgets the image test
 }
 
 bool ZelUrl::lastRedirectWasMeta() const {
