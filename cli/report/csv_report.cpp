@@ -11,8 +11,6 @@ namespace zel::cli {
 
 namespace {
 
-constexpr size_t kFlushAt = 1 << 16;
-
 void appendRow(std::string& out, const std::vector<std::string>& cells) {
   for (size_t i = 0; i < cells.size(); ++i) {
     if (i) out += ',';
@@ -72,10 +70,7 @@ Status writeRecordsCsv(const ReportContext& report, const std::string& path,
     for (size_t i = 0; i < fields.size(); ++i)
       cells[i] = exportFieldText(*r, fields[i]).value_or("");
     appendRow(out, cells);
-    if (out.size() > kFlushAt) {
-      file.write(out);
-      out.clear();
-    }
+    file.writeWhenLarge(out);
   }
   file.write(out);
   return file.commit();
@@ -83,8 +78,8 @@ Status writeRecordsCsv(const ReportContext& report, const std::string& path,
 
 Status writeLinksCsv(const ReportContext& report, const std::string& path) {
   static const std::vector<std::string> kColumns = {
-      "onpagename", "onpageurl", "line",     "linktext",   "linkurl",  "status",
-      "redir",      "nofollow",  "distance", "rel",        "targetattr", "hreflang"};
+      "onpagename", "onpageurl", "line",     "linktext", "linkurl",    "status",
+      "redir",      "nofollow",  "distance", "rel",      "targetattr", "hreflang"};
   OutputFile file(path);
   if (Status s = file.open(); !s.ok()) return s;
   std::string out;
@@ -100,10 +95,7 @@ Status writeLinksCsv(const ReportContext& report, const std::string& path) {
         appendLinkCell(out, item, *link, kColumns[c]);
       }
       out += "\r\n";
-      if (out.size() > kFlushAt) {
-        file.write(out);
-        out.clear();
-      }
+      file.writeWhenLarge(out);
     }
   }
   file.write(out);

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kSchemaVersion = 1;
 
-
 // Binds text after repairing invalid UTF-8 (page texts are hostile).
 struct Binder {
   SqliteStatement& stmt;
@@ -78,7 +77,8 @@ class Table {
   }
 
   // Creates the table and inserts every row `each` hands over.
-  Status write(SqliteDatabase& db, const std::function<Status(const std::function<Status(const Row&)>&)>& each) const {
+  Status write(SqliteDatabase& db,
+               const std::function<Status(const std::function<Status(const Row&)>&)>& each) const {
     if (Status s = db.exec(createSql()); !s.ok()) return s;
     Status error;
     SqliteStatement insert = db.prepare(insertSql(), &error);
@@ -97,51 +97,86 @@ class Table {
   const char* constraints_;
 };
 
-
-
 // ---- crawl -------------------------------------------------------------------------
 
 Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
   ZelHub& hub = report.hub();
   const auto& c = hub.seoManager().counters();
-  const Json seoCounters = {
-      {"notitle", c.notitle}, {"nodesc", c.nodesc}, {"possduplicates", c.possduplicates},
-      {"duplicatetitle", c.duplicatetitle}, {"duplicatedesc", c.duplicatedesc},
-      {"nofollow", c.nofollow}, {"toomanylinks", c.toomanylinks},
-      {"metadesclength", c.metadesclength}, {"titlelength", c.titlelength},
-      {"keywordstuffed", c.keywordstuffed}, {"thincontent", c.thincontent}, {"noalt", c.noalt},
-      {"pagesExcludedNoIndex", c.pagesExcludedNoIndex}, {"mixedContent", c.mixedContent},
-      {"redirectchain", c.redirectchain}, {"pagesWithoutH1", c.pagesWithoutH1},
-      {"pagesWithMultipleH1", c.pagesWithMultipleH1}};
+  const Json seoCounters = {{"notitle", c.notitle},
+                            {"nodesc", c.nodesc},
+                            {"possduplicates", c.possduplicates},
+                            {"duplicatetitle", c.duplicatetitle},
+                            {"duplicatedesc", c.duplicatedesc},
+                            {"nofollow", c.nofollow},
+                            {"toomanylinks", c.toomanylinks},
+                            {"metadesclength", c.metadesclength},
+                            {"titlelength", c.titlelength},
+                            {"keywordstuffed", c.keywordstuffed},
+                            {"thincontent", c.thincontent},
+                            {"noalt", c.noalt},
+                            {"pagesExcludedNoIndex", c.pagesExcludedNoIndex},
+                            {"mixedContent", c.mixedContent},
+                            {"redirectchain", c.redirectchain},
+                            {"pagesWithoutH1", c.pagesWithoutH1},
+                            {"pagesWithMultipleH1", c.pagesWithMultipleH1}};
   using R = ReportContext;
   const Table<R> table(
       "crawl",
       {
-          {"schema_version", "INTEGER NOT NULL", [](Binder& b, int i, const R&) { b.stmt.bind(i, kSchemaVersion); }},
+          {"schema_version", "INTEGER NOT NULL",
+           [](Binder& b, int i, const R&) { b.stmt.bind(i, kSchemaVersion); }},
           {"zelmora_version", "TEXT", [](Binder& b, int i, const R&) { b.text(i, ZEL_VERSION); }},
-          {"start_url", "TEXT NOT NULL", [](Binder& b, int i, const R& r) { b.text(i, withoutPassword(r.hub().getStartingUrl())); }},
-          {"settings", "TEXT NOT NULL", [](Binder& b, int i, const R& r) { b.json(i, r.redactedSettings()); }},
-          {"started_at", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing().startedAt)); }},
-          {"ended_at", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing().endedAt)); }},
-          {"seconds", "REAL", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.timing().seconds); }},
-          {"state", "TEXT NOT NULL", [](Binder& b, int i, const R& r) { b.text(i, r.timing().stopped ? "stopped" : "finished"); }},
-          {"checked", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getCheckedLinkCount()); }},
-          {"bad", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getBadLinkCount()); }},
-          {"total", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getTotalLinkCount()); }},
-          {"pages", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getPageCount()); }},
-          {"next_url_index", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getNextUrlIndex()); }},
-          {"domains", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getDomains()); }},
-          {"check_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getCheckBlacklistArray()); }},
-          {"follow_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getFollowBlacklistArray()); }},
-          {"follow_whitelist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getFollowWhitelistArray()); }},
-          {"robots_blacklist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, r.hub().getRobotsBlacklistArray()); }},
-          {"robots_whitelist", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, r.hub().getRobotsWhitelistArray()); }},
-          {"soft404_terms", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getSoft404Array()); }},
-          {"detected_encoding", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, static_cast<int64_t>(r.hub().getDetectedEncoding())); }},
-          {"https", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().isScanningHttpsSite()); }},
-          {"start_was_xml", "INTEGER", [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().startingPointWasXML()); }},
+          {"start_url", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& r) {
+             b.text(i, withoutPassword(r.hub().getStartingUrl()));
+           }},
+          {"settings", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& r) { b.json(i, r.redactedSettings()); }},
+          {"started_at", "TEXT",
+           [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing().startedAt)); }},
+          {"ended_at", "TEXT",
+           [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing().endedAt)); }},
+          {"seconds", "REAL",
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.timing().seconds); }},
+          {"state", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& r) {
+             b.text(i, r.timing().stopped ? "stopped" : "finished");
+           }},
+          {"checked", "INTEGER",
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getCheckedLinkCount()); }},
+          {"bad", "INTEGER",
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getBadLinkCount()); }},
+          {"total", "INTEGER",
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getTotalLinkCount()); }},
+          {"pages", "INTEGER",
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getPageCount()); }},
+          {"next_url_index", "INTEGER",
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getNextUrlIndex()); }},
+          {"domains", "TEXT",
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getDomains()); }},
+          {"check_blacklist", "TEXT",
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getCheckBlacklistArray()); }},
+          {"follow_blacklist", "TEXT",
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getFollowBlacklistArray()); }},
+          {"follow_whitelist", "TEXT",
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getFollowWhitelistArray()); }},
+          {"robots_blacklist", "TEXT",
+           [](Binder& b, int i, const R& r) { b.list(i, r.hub().getRobotsBlacklistArray()); }},
+          {"robots_whitelist", "TEXT",
+           [](Binder& b, int i, const R& r) { b.list(i, r.hub().getRobotsWhitelistArray()); }},
+          {"soft404_terms", "TEXT",
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getSoft404Array()); }},
+          {"detected_encoding", "INTEGER",
+           [](Binder& b, int i, const R& r) {
+             b.stmt.bind(i, static_cast<int64_t>(r.hub().getDetectedEncoding()));
+           }},
+          {"https", "INTEGER",
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().isScanningHttpsSite()); }},
+          {"start_was_xml", "INTEGER",
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().startingPointWasXML()); }},
           {"seo_summary", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, r.seoSummary()); }},
-          {"seo_counters", "TEXT", [&seoCounters](Binder& b, int i, const R&) { b.json(i, seoCounters); }},
+          {"seo_counters", "TEXT",
+           [&seoCounters](Binder& b, int i, const R&) { b.json(i, seoCounters); }},
       });
   return table.write(db, [&](const auto& insert) { return insert(report); });
 }
@@ -188,23 +223,33 @@ Table<UrlRow> urlsTable() {
   auto count = [](int64_t (ZelUrl::*get)() const) {
     return [get](Binder& b, int i, const R& row) {
       const int64_t n = (row.r.*get)();
-      if (n < 0) b.stmt.bindNull(i); else b.stmt.bind(i, n);  // -1: not counted
+      if (n < 0)
+        b.stmt.bindNull(i);
+      else
+        b.stmt.bind(i, n);  // -1: not counted
     };
   };
   auto occurrences = [](int32_t (ZelUrl::*get)() const) {
-    return [get](Binder& b, int i, const R& row) { b.stmt.bind(i, static_cast<int64_t>((row.r.*get)())); };
+    return [get](Binder& b, int i, const R& row) {
+      b.stmt.bind(i, static_cast<int64_t>((row.r.*get)()));
+    };
   };
   return Table<UrlRow>(
       "urls",
       {
-          {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
-          {"url", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.r.getLinkUrl()); }},
-          {"redirect_url", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getRedir()); }},
-          {"actual_url", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.r.getActualLinkUrl()); }},
+          {"id", "INTEGER PRIMARY KEY",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
+          {"url", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& row) { b.text(i, row.r.getLinkUrl()); }},
+          {"redirect_url", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getRedir()); }},
+          {"actual_url", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& row) { b.text(i, row.r.getActualLinkUrl()); }},
           {"slash_trimmed", "INTEGER", flag(&ZelUrl::hasHadSlashTrimmed)},
           {"redirect_slash_trimmed", "INTEGER", flag(&ZelUrl::hasHadRedirSlashTrimmed)},
           {"status", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.r.getStatus()); }},
-          {"final_status", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.r.getFinalStatus()); }},
+          {"final_status", "TEXT",
+           [](Binder& b, int i, const R& row) { b.text(i, row.r.getFinalStatus()); }},
           {"bad", "INTEGER", flag(&ZelUrl::isInBadCollection)},
           {"internal", "INTEGER", flag(&ZelUrl::isInternal)},
           {"blacklisted", "INTEGER", flag(&ZelUrl::isBlacklisted)},
@@ -215,27 +260,48 @@ Table<UrlRow> urlsTable() {
           {"is_image", "INTEGER", flag(&ZelUrl::getIsImage)},
           {"is_video", "INTEGER", flag(&ZelUrl::getIsVideo)},
           {"is_audio", "INTEGER", flag(&ZelUrl::getIsAudio)},
-          {"mime_type", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.r.getMimeType()); }},
-          {"distance", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getDistanceFromHome()); }},
-          {"thread", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.thread()); }},
-          {"fetched_at", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getTimestampText()); }},
-          {"response_time", "REAL", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getResponseTimeInterval()); }},
-          {"load_time", "REAL", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getLoadTime()); }},
-          {"retry_count", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryCount()); }},
-          {"retry_after", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryAfter()); }},
-          {"size_bytes", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getFileSizeInBytes()); }},
-          {"size_kb", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.fileSizeKB()); }},
-          {"compressed_kb", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.fileSizeCompressedKB()); }},
+          {"mime_type", "TEXT",
+           [](Binder& b, int i, const R& row) { b.text(i, row.r.getMimeType()); }},
+          {"distance", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getDistanceFromHome()); }},
+          {"thread", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.thread()); }},
+          {"fetched_at", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getTimestampText()); }},
+          {"response_time", "REAL",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getResponseTimeInterval()); }},
+          {"load_time", "REAL",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getLoadTime()); }},
+          {"retry_count", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryCount()); }},
+          {"retry_after", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryAfter()); }},
+          {"size_bytes", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getFileSizeInBytes()); }},
+          {"size_kb", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.fileSizeKB()); }},
+          {"compressed_kb", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.fileSizeCompressedKB()); }},
           {"no_content_length", "INTEGER", flag(&ZelUrl::contentLengthUnavailable)},
-          {"last_modified", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getTargetLastModified().value_or("")); }},
-          {"title", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getLinkPageTitle()); }},
-          {"meta_description", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getMetaDescription()); }},
-          {"keywords", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getKeywords()); }},
+          {"last_modified", "TEXT",
+           [](Binder& b, int i, const R& row) {
+             b.textOrNull(i, row.r.getTargetLastModified().value_or(""));
+           }},
+          {"title", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getLinkPageTitle()); }},
+          {"meta_description", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getMetaDescription()); }},
+          {"keywords", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getKeywords()); }},
           {"meta_data", "TEXT", [](Binder& b, int i, const R& row) { bindMetaData(b, i, row.r); }},
-          {"canonical", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getCanonical()); }},
-          {"headings", "TEXT", [](Binder& b, int i, const R& row) { b.list(i, row.r.getHeadings()); }},
-          {"h1_count", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.h1Count()); }},
-          {"names", "TEXT", [](Binder& b, int i, const R& row) { b.list(i, row.r.getNamesOnThisPage()); }},
+          {"canonical", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getCanonical()); }},
+          {"headings", "TEXT",
+           [](Binder& b, int i, const R& row) { b.list(i, row.r.getHeadings()); }},
+          {"h1_count", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.h1Count()); }},
+          {"names", "TEXT",
+           [](Binder& b, int i, const R& row) { b.list(i, row.r.getNamesOnThisPage()); }},
           {"head_nofollow", "INTEGER", flag(&ZelUrl::getHeadContainsNoFollow)},
           {"head_noindex", "INTEGER", flag(&ZelUrl::getHeadContainsNoIndex)},
           {"word_count", "INTEGER", count(&ZelUrl::getWordCount)},
@@ -243,7 +309,8 @@ Table<UrlRow> urlsTable() {
           {"spelling", "INTEGER", count(&ZelUrl::getSpellingCount)},
           {"grammar", "INTEGER", count(&ZelUrl::getGrammarCount)},
           {"spelling_reviewed", "INTEGER", flag(&ZelUrl::spellingReviewed)},
-          {"validator_status", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getValidatorStatus()); }},
+          {"validator_status", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getValidatorStatus()); }},
           {"validator_errors", "INTEGER", count(&ZelUrl::getValidatorErrors)},
           {"validator_warnings", "INTEGER", count(&ZelUrl::getValidatorWarnings)},
           {"anchor_missing", "INTEGER", flag(&ZelUrl::getLinksAnchorDoesntAppearOnTargetPage)},
@@ -254,13 +321,20 @@ Table<UrlRow> urlsTable() {
           {"occurrences_headings", "INTEGER", occurrences(&ZelUrl::getOcurrencesInHeadings)},
           {"occurrences_archive", "INTEGER", occurrences(&ZelUrl::getOcurrencesInArchive)},
           {"occurrences_total", "INTEGER", occurrences(&ZelUrl::getTotalOccurrences)},
-          {"priority", "REAL", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getPriorityIfSet()); }},
-          {"change_frequency", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getChangeFrequency()); }},
-          {"internal_links", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getInternallinkcount()); }},
-          {"external_links", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getExternallinkcount()); }},
-          {"page_order", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.pageOrder); }},
-          {"in_sitemap", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.inSitemap); }},
-          {"warnings", "TEXT", [](Binder& b, int i, const R& row) { b.list(i, row.r.getWarnings()); }},
+          {"priority", "REAL",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getPriorityIfSet()); }},
+          {"change_frequency", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getChangeFrequency()); }},
+          {"internal_links", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getInternallinkcount()); }},
+          {"external_links", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getExternallinkcount()); }},
+          {"page_order", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.pageOrder); }},
+          {"in_sitemap", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.inSitemap); }},
+          {"warnings", "TEXT",
+           [](Binder& b, int i, const R& row) { b.list(i, row.r.getWarnings()); }},
       });
 }
 
@@ -295,18 +369,34 @@ Status writeLinks(SqliteDatabase& db, const ReportContext& report) {
   const Table<R> table(
       "links",
       {
-          {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
-          {"parent_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.report.indexOf(row.link.parent())); }},
-          {"target_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.report.indexOf(row.link.target())); }},
-          {"link_text", "TEXT", [](Binder& b, int i, const R& row) {
-             if (row.link.hasLinkText()) b.text(i, row.link.linkText()); else b.stmt.bindNull(i);
+          {"id", "INTEGER PRIMARY KEY",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
+          {"parent_id", "INTEGER REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) {
+             b.stmt.bind(i, row.report.indexOf(row.link.parent()));
            }},
-          {"line", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.link.lineNumber()); }},
-          {"rel", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getRel()); }},
+          {"target_id", "INTEGER REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) {
+             b.stmt.bind(i, row.report.indexOf(row.link.target()));
+           }},
+          {"link_text", "TEXT",
+           [](Binder& b, int i, const R& row) {
+             if (row.link.hasLinkText())
+               b.text(i, row.link.linkText());
+             else
+               b.stmt.bindNull(i);
+           }},
+          {"line", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.link.lineNumber()); }},
+          {"rel", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getRel()); }},
           // The other rel flags (noopener, sponsored, ugc, ...) follow from `rel`.
-          {"nofollow", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.link.nf()); }},
-          {"target_attr", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getTargetAttr()); }},
-          {"hreflang", "TEXT", [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getHreflang()); }},
+          {"nofollow", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.link.nf()); }},
+          {"target_attr", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getTargetAttr()); }},
+          {"hreflang", "TEXT",
+           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getHreflang()); }},
       });
   return table.write(db, [&](const auto& insert) {
     const auto* links = report.hub().getInstanceCollection();
@@ -330,12 +420,18 @@ Status writeRedirects(SqliteDatabase& db, ZelHub& hub) {
   const Table<R> table(
       "redirects",
       {
-          {"url_id", "INTEGER NOT NULL REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
-          {"hop", "INTEGER NOT NULL", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.hop); }},
+          {"url_id", "INTEGER NOT NULL REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"hop", "INTEGER NOT NULL",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.hop); }},
           {"url", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.entry.url); }},
           {"status", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.entry.status); }},
-          {"reason", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.entry.reason); }},
-          {"slash_trimmed", "INTEGER", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.entry.hasHadRedirSlashTrimmed); }},
+          {"reason", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.entry.reason); }},
+          {"slash_trimmed", "INTEGER",
+           [](Binder& b, int i, const R& row) {
+             b.stmt.bind(i, row.entry.hasHadRedirSlashTrimmed);
+           }},
       },
       ", PRIMARY KEY (url_id, hop)");
   return table.write(db, [&](const auto& insert) {
@@ -364,8 +460,10 @@ Status writeWarnings(SqliteDatabase& db, const ReportContext& report) {
       "warnings",
       {
           {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R&) { b.stmt.bindNull(i); }},
-          {"url_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
-          {"warning", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.first); }},
+          {"url_id", "INTEGER REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"warning", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& row) { b.text(i, row.first); }},
       });
   return table.write(db, [&](const auto& insert) {
     for (const HubWarning& w : hub.getWarningsArray())
@@ -382,7 +480,8 @@ Status writeDuplicates(SqliteDatabase& db, const ReportContext& report) {
       {
           {"kind", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.first); }},
           {"text", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.second); }},
-          {"url_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"url_id", "INTEGER REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
       });
   const std::pair<const char*, const RecordGroups*> kinds[] = {
       {"possible", &hub.getDuplicates()},
@@ -406,7 +505,8 @@ Status writeMisspellings(SqliteDatabase& db, const ReportContext& report) {
       "misspellings",
       {
           {"word", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.first); }},
-          {"url_id", "INTEGER REFERENCES urls(id)", [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"url_id", "INTEGER REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
       });
   return table.write(db, [&](const auto& insert) {
     for (const auto& [word, records] : hub.seoManager().getMisspelledWordDictionary())
@@ -419,7 +519,9 @@ Status writeMisspellings(SqliteDatabase& db, const ReportContext& report) {
 Status writeAll(SqliteDatabase& db, const ReportContext& report) {
   ZelHub& hub = report.hub();
   // A fresh file that is renamed into place when complete: no journal needed.
-  if (Status s = db.exec("PRAGMA page_size=16384; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"); !s.ok())
+  if (Status s =
+          db.exec("PRAGMA page_size=16384; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN");
+      !s.ok())
     return s;
   const std::function<Status()> steps[] = {
       [&] { return writeCrawlTable(db, report); },

@@ -20,10 +20,10 @@ struct Export {
 };
 
 std::vector<Export> exportsOf(const ExportPaths& p) {
-  return {{"--json", &p.json, true},       {"--csv", &p.csv, true},
+  return {{"--json", &p.json, true},          {"--csv", &p.csv, true},
           {"--links-csv", &p.linksCsv, true}, {"--seo", &p.seo, true},
-          {"--seo-csv", &p.seoCsv, true},  {"--junit", &p.junit, true},
-          {"--sitemap", &p.sitemap, false}, {"--db", &p.db, false}};
+          {"--seo-csv", &p.seoCsv, true},     {"--junit", &p.junit, true},
+          {"--sitemap", &p.sitemap, false},   {"--db", &p.db, false}};
 }
 
 }  // namespace

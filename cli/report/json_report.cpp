@@ -131,10 +131,7 @@ Status writeJsonReport(const ReportContext& report, const std::string& path) {
     out += first ? "\n    " : ",\n    ";
     first = false;
     appendRecord(out, *r, parents);
-    if (out.size() > (1 << 16)) {
-      file.write(out);
-      out.clear();
-    }
+    file.writeWhenLarge(out);
   }
   out += "\n  ]\n}\n";
   file.write(out);

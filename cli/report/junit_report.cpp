@@ -51,8 +51,10 @@ Status writeJUnit(const ReportContext& report, const std::string& path) {
   for (ZelUrl* r : hub.getLinksCollection()) {
     if (r->getStatus().empty() || !report.passesFilter(r)) continue;
     ++tests;
-    if (r->isInBadCollection()) ++failures;
-    else if (r->isExempt()) ++skipped;
+    if (r->isInBadCollection())
+      ++failures;
+    else if (r->isExempt())
+      ++skipped;
   }
   OutputFile file(path);
   if (Status s = file.open(); !s.ok()) return s;
@@ -70,10 +72,7 @@ Status writeJUnit(const ReportContext& report, const std::string& path) {
   for (ZelUrl* r : hub.getLinksCollection()) {
     if (r->getStatus().empty() || !report.passesFilter(r)) continue;
     appendCase(out, *r);
-    if (out.size() > (1 << 16)) {
-      file.write(out);
-      out.clear();
-    }
+    file.writeWhenLarge(out);
   }
   out += "  </testsuite>\n</testsuites>\n";
   file.write(out);

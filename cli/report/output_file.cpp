@@ -33,7 +33,8 @@ Status OutputFile::open() {
     return Status::Ok();
   }
   std::error_code ec;
-  if (std::filesystem::is_directory(path_, ec)) return Status::Error("cannot write " + path_ + ": it is a folder");
+  if (std::filesystem::is_directory(path_, ec))
+    return Status::Error("cannot write " + path_ + ": it is a folder");
   temporary_ = temporaryPathFor(path_);
   file_ = std::fopen(temporary_.c_str(), "wb");
   if (!file_) {
@@ -76,7 +77,8 @@ Status OutputFile::moveIntoPlace(const std::string& temporary, const std::string
 Status OutputFile::checkWritable(const std::string& path) {
   if (path == "-") return Status::Ok();
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return Status::Error("cannot write " + path + ": it is a folder");
+  if (std::filesystem::is_directory(path, ec))
+    return Status::Error("cannot write " + path + ": it is a folder");
   const std::string probe = temporaryPathFor(path);
   FILE* f = std::fopen(probe.c_str(), "wb");
   if (!f) return cannotWrite(path, errno);

@@ -21,6 +21,12 @@ class OutputFile {
   void write(std::string_view text) {
     if (file_) std::fwrite(text.data(), 1, text.size(), file_);
   }
+  // Writers gather rows in `pending`; once it is large it is written and emptied.
+  void writeWhenLarge(std::string& pending) {
+    if (pending.size() < kLarge) return;
+    write(pending);
+    pending.clear();
+  }
   // Flushes, closes and moves the file into place; a failed write anywhere
   // before fails here, naming the file.
   Status commit();
@@ -38,6 +44,7 @@ class OutputFile {
   static Status checkWritable(const std::string& path);
 
  private:
+  static constexpr size_t kLarge = 1 << 16;
   std::string path_, temporary_;
   FILE* file_ = nullptr;
   bool committed_ = false;

@@ -24,9 +24,9 @@ const std::vector<std::string>& exportFieldNames() {
 
 const std::vector<std::string>& defaultCsvFields() {
   static const std::vector<std::string> kDefault = {
-      "linkurl",     "status",        "bad",         "internal",         "mimetype",
-      "redir",       "linkpagetitle", "onpagecount", "distancefromhome", "filesize",
-      "responsetime", "warnings"};
+      "linkurl",          "status",   "bad",           "internal",
+      "mimetype",         "redir",    "linkpagetitle", "onpagecount",
+      "distancefromhome", "filesize", "responsetime",  "warnings"};
   return kDefault;
 }
 

@@ -13,8 +13,8 @@ constexpr const char* kHidden = "***";
 // A header or form field whose value is a secret: authorisation, cookies,
 // tokens, keys, passwords and sessions.
 bool looksLikeCredential(std::string_view name) {
-  static constexpr std::string_view kWords[] = {"auth", "cookie", "token", "key",    "secret",
-                                                "pass", "session", "credential", "signature"};
+  static constexpr std::string_view kWords[] = {
+      "auth", "cookie", "token", "key", "secret", "pass", "session", "credential", "signature"};
   for (std::string_view w : kWords)
     if (containsIgnoreCase(name, w)) return true;
   return false;

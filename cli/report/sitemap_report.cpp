@@ -96,10 +96,7 @@ Status writeSitemap(const ReportContext& report, const std::string& path,
     out += entry;
     ++inFile;
     bytesInFile += entry.size();
-    if (out.size() > (1 << 16)) {
-      files.back()->write(out);
-      out.clear();
-    }
+    files.back()->writeWhenLarge(out);
   }
   finishFile();
 

@@ -15,10 +15,14 @@ size_t validSequenceAt(std::string_view s, size_t i) {
   if (c < 0x80) return 1;
   size_t n;
   uint32_t min;
-  if ((c & 0xE0) == 0xC0) n = 2, min = 0x80;
-  else if ((c & 0xF0) == 0xE0) n = 3, min = 0x800;
-  else if ((c & 0xF8) == 0xF0) n = 4, min = 0x10000;
-  else return 0;
+  if ((c & 0xE0) == 0xC0)
+    n = 2, min = 0x80;
+  else if ((c & 0xF0) == 0xE0)
+    n = 3, min = 0x800;
+  else if ((c & 0xF8) == 0xF0)
+    n = 4, min = 0x10000;
+  else
+    return 0;
   if (i + n > s.size()) return 0;
   uint32_t cp = c & (0x7F >> n);
   for (size_t k = 1; k < n; ++k) {
@@ -64,7 +68,8 @@ void appendEscaped(std::string& out, std::string_view s, Plain plain, Ascii asci
 }  // namespace
 
 void appendValidUtf8(std::string& out, std::string_view text) {
-  appendEscaped(out, text, [](char) { return true; }, [](char) {});
+  appendEscaped(
+      out, text, [](char) { return true; }, [](char) {});
 }
 
 std::string_view validUtf8(std::string_view text, std::string& scratch) {
@@ -92,11 +97,21 @@ void appendJsonString(std::string& out, std::string_view text) {
       [](char c) { return static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\'; },
       [&](char c) {
         switch (c) {
-          case '"': out += "\\\""; break;
-          case '\\': out += "\\\\"; break;
-          case '\n': out += "\\n"; break;
-          case '\r': out += "\\r"; break;
-          case '\t': out += "\\t"; break;
+          case '"':
+            out += "\\\"";
+            break;
+          case '\\':
+            out += "\\\\";
+            break;
+          case '\n':
+            out += "\\n";
+            break;
+          case '\r':
+            out += "\\r";
+            break;
+          case '\t':
+            out += "\\t";
+            break;
           default:
             out += "\\u00";
             out += kHex[(c >> 4) & 0xF];
@@ -115,12 +130,23 @@ void appendXmlEscaped(std::string& out, std::string_view text) {
       },
       [&](char c) {
         switch (c) {
-          case '&': out += "&amp;"; break;
-          case '<': out += "&lt;"; break;
-          case '>': out += "&gt;"; break;
-          case '"': out += "&quot;"; break;
-          case '\'': out += "&apos;"; break;
-          default: break;  // control characters XML cannot hold
+          case '&':
+            out += "&amp;";
+            break;
+          case '<':
+            out += "&lt;";
+            break;
+          case '>':
+            out += "&gt;";
+            break;
+          case '"':
+            out += "&quot;";
+            break;
+          case '\'':
+            out += "&apos;";
+            break;
+          default:
+            break;  // control characters XML cannot hold
         }
       },
       // U+FFFE and U+FFFF are not XML characters either.
@@ -160,8 +186,8 @@ bool isJsonNumber(std::string_view s) {
 }
 
 void appendCsvCell(std::string& out, std::string_view text) {
-  const bool formula = !text.empty() &&
-                       (text[0] == '=' || text[0] == '+' || text[0] == '@' || text[0] == '\t' ||
+  const bool formula =
+      !text.empty() && (text[0] == '=' || text[0] == '+' || text[0] == '@' || text[0] == '\t' ||
                         text[0] == '\r' || (text[0] == '-' && !isJsonNumber(text)));
   bool quote = formula;
   for (size_t i = 0; i < text.size() && !quote; ++i)
@@ -172,7 +198,8 @@ void appendCsvCell(std::string& out, std::string_view text) {
   }
   out += '"';
   if (formula) out += '\'';
-  appendEscaped(out, text, [](char c) { return c != '"'; }, [&](char) { out += "\"\""; });
+  appendEscaped(
+      out, text, [](char c) { return c != '"'; }, [&](char) { out += "\"\""; });
   out += '"';
 }
 

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "app.h"
+#include "cli/run_zelmora.h"
 #include "crawl_command.h"
 #include "options.h"
 #include "platform/file_system.h"
@@ -16,13 +17,6 @@
 
 namespace zel::cli {
 namespace {
-
-int run(std::vector<std::string> args) {
-  args.insert(args.begin(), "zelmora");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  return runZelmora(static_cast<int>(argv.size()), argv.data());
-}
 
 std::string tempFile(const std::string& name) {
   return (std::filesystem::temp_directory_path() /

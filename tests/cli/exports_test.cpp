@@ -15,6 +15,7 @@
 #include <set>
 
 #include "app.h"
+#include "cli/run_zelmora.h"
 #include "platform/file_system.h"
 #include "platform/sqlite_database.h"
 #include "report/output_file.h"
@@ -30,14 +31,9 @@ namespace {
 namespace fs = std::filesystem;
 using Rows = std::vector<std::vector<std::string>>;
 
-int run(std::vector<std::string> args) {
-  args.insert(args.begin(), "zelmora");
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  return runZelmora(static_cast<int>(argv.size()), argv.data());
+std::string readText(const std::string& path) {
+  return RealFileSystem().readFile(path).value_or("");
 }
-
-std::string readText(const std::string& path) { return RealFileSystem().readFile(path).value_or(""); }
 
 // RFC 4180: quoted cells may hold commas, doubled quotes and line ends.
 Rows readCsv(const std::string& text) {
@@ -48,9 +44,12 @@ Rows readCsv(const std::string& text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (quoted) {
-      if (c != '"') cell += c;
-      else if (i + 1 < text.size() && text[i + 1] == '"') cell += text[++i];
-      else quoted = false;
+      if (c != '"')
+        cell += c;
+      else if (i + 1 < text.size() && text[i + 1] == '"')
+        cell += text[++i];
+      else
+        quoted = false;
     } else if (c == '"') {
       quoted = true;
     } else if (c == ',') {
@@ -151,10 +150,10 @@ class Exports : public ::testing::Test {
       "customHeaderValue1": "s3cret-key",
       "mipFilter": true, "mipFilterRules": [{"mipContainsScope": 0, "mipContainsOrNot": 0,
         "mipContainsMethod": 0, "mipContains": "hidden"}]})";
-    exitCode_ = crawl({"--json", file("r.json"), "--csv", file("r.csv"), "--links-csv",
-                       file("links.csv"), "--seo", file("seo.txt"), "--seo-csv", file("seo.csv"),
-                       "--sitemap", file("sitemap.xml"), "--junit", file("junit.xml"), "--db",
-                       file("crawl.db")});
+    exitCode_ =
+        crawl({"--json", file("r.json"), "--csv", file("r.csv"), "--links-csv", file("links.csv"),
+               "--seo", file("seo.txt"), "--seo-csv", file("seo.csv"), "--sitemap",
+               file("sitemap.xml"), "--junit", file("junit.xml"), "--db", file("crawl.db")});
   }
   static void TearDownTestSuite() {
     fs::remove_all(*dir_);
@@ -162,8 +161,8 @@ class Exports : public ::testing::Test {
     delete site_;
   }
   static int crawl(std::vector<std::string> exports) {
-    std::vector<std::string> args = {"crawl", site_->url("/"), "--settings", file("settings.json"),
-                                     "--timeout", "5", "-q"};
+    std::vector<std::string> args = {
+        "crawl", site_->url("/"), "--settings", file("settings.json"), "--timeout", "5", "-q"};
     args.insert(args.end(), exports.begin(), exports.end());
     return run(args);
   }
@@ -200,8 +199,8 @@ TEST_F(Exports, JsonHoldsEveryFieldOfEveryRecord) {
   EXPECT_EQ(doc["records"][0]["url"], url("/")) << "crawl order";
 
   const Json& home = rec[url("/")];
-  for (const char* key : {"url", "actualUrl", "status", "bad", "internal", "mimeType",
-                          "redirects", "inbound", "foundOn", "warnings"})
+  for (const char* key : {"url", "actualUrl", "status", "bad", "internal", "mimeType", "redirects",
+                          "inbound", "foundOn", "warnings"})
     EXPECT_TRUE(home.contains(key)) << key;
   EXPECT_EQ(home["linkpagetitle"], "Harbor Audit Home");
   EXPECT_EQ(home["h1"], "Welcome");
@@ -222,8 +221,8 @@ TEST_F(Exports, JsonHoldsEveryFieldOfEveryRecord) {
   const Json& older = rec[url("/older")];
   EXPECT_EQ(older["actualUrl"], url("/about.html"));
   ASSERT_EQ(older["redirects"].size(), 2u);
-  EXPECT_EQ(older["redirects"][0], Json::parse(R"({"url":")" + url("/old") +
-                                               R"(","status":"302 found","reason":0})"));
+  EXPECT_EQ(older["redirects"][0],
+            Json::parse(R"({"url":")" + url("/old") + R"(","status":"302 found","reason":0})"));
   EXPECT_EQ(older["redir"], url("/about.html"));
   EXPECT_EQ(rec[url("/missing.html")]["foundOn"], Json::array({url("/"), url("/team.html")}));
   const Json& notitle = rec[url("/notitle.html")]["warnings"];
@@ -236,10 +235,10 @@ TEST_F(Exports, JsonHoldsEveryFieldOfEveryRecord) {
 TEST_F(Exports, CsvFilesReadBackWithTheirQuoting) {
   const Rows records = readCsv(readText(file("r.csv")));
   ASSERT_FALSE(records.empty());
-  EXPECT_EQ(records[0], std::vector<std::string>({"linkurl", "status", "bad", "internal",
-                                                   "mimetype", "redir", "linkpagetitle",
-                                                   "onpagecount", "distancefromhome", "filesize",
-                                                   "responsetime", "warnings"}));
+  EXPECT_EQ(records[0],
+            std::vector<std::string>({"linkurl", "status", "bad", "internal", "mimetype", "redir",
+                                      "linkpagetitle", "onpagecount", "distancefromhome",
+                                      "filesize", "responsetime", "warnings"}));
   EXPECT_EQ(records.size(), 12u) << "header and every record but the one the filter drops";
   const auto status = csvColumn(records, "linkurl", "status");
   EXPECT_EQ(status.at(url("/missing.html")), "404 not found");
@@ -249,8 +248,8 @@ TEST_F(Exports, CsvFilesReadBackWithTheirQuoting) {
   const Rows links = readCsv(readText(file("links.csv")));
   ASSERT_FALSE(links.empty());
   EXPECT_EQ(links[0], std::vector<std::string>({"onpagename", "onpageurl", "line", "linktext",
-                                                 "linkurl", "status", "redir", "nofollow",
-                                                 "distance", "rel", "targetattr", "hreflang"}));
+                                                "linkurl", "status", "redir", "nofollow",
+                                                "distance", "rel", "targetattr", "hreflang"}));
   std::map<std::string, std::vector<std::string>> byTarget;
   for (size_t i = 1; i < links.size(); ++i) {
     ASSERT_EQ(links[i].size(), 12u) << "row " << i;
@@ -284,8 +283,8 @@ TEST_F(Exports, SeoSummaryCountsTheSiteProblemsOnce) {
   EXPECT_NE(text.find("Duplicate titles (1):\n  \"Same Title\"\n"), std::string::npos);
   EXPECT_NE(text.find("      " + url("/about.html") + "\n"), std::string::npos);
   EXPECT_NE(text.find("Duplicate descriptions (1):"), std::string::npos);
-  EXPECT_NE(text.find("Misspelled words (2):\n  recieve: " + url("/about.html") + "\n  teh: " +
-                      url("/about.html") + "\n"),
+  EXPECT_NE(text.find("Misspelled words (2):\n  recieve: " + url("/about.html") +
+                      "\n  teh: " + url("/about.html") + "\n"),
             std::string::npos);
   // The counters do not depend on which summaries were asked for, nor does the text.
   EXPECT_EQ(crawl({"--seo-csv", file("only.csv")}), 1);
@@ -303,39 +302,47 @@ TEST_F(Exports, DatabaseAnswersTheReadmeQueries) {
                   {url("/missing.html"), "404 not found", url("/team.html"), "11"},
                   {url("/soft.html"), "404 'soft 404'", url("/"), "21"}}));
   EXPECT_EQ(query(db, queries[1]), Rows({{url("/notitle.html")}}));
-  EXPECT_EQ(query(db, queries[2]),
-            Rows({{url("/older"), "2",
-                   "302 found " + url("/old") + " -> 301 moved permanently " +
-                       url("/about.html")}}));
+  EXPECT_EQ(
+      query(db, queries[2]),
+      Rows({{url("/older"), "2",
+             "302 found " + url("/old") + " -> 301 moved permanently " + url("/about.html")}}));
 
-  EXPECT_EQ(query(db, "SELECT state, total, bad, pages, json_extract(settings, "
-                      "'$.authenticationPassword'), json_extract(settings, '$.customHeaderValue1'),"
-                      " json_array_length(domains) FROM crawl"),
+  EXPECT_EQ(query(db,
+                  "SELECT state, total, bad, pages, json_extract(settings, "
+                  "'$.authenticationPassword'), json_extract(settings, '$.customHeaderValue1'),"
+                  " json_array_length(domains) FROM crawl"),
             Rows({{"finished", "12", "2", "6", "***", "***", "1"}}));
   EXPECT_EQ(readText(db).find("s3cret"), std::string::npos) << "no secret anywhere in the file";
-  EXPECT_EQ(query(db, "SELECT count(*), sum(bad), sum(page_order IS NOT NULL), sum(in_sitemap)"
-                      " FROM urls"),
+  EXPECT_EQ(query(db,
+                  "SELECT count(*), sum(bad), sum(page_order IS NOT NULL), sum(in_sitemap)"
+                  " FROM urls"),
             Rows({{"12", "2", "6", "6"}}));
-  EXPECT_EQ(query(db, "SELECT title, h1_count, word_count, keyword_stuffed, head_noindex, "
-                      "json_array_length(headings) FROM urls WHERE url = '" + url("/team.html") + "'"),
+  EXPECT_EQ(query(db,
+                  "SELECT title, h1_count, word_count, keyword_stuffed, head_noindex, "
+                  "json_array_length(headings) FROM urls WHERE url = '" +
+                      url("/team.html") + "'"),
             Rows({{"Same Title", "2", "6", "0", "0", "2"}}));
-  EXPECT_EQ(query(db, "SELECT link_text, line, nofollow, rel FROM links WHERE target_id = "
-                      "(SELECT id FROM urls WHERE url = '" + url("/team.html") + "')"),
+  EXPECT_EQ(query(db,
+                  "SELECT link_text, line, nofollow, rel FROM links WHERE target_id = "
+                  "(SELECT id FROM urls WHERE url = '" +
+                      url("/team.html") + "')"),
             Rows({{"Team", "15", "1", "nofollow"}}));
   EXPECT_EQ(query(db, "SELECT kind, count(*) FROM duplicates GROUP BY kind ORDER BY kind"),
             Rows({{"description", "2"}, {"title", "2"}}));
   EXPECT_EQ(query(db, "SELECT word FROM misspellings ORDER BY word"), Rows({{"recieve"}, {"teh"}}));
-  EXPECT_EQ(query(db, "SELECT count(*) FROM warnings w JOIN urls u ON u.id = w.url_id "
-                      "WHERE u.url = '" + url("/notitle.html") + "'"),
+  EXPECT_EQ(query(db,
+                  "SELECT count(*) FROM warnings w JOIN urls u ON u.id = w.url_id "
+                  "WHERE u.url = '" +
+                      url("/notitle.html") + "'"),
             Rows({{"2"}}));
 }
 
 TEST_F(Exports, SitemapAndJUnitAreValidXml) {
   const auto locs = xpathTexts(file("sitemap.xml"), "/s:urlset/s:url/s:loc");
-  EXPECT_EQ(std::set<std::string>(locs.begin(), locs.end()),
-            std::set<std::string>({url("/"), url("/about.html"), url("/team.html"),
-                                   url("/notitle.html"), url("/stuffed.html"),
-                                   url("/hidden.html")}));
+  EXPECT_EQ(
+      std::set<std::string>(locs.begin(), locs.end()),
+      std::set<std::string>({url("/"), url("/about.html"), url("/team.html"), url("/notitle.html"),
+                             url("/stuffed.html"), url("/hidden.html")}));
   EXPECT_EQ(locs.size(), 6u);
   EXPECT_EQ(xpathTexts(file("sitemap.xml"), "/s:urlset/s:url[1]/s:priority"),
             std::vector<std::string>({"1.0"}));
@@ -395,25 +402,31 @@ TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
 
 // Hostile texts: whatever a page holds, every format stays readable.
 TEST(ExportText, HostileTextsStayWellFormed) {
-  const std::string bad = "a\xff\xfe" "b\xc3(\x01\"<&>'";
+  const std::string bad =
+      "a\xff\xfe"
+      "b\xc3(\x01\"<&>'";
   std::string json;
   appendJsonString(json, bad);
-  EXPECT_EQ(Json::parse(json), "a\xEF\xBF\xBD\xEF\xBF\xBD" "b\xEF\xBF\xBD(\x01\"<&>'");
+  EXPECT_EQ(Json::parse(json),
+            "a\xEF\xBF\xBD\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD(\x01\"<&>'");
   EXPECT_EQ(xmlEscaped(bad),
-            "a\xEF\xBF\xBD\xEF\xBF\xBD" "b\xEF\xBF\xBD(&quot;&lt;&amp;&gt;&apos;");
+            "a\xEF\xBF\xBD\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD(&quot;&lt;&amp;&gt;&apos;");
   // A row of awkward cells reads back as written, formulas defused by an apostrophe.
-  const std::vector<std::string> cells = {"plain", "a,b", "say \"hi\"", "two\r\nlines", "",
-                                          "=HYPERLINK(1)", "+1", "-1", "-x", "@SUM(A1)"};
+  const std::vector<std::string> cells = {"plain", "a,b",           "say \"hi\"", "two\r\nlines",
+                                          "",      "=HYPERLINK(1)", "+1",         "-1",
+                                          "-x",    "@SUM(A1)"};
   std::string row;
   for (size_t i = 0; i < cells.size(); ++i) {
     if (i) row += ',';
     appendCsvCell(row, cells[i]);
   }
-  EXPECT_EQ(readCsv(row + "\r\n"),
-            Rows({{"plain", "a,b", "say \"hi\"", "two\r\nlines", "", "'=HYPERLINK(1)", "'+1", "-1",
-                   "'-x", "'@SUM(A1)"}}))
+  EXPECT_EQ(readCsv(row + "\r\n"), Rows({{"plain", "a,b", "say \"hi\"", "two\r\nlines", "",
+                                          "'=HYPERLINK(1)", "'+1", "-1", "'-x", "'@SUM(A1)"}}))
       << row;
-  for (const char* number : {"0", "-12", "3.25", "1e5"}) EXPECT_TRUE(isJsonNumber(number)) << number;
+  for (const char* number : {"0", "-12", "3.25", "1e5"})
+    EXPECT_TRUE(isJsonNumber(number)) << number;
   for (const char* text : {"", "12kb", "0.1 s", "01", "1.", "0x1A", " 1", "nan"})
     EXPECT_FALSE(isJsonNumber(text)) << text;
 }
