@@ -371,6 +371,32 @@ TEST_F(Exports, LargeSitemapsSplitUnderAnIndex) {
             crawlRun->hub->getInternalPagesCollection().size());
 }
 
+TEST(TerminalReport, ListsFivePagesPerBadLinkAndCountsTheRest) {
+  test::TestServer site;
+  std::string home = "<html><body>";
+  for (int i = 0; i < 7; ++i) {
+    home += "<a href=\"/p" + std::to_string(i) + "\">p</a>";
+    site.page("/p" + std::to_string(i), "<html><body><a href=\"/gone\">gone</a></body></html>");
+  }
+  site.page("/", home + "</body></html>");
+  auto crawlRun = test::runCrawl(site.url("/"));
+  ASSERT_TRUE(crawlRun->finished);
+  ReportContext report(*crawlRun->hub, crawlRun->tp.defaults, {});
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* out = open_memstream(&text, &size);
+  printTerminalReport(out, report);
+  std::fclose(out);
+  const std::string printed(text, size);
+  std::free(text);
+  size_t places = 0;
+  for (size_t at = printed.find("found on"); at != std::string::npos;
+       at = printed.find("found on", at + 1))
+    ++places;
+  EXPECT_EQ(places, 5u) << printed;
+  EXPECT_NE(printed.find("      and 2 more\n"), std::string::npos) << printed;
+}
+
 TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
   EXPECT_EQ(crawl({"--csv", "/no/such/folder/r.csv"}), 2);
   EXPECT_EQ(crawl({"--db", "-"}), 2);
