@@ -1,6 +1,8 @@
 // The HTML scanner on arbitrary bytes, with the settings that add links chosen by
 // the first byte: the scan, the iteration protocol and every getter never crash,
-// hang or leak; and the text operations it uses hold their properties.
+// hang or leak; and the text operations it uses hold their properties. With the
+// SEO bit set, the page-text settings come from the second byte too, and the page
+// facts, keyword stuffing and a spelling walk are read.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -17,6 +19,20 @@ namespace {
 
 // Asks for line numbers at every event, so that their counting is exercised in
 // every order the scan can produce.
+// Flags every word with an odd length, so that spelling walks have findings.
+class OddWords : public zel::SpellChecker {
+ public:
+  zel::TextSpan checkSpelling(std::string_view text, size_t from) override {
+    zel::TextSpan found;
+    zel::forEachWord(text, from, [&](size_t at, size_t n) {
+      if (n % 2 == 0) return true;
+      found = {at, n};
+      return false;
+    });
+    return found;
+  }
+};
+
 class Probe : public zel::ScanCollector {
  public:
   void tagOpened(zel::ZelParser& p, const zel::TagEvent& t) override {
@@ -53,6 +69,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (flags & (1u << i)) d.setBool(keys[i], true);
   if (flags & 0x80) d.setBool("trimWhitespace", false);
   const bool seo = choice & 0x80;
+  if (seo) {
+    // Validation and the content settings ride on the bits of the encoding choice.
+    const char* content[] = {"parserContentConsolidateWhitespace", "parserContentOnlyParas",
+                             "parserContentIgnoreNav", "parserContentIgnoreHeader",
+                             "parserContentIncludeAltText", "dontTrimHash"};
+    for (int i = 0; i < 6; ++i)
+      if (choice & (1u << i)) d.setBool(content[i], true);
+    d.setBool("htmlValidationEnabled", true);
+    d.setInteger("headingLevelMax", choice & 7);
+  }
   const bool allowNoLinks = choice & 0x40;
   const zel::TextEncoding enc = kEncodings[(choice & 0x3F) % std::size(kEncodings)];
 
@@ -69,6 +95,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (++count > page.size() + 1) abort();
     }
     (void)parser->getCanonical();
+    if (seo) {
+      const std::string& text = parser->getTextContent();
+      const int64_t words = parser->getWordCount();
+      if (words < 0 || static_cast<size_t>(words) > text.size()) abort();
+      probe.sum += parser->getTitle().size() + (parser->getHeadings() ? parser->getHeadings()->size() : 0) +
+                   (parser->getNames() ? parser->getNames()->size() : 0) +
+                   (parser->getMetaData() ? parser->getMetaData()->size() : 0) +
+                   (parser->getWarnings() ? parser->getWarnings()->size() : 0);
+      probe.sum += parser->isKeywordStuffed() + parser->getHeadContainsNoindex();
+      OddWords checker;
+      parser->setSpellChecker(&checker);
+      const int64_t misspelt = parser->getSpellingCount();
+      if (misspelt < 0 || static_cast<size_t>(misspelt) > text.size()) abort();
+      if (parser->getAllSpelling().size() > static_cast<size_t>(misspelt)) abort();
+      (void)parser->getGrammarCount();
+    }
     (void)parser->getBaseHref();
     for (size_t i = 0; i < parser->getCollectionCount(); ++i) (void)parser->getEntry(i);
   }
