@@ -131,6 +131,9 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // ---- Requests --------------------------------------------------------------------
   // Builds one record's request and starts it; the record gets the callbacks.
   void sendAsyncServerRequest(ZelUrl* record);
+  // Ends a handed-out record's turn without a request: it gets the status (and
+  // warning), is counted, and its slot is freed on the next turn of the loop.
+  void settleWithoutRequest(ZelUrl* record, const std::string& status, const std::string& warning);
   // Images need a body only when both checkImages and loadImages are on.
   bool shouldLoadImages() const;
   // The `timeout` setting, or 60 seconds when it is missing or not positive.
@@ -242,6 +245,13 @@ class ZelHub : public kxDataSource<ZelUrl> {
                                             const std::optional<std::vector<std::string>>& terms);
   // Template placeholders and non-web schemes (mailto:, tel:, javascript: ...).
   static bool isMailtoEtc(std::string_view text);
+  // An address on the user's disk ("file:" in any case, leading white space ignored).
+  static bool isLocalFile(std::string_view address);
+  // A web page (or a redirect or refresh answered by a web server) never makes the
+  // crawler open a local file: such a target is recorded "Not checked" with this warning.
+  static constexpr const char* kLocalFileFromTheWebWarning =
+      "The link url is a file on this computer. It was not opened because a web page links "
+      "to it";
   static bool containsColon(std::string_view text);
   // The known record for an address (not `ignore`), or the first record that
   // redirects to it; nullptr when there is none.

@@ -87,10 +87,15 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Ze
 
   // Classify.
   *target = dealWithUpADirectory(*target);
-  bool internal = compareHost(target->host(), domains_) || fileUrlIsInternal(*target, domains_);
+  // A web page's link to the user's disk is external and never opened (the Part
+  // would fetch it as a new target): no site may probe the user's files.
+  const bool localFromWeb = isLocalFile(target->absoluteString()) && page->isFromTheWeb();
+  bool internal = !localFromWeb &&
+                  (compareHost(target->host(), domains_) || fileUrlIsInternal(*target, domains_));
   const bool linkedFilesInternal = d.boolForKey("linkedFilesAreInternal");
-  if (linkedFilesInternal && linkText == "[linked file]") internal = true;
-  if (linkedFilesInternal && linkText.find("[alt]:") != std::string::npos) internal = true;
+  if (linkedFilesInternal && linkText == "[linked file]" && !localFromWeb) internal = true;
+  if (linkedFilesInternal && linkText.find("[alt]:") != std::string::npos && !localFromWeb)
+    internal = true;
   if (internal && scanningHttpsSite_ && d.boolForKey("httpIsExternal") &&
       isLinkHttpOnHttpsSite(target->absoluteString(), page->getActualLinkUrl()))
     internal = false;
@@ -135,6 +140,10 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Ze
   if (stringContainsOneOfTheseTerms(absolute, checkBlacklistArray_)) {
     t->setStatus(localized("Not checked"));
     t->setIsBlacklisted(true);
+    incNumberDone(t);
+  } else if (localFromWeb) {
+    t->setStatus(localized("Not checked"));
+    t->addWarning(kLocalFileFromTheWebWarning);
     incNumberDone(t);
   }
   const bool haveRobots = (robotsBlacklistArray_ && !robotsBlacklistArray_->empty()) ||
@@ -190,8 +199,10 @@ void ZelHub::processCanonical(std::string canonical, const ZelParser&, ZelUrl* p
   if (!(page->getDistanceFromHome() < d.integerForKey("levelsLimit") &&
         static_cast<int64_t>(collection_.size()) < d.integerForKey("linksLimit")))
     return;
-  const bool internal =
-      compareHost(resolved->host(), domains_) || fileUrlIsInternal(*resolved, domains_);
+  // As for links: a web page's canonical on the user's disk is never opened.
+  const bool localFromWeb = isLocalFile(absolute) && page->isFromTheWeb();
+  const bool internal = !localFromWeb && (compareHost(resolved->host(), domains_) ||
+                                          fileUrlIsInternal(*resolved, domains_));
   ZelUrl* t = weHaveThisOneAlready(absolute, nullptr, internal);
   if (!t) {
     t = createRecord();
@@ -205,6 +216,10 @@ void ZelHub::processCanonical(std::string canonical, const ZelParser&, ZelUrl* p
     if (stringContainsOneOfTheseTerms(absolute, checkBlacklistArray_)) {
       t->setStatus(localized("Not checked"));
       t->setIsBlacklisted(true);
+      incNumberDone(t);
+    } else if (localFromWeb) {
+      t->setStatus(localized("Not checked"));
+      t->addWarning(kLocalFileFromTheWebWarning);
       incNumberDone(t);
     } else {
       if (disallowed && allowed)

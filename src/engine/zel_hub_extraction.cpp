@@ -157,6 +157,12 @@ void ZelHub::extractLinks(ZelUrl* r) {
     auto target = parser->getNextHref();
     std::optional<Url> resolved;
     if (target) resolved = makeNSURLFromString(*target, r->getActualLinkUrl());
+    // Deliberately not followed, unlike other refreshes: a web page must not make us read the disk.
+    if (resolved && isLocalFile(resolved->absoluteString()) && r->isFromTheWeb()) {
+      r->refuseLocalFileTarget(resolved->absoluteString(), r->getFinalStatus(), 1);
+      statusHasChangedFordO(r);
+      return;
+    }
     if (resolved &&
         resolved->absoluteString() != encodedURLString(r->getActualLinkUrl(), d)) {
       r->addRedir(resolved->absoluteString(), r->getFinalStatus(), 1);

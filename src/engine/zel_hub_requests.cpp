@@ -50,6 +50,16 @@ double ZelHub::requestTimeout() const {
   return t > 0 ? t : kDefaultTimeoutSeconds;
 }
 
+void ZelHub::settleWithoutRequest(ZelUrl* r, const std::string& status,
+                                  const std::string& warning) {
+  r->setStatus(status);
+  if (!warning.empty()) r->addWarning(warning);
+  statusHasChangedFordO(r);
+  incNumberDone(r);
+  // On the next turn, so that a run of such records does not recurse.
+  platform_.runLoop->post([this, r] { threadHasFinished(r); });
+}
+
 void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   const Defaults& d = defaults();
   const double timeout = requestTimeout();
@@ -108,6 +118,16 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
 
   UrlRequest req;
   req.url = u ? u->absoluteString() : a;
+  // Whatever path led here, a local file that a web page links to is never opened.
+  if (isLocalFile(req.url)) {
+    bool fromWeb = r->isFromTheWeb();
+    for (ZelLinkInstance* i : r->getInboundInstances())
+      fromWeb = fromWeb || (i->parent() && i->parent()->isFromTheWeb());
+    if (fromWeb) {
+      settleWithoutRequest(r, localized("Not checked"), kLocalFileFromTheWebWarning);
+      return;
+    }
+  }
   req.ignoreLocalCache = true;
   req.timeoutSeconds = timeout;
   req.handleCookies = false;

@@ -269,6 +269,10 @@ bool ZelHub::isMailtoEtc(std::string_view text) {
   return false;
 }
 
+bool ZelHub::isLocalFile(std::string_view address) {
+  return startsWithIgnoreCase(trimWhitespace(address), "file:");
+}
+
 bool ZelHub::containsColon(std::string_view text) {
   return text.find(':') != std::string_view::npos;
 }

@@ -54,6 +54,13 @@ void ZelUrl::keepActualBeforeChanging(ActualSource changing) {
   actualSource_ = ActualSource::Own;
 }
 
+bool ZelUrl::isFromTheWeb() const {
+  auto web = [](std::string_view a) {
+    return startsWithIgnoreCase(a, "http:") || startsWithIgnoreCase(a, "https:");
+  };
+  return web(nsslinkUrl_) || web(getActualurl());
+}
+
 std::string ZelUrl::getActualLinkUrl() const {
   return actualUrlHadSlashTrimmed() ? getActualurl() + "/" : getActualurl();
 }

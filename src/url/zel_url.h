@@ -96,6 +96,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   bool actualPathMatchesCase(std::string_view address) const;
 
   // ---- Identity and place in the crawl ------------------------------------
+  // Fetched from the web: the link or the actual address is http(s).
+  bool isFromTheWeb() const;
   bool isStartingPoint() const { return flag(kStartingPoint); }
   void setIsStartingPoint(bool v) { setFlag(kStartingPoint, v); }
   bool isInternal() const { return flag(kInternal); }
@@ -260,6 +262,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void setIsBlacklisted(bool v);
   bool isDisallowed() const { return flag(kDisallowed); }
   void setIsDisallowed(bool v) { setFlag(kDisallowed, v); }
+
+  // A redirect or refresh from the web to a local file: entered in the redirect
+  // table, "Not checked" with a warning, never followed.
+  void refuseLocalFileTarget(std::string_view target, std::optional<std::string> status,
+                             int32_t reason);
 
   const std::vector<std::string>* getWarnings() const { return warnings_.get(); }
   void setWarnings(const std::vector<std::string>& w);

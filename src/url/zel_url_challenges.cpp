@@ -84,6 +84,13 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
   } else {
     addRedir(proposed.url, statusText, 0);
   }
+  // Deliberately not followed (other schemes are): a web server must not make us read the disk.
+  if (ZelHub::isLocalFile(proposed.url)) {
+    setStatus(localized("Not checked"));
+    addWarning(ZelHub::kLocalFileFromTheWebWarning);
+    endFetch();
+    return std::nullopt;
+  }
   if (isStartingPoint())
     hub->resetDomain(this);
   else if (isInternal() && hub->redirectUrlIsExternal(proposed.url, getLinkUrl()))

@@ -64,6 +64,14 @@ void ZelUrl::queueRemedial(double afterSeconds) {
     hub->platform().runLoop->post(task);
 }
 
+void ZelUrl::refuseLocalFileTarget(std::string_view target, std::optional<std::string> status,
+                                   int32_t reason) {
+  addRedir(target, std::move(status), reason);
+  setStatus(localized("Not checked"));
+  addWarning(ZelHub::kLocalFileFromTheWebWarning);
+  clearData();
+}
+
 // A "Refresh" header: recorded as a redirect and, for a short delay, repeated.
 // Returns true when the fetch ends here.
 bool ZelUrl::handleHeaderRefresh(UrlConnection& connection, const UrlResponse& response) {
@@ -81,6 +89,13 @@ bool ZelUrl::handleHeaderRefresh(UrlConnection& connection, const UrlResponse& r
   auto url = makeNSURLFromString(target, getActualLinkUrl());
   if (!url) return false;
   const std::string resolved = url->absoluteString();
+  // Deliberately not followed, unlike other refreshes: a web site must not make us read the disk.
+  if (ZelHub::isLocalFile(resolved) && isFromTheWeb()) {
+    refuseLocalFileTarget(resolved, strf("%i", response.statusCode), 2);
+    connection.cancel();
+    finishFetch(false);
+    return true;
+  }
   addRedir(resolved, strf("%i", response.statusCode), 2);
   if (isStartingPoint())
     owner_->resetDomain(this);
@@ -177,6 +192,12 @@ bool ZelUrl::followMetaRefresh() {
     return false;
   }
   if (target.find("%3Bamp%3Bamp") != std::string::npos) return false;
+  // Deliberately not followed, unlike other refreshes: a web site must not make us read the disk.
+  if (ZelHub::isLocalFile(target) && isFromTheWeb()) {
+    refuseLocalFileTarget(target, getFinalStatus(), 1);
+    finishFetch(false);
+    return true;  // the caller ends the connection
+  }
   addRedir(target, getFinalStatus(), 1);
   clearData();
   log().write(2, "sending another request for " + getActualLinkUrl() + " after meta redirection");

@@ -2,6 +2,11 @@
 // bodies, garbage heads, endless redirects, a huge body and silence. The crawl
 // must end with every record holding a status, and nothing may crash.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "support/crawl_runner.h"
 #include "support/raw_server.h"
@@ -65,6 +70,62 @@ TEST(HostileServers, AHugeBodyIsReadWhole) {
   EXPECT_EQ(huge->getStatus(), "200 no error");
   EXPECT_EQ(huge->getFileSizeInBytes(), int64_t{50} << 20);
   EXPECT_EQ(huge->getData(), nullptr) << "the body is not kept after extraction";
+}
+
+// A site that tries every way to make the crawler read the user's disk: links,
+// images, stylesheets and a canonical to local files, a redirect, a Refresh
+// header, a meta refresh, and a start that redirects to a named pipe (opening it
+// would hang the crawl). Nothing is opened; each target is recorded "Not checked".
+TEST(HostileServers, AWebPageNeverOpensALocalFile) {
+  const std::string dir = ::testing::TempDir() + "zelmora-disk-" + std::to_string(::getpid());
+  std::filesystem::create_directories(dir);
+  const std::string secret = "file://" + dir + "/secret.txt", pipe = "file://" + dir + "/pipe";
+  std::ofstream(dir + "/secret.txt") << "secret";
+  ASSERT_EQ(::mkfifo((dir + "/pipe").c_str(), 0600), 0);
+
+  TestServer site;
+  site.page("/", "<html><head><link rel=\"canonical\" href=\"" + secret + "\">"
+                 "<link rel=\"stylesheet\" href=\"file:///dev/zero\"></head><body>"
+                 "<a href=\"" + secret + "\">secret</a><img src=\"" + pipe + "\">"
+                 "<a href=\"FILE:///etc/hostname\">host</a><a href=\"/redirect\">r</a>"
+                 "<a href=\"/refresh\">h</a><a href=\"/meta\">m</a></body></html>");
+  site.redirect("/redirect", 302, pipe);
+  site.page("/refresh", "<html></html>", "text/html", {{"Refresh", "0; url=" + pipe}});
+  site.page("/meta", "<html><head><meta http-equiv=\"refresh\" content=\"0; url=" + pipe +
+                         "\"></head></html>");
+  site.redirect("/start", 302, pipe);
+
+  auto run = test::runCrawl(site.url("/"), [](Defaults& d) { d.setDouble("timeout", 5); });
+  ASSERT_TRUE(run->finished) << "a named pipe was opened";
+  int local = 0;
+  for (ZelUrl* r : run->hub->getLinksCollection()) {
+    if (!ZelHub::isLocalFile(r->getActualLinkUrl())) continue;
+    ++local;
+    SCOPED_TRACE(r->getLinkUrl());
+    EXPECT_EQ(r->getFinalStatus(), "Not checked");
+    EXPECT_FALSE(r->isInternal() && ZelHub::isLocalFile(r->getLinkUrl()));
+    ASSERT_NE(r->getWarnings(), nullptr);
+    EXPECT_EQ(r->getWarnings()->back(), ZelHub::kLocalFileFromTheWebWarning);
+  }
+  EXPECT_EQ(local, 7) << "secret, pipe, /dev/zero, hostname, redirect, refresh, meta refresh";
+
+  auto internalOnly = test::runCrawl(site.url("/"), [](Defaults& d) {
+    d.setDouble("timeout", 5);
+    d.setBool("internalOnly", true);
+  });
+  ASSERT_TRUE(internalOnly->finished);
+  std::vector<std::string> kept;
+  for (ZelUrl* r : internalOnly->hub->getLinksCollection())
+    if (ZelHub::isLocalFile(r->getLinkUrl())) kept.push_back(r->getLinkUrl() + " " + r->getStatus());
+  // Links are dropped like any external link; a canonical is recorded, as always.
+  EXPECT_EQ(kept, std::vector<std::string>({secret + " Not checked"}));
+
+  auto redirectedStart = test::runCrawl(site.url("/start"), [](Defaults& d) {
+    d.setDouble("timeout", 5);
+  });
+  ASSERT_TRUE(redirectedStart->finished);
+  EXPECT_EQ(redirectedStart->hub->getFirstItem()->getFinalStatus(), "Not checked");
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
