@@ -35,6 +35,17 @@ bool isOneOf(std::string_view v, std::initializer_list<std::string_view> list) {
   return false;
 }
 
+// The address with any "user:password@" taken out of its authority.
+std::string withoutUserInfo(std::string_view address) {
+  const size_t scheme = address.find("://");
+  if (scheme == std::string_view::npos) return std::string(address);
+  const size_t start = scheme + 3;
+  const size_t end = std::min(address.find_first_of("/?#", start), address.size());
+  const size_t at = address.substr(0, end).rfind('@');
+  if (at == std::string_view::npos || at < start) return std::string(address);
+  return std::string(address.substr(0, start)) + std::string(address.substr(at + 1));
+}
+
 }  // namespace
 
 bool ZelHub::shouldLoadImages() const {
@@ -141,9 +152,12 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
     log().write(1, "link " + a + " gave error, retrying with cookies, also using querystring of a "
                 "real browser");
   }
-  if (ZelUrl* from = r->getLastOnPageUrl()) req.setHeader("Referer", from->getLinkUrlForTesting());
-  if (!r->getRedir().empty()) req.setHeader("Referer", r->getRedir());
-  if (r->getRedir() == a) req.setHeader("Referer", r->getLinkUrl());
+  // Deliberately without user and password (the Part sends the address as it
+  // is): credentials in a start address must not travel to other hosts.
+  if (ZelUrl* from = r->getLastOnPageUrl())
+    req.setHeader("Referer", withoutUserInfo(from->getLinkUrlForTesting()));
+  if (!r->getRedir().empty()) req.setHeader("Referer", withoutUserInfo(r->getRedir()));
+  if (r->getRedir() == a) req.setHeader("Referer", withoutUserInfo(r->getLinkUrl()));
   if (u) {
     req.setHeader("Host", u->port() ? strf("%s:%i", u->host().c_str(), *u->port()) : u->host());
   }
