@@ -31,6 +31,10 @@ void printSummary(FILE* out, const ReportContext& report) {
                static_cast<long long>(internal),
                static_cast<long long>(hub.getTotalLinkCount() - internal),
                static_cast<long long>(redirected));
+  if (hub.getHostFailureSettledCount() > 0)
+    std::fprintf(out, "  %lld URLs not requested: their host (%zu in all) could not be reached\n",
+                 static_cast<long long>(hub.getHostFailureSettledCount()),
+                 hub.getUnreachableHostCount());
 }
 
 void printSeo(FILE* out, const ReportContext& report) {

@@ -2,6 +2,7 @@
 // The crawl controller: one per crawl. It owns every record and link instance,
 // keeps the crawl order, the look-up tables and the counters the host shows,
 // and drives start-up, extraction, scope, scheduling and requests.
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -131,6 +132,16 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // ---- Requests --------------------------------------------------------------------
   // Builds one record's request and starts it; the record gets the callbacks.
   void sendAsyncServerRequest(ZelUrl* record);
+  // "host:port" of an http(s) address, the host in lower case and the port
+  // written out; "" for other addresses.
+  static std::string hostKey(std::string_view address);
+  // A host that could not be resolved, or refused the connection (after the
+  // retry), is learnt once: later records of that host and port are settled
+  // with the same status without a request.
+  void learnHostFailure(const std::string& address, const UrlError& error);
+  // How many records a learnt host failure settled, and how many hosts failed.
+  int64_t getHostFailureSettledCount() const { return hostFailureSettled_; }
+  size_t getUnreachableHostCount() const { return unreachableHosts_.size(); }
   // Ends a handed-out record's turn without a request: it gets the status (and
   // warning), is counted, and its slot is freed on the next turn of the loop.
   void settleWithoutRequest(ZelUrl* record, const std::string& status, const std::string& warning);
@@ -139,6 +150,10 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // The `timeout` setting, or 60 seconds when it is missing or not positive.
   double requestTimeout() const;
   static constexpr double kDefaultTimeoutSeconds = 60;
+  // robots.txt and the start's encoding probe block the run loop: 10 seconds, or
+  // less when `timeout` asks for less. (Shorter than the Part's 10 s only on the
+  // user's request.)
+  double startupRequestTimeout() const { return std::min(10.0, requestTimeout()); }
   bool shouldBeInSitemapCollection(ZelUrl* record);
   // Page bodies are kept only while spelling or grammar checking needs them.
   bool shouldCacheData() const;
@@ -309,6 +324,10 @@ class ZelHub : public kxDataSource<ZelUrl> {
   int32_t nextThreadNumber_ = 1;
   bool rechecking_ = false;
   bool watchdogScheduled_ = false;
+  // Deliberately unlike the Parts (which send a request for every record): the
+  // status of a host that cannot be reached, by "host:port".
+  std::unordered_map<std::string, std::string> unreachableHosts_;
+  int64_t hostFailureSettled_ = 0;
   // A record that is settled as soon as it is found (unresolvable or missing link).
   ZelUrl* settledRecord(ZelUrl* page, std::string_view address, const std::string& linkText,
                         const ZelParser& parser, const std::string& status);

@@ -61,6 +61,21 @@ double ZelHub::requestTimeout() const {
   return t > 0 ? t : kDefaultTimeoutSeconds;
 }
 
+std::string ZelHub::hostKey(std::string_view address) {
+  auto u = Url::parse(address);
+  if (!u || (u->scheme() != "http" && u->scheme() != "https")) return std::string();
+  return asciiLower(u->host()) + ":" +
+         std::to_string(u->port().value_or(u->scheme() == "https" ? 443 : 80));
+}
+
+void ZelHub::learnHostFailure(const std::string& address, const UrlError& error) {
+  if (error.code != UrlError::kCannotFindHost && error.code != UrlError::kCannotConnect) return;
+  const std::string key = hostKey(address);
+  if (key.empty() || !unreachableHosts_.emplace(key, error.description).second) return;
+  log().write(1, "host " + key + " cannot be reached (" + error.description +
+                     "); its other addresses will not be requested");
+}
+
 void ZelHub::settleWithoutRequest(ZelUrl* r, const std::string& status,
                                   const std::string& warning) {
   r->setStatus(status);
@@ -129,6 +144,17 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
 
   UrlRequest req;
   req.url = u ? u->absoluteString() : a;
+  // A host already found unreachable is not asked again.
+  if (!unreachableHosts_.empty()) {
+    auto failed = unreachableHosts_.find(hostKey(req.url));
+    if (failed != unreachableHosts_.end()) {
+      ++hostFailureSettled_;
+      settleWithoutRequest(r, failed->second,
+                           "Not requested: " + failed->first +
+                               " could not be reached earlier in this crawl");
+      return;
+    }
+  }
   // Whatever path led here, a local file that a web page links to is never opened.
   if (isLocalFile(req.url)) {
     bool fromWeb = r->isFromTheWeb();

@@ -439,7 +439,7 @@ void ZelHub::readRobotsTxt(const Url& startUrl) {
   if (platform_.loader) {
     UrlRequest request;
     request.url = location;
-    request.timeoutSeconds = 10;
+    request.timeoutSeconds = startupRequestTimeout();
     request.ignoreLocalCache = true;
     if (auto agent = d.stringForKey("userAgentString")) request.setHeader("User-Agent", *agent);
     request.setHeader("Host", authority);
@@ -473,7 +473,7 @@ void ZelHub::detectEncodingOfStart(const std::optional<Url>& testUrl) {
   if (testUrl && platform_.loader) {
     UrlRequest request;
     request.url = testUrl->absoluteString();
-    request.timeoutSeconds = requestTimeout();
+    request.timeoutSeconds = startupRequestTimeout();
     if (auto agent = d.stringForKey("userAgentString")) request.setHeader("User-Agent", *agent);
     const SyncResult result = platform_.loader->sendSynchronous(request);
     if (result.response) {

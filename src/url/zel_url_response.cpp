@@ -440,6 +440,7 @@ void ZelUrl::didFailWithError(UrlConnection& connection, const UrlError& error) 
     queueRemedial();
     return;
   }
+  owner_->learnHostFailure(connection.currentRequest().url, error);
   owner_->statusHasChangedFordO(this);
   finishFetch(false);
 }

@@ -33,7 +33,15 @@ void applyTestDefaults(Defaults& d) {
 std::unique_ptr<CrawlRun> runCrawl(const std::string& start,
                                    const std::function<void(Defaults&)>& configure,
                                    double seconds) {
+  return runCrawlWith(start, {}, configure, seconds);
+}
+
+std::unique_ptr<CrawlRun> runCrawlWith(const std::string& start,
+                                       const std::function<void(CrawlRun&)>& prepare,
+                                       const std::function<void(Defaults&)>& configure,
+                                       double seconds) {
   auto run = std::make_unique<CrawlRun>();
+  if (prepare) prepare(*run);
   applyTestDefaults(run->tp.defaults);
   if (configure) configure(run->tp.defaults);
   run->hub = std::make_unique<ZelHub>(start, run->tp.platform());

@@ -33,5 +33,10 @@ void applyTestDefaults(Defaults& d);
 std::unique_ptr<CrawlRun> runCrawl(const std::string& start,
                                    const std::function<void(Defaults&)>& configure = {},
                                    double seconds = 30);
+// The same, after `prepare` has set up the run's platform (a loader double, say).
+std::unique_ptr<CrawlRun> runCrawlWith(const std::string& start,
+                                       const std::function<void(CrawlRun&)>& prepare,
+                                       const std::function<void(Defaults&)>& configure = {},
+                                       double seconds = 30);
 
 }  // namespace zel::test

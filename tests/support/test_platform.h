@@ -26,6 +26,8 @@ class TestPlatform {
   std::unique_ptr<CurlUrlLoader> loader;
 
   const Platform& platform() const { return platform_; }
+  // Puts a loader double in front of the real loader (not owned).
+  void useLoader(UrlLoader* loader) { platform_.loader = loader; }
   // Every log line written so far (verbosity applies as usual).
   const std::vector<std::string>& logLines() const { return lines_; }
   bool logged(const std::string& line) const;
