@@ -150,6 +150,10 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // The `timeout` setting, or 60 seconds when it is missing or not positive.
   double requestTimeout() const;
   static constexpr double kDefaultTimeoutSeconds = 60;
+  // The setting `maxBodyBytes` (ours, not the Parts': they set no limit, but a
+  // hostile page may not exhaust memory): 50 MB when absent, none when 0 or less.
+  int64_t maxBodyBytes() const;
+  static constexpr int64_t kDefaultMaxBodyBytes = int64_t{50} << 20;
   // robots.txt and the start's encoding probe block the run loop: 10 seconds, or
   // less when `timeout` asks for less. (Shorter than the Part's 10 s only on the
   // user's request.)

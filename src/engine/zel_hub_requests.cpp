@@ -76,6 +76,11 @@ void ZelHub::learnHostFailure(const std::string& address, const UrlError& error)
                      "); its other addresses will not be requested");
 }
 
+int64_t ZelHub::maxBodyBytes() const {
+  return defaults().peek("maxBodyBytes") ? defaults().integerForKey("maxBodyBytes")
+                                          : kDefaultMaxBodyBytes;
+}
+
 void ZelHub::settleWithoutRequest(ZelUrl* r, const std::string& status,
                                   const std::string& warning) {
   r->setStatus(status);
@@ -167,6 +172,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   }
   req.ignoreLocalCache = true;
   req.timeoutSeconds = timeout;
+  req.maxBodyBytes = maxBodyBytes();
   req.handleCookies = false;
 
   const std::string agent = d.stringOrEmpty("userAgentString");

@@ -342,6 +342,11 @@ curl_slist* configureEasy(CURL* e, const UrlRequest& r, const EasySetup& s) {
   curl_easy_setopt(e, CURLOPT_HEADERDATA, s.userData);
   curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, s.writeFunction);
   curl_easy_setopt(e, CURLOPT_WRITEDATA, s.userData);
+  if (s.progressFunction) {
+    curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, s.progressFunction);
+    curl_easy_setopt(e, CURLOPT_XFERINFODATA, s.userData);
+    curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
+  }
   if (r.timeoutSeconds > 0) {
     double ms = std::ceil(r.timeoutSeconds * 1000.0);
     curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, ms >= double(LONG_MAX) ? LONG_MAX : long(ms));

@@ -73,6 +73,7 @@ struct EasySetup {
   char* errorBuffer = nullptr;    // CURL_ERROR_SIZE bytes
   curl_write_callback headerFunction = nullptr;
   curl_write_callback writeFunction = nullptr;
+  curl_xferinfo_callback progressFunction = nullptr;  // set to watch the raw bytes received
   void* userData = nullptr;
 };
 // Sets every option of one transfer on a fresh (or reset) easy handle. Returns the

@@ -1,5 +1,7 @@
 #include "platform/curl_url_loader.h"
 
+#include <algorithm>
+
 #include <curl/curl.h>
 
 #include <mutex>
@@ -66,7 +68,16 @@ struct Fetch : std::enable_shared_from_this<Fetch> {
   size_t drained = 0;
   std::string held;
   bool heldOverflow = false;
+  int64_t delivered = 0;  // body bytes handed to the delegate
+  bool bodyCut = false;   // the body passed current.maxBodyBytes
   OpenedFile file;
+
+  // How much of `len` more bytes may still be delivered under the body limit.
+  size_t roomFor(size_t len) const {
+    if (current.maxBodyBytes <= 0) return len;
+    const int64_t room = std::max<int64_t>(0, current.maxBodyBytes - delivered);
+    return static_cast<size_t>(std::min<int64_t>(room, static_cast<int64_t>(len)));
+  }
 
   ~Fetch() { closeFile(file); }
 
@@ -78,6 +89,8 @@ struct Fetch : std::enable_shared_from_this<Fetch> {
     drained = 0;
     held.clear();
     heldOverflow = false;
+    delivered = 0;
+    bodyCut = false;
     errorBuffer[0] = '\0';
   }
 };
@@ -93,6 +106,7 @@ class CurlConnection : public UrlConnection {
   const UrlRequest& currentRequest() const override { return f_->current; }
   void cancel() override;
   bool isCancelled() const override { return f_->cancelled; }
+  bool bodyWasCut() const override { return f_->bodyCut; }
 
  private:
   std::shared_ptr<Fetch> f_;
@@ -338,6 +352,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     setup.errorBuffer = f->errorBuffer;
     setup.headerFunction = &Impl::onHeader;
     setup.writeFunction = &Impl::onBody;
+    if (f->current.maxBodyBytes > 0) setup.progressFunction = &Impl::onProgress;
     setup.userData = f.get();
     f->headerList = configureEasy(e, f->current, setup);
     curl_easy_setopt(e, CURLOPT_PRIVATE, f.get());
@@ -394,9 +409,16 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     const size_t len = size * count;
     if (f->ended) return 0;
     switch (f->phase) {
-      case Fetch::Phase::Deliver:
-        if (len) f->delegate->didReceiveData(*f->handle, std::string_view(data, len));
+      case Fetch::Phase::Deliver: {
+        const size_t room = f->roomFor(len);
+        if (room) f->delegate->didReceiveData(*f->handle, std::string_view(data, room));
+        f->delivered += static_cast<int64_t>(room);
+        if (room < len) {
+          f->bodyCut = true;  // stops the transfer; it finishes with what was read
+          return 0;
+        }
         return f->ended ? 0 : len;
+      }
       case Fetch::Phase::Redirect:
         f->drained += len;
         return f->drained > kMaxDrainedBytes ? 0 : len;
@@ -413,9 +435,21 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     return len;
   }
 
+  // The raw bytes are bounded too: a body that decodes to little would otherwise
+  // be read for as long as the server sends it.
+  static int onProgress(void* userp, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
+    auto* f = static_cast<Fetch*>(userp);
+    if (f->phase != Fetch::Phase::Deliver || f->current.maxBodyBytes <= 0 ||
+        received <= f->current.maxBodyBytes)
+      return 0;
+    f->bodyCut = true;
+    return 1;
+  }
+
   void transferDone(std::shared_ptr<Fetch> f, CURLcode rc) {
     release(f);
     if (f->ended) return retire(f);
+    if (f->bodyCut && f->responseDelivered) return finish(f);
     switch (f->phase) {
       case Fetch::Phase::Redirect:
         // The head decided it; a body cut short does not matter.
@@ -553,7 +587,16 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
       closeFile(f->file);
       return finish(f);
     }
-    f->delegate->didReceiveData(*f->handle, chunk);
+    if (const size_t room = f->roomFor(chunk.size()); room < chunk.size()) {
+      chunk.resize(room);
+      f->bodyCut = true;
+    }
+    if (!chunk.empty()) f->delegate->didReceiveData(*f->handle, chunk);
+    f->delivered += static_cast<int64_t>(chunk.size());
+    if (f->bodyCut && !f->ended) {
+      closeFile(f->file);
+      return finish(f);
+    }
     if (f->ended) {
       closeFile(f->file);
       return retire(f);

@@ -148,6 +148,7 @@ std::optional<SettingType> settingTypeOf(std::string_view key) {
       {"linkedFilesAreInternal", T::Bool}, {"linksLimit", T::Integer},
       {"loadImages", T::Bool}, {"lookForLazyLoadImageURLs", T::Bool},
       {"maxKeywordDensity", T::Double}, {"maxThinContent", T::Integer},
+      {"maxBodyBytes", T::Integer}, {"maxRequestsPerHost", T::Integer},
       {"metaDescriptionMax", T::Integer}, {"metaDescriptionMin", T::Integer},
       {"metaTitleMax", T::Integer}, {"mipContains", T::String},
       {"mipContainsAndOr", T::Integer}, {"mipContainsMethod", T::Integer},

@@ -23,6 +23,10 @@ struct UrlRequest {
   // Limit for each transfer as a whole (connect, head and body); 0 or less: none.
   double timeoutSeconds = 60;
   bool handleCookies = true;  // send and store cookies in the loader's shared store
+  // The most body bytes delivered, before and after decoding; a longer body is
+  // cut there and the fetch finishes with what was read (bodyWasCut). 0 or
+  // less: no limit.
+  int64_t maxBodyBytes = 0;
   // Local caches are never used; kept so the request states it.
   bool ignoreLocalCache = true;
 
@@ -148,6 +152,8 @@ class UrlConnection {
   virtual void cancel() = 0;
   // True once cancel() was called (or the loader went away).
   virtual bool isCancelled() const = 0;
+  // The body passed the request's maxBodyBytes and was cut there.
+  virtual bool bodyWasCut() const { return false; }
 };
 
 struct SyncResult {

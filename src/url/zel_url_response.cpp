@@ -352,8 +352,12 @@ void ZelUrl::didReceiveData(UrlConnection& connection, std::string_view bytes) {
 }
 
 void ZelUrl::didFinishLoading(UrlConnection& connection) {
-  (void)connection;
   if (!hasSentRequest() || owner_->stopPressed()) return;
+  // Deliberately unlike the Part (no size limit): what was read before the cut is used.
+  if (connection.bodyWasCut()) {
+    const double mb = static_cast<double>(connection.currentRequest().maxBodyBytes) / (1 << 20);
+    addWarning(strf("page cut at %g MB", mb));
+  }
   const size_t received = data_ ? data_->size() : 0;
   log().write(4, strf("thread %i finished loading %s. %f seconds since response sent. %ld bytes "
                       "received",
