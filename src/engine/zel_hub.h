@@ -332,6 +332,17 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // status of a host that cannot be reached, by "host:port".
   std::unordered_map<std::string, std::string> unreachableHosts_;
   int64_t hostFailureSettled_ = 0;
+  // `maxRequestsPerHost` (ours; 0 = off): requests in flight by host key, the
+  // host each record in flight counts against, and the records set aside while
+  // their host was full, handed out when one of its requests ends. (The Part's
+  // walk only moves forward and keeps no other queue; with the setting off that
+  // order holds exactly.)
+  std::unordered_map<std::string, int64_t> hostInFlight_;
+  std::unordered_map<const ZelUrl*, std::string> inFlightHost_;
+  std::map<std::string, std::deque<ZelUrl*>> waitingForHost_;
+  int64_t perHostLimit() const;
+  void noteRequestSent(ZelUrl* record);
+  void noteRequestEnded(ZelUrl* record);
   // A record that is settled as soon as it is found (unresolvable or missing link).
   ZelUrl* settledRecord(ZelUrl* page, std::string_view address, const std::string& linkText,
                         const ZelParser& parser, const std::string& status);

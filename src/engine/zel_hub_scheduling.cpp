@@ -28,13 +28,32 @@ void ZelHub::crawlWillContinue() {
   platform_.notifications->post("ZelCrawlWillContinue", this);
 }
 
+int64_t ZelHub::perHostLimit() const { return defaults().integerForKey("maxRequestsPerHost"); }
+
+void ZelHub::noteRequestSent(ZelUrl* record) {
+  if (perHostLimit() <= 0) return;
+  const std::string key = hostKey(record->getLinkUrlForTesting());
+  ++hostInFlight_[key];
+  inFlightHost_[record] = key;
+}
+
+void ZelHub::noteRequestEnded(ZelUrl* record) {
+  auto it = inFlightHost_.find(record);
+  if (it == inFlightHost_.end()) return;
+  auto count = hostInFlight_.find(it->second);
+  if (count != hostInFlight_.end() && --count->second <= 0) hostInFlight_.erase(count);
+  inFlightHost_.erase(it);
+}
+
 void ZelHub::threadHasFinished(ZelUrl* record) {
   numberOfThreadsDetached_ = std::max<int64_t>(0, numberOfThreadsDetached_ - 1);
+  noteRequestEnded(record);
   getNextUrlToCrawl(record);
 }
 
 void ZelHub::addToRemedialQueue(ZelUrl* record) {
   numberOfThreadsDetached_ = std::max<int64_t>(0, numberOfThreadsDetached_ - 1);
+  noteRequestEnded(record);
   if (!remedialQueue_) remedialQueue_.emplace();
   remedialQueue_->push_back(record);
   getNextUrlToCrawl(record);
@@ -76,6 +95,7 @@ bool ZelHub::getNextUrlToCrawl(ZelUrl* finished) {
     const bool atOnce = finishedUnused && finished->isStartingPoint();
     sendWithDelay(r, atOnce);
     ++numberOfThreadsDetached_;
+    noteRequestSent(r);
     numberSlot(r);
     log().write(1, strf("remedial queue - have just dispatched a new thread (#%i) for %s with "
                         "delay %.5f",
@@ -83,6 +103,32 @@ bool ZelHub::getNextUrlToCrawl(ZelUrl* finished) {
     remedialQueue_->erase(std::remove(remedialQueue_->begin(), remedialQueue_->end(), r),
                           remedialQueue_->end());
     handedOut = remedialHandedOut = true;
+  }
+
+  const int64_t perHost = perHostLimit();
+  auto hostIsFull = [&](const std::string& key) {
+    auto it = hostInFlight_.find(key);
+    return it != hostInFlight_.end() && it->second >= perHost;
+  };
+  auto send = [&](ZelUrl* c) {
+    if (c->isInBadCollection())
+      badCollectionCount_ = std::max<int64_t>(0, badCollectionCount_ - 1);
+    sendWithDelay(c, false);
+    ++numberOfThreadsDetached_;
+    noteRequestSent(c);
+    numberSlot(c);
+  };
+  // Records set aside for a full host go first, as soon as their host has room.
+  for (auto it = waitingForHost_.begin(); it != waitingForHost_.end() && slotFree();) {
+    auto& waiting = it->second;
+    while (!waiting.empty() && slotFree() && !hostIsFull(it->first)) {
+      ZelUrl* c = waiting.front();
+      waiting.pop_front();
+      if (c->isGoodLink() || c->isExempt() || c->hasConnection()) continue;
+      send(c);
+      handedOut = true;
+    }
+    it = waiting.empty() ? waitingForHost_.erase(it) : std::next(it);
   }
 
   while (true) {
@@ -100,12 +146,16 @@ bool ZelHub::getNextUrlToCrawl(ZelUrl* finished) {
       if (!remedialHandedOut) isFinished();
       return false;
     }
-    if (c->isInBadCollection())
-      badCollectionCount_ = std::max<int64_t>(0, badCollectionCount_ - 1);
-    sendWithDelay(c, false);
+    if (perHost > 0) {
+      const std::string key = hostKey(c->getLinkUrlForTesting());
+      if (hostIsFull(key)) {
+        waitingForHost_[key].push_back(c);
+        ++nextUrlToCrawl_;
+        continue;
+      }
+    }
+    send(c);
     ++nextUrlToCrawl_;
-    ++numberOfThreadsDetached_;
-    numberSlot(c);
     log().write(4, strf("getNextUrlToCrawl: have just dispatched a new thread (#%i) for %s with "
                         "delay %.5f ",
                         c->thread(), c->getActualLinkUrl().c_str(), delay));
@@ -162,6 +212,7 @@ bool ZelHub::isFinished() {
                  describeQueue(*remedialQueue_));
     return false;
   }
+  if (!waitingForHost_.empty()) return false;  // handed out when their hosts have room
   const int64_t total = static_cast<int64_t>(collection_.size());
   if (!inProgressArray_) {
     inProgressArray_.emplace();
@@ -180,6 +231,7 @@ bool ZelHub::isFinished() {
           r->cancelConnection();
           r->setStatus(localized("The request timed out"));
           numberOfThreadsDetached_ = std::max<int64_t>(0, numberOfThreadsDetached_ - 1);
+          noteRequestEnded(r);
         }
       }
     }
@@ -234,6 +286,7 @@ void ZelHub::scheduleWatchdog() {
         statusHasChangedFordO(r);
         incNumberDone(r);
         numberOfThreadsDetached_ = std::max<int64_t>(0, numberOfThreadsDetached_ - 1);
+        noteRequestEnded(r);
       }
     }
     isFinished();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 
@@ -406,6 +407,39 @@ TEST(CrawlE2E, RefererNeverCarriesTheStartAddressCredentials) {
         EXPECT_EQ(referer->find("me@"), std::string::npos) << *referer;
       }
   EXPECT_GE(referers, 2);
+}
+
+}  // namespace
+}  // namespace zel
+
+namespace zel {
+namespace {
+
+TEST(CrawlE2E, RequestsPerHostStayUnderTheLimit) {
+  TestServer site;
+  std::atomic<int> now{0}, most{0};
+  std::string links;
+  for (int i = 0; i < 12; ++i) {
+    const std::string path = "/slow" + std::to_string(i);
+    links += link(path);
+    site.route(path, [&](const httplib::Request&, httplib::Response& res) {
+      const int n = ++now;
+      for (int m = most.load(); n > m && !most.compare_exchange_weak(m, n);) {
+      }
+      site.sleepUnlessStopping(0.05);
+      --now;
+      res.set_content(page("slow"), "text/html");
+    });
+  }
+  site.page("/", page(links));
+  auto run = runCrawl(site.url("/"), [](Defaults& d) {
+    d.setInteger("numberOfThreads", 8);
+    d.setInteger("maxRequestsPerHost", 2);
+  });
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  EXPECT_EQ(run->hub->getBadLinkCount(), 0);
+  EXPECT_EQ(most.load(), 2) << "never more than two at once, and two at a time";
 }
 
 }  // namespace
