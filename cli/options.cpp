@@ -22,6 +22,9 @@ const char* usageText() {
          "  --delay SECONDS       pause before each request (delay)\n"
          "  --user-agent TEXT     User-Agent header (userAgentString)\n"
          "  --recheck             check every bad link once more when the crawl ends\n"
+         "  --max-body SIZE       cut bodies longer than SIZE (10MB, 500K; 0 = no limit;\n"
+         "                        maxBodyBytes, default 50MB)\n"
+         "  --per-host N          at most N requests in flight to one host (maxRequestsPerHost)\n"
          "\n"
          "exports (FILE may be - for standard output, except for --sitemap and --db):\n"
          "  --json FILE           every record with every field, as JSON\n"
@@ -75,6 +78,20 @@ Status needNumber(const std::string& flag, const std::string& value, bool intege
   if (v.get<double>() < 0) return Status::Error(flag + " cannot be negative");
   out = v;
   return Status::Ok();
+}
+
+// "50MB", "500k", "1.5G" or a plain number of bytes.
+std::optional<int64_t> parseByteSize(const std::string& text) {
+  char* end = nullptr;
+  const double n = std::strtod(text.c_str(), &end);
+  if (end == text.c_str() || !std::isfinite(n) || n < 0) return std::nullopt;
+  const std::string unit = asciiLower(trimWhitespace(end));
+  double scale = 1;
+  if (unit == "k" || unit == "kb") scale = 1 << 10;
+  else if (unit == "m" || unit == "mb") scale = 1 << 20;
+  else if (unit == "g" || unit == "gb") scale = 1 << 30;
+  else if (!unit.empty() && unit != "b") return std::nullopt;
+  return static_cast<int64_t>(n * scale);
 }
 
 std::optional<std::string>* exportPath(ExportPaths& e, const std::string& flag) {
@@ -147,6 +164,16 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
       if (Status s = value(a, v); !s.ok()) return s;
       if (Status s = needNumber(a, v, false, n); !s.ok()) return s;
       out.settings.emplace_back(a == "--timeout" ? "timeout" : "delay", n.get<double>());
+    } else if (a == "--max-body") {
+      if (Status s = value(a, v); !s.ok()) return s;
+      auto bytes = parseByteSize(v);
+      if (!bytes) return Status::Error("--max-body needs a size such as 10MB or 500K, not \"" + v + "\"");
+      out.settings.emplace_back("maxBodyBytes", *bytes);
+    } else if (a == "--per-host") {
+      Json n;
+      if (Status s = value(a, v); !s.ok()) return s;
+      if (Status s = needNumber(a, v, true, n); !s.ok()) return s;
+      out.settings.emplace_back("maxRequestsPerHost", n);
     } else if (a == "--user-agent") {
       if (Status s = value(a, v); !s.ok()) return s;
       out.settings.emplace_back("userAgentString", v);

@@ -33,7 +33,8 @@ TEST(Options, ParsesFlagsAndSettings) {
   ASSERT_TRUE(parseOptions({"crawl", "http://h/", "--threads", "16", "--timeout", "2.5", "--delay",
                             "0", "--user-agent", "Bot/1", "--set", "checkImages=no", "--set",
                             "ignoreArray=[\"logout\",\"*.zip\"]", "--set", "sessidParam=123",
-                            "-vv", "--json", "out.json"},
+                            "-vv", "--json", "out.json", "--max-body", "1.5MB", "--per-host",
+                            "3"},
                            o)
                   .ok());
   EXPECT_EQ(o.command, "crawl");
@@ -47,6 +48,8 @@ TEST(Options, ParsesFlagsAndSettings) {
   EXPECT_EQ(s["checkImages"], false);
   EXPECT_EQ(s["ignoreArray"], Json::array({"logout", "*.zip"}));
   EXPECT_EQ(s["sessidParam"], "123") << "a text setting stays text";
+  EXPECT_EQ(s["maxBodyBytes"], 1572864);
+  EXPECT_EQ(s["maxRequestsPerHost"], 3);
 }
 
 TEST(Options, UsageErrorsAreClear) {
@@ -66,6 +69,7 @@ TEST(Options, UsageErrorsAreClear) {
       {{"crawl", "x", "--fields", "linkurl,colour"},
        "--fields: unknown field \"colour\"; the fields are: canonical, changefrequency,"},
       {{"crawl", "x", "--csv"}, "--csv needs a value"},
+      {{"crawl", "x", "--max-body", "lots"}, "--max-body needs a size such as 10MB or 500K"},
   };
   for (const auto& c : cases) {
     Options o;
