@@ -22,6 +22,7 @@
 
 namespace zel {
 
+class LinkSource;
 class OutputFilterManager;
 class ZelParser;
 
@@ -179,12 +180,15 @@ class ZelHub : public kxDataSource<ZelUrl> {
 
   // ---- Link extraction --------------------------------------------------------------
   void extractLinks(ZelUrl* record);
+  // Parts of extractLinks: an HTML page's own facts, and the facts of any parser.
+  void extractHtmlFacts(ZelUrl* record, ZelParser& parser, int fileType);
+  void extractPageFacts(ZelUrl* record, const LinkSource& parser, const ZelParser* html);
   // One link of a page: resolved, classified, recorded (or dropped).
-  void processLink(std::string href, const std::string& linkText, const ZelParser& parser,
+  void processLink(std::string href, const std::string& linkText, const LinkSource& parser,
                    ZelUrl* page, const std::optional<Url>& base, int fileType,
                    bool pageHeadNoFollow);
   // The page's canonical link: stored on the page and recorded as a link.
-  void processCanonical(std::string canonical, const ZelParser& parser, ZelUrl* page);
+  void processCanonical(std::string canonical, const LinkSource& parser, ZelUrl* page);
 
   // Test and host access to counters that later stages move.
   void setNumberDone(int64_t n) { numberDone_ = n; }
@@ -345,7 +349,7 @@ class ZelHub : public kxDataSource<ZelUrl> {
   void noteRequestEnded(ZelUrl* record);
   // A record that is settled as soon as it is found (unresolvable or missing link).
   ZelUrl* settledRecord(ZelUrl* page, std::string_view address, const std::string& linkText,
-                        const ZelParser& parser, const std::string& status);
+                        const LinkSource& parser, const std::string& status);
   void scheduleWatchdog();
 };
 

@@ -19,7 +19,7 @@ bool isOneOf(std::string_view v, std::initializer_list<std::string_view> list) {
 }  // namespace
 
 ZelUrl* ZelHub::settledRecord(ZelUrl* page, std::string_view address, const std::string& linkText,
-                              const ZelParser& parser, const std::string& status) {
+                              const LinkSource& parser, const std::string& status) {
   ZelUrl* t = createRecord();
   addInstanceWithParent(page, t, linkText, parser.getRel(), parser.getTargetAttr(),
                         parser.getHreflang(), std::nullopt);
@@ -32,7 +32,7 @@ ZelUrl* ZelHub::settledRecord(ZelUrl* page, std::string_view address, const std:
   return t;
 }
 
-void ZelHub::processLink(std::string href, const std::string& linkText, const ZelParser& parser,
+void ZelHub::processLink(std::string href, const std::string& linkText, const LinkSource& parser,
                          ZelUrl* page, const std::optional<Url>& base, int fileType,
                          bool pageHeadNoFollow) {
   const Defaults& d = defaults();
@@ -176,7 +176,7 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Ze
   add(t);
 }
 
-void ZelHub::processCanonical(std::string canonical, const ZelParser&, ZelUrl* page) {
+void ZelHub::processCanonical(std::string canonical, const LinkSource&, ZelUrl* page) {
   const Defaults& d = defaults();
   if (canonical.empty()) return;
   if (canonical == "http://" || canonical == "https://") {

@@ -4,6 +4,7 @@
 
 #include "engine/zel_hub.h"
 #include "engine/zel_pattern_matcher.h"
+#include "parser/resource_link_parser.h"
 #include "parser/zel_parser.h"
 #include "platform/text_format.h"
 #include "seo/output_filter_manager.h"
@@ -89,47 +90,34 @@ void ZelHub::extractLinks(ZelUrl* r) {
   int fileType = r->isStartingPoint() ? static_cast<int>(plainTextMode) : 0;
   if (xml) fileType = kFileTypeXML;
 
-  // Stylesheet, script and PDF parsers are not built yet: such records are
-  // fetched and judged but their links are not read.
-  if (pdf || css || js) return endSteps();
-
+  // Step 11: the parser for the record's type; all are read through LinkSource.
   const std::string* body = r->getData();
-  auto parser = ZelParser::initWithData(body ? std::string_view(*body) : std::string_view(),
-                                        d.boolForKey("SEOEnabled"),
-                                        d.boolForKey("observeRobotsTxt"), getDetectedEncoding(),
-                                        fileType, true, d, &log());
-  if (!parser) {
+  const std::string_view bytes = body ? std::string_view(*body) : std::string_view();
+  std::unique_ptr<ZelParser> html;
+  std::unique_ptr<ResourceLinkParser> resource;
+  if (pdf)
+    resource = ZelPDFParser::initWithData(bytes, &log());
+  else if (css)
+    resource = ZelCSSParser::initWithData(bytes, &log());
+  else if (js)
+    resource = ZelJSParser::initWithData(bytes, &log());
+  else
+    html = ZelParser::initWithData(bytes, d.boolForKey("SEOEnabled"), d.boolForKey("observeRobotsTxt"),
+                                   getDetectedEncoding(), fileType, true, d, &log());
+  if (resource) {
+    extractPageFacts(r, *resource, nullptr);
+  } else if (html) {
+    extractHtmlFacts(r, *html, fileType);
+    extractPageFacts(r, *html, html.get());
+  } else if (!pdf && !css && !js) {
     log().write(1, r->getLinkUrl() + " does not appear to be html (or html but no hyperlinks)");
     r->setIsHTML(false);
     r->clearData();
     return;
+  } else {
+    return endSteps();  // a resource with no data has no parser
   }
-  r->setHeadContainsNoFollow(parser->getHeadContainsNofollow());
-  r->setHeadContainsNoIndex(parser->getHeadContainsNoindex());
-  // A rendered page's warnings come from its source as served.
-  const std::string* source = r->getSourceData();
-  if (d.boolForKey("runJS") && source && !source->empty() &&
-      d.boolForKey("htmlValidationEnabled")) {
-    log().write(2, "because js rendering is on, we are running separate pass of source (collected "
-                   "separately and unrendered) for html warnings");
-    auto sourceParser = ZelParser::initWithData(*source, d.boolForKey("SEOEnabled"),
-                                                d.boolForKey("observeRobotsTxt"),
-                                                getDetectedEncoding(), fileType, true, d, &log());
-    if (sourceParser && sourceParser->getWarnings()) r->addWarnings(*sourceParser->getWarnings());
-  } else if (const auto& warnings = parser->getWarnings()) {
-    r->addWarnings(*warnings);
-  }
-  if (d.boolForKey("dontTrimHash") && parser->getNames() && !parser->getNames()->empty())
-    r->setNamesOnThisPage(*parser->getNames());
-
-  if (parser->getLength() > 0) {
-    r->setLinkPageTitle(parser->getTitle());
-    r->setHeadings(parser->getHeadings());
-    r->setFileSize(parser->getFileSize());
-    r->setWordCount(parser->getWordCount());
-    r->setMetaData(parser->getMetaData());
-    if (d.boolForKey("countKeywords")) r->setKeywordStuffed(parser->isKeywordStuffed());
-  }
+  LinkSource& parser = html ? static_cast<LinkSource&>(*html) : *resource;
 
   if (!rechecking_ && shouldBeInSitemapCollection(r)) {
     const std::string filter = d.stringOrEmpty("filterSitemapByTerm");
@@ -146,15 +134,15 @@ void ZelHub::extractLinks(ZelUrl* r) {
       bool matches;
       if (d.integerForKey("searchEntireSource") == 0)
         matches = r->dataContainsOneOfTheseTerms(terms).has_value();
-      else
-        matches = stringContainsOneOfTheseTerms(body ? *body : std::string(), terms);
+      else  // the visible text, not the markup
+        matches = stringContainsOneOfTheseTerms(html ? html->getTextContent() : std::string(), terms);
       if (matches != d.boolForKey("reverseSearch")) seoManager_->add(r);
     }
   }
-  if (xml) parser->setXMLMode();
+  if (xml && html) html->setXMLMode();
 
-  if (parser->isMetaRefresh()) {
-    auto target = parser->getNextHref();
+  if (html && html->isMetaRefresh()) {
+    auto target = html->getNextHref();
     std::optional<Url> resolved;
     if (target) resolved = makeNSURLFromString(*target, r->getActualLinkUrl());
     // Deliberately not followed, unlike other refreshes: a web page must not make us read the disk.
@@ -182,7 +170,7 @@ void ZelHub::extractLinks(ZelUrl* r) {
 
   // Base URL of the page's relative links.
   std::optional<Url> base;
-  const auto baseHref = parser->getBaseHref();
+  const auto baseHref = parser.getBaseHref();
   if (!baseHref) {
     base = Url::parse(r->getActualLinkUrl());
     if (!base) base = Url::parse(encodedURLString(r->getActualLinkUrl(), d));
@@ -208,14 +196,14 @@ void ZelHub::extractLinks(ZelUrl* r) {
           *encodedActual);
   }
 
-  if (parser->getLength() < 1) {
+  if (parser.getLength() < 1) {
     log().write(1, "parser has no data for " + r->getActualLinkUrl() + " (returned length as 0)");
     return endSteps();
   }
   platform_.notifications->post("ZelUrlHasData", r);
-  processCanonical(parser->getCanonical(), *parser, r);
+  processCanonical(parser.getCanonical(), parser, r);
 
-  auto href = parser->getNextHref();
+  auto href = parser.getNextHref();
   if (r->isErrorPage() && !d.boolForKey("checkErrorPages")) {
     log().write(1, "not crawling " + r->getActualLinkUrl() + " because it's an error page");
     href.reset();
@@ -241,19 +229,56 @@ void ZelHub::extractLinks(ZelUrl* r) {
     log().write(4, strf("%s is %i clicks from home, we are crawling it. Our limit is %i",
                         r->getActualLinkUrl().c_str(), r->getDistanceFromHome(),
                         static_cast<int>(levelsLimit)));
-    const bool headNoFollow = parser->getHeadContainsNofollow();
+    const bool headNoFollow = parser.getHeadContainsNofollow();
     while (href) {
-      processLink(*href, parser->getLinkText(), *parser, r, base, fileType, headNoFollow);
-      href = parser->getNextHref();
+      processLink(*href, parser.getLinkText(), parser, r, base, fileType, headNoFollow);
+      href = parser.getNextHref();
     }
   }
-  r->setWordCount(parser->getWordCount());
-  if (d.boolForKey("checkSpelling")) {
-    r->setSpellingCount(parser->getSpellingCount());
-    seoManager_->addWords(parser->getAllSpelling(), r);
+  if (!pdf) {
+    r->setWordCount(parser.getWordCount());
+    if (html && d.boolForKey("checkSpelling")) {
+      r->setSpellingCount(html->getSpellingCount());
+      seoManager_->addWords(html->getAllSpelling(), r);
+    }
+    if (html && d.boolForKey("checkGrammar")) r->setGrammarCount(html->getGrammarCount());
   }
-  if (d.boolForKey("checkGrammar")) r->setGrammarCount(parser->getGrammarCount());
   endSteps();
+}
+
+// Step 11 for an HTML page: robots directives, validation warnings and anchors.
+void ZelHub::extractHtmlFacts(ZelUrl* r, ZelParser& parser, int fileType) {
+  const Defaults& d = defaults();
+  r->setHeadContainsNoFollow(parser.getHeadContainsNofollow());
+  r->setHeadContainsNoIndex(parser.getHeadContainsNoindex());
+  // A rendered page's warnings come from its source as served.
+  const std::string* source = r->getSourceData();
+  if (d.boolForKey("runJS") && source && !source->empty() &&
+      d.boolForKey("htmlValidationEnabled")) {
+    log().write(2, "because js rendering is on, we are running separate pass of source (collected "
+                   "separately and unrendered) for html warnings");
+    auto sourceParser = ZelParser::initWithData(*source, d.boolForKey("SEOEnabled"),
+                                                d.boolForKey("observeRobotsTxt"),
+                                                getDetectedEncoding(), fileType, true, d, &log());
+    if (sourceParser && sourceParser->getWarnings()) r->addWarnings(*sourceParser->getWarnings());
+  } else if (const auto& warnings = parser.getWarnings()) {
+    r->addWarnings(*warnings);
+  }
+  if (d.boolForKey("dontTrimHash") && parser.getNames() && !parser.getNames()->empty())
+    r->setNamesOnThisPage(*parser.getNames());
+}
+
+// Step 12: the page facts every parser answers (a resource's are empty; only a
+// page has meta tags and words to weigh).
+void ZelHub::extractPageFacts(ZelUrl* r, const LinkSource& parser, const ZelParser* html) {
+  if (parser.getLength() <= 0) return;
+  r->setLinkPageTitle(parser.getTitle());
+  r->setHeadings(parser.getHeadings());
+  r->setFileSize(parser.getFileSize());
+  r->setWordCount(parser.getWordCount());
+  if (!html) return;
+  r->setMetaData(html->getMetaData());
+  if (defaults().boolForKey("countKeywords")) r->setKeywordStuffed(html->isKeywordStuffed());
 }
 
 }  // namespace zel

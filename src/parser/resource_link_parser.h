@@ -10,18 +10,17 @@
 #include <string_view>
 #include <vector>
 
+#include "parser/link_source.h"
+
 namespace zel {
 
 class Log;
 
-class ResourceLinkParser {
+class ResourceLinkParser : public LinkSource {
  public:
-  virtual ~ResourceLinkParser() = default;
   // The next link, or nullopt after the last.
-  std::optional<std::string> getNextHref();
-  // The text of the link last returned.
-  virtual std::string getLinkText() const = 0;
-  int64_t getLength() const { return l_; }
+  std::optional<std::string> getNextHref() override;
+  int64_t getLength() const override { return l_; }
   const std::vector<std::string>& links() const { return linkCollection_; }
 
  protected:

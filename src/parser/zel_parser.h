@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "parser/link_entry.h"
+#include "parser/link_source.h"
 #include "parser/scan_collector.h"
 #include "parser/srcset.h"
 #include "parser/zel_xml_tag.h"
@@ -46,7 +47,7 @@ inline constexpr size_t kUrlValueCap = 4998;   // href and src values of the bod
 inline constexpr size_t kTextValueCap = 998;   // link href, base, canonical, rel, target, alt, text
 inline constexpr size_t kHreflangCap = 98;
 
-class ZelParser {
+class ZelParser : public LinkSource {
  public:
   // Scans `data` and returns the parser, or nullptr ("no parser") when the data is
   // empty or, without allowNoLinks, an HTML page shows none of the link markers.
@@ -77,20 +78,20 @@ class ZelParser {
   // --- Iteration protocol ----------------------------------------------------------
   // The next URL, cleaned ("\/" and "%5C/" become "/"; quotes and spaces trimmed
   // unless the setting trimWhitespace is present and false), or nullopt at the end.
-  std::optional<std::string> getNextHref();
+  std::optional<std::string> getNextHref() override;
   // These describe the entry of the URL last returned; they do not move the position.
-  std::string getLinkText() const;
-  std::string getRel() const;
-  std::string getTargetAttr() const;
-  std::string getHreflang() const;
-  std::optional<int> getLineNumber() const;
+  std::string getLinkText() const override;
+  std::string getRel() const override;
+  std::string getTargetAttr() const override;
+  std::string getHreflang() const override;
+  std::optional<int> getLineNumber() const override;
 
-  std::optional<std::string> getBaseHref() const { return codebase_; }
-  const std::string& getCanonical() const { return canonical_; }
+  std::optional<std::string> getBaseHref() const override { return codebase_; }
+  const std::string& getCanonical() const override { return canonical_; }
   bool isMetaRefresh() const { return metaRefreshURL_.has_value(); }
   const std::optional<std::string>& getMetaRefreshURL() const { return metaRefreshURL_; }
-  int64_t getLength() const { return l_; }
-  int64_t getFileSize() const { return l_; }
+  int64_t getLength() const override { return l_; }
+  int64_t getFileSize() const override { return l_; }
   int getFileType() const { return fileType_; }
   TextEncoding getUseEncoding() const { return useEncoding_; }
   bool getSEOOn() const { return seoOn_; }
@@ -111,18 +112,20 @@ class ZelParser {
   const std::optional<std::vector<std::string>>& getWarnings() const { return warnings_; }
 
   // --- Page text and metadata ---------------------------------------------------------
-  const std::string& getTitle() const { return metatitle_; }
+  const std::string& getTitle() const override { return metatitle_; }
   // The head's meta tags with content and a name, itemprop or property (SEO only);
   // absent when the page was not scanned.
   const std::optional<std::vector<MetaTag>>& getMetaData() const { return metaTags_; }
   bool getHeadContainsNoindex() const { return headContainsNoIndex_; }
-  bool getHeadContainsNofollow() const { return headContainsNoFollow_; }
+  bool getHeadContainsNofollow() const override { return headContainsNoFollow_; }
   // The text is decoded, and its words counted, when first asked for.
   const std::string& getTextContent() const;
-  int64_t getWordCount() const;
+  int64_t getWordCount() const override;
   // Headings h1 to h6 (SEO only), each preceded by one tab per level below 1;
   // absent when there is none.
-  const std::optional<std::vector<std::string>>& getHeadings() const { return headingCollection_; }
+  const std::optional<std::vector<std::string>>& getHeadings() const override {
+    return headingCollection_;
+  }
   // Anchor names and element ids (only with the setting dontTrimHash).
   const std::optional<std::vector<std::string>>& getNames() const { return names_; }
   void addHeadingToCollection(std::string_view text, int level);

@@ -130,14 +130,7 @@ class Exports : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     site_ = new test::TestServer();
-    const std::string root = ZEL_FIXTURES_DIR "/sites/audit";
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-      if (!entry.is_regular_file()) continue;
-      const std::string rel = "/" + fs::relative(entry.path(), root).string();
-      const bool png = entry.path().extension() == ".png";
-      site_->page(rel == "/index.html" ? "/" : rel, readText(entry.path().string()),
-                  png ? "image/png" : "text/html; charset=utf-8");
-    }
+    site_->folder(ZEL_FIXTURES_DIR "/sites/audit");
     site_->redirect("/old", 301, "/about.html");
     site_->redirect("/older", 302, "/old");
     dir_ = new std::string(fs::temp_directory_path() /

@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace zel::test {
 
@@ -244,6 +246,24 @@ void TestServer::rawPage(const std::string& path, std::string body, std::string 
     for (const auto& [k, v] : extra) res.set_header(k.c_str(), v);
     setExactBody(res, body, contentType);
   });
+}
+
+void TestServer::folder(const std::string& root) {
+  namespace fs = std::filesystem;
+  static const std::map<std::string, std::string> kTypes = {
+      {".html", "text/html; charset=utf-8"}, {".css", "text/css"}, {".js", "text/javascript"},
+      {".png", "image/png"}, {".jpg", "image/jpeg"}, {".pdf", "application/pdf"},
+      {".xml", "application/xml"}, {".txt", "text/plain"}};
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::string body((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto type = kTypes.find(entry.path().extension().string());
+    const std::string path = "/" + fs::relative(entry.path(), root).string();
+    rawPage(path == "/index.html" ? "/" : path, body,
+            type == kTypes.end() ? "application/octet-stream" : type->second);
+    if (path == "/index.html") rawPage(path, std::move(body), type->second);
+  }
 }
 
 void TestServer::redirect(const std::string& path, int status, std::string location) {

@@ -87,6 +87,10 @@ class TestServer {
   void basicAuth(const std::string& path, std::string user, std::string password,
                  std::string body = "welcome", std::string realm = "Test Realm");
 
+  // Every file under `root`, at its path relative to it ("/index.html" also at
+  // "/"), with a content type by extension.
+  void folder(const std::string& root);
+
   // The request log.
   std::vector<LoggedRequest> requests() const;
   std::vector<LoggedRequest> requestsTo(std::string_view path) const;
