@@ -17,6 +17,31 @@ std::mutex& sharedMutex() {
 }
 SpellChecker* installed = nullptr;
 
+// Spelling and grammar for English, each loaded when first asked for: the
+// grammar dictionary is large and only wanted with checkGrammar.
+class DefaultChecker : public SpellChecker {
+ public:
+  TextSpan checkSpelling(std::string_view text, size_t from) override {
+    if (!spellingLoaded_) {
+      spelling_ = makeHunspellChecker("en_US");
+      spellingLoaded_ = true;
+    }
+    return spelling_ ? spelling_->checkSpelling(text, from) : TextSpan{};
+  }
+  GrammarFinding checkGrammar(std::string_view text, size_t from) override {
+    if (!grammarLoaded_) {
+      grammar_ = makeLinkGrammarChecker("en");
+      grammarLoaded_ = true;
+    }
+    return grammar_ ? grammar_->checkGrammar(text, from) : GrammarFinding{};
+  }
+  bool checksGrammar() const override { return true; }
+
+ private:
+  std::unique_ptr<SpellChecker> spelling_, grammar_;
+  bool spellingLoaded_ = false, grammarLoaded_ = false;
+};
+
 }  // namespace
 
 SpellChecker* SpellChecker::shared() {
@@ -25,8 +50,8 @@ SpellChecker* SpellChecker::shared() {
     if (installed) return installed;
   }
   // Loading a dictionary takes a while; it is done once per process.
-  static std::unique_ptr<SpellChecker> fallback = makeHunspellChecker("en_US");
-  return fallback.get();
+  static DefaultChecker fallback;
+  return &fallback;
 }
 
 void SpellChecker::setShared(SpellChecker* checker) {

@@ -47,8 +47,9 @@ class SpellChecker {
   virtual bool checksGrammar() const { return false; }
 
   // The process's checker: the one installed with setShared, else the default
-  // checker for US English, made on first use. nullptr when no checker can be made
-  // (library or dictionary missing).
+  // checker for English (spelling on hunspell, grammar on link-grammar, each
+  // loaded on first use), which finds nothing where its library or dictionary is
+  // missing.
   static SpellChecker* shared();
   // Installs a checker (not owned; nullptr goes back to the default), for hosts
   // with a checker of their own and for tests.
@@ -72,6 +73,11 @@ size_t wordCharacterLength(std::string_view text, size_t at);
 // library or the dictionary is missing. The library is loaded when first needed,
 // so that the engine runs (without spelling) where it is not installed.
 std::unique_ptr<SpellChecker> makeHunspellChecker(std::string_view language);
+
+// A grammar checker on link-grammar with the dictionary of `language` ("en"):
+// a sentence of 4 to 40 words with no complete linkage is a finding. It checks
+// no spelling. nullptr when the dictionary is missing.
+std::unique_ptr<SpellChecker> makeLinkGrammarChecker(std::string_view language);
 
 template <class F>
 void forEachWord(std::string_view text, size_t from, F&& visit) {

@@ -322,6 +322,26 @@ TEST(PageFacts, HunspellFindsMisspeltWords) {
   EXPECT_EQ(makeHunspellChecker("xx_NONE"), nullptr);
 }
 
+// One sentence of word salad among good ones; a heading and a short caption are
+// too short to be judged.
+TEST(PageFacts, LinkGrammarFindsASentenceWithNoCompleteLinkage) {
+  std::unique_ptr<SpellChecker> en = makeLinkGrammarChecker("en");
+  ASSERT_NE(en, nullptr) << "scripts/install-deps installs link-grammar's English dictionary";
+  const std::string broken = "Green the dog table quickly of yesterday runs.";
+  auto d = settings();
+  auto p = parse("<body><h1>Opening hours</h1><p>The cat sat on the mat. " + broken +
+                     " We walked to the shop with our friends.</p><p>Fresh bread</p>",
+                 *d);
+  p->setSpellChecker(en.get());
+  EXPECT_EQ(p->getGrammarCount(), 1);
+  const TextSpan found = p->getFirstGrammar();
+  ASSERT_TRUE(found.found());
+  EXPECT_EQ(p->getTextContent().substr(found.location, found.length), broken);
+  ASSERT_TRUE(p->getGrammarDetails());
+  EXPECT_FALSE(p->getNextGrammar().found());
+  EXPECT_EQ(makeLinkGrammarChecker("xx"), nullptr);
+}
+
 TEST(PageFacts, MetaRefreshPageHasNoFacts) {
   auto d = settings();
   auto p = seoParse(
