@@ -88,7 +88,8 @@ bool ZelHub::compareHost(std::optional<std::string_view> hostIn,
   for (const std::string& domain : domains) {
     if (equalsIgnoreCase(host, domain)) return true;
     if (equalsIgnoreCase(IDNAEncodedString(host, defaults()), domain)) return true;
-    if (subdomains && host.size() != domain.size()) {
+    // A link without a host (about:blank, file:) is no part of any domain.
+    if (subdomains && !host.empty() && host.size() != domain.size()) {
       if (host.size() > 4 && startsWith(host, "www.")) host.erase(0, 4);
       std::string_view d = domain;
       if (d.size() > 4 && startsWith(d, "www.")) d.remove_prefix(4);

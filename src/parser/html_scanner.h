@@ -197,6 +197,8 @@ class HtmlScanner {
   void anchorStart(size_t offset);
   void anchorEnd(size_t terminator);
   void interruptAnchor();
+  // An alt value to the entry; a value past its cap is logged.
+  void takeAltText(std::string_view value);
   void takeSrcValue(const Attr& a, bool srcset, int kind);
   void inlineStyle(const Attr& a);
 

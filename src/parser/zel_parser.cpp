@@ -315,10 +315,24 @@ void ZelParser::storeEntry(const LinkEntry& entry) {
 
 void ZelParser::truncateEntries(size_t count) {
   if (count >= entries_.size()) return;
-  const StoredEntry& first = entries_[count];
-  urlRefs_.resize(first.firstUrl);
+  // Entries of meta tags stay: only the head pass reads meta tags, while the link
+  // and script tags of the dropped entries are read again by the body pass.
+  size_t kept = count;
+  uint32_t nextUrl = entries_[count].firstUrl;
+  for (size_t i = count; i < entries_.size(); ++i) {
+    StoredEntry e = entries_[i];
+    const bool meta = (e.present & (1u << kLinkText)) &&
+                      text(e.texts[kLinkText]).rfind("[meta tag:", 0) == 0;
+    if (!meta) continue;
+    std::copy(urlRefs_.begin() + e.firstUrl, urlRefs_.begin() + e.firstUrl + e.urlCount,
+              urlRefs_.begin() + nextUrl);
+    e.firstUrl = nextUrl;
+    nextUrl += e.urlCount;
+    entries_[kept++] = e;
+  }
+  urlRefs_.resize(nextUrl);
   // The dropped entries' texts stay in the arena unreferenced; they are few.
-  entries_.resize(count);
+  entries_.resize(kept);
 }
 
 void ZelParser::reset() {

@@ -85,6 +85,9 @@ void HtmlScanner::bodyPass(size_t from, const Tag* bodyTagSeen) {
     else
       pos = bodyTag(lt);
   }
+  // Deliberately unlike the Part, which loses it: an anchor the page never closes
+  // ("<p><a href=x>text</p>" at its end) keeps its link, as a browser keeps it.
+  if (anchorOpen_) interruptAnchor();
   if (c_) c_->scanEnded(p_, inScript_, inComment_);
 }
 
@@ -264,7 +267,7 @@ size_t HtmlScanner::bodyTagAttributes(const Tag& t, int kind) {
             p_.addURLToCollection(decode(a.value, kUrlValueCap));
           }
         } else if (recogniserEndsWith(nm, "alt")) {
-          if (a.handed()) p_.addAltTextToCollection(decode(a.value, kTextValueCap));
+          if (a.handed()) takeAltText(a.value);
         }
         break;
       case kFrame:
@@ -294,7 +297,7 @@ size_t HtmlScanner::bodyTagAttributes(const Tag& t, int kind) {
           linkValue = a.handed();
           takeSrcValue(a, k == 2, kind);
         } else if (kind == kImg && recogniserEndsWith(nm, "alt")) {
-          if (a.handed()) p_.addAltTextToCollection(decode(a.value, kTextValueCap));
+          if (a.handed()) takeAltText(a.value);
         }
         break;
       }
@@ -305,6 +308,7 @@ size_t HtmlScanner::bodyTagAttributes(const Tag& t, int kind) {
             linkValue = true;
             at(a.endPos);
             p_.addLinkedFileToCollection(decode(a.value, kUrlValueCap));
+            p_.underlineData();  // closed when the href ends: a later rel is not its own
           }
         } else if (wi && ieq(nm, "rel")) {
           if (a.handed()) p_.addRelToCollection(decode(a.value, kTextValueCap));
@@ -443,6 +447,11 @@ void HtmlScanner::anchorEnd(size_t terminator) {
   p_.addLinkTextToCollection(decode(std::string_view(anchorText_, anchorTextLen_), kTextValueCap));
   anchorTextLen_ = 0;
   p_.underlineData();
+}
+
+void HtmlScanner::takeAltText(std::string_view value) {
+  if (value.size() > kTextValueCap) p_.logLine(1, "alt text overflow - more than 1000 characters");
+  p_.addAltTextToCollection(decode(value, kTextValueCap));
 }
 
 void HtmlScanner::interruptAnchor() {

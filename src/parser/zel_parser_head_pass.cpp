@@ -154,8 +154,8 @@ size_t HtmlScanner::headTag(const Tag& t, bool& inScript) {
     at(end.pos);
     headMetaEnded();
   }
-  // A script written as an empty element ("/>") has no body to skip.
-  if (isScript && d_[end.pos - 1] != '/') inScript = true;
+  // Even "<script .../>" stays open until </script>, as browsers read it.
+  if (isScript) inScript = true;
   if (canonicalCaptured_ && canonicalTagStart_ != lt && c_ && tagContainsCanonical(lt))
     event(ScanEvent::SecondCanonical, end.pos);
   return end.pos + 1;

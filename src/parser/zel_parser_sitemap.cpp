@@ -81,7 +81,8 @@ std::optional<ZelXmlTag> ZelParser::getTag(bool alreadyInsideTag) {
                            *text);
     }
   }
-  if (!text) return std::nullopt;
+  // A tag no encoding decodes is dropped (it names nothing) and the read goes on.
+  if (!text) text = std::string();
   ZelXmlTag tag;
   tag.setData(std::move(*text));
   tag.setClosing(closing);

@@ -158,8 +158,14 @@ const Case kSnippets[] = {
      {L("/a", "a", 1)}},
     {"UnterminatedTagsEndCleanly", "<body><a href=\"/a\">a</a><a href=\"/b", {L("/a", "a", 1)}},
     {"BodyLinkAndScriptTags",
-     "<body><link href=\"/l.css\" rel=\"stylesheet\"><script src=\"/s.js\"></script>",
+     "<body><link rel=\"stylesheet\" href=\"/l.css\"><script src=\"/s.js\"></script>",
      {L("/l.css", "[linked file]", 1, "stylesheet"), L("/s.js", "[linked file]", 1)}},
+    {"BodyLinkTagClosesAtItsHref", "<body><link href=\"/l.css\" rel=\"stylesheet\"><a href=/a>a</a>",
+     {L("/l.css", "[linked file]", 1), L("/a", "a", 1)}},
+    {"AnchorOpenAtTheEndIsKept", "<body><p><a href=\"/x\">text</p>", {L("/x", "text", 1)}},
+    {"HeadScriptWrittenEmptyStaysOpen",
+     "<head><script src=\"/a.js\"/><link href=\"/no.css\"></script></head><body><a href=/y>y</a>",
+     {L("/a.js", "[linked file]", 1), L("/y", "y", 1)}},
     {"HrefWithBackslashEscapes", "<a href=\"http:\\/\\/host\\/p%5C/q\">e</a>",
      {L("http://host/p/q", "e", 1)}},
     {"SpacesAndQuotesTrimmed", "<a href=\" '/t' \">t</a>", {L("/t", "t", 1)}},
@@ -254,6 +260,14 @@ TEST(Scanner, PageWithoutBodyTag) {
                               L("/one", "One", 7),
                               L("/late.css", "[linked file]", 8, "stylesheet"),
                               L("/two", "Two", 9)}));
+
+  // Meta tags are read by the head pass only; those after the head stay too.
+  auto meta = settings({"linkedFiles", "searchMetaDataForURLs"});
+  auto m = parse("<html><head><title>t</title></head><meta property=\"og:image\" "
+                 "content=\"https://example.com/og.png\"><a href=\"/a\">a</a></html>",
+                 *meta, true);
+  ASSERT_TRUE(m);
+  EXPECT_EQ(urls(*m), (Strings{"https://example.com/og.png", "/a"}));
 
   auto images = settings({"checkImages"});
   auto f = parse(fixture("fragment.html"), *images);

@@ -53,6 +53,7 @@ TEST(Sitemap, MalformedInputEndsCleanly) {
       {"<loc/><loc>/after-empty</loc>", {"/after-empty"}},
       {"<image:loc>/no</image:loc>", {}},
       {"plain text without tags", {}},
+      {"<loc>/a</loc><url\xff\xfe\x80><loc>/b</loc>", {"/a", "/b"}},
   };
   for (const auto& c : cases) {
     auto p = lazyParser(c.xml, kFileTypeXML, *d);
