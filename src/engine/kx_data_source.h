@@ -37,6 +37,15 @@ class kxDataSource {
     collection_.clear();
     retainArray_.clear();
   }
+  // Kept for the host's table code; they do nothing.
+  void deleteKey(std::string_view) {}
+  void remove(T*) {}
+  // Hooks for the host's table views: the engine never sets a table view, every
+  // row's label colour is fully transparent (0) and no row expands.
+  void* getTableView() const { return tableView_; }
+  uint32_t tableViewLabelColorForRow(int64_t) const { return 0; }
+  bool outlineViewIsItemExpandable(const T*) const { return false; }
+
   void deleteItem(T* item) {
     collection_.erase(std::remove(collection_.begin(), collection_.end(), item), collection_.end());
   }
@@ -124,6 +133,7 @@ class kxDataSource {
   std::optional<std::vector<T*>> sorted_;
   std::vector<T*> retainArray_;
   int32_t highestId_ = 0;
+  void* tableView_ = nullptr;
   std::mutex collectionLock_;
 };
 

@@ -89,6 +89,14 @@ class ZelHub : public kxDataSource<ZelUrl> {
   const RecordGroups& getDuplicateDescriptions();
   std::vector<ZelUrl*> getDuplicatesForZelUrl(const ZelUrl* record);
   ZelSEOManager& seoManager() const { return *seoManager_; }
+  const std::unordered_map<std::string, std::vector<ZelUrl*>>& getMisspelledWordDictionary() const {
+    return seoManager_->getMisspelledWordDictionary();
+  }
+  const std::vector<ZelLinkInstance*>& getImageCollection() const {
+    return seoManager_->getImageCollection();
+  }
+  // Free bytes on the volume of the root folder, 0 when unknown (for the host).
+  uint64_t getFreeDiskspacePrivate() const;
   std::string getSEOShortSummary() { return seoManager_->getShortSummary(); }
   std::string getSEOShortSummaryAsCSV() const { return seoManager_->getShortSummaryAsCSV(); }
   uint64_t getDetectedEncoding() const;

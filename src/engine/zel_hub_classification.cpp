@@ -2,6 +2,7 @@
 // record and a link instance; targets that must not be fetched are settled.
 #include "engine/zel_hub.h"
 #include "parser/zel_parser.h"
+#include "platform/text_codec.h"
 #include "platform/text_format.h"
 #include "urltext/percent_encoding.h"
 #include "urltext/url_parts.h"
@@ -190,7 +191,11 @@ void ZelHub::processCanonical(std::string canonical, const LinkSource&, ZelUrl* 
   if (auto base = Url::parse(encodedURLString(page->getActualLinkUrl(), d))) {
     resolved = Url::resolve(canonical, *base);
     if (!resolved) resolved = Url::resolve(encodedURLString(canonical, d), *base);
-    if (!resolved) resolved = Url::resolve(stringByAddingLegacyPercentEscapes(canonical), *base);
+    if (!resolved) {
+      // Escaped as bytes of the site's own encoding.
+      const auto bytes = TextCodec::encode(canonical, getDetectedEncoding());
+      resolved = Url::resolve(stringByAddingLegacyPercentEscapes(bytes ? *bytes : canonical), *base);
+    }
   }
   if (!resolved) return;
   const std::string absolute = resolved->absoluteString();

@@ -55,4 +55,9 @@ bool ZelHub::shouldBeInSitemapCollection(ZelUrl* r) {
   return true;
 }
 
+uint64_t ZelHub::getFreeDiskspacePrivate() const {
+  if (!platform_.fileSystem) return 0;
+  return platform_.fileSystem->freeSpace("/").value_or(0);
+}
+
 }  // namespace zel

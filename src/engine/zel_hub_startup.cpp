@@ -85,8 +85,8 @@ std::string localFolderPrefix(std::string_view absolute) {
     s = replaceAll(s, "file:/Volumes", "file:///Volumes");
     s = replaceAll(s, "file:/volumes", "file:///Volumes");
   }
-  // Every other folder root too: file addresses met during the crawl are
-  // always written "file:///", and the prefix must match them.
+  // Deliberately every other root too (the Part keeps them "file:/"): file
+  // addresses met during the crawl are always written "file:///" here.
   if (startsWith(s, "file:/") && !startsWith(s, "file:///")) s.insert(5, "//");
   return s;
 }
@@ -426,8 +426,8 @@ void ZelHub::setDomainsFromStart(const Url& startUrl) {
 
 void ZelHub::readRobotsTxt(const Url& startUrl) {
   const Defaults& d = defaults();
-  // The port of the start goes with its host, so that the rules are read from
-  // and applied to the site actually crawled.
+  // Deliberately with the start's port (the Part uses the host alone): a site on a
+  // port has its own robots.txt, and its rules apply to that site.
   std::string authority = domains_.front();
   if (startUrl.port() && authority == startUrl.host())
     authority += ":" + std::to_string(*startUrl.port());
@@ -446,7 +446,7 @@ void ZelHub::readRobotsTxt(const Url& startUrl) {
     result = platform_.loader->sendSynchronous(request);
   }
   const long status = result.response ? result.response->statusCode : 0;
-  if (!result.response || status >= 400) {
+  if (!result.response || status >= 400 || result.body.empty()) {
     log().always(strf("no data returned for robots.txt at location %s, status code %ld",
                       location.c_str(), status));
     return;

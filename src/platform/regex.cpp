@@ -91,9 +91,10 @@ std::vector<Regex::Match> Regex::allMatches(std::string_view subject) const {
 
 std::optional<std::vector<std::string>> applyRegex(std::string_view pattern,
                                                    std::string_view subject, Log* log) {
-  auto re = Regex::compile(pattern);
+  std::string error;
+  auto re = Regex::compile(pattern, &error);
   if (!re) {
-    if (log) log->always("error in regex: " + std::string(pattern));
+    if (log) log->always("error in regex: " + error);
     return std::nullopt;
   }
   std::vector<std::string> results;

@@ -45,7 +45,7 @@ class Regex {
 // The engine's shared regular-expression operation: case-insensitive, "." matching
 // line ends, one result per match: the whole match when the expression has no
 // groups, else the groups joined. nullopt when nothing matches. A pattern that does
-// not compile logs "error in regex: <pattern>" always and matches nothing.
+// not compile logs "error in regex: <the error's description>" always and matches nothing.
 std::optional<std::vector<std::string>> applyRegex(std::string_view pattern,
                                                    std::string_view subject, Log* log);
 

@@ -380,8 +380,11 @@ std::string ZelUrl::getLastModified() const {
   const auto& text = getTargetLastModified();
   if (!text) return "";
   // HTTP dates come in three forms; anything else is read as a plain date.
-  static const char* kFormats[] = {"%a, %d %b %Y %H:%M:%S", "%A, %d-%b-%y %H:%M:%S",
-                                   "%a %b %d %H:%M:%S %Y", "%Y-%m-%d", "%d %b %Y"};
+  static const char* kFormats[] = {
+      "%a, %d %b %Y %H:%M:%S", "%A, %d-%b-%y %H:%M:%S", "%a %b %d %H:%M:%S %Y",
+      "%Y-%m-%dT%H:%M:%S",     "%Y-%m-%d %H:%M:%S",     "%Y-%m-%d",
+      "%a, %d %b %Y",          "%d %b %Y",              "%d %B %Y",
+      "%B %d, %Y",             "%b %d, %Y",             "%Y/%m/%d"};
   const std::string t(trimWhitespace(*text));
   for (const char* f : kFormats) {
     std::tm tm{};

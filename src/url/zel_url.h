@@ -412,6 +412,12 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   int64_t getWordcount() const { return getWordCount(); }
   int32_t getDistance() const { return distanceFromHome_; }
   std::string getDistancefromhome() const;
+  std::string getValidatorerrors() const { return std::to_string(getValidatorErrors()); }
+  std::string getValidatorwarnings() const { return std::to_string(getValidatorWarnings()); }
+  int64_t getSpellingCountAsNumber() const { return getSpellingCount(); }
+  int64_t getGrammarCountAsNumber() const { return getGrammarCount(); }
+  std::string getSpellingcount() const { return std::to_string(getSpellingCount()); }
+  std::string getGrammarcount() const { return std::to_string(getGrammarCount()); }
   bool getInternal() const { return isInternal(); }
   std::string getLinkUrlHTML() const;
   std::string getLinkRedirHTML() const;

@@ -1,5 +1,6 @@
 // The redirect callback and authentication challenges of one record's fetch.
 #include "engine/zel_hub.h"
+#include "platform/text_codec.h"
 #include "platform/text_format.h"
 #include "url/zel_url.h"
 #include "urltext/percent_encoding.h"
@@ -62,7 +63,9 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
   }
   std::string compared = proposed.url;
   if (hadPercent) {
-    if (auto decoded = kxStringByRemovingPercentEncoding(compared)) compared = *decoded;
+    // Escapes stand for bytes of the site's own encoding.
+    if (auto decoded = TextCodec::decode(percentDecode(compared), owner_->getDetectedEncoding()))
+      compared = *decoded;
   }
   if (compared == getActualLinkUrl()) {
     if (getRunJS()) setRunJS(next);
@@ -118,7 +121,8 @@ bool ZelUrl::canAuthenticateAgainst(UrlConnection&, AuthMethod method) {
 
 ChallengeAnswer ZelUrl::didReceiveChallenge(UrlConnection&, const AuthChallenge& challenge) {
   log().write(2, "received authentication challenge from " + getActualLinkUrl() + ", error:" +
-                     challenge.errorDescription + ", proposedCredential user:");
+                     challenge.errorDescription + ", proposedCredential user:" +
+                     defaults().stringOrEmpty("authenticationUserName"));
   ChallengeAnswer answer;
   if (owner_->stopPressed()) {
     answer.disposition = ChallengeDisposition::Cancel;

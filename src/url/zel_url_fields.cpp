@@ -190,8 +190,17 @@ const std::vector<std::string_view>& ZelUrl::fieldNames() {
 }
 
 std::string ZelUrl::truncateURLByAddingElipsisInMiddle(std::string_view text) {
-  if (text.size() <= 50) return std::string(text);
-  return std::string(text.substr(0, 23)) + "..." + std::string(text.substr(text.size() - 27));
+  // Counted in characters, so that no UTF-8 sequence is cut.
+  const size_t characters = utf8Length(text);
+  if (characters <= 50) return std::string(text);
+  auto byteOffset = [&](size_t nth) {
+    size_t at = 0;
+    for (size_t seen = 0; at < text.size(); ++at)
+      if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && seen++ == nth) break;
+    return at;
+  };
+  return std::string(text.substr(0, byteOffset(23))) + "..." +
+         std::string(text.substr(byteOffset(characters - 27)));
 }
 
 std::string ZelUrl::getLinkUrlHTML() const {

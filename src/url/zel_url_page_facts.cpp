@@ -184,8 +184,8 @@ bool ZelUrl::canonicalMatchesUrl() {
 }
 
 bool ZelUrl::isEqualToTitle(const std::optional<std::string>& title) const {
-  if (!title || !hasTitle()) return false;
-  return *title == facts_->linkPageTitle;
+  // The record's title is never absent: it starts as the empty string.
+  return title && *title == getLinkPageTitle();
 }
 
 // ---- Headings -------------------------------------------------------------------------

@@ -363,6 +363,15 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
                       "received",
                       thread(), getActualLinkUrl().c_str(), getTimeSinceSent(),
                       static_cast<long>(received)));
+  if (isStartingPoint() && log().enabled(4)) {
+    const auto charset = data_ ? ZelParser::extractCharsetFromHTML(*data_) : std::nullopt;
+    if (!charset)
+      log().write(4, "no charset found, assuming utf-8");
+    else
+      log().write(4, strf("charset appears to be: %s, using NSStringEncoding %ld", charset->c_str(),
+                          static_cast<long>(ZelParser::encodingForCharset(*charset))));
+    log().write(4, "Final source of starting URL: " + bodyAsUtf8(data_.get()));
+  }
   NotificationCenter& nc = *owner_->platform().notifications;
   const bool good = isGoodLink();
   if (getIsImage() && good)
@@ -421,9 +430,9 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
     setStatus(localized("blocked by Incapsula"));
     setRetryCount(1);
   }
-  if (isStartingPoint())
-    log().write(4, "finished loading starting url " + getActualLinkUrl() + " and we have: " +
-                       strf("%ld bytes", static_cast<long>(received)));
+  if (isStartingPoint() && log().enabled(4))
+    log().write(4, "finished loading starting url " + getActualLinkUrl() +
+                       " and we have: " + bodyAsUtf8(data_.get()));
   finishFetch(!getIsImage());
   if (isInternal() && !owner_->shouldCacheData()) clearData();
 }

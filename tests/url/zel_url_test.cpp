@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/zel_hub.h"
+#include "platform/text_format.h"
 #include "support/test_platform.h"
 
 namespace zel {
@@ -343,6 +344,41 @@ TEST_F(RecordTest, SeoTermCountsOverlappingMatches) {
   EXPECT_EQ(r->getOcurrencesInHeadings(), 2);
   EXPECT_EQ(r->getTotalOccurrences(), 5);
   EXPECT_FALSE(r->countSEOTerm("boots"));
+}
+
+}  // namespace
+}  // namespace zel
+
+namespace zel {
+namespace {
+
+TEST_F(RecordTest, LastModifiedDatesTitlesAndShortenedAddresses) {
+  ZelUrl* r = record("http://site.test/page");
+  const std::pair<const char*, const char*> dates[] = {
+      {"Sun, 06 Nov 1994 08:49:37 GMT", "1994-11-06"},
+      {"Sunday, 06-Nov-94 08:49:37 GMT", "1994-11-06"},
+      {"Sun Nov  6 08:49:37 1994", "1994-11-06"},
+      {"1994-11-06T08:49:37Z", "1994-11-06"},
+      {"6 November 1994", "1994-11-06"},
+      {"November 6, 1994", "1994-11-06"},
+      {"not a date", ""},
+  };
+  for (const auto& [header, day] : dates) {
+    r->setTargetLastModified(std::string(header));
+    EXPECT_EQ(r->getLastModified(), day) << header;
+  }
+
+  EXPECT_TRUE(r->isEqualToTitle(std::string())) << "a new record's title is the empty string";
+  EXPECT_FALSE(r->isEqualToTitle(std::nullopt));
+  r->setLinkPageTitle(std::string("Home"));
+  EXPECT_TRUE(r->isEqualToTitle(std::string("Home")));
+
+  // Shortened by characters: a two-byte letter is never cut in half.
+  const std::string accented = "http://site.test/" + std::string(5, 'a') + "\xc3\xa9" +
+                               std::string(40, 'b');
+  const std::string shortened = ZelUrl::truncateURLByAddingElipsisInMiddle(accented);
+  EXPECT_EQ(utf8Length(shortened), 53u);
+  EXPECT_EQ(shortened.substr(0, 27), accented.substr(0, 24) + "...");
 }
 
 }  // namespace
