@@ -63,7 +63,8 @@ std::optional<std::string> ZelReportItem::getFieldByName(std::string_view name) 
 }
 
 float ZelReportItem::getFieldAsNumberByName(std::string_view name) const {
-  if (name == "filesize" && lcurl_) return static_cast<float>(lcurl_->getFilesize());
+  // A whole number, as the report's number fields are.
+  if (name == "filesize" && lcurl_) return static_cast<float>(static_cast<int32_t>(lcurl_->getFilesize()));
   return 0;
 }
 

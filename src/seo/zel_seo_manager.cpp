@@ -15,6 +15,8 @@ void ZelSEOManager::add(ZelUrl* r) {
   kxDataSource<ZelUrl>::add(r);
   duplicateDict_.emplace(key, r);
   if (!defaults_.boolForKey("SEOEnabled")) return;
+  clearSitemapCollection();
+  clearSpellingCollection();
 
   const int64_t thin =
       defaults_.objectForKey("maxThinContent") ? defaults_.integerForKey("maxThinContent") : 250;
@@ -43,6 +45,7 @@ void ZelSEOManager::add(ZelUrl* r) {
 
 void ZelSEOManager::addWords(const std::vector<std::string>& words, ZelUrl* record) {
   for (const auto& w : words) misspelledWordDictionary_[w].push_back(record);
+  misspelledWordSortArray_.reset();
 }
 
 void ZelSEOManager::clear() {
@@ -53,6 +56,9 @@ void ZelSEOManager::clear() {
   duplicates_.reset();
   duplicateTitles_.reset();
   duplicateDescriptions_.reset();
+  sitemapCollection_.reset();
+  spellingCollection_.reset();
+  misspelledWordSortArray_.reset();
   imageCollection_.clear();
   misspelledWordDictionary_.clear();
 }
@@ -66,7 +72,8 @@ std::string ZelSEOManager::getShortSummary() {
   imageCollection_.reserve(10);
   // Each summary counts the duplicates afresh, so asking twice gives the same text.
   counters_.possduplicates = counters_.duplicatetitle = counters_.duplicatedesc = 0;
-  {
+  // The groups are built (and cached) only when there is a page to look up.
+  if (!collection_.empty()) {
     std::lock_guard<std::mutex> lock(collectionLock_);
     const RecordGroups& dups = getDuplicates();
     const RecordGroups& titles = getDuplicateTitles();

@@ -33,6 +33,9 @@ class ZelSEOManager : public kxDataSource<ZelUrl> {
   void incMixedContent() { ++counters_.mixedContent; }
   // The engine never counts images without alt text; the host may.
   void incNoAlt() { ++counters_.noalt; }
+  // The host's cached sitemap and spelling collections; a new page drops both.
+  void clearSitemapCollection() { sitemapCollection_.reset(); }
+  void clearSpellingCollection() { spellingCollection_.reset(); }
 
   int64_t getTotalPageCount() const { return static_cast<int64_t>(collection_.size()); }
   const std::vector<ZelUrl*>& getCollection() const { return collection_; }
@@ -70,6 +73,8 @@ class ZelSEOManager : public kxDataSource<ZelUrl> {
   std::optional<RecordGroups> duplicates_, duplicateTitles_, duplicateDescriptions_;
   std::vector<ZelLinkInstance*> imageCollection_;
   std::unordered_map<std::string, std::vector<ZelUrl*>> misspelledWordDictionary_;
+  std::optional<std::vector<ZelUrl*>> sitemapCollection_, spellingCollection_;
+  std::optional<std::vector<std::string>> misspelledWordSortArray_;  // dropped when words come
 };
 
 }  // namespace zel

@@ -176,29 +176,76 @@ TEST(CrawlE2E, HeadRefusedIsRepeatedWithGet) {
   EXPECT_EQ(run->record(zip)->getStatus(), "200 no error");
 }
 
-TEST(CrawlE2E, TooManyRequestsWaitsForRetryAfter) {
-  TestServer site;
-  site.page("/", page(link("/busy")));
-  int calls = 0;
-  site.route("/busy", [&calls](const httplib::Request&, httplib::Response& res) {
-    if (++calls == 1) {
+// Answers that need care, each on its own path of one site: blocking services,
+// rate limiting (repeated once, then reported), a body without Content-Length,
+// a redirect to mailto:, a chain of meta refreshes that never ends, and an
+// external page whose body is not wanted.
+TEST(CrawlE2E, AnswersThatNeedCare) {
+  TestServer site, other;
+  other.page("/ext", page(std::string(5000, 'e')));
+  const std::string external = "http://localhost:" + std::to_string(other.port()) + "/ext";
+  int busyCalls = 0;
+  site.route("/busy", [&busyCalls](const httplib::Request&, httplib::Response& res) {
+    if (++busyCalls == 1) {
       res.status = 429;
       res.set_header("Retry-After", "1");
       res.set_content("slow down", "text/plain");
     } else {
-      res.set_content("<html><body>ok</body></html>", "text/html");
+      res.set_content(page("ok"), "text/html");
     }
   });
-  auto run = runCrawl(site.url("/"));
+  site.status("/always429", 429, "no");
+  site.status("/linkedin/profile", 999, "");
+  site.status("/cf", 403, "denied", "text/html", {{"Server", "cloudflare"}});
+  site.page("/incap", "<html><script src=\"/_Incapsula_Resource?x\"></script></html>");
+  site.route("/chunked", [](const httplib::Request&, httplib::Response& res) {
+    res.set_chunked_content_provider("text/html", [](size_t, httplib::DataSink& sink) {
+      const std::string body = page(std::string(5000, 'c'));
+      sink.write(body.data(), body.size());
+      sink.done();
+      return true;
+    });
+  });
+  site.redirect("/mail", 302, "mailto:someone@example.test");
+  for (int i = 0; i < 12; ++i)
+    site.page("/m" + std::to_string(i),
+              "<html><head><meta http-equiv=\"refresh\" content=\"0; url=/m" +
+                  std::to_string(i + 1) + "\"></head><body>x</body></html>");
+  site.page("/", page(link("/busy") + link("/always429") + link("/linkedin/profile") +
+                      link("/cf") + link("/incap") + link("/chunked") + link("/mail") +
+                      link("/m0") + link(external)));
+  auto run = runCrawl(site.url("/"), [](Defaults& d) { d.setBool("alwaysUseGET", true); }, 60);
   ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  const std::pair<std::string, std::string> finalStatus[] = {
+      {site.url("/busy"), "200 no error"},
+      {site.url("/always429"), "429 too many requests"},
+      {site.url("/linkedin/profile"), "blocked by LinkedIn"},
+      {site.url("/cf"), "blocked by Cloudflare"},
+      {site.url("/incap"), "blocked by Incapsula"},
+      {site.url("/mail"), "Not checked"},
+      {site.url("/m0"), "recurring redirect"},
+      {external, "200 no error"},
+  };
+  for (const auto& [url, status] : finalStatus) {
+    ZelUrl* r = run->record(url);
+    ASSERT_NE(r, nullptr) << url;
+    EXPECT_EQ(r->getFinalStatus(), status) << url;
+  }
+  EXPECT_EQ(busyCalls, 2);
   ZelUrl* busy = run->record(site.url("/busy"));
-  ASSERT_NE(busy, nullptr);
-  EXPECT_EQ(busy->getStatus(), "200 no error");
-  EXPECT_EQ(calls, 2);
   ASSERT_NE(busy->getWarnings(), nullptr);
   EXPECT_EQ(busy->getWarnings()->front(),
             "The server has returned 429 and asked us to retry after a delay of 1 seconds");
-  EXPECT_EQ(busy->getWarnings()->at(1), "The server returned 429 - details are: slow down");
+  EXPECT_EQ(site.requestsTo("/always429").size(), 2u) << "repeated once";
+  EXPECT_EQ(site.requestsTo("/linkedin/profile").size(), 1u) << "never repeated";
+  EXPECT_TRUE(run->tp.notificationNames().end() !=
+              std::find(run->tp.notificationNames().begin(), run->tp.notificationNames().end(),
+                        "ZelRateLimitingEncountered"));
+  EXPECT_EQ(run->record(site.url("/chunked"))->fileSizeCompressedKB(), 4)
+      << "no Content-Length: the body's length stands in";
+  EXPECT_EQ(run->record(external)->getFileSizeInBytes(), 0)
+      << "an external page is cancelled after its head";
 }
 
 TEST(CrawlE2E, HttpAuthenticationOnOffAndRejected) {

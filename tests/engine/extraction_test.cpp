@@ -2,6 +2,9 @@
 // hub started against a local server becomes records, statuses and instances.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "engine/zel_hub.h"
 #include "support/test_platform.h"
 #include "support/test_server.h"
@@ -265,6 +268,133 @@ TEST_F(ExtractionTest, PageFactsArriveOnTheRecord) {
   EXPECT_TRUE(p->getHeadContainsNoFollow());
   EXPECT_EQ(p->getWordCount(), 5);  // the link after the paragraph end is not text
   EXPECT_FALSE(p->isKeywordStuffed());
+}
+
+}  // namespace
+}  // namespace zel
+
+namespace zel {
+namespace {
+
+// Each setting that decides whether a page's links are collected, on its own
+// crawl: the page is fetched with the body given and extracted; the test looks
+// at whether its link was recorded.
+struct FollowCase {
+  const char* name;
+  std::function<void(Defaults&)> set;
+  const char* path;    // the page extracted
+  const char* body;    // its body; its one link goes to /found
+  const char* status;  // the page's status
+  bool collected;      // /found is recorded
+};
+
+TEST(ExtractionSettings, DecideWhichPagesYieldLinks) {
+  const std::string link = "<a href=\"/found\">f</a>";
+  auto page = [&](const std::string& extra = "") {
+    return "<html><body>" + extra + link + "</body></html>";
+  };
+  const Json deadEnd = Json::array({{{"mipContains", "info"}, {"mipContainsOrNot", 1}}});
+  const std::vector<FollowCase> cases = {
+      {"WhitelistMiss", [](Defaults& d) { d.setStringArray("followWhitelistArray", {"/docs"}); },
+       "/other.html", nullptr, "200 no error", false},
+      {"WhitelistHit", [](Defaults& d) { d.setStringArray("followWhitelistArray", {"/docs"}); },
+       "/docs/a.html", nullptr, "200 no error", true},
+      {"WhitelistSparesTheStart",
+       [](Defaults& d) { d.setStringArray("followWhitelistArray", {"/docs"}); }, "/", nullptr,
+       "200 no error", true},
+      {"BlacklistHit", [](Defaults& d) { d.setStringArray("followBlacklistArray", {"/private"}); },
+       "/private/a.html", nullptr, "200 no error", false},
+      {"SuperWhitelistOverridesTheBlacklist",
+       [](Defaults& d) {
+         d.setStringArray("followBlacklistArray", {"/private"});
+         d.setObject("superWhitelistArray",
+                     Json::array({{{"mipContains", "private/ok"}, {"mipContainsOrNot", 1}}}));
+         d.setBool("mipFilter", true);
+       },
+       "/private/ok.html", nullptr, "200 no error", true},
+      {"ContentBlacklist",
+       [](Defaults& d) {
+         d.setStringArray("followBlacklistArray", {"secret-term"});
+         d.setBool("blacklistShouldCheckContent", true);
+       },
+       "/a.html", "secret-term", "200 no error", false},
+      {"ContentBlacklistMiss",
+       [](Defaults& d) {
+         d.setStringArray("followBlacklistArray", {"secret-term"});
+         d.setBool("blacklistShouldCheckContent", true);
+       },
+       "/a.html", "harmless", "200 no error", true},
+      {"ErrorPageSkipped", [](Defaults&) {}, "/gone.html", nullptr, "404 not found", false},
+      {"ErrorPageChecked", [](Defaults& d) { d.setBool("checkErrorPages", true); }, "/gone.html",
+       nullptr, "404 not found", true},
+      {"InformationPageIsADeadEnd",
+       [&](Defaults& d) {
+         d.setObject("superWhitelistArray", deadEnd);
+         d.setBool("mipIsDeadEnd", true);
+       },
+       "/info.html", nullptr, "200 no error", false},
+      {"InformationPageWithoutDeadEnd", [&](Defaults& d) { d.setObject("superWhitelistArray", deadEnd); },
+       "/info.html", nullptr, "200 no error", true},
+      {"StartingPageLinksNotWanted",
+       [](Defaults& d) {
+         d.setBool("singlePage", true);
+         d.setBool("dontBotherWithLinksOnStartingPage", true);
+       },
+       "/", nullptr, "200 no error", false},
+  };
+  for (const FollowCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TestServer server;
+    server.page("/", "<html><body>home</body></html>");
+    test::TestPlatform tp;
+    tp.defaults.setInteger("levelsLimit", 10);
+    tp.defaults.setInteger("linksLimit", 1000);
+    tp.defaults.setInteger("numberOfThreads", 1);
+    c.set(tp.defaults);
+    ZelHub hub(server.url("/"), tp.platform());
+    hub.go();
+    ZelUrl* r = hub.lookup(server.url(c.path));
+    if (!r) {
+      r = hub.createRecord();
+      r->setLinkUrl(server.url(c.path), false);
+      r->setDistanceFromHome(1);
+      hub.add(r);
+    }
+    r->setStatus(std::string(c.status));
+    r->setMimeType("text/html");
+    r->ensureData() = page(c.body ? c.body : "");
+    hub.extractLinks(r);
+    EXPECT_EQ(hub.lookup(server.url("/found")) != nullptr, c.collected);
+  }
+}
+
+TEST_F(ExtractionTest, BaseHrefOfTheRootKeepsThePort) {
+  start();
+  ZelUrl* p = fetched("/dir/page.html",
+                      "<html><head><base href=\"/\"></head><body><a href=\"x.html\">x</a>"
+                      "</body></html>");
+  hub->extractLinks(p);
+  EXPECT_NE(record(base + "/x.html"), nullptr) << "resolved against " << base;
+}
+
+TEST_F(ExtractionTest, SitemapTermFilterReadsTheVisibleText) {
+  tp.defaults.setBool("SEOEnabled", true);
+  tp.defaults.setString("filterSitemapByTerm", "bread");
+  tp.defaults.setInteger("searchEntireSource", 1);
+  start();
+  ZelUrl* visible = fetched("/visible", "<html><body><p>Fresh bread</p></body></html>", 1);
+  ZelUrl* markup = fetched("/markup", "<html><body><p class=\"bread\">Cakes</p></body></html>", 1);
+  hub->extractLinks(visible);
+  hub->extractLinks(markup);
+  auto pages = hub->getInternalPagesCollection();
+  EXPECT_NE(std::find(pages.begin(), pages.end(), visible), pages.end());
+  EXPECT_EQ(std::find(pages.begin(), pages.end(), markup), pages.end()) << "not in the text";
+
+  tp.defaults.setBool("reverseSearch", true);
+  ZelUrl* other = fetched("/other", "<html><body><p>Cakes only</p></body></html>", 1);
+  hub->extractLinks(other);
+  pages = hub->getInternalPagesCollection();
+  EXPECT_NE(std::find(pages.begin(), pages.end(), other), pages.end()) << "reversed";
 }
 
 }  // namespace
