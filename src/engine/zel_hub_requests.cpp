@@ -3,6 +3,7 @@
 #include "engine/zel_hub.h"
 #include "engine/zel_pattern_matcher.h"
 #include "platform/text_format.h"
+#include "urltext/code_points.h"
 #include "urltext/url_parts.h"
 
 namespace zel {
@@ -44,6 +45,19 @@ std::string withoutUserInfo(std::string_view address) {
   const size_t at = address.substr(0, end).rfind('@');
   if (at == std::string_view::npos || at < start) return std::string(address);
   return std::string(address.substr(0, start)) + std::string(address.substr(at + 1));
+}
+
+// 7-bit ASCII, lossy: each character that does not fit becomes one "?".
+std::string asciiLossy(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    size_t len = 1;
+    const char32_t cp = decodeUtf8At(text, i, len);
+    out += cp < 0x80 ? static_cast<char>(cp) : '?';
+    i += len;
+  }
+  return out;
 }
 
 }  // namespace
@@ -175,8 +189,9 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   req.maxBodyBytes = maxBodyBytes();
   req.handleCookies = false;
 
+  // No agent setting: no User-Agent header of ours (never an empty one).
   const std::string agent = d.stringOrEmpty("userAgentString");
-  req.setHeader("User-Agent", agent);
+  if (d.stringForKey("userAgentString")) req.setHeader("User-Agent", agent);
   if (containsIgnoreCase(a, kDocumentServiceStem) || containsIgnoreCase(a, kFileStorageServiceStem))
     req.setHeader("User-Agent", kBrowserUserAgent);
   if (forceCookies && (containsIgnoreCase(agent, "Zelmora") || containsIgnoreCase(agent, "Googlebot"))) {
@@ -237,7 +252,10 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
 
   for (int i = 1; i <= 3; ++i) {
     const std::string key = d.stringOrEmpty(strf("customHeaderKey%i", i));
-    if (!key.empty()) req.setHeader(key, d.stringOrEmpty(strf("customHeaderValue%i", i)));
+    if (key.empty()) continue;
+    // A key without a value takes that header off the request.
+    if (auto value = d.stringForKey(strf("customHeaderValue%i", i))) req.setHeader(key, *value);
+    else req.removeHeader(key);
   }
 
   if (d.boolForKey("attemptAuthenticate") && r->isStartingPoint()) {
@@ -252,9 +270,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
         if (!key.empty()) body += "&" + key + "=" + d.stringOrEmpty(strf("customPostValue%i", i));
       }
       log().write(1, "sending post request with " + body);
-      // 7-bit ASCII, lossy: what does not fit becomes "?".
-      for (char& c : body)
-        if (static_cast<unsigned char>(c) > 0x7F) c = '?';
+      body = asciiLossy(body);
       req.method = "POST";
       req.setHeader("Content-Length", strf("%i", static_cast<int>(body.size())));
       req.setHeader("Content-Type", "application/x-www-form-urlencoded");

@@ -228,6 +228,7 @@ bool ZelHub::isFinished() {
         } else if (r->getTimeSinceSent() <= limit) {
           inProgressArray_->push_back(r);
         } else {
+          // Also ended, so a late answer cannot count the record a second time.
           r->cancelConnection();
           r->setStatus(localized("The request timed out"));
           numberOfThreadsDetached_ = std::max<int64_t>(0, numberOfThreadsDetached_ - 1);

@@ -80,7 +80,8 @@ std::string mergeDotSegments(std::string_view path) {
 
 bool ZelHub::compareHost(std::optional<std::string_view> hostIn,
                          const std::vector<std::string>& domains) const {
-  if (!hostIn) return false;
+  // A link without a host (about:blank, file:) has no host to be inside the site.
+  if (!hostIn || hostIn->empty()) return false;
   if (domains.empty()) return true;
   const bool subdomains = defaults().boolForKey("followSubdomains");
   // A "www." taken off the host stays off for the later entries of the list.
@@ -88,8 +89,7 @@ bool ZelHub::compareHost(std::optional<std::string_view> hostIn,
   for (const std::string& domain : domains) {
     if (equalsIgnoreCase(host, domain)) return true;
     if (equalsIgnoreCase(IDNAEncodedString(host, defaults()), domain)) return true;
-    // A link without a host (about:blank, file:) is no part of any domain.
-    if (subdomains && !host.empty() && host.size() != domain.size()) {
+    if (subdomains && host.size() != domain.size()) {
       if (host.size() > 4 && startsWith(host, "www.")) host.erase(0, 4);
       std::string_view d = domain;
       if (d.size() > 4 && startsWith(d, "www.")) d.remove_prefix(4);

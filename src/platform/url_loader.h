@@ -31,6 +31,8 @@ struct UrlRequest {
   bool ignoreLocalCache = true;
 
   void setHeader(std::string_view name, std::string_view value);
+  // Drops the header if set (case-insensitive name).
+  void removeHeader(std::string_view name);
   // Case-insensitive look-up.
   std::optional<std::string> header(std::string_view name) const;
 };

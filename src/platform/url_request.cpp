@@ -13,6 +13,10 @@ void UrlRequest::setHeader(std::string_view name, std::string_view value) {
   headers.emplace_back(std::string(name), std::string(value));
 }
 
+void UrlRequest::removeHeader(std::string_view name) {
+  std::erase_if(headers, [&](const auto& h) { return equalsIgnoreCase(h.first, name); });
+}
+
 std::optional<std::string> UrlRequest::header(std::string_view name) const {
   for (const auto& [k, v] : headers)
     if (equalsIgnoreCase(k, name)) return v;

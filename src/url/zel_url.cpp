@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "engine/zel_hub.h"
+#include "platform/date_format.h"
 #include "platform/text_format.h"
 #include "url/zel_url_page_facts.h"
 #include "urltext/url_parts.h"
@@ -23,7 +24,6 @@ double monotonicNow() {
 }
 
 // Medium date and time, as a user reads them ("06 Dec 2026 02:37:24").
-constexpr const char* kTimestampFormat = "%d %b %Y %H:%M:%S";
 }  // namespace
 
 ZelUrl::ZelUrl(ZelHub* owner) : owner_(owner) {}
@@ -273,12 +273,7 @@ bool ZelUrl::appearsOn(const ZelUrl* page) const {
 
 void ZelUrl::setSentRequest() {
   sentRequestMono_ = monotonicNow();
-  std::time_t now = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&now, &tm);
-  char buf[64];
-  std::strftime(buf, sizeof buf, kTimestampFormat, &tm);
-  timestamp_ = buf;
+  timestamp_ = localMediumDateTime(static_cast<double>(std::time(nullptr)));
 }
 
 double ZelUrl::getTimeSinceSent() const {
@@ -287,12 +282,7 @@ double ZelUrl::getTimeSinceSent() const {
 }
 
 std::optional<double> ZelUrl::getTimestamp() const {
-  if (timestamp_.empty()) return std::nullopt;
-  std::tm tm{};
-  const char* end = strptime(timestamp_.c_str(), kTimestampFormat, &tm);
-  if (!end || *end) return std::nullopt;
-  tm.tm_isdst = -1;
-  return static_cast<double>(std::mktime(&tm));
+  return parseLocalMediumDateTime(timestamp_);
 }
 
 const std::optional<UrlRequest>& ZelUrl::getRunJS() const {

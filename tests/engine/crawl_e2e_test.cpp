@@ -183,7 +183,8 @@ TEST(CrawlE2E, HeadRefusedIsRepeatedWithGet) {
 TEST(CrawlE2E, AnswersThatNeedCare) {
   TestServer site, other;
   other.page("/ext", page(std::string(5000, 'e')));
-  const std::string external = "http://localhost:" + std::to_string(other.port()) + "/ext";
+  // "127.1" is 127.0.0.1 under another host name: another site without DNS.
+  const std::string external = "http://127.1:" + std::to_string(other.port()) + "/ext";
   int busyCalls = 0;
   site.route("/busy", [&busyCalls](const httplib::Request&, httplib::Response& res) {
     if (++busyCalls == 1) {
@@ -207,13 +208,17 @@ TEST(CrawlE2E, AnswersThatNeedCare) {
     });
   });
   site.redirect("/mail", 302, "mailto:someone@example.test");
+  // Ten server redirects and then a header refresh: the eleventh entry stops it.
+  for (int i = 0; i < 10; ++i)
+    site.redirect("/rf" + std::to_string(i), 302, "/rf" + std::to_string(i + 1));
+  site.page("/rf10", page("x"), "text/html", {{"Refresh", "1; url=/rf0"}});
   for (int i = 0; i < 12; ++i)
     site.page("/m" + std::to_string(i),
               "<html><head><meta http-equiv=\"refresh\" content=\"0; url=/m" +
                   std::to_string(i + 1) + "\"></head><body>x</body></html>");
   site.page("/", page(link("/busy") + link("/always429") + link("/linkedin/profile") +
                       link("/cf") + link("/incap") + link("/chunked") + link("/mail") +
-                      link("/m0") + link(external)));
+                      link("/m0") + link("/rf0") + link(external)));
   auto run = runCrawl(site.url("/"), [](Defaults& d) { d.setBool("alwaysUseGET", true); }, 60);
   ASSERT_TRUE(run->finished);
   EXPECT_TRUE(run->everyRecordHasStatus());
@@ -225,6 +230,7 @@ TEST(CrawlE2E, AnswersThatNeedCare) {
       {site.url("/incap"), "blocked by Incapsula"},
       {site.url("/mail"), "Not checked"},
       {site.url("/m0"), "recurring redirect"},
+      {site.url("/rf0"), "recurring refresh"},
       {external, "200 no error"},
   };
   for (const auto& [url, status] : finalStatus) {
@@ -246,6 +252,68 @@ TEST(CrawlE2E, AnswersThatNeedCare) {
       << "no Content-Length: the body's length stands in";
   EXPECT_EQ(run->record(external)->getFileSizeInBytes(), 0)
       << "an external page is cancelled after its head";
+}
+
+// The start redirected to another host takes the site with it; a first redirect
+// that only adds the trailing slash being ignored is no redirect at all.
+TEST(CrawlE2E, StartRedirectedToAnotherHostAndARedirectToItself) {
+  TestServer site;
+  const std::string moved = "http://127.1:" + std::to_string(site.port());
+  site.redirect("/", 301, moved + "/home");
+  site.page("/home", page(link("/a") + link("/b")));
+  site.redirect("/a", 302, "/a/");
+  site.page("/a/", page("a"));
+  site.page("/b", page("b"));
+  auto run = runCrawl(site.url("/"), [](Defaults& d) { d.setBool("shouldIgnoreSlash", true); });
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  const auto& domains = run->hub->getDomains();
+  EXPECT_NE(std::find(domains.begin(), domains.end(), "127.1"), domains.end());
+  ASSERT_FALSE(run->hub->getLinksCollection().empty());
+  ZelUrl* start = run->hub->getLinksCollection().front();
+  ASSERT_TRUE(start->isStartingPoint());
+  EXPECT_TRUE(start->isInternal());
+  EXPECT_EQ(start->getRedir(), moved + "/home");
+  for (const char* path : {"/a", "/b"}) {
+    ZelUrl* r = run->record(moved + path);
+    ASSERT_NE(r, nullptr) << path;
+    EXPECT_TRUE(r->isInternal()) << path;
+    EXPECT_EQ(r->getFinalStatus(), "200 no error") << path;
+  }
+  ZelUrl* a = run->record(moved + "/a");
+  EXPECT_EQ(a->getRedirectCount(), 0);
+  EXPECT_EQ(a->getRedir(), "");
+  EXPECT_EQ(a->getLinkUrl(), moved + "/a");
+  EXPECT_EQ(site.requestsTo("/a/").size(), 1u);
+}
+
+// The start is sent as the login form's POST: each character that is not
+// 7-bit ASCII becomes one "?". A custom header key without a value takes that
+// header off; without an agent setting no User-Agent of ours is sent.
+TEST(CrawlE2E, LoginFormAndCustomHeaders) {
+  TestServer site;
+  site.page("/", page("in"));
+  auto run = runCrawl(site.url("/"), [](Defaults& d) {
+    d.setBool("attemptAuthenticate", true);
+    d.setString("authenticationUserNameFieldName", "user");
+    d.setString("authenticationUserName", "zo\u00eb");
+    d.setString("authenticationPasswordFieldName", "pass");
+    d.setString("authenticationPassword", "p\u00e4ss\u20ac");
+    d.setString("customPostKey1", "remember");
+    d.setString("customPostValue1", "1");
+    d.setString("customHeaderKey1", "X-Team");
+    d.setString("customHeaderValue1", "blue");
+    d.setString("customHeaderKey2", "Cache-Control");
+    d.removeObject("userAgentString");
+  });
+  ASSERT_TRUE(run->finished);
+  auto sent = site.requestsTo("/");
+  std::erase_if(sent, [](const test::LoggedRequest& r) { return r.method != "POST"; });
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].body, "user=zo?&pass=p?ss?&remember=1");
+  EXPECT_EQ(sent[0].header("X-Team").value_or(""), "blue");
+  EXPECT_FALSE(sent[0].header("Cache-Control"));
+  EXPECT_FALSE(sent[0].header("User-Agent"));
 }
 
 TEST(CrawlE2E, HttpAuthenticationOnOffAndRejected) {

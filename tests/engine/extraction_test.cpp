@@ -397,5 +397,67 @@ TEST_F(ExtractionTest, SitemapTermFilterReadsTheVisibleText) {
   EXPECT_NE(std::find(pages.begin(), pages.end(), other), pages.end()) << "reversed";
 }
 
+// Soft 404s are judged on the address and the visible text, never the markup;
+// sitemap membership on status class, type, scope and robots rules.
+TEST_F(ExtractionTest, Soft404AndSitemapMembership) {
+  server.page("/robots.txt", "User-agent: *\nDisallow: /private\n", "text/plain");
+  tp.defaults.setBool("observeRobotsTxt", true);
+  tp.defaults.setBool("shouldCheckForSoft404", true);
+  tp.defaults.setString("soft404Terms", "not found\nmissing\n");
+  start();
+  auto make = [&](const std::string& path, const std::string& mime, const std::string& body,
+                  const std::string& status = "200 no error") {
+    ZelUrl* r = fetched(path, body, 1);
+    r->setMimeType(mime);
+    r->setIsHTML(mime == "text/html");
+    r->setStatus(status);
+    r->setIsInternal(true);
+    return r;
+  };
+  struct Soft { const char* path; const char* mime; const char* body; bool soft; };
+  const Soft soft[] = {
+      {"/t", "text/html", "<html><head><title>Not Found</title></head><body>x</body></html>", true},
+      {"/b", "text/html", "<html><body><p>Sorry, page not found.</p></body></html>", true},
+      {"/attr", "text/html", "<html><body><a title=\"not found\" href=\"/\">ok</a></body></html>",
+       false},
+      {"/plain.txt", "text/plain", "file not found", true},
+      {"/ok.css", "text/css", "/* not found */", false},
+      {"/missing.css", "text/css", "body{}", true},
+  };
+  for (const Soft& c : soft) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(hub->performSoft404CheckOnThisUrl(make(c.path, c.mime, c.body)), c.soft);
+  }
+  tp.defaults.setBool("shouldCheckForSoft404", false);
+  EXPECT_FALSE(hub->performSoft404CheckOnThisUrl(record(base + "/t"))) << "off";
+
+  const std::string page = "<html><body>text</body></html>";
+  struct Member { const char* path; const char* mime; const char* status; bool in; };
+  const Member members[] = {
+      {"/p200", "text/html", "200 no error", true},
+      {"/p301", "text/html", "301 moved permanently", true},
+      {"/p404", "text/html", "404 not found", false},
+      {"/p5", "text/html", "503 unavailable", false},
+      {"/timeout", "text/html", "The request timed out", false},
+      {"/nostatus", "text/html", "", true},
+      {"/doc.pdf", "application/pdf", "200 no error", false},
+      {"/private/p", "text/html", "200 no error", false},
+  };
+  for (const Member& c : members) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(hub->shouldBeInSitemapCollection(make(c.path, c.mime, page, c.status)), c.in);
+  }
+  ZelUrl* image = make("/pic.png", "image/png", "");
+  image->setIsImage(true);
+  EXPECT_FALSE(hub->shouldBeInSitemapCollection(image));
+  ZelUrl* external = make("/ext", "text/html", page);
+  external->setIsInternal(false);
+  EXPECT_FALSE(hub->shouldBeInSitemapCollection(external));
+  tp.defaults.setBool("includePdfsInSitemap", true);
+  EXPECT_TRUE(hub->shouldBeInSitemapCollection(record(base + "/doc.pdf")));
+  tp.defaults.setBool("observeRobotsTxt", false);
+  EXPECT_TRUE(hub->shouldBeInSitemapCollection(record(base + "/private/p")));
+}
+
 }  // namespace
 }  // namespace zel

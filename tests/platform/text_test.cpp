@@ -1,6 +1,7 @@
 // Regular expressions, URL parsing and the small text helpers.
 #include <gtest/gtest.h>
 
+#include "platform/date_format.h"
 #include "platform/defaults.h"
 #include "platform/log.h"
 #include "platform/regex.h"
@@ -114,6 +115,16 @@ TEST(TextHelpers, CaseAndTrim) {
   EXPECT_EQ(leadingInteger("99999999999999999999999"), LLONG_MAX);
   EXPECT_EQ(utf8Length("h\xc3\xa9llo"), 5u);
   EXPECT_EQ(strf("%i %s", 404, "not found"), "404 not found");
+}
+
+// Record timestamps are written in the user's locale and read back to the second.
+TEST(DateFormat, MediumDateTimeRoundTrips) {
+  const double when = 1796640652;  // a Monday in December 2026
+  const std::string text = localMediumDateTime(when);
+  EXPECT_NE(text.find("2026"), std::string::npos) << text;
+  EXPECT_EQ(parseLocalMediumDateTime(text), when) << text;
+  for (const char* bad : {"", "yesterday", "2026-12-07"})
+    EXPECT_FALSE(parseLocalMediumDateTime(bad)) << bad;
 }
 
 TEST(ReasonPhrase, StandardTextsAndClasses) {

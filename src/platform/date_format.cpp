@@ -1,0 +1,40 @@
+#include "platform/date_format.h"
+
+#include <unicode/datefmt.h>
+#include <unicode/unistr.h>
+
+#include <memory>
+
+namespace zel {
+namespace {
+
+// Building a formatter costs far more than using one; one per thread.
+icu::DateFormat* mediumFormatter() {
+  thread_local std::unique_ptr<icu::DateFormat> format(
+      icu::DateFormat::createDateTimeInstance(icu::DateFormat::kMedium, icu::DateFormat::kMedium));
+  return format.get();
+}
+
+}  // namespace
+
+std::string localMediumDateTime(double epochSeconds) {
+  icu::DateFormat* format = mediumFormatter();
+  if (!format) return {};
+  icu::UnicodeString text;
+  format->format(epochSeconds * 1000.0, text);
+  std::string out;
+  return text.toUTF8String(out);
+}
+
+std::optional<double> parseLocalMediumDateTime(std::string_view text) {
+  icu::DateFormat* format = mediumFormatter();
+  if (!format || text.empty()) return std::nullopt;
+  const icu::UnicodeString input =
+      icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+  icu::ParsePosition pos(0);
+  const UDate when = format->parse(input, pos);
+  if (pos.getErrorIndex() >= 0 || pos.getIndex() != input.length()) return std::nullopt;
+  return when / 1000.0;
+}
+
+}  // namespace zel
