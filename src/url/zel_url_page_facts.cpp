@@ -358,6 +358,8 @@ int32_t ZelUrl::getPossibleduplicates() const {
 
 std::optional<std::vector<std::string>> ZelUrl::dataContainsOneOfTheseTerms(
     const std::vector<std::string>& terms, bool isRegex) const {
+  // The body as its bytes, not only when it is valid UTF-8: ASCII terms still
+  // match on a page in another encoding, where a strict decode would find nothing.
   const std::string_view text = data_ ? std::string_view(*data_) : std::string_view();
   if (isRegex) {
     if (terms.empty()) return std::nullopt;
