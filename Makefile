@@ -5,7 +5,9 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build demo check check-asan fuzz bench clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build demo check check-asan fuzz bench install package clean
 
 all: build
 
@@ -34,6 +36,13 @@ fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEL_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	@./scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# DESTDIR (as usual) puts the tree under a staging folder.
+install: build
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@./scripts/run-benchmarks $(BUILD)

@@ -6,6 +6,8 @@
 
 #include "crawl_command.h"
 #include "options.h"
+#include "platform/library_versions.h"
+#include "settings_command.h"
 
 namespace zel::cli {
 
@@ -13,18 +15,29 @@ int runZelmora(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   Options options;
   Status s = parseOptions(args, options);
+  if (!s.ok()) {
+    std::fprintf(stderr, "zelmora: %s\n%s\n", s.message().c_str(), usageHint());
+    return 2;
+  }
   if (options.version) {
     std::printf("zelmora %s\n", ZEL_VERSION);
+    for (const auto& [name, version] : libraryVersions())
+      std::printf("  %-13s %s\n", name.c_str(), version.c_str());
     return 0;
   }
   if (options.help) {
-    std::fputs(usageText(), stdout);
+    std::fputs(helpText().c_str(), stdout);
     return 0;
   }
-  if (!s.ok()) {
-    std::fprintf(stderr, "zelmora: %s\n\n%s", s.message().c_str(), usageText());
-    return 2;
+  if (options.man) {
+    std::fputs(manPage().c_str(), stdout);
+    return 0;
   }
+  if (options.completion) {
+    std::fputs(bashCompletion().c_str(), stdout);
+    return 0;
+  }
+  if (options.command == "settings") return runSettings(options);
   return runCrawl(options);
 }
 

@@ -9,10 +9,8 @@ namespace zel::cli {
 int CliAlerts::runModal(const Alert& alert) {
   shown_.push_back(alert);
   std::fprintf(stderr, "\nzelmora: %s\n%s\n", alert.title.c_str(), alert.message.c_str());
-  if (!interactive_ || alert.buttons.size() < 2) {
-    if (!alert.buttons.empty()) std::fprintf(stderr, "(answered: %s)\n", alert.buttons[0].c_str());
-    return 0;
-  }
+  // Not asked: the message says why; the default answer is the host's business.
+  if (!interactive_ || alert.buttons.size() < 2) return 0;
   for (size_t i = 0; i < alert.buttons.size(); ++i)
     std::fprintf(stderr, "  %zu) %s\n", i + 1, alert.buttons[i].c_str());
   for (int attempts = 0; attempts < 5; ++attempts) {

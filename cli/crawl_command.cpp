@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "cli_alerts.h"
+#include "settings_command.h"
 #include "platform/text_format.h"
 #include "report/exports.h"
 #include "report/report_context.h"
@@ -27,36 +28,7 @@ void onInterrupt(int) {
   if (gInterrupts.fetch_add(1) >= 1) std::_Exit(130);  // a second Ctrl-C leaves at once
 }
 
-std::string versionedUserAgent() { return std::string("Zelmora/") + ZEL_VERSION + " (link checker)"; }
-
 }  // namespace
-
-void applyHostDefaults(Defaults& d) {
-  const std::pair<const char*, Json> kDefaults[] = {
-      {"numberOfThreads", 8},
-      {"timeout", 30.0},
-      {"userAgentString", versionedUserAgent()},
-      {"checkImages", true},
-      {"linkedFiles", true},
-      {"levelsLimit", 1000},
-      {"linksLimit", 2000000},
-      {"observeRobotsTxt", true},
-      {"blacklistByRobotsTxt", true},
-      {"handleCookies", true},
-      {"defaultLocalFileName", "index.html"},
-      {"SEOEnabled", true},
-      {"redirectChain", 2},
-      // SEO thresholds read as 0 when absent; these are what users expect.
-      {"metaTitleMax", 60},
-      {"metaDescriptionMin", 70},
-      {"metaDescriptionMax", 155},
-      {"tooManyLinks", 100},
-      // Headings are collected only down to this level; an SEO audit reads them all.
-      {"headingLevelMax", 6},
-  };
-  for (const auto& [key, value] : kDefaults)
-    if (!d.objectForKey(key)) d.setObject(key, value);
-}
 
 std::optional<std::string> startingAddressFor(const std::string& target, std::string* error) {
   namespace fs = std::filesystem;
@@ -89,24 +61,10 @@ int runCrawl(const Options& options) {
   }
   auto defaults = std::make_unique<MemoryDefaults>();
   const MemoryDefaults& settings = *defaults;  // kept by the platform below
-  if (options.settingsFile) {
-    JsonFileDefaults file(*options.settingsFile);
-    if (!RealFileSystem().exists(*options.settingsFile)) {
-      std::fprintf(stderr, "zelmora: settings file %s does not exist\n",
-                   options.settingsFile->c_str());
-      return 2;
-    }
-    Status s = file.load();
-    if (!s.ok()) {
-      std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
-      return 2;
-    }
-    for (const auto& [k, v] : file.all()) defaults->setObject(k, v);
+  if (Status s = resolveSettings(options, *defaults, stderr); !s.ok()) {
+    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
+    return 2;
   }
-  for (const auto& [k, v] : options.settings) defaults->setObject(k, v);
-  applyHostDefaults(*defaults);
-  if (options.verbosity > 0)
-    defaults->setInteger("verbosity", defaults->integerForKey("verbosity") + options.verbosity);
 
   std::string error;
   auto address = startingAddressFor(options.target, &error);
@@ -153,8 +111,15 @@ int runCrawl(const Options& options) {
   }
 
   const bool showProgress = options.progress && !options.quiet && ::isatty(STDERR_FILENO);
+  bool deadlineReached = false;
   std::function<void()> tick = [&] {
     if (gInterrupts.load() > 0 && !hub.stopPressed()) {
+      hub.stop();
+      loop.stop();
+      return;
+    }
+    if (options.maxTime && elapsed() >= *options.maxTime && !hub.stopPressed()) {
+      deadlineReached = true;
       hub.stop();
       loop.stop();
       return;
@@ -190,8 +155,9 @@ int runCrawl(const Options& options) {
     for (ZelUrl* r : bad) r->recheckLink();
     if (!rechecked) loop.run();
   }
-  ReportContext report(hub, settings,
-                       CrawlTiming{elapsed(), !finished, startedAt, std::time(nullptr)});
+  CrawlTiming timing{elapsed(), !finished, startedAt, std::time(nullptr)};
+  if (deadlineReached) timing.deadline = options.maxTime;
+  ReportContext report(hub, settings, timing);
   // An export on standard output keeps it to itself.
   if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
   if (!writeExports(options.exports, report, stderr)) return 2;

@@ -7,10 +7,6 @@ namespace zel::cli {
 // Returns the exit status: 0 no bad links, 1 bad links, 2 unusable start.
 int runCrawl(const Options& options);
 
-// The settings a crawl starts from before the user's own: what a user of a
-// link checker expects when they have said nothing.
-void applyHostDefaults(Defaults& d);
-
 // A TARGET as the engine takes it: URLs as given; existing local files and
 // folders as file:// URLs. nullopt (with a message) for a path that does not exist.
 std::optional<std::string> startingAddressFor(const std::string& target, std::string* error);

@@ -2,73 +2,70 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <map>
 
+#include "platform/settings_vocabulary.h"
 #include "platform/text_format.h"
 #include "report/record_fields.h"
 
 namespace zel::cli {
 
-const char* usageText() {
-  return "usage: zelmora crawl TARGET [options]\n"
-         "       zelmora --version | --help\n"
-         "\n"
-         "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs (.txt, .csv).\n"
-         "\n"
-         "options:\n"
-         "  --settings FILE       engine settings as a JSON object keyed by setting name\n"
-         "  --set KEY=VALUE       one setting (repeatable); booleans, numbers, strings, JSON\n"
-         "  --threads N           requests in flight (numberOfThreads)\n"
-         "  --timeout SECONDS     time-out of one request (timeout)\n"
-         "  --delay SECONDS       pause before each request (delay)\n"
-         "  --user-agent TEXT     User-Agent header (userAgentString)\n"
-         "  --recheck             check every bad link once more when the crawl ends\n"
-         "  --max-body SIZE       cut bodies longer than SIZE (10MB, 500K; 0 = no limit;\n"
-         "                        maxBodyBytes, default 50MB)\n"
-         "  --per-host N          at most N requests in flight to one host (maxRequestsPerHost)\n"
-         "\n"
-         "exports (FILE may be - for standard output, except for --sitemap and --db):\n"
-         "  --json FILE           every record with every field, as JSON\n"
-         "  --csv FILE            one row per URL (RFC 4180 CSV)\n"
-         "  --fields A,B,...      the CSV's columns by field name (an unknown name lists them)\n"
-         "  --links-csv FILE      one row per link: page, line, text, target, status\n"
-         "  --seo FILE            the SEO summary with duplicates and misspelled words\n"
-         "  --seo-csv FILE        the SEO summary's counters as CSV\n"
-         "  --sitemap FILE        an XML sitemap of the site's pages\n"
-         "  --junit FILE          JUnit XML: one test case per URL, failures for bad links\n"
-         "  --db FILE             the whole crawl as a SQLite database\n"
-         "\n"
-         "output:\n"
-         "  --log FILE            append diagnostics to FILE (stderr with -v)\n"
-         "  --no-progress         no progress line on stderr\n"
-         "  -q, --quiet           print nothing; the exit status tells the outcome\n"
-         "  -v                    more diagnostics on stderr (repeatable)\n"
-         "\n"
-         "exit status: 0 no bad links, 1 bad links found, 2 usage error or unusable start\n";
-}
-
-Json parseSettingValue(const std::string& raw) {
-  const std::string text(trimWhitespace(raw));
-  const std::string lower = asciiLower(text);
-  if (lower == "true" || lower == "yes" || lower == "on") return true;
-  if (lower == "false" || lower == "no" || lower == "off") return false;
-  if (!text.empty() && (text[0] == '[' || text[0] == '{' || text[0] == '"')) {
-    try {
-      return Json::parse(text);
-    } catch (const Json::parse_error&) {
-      return raw;  // not JSON after all: keep the text
-    }
-  }
-  if (!text.empty()) {
-    char* end = nullptr;
-    long long i = std::strtoll(text.c_str(), &end, 10);
-    if (end && *end == '\0') return i;
-    double d = std::strtod(text.c_str(), &end);
-    if (end && *end == '\0' && std::isfinite(d)) return d;
-  }
-  return raw;
-}
-
 namespace {
+
+enum class Topic { Crawl, Check, Requests, Output, Settings, General, Hidden };
+
+struct TopicInfo {
+  Topic topic;
+  const char* heading;
+};
+constexpr TopicInfo kTopics[] = {
+    {Topic::Crawl, "what to crawl"},
+    {Topic::Check, "what to check"},
+    {Topic::Requests, "requests"},
+    {Topic::Output, "output (FILE may be - for standard output, except for --sitemap, --db)"},
+    {Topic::Settings, "settings"},
+    {Topic::General, "general"},
+};
+
+class Parser;
+using Apply = std::function<Status(Parser&, const std::vector<std::string>& values)>;
+
+struct OptionSpec {
+  const char* name;
+  const char* shortName;  // nullptr when none
+  const char* args;       // the values it takes, space separated; "" for a flag
+  Topic topic;
+  const char* help;
+  const char* settings;   // the settings it stands for; "" for the program's own
+  Apply apply;
+};
+
+class Parser {
+ public:
+  explicit Parser(Options& out) : out(out) {}
+  Options& out;
+  int headers = 0;
+
+  // A later value of the same setting replaces an earlier one.
+  void set(const std::string& key, Json value) {
+    for (auto& [k, v] : out.settings)
+      if (k == key) {
+        v = std::move(value);
+        return;
+      }
+    out.settings.emplace_back(key, std::move(value));
+  }
+  // Repeated list options add to their list.
+  void append(const std::string& key, const std::string& term) {
+    for (auto& [k, v] : out.settings)
+      if (k == key && v.is_array()) {
+        v.push_back(term);
+        return;
+      }
+    set(key, Json::array({term}));
+  }
+};
 
 Status needNumber(const std::string& flag, const std::string& value, bool integer, Json& out) {
   Json v = parseSettingValue(value);
@@ -94,117 +91,566 @@ std::optional<int64_t> parseByteSize(const std::string& text) {
   return static_cast<int64_t>(n * scale);
 }
 
-std::optional<std::string>* exportPath(ExportPaths& e, const std::string& flag) {
-  if (flag == "--json") return &e.json;
-  if (flag == "--csv") return &e.csv;
-  if (flag == "--links-csv") return &e.linksCsv;
-  if (flag == "--seo") return &e.seo;
-  if (flag == "--seo-csv") return &e.seoCsv;
-  if (flag == "--sitemap") return &e.sitemap;
-  if (flag == "--junit") return &e.junit;
-  if (flag == "--db") return &e.db;
+// Option actions shared by many rows of the table.
+Apply flag(std::vector<std::pair<const char*, bool>> settings) {
+  return [settings](Parser& p, const std::vector<std::string>&) {
+    for (const auto& [key, on] : settings) p.set(key, on);
+    return Status::Ok();
+  };
+}
+Apply listTerm(const char* key) {
+  return [key](Parser& p, const std::vector<std::string>& v) {
+    if (v[0].empty()) return Status::Error(std::string("an empty term would match every address"));
+    p.append(key, v[0]);
+    return Status::Ok();
+  };
+}
+Apply number(const char* flagName, const char* key, bool integer) {
+  return [=](Parser& p, const std::vector<std::string>& v) {
+    Json n;
+    if (Status s = needNumber(flagName, v[0], integer, n); !s.ok()) return s;
+    p.set(key, integer ? n : Json(n.get<double>()));
+    return Status::Ok();
+  };
+}
+Apply text(const char* key) {
+  return [key](Parser& p, const std::vector<std::string>& v) {
+    p.set(key, v[0]);
+    return Status::Ok();
+  };
+}
+Apply exportTo(std::optional<std::string> ExportPaths::*member) {
+  return [member](Parser& p, const std::vector<std::string>& v) {
+    p.out.exports.*member = v[0];
+    return Status::Ok();
+  };
+}
+
+Status setFromText(Parser& p, const std::string& v) {
+  const size_t eq = v.find('=');
+  if (eq == std::string::npos || eq == 0)
+    return Status::Error("--set needs KEY=VALUE, not \"" + v + "\"");
+  const std::string key = v.substr(0, eq);
+  if (Status s = checkSettingName(key); !s.ok()) return s;
+  Json parsed = parseSettingValue(v.substr(eq + 1));
+  // The setting's own type where the text allows it ("1" for a boolean).
+  if (auto type = settingTypeOf(key)) {
+    if (*type == SettingType::String && !parsed.is_string()) parsed = v.substr(eq + 1);
+    if (*type == SettingType::Bool && parsed.is_number_integer() && (parsed == 0 || parsed == 1))
+      parsed = parsed == 1;
+    if (*type == SettingType::Double && parsed.is_number_integer()) parsed = parsed.get<double>();
+    if (*type == SettingType::StringArray && parsed.is_string()) parsed = Json::array({parsed});
+    if (Status s = checkSettingValue(key, parsed); !s.ok())
+      return Status::Error("--set " + key + ": " + s.message());
+  }
+  p.set(key, parsed);
+  return Status::Ok();
+}
+
+Status addHeader(Parser& p, const std::string& v) {
+  const size_t colon = v.find(':');
+  const std::string name(colon == std::string::npos ? "" : trimWhitespace(v.substr(0, colon)));
+  if (name.empty() || name.find_first_of(" \t\r\n") != std::string::npos)
+    return Status::Error("--header needs \"Name: value\", not \"" + v + "\"");
+  if (p.headers == 3) return Status::Error("at most 3 --header options can be given");
+  ++p.headers;
+  p.set(strf("customHeaderKey%d", p.headers), name);
+  p.set(strf("customHeaderValue%d", p.headers), std::string(trimWhitespace(v.substr(colon + 1))));
+  return Status::Ok();
+}
+
+const std::vector<OptionSpec>& optionTable() {
+  using V = const std::vector<std::string>&;
+  static const std::vector<OptionSpec> kTable = {
+      // what to crawl
+      {"--exclude", nullptr, "TERM", Topic::Crawl,
+       "leave out links whose address contains TERM (* is a wildcard)", "ignoreArray",
+       listTerm("ignoreArray")},
+      {"--no-follow", nullptr, "TERM", Topic::Crawl,
+       "check pages whose address contains TERM but not the links on them",
+       "followBlacklistArray", listTerm("followBlacklistArray")},
+      {"--only-follow", nullptr, "TERM", Topic::Crawl,
+       "read links only on pages whose address contains TERM", "followWhitelistArray",
+       listTerm("followWhitelistArray")},
+      {"--no-check", nullptr, "TERM", Topic::Crawl,
+       "list links whose address contains TERM without checking them", "checkBlacklistArray",
+       listTerm("checkBlacklistArray")},
+      {"--depth", nullptr, "N", Topic::Crawl,
+       "check links up to N clicks from the start page",
+       "levelsLimit", number("--depth", "levelsLimit", true)},
+      {"--max-urls", nullptr, "N", Topic::Crawl, "stop collecting new links at N URLs",
+       "linksLimit", number("--max-urls", "linksLimit", true)},
+      {"--internal-only", nullptr, "", Topic::Crawl, "check only links within the site",
+       "internalOnly", flag({{"internalOnly", true}})},
+      {"--subdomains", nullptr, "", Topic::Crawl, "count subdomains of the site as the site",
+       "followSubdomains", flag({{"followSubdomains", true}})},
+      {"--no-robots", nullptr, "", Topic::Crawl, "ignore robots.txt",
+       "observeRobotsTxt, blacklistByRobotsTxt",
+       flag({{"observeRobotsTxt", false}, {"blacklistByRobotsTxt", false}})},
+      {"--max-time", nullptr, "SECONDS", Topic::Crawl,
+       "stop the crawl after SECONDS and report what was found", "",
+       [](Parser& p, V v) {
+         Json n;
+         if (Status s = needNumber("--max-time", v[0], false, n); !s.ok()) return s;
+         p.out.maxTime = n.get<double>();
+         return Status::Ok();
+       }},
+      // what to check
+      {"--no-images", nullptr, "", Topic::Check, "do not check images (nor list them in sitemaps)",
+       "checkImages, includeimagesinsitemap",
+       flag({{"checkImages", false}, {"includeimagesinsitemap", false}})},
+      {"--css", nullptr, "", Topic::Check, "check the links inside stylesheets", "shouldParseCSS",
+       flag({{"shouldParseCSS", true}})},
+      {"--js", nullptr, "", Topic::Check,
+       "check the image links in scripts (a bare .js address is still checked with HEAD)",
+       "shouldLoadJS", flag({{"shouldLoadJS", true}})},
+      {"--pdf", nullptr, "", Topic::Check, "check the links inside PDF documents",
+       "shouldParsePDFs", flag({{"shouldParsePDFs", true}})},
+      {"--fragments", nullptr, "", Topic::Check,
+       "keep #fragments, so links to anchors are checked", "dontTrimHash",
+       flag({{"dontTrimHash", true}})},
+      {"--spelling", nullptr, "", Topic::Check, "check the spelling of each page",
+       "checkSpelling", flag({{"checkSpelling", true}})},
+      {"--grammar", nullptr, "", Topic::Check, "check the grammar of each page", "checkGrammar",
+       flag({{"checkGrammar", true}})},
+      // requests
+      {"--threads", nullptr, "N", Topic::Requests, "requests in flight at once (default 8)",
+       "numberOfThreads", number("--threads", "numberOfThreads", true)},
+      {"--per-host", nullptr, "N", Topic::Requests, "at most N requests in flight to one host",
+       "maxRequestsPerHost", number("--per-host", "maxRequestsPerHost", true)},
+      {"--timeout", nullptr, "SECONDS", Topic::Requests, "time-out of one request (default 30)",
+       "timeout", number("--timeout", "timeout", false)},
+      {"--delay", nullptr, "SECONDS", Topic::Requests, "pause before each request", "delay",
+       number("--delay", "delay", false)},
+      {"--user-agent", nullptr, "TEXT", Topic::Requests, "the User-Agent header",
+       "userAgentString", text("userAgentString")},
+      {"--header", nullptr, "\"NAME: VALUE\"", Topic::Requests,
+       "send this header with every request (up to 3)", "customHeaderKey1-3, customHeaderValue1-3",
+       [](Parser& p, V v) { return addHeader(p, v[0]); }},
+      {"--user", nullptr, "NAME", Topic::Requests,
+       "log in as NAME when the site asks (needs --password-file)",
+       "authenticationUserName, attemptAuthenticate",
+       [](Parser& p, V v) {
+         p.set("authenticationUserName", v[0]);
+         p.set("attemptAuthenticate", true);
+         return Status::Ok();
+       }},
+      {"--password-file", nullptr, "FILE", Topic::Requests,
+       "the password for --user, from the first line of FILE", "authenticationPassword",
+       [](Parser& p, V v) {
+         p.out.passwordFile = v[0];
+         return Status::Ok();
+       }},
+      {"--login-form", nullptr, "USER_FIELD PASSWORD_FIELD", Topic::Requests,
+       "log in by posting the start page's form with these two field names",
+       "authenticationUserNameFieldName, authenticationPasswordFieldName",
+       [](Parser& p, V v) {
+         if (v[0].empty() || v[1].empty())
+           return Status::Error(std::string("--login-form needs two field names"));
+         p.set("authenticationUserNameFieldName", v[0]);
+         p.set("authenticationPasswordFieldName", v[1]);
+         return Status::Ok();
+       }},
+      {"--no-cookies", nullptr, "", Topic::Requests, "neither keep nor send cookies",
+       "handleCookies", flag({{"handleCookies", false}})},
+      {"--max-body", nullptr, "SIZE", Topic::Requests,
+       "cut bodies longer than SIZE (10MB, 500K; 0 = no limit; default 50MB)", "maxBodyBytes",
+       [](Parser& p, V v) {
+         auto bytes = parseByteSize(v[0]);
+         if (!bytes)
+           return Status::Error("--max-body needs a size such as 10MB or 500K, not \"" + v[0] + "\"");
+         p.set("maxBodyBytes", *bytes);
+         return Status::Ok();
+       }},
+      {"--recheck", nullptr, "", Topic::Requests, "check every bad link once more at the end", "",
+       [](Parser& p, V) {
+         p.out.recheck = true;
+         return Status::Ok();
+       }},
+      // output
+      {"--json", nullptr, "FILE", Topic::Output, "every record with every field, as JSON", "",
+       exportTo(&ExportPaths::json)},
+      {"--csv", nullptr, "FILE", Topic::Output, "one row per URL (RFC 4180 CSV)", "",
+       exportTo(&ExportPaths::csv)},
+      {"--fields", nullptr, "A,B,...", Topic::Output,
+       "the CSV's columns by field name (an unknown name lists them)", "",
+       [](Parser& p, V v) {
+         p.out.exports.fields.clear();
+         for (const std::string& f : split(v[0], ","))
+           if (!trimWhitespace(f).empty()) p.out.exports.fields.emplace_back(trimWhitespace(f));
+         if (p.out.exports.fields.empty())
+           return Status::Error(std::string("--fields needs at least one field name"));
+         if (Status s = checkExportFields(p.out.exports.fields); !s.ok())
+           return Status::Error("--fields: " + s.message());
+         return Status::Ok();
+       }},
+      {"--links-csv", nullptr, "FILE", Topic::Output,
+       "one row per link: page, line, text, target, status", "", exportTo(&ExportPaths::linksCsv)},
+      {"--seo", nullptr, "FILE", Topic::Output,
+       "the SEO summary with duplicates and misspelled words", "", exportTo(&ExportPaths::seo)},
+      {"--seo-csv", nullptr, "FILE", Topic::Output, "the SEO summary's counters as CSV", "",
+       exportTo(&ExportPaths::seoCsv)},
+      {"--sitemap", nullptr, "FILE", Topic::Output, "an XML sitemap of the site's pages", "",
+       exportTo(&ExportPaths::sitemap)},
+      {"--junit", nullptr, "FILE", Topic::Output,
+       "JUnit XML: one test case per URL, failures for bad links", "",
+       exportTo(&ExportPaths::junit)},
+      {"--db", nullptr, "FILE", Topic::Output, "the whole crawl as a SQLite database", "",
+       exportTo(&ExportPaths::db)},
+      {"--archive", nullptr, "DIR", Topic::Output, "save a copy of every page of the site in DIR",
+       "shouldArchive, archiveDirectory",
+       [](Parser& p, V v) {
+         p.set("shouldArchive", true);
+         p.set("archiveDirectory", v[0]);
+         return Status::Ok();
+       }},
+      {"--log", nullptr, "FILE", Topic::Output, "append diagnostics to FILE (stderr with -v)", "",
+       [](Parser& p, V v) {
+         p.out.logFile = v[0];
+         return Status::Ok();
+       }},
+      {"--no-progress", nullptr, "", Topic::Output, "no progress line on stderr", "",
+       [](Parser& p, V) {
+         p.out.progress = false;
+         return Status::Ok();
+       }},
+      {"--quiet", "-q", "", Topic::Output, "print nothing; the exit status tells the outcome", "",
+       [](Parser& p, V) {
+         p.out.quiet = true;
+         return Status::Ok();
+       }},
+      {"--verbose", "-v", "", Topic::Output, "more diagnostics on stderr (-vv, -vvv: more still)",
+       "verbosity",
+       [](Parser& p, V) {
+         ++p.out.verbosity;
+         return Status::Ok();
+       }},
+      // settings
+      {"--settings", nullptr, "FILE", Topic::Settings,
+       "settings as a JSON object (default: ./zelmora.json when present)", "",
+       [](Parser& p, V v) {
+         p.out.settingsFile = v[0];
+         return Status::Ok();
+       }},
+      {"--no-settings-file", nullptr, "", Topic::Settings, "do not read ./zelmora.json", "",
+       [](Parser& p, V) {
+         p.out.noSettingsFile = true;
+         return Status::Ok();
+       }},
+      {"--set", nullptr, "KEY=VALUE", Topic::Settings,
+       "any setting by name (see 'zelmora settings'); repeatable", "",
+       [](Parser& p, V v) { return setFromText(p, v[0]); }},
+      {"--effective", nullptr, "", Topic::Settings,
+       "with 'settings': print the settings a crawl with these options would use", "",
+       [](Parser& p, V) {
+         p.out.effective = true;
+         return Status::Ok();
+       }},
+      // general
+      {"--help", "-h", "", Topic::General, "this help", "",
+       [](Parser& p, V) {
+         p.out.help = true;
+         return Status::Ok();
+       }},
+      {"--version", "-V", "", Topic::General, "the version and the libraries it runs on", "",
+       [](Parser& p, V) {
+         p.out.version = true;
+         return Status::Ok();
+       }},
+      {"--man", nullptr, "", Topic::Hidden, "", "",
+       [](Parser& p, V) {
+         p.out.man = true;
+         return Status::Ok();
+       }},
+      {"--completion", nullptr, "SHELL", Topic::Hidden, "", "",
+       [](Parser& p, V v) {
+         if (v[0] != "bash") return Status::Error("--completion knows bash, not \"" + v[0] + "\"");
+         p.out.completion = v[0];
+         return Status::Ok();
+       }},
+  };
+  return kTable;
+}
+
+size_t valueCount(const OptionSpec& o) {
+  if (!*o.args) return 0;
+  if (o.args[0] == '"') return 1;  // one quoted value
+  return split(o.args, " ").size();
+}
+
+const OptionSpec* findOption(const std::string& arg) {
+  for (const OptionSpec& o : optionTable())
+    if (arg == o.name || (o.shortName && arg == o.shortName)) return &o;
   return nullptr;
+}
+
+// Levenshtein distance, for "did you mean".
+size_t editDistance(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t up = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+      diagonal = up;
+    }
+  }
+  return row[b.size()];
+}
+
+std::string nearestOption(const std::string& arg) {
+  const OptionSpec* best = nullptr;
+  size_t bestDistance = 3;
+  for (const OptionSpec& o : optionTable()) {
+    if (o.topic == Topic::Hidden) continue;
+    const size_t d = editDistance(arg, o.name);
+    if (d < bestDistance) {
+      bestDistance = d;
+      best = &o;
+    }
+  }
+  return best ? best->name : "";
+}
+
+// Words from column `indent`, broken before column `width` (a bracketed list of
+// settings is kept whole where it fits).
+std::string wrapped(const std::string& words, size_t indent, size_t width) {
+  std::string out;
+  size_t column = indent;
+  size_t i = 0;
+  while (i < words.size()) {
+    size_t end = words.find(' ', i);
+    if (words[i] == '[') end = words.find(']', i) + 1;
+    if (end == std::string::npos || end == 0) end = words.size();
+    const std::string word = words.substr(i, end - i);
+    if (column > indent && column + 1 + word.size() > width) {
+      out += "\n" + std::string(indent, ' ');
+      column = indent;
+    } else if (column > indent) {
+      out += ' ';
+      ++column;
+    }
+    out += word;
+    column += word.size();
+    i = end;
+    while (i < words.size() && words[i] == ' ') ++i;
+  }
+  return out;
 }
 
 }  // namespace
 
-Status parseOptions(const std::vector<std::string>& args, Options& out) {
-  size_t i = 0;
-  auto value = [&](const std::string& flag, std::string& v) -> Status {
-    if (i + 1 >= args.size()) return Status::Error(flag + " needs a value");
-    v = args[++i];
-    return Status::Ok();
-  };
-  for (; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    std::string v;
-    if (a == "-h" || a == "--help") {
-      out.help = true;
-    } else if (a == "-V" || a == "--version") {
-      out.version = true;
-    } else if (a == "-v" || a == "--verbose") {
-      ++out.verbosity;
-    } else if (a.size() > 2 && a[0] == '-' && a[1] == 'v' && a.find_first_not_of('v', 1) == std::string::npos) {
-      out.verbosity += static_cast<int>(a.size() - 1);
-    } else if (a == "-q" || a == "--quiet") {
-      out.quiet = true;
-    } else if (a == "--recheck") {
-      out.recheck = true;
-    } else if (a == "--no-progress") {
-      out.progress = false;
-    } else if (a == "--settings") {
-      if (Status s = value(a, v); !s.ok()) return s;
-      out.settingsFile = v;
-    } else if (a == "--set") {
-      if (Status s = value(a, v); !s.ok()) return s;
-      size_t eq = v.find('=');
-      if (eq == std::string::npos || eq == 0)
-        return Status::Error("--set needs KEY=VALUE, not \"" + v + "\"");
-      std::string key = v.substr(0, eq);
-      Json parsed = parseSettingValue(v.substr(eq + 1));
-      // A known setting gets its own type where the text allows it ("1" for a boolean).
-      if (auto type = settingTypeOf(key)) {
-        if (*type == SettingType::String && !parsed.is_string()) parsed = v.substr(eq + 1);
-        if (*type == SettingType::Bool && parsed.is_number_integer() &&
-            (parsed == 0 || parsed == 1))
-          parsed = parsed == 1;
-        if (*type == SettingType::StringArray && parsed.is_string())
-          parsed = Json::array({parsed});
-        if (Status s = checkSettingValue(key, parsed); !s.ok())
-          return Status::Error("--set " + key + ": " + s.message());
-      }
-      out.settings.emplace_back(key, parsed);
-    } else if (a == "--threads") {
-      Json n;
-      if (Status s = value(a, v); !s.ok()) return s;
-      if (Status s = needNumber(a, v, true, n); !s.ok()) return s;
-      out.settings.emplace_back("numberOfThreads", n);
-    } else if (a == "--timeout" || a == "--delay") {
-      Json n;
-      if (Status s = value(a, v); !s.ok()) return s;
-      if (Status s = needNumber(a, v, false, n); !s.ok()) return s;
-      out.settings.emplace_back(a == "--timeout" ? "timeout" : "delay", n.get<double>());
-    } else if (a == "--max-body") {
-      if (Status s = value(a, v); !s.ok()) return s;
-      auto bytes = parseByteSize(v);
-      if (!bytes) return Status::Error("--max-body needs a size such as 10MB or 500K, not \"" + v + "\"");
-      out.settings.emplace_back("maxBodyBytes", *bytes);
-    } else if (a == "--per-host") {
-      Json n;
-      if (Status s = value(a, v); !s.ok()) return s;
-      if (Status s = needNumber(a, v, true, n); !s.ok()) return s;
-      out.settings.emplace_back("maxRequestsPerHost", n);
-    } else if (a == "--user-agent") {
-      if (Status s = value(a, v); !s.ok()) return s;
-      out.settings.emplace_back("userAgentString", v);
-    } else if (a == "--log") {
-      if (Status s = value(a, v); !s.ok()) return s;
-      out.logFile = v;
-    } else if (auto* path = exportPath(out.exports, a)) {
-      if (Status s = value(a, v); !s.ok()) return s;
-      *path = v;
-    } else if (a == "--fields") {
-      if (Status s = value(a, v); !s.ok()) return s;
-      out.exports.fields.clear();
-      for (const std::string& f : split(v, ","))
-        if (!trimWhitespace(f).empty()) out.exports.fields.emplace_back(trimWhitespace(f));
-      if (out.exports.fields.empty()) return Status::Error("--fields needs at least one field name");
-      if (Status s = checkExportFields(out.exports.fields); !s.ok()) return Status::Error("--fields: " + s.message());
-    } else if (!a.empty() && a[0] == '-' && a != "-") {
-      return Status::Error("unknown option " + a);
-    } else if (out.command.empty()) {
-      out.command = a;
-    } else if (out.target.empty()) {
-      out.target = a;
-    } else {
-      return Status::Error("unexpected argument \"" + a + "\"");
+Json parseSettingValue(const std::string& raw) {
+  const std::string text(trimWhitespace(raw));
+  const std::string lower = asciiLower(text);
+  if (lower == "true" || lower == "yes" || lower == "on") return true;
+  if (lower == "false" || lower == "no" || lower == "off") return false;
+  if (!text.empty() && (text[0] == '[' || text[0] == '{' || text[0] == '"')) {
+    try {
+      return Json::parse(text);
+    } catch (const Json::parse_error&) {
+      return raw;  // not JSON after all: keep the text
     }
   }
-  if (out.help || out.version) return Status::Ok();
+  if (!text.empty()) {
+    char* end = nullptr;
+    long long i = std::strtoll(text.c_str(), &end, 10);
+    if (end && *end == '\0') return i;
+    double d = std::strtod(text.c_str(), &end);
+    if (end && *end == '\0' && std::isfinite(d)) return d;
+  }
+  return raw;
+}
+
+Status checkSettingName(const std::string& key) {
+  if (findSetting(key)) return Status::Ok();
+  std::string message = "unknown setting \"" + key + "\"";
+  const auto near = nearestSettingNames(key);
+  if (!near.empty()) {
+    message += " (did you mean ";
+    for (size_t i = 0; i < near.size(); ++i)
+      message += (i == 0 ? "" : i + 1 == near.size() ? " or " : ", ") + std::string(near[i]);
+    message += "?)";
+  }
+  return Status::Error(message);
+}
+
+Status parseOptions(const std::vector<std::string>& args, Options& out) {
+  Parser parser(out);
+  for (size_t i = 0; i < args.size(); ++i) {
+    std::string a = args[i];
+    std::optional<std::string> inlineValue;  // --name=value
+    if (startsWith(a, "--") && a.find('=') != std::string::npos && a.find('=') > 2) {
+      inlineValue = a.substr(a.find('=') + 1);
+      a.resize(a.find('='));
+    }
+    if (a.size() > 2 && a[0] == '-' && a[1] == 'v' && a.find_first_not_of('v', 1) == std::string::npos) {
+      out.verbosity += static_cast<int>(a.size() - 1);
+      continue;
+    }
+    if (const OptionSpec* o = findOption(a)) {
+      const size_t n = valueCount(*o);
+      std::vector<std::string> values;
+      if (inlineValue) {
+        if (n != 1) return Status::Error(a + " takes " + (n ? "more than one value" : "no value"));
+        values.push_back(*inlineValue);
+      } else {
+        if (i + n >= args.size())
+          return Status::Error(a + " needs " + (n == 1 ? "a value" : "values") + ": " + a + " " +
+                               o->args);
+        values.assign(args.begin() + static_cast<long>(i) + 1,
+                      args.begin() + static_cast<long>(i + n) + 1);
+        i += n;
+      }
+      if (Status s = o->apply(parser, values); !s.ok()) return s;
+      continue;
+    }
+    if (!a.empty() && a[0] == '-' && a != "-") {
+      const std::string near = nearestOption(a);
+      return Status::Error("unknown option " + a + (near.empty() ? "" : " (did you mean " + near + "?)"));
+    }
+    if (out.command.empty()) out.command = a;
+    else if (out.target.empty()) out.target = a;
+    else return Status::Error("unexpected argument \"" + a + "\"");
+  }
+  if (out.help || out.version || out.man || out.completion) return Status::Ok();
   if (out.command.empty()) return Status::Error("no command given");
-  if (out.command != "crawl") return Status::Error("unknown command \"" + out.command + "\"");
-  if (out.target.empty()) return Status::Error("crawl needs a TARGET");
+  if (out.command != "crawl" && out.command != "settings")
+    return Status::Error("unknown command \"" + out.command + "\" (the commands are crawl and settings)");
+  if (out.command == "crawl" && out.target.empty()) return Status::Error("crawl needs a TARGET");
+  const auto has = [&](const char* key) {
+    for (const auto& [k, v] : out.settings)
+      if (k == key) return true;
+    return false;
+  };
+  if (has("authenticationUserName") && !out.passwordFile && out.command == "crawl")
+    return Status::Error("--user needs --password-file FILE (a password is never given on the command line)");
+  if (out.passwordFile && !has("authenticationUserName"))
+    return Status::Error("--password-file needs --user NAME");
+  if (has("authenticationUserNameFieldName") && !has("authenticationUserName"))
+    return Status::Error("--login-form needs --user NAME and --password-file FILE");
   return Status::Ok();
+}
+
+const char* usageHint() { return "try 'zelmora crawl --help'"; }
+
+std::string helpText() {
+  std::string out =
+      "usage: zelmora crawl TARGET [options]\n"
+      "       zelmora settings [WORD] [--effective [options]]\n"
+      "       zelmora --version | --help\n"
+      "\n"
+      "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs (.txt, .csv).\n"
+      "Settings come from ./zelmora.json when present, then from the options; the names in\n"
+      "[brackets] are the settings an option stands for ('zelmora settings' lists them all).\n";
+  for (const TopicInfo& t : kTopics) {
+    out += "\n" + std::string(t.heading) + ":\n";
+    for (const OptionSpec& o : optionTable()) {
+      if (o.topic != t.topic) continue;
+      std::string left = "  ";
+      if (o.shortName) left += std::string(o.shortName) + ", ";
+      left += o.name;
+      if (*o.args) left += " " + std::string(o.args);
+      std::string line = left;
+      if (line.size() < 26) line.resize(26, ' ');
+      else line += "\n" + std::string(26, ' ');
+      std::string words = o.help;
+      if (*o.settings) words += " [" + std::string(o.settings) + "]";
+      out += line + wrapped(words, 26, 100) + "\n";
+    }
+  }
+  out += "\nexit status: 0 no bad links, 1 bad links found, 2 usage error or unusable start\n";
+  return out;
+}
+
+std::string manPage() {
+  auto roff = [](std::string_view s) {
+    std::string r = replaceAll(s, "\\", "\\e");
+    r = replaceAll(r, "-", "\\-");
+    if (!r.empty() && (r[0] == '.' || r[0] == '\'')) r.insert(0, "\\&");
+    return r;
+  };
+  std::string out =
+      ".TH ZELMORA 1 \"\" \"zelmora " ZEL_VERSION "\" \"User Commands\"\n"
+      ".SH NAME\nzelmora \\- check the links of a web site and audit its pages\n"
+      ".SH SYNOPSIS\n.B zelmora crawl\n.I TARGET\n[\\fIoptions\\fR]\n.br\n"
+      ".B zelmora settings\n[\\fIWORD\\fR] [\\fB\\-\\-effective\\fR [\\fIoptions\\fR]]\n"
+      ".SH DESCRIPTION\n"
+      "\\fBzelmora crawl\\fR fetches every page of a site, a bounded number at a time, and checks "
+      "every link, image, stylesheet, script, frame, media file, form action and meta-tag address "
+      "on it. It follows redirects, obeys robots.txt and the scope options, and records status, "
+      "timings, sizes, page metadata, HTML warnings and SEO facts. The terminal report is short; "
+      "the exports hold everything.\n.PP\n"
+      "\\fITARGET\\fR is a URL, a local folder or file, an XML sitemap or a list of URLs "
+      "(.txt, .csv).\n.PP\n"
+      "\\fBzelmora settings\\fR lists every setting with its type, default and meaning; a "
+      "\\fIWORD\\fR keeps the settings whose name or meaning contains it. With \\fB\\-\\-effective\\fR "
+      "it prints, as a settings file, the values a crawl with the options given would use.\n"
+      ".SH SETTINGS\nSettings are read from \\fI./zelmora.json\\fR when it exists (or the file "
+      "named by \\fB\\-\\-settings\\fR), then from the options, which win. Each option below names "
+      "the settings it stands for in brackets; any setting can be given with "
+      "\\fB\\-\\-set\\fR \\fIKEY\\fR=\\fIVALUE\\fR. An unknown setting name is an error.\n";
+  for (const TopicInfo& t : kTopics) {
+    const std::string_view full = t.heading;
+    const std::string heading = asciiUpper(full.substr(0, full.find(" (")));
+    out += ".SH " + heading + "\n";
+    for (const OptionSpec& o : optionTable()) {
+      if (o.topic != t.topic) continue;
+      out += ".TP\n";
+      if (o.shortName) out += "\\fB" + roff(o.shortName) + "\\fR, ";
+      out += "\\fB" + roff(o.name) + "\\fR";
+      if (*o.args) out += " \\fI" + roff(o.args) + "\\fR";
+      out += "\n" + roff(o.help);
+      if (*o.settings) out += " [" + roff(o.settings) + "]";
+      out += "\n";
+    }
+  }
+  out +=
+      ".SH EXIT STATUS\n0 no bad links; 1 bad links found; 2 a usage error or a start that "
+      "cannot be used.\n"
+      ".SH EXAMPLES\n.nf\n"
+      "zelmora crawl https://example.com/ \\-\\-exclude /logout \\-\\-depth 3 \\-\\-csv urls.csv\n"
+      "zelmora crawl ./public \\-\\-css \\-\\-js \\-\\-db crawl.db\n"
+      "zelmora settings robots\n"
+      ".fi\n";
+  return out;
+}
+
+std::string bashCompletion() {
+  std::string options, withFile, withValue;
+  for (const OptionSpec& o : optionTable()) {
+    if (o.topic == Topic::Hidden) continue;
+    options += std::string(options.empty() ? "" : " ") + o.name;
+    if (o.shortName) options += std::string(" ") + o.shortName;
+    const std::string args = o.args;
+    if (args == "FILE" || args == "DIR") withFile += std::string(withFile.empty() ? "" : "|") + o.name;
+    else if (!args.empty()) withValue += std::string(withValue.empty() ? "" : "|") + o.name;
+  }
+  std::string settingNames;
+  for (const SettingInfo& s : settingVocabulary())
+    settingNames += (settingNames.empty() ? "" : " ") + std::string(s.name) + "=";
+  return "# bash completion for zelmora\n"
+         "_zelmora() {\n"
+         "  local cur prev\n"
+         "  cur=\"${COMP_WORDS[COMP_CWORD]}\"\n"
+         "  prev=\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
+         "  case \"$prev\" in\n"
+         "    " + withFile + ") COMPREPLY=($(compgen -f -- \"$cur\")); return ;;\n"
+         "    --set) compopt -o nospace 2>/dev/null; COMPREPLY=($(compgen -W \"" + settingNames +
+         "\" -- \"$cur\")); return ;;\n"
+         "    " + withValue + ") return ;;\n"
+         "  esac\n"
+         "  if [[ $COMP_CWORD -eq 1 ]]; then\n"
+         "    COMPREPLY=($(compgen -W \"crawl settings --help --version\" -- \"$cur\")); return\n"
+         "  fi\n"
+         "  if [[ \"$cur\" == -* ]]; then\n"
+         "    COMPREPLY=($(compgen -W \"" + options + "\" -- \"$cur\")); return\n"
+         "  fi\n"
+         "  COMPREPLY=($(compgen -f -- \"$cur\"))\n"
+         "}\n"
+         "complete -F _zelmora zelmora\n";
 }
 
 }  // namespace zel::cli

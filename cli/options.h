@@ -1,5 +1,6 @@
 #pragma once
-// The command line of zelmora: the command, its target and the settings given.
+// The command line of zelmora: the command, its target, the named options and
+// the settings they stand for.
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,29 +13,45 @@
 namespace zel::cli {
 
 struct Options {
-  std::string command;  // "crawl"
-  std::string target;
-  std::optional<std::string> settingsFile;
-  // --set KEY=VALUE and the plain flags, in the order given; later ones win.
+  std::string command;  // "crawl" or "settings"
+  std::string target;   // crawl: the start; settings: the word to filter by
+  std::optional<std::string> settingsFile;  // --settings FILE
+  bool noSettingsFile = false;              // --no-settings-file: not even ./zelmora.json
+  // Settings from the command line, in the order given; later ones win, and a
+  // repeated list option appends to its list.
   std::vector<std::pair<std::string, Json>> settings;
+  std::optional<std::string> passwordFile;  // read when the crawl starts
+  std::optional<double> maxTime;            // crawl-wide deadline, seconds
   int verbosity = 0;  // -v raises it by one each time
   ExportPaths exports;
   std::optional<std::string> logFile;  // diagnostics go here instead of stderr
   bool progress = true;  // shown only when stderr is a terminal
   bool quiet = false;    // no summary, only the exit status
   bool recheck = false;  // fetch every bad link once more at the end
+  bool effective = false;  // settings --effective
   bool help = false;
   bool version = false;
+  bool man = false;         // --man: the manual page, from the option table
+  std::optional<std::string> completion;  // --completion SHELL
 };
 
-// Parses argv (without the program name). A usage error gives a message meant
-// for the user.
+// Parses argv (without the program name). A usage error gives a one-line
+// message meant for the user.
 Status parseOptions(const std::vector<std::string>& args, Options& out);
 
 // Reads a --set value: true/false/yes/no, integers, decimals, JSON arrays and
 // objects; anything else is a string.
 Json parseSettingValue(const std::string& text);
 
-const char* usageText();
+// A setting name the program knows, or an error naming the nearest ones.
+Status checkSettingName(const std::string& key);
+
+// The help, grouped by topic, with the settings each option stands for.
+std::string helpText();
+// The line printed under a usage error.
+const char* usageHint();
+// The manual page (roff) and a bash completion script, both from the option table.
+std::string manPage();
+std::string bashCompletion();
 
 }  // namespace zel::cli

@@ -31,6 +31,9 @@ void printSummary(FILE* out, const ReportContext& report) {
                static_cast<long long>(internal),
                static_cast<long long>(hub.getTotalLinkCount() - internal),
                static_cast<long long>(redirected));
+  if (report.timing().deadline)
+    std::fprintf(out, "  stopped at the deadline of %g s (--max-time): what was found so far\n",
+                 *report.timing().deadline);
   if (hub.getHostFailureSettledCount() > 0)
     std::fprintf(out, "  %lld URLs not requested: their host (%zu in all) could not be reached\n",
                  static_cast<long long>(hub.getHostFailureSettledCount()),

@@ -269,7 +269,9 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
         const std::string key = d.stringOrEmpty(strf("customPostKey%i", i));
         if (!key.empty()) body += "&" + key + "=" + d.stringOrEmpty(strf("customPostValue%i", i));
       }
-      log().write(1, "sending post request with " + body);
+      // The password as "***": logs are shared and kept, passwords must not be.
+      log().write(1, "sending post request with " +
+                         replaceAll(body, passField + "=" + pass, passField + "=***"));
       body = asciiLossy(body);
       req.method = "POST";
       req.setHeader("Content-Length", strf("%i", static_cast<int>(body.size())));

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <fstream>
 #include <sstream>
-#include <unordered_map>
 
 #include "platform/file_system.h"
+#include "platform/settings_vocabulary.h"
 #include "platform/text_format.h"
 
 namespace zel {
@@ -113,74 +113,10 @@ void MemoryDefaults::removeObject(std::string_view key) {
   if (it != values_.end()) values_.erase(it);
 }
 
-// The engine's settings and the type each must have.
 std::optional<SettingType> settingTypeOf(std::string_view key) {
-  using T = SettingType;
-  static const std::unordered_map<std::string_view, SettingType> kTypes = {
-      {"aggressiveSRCSearch", T::Bool}, {"alwaysUseGET", T::Bool},
-      {"archiveAsWebarchive", T::Bool}, {"archiveDirectory", T::String},
-      {"attemptAuthenticate", T::Bool}, {"authenticationPassword", T::String},
-      {"authenticationPasswordFieldName", T::String}, {"authenticationUserName", T::String},
-      {"authenticationUserNameFieldName", T::String}, {"blacklistByRobotsTxt", T::Bool},
-      {"blacklistShouldCheckContent", T::Bool}, {"caseSensitiveFileURLs", T::Bool},
-      {"checkBlacklistArray", T::StringArray}, {"checkErrorPages", T::Bool},
-      {"checkGrammar", T::Bool}, {"checkImages", T::Bool}, {"checkSpelling", T::Bool},
-      {"convertArchivedPages", T::Bool}, {"countKeywords", T::Bool},
-      {"crawlAboveStartingDirectory", T::Bool}, {"customHeaderAcceptLanguage", T::String},
-      {"customHeaderKey1", T::String}, {"customHeaderKey2", T::String},
-      {"customHeaderKey3", T::String}, {"customHeaderValue1", T::String},
-      {"customHeaderValue2", T::String}, {"customHeaderValue3", T::String},
-      {"customPostKey1", T::String}, {"customPostKey2", T::String},
-      {"customPostKey3", T::String}, {"customPostValue1", T::String},
-      {"customPostValue2", T::String}, {"customPostValue3", T::String},
-      {"defaultLocalFileName", T::String}, {"delay", T::Double},
-      {"dontBotherWithLinksOnStartingPage", T::Bool}, {"dontDisplayArchiveDialog", T::Bool},
-      {"dontFollowNofollowLinks", T::Bool}, {"dontReportRedirects", T::Bool},
-      {"dontTrimHash", T::Bool}, {"filterSitemapByTerm", T::String},
-      {"followBlacklistArray", T::StringArray}, {"followSubdomains", T::Bool},
-      {"followWhitelistArray", T::StringArray}, {"handleCookies", T::Bool},
-      {"hashIsBad", T::Bool}, {"headingLevelMax", T::Integer},
-      {"htmlValidationEnabled", T::Bool}, {"httpIsExternal", T::Bool},
-      {"ignoreArray", T::StringArray}, {"includeimagesinsitemap", T::Bool},
-      {"includePdfsInSitemap", T::Bool}, {"internalOnly", T::Bool},
-      {"jsRenderingTime", T::Double}, {"legacyWebView", T::Bool},
-      {"levelsLimit", T::Integer}, {"limitOccurrences", T::Bool}, {"linkedFiles", T::Bool},
-      {"linkedFilesAreInternal", T::Bool}, {"linksLimit", T::Integer},
-      {"loadImages", T::Bool}, {"lookForLazyLoadImageURLs", T::Bool},
-      {"maxKeywordDensity", T::Double}, {"maxThinContent", T::Integer},
-      {"maxBodyBytes", T::Integer}, {"maxRequestsPerHost", T::Integer},
-      {"metaDescriptionMax", T::Integer}, {"metaDescriptionMin", T::Integer},
-      {"metaTitleMax", T::Integer}, {"mipContains", T::String},
-      {"mipContainsAndOr", T::Integer}, {"mipContainsMethod", T::Integer},
-      {"mipContainsOrNot", T::Integer}, {"mipContainsScope", T::Integer},
-      {"mipFilter", T::Bool}, {"mipFilterRules", T::Array}, {"mipIsDeadEnd", T::Bool},
-      {"multipleSearchTerms", T::Bool}, {"notifyAllResourcesRegardlessOfFileType", T::Bool},
-      {"numberOfThreads", T::Integer}, {"observeRobotsTxt", T::Bool},
-      {"occurrencesLimit", T::Integer}, {"parserContentConsolidateWhitespace", T::Bool},
-      {"parserContentIgnoreHeader", T::Bool}, {"parserContentIgnoreNav", T::Bool},
-      {"parserContentIncludeAltText", T::Bool}, {"parserContentOnlyParas", T::Bool},
-      {"plainTextMode", T::Integer}, {"precomposedStringWithCompatibilityMapping", T::Bool},
-      {"proxyCrawlToken", T::String}, {"redirectChain", T::Integer},
-      {"reverseSearch", T::Bool}, {"runAllToCompletion", T::Bool}, {"runJS", T::Bool},
-      {"scopeDescriptive", T::String}, {"searchEntireSource", T::Integer},
-      {"searchMetaDataForURLs", T::Bool}, {"SEOEnabled", T::Bool},
-      {"sessidParam", T::String}, {"shouldArchive", T::Bool},
-      {"shouldCheckForSoft404", T::Bool}, {"shouldFlagBlacklisted", T::Bool},
-      {"shouldIgnoreSlash", T::Bool}, {"shouldLoadJS", T::Bool},
-      {"shouldParseCSS", T::Bool}, {"shouldParsePDFs", T::Bool}, {"singlePage", T::Bool},
-      {"skipArchiveBasedOnBlackAndWhitelists", T::Bool}, {"soft404Terms", T::String},
-      {"startingUrl", T::String}, {"superWhitelistArray", T::Array},
-      {"suppressArchiveSaveDialog", T::Bool}, {"timeout", T::Double},
-      {"tolerateUpADirectory", T::Bool}, {"tooManyLinks", T::Integer},
-      {"trimQuery", T::Bool}, {"trimWhitespace", T::Bool}, {"useProxyCrawl", T::Bool},
-      {"userAgentString", T::String}, {"verbosity", T::Integer},
-      {"WebKitCacheModelPreferenceKey", T::Integer}, {"wixSite", T::Bool},
-      {"wordpressUrls", T::Bool}, {"displayPageTitle", T::Bool},
-      {"proxyCrawlEndpoint", T::String},
-  };
-  auto it = kTypes.find(key);
-  if (it == kTypes.end()) return std::nullopt;
-  return it->second;
+  const SettingInfo* s = findSetting(key);
+  if (!s) return std::nullopt;
+  return s->type;
 }
 
 const char* settingTypeName(SettingType t) {

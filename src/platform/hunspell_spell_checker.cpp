@@ -26,6 +26,7 @@ struct HunspellLibrary {
   DestroyFn destroy = nullptr;
   SpellFn spell = nullptr;
   EncodingFn encoding = nullptr;
+  const char* name = "";
 
   // Loaded once and kept for the life of the process.
   static const HunspellLibrary* get() {
@@ -38,7 +39,10 @@ struct HunspellLibrary {
     HunspellLibrary lib;
     for (const char* name : {"libhunspell-1.7.so.0", "libhunspell.so", "libhunspell-1.6.so.0"}) {
       lib.handle = dlopen(name, RTLD_NOW | RTLD_LOCAL);
-      if (lib.handle) break;
+      if (lib.handle) {
+        lib.name = name;
+        break;
+      }
     }
     if (!lib.handle) return lib;
     lib.create = reinterpret_cast<CreateFn>(dlsym(lib.handle, "Hunspell_create"));
@@ -101,6 +105,11 @@ class HunspellChecker : public SpellChecker {
 };
 
 }  // namespace
+
+std::string hunspellLibraryName() {
+  const HunspellLibrary* lib = HunspellLibrary::get();
+  return lib ? lib->name : "";
+}
 
 std::unique_ptr<SpellChecker> makeHunspellChecker(std::string_view language) {
   const HunspellLibrary* lib = HunspellLibrary::get();

@@ -73,6 +73,8 @@ size_t wordCharacterLength(std::string_view text, size_t at);
 // library or the dictionary is missing. The library is loaded when first needed,
 // so that the engine runs (without spelling) where it is not installed.
 std::unique_ptr<SpellChecker> makeHunspellChecker(std::string_view language);
+// The spelling library's file name as loaded, "" when it is not installed.
+std::string hunspellLibraryName();
 
 // A grammar checker on link-grammar with the dictionary of `language` ("en"):
 // a sentence of 4 to 40 words with no complete linkage is a finding. It checks

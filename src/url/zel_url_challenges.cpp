@@ -137,14 +137,15 @@ ChallengeAnswer ZelUrl::didReceiveChallenge(UrlConnection&, const AuthChallenge&
   const std::string password = defaults().stringOrEmpty("authenticationPassword");
   if (defaults().boolForKey("attemptAuthenticate") && getPreviousFailureCount() == 0) {
     setPreviousFailureCount(getPreviousFailureCount() + 1);
-    log().write(1, "attempting to send: " + user + " and " + password);
+    // "***" for the password: logs are shared and kept, passwords must not be.
+    log().write(1, "attempting to send: " + user + " and ***");
     answer.disposition = ChallengeDisposition::UseCredential;
     answer.user = user;
     answer.password = password;
     return answer;
   }
   log().write(1, "authentication is switched off or already tried once");
-  log().write(1, "Username:" + user + " and password:" + password + " were sent for url: " +
+  log().write(1, "Username:" + user + " and password:*** were sent for url: " +
                      getActualLinkUrl() + " but rejected");
   setStatus(std::string("requires authentication"));
   answer.disposition = ChallengeDisposition::Cancel;

@@ -28,59 +28,6 @@ Json readJson(const std::string& path) {
   return Json::parse(RealFileSystem().readFile(path).value_or("null"));
 }
 
-TEST(Options, ParsesFlagsAndSettings) {
-  Options o;
-  ASSERT_TRUE(parseOptions({"crawl", "http://h/", "--threads", "16", "--timeout", "2.5", "--delay",
-                            "0", "--user-agent", "Bot/1", "--set", "checkImages=no", "--set",
-                            "ignoreArray=[\"logout\",\"*.zip\"]", "--set", "sessidParam=123",
-                            "-vv", "--json", "out.json", "--max-body", "1.5MB", "--per-host",
-                            "3"},
-                           o)
-                  .ok());
-  EXPECT_EQ(o.command, "crawl");
-  EXPECT_EQ(o.target, "http://h/");
-  EXPECT_EQ(o.verbosity, 2);
-  EXPECT_EQ(o.exports.json, "out.json");
-  std::map<std::string, Json> s(o.settings.begin(), o.settings.end());
-  EXPECT_EQ(s["numberOfThreads"], 16);
-  EXPECT_EQ(s["timeout"], 2.5);
-  EXPECT_EQ(s["userAgentString"], "Bot/1");
-  EXPECT_EQ(s["checkImages"], false);
-  EXPECT_EQ(s["ignoreArray"], Json::array({"logout", "*.zip"}));
-  EXPECT_EQ(s["sessidParam"], "123") << "a text setting stays text";
-  EXPECT_EQ(s["maxBodyBytes"], 1572864);
-  EXPECT_EQ(s["maxRequestsPerHost"], 3);
-}
-
-TEST(Options, UsageErrorsAreClear) {
-  struct Case {
-    std::vector<std::string> args;
-    std::string message;
-  };
-  const Case cases[] = {
-      {{}, "no command given"},
-      {{"fetch", "x"}, "unknown command \"fetch\""},
-      {{"crawl"}, "crawl needs a TARGET"},
-      {{"crawl", "x", "--threads"}, "--threads needs a value"},
-      {{"crawl", "x", "--threads", "many"}, "--threads needs a whole number, not \"many\""},
-      {{"crawl", "x", "--set", "novalue"}, "--set needs KEY=VALUE, not \"novalue\""},
-      {{"crawl", "x", "--set", "numberOfThreads=lots"}, "--set numberOfThreads: key"},
-      {{"crawl", "x", "--bogus"}, "unknown option --bogus"},
-      {{"crawl", "x", "--fields", "linkurl,colour"},
-       "--fields: unknown field \"colour\"; the fields are: canonical, changefrequency,"},
-      {{"crawl", "x", "--csv"}, "--csv needs a value"},
-      {{"crawl", "x", "--max-body", "lots"}, "--max-body needs a size such as 10MB or 500K"},
-  };
-  for (const auto& c : cases) {
-    Options o;
-    Status s = parseOptions(c.args, o);
-    EXPECT_FALSE(s.ok());
-    EXPECT_EQ(s.message().substr(0, c.message.size()), c.message);
-  }
-  EXPECT_EQ(run({"crawl"}), 2);
-  EXPECT_EQ(run({"--version"}), 0);
-}
-
 TEST(Options, SettingValuesAreReadSensibly) {
   EXPECT_EQ(parseSettingValue("TRUE"), true);
   EXPECT_EQ(parseSettingValue("off"), false);

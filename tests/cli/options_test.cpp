@@ -1,0 +1,257 @@
+// The command line: named options and the settings they stand for, settings
+// files, usage errors, --max-time, and the installed program.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "cli/run_zelmora.h"
+#include "options.h"
+#include "platform/file_system.h"
+#include "settings_command.h"
+#include "support/test_server.h"
+
+namespace zel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path tempDir(const std::string& name) {
+  fs::path dir = fs::temp_directory_path() / ("zelmora-opt-" + std::to_string(::getpid()) + "-" + name);
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+struct Ran {
+  int status = -1;
+  std::string output;  // stdout and stderr together
+};
+
+// The built program, as a user runs it.
+Ran runProgram(const std::string& program, const std::string& args, const std::string& env = "") {
+  Ran ran;
+  const std::string command = env + " '" + program + "' " + args + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return ran;
+  std::array<char, 4096> buf{};
+  size_t n;
+  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) ran.output.append(buf.data(), n);
+  const int status = ::pclose(pipe);
+  ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return ran;
+}
+const std::string kProgram = ZEL_BINARY_DIR "/zelmora";
+
+TEST(Options, EachNamedOptionSetsItsSettings) {
+  const fs::path dir = tempDir("named");
+  { std::ofstream(dir / "pw") << "s3cret\nignored second line\n"; }
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<std::pair<std::string, Json>> settings;
+  };
+  const Case cases[] = {
+      {{"--exclude", "/logout", "--exclude", "*.zip"}, {{"ignoreArray", {"/logout", "*.zip"}}}},
+      {{"--no-follow", "/tag/"}, {{"followBlacklistArray", {"/tag/"}}}},
+      {{"--only-follow", "/docs"}, {{"followWhitelistArray", {"/docs"}}}},
+      {{"--no-check", "ads."}, {{"checkBlacklistArray", {"ads."}}}},
+      {{"--depth", "3"}, {{"levelsLimit", 3}}},
+      {{"--max-urls", "500"}, {{"linksLimit", 500}}},
+      {{"--internal-only", "--subdomains"}, {{"internalOnly", true}, {"followSubdomains", true}}},
+      {{"--no-images"}, {{"checkImages", false}, {"includeimagesinsitemap", false}}},
+      {{"--css", "--js", "--pdf"},
+       {{"shouldParseCSS", true}, {"shouldLoadJS", true}, {"shouldParsePDFs", true}}},
+      {{"--no-robots"}, {{"observeRobotsTxt", false}, {"blacklistByRobotsTxt", false}}},
+      {{"--fragments", "--spelling", "--grammar"},
+       {{"dontTrimHash", true}, {"checkSpelling", true}, {"checkGrammar", true}}},
+      {{"--user", "ann", "--password-file", (dir / "pw").string(), "--login-form", "u", "p"},
+       {{"authenticationUserName", "ann"},
+        {"authenticationPassword", "s3cret"},
+        {"attemptAuthenticate", true},
+        {"authenticationUserNameFieldName", "u"},
+        {"authenticationPasswordFieldName", "p"}}},
+      {{"--header", "X-A: 1", "--header", "Authorization:Bearer t"},
+       {{"customHeaderKey1", "X-A"},
+        {"customHeaderValue1", "1"},
+        {"customHeaderKey2", "Authorization"},
+        {"customHeaderValue2", "Bearer t"}}},
+      {{"--no-cookies", "--archive", "/tmp/a"},
+       {{"handleCookies", false}, {"shouldArchive", true}, {"archiveDirectory", "/tmp/a"}}},
+      {{"--threads=16", "--timeout", "2.5", "--per-host", "3", "--max-body", "1.5MB"},
+       {{"numberOfThreads", 16}, {"timeout", 2.5}, {"maxRequestsPerHost", 3},
+        {"maxBodyBytes", 1572864}}},
+      {{"--set", "checkImages=no", "--set", "sessidParam=123", "--set", "timeout=5"},
+       {{"checkImages", false}, {"sessidParam", "123"}, {"timeout", 5.0}}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"crawl", "http://h/", "--no-settings-file"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    SCOPED_TRACE(args[3]);
+    Options o;
+    Status parsed = parseOptions(args, o);
+    ASSERT_TRUE(parsed.ok()) << parsed.message();
+    MemoryDefaults d;
+    ASSERT_TRUE(resolveSettings(o, d, nullptr).ok());
+    for (const auto& [key, value] : c.settings) EXPECT_EQ(d.objectForKey(key) ? *d.objectForKey(key) : Json(), value) << key;
+  }
+  fs::remove_all(dir);
+}
+
+TEST(Options, CommandLineWinsOverTheSettingsFile) {
+  const fs::path dir = tempDir("file");
+  { std::ofstream(dir / "zelmora.json") << R"({"levelsLimit": 2, "ignoreArray": ["x"], "delay": 1.5})"; }
+  Options o;
+  ASSERT_TRUE(parseOptions({"crawl", "h", "--settings", (dir / "zelmora.json").string(), "--depth",
+                            "5", "--exclude", "y"},
+                           o)
+                  .ok());
+  MemoryDefaults d;
+  ASSERT_TRUE(resolveSettings(o, d, nullptr).ok());
+  EXPECT_EQ(d.integerForKey("levelsLimit"), 5);
+  EXPECT_EQ(*d.objectForKey("ignoreArray"), Json::array({"y"}));
+  EXPECT_EQ(d.doubleForKey("delay"), 1.5) << "kept from the file";
+  EXPECT_EQ(d.integerForKey("numberOfThreads"), 8) << "the program's default";
+
+  // ./zelmora.json is read from the current folder unless told not to.
+  const fs::path before = fs::current_path();
+  fs::current_path(dir);
+  Ran found = runProgram(kProgram, "settings --effective --depth 7");
+  Ran skipped = runProgram(kProgram, "settings --effective --no-settings-file");
+  fs::current_path(before);
+  EXPECT_EQ(found.status, 0);
+  EXPECT_NE(found.output.find("zelmora: reading settings from ./zelmora.json"), std::string::npos);
+  EXPECT_NE(found.output.find("\"levelsLimit\": 7"), std::string::npos) << found.output;
+  EXPECT_NE(found.output.find("\"delay\": 1.5"), std::string::npos);
+  EXPECT_EQ(skipped.output.find("\"delay\": 1.5"), std::string::npos);
+
+  { std::ofstream(dir / "typo.json") << R"({"shouldParseCss": true})"; }
+  Options t;
+  ASSERT_TRUE(parseOptions({"crawl", "h", "--settings", (dir / "typo.json").string()}, t).ok());
+  MemoryDefaults td;
+  Status s = resolveSettings(t, td, nullptr);
+  EXPECT_NE(s.message().find("did you mean shouldParseCSS"), std::string::npos) << s.message();
+  fs::remove_all(dir);
+}
+
+TEST(Options, UsageErrorsAreOneLineWithAHint) {
+  struct Case {
+    std::string args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"", "no command given"},
+      {"fetch x", "unknown command \"fetch\""},
+      {"crawl", "crawl needs a TARGET"},
+      {"crawl x --threads", "--threads needs a value"},
+      {"crawl x --threads many", "--threads needs a whole number, not \"many\""},
+      {"crawl x --set novalue", "--set needs KEY=VALUE, not \"novalue\""},
+      {"crawl x --set numberOfThreads=lots", "--set numberOfThreads: key"},
+      {"crawl x --set shouldParseCss=true", "unknown setting \"shouldParseCss\" (did you mean shouldParseCSS"},
+      {"crawl x --depht 3", "unknown option --depht (did you mean --depth?)"},
+      {"crawl x --fields linkurl,colour", "--fields: unknown field \"colour\"; the fields are:"},
+      {"crawl x --max-body lots", "--max-body needs a size such as 10MB or 500K"},
+      {"crawl x --header A:1 --header B:2 --header C:3 --header D:4",
+       "at most 3 --header options can be given"},
+      {"crawl x --header nocolon", "--header needs \"Name: value\""},
+      {"crawl x --user ann", "--user needs --password-file FILE"},
+      {"crawl x --login-form a", "--login-form needs values: --login-form USER_FIELD PASSWORD_FIELD"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    Ran ran = runProgram(kProgram, c.args);
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.output.rfind("zelmora: " + c.message, 0), 0u) << ran.output;
+    EXPECT_EQ(std::count(ran.output.begin(), ran.output.end(), '\n'), 2) << ran.output;
+    EXPECT_NE(ran.output.find("\ntry 'zelmora crawl --help'\n"), std::string::npos);
+  }
+}
+
+TEST(Options, HelpSettingsAndManPageComeFromOneTable) {
+  Ran help = runProgram(kProgram, "--help");
+  EXPECT_EQ(help.status, 0);
+  for (const char* text : {"what to crawl:", "--exclude TERM", "[ignoreArray]", "--depth N",
+                           "[levelsLimit]", "--js", "bare .js address", "requests:",
+                           "[customHeaderKey1-3, customHeaderValue1-3]", "output (FILE"})
+    EXPECT_NE(help.output.find(text), std::string::npos) << text;
+  Ran robots = runProgram(kProgram, "settings robots");
+  EXPECT_EQ(robots.status, 0);
+  EXPECT_NE(robots.output.find("observeRobotsTxt (boolean, default true)"), std::string::npos)
+      << robots.output;
+  EXPECT_EQ(robots.output.find("numberOfThreads"), std::string::npos);
+  Ran man = runProgram(kProgram, "--man");
+  EXPECT_EQ(man.output.rfind(".TH ZELMORA 1", 0), 0u);
+  EXPECT_NE(man.output.find("\\fB\\-\\-exclude\\fR \\fITERM\\fR"), std::string::npos);
+  Ran completion = runProgram(kProgram, "--completion bash");
+  EXPECT_NE(completion.output.find("complete -F _zelmora zelmora"), std::string::npos);
+  EXPECT_NE(completion.output.find("shouldParseCSS="), std::string::npos);
+}
+
+// --exclude and --depth change what a crawl records; --max-time stops a crawl
+// of a slow site near its deadline and still writes what was found.
+TEST(Options, ExcludeDepthAndMaxTimeShapeACrawl) {
+  test::TestServer site;
+  site.page("/", "<a href=\"/a\">a</a><a href=\"/skip/x\">x</a>");
+  site.page("/a", "<a href=\"/b\">b</a>");
+  site.page("/b", "<a href=\"/c\">c</a>");
+  site.page("/c", "end");
+  site.page("/skip/x", "x");
+  const fs::path dir = tempDir("crawl");
+  const std::string json = (dir / "r.json").string();
+  auto urls = [&] {
+    std::set<std::string> found;
+    Json doc = Json::parse(RealFileSystem().readFile(json).value_or("{}"));
+    for (const Json& r : doc["records"]) found.insert(r["linkurl"].get<std::string>());
+    return found;
+  };
+  ASSERT_EQ(run({"crawl", site.url("/"), "-q", "--no-settings-file", "--json", json}), 0);
+  EXPECT_EQ(urls().count(site.url("/c")), 1u);
+  EXPECT_EQ(urls().count(site.url("/skip/x")), 1u);
+  ASSERT_EQ(run({"crawl", site.url("/"), "-q", "--no-settings-file", "--json", json, "--exclude",
+                 "/skip/", "--depth", "2"}),
+            0);
+  EXPECT_EQ(urls().count(site.url("/b")), 1u) << "two clicks away";
+  EXPECT_EQ(urls().count(site.url("/c")), 0u) << "three clicks away";
+  EXPECT_EQ(urls().count(site.url("/skip/x")), 0u);
+
+  test::TestServer slow;
+  std::string links;
+  for (int i = 0; i < 40; ++i) links += "<a href=\"/s" + std::to_string(i) + "\">s</a>";
+  slow.page("/", links);
+  for (int i = 0; i < 40; ++i) slow.slow("/s" + std::to_string(i), 0.5, "slow");
+  const auto started = std::chrono::steady_clock::now();
+  const Ran ran = runProgram(kProgram, "crawl " + slow.url("/") +
+                                           " --no-settings-file --threads 2 --timeout 3 --max-time 1 --json " + json);
+  const double took =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  EXPECT_LT(took, 1 + 3 + 2);
+  EXPECT_NE(ran.output.find("stopped at the deadline of 1 s"), std::string::npos) << ran.output;
+  const auto found = urls();
+  EXPECT_EQ(found.count(slow.url("/s39")), 1u) << "every URL found so far is reported";
+  fs::remove_all(dir);
+}
+
+TEST(Install, IntoAStagingFolder) {
+  const fs::path stage = tempDir("install");
+  const Ran installed = runProgram("cmake", "--install '" ZEL_BINARY_DIR "' --prefix /usr",
+                                   "DESTDIR='" + stage.string() + "'");
+  ASSERT_EQ(installed.status, 0) << installed.output;
+  for (const char* file : {"usr/bin/zelmora", "usr/share/man/man1/zelmora.1",
+                           "usr/share/bash-completion/completions/zelmora"})
+    EXPECT_TRUE(fs::exists(stage / file)) << file;
+  const Ran version = runProgram((stage / "usr/bin/zelmora").string(), "--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.output.rfind("zelmora ", 0), 0u);
+  for (const char* library : {"libcurl", "ICU", "PCRE2", "SQLite", "poppler", "link-grammar"})
+    EXPECT_NE(version.output.find(library), std::string::npos) << library;
+  fs::remove_all(stage);
+}
+
+}  // namespace
+}  // namespace zel::cli
