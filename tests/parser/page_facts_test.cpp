@@ -112,6 +112,8 @@ TEST(PageFacts, MetaContentAddressesBecomeLinksWhenAsked) {
                             "", 1},
                            {"http://a.b/c", "[meta tag: itemprop=image]", "", "", "", 1},
                        }));
+  // Not without both settings, nor outside an SEO scan.
+  EXPECT_TRUE(urls(*parse(html, *d, false)).empty());
   auto withoutLinkedFiles = settings({"searchMetaDataForURLs"});
   EXPECT_TRUE(urls(*seoParse(html, *withoutLinkedFiles)).empty());
   auto notAsked = settings({"linkedFiles"});

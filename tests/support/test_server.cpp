@@ -232,11 +232,7 @@ void TestServer::dispatch(const httplib::Request& req, httplib::Response& res) {
 
 void TestServer::page(const std::string& path, std::string body, std::string contentType,
                       Headers extraHeaders) {
-  route(path, [body = std::move(body), contentType = std::move(contentType),
-               extra = std::move(extraHeaders)](const httplib::Request&, httplib::Response& res) {
-    for (const auto& [k, v] : extra) res.set_header(k.c_str(), v);
-    res.set_content(body, contentType.c_str());
-  });
+  status(path, 200, std::move(body), std::move(contentType), std::move(extraHeaders));
 }
 
 void TestServer::rawPage(const std::string& path, std::string body, std::string contentType,

@@ -346,12 +346,6 @@ TEST_F(RecordTest, SeoTermCountsOverlappingMatches) {
   EXPECT_FALSE(r->countSEOTerm("boots"));
 }
 
-}  // namespace
-}  // namespace zel
-
-namespace zel {
-namespace {
-
 TEST_F(RecordTest, LastModifiedDatesTitlesAndShortenedAddresses) {
   ZelUrl* r = record("http://site.test/page");
   const std::pair<const char*, const char*> dates[] = {
