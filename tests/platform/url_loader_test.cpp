@@ -2,15 +2,14 @@
 // redirects, challenges, TLS trust, decoding, time-outs, cancellation, cookies,
 // files, hostile servers, many requests at once and the blocking helper.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/curl_url_loader.h"
 #include "platform/run_loop.h"
 #include "support/raw_server.h"
 #include "support/recording_delegate.h"
+#include "support/temp_dir.h"
 #include "support/test_server.h"
 
 namespace zel {
@@ -423,19 +422,15 @@ TEST_F(UrlLoaderTest, ThousandRequestsSixteenInFlightEachCompleteOnce) {
 
 class FileUrlTest : public UrlLoaderTest {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("zel-loader-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir / "folder");
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::string fileUrl(const std::string& name) { return "file://" + (dir / name).string(); }
-  std::filesystem::path dir;
+  void SetUp() override { std::filesystem::create_directories(dir / "folder"); }
+  std::string fileUrl(const std::string& name) { return "file://" + dir / name; }
+  test::TempDir dir;
 };
 
 TEST_F(FileUrlTest, FileIsDeliveredAsANonHttpResponse) {
   std::string content(300 * 1024, 'q');  // more than one read chunk
   content.replace(0, 6, "<html>");
-  std::ofstream(dir / "page.HTML", std::ios::binary) << content;
+  test::writeWhole(dir / "page.HTML", content);
   RecordingDelegate d;
   auto c = loader->start(makeRequest(fileUrl("page.HTML")), &d);
   EXPECT_TRUE(d.log.empty());

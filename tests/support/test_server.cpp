@@ -7,6 +7,7 @@
 #include <openssl/x509v3.h>
 #include <zlib.h>
 
+#include <strings.h>
 #include <sys/socket.h>
 
 #include <atomic>
@@ -20,14 +21,6 @@
 namespace zel::test {
 
 namespace {
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 std::string trim(std::string_view s) {
   size_t b = s.find_first_not_of(" \t");
@@ -50,14 +43,6 @@ std::map<std::string, std::string> parseCookies(const std::string& header) {
     if (semi == std::string::npos) break;
     pos = semi + 1;
   }
-  return out;
-}
-
-std::string base64(std::string_view in) {
-  std::string out(4 * ((in.size() + 2) / 3) + 1, '\0');
-  int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
-                          reinterpret_cast<const unsigned char*>(in.data()), static_cast<int>(in.size()));
-  out.resize(n > 0 ? static_cast<size_t>(n) : 0);
   return out;
 }
 
@@ -125,7 +110,7 @@ void setExactBody(httplib::Response& res, std::string body, const std::string& c
 
 std::optional<std::string> LoggedRequest::header(std::string_view name) const {
   for (const auto& [k, v] : headers)
-    if (equalsNoCase(k, name)) return v;
+    if (k.size() == name.size() && ::strncasecmp(k.data(), name.data(), k.size()) == 0) return v;
   return std::nullopt;
 }
 
@@ -307,7 +292,7 @@ void TestServer::gzipPage(const std::string& path, std::string body, std::string
 
 void TestServer::basicAuth(const std::string& path, std::string user, std::string password,
                            std::string body, std::string realm) {
-  std::string expected = "Basic " + base64(user + ":" + password);
+  std::string expected = httplib::make_basic_authentication_header(user, password).second;
   route(path, [expected = std::move(expected), body = std::move(body), realm = std::move(realm)](
                   const httplib::Request& req, httplib::Response& res) {
     if (req.get_header_value("Authorization") == expected) {
