@@ -176,6 +176,7 @@ struct DirectoryCase {
   std::optional<const char*> rule;   // the rule added to followBlacklistArray
   std::optional<const char*> scope;  // scopeDescriptive; nullopt: left as it was
   bool lastSegmentIsPage = false;     // wordpressUrls turned on
+  const char* setting = nullptr;      // switched on for this start
 };
 
 TEST_F(StartupTest, DirectoryLimits) {
@@ -189,10 +190,16 @@ TEST_F(StartupTest, DirectoryLimits) {
       {"http://site.test", std::nullopt, std::nullopt},
       {"http://site.test/index.html", std::nullopt, std::nullopt},
       {"http://site.test:8080/index.html", std::nullopt, std::nullopt},
+      // Switched off, the limit goes and the scope is cleared; a single page asks
+      // nothing and shows no scope, but still limits following.
+      {"http://site.test/a/b/page.html", std::nullopt, "", false, "crawlAboveStartingDirectory"},
+      {"http://site.test/a/b", "!site.test/a/b", "", false, "singlePage"},
   };
   for (const auto& c : cases) {
     d.setString("scopeDescriptive", "untouched");
     d.setBool("wordpressUrls", false);
+    for (const char* key : {"crawlAboveStartingDirectory", "singlePage"})
+      d.setBool(key, c.setting && std::string(c.setting) == key);
     tp.alerts.shown.clear();
     auto hub = offlineHub(c.start);
     ASSERT_TRUE(hub->go()) << c.start;
@@ -206,59 +213,45 @@ TEST_F(StartupTest, DirectoryLimits) {
   }
 }
 
-TEST_F(StartupTest, DirectoryLimitSwitchedOff) {
-  d.setBool("crawlAboveStartingDirectory", true);
-  d.setString("scopeDescriptive", "old");
-  auto hub = offlineHub("http://site.test/a/b/page.html");
-  ASSERT_TRUE(hub->go());
-  EXPECT_TRUE(hub->getFollowBlacklistArray().empty());
-  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "");
-
-  // A single page asks nothing and shows no scope, but still limits following.
-  d.setBool("crawlAboveStartingDirectory", false);
-  d.setBool("singlePage", true);
-  hub = offlineHub("http://site.test/a/b");
-  ASSERT_TRUE(hub->go());
-  EXPECT_TRUE(tp.alerts.shown.empty());
-  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a/b"});
-  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "");
-}
-
-TEST_F(StartupTest, AmbiguousStartAnsweredAsPage) {
-  tp.alerts.answers = {0};
-  auto hub = offlineHub("http://site.test/a/b");
-  ASSERT_TRUE(hub->go());
-  ASSERT_EQ(tp.alerts.shown.size(), 1u);
-  const Alert& alert = tp.alerts.shown[0];
-  EXPECT_EQ(alert.title, "Ambiguous starting url");
-  EXPECT_EQ(alert.message,
-            "b could be a directory, or it may be a page without a file extension (.html)\n\n"
-            "This has an effect on the scope of the scan (Zelmora limits its crawl to the "
-            "directory you start in).");
-  EXPECT_EQ(alert.buttons, (std::vector<std::string>{"is a page", "is a directory"}));
-  EXPECT_TRUE(d.boolForKey("wordpressUrls"));
-  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a"});
-  EXPECT_EQ(hub->getStartingUrl(), "http://site.test/a/b");
-  EXPECT_FALSE(d.objectForKey("startingUrl").has_value());
-}
-
-TEST_F(StartupTest, AmbiguousStartAnsweredAsDirectory) {
-  tp.alerts.answers = {1};
-  auto hub = offlineHub("http://site.test/a/b");
-  ASSERT_TRUE(hub->go());
-  ASSERT_EQ(tp.alerts.shown.size(), 1u);
-  EXPECT_FALSE(d.boolForKey("wordpressUrls"));
-  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a/b"});
-  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "limiting crawl to directory: /a/b");
-  EXPECT_EQ(hub->getStartingUrl(), "http://site.test/a/b/");
-  EXPECT_EQ(d.stringOrEmpty("startingUrl"), "http://site.test/a/b/");
-  EXPECT_EQ(hub->getnthItem(0)->getLinkUrl(), "http://site.test/a/b")
-      << "record 0 keeps the address it was made with";
+TEST_F(StartupTest, AmbiguousStartIsAskedAbout) {
+  const struct {
+    int answer;
+    bool page;
+    const char* rule;
+    const char* scope;
+    std::optional<std::string> start;  // the starting address the crawl goes on with, when new
+  } cases[] = {
+      {0, true, "!site.test/a", "limiting crawl to directory: /a", std::nullopt},
+      {1, false, "!site.test/a/b", "limiting crawl to directory: /a/b", "http://site.test/a/b/"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    tp.alerts.shown.clear();
+    tp.alerts.answers = {c.answer};
+    d.setBool("wordpressUrls", false);
+    auto hub = offlineHub("http://site.test/a/b");
+    ASSERT_TRUE(hub->go());
+    ASSERT_EQ(tp.alerts.shown.size(), 1u);
+    const Alert& alert = tp.alerts.shown[0];
+    EXPECT_EQ(alert.title, "Ambiguous starting url");
+    EXPECT_EQ(alert.message,
+              "b could be a directory, or it may be a page without a file extension (.html)\n\n"
+              "This has an effect on the scope of the scan (Zelmora limits its crawl to the "
+              "directory you start in).");
+    EXPECT_EQ(alert.buttons, (std::vector<std::string>{"is a page", "is a directory"}));
+    EXPECT_EQ(d.boolForKey("wordpressUrls"), c.page);
+    EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{c.rule});
+    EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), c.scope);
+    EXPECT_EQ(hub->getStartingUrl(), c.start.value_or("http://site.test/a/b"));
+    EXPECT_EQ(d.stringForKey("startingUrl"), c.start);
+    EXPECT_EQ(hub->getnthItem(0)->getLinkUrl(), "http://site.test/a/b")
+        << "record 0 keeps the address it was made with";
+  }
 
   // Already known to be pages: no question.
   tp.alerts.shown.clear();
   d.setBool("wordpressUrls", true);
-  hub = offlineHub("http://site.test/blog/my-post");
+  auto hub = offlineHub("http://site.test/blog/my-post");
   ASSERT_TRUE(hub->go());
   EXPECT_TRUE(tp.alerts.shown.empty());
   EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/blog"});

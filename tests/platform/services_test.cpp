@@ -13,7 +13,7 @@ namespace {
 
 using test::readWhole;
 
-TEST(Defaults, MissingValuesReadAsFalseZeroAbsent) {
+TEST(Defaults, MissingValuesAndLenientReads) {
   MemoryDefaults d;
   EXPECT_FALSE(d.boolForKey("checkImages"));
   EXPECT_EQ(d.integerForKey("numberOfThreads"), 0);
@@ -22,10 +22,8 @@ TEST(Defaults, MissingValuesReadAsFalseZeroAbsent) {
   EXPECT_EQ(d.stringOrEmpty("userAgentString"), "");
   EXPECT_FALSE(d.stringArrayForKey("ignoreArray").has_value());
   EXPECT_FALSE(d.dictionaryForKey("x").has_value());
-}
 
-TEST(Defaults, LenientReadsOfNeighbouringTypes) {
-  MemoryDefaults d;
+  // Lenient reads of neighbouring types.
   d.setInteger("a", 2);
   d.setString("b", "yes");
   d.setString("c", " 42abc");

@@ -18,30 +18,21 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/text_format.h"
+
 namespace zel::test {
 
 namespace {
 
-std::string trim(std::string_view s) {
-  size_t b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  size_t e = s.find_last_not_of(" \t");
-  return std::string(s.substr(b, e - b + 1));
-}
-
+// "a=1; b=2" as a map; a part without "=" has an empty value.
 std::map<std::string, std::string> parseCookies(const std::string& header) {
   std::map<std::string, std::string> out;
-  size_t pos = 0;
-  while (pos <= header.size()) {
-    size_t semi = header.find(';', pos);
-    std::string part = trim(header.substr(pos, semi == std::string::npos ? std::string::npos : semi - pos));
-    size_t eq = part.find('=');
-    if (!part.empty()) {
-      if (eq == std::string::npos) out[part] = "";
-      else out[trim(part.substr(0, eq))] = trim(part.substr(eq + 1));
-    }
-    if (semi == std::string::npos) break;
-    pos = semi + 1;
+  for (const std::string& piece : split(header, ";")) {
+    const std::string_view part = trimWhitespace(piece);
+    if (part.empty()) continue;
+    const size_t eq = part.find('=');
+    out[std::string(trimWhitespace(part.substr(0, eq)))] =
+        eq == std::string_view::npos ? "" : std::string(trimWhitespace(part.substr(eq + 1)));
   }
   return out;
 }
