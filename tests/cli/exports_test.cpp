@@ -31,35 +31,26 @@ using Rows = std::vector<std::vector<std::string>>;
 
 using test::readWhole;
 
-// RFC 4180: quoted cells may hold commas, doubled quotes and line ends.
+// RFC 4180: quoted cells may hold commas, doubled quotes and line ends. A last
+// line without its line end is dropped.
 Rows readCsv(const std::string& text) {
-  Rows rows;
-  std::vector<std::string> row;
-  std::string cell;
+  Rows rows(1, std::vector<std::string>(1));
   bool quoted = false;
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (quoted) {
-      if (c != '"')
-        cell += c;
-      else if (i + 1 < text.size() && text[i + 1] == '"')
-        cell += text[++i];
-      else
-        quoted = false;
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      row.push_back(std::move(cell));
-      cell.clear();
-    } else if (c == '\n') {
-      row.push_back(std::move(cell));
-      cell.clear();
-      rows.push_back(std::move(row));
-      row.clear();
-    } else if (c != '\r') {
+    std::string& cell = rows.back().back();
+    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+      cell += text[++i];
+    else if (c == '"')
+      quoted = !quoted;
+    else if (quoted || (c != ',' && c != '\n' && c != '\r'))
       cell += c;
-    }
+    else if (c == ',')
+      rows.back().emplace_back();
+    else if (c == '\n')
+      rows.emplace_back(1);
   }
+  rows.pop_back();
   return rows;
 }
 
