@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/archive_store.h"
 #include "archive_fixture.h"
 #include "support/crawl_runner.h"
 #include "support/test_server.h"
@@ -22,22 +23,13 @@ using test::readWhole;
 using test::TempDir;
 using test::TestServer;
 
-// runCrawl, with the hub's internal archive placed in `archiveBase` before go().
+// runCrawl, with the hub's internal archive placed in `archiveBase`.
 std::unique_ptr<CrawlRun> crawlWithArchive(const std::string& start, const std::string& archiveBase,
                                            const std::function<void(Defaults&)>& configure) {
-  auto run = std::make_unique<CrawlRun>();
-  test::applyTestDefaults(run->tp.defaults);
-  configure(run->tp.defaults);
-  run->hub = std::make_unique<ZelHub>(start, run->tp.platform());
-  run->hub->archiveStore().setBaseFolder(archiveBase);
-  CrawlRun* raw = run.get();
-  run->tp.notifications.addObserver("ZelCrawlDidFinish", [raw](const Notification&) {
-    raw->finished = true;
-    ++raw->didFinishPosts;
-  });
-  run->hub->go();
-  run->runUntilFinished(30);
-  return run;
+  return test::runCrawlWith(
+      start,
+      [&](CrawlRun& run) { run.tp.localizer.set(ArchiveStore::kLocationKey, archiveBase); },
+      configure);
 }
 
 // The fixture site on `site`, linking out to `other` (another host name).

@@ -1,32 +1,19 @@
 // The zelmora command: option parsing, settings, exit statuses and rechecks
 // (the exports have their own tests).
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <atomic>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "app.h"
 #include "cli/run_zelmora.h"
 #include "crawl_command.h"
 #include "options.h"
-#include "platform/file_system.h"
+#include "support/temp_dir.h"
 #include "support/test_server.h"
 
 namespace zel::cli {
 namespace {
 
-std::string tempFile(const std::string& name) {
-  return (std::filesystem::temp_directory_path() /
-          ("zelmora-cli-" + std::to_string(::getpid()) + "-" + name))
-      .string();
-}
-
-Json readJson(const std::string& path) {
-  return Json::parse(RealFileSystem().readFile(path).value_or("null"));
-}
 
 TEST(Options, SettingValuesAreReadSensibly) {
   EXPECT_EQ(parseSettingValue("TRUE"), true);
@@ -40,11 +27,10 @@ TEST(Options, SettingValuesAreReadSensibly) {
 
 TEST(CrawlCommand, UnusableStartsExitWithTwo) {
   EXPECT_EQ(run({"crawl", "/no/such/folder/anywhere", "-q"}), 2);
-  const std::string bad = tempFile("bad-settings.json");
-  { std::ofstream(bad) << "{\"numberOfThreads\": \"eight\"}"; }
+  test::TempDir tmp;
+  const std::string bad = test::writeWhole(tmp / "bad.json", "{\"numberOfThreads\": \"eight\"}");
   EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", bad, "-q"}), 2);
-  EXPECT_EQ(RealFileSystem().readFile(bad), "{\"numberOfThreads\": \"eight\"}");
-  std::remove(bad.c_str());
+  EXPECT_EQ(test::readWhole(bad), "{\"numberOfThreads\": \"eight\"}");
   EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", "/no/such/settings.json"}), 2);
 }
 
@@ -65,12 +51,11 @@ TEST(CrawlCommand, RecheckGivesBadLinksASecondChance) {
     else
       res.set_content("<html><body>fine now</body></html>", "text/html");
   });
-  const std::string out = tempFile("recheck.json");
+  test::TempDir tmp;
+  const std::string out = tmp / "recheck.json";
   EXPECT_EQ(run({"crawl", site.url("/"), "--recheck", "--json", out, "-q", "--timeout", "5"}), 0);
-  Json doc = readJson(out);
-  EXPECT_EQ(doc["counts"]["bad"], 0);
+  EXPECT_EQ(Json::parse(test::readWhole(out))["counts"]["bad"], 0);
   EXPECT_EQ(calls.load(), 2);
-  std::remove(out.c_str());
 }
 
 TEST(CrawlCommand, LocalPathsBecomeFileAddresses) {

@@ -5,8 +5,6 @@
 #include <libxml/parser.h>
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,13 +14,13 @@
 
 #include "app.h"
 #include "cli/run_zelmora.h"
-#include "platform/file_system.h"
 #include "platform/sqlite_database.h"
 #include "report/output_file.h"
 #include "report/report_context.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
 #include "support/crawl_runner.h"
+#include "support/temp_dir.h"
 #include "support/test_server.h"
 
 namespace zel::cli {
@@ -31,39 +29,28 @@ namespace {
 namespace fs = std::filesystem;
 using Rows = std::vector<std::vector<std::string>>;
 
-std::string readText(const std::string& path) {
-  return RealFileSystem().readFile(path).value_or("");
-}
+using test::readWhole;
 
-// RFC 4180: quoted cells may hold commas, doubled quotes and line ends.
+// RFC 4180: quoted cells may hold commas, doubled quotes and line ends. A last
+// line without its line end is dropped.
 Rows readCsv(const std::string& text) {
-  Rows rows;
-  std::vector<std::string> row;
-  std::string cell;
+  Rows rows(1, std::vector<std::string>(1));
   bool quoted = false;
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (quoted) {
-      if (c != '"')
-        cell += c;
-      else if (i + 1 < text.size() && text[i + 1] == '"')
-        cell += text[++i];
-      else
-        quoted = false;
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      row.push_back(std::move(cell));
-      cell.clear();
-    } else if (c == '\n') {
-      row.push_back(std::move(cell));
-      cell.clear();
-      rows.push_back(std::move(row));
-      row.clear();
-    } else if (c != '\r') {
+    std::string& cell = rows.back().back();
+    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+      cell += text[++i];
+    else if (c == '"')
+      quoted = !quoted;
+    else if (quoted || (c != ',' && c != '\n' && c != '\r'))
       cell += c;
-    }
+    else if (c == ',')
+      rows.back().emplace_back();
+    else if (c == '\n')
+      rows.emplace_back(1);
   }
+  rows.pop_back();
   return rows;
 }
 
@@ -117,7 +104,7 @@ Rows query(const std::string& dbPath, const std::string& sql) {
 
 // The ```sql blocks of the README, in order.
 std::vector<std::string> readmeQueries() {
-  const std::string readme = readText(ZEL_FIXTURES_DIR "/../../README.md");
+  const std::string readme = readWhole(ZEL_FIXTURES_DIR "/../../README.md");
   std::vector<std::string> out;
   static const std::regex kBlock("```sql\n([\\s\\S]*?)```");
   for (auto it = std::sregex_iterator(readme.begin(), readme.end(), kBlock);
@@ -133,9 +120,7 @@ class Exports : public ::testing::Test {
     site_->folder(ZEL_FIXTURES_DIR "/sites/audit");
     site_->redirect("/old", 301, "/about.html");
     site_->redirect("/older", 302, "/old");
-    dir_ = new std::string(fs::temp_directory_path() /
-                           ("zelmora-exports-" + std::to_string(::getpid())));
-    fs::create_directories(*dir_);
+    dir_ = new test::TempDir();
     std::ofstream(file("settings.json")) << R"({"numberOfThreads": 2, "observeRobotsTxt": false,
       "checkSpelling": true, "htmlValidationEnabled": true, "countKeywords": true,
       "shouldCheckForSoft404": true, "soft404Terms": "page not found",
@@ -149,7 +134,6 @@ class Exports : public ::testing::Test {
                file("sitemap.xml"), "--junit", file("junit.xml"), "--db", file("crawl.db")});
   }
   static void TearDownTestSuite() {
-    fs::remove_all(*dir_);
     delete dir_;
     delete site_;
   }
@@ -159,11 +143,11 @@ class Exports : public ::testing::Test {
     args.insert(args.end(), exports.begin(), exports.end());
     return run(args);
   }
-  static std::string file(const std::string& name) { return *dir_ + "/" + name; }
+  static std::string file(const std::string& name) { return *dir_ / name; }
   static std::string url(const std::string& path) { return site_->url(path); }
 
   static inline test::TestServer* site_ = nullptr;
-  static inline std::string* dir_ = nullptr;
+  static inline test::TempDir* dir_ = nullptr;
   static inline int exitCode_ = -1;
 };
 
@@ -184,7 +168,7 @@ const char* const kSeoCounters =
 
 TEST_F(Exports, JsonHoldsEveryFieldOfEveryRecord) {
   EXPECT_EQ(exitCode_, 1) << "the site has bad links";
-  const Json doc = Json::parse(readText(file("r.json")));
+  const Json doc = Json::parse(readWhole(file("r.json")));
   EXPECT_EQ(doc["counts"], Json::parse(R"({"checked":12,"bad":2,"total":12,"pages":6})"));
   std::map<std::string, Json> rec;
   for (const Json& r : doc["records"]) rec[r["url"]] = r;
@@ -222,11 +206,11 @@ TEST_F(Exports, JsonHoldsEveryFieldOfEveryRecord) {
   EXPECT_NE(std::find(notitle.begin(), notitle.end(),
                       "The page doesn't start with a !doctype declaration."),
             notitle.end());
-  EXPECT_EQ(readText(file("r.json")).find("s3cret"), std::string::npos);
+  EXPECT_EQ(readWhole(file("r.json")).find("s3cret"), std::string::npos);
 }
 
 TEST_F(Exports, CsvFilesReadBackWithTheirQuoting) {
-  const Rows records = readCsv(readText(file("r.csv")));
+  const Rows records = readCsv(readWhole(file("r.csv")));
   ASSERT_FALSE(records.empty());
   EXPECT_EQ(records[0],
             std::vector<std::string>({"linkurl", "status", "bad", "internal", "mimetype", "redir",
@@ -238,7 +222,7 @@ TEST_F(Exports, CsvFilesReadBackWithTheirQuoting) {
   EXPECT_EQ(csvColumn(records, "linkurl", "bad").at(url("/soft.html")), "YES");
   EXPECT_EQ(status.count(url("/hidden.html")), 0u);
 
-  const Rows links = readCsv(readText(file("links.csv")));
+  const Rows links = readCsv(readWhole(file("links.csv")));
   ASSERT_FALSE(links.empty());
   EXPECT_EQ(links[0], std::vector<std::string>({"onpagename", "onpageurl", "line", "linktext",
                                                 "linkurl", "status", "redir", "nofollow",
@@ -262,15 +246,15 @@ TEST_F(Exports, CsvFilesReadBackWithTheirQuoting) {
   EXPECT_EQ(byTarget.count(url("/hidden.html")), 0u) << "filtered out";
 
   EXPECT_EQ(crawl({"--csv", file("fields.csv"), "--fields", "linkurl,H1,wordcount"}), 1);
-  const Rows chosen = readCsv(readText(file("fields.csv")));
+  const Rows chosen = readCsv(readWhole(file("fields.csv")));
   EXPECT_EQ(chosen[0], std::vector<std::string>({"linkurl", "H1", "wordcount"}));
   EXPECT_EQ(csvColumn(chosen, "linkurl", "H1").at(url("/team.html")), "Bakers, Drivers");
   EXPECT_EQ(csvColumn(chosen, "linkurl", "wordcount").at(url("/team.html")), "6");
 }
 
 TEST_F(Exports, SeoSummaryCountsTheSiteProblemsOnce) {
-  EXPECT_EQ(readText(file("seo.csv")), kSeoCounters);
-  const std::string text = readText(file("seo.txt"));
+  EXPECT_EQ(readWhole(file("seo.csv")), kSeoCounters);
+  const std::string text = readWhole(file("seo.txt"));
   EXPECT_EQ(text.find("1 pages without title\n"), 0u);
   EXPECT_NE(text.find("2 pages with duplicate titles\n"), std::string::npos);
   EXPECT_NE(text.find("Duplicate titles (1):\n  \"Same Title\"\n"), std::string::npos);
@@ -281,9 +265,9 @@ TEST_F(Exports, SeoSummaryCountsTheSiteProblemsOnce) {
             std::string::npos);
   // The counters do not depend on which summaries were asked for, nor does the text.
   EXPECT_EQ(crawl({"--seo-csv", file("only.csv")}), 1);
-  EXPECT_EQ(readText(file("only.csv")), kSeoCounters);
+  EXPECT_EQ(readWhole(file("only.csv")), kSeoCounters);
   EXPECT_EQ(crawl({"--seo", file("only.txt")}), 1);
-  EXPECT_EQ(readText(file("only.txt")), text);
+  EXPECT_EQ(readWhole(file("only.txt")), text);
 }
 
 TEST_F(Exports, DatabaseAnswersTheReadmeQueries) {
@@ -305,7 +289,7 @@ TEST_F(Exports, DatabaseAnswersTheReadmeQueries) {
                   "'$.authenticationPassword'), json_extract(settings, '$.customHeaderValue1'),"
                   " json_array_length(domains) FROM crawl"),
             Rows({{"finished", "12", "2", "6", "***", "***", "1"}}));
-  EXPECT_EQ(readText(db).find("s3cret"), std::string::npos) << "no secret anywhere in the file";
+  EXPECT_EQ(readWhole(db).find("s3cret"), std::string::npos) << "no secret anywhere in the file";
   EXPECT_EQ(query(db,
                   "SELECT count(*), sum(bad), sum(page_order IS NOT NULL), sum(in_sitemap)"
                   " FROM urls"),
@@ -393,7 +377,7 @@ TEST(TerminalReport, ListsFivePagesPerBadLinkAndCountsTheRest) {
 TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
   EXPECT_EQ(crawl({"--csv", "/no/such/folder/r.csv"}), 2);
   EXPECT_EQ(crawl({"--db", "-"}), 2);
-  EXPECT_EQ(crawl({"--json", *dir_}), 2) << "a folder is not a file";
+  EXPECT_EQ(crawl({"--json", dir_->path()}), 2) << "a folder is not a file";
   EXPECT_EQ(crawl({"--json", "-", "--csv", "-"}), 2);
 
   // A file that is never committed leaves the old one as it was and no temporary.
@@ -404,7 +388,7 @@ TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
     ASSERT_TRUE(out.open().ok());
     out.write("half");
   }
-  EXPECT_EQ(readText(kept), "old");
+  EXPECT_EQ(readWhole(kept), "old");
   // A folder that disappears while writing fails the commit, naming the file.
   const std::string gone = file("gone");
   fs::create_directories(gone);
@@ -415,7 +399,7 @@ TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
   const Status s = out.commit();
   EXPECT_FALSE(s.ok());
   EXPECT_NE(s.message().find(gone + "/x.json"), std::string::npos) << s.message();
-  for (const auto& entry : fs::directory_iterator(*dir_))
+  for (const auto& entry : fs::directory_iterator(dir_->path()))
     EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
 }
 

@@ -3,13 +3,10 @@
 // must end with every record holding a status, and nothing may crash.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include "support/crawl_runner.h"
 #include "support/raw_server.h"
+#include "support/temp_dir.h"
 #include "support/test_server.h"
 
 namespace zel {
@@ -89,11 +86,10 @@ TEST(HostileServers, BodiesAreCutAtTheLimitAndStillParsed) {
 // header, a meta refresh, and a start that redirects to a named pipe (opening it
 // would hang the crawl). Nothing is opened; each target is recorded "Not checked".
 TEST(HostileServers, AWebPageNeverOpensALocalFile) {
-  const std::string dir = ::testing::TempDir() + "zelmora-disk-" + std::to_string(::getpid());
-  std::filesystem::create_directories(dir);
-  const std::string secret = "file://" + dir + "/secret.txt", pipe = "file://" + dir + "/pipe";
-  std::ofstream(dir + "/secret.txt") << "secret";
-  ASSERT_EQ(::mkfifo((dir + "/pipe").c_str(), 0600), 0);
+  test::TempDir dir;
+  const std::string secret = "file://" + test::writeWhole(dir / "secret.txt", "secret");
+  const std::string pipe = "file://" + dir / "pipe";
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
 
   TestServer site;
   site.page("/", "<html><head><link rel=\"canonical\" href=\"" + secret + "\">"
@@ -137,7 +133,6 @@ TEST(HostileServers, AWebPageNeverOpensALocalFile) {
   });
   ASSERT_TRUE(redirectedStart->finished);
   EXPECT_EQ(redirectedStart->hub->getFirstItem()->getFinalStatus(), "Not checked");
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ class HubTest : public ::testing::Test {
   }
 };
 
-TEST_F(HubTest, IndexedAccessStopsAtTheEnd) {
+TEST_F(HubTest, IndexedAccessStopsAtTheEndAndSwaps) {
   EXPECT_EQ(hub.getnthItem(0), nullptr);
   EXPECT_EQ(hub.getFirstItem(), nullptr);
   ZelUrl* a = added("http://site.test/a");
@@ -34,6 +34,12 @@ TEST_F(HubTest, IndexedAccessStopsAtTheEnd) {
   b->setID(42);
   EXPECT_EQ(hub.getItemById(42), b);
   EXPECT_EQ(hub.getItemById(7), nullptr);
+  // Swapping needs both items in the collection.
+  hub.swop(a, hub.createRecord());
+  EXPECT_EQ(hub.getnthItem(0), a);
+  hub.swop(a, b);
+  EXPECT_EQ(hub.getnthItem(0), b);
+  EXPECT_EQ(hub.getnthItem(1), a);
 }
 
 TEST_F(HubTest, SortedViewFiltersSortsAndFollowsAdds) {
@@ -63,17 +69,6 @@ TEST_F(HubTest, SortedViewFiltersSortsAndFollowsAdds) {
   EXPECT_EQ(hub.getSortedAndFilteredArray(), (std::vector<ZelUrl*>{c, a, d, b}));
   hub.sortByColumn("responsetime", true, 7);  // unknown option: unchanged
   EXPECT_EQ(hub.getnthVisibleItem(0), c);
-}
-
-TEST_F(HubTest, SwapNeedsBothItems) {
-  ZelUrl* a = added("http://site.test/a");
-  ZelUrl* b = added("http://site.test/b");
-  ZelUrl* loose = hub.createRecord();
-  hub.swop(a, loose);
-  EXPECT_EQ(hub.getnthItem(0), a);
-  hub.swop(a, b);
-  EXPECT_EQ(hub.getnthItem(0), b);
-  EXPECT_EQ(hub.getnthItem(1), a);
 }
 
 TEST_F(HubTest, LookupHoldsEveryRecordByItsKey) {

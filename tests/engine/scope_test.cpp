@@ -82,32 +82,31 @@ TEST(PatternMatcher, PathExtension) {
 
 // ---- robots.txt ------------------------------------------------------------------------------
 
-TEST(RobotsTxt, FirstGroupKindWins) {
-  const char* starFirst =
-      "User-agent: *\nDisallow: /x\n\nUser-agent: Googlebot\nDisallow: /y\n";
-  RobotsRules r = parseRobotsTxt(starFirst, nullptr);
-  EXPECT_EQ(r.disallow, std::vector<std::string>{" /x"});
-
-  const char* googleFirst =
-      "User-agent: Googlebot\nDisallow: /y\n\nUser-agent: *\nDisallow: /x\n";
-  r = parseRobotsTxt(googleFirst, nullptr);
-  EXPECT_EQ(r.disallow, std::vector<std::string>{" /y"});
-
-  // Further groups of the kind taken are obeyed too.
-  r = parseRobotsTxt("User-agent: *\nDisallow: /a\nUser-agent: Googlebot\nDisallow: /b\n"
-                     "User-agent: *\nDisallow: /c\n",
-                     nullptr);
-  EXPECT_EQ(r.disallow, (std::vector<std::string>{" /a", " /c"}));
-}
-
-TEST(RobotsTxt, ImageBotAndOtherAgentsAreNotUs) {
-  RobotsRules r = parseRobotsTxt("User-agent: Googlebot-Image\nDisallow: /img\n", nullptr);
-  EXPECT_TRUE(r.disallow.empty());
-  r = parseRobotsTxt("User-agent: googlebot-image\nDisallow: /img\n"
-                     "User-agent: Bingbot\nDisallow: /bing\n"
-                     "User-agent: *\nDisallow: /all\n",
-                     nullptr);
-  EXPECT_EQ(r.disallow, std::vector<std::string>{" /all"});
+TEST(RobotsTxt, GroupsForUs) {
+  using Lines = std::vector<std::string>;
+  const struct {
+    const char* text;
+    Lines disallow, allow;
+  } cases[] = {
+      // The kind of the first group for us wins; later groups of that kind count too.
+      {"User-agent: *\nDisallow: /x\n\nUser-agent: Googlebot\nDisallow: /y\n", {" /x"}, {}},
+      {"User-agent: Googlebot\nDisallow: /y\n\nUser-agent: *\nDisallow: /x\n", {" /y"}, {}},
+      {"User-agent: *\nDisallow: /a\nUser-agent: Googlebot\nDisallow: /b\n"
+       "User-agent: *\nDisallow: /c\n",
+       {" /a", " /c"}, {}},
+      // The image bot and other agents are not us.
+      {"User-agent: Googlebot-Image\nDisallow: /img\n", {}, {}},
+      {"User-agent: googlebot-image\nDisallow: /img\nUser-agent: Bingbot\nDisallow: /bing\n"
+       "User-agent: *\nDisallow: /all\n",
+       {" /all"}, {}},
+      // Unicode line and next-line separators end lines.
+      {"User-agent: *\xE2\x80\xA8" "Disallow: /u\xC2\x85" "Allow: /v", {" /u"}, {" /v"}},
+  };
+  for (const auto& c : cases) {
+    const RobotsRules r = parseRobotsTxt(c.text, nullptr);
+    EXPECT_EQ(r.disallow, c.disallow) << c.text;
+    EXPECT_EQ(r.allow, c.allow) << c.text;
+  }
 }
 
 TEST(RobotsTxt, LinesFieldsAndValues) {
@@ -123,13 +122,6 @@ TEST(RobotsTxt, LinesFieldsAndValues) {
   EXPECT_EQ(r.allow, std::vector<std::string>{" /private/ok"});
   EXPECT_TRUE(tp.logged("we are star"));
   EXPECT_FALSE(tp.logged("we are Google"));
-}
-
-TEST(RobotsTxt, UnicodeLineSeparatorsEndLines) {
-  RobotsRules r = parseRobotsTxt("User-agent: *\xE2\x80\xA8" "Disallow: /u\xC2\x85" "Allow: /v",
-                                 nullptr);
-  EXPECT_EQ(r.disallow, std::vector<std::string>{" /u"});
-  EXPECT_EQ(r.allow, std::vector<std::string>{" /v"});
 }
 
 // ---- The hub's scope operations --------------------------------------------------------------

@@ -2,67 +2,38 @@
 // limits and the ambiguous-start question, domains, robots.txt from a local
 // server, the start's encoding, record 0 and its request, and bad starts.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include "engine/zel_hub.h"
 #include "platform/text_codec.h"
 #include "seo/output_filter_manager.h"
+#include "support/faulty_loader.h"
+#include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "support/test_server.h"
 
 namespace zel {
 namespace {
 
-// A loader for starts whose host must never be contacted: every synchronous
-// request fails at once and asynchronous ones never answer.
-class OfflineLoader : public UrlLoader {
- public:
-  class Inert : public UrlConnection {
-   public:
-    explicit Inert(UrlRequest r) : request_(std::move(r)) {}
-    const UrlRequest& originalRequest() const override { return request_; }
-    const UrlRequest& currentRequest() const override { return request_; }
-    void cancel() override { cancelled_ = true; }
-    bool isCancelled() const override { return cancelled_; }
-
-   private:
-    UrlRequest request_;
-    bool cancelled_ = false;
-  };
-
-  std::unique_ptr<UrlConnection> start(const UrlRequest& request,
-                                       UrlConnectionDelegate*) override {
-    started.push_back(request.url);
-    return std::make_unique<Inert>(request);
-  }
-  SyncResult sendSynchronous(const UrlRequest& request, int) override {
-    synchronous.push_back(request.url);
-    SyncResult r;
-    r.error = UrlError{UrlError::kCannotConnect, "offline"};
-    return r;
-  }
-  void clearCookies() override {}
-
-  std::vector<std::string> started, synchronous;
-};
-
+// Starts whose host must never be contacted: every request fails as a failed
+// name look-up would, the asynchronous ones on a later turn of the loop.
 class StartupTest : public ::testing::Test {
  protected:
-  test::TestPlatform tp;
-  OfflineLoader offline;
-  Defaults& d = tp.defaults;
-
-  Platform offlinePlatform() {
-    Platform p = tp.platform();
-    p.loader = &offline;
-    return p;
+  void SetUp() override {
+    offline.unresolvable("*");
+    tp.useLoader(&offline);
   }
   std::unique_ptr<ZelHub> offlineHub(const std::string& start) {
-    return std::make_unique<ZelHub>(start, offlinePlatform());
+    return std::make_unique<ZelHub>(start, tp.platform());
   }
+  static std::vector<std::string> urls(const std::vector<UrlRequest>& requests) {
+    std::vector<std::string> out;
+    for (const UrlRequest& r : requests) out.push_back(r.url);
+    return out;
+  }
+
+  test::TestPlatform tp;
+  test::FaultyLoader offline{*tp.loader, tp.loop};
+  Defaults& d = tp.defaults;
 };
 
 // ---- Text helpers ------------------------------------------------------------------------
@@ -155,7 +126,7 @@ TEST_F(StartupTest, ScopeListsAndSettingsWrittenBack) {
   EXPECT_FALSE(d.boolForKey("wixSite"));
   EXPECT_FALSE(hub->isScanningHttpsSite());
   // The offline robots.txt request was tried and left the robots lists absent.
-  EXPECT_EQ(offline.synchronous.front(), "http://site.test/robots.txt");
+  EXPECT_EQ(offline.synchronous.front().url, "http://site.test/robots.txt");
   EXPECT_FALSE(hub->getRobotsBlacklistArray().has_value());
   EXPECT_TRUE(tp.logged(
       "no data returned for robots.txt at location http://site.test/robots.txt, status code 0"));
@@ -165,36 +136,37 @@ TEST_F(StartupTest, ScopeListsAndSettingsWrittenBack) {
   ZelUrl* start = hub->getnthItem(0);
   EXPECT_TRUE(start->isStartingPoint());
   EXPECT_EQ(start->getDistanceFromHome(), 0);
-  EXPECT_EQ(offline.started, std::vector<std::string>{"http://site.test/"});
+  EXPECT_EQ(urls(offline.started), std::vector<std::string>{"http://site.test/"});
   EXPECT_EQ(hub->getThreadsInFlight(), 1);
   EXPECT_EQ(hub->getNextUrlIndex(), 1);
 
-  auto plain = std::make_unique<ZelHub>("https://site.test/", offlinePlatform());
+  auto plain = offlineHub("https://site.test/");
   d.removeObject("superWhitelistArray");
   ASSERT_TRUE(plain->go());
   EXPECT_EQ(plain->getOutputFilterManager(), nullptr);
   EXPECT_TRUE(plain->isScanningHttpsSite());
-  EXPECT_EQ(offline.synchronous.back(), "https://site.test/") << "the start is read for its encoding";
-  EXPECT_NE(std::find(offline.synchronous.begin(), offline.synchronous.end(),
-                      "https://site.test/robots.txt"),
-            offline.synchronous.end());
+  const auto sent = urls(offline.synchronous);
+  EXPECT_EQ(sent.back(), "https://site.test/") << "the start is read for its encoding";
+  EXPECT_NE(std::find(sent.begin(), sent.end(), "https://site.test/robots.txt"), sent.end());
 }
 
 TEST_F(StartupTest, Domains) {
-  auto hub = offlineHub("http://www.site.test/");
-  ASSERT_TRUE(hub->go());
-  EXPECT_EQ(hub->getDomains(), std::vector<std::string>{"www.site.test"});
-  d.setBool("followSubdomains", true);
-  hub = offlineHub("http://www.site.test/");
-  ASSERT_TRUE(hub->go());
-  EXPECT_EQ(hub->getDomains(), (std::vector<std::string>{"www.site.test", "site.test"}));
-  hub = offlineHub("http://shop.site.test/");
-  ASSERT_TRUE(hub->go());
-  EXPECT_EQ(hub->getDomains(), std::vector<std::string>{"shop.site.test"});
-  // A start without host has one empty domain.
-  hub = offlineHub("/tmp/a");
-  ASSERT_TRUE(hub->go());
-  EXPECT_EQ(hub->getDomains(), std::vector<std::string>{""});
+  const struct {
+    bool subdomains;
+    const char* start;
+    std::vector<std::string> domains;
+  } cases[] = {
+      {false, "http://www.site.test/", {"www.site.test"}},
+      {true, "http://www.site.test/", {"www.site.test", "site.test"}},
+      {true, "http://shop.site.test/", {"shop.site.test"}},
+      {true, "/tmp/a", {""}},  // no host: one empty domain
+  };
+  for (const auto& c : cases) {
+    d.setBool("followSubdomains", c.subdomains);
+    auto hub = offlineHub(c.start);
+    ASSERT_TRUE(hub->go()) << c.start;
+    EXPECT_EQ(hub->getDomains(), c.domains) << c.start;
+  }
 }
 
 // ---- Directory limits ----------------------------------------------------------------------
@@ -204,6 +176,7 @@ struct DirectoryCase {
   std::optional<const char*> rule;   // the rule added to followBlacklistArray
   std::optional<const char*> scope;  // scopeDescriptive; nullopt: left as it was
   bool lastSegmentIsPage = false;     // wordpressUrls turned on
+  const char* setting = nullptr;      // switched on for this start
 };
 
 TEST_F(StartupTest, DirectoryLimits) {
@@ -217,10 +190,16 @@ TEST_F(StartupTest, DirectoryLimits) {
       {"http://site.test", std::nullopt, std::nullopt},
       {"http://site.test/index.html", std::nullopt, std::nullopt},
       {"http://site.test:8080/index.html", std::nullopt, std::nullopt},
+      // Switched off, the limit goes and the scope is cleared; a single page asks
+      // nothing and shows no scope, but still limits following.
+      {"http://site.test/a/b/page.html", std::nullopt, "", false, "crawlAboveStartingDirectory"},
+      {"http://site.test/a/b", "!site.test/a/b", "", false, "singlePage"},
   };
   for (const auto& c : cases) {
     d.setString("scopeDescriptive", "untouched");
     d.setBool("wordpressUrls", false);
+    for (const char* key : {"crawlAboveStartingDirectory", "singlePage"})
+      d.setBool(key, c.setting && std::string(c.setting) == key);
     tp.alerts.shown.clear();
     auto hub = offlineHub(c.start);
     ASSERT_TRUE(hub->go()) << c.start;
@@ -234,59 +213,45 @@ TEST_F(StartupTest, DirectoryLimits) {
   }
 }
 
-TEST_F(StartupTest, DirectoryLimitSwitchedOff) {
-  d.setBool("crawlAboveStartingDirectory", true);
-  d.setString("scopeDescriptive", "old");
-  auto hub = offlineHub("http://site.test/a/b/page.html");
-  ASSERT_TRUE(hub->go());
-  EXPECT_TRUE(hub->getFollowBlacklistArray().empty());
-  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "");
-
-  // A single page asks nothing and shows no scope, but still limits following.
-  d.setBool("crawlAboveStartingDirectory", false);
-  d.setBool("singlePage", true);
-  hub = offlineHub("http://site.test/a/b");
-  ASSERT_TRUE(hub->go());
-  EXPECT_TRUE(tp.alerts.shown.empty());
-  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a/b"});
-  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "");
-}
-
-TEST_F(StartupTest, AmbiguousStartAnsweredAsPage) {
-  tp.alerts.answers = {0};
-  auto hub = offlineHub("http://site.test/a/b");
-  ASSERT_TRUE(hub->go());
-  ASSERT_EQ(tp.alerts.shown.size(), 1u);
-  const Alert& alert = tp.alerts.shown[0];
-  EXPECT_EQ(alert.title, "Ambiguous starting url");
-  EXPECT_EQ(alert.message,
-            "b could be a directory, or it may be a page without a file extension (.html)\n\n"
-            "This has an effect on the scope of the scan (Zelmora limits its crawl to the "
-            "directory you start in).");
-  EXPECT_EQ(alert.buttons, (std::vector<std::string>{"is a page", "is a directory"}));
-  EXPECT_TRUE(d.boolForKey("wordpressUrls"));
-  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a"});
-  EXPECT_EQ(hub->getStartingUrl(), "http://site.test/a/b");
-  EXPECT_FALSE(d.objectForKey("startingUrl").has_value());
-}
-
-TEST_F(StartupTest, AmbiguousStartAnsweredAsDirectory) {
-  tp.alerts.answers = {1};
-  auto hub = offlineHub("http://site.test/a/b");
-  ASSERT_TRUE(hub->go());
-  ASSERT_EQ(tp.alerts.shown.size(), 1u);
-  EXPECT_FALSE(d.boolForKey("wordpressUrls"));
-  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/a/b"});
-  EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), "limiting crawl to directory: /a/b");
-  EXPECT_EQ(hub->getStartingUrl(), "http://site.test/a/b/");
-  EXPECT_EQ(d.stringOrEmpty("startingUrl"), "http://site.test/a/b/");
-  EXPECT_EQ(hub->getnthItem(0)->getLinkUrl(), "http://site.test/a/b")
-      << "record 0 keeps the address it was made with";
+TEST_F(StartupTest, AmbiguousStartIsAskedAbout) {
+  const struct {
+    int answer;
+    bool page;
+    const char* rule;
+    const char* scope;
+    std::optional<std::string> start;  // the starting address the crawl goes on with, when new
+  } cases[] = {
+      {0, true, "!site.test/a", "limiting crawl to directory: /a", std::nullopt},
+      {1, false, "!site.test/a/b", "limiting crawl to directory: /a/b", "http://site.test/a/b/"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    tp.alerts.shown.clear();
+    tp.alerts.answers = {c.answer};
+    d.setBool("wordpressUrls", false);
+    auto hub = offlineHub("http://site.test/a/b");
+    ASSERT_TRUE(hub->go());
+    ASSERT_EQ(tp.alerts.shown.size(), 1u);
+    const Alert& alert = tp.alerts.shown[0];
+    EXPECT_EQ(alert.title, "Ambiguous starting url");
+    EXPECT_EQ(alert.message,
+              "b could be a directory, or it may be a page without a file extension (.html)\n\n"
+              "This has an effect on the scope of the scan (Zelmora limits its crawl to the "
+              "directory you start in).");
+    EXPECT_EQ(alert.buttons, (std::vector<std::string>{"is a page", "is a directory"}));
+    EXPECT_EQ(d.boolForKey("wordpressUrls"), c.page);
+    EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{c.rule});
+    EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), c.scope);
+    EXPECT_EQ(hub->getStartingUrl(), c.start.value_or("http://site.test/a/b"));
+    EXPECT_EQ(d.stringForKey("startingUrl"), c.start);
+    EXPECT_EQ(hub->getnthItem(0)->getLinkUrl(), "http://site.test/a/b")
+        << "record 0 keeps the address it was made with";
+  }
 
   // Already known to be pages: no question.
   tp.alerts.shown.clear();
   d.setBool("wordpressUrls", true);
-  hub = offlineHub("http://site.test/blog/my-post");
+  auto hub = offlineHub("http://site.test/blog/my-post");
   ASSERT_TRUE(hub->go());
   EXPECT_TRUE(tp.alerts.shown.empty());
   EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/blog"});
@@ -299,20 +264,8 @@ TEST_F(StartupTest, AmbiguousStartAnsweredAsDirectory) {
 
 class LocalStartTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/zel-startup-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
   std::string write(const std::string& name, const std::string& contents) {
-    const std::string path = dir + "/" + name;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << contents;
-    return path;
+    return test::writeWhole(tmp / name, contents);
   }
   // Starts a crawl of the path and returns the plain text mode it settled on.
   int64_t modeOf(const std::string& path) {
@@ -323,7 +276,8 @@ class LocalStartTest : public ::testing::Test {
   }
 
   test::TestPlatform tp;
-  std::string dir;
+  test::TempDir tmp;
+  const std::string& dir = tmp.path();
 };
 
 TEST_F(LocalStartTest, KindOfLocalStart) {
@@ -425,26 +379,9 @@ TEST_F(ServedStartTest, ReadsRobotsCreatesRecordZeroAndAsksForIt) {
   EXPECT_TRUE(tp.loop.runUntil([&] { return server.requestsTo("/").size() >= 2; }, 10));
 }
 
-TEST_F(ServedStartTest, RobotsGroupsAndFailures) {
+TEST_F(ServedStartTest, RobotsFailures) {
   ASSERT_TRUE(server.ok());
   server.page("/", "<html><body>home</body></html>");
-  struct {
-    const char* robots;
-    std::vector<std::string> disallowed;
-  } cases[] = {
-      {"User-agent: Googlebot\nDisallow: /y\n\nUser-agent: *\nDisallow: /x\n", {"/y"}},
-      {"User-agent: Googlebot-Image\nDisallow: /img\n", {}},
-      {"User-agent: *\nDisallow: /a:b\nDisallow: /p\n", {"/a", "/p"}},
-  };
-  for (const auto& c : cases) {
-    server.page("/robots.txt", c.robots, "text/plain");
-    ZelHub hub(server.url("/"), tp.platform());
-    ASSERT_TRUE(hub.go());
-    std::vector<std::string> expected;
-    for (const auto& p : c.disallowed) expected.push_back(authority() + p);
-    EXPECT_EQ(hub.getRobotsBlacklistArray(), expected) << c.robots;
-  }
-
   server.status("/robots.txt", 404, "missing");
   ZelHub missing(server.url("/"), tp.platform());
   ASSERT_TRUE(missing.go());

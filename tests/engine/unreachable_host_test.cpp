@@ -3,29 +3,14 @@
 // loader double, so no DNS query is sent). The blocking start-up requests use
 // the crawl's time-out when it is shorter than their own.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "support/crawl_runner.h"
 #include "support/faulty_loader.h"
+#include "support/raw_server.h"
 #include "support/test_server.h"
 
 namespace zel {
 namespace {
-
-// A port on 127.0.0.1 that nothing listens on (connections to it are refused).
-int closedPort() {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  socklen_t len = sizeof addr;
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-  ::close(fd);
-  return ntohs(addr.sin_port);
-}
 
 struct Counted {
   size_t started = 0;   // requests the crawl sent to the host
@@ -61,7 +46,7 @@ std::unique_ptr<test::CrawlRun> crawlThroughDouble(const std::string& start,
 
 TEST(UnreachableHosts, AreAskedOnceAndTheirOtherAddressesSettledAtOnce) {
   test::TestServer site;
-  const std::string refused = "127.0.0.1:" + std::to_string(closedPort());
+  const std::string refused = "127.0.0.1:" + std::to_string(test::closedPort());
   std::string links;
   for (int i = 0; i < 20; ++i) {
     const std::string n = std::to_string(i);

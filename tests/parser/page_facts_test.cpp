@@ -112,6 +112,8 @@ TEST(PageFacts, MetaContentAddressesBecomeLinksWhenAsked) {
                             "", 1},
                            {"http://a.b/c", "[meta tag: itemprop=image]", "", "", "", 1},
                        }));
+  // Not without both settings, nor outside an SEO scan.
+  EXPECT_TRUE(urls(*parse(html, *d, false)).empty());
   auto withoutLinkedFiles = settings({"searchMetaDataForURLs"});
   EXPECT_TRUE(urls(*seoParse(html, *withoutLinkedFiles)).empty());
   auto notAsked = settings({"linkedFiles"});
@@ -145,50 +147,46 @@ TEST(PageFacts, RobotsDirectives) {
   EXPECT_FALSE(body->getHeadContainsNofollow());
 }
 
-TEST(PageFacts, TextLeavesOutMarkupScriptsStylesAndComments) {
-  auto d = settings({"parserContentConsolidateWhitespace"});
-  auto p = parse(
-      "<head><title>T</title></head><body>Alpha<script>var a = '<b>x</b>';</script> Beta "
-      "<style>.c{}</style><!-- gamma --><span>Delta</span>&amp;Epsilon",
-      *d);
-  EXPECT_EQ(p->getTextContent(), "Alpha Beta Delta &Epsilon");
-  EXPECT_EQ(p->getWordCount(), 4);
-}
-
-TEST(PageFacts, ParagraphEndsSwitchCaptureOff) {
-  auto d = settings();
-  auto p = parse("<body><p>One</p>Two<p>Three</p>Four", *d);
-  EXPECT_EQ(squeezed(p->getTextContent()), "One Three");
-  EXPECT_EQ(p->getWordCount(), 2);
-}
-
-TEST(PageFacts, ContentSettings) {
+TEST(PageFacts, PageTextAndItsSettings) {
   const std::string page =
       "<body>Intro<header>Head</header><nav>Links</nav>"
       "<p>Para <img src=\"/i.png\" alt=\"Picture\"> one</p>"
       "<footer>Foot</footer><p>Two\n\n   lines</p>";
-  struct {
+  struct Case {
     std::vector<const char*> on;
+    std::string html;
     const char* text;
-  } cases[] = {
-      {{}, "Intro Head Links Para one Two lines"},
-      {{"parserContentOnlyParas"}, "Para one Two lines"},
-      {{"parserContentIgnoreNav"}, "Intro Head Para one Two lines"},
-      {{"parserContentIgnoreHeader"}, "Intro Links Para one Two lines"},
-      {{"parserContentIncludeAltText", "parserContentOnlyParas"}, "Para Picture one Two lines"},
+    int64_t words = -1;  // -1: not checked
+    bool consolidate = true;
   };
-  for (const auto& c : cases) {
+  const Case cases[] = {
+      // Markup, scripts, styles and comments stay out.
+      {{},
+       "<head><title>T</title></head><body>Alpha<script>var a = '<b>x</b>';</script> Beta "
+       "<style>.c{}</style><!-- gamma --><span>Delta</span>&amp;Epsilon",
+       "Alpha Beta Delta &Epsilon", 4},
+      // A paragraph end switches capture off until the next paragraph starts.
+      {{}, "<body><p>One</p>Two<p>Three</p>Four", "One Three", 2},
+      {{}, page, "Intro Head Links Para one Two lines"},
+      {{"parserContentOnlyParas"}, page, "Para one Two lines"},
+      {{"parserContentIgnoreNav"}, page, "Intro Head Para one Two lines"},
+      {{"parserContentIgnoreHeader"}, page, "Intro Links Para one Two lines"},
+      {{"parserContentIncludeAltText", "parserContentOnlyParas"}, page, "Para Picture one Two lines"},
+      // Without consolidation the white space stays (line breaks become spaces, and
+      // pairs of spaces are halved once).
+      {{"parserContentOnlyParas"}, "<body><p>a\n\n   b</p>", "a   b", -1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.html);
     auto d = std::make_unique<MemoryDefaults>();
     for (const char* k : c.on) d->setBool(k, true);
-    d->setBool("parserContentConsolidateWhitespace", true);
-    auto p = parse(page, *d);
-    EXPECT_EQ(p->getTextContent(), c.text) << (c.on.empty() ? "(none)" : c.on[0]);
+    d->setBool("parserContentConsolidateWhitespace", c.consolidate);
+    auto p = parse(c.html, *d);
+    EXPECT_EQ(p->getTextContent(), c.text);
+    if (c.words >= 0) {
+      EXPECT_EQ(p->getWordCount(), c.words);
+    }
   }
-  // Without consolidation the white space stays (line breaks become spaces, and
-  // pairs of spaces are halved once).
-  auto d = settings({"parserContentOnlyParas"});
-  auto p = parse("<body><p>a\n\n   b</p>", *d);
-  EXPECT_EQ(p->getTextContent(), "a   b");
 }
 
 TEST(PageFacts, HeadingsAndTheirLevelLimit) {

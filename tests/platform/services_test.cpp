@@ -2,28 +2,18 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
 #include "platform/defaults.h"
-#include "platform/file_system.h"
 #include "platform/log.h"
 #include "platform/notification_center.h"
 #include "platform/run_loop.h"
+#include "support/temp_dir.h"
 
 namespace zel {
 namespace {
 
-std::string tempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() /
-          ("zel-" + std::to_string(::getpid()) + "-" + name))
-      .string();
-}
+using test::readWhole;
 
-std::string slurp(const std::string& path) { return RealFileSystem().readFile(path).value_or(""); }
-
-TEST(Defaults, MissingValuesReadAsFalseZeroAbsent) {
+TEST(Defaults, MissingValuesAndLenientReads) {
   MemoryDefaults d;
   EXPECT_FALSE(d.boolForKey("checkImages"));
   EXPECT_EQ(d.integerForKey("numberOfThreads"), 0);
@@ -32,10 +22,8 @@ TEST(Defaults, MissingValuesReadAsFalseZeroAbsent) {
   EXPECT_EQ(d.stringOrEmpty("userAgentString"), "");
   EXPECT_FALSE(d.stringArrayForKey("ignoreArray").has_value());
   EXPECT_FALSE(d.dictionaryForKey("x").has_value());
-}
 
-TEST(Defaults, LenientReadsOfNeighbouringTypes) {
-  MemoryDefaults d;
+  // Lenient reads of neighbouring types.
   d.setInteger("a", 2);
   d.setString("b", "yes");
   d.setString("c", " 42abc");
@@ -52,7 +40,8 @@ TEST(Defaults, LenientReadsOfNeighbouringTypes) {
 }
 
 TEST(JsonFileDefaults, LoadsSavesAndRoundTrips) {
-  std::string path = tempPath("settings.json");
+  test::TempDir tmp;
+  const std::string path = tmp / "settings.json";
   {
     JsonFileDefaults d(path);
     ASSERT_TRUE(d.load().ok());  // missing file: empty store
@@ -64,7 +53,6 @@ TEST(JsonFileDefaults, LoadsSavesAndRoundTrips) {
   ASSERT_TRUE(again.load().ok());
   EXPECT_EQ(again.integerForKey("numberOfThreads"), 8);
   EXPECT_EQ(again.stringArrayForKey("ignoreArray")->size(), 2u);
-  std::remove(path.c_str());
 }
 
 TEST(JsonFileDefaults, BadFilesFailClearlyAndAreNotOverwritten) {
@@ -78,17 +66,16 @@ TEST(JsonFileDefaults, BadFilesFailClearlyAndAreNotOverwritten) {
       {"{\"checkImages\": \"yes\"}", "expected a boolean"},
       {"{\"ignoreArray\": [\"a\", 2]}", "array of strings"},
   };
+  test::TempDir tmp;
   for (const auto& c : cases) {
-    std::string path = tempPath("bad.json");
-    { std::ofstream(path) << c.text; }
+    const std::string path = test::writeWhole(tmp / "bad.json", c.text);
     JsonFileDefaults d(path);
     Status s = d.load();
     EXPECT_FALSE(s.ok()) << c.text;
     EXPECT_NE(s.message().find(path), std::string::npos) << s.message();
     EXPECT_NE(s.message().find(c.mustMention), std::string::npos) << s.message();
     EXPECT_TRUE(d.all().empty()) << "a failed load must load nothing";
-    EXPECT_EQ(slurp(path), c.text) << "a failed load must leave the file alone";
-    std::remove(path.c_str());
+    EXPECT_EQ(readWhole(path), c.text) << "a failed load must leave the file alone";
   }
 }
 
@@ -126,7 +113,8 @@ TEST(NotificationCenter, ObserverMayRemoveAnotherWhileBeingCalled) {
 
 TEST(Log, WritesOnlyWhenVerbosityReachesLevel) {
   MemoryDefaults d;
-  std::string path = tempPath("log.txt");
+  test::TempDir tmp;
+  const std::string path = tmp / "log.txt";
   Log log(&d);
   ASSERT_TRUE(log.setFile(path));
   log.write(1, "hidden at verbosity 0");
@@ -135,8 +123,7 @@ TEST(Log, WritesOnlyWhenVerbosityReachesLevel) {
   log.write(2, "level two");
   log.write(3, "level three hidden");
   log.setStream(nullptr);
-  EXPECT_EQ(slurp(path), "always shown\nlevel two\n");
-  std::remove(path.c_str());
+  EXPECT_EQ(readWhole(path), "always shown\nlevel two\n");
 }
 
 TEST(RunLoop, PostedCallsAndTimersRunInOrder) {

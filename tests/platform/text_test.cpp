@@ -115,6 +115,12 @@ TEST(TextHelpers, CaseAndTrim) {
   EXPECT_EQ(leadingInteger("99999999999999999999999"), LLONG_MAX);
   EXPECT_EQ(utf8Length("h\xc3\xa9llo"), 5u);
   EXPECT_EQ(strf("%i %s", 404, "not found"), "404 not found");
+  // Reason phrases: standard texts, then by class.
+  EXPECT_EQ(reasonPhraseForStatusCode(200), "no error");
+  EXPECT_EQ(reasonPhraseForStatusCode(404), "not found");
+  EXPECT_EQ(reasonPhraseForStatusCode(301), "moved permanently");
+  EXPECT_EQ(reasonPhraseForStatusCode(599), "server error");
+  EXPECT_EQ(reasonPhraseForStatusCode(999), "unknown");
 }
 
 // Record timestamps are written in the user's locale and read back to the second.
@@ -125,14 +131,6 @@ TEST(DateFormat, MediumDateTimeRoundTrips) {
   EXPECT_EQ(parseLocalMediumDateTime(text), when) << text;
   for (const char* bad : {"", "yesterday", "2026-12-07"})
     EXPECT_FALSE(parseLocalMediumDateTime(bad)) << bad;
-}
-
-TEST(ReasonPhrase, StandardTextsAndClasses) {
-  EXPECT_EQ(reasonPhraseForStatusCode(200), "no error");
-  EXPECT_EQ(reasonPhraseForStatusCode(404), "not found");
-  EXPECT_EQ(reasonPhraseForStatusCode(301), "moved permanently");
-  EXPECT_EQ(reasonPhraseForStatusCode(599), "server error");
-  EXPECT_EQ(reasonPhraseForStatusCode(999), "unknown");
 }
 
 }  // namespace

@@ -2,17 +2,14 @@
 // redirects, challenges, TLS trust, decoding, time-outs, cancellation, cookies,
 // files, hostile servers, many requests at once and the blocking helper.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/curl_url_loader.h"
 #include "platform/run_loop.h"
 #include "support/raw_server.h"
 #include "support/recording_delegate.h"
+#include "support/temp_dir.h"
 #include "support/test_server.h"
 
 namespace zel {
@@ -29,19 +26,6 @@ UrlRequest makeRequest(const std::string& url, std::string method = "GET", doubl
   r.method = std::move(method);
   r.timeoutSeconds = timeout;
   return r;
-}
-
-// A port on 127.0.0.1 that nothing listens on: bound, then closed again.
-int closedPort() {
-  int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  socklen_t len = sizeof addr;
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-  ::close(fd);
-  return ntohs(addr.sin_port);
 }
 
 class UrlLoaderTest : public ::testing::Test {
@@ -174,62 +158,65 @@ TEST_F(UrlLoaderTest, RedirectRewritesMethodAsBrowsersDo) {
   }
 }
 
-TEST_F(UrlLoaderTest, CredentialsAnswerABasicChallenge) {
+TEST_F(UrlLoaderTest, BasicChallenges) {
   server.basicAuth("/secret", "ann", "s3cret", "inside");
-  RecordingDelegate d;
-  d.canAuthenticate = [](AuthMethod) { return true; };
-  d.onChallenge = [](const AuthChallenge&) {
-    return ChallengeAnswer{ChallengeDisposition::UseCredential, "ann", "s3cret"};
+  const ChallengeAnswer good{ChallengeDisposition::UseCredential, "ann", "s3cret"},
+      wrong{ChallengeDisposition::UseCredential, "ann", "wrong"},
+      cancel{ChallengeDisposition::Cancel, {}, {}},
+      without{ChallengeDisposition::ContinueWithoutCredential, {}, {}};
+  struct Case {
+    const char* name;
+    bool canAuthenticate;
+    std::vector<ChallengeAnswer> answers;  // by previous failure count
+    Events expected;
+    std::string body;
+    size_t requests;
   };
-  fetch(d, makeRequest(server.url("/secret")));
-  EXPECT_EQ(d.events(), (Events{"willSend", "canAuth basic", "challenge basic 0", "response 200",
-                                "data", "finish"}));
-  ASSERT_EQ(d.challenges.size(), 1u);
-  EXPECT_EQ(d.challenges[0].realm, "Test Realm");
-  EXPECT_EQ(d.challenges[0].host, "127.0.0.1");
-  EXPECT_EQ(d.challenges[0].port, server.port());
-  ASSERT_TRUE(d.challenges[0].failureResponse);
-  EXPECT_EQ(d.challenges[0].failureResponse->statusCode, 401);
-  EXPECT_EQ(d.body, "inside");
-  auto seen = server.requestsTo("/secret");
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_FALSE(seen[0].header("Authorization"));
-  EXPECT_TRUE(seen[1].header("Authorization"));
-}
-
-TEST_F(UrlLoaderTest, RejectedCredentialsBringASecondChallenge) {
-  server.basicAuth("/secret", "ann", "s3cret");
-  RecordingDelegate d;
-  d.canAuthenticate = [](AuthMethod) { return true; };
-  d.onChallenge = [](const AuthChallenge& ch) {
-    if (ch.previousFailureCount == 0)
-      return ChallengeAnswer{ChallengeDisposition::UseCredential, "ann", "wrong"};
-    return ChallengeAnswer{ChallengeDisposition::Cancel, {}, {}};
+  const Case cases[] = {
+      {"answered", true, {good},
+       {"willSend", "canAuth basic", "challenge basic 0", "response 200", "data", "finish"},
+       "inside", 2},
+      {"rejected, then cancelled", true, {wrong, cancel},
+       {"willSend", "canAuth basic", "challenge basic 0", "canAuth basic", "challenge basic 1",
+        "fail -999"},
+       "", 2},
+      {"not handled", false, {good},
+       {"willSend", "canAuth basic", "response 401", "data", "finish"}, "authorization required",
+       1},
+      {"continued without", true, {without},
+       {"willSend", "canAuth basic", "challenge basic 0", "response 401", "data", "finish"},
+       "authorization required", 1},
   };
-  fetch(d, makeRequest(server.url("/secret")));
-  EXPECT_EQ(d.events(), (Events{"willSend", "canAuth basic", "challenge basic 0", "canAuth basic",
-                                "challenge basic 1", "fail -999"}));
-  EXPECT_EQ(d.error->code, UrlError::kCancelled);
-  EXPECT_EQ(d.error->description, "cancelled");
-  EXPECT_EQ(server.requestsTo("/secret").size(), 2u);
-}
-
-TEST_F(UrlLoaderTest, UnansweredChallengeDeliversThe401) {
-  server.basicAuth("/secret", "ann", "s3cret");
-  for (bool delegateAnswers : {false, true}) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    server.clearLog();
     RecordingDelegate d;
-    d.canAuthenticate = [delegateAnswers](AuthMethod) { return delegateAnswers; };
-    d.onChallenge = [](const AuthChallenge&) {
-      return ChallengeAnswer{ChallengeDisposition::ContinueWithoutCredential, {}, {}};
+    d.canAuthenticate = [&c](AuthMethod) { return c.canAuthenticate; };
+    d.onChallenge = [&](const AuthChallenge& ch) {
+      return ch.previousFailureCount < static_cast<int>(c.answers.size())
+                 ? c.answers[ch.previousFailureCount]
+                 : cancel;
     };
     fetch(d, makeRequest(server.url("/secret")));
-    Events expected = delegateAnswers
-                          ? Events{"willSend", "canAuth basic", "challenge basic 0", "response 401",
-                                   "data", "finish"}
-                          : Events{"willSend", "canAuth basic", "response 401", "data", "finish"};
-    EXPECT_EQ(d.events(), expected);
-    EXPECT_EQ(d.body, "authorization required");
-    EXPECT_EQ(d.response->header("WWW-Authenticate"), "Basic realm=\"Test Realm\"");
+    EXPECT_EQ(d.events(), c.expected);
+    EXPECT_EQ(d.body, c.body);
+    for (const AuthChallenge& ch : d.challenges) {
+      EXPECT_EQ(ch.realm, "Test Realm");
+      EXPECT_EQ(ch.host, "127.0.0.1");
+      EXPECT_EQ(ch.port, server.port());
+      ASSERT_TRUE(ch.failureResponse);
+      EXPECT_EQ(ch.failureResponse->statusCode, 401);
+    }
+    if (d.response && d.response->statusCode == 401) {
+      EXPECT_EQ(d.response->header("WWW-Authenticate"), "Basic realm=\"Test Realm\"");
+    }
+    if (d.error) {
+      EXPECT_EQ(d.error->description, "cancelled");
+    }
+    auto seen = server.requestsTo("/secret");
+    ASSERT_EQ(seen.size(), c.requests);
+    EXPECT_FALSE(seen[0].header("Authorization"));
+    EXPECT_EQ(seen.back().header("Authorization").has_value(), c.requests > 1);
   }
 }
 
@@ -296,40 +283,34 @@ TEST_F(UrlLoaderTest, HeadHasNoBody) {
   EXPECT_EQ(seen[0].method, "HEAD");
 }
 
-TEST_F(UrlLoaderTest, SilentServersFailWithTimedOut) {
+TEST_F(UrlLoaderTest, FailuresArriveOnALaterTurnWithTheirCode) {
   server.neverAnswer("/hang");
   RawServer raw(RawServer::neverAnswer());
   ASSERT_TRUE(raw.ok());
-  for (const std::string& url : {server.url("/hang"), raw.url("/")}) {
-    RecordingDelegate d;
-    fetch(d, makeRequest(url, "GET", 0.5));
-    EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(UrlError::kTimedOut)})) << url;
-    ASSERT_TRUE(d.error);
-    EXPECT_FALSE(d.error->description.empty());
-  }
-}
-
-TEST_F(UrlLoaderTest, RefusedConnectionFailsWithCannotConnect) {
-  RecordingDelegate d;
-  fetch(d, makeRequest("http://127.0.0.1:" + std::to_string(closedPort()) + "/"));
-  EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(UrlError::kCannotConnect)}));
-  EXPECT_NE(d.error->description.find("connect"), std::string::npos) << d.error->description;
-}
-
-TEST_F(UrlLoaderTest, UnusableUrlsFailAsynchronously) {
   struct Case {
     std::string url;
     int code;
+    const char* mention;  // in the description
   };
-  const Case cases[] = {{"ftp://127.0.0.1/file", UrlError::kUnsupportedURL},
-                        {"not a url at all", UrlError::kBadURL},
-                        {"http://[::1/broken", UrlError::kBadURL}};
+  const Case cases[] = {
+      {server.url("/hang"), UrlError::kTimedOut, ""},
+      {raw.url("/"), UrlError::kTimedOut, ""},
+      {"http://127.0.0.1:" + std::to_string(test::closedPort()) + "/", UrlError::kCannotConnect,
+       "connect"},
+      {"ftp://127.0.0.1/file", UrlError::kUnsupportedURL, ""},
+      {"not a url at all", UrlError::kBadURL, ""},
+      {"http://[::1/broken", UrlError::kBadURL, ""},
+  };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.url);
     RecordingDelegate d;
-    auto conn = loader->start(makeRequest(c.url), &d);
+    auto conn = loader->start(makeRequest(c.url, "GET", 0.5), &d);
     EXPECT_TRUE(d.log.empty());
-    ASSERT_TRUE(d.waitUntilDone(loop)) << c.url;
-    EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(c.code)})) << c.url;
+    ASSERT_TRUE(d.waitUntilDone(loop));
+    EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(c.code)}));
+    ASSERT_TRUE(d.error);
+    EXPECT_FALSE(d.error->description.empty());
+    EXPECT_NE(d.error->description.find(c.mention), std::string::npos) << d.error->description;
   }
 }
 
@@ -351,22 +332,16 @@ void routeLargeBody(TestServer& server, const std::string& path, int chunks) {
   });
 }
 
-TEST_F(UrlLoaderTest, CancelMidBodyStopsAllCallbacks) {
-  routeLargeBody(server, "/big", 200);
-  RecordingDelegate d;
-  d.onData = [](UrlConnection& c, std::string_view) { c.cancel(); };
-  auto c = loader->start(makeRequest(server.url("/big")), &d);
-  ASSERT_TRUE(loop.runUntil([&] { return !d.body.empty(); }, 20));
-  settle();
-  EXPECT_EQ(d.log, (Events{"willSend", "response 200", "data"}));
-  EXPECT_TRUE(c->isCancelled());
-  c->cancel();  // again: harmless
-}
-
-TEST_F(UrlLoaderTest, CancelInsideEarlyCallbacks) {
+TEST_F(UrlLoaderTest, CancelInsideACallbackStopsAllLaterOnes) {
   server.page("/p", "body");
-  enum Where { kWillSend, kResponse, kDestroyInResponse };
-  for (Where where : {kWillSend, kResponse, kDestroyInResponse}) {
+  routeLargeBody(server, "/big", 200);
+  enum Where { kWillSend, kResponse, kDestroyInResponse, kData };
+  const Events expected[] = {{"willSend"},
+                             {"willSend", "response 200"},
+                             {"willSend", "response 200"},
+                             {"willSend", "response 200", "data"}};
+  for (Where where : {kWillSend, kResponse, kDestroyInResponse, kData}) {
+    SCOPED_TRACE(where);
     server.clearLog();
     RecordingDelegate d;
     std::unique_ptr<UrlConnection> c;
@@ -377,14 +352,17 @@ TEST_F(UrlLoaderTest, CancelInsideEarlyCallbacks) {
       };
     if (where == kResponse) d.onResponse = [](UrlConnection& conn, const UrlResponse&) { conn.cancel(); };
     if (where == kDestroyInResponse) d.onResponse = [&c](UrlConnection&, const UrlResponse&) { c.reset(); };
-    c = loader->start(makeRequest(server.url("/p")), &d);
-    loop.runUntil([&] { return !d.log.empty() && (where == kWillSend || d.log.size() >= 2); }, 20);
+    if (where == kData) d.onData = [](UrlConnection& conn, std::string_view) { conn.cancel(); };
+    const std::string path = where == kData ? "/big" : "/p";
+    c = loader->start(makeRequest(server.url(path)), &d);
+    loop.runUntil([&] { return d.log.size() >= expected[where].size(); }, 20);
     settle();
-    if (where == kWillSend) {
-      EXPECT_EQ(d.log, (Events{"willSend"}));
-      EXPECT_TRUE(server.requestsTo("/p").empty()) << "a request cancelled before sending is not sent";
-    } else {
-      EXPECT_EQ(d.log, (Events{"willSend", "response 200"})) << where;
+    EXPECT_EQ(d.log, expected[where]);
+    EXPECT_EQ(server.requestsTo(path).size(), where == kWillSend ? 0u : 1u)
+        << "a request cancelled before sending is not sent";
+    if (c) {
+      EXPECT_TRUE(c->isCancelled());
+      c->cancel();  // again: harmless
     }
   }
 }
@@ -444,19 +422,15 @@ TEST_F(UrlLoaderTest, ThousandRequestsSixteenInFlightEachCompleteOnce) {
 
 class FileUrlTest : public UrlLoaderTest {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("zel-loader-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir / "folder");
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::string fileUrl(const std::string& name) { return "file://" + (dir / name).string(); }
-  std::filesystem::path dir;
+  void SetUp() override { std::filesystem::create_directories(dir / "folder"); }
+  std::string fileUrl(const std::string& name) { return "file://" + dir / name; }
+  test::TempDir dir;
 };
 
 TEST_F(FileUrlTest, FileIsDeliveredAsANonHttpResponse) {
   std::string content(300 * 1024, 'q');  // more than one read chunk
   content.replace(0, 6, "<html>");
-  std::ofstream(dir / "page.HTML", std::ios::binary) << content;
+  test::writeWhole(dir / "page.HTML", content);
   RecordingDelegate d;
   auto c = loader->start(makeRequest(fileUrl("page.HTML")), &d);
   EXPECT_TRUE(d.log.empty());
@@ -523,7 +497,7 @@ TEST_F(UrlLoaderTest, CookiesAreSharedWhenHandledAndKeptOutWhenNot) {
   EXPECT_TRUE(server.requestsTo("/check").back().cookies.empty());
 }
 
-TEST(UrlLoaderHostile, BrokenAnswersFailExactlyOnce) {
+TEST_F(UrlLoaderTest, BrokenAnswersFailExactlyOnce) {
   struct Case {
     const char* name;
     RawServer::Script script;
@@ -538,13 +512,11 @@ TEST(UrlLoaderHostile, BrokenAnswersFailExactlyOnce) {
       {"closed at once", RawServer::closeImmediately(), {"willSend", lost}},
       {"bad status code", {RawServer::readRequest(), RawServer::send("HTTP/1.1 2x0 Hm\r\n\r\n")}, {"willSend", bad}},
   };
-  PollRunLoop loop;
-  CurlUrlLoader loader(loop);
   for (const Case& c : cases) {
     RawServer raw(c.script);
     ASSERT_TRUE(raw.ok());
     RecordingDelegate d;
-    auto conn = loader.start(makeRequest(raw.url("/"), "GET", 10), &d);
+    auto conn = loader->start(makeRequest(raw.url("/"), "GET", 10), &d);
     ASSERT_TRUE(d.waitUntilDone(loop)) << c.name;
     loop.runUntil([] { return false; }, 0.05);
     EXPECT_EQ(d.events(), c.expected) << c.name;
@@ -571,7 +543,7 @@ TEST_F(UrlLoaderTest, SendSynchronousFollowsRedirectsUpToTheLimit) {
   EXPECT_EQ(one.response->url, server.url("/s2"));
 
   SyncResult refused =
-      loader->sendSynchronous(makeRequest("http://127.0.0.1:" + std::to_string(closedPort()) + "/"));
+      loader->sendSynchronous(makeRequest("http://127.0.0.1:" + std::to_string(test::closedPort()) + "/"));
   EXPECT_FALSE(refused.response);
   ASSERT_TRUE(refused.error);
   EXPECT_EQ(refused.error->code, UrlError::kCannotConnect);

@@ -80,18 +80,24 @@ TEST_F(OutputFilterTest, EachKindOfRule) {
 
 TEST_F(OutputFilterTest, RulesCombineByAndOr) {
   EXPECT_TRUE(passes("http://h/anything")) << "no rules: every address passes";
-  filter.implementRules(std::vector<FilterRule>{makeRule(0, true, 0, "/info/"),
-                                                makeRule(0, false, 0, "draft")});
-  struct {
+  const std::vector<FilterRule> infoNoDraft = {makeRule(0, true, 0, "/info/"),
+                                               makeRule(0, false, 0, "draft")};
+  // A rule without text never complies, but the empty does-not rule is not counted.
+  const std::vector<FilterRule> withEmpty = {makeRule(0, true, 0, "/a"), makeRule(0, false, 0, "")};
+  const struct {
+    const std::vector<FilterRule>& rules;
     const char* address;
     bool all, any;
   } cases[] = {
-      {"http://h/info/a", true, true},
-      {"http://h/info/draft", false, true},
-      {"http://h/other", false, true},
-      {"http://h/other/draft", false, false},
+      {infoNoDraft, "http://h/info/a", true, true},
+      {infoNoDraft, "http://h/info/draft", false, true},
+      {infoNoDraft, "http://h/other", false, true},
+      {infoNoDraft, "http://h/other/draft", false, false},
+      {withEmpty, "http://h/a", false, true},
+      {withEmpty, "http://h/b", false, false},
   };
   for (const auto& c : cases) {
+    filter.implementRules(c.rules);
     d.setInteger("mipContainsAndOr", 0);
     EXPECT_EQ(passes(c.address), c.all) << "all: " << c.address;
     d.setInteger("mipContainsAndOr", 1);
@@ -102,16 +108,6 @@ TEST_F(OutputFilterTest, RulesCombineByAndOr) {
   d.setBool("mipFilter", false);
   d.setInteger("mipContainsAndOr", 0);
   EXPECT_TRUE(passes("http://h/other/draft")) << "filter off";
-}
-
-TEST_F(OutputFilterTest, RuleWithoutTextIsNeverCounted) {
-  FilterRule empty = makeRule(0, false, 0, "");
-  filter.implementRules(std::vector<FilterRule>{makeRule(0, true, 0, "/a"), empty});
-  d.setInteger("mipContainsAndOr", 0);
-  EXPECT_FALSE(passes("http://h/a")) << "all rules can never comply";
-  d.setInteger("mipContainsAndOr", 1);
-  EXPECT_TRUE(passes("http://h/a"));
-  EXPECT_FALSE(passes("http://h/b")) << "the empty does-not rule is not counted";
 }
 
 TEST_F(OutputFilterTest, ContentRulesSeeNoContentDuringACrawl) {

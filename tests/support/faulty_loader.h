@@ -18,6 +18,7 @@ class FaultyLoader : public UrlLoader {
  public:
   FaultyLoader(UrlLoader& real, RunLoop& loop) : real_(real), loop_(loop) {}
 
+  // "*" makes every host unresolvable.
   void unresolvable(std::string host) { unresolvable_.insert(std::move(host)); }
 
   std::unique_ptr<UrlConnection> start(const UrlRequest& request,

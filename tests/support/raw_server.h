@@ -44,7 +44,6 @@ class RawServer {
   bool ok() const { return port_ > 0; }
   int port() const { return port_; }
   std::string url(std::string_view path = "/") const;
-  int connectionCount() const { return connections_.load(); }
 
   static Step readRequest() { return {Step::kReadRequest, {}, 0}; }
   static Step send(std::string bytes) { return {Step::kSend, std::move(bytes), 0}; }
@@ -80,5 +79,8 @@ class RawServer {
   std::mutex mutex_;
   std::vector<std::thread> workers_;
 };
+
+// A port on 127.0.0.1 that nothing listens on (bound, then closed again).
+int closedPort();
 
 }  // namespace zel::test

@@ -1,6 +1,7 @@
 #include "support/recording_delegate.h"
 
 namespace zel::test {
+namespace {
 
 std::string authMethodName(AuthMethod method) {
   switch (method) {
@@ -12,6 +13,8 @@ std::string authMethodName(AuthMethod method) {
   }
   return "?";
 }
+
+}  // namespace
 
 void RecordingDelegate::note(std::string entry) {
   if (done()) ++callbacksAfterEnd;

@@ -61,6 +61,4 @@ class RecordingDelegate : public UrlConnectionDelegate {
   void note(std::string entry);
 };
 
-std::string authMethodName(AuthMethod method);
-
 }  // namespace zel::test

@@ -7,6 +7,7 @@
 #include <openssl/x509v3.h>
 #include <zlib.h>
 
+#include <strings.h>
 #include <sys/socket.h>
 
 #include <atomic>
@@ -17,47 +18,22 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/text_format.h"
+
 namespace zel::test {
 
 namespace {
 
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
-std::string trim(std::string_view s) {
-  size_t b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  size_t e = s.find_last_not_of(" \t");
-  return std::string(s.substr(b, e - b + 1));
-}
-
+// "a=1; b=2" as a map; a part without "=" has an empty value.
 std::map<std::string, std::string> parseCookies(const std::string& header) {
   std::map<std::string, std::string> out;
-  size_t pos = 0;
-  while (pos <= header.size()) {
-    size_t semi = header.find(';', pos);
-    std::string part = trim(header.substr(pos, semi == std::string::npos ? std::string::npos : semi - pos));
-    size_t eq = part.find('=');
-    if (!part.empty()) {
-      if (eq == std::string::npos) out[part] = "";
-      else out[trim(part.substr(0, eq))] = trim(part.substr(eq + 1));
-    }
-    if (semi == std::string::npos) break;
-    pos = semi + 1;
+  for (const std::string& piece : split(header, ";")) {
+    const std::string_view part = trimWhitespace(piece);
+    if (part.empty()) continue;
+    const size_t eq = part.find('=');
+    out[std::string(trimWhitespace(part.substr(0, eq)))] =
+        eq == std::string_view::npos ? "" : std::string(trimWhitespace(part.substr(eq + 1)));
   }
-  return out;
-}
-
-std::string base64(std::string_view in) {
-  std::string out(4 * ((in.size() + 2) / 3) + 1, '\0');
-  int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
-                          reinterpret_cast<const unsigned char*>(in.data()), static_cast<int>(in.size()));
-  out.resize(n > 0 ? static_cast<size_t>(n) : 0);
   return out;
 }
 
@@ -125,7 +101,7 @@ void setExactBody(httplib::Response& res, std::string body, const std::string& c
 
 std::optional<std::string> LoggedRequest::header(std::string_view name) const {
   for (const auto& [k, v] : headers)
-    if (equalsNoCase(k, name)) return v;
+    if (k.size() == name.size() && ::strncasecmp(k.data(), name.data(), k.size()) == 0) return v;
   return std::nullopt;
 }
 
@@ -232,11 +208,7 @@ void TestServer::dispatch(const httplib::Request& req, httplib::Response& res) {
 
 void TestServer::page(const std::string& path, std::string body, std::string contentType,
                       Headers extraHeaders) {
-  route(path, [body = std::move(body), contentType = std::move(contentType),
-               extra = std::move(extraHeaders)](const httplib::Request&, httplib::Response& res) {
-    for (const auto& [k, v] : extra) res.set_header(k.c_str(), v);
-    res.set_content(body, contentType.c_str());
-  });
+  status(path, 200, std::move(body), std::move(contentType), std::move(extraHeaders));
 }
 
 void TestServer::rawPage(const std::string& path, std::string body, std::string contentType,
@@ -311,7 +283,7 @@ void TestServer::gzipPage(const std::string& path, std::string body, std::string
 
 void TestServer::basicAuth(const std::string& path, std::string user, std::string password,
                            std::string body, std::string realm) {
-  std::string expected = "Basic " + base64(user + ":" + password);
+  std::string expected = httplib::make_basic_authentication_header(user, password).second;
   route(path, [expected = std::move(expected), body = std::move(body), realm = std::move(realm)](
                   const httplib::Request& req, httplib::Response& res) {
     if (req.get_header_value("Authorization") == expected) {

@@ -57,8 +57,6 @@ class TestServer {
   std::string baseUrl() const;
   // baseUrl() + path.
   std::string url(std::string_view path) const;
-  // PEM file of the HTTPS certificate ("" for plain HTTP).
-  const std::string& certificatePath() const { return certPath_; }
 
   // Answers every method (GET, HEAD, POST, PUT, DELETE, OPTIONS, PATCH) on exactly
   // this path (the query is ignored). A later route for the same path replaces it.

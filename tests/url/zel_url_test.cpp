@@ -281,21 +281,14 @@ TEST_F(RecordTest, RedirectTableStatusAndWarnings) {
   EXPECT_EQ(r->getActualurl(), "http://site.test/meta") << "kept until recomputed";
   r->setActualLinkUrl();
   EXPECT_EQ(r->getActualurl(), "http://site.test/old");
-}
 
-TEST_F(RecordTest, RedirectSlashIsTrimmedAndShownAgain) {
+  // With slashes ignored, a redirect's slash is trimmed and shown again.
   tp.defaults.setBool("shouldIgnoreSlash", true);
-  ZelUrl* r = record("http://site.test/x");
-  r->addRedir("http://site.test/dir/", "301 moved permanently", 0);
-  EXPECT_EQ(r->getRedir(), "http://site.test/dir");
-  EXPECT_TRUE(r->getRedirTable()->back().hasHadRedirSlashTrimmed);
-  EXPECT_EQ(r->getActualLinkUrl(), "http://site.test/dir/");
-}
-
-TEST_F(RecordTest, CleanedWarningDropsTheColumn) {
-  ZelUrl* r = record("http://site.test/");
-  EXPECT_EQ(r->cleanedWarningString("unclosed tag at line 12/5."), "unclosed tag at line 12.");
-  EXPECT_EQ(r->cleanedWarningString("no position here"), "no position here");
+  ZelUrl* s = record("http://site.test/x");
+  s->addRedir("http://site.test/dir/", "301 moved permanently", 0);
+  EXPECT_EQ(s->getRedir(), "http://site.test/dir");
+  EXPECT_TRUE(s->getRedirTable()->back().hasHadRedirSlashTrimmed);
+  EXPECT_EQ(s->getActualLinkUrl(), "http://site.test/dir/");
 }
 
 TEST_F(RecordTest, FieldAccessByName) {
@@ -316,6 +309,9 @@ TEST_F(RecordTest, FieldAccessByName) {
   EXPECT_TRUE(ZelDataObject::isNumber("h1count"));
   EXPECT_FALSE(ZelDataObject::isNumber("status"));
   EXPECT_TRUE(ZelDataObject::isDate("timeStamp"));
+  // A warning's position loses its column.
+  EXPECT_EQ(r->cleanedWarningString("unclosed tag at line 12/5."), "unclosed tag at line 12.");
+  EXPECT_EQ(r->cleanedWarningString("no position here"), "no position here");
 }
 
 TEST_F(RecordTest, AnchorFragmentMissingOnTargetPageWarns) {
@@ -345,12 +341,6 @@ TEST_F(RecordTest, SeoTermCountsOverlappingMatches) {
   EXPECT_EQ(r->getTotalOccurrences(), 5);
   EXPECT_FALSE(r->countSEOTerm("boots"));
 }
-
-}  // namespace
-}  // namespace zel
-
-namespace zel {
-namespace {
 
 TEST_F(RecordTest, LastModifiedDatesTitlesAndShortenedAddresses) {
   ZelUrl* r = record("http://site.test/page");

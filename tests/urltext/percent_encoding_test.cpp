@@ -9,13 +9,11 @@
 namespace zel {
 namespace {
 
-TEST(PercentEncoding, PathSetEscapesSemicolonAndDelimiters) {
+// The path set escapes ";" and delimiters; non-ASCII is written as upper-case UTF-8 escapes.
+TEST(PercentEncoding, PathSetAndNonAscii) {
   EXPECT_EQ(kxStringByAddingPercentEncodingWithAllowedCharacters("a;b c%d?e#f[g]:@!~",
                                                                  kxURLPathAllowedCharacterSet()),
             "a%3Bb%20c%25d%3Fe%23f%5Bg%5D:@!~");
-}
-
-TEST(PercentEncoding, NonAsciiIsWrittenAsUpperCaseUtf8Escapes) {
   EXPECT_EQ(kxStringByAddingPercentEncodingWithAllowedCharacters("é/日", kxURLPathAllowedCharacterSet()),
             "%C3%A9/%E6%97%A5");
   EXPECT_EQ(kxStringByAddingPercentEncodingWithAllowedCharacters("\x01\x7F", CharSet()), "%01%7F");
