@@ -111,7 +111,14 @@ int runSettings(const Options& options) {
   }
   const std::string word = asciiLower(options.target);
   size_t shown = 0;
-  for (const SettingInfo& s : settingVocabulary()) {
+  // Listed as a reader looks names up: ignoring case.
+  std::vector<const SettingInfo*> listed;
+  for (const SettingInfo& s : settingVocabulary()) listed.push_back(&s);
+  std::stable_sort(listed.begin(), listed.end(), [](const SettingInfo* a, const SettingInfo* b) {
+    return asciiLower(a->name) < asciiLower(b->name);
+  });
+  for (const SettingInfo* entry : listed) {
+    const SettingInfo& s = *entry;
     if (!word.empty() && !containsIgnoreCase(s.name, word) && !containsIgnoreCase(s.meaning, word) &&
         asciiLower(s.topic) != word)
       continue;
