@@ -3,13 +3,15 @@
 #include <chrono>
 
 #include "engine/zel_hub.h"
-#include "engine/zel_pattern_matcher.h"
 #include "parser/resource_link_parser.h"
 #include "parser/zel_parser.h"
 #include "platform/text_format.h"
 #include "seo/output_filter_manager.h"
+#include "urltext/address_kinds.h"
+#include "urltext/path_text.h"
 #include "urltext/percent_encoding.h"
 #include "urltext/url_parts.h"
+#include "urltext/zel_pattern_matcher.h"
 
 namespace zel {
 
@@ -22,6 +24,10 @@ std::optional<Url> urlFromText(std::string_view text, const Defaults& d) {
 }
 
 }  // namespace
+
+std::optional<Url> ZelHub::makeNSURLFromString(std::string_view text, std::string_view base) const {
+  return ZelUrl::makeNSURLFromString(text, base, defaults());
+}
 
 void ZelHub::extractLinks(ZelUrl* r) {
   const Defaults& d = defaults();
@@ -135,7 +141,8 @@ void ZelHub::extractLinks(ZelUrl* r) {
       if (d.integerForKey("searchEntireSource") == 0)
         matches = r->dataContainsOneOfTheseTerms(terms).has_value();
       else  // the visible text, not the markup
-        matches = stringContainsOneOfTheseTerms(html ? html->getTextContent() : std::string(), terms);
+        matches = ZelPatternMatcher::stringContainsOneOfTheseTerms(
+            html ? html->getTextContent() : std::string(), terms);
       if (matches != d.boolForKey("reverseSearch")) seoManager_->add(r);
     }
   }

@@ -5,8 +5,9 @@
 #include <chrono>
 #include <ctime>
 
-#include "engine/zel_hub.h"
+#include "platform/platform.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url_page_facts.h"
 #include "urltext/url_parts.h"
 
@@ -26,7 +27,7 @@ double monotonicNow() {
 constexpr const char* kTimestampFormat = "%d %b %Y %H:%M:%S";
 }  // namespace
 
-ZelUrl::ZelUrl(ZelHub* owner) : owner_(owner) {}
+ZelUrl::ZelUrl(ZelRecordOwner* owner) : owner_(owner) {}
 ZelUrl::~ZelUrl() = default;
 
 ZelUrl::PageFacts& ZelUrl::facts() const {
