@@ -3,6 +3,7 @@
 // keeps the crawl order, the look-up tables and the counters the host shows,
 // and drives start-up, extraction, scope, scheduling and requests.
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -25,6 +26,7 @@ namespace zel {
 
 class LinkSource;
 class OutputFilterManager;
+class ResourceLinkParser;
 class ZelParser;
 
 // A warning passed on for the host's crawl-wide warnings list.
@@ -345,6 +347,33 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   ZelUrl* settledRecord(ZelUrl* page, std::string_view address, const std::string& linkText,
                         const LinkSource& parser, const std::string& status);
   void scheduleWatchdog();
+
+ private:
+  // ---- Steps of extractLinks (zel_hub_extraction.cpp) ---------------------------------
+  // How the parsing step leaves the page: on to the next step, to the shared end,
+  // or stopped at once (the record was dropped).
+  enum class ExtractionStep { Next, Finish, Stop };
+  // What the record is parsed as, and the parser's file type.
+  struct ExtractionKind {
+    bool css = false, js = false, pdf = false, xml = false;
+    int fileType = 0;
+  };
+  void finishExtraction(ZelUrl* r, std::chrono::steady_clock::time_point started);
+  bool isSitePageToExtract(ZelUrl* r);
+  bool singlePageModeAllows(ZelUrl* r);
+  bool isFollowedForExtraction(ZelUrl* r);
+  std::optional<ExtractionKind> extractionKindOf(ZelUrl* r);
+  ExtractionStep parsePageForExtraction(ZelUrl* r, const ExtractionKind& kind,
+                                        std::unique_ptr<ZelParser>& html,
+                                        std::unique_ptr<ResourceLinkParser>& resource);
+  void addToSitemapCollectionIfWanted(ZelUrl* r, const ZelParser* html);
+  bool followMetaRefreshOfPage(ZelUrl* r, ZelParser& html);
+  std::optional<Url> baseUrlOfPage(ZelUrl* r, const LinkSource& parser) const;
+  std::optional<std::string> firstHrefToFollow(ZelUrl* r, LinkSource& parser) const;
+  void processLinksOfPage(ZelUrl* r, LinkSource& parser, std::optional<std::string> href,
+                          const std::optional<Url>& base, int fileType);
+  void recordPageCounts(ZelUrl* r, const LinkSource& parser, ZelParser* html,
+                        const ExtractionKind& kind);
 };
 
 }  // namespace zel
