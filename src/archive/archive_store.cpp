@@ -7,12 +7,12 @@
 #include <ctime>
 
 #include "archive/link_relativizer.h"
-#include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "platform/url.h"
 #include "url/zel_url.h"
 #include "urltext/path_text.h"
 #include "urltext/url_parts.h"
+#include "urltext/zel_pattern_matcher.h"
 
 namespace zel {
 
@@ -211,9 +211,9 @@ bool ArchiveStore::archivePage(const ZelUrl& record,
   FileSystem* fs = platform_.fileSystem;
   const std::string address = record.getActualLinkUrl();
   if (d.boolForKey("skipArchiveBasedOnBlackAndWhitelists")) {
-    if (ZelHub::stringContainsOneOfTheseTerms(address, followBlacklist)) return false;
+    if (ZelPatternMatcher::stringContainsOneOfTheseTerms(address, followBlacklist)) return false;
     if (!followWhitelist.empty() &&
-        !ZelHub::stringContainsOneOfTheseTerms(address, followWhitelist))
+        !ZelPatternMatcher::stringContainsOneOfTheseTerms(address, followWhitelist))
       return false;
   }
   if (d.boolForKey("singlePage") && !record.isStartingPoint()) return false;

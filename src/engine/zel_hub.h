@@ -3,6 +3,7 @@
 // keeps the crawl order, the look-up tables and the counters the host shows,
 // and drives start-up, extraction, scope, scheduling and requests.
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -14,16 +15,18 @@
 #include <vector>
 
 #include "archive/archive_store.h"
-#include "engine/kx_data_source.h"
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
+#include "url/kx_data_source.h"
 #include "url/zel_link_instance.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url.h"
 
 namespace zel {
 
 class LinkSource;
 class OutputFilterManager;
+class ResourceLinkParser;
 class ZelParser;
 
 // A warning passed on for the host's crawl-wide warnings list.
@@ -33,7 +36,7 @@ struct HubWarning {
   std::string warning;
 };
 
-class ZelHub : public kxDataSource<ZelUrl> {
+class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
  public:
   // `initWithStartingUrl:`. The platform services must outlive the hub.
   ZelHub(std::string startingUrl, const Platform& platform);
@@ -41,21 +44,21 @@ class ZelHub : public kxDataSource<ZelUrl> {
   ZelHub(const ZelHub&) = delete;
   ZelHub& operator=(const ZelHub&) = delete;
 
-  const Platform& platform() const { return platform_; }
-  Defaults& defaults() const { return *platform_.defaults; }
-  Log& log() const { return *platform_.log; }
+  const Platform& platform() const override { return platform_; }
+  Defaults& defaults() const override { return *platform_.defaults; }
+  Log& log() const override { return *platform_.log; }
   // The English text through the host's localisation table.
-  std::string localized(std::string_view english, std::string_view table = "") const;
+  std::string localized(std::string_view english, std::string_view table = "") const override;
 
   // A new record owned by this hub (`initWithOwner:`); not yet in any list.
   ZelUrl* createRecord();
 
   // ---- Look-up tables -------------------------------------------------------
-  void addToLookup(ZelUrl* record, const std::string& key);
+  void addToLookup(ZelUrl* record, const std::string& key) override;
   void removeFromLookup(ZelUrl* record);
   ZelUrl* lookup(const std::string& key) const;
   void addToRedirLookup(ZelUrl* record, const std::string& key);
-  int32_t getNnumberOfRedirectsTo(std::string_view address) const;
+  int32_t getNnumberOfRedirectsTo(std::string_view address) const override;
   bool hasLookupDictionary() const { return lookupReady_; }
 
   // ---- Link instances -----------------------------------------------------------
@@ -64,14 +67,14 @@ class ZelHub : public kxDataSource<ZelUrl> {
                                          std::string_view rel, std::string_view targetAttr,
                                          std::string_view hreflang,
                                          std::optional<int32_t> lineNumber);
-  void removeThisZelUrlFromCollection(ZelUrl* record);
-  void removeThisZelLinkInstanceFromCollection(ZelLinkInstance* instance);
+  void removeThisZelUrlFromCollection(ZelUrl* record) override;
+  void removeThisZelLinkInstanceFromCollection(ZelLinkInstance* instance) override;
 
   // ---- Counters ------------------------------------------------------------------
-  void decNumberDone(ZelUrl* record);
-  void updateV7CountFields();
-  void addStringToDiagnosticTrace(std::string_view) {}
-  void sendWarningToWarningsManager(const std::string& warning, ZelUrl* record);
+  void decNumberDone(ZelUrl* record) override;
+  void updateV7CountFields() override;
+  void addStringToDiagnosticTrace(std::string_view) override {}
+  void sendWarningToWarningsManager(const std::string& warning, ZelUrl* record) override;
 
   int64_t getCheckedLinkCount() const { return numberDone_; }
   int64_t getBadLinkCount() const { return badCollectionCount_; }
@@ -85,9 +88,9 @@ class ZelHub : public kxDataSource<ZelUrl> {
   const std::vector<ZelUrl*>& getInternalPagesCollection() const;
   const std::vector<HubWarning>& getWarningsArray() const { return warningsArray_; }
   const RecordGroups& getDuplicates();
-  const RecordGroups& getDuplicateTitles();
-  const RecordGroups& getDuplicateDescriptions();
-  std::vector<ZelUrl*> getDuplicatesForZelUrl(const ZelUrl* record);
+  const RecordGroups& getDuplicateTitles() override;
+  const RecordGroups& getDuplicateDescriptions() override;
+  std::vector<ZelUrl*> getDuplicatesForZelUrl(const ZelUrl* record) override;
   ZelSEOManager& seoManager() const { return *seoManager_; }
   const std::unordered_map<std::string, std::vector<ZelUrl*>>& getMisspelledWordDictionary() const {
     return seoManager_->getMisspelledWordDictionary();
@@ -99,32 +102,31 @@ class ZelHub : public kxDataSource<ZelUrl> {
   uint64_t getFreeDiskspacePrivate() const;
   std::string getSEOShortSummary() { return seoManager_->getShortSummary(); }
   std::string getSEOShortSummaryAsCSV() const { return seoManager_->getShortSummaryAsCSV(); }
-  uint64_t getDetectedEncoding() const;
+  uint64_t getDetectedEncoding() const override;
   void setDetectedEncoding(uint64_t e) { detectedEncoding_ = e; }
 
-  bool startingPointWasXML() const { return scanningXMLFile_; }
-  bool stopPressed() const { return stopPressed_; }
+  bool startingPointWasXML() const override { return scanningXMLFile_; }
+  bool stopPressed() const override { return stopPressed_; }
   bool isCrawlFinished() const { return crawlFinished_; }
   bool isRechecking() const { return rechecking_; }
   const std::string& getStartingUrl() const { return startingUrl_; }
 
   // ---- URL text helpers shared with the records -------------------------------------
   // The session-id parameter name: the setting `sessidParam`, "sid" when absent.
-  std::string getSessidParam() const;
-  // A URL from a link text resolved against a base; implemented in
-  // src/url/zel_url_text.cpp with the record's URL-text code.
+  std::string getSessidParam() const override;
+  // A URL from a link text resolved against a base, as a record makes it.
   std::optional<Url> makeNSURLFromString(std::string_view text, std::string_view base) const;
 
   // ---- Scheduling and completion ----------------------------------------------
   // Hands out free request slots: the remedial queue first, then crawl order.
   bool getNextUrlToCrawl(ZelUrl* finished);
-  void threadHasFinished(ZelUrl* record);
-  void addToRemedialQueue(ZelUrl* record);
-  void incNumberDone(ZelUrl* record);
-  void statusHasChangedFordO(ZelUrl* record);
+  void threadHasFinished(ZelUrl* record) override;
+  void addToRemedialQueue(ZelUrl* record) override;
+  void incNumberDone(ZelUrl* record) override;
+  void statusHasChangedFordO(ZelUrl* record) override;
   void recountBadCollection();
   bool isFinished();
-  void stop();
+  void stop() override;
   void continueCrawl();
   void crawlDidStop();
   void crawlWillContinue();
@@ -135,7 +137,7 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // ---- Rechecking -------------------------------------------------------------------
   // Queues a record to be fetched again; slots are then handed out from this
   // queue only until it is empty ("ZelRecheckDidFinish").
-  void addToRecheckQueue(ZelUrl* record);
+  void addToRecheckQueue(ZelUrl* record) override;
   bool getNextUrlToRecheck();
 
   // ---- Requests --------------------------------------------------------------------
@@ -147,7 +149,7 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // A host that could not be resolved, or refused the connection (after the
   // retry), is learnt once: later records of that host and port are settled
   // with the same status without a request.
-  void learnHostFailure(const std::string& address, const UrlError& error);
+  void learnHostFailure(const std::string& address, const UrlError& error) override;
   // How many records a learnt host failure settled, and how many hosts failed.
   int64_t getHostFailureSettledCount() const { return hostFailureSettled_; }
   size_t getUnreachableHostCount() const { return unreachableHosts_.size(); }
@@ -155,9 +157,9 @@ class ZelHub : public kxDataSource<ZelUrl> {
   // warning), is counted, and its slot is freed on the next turn of the loop.
   void settleWithoutRequest(ZelUrl* record, const std::string& status, const std::string& warning);
   // Images need a body only when both checkImages and loadImages are on.
-  bool shouldLoadImages() const;
+  bool shouldLoadImages() const override;
   // The `timeout` setting, or 60 seconds when it is missing or not positive.
-  double requestTimeout() const;
+  double requestTimeout() const override;
   static constexpr double kDefaultTimeoutSeconds = 60;
   // The setting `maxBodyBytes` (ours, not the Parts': they set no limit, but a
   // hostile page may not exhaust memory): 50 MB when absent, none when 0 or less.
@@ -169,13 +171,13 @@ class ZelHub : public kxDataSource<ZelUrl> {
   double startupRequestTimeout() const { return std::min(10.0, requestTimeout()); }
   bool shouldBeInSitemapCollection(ZelUrl* record);
   // Page bodies are kept only while spelling or grammar checking needs them.
-  bool shouldCacheData() const;
+  bool shouldCacheData() const override;
   // Hooks of later stages that response handling calls at the end of loading.
-  bool performSoft404CheckOnThisUrl(ZelUrl* record);
+  bool performSoft404CheckOnThisUrl(ZelUrl* record) override;
 
   // ---- Page archive (zel_hub_archive.cpp) ----------------------------------------------
   // Keeps a copy of a fetched page in the internal archive folder.
-  void archivePage(ZelUrl* record);
+  void archivePage(ZelUrl* record) override;
   // Empties the internal archive folder and its index (start of every crawl).
   void clearArchiveFolder();
   // Saves the archive to the chosen folder, as it is or converted into a
@@ -185,9 +187,11 @@ class ZelHub : public kxDataSource<ZelUrl> {
   std::optional<std::string> getInternalArchiveLocation() const;
   std::string uniqueStringUsingDateAndTime() const;
   ArchiveStore& archiveStore() const { return *archiveStore_; }
+  // The plain-mode archived file of an address when it exists.
+  std::optional<std::string> fileLocationForArchive(std::string_view actualLinkUrl) const override;
 
   // ---- Link extraction --------------------------------------------------------------
-  void extractLinks(ZelUrl* record);
+  void extractLinks(ZelUrl* record) override;
   // Parts of extractLinks: an HTML page's own facts, and the facts of any parser.
   void extractHtmlFacts(ZelUrl* record, ZelParser& parser, int fileType);
   void extractPageFacts(ZelUrl* record, const LinkSource& parser, const ZelParser* html);
@@ -256,10 +260,10 @@ class ZelHub : public kxDataSource<ZelUrl> {
   static bool fileUrlIsInternal(std::string_view absolute, const std::vector<std::string>& domains);
   static bool isLinkHttpOnHttpsSite(std::string_view link, std::string_view page);
   // The second argument is not used.
-  bool redirectUrlIsExternal(std::string_view redirect, std::string_view original) const;
+  bool redirectUrlIsExternal(std::string_view redirect, std::string_view original) const override;
   void addToDomainsList(std::optional<std::string_view> host);
   // A redirected start: its host joins the domains.
-  void resetDomain(ZelUrl* record);
+  void resetDomain(ZelUrl* record) override;
   // The directory an address lies in ("/dir" for /dir/page.html), decoded;
   // optionally confines following to it with a "!" rule.
   std::string getpathFromUrl(const Url& url, bool addToFollowBlacklist);
@@ -268,22 +272,6 @@ class ZelHub : public kxDataSource<ZelUrl> {
   Url dealWithUpADirectory(const Url& url) const;
   bool shouldBeIgnored(std::string_view address) const;
   bool urlIsInformationPage(std::string_view address) const;
-  // `string:containsOneOfTheseTerms:`: any term of 2 or more characters that the
-  // pattern matcher accepts (wildcards allowed). False for an absent list.
-  static bool stringContainsOneOfTheseTerms(std::string_view s,
-                                            const std::vector<std::string>& terms);
-  static bool stringContainsOneOfTheseTerms(std::string_view s,
-                                            const std::optional<std::vector<std::string>>& terms);
-  // Template placeholders and non-web schemes (mailto:, tel:, javascript: ...).
-  static bool isMailtoEtc(std::string_view text);
-  // An address on the user's disk ("file:" in any case, leading white space ignored).
-  static bool isLocalFile(std::string_view address);
-  // A web page (or a redirect or refresh answered by a web server) never makes the
-  // crawler open a local file: such a target is recorded "Not checked" with this warning.
-  static constexpr const char* kLocalFileFromTheWebWarning =
-      "The link url is a file on this computer. It was not opened because a web page links "
-      "to it";
-  static bool containsColon(std::string_view text);
   // The known record for an address (not `ignore`), or the first record that
   // redirects to it; nullptr when there is none.
   ZelUrl* weHaveThisOneAlready(std::string_view address, const ZelUrl* ignore,
@@ -359,6 +347,33 @@ class ZelHub : public kxDataSource<ZelUrl> {
   ZelUrl* settledRecord(ZelUrl* page, std::string_view address, const std::string& linkText,
                         const LinkSource& parser, const std::string& status);
   void scheduleWatchdog();
+
+ private:
+  // ---- Steps of extractLinks (zel_hub_extraction.cpp) ---------------------------------
+  // How the parsing step leaves the page: on to the next step, to the shared end,
+  // or stopped at once (the record was dropped).
+  enum class ExtractionStep { Next, Finish, Stop };
+  // What the record is parsed as, and the parser's file type.
+  struct ExtractionKind {
+    bool css = false, js = false, pdf = false, xml = false;
+    int fileType = 0;
+  };
+  void finishExtraction(ZelUrl* r, std::chrono::steady_clock::time_point started);
+  bool isSitePageToExtract(ZelUrl* r);
+  bool singlePageModeAllows(ZelUrl* r);
+  bool isFollowedForExtraction(ZelUrl* r);
+  std::optional<ExtractionKind> extractionKindOf(ZelUrl* r);
+  ExtractionStep parsePageForExtraction(ZelUrl* r, const ExtractionKind& kind,
+                                        std::unique_ptr<ZelParser>& html,
+                                        std::unique_ptr<ResourceLinkParser>& resource);
+  void addToSitemapCollectionIfWanted(ZelUrl* r, const ZelParser* html);
+  bool followMetaRefreshOfPage(ZelUrl* r, ZelParser& html);
+  std::optional<Url> baseUrlOfPage(ZelUrl* r, const LinkSource& parser) const;
+  std::optional<std::string> firstHrefToFollow(ZelUrl* r, LinkSource& parser) const;
+  void processLinksOfPage(ZelUrl* r, LinkSource& parser, std::optional<std::string> href,
+                          const std::optional<Url>& base, int fileType);
+  void recordPageCounts(ZelUrl* r, const LinkSource& parser, ZelParser* html,
+                        const ExtractionKind& kind);
 };
 
 }  // namespace zel

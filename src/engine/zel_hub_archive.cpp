@@ -10,6 +10,10 @@ void ZelHub::archivePage(ZelUrl* record) {
   if (record) archiveStore_->archivePage(*record, followBlacklistArray_, followWhitelistArray_);
 }
 
+std::optional<std::string> ZelHub::fileLocationForArchive(std::string_view actualLinkUrl) const {
+  return archiveStore_->fileLocationForArchive(actualLinkUrl);
+}
+
 void ZelHub::clearArchiveFolder() { archiveStore_->clearArchiveFolder(); }
 
 std::optional<std::string> ZelHub::saveArchive() {

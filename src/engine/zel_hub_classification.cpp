@@ -4,8 +4,10 @@
 #include "parser/zel_parser.h"
 #include "platform/text_codec.h"
 #include "platform/text_format.h"
+#include "urltext/address_kinds.h"
 #include "urltext/percent_encoding.h"
 #include "urltext/url_parts.h"
+#include "urltext/zel_pattern_matcher.h"
 
 namespace zel {
 
@@ -138,22 +140,23 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
         "The link url is a relative link with too many '../' which take the url above the root "
         "domain. It may work in a browser but is technically incorrect.");
   }
-  if (stringContainsOneOfTheseTerms(absolute, checkBlacklistArray_)) {
+  if (ZelPatternMatcher::stringContainsOneOfTheseTerms(absolute, checkBlacklistArray_)) {
     t->setStatus(localized("Not checked"));
     t->setIsBlacklisted(true);
     incNumberDone(t);
   } else if (localFromWeb) {
     t->setStatus(localized("Not checked"));
-    t->addWarning(kLocalFileFromTheWebWarning);
+    t->addWarning(ZelUrl::kLocalFileFromTheWebWarning);
     incNumberDone(t);
   }
   const bool haveRobots = (robotsBlacklistArray_ && !robotsBlacklistArray_->empty()) ||
                           (robotsWhitelistArray_ && !robotsWhitelistArray_->empty());
   if (internal && haveRobots) {
     const bool disallowed =
-        robotsBlacklistArray_ && stringContainsOneOfTheseTerms(absolute, *robotsBlacklistArray_);
-    const bool allowed =
-        robotsWhitelistArray_ && stringContainsOneOfTheseTerms(absolute, *robotsWhitelistArray_);
+        robotsBlacklistArray_ &&
+        ZelPatternMatcher::stringContainsOneOfTheseTerms(absolute, *robotsBlacklistArray_);
+    const bool allowed = robotsWhitelistArray_ && ZelPatternMatcher::stringContainsOneOfTheseTerms(
+                                                      absolute, *robotsWhitelistArray_);
     if (disallowed && allowed)
       log().write(2, "url " + absolute + " is disallowed by robots.txt but also allowed");
     if (disallowed && !allowed) {
@@ -215,16 +218,17 @@ void ZelHub::processCanonical(std::string canonical, const LinkSource&, ZelUrl* 
     t->setLinkUrl(absolute, d.boolForKey("trimQuery"));
     t->setDistanceFromHome(page->getDistanceFromHome() + 1);
     const bool disallowed =
-        robotsBlacklistArray_ && stringContainsOneOfTheseTerms(absolute, *robotsBlacklistArray_);
-    const bool allowed =
-        robotsWhitelistArray_ && stringContainsOneOfTheseTerms(absolute, *robotsWhitelistArray_);
-    if (stringContainsOneOfTheseTerms(absolute, checkBlacklistArray_)) {
+        robotsBlacklistArray_ &&
+        ZelPatternMatcher::stringContainsOneOfTheseTerms(absolute, *robotsBlacklistArray_);
+    const bool allowed = robotsWhitelistArray_ && ZelPatternMatcher::stringContainsOneOfTheseTerms(
+                                                      absolute, *robotsWhitelistArray_);
+    if (ZelPatternMatcher::stringContainsOneOfTheseTerms(absolute, checkBlacklistArray_)) {
       t->setStatus(localized("Not checked"));
       t->setIsBlacklisted(true);
       incNumberDone(t);
     } else if (localFromWeb) {
       t->setStatus(localized("Not checked"));
-      t->addWarning(kLocalFileFromTheWebWarning);
+      t->addWarning(ZelUrl::kLocalFileFromTheWebWarning);
       incNumberDone(t);
     } else {
       if (disallowed && allowed)

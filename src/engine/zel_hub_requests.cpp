@@ -1,9 +1,10 @@
 // Turning a record into its HTTP request: address, method, headers, cookies,
 // the login form and the time-out.
 #include "engine/zel_hub.h"
-#include "engine/zel_pattern_matcher.h"
 #include "platform/text_format.h"
+#include "urltext/address_kinds.h"
 #include "urltext/code_points.h"
+#include "urltext/path_text.h"
 #include "urltext/url_parts.h"
 
 namespace zel {
@@ -180,7 +181,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
     for (ZelLinkInstance* i : r->getInboundInstances())
       fromWeb = fromWeb || (i->parent() && i->parent()->isFromTheWeb());
     if (fromWeb) {
-      settleWithoutRequest(r, localized("Not checked"), kLocalFileFromTheWebWarning);
+      settleWithoutRequest(r, localized("Not checked"), ZelUrl::kLocalFileFromTheWebWarning);
       return;
     }
   }

@@ -5,8 +5,8 @@
 #include <mutex>
 
 #include "engine/zel_hub.h"
-#include "engine/zel_pattern_matcher.h"
 #include "platform/text_format.h"
+#include "urltext/path_text.h"
 
 namespace zel {
 

@@ -3,14 +3,14 @@
 // non-web schemes and the look-up of addresses already known.
 #include <algorithm>
 
-#include "urltext/path_text.h"
 #include "engine/zel_hub.h"
-#include "engine/zel_pattern_matcher.h"
 #include "platform/text_format.h"
 #include "seo/output_filter_manager.h"
 #include "urltext/idna.h"
+#include "urltext/path_text.h"
 #include "urltext/percent_encoding.h"
 #include "urltext/url_parts.h"
+#include "urltext/zel_pattern_matcher.h"
 
 namespace zel {
 
@@ -233,49 +233,15 @@ Url ZelHub::dealWithUpADirectory(const Url& url) const {
 
 // ---- Term lists ----------------------------------------------------------------------------
 
-bool ZelHub::stringContainsOneOfTheseTerms(std::string_view s,
-                                           const std::vector<std::string>& terms) {
-  for (const std::string& term : terms) {
-    if (utf8Length(term) < 2) continue;
-    if (ZelPatternMatcher::stringMatchesPattern(s, term)) return true;
-  }
-  return false;
-}
-
-bool ZelHub::stringContainsOneOfTheseTerms(std::string_view s,
-                                           const std::optional<std::vector<std::string>>& terms) {
-  return terms && stringContainsOneOfTheseTerms(s, *terms);
-}
-
 bool ZelHub::shouldBeIgnored(std::string_view address) const {
   auto ignore = defaults().stringArrayForKey("ignoreArray");
-  return ignore && !ignore->empty() && stringContainsOneOfTheseTerms(address, *ignore);
+  return ignore && !ignore->empty() &&
+         ZelPatternMatcher::stringContainsOneOfTheseTerms(address, *ignore);
 }
 
 bool ZelHub::urlIsInformationPage(std::string_view address) const {
   return outputFilterManager_ &&
          outputFilterManager_->shouldWeScrapeThisstrUrlBasedOnCurrentRules(address);
-}
-
-bool ZelHub::isMailtoEtc(std::string_view text) {
-  if (startsWith(text, "{{") || startsWith(text, "%7B%7B") ||
-      text.find("[object Object]") != std::string_view::npos)
-    return true;
-  if (!containsColon(text)) return false;
-  static constexpr std::string_view kSchemes[] = {
-      "mailto:", "javascript:", "callto:", "tel:", "sms:",  "skype:",
-      "whatsapp:", "data:", "intent:", "/wp-json", "itms:", "itms-apps"};
-  for (std::string_view scheme : kSchemes)
-    if (containsIgnoreCase(text, scheme)) return true;
-  return false;
-}
-
-bool ZelHub::isLocalFile(std::string_view address) {
-  return startsWithIgnoreCase(trimWhitespace(address), "file:");
-}
-
-bool ZelHub::containsColon(std::string_view text) {
-  return text.find(':') != std::string_view::npos;
 }
 
 // ---- Known addresses ---------------------------------------------------------------------

@@ -1,8 +1,9 @@
 // Soft 404s and sitemap membership.
 #include "engine/zel_hub.h"
-#include "engine/zel_pattern_matcher.h"
 #include "parser/zel_parser.h"
 #include "platform/text_format.h"
+#include "urltext/path_text.h"
+#include "urltext/zel_pattern_matcher.h"
 
 namespace zel {
 

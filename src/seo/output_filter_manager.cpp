@@ -1,9 +1,9 @@
 #include "seo/output_filter_manager.h"
 
-#include "engine/zel_pattern_matcher.h"
 #include "platform/regex.h"
 #include "platform/text_format.h"
 #include "url/zel_url.h"
+#include "urltext/zel_pattern_matcher.h"
 
 namespace zel {
 

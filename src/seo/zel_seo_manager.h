@@ -8,7 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "engine/kx_data_source.h"
+#include "url/kx_data_source.h"
+#include "url/zel_record_owner.h"
 
 namespace zel {
 
@@ -17,8 +18,6 @@ class Localizer;
 class Log;
 class ZelUrl;
 class ZelLinkInstance;
-
-using RecordGroups = std::map<std::string, std::vector<ZelUrl*>>;
 
 class ZelSEOManager : public kxDataSource<ZelUrl> {
  public:

@@ -5,9 +5,10 @@
 #include <chrono>
 #include <ctime>
 
-#include "engine/zel_hub.h"
 #include "platform/date_format.h"
+#include "platform/platform.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url_page_facts.h"
 #include "urltext/url_parts.h"
 
@@ -23,10 +24,9 @@ double monotonicNow() {
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-// Medium date and time, as a user reads them ("06 Dec 2026 02:37:24").
 }  // namespace
 
-ZelUrl::ZelUrl(ZelHub* owner) : owner_(owner) {}
+ZelUrl::ZelUrl(ZelRecordOwner* owner) : owner_(owner) {}
 ZelUrl::~ZelUrl() = default;
 
 ZelUrl::PageFacts& ZelUrl::facts() const {

@@ -17,7 +17,7 @@
 
 namespace zel {
 
-class ZelHub;
+class ZelRecordOwner;
 class Defaults;
 class Log;
 
@@ -35,14 +35,20 @@ using MetaEntry = std::map<std::string, std::string>;
 
 class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
  public:
-  // `initWithOwner:`; the hub creates records through ZelHub::createRecord.
-  explicit ZelUrl(ZelHub* owner);
+  // `initWithOwner:`; the hub creates records through its createRecord.
+  explicit ZelUrl(ZelRecordOwner* owner);
   ~ZelUrl() override;
   ZelUrl(const ZelUrl&) = delete;
   ZelUrl& operator=(const ZelUrl&) = delete;
 
-  ZelHub* owner() const { return owner_; }
-  void setOwner(ZelHub* hub) { owner_ = hub; }
+  ZelRecordOwner* owner() const { return owner_; }
+  void setOwner(ZelRecordOwner* owner) { owner_ = owner; }
+
+  // A web page (or a redirect or refresh answered by a web server) never makes the
+  // crawler open a local file: such a target is recorded "Not checked" with this warning.
+  static constexpr const char* kLocalFileFromTheWebWarning =
+      "The link url is a file on this computer. It was not opened because a web page links "
+      "to it";
 
   // ---- Addresses ----------------------------------------------------------
   const std::string& getLinkUrl() const { return nsslinkUrl_; }
@@ -93,6 +99,9 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
                     bool forceTrimHash);
   std::string myStringByAddingPercentEscapes(std::string_view address) const;
   std::optional<Url> makeNSURLFromString(std::string_view text, std::string_view base) const;
+  // The same with the given settings, for callers without a record (the hub).
+  static std::optional<Url> makeNSURLFromString(std::string_view text, std::string_view base,
+                                                const Defaults& d);
   bool actualPathMatchesCase(std::string_view address) const;
 
   // ---- Identity and place in the crawl ------------------------------------
@@ -464,7 +473,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   // Meta refreshes followed at the end of loading stop at this many redirect entries.
   static constexpr int32_t kMaxMetaRefreshes = 11;
 
-  ZelHub* owner_;
+  ZelRecordOwner* owner_;
   // The actual address is nearly always one of the two addresses; it is only
   // copied when one of them changes without the actual address being recomputed.
   enum class ActualSource : uint8_t { Link, Redir, Own };

@@ -1,8 +1,10 @@
 // The redirect callback and authentication challenges of one record's fetch.
-#include "engine/zel_hub.h"
+#include "platform/platform.h"
 #include "platform/text_codec.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url.h"
+#include "urltext/address_kinds.h"
 #include "urltext/percent_encoding.h"
 
 namespace zel {
@@ -19,7 +21,7 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
     log().write(2, "redirectResponse is nil");
     return proposed;
   }
-  ZelHub* hub = owner_;
+  ZelRecordOwner* hub = owner_;
   auto endFetch = [this, hub, &connection] {
     hub->platform().runLoop->post([hub, self = this, done = &connection] {
       if (self->connection_.get() == done) self->connection_.reset();
@@ -88,9 +90,9 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
     addRedir(proposed.url, statusText, 0);
   }
   // Deliberately not followed (other schemes are): a web server must not make us read the disk.
-  if (ZelHub::isLocalFile(proposed.url)) {
+  if (isLocalFile(proposed.url)) {
     setStatus(localized("Not checked"));
-    addWarning(ZelHub::kLocalFileFromTheWebWarning);
+    addWarning(kLocalFileFromTheWebWarning);
     endFetch();
     return std::nullopt;
   }
@@ -99,7 +101,7 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
   else if (isInternal() && hub->redirectUrlIsExternal(proposed.url, getLinkUrl()))
     setIsInternal(false);
 
-  if (hub->isMailtoEtc(getRedir())) {
+  if (isMailtoEtc(getRedir())) {
     setStatus(localized("Not checked"));
     if (isStartingPoint()) hub->addStringToDiagnosticTrace("redirection to tel: mailto: etc");
     endFetch();

@@ -1,8 +1,9 @@
 // Field access by name: the column vocabulary of the host's tables and exports.
 #include <unordered_map>
 
-#include "engine/zel_hub.h"
+#include "platform/platform.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url.h"
 #include "url/zel_url_page_facts.h"
 

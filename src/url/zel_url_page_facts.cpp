@@ -1,14 +1,16 @@
 // Page facts copied from the parser, the getters built on them, SEO term
 // counting, duplicates and content search.
+#include "url/zel_url_page_facts.h"
+
 #include <algorithm>
 
-#include "engine/zel_hub.h"
-#include "engine/zel_pattern_matcher.h"
+#include "platform/platform.h"
 #include "platform/regex.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url.h"
-#include "url/zel_url_page_facts.h"
 #include "urltext/url_parts.h"
+#include "urltext/zel_pattern_matcher.h"
 
 namespace zel {
 

@@ -1,8 +1,9 @@
 // Rechecking one link, or one page and its links.
 #include <unordered_set>
 
-#include "engine/zel_hub.h"
+#include "platform/platform.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url.h"
 #include "urltext/url_parts.h"
 

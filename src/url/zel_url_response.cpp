@@ -1,11 +1,13 @@
 // Response handling: the head, the body, the end of loading and failures of
 // one record's fetch.
-#include "engine/zel_hub.h"
 #include "parser/meta_refresh.h"
 #include "parser/zel_parser.h"
+#include "platform/platform.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url.h"
 #include "url/zel_url_page_facts.h"
+#include "urltext/address_kinds.h"
 
 namespace zel {
 
@@ -45,7 +47,7 @@ void ZelUrl::cancelConnection() {
 }
 
 void ZelUrl::finishFetch(bool extract) {
-  ZelHub* hub = owner_;
+  ZelRecordOwner* hub = owner_;
   hub->incNumberDone(this);
   if (extract) hub->extractLinks(this);
   hub->platform().runLoop->post([hub, self = this, done = connection_.get()] {
@@ -56,7 +58,7 @@ void ZelUrl::finishFetch(bool extract) {
 }
 
 void ZelUrl::queueRemedial(double afterSeconds) {
-  ZelHub* hub = owner_;
+  ZelRecordOwner* hub = owner_;
   auto task = [hub, self = this] { hub->addToRemedialQueue(self); };
   if (afterSeconds > 0)
     hub->platform().runLoop->postAfter(afterSeconds, task);
@@ -68,7 +70,7 @@ void ZelUrl::refuseLocalFileTarget(std::string_view target, std::optional<std::s
                                    int32_t reason) {
   addRedir(target, std::move(status), reason);
   setStatus(localized("Not checked"));
-  addWarning(ZelHub::kLocalFileFromTheWebWarning);
+  addWarning(kLocalFileFromTheWebWarning);
   clearData();
 }
 
@@ -90,7 +92,7 @@ bool ZelUrl::handleHeaderRefresh(UrlConnection& connection, const UrlResponse& r
   if (!url) return false;
   const std::string resolved = url->absoluteString();
   // Deliberately not followed, unlike other refreshes: a web site must not make us read the disk.
-  if (ZelHub::isLocalFile(resolved) && isFromTheWeb()) {
+  if (isLocalFile(resolved) && isFromTheWeb()) {
     refuseLocalFileTarget(resolved, strf("%i", response.statusCode), 2);
     connection.cancel();
     finishFetch(false);
@@ -193,7 +195,7 @@ bool ZelUrl::followMetaRefresh() {
   }
   if (target.find("%3Bamp%3Bamp") != std::string::npos) return false;
   // Deliberately not followed, unlike other refreshes: a web site must not make us read the disk.
-  if (ZelHub::isLocalFile(target) && isFromTheWeb()) {
+  if (isLocalFile(target) && isFromTheWeb()) {
     refuseLocalFileTarget(target, getFinalStatus(), 1);
     finishFetch(false);
     return true;  // the caller ends the connection

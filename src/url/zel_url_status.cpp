@@ -1,7 +1,8 @@
 // Status text, the good / bad / exempt rules, warnings and the redirect table.
-#include "engine/zel_hub.h"
+#include "platform/platform.h"
 #include "platform/regex.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url.h"
 #include "url/zel_url_page_facts.h"
 

@@ -3,11 +3,12 @@
 // which addresses count as one page.
 #include <cerrno>
 
-#include "engine/zel_hub.h"
 #include "platform/defaults.h"
 #include "platform/file_system.h"
 #include "platform/log.h"
+#include "platform/platform.h"
 #include "platform/text_format.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_url.h"
 #include "urltext/code_points.h"
 #include "urltext/percent_encoding.h"
@@ -174,13 +175,12 @@ std::string ZelUrl::myStringByAddingPercentEscapes(std::string_view address) con
 }
 
 std::optional<Url> ZelUrl::makeNSURLFromString(std::string_view text, std::string_view base) const {
-  return makeUrlFromString(text, base,
-                           defaults().boolForKey("precomposedStringWithCompatibilityMapping"));
+  return makeNSURLFromString(text, base, defaults());
 }
 
-std::optional<Url> ZelHub::makeNSURLFromString(std::string_view text, std::string_view base) const {
-  return makeUrlFromString(text, base,
-                           defaults().boolForKey("precomposedStringWithCompatibilityMapping"));
+std::optional<Url> ZelUrl::makeNSURLFromString(std::string_view text, std::string_view base,
+                                               const Defaults& d) {
+  return makeUrlFromString(text, base, d.boolForKey("precomposedStringWithCompatibilityMapping"));
 }
 
 // ---- File-name case --------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "support/raw_server.h"
 #include "support/temp_dir.h"
 #include "support/test_server.h"
+#include "urltext/address_kinds.h"
 
 namespace zel {
 namespace {
@@ -107,13 +108,13 @@ TEST(HostileServers, AWebPageNeverOpensALocalFile) {
   ASSERT_TRUE(run->finished) << "a named pipe was opened";
   int local = 0;
   for (ZelUrl* r : run->hub->getLinksCollection()) {
-    if (!ZelHub::isLocalFile(r->getActualLinkUrl())) continue;
+    if (!isLocalFile(r->getActualLinkUrl())) continue;
     ++local;
     SCOPED_TRACE(r->getLinkUrl());
     EXPECT_EQ(r->getFinalStatus(), "Not checked");
-    EXPECT_FALSE(r->isInternal() && ZelHub::isLocalFile(r->getLinkUrl()));
+    EXPECT_FALSE(r->isInternal() && isLocalFile(r->getLinkUrl()));
     ASSERT_NE(r->getWarnings(), nullptr);
-    EXPECT_EQ(r->getWarnings()->back(), ZelHub::kLocalFileFromTheWebWarning);
+    EXPECT_EQ(r->getWarnings()->back(), ZelUrl::kLocalFileFromTheWebWarning);
   }
   EXPECT_EQ(local, 7) << "secret, pipe, /dev/zero, hostname, redirect, refresh, meta refresh";
 
@@ -124,7 +125,7 @@ TEST(HostileServers, AWebPageNeverOpensALocalFile) {
   ASSERT_TRUE(internalOnly->finished);
   std::vector<std::string> kept;
   for (ZelUrl* r : internalOnly->hub->getLinksCollection())
-    if (ZelHub::isLocalFile(r->getLinkUrl())) kept.push_back(r->getLinkUrl() + " " + r->getStatus());
+    if (isLocalFile(r->getLinkUrl())) kept.push_back(r->getLinkUrl() + " " + r->getStatus());
   // Links are dropped like any external link; a canonical is recorded, as always.
   EXPECT_EQ(kept, std::vector<std::string>({secret + " Not checked"}));
 

@@ -1,9 +1,10 @@
-#include "engine/zel_pattern_matcher.h"
+#include "urltext/zel_pattern_matcher.h"
 
 #include <string>
 #include <vector>
 
 #include "platform/text_format.h"
+#include "urltext/path_text.h"
 #include "urltext/percent_encoding.h"
 
 namespace zel {
@@ -62,6 +63,20 @@ bool ZelPatternMatcher::stringMatchesPattern(std::string_view string, std::strin
     match = matchesWildcards(subject, pattern);
   }
   return negate ? !match : match;
+}
+
+bool ZelPatternMatcher::stringContainsOneOfTheseTerms(std::string_view s,
+                                                      const std::vector<std::string>& terms) {
+  for (const std::string& term : terms) {
+    if (utf8Length(term) < 2) continue;
+    if (stringMatchesPattern(s, term)) return true;
+  }
+  return false;
+}
+
+bool ZelPatternMatcher::stringContainsOneOfTheseTerms(
+    std::string_view s, const std::optional<std::vector<std::string>>& terms) {
+  return terms && stringContainsOneOfTheseTerms(s, *terms);
 }
 
 }  // namespace zel
