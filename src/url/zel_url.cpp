@@ -15,7 +15,6 @@
 namespace zel {
 
 namespace {
-const std::vector<ZelLinkInstance*> kNoInstances;
 const std::optional<UrlRequest> kNoRequest;
 const std::optional<std::string> kNoText;
 

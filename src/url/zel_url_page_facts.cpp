@@ -16,7 +16,6 @@ namespace zel {
 
 namespace {
 const std::optional<std::vector<std::string>> kNoStrings;
-const std::vector<ZelUrl*> kNoRecords;
 
 size_t leadingTabs(std::string_view h) {
   size_t n = 0;
