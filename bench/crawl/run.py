@@ -106,7 +106,7 @@ CRAWL_TIME = re.compile(r"^Crawled .* in ([\d.]+) s$", re.M)
 def crawl(binary, url, threads, work, exports):
     """One crawl; its own wall time, CPU time and peak RSS (wait4 on that child)."""
     args = [binary, "crawl", url, "--threads", str(threads), "--timeout", "30",
-            "--set", "linksLimit=10000000", "--no-progress"]
+            "--max-urls", "10000000", "--no-progress"]
     if exports:
         for option, name in EXPORTS:
             args += [option, os.path.join(work, name)]

@@ -80,7 +80,7 @@ class Handler(BaseHTTPRequestHandler):
 def crawl(binary, url, limit, work):
     out = os.path.join(work, "stdout.txt")
     args = [binary, "crawl", url, "--threads", "8", "--timeout", "120", "--max-body", limit,
-            "--set", "observeRobotsTxt=false", "--no-progress", "--json", os.path.join(work, "r.json")]
+            "--no-robots", "--no-progress", "--json", os.path.join(work, "r.json")]
     start = time.time()
     with open(out, "w") as f:
         proc = subprocess.Popen(args, stdout=f, stderr=subprocess.DEVNULL)
