@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""Side-by-side crawl benchmark: serves a corpus with nginx on 127.0.0.1 and crawls it
+with zelmora and with wget2 (Debian's package, a peer to measure against), alternately,
+RUNS times each, printing wall time, CPU time and peak RSS with medians and ratios.
+
+Both check internal links only: zelmora with --internal-only, wget2 with its recursive
+spider, which stays on the start host. Nothing but 127.0.0.1 is ever asked.
+
+Corpora: "python-docs" (the Python 3.11 documentation of Debian's python3.11-doc) and
+"generated:N" (the generated site of bench/crawl/run.py with N pages).
+
+usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:20000] [--runs 3] [--threads 8]
+"""
+import argparse
+import importlib.util
+import os
+import shutil
+import socket
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+spec = importlib.util.spec_from_file_location("crawlbench", os.path.join(HERE, "..", "crawl", "run.py"))
+crawlbench = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(crawlbench)
+
+PYTHON_DOCS = "/usr/share/doc/python3.11/html"
+
+
+def start_nginx(root, port, work):
+    """nginx with the system's MIME types, so the docs' scripts and images are typed."""
+    conf = os.path.join(work, "nginx.conf")
+    with open(conf, "w") as f:
+        f.write(f"""daemon off;
+master_process off;
+worker_processes 1;
+pid {work}/nginx.pid;
+error_log {work}/error.log warn;
+events {{ worker_connections 4096; }}
+http {{
+  access_log off;
+  include /etc/nginx/mime.types;
+  keepalive_requests 100000;
+  server {{
+    listen 127.0.0.1:{port} backlog=4096;
+    root {root};
+    index index.html;
+  }}
+}}
+""")
+    proc = subprocess.Popen(["nginx", "-c", conf, "-p", work], stdout=subprocess.DEVNULL,
+                            stderr=subprocess.PIPE)
+    deadline = time.time() + 10
+    while time.time() < deadline:
+        try:
+            with socket.create_connection(("127.0.0.1", port), timeout=0.2):
+                return proc
+        except OSError:
+            if proc.poll() is not None:
+                raise RuntimeError("nginx did not start: " + proc.stderr.read().decode())
+            time.sleep(0.05)
+    proc.kill()
+    raise RuntimeError("nginx did not start listening")
+
+
+def run_once(args, work):
+    """Wall time, CPU time and peak RSS of one run (wait4 on that child)."""
+    start = time.time()
+    with open(os.path.join(work, "out.txt"), "w") as out:
+        proc = subprocess.Popen(args, stdout=out, stderr=subprocess.STDOUT, cwd=work)
+        _, status, usage = os.wait4(proc.pid, 0)
+    return (time.time() - start, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024.0,
+            os.waitstatus_to_exitcode(status))
+
+
+def corpus_root(name, work):
+    if name == "python-docs":
+        if not os.path.isdir(PYTHON_DOCS):
+            sys.exit(f"{PYTHON_DOCS} is missing (scripts/install-deps installs python3.11-doc)")
+        return PYTHON_DOCS
+    if name.startswith("generated:"):
+        pages = int(name.split(":", 1)[1])
+        root = os.path.join(work, f"site-{pages}")
+        os.makedirs(root)
+        crawlbench.generate_site(root, pages)
+        return root
+    sys.exit(f"unknown corpus {name}")
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("binary")
+    ap.add_argument("--corpus", default="python-docs,generated:20000")
+    ap.add_argument("--runs", type=int, default=3)
+    ap.add_argument("--threads", type=int, default=8)
+    args = ap.parse_args()
+    for tool in ("nginx", "wget2"):
+        if not shutil.which(tool):
+            sys.exit(f"{tool} is not installed (scripts/install-deps installs it)")
+    binary = os.path.abspath(args.binary)
+    work = tempfile.mkdtemp(prefix="zelmora-compare-")
+    try:
+        for name in args.corpus.split(","):
+            root = corpus_root(name, work)
+            port = crawlbench.free_port()
+            nginx = start_nginx(root, port, work)
+            url = f"http://127.0.0.1:{port}/index.html"
+            zel = [binary, "crawl", url, "--threads", str(args.threads), "--internal-only",
+                   "--max-urls", "10000000", "--no-progress", "-q", "--no-settings-file"]
+            wget = ["wget2", "--spider", "-r", "-l", "0", f"--max-threads={args.threads}",
+                    "-q", "-o", "/dev/null", url]
+            results = {"zelmora": [], "wget2": []}
+            try:
+                for i in range(args.runs):
+                    for label, cmd in (("zelmora", zel), ("wget2", wget)):
+                        r = run_once(cmd, work)
+                        results[label].append(r)
+                        print(f"{name} run {i + 1} {label:8s}: wall {r[0]:.2f} s, CPU {r[1]:.2f} s, "
+                              f"peak RSS {r[2]:.0f} MB (exit {r[3]})", flush=True)
+            finally:
+                nginx.terminate()
+                try:
+                    nginx.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    nginx.kill()
+            med = {k: [statistics.median(r[i] for r in v) for i in range(3)] for k, v in results.items()}
+            z, w = med["zelmora"], med["wget2"]
+            print(f"{name} median: zelmora wall {z[0]:.2f} s, CPU {z[1]:.2f} s, RSS {z[2]:.0f} MB | "
+                  f"wget2 wall {w[0]:.2f} s, CPU {w[1]:.2f} s, RSS {w[2]:.0f} MB | "
+                  f"ratios wall {z[0] / w[0]:.2f}, CPU {z[1] / w[1]:.2f}, RSS {z[2] / w[2]:.2f}",
+                  flush=True)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
