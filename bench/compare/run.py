@@ -43,6 +43,9 @@ events {{ worker_connections 4096; }}
 http {{
   access_log off;
   include /etc/nginx/mime.types;
+  # Generated pages share size and time, so their ETags would be equal, and wget2
+  # skips pages whose ETag it has seen.
+  etag off;
   keepalive_requests 100000;
   server {{
     listen 127.0.0.1:{port} backlog=4096;
