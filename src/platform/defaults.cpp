@@ -20,8 +20,9 @@ bool textIsTrue(const std::string& s) {
 
 }  // namespace
 
-bool Defaults::boolForKey(std::string_view key) const {
-  const Json* v = peek(key);
+namespace {
+
+bool boolOf(const Json* v) {
   if (!v) return false;
   if (v->is_boolean()) return v->get<bool>();
   if (v->is_number()) return v->get<double>() != 0.0;
@@ -29,8 +30,7 @@ bool Defaults::boolForKey(std::string_view key) const {
   return false;
 }
 
-int64_t Defaults::integerForKey(std::string_view key) const {
-  const Json* v = peek(key);
+int64_t integerOf(const Json* v) {
   if (!v) return 0;
   if (v->is_number_integer()) return v->get<int64_t>();
   if (v->is_number_float()) {
@@ -45,8 +45,7 @@ int64_t Defaults::integerForKey(std::string_view key) const {
   return 0;
 }
 
-double Defaults::doubleForKey(std::string_view key) const {
-  const Json* v = peek(key);
+double doubleOf(const Json* v) {
   if (!v) return 0;
   if (v->is_number()) return v->get<double>();
   if (v->is_boolean()) return v->get<bool>() ? 1 : 0;
@@ -57,6 +56,36 @@ double Defaults::doubleForKey(std::string_view key) const {
     return std::isfinite(d) ? d : 0;
   }
   return 0;
+}
+
+}  // namespace
+
+void Defaults::noteWritten(std::string_view key, const Json* value) {
+  if (typed_.empty()) typed_.resize(settingVocabulary().size());
+  const int index = settingIndex(key);
+  if (index < 0) return;
+  typed_[index] = TypedValue{boolOf(value), integerOf(value), doubleOf(value)};
+}
+
+const Defaults::TypedValue* Defaults::typedValue(std::string_view key) const {
+  if (typed_.empty()) return nullptr;
+  const int index = settingIndex(key);
+  return index < 0 ? nullptr : &typed_[index];
+}
+
+bool Defaults::boolForKey(std::string_view key) const {
+  if (const TypedValue* t = typedValue(key)) return t->b;
+  return boolOf(peek(key));
+}
+
+int64_t Defaults::integerForKey(std::string_view key) const {
+  if (const TypedValue* t = typedValue(key)) return t->i;
+  return integerOf(peek(key));
+}
+
+double Defaults::doubleForKey(std::string_view key) const {
+  if (const TypedValue* t = typedValue(key)) return t->d;
+  return doubleOf(peek(key));
 }
 
 std::optional<std::string> Defaults::stringForKey(std::string_view key) const {
@@ -106,11 +135,13 @@ void MemoryDefaults::setObject(std::string_view key, Json value) {
     it->second = std::move(value);
   else
     values_.emplace(std::string(key), std::move(value));
+  noteWritten(key, peek(key));
 }
 
 void MemoryDefaults::removeObject(std::string_view key) {
   auto it = values_.find(key);
   if (it != values_.end()) values_.erase(it);
+  noteWritten(key, nullptr);
 }
 
 std::optional<SettingType> settingTypeOf(std::string_view key) {

@@ -54,11 +54,29 @@ class Defaults {
   void setStringArray(std::string_view key, const std::vector<std::string>& v) {
     setObject(key, Json(v));
   }
+
+ protected:
+  // The boolean, integer and number readings of each known setting, worked out
+  // when it is written, so that reading one at the moment of use (many times a
+  // link) is a hash of its name and a load, not a string-keyed search. A store
+  // keeps them by calling noteWritten on every write; one that never does is
+  // read through peek alone.
+  struct TypedValue {
+    bool b = false;
+    int64_t i = 0;
+    double d = 0;
+  };
+  void noteWritten(std::string_view key, const Json* value);
+
+ private:
+  const TypedValue* typedValue(std::string_view key) const;
+  std::vector<TypedValue> typed_;
 };
 
 // In-memory store (tests, and the base of the file store).
 class MemoryDefaults : public Defaults {
  public:
+  MemoryDefaults() { noteWritten({}, nullptr); }
   const Json* peek(std::string_view key) const override;
   void setObject(std::string_view key, Json value) override;
   void removeObject(std::string_view key) override;

@@ -256,6 +256,41 @@ const SettingInfo* findSetting(std::string_view name) {
   return it != std::end(kVocabulary) && it->name == name ? &*it : nullptr;
 }
 
+namespace {
+
+// FNV-1a: the names are short, so hashing one costs less than comparing it.
+uint32_t nameHash(std::string_view name) {
+  uint32_t h = 2166136261u;
+  for (unsigned char c : name) h = (h ^ c) * 16777619u;
+  return h;
+}
+
+// Open addressing over the table's indices (+1; 0 is an empty slot), at most a
+// quarter full so a probe sequence is short.
+struct IndexTable {
+  static constexpr uint32_t kSize = 1024;
+  static_assert(std::size(kVocabulary) * 4 <= kSize);
+  uint16_t slots[kSize] = {};
+  IndexTable() {
+    for (size_t i = 0; i < std::size(kVocabulary); ++i) {
+      uint32_t at = nameHash(kVocabulary[i].name) & (kSize - 1);
+      while (slots[at]) at = (at + 1) & (kSize - 1);
+      slots[at] = static_cast<uint16_t>(i + 1);
+    }
+  }
+};
+
+}  // namespace
+
+int settingIndex(std::string_view name) {
+  static const IndexTable table;
+  for (uint32_t at = nameHash(name) & (IndexTable::kSize - 1);; at = (at + 1) & (IndexTable::kSize - 1)) {
+    const uint16_t slot = table.slots[at];
+    if (!slot) return -1;
+    if (kVocabulary[slot - 1].name == name) return slot - 1;
+  }
+}
+
 std::vector<std::string_view> nearestSettingNames(std::string_view name, size_t max) {
   // Scores in half steps: a case-only difference 0, one typo 2, a prefix 3, two typos 4...
   const size_t allowed = std::max<size_t>(2, name.size() / 3);

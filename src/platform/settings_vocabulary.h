@@ -28,6 +28,10 @@ std::span<const SettingInfo> settingVocabulary();
 // The entry for a name (exact, case-sensitive), or nullptr.
 const SettingInfo* findSetting(std::string_view name);
 
+// The position of a name in settingVocabulary(), or -1; a hash look-up, for the
+// settings store's typed values.
+int settingIndex(std::string_view name);
+
 // Up to `max` known names nearest to an unknown one, best first: a match that
 // differs only in case, then close spellings and names it begins (or that begin
 // it). Empty when nothing is reasonably close.

@@ -37,6 +37,25 @@ TEST(Defaults, MissingValuesAndLenientReads) {
   EXPECT_EQ(d.stringForKey("a"), "2");
   d.removeObject("a");
   EXPECT_FALSE(d.objectForKey("a").has_value());
+
+  // A known setting (read through its typed values) reads as an unknown key does,
+  // after every write and removal.
+  const Json values[] = {true, false, 0, 7, -3, 2.9, "yes", "no", " 42abc", "1.5", nullptr,
+                         Json::array({1})};
+  for (const Json& v : values) {
+    SCOPED_TRACE(v.dump());
+    d.setObject("delay", v);
+    d.setObject("unknownKey", v);
+    EXPECT_EQ(d.boolForKey("delay"), d.boolForKey("unknownKey"));
+    EXPECT_EQ(d.integerForKey("delay"), d.integerForKey("unknownKey"));
+    EXPECT_EQ(d.doubleForKey("delay"), d.doubleForKey("unknownKey"));
+  }
+  d.setInteger("delay", 5);
+  d.removeObject("delay");
+  EXPECT_EQ(d.integerForKey("delay"), 0);
+  MemoryDefaults copy = d;
+  d.setInteger("delay", 9);
+  EXPECT_EQ(copy.integerForKey("delay"), 0) << "a copy keeps its own values";
 }
 
 TEST(JsonFileDefaults, LoadsSavesAndRoundTrips) {
