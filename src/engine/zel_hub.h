@@ -36,6 +36,14 @@ struct HubWarning {
   std::string warning;
 };
 
+// Address tables looked up by string_view, so a look-up needs no copy of the address.
+struct AddressHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+};
+using AddressTable = std::unordered_map<std::string, ZelUrl*, AddressHash, std::equal_to<>>;
+using AddressGroups = std::unordered_map<std::string, std::vector<ZelUrl*>, AddressHash, std::equal_to<>>;
+
 class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
  public:
   // `initWithStartingUrl:`. The platform services must outlive the hub.
@@ -278,14 +286,16 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
                                bool internal) const;
   // `doWeHaveThisURL:inDictionary:internal:` for each of the two tables.
   ZelUrl* doWeHaveThisURL(std::string_view address,
-                          const std::unordered_map<std::string, ZelUrl*>& dictionary,
+                          const AddressTable& dictionary,
                           bool internal) const;
   const std::vector<ZelUrl*>* doWeHaveThisURL(
       std::string_view address,
-      const std::unordered_map<std::string, std::vector<ZelUrl*>>& dictionary,
+      const AddressGroups& dictionary,
       bool internal) const;
   // The key those look-ups use for an address ("" finds nothing).
   std::string lookupKeyForAddress(std::string_view address, bool internal) const;
+  std::string_view lookupKeyView(std::string_view address, bool internal,
+                                 std::string& scratch) const;
   // The first record is a sitemap or a .txt/.csv list.
   bool startingPointWasList() const;
 
@@ -305,9 +315,9 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   std::deque<ZelUrl> recordArena_;
   std::deque<ZelLinkInstance> instanceArena_;
 
-  std::unordered_map<std::string, ZelUrl*> lookupDictionary_;
+  AddressTable lookupDictionary_;
   bool lookupReady_ = false;
-  std::unordered_map<std::string, std::vector<ZelUrl*>> redirLookupDictionary_;
+  AddressGroups redirLookupDictionary_;
   bool redirLookupReady_ = false;
   std::vector<std::string> soft404Array_;
   std::vector<ZelLinkInstance*> instanceArray_;

@@ -64,7 +64,7 @@ void ZelHub::addToRedirLookup(ZelUrl* record, const std::string& key) {
 
 int32_t ZelHub::getNnumberOfRedirectsTo(std::string_view address) const {
   auto find = [this](std::string_view a) -> int32_t {
-    auto it = redirLookupDictionary_.find(std::string(a));
+    auto it = redirLookupDictionary_.find(a);
     return it == redirLookupDictionary_.end() ? -1 : static_cast<int32_t>(it->second.size());
   };
   int32_t n = find(address);

@@ -266,20 +266,34 @@ std::string ZelHub::lookupKeyForAddress(std::string_view address, bool internal)
   return key;
 }
 
-ZelUrl* ZelHub::doWeHaveThisURL(std::string_view address,
-                                const std::unordered_map<std::string, ZelUrl*>& dictionary,
+// The look-up key of an address: the address itself when the key rules leave
+// it as it is (most links), so that no copy is made; else a copy in `scratch`.
+std::string_view ZelHub::lookupKeyView(std::string_view address, bool internal,
+                                       std::string& scratch) const {
+  const bool tripleSlash = address.size() > 5 && !startsWith(address, "file") &&
+                           address.find("///") != std::string_view::npos;
+  const bool hash = address.find('#') != std::string_view::npos;
+  const bool query = internal && address.find('?') != std::string_view::npos;
+  const bool slash = !address.empty() && address.back() == '/';
+  if (!tripleSlash && !hash && !query && !slash) return address;
+  scratch = lookupKeyForAddress(address, internal);
+  return scratch;
+}
+
+ZelUrl* ZelHub::doWeHaveThisURL(std::string_view address, const AddressTable& dictionary,
                                 bool internal) const {
-  const std::string key = lookupKeyForAddress(address, internal);
+  std::string scratch;
+  const std::string_view key = lookupKeyView(address, internal, scratch);
   if (key.empty()) return nullptr;
   auto it = dictionary.find(key);
   return it == dictionary.end() ? nullptr : it->second;
 }
 
-const std::vector<ZelUrl*>* ZelHub::doWeHaveThisURL(
-    std::string_view address,
-    const std::unordered_map<std::string, std::vector<ZelUrl*>>& dictionary,
-    bool internal) const {
-  const std::string key = lookupKeyForAddress(address, internal);
+const std::vector<ZelUrl*>* ZelHub::doWeHaveThisURL(std::string_view address,
+                                                    const AddressGroups& dictionary,
+                                                    bool internal) const {
+  std::string scratch;
+  const std::string_view key = lookupKeyView(address, internal, scratch);
   if (key.empty()) return nullptr;
   auto it = dictionary.find(key);
   return it == dictionary.end() ? nullptr : &it->second;
