@@ -15,7 +15,6 @@ import argparse
 import importlib.util
 import os
 import shutil
-import socket
 import statistics
 import subprocess
 import sys
@@ -30,43 +29,10 @@ spec.loader.exec_module(crawlbench)
 PYTHON_DOCS = "/usr/share/doc/python3.11/html"
 
 
-def start_nginx(root, port, work):
-    """nginx with the system's MIME types, so the docs' scripts and images are typed."""
-    conf = os.path.join(work, "nginx.conf")
-    with open(conf, "w") as f:
-        f.write(f"""daemon off;
-master_process off;
-worker_processes 1;
-pid {work}/nginx.pid;
-error_log {work}/error.log warn;
-events {{ worker_connections 4096; }}
-http {{
-  access_log off;
-  include /etc/nginx/mime.types;
-  # Generated pages share size and time, so their ETags would be equal, and wget2
-  # skips pages whose ETag it has seen.
-  etag off;
-  keepalive_requests 100000;
-  server {{
-    listen 127.0.0.1:{port} backlog=4096;
-    root {root};
-    index index.html;
-  }}
-}}
-""")
-    proc = subprocess.Popen(["nginx", "-c", conf, "-p", work], stdout=subprocess.DEVNULL,
-                            stderr=subprocess.PIPE)
-    deadline = time.time() + 10
-    while time.time() < deadline:
-        try:
-            with socket.create_connection(("127.0.0.1", port), timeout=0.2):
-                return proc
-        except OSError:
-            if proc.poll() is not None:
-                raise RuntimeError("nginx did not start: " + proc.stderr.read().decode())
-            time.sleep(0.05)
-    proc.kill()
-    raise RuntimeError("nginx did not start listening")
+# The system's MIME types, so the docs' scripts and images are typed. Generated
+# pages share size and time, so their ETags would be equal, and wget2 skips pages
+# whose ETag it has seen.
+NGINX_TYPES = "include /etc/nginx/mime.types;\n  etag off;"
 
 
 def run_once(args, work):
@@ -109,7 +75,7 @@ def main():
         for name in args.corpus.split(","):
             root = corpus_root(name, work)
             port = crawlbench.free_port()
-            nginx = start_nginx(root, port, work)
+            nginx = crawlbench.start_nginx(root, port, work, NGINX_TYPES)
             url = f"http://127.0.0.1:{port}/index.html"
             zel = [binary, "crawl", url, "--threads", str(args.threads), "--internal-only",
                    "--max-urls", "10000000", "--no-progress", "-q", "--no-settings-file"]

@@ -61,7 +61,8 @@ def generate_site(root, pages, seed=7):
         f.write(f"<html><head><title>Home</title></head><body>{home}</body></html>")
 
 
-def start_nginx(root, port, work):
+def start_nginx(root, port, work, types="types { text/html html; text/css css; image/png png; }"):
+    """nginx on 127.0.0.1:port serving root; `types` is the conf's MIME block."""
     conf = os.path.join(work, "nginx.conf")
     with open(conf, "w") as f:
         f.write(f"""daemon off;
@@ -73,7 +74,7 @@ events {{ worker_connections 4096; }}
 http {{
   access_log off;
   keepalive_requests 100000;
-  types {{ text/html html; text/css css; image/png png; }}
+  {types}
   server {{
     listen 127.0.0.1:{port} backlog=4096;
     root {root};
