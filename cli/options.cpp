@@ -384,28 +384,12 @@ const OptionSpec* findOption(const std::string& arg) {
   return nullptr;
 }
 
-// Levenshtein distance, for "did you mean".
-size_t editDistance(std::string_view a, std::string_view b) {
-  std::vector<size_t> row(b.size() + 1);
-  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (size_t i = 1; i <= a.size(); ++i) {
-    size_t diagonal = row[0];
-    row[0] = i;
-    for (size_t j = 1; j <= b.size(); ++j) {
-      const size_t up = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-      diagonal = up;
-    }
-  }
-  return row[b.size()];
-}
-
 std::string nearestOption(const std::string& arg) {
   const OptionSpec* best = nullptr;
   size_t bestDistance = 3;
   for (const OptionSpec& o : optionTable()) {
     if (o.topic == Topic::Hidden) continue;
-    const size_t d = editDistance(arg, o.name);
+    const size_t d = editDistanceIgnoringCase(arg, o.name);
     if (d < bestDistance) {
       bestDistance = d;
       best = &o;

@@ -1,5 +1,7 @@
 #include "platform/settings_vocabulary.h"
 
+#include "platform/text_format.h"
+
 #include <algorithm>
 #include <iterator>
 #include <tuple>
@@ -220,31 +222,6 @@ constexpr SettingInfo kVocabulary[] = {
      "the start's last path segment is a page, not a folder"},
 };
 
-char asciiLowerChar(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-// Edit distance (insert, delete, replace) between two texts, ignoring ASCII case.
-size_t distanceIgnoringCase(std::string_view a, std::string_view b) {
-  std::vector<size_t> row(b.size() + 1);
-  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (size_t i = 1; i <= a.size(); ++i) {
-    size_t diagonal = row[0];
-    row[0] = i;
-    for (size_t j = 1; j <= b.size(); ++j) {
-      const size_t above = row[j];
-      const bool same = asciiLowerChar(a[i - 1]) == asciiLowerChar(b[j - 1]);
-      row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (prefix.size() > text.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i)
-    if (asciiLowerChar(text[i]) != asciiLowerChar(prefix[i])) return false;
-  return true;
-}
 
 }  // namespace
 
@@ -296,9 +273,9 @@ std::vector<std::string_view> nearestSettingNames(std::string_view name, size_t 
   const size_t allowed = std::max<size_t>(2, name.size() / 3);
   std::vector<std::tuple<size_t, size_t, std::string_view>> found;
   for (const SettingInfo& s : kVocabulary) {
-    const size_t d = distanceIgnoringCase(name, s.name);
-    const bool prefix = (name.size() >= 3 && startsWithIgnoringCase(s.name, name)) ||
-                        (s.name.size() >= 4 && startsWithIgnoringCase(name, s.name));
+    const size_t d = editDistanceIgnoringCase(name, s.name);
+    const bool prefix = (name.size() >= 3 && startsWithIgnoreCase(s.name, name)) ||
+                        (s.name.size() >= 4 && startsWithIgnoreCase(name, s.name));
     if (d > allowed && !prefix) continue;
     size_t score = 2 * d;
     if (prefix) score = std::min<size_t>(score, 3);

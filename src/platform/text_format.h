@@ -35,5 +35,7 @@ std::string replaceAll(std::string_view s, std::string_view from, std::string_vi
 long long leadingInteger(std::string_view s);
 // Number of Unicode code points in a UTF-8 text (invalid bytes count one each).
 size_t utf8Length(std::string_view s);
+// Edit distance (insert, delete, replace) between two texts, ignoring ASCII case.
+size_t editDistanceIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace zel
