@@ -39,7 +39,7 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
                          ZelUrl* page, const std::optional<Url>& base, int fileType,
                          bool pageHeadNoFollow) {
   const Defaults& d = defaults();
-  log().write(3, "start of loop with " + href);
+  ZEL_LOG(log(), 3, "start of loop with " + href);
   if (href.size() > 1 && startsWith(href, "./")) href = href == "./" ? "/" : href.substr(2);
 
   const bool hashIsBad = d.boolForKey("hashIsBad");
@@ -71,13 +71,13 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
   if (d.boolForKey("lookForLazyLoadImageURLs") && startsWith(linkText, "[alt]:")) {
     const std::string ext = target->pathExtension();
     if (ext.empty()) {
-      log().write(1, "throwing out " + target->absoluteString() +
+      ZEL_LOG(log(), 1, "throwing out " + target->absoluteString() +
                          " as an image because we can't find the extension");
       return;
     }
     if (!isOneOf(ext, {"png", "PNG", "jpg", "JPG", "jpeg", "JPEG", "gif", "GIF", "svg", "SVG",
                        "bmp", "BMP", "webp", "WEBP", "htm", "HTM", "html", "HTML"})) {
-      log().write(1, "throwing out " + target->absoluteString() +
+      ZEL_LOG(log(), 1, "throwing out " + target->absoluteString() +
                          " as an image because we don't like the extension");
       return;
     }
@@ -135,7 +135,7 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
   addInstanceWithParent(page, t, linkText, rel, parser.getTargetAttr(), parser.getHreflang(), line);
   t->setDistanceFromHome(page->getDistanceFromHome() + 1);
   if (t->directoryTooHigh()) {
-    log().write(2, "directory too high - " + t->getActualurlDecoded());
+    ZEL_LOG(log(), 2, "directory too high - " + t->getActualurlDecoded());
     t->addWarning(
         "The link url is a relative link with too many '../' which take the url above the root "
         "domain. It may work in a browser but is technically incorrect.");
@@ -158,7 +158,7 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
     const bool allowed = robotsWhitelistArray_ && ZelPatternMatcher::stringContainsOneOfTheseTerms(
                                                       absolute, *robotsWhitelistArray_);
     if (disallowed && allowed)
-      log().write(2, "url " + absolute + " is disallowed by robots.txt but also allowed");
+      ZEL_LOG(log(), 2, "url " + absolute + " is disallowed by robots.txt but also allowed");
     if (disallowed && !allowed) {
       t->setIsDisallowed(true);
       t->addWarning("The link url is disallowed by robots.txt");
@@ -232,7 +232,7 @@ void ZelHub::processCanonical(std::string canonical, const LinkSource&, ZelUrl* 
       incNumberDone(t);
     } else {
       if (disallowed && allowed)
-        log().write(2, "Canonical " + absolute + " is disallowed by Robots.txt but also allowed");
+        ZEL_LOG(log(), 2, "Canonical " + absolute + " is disallowed by Robots.txt but also allowed");
       if (disallowed && !allowed) {
         t->setIsDisallowed(true);
         t->addWarning("The page has a canonical url " + absolute +

@@ -31,7 +31,7 @@ std::optional<Url> ZelHub::makeNSURLFromString(std::string_view text, std::strin
 
 void ZelHub::extractLinks(ZelUrl* r) {
   const auto started = std::chrono::steady_clock::now();
-  log().write(3, "extracting links from " + r->getActualLinkUrl());
+  ZEL_LOG(log(), 3, "extracting links from " + r->getActualLinkUrl());
   auto finish = [&] { finishExtraction(r, started); };
 
   if (!isSitePageToExtract(r)) return finish();
@@ -56,7 +56,7 @@ void ZelHub::extractLinks(ZelUrl* r) {
   const std::optional<Url> base = baseUrlOfPage(r, parser);
 
   if (parser.getLength() < 1) {
-    log().write(1, "parser has no data for " + r->getActualLinkUrl() + " (returned length as 0)");
+    ZEL_LOG(log(), 1, "parser has no data for " + r->getActualLinkUrl() + " (returned length as 0)");
     return finish();
   }
   platform_.notifications->post("ZelUrlHasData", r);
@@ -72,7 +72,7 @@ void ZelHub::finishExtraction(ZelUrl* r, std::chrono::steady_clock::time_point s
   if (!shouldCacheData()) r->clearData();
   const double secs =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  log().write(3, strf("finished extracting links from %s in %.5f", r->getActualLinkUrl().c_str(),
+  ZEL_LOG(log(), 3, strf("finished extracting links from %s in %.5f", r->getActualLinkUrl().c_str(),
                       secs));
   reloadData();
 }
@@ -83,8 +83,8 @@ bool ZelHub::isSitePageToExtract(ZelUrl* r) {
   const Defaults& d = defaults();
   auto url = urlFromText(r->getLinkUrlForTesting(), d);
   if (!url) {
-    log().write(1, "unable to make NSURL from " + r->getLinkUrlForTesting());
-    log().write(1, "badly formed url: " + r->getLinkUrl());
+    ZEL_LOG(log(), 1, "unable to make NSURL from " + r->getLinkUrlForTesting());
+    ZEL_LOG(log(), 1, "badly formed url: " + r->getLinkUrl());
     return false;
   }
   if (!r->getRedir().empty() && weHaveThisOneAlready(r->getRedir(), r, r->isInternal()))
@@ -126,10 +126,10 @@ bool ZelHub::isFollowedForExtraction(ZelUrl* r) {
       outputFilterManager_->shouldWeScrapeThisUrlBasedOnCurrentRules(r))
     r->setIsBlacklisted(false);
   if (r->isBlacklisted() && !r->isStartingPoint()) return false;
-  log().write(3, r->getLinkUrl() + " is not blacklisted");
+  ZEL_LOG(log(), 3, r->getLinkUrl() + " is not blacklisted");
 
   if (d.boolForKey("dontFollowNofollowLinks") && r->isNofollow()) return false;
-  log().write(3, "we're following");
+  ZEL_LOG(log(), 3, "we're following");
   return true;
 }
 
@@ -149,7 +149,7 @@ std::optional<ZelHub::ExtractionKind> ZelHub::extractionKindOf(ZelUrl* r) {
                          (r->isStartingPoint() && plainTextMode > 0) || kind.xml;
   if (!parseable) return std::nullopt;
   if (!kind.xml && r->isSonOfXML()) return std::nullopt;
-  log().write(3, r->getLinkUrl() + " is not blacklisted");
+  ZEL_LOG(log(), 3, r->getLinkUrl() + " is not blacklisted");
 
   kind.fileType = r->isStartingPoint() ? static_cast<int>(plainTextMode) : 0;
   if (kind.xml) kind.fileType = kFileTypeXML;
@@ -180,7 +180,7 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
     extractHtmlFacts(r, *html, kind.fileType);
     extractPageFacts(r, *html, html.get());
   } else if (!kind.pdf && !kind.css && !kind.js) {
-    log().write(1, r->getLinkUrl() + " does not appear to be html (or html but no hyperlinks)");
+    ZEL_LOG(log(), 1, r->getLinkUrl() + " does not appear to be html (or html but no hyperlinks)");
     r->setIsHTML(false);
     r->clearData();
     return ExtractionStep::Stop;
@@ -237,7 +237,7 @@ bool ZelHub::followMetaRefreshOfPage(ZelUrl* r, ZelParser& html) {
     r->setStatus(std::string());
     r->clearData();
     if (r->getRedirectCount() < 11) {
-      log().write(1, "sending another request for " + r->getActualLinkUrl() +
+      ZEL_LOG(log(), 1, "sending another request for " + r->getActualLinkUrl() +
                          " after meta redirection");
       sendAsyncServerRequest(r);
     } else {
@@ -288,7 +288,7 @@ std::optional<std::string> ZelHub::firstHrefToFollow(ZelUrl* r, LinkSource& pars
   const Defaults& d = defaults();
   auto href = parser.getNextHref();
   if (r->isErrorPage() && !d.boolForKey("checkErrorPages")) {
-    log().write(1, "not crawling " + r->getActualLinkUrl() + " because it's an error page");
+    ZEL_LOG(log(), 1, "not crawling " + r->getActualLinkUrl() + " because it's an error page");
     href.reset();
   } else if (d.boolForKey("mipIsDeadEnd") && urlIsInformationPage(r->getActualLinkUrl())) {
     href.reset();
@@ -307,16 +307,16 @@ void ZelHub::processLinksOfPage(ZelUrl* r, LinkSource& parser, std::optional<std
   const int64_t linksLimit = d.integerForKey("linksLimit");
   const int64_t levelsLimit = d.integerForKey("levelsLimit");
   if (static_cast<int64_t>(collection_.size()) >= linksLimit)
-    log().write(1, strf("hub extractLinks isn't collecting any more links because the linksLimit "
+    ZEL_LOG(log(), 1, strf("hub extractLinks isn't collecting any more links because the linksLimit "
                         "(%ld) is exceeded",
                         static_cast<long>(linksLimit)));
   if (r->getDistanceFromHome() >= levelsLimit)
-    log().write(1, strf("hub extractLinks isn't collecting any more links because the levelsLimit "
+    ZEL_LOG(log(), 1, strf("hub extractLinks isn't collecting any more links because the levelsLimit "
                         "(%ld) is exceeded",
                         static_cast<long>(levelsLimit)));
   if (r->getDistanceFromHome() < levelsLimit &&
       static_cast<int64_t>(collection_.size()) < linksLimit) {
-    log().write(4, strf("%s is %i clicks from home, we are crawling it. Our limit is %i",
+    ZEL_LOG(log(), 4, strf("%s is %i clicks from home, we are crawling it. Our limit is %i",
                         r->getActualLinkUrl().c_str(), r->getDistanceFromHome(),
                         static_cast<int>(levelsLimit)));
     const bool headNoFollow = parser.getHeadContainsNofollow();
@@ -350,7 +350,7 @@ void ZelHub::extractHtmlFacts(ZelUrl* r, ZelParser& parser, int fileType) {
   const std::string* source = r->getSourceData();
   if (d.boolForKey("runJS") && source && !source->empty() &&
       d.boolForKey("htmlValidationEnabled")) {
-    log().write(2, "because js rendering is on, we are running separate pass of source (collected "
+    ZEL_LOG(log(), 2, "because js rendering is on, we are running separate pass of source (collected "
                    "separately and unrendered) for html warnings");
     auto sourceParser = ZelParser::initWithData(*source, d.boolForKey("SEOEnabled"),
                                                 d.boolForKey("observeRobotsTxt"),

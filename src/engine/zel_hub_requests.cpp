@@ -87,7 +87,7 @@ void ZelHub::learnHostFailure(const std::string& address, const UrlError& error)
   if (error.code != UrlError::kCannotFindHost && error.code != UrlError::kCannotConnect) return;
   const std::string key = hostKey(address);
   if (key.empty() || !unreachableHosts_.emplace(key, error.description).second) return;
-  log().write(1, "host " + key + " cannot be reached (" + error.description +
+  ZEL_LOG(log(), 1, "host " + key + " cannot be reached (" + error.description +
                      "); its other addresses will not be requested");
 }
 
@@ -112,11 +112,11 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   bool forceGet = false, forceCookies = false, afterMeta = false;
   if (!r->getStatus().empty()) {
     if (!r->shouldBeMemberOfBadCollection()) {
-      log().write(2, r->getActualLinkUrl() +
+      ZEL_LOG(log(), 2, r->getActualLinkUrl() +
                          " is error after using HEAD method, retrying, forcing GET and cookies on");
       forceGet = forceCookies = true;
     } else if (r->lastRedirectWasMeta()) {
-      log().write(2, "trying " + r->getActualLinkUrl() + " after meta redirect");
+      ZEL_LOG(log(), 2, "trying " + r->getActualLinkUrl() + " after meta redirect");
       afterMeta = true;
     }
     if (!afterMeta) {
@@ -156,7 +156,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   }
   if (u && u->isFileUrl() && platform_.fileSystem->isDirectory(u->decodedPath())) {
     const std::string name(trimWhitespace(d.stringOrEmpty("defaultLocalFileName")));
-    log().write(3, u->absoluteString() + " is directory, adding filename " + name);
+    ZEL_LOG(log(), 3, u->absoluteString() + " is directory, adding filename " + name);
     std::string text = u->absoluteString();
     if (!endsWith(text, "/")) text += "/";
     if (auto withName = Url::parse(text + encodedPath(name))) u = withName;
@@ -197,7 +197,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
     req.setHeader("User-Agent", kBrowserUserAgent);
   if (forceCookies && (containsIgnoreCase(agent, "Zelmora") || containsIgnoreCase(agent, "Googlebot"))) {
     req.setHeader("User-Agent", kBrowserUserAgent);
-    log().write(1, "link " + a + " gave error, retrying with cookies, also using querystring of a "
+    ZEL_LOG(log(), 1, "link " + a + " gave error, retrying with cookies, also using querystring of a "
                 "real browser");
   }
   // Deliberately without user and password (the Part sends the address as it
@@ -217,7 +217,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   req.setHeader("Connection", "close");
 
   if (d.boolForKey("handleCookies") || forceCookies) {
-    log().write(2, "** setting cookies");
+    ZEL_LOG(log(), 2, "** setting cookies");
     req.handleCookies = true;
   }
 
@@ -246,7 +246,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
         head = true;
     }
     if (head) {
-      log().write(2, "using HEAD request for " + a);
+      ZEL_LOG(log(), 2, "using HEAD request for " + a);
       req.method = "HEAD";
     }
   }
@@ -271,7 +271,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
         if (!key.empty()) body += "&" + key + "=" + d.stringOrEmpty(strf("customPostValue%i", i));
       }
       // The password as "***": logs are shared and kept, passwords must not be.
-      log().write(1, "sending post request with " +
+      ZEL_LOG(log(), 1, "sending post request with " +
                          replaceAll(body, passField + "=" + pass, passField + "=***"));
       body = asciiLossy(body);
       req.method = "POST";
@@ -284,17 +284,17 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
     }
   }
   if (d.boolForKey("runJS")) {
-    log().write(3, "setting runJS feature for " + a);
+    ZEL_LOG(log(), 3, "setting runJS feature for " + a);
     r->setRunJS(req);
   }
   r->setSentRequest();
   r->startConnection(req);
   if (!r->hasConnection())
-    log().write(1, "connection can't be created to " + r->getLinkUrlForTesting());
+    ZEL_LOG(log(), 1, "connection can't be created to " + r->getLinkUrlForTesting());
   if (log().enabled(4)) {
     std::string headers;
     for (const auto& [k, v] : req.headers) headers += k + ": " + v + "; ";
-    log().write(4, "request: " + a + " headers: " + headers);
+    ZEL_LOG(log(), 4, "request: " + a + " headers: " + headers);
   }
 }
 

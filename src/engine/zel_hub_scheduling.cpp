@@ -97,7 +97,7 @@ bool ZelHub::getNextUrlToCrawl(ZelUrl* finished) {
     ++numberOfThreadsDetached_;
     noteRequestSent(r);
     numberSlot(r);
-    log().write(1, strf("remedial queue - have just dispatched a new thread (#%i) for %s with "
+    ZEL_LOG(log(), 1, strf("remedial queue - have just dispatched a new thread (#%i) for %s with "
                         "delay %.5f",
                         r->thread(), r->getActualLinkUrl().c_str(), delay));
     remedialQueue_->erase(std::remove(remedialQueue_->begin(), remedialQueue_->end(), r),
@@ -133,7 +133,7 @@ bool ZelHub::getNextUrlToCrawl(ZelUrl* finished) {
 
   while (true) {
     if (!slotFree()) {
-      log().write(4, strf("%ld of %ld", static_cast<long>(numberDone_),
+      ZEL_LOG(log(), 4, strf("%ld of %ld", static_cast<long>(numberDone_),
                           static_cast<long>(collection_.size())));
       return handedOut;
     }
@@ -156,7 +156,7 @@ bool ZelHub::getNextUrlToCrawl(ZelUrl* finished) {
     }
     send(c);
     ++nextUrlToCrawl_;
-    log().write(4, strf("getNextUrlToCrawl: have just dispatched a new thread (#%i) for %s with "
+    ZEL_LOG(log(), 4, strf("getNextUrlToCrawl: have just dispatched a new thread (#%i) for %s with "
                         "delay %.5f ",
                         c->thread(), c->getActualLinkUrl().c_str(), delay));
     handedOut = true;
@@ -217,7 +217,7 @@ bool ZelHub::isFinished() {
   if (!inProgressArray_) {
     inProgressArray_.emplace();
     inProgressArray_->reserve(static_cast<size_t>(std::max<int64_t>(0, numberOfThreadsDetached_)));
-    log().write(3, "traversing collection");
+    ZEL_LOG(log(), 3, "traversing collection");
     const double limit = 2 * requestTimeout();
     int64_t done = 0;
     {
@@ -238,21 +238,21 @@ bool ZelHub::isFinished() {
     }
     numberDone_ = std::min(done, total);
   } else {
-    log().write(2, strf("traversing inProgressArray (%i)", static_cast<int>(inProgressArray_->size())));
+    ZEL_LOG(log(), 2, strf("traversing inProgressArray (%i)", static_cast<int>(inProgressArray_->size())));
     auto& inProgress = *inProgressArray_;
     for (auto it = inProgress.begin(); it != inProgress.end();) {
       if (!(*it)->getStatus().empty()) {
-        log().write(2, "removing " + (*it)->getActualurl() + " from inProgressArray");
+        ZEL_LOG(log(), 2, "removing " + (*it)->getActualurl() + " from inProgressArray");
         it = inProgress.erase(it);
       } else {
-        log().write(2, "no status for " + (*it)->getActualurl());
+        ZEL_LOG(log(), 2, "no status for " + (*it)->getActualurl());
         ++it;
       }
     }
     numberDone_ = total - static_cast<int64_t>(inProgress.size());
   }
   if (numberDone_ == total && numberOfThreadsDetached_ < 1) {
-    log().write(2, "***engine finished***");
+    ZEL_LOG(log(), 2, "***engine finished***");
     crawlDidStop();
     crawlFinished_ = true;
     platform_.notifications->post("ZelCrawlDidFinish", this);
@@ -260,7 +260,7 @@ bool ZelHub::isFinished() {
       saveArchive();
     return true;
   }
-  log().write(2, strf("waiting on %ld threads, numberDone: %ld, collection: %ld",
+  ZEL_LOG(log(), 2, strf("waiting on %ld threads, numberDone: %ld, collection: %ld",
                       static_cast<long>(numberOfThreadsDetached_), static_cast<long>(numberDone_),
                       static_cast<long>(total)));
   // Records still waiting are looked at again when their time is up, even if no

@@ -130,11 +130,11 @@ bool ZelHub::redirectUrlIsExternal(std::string_view redirect, std::string_view) 
 void ZelHub::addToDomainsList(std::optional<std::string_view> host) {
   if (!host || host->empty()) return;
   if (std::find(domains_.begin(), domains_.end(), *host) != domains_.end()) {
-    log().write(3, "request to add " + std::string(*host) +
+    ZEL_LOG(log(), 3, "request to add " + std::string(*host) +
                        " to domains list but already have 'im");
     return;
   }
-  log().write(2, "adding " + std::string(*host) + " to domains list");
+  ZEL_LOG(log(), 2, "adding " + std::string(*host) + " to domains list");
   domains_.emplace_back(*host);
 }
 
@@ -143,8 +143,8 @@ void ZelHub::resetDomain(ZelUrl* record) {
   auto url = parseLeniently(record->getActualLinkUrl(), defaults());
   if (!url || url->host().empty()) return;
   domains_.push_back(url->host());
-  log().write(1, "***** added " + url->host() + " to domains!! (reset domains)");
-  log().write(2, "redirection on starting url, resetting domains to " + describeList(domains_));
+  ZEL_LOG(log(), 1, "***** added " + url->host() + " to domains!! (reset domains)");
+  ZEL_LOG(log(), 2, "redirection on starting url, resetting domains to " + describeList(domains_));
 }
 
 // ---- Directories ------------------------------------------------------------------------
@@ -165,7 +165,7 @@ std::string ZelHub::getpathFromUrl(const Url& url, bool addToFollowBlacklist) {
       if (q != std::string::npos) path.resize(q);
       const std::string_view lastName = lastComponentOf(path);
       if (lastName.find('.') == std::string_view::npos) {
-        log().write(3,
+        ZEL_LOG(log(), 3,
                     "we have something after the domain which isn't just a filename, and "
                     "doesn't have a file extension");
         if (path.empty() || path.back() != '/') path = std::string(withoutLastComponent(path));
@@ -180,7 +180,7 @@ std::string ZelHub::getpathFromUrl(const Url& url, bool addToFollowBlacklist) {
     }
   }
   if (auto decoded = kxStringByRemovingPercentEncoding(path)) path = std::move(*decoded);
-  log().write(1, "limiting crawl to directory: " + path);
+  ZEL_LOG(log(), 1, "limiting crawl to directory: " + path);
 
   if (addToFollowBlacklist) {
     std::string rule;
@@ -224,7 +224,7 @@ Url ZelHub::dealWithUpADirectory(const Url& url) const {
       defaults().boolForKey("tolerateUpADirectory")) {
     auto tolerant = Url::parse(replaceAll(resolved->absoluteString(), "../", ""));
     if (!tolerant) return url;
-    log().write(2, "we're being tolerant - " + resolved->absoluteString() + " is now " +
+    ZEL_LOG(log(), 2, "we're being tolerant - " + resolved->absoluteString() + " is now " +
                        tolerant->absoluteString());
     return *tolerant;
   }

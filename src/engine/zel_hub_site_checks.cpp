@@ -45,7 +45,7 @@ bool ZelHub::shouldBeInSitemapCollection(ZelUrl* r) {
   if (s.size() >= 2) {
     const int digit = (s[0] >= '0' && s[0] <= '9') ? s[0] - '0' : 0;
     if (digit == 0 || digit == 4 || digit == 5 || digit == 9 || s == localized("missing link url")) {
-      log().write(1, r->getActualLinkUrl() + " excluded from SEO/sitemap because of status " + s);
+      ZEL_LOG(log(), 1, r->getActualLinkUrl() + " excluded from SEO/sitemap because of status " + s);
       return false;
     }
   }

@@ -223,10 +223,10 @@ bool ZelHub::go() {
   // The start URL; startingUrl becomes its encoded form when only that parses.
   std::optional<Url> startUrl = Url::parse(startingUrl_);
   if (!startUrl) {
-    log().write(2, "unusual characters in the url, trying IDNA encoding");
+    ZEL_LOG(log(), 2, "unusual characters in the url, trying IDNA encoding");
     startUrl = Url::parse(encodedURLString(startingUrl_, d));
     if (startUrl) {
-      log().write(2, "Have translated unicode to: " + startUrl->absoluteString());
+      ZEL_LOG(log(), 2, "Have translated unicode to: " + startUrl->absoluteString());
       startingUrl_ = startUrl->absoluteString();
     }
   }
@@ -242,7 +242,7 @@ bool ZelHub::go() {
   }
 
   if (plainTextMode != 0)
-    log().write(1, "Plain text mode is ON");
+    ZEL_LOG(log(), 1, "Plain text mode is ON");
   else
     limitToStartingDirectory(startUrl);
 
@@ -255,7 +255,7 @@ bool ZelHub::go() {
   rechecking_ = false;
   crawlFinished_ = false;
   inProgressArray_.reset();
-  log().write(1, "checkBlacklistArray:" + describeList(checkBlacklistArray_) +
+  ZEL_LOG(log(), 1, "checkBlacklistArray:" + describeList(checkBlacklistArray_) +
                      ", followBlacklistArray:" + describeList(followBlacklistArray_) +
                      ", followWhitelistArray:" + describeList(followWhitelistArray_));
 
@@ -277,10 +277,10 @@ bool ZelHub::readLocalStart(Url& testUrl, int64_t& plainTextMode) {
   const FileSystem* fs = platform_.fileSystem;
   std::string path = testUrl.decodedPath();
   if (path.empty() || !fs) {
-    log().write(1, "error testing " + testUrl.absoluteString() + " for directory");
+    ZEL_LOG(log(), 1, "error testing " + testUrl.absoluteString() + " for directory");
   } else if (fs->isDirectory(path)) {
     const std::string name(trimUnicodeWhitespace(d.stringOrEmpty("defaultLocalFileName")));
-    log().write(1, testUrl.absoluteString() + " is directory, adding filename " + name);
+    ZEL_LOG(log(), 1, testUrl.absoluteString() + " is directory, adding filename " + name);
     std::string text = testUrl.absoluteString();
     const size_t end = std::min(text.find_first_of("?#"), text.size());
     std::string withName = text.substr(0, end);
@@ -312,13 +312,13 @@ bool ZelHub::readLocalStart(Url& testUrl, int64_t& plainTextMode) {
     for (char c : text->text)
       if (c == '<') ++angles;
     if (angles < 3 && plainTextMode == 0) {
-      log().write(1, "Setting plain text mode");
+      ZEL_LOG(log(), 1, "Setting plain text mode");
       plainTextMode = 3;
     }
     return true;
   }
 
-  log().write(1, "Error opening file with stringWithContentsOfURL - " + description +
+  ZEL_LOG(log(), 1, "Error opening file with stringWithContentsOfURL - " + description +
                      ". Trying other methods");
   if (bytes) {
     for (TextEncoding enc : {encoding::kUTF8, encoding::kISOLatin1, encoding::kISOLatin2,
@@ -347,7 +347,7 @@ void ZelHub::limitToStartingDirectory(std::optional<Url>& startUrl) {
     const size_t at = startingUrl_.find(url.host());
     if (at == std::string::npos) {
       // A host the parser reports in another form: no directory limit.
-      log().write(1, "starting url host " + url.host() + " not found in " + startingUrl_);
+      ZEL_LOG(log(), 1, "starting url host " + url.host() + " not found in " + startingUrl_);
       return;
     }
     offset = at + url.host().size();
@@ -395,10 +395,10 @@ void ZelHub::limitToStartingDirectory(std::optional<Url>& startUrl) {
 
   std::string scope;
   if (!path.empty() && !d.boolForKey("crawlAboveStartingDirectory")) {
-    log().write(1, "limiting crawl to directory: " + path);
+    ZEL_LOG(log(), 1, "limiting crawl to directory: " + path);
     if (!d.boolForKey("singlePage")) scope = "limiting crawl to directory: " + path;
     const Url& now = *startUrl;
-    log().write(1, "startingurl host is " + now.host() + ", dir is " + path);
+    ZEL_LOG(log(), 1, "startingurl host is " + now.host() + ", dir is " + path);
     if (startingUrl_.empty() || now.host().empty())
       followBlacklistArray_.push_back("!" + path);
     else if (!now.port() || *now.port() == 0)
@@ -416,12 +416,12 @@ void ZelHub::setDomainsFromStart(const Url& startUrl) {
     domains_.push_back(host);
     if (defaults().boolForKey("followSubdomains") && startsWith(host, "www.") && host.size() > 4)
       domains_.push_back(host.substr(4));
-    log().write(2, "domains (by host) is " + describeList(domains_));
+    ZEL_LOG(log(), 2, "domains (by host) is " + describeList(domains_));
   } else if (startUrl.absoluteString().find("file://") != std::string::npos) {
     domains_.push_back(localFolderPrefix(startUrl.absoluteString()));
   }
   if (domains_.empty()) domains_.emplace_back();
-  log().write(1, "domains is " + describeList(domains_));
+  ZEL_LOG(log(), 1, "domains is " + describeList(domains_));
 }
 
 void ZelHub::readRobotsTxt(const Url& startUrl) {
@@ -433,7 +433,7 @@ void ZelHub::readRobotsTxt(const Url& startUrl) {
     authority += ":" + std::to_string(*startUrl.port());
   const std::string location =
       std::string(scanningHttpsSite_ ? "https://" : "http://") + authority + "/robots.txt";
-  log().write(1, "robots's location is " + location);
+  ZEL_LOG(log(), 1, "robots's location is " + location);
 
   SyncResult result;
   if (platform_.loader) {
@@ -456,12 +456,12 @@ void ZelHub::readRobotsTxt(const Url& startUrl) {
                       static_cast<long>(result.body.size()), location.c_str()));
     return;
   }
-  log().write(1, "robots.txt contains:" + result.body);
+  ZEL_LOG(log(), 1, "robots.txt contains:" + result.body);
   const RobotsRules rules = parseRobotsTxt(result.body, &log());
   robotsBlacklistArray_ = makeEachItemInArray(rules.disallow, authority);
   robotsWhitelistArray_ = makeEachItemInArray(rules.allow, authority);
-  log().write(1, "robots.txt disallows: " + describeList(robotsBlacklistArray_));
-  log().write(1, "robots.txt allows: " + describeList(robotsWhitelistArray_));
+  ZEL_LOG(log(), 1, "robots.txt disallows: " + describeList(robotsBlacklistArray_));
+  ZEL_LOG(log(), 1, "robots.txt allows: " + describeList(robotsWhitelistArray_));
 }
 
 void ZelHub::detectEncodingOfStart(const std::optional<Url>& testUrl) {
@@ -481,7 +481,7 @@ void ZelHub::detectEncodingOfStart(const std::optional<Url>& testUrl) {
         found = text->encoding;
         auto generator = applyRegex(kSiteBuilderGeneratorPattern, text->text, &log());
         if (generator && !generator->empty()) {
-          log().write(3, "we have a Wix generator: " + describeList(*generator));
+          ZEL_LOG(log(), 3, "we have a Wix generator: " + describeList(*generator));
           d.setBool("wixSite", true);
           d.setBool("wordpressUrls", true);
         }
@@ -495,9 +495,9 @@ void ZelHub::detectEncodingOfStart(const std::optional<Url>& testUrl) {
   }
   if (found != encoding::kNone) {
     detectedEncoding_ = found;
-    log().write(1, strf("encoding detected as %ld", static_cast<long>(found)));
+    ZEL_LOG(log(), 1, strf("encoding detected as %ld", static_cast<long>(found)));
   } else {
-    log().write(1, "unable to detect encoding");
+    ZEL_LOG(log(), 1, "unable to detect encoding");
   }
 }
 

@@ -43,3 +43,11 @@ class Log {
 };
 
 }  // namespace zel
+
+// Writes a line at a level, building it only when that level is logged: most
+// lines are below the verbosity, and building them was a cost per link.
+#define ZEL_LOG(logger, level, line)                           \
+  do {                                                         \
+    auto& zelLogTarget = (logger);                             \
+    if (zelLogTarget.enabled(level)) zelLogTarget.always(line); \
+  } while (0)

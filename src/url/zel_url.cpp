@@ -262,7 +262,7 @@ bool ZelUrl::isNofollow() const {
 bool ZelUrl::appearsOn(const ZelUrl* page) const {
   log().always("appearsOn traversing instances");
   if (page && page->getActualLinkUrl().empty())
-    log().write(3, page->getLinkUrl() + " has actualLinkUrl length<1");
+    ZEL_LOG(log(), 3, page->getLinkUrl() + " has actualLinkUrl length<1");
   for (ZelLinkInstance* i : inbound_)
     if (i->parent() == page) return true;
   return false;

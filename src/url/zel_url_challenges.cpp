@@ -13,12 +13,12 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
                                                   const UrlRequest& proposed,
                                                   const UrlResponse* redirect) {
   if (log().enabled(2))
-    log().write(2, strf("received redirect notification - %s to %s status code: %i %s",
+    ZEL_LOG(log(), 2, strf("received redirect notification - %s to %s status code: %i %s",
                         getActualLinkUrl().c_str(), proposed.url.c_str(),
                         redirect ? redirect->statusCode : 0,
                         redirect ? reasonPhraseForStatusCode(redirect->statusCode).c_str() : ""));
   if (!redirect) {
-    log().write(2, "redirectResponse is nil");
+    ZEL_LOG(log(), 2, "redirectResponse is nil");
     return proposed;
   }
   ZelRecordOwner* hub = owner_;
@@ -32,7 +32,7 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
   };
   const bool hadPercent = proposed.url.find('%') != std::string::npos;
   if (getRedirectCount() >= 26) {
-    log().write(1, "recurring redirect");
+    ZEL_LOG(log(), 1, "recurring redirect");
     setStatus(std::string("recurring redirect"));
     endFetch();
     return std::nullopt;
@@ -54,7 +54,7 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
     if (target->port() && *target->port() != 80 && *target->port() != 0)
       host = strf("%s:%i", host.c_str(), *target->port());
     next.setHeader("Host", host);
-    log().write(2, "Host header field of new request is set to " + host);
+    ZEL_LOG(log(), 2, "Host header field of new request is set to " + host);
   }
   next.method = proposed.method;
 
@@ -113,16 +113,16 @@ std::optional<UrlRequest> ZelUrl::willSendRequest(UrlConnection& connection,
 
 bool ZelUrl::canAuthenticateAgainst(UrlConnection&, AuthMethod method) {
   const bool trust = method == AuthMethod::ServerTrust;
-  log().write(2, getActualurl() + " : can we authenticate against protection space: " +
+  ZEL_LOG(log(), 2, getActualurl() + " : can we authenticate against protection space: " +
                      (trust ? "NSURLAuthenticationMethodServerTrust" : "password"));
   if (trust) return true;
   const bool yes = isInternal() && defaults().boolForKey("attemptAuthenticate");
-  log().write(2, yes ? "returning YES (b)" : "returning NO (c)");
+  ZEL_LOG(log(), 2, yes ? "returning YES (b)" : "returning NO (c)");
   return yes;
 }
 
 ChallengeAnswer ZelUrl::didReceiveChallenge(UrlConnection&, const AuthChallenge& challenge) {
-  log().write(2, "received authentication challenge from " + getActualLinkUrl() + ", error:" +
+  ZEL_LOG(log(), 2, "received authentication challenge from " + getActualLinkUrl() + ", error:" +
                      challenge.errorDescription + ", proposedCredential user:" +
                      defaults().stringOrEmpty("authenticationUserName"));
   ChallengeAnswer answer;
@@ -140,14 +140,14 @@ ChallengeAnswer ZelUrl::didReceiveChallenge(UrlConnection&, const AuthChallenge&
   if (defaults().boolForKey("attemptAuthenticate") && getPreviousFailureCount() == 0) {
     setPreviousFailureCount(getPreviousFailureCount() + 1);
     // "***" for the password: logs are shared and kept, passwords must not be.
-    log().write(1, "attempting to send: " + user + " and ***");
+    ZEL_LOG(log(), 1, "attempting to send: " + user + " and ***");
     answer.disposition = ChallengeDisposition::UseCredential;
     answer.user = user;
     answer.password = password;
     return answer;
   }
-  log().write(1, "authentication is switched off or already tried once");
-  log().write(1, "Username:" + user + " and password:*** were sent for url: " +
+  ZEL_LOG(log(), 1, "authentication is switched off or already tried once");
+  ZEL_LOG(log(), 1, "Username:" + user + " and password:*** were sent for url: " +
                      getActualLinkUrl() + " but rejected");
   setStatus(std::string("requires authentication"));
   answer.disposition = ChallengeDisposition::Cancel;

@@ -107,13 +107,13 @@ bool ZelUrl::handleHeaderRefresh(UrlConnection& connection, const UrlResponse& r
   clearData();
   if (getRedirectCount() >= 11) {
     setStatus(std::string("recurring refresh"));
-    log().write(1, getActualLinkUrl() + " Recurring 'Refresh' type redirect, abandoning");
+    ZEL_LOG(log(), 1, getActualLinkUrl() + " Recurring 'Refresh' type redirect, abandoning");
     connection.cancel();
     finishFetch(false);
     return true;
   }
   if (delay >= 1 && delay <= 29) {
-    log().write(1, strf("sending another request for %s with a delay of %i after response header "
+    ZEL_LOG(log(), 1, strf("sending another request for %s with a delay of %i after response header "
                         "Refresh redirection",
                         getActualLinkUrl().c_str(), static_cast<int>(delay)));
     connection.cancel();
@@ -158,7 +158,7 @@ void ZelUrl::typeByExtension(const UrlResponse& response) {
     auto length = response.headerExact("content-length");
     if (!length) length = response.headerExact("Content-Length");
     if (length && leadingInteger(*length) > 4194304)
-      log().write(1, "content length of " + getActualLinkUrl() + " is said to be " + *length);
+      ZEL_LOG(log(), 1, "content length of " + getActualLinkUrl() + " is said to be " + *length);
   }
 }
 
@@ -166,11 +166,11 @@ void ZelUrl::typeByExtension(const UrlResponse& response) {
 // fetched again at the new address. Returns true when the fetch ends here.
 bool ZelUrl::followMetaRefresh() {
   if (!pageIsMetaRefresh(*data_, &log())) return false;
-  log().write(2, "we have a meta refresh having loaded " + getActualLinkUrl() + " (original url " +
+  ZEL_LOG(log(), 2, "we have a meta refresh having loaded " + getActualLinkUrl() + " (original url " +
                      getLinkUrl() + ") ");
   // Two pages refreshing to each other would otherwise be fetched without end.
   if (getRedirectCount() >= kMaxMetaRefreshes) {
-    log().write(1, getActualLinkUrl() + " Recurring meta refresh, abandoning");
+    ZEL_LOG(log(), 1, getActualLinkUrl() + " Recurring meta refresh, abandoning");
     return false;
   }
   auto parser = ZelParser::initWithData(*data_, false, false, owner_->getDetectedEncoding(), 0,
@@ -202,7 +202,7 @@ bool ZelUrl::followMetaRefresh() {
   }
   addRedir(target, getFinalStatus(), 1);
   clearData();
-  log().write(2, "sending another request for " + getActualLinkUrl() + " after meta redirection");
+  ZEL_LOG(log(), 2, "sending another request for " + getActualLinkUrl() + " after meta redirection");
   queueRemedial();
   return true;
 }
@@ -213,7 +213,7 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
     return;
   }
   if (owner_->stopPressed()) return;
-  log().write(4, "received response from " + getActualLinkUrl() + " - response now " +
+  ZEL_LOG(log(), 4, "received response from " + getActualLinkUrl() + " - response now " +
                      response.url);
   if (response.isHttp && handleHeaderRefresh(connection, response)) return;
 
@@ -285,14 +285,14 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
       }
     } else if (code == 403 && getRetryCount() == 0) {
       setRetryCount(1);
-      log().write(2, getActualLinkUrl() +
+      ZEL_LOG(log(), 2, getActualLinkUrl() +
                          " 403 received, will retry with GET, cookies and browser querystring");
       connection.cancel();
       queueRemedial();
       return;
     } else if (head && code > 399 && code != 999 && getFinalStatus() != linkedIn &&
                getFinalStatus() != cloudflare && getRetryCount() == 0) {
-      log().write(2, getActualLinkUrl() + " 400 or higher received using HEAD, trying again with GET");
+      ZEL_LOG(log(), 2, getActualLinkUrl() + " 400 or higher received using HEAD, trying again with GET");
       connection.cancel();
       queueRemedial();
       return;
@@ -317,9 +317,9 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
     const bool soft404 = defaults().boolForKey("shouldCheckForSoft404");
     if (!isInternal() && !(soft404 || getIsImage())) wanted = false;
     if (!wanted) {
-      log().write(2, "old-style cancellation - have status but won't collect data for " +
+      ZEL_LOG(log(), 2, "old-style cancellation - have status but won't collect data for " +
                          getActualLinkUrl());
-      if (soft404) log().write(2, "connection method is " + connection.originalRequest().method);
+      if (soft404) ZEL_LOG(log(), 2, "connection method is " + connection.originalRequest().method);
       connection.cancel();
       finishFetch(false);
       return;
@@ -330,18 +330,18 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
     finishFetch(false);
     return;
   }
-  log().write(4, strf("thread %i collecting data for %s. %f seconds since response sent. ",
+  ZEL_LOG(log(), 4, strf("thread %i collecting data for %s. %f seconds since response sent. ",
                       thread(), getActualLinkUrl().c_str(), getTimeSinceSent()));
 }
 
 void ZelUrl::didReceiveData(UrlConnection& connection, std::string_view bytes) {
   if (owner_->stopPressed()) return;
-  log().write(4, strf("thread %i receiving data %s. %f seconds since response sent. %ld bytes "
+  ZEL_LOG(log(), 4, strf("thread %i receiving data %s. %f seconds since response sent. %ld bytes "
                       "received",
                       thread(), getActualLinkUrl().c_str(), getTimeSinceSent(),
                       static_cast<long>(bytes.size())));
   if (connection.originalRequest().method == "HEAD") {
-    log().write(1, "HEAD request is sending data!!!  " + getActualLinkUrl());
+    ZEL_LOG(log(), 1, "HEAD request is sending data!!!  " + getActualLinkUrl());
     return;
   }
   try {
@@ -361,18 +361,18 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
     addWarning(strf("page cut at %g MB", mb));
   }
   const size_t received = data_ ? data_->size() : 0;
-  log().write(4, strf("thread %i finished loading %s. %f seconds since response sent. %ld bytes "
+  ZEL_LOG(log(), 4, strf("thread %i finished loading %s. %f seconds since response sent. %ld bytes "
                       "received",
                       thread(), getActualLinkUrl().c_str(), getTimeSinceSent(),
                       static_cast<long>(received)));
   if (isStartingPoint() && log().enabled(4)) {
     const auto charset = data_ ? ZelParser::extractCharsetFromHTML(*data_) : std::nullopt;
     if (!charset)
-      log().write(4, "no charset found, assuming utf-8");
+      ZEL_LOG(log(), 4, "no charset found, assuming utf-8");
     else
-      log().write(4, strf("charset appears to be: %s, using NSStringEncoding %ld", charset->c_str(),
+      ZEL_LOG(log(), 4, strf("charset appears to be: %s, using NSStringEncoding %ld", charset->c_str(),
                           static_cast<long>(ZelParser::encodingForCharset(*charset))));
-    log().write(4, "Final source of starting URL: " + bodyAsUtf8(data_.get()));
+    ZEL_LOG(log(), 4, "Final source of starting URL: " + bodyAsUtf8(data_.get()));
   }
   NotificationCenter& nc = *owner_->platform().notifications;
   const bool good = isGoodLink();
@@ -419,7 +419,7 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
 
   if (!isStartingPoint() && !getIsImage() && !getIsPDF()) {
     if (getFinalStatus().empty()) {
-      log().write(1, getActualLinkUrl() + " connectionDidFinishLoading called but no status");
+      ZEL_LOG(log(), 1, getActualLinkUrl() + " connectionDidFinishLoading called but no status");
     } else {
       const char c = getFinalStatus()[0];
       const int digit = (c >= '0' && c <= '9') ? c - '0' : 0;
@@ -433,7 +433,7 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
     setRetryCount(1);
   }
   if (isStartingPoint() && log().enabled(4))
-    log().write(4, "finished loading starting url " + getActualLinkUrl() +
+    ZEL_LOG(log(), 4, "finished loading starting url " + getActualLinkUrl() +
                        " and we have: " + bodyAsUtf8(data_.get()));
   finishFetch(!getIsImage());
   if (isInternal() && !owner_->shouldCacheData()) clearData();
@@ -441,7 +441,7 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
 
 void ZelUrl::didFailWithError(UrlConnection& connection, const UrlError& error) {
   if (!getFinalStatus().empty())
-    log().write(1, "*** " + getLinkUrl() + " connection failed: " + error.description +
+    ZEL_LOG(log(), 1, "*** " + getLinkUrl() + " connection failed: " + error.description +
                        "  but it already had status " + getFinalStatus());
   if (owner_->stopPressed()) return;
   setStatus(error.description);
@@ -450,7 +450,7 @@ void ZelUrl::didFailWithError(UrlConnection& connection, const UrlError& error) 
        error.code == UrlError::kHTTPTooManyRedirects) &&
       getRetryCount() == 0) {
     setRetryCount(1);
-    log().write(1, getLinkUrl() + ": " + error.description + " - retrying once");
+    ZEL_LOG(log(), 1, getLinkUrl() + ": " + error.description + " - retrying once");
     connection.cancel();
     queueRemedial();
     return;

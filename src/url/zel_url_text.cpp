@@ -232,7 +232,7 @@ bool ZelUrl::actualPathMatchesCase(std::string_view address) const {
     log().always(strf("Error #%d making path.", ENAMETOOLONG));
     return true;
   }
-  log().write(3, strf("case sensitivity - comparing %s and %s", path.c_str(), stored.c_str()));
+  ZEL_LOG(log(), 3, strf("case sensitivity - comparing %s and %s", path.c_str(), stored.c_str()));
   return !(utf8Length(stored) == utf8Length(path) && stored != path);
 }
 
