@@ -22,9 +22,9 @@ import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("crawlbench", os.path.join(HERE, "..", "crawl", "run.py"))
-crawlbench = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(crawlbench)
+_loader = importlib.util.spec_from_file_location("crawlbench", os.path.join(HERE, "..", "crawl", "run.py"))
+crawlbench = importlib.util.module_from_spec(_loader)
+_loader.loader.exec_module(crawlbench)
 
 PYTHON_DOCS = "/usr/share/doc/python3.11/html"
 
@@ -90,11 +90,7 @@ def main():
                         print(f"{name} run {i + 1} {label:8s}: wall {r[0]:.2f} s, CPU {r[1]:.2f} s, "
                               f"peak RSS {r[2]:.0f} MB (exit {r[3]})", flush=True)
             finally:
-                nginx.terminate()
-                try:
-                    nginx.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    nginx.kill()
+                crawlbench.stop_nginx(nginx)
             med = {k: [statistics.median(r[i] for r in v) for i in range(3)] for k, v in results.items()}
             z, w = med["zelmora"], med["wget2"]
             print(f"{name} median: zelmora wall {z[0]:.2f} s, CPU {z[1]:.2f} s, RSS {z[2]:.0f} MB | "

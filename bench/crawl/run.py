@@ -97,6 +97,14 @@ http {{
     raise RuntimeError("nginx did not start listening")
 
 
+def stop_nginx(proc):
+    proc.terminate()
+    try:
+        proc.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+
+
 EXPORTS = [("--json", "results.json"), ("--csv", "urls.csv"), ("--links-csv", "links.csv"),
            ("--seo", "seo.txt"), ("--seo-csv", "seo.csv"), ("--sitemap", "sitemap.xml"),
            ("--junit", "junit.xml"), ("--db", "crawl.db")]
@@ -183,11 +191,7 @@ def main():
                       f"{med(plain, 3):.0f} MB -> {med(full, 3):.0f} MB "
                       f"({100 * (med(full, 3) / med(plain, 3) - 1):+.0f}%)", flush=True)
         finally:
-            nginx.terminate()
-            try:
-                nginx.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                nginx.kill()
+            stop_nginx(nginx)
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
