@@ -1,4 +1,6 @@
 #include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -8,8 +10,11 @@
 
 namespace zel {
 
-PollRunLoop::PollRunLoop() = default;
-PollRunLoop::~PollRunLoop() = default;
+PollRunLoop::PollRunLoop() : wakeFd_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+
+PollRunLoop::~PollRunLoop() {
+  if (wakeFd_ >= 0) ::close(wakeFd_);
+}
 
 double PollRunLoop::now() const {
   using namespace std::chrono;
@@ -17,6 +22,26 @@ double PollRunLoop::now() const {
 }
 
 void PollRunLoop::post(Task task) { posted_.push_back(std::move(task)); }
+
+void PollRunLoop::postFromAnyThread(Task task) {
+  {
+    std::lock_guard<std::mutex> lock(handedMutex_);
+    handed_.push_back(std::move(task));
+  }
+  const uint64_t one = 1;
+  if (wakeFd_ >= 0) {
+    [[maybe_unused]] auto n = ::write(wakeFd_, &one, sizeof one);
+  }
+}
+
+void PollRunLoop::takeHandedOver() {
+  std::vector<Task> handed;
+  {
+    std::lock_guard<std::mutex> lock(handedMutex_);
+    handed.swap(handed_);
+  }
+  for (auto& task : handed) posted_.push_back(std::move(task));
+}
 
 RunLoop::TimerId PollRunLoop::postAfter(double seconds, Task task) {
   if (!(seconds > 0)) seconds = 0;  // also catches NaN
@@ -55,18 +80,25 @@ void PollRunLoop::runOnce(double maxWaitSeconds, const std::function<bool()>* do
   }
   for (auto& task : due) task();
 
+  takeHandedOver();
   std::vector<Task> batch;
   batch.swap(posted_);
   for (auto& task : batch) task();
 
   double wait = std::max(0.0, maxWaitSeconds);
+  takeHandedOver();
   if (!posted_.empty() || (done && (*done)())) wait = 0;
   if (!timers_.empty()) wait = std::min(wait, std::max(0.0, timers_.begin()->first.first - now()));
   if (stopRequested_) wait = 0;
 
   std::vector<pollfd> fds;
   std::vector<WatchId> ids;
-  fds.reserve(watches_.size());
+  fds.reserve(watches_.size() + 1);
+  // The wake-up for hand-overs from other threads comes first, with no watch id.
+  if (wakeFd_ >= 0) {
+    fds.push_back(pollfd{wakeFd_, POLLIN, 0});
+    ids.push_back(0);
+  }
   for (const auto& [id, w] : watches_) {
     short ev = 0;
     if (w.events & kReadable) ev |= POLLIN;
@@ -79,6 +111,11 @@ void PollRunLoop::runOnce(double maxWaitSeconds, const std::function<bool()>* do
   if (n <= 0) return;
   for (size_t i = 0; i < fds.size(); ++i) {
     if (!fds[i].revents) continue;
+    if (ids[i] == 0) {
+      uint64_t count;
+      [[maybe_unused]] auto r = ::read(wakeFd_, &count, sizeof count);
+      continue;
+    }
     auto it = watches_.find(ids[i]);
     if (it == watches_.end()) continue;  // removed by an earlier callback in this turn
     unsigned re = 0;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace zel {
@@ -20,6 +21,10 @@ class RunLoop {
 
   // Runs task on a later turn; tasks posted in one turn run in posting order.
   virtual void post(Task task) = 0;
+  // post() for other threads (a worker handing its result back): safe to call from
+  // any thread, wakes a loop that is waiting in poll. Tasks from one thread run in
+  // the order that thread handed them over.
+  virtual void postFromAnyThread(Task task) = 0;
   // Runs task once after `seconds` (negative counts as 0). Timers due at the same
   // moment run in the order they were set.
   virtual TimerId postAfter(double seconds, Task task) = 0;
@@ -47,6 +52,7 @@ class PollRunLoop : public RunLoop {
   ~PollRunLoop() override;
 
   void post(Task task) override;
+  void postFromAnyThread(Task task) override;
   TimerId postAfter(double seconds, Task task) override;
   void cancelTimer(TimerId id) override;
   WatchId watchFd(int fd, unsigned events, std::function<void(unsigned)> callback) override;
@@ -68,7 +74,14 @@ class PollRunLoop : public RunLoop {
     unsigned events;
     std::shared_ptr<std::function<void(unsigned)>> callback;
   };
+  // Moves what other threads handed over to the end of posted_.
+  void takeHandedOver();
+
   std::vector<Task> posted_;
+  // Hand-overs from other threads, and the eventfd that wakes poll for them.
+  std::mutex handedMutex_;
+  std::vector<Task> handed_;
+  int wakeFd_ = -1;
   // Keyed by (due time, sequence) so equal times keep their order.
   std::map<std::pair<double, uint64_t>, std::pair<TimerId, Task>> timers_;
   std::map<TimerId, std::pair<double, uint64_t>> timerKeys_;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <thread>
+
 #include "platform/defaults.h"
 #include "platform/log.h"
 #include "platform/notification_center.h"
@@ -180,6 +182,20 @@ TEST(RunLoop, WatchesFileDescriptorsAndRunUntilTimesOut) {
   EXPECT_FALSE(loop.runUntil([] { return false; }, 0.05));
   ::close(fds[0]);
   ::close(fds[1]);
+}
+
+// A worker's hand-overs all arrive, in its order, while the loop waits in poll.
+TEST(RunLoop, HandOversFromAnotherThreadWakeTheLoop) {
+  PollRunLoop loop;
+  std::vector<int> got;
+  std::thread worker([&] {
+    for (int i = 0; i < 500; ++i) loop.postFromAnyThread([&got, i] { got.push_back(i); });
+  });
+  EXPECT_TRUE(loop.runUntil([&] { return got.size() == 500; }, 3600));
+  worker.join();
+  std::vector<int> expected(500);
+  for (int i = 0; i < 500; ++i) expected[i] = i;
+  EXPECT_EQ(got, expected);
 }
 
 }  // namespace
