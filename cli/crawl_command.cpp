@@ -156,7 +156,7 @@ int runCrawl(const Options& options) {
     for (ZelUrl* r : bad) r->recheckLink();
     if (!rechecked) loop.run();
   }
-  CrawlTiming timing{elapsed(), !finished, startedAt, std::time(nullptr)};
+  CrawlTiming timing{elapsed(), !finished, startedAt, std::time(nullptr), std::nullopt};
   if (deadlineReached) timing.deadline = options.maxTime;
   ReportContext report(hub, settings, timing);
   // An export on standard output keeps it to itself.

@@ -22,8 +22,8 @@ namespace zel::cli {
 struct CrawlTiming {
   double seconds = 0;
   bool stopped = false;  // the user interrupted the crawl, or its deadline came
-  std::optional<double> deadline;  // --max-time, when that is what stopped it
   std::time_t startedAt = 0, endedAt = 0;
+  std::optional<double> deadline;  // --max-time, when that is what stopped it
 };
 
 class ReportContext {

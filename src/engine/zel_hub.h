@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,6 +27,8 @@ namespace zel {
 
 class LinkSource;
 class OutputFilterManager;
+struct PageScan;
+class WorkPool;
 class ResourceLinkParser;
 class ZelParser;
 
@@ -200,6 +203,10 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
 
   // ---- Link extraction --------------------------------------------------------------
   void extractLinks(ZelUrl* record) override;
+  void extractLinksInTurn(ZelUrl* record, std::function<void()> then) override;
+  void handleInTurn(std::function<void()> task) override;
+  // Runs the waiting extractions whose scans are done, in their order.
+  void runReadyExtractions();
   // Parts of extractLinks: an HTML page's own facts, and the facts of any parser.
   void extractHtmlFacts(ZelUrl* record, ZelParser& parser, int fileType);
   void extractPageFacts(ZelUrl* record, const LinkSource& parser, const ZelParser* html);
@@ -384,6 +391,28 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
                           const std::optional<Url>& base, int fileType);
   void recordPageCounts(ZelUrl* r, const LinkSource& parser, ZelParser* html,
                         const ExtractionKind& kind);
+
+  // ---- Page scans on a worker (zel_hub_page_scans.cpp) ----------------------------------
+  // Starts scanning an HTML page of the site on a worker; nullptr when the page is
+  // better scanned when its extraction comes.
+  std::shared_ptr<PageScan> startPageScan(ZelUrl* r);
+  // The parser of the scan in hand when it was made as extraction would make it now.
+  std::unique_ptr<ZelParser> takeScannedParser(int fileType);
+  std::shared_ptr<const Defaults> settingsSnapshot();
+
+  struct PendingExtraction {
+    ZelUrl* record;  // null: only `then` runs
+    std::shared_ptr<PageScan> scan;  // null: parsed when its turn comes
+    std::function<void()> then;
+  };
+  std::deque<PendingExtraction> pendingExtractions_;
+  std::shared_ptr<PageScan> scanInHand_;
+  std::shared_ptr<const Defaults> settingsSnapshot_;
+  bool runningExtractions_ = false;
+  // Lets a worker's hand-over find out whether the hub still exists.
+  std::shared_ptr<ZelHub*> aliveToken_ = std::make_shared<ZelHub*>(this);
+  // Last, so that it is joined before anything a running scan could reach goes.
+  std::unique_ptr<WorkPool> scanPool_;
 };
 
 }  // namespace zel

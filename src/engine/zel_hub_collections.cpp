@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include "engine/zel_hub.h"
+#include "engine/page_scan.h"
+#include "platform/work_pool.h"
 #include "platform/text_format.h"
 #include "seo/output_filter_manager.h"
 

@@ -171,7 +171,7 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
     resource = ZelCSSParser::initWithData(bytes, &log());
   else if (kind.js)
     resource = ZelJSParser::initWithData(bytes, &log());
-  else
+  else if (!(html = takeScannedParser(kind.fileType)))
     html = ZelParser::initWithData(bytes, d.boolForKey("SEOEnabled"), d.boolForKey("observeRobotsTxt"),
                                    getDetectedEncoding(), kind.fileType, true, d, &log());
   if (resource) {

@@ -61,6 +61,7 @@ double doubleOf(const Json* v) {
 }  // namespace
 
 void Defaults::noteWritten(std::string_view key, const Json* value) {
+  ++generation_;
   if (typed_.empty()) typed_.resize(settingVocabulary().size());
   const int index = settingIndex(key);
   if (index < 0) return;
@@ -136,6 +137,10 @@ void MemoryDefaults::setObject(std::string_view key, Json value) {
   else
     values_.emplace(std::string(key), std::move(value));
   noteWritten(key, peek(key));
+}
+
+std::shared_ptr<const Defaults> MemoryDefaults::snapshot() const {
+  return std::make_shared<MemoryDefaults>(*this);
 }
 
 void MemoryDefaults::removeObject(std::string_view key) {

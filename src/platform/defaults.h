@@ -32,6 +32,11 @@ class Defaults {
   }
   virtual void setObject(std::string_view key, Json value) = 0;
   virtual void removeObject(std::string_view key) = 0;
+  // A copy of every value, for work on another thread; nullptr from a store that
+  // cannot copy itself.
+  virtual std::shared_ptr<const Defaults> snapshot() const { return nullptr; }
+  // Goes up on every write, so a snapshot can tell whether it is still current.
+  uint64_t generation() const { return generation_; }
 
   // Typed readers. They are lenient with stored values of a neighbouring type
   // (a number read as a boolean, a numeric text read as a number) so that
@@ -71,6 +76,7 @@ class Defaults {
  private:
   const TypedValue* typedValue(std::string_view key) const;
   std::vector<TypedValue> typed_;
+  uint64_t generation_ = 0;
 };
 
 // In-memory store (tests, and the base of the file store).
@@ -80,6 +86,7 @@ class MemoryDefaults : public Defaults {
   const Json* peek(std::string_view key) const override;
   void setObject(std::string_view key, Json value) override;
   void removeObject(std::string_view key) override;
+  std::shared_ptr<const Defaults> snapshot() const override;
   const std::map<std::string, Json, std::less<>>& all() const { return values_; }
 
  private:

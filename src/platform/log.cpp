@@ -11,6 +11,7 @@ Log::~Log() {
 bool Log::setFile(const std::string& path) {
   FILE* f = std::fopen(path.c_str(), "a");
   if (!f) return false;
+  std::lock_guard<std::mutex> lock(mutex_);
   if (ownsFile_ && out_) std::fclose(out_);
   out_ = f;
   ownsFile_ = true;
@@ -18,6 +19,7 @@ bool Log::setFile(const std::string& path) {
 }
 
 void Log::setStream(FILE* stream) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (ownsFile_ && out_) std::fclose(out_);
   out_ = stream;
   ownsFile_ = false;
@@ -34,6 +36,7 @@ void Log::write(int level, std::string_view line) {
 }
 
 void Log::always(std::string_view line) {
+  std::lock_guard<std::mutex> lock(mutex_);
   ++lines_;
   last_.assign(line);
   if (capture_) capture_->emplace_back(line);

@@ -2,6 +2,7 @@
 // Diagnostic log. A line with a level is written only when the integer setting
 // "verbosity" reaches that level; always() lines are written whatever it is.
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@ class Log {
   // Also appends every written line to *lines (tests read what was logged).
   void setCapture(std::vector<std::string>* lines) { capture_ = lines; }
 
+  // Safe from any thread (a page scan on a worker logs too); lines never interleave.
   void write(int level, std::string_view line);
   void always(std::string_view line);
   bool enabled(int level) const;
@@ -35,6 +37,7 @@ class Log {
 
  private:
   const Defaults* defaults_;
+  std::mutex mutex_;  // guards what always() changes
   FILE* out_ = stderr;
   bool ownsFile_ = false;
   size_t lines_ = 0;

@@ -5,6 +5,7 @@
 // recheck), never per byte.
 #include <cstdint>
 #include <map>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,6 +65,11 @@ class ZelRecordOwner {
 
   // ---- What follows a response ----------------------------------------------------------
   virtual void extractLinks(ZelUrl* record) = 0;
+  // extractLinks in the order the fetches finished, then `then`; the page may be
+  // scanned on a worker meanwhile, so both can run on a later turn.
+  virtual void extractLinksInTurn(ZelUrl* record, std::function<void()> then) = 0;
+  // Runs task now, or after the extractions that are waiting, in turn.
+  virtual void handleInTurn(std::function<void()> task) = 0;
   virtual bool performSoft404CheckOnThisUrl(ZelUrl* record) = 0;
   virtual void archivePage(ZelUrl* record) = 0;
   // The archived file of an address when it exists.

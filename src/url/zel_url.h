@@ -464,8 +464,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   Log& log() const;
   std::string localized(std::string_view english) const;
   std::string extensionOfActualUrl() const;
-  // The hub's end-of-fetch calls: counted now, slot freed on the next turn.
-  void finishFetch(bool extract);
+  // Counts the fetch as done, extracts its links when asked (in turn), then gives
+  // back its request slot; dropBodyAfter also drops an internal body no check needs.
+  void finishFetch(bool extract, bool dropBodyAfter = false);
+  // The end of a loaded fetch, `sinceSent` seconds after its request went out.
+  void finishLoading(UrlConnection& connection, double sinceSent);
   void queueRemedial(double afterSeconds = 0);
   bool handleHeaderRefresh(UrlConnection& connection, const UrlResponse& response);
   void typeByExtension(const UrlResponse& response);

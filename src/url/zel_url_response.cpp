@@ -46,15 +46,23 @@ void ZelUrl::cancelConnection() {
   if (connection_) connection_->cancel();
 }
 
-void ZelUrl::finishFetch(bool extract) {
+void ZelUrl::finishFetch(bool extract, bool dropBodyAfter) {
   ZelRecordOwner* hub = owner_;
   hub->incNumberDone(this);
-  if (extract) hub->extractLinks(this);
-  hub->platform().runLoop->post([hub, self = this, done = connection_.get()] {
-    // The finished connection holds transfer buffers; a crawl keeps many records.
-    if (self->connection_.get() == done) self->connection_.reset();
-    hub->threadHasFinished(self);
-  });
+  // The request slot is given back only once the links are extracted, so the
+  // crawl never looks idle while a page waits for its turn.
+  auto release = [hub, self = this, done = connection_.get(), dropBodyAfter] {
+    if (dropBodyAfter && self->isInternal() && !hub->shouldCacheData()) self->clearData();
+    hub->platform().runLoop->post([hub, self, done] {
+      // The finished connection holds transfer buffers; a crawl keeps many records.
+      if (self->connection_.get() == done) self->connection_.reset();
+      hub->threadHasFinished(self);
+    });
+  };
+  if (extract)
+    hub->extractLinksInTurn(this, std::move(release));
+  else
+    release();
 }
 
 void ZelUrl::queueRemedial(double afterSeconds) {
@@ -354,6 +362,14 @@ void ZelUrl::didReceiveData(UrlConnection& connection, std::string_view bytes) {
 }
 
 void ZelUrl::didFinishLoading(UrlConnection& connection) {
+  // Handled after the extractions of pages that finished before, as if each had
+  // been extracted the moment it arrived; the times are those of the arrival.
+  owner_->handleInTurn([this, &connection, sinceSent = getTimeSinceSent()] {
+    finishLoading(connection, sinceSent);
+  });
+}
+
+void ZelUrl::finishLoading(UrlConnection& connection, double sinceSent) {
   if (!hasSentRequest() || owner_->stopPressed()) return;
   // Deliberately unlike the Part (no size limit): what was read before the cut is used.
   if (connection.bodyWasCut()) {
@@ -363,7 +379,7 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
   const size_t received = data_ ? data_->size() : 0;
   ZEL_LOG(log(), 4, strf("thread %i finished loading %s. %f seconds since response sent. %ld bytes "
                       "received",
-                      thread(), getActualLinkUrl().c_str(), getTimeSinceSent(),
+                      thread(), getActualLinkUrl().c_str(), sinceSent,
                       static_cast<long>(received)));
   if (isStartingPoint() && log().enabled(4)) {
     const auto charset = data_ ? ZelParser::extractCharsetFromHTML(*data_) : std::nullopt;
@@ -405,7 +421,7 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
     }
   }
 
-  setLoadTimeInterval(getTimeSinceSent() - getResponseTimeInterval());
+  setLoadTimeInterval(sinceSent - getResponseTimeInterval());
   setFileSize(static_cast<int64_t>(received));
   if (contentLengthUnavailable()) setFileSizeCompressed(static_cast<int64_t>(received));
 
@@ -435,8 +451,7 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
   if (isStartingPoint() && log().enabled(4))
     ZEL_LOG(log(), 4, "finished loading starting url " + getActualLinkUrl() +
                        " and we have: " + bodyAsUtf8(data_.get()));
-  finishFetch(!getIsImage());
-  if (isInternal() && !owner_->shouldCacheData()) clearData();
+  finishFetch(!getIsImage(), true);
 }
 
 void ZelUrl::didFailWithError(UrlConnection& connection, const UrlError& error) {

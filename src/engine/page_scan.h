@@ -1,0 +1,27 @@
+#pragma once
+// A page scanned on a worker while the run loop goes on: the page's bytes and
+// the settings as they were when it started, the parser it made, and whether it
+// is done. The run loop reads the parser only after `done`.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "parser/zel_parser.h"
+#include "platform/defaults.h"
+
+namespace zel {
+
+struct PageScan {
+  std::string body;
+  bool withSEO = false;
+  bool observeRobots = false;
+  uint64_t encoding = 0;
+  int fileType = kFileTypeHTML;
+  // The parser reads its settings through this copy for as long as it lives.
+  std::shared_ptr<const Defaults> settings;
+  std::unique_ptr<ZelParser> parser;
+  std::atomic<bool> done{false};
+};
+
+}  // namespace zel

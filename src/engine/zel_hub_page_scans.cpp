@@ -1,0 +1,106 @@
+// Pages scanned on a worker thread. The scan (the parser's single pass over the
+// bytes) reads only the page and a copy of the settings, so it can run while the
+// run loop handles other responses. Extraction itself stays on the run loop, in
+// the order the fetches finished: a page whose scan is still running holds back
+// the pages that finished after it, so what is found never depends on timing.
+// (Deliberately not "the parser is made and read on the crawl's one thread":
+// the scan is half of a big site's CPU time and the second core sat idle.)
+#include "engine/page_scan.h"
+#include "engine/zel_hub.h"
+#include "platform/work_pool.h"
+
+namespace zel {
+
+namespace {
+
+// Scans in flight beyond the run loop's own thread; the machine decides below this.
+constexpr int kMaxScanThreads = 3;
+
+}  // namespace
+
+void ZelHub::extractLinksInTurn(ZelUrl* r, std::function<void()> then) {
+  std::shared_ptr<PageScan> scan = startPageScan(r);
+  if (!scan && pendingExtractions_.empty() && !runningExtractions_) {
+    extractLinks(r);
+    then();
+    return;
+  }
+  pendingExtractions_.push_back(PendingExtraction{r, std::move(scan), std::move(then)});
+  runReadyExtractions();
+}
+
+void ZelHub::handleInTurn(std::function<void()> task) {
+  if (pendingExtractions_.empty() && !runningExtractions_) return task();
+  pendingExtractions_.push_back(PendingExtraction{nullptr, nullptr, std::move(task)});
+}
+
+void ZelHub::runReadyExtractions() {
+  if (runningExtractions_) return;  // the loop below picks up what was added
+  runningExtractions_ = true;
+  while (!pendingExtractions_.empty()) {
+    PendingExtraction& front = pendingExtractions_.front();
+    if (front.scan && !front.scan->done.load(std::memory_order_acquire)) break;
+    PendingExtraction next = std::move(front);
+    pendingExtractions_.pop_front();
+    scanInHand_ = std::move(next.scan);
+    if (next.record) extractLinks(next.record);
+    scanInHand_.reset();
+    next.then();
+  }
+  runningExtractions_ = false;
+}
+
+std::shared_ptr<const Defaults> ZelHub::settingsSnapshot() {
+  const Defaults& d = defaults();
+  if (!settingsSnapshot_ || settingsSnapshot_->generation() != d.generation())
+    settingsSnapshot_ = d.snapshot();
+  return settingsSnapshot_;
+}
+
+std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
+  // Only what extraction would surely scan as an HTML page of the site; the rest
+  // (stylesheets, scripts, PDFs, sitemaps, URL lists) is read when its turn comes.
+  const std::string* body = r->getData();
+  if (!body || body->empty() || rechecking_ || !r->isInternal()) return nullptr;
+  if (!r->getIsHTML() || r->getIsCSS() || r->getIsJS() || r->getIsPDF() || r->isXML())
+    return nullptr;
+  const Defaults& d = defaults();
+  if (r->isStartingPoint() && d.integerForKey("plainTextMode") != kFileTypeHTML) return nullptr;
+  std::shared_ptr<const Defaults> settings = settingsSnapshot();
+  if (!settings) return nullptr;
+
+  auto scan = std::make_shared<PageScan>();
+  scan->body = *body;
+  scan->withSEO = d.boolForKey("SEOEnabled");
+  scan->observeRobots = d.boolForKey("observeRobotsTxt");
+  scan->encoding = getDetectedEncoding();
+  scan->settings = std::move(settings);
+  if (!scanPool_) scanPool_ = std::make_unique<WorkPool>(WorkPool::threadsForThisMachine(kMaxScanThreads));
+  std::weak_ptr<ZelHub*> alive = aliveToken_;
+  RunLoop* loop = platform_.runLoop;
+  Log* logTo = &log();
+  scanPool_->submit([scan, alive, loop, logTo] {
+    scan->parser = ZelParser::initWithData(scan->body, scan->withSEO, scan->observeRobots,
+                                           scan->encoding, scan->fileType, true, *scan->settings,
+                                           logTo);
+    scan->done.store(true, std::memory_order_release);
+    loop->postFromAnyThread([alive] {
+      if (auto hub = alive.lock()) (*hub)->runReadyExtractions();
+    });
+  });
+  return scan;
+}
+
+std::unique_ptr<ZelParser> ZelHub::takeScannedParser(int fileType) {
+  if (!scanInHand_ || !scanInHand_->parser) return nullptr;
+  const Defaults& d = defaults();
+  // Made with other inputs than extraction would use now: scanned again.
+  if (scanInHand_->fileType != fileType || scanInHand_->encoding != getDetectedEncoding() ||
+      scanInHand_->withSEO != d.boolForKey("SEOEnabled") ||
+      scanInHand_->observeRobots != d.boolForKey("observeRobotsTxt") ||
+      scanInHand_->settings->generation() != d.generation())
+    return nullptr;
+  return std::move(scanInHand_->parser);
+}
+
+}  // namespace zel
