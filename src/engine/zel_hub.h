@@ -406,6 +406,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
     std::function<void()> then;
   };
   std::deque<PendingExtraction> pendingExtractions_;
+  Url resolvedLink_;  // processLink's target, reused from link to link
   std::shared_ptr<PageScan> scanInHand_;
   std::shared_ptr<const Defaults> settingsSnapshot_;
   bool runningExtractions_ = false;

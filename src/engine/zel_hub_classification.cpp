@@ -50,34 +50,37 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
   if (href == "#!") return;
 
   // Resolve against the page's base, falling back to encoded forms of the link.
-  std::optional<Url> target;
-  auto resolveAgainstBase = [&](std::string_view text) -> std::optional<Url> {
-    if (base) return Url::resolve(text, *base);
-    return Url::parse(text);
+  // The result goes into one reused Url, so a known link costs few allocations.
+  Url& target = resolvedLink_;
+  auto resolveAgainstBase = [&](std::string_view text) {
+    if (base) return Url::resolveInto(text, *base, target);
+    std::optional<Url> u = Url::parse(text);
+    if (u) target = std::move(*u);
+    return u.has_value();
   };
-  target = resolveAgainstBase(href);
-  if (!target) {
-    target = resolveAgainstBase(href.find(":/") == std::string::npos ? encodedPath(href)
-                                                                      : encodedURLString(href, d));
+  bool resolved = resolveAgainstBase(href);
+  if (!resolved) {
+    resolved = resolveAgainstBase(href.find(":/") == std::string::npos ? encodedPath(href)
+                                                                        : encodedURLString(href, d));
   }
-  if (!target)
-    target = resolveAgainstBase(
+  if (!resolved)
+    resolved = resolveAgainstBase(
         kxStringByAddingPercentEncodingWithAllowedCharacters(href, kxURLPathAllowedCharacterSet()));
-  if (!target) {
+  if (!resolved) {
     settledRecord(page, href, linkText, parser, localized("Unable to make a valid URL"));
     return;
   }
 
   if (d.boolForKey("lookForLazyLoadImageURLs") && startsWith(linkText, "[alt]:")) {
-    const std::string ext = target->pathExtension();
+    const std::string ext = target.pathExtension();
     if (ext.empty()) {
-      ZEL_LOG(log(), 1, "throwing out " + target->absoluteString() +
+      ZEL_LOG(log(), 1, "throwing out " + target.absoluteString() +
                          " as an image because we can't find the extension");
       return;
     }
     if (!isOneOf(ext, {"png", "PNG", "jpg", "JPG", "jpeg", "JPEG", "gif", "GIF", "svg", "SVG",
                        "bmp", "BMP", "webp", "WEBP", "htm", "HTM", "html", "HTML"})) {
-      ZEL_LOG(log(), 1, "throwing out " + target->absoluteString() +
+      ZEL_LOG(log(), 1, "throwing out " + target.absoluteString() +
                          " as an image because we don't like the extension");
       return;
     }
@@ -89,22 +92,23 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
   }
 
   // Classify.
-  *target = dealWithUpADirectory(*target);
+  if (target.absoluteString().find("/../") != std::string::npos)
+    target = dealWithUpADirectory(target);
   // A web page's link to the user's disk is external and never opened (the Part
   // would fetch it as a new target): no site may probe the user's files.
-  const bool localFromWeb = isLocalFile(target->absoluteString()) && page->isFromTheWeb();
+  const bool localFromWeb = isLocalFile(target.absoluteString()) && page->isFromTheWeb();
   bool internal = !localFromWeb &&
-                  (compareHost(target->host(), domains_) || fileUrlIsInternal(*target, domains_));
+                  (compareHost(target.host(), domains_) || fileUrlIsInternal(target, domains_));
   const bool linkedFilesInternal = d.boolForKey("linkedFilesAreInternal");
   if (linkedFilesInternal && linkText == "[linked file]" && !localFromWeb) internal = true;
   if (linkedFilesInternal && linkText.find("[alt]:") != std::string::npos && !localFromWeb)
     internal = true;
   if (internal && scanningHttpsSite_ && d.boolForKey("httpIsExternal") &&
-      isLinkHttpOnHttpsSite(target->absoluteString(), page->getActualLinkUrl()))
+      isLinkHttpOnHttpsSite(target.absoluteString(), page->getActualLinkUrl()))
     internal = false;
 
   if (!internal && d.boolForKey("internalOnly") && fileType <= 0) return;
-  const std::string absolute = target->absoluteString();
+  const std::string& absolute = target.absoluteString();
   if (shouldBeIgnored(absolute) && !urlIsInformationPage(absolute)) return;
   const std::string rel = parser.getRel();
   if (containsIgnoreCase(rel, "dns-prefetch") || containsIgnoreCase(rel, "preconnect")) return;
@@ -122,10 +126,10 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
   }
 
   if ((fileType > 0 || page->isXML()) && page->isStartingPoint() && !d.boolForKey("singlePage")) {
-    log().always("adding " + target->host() + " to domains list");
-    if (!target->host().empty()) addToDomainsList(target->host());
+    log().always("adding " + target.host() + " to domains list");
+    if (!target.host().empty()) addToDomainsList(target.host());
     internal = true;
-    getpathFromUrl(*target, true);
+    getpathFromUrl(target, true);
   }
   if (isMailtoEtc(href) || absolute.empty()) return;
 
@@ -168,7 +172,7 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
         incNumberDone(t);
       }
     }
-  } else if (target->scheme() == "ftp") {
+  } else if (target.scheme() == "ftp") {
     t->setStatus(localized("Not checked"));
     incNumberDone(t);
   }

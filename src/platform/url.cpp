@@ -2,16 +2,12 @@
 
 #include <uriparser/Uri.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace zel {
 
 namespace {
-
-std::string rangeText(const UriTextRangeA& r) {
-  if (!r.first || !r.afterLast || r.afterLast < r.first) return {};
-  return std::string(r.first, r.afterLast);
-}
 
 bool rangeSet(const UriTextRangeA& r) { return r.first != nullptr; }
 
@@ -30,15 +26,6 @@ bool parseInto(std::string_view text, UriHolder& h) {
     return false;
   h.live = true;
   return true;
-}
-
-std::optional<std::string> toText(const UriUriA& uri) {
-  int chars = 0;
-  if (uriToStringCharsRequiredA(&uri, &chars) != URI_SUCCESS) return std::nullopt;
-  std::string out(static_cast<size_t>(chars) + 1, '\0');
-  if (uriToStringA(out.data(), &uri, chars + 1, nullptr) != URI_SUCCESS) return std::nullopt;
-  out.resize(static_cast<size_t>(chars));
-  return out;
 }
 
 }  // namespace
@@ -66,65 +53,125 @@ std::string percentDecode(std::string_view s) {
   return out;
 }
 
+bool Url::assign(const UriUriA& uri, std::string_view text) {
+  if (!rangeSet(uri.scheme)) return false;
+  std::optional<int> port;
+  if (rangeSet(uri.portText) && uri.portText.afterLast > uri.portText.first) {
+    const std::string_view p(uri.portText.first,
+                             static_cast<size_t>(uri.portText.afterLast - uri.portText.first));
+    if (p.size() > 5) return false;
+    int n = 0;
+    for (char c : p) n = n * 10 + (c - '0');
+    if (n > 65535) return false;
+    port = n;
+  }
+  auto take = [](std::string& to, const UriTextRangeA& r) {
+    if (r.first && r.afterLast && r.afterLast >= r.first)
+      to.assign(r.first, r.afterLast);
+    else
+      to.clear();
+  };
+  auto takeOptional = [&](std::optional<std::string>& to, const UriTextRangeA& r) {
+    if (!rangeSet(r)) return to.reset();
+    if (!to) to.emplace();
+    take(*to, r);
+  };
+  text_.assign(text);
+  take(scheme_, uri.scheme);
+  for (char& c : scheme_)
+    if (c >= 'A' && c <= 'Z') c = char(c + 32);
+  take(host_, uri.hostText);
+  port_ = port;
+  user_.clear();
+  password_.clear();
+  if (rangeSet(uri.userInfo)) {
+    const std::string_view ui(uri.userInfo.first,
+                              static_cast<size_t>(uri.userInfo.afterLast - uri.userInfo.first));
+    const size_t colon = ui.find(':');
+    user_.assign(ui.substr(0, colon));
+    if (colon != std::string_view::npos) password_.assign(ui.substr(colon + 1));
+  }
+  // Path: the text after the scheme and authority, up to the query or fragment.
+  size_t pos = scheme_.size() + 1;
+  if (text.substr(pos, 2) == "//") {
+    pos = text.find_first_of("/?#", pos + 2);
+    if (pos == std::string_view::npos) pos = text.size();
+  }
+  size_t pathEnd = text.find_first_of("?#", pos);
+  if (pathEnd == std::string_view::npos) pathEnd = text.size();
+  path_.assign(text.substr(std::min(pos, text.size()), pathEnd - std::min(pos, pathEnd)));
+  takeOptional(query_, uri.query);
+  takeOptional(fragment_, uri.fragment);
+  return true;
+}
+
 std::optional<Url> Url::parse(std::string_view text) {
   UriHolder h;
   if (!parseInto(text, h)) return std::nullopt;
-  if (!rangeSet(h.uri.scheme)) return std::nullopt;
   Url u;
-  u.text_.assign(text);
-  u.scheme_ = rangeText(h.uri.scheme);
-  for (char& c : u.scheme_)
-    if (c >= 'A' && c <= 'Z') c = char(c + 32);
-  u.host_ = rangeText(h.uri.hostText);
-  if (rangeSet(h.uri.portText)) {
-    std::string p = rangeText(h.uri.portText);
-    if (!p.empty()) {
-      if (p.size() > 5) return std::nullopt;
-      int port = 0;
-      for (char c : p) port = port * 10 + (c - '0');
-      if (port > 65535) return std::nullopt;
-      u.port_ = port;
-    }
-  }
-  if (rangeSet(h.uri.userInfo)) {
-    std::string ui = rangeText(h.uri.userInfo);
-    size_t colon = ui.find(':');
-    u.user_ = ui.substr(0, colon);
-    if (colon != std::string::npos) u.password_ = ui.substr(colon + 1);
-  }
-  // Path: the text after the scheme and authority, up to the query or fragment.
-  {
-    size_t pos = u.scheme_.size() + 1;
-    if (text.substr(pos, 2) == "//") {
-      pos = text.find_first_of("/?#", pos + 2);
-      if (pos == std::string_view::npos) pos = text.size();
-    }
-    size_t pathEnd = text.find_first_of("?#", pos);
-    if (pathEnd == std::string_view::npos) pathEnd = text.size();
-    u.path_.assign(text.substr(pos, pathEnd - pos));
-  }
-  if (rangeSet(h.uri.query)) u.query_ = rangeText(h.uri.query);
-  if (rangeSet(h.uri.fragment)) u.fragment_ = rangeText(h.uri.fragment);
+  if (!u.assign(h.uri, text)) return std::nullopt;
   return u;
 }
 
-std::optional<Url> Url::resolve(std::string_view reference, const Url& base) {
-  UriHolder b, r, out;
-  if (!parseInto(base.absoluteString(), b)) return std::nullopt;
+namespace {
+
+// The last base a thread resolved against, parsed: the links of one page share it.
+struct ParsedBase {
+  std::string text;
+  UriHolder h;
+  bool filled = false, ok = false;
+
+  const UriUriA* of(const std::string& base) {
+    if (!filled || text != base) {
+      filled = true;
+      if (h.live) uriFreeUriMembersA(&h.uri);
+      h.live = false;
+      h.uri = UriUriA{};
+      text = base;
+      ok = parseInto(text, h);
+    }
+    return ok ? &h.uri : nullptr;
+  }
+};
+
+}  // namespace
+
+bool Url::resolveInto(std::string_view reference, const Url& base, Url& out) {
   if (reference.empty()) {
     // An empty reference is the base without its fragment.
-    std::string t = base.absoluteString();
-    size_t hash = t.find('#');
-    if (hash != std::string::npos) t.resize(hash);
-    return parse(t);
+    const std::string& t = base.absoluteString();
+    auto u = parse(std::string_view(t).substr(0, std::min(t.find('#'), t.size())));
+    if (!u) return false;
+    out = std::move(*u);
+    return true;
   }
-  if (!parseInto(reference, r)) return std::nullopt;
-  if (uriAddBaseUriExA(&out.uri, &r.uri, &b.uri, URI_RESOLVE_STRICTLY) != URI_SUCCESS)
-    return std::nullopt;
-  out.live = true;
-  auto text = toText(out.uri);
-  if (!text) return std::nullopt;
-  return parse(*text);
+  thread_local ParsedBase cached;
+  const UriUriA* b = cached.of(base.absoluteString());
+  if (!b) return false;
+  UriHolder r, resolved;
+  if (!parseInto(reference, r)) return false;
+  if (uriAddBaseUriExA(&resolved.uri, &r.uri, b, URI_RESOLVE_STRICTLY) != URI_SUCCESS) return false;
+  resolved.live = true;
+  thread_local std::string text;
+  int chars = 0;
+  if (uriToStringCharsRequiredA(&resolved.uri, &chars) != URI_SUCCESS) return false;
+  text.resize(static_cast<size_t>(chars) + 1);
+  if (uriToStringA(text.data(), &resolved.uri, chars + 1, nullptr) != URI_SUCCESS) return false;
+  text.resize(static_cast<size_t>(chars));
+  // The text writes an IP host in its own form (IPv6 in full); its parts are read
+  // from the text then.
+  if (resolved.uri.hostData.ip4 || resolved.uri.hostData.ip6 ||
+      resolved.uri.hostData.ipFuture.first) {
+    UriHolder again;
+    return parseInto(text, again) && out.assign(again.uri, text);
+  }
+  return out.assign(resolved.uri, text);
+}
+
+std::optional<Url> Url::resolve(std::string_view reference, const Url& base) {
+  Url out;
+  if (!resolveInto(reference, base, out)) return std::nullopt;
+  return out;
 }
 
 std::optional<Url> Url::resolve(std::string_view reference, std::string_view base) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+struct UriUriStructA;  // uriparser's parsed form
+
 namespace zel {
 
 class Url {
@@ -15,6 +17,9 @@ class Url {
   // The reference resolved against base (RFC 3986 section 5, dot segments removed).
   static std::optional<Url> resolve(std::string_view reference, const Url& base);
   static std::optional<Url> resolve(std::string_view reference, std::string_view base);
+  // resolve() into `out`, reusing its buffers: a page's links are resolved against
+  // one base, which is parsed once (per thread) however many links it has.
+  static bool resolveInto(std::string_view reference, const Url& base, Url& out);
   // file:// URL for an absolute local path (percent-encoding what must be).
   static std::optional<Url> fromFilePath(std::string_view absolutePath);
 
@@ -38,6 +43,10 @@ class Url {
   bool isFileUrl() const { return scheme_ == "file"; }
 
  private:
+  // Takes the parts of `uri`, whose text is `text`; false (and unchanged) when
+  // it has no scheme or a port out of range.
+  bool assign(const UriUriStructA& uri, std::string_view text);
+
   std::string text_, scheme_, host_, user_, password_, path_;
   std::optional<int> port_;
   std::optional<std::string> query_, fragment_;

@@ -88,10 +88,16 @@ void ZelUrl::setDistanceFromHome(int32_t n) {
 }
 
 std::string ZelUrl::extensionOfActualUrl() const {
+  if (extensionLength_ != kExtensionUnknown) return std::string(extension_, extensionLength_);
   const std::string actual = getActualLinkUrl();
   auto url = Url::parse(actual);
   if (!url) url = Url::parse(encodedURLString(actual, defaults()));
-  return url ? url->pathExtension() : std::string();
+  std::string ext = url ? url->pathExtension() : std::string();
+  if (ext.size() <= sizeof extension_) {
+    std::copy(ext.begin(), ext.end(), extension_);
+    extensionLength_ = static_cast<uint8_t>(ext.size());
+  }
+  return ext;
 }
 
 // ---- Link graph -----------------------------------------------------------------

@@ -454,7 +454,10 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   };
   bool flag(uint32_t f) const { return (flags_ & f) != 0; }
   // What getIsImage learnt from the old actual address no longer holds.
-  void actualUrlChanged() { flags_ &= ~kNotImage; }
+  void actualUrlChanged() {
+    flags_ &= ~kNotImage;
+    extensionLength_ = kExtensionUnknown;
+  }
   void setFlag(uint32_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
 
   struct PageFacts;  // page facts and caches, made on first use
@@ -498,6 +501,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   int32_t internalLinkCount_ = 0, externalLinkCount_ = 0;
   int32_t retryCount_ = 0, retryAfter_ = 0, previousFailureCount_ = 0;
   mutable uint32_t flags_ = kInternal | kHTML;  // getIsImage records what it finds
+  // The actual address's path extension once worked out (asked many times a
+  // response); longer ones are worked out each time.
+  static constexpr uint8_t kExtensionUnknown = 0xff;
+  mutable uint8_t extensionLength_ = kExtensionUnknown;
+  mutable char extension_[7] = {};
 };
 
 }  // namespace zel

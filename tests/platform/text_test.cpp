@@ -1,6 +1,8 @@
 // Regular expressions, URL parsing and the small text helpers.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/date_format.h"
 #include "platform/defaults.h"
 #include "platform/log.h"
@@ -87,11 +89,22 @@ TEST(Url, ResolvesReferences) {
       {"http://h/a/", "/root", "http://h/root"},
       {"http://h/a/b", "../../../x", "http://h/x"},
       {"https://h/p#old", "", "https://h/p"},
+      {"http://u:p@h:8080/a?x#y", "b?z#w", "http://u:p@h:8080/b?z#w"},
+      {"HTTP://[::1]:81/a/", "b", "HTTP://[0000:0000:0000:0000:0000:0000:0000:0001]:81/a/b"},
   };
+  // Resolved into one reused Url, as a page's links are: nothing of the previous
+  // link (port, user, query, fragment) may stay, and the parts are those the text has.
+  Url out = *Url::parse("http://old:1@old:99/x?q#f");
   for (const auto& c : cases) {
-    auto r = Url::resolve(c.ref, c.base);
-    ASSERT_TRUE(r) << c.ref;
-    EXPECT_EQ(r->absoluteString(), c.want) << c.base << " + " << c.ref;
+    ASSERT_TRUE(Url::resolveInto(c.ref, *Url::parse(c.base), out)) << c.ref;
+    EXPECT_EQ(out.absoluteString(), c.want) << c.base << " + " << c.ref;
+    const Url parsed = *Url::parse(out.absoluteString());
+    EXPECT_EQ(std::tie(out.scheme(), out.host(), out.user(), out.password(), out.path()),
+              std::tie(parsed.scheme(), parsed.host(), parsed.user(), parsed.password(), parsed.path()))
+        << c.want;
+    EXPECT_EQ(out.port(), parsed.port()) << c.want;
+    EXPECT_EQ(out.query(), parsed.query()) << c.want;
+    EXPECT_EQ(out.fragment(), parsed.fragment()) << c.want;
   }
   EXPECT_FALSE(Url::resolve("a b", "http://h/").has_value());
 }
