@@ -73,10 +73,10 @@ class TransferThread {
   TransferThread& operator=(const TransferThread&) = delete;
 
   // Hands a transfer over and returns its id (never 0). Its reports follow
-  // through `hand`, the last one with `end` set. One thread at a time.
+  // through `hand`, the last one with `end` set. Any thread.
   uint64_t start(TransferOrder order);
   // Stops a transfer; it reports nothing more it has not already handed over.
-  // Unknown and ended ids are ignored.
+  // Unknown and ended ids are ignored. Any thread.
   void cancel(uint64_t id);
 
  private:
