@@ -426,6 +426,7 @@ CookieStore::~CookieStore() {
 }
 
 void CookieStore::clear() {
+  std::lock_guard<std::mutex> lock(controlMutex_);
   if (control_) curl_easy_setopt(control_, CURLOPT_COOKIELIST, "ALL");
 }
 

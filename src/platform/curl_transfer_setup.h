@@ -83,8 +83,8 @@ curl_slist* configureEasy(CURL* easy, const UrlRequest& request, const EasySetup
 // would lose the cookie-file list set by configureEasy).
 void resetEasy(CURL* easy);
 
-// The cookie store of one loader: a curl share with locks, so the blocking path
-// may use it from another thread.
+// The cookie store of one loader: a curl share with locks, used at once by the
+// loader's network thread and by blocking requests on any thread.
 class CookieStore {
  public:
   CookieStore();
@@ -99,6 +99,7 @@ class CookieStore {
   static void unlock(CURL*, curl_lock_data data, void* userp);
   CURLSH* share_ = nullptr;
   CURL* control_ = nullptr;  // an idle handle attached to the share, for clearing it
+  std::mutex controlMutex_;  // clear() may come from any thread
   std::array<std::mutex, CURL_LOCK_DATA_LAST> locks_;
 };
 
@@ -113,6 +114,8 @@ struct OpenedFile {
 std::optional<UrlError> openFileUrl(const std::string& url, OpenedFile* file);
 // The non-HTTP response for an opened file.
 UrlResponse fileResponse(const std::string& url, const OpenedFile& file);
+// The read size for file:// bodies.
+constexpr size_t kFileChunk = 256 * 1024;
 // Reads up to `max` bytes; returns false on a read error (with `error` set).
 bool readFileChunk(OpenedFile& file, size_t max, std::string* out, UrlError* error);
 void closeFile(OpenedFile& file);

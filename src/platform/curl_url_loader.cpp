@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/curl_transfer_setup.h"
+#include "platform/curl_transfer_thread.h"
 #include "platform/text_format.h"
 #include "platform/url.h"
 
@@ -20,26 +21,20 @@ using namespace curlsupport;
 
 namespace {
 
-// A redirect's body is read and dropped so the connection can be reused, up to this.
-constexpr size_t kMaxDrainedBytes = 64 * 1024;
-// A 401 body is held until the delegate has answered the challenge, up to this.
-constexpr size_t kMaxHeldBytes = 8 * 1024 * 1024;
 // Transfers (hops, credential and trust retries) of one fetch; a guard against a
 // delegate that follows a redirect loop for ever.
 constexpr int kMaxTransfers = 100;
-constexpr size_t kFileChunk = 256 * 1024;
 constexpr size_t kSyncMaxBody = 64 * 1024 * 1024;
-// Reset easy handles kept for the next transfers, per cookie mode.
-constexpr size_t kPoolSize = 16;
 
 void ensureCurlGlobal() {
   static std::once_flag once;
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-// The state of one fetch: its requests, the transfer in progress and what the
-// delegate has been told. Shared by the caller's handle and the loader.
-struct Fetch : std::enable_shared_from_this<Fetch> {
+// The state of one fetch on the run-loop thread: its requests, what the delegate
+// has been told and decided, and the id of the hop running on the network thread.
+// Shared by the caller's handle and the loader.
+struct Fetch {
   std::weak_ptr<CurlUrlLoader::Impl> loader;
   UrlConnectionDelegate* delegate = nullptr;
   UrlConnection* handle = nullptr;  // what start() returned; null once destroyed
@@ -56,43 +51,9 @@ struct Fetch : std::enable_shared_from_this<Fetch> {
   std::string credentialOrigin;
 
   // The transfer in progress.
-  enum class Phase { Head, Deliver, Redirect, Challenge };
-  CURL* easy = nullptr;
-  bool easyHasCookies = false;
-  curl_slist* headerList = nullptr;
-  char errorBuffer[CURL_ERROR_SIZE] = {};
-  ResponseHead head;
-  Phase phase = Phase::Head;
-  std::string redirectTarget;
+  uint64_t transfer = 0;  // its id on the network thread; 0 when none runs
   bool responseDelivered = false;
-  size_t drained = 0;
-  std::string held;
-  bool heldOverflow = false;
-  int64_t delivered = 0;  // body bytes handed to the delegate
-  bool bodyCut = false;   // the body passed current.maxBodyBytes
-  OpenedFile file;
-
-  // How much of `len` more bytes may still be delivered under the body limit.
-  size_t roomFor(size_t len) const {
-    if (current.maxBodyBytes <= 0) return len;
-    const int64_t room = std::max<int64_t>(0, current.maxBodyBytes - delivered);
-    return static_cast<size_t>(std::min<int64_t>(room, static_cast<int64_t>(len)));
-  }
-
-  ~Fetch() { closeFile(file); }
-
-  void resetTransfer() {
-    head.reset();
-    phase = Phase::Head;
-    redirectTarget.clear();
-    responseDelivered = false;
-    drained = 0;
-    held.clear();
-    heldOverflow = false;
-    delivered = 0;
-    bodyCut = false;
-    errorBuffer[0] = '\0';
-  }
+  bool bodyCut = false;  // the body passed current.maxBodyBytes
 };
 
 class CurlConnection : public UrlConnection {
@@ -114,169 +75,47 @@ class CurlConnection : public UrlConnection {
 
 }  // namespace
 
+// The run-loop side of the loader: talks to the delegates and decides each next
+// hop; the network thread (TransferThread) does the transfers and hands their
+// reports back through RunLoop::postFromAnyThread.
 struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
-  explicit Impl(RunLoop& l) : loop(l) {
-    multi = curl_multi_init();
-    if (!multi) return;
-    curl_multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &Impl::onSocket);
-    curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &Impl::onTimer);
-    curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
+  explicit Impl(RunLoop& l) : loop(l) {}
+
+  // Starts the network thread; its reports reach receive() on the run loop
+  // while this object lives.
+  void startThread() {
+    std::weak_ptr<Impl> weak = weak_from_this();
+    RunLoop* runLoop = &loop;
+    network = std::make_unique<TransferThread>(cookies, [weak, runLoop](TransferThread::Reports r) {
+      runLoop->postFromAnyThread([weak, r = std::move(r)]() mutable {
+        if (auto me = weak.lock()) me->receive(r);
+      });
+    });
   }
 
-  ~Impl() {
-    closed = true;
-    for (const auto& f : fetches) {
-      f->ended = f->cancelled = true;
-      if (f->easy) {
-        curl_multi_remove_handle(multi, f->easy);
-        curl_easy_cleanup(f->easy);
-        f->easy = nullptr;
-      }
-      curl_slist_free_all(f->headerList);
-      f->headerList = nullptr;
-      closeFile(f->file);
-    }
-    fetches.clear();
-    for (auto& pool : pools)
-      for (CURL* e : pool) curl_easy_cleanup(e);
-    if (multi) curl_multi_cleanup(multi);
-    for (const auto& [fd, id] : watches) loop.unwatchFd(id);
-    if (timer) loop.cancelTimer(*timer);
-  }
+  ~Impl() { network.reset(); }  // joins the thread before the cookie store goes
 
   RunLoop& loop;
-  CookieStore cookies;  // declared first: outlives every handle attached to it
-  CURLM* multi = nullptr;
-  std::vector<CURL*> pools[2];  // [0] without, [1] with the cookie store
-  std::unordered_map<curl_socket_t, RunLoop::WatchId> watches;
-  std::optional<RunLoop::TimerId> timer;
+  CookieStore cookies;  // declared first: outlives the thread and every handle attached to it
+  std::unique_ptr<TransferThread> network;
   std::unordered_set<std::shared_ptr<Fetch>> fetches;  // every fetch not yet retired
-  int inCurl = 0;  // > 0 while curl is running our callbacks
-  bool closed = false;
+  // Fetches by the id of their running transfer. A report for an id not here
+  // (a cancelled transfer) is dropped.
+  std::unordered_map<uint64_t, std::shared_ptr<Fetch>> running;
 
-  // ---- run-loop integration ----
-
-  static int onSocket(CURL*, curl_socket_t s, int what, void* userp, void*) {
-    auto* self = static_cast<Impl*>(userp);
-    auto it = self->watches.find(s);
-    if (it != self->watches.end()) {
-      self->loop.unwatchFd(it->second);
-      self->watches.erase(it);
-    }
-    if (what == CURL_POLL_REMOVE || self->closed) return 0;
-    unsigned events = 0;
-    if (what & CURL_POLL_IN) events |= RunLoop::kReadable;
-    if (what & CURL_POLL_OUT) events |= RunLoop::kWritable;
-    std::weak_ptr<Impl> weak = self->weak_from_this();
-    self->watches[s] = self->loop.watchFd(s, events, [weak, s](unsigned ready) {
-      auto me = weak.lock();
-      if (!me) return;
-      int flags = 0;
-      if (ready & RunLoop::kReadable) flags |= CURL_CSELECT_IN;
-      if (ready & RunLoop::kWritable) flags |= CURL_CSELECT_OUT;
-      if (ready & RunLoop::kError) flags |= CURL_CSELECT_ERR;
-      me->socketAction(s, flags);
-    });
-    return 0;
+  void retire(const std::shared_ptr<Fetch>& f) {
+    if (f->ended && !f->transfer) fetches.erase(f);
   }
 
-  static int onTimer(CURLM*, long ms, void* userp) {
-    auto* self = static_cast<Impl*>(userp);
-    if (self->timer) {
-      self->loop.cancelTimer(*self->timer);
-      self->timer.reset();
-    }
-    if (ms < 0 || self->closed) return 0;
-    std::weak_ptr<Impl> weak = self->weak_from_this();
-    self->timer = self->loop.postAfter(ms / 1000.0, [weak] {
-      auto me = weak.lock();
-      if (!me) return;
-      me->timer.reset();
-      me->socketAction(CURL_SOCKET_TIMEOUT, 0);
-    });
-    return 0;
-  }
-
-  void socketAction(curl_socket_t s, int flags) {
-    if (!multi) return;
-    int running = 0;
-    ++inCurl;
-    curl_multi_socket_action(multi, s, flags, &running);
-    --inCurl;
-    drain();
-  }
-
-  // Finished transfers are handled here, outside curl's callbacks, where handles
-  // may be removed and new transfers added.
-  void drain() {
-    int left = 0;
-    while (CURLMsg* m = curl_multi_info_read(multi, &left)) {
-      if (m->msg != CURLMSG_DONE) continue;
-      CURL* e = m->easy_handle;
-      CURLcode rc = m->data.result;
-      char* priv = nullptr;
-      curl_easy_getinfo(e, CURLINFO_PRIVATE, &priv);
-      if (!priv) {
-        curl_multi_remove_handle(multi, e);
-        curl_easy_cleanup(e);
-        continue;
-      }
-      transferDone(reinterpret_cast<Fetch*>(priv)->shared_from_this(), rc);
-    }
-  }
-
-  // ---- easy handles ----
-
-  CURL* takeEasy(bool withCookies) {
-    auto& pool = pools[withCookies ? 1 : 0];
-    if (!pool.empty()) {
-      CURL* e = pool.back();
-      pool.pop_back();
-      return e;
-    }
-    return curl_easy_init();
-  }
-
-  // Takes the transfer's easy handle out of the multi handle. Not inside curl callbacks.
-  void release(const std::shared_ptr<Fetch>& f) {
-    if (!f->easy) return;
-    CURL* e = f->easy;
-    f->easy = nullptr;
-    curl_multi_remove_handle(multi, e);
-    curl_slist_free_all(f->headerList);
-    f->headerList = nullptr;
-    auto& pool = pools[f->easyHasCookies ? 1 : 0];
-    if (pool.size() < kPoolSize) {
-      resetEasy(e);
-      pool.push_back(e);
-    } else {
-      curl_easy_cleanup(e);
-    }
-  }
-
-  void retire(std::shared_ptr<Fetch> f) {
-    if (f->ended && !f->easy) fetches.erase(f);
-  }
-
-  void cancel(std::shared_ptr<Fetch> f) {
+  void cancel(const std::shared_ptr<Fetch>& f) {
     bool already = f->cancelled;
     f->cancelled = true;
     f->ended = true;
     if (already) return;
-    closeFile(f->file);
-    if (f->easy) {
-      if (inCurl > 0) {  // curl forbids removing a handle from inside its callbacks
-        std::weak_ptr<Impl> weak = weak_from_this();
-        loop.post([weak, f] {
-          if (auto me = weak.lock()) {
-            me->release(f);
-            me->retire(f);
-          }
-        });
-        return;
-      }
-      release(f);
+    if (f->transfer) {
+      running.erase(f->transfer);
+      network->cancel(f->transfer);
+      f->transfer = 0;
     }
     retire(f);
   }
@@ -313,166 +152,83 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     send(f);
   }
 
+  // Hands the current request to the network thread as the next transfer.
   void send(std::shared_ptr<Fetch> f) {
     if (f->ended) return retire(f);
     if (++f->transfers > kMaxTransfers)
       return fail(f, {UrlError::kHTTPTooManyRedirects,
                       strf("Too many redirects or retries for one request (more than %d).",
                            kMaxTransfers)});
-    f->resetTransfer();
+    f->responseDelivered = false;
+    f->bodyCut = false;
     std::string scheme = schemeOf(f->current.url);
-    if (scheme == "file") return startFile(f);
-    if (scheme == "http" || scheme == "https") return startHttp(f);
     if (scheme.empty())
       return fail(f, {UrlError::kBadURL, strf("The URL \"%s\" is not valid.", f->current.url.c_str())});
-    fail(f, {UrlError::kUnsupportedURL,
-             strf("The URL scheme \"%s\" is not supported (%s).", scheme.c_str(),
-                  f->current.url.c_str())});
+    if (scheme != "file" && scheme != "http" && scheme != "https")
+      return fail(f, {UrlError::kUnsupportedURL,
+                      strf("The URL scheme \"%s\" is not supported (%s).", scheme.c_str(),
+                           f->current.url.c_str())});
+    TransferOrder order;
+    order.request = f->current;
+    order.verifyPeer = !f->trustAccepted;
+    order.credentials = f->credentials;
+    order.authScheme = f->authScheme;
+    f->transfer = network->start(std::move(order));
+    running.emplace(f->transfer, f);
   }
 
-  void startHttp(std::shared_ptr<Fetch> f) {
-    if (inCurl > 0) {  // not reached today; adding a handle inside curl callbacks is refused
-      std::weak_ptr<Impl> weak = weak_from_this();
-      loop.post([weak, f] {
-        if (auto me = weak.lock()) me->startHttp(f);
-      });
-      return;
+  // One hand-over from the network thread: each transfer's head, data and end, in order.
+  void receive(TransferThread::Reports& reports) {
+    for (TransferReport& r : reports) deliver(r);
+  }
+
+  void deliver(TransferReport& r) {
+    auto it = running.find(r.id);
+    if (it == running.end()) return;  // cancelled after the thread had reported
+    std::shared_ptr<Fetch> f = it->second;
+    if (r.head) {
+      f->responseDelivered = true;
+      f->delegate->didReceiveResponse(*f->handle, *r.head);
+      if (f->ended) return;
     }
-    const bool withCookies = f->current.handleCookies;
-    CURL* e = multi ? takeEasy(withCookies) : nullptr;
-    if (!e) return fail(f, {UrlError::kUnknown, "The transfer could not be set up."});
-    EasySetup setup;
-    setup.verifyPeer = !f->trustAccepted;
-    if (f->credentials) {
-      setup.user = &f->credentials->first;
-      setup.password = &f->credentials->second;
-      setup.authScheme = f->authScheme;
+    if (!r.data.empty()) {
+      f->delegate->didReceiveData(*f->handle, r.data);
+      if (f->ended) return;
     }
-    setup.cookieShare = withCookies ? cookies.share() : nullptr;
-    setup.errorBuffer = f->errorBuffer;
-    setup.headerFunction = &Impl::onHeader;
-    setup.writeFunction = &Impl::onBody;
-    if (f->current.maxBodyBytes > 0) setup.progressFunction = &Impl::onProgress;
-    setup.userData = f.get();
-    f->headerList = configureEasy(e, f->current, setup);
-    curl_easy_setopt(e, CURLOPT_PRIVATE, f.get());
-    f->easy = e;
-    f->easyHasCookies = withCookies;
-    CURLMcode mc = curl_multi_add_handle(multi, e);
-    if (mc != CURLM_OK) {
-      release(f);
-      fail(f, {UrlError::kUnknown,
-               strf("The transfer could not be started (%s).", curl_multi_strerror(mc))});
+    if (r.end) {
+      running.erase(f->transfer);
+      f->transfer = 0;
+      transferDone(f, *r.end);
     }
   }
 
-  // Header lines, inside curl. The final head of a plain response is delivered here;
-  // redirects and challenges wait for the end of the transfer.
-  static size_t onHeader(char* data, size_t size, size_t count, void* userp) {
-    auto* f = static_cast<Fetch*>(userp);
-    const size_t len = size * count;
-    if (f->ended) return 0;
-    if (!f->head.feed(std::string_view(data, len))) {
-      if (!f->head.complete() && f->phase != Fetch::Phase::Head) {
-        // curl answered the head itself (an authentication round): start over.
-        f->phase = Fetch::Phase::Head;
-        f->redirectTarget.clear();
-        f->drained = 0;
-        f->held.clear();
-        f->heldOverflow = false;
-      }
-      return len;
-    }
-    if (f->responseDelivered) return len;
-    const int status = f->head.status();
-    if (isRedirectStatus(status)) {
-      if (auto location = f->head.toResponse({}).header("Location")) {
-        if (auto target = resolveLocation(*location, f->current.url)) {
-          f->phase = Fetch::Phase::Redirect;
-          f->redirectTarget = *target;
-          return len;
-        }
-      }
-    }
-    if (status == 401 && !f->head.authenticateValues().empty()) {
-      f->phase = Fetch::Phase::Challenge;
-      return len;
-    }
-    f->phase = Fetch::Phase::Deliver;
-    f->responseDelivered = true;
-    f->delegate->didReceiveResponse(*f->handle, f->head.toResponse(f->current.url));
-    return f->ended ? 0 : len;
-  }
-
-  static size_t onBody(char* data, size_t size, size_t count, void* userp) {
-    auto* f = static_cast<Fetch*>(userp);
-    const size_t len = size * count;
-    if (f->ended) return 0;
-    switch (f->phase) {
-      case Fetch::Phase::Deliver: {
-        const size_t room = f->roomFor(len);
-        if (room) f->delegate->didReceiveData(*f->handle, std::string_view(data, room));
-        f->delivered += static_cast<int64_t>(room);
-        if (room < len) {
-          f->bodyCut = true;  // stops the transfer; it finishes with what was read
-          return 0;
-        }
-        return f->ended ? 0 : len;
-      }
-      case Fetch::Phase::Redirect:
-        f->drained += len;
-        return f->drained > kMaxDrainedBytes ? 0 : len;
-      case Fetch::Phase::Challenge:
-        if (f->held.size() + len > kMaxHeldBytes) {
-          f->heldOverflow = true;
-          return 0;
-        }
-        f->held.append(data, len);
-        return len;
-      case Fetch::Phase::Head:
-        break;
-    }
-    return len;
-  }
-
-  // The raw bytes are bounded too: a body that decodes to little would otherwise
-  // be read for as long as the server sends it.
-  static int onProgress(void* userp, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
-    auto* f = static_cast<Fetch*>(userp);
-    if (f->phase != Fetch::Phase::Deliver || f->current.maxBodyBytes <= 0 ||
-        received <= f->current.maxBodyBytes)
-      return 0;
-    f->bodyCut = true;
-    return 1;
-  }
-
-  void transferDone(std::shared_ptr<Fetch> f, CURLcode rc) {
-    release(f);
-    if (f->ended) return retire(f);
+  void transferDone(std::shared_ptr<Fetch> f, TransferEnd& end) {
+    f->bodyCut = end.bodyCut;
     if (f->bodyCut && f->responseDelivered) return finish(f);
-    switch (f->phase) {
-      case Fetch::Phase::Redirect:
+    if (end.error) return fail(f, *end.error);
+    switch (end.phase) {
+      case TransferPhase::Redirect:
         // The head decided it; a body cut short does not matter.
-        return followRedirect(f);
-      case Fetch::Phase::Challenge:
-        return answerChallenge(f, rc);
-      case Fetch::Phase::Head:
-      case Fetch::Phase::Deliver:
+        return followRedirect(f, end);
+      case TransferPhase::Challenge:
+        return answerChallenge(f, end);
+      case TransferPhase::Head:
+      case TransferPhase::Deliver:
         break;
     }
-    if (rc == CURLE_OK) {
+    if (end.rc == CURLE_OK) {
       if (!f->responseDelivered)
         return fail(f, {UrlError::kBadServerResponse, "The server returned no response head."});
       return finish(f);
     }
-    if (isCertificateError(rc) && !f->trustAccepted && !f->responseDelivered)
-      return answerTrust(f, rc);
-    fail(f, errorForCurl(rc, f->errorBuffer));
+    if (isCertificateError(end.rc) && !f->trustAccepted && !f->responseDelivered)
+      return answerTrust(f, end);
+    fail(f, errorForCurl(end.rc, end.errorText.c_str()));
   }
 
-  void followRedirect(std::shared_ptr<Fetch> f) {
-    UrlResponse response = f->head.toResponse(f->current.url);
-    UrlRequest proposed = redirectedRequest(f->current, f->redirectTarget, response.statusCode);
+  void followRedirect(std::shared_ptr<Fetch> f, const TransferEnd& end) {
+    UrlResponse response = end.head.toResponse(f->current.url);
+    UrlRequest proposed = redirectedRequest(f->current, end.redirectTarget, response.statusCode);
     auto next = f->delegate->willSendRequest(*f->handle, proposed, &response);
     if (f->ended) return retire(f);
     if (!next) {
@@ -492,15 +248,15 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     }
   }
 
-  void answerChallenge(std::shared_ptr<Fetch> f, CURLcode rc) {
+  void answerChallenge(std::shared_ptr<Fetch> f, TransferEnd& end) {
     AuthChallenge challenge;
-    challenge.method = authMethodFor(f->head.authenticateValues(), &challenge.realm);
+    challenge.method = authMethodFor(end.head.authenticateValues(), &challenge.realm);
     describeServer(f->current.url, &challenge);
     challenge.previousFailureCount = f->credentialAnswers;
-    challenge.failureResponse = f->head.toResponse(f->current.url);
+    challenge.failureResponse = end.head.toResponse(f->current.url);
     bool answer = f->delegate->canAuthenticateAgainst(*f->handle, challenge.method);
     if (f->ended) return retire(f);
-    if (!answer) return deliverHeld(f, rc);
+    if (!answer) return deliverHeld(f, end);
     ChallengeAnswer a = f->delegate->didReceiveChallenge(*f->handle, challenge);
     if (f->ended) return retire(f);
     switch (a.disposition) {
@@ -511,33 +267,31 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
         f->credentialOrigin = originOf(f->current.url);
         return send(f);
       case ChallengeDisposition::ContinueWithoutCredential:
-        return deliverHeld(f, rc);
+        return deliverHeld(f, end);
       case ChallengeDisposition::Cancel:
         return fail(f, {UrlError::kCancelled, "cancelled"});
     }
   }
 
   // A 401 nobody answers becomes the response, with the body held back so far.
-  void deliverHeld(std::shared_ptr<Fetch> f, CURLcode rc) {
-    f->phase = Fetch::Phase::Deliver;
+  void deliverHeld(std::shared_ptr<Fetch> f, TransferEnd& end) {
     f->responseDelivered = true;
-    f->delegate->didReceiveResponse(*f->handle, f->head.toResponse(f->current.url));
+    f->delegate->didReceiveResponse(*f->handle, end.head.toResponse(f->current.url));
     if (f->ended) return retire(f);
-    if (!f->held.empty()) {
-      std::string body = std::move(f->held);
-      f->held.clear();
+    if (!end.held.empty()) {
+      std::string body = std::move(end.held);
       f->delegate->didReceiveData(*f->handle, body);
       if (f->ended) return retire(f);
     }
-    if (f->heldOverflow)
+    if (end.heldOverflow)
       return fail(f, {UrlError::kDataLengthExceedsMaximum,
                       "The body of the authentication response is too large."});
-    if (rc != CURLE_OK) return fail(f, errorForCurl(rc, f->errorBuffer));
+    if (end.rc != CURLE_OK) return fail(f, errorForCurl(end.rc, end.errorText.c_str()));
     finish(f);
   }
 
-  void answerTrust(std::shared_ptr<Fetch> f, CURLcode rc) {
-    UrlError failure = errorForCurl(rc, f->errorBuffer);
+  void answerTrust(std::shared_ptr<Fetch> f, const TransferEnd& end) {
+    UrlError failure = errorForCurl(end.rc, end.errorText.c_str());
     failure.code = UrlError::kSecureConnectionFailed;
     bool answer = f->delegate->canAuthenticateAgainst(*f->handle, AuthMethod::ServerTrust);
     if (f->ended) return retire(f);
@@ -545,63 +299,12 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     AuthChallenge challenge;
     challenge.method = AuthMethod::ServerTrust;
     describeServer(f->current.url, &challenge);
-    challenge.errorDescription = f->errorBuffer[0] ? f->errorBuffer : curl_easy_strerror(rc);
+    challenge.errorDescription = !end.errorText.empty() ? end.errorText : curl_easy_strerror(end.rc);
     ChallengeAnswer a = f->delegate->didReceiveChallenge(*f->handle, challenge);
     if (f->ended) return retire(f);
     if (a.disposition == ChallengeDisposition::Cancel) return fail(f, failure);
     f->trustAccepted = true;
     send(f);
-  }
-
-  void startFile(std::shared_ptr<Fetch> f) {
-    if (auto error = openFileUrl(f->current.url, &f->file)) return fail(f, *error);
-    f->responseDelivered = true;
-    f->delegate->didReceiveResponse(*f->handle, fileResponse(f->current.url, f->file));
-    if (f->ended) {
-      closeFile(f->file);
-      return retire(f);
-    }
-    postFileRead(f);
-  }
-
-  void postFileRead(std::shared_ptr<Fetch> f) {
-    std::weak_ptr<Impl> weak = weak_from_this();
-    loop.post([weak, f] {
-      if (auto me = weak.lock()) me->readFile(f);
-    });
-  }
-
-  // One chunk per turn, so a large file does not hold up the loop.
-  void readFile(std::shared_ptr<Fetch> f) {
-    if (f->ended) {
-      closeFile(f->file);
-      return retire(f);
-    }
-    std::string chunk;
-    UrlError error;
-    if (!readFileChunk(f->file, kFileChunk, &chunk, &error)) {
-      closeFile(f->file);
-      return fail(f, error);
-    }
-    if (chunk.empty()) {
-      closeFile(f->file);
-      return finish(f);
-    }
-    if (const size_t room = f->roomFor(chunk.size()); room < chunk.size()) {
-      chunk.resize(room);
-      f->bodyCut = true;
-    }
-    if (!chunk.empty()) f->delegate->didReceiveData(*f->handle, chunk);
-    f->delivered += static_cast<int64_t>(chunk.size());
-    if (f->bodyCut && !f->ended) {
-      closeFile(f->file);
-      return finish(f);
-    }
-    if (f->ended) {
-      closeFile(f->file);
-      return retire(f);
-    }
-    postFileRead(f);
   }
 
   void finish(std::shared_ptr<Fetch> f) {
@@ -616,18 +319,16 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     retire(f);
   }
 
-  // The loader is going away: every fetch falls silent at once. Handles are taken
-  // out of curl when the last reference to this object goes, outside curl's callbacks.
+  // The loader is going away: every fetch falls silent at once. The network
+  // thread stops when the last reference to this object goes.
   void shutdown() {
-    closed = true;
     for (const auto& f : fetches) {
       f->ended = f->cancelled = true;
+      f->transfer = 0;
       f->loader.reset();
     }
-    for (const auto& [fd, id] : watches) loop.unwatchFd(id);
-    watches.clear();
-    if (timer) loop.cancelTimer(*timer);
-    timer.reset();
+    fetches.clear();
+    running.clear();
   }
 };
 
@@ -702,6 +403,7 @@ SyncResult readFileSynchronously(const std::string& url) {
 CurlUrlLoader::CurlUrlLoader(RunLoop& loop) {
   ensureCurlGlobal();
   impl_ = std::make_shared<Impl>(loop);
+  impl_->startThread();
 }
 
 CurlUrlLoader::~CurlUrlLoader() {

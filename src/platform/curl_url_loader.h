@@ -1,7 +1,10 @@
 #pragma once
-// UrlLoader on the libcurl multi interface, driven by a RunLoop: curl's sockets
-// are watched with watchFd and its timer is a postAfter timer, so all transfers
-// run on the run-loop thread without threads or polling of our own.
+// UrlLoader on the libcurl multi interface. The network work (sockets, transfers,
+// decoding, reading files) runs on one thread of the loader's own; its results
+// are handed to the RunLoop with postFromAnyThread, and every delegate call and
+// decision (redirects, challenges, trust) happens on the run-loop thread. Each
+// hop of a fetch is one transfer: the next is started only once the delegate
+// has answered for the last.
 #include <memory>
 
 #include "platform/run_loop.h"
@@ -25,7 +28,7 @@ class CurlUrlLoader : public UrlLoader {
   struct Impl;
 
  private:
-  // Shared so that tasks already posted to the run loop can tell the loader is gone.
+  // Shared so that tasks already handed to the run loop can tell the loader is gone.
   std::shared_ptr<Impl> impl_;
 };
 

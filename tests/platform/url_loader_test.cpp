@@ -3,7 +3,10 @@
 // files, hostile servers, many requests at once and the blocking helper.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "platform/curl_url_loader.h"
 #include "platform/run_loop.h"
@@ -367,6 +370,21 @@ TEST_F(UrlLoaderTest, CancelInsideACallbackStopsAllLaterOnes) {
   }
 }
 
+// Reports the network thread handed over before a cancel reached it are dropped.
+TEST_F(UrlLoaderTest, CancelDropsWhatWasAlreadyHandedOver) {
+  server.rawPage("/fast", std::string(4 << 20, 'f'), "application/octet-stream");
+  RecordingDelegate d;
+  d.onData = [](UrlConnection& conn, std::string_view) {
+    // Lets the thread read on and queue more data (and likely the end) first.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    conn.cancel();
+  };
+  auto c = loader->start(makeRequest(server.url("/fast")), &d);
+  loop.runUntil([&] { return d.log.size() >= 3; }, 20);
+  settle();
+  EXPECT_EQ(d.log, (Events{"willSend", "response 200", "data"}));
+}
+
 TEST_F(UrlLoaderTest, DestroyingTheLoaderSilencesLiveConnections) {
   server.slow("/slow", 5, "late");  // cut short when the server stops
   routeLargeBody(server, "/big", 100);
@@ -440,6 +458,35 @@ TEST_F(FileUrlTest, FileIsDeliveredAsANonHttpResponse) {
   EXPECT_EQ(d.response->mimeType, "text/html");
   EXPECT_EQ(d.response->expectedContentLength, static_cast<int64_t>(content.size()));
   EXPECT_EQ(d.body, content);
+}
+
+TEST_F(FileUrlTest, BodiesPastTheLimitAreCutAndFinish) {
+  constexpr int64_t kLimit = 100000;
+  const std::string big(300 * 1024, 'b'), exact(kLimit, 'e');
+  server.rawPage("/big", big, "text/plain");
+  server.rawPage("/exact", exact, "text/plain");
+  server.gzipPage("/bomb", std::string(2 << 20, ' '));  // small on the wire, large decoded
+  test::writeWhole(dir / "big.txt", big);
+  test::writeWhole(dir / "exact.txt", exact);
+  struct Case {
+    std::string url;
+    size_t bodySize;
+    bool cut;
+  };
+  for (const Case& c : {Case{server.url("/big"), size_t(kLimit), true},
+                        Case{server.url("/exact"), size_t(kLimit), false},
+                        Case{server.url("/bomb"), size_t(kLimit), true},
+                        Case{fileUrl("big.txt"), size_t(kLimit), true},
+                        Case{fileUrl("exact.txt"), size_t(kLimit), false}}) {
+    SCOPED_TRACE(c.url);
+    RecordingDelegate d;
+    UrlRequest r = makeRequest(c.url);
+    r.maxBodyBytes = kLimit;
+    auto conn = fetch(d, r);
+    EXPECT_EQ(d.events().back(), "finish");
+    EXPECT_EQ(d.body.size(), c.bodySize);
+    EXPECT_EQ(conn->bodyWasCut(), c.cut);
+  }
 }
 
 TEST_F(FileUrlTest, MissingFilesAndFoldersFail) {
@@ -524,6 +571,44 @@ TEST_F(UrlLoaderTest, BrokenAnswersFailExactlyOnce) {
     EXPECT_EQ(d.callbacksAfterEnd, 0) << c.name;
     EXPECT_FALSE(d.error->description.empty()) << c.name;
   }
+}
+
+// Blocking requests on another thread and fetches on the run loop use one cookie
+// store at the same time.
+TEST_F(UrlLoaderTest, SendSynchronousRunsBesideFetchesOnAnotherThread) {
+  server.page("/set", "set", "text/plain", {{"Set-Cookie", "session=abc; Path=/"}});
+  server.route("/more", [](const httplib::Request& req, httplib::Response& res) {
+    res.set_header("Set-Cookie", "n" + req.get_param_value("i") + "=1; Path=/");
+    res.set_content("more", "text/plain");
+  });
+  server.page("/check", "check", "text/plain");
+  RecordingDelegate first;
+  fetch(first, makeRequest(server.url("/set")));
+  constexpr int kSync = 20, kAsync = 24;  // fewer connections than the server has threads
+  int syncOk = 0;
+  std::thread blocking([&] {
+    for (int i = 0; i < kSync; ++i) {
+      SyncResult r = loader->sendSynchronous(makeRequest(server.url("/check")));
+      if (r.response && r.response->statusCode == 200 && r.body == "check") ++syncOk;
+    }
+  });
+  std::vector<std::unique_ptr<RecordingDelegate>> delegates;
+  std::vector<std::unique_ptr<UrlConnection>> connections;
+  for (int i = 0; i < kAsync; ++i) {
+    delegates.push_back(std::make_unique<RecordingDelegate>());
+    const std::string path = i % 2 ? "/check" : "/more?i=" + std::to_string(i);
+    connections.push_back(loader->start(makeRequest(server.url(path)), delegates.back().get()));
+  }
+  const bool allDone = loop.runUntil([&] {
+    return std::all_of(delegates.begin(), delegates.end(), [](const auto& d) { return d->done(); });
+  }, 60);
+  blocking.join();
+  EXPECT_TRUE(allDone);
+  EXPECT_EQ(syncOk, kSync);
+  for (const auto& d : delegates) EXPECT_EQ(d->finishes, 1);
+  auto seen = server.requestsTo("/check");
+  ASSERT_EQ(seen.size(), size_t(kSync + kAsync / 2));
+  for (auto request : seen) EXPECT_EQ(request.cookies["session"], "abc");
 }
 
 TEST_F(UrlLoaderTest, SendSynchronousFollowsRedirectsUpToTheLimit) {

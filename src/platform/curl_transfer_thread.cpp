@@ -1,0 +1,420 @@
+#include "platform/curl_transfer_thread.h"
+
+#include <algorithm>
+
+namespace zel::curlsupport {
+
+namespace {
+
+// A redirect's body is read and dropped so the connection can be reused, up to this.
+constexpr size_t kMaxDrainedBytes = 64 * 1024;
+// A 401 body is held until the delegate has answered the challenge, up to this.
+constexpr size_t kMaxHeldBytes = 8 * 1024 * 1024;
+// Reset easy handles kept for the next transfers, per cookie mode.
+constexpr size_t kPoolSize = 16;
+// The longest wait with nothing to do; curl's own timers, new commands and the
+// stop wake the thread earlier.
+constexpr int kIdleWaitMs = 10 * 1000;
+
+TransferEnd failure(int code, std::string description) {
+  TransferEnd how;
+  how.error = UrlError{code, std::move(description)};
+  return how;
+}
+
+}  // namespace
+
+// One transfer, network thread only once handed over.
+struct TransferThread::Transfer {
+  uint64_t id = 0;
+  TransferThread* owner = nullptr;
+  TransferOrder order;
+
+  CURL* easy = nullptr;
+  bool easyHasCookies = false;
+  curl_slist* headerList = nullptr;
+  char errorBuffer[CURL_ERROR_SIZE] = {};
+  OpenedFile file;
+
+  ResponseHead head;
+  TransferPhase phase = TransferPhase::Head;
+  std::string redirectTarget;
+  bool headReported = false;
+  size_t drained = 0;
+  std::string held;
+  bool heldOverflow = false;
+  int64_t delivered = 0;  // body bytes reported
+  bool bodyCut = false;
+  int slot = -1;  // index of this iteration's report in outgoing_; -1 when none yet
+
+  ~Transfer() { closeFile(file); }
+
+  // How much of `len` more bytes may still be delivered under the body limit.
+  size_t roomFor(size_t len) const {
+    const int64_t max = order.request.maxBodyBytes;
+    if (max <= 0) return len;
+    const int64_t room = std::max<int64_t>(0, max - delivered);
+    return static_cast<size_t>(std::min<int64_t>(room, static_cast<int64_t>(len)));
+  }
+
+  TransferEnd ending(CURLcode rc) {
+    TransferEnd how;
+    how.phase = phase;
+    how.rc = rc;
+    how.errorText = errorBuffer;
+    how.head = std::move(head);
+    how.redirectTarget = std::move(redirectTarget);
+    how.held = std::move(held);
+    how.heldOverflow = heldOverflow;
+    how.bodyCut = bodyCut;
+    return how;
+  }
+};
+
+TransferThread::TransferThread(const CookieStore& cookies, std::function<void(Reports)> hand)
+    : cookies_(cookies), hand_(std::move(hand)), multi_(curl_multi_init()) {
+  thread_ = std::thread([this] { run(); });
+}
+
+TransferThread::~TransferThread() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  wake();
+  thread_.join();
+  // The thread is gone: what it left is cleaned up here.
+  for (auto& [id, t] : transfers_) releaseEasy(*t);
+  transfers_.clear();
+  for (auto& pool : pools_)
+    for (CURL* e : pool) curl_easy_cleanup(e);
+  if (multi_) curl_multi_cleanup(multi_);
+}
+
+// ---- commands from other threads ----
+
+uint64_t TransferThread::start(TransferOrder order) {
+  uint64_t id;
+  bool first;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    id = nextId_++;
+    first = commands_.empty();
+    commands_.push_back(Command{id, std::move(order)});
+  }
+  if (first) wake();  // later commands ride on the wake-up still pending
+  return id;
+}
+
+void TransferThread::cancel(uint64_t id) {
+  bool first;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    first = commands_.empty();
+    commands_.push_back(Command{id, std::nullopt});
+  }
+  if (first) wake();
+}
+
+void TransferThread::wake() {
+  if (multi_) {
+    curl_multi_wakeup(multi_);
+  } else {
+    std::lock_guard<std::mutex> lock(mutex_);
+    idle_.notify_one();
+  }
+}
+
+// ---- the thread ----
+
+void TransferThread::run() {
+  while (takeCommands()) {
+    if (multi_) {
+      int running = 0;
+      curl_multi_perform(multi_, &running);
+      collectFinished();
+    }
+    readFiles();
+    handOver();
+    wait();
+  }
+}
+
+bool TransferThread::takeCommands() {
+  std::vector<Command> commands;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (stopping_) return false;
+    commands.swap(commands_);
+  }
+  for (Command& c : commands) {
+    if (c.order) {
+      begin(c.id, std::move(*c.order));
+    } else {
+      drop(c.id);
+    }
+  }
+  return true;
+}
+
+void TransferThread::wait() {
+  // Files still being read keep the thread turning; curl's sockets are polled between chunks.
+  const int ms = files_.empty() ? kIdleWaitMs : 0;
+  if (multi_) {
+    curl_multi_poll(multi_, nullptr, 0, ms, nullptr);
+    return;
+  }
+  std::unique_lock<std::mutex> lock(mutex_);
+  idle_.wait_for(lock, std::chrono::milliseconds(ms),
+                 [this] { return stopping_ || !commands_.empty(); });
+}
+
+void TransferThread::begin(uint64_t id, TransferOrder order) {
+  auto owned = std::make_unique<Transfer>();
+  Transfer& t = *owned;
+  t.id = id;
+  t.owner = this;
+  t.order = std::move(order);
+  transfers_.emplace(id, std::move(owned));
+  if (schemeOf(t.order.request.url) == "file") return beginFile(t);
+  beginHttp(t);
+}
+
+void TransferThread::beginHttp(Transfer& t) {
+  const bool withCookies = t.order.request.handleCookies;
+  CURL* e = takeEasy(withCookies);
+  if (!e) return end(t, failure(UrlError::kUnknown, "The transfer could not be set up."));
+  EasySetup setup;
+  setup.verifyPeer = t.order.verifyPeer;
+  if (t.order.credentials) {
+    setup.user = &t.order.credentials->first;
+    setup.password = &t.order.credentials->second;
+    setup.authScheme = t.order.authScheme;
+  }
+  setup.cookieShare = withCookies ? cookies_.share() : nullptr;
+  setup.errorBuffer = t.errorBuffer;
+  setup.headerFunction = &TransferThread::onHeader;
+  setup.writeFunction = &TransferThread::onBody;
+  if (t.order.request.maxBodyBytes > 0) setup.progressFunction = &TransferThread::onProgress;
+  setup.userData = &t;
+  t.headerList = configureEasy(e, t.order.request, setup);
+  curl_easy_setopt(e, CURLOPT_PRIVATE, &t);
+  t.easy = e;
+  t.easyHasCookies = withCookies;
+  CURLMcode mc = curl_multi_add_handle(multi_, e);
+  if (mc != CURLM_OK)
+    end(t, failure(UrlError::kUnknown,
+                   std::string("The transfer could not be started (") + curl_multi_strerror(mc) + ")."));
+}
+
+void TransferThread::beginFile(Transfer& t) {
+  const std::string& url = t.order.request.url;
+  if (auto error = openFileUrl(url, &t.file)) {
+    TransferEnd how;
+    how.error = *error;
+    return end(t, std::move(how));
+  }
+  t.phase = TransferPhase::Deliver;
+  t.headReported = true;
+  reportFor(t).head = fileResponse(url, t.file);
+  files_.push_back(t.id);
+}
+
+// Finished transfers are taken out of curl here, outside its callbacks.
+void TransferThread::collectFinished() {
+  int left = 0;
+  while (CURLMsg* m = curl_multi_info_read(multi_, &left)) {
+    if (m->msg != CURLMSG_DONE) continue;
+    CURL* e = m->easy_handle;  // m is invalid once the handle is removed
+    const CURLcode rc = m->data.result;
+    char* priv = nullptr;
+    curl_easy_getinfo(e, CURLINFO_PRIVATE, &priv);
+    if (!priv) {
+      curl_multi_remove_handle(multi_, e);
+      curl_easy_cleanup(e);
+      continue;
+    }
+    Transfer& t = *reinterpret_cast<Transfer*>(priv);
+    end(t, t.ending(rc));
+  }
+}
+
+// One chunk per file per iteration, so a large file does not hold up the network.
+void TransferThread::readFiles() {
+  std::vector<uint64_t> reading;
+  for (uint64_t id : files_) {
+    auto it = transfers_.find(id);
+    if (it == transfers_.end()) continue;  // cancelled
+    Transfer& t = *it->second;
+    std::string chunk;
+    UrlError error;
+    if (!readFileChunk(t.file, kFileChunk, &chunk, &error)) {
+      TransferEnd how;
+      how.error = error;
+      end(t, std::move(how));
+      continue;
+    }
+    const bool endOfFile = chunk.empty();
+    if (const size_t room = t.roomFor(chunk.size()); room < chunk.size()) {
+      chunk.resize(room);
+      t.bodyCut = true;
+    }
+    t.delivered += static_cast<int64_t>(chunk.size());
+    if (!chunk.empty()) {
+      std::string& data = reportFor(t).data;
+      if (data.empty()) {
+        data = std::move(chunk);
+      } else {
+        data += chunk;
+      }
+    }
+    if (endOfFile || t.bodyCut) {
+      end(t, t.ending(CURLE_OK));
+      continue;
+    }
+    reading.push_back(id);
+  }
+  files_.swap(reading);
+}
+
+void TransferThread::end(Transfer& t, TransferEnd how) {
+  releaseEasy(t);
+  closeFile(t.file);
+  reportFor(t).end = std::move(how);
+  transfers_.erase(t.id);
+}
+
+void TransferThread::drop(uint64_t id) {
+  auto it = transfers_.find(id);
+  if (it == transfers_.end()) return;
+  Transfer& t = *it->second;
+  releaseEasy(t);
+  if (t.slot >= 0) outgoing_[t.slot] = TransferReport{};  // id 0: nobody's
+  transfers_.erase(it);
+}
+
+CURL* TransferThread::takeEasy(bool withCookies) {
+  if (!multi_) return nullptr;
+  auto& pool = pools_[withCookies ? 1 : 0];
+  if (pool.empty()) return curl_easy_init();
+  CURL* e = pool.back();
+  pool.pop_back();
+  return e;
+}
+
+void TransferThread::releaseEasy(Transfer& t) {
+  if (!t.easy) return;
+  CURL* e = t.easy;
+  t.easy = nullptr;
+  curl_multi_remove_handle(multi_, e);
+  curl_slist_free_all(t.headerList);
+  t.headerList = nullptr;
+  auto& pool = pools_[t.easyHasCookies ? 1 : 0];
+  if (pool.size() < kPoolSize) {
+    resetEasy(e);
+    pool.push_back(e);
+  } else {
+    curl_easy_cleanup(e);
+  }
+}
+
+TransferReport& TransferThread::reportFor(Transfer& t) {
+  if (t.slot < 0) {
+    t.slot = static_cast<int>(outgoing_.size());
+    outgoing_.push_back(TransferReport{});
+    outgoing_.back().id = t.id;
+  }
+  return outgoing_[t.slot];
+}
+
+void TransferThread::handOver() {
+  if (outgoing_.empty()) return;
+  Reports reports;
+  reports.swap(outgoing_);
+  for (const TransferReport& r : reports)
+    if (auto it = transfers_.find(r.id); it != transfers_.end()) it->second->slot = -1;
+  std::erase_if(reports, [](const TransferReport& r) { return r.id == 0; });
+  if (!reports.empty()) hand_(std::move(reports));
+}
+
+// ---- curl's callbacks (network thread, inside curl_multi_perform) ----
+
+// The final head of a plain response is reported here; redirects and challenges
+// wait for the end of the transfer.
+size_t TransferThread::onHeader(char* data, size_t size, size_t count, void* userp) {
+  auto* t = static_cast<Transfer*>(userp);
+  const size_t len = size * count;
+  if (!t->head.feed(std::string_view(data, len))) {
+    if (!t->head.complete() && t->phase != TransferPhase::Head) {
+      // curl answered the head itself (an authentication round): start over.
+      t->phase = TransferPhase::Head;
+      t->redirectTarget.clear();
+      t->drained = 0;
+      t->held.clear();
+      t->heldOverflow = false;
+    }
+    return len;
+  }
+  if (t->headReported) return len;
+  const int status = t->head.status();
+  const std::string& url = t->order.request.url;
+  if (isRedirectStatus(status)) {
+    if (auto location = t->head.toResponse({}).header("Location")) {
+      if (auto target = resolveLocation(*location, url)) {
+        t->phase = TransferPhase::Redirect;
+        t->redirectTarget = *target;
+        return len;
+      }
+    }
+  }
+  if (status == 401 && !t->head.authenticateValues().empty()) {
+    t->phase = TransferPhase::Challenge;
+    return len;
+  }
+  t->phase = TransferPhase::Deliver;
+  t->headReported = true;
+  t->owner->reportFor(*t).head = t->head.toResponse(url);
+  return len;
+}
+
+size_t TransferThread::onBody(char* data, size_t size, size_t count, void* userp) {
+  auto* t = static_cast<Transfer*>(userp);
+  const size_t len = size * count;
+  switch (t->phase) {
+    case TransferPhase::Deliver: {
+      const size_t room = t->roomFor(len);
+      if (room) t->owner->reportFor(*t).data.append(data, room);
+      t->delivered += static_cast<int64_t>(room);
+      if (room < len) {
+        t->bodyCut = true;  // stops the transfer; it finishes with what was read
+        return 0;
+      }
+      return len;
+    }
+    case TransferPhase::Redirect:
+      t->drained += len;
+      return t->drained > kMaxDrainedBytes ? 0 : len;
+    case TransferPhase::Challenge:
+      if (t->held.size() + len > kMaxHeldBytes) {
+        t->heldOverflow = true;
+        return 0;
+      }
+      t->held.append(data, len);
+      return len;
+    case TransferPhase::Head:
+      break;
+  }
+  return len;
+}
+
+// The raw bytes are bounded too: a body that decodes to little would otherwise
+// be read for as long as the server sends it.
+int TransferThread::onProgress(void* userp, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
+  auto* t = static_cast<Transfer*>(userp);
+  const int64_t max = t->order.request.maxBodyBytes;
+  if (t->phase != TransferPhase::Deliver || max <= 0 || received <= max) return 0;
+  t->bodyCut = true;
+  return 1;
+}
+
+}  // namespace zel::curlsupport
