@@ -9,7 +9,7 @@ spider, which stays on the start host. Nothing but 127.0.0.1 is ever asked.
 Corpora: "python-docs" (the Python 3.11 documentation of Debian's python3.11-doc) and
 "generated:N" (the generated site of bench/crawl/run.py with N pages).
 
-usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:20000] [--runs 3] [--threads 8]
+usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:20000,generated:100000] [--runs 3] [--threads 8]
 """
 import argparse
 import importlib.util
@@ -62,7 +62,7 @@ def corpus_root(name, work):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("binary")
-    ap.add_argument("--corpus", default="python-docs,generated:20000")
+    ap.add_argument("--corpus", default="python-docs,generated:20000,generated:100000")
     ap.add_argument("--runs", type=int, default=3)
     ap.add_argument("--threads", type=int, default=8)
     args = ap.parse_args()

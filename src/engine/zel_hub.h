@@ -40,9 +40,12 @@ struct HubWarning {
 };
 
 // Address tables looked up by string_view, so a look-up needs no copy of the address.
+// Not noexcept on purpose: the standard library then keeps each key's hash in its
+// node, so a look-up walking a bucket compares stored hashes instead of hashing
+// every address it passes again.
 struct AddressHash {
   using is_transparent = void;
-  size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+  size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
 };
 using AddressTable = std::unordered_map<std::string, ZelUrl*, AddressHash, std::equal_to<>>;
 using AddressGroups = std::unordered_map<std::string, std::vector<ZelUrl*>, AddressHash, std::equal_to<>>;
