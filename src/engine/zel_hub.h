@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
 #include "url/kx_data_source.h"
+#include "url/zel_link_graph.h"
 #include "url/zel_link_instance.h"
 #include "url/zel_record_owner.h"
 #include "url/zel_url.h"
@@ -60,6 +61,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
 
   // A new record owned by this hub (`initWithOwner:`); not yet in any list.
   ZelUrl* createRecord();
+  ZelLinkGraph& linkGraph() override { return graph_; }
 
   // ---- Look-up tables -------------------------------------------------------
   void addToLookup(ZelUrl* record, const std::string& key) override;
@@ -89,9 +91,9 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   int64_t getTotalLinkCount() const { return static_cast<int64_t>(collection_.size()); }
   int64_t getPageCount() const;
   const std::vector<ZelUrl*>& getLinksCollection() const { return collection_; }
-  // nullptr before the first instance.
-  const std::vector<ZelLinkInstance*>* getInstanceCollection() const {
-    return instancesReady_ ? &instanceArray_ : nullptr;
+  // Every instance not removed, in the order they were made; nullptr before the first.
+  const ZelLinkGraph::Collection* getInstanceCollection() const {
+    return graph_.instanceCount() > 0 ? &graph_.collection() : nullptr;
   }
   const std::vector<ZelUrl*>& getInternalPagesCollection() const;
   const std::vector<HubWarning>& getWarningsArray() const { return warningsArray_; }
@@ -311,17 +313,14 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   std::unique_ptr<ZelSEOManager> seoManager_;
   std::unique_ptr<ArchiveStore> archiveStore_;
 
-  // Owned storage: deques keep addresses stable while they grow.
-  std::deque<ZelUrl> recordArena_;
-  std::deque<ZelLinkInstance> instanceArena_;
+  // Owns every record and link instance; their addresses stay stable.
+  ZelLinkGraph graph_;
 
   AddressTable lookupDictionary_;
   bool lookupReady_ = false;
   AddressGroups redirLookupDictionary_;
   bool redirLookupReady_ = false;
   std::vector<std::string> soft404Array_;
-  std::vector<ZelLinkInstance*> instanceArray_;
-  bool instancesReady_ = false;
   std::vector<ZelLinkInstance*> instanceRetainArray_;
 
   std::vector<std::string> checkBlacklistArray_, followBlacklistArray_, followWhitelistArray_;

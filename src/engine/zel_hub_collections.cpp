@@ -27,8 +27,7 @@ std::string ZelHub::localized(std::string_view english, std::string_view table) 
 }
 
 ZelUrl* ZelHub::createRecord() {
-  ZelUrl* r = &recordArena_.emplace_back(this);
-  return r;
+  return graph_.createRecord(this);
 }
 
 // ---- Look-up tables ----------------------------------------------------------------
@@ -81,21 +80,14 @@ ZelLinkInstance* ZelHub::addInstanceWithParent(ZelUrl* parent, ZelUrl* target,
                                                std::string_view rel, std::string_view targetAttr,
                                                std::string_view hreflang,
                                                std::optional<int32_t> lineNumber) {
-  ZelLinkInstance* instance = &instanceArena_.emplace_back();
-  instance->setParent(parent);
-  instance->setTarget(target);
-  instance->setLinkText(std::move(linkText));
+  ZelLinkInstance* instance = graph_.createInstance(parent, target);
+  instance->setLinkText(linkText);
   if (!rel.empty()) instance->setRel(rel);
   if (!targetAttr.empty()) instance->setTargetAttr(targetAttr);
   if (!hreflang.empty()) instance->setHreflang(hreflang);
   if (lineNumber) instance->setLineNumber(lineNumber);
   if (target) target->addInboundInstance(instance);
   if (parent) parent->addOutboundInstance(instance);
-  if (!instancesReady_) {
-    instanceArray_.reserve(1000);
-    instancesReady_ = true;
-  }
-  instanceArray_.push_back(instance);
   return instance;
 }
 
@@ -111,11 +103,8 @@ void ZelHub::removeThisZelUrlFromCollection(ZelUrl* record) {
 }
 
 void ZelHub::removeThisZelLinkInstanceFromCollection(ZelLinkInstance* instance) {
-  if (instanceArray_.empty()) return;
-  const size_t before = instanceArray_.size();
-  instanceArray_.erase(std::remove(instanceArray_.begin(), instanceArray_.end(), instance),
-                       instanceArray_.end());
-  if (instanceArray_.size() == before)
+  if (graph_.collection().empty()) return;
+  if (!graph_.removeFromCollection(instance))
     log().always("unable to  remove LinkInstance " +
                  (instance->target() ? instance->target()->getActualurl() : std::string()) +
                  " from hub's collection");

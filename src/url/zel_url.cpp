@@ -8,6 +8,7 @@
 #include "platform/date_format.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
+#include "url/zel_link_graph.h"
 #include "url/zel_record_owner.h"
 #include "url/zel_url_page_facts.h"
 #include "urltext/url_parts.h"
@@ -96,10 +97,22 @@ std::string ZelUrl::extensionOfActualUrl() const {
 
 // ---- Link graph -----------------------------------------------------------------
 
-void ZelUrl::addInboundInstance(ZelLinkInstance* instance) { inbound_.push_back(instance); }
+ZelLinkInstanceList ZelUrl::getInboundInstances() const {
+  if (inbound_.count == 0) return {};
+  return owner_->linkGraph().list(inbound_, LinkSide::Inbound);
+}
+
+ZelLinkInstanceList ZelUrl::getOutboundInstances() const {
+  if (outbound_.count == 0) return {};
+  return owner_->linkGraph().list(outbound_, LinkSide::Outbound);
+}
+
+void ZelUrl::addInboundInstance(ZelLinkInstance* instance) {
+  ZelLinkGraph::of(instance).append(inbound_, instance, LinkSide::Inbound);
+}
 
 void ZelUrl::addOutboundInstance(ZelLinkInstance* instance) {
-  outbound_.push_back(instance);
+  if (!ZelLinkGraph::of(instance).append(outbound_, instance, LinkSide::Outbound)) return;
   if (facts_) {
     facts_->linkedImages.reset();
     facts_->linkedVideo.reset();
@@ -113,9 +126,7 @@ void ZelUrl::addOutboundInstance(ZelLinkInstance* instance) {
 }
 
 void ZelUrl::removeThisInstanceFromOutboundArray(ZelLinkInstance* instance) {
-  auto it = std::find(outbound_.begin(), outbound_.end(), instance);
-  if (it != outbound_.end()) {
-    outbound_.erase(it);
+  if (ZelLinkGraph::of(instance).remove(outbound_, instance, LinkSide::Outbound)) {
     log().always("found and removed instance with target " +
                  (instance->target() ? instance->target()->getActualurl() : std::string()) +
                  " from outboundInstanceArray");
@@ -127,9 +138,7 @@ void ZelUrl::removeThisInstanceFromOutboundArray(ZelLinkInstance* instance) {
 }
 
 void ZelUrl::removeThisInstanceFromInboundArray(ZelLinkInstance* instance) {
-  auto it = std::find(inbound_.begin(), inbound_.end(), instance);
-  if (it != inbound_.end()) {
-    inbound_.erase(it);
+  if (ZelLinkGraph::of(instance).remove(inbound_, instance, LinkSide::Inbound)) {
     log().always("found and removed instance with target " +
                  (instance->target() ? instance->target()->getActualurl() : std::string()) +
                  " from inboundInstanceArray");
@@ -141,16 +150,20 @@ void ZelUrl::removeThisInstanceFromInboundArray(ZelLinkInstance* instance) {
 }
 
 ZelLinkInstance* ZelUrl::getInstanceAtIndex(size_t i) const {
-  return i < inbound_.size() ? inbound_[i] : nullptr;
+  return i < inbound_.count ? getInboundInstances()[i] : nullptr;
 }
 
 ZelUrl* ZelUrl::getParentOfInstanceAtIndex(size_t i) const {
-  return i < inbound_.size() ? inbound_[i]->parent() : nullptr;
+  return i < inbound_.count ? getInboundInstances()[i]->parent() : nullptr;
 }
 
 std::string ZelUrl::getActualUrlOfInstanceAtIndex(size_t i) const {
   ZelUrl* p = getParentOfInstanceAtIndex(i);
   return p ? p->getActualLinkUrl() : std::string();
+}
+
+ZelUrl* ZelUrl::getLastOnPageUrl() const {
+  return inbound_.count == 0 ? nullptr : getInboundInstances().back()->parent();
 }
 
 void ZelUrl::invalidateLinkedImagesArray() {
@@ -167,7 +180,7 @@ const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedImagesArray() const {
   auto& cache = facts().linkedImages;
   if (!cache) {
     cache.emplace();
-    for (ZelLinkInstance* i : outbound_)
+    for (ZelLinkInstance* i : getOutboundInstances())
       if (i->target() && i->target()->getIsImage()) cache->push_back(i);
   }
   return *cache;
@@ -177,7 +190,7 @@ const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedVideoArray() const {
   auto& cache = facts().linkedVideo;
   if (!cache) {
     cache.emplace();
-    for (ZelLinkInstance* i : outbound_)
+    for (ZelLinkInstance* i : getOutboundInstances())
       if (i->target() && i->target()->getIsVideo()) cache->push_back(i);
   }
   return *cache;
@@ -187,7 +200,7 @@ const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedAudioArray() const {
   auto& cache = facts().linkedAudio;
   if (!cache) {
     cache.emplace();
-    for (ZelLinkInstance* i : outbound_)
+    for (ZelLinkInstance* i : getOutboundInstances())
       if (i->target() && i->target()->getIsAudio()) cache->push_back(i);
   }
   return *cache;
@@ -211,7 +224,7 @@ std::string ZelUrl::getTotalImageWeight() const {
 
 int32_t ZelUrl::getLinkCount() const {
   int32_t n = 0;
-  for (ZelLinkInstance* i : outbound_) {
+  for (ZelLinkInstance* i : getOutboundInstances()) {
     ZelUrl* t = i->target();
     if (t && (t->getIsAudio() || t->getIsVideo() || t->getIsImage())) continue;
     if (i->linkText() == "[linked file]") continue;
@@ -227,34 +240,34 @@ int32_t ZelUrl::getLinkcount() const {
 }
 
 std::string ZelUrl::getOnPageUrl() const {
-  if (inbound_.empty()) return "";
-  if (inbound_.size() == 1) {
-    ZelUrl* p = inbound_[0]->parent();
+  if (inbound_.count == 0) return "";
+  if (inbound_.count == 1) {
+    ZelUrl* p = getInboundInstances().front()->parent();
     if (!p) return "";
     return defaults().boolForKey("displayPageTitle") ? p->getLinkPageTitle()
                                                      : p->getActualLinkUrl();
   }
   const std::string label = owner_->localized("instances over more than one page", "Zelmora");
   const int64_t limit = defaults().integerForKey("occurrencesLimit");
-  if (defaults().boolForKey("limitOccurrences") && static_cast<int64_t>(inbound_.size()) > limit)
+  if (defaults().boolForKey("limitOccurrences") && static_cast<int64_t>(inbound_.count) > limit)
     return strf(">%i %s", static_cast<int>(limit), label.c_str());
-  return strf("%i %s", static_cast<int>(inbound_.size()), label.c_str());
+  return strf("%i %s", static_cast<int>(inbound_.count), label.c_str());
 }
 
 std::string ZelUrl::getOnPages() const {
   std::string out;
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) out += i->parent()->getActualLinkUrl() + "/r";
   return out;
 }
 
 std::string ZelUrl::getLinkText() const {
-  return inbound_.empty() ? std::string() : inbound_[0]->getLinkText();
+  return inbound_.count == 0 ? std::string() : getInboundInstances().front()->getLinkText();
 }
 
 bool ZelUrl::isNofollow() const {
-  if (inbound_.empty()) return false;
-  for (ZelLinkInstance* i : inbound_)
+  if (inbound_.count == 0) return false;
+  for (ZelLinkInstance* i : getInboundInstances())
     if (!i->getNofollow()) return false;
   return true;
 }
@@ -263,7 +276,7 @@ bool ZelUrl::appearsOn(const ZelUrl* page) const {
   log().always("appearsOn traversing instances");
   if (page && page->getActualLinkUrl().empty())
     ZEL_LOG(log(), 3, page->getLinkUrl() + " has actualLinkUrl length<1");
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent() == page) return true;
   return false;
 }
@@ -309,19 +322,19 @@ std::string& ZelUrl::ensureSourceData() {
 
 void ZelUrl::setIsImage(bool v) {
   setFlag(kImage, v);
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedImagesArray();
 }
 
 void ZelUrl::setIsVideo(bool v) {
   setFlag(kVideo, v);
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedVideoArray();
 }
 
 void ZelUrl::setIsAudio(bool v) {
   setFlag(kAudio, v);
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedAudioArray();
 }
 

@@ -14,6 +14,7 @@
 #include "platform/url_loader.h"
 #include "url/zel_data_object.h"
 #include "url/zel_link_instance.h"
+#include "url/zel_link_instance_list.h"
 
 namespace zel {
 
@@ -118,10 +119,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void setThread(int32_t t) { thread_ = t; }
 
   // ---- Link graph -----------------------------------------------------------
-  const std::vector<ZelLinkInstance*>& getInboundInstances() const { return inbound_; }
-  const std::vector<ZelLinkInstance*>& getOutboundInstances() const { return outbound_; }
-  void setInboundInstanceArray(std::vector<ZelLinkInstance*> v) { inbound_ = std::move(v); }
-  void setOutboundInstanceArray(std::vector<ZelLinkInstance*> v) { outbound_ = std::move(v); }
+  // The instances linking here and the ones on this page, in the order they
+  // were added (views over chains kept in the hub's link graph).
+  ZelLinkInstanceList getInboundInstances() const;
+  ZelLinkInstanceList getOutboundInstances() const;
+  // Instances made by this record's hub, each added once.
   void addInboundInstance(ZelLinkInstance* instance);
   void addOutboundInstance(ZelLinkInstance* instance);
   void removeThisInstanceFromOutboundArray(ZelLinkInstance* instance);
@@ -129,9 +131,9 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   ZelLinkInstance* getInstanceAtIndex(size_t i) const;
   ZelUrl* getParentOfInstanceAtIndex(size_t i) const;
   std::string getActualUrlOfInstanceAtIndex(size_t i) const;
-  size_t occurrencesCount() const { return inbound_.size(); }
-  size_t outboundLinkCount() const { return outbound_.size(); }
-  ZelUrl* getLastOnPageUrl() const { return inbound_.empty() ? nullptr : inbound_.back()->parent(); }
+  size_t occurrencesCount() const { return inbound_.count; }
+  size_t outboundLinkCount() const { return outbound_.count; }
+  ZelUrl* getLastOnPageUrl() const;
   int32_t getInternallinkcount() const { return internalLinkCount_; }
   int32_t getExternallinkcount() const { return externalLinkCount_; }
   // Built on demand and cached; dropped when an outbound instance is added.
@@ -154,7 +156,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   std::string getLinkText() const;
   bool isNofollow() const;
   bool appearsOn(const ZelUrl* page) const;
-  int32_t getOnpagecount() const { return static_cast<int32_t>(inbound_.size()); }
+  int32_t getOnpagecount() const { return static_cast<int32_t>(inbound_.count); }
 
   // ---- Fetch state ----------------------------------------------------------
   void setSentRequest();
@@ -481,8 +483,10 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   std::string nsslinkUrl_, nssredir_;
   std::unique_ptr<std::string> ownActual_;
   ActualSource actualSource_ = ActualSource::Link;
+  friend class ZelLinkGraph;
+  uint32_t graphIndex_ = 0;  // this record's number in its hub's link graph
   std::string status_, mimeType_, timestamp_;
-  std::vector<ZelLinkInstance*> inbound_, outbound_;
+  LinkChain inbound_, outbound_;
   std::unique_ptr<std::vector<RedirectEntry>> redirects_;
   std::unique_ptr<std::vector<std::string>> warnings_;
   std::unique_ptr<std::string> data_, sourceData_;
