@@ -12,14 +12,19 @@ static_assert(std::is_trivially_destructible_v<ZelLinkInstance>);
 static_assert(sizeof(ZelLinkInstance) <= 28, "an instance grew");
 
 ZelLinkGraph::~ZelLinkGraph() {
-  records_.clear();
+  for (size_t i = 0; i < recordCount_; ++i) record(static_cast<uint32_t>(i))->~ZelUrl();
+  for (ZelUrl* block : recordBlocks_) ::operator delete(block);
   for (BlockHeader* h : blocks_) ::operator delete (h, std::align_val_t{kBlockBytes});
 }
 
 ZelUrl* ZelLinkGraph::createRecord(ZelRecordOwner* owner) {
-  ZelUrl& r = records_.emplace_back(owner);
-  r.graphIndex_ = static_cast<uint32_t>(records_.size() - 1);
-  return &r;
+  const auto index = static_cast<uint32_t>(recordCount_);
+  if (index % kRecordsPerBlock == 0)
+    recordBlocks_.push_back(static_cast<ZelUrl*>(::operator new(sizeof(ZelUrl) * kRecordsPerBlock)));
+  ZelUrl* r = new (record(index)) ZelUrl(owner);
+  ++recordCount_;
+  r->graphIndex_ = index;
+  return r;
 }
 
 ZelLinkInstance* ZelLinkGraph::createInstance(ZelUrl* parent, ZelUrl* target) {

@@ -3,7 +3,8 @@
 // the hub for as long as it lives (nothing is freed during a crawl).
 //
 // Memory is what this class is about. A crawl holds millions of instances, so:
-// - records are numbered by creation and instances name them by index;
+// - records are numbered by creation and instances name them by index; they
+//   are made in blocks too, so each costs its size and no more;
 // - instances are made in blocks of kBlockBytes, aligned to their size, whose
 //   header names the graph: an instance finds its graph from its own address
 //   and needs no pointer to it;
@@ -39,8 +40,11 @@ class ZelLinkGraph {
 
   // ---- Records ------------------------------------------------------------------
   ZelUrl* createRecord(ZelRecordOwner* owner);
-  ZelUrl* record(uint32_t index) { return index == kNone ? nullptr : &records_[index]; }
-  size_t recordCount() const { return records_.size(); }
+  ZelUrl* record(uint32_t index) {
+    if (index == kNone) return nullptr;
+    return recordBlocks_[index / kRecordsPerBlock] + index % kRecordsPerBlock;
+  }
+  size_t recordCount() const { return recordCount_; }
 
   // ---- Instances ----------------------------------------------------------------
   // A new instance between two records of this graph (either may be null); in
@@ -145,7 +149,9 @@ class ZelLinkGraph {
   }
   void growTextTable();
 
-  std::deque<ZelUrl> records_;
+  static constexpr uint32_t kRecordsPerBlock = 256;
+  std::vector<ZelUrl*> recordBlocks_;  // storage for kRecordsPerBlock records each
+  size_t recordCount_ = 0;
   std::vector<BlockHeader*> blocks_;
   size_t instanceCount_ = 0, removedCount_ = 0;
   Collection collection_{*this};

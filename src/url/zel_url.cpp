@@ -35,6 +35,14 @@ ZelUrl::PageFacts& ZelUrl::facts() const {
 }
 
 const Defaults& ZelUrl::defaults() const { return owner_->defaults(); }
+
+uint32_t ZelUrl::poolText(std::string_view text) {
+  return text.empty() ? 0 : owner_->linkGraph().intern(text);
+}
+
+const std::string& ZelUrl::pooledText(uint32_t id) const {
+  return id == 0 ? noText() : owner_->linkGraph().text(id);
+}
 Log& ZelUrl::log() const { return owner_->log(); }
 std::string ZelUrl::localized(std::string_view english) const {
   return owner_->localized(english);
@@ -43,14 +51,15 @@ std::string ZelUrl::localized(std::string_view english) const {
 // ---- Addresses ---------------------------------------------------------------
 
 void ZelUrl::setActualLinkUrl() {
-  actualSource_ = nssredir_.empty() ? ActualSource::Link : ActualSource::Redir;
-  ownActual_.reset();
+  actualSource_ = getRedir().empty() ? ActualSource::Link : ActualSource::Redir;
+  if (rare_) std::string().swap(rare_->ownActual);
   actualUrlChanged();
 }
 
 void ZelUrl::keepActualBeforeChanging(ActualSource changing) {
   if (actualSource_ != changing) return;
-  ownActual_ = std::make_unique<std::string>(getActualurl());
+  std::string actual = getActualurl();
+  rare().ownActual = std::move(actual);
   actualSource_ = ActualSource::Own;
 }
 
@@ -76,7 +85,7 @@ std::string ZelUrl::getActualurlDecoded() const {
   return decodedURLString(getActualurl(), defaults());
 }
 std::string ZelUrl::getRedirDecoded() const {
-  return decodedURLString(nssredir_, defaults());
+  return decodedURLString(getRedir(), defaults());
 }
 
 void ZelUrl::setDistanceFromHome(int32_t n) {
@@ -285,7 +294,7 @@ bool ZelUrl::appearsOn(const ZelUrl* page) const {
 
 void ZelUrl::setSentRequest() {
   sentRequestMono_ = monotonicNow();
-  timestamp_ = localMediumDateTime(static_cast<double>(std::time(nullptr)));
+  timestamp_ = poolText(localMediumDateTime(static_cast<double>(std::time(nullptr))));
 }
 
 double ZelUrl::getTimeSinceSent() const {
@@ -294,7 +303,7 @@ double ZelUrl::getTimeSinceSent() const {
 }
 
 std::optional<double> ZelUrl::getTimestamp() const {
-  return parseLocalMediumDateTime(timestamp_);
+  return parseLocalMediumDateTime(getTimestampText());
 }
 
 const std::optional<UrlRequest>& ZelUrl::getRunJS() const {
@@ -316,8 +325,9 @@ std::string& ZelUrl::ensureData() {
 }
 
 std::string& ZelUrl::ensureSourceData() {
-  if (!sourceData_) sourceData_ = std::make_unique<std::string>();
-  return *sourceData_;
+  Rare& r = rare();
+  if (!r.sourceData) r.sourceData = std::make_unique<std::string>();
+  return *r.sourceData;
 }
 
 void ZelUrl::setIsImage(bool v) {
@@ -402,24 +412,25 @@ std::string ZelUrl::getLastModified() const {
 // ---- Type tests --------------------------------------------------------------------------
 
 bool ZelUrl::getIsPDF() const {
-  return containsIgnoreCase(mimeType_, "application/pdf") ||
+  return containsIgnoreCase(getMimeType(), "application/pdf") ||
          containsIgnoreCase(extensionOfActualUrl(), "pdf");
 }
 
 bool ZelUrl::getIsCSS() const {
-  return containsIgnoreCase(mimeType_, "text/css") ||
+  return containsIgnoreCase(getMimeType(), "text/css") ||
          containsIgnoreCase(extensionOfActualUrl(), "css") ||
          containsIgnoreCase(getActualLinkUrl(), ".css?");
 }
 
 bool ZelUrl::getIsJS() const {
-  return containsIgnoreCase(mimeType_, "text/javascript") ||
+  return containsIgnoreCase(getMimeType(), "text/javascript") ||
          containsIgnoreCase(extensionOfActualUrl(), "js") ||
          containsIgnoreCase(getActualLinkUrl(), ".js?");
 }
 
 bool ZelUrl::isXML() const {
-  if (containsIgnoreCase(mimeType_, "application/xml") || containsIgnoreCase(mimeType_, "text/xml"))
+  const std::string& mime = getMimeType();
+  if (containsIgnoreCase(mime, "application/xml") || containsIgnoreCase(mime, "text/xml"))
     return true;
   const std::string ext = extensionOfActualUrl();
   return ext == "xml" || ext == "XML" || containsIgnoreCase(getActualLinkUrl(), ".xml?");

@@ -113,7 +113,7 @@ std::optional<std::string> ZelUrl::getFieldByName(std::string_view rawName) cons
     case Field::Status: return getStatus();
     case Field::Redir: return getRedir();
     case Field::RedirDecoded: return getRedirDecoded();
-    case Field::Timestamp: return timestamp_;
+    case Field::Timestamp: return getTimestampText();
     case Field::WordCount: return getWordCount() == -1 ? std::string() : num(getWordCount());
     case Field::LinkCount: return num(getLinkCount());
     case Field::KeywordStuffed:
@@ -215,8 +215,8 @@ std::string ZelUrl::getLinkRedirHTML() const {
 }
 
 bool ZelUrl::contains(std::string_view term) const {
-  return containsIgnoreCase(nsslinkUrl_, term) || containsIgnoreCase(nssredir_, term) ||
-         containsIgnoreCase(status_, term);
+  return containsIgnoreCase(nsslinkUrl_, term) || containsIgnoreCase(getRedir(), term) ||
+         containsIgnoreCase(getFinalStatus(), term);
 }
 
 }  // namespace zel
