@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "archive/archive_store.h"
+#include "engine/record_address_table.h"
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
 #include "url/kx_data_source.h"
@@ -42,7 +43,6 @@ struct AddressHash {
   using is_transparent = void;
   size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
 };
-using AddressTable = std::unordered_map<std::string, ZelUrl*, AddressHash, std::equal_to<>>;
 using AddressGroups = std::unordered_map<std::string, std::vector<ZelUrl*>, AddressHash, std::equal_to<>>;
 
 class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
@@ -288,7 +288,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
                                bool internal) const;
   // `doWeHaveThisURL:inDictionary:internal:` for each of the two tables.
   ZelUrl* doWeHaveThisURL(std::string_view address,
-                          const AddressTable& dictionary,
+                          const RecordAddressTable& dictionary,
                           bool internal) const;
   const std::vector<ZelUrl*>* doWeHaveThisURL(
       std::string_view address,
@@ -316,7 +316,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   // Owns every record and link instance; their addresses stay stable.
   ZelLinkGraph graph_;
 
-  AddressTable lookupDictionary_;
+  RecordAddressTable lookupDictionary_{graph_};
   bool lookupReady_ = false;
   AddressGroups redirLookupDictionary_;
   bool redirLookupReady_ = false;

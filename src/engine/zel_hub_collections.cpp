@@ -33,24 +33,18 @@ ZelUrl* ZelHub::createRecord() {
 // ---- Look-up tables ----------------------------------------------------------------
 
 void ZelHub::addToLookup(ZelUrl* record, const std::string& key) {
-  if (!lookupReady_) {
-    lookupDictionary_.reserve(1000);
-    lookupReady_ = true;
-  }
-  lookupDictionary_[key] = record;
+  lookupReady_ = true;
+  lookupDictionary_.set(key, record);
 }
 
 void ZelHub::removeFromLookup(ZelUrl* record) {
   if (!lookupReady_) return;
-  auto it = lookupDictionary_.find(record->getLinkUrl());
-  if (it == lookupDictionary_.end()) return;
-  lookupDictionary_.erase(it);
+  if (!lookupDictionary_.erase(record->getLinkUrl())) return;
   log().always("removed " + record->getLinkUrl() + " from lookupdictionary");
 }
 
 ZelUrl* ZelHub::lookup(const std::string& key) const {
-  auto it = lookupDictionary_.find(key);
-  return it == lookupDictionary_.end() ? nullptr : it->second;
+  return lookupDictionary_.find(key);
 }
 
 void ZelHub::addToRedirLookup(ZelUrl* record, const std::string& key) {

@@ -123,6 +123,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   // were added (views over chains kept in the hub's link graph).
   ZelLinkInstanceList getInboundInstances() const;
   ZelLinkInstanceList getOutboundInstances() const;
+  // The record's number in its hub's link graph.
+  uint32_t graphIndex() const { return graphIndex_; }
   // Instances made by this record's hub, each added once.
   void addInboundInstance(ZelLinkInstance* instance);
   void addOutboundInstance(ZelLinkInstance* instance);
