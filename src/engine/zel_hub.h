@@ -16,9 +16,11 @@
 #include <vector>
 
 #include "archive/archive_store.h"
+#include "engine/record_address_table.h"
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
 #include "url/kx_data_source.h"
+#include "url/zel_link_graph.h"
 #include "url/zel_link_instance.h"
 #include "url/zel_record_owner.h"
 #include "url/zel_url.h"
@@ -47,7 +49,6 @@ struct AddressHash {
   using is_transparent = void;
   size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
 };
-using AddressTable = std::unordered_map<std::string, ZelUrl*, AddressHash, std::equal_to<>>;
 using AddressGroups = std::unordered_map<std::string, std::vector<ZelUrl*>, AddressHash, std::equal_to<>>;
 
 class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
@@ -66,6 +67,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
 
   // A new record owned by this hub (`initWithOwner:`); not yet in any list.
   ZelUrl* createRecord();
+  ZelLinkGraph& linkGraph() override { return graph_; }
 
   // ---- Look-up tables -------------------------------------------------------
   void addToLookup(ZelUrl* record, const std::string& key) override;
@@ -95,9 +97,9 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   int64_t getTotalLinkCount() const { return static_cast<int64_t>(collection_.size()); }
   int64_t getPageCount() const;
   const std::vector<ZelUrl*>& getLinksCollection() const { return collection_; }
-  // nullptr before the first instance.
-  const std::vector<ZelLinkInstance*>* getInstanceCollection() const {
-    return instancesReady_ ? &instanceArray_ : nullptr;
+  // Every instance not removed, in the order they were made; nullptr before the first.
+  const ZelLinkGraph::Collection* getInstanceCollection() const {
+    return graph_.instanceCount() > 0 ? &graph_.collection() : nullptr;
   }
   const std::vector<ZelUrl*>& getInternalPagesCollection() const;
   const std::vector<HubWarning>& getWarningsArray() const { return warningsArray_; }
@@ -296,7 +298,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
                                bool internal) const;
   // `doWeHaveThisURL:inDictionary:internal:` for each of the two tables.
   ZelUrl* doWeHaveThisURL(std::string_view address,
-                          const AddressTable& dictionary,
+                          const RecordAddressTable& dictionary,
                           bool internal) const;
   const std::vector<ZelUrl*>* doWeHaveThisURL(
       std::string_view address,
@@ -321,17 +323,14 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   std::unique_ptr<ZelSEOManager> seoManager_;
   std::unique_ptr<ArchiveStore> archiveStore_;
 
-  // Owned storage: deques keep addresses stable while they grow.
-  std::deque<ZelUrl> recordArena_;
-  std::deque<ZelLinkInstance> instanceArena_;
+  // Owns every record and link instance; their addresses stay stable.
+  ZelLinkGraph graph_;
 
-  AddressTable lookupDictionary_;
+  RecordAddressTable lookupDictionary_{graph_};
   bool lookupReady_ = false;
   AddressGroups redirLookupDictionary_;
   bool redirLookupReady_ = false;
   std::vector<std::string> soft404Array_;
-  std::vector<ZelLinkInstance*> instanceArray_;
-  bool instancesReady_ = false;
   std::vector<ZelLinkInstance*> instanceRetainArray_;
 
   std::vector<std::string> checkBlacklistArray_, followBlacklistArray_, followWhitelistArray_;

@@ -29,31 +29,24 @@ std::string ZelHub::localized(std::string_view english, std::string_view table) 
 }
 
 ZelUrl* ZelHub::createRecord() {
-  ZelUrl* r = &recordArena_.emplace_back(this);
-  return r;
+  return graph_.createRecord(this);
 }
 
 // ---- Look-up tables ----------------------------------------------------------------
 
 void ZelHub::addToLookup(ZelUrl* record, const std::string& key) {
-  if (!lookupReady_) {
-    lookupDictionary_.reserve(1000);
-    lookupReady_ = true;
-  }
-  lookupDictionary_[key] = record;
+  lookupReady_ = true;
+  lookupDictionary_.set(key, record);
 }
 
 void ZelHub::removeFromLookup(ZelUrl* record) {
   if (!lookupReady_) return;
-  auto it = lookupDictionary_.find(record->getLinkUrl());
-  if (it == lookupDictionary_.end()) return;
-  lookupDictionary_.erase(it);
+  if (!lookupDictionary_.erase(record->getLinkUrl())) return;
   log().always("removed " + record->getLinkUrl() + " from lookupdictionary");
 }
 
 ZelUrl* ZelHub::lookup(const std::string& key) const {
-  auto it = lookupDictionary_.find(key);
-  return it == lookupDictionary_.end() ? nullptr : it->second;
+  return lookupDictionary_.find(key);
 }
 
 void ZelHub::addToRedirLookup(ZelUrl* record, const std::string& key) {
@@ -83,21 +76,14 @@ ZelLinkInstance* ZelHub::addInstanceWithParent(ZelUrl* parent, ZelUrl* target,
                                                std::string_view rel, std::string_view targetAttr,
                                                std::string_view hreflang,
                                                std::optional<int32_t> lineNumber) {
-  ZelLinkInstance* instance = &instanceArena_.emplace_back();
-  instance->setParent(parent);
-  instance->setTarget(target);
-  instance->setLinkText(std::move(linkText));
+  ZelLinkInstance* instance = graph_.createInstance(parent, target);
+  instance->setLinkText(linkText);
   if (!rel.empty()) instance->setRel(rel);
   if (!targetAttr.empty()) instance->setTargetAttr(targetAttr);
   if (!hreflang.empty()) instance->setHreflang(hreflang);
   if (lineNumber) instance->setLineNumber(lineNumber);
   if (target) target->addInboundInstance(instance);
   if (parent) parent->addOutboundInstance(instance);
-  if (!instancesReady_) {
-    instanceArray_.reserve(1000);
-    instancesReady_ = true;
-  }
-  instanceArray_.push_back(instance);
   return instance;
 }
 
@@ -113,11 +99,8 @@ void ZelHub::removeThisZelUrlFromCollection(ZelUrl* record) {
 }
 
 void ZelHub::removeThisZelLinkInstanceFromCollection(ZelLinkInstance* instance) {
-  if (instanceArray_.empty()) return;
-  const size_t before = instanceArray_.size();
-  instanceArray_.erase(std::remove(instanceArray_.begin(), instanceArray_.end(), instance),
-                       instanceArray_.end());
-  if (instanceArray_.size() == before)
+  if (graph_.collection().empty()) return;
+  if (!graph_.removeFromCollection(instance))
     log().always("unable to  remove LinkInstance " +
                  (instance->target() ? instance->target()->getActualurl() : std::string()) +
                  " from hub's collection");

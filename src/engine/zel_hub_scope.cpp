@@ -280,13 +280,12 @@ std::string_view ZelHub::lookupKeyView(std::string_view address, bool internal,
   return scratch;
 }
 
-ZelUrl* ZelHub::doWeHaveThisURL(std::string_view address, const AddressTable& dictionary,
+ZelUrl* ZelHub::doWeHaveThisURL(std::string_view address, const RecordAddressTable& dictionary,
                                 bool internal) const {
   std::string scratch;
   const std::string_view key = lookupKeyView(address, internal, scratch);
   if (key.empty()) return nullptr;
-  auto it = dictionary.find(key);
-  return it == dictionary.end() ? nullptr : it->second;
+  return dictionary.find(key);
 }
 
 const std::vector<ZelUrl*>* ZelHub::doWeHaveThisURL(std::string_view address,

@@ -1,19 +1,26 @@
 #include "url/zel_link_instance.h"
 
 #include "platform/text_format.h"
+#include "url/zel_link_graph.h"
 #include "url/zel_url.h"
 
 namespace zel {
 
-void ZelLinkInstance::setLinkText(std::optional<std::string> text) {
-  hasLinkText_ = text.has_value();
-  linkText_ = text ? std::move(*text) : std::string();
+ZelLinkGraph& ZelLinkInstance::graph() const { return ZelLinkGraph::of(this); }
+uint32_t ZelLinkInstance::index() const { return ZelLinkGraph::indexOf(this); }
+
+ZelUrl* ZelLinkInstance::parent() const { return graph().record(parent_); }
+ZelUrl* ZelLinkInstance::target() const { return graph().record(target_); }
+
+ZelLinkInstance* ZelLinkInstance::next(LinkSide side) const {
+  return graph().instance(side == LinkSide::Inbound ? nextIn_ : nextOut_);
 }
 
-ZelLinkInstance::Attrs& ZelLinkInstance::attrs() {
-  if (!attrs_) attrs_ = std::make_unique<Attrs>();
-  return *attrs_;
+void ZelLinkInstance::setLinkText(const std::optional<std::string>& text) {
+  text_ = text ? graph().intern(*text) : 0;
 }
+
+const std::string& ZelLinkInstance::linkText() const { return graph().text(text_); }
 
 void ZelLinkInstance::setRel(std::string_view rel) {
   static constexpr std::pair<std::string_view, uint16_t> kWords[] = {
@@ -23,54 +30,104 @@ void ZelLinkInstance::setRel(std::string_view rel) {
     if (containsIgnoreCase(rel, word)) flags_ |= flag;
   if (containsIgnoreCase(rel, "dns-prefetch") || containsIgnoreCase(rel, "preconnect"))
     flags_ |= kPc;
-  attrs().rel = std::string(rel);
+  ZelLinkGraph& g = graph();
+  const uint32_t id = g.intern(rel);
+  g.attrs(index()).rel = id;
+  flags_ |= kHasAttrs;
 }
 
 void ZelLinkInstance::setTargetAttr(std::string_view v) {
-  if (!v.empty()) attrs().targetAttr = std::string(v);
+  if (v.empty()) return;
+  ZelLinkGraph& g = graph();
+  const uint32_t id = g.intern(v);
+  g.attrs(index()).targetAttr = id;
+  flags_ |= kHasAttrs;
 }
 
 void ZelLinkInstance::setHreflang(std::string_view v) {
-  if (!v.empty()) attrs().hreflang = std::string(v);
+  if (v.empty()) return;
+  ZelLinkGraph& g = graph();
+  const uint32_t id = g.intern(v);
+  g.attrs(index()).hreflang = id;
+  flags_ |= kHasAttrs;
 }
 
 std::string ZelLinkInstance::getRel() const {
-  return attrs_ && attrs_->rel ? *attrs_->rel : std::string();
+  if (!(flags_ & kHasAttrs)) return "";
+  const ZelLinkGraph& g = graph();
+  return g.text(g.findAttrs(index())->rel);
 }
 std::string ZelLinkInstance::getTargetAttr() const {
-  return attrs_ && attrs_->targetAttr ? *attrs_->targetAttr : std::string();
+  if (!(flags_ & kHasAttrs)) return "";
+  const ZelLinkGraph& g = graph();
+  return g.text(g.findAttrs(index())->targetAttr);
 }
 std::string ZelLinkInstance::getHreflang() const {
-  return attrs_ && attrs_->hreflang ? *attrs_->hreflang : std::string();
+  if (!(flags_ & kHasAttrs)) return "";
+  const ZelLinkGraph& g = graph();
+  return g.text(g.findAttrs(index())->hreflang);
 }
 
-std::string ZelLinkInstance::getStatus() const { return target_ ? target_->getStatus() : ""; }
-std::string ZelLinkInstance::getLinkUrl() const { return target_ ? target_->getLinkUrl() : ""; }
-std::string ZelLinkInstance::getRedir() const { return target_ ? target_->getRedir() : ""; }
+std::string ZelLinkInstance::getStatus() const {
+  const ZelUrl* t = target();
+  return t ? t->getStatus() : "";
+}
+std::string ZelLinkInstance::getLinkUrl() const {
+  const ZelUrl* t = target();
+  return t ? t->getLinkUrl() : "";
+}
+std::string ZelLinkInstance::getRedir() const {
+  const ZelUrl* t = target();
+  return t ? t->getRedir() : "";
+}
 std::string ZelLinkInstance::getTimestamp() const {
-  return target_ ? target_->getFieldByName("timestamp").value_or("") : "";
+  const ZelUrl* t = target();
+  return t ? t->getFieldByName("timestamp").value_or("") : "";
 }
 std::string ZelLinkInstance::getOnPageUrl() const {
-  return parent_ ? parent_->getActualLinkUrl() : "";
+  const ZelUrl* p = parent();
+  return p ? p->getActualLinkUrl() : "";
 }
 std::string ZelLinkInstance::getOnPageTitle() const {
-  return parent_ ? parent_->getLinkPageTitle() : "";
+  const ZelUrl* p = parent();
+  return p ? p->getLinkPageTitle() : "";
 }
-int32_t ZelLinkInstance::getDistance() const { return parent_ ? parent_->getDistance() : 0; }
+int32_t ZelLinkInstance::getDistance() const {
+  const ZelUrl* p = parent();
+  return p ? p->getDistance() : 0;
+}
 int32_t ZelLinkInstance::getRedirectCount() const {
-  return target_ ? target_->getRedirectCount() : 0;
+  const ZelUrl* t = target();
+  return t ? t->getRedirectCount() : 0;
 }
-double ZelLinkInstance::getTargetsize() const { return target_ ? target_->getFilesize() : 0; }
+double ZelLinkInstance::getTargetsize() const {
+  const ZelUrl* t = target();
+  return t ? t->getFilesize() : 0;
+}
 std::string ZelLinkInstance::getTargetInternal() const {
-  if (!target_) return "";
-  return target_->isInternal() ? "Internal" : "External";
+  const ZelUrl* t = target();
+  if (!t) return "";
+  return t->isInternal() ? "Internal" : "External";
 }
 
 bool ZelLinkInstance::contains(std::string_view term) const {
   if (term.empty()) return true;
   return containsIgnoreCase(getStatus(), term) || containsIgnoreCase(getLinkUrl(), term) ||
          containsIgnoreCase(getOnPageUrl(), term) || containsIgnoreCase(getRedir(), term) ||
-         containsIgnoreCase(linkText_, term);
+         containsIgnoreCase(linkText(), term);
+}
+
+// ---- ZelLinkInstanceList ---------------------------------------------------------------
+
+ZelLinkInstanceList::iterator& ZelLinkInstanceList::iterator::operator++() {
+  at_ = at_->next(side_);
+  return *this;
+}
+
+ZelLinkInstance* ZelLinkInstanceList::operator[](size_t i) const {
+  ZelLinkInstance* at = head_;
+  for (; i > 0 && at; --i) at = at->next(side_);
+  return at;
 }
 
 }  // namespace zel

@@ -1,26 +1,32 @@
 #pragma once
 // One occurrence of a link on a page: it joins the page's record (parent) to
-// the linked URL's record (target). Kept small: a crawl holds millions.
+// the linked URL's record (target). Kept small, 28 bytes: a crawl holds
+// millions. Instances live only in their hub's ZelLinkGraph, which they reach
+// from their own address; records are held as indices into it, the texts as
+// ids of its interned texts, and the rarely present attributes (rel, target,
+// hreflang) in its side table.
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "url/zel_link_instance_list.h"
+
 namespace zel {
 
+class ZelLinkGraph;
 class ZelUrl;
 
 class ZelLinkInstance {
  public:
-  ZelLinkInstance() = default;
+  ZelLinkInstance(const ZelLinkInstance&) = delete;
+  ZelLinkInstance& operator=(const ZelLinkInstance&) = delete;
 
-  ZelUrl* parent() const { return parent_; }
-  ZelUrl* target() const { return target_; }
-  void setParent(ZelUrl* p) { parent_ = p; }
-  void setTarget(ZelUrl* t) { target_ = t; }
-  void setLinkText(std::optional<std::string> text);
-  bool hasLinkText() const { return hasLinkText_; }
+  // Fixed when the graph makes the instance.
+  ZelUrl* parent() const;
+  ZelUrl* target() const;
+  void setLinkText(const std::optional<std::string>& text);
+  bool hasLinkText() const { return text_ != 0; }
 
   // Sets the rel flags found in the value (never clears one), then stores it.
   void setRel(std::string_view rel);
@@ -30,8 +36,8 @@ class ZelLinkInstance {
   void setLineNumber(std::optional<int32_t> n) { lineNumber_ = n ? *n : kNoLine; }
 
   // Texts; "" when absent.
-  std::string getLinkText() const { return linkText_; }
-  const std::string& linkText() const { return linkText_; }
+  std::string getLinkText() const { return linkText(); }
+  const std::string& linkText() const;
   std::string getRel() const;
   std::string getTargetAttr() const;
   std::string getHreflang() const;
@@ -51,6 +57,9 @@ class ZelLinkInstance {
   int32_t getRedirectCount() const;
   double getTargetsize() const;
   std::string getTargetInternal() const;
+
+  // Left the hub's collection (it may still be in a record's list).
+  bool isRemoved() const { return flags_ & kRemoved; }
 
   bool nf() const { return flags_ & kNf; }
   bool nr() const { return flags_ & kNr; }
@@ -81,25 +90,31 @@ class ZelLinkInstance {
   bool contains(std::string_view term) const;
 
  private:
+  friend class ZelLinkGraph;
+  friend class ZelLinkInstanceList;
+  ZelLinkInstance(uint32_t parent, uint32_t target) : parent_(parent), target_(target) {}
+
   enum : uint16_t {
-    kNf = 1, kNr = 2, kNop = 4, kAu = 8, kAlt = 16, kSp = 32, kUgc = 64, kPc = 128
+    kNf = 1, kNr = 2, kNop = 4, kAu = 8, kAlt = 16, kSp = 32, kUgc = 64, kPc = 128,
+    kHasAttrs = 1 << 8,     // has an entry in the graph's attribute table
+    kRemoved = 1 << 9,      // left the hub's collection
+    kInInbound = 1 << 10,   // in its target's inbound chain
+    kInOutbound = 1 << 11,  // in its parent's outbound chain
   };
   static constexpr int32_t kNoLine = INT32_MIN;
   void setFlag(uint16_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
+  // The graph this instance lives in, and its index there.
+  ZelLinkGraph& graph() const;
+  uint32_t index() const;
+  // The next instance of the chain on that side, nullptr at its end.
+  ZelLinkInstance* next(LinkSide side) const;
+  uint32_t& nextIndex(LinkSide side) { return side == LinkSide::Inbound ? nextIn_ : nextOut_; }
 
-  // Rarely present attributes live apart so a plain link stays small.
-  struct Attrs {
-    std::optional<std::string> rel, targetAttr, hreflang;
-  };
-  Attrs& attrs();
-
-  ZelUrl* parent_ = nullptr;
-  ZelUrl* target_ = nullptr;
-  std::string linkText_;
-  std::unique_ptr<Attrs> attrs_;
+  uint32_t parent_, target_;                                  // record indices
+  uint32_t nextIn_ = LinkChain::kNone, nextOut_ = LinkChain::kNone;  // chain links
+  uint32_t text_ = 0;                                         // interned text id, 0 = absent
   int32_t lineNumber_ = kNoLine;
   uint16_t flags_ = 0;
-  bool hasLinkText_ = false;
 };
 
 }  // namespace zel

@@ -19,6 +19,7 @@ class Defaults;
 class Log;
 class ZelUrl;
 class ZelLinkInstance;
+class ZelLinkGraph;
 
 // Records grouped by a text they share (their title or their description).
 using RecordGroups = std::map<std::string, std::vector<ZelUrl*>>;
@@ -40,6 +41,8 @@ class ZelRecordOwner {
   virtual bool stopPressed() const = 0;
 
   // ---- Look-up tables and collections ------------------------------------------
+  // Where the records and their link instances live.
+  virtual ZelLinkGraph& linkGraph() = 0;
   virtual void addToLookup(ZelUrl* record, const std::string& key) = 0;
   virtual int32_t getNnumberOfRedirectsTo(std::string_view address) const = 0;
   virtual void removeThisZelUrlFromCollection(ZelUrl* record) = 0;

@@ -8,6 +8,7 @@
 #include "platform/date_format.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
+#include "url/zel_link_graph.h"
 #include "url/zel_record_owner.h"
 #include "url/zel_url_page_facts.h"
 #include "urltext/url_parts.h"
@@ -34,6 +35,14 @@ ZelUrl::PageFacts& ZelUrl::facts() const {
 }
 
 const Defaults& ZelUrl::defaults() const { return owner_->defaults(); }
+
+uint32_t ZelUrl::poolText(std::string_view text) {
+  return text.empty() ? 0 : owner_->linkGraph().intern(text);
+}
+
+const std::string& ZelUrl::pooledText(uint32_t id) const {
+  return id == 0 ? noText() : owner_->linkGraph().text(id);
+}
 Log& ZelUrl::log() const { return owner_->log(); }
 std::string ZelUrl::localized(std::string_view english) const {
   return owner_->localized(english);
@@ -42,14 +51,15 @@ std::string ZelUrl::localized(std::string_view english) const {
 // ---- Addresses ---------------------------------------------------------------
 
 void ZelUrl::setActualLinkUrl() {
-  actualSource_ = nssredir_.empty() ? ActualSource::Link : ActualSource::Redir;
-  ownActual_.reset();
+  actualSource_ = getRedir().empty() ? ActualSource::Link : ActualSource::Redir;
+  if (rare_) std::string().swap(rare_->ownActual);
   actualUrlChanged();
 }
 
 void ZelUrl::keepActualBeforeChanging(ActualSource changing) {
   if (actualSource_ != changing) return;
-  ownActual_ = std::make_unique<std::string>(getActualurl());
+  std::string actual = getActualurl();
+  rare().ownActual = std::move(actual);
   actualSource_ = ActualSource::Own;
 }
 
@@ -75,7 +85,7 @@ std::string ZelUrl::getActualurlDecoded() const {
   return decodedURLString(getActualurl(), defaults());
 }
 std::string ZelUrl::getRedirDecoded() const {
-  return decodedURLString(nssredir_, defaults());
+  return decodedURLString(getRedir(), defaults());
 }
 
 void ZelUrl::setDistanceFromHome(int32_t n) {
@@ -102,10 +112,22 @@ std::string ZelUrl::extensionOfActualUrl() const {
 
 // ---- Link graph -----------------------------------------------------------------
 
-void ZelUrl::addInboundInstance(ZelLinkInstance* instance) { inbound_.push_back(instance); }
+ZelLinkInstanceList ZelUrl::getInboundInstances() const {
+  if (inbound_.count == 0) return {};
+  return owner_->linkGraph().list(inbound_, LinkSide::Inbound);
+}
+
+ZelLinkInstanceList ZelUrl::getOutboundInstances() const {
+  if (outbound_.count == 0) return {};
+  return owner_->linkGraph().list(outbound_, LinkSide::Outbound);
+}
+
+void ZelUrl::addInboundInstance(ZelLinkInstance* instance) {
+  ZelLinkGraph::of(instance).append(inbound_, instance, LinkSide::Inbound);
+}
 
 void ZelUrl::addOutboundInstance(ZelLinkInstance* instance) {
-  outbound_.push_back(instance);
+  if (!ZelLinkGraph::of(instance).append(outbound_, instance, LinkSide::Outbound)) return;
   if (facts_) {
     facts_->linkedImages.reset();
     facts_->linkedVideo.reset();
@@ -119,9 +141,7 @@ void ZelUrl::addOutboundInstance(ZelLinkInstance* instance) {
 }
 
 void ZelUrl::removeThisInstanceFromOutboundArray(ZelLinkInstance* instance) {
-  auto it = std::find(outbound_.begin(), outbound_.end(), instance);
-  if (it != outbound_.end()) {
-    outbound_.erase(it);
+  if (ZelLinkGraph::of(instance).remove(outbound_, instance, LinkSide::Outbound)) {
     log().always("found and removed instance with target " +
                  (instance->target() ? instance->target()->getActualurl() : std::string()) +
                  " from outboundInstanceArray");
@@ -133,9 +153,7 @@ void ZelUrl::removeThisInstanceFromOutboundArray(ZelLinkInstance* instance) {
 }
 
 void ZelUrl::removeThisInstanceFromInboundArray(ZelLinkInstance* instance) {
-  auto it = std::find(inbound_.begin(), inbound_.end(), instance);
-  if (it != inbound_.end()) {
-    inbound_.erase(it);
+  if (ZelLinkGraph::of(instance).remove(inbound_, instance, LinkSide::Inbound)) {
     log().always("found and removed instance with target " +
                  (instance->target() ? instance->target()->getActualurl() : std::string()) +
                  " from inboundInstanceArray");
@@ -147,16 +165,20 @@ void ZelUrl::removeThisInstanceFromInboundArray(ZelLinkInstance* instance) {
 }
 
 ZelLinkInstance* ZelUrl::getInstanceAtIndex(size_t i) const {
-  return i < inbound_.size() ? inbound_[i] : nullptr;
+  return i < inbound_.count ? getInboundInstances()[i] : nullptr;
 }
 
 ZelUrl* ZelUrl::getParentOfInstanceAtIndex(size_t i) const {
-  return i < inbound_.size() ? inbound_[i]->parent() : nullptr;
+  return i < inbound_.count ? getInboundInstances()[i]->parent() : nullptr;
 }
 
 std::string ZelUrl::getActualUrlOfInstanceAtIndex(size_t i) const {
   ZelUrl* p = getParentOfInstanceAtIndex(i);
   return p ? p->getActualLinkUrl() : std::string();
+}
+
+ZelUrl* ZelUrl::getLastOnPageUrl() const {
+  return inbound_.count == 0 ? nullptr : getInboundInstances().back()->parent();
 }
 
 void ZelUrl::invalidateLinkedImagesArray() {
@@ -173,7 +195,7 @@ const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedImagesArray() const {
   auto& cache = facts().linkedImages;
   if (!cache) {
     cache.emplace();
-    for (ZelLinkInstance* i : outbound_)
+    for (ZelLinkInstance* i : getOutboundInstances())
       if (i->target() && i->target()->getIsImage()) cache->push_back(i);
   }
   return *cache;
@@ -183,7 +205,7 @@ const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedVideoArray() const {
   auto& cache = facts().linkedVideo;
   if (!cache) {
     cache.emplace();
-    for (ZelLinkInstance* i : outbound_)
+    for (ZelLinkInstance* i : getOutboundInstances())
       if (i->target() && i->target()->getIsVideo()) cache->push_back(i);
   }
   return *cache;
@@ -193,7 +215,7 @@ const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedAudioArray() const {
   auto& cache = facts().linkedAudio;
   if (!cache) {
     cache.emplace();
-    for (ZelLinkInstance* i : outbound_)
+    for (ZelLinkInstance* i : getOutboundInstances())
       if (i->target() && i->target()->getIsAudio()) cache->push_back(i);
   }
   return *cache;
@@ -217,7 +239,7 @@ std::string ZelUrl::getTotalImageWeight() const {
 
 int32_t ZelUrl::getLinkCount() const {
   int32_t n = 0;
-  for (ZelLinkInstance* i : outbound_) {
+  for (ZelLinkInstance* i : getOutboundInstances()) {
     ZelUrl* t = i->target();
     if (t && (t->getIsAudio() || t->getIsVideo() || t->getIsImage())) continue;
     if (i->linkText() == "[linked file]") continue;
@@ -233,34 +255,34 @@ int32_t ZelUrl::getLinkcount() const {
 }
 
 std::string ZelUrl::getOnPageUrl() const {
-  if (inbound_.empty()) return "";
-  if (inbound_.size() == 1) {
-    ZelUrl* p = inbound_[0]->parent();
+  if (inbound_.count == 0) return "";
+  if (inbound_.count == 1) {
+    ZelUrl* p = getInboundInstances().front()->parent();
     if (!p) return "";
     return defaults().boolForKey("displayPageTitle") ? p->getLinkPageTitle()
                                                      : p->getActualLinkUrl();
   }
   const std::string label = owner_->localized("instances over more than one page", "Zelmora");
   const int64_t limit = defaults().integerForKey("occurrencesLimit");
-  if (defaults().boolForKey("limitOccurrences") && static_cast<int64_t>(inbound_.size()) > limit)
+  if (defaults().boolForKey("limitOccurrences") && static_cast<int64_t>(inbound_.count) > limit)
     return strf(">%i %s", static_cast<int>(limit), label.c_str());
-  return strf("%i %s", static_cast<int>(inbound_.size()), label.c_str());
+  return strf("%i %s", static_cast<int>(inbound_.count), label.c_str());
 }
 
 std::string ZelUrl::getOnPages() const {
   std::string out;
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) out += i->parent()->getActualLinkUrl() + "/r";
   return out;
 }
 
 std::string ZelUrl::getLinkText() const {
-  return inbound_.empty() ? std::string() : inbound_[0]->getLinkText();
+  return inbound_.count == 0 ? std::string() : getInboundInstances().front()->getLinkText();
 }
 
 bool ZelUrl::isNofollow() const {
-  if (inbound_.empty()) return false;
-  for (ZelLinkInstance* i : inbound_)
+  if (inbound_.count == 0) return false;
+  for (ZelLinkInstance* i : getInboundInstances())
     if (!i->getNofollow()) return false;
   return true;
 }
@@ -269,7 +291,7 @@ bool ZelUrl::appearsOn(const ZelUrl* page) const {
   log().always("appearsOn traversing instances");
   if (page && page->getActualLinkUrl().empty())
     ZEL_LOG(log(), 3, page->getLinkUrl() + " has actualLinkUrl length<1");
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent() == page) return true;
   return false;
 }
@@ -278,7 +300,7 @@ bool ZelUrl::appearsOn(const ZelUrl* page) const {
 
 void ZelUrl::setSentRequest() {
   sentRequestMono_ = monotonicNow();
-  timestamp_ = localMediumDateTime(static_cast<double>(std::time(nullptr)));
+  timestamp_ = poolText(localMediumDateTime(static_cast<double>(std::time(nullptr))));
 }
 
 double ZelUrl::getTimeSinceSent() const {
@@ -287,7 +309,7 @@ double ZelUrl::getTimeSinceSent() const {
 }
 
 std::optional<double> ZelUrl::getTimestamp() const {
-  return parseLocalMediumDateTime(timestamp_);
+  return parseLocalMediumDateTime(getTimestampText());
 }
 
 const std::optional<UrlRequest>& ZelUrl::getRunJS() const {
@@ -309,25 +331,26 @@ std::string& ZelUrl::ensureData() {
 }
 
 std::string& ZelUrl::ensureSourceData() {
-  if (!sourceData_) sourceData_ = std::make_unique<std::string>();
-  return *sourceData_;
+  Rare& r = rare();
+  if (!r.sourceData) r.sourceData = std::make_unique<std::string>();
+  return *r.sourceData;
 }
 
 void ZelUrl::setIsImage(bool v) {
   setFlag(kImage, v);
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedImagesArray();
 }
 
 void ZelUrl::setIsVideo(bool v) {
   setFlag(kVideo, v);
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedVideoArray();
 }
 
 void ZelUrl::setIsAudio(bool v) {
   setFlag(kAudio, v);
-  for (ZelLinkInstance* i : inbound_)
+  for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedAudioArray();
 }
 
@@ -395,24 +418,25 @@ std::string ZelUrl::getLastModified() const {
 // ---- Type tests --------------------------------------------------------------------------
 
 bool ZelUrl::getIsPDF() const {
-  return containsIgnoreCase(mimeType_, "application/pdf") ||
+  return containsIgnoreCase(getMimeType(), "application/pdf") ||
          containsIgnoreCase(extensionOfActualUrl(), "pdf");
 }
 
 bool ZelUrl::getIsCSS() const {
-  return containsIgnoreCase(mimeType_, "text/css") ||
+  return containsIgnoreCase(getMimeType(), "text/css") ||
          containsIgnoreCase(extensionOfActualUrl(), "css") ||
          containsIgnoreCase(getActualLinkUrl(), ".css?");
 }
 
 bool ZelUrl::getIsJS() const {
-  return containsIgnoreCase(mimeType_, "text/javascript") ||
+  return containsIgnoreCase(getMimeType(), "text/javascript") ||
          containsIgnoreCase(extensionOfActualUrl(), "js") ||
          containsIgnoreCase(getActualLinkUrl(), ".js?");
 }
 
 bool ZelUrl::isXML() const {
-  if (containsIgnoreCase(mimeType_, "application/xml") || containsIgnoreCase(mimeType_, "text/xml"))
+  const std::string& mime = getMimeType();
+  if (containsIgnoreCase(mime, "application/xml") || containsIgnoreCase(mime, "text/xml"))
     return true;
   const std::string ext = extensionOfActualUrl();
   return ext == "xml" || ext == "XML" || containsIgnoreCase(getActualLinkUrl(), ".xml?");

@@ -14,6 +14,7 @@
 #include "platform/url_loader.h"
 #include "url/zel_data_object.h"
 #include "url/zel_link_instance.h"
+#include "url/zel_link_instance_list.h"
 
 namespace zel {
 
@@ -57,18 +58,18 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   const std::string& getActualurl() const {
     switch (actualSource_) {
       case ActualSource::Link: return nsslinkUrl_;
-      case ActualSource::Redir: return nssredir_;
+      case ActualSource::Redir: return getRedir();
       case ActualSource::Own: break;
     }
-    return *ownActual_;
+    return rare_->ownActual;
   }
-  const std::string& getRedir() const { return nssredir_; }
+  const std::string& getRedir() const { return rare_ ? rare_->redir : noText(); }
   // The actual address with the trailing "/" put back when one was trimmed.
   std::string getActualLinkUrl() const;
   // Whether getActualLinkUrl is getActualurl followed by "/" (for writers that
   // avoid the copy).
   bool actualUrlHadSlashTrimmed() const {
-    return nssredir_.empty() ? hasHadSlashTrimmed() : hasHadRedirSlashTrimmed();
+    return getRedir().empty() ? hasHadSlashTrimmed() : hasHadRedirSlashTrimmed();
   }
   std::string getLinkUrlForTesting() const;
   std::string getLinkUrlDecoded() const;
@@ -118,10 +119,13 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void setThread(int32_t t) { thread_ = t; }
 
   // ---- Link graph -----------------------------------------------------------
-  const std::vector<ZelLinkInstance*>& getInboundInstances() const { return inbound_; }
-  const std::vector<ZelLinkInstance*>& getOutboundInstances() const { return outbound_; }
-  void setInboundInstanceArray(std::vector<ZelLinkInstance*> v) { inbound_ = std::move(v); }
-  void setOutboundInstanceArray(std::vector<ZelLinkInstance*> v) { outbound_ = std::move(v); }
+  // The instances linking here and the ones on this page, in the order they
+  // were added (views over chains kept in the hub's link graph).
+  ZelLinkInstanceList getInboundInstances() const;
+  ZelLinkInstanceList getOutboundInstances() const;
+  // The record's number in its hub's link graph.
+  uint32_t graphIndex() const { return graphIndex_; }
+  // Instances made by this record's hub, each added once.
   void addInboundInstance(ZelLinkInstance* instance);
   void addOutboundInstance(ZelLinkInstance* instance);
   void removeThisInstanceFromOutboundArray(ZelLinkInstance* instance);
@@ -129,9 +133,9 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   ZelLinkInstance* getInstanceAtIndex(size_t i) const;
   ZelUrl* getParentOfInstanceAtIndex(size_t i) const;
   std::string getActualUrlOfInstanceAtIndex(size_t i) const;
-  size_t occurrencesCount() const { return inbound_.size(); }
-  size_t outboundLinkCount() const { return outbound_.size(); }
-  ZelUrl* getLastOnPageUrl() const { return inbound_.empty() ? nullptr : inbound_.back()->parent(); }
+  size_t occurrencesCount() const { return inbound_.count; }
+  size_t outboundLinkCount() const { return outbound_.count; }
+  ZelUrl* getLastOnPageUrl() const;
   int32_t getInternallinkcount() const { return internalLinkCount_; }
   int32_t getExternallinkcount() const { return externalLinkCount_; }
   // Built on demand and cached; dropped when an outbound instance is added.
@@ -154,17 +158,17 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   std::string getLinkText() const;
   bool isNofollow() const;
   bool appearsOn(const ZelUrl* page) const;
-  int32_t getOnpagecount() const { return static_cast<int32_t>(inbound_.size()); }
+  int32_t getOnpagecount() const { return static_cast<int32_t>(inbound_.count); }
 
   // ---- Fetch state ----------------------------------------------------------
   void setSentRequest();
   bool hasSentRequest() const { return sentRequestMono_ >= 0; }
   double getTimeSinceSent() const;
-  const std::string& getTimestampText() const { return timestamp_; }
+  const std::string& getTimestampText() const { return pooledText(timestamp_); }
   // The timestamp text read back as seconds since the epoch; nullopt when unset.
   std::optional<double> getTimestamp() const;
-  void setTimestamp(std::optional<std::string> t) {
-    if (t) timestamp_ = std::move(*t);
+  void setTimestamp(const std::optional<std::string>& t) {
+    if (t) timestamp_ = poolText(*t);
   }
   double getResponseTimeInterval() const { return responseTimeInterval_; }
   void setResponseTimeInterval(double s) { responseTimeInterval_ = s; }
@@ -172,10 +176,14 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void setLoadTimeInterval(double s) { loadTimeInterval_ = s; }
   int32_t getRetryCount() const { return retryCount_; }
   void setRetryCount(int32_t n) { retryCount_ = n; }
-  int32_t getRetryAfter() const { return retryAfter_; }
-  void setRetryAfter(int32_t n) { retryAfter_ = n; }
-  int32_t getPreviousFailureCount() const { return previousFailureCount_; }
-  void setPreviousFailureCount(int32_t n) { previousFailureCount_ = n; }
+  int32_t getRetryAfter() const { return rare_ ? rare_->retryAfter : 0; }
+  void setRetryAfter(int32_t n) {
+    if (rare_ || n != 0) rare().retryAfter = n;
+  }
+  int32_t getPreviousFailureCount() const { return rare_ ? rare_->previousFailureCount : 0; }
+  void setPreviousFailureCount(int32_t n) {
+    if (rare_ || n != 0) rare().previousFailureCount = n;
+  }
   bool contentLengthUnavailable() const { return flag(kNoContentLength); }
   void setContentLengthUnavailable(bool v) { setFlag(kNoContentLength, v); }
   const std::optional<UrlRequest>& getRunJS() const;
@@ -185,11 +193,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   std::string* getData() const { return data_.get(); }
   std::string& ensureData();
   void clearData() { data_.reset(); }
-  std::string* getSourceData() const { return sourceData_.get(); }
+  std::string* getSourceData() const { return rare_ ? rare_->sourceData.get() : nullptr; }
   std::string& ensureSourceData();
 
-  const std::string& getMimeType() const { return mimeType_; }
-  void setMimeType(std::string m) { mimeType_ = std::move(m); }
+  const std::string& getMimeType() const { return pooledText(mimeType_); }
+  void setMimeType(std::string_view m) { mimeType_ = poolText(m); }
   bool getIsHTML() const { return flag(kHTML); }
   void setIsHTML(bool v) { setFlag(kHTML, v); }
   // Also records a match by extension in the image flag.
@@ -254,10 +262,10 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void recheckPage();
 
   // ---- Status and warnings ----------------------------------------------------
-  void setStatus(std::optional<std::string> s) {
-    if (s) status_ = std::move(*s);
+  void setStatus(const std::optional<std::string>& s) {
+    if (s) status_ = poolText(*s);
   }
-  const std::string& getFinalStatus() const { return status_; }
+  const std::string& getFinalStatus() const { return pooledText(status_); }
   std::string getInitialStatus() const;
   std::string getStatus() const;
   bool isGoodLink() const;
@@ -277,7 +285,9 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void refuseLocalFileTarget(std::string_view target, std::optional<std::string> status,
                              int32_t reason);
 
-  const std::vector<std::string>* getWarnings() const { return warnings_.get(); }
+  const std::vector<std::string>* getWarnings() const {
+    return rare_ && rare_->warnings ? &*rare_->warnings : nullptr;
+  }
   void setWarnings(const std::vector<std::string>& w);
   void addWarning(const std::string& text);
   void addWarnings(const std::vector<std::string>& texts);
@@ -290,11 +300,14 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void addRedir(std::string_view url, std::optional<std::string> status, int32_t reason);
   void addRedirsFromArray(const std::vector<RedirectEntry>& entries);
   void clearRedir();
-  const std::vector<RedirectEntry>* getRedirTable() const { return redirects_.get(); }
+  const std::vector<RedirectEntry>* getRedirTable() const {
+    return rare_ && rare_->redirects ? &*rare_->redirects : nullptr;
+  }
   void setRedirTable(const std::vector<RedirectEntry>& entries);
   bool lastRedirectWasMeta() const;
   int32_t getRedirectCount() const {
-    return redirects_ ? static_cast<int32_t>(redirects_->size()) : 0;
+    const std::vector<RedirectEntry>* table = getRedirTable();
+    return table ? static_cast<int32_t>(table->size()) : 0;
   }
   int32_t getNumberOfRedirectsToHere() const;
 
@@ -484,22 +497,44 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   // copied when one of them changes without the actual address being recomputed.
   enum class ActualSource : uint8_t { Link, Redir, Own };
   void keepActualBeforeChanging(ActualSource changing);
-  std::string nsslinkUrl_, nssredir_;
-  std::unique_ptr<std::string> ownActual_;
-  ActualSource actualSource_ = ActualSource::Link;
-  std::string status_, mimeType_, timestamp_;
-  std::vector<ZelLinkInstance*> inbound_, outbound_;
-  std::unique_ptr<std::vector<RedirectEntry>> redirects_;
-  std::unique_ptr<std::vector<std::string>> warnings_;
-  std::unique_ptr<std::string> data_, sourceData_;
+  // What few records have: kept out of line so that the others stay small.
+  struct Rare {
+    std::string redir;
+    std::string ownActual;  // the actual address when ActualSource::Own
+    std::optional<std::vector<RedirectEntry>> redirects;
+    std::optional<std::vector<std::string>> warnings;
+    std::unique_ptr<std::string> sourceData;
+    int32_t retryAfter = 0, previousFailureCount = 0;
+  };
+  Rare& rare() {
+    if (!rare_) rare_ = std::make_unique<Rare>();
+    return *rare_;
+  }
+  static const std::string& noText() {
+    static const std::string kEmpty;
+    return kEmpty;
+  }
+  // Status, MIME type and timestamp texts repeat across records, so records
+  // hold ids of the texts their hub's link graph interns ("" is 0).
+  uint32_t poolText(std::string_view text);
+  const std::string& pooledText(uint32_t id) const;
+
+  std::string nsslinkUrl_;
+  std::unique_ptr<Rare> rare_;
+  std::unique_ptr<std::string> data_;
   mutable std::unique_ptr<PageFacts> facts_;  // caches are filled from const getters
   std::unique_ptr<UrlConnection> connection_;
   double sentRequestMono_ = -1;
   double responseTimeInterval_ = 0, loadTimeInterval_ = 0;
   int64_t fileSizeBytes_ = 0, fileSize_ = 0, fileSizeCompressed_ = 0;
+  LinkChain inbound_, outbound_;
+  uint32_t status_ = 0, mimeType_ = 0, timestamp_ = 0;  // pooled text ids
+  friend class ZelLinkGraph;
+  uint32_t graphIndex_ = 0;  // this record's number in its hub's link graph
   int32_t distanceFromHome_ = 0, thread_ = 0;
   int32_t internalLinkCount_ = 0, externalLinkCount_ = 0;
-  int32_t retryCount_ = 0, retryAfter_ = 0, previousFailureCount_ = 0;
+  int32_t retryCount_ = 0;
+  ActualSource actualSource_ = ActualSource::Link;
   mutable uint32_t flags_ = kInternal | kHTML;  // getIsImage records what it finds
   // The actual address's path extension once worked out (asked many times a
   // response); longer ones are worked out each time.

@@ -93,7 +93,7 @@ std::optional<std::string> ZelUrl::getFieldByName(std::string_view rawName) cons
     case Field::FileSizeCompressed: return getFileSizeCompressed();
     case Field::Headings: return getHeadingsAsSummary();
     case Field::Keywords: return getKeywords();
-    case Field::OnPageCount: return num(static_cast<int64_t>(inbound_.size()));
+    case Field::OnPageCount: return num(static_cast<int64_t>(inbound_.count));
     case Field::OnPageUrl: return getOnPageUrl();
     case Field::LinkPageTitle: return getLinkPageTitle();
     case Field::LinkUrl: return getLinkUrl();
@@ -113,7 +113,7 @@ std::optional<std::string> ZelUrl::getFieldByName(std::string_view rawName) cons
     case Field::Status: return getStatus();
     case Field::Redir: return getRedir();
     case Field::RedirDecoded: return getRedirDecoded();
-    case Field::Timestamp: return timestamp_;
+    case Field::Timestamp: return getTimestampText();
     case Field::WordCount: return getWordCount() == -1 ? std::string() : num(getWordCount());
     case Field::LinkCount: return num(getLinkCount());
     case Field::KeywordStuffed:
@@ -175,7 +175,7 @@ float ZelUrl::getFieldAsNumberByName(std::string_view name) const {
   if (name == "validatorwarnings") return static_cast<float>(getValidatorWarnings());
   if (name == "totalocurrences") return static_cast<float>(getTotalOccurrences());
   if (name == "wordcount") return static_cast<float>(getWordCount());
-  if (name == "onpagecount") return static_cast<float>(inbound_.size());
+  if (name == "onpagecount") return static_cast<float>(inbound_.count);
   if (name == "spelling") return static_cast<float>(getSpellingCount());
   if (name == "grammar") return static_cast<float>(getGrammarCount());
   return 0;
@@ -215,8 +215,8 @@ std::string ZelUrl::getLinkRedirHTML() const {
 }
 
 bool ZelUrl::contains(std::string_view term) const {
-  return containsIgnoreCase(nsslinkUrl_, term) || containsIgnoreCase(nssredir_, term) ||
-         containsIgnoreCase(status_, term);
+  return containsIgnoreCase(nsslinkUrl_, term) || containsIgnoreCase(getRedir(), term) ||
+         containsIgnoreCase(getFinalStatus(), term);
 }
 
 }  // namespace zel

@@ -23,7 +23,7 @@ void ZelUrl::recheckPage() {
   // Links to targets that are not good are dropped; they come back if the page
   // still has them.
   std::vector<ZelLinkInstance*> dropped;
-  for (ZelLinkInstance* i : std::vector<ZelLinkInstance*>(outbound_)) {
+  for (ZelLinkInstance* i : getOutboundInstances().toVector()) {
     ZelUrl* t = i->target();
     if (!t) continue;
     t->removeThisInstanceFromInboundArray(i);
@@ -57,7 +57,7 @@ void ZelUrl::recheckPage() {
 
   std::vector<ZelUrl*> needing;
   std::unordered_set<ZelUrl*> seen;
-  for (ZelLinkInstance* i : outbound_) {
+  for (ZelLinkInstance* i : getOutboundInstances()) {
     ZelUrl* t = i->target();
     if (t && t->getStatus().empty() && seen.insert(t).second) needing.push_back(t);
   }

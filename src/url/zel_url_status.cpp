@@ -16,14 +16,16 @@ int firstDigit(std::string_view s) {
 }  // namespace
 
 std::string ZelUrl::getInitialStatus() const {
-  if (!redirects_ || redirects_->empty()) return status_;
-  return redirects_->front().status;
+  const std::vector<RedirectEntry>* table = getRedirTable();
+  if (!table || table->empty()) return getFinalStatus();
+  return table->front().status;
 }
 
 std::string ZelUrl::getStatus() const {
-  if (!defaults().boolForKey("dontReportRedirects") && redirects_ && !redirects_->empty())
+  const std::vector<RedirectEntry>* table = getRedirTable();
+  if (!defaults().boolForKey("dontReportRedirects") && table && !table->empty())
     return getFinalStatus() + " < " + getInitialStatus();
-  return status_;
+  return getFinalStatus();
 }
 
 bool ZelUrl::isGoodLink() const {
@@ -73,15 +75,16 @@ void ZelUrl::setIsBlacklisted(bool v) {
 }
 
 void ZelUrl::setWarnings(const std::vector<std::string>& w) {
-  warnings_ = std::make_unique<std::vector<std::string>>(w);
+  rare().warnings = w;
 }
 
 void ZelUrl::addWarning(const std::string& text) {
-  if (!warnings_) {
-    warnings_ = std::make_unique<std::vector<std::string>>();
-    warnings_->reserve(6);
+  auto& warnings = rare().warnings;
+  if (!warnings) {
+    warnings.emplace();
+    warnings->reserve(6);
   }
-  warnings_->push_back(text);
+  warnings->push_back(text);
   owner_->sendWarningToWarningsManager(text, this);
 }
 
@@ -90,8 +93,9 @@ void ZelUrl::addWarnings(const std::vector<std::string>& texts) {
 }
 
 std::vector<std::string> ZelUrl::getWarningsAsArrayIncludingRedirects(bool include) {
-  if ((!warnings_ || warnings_->empty()) && getRedir().empty()) return {};
-  if (!warnings_) warnings_ = std::make_unique<std::vector<std::string>>();
+  const std::vector<std::string>* warnings = getWarnings();
+  if ((!warnings || warnings->empty()) && getRedir().empty()) return {};
+  if (!warnings) warnings = &rare().warnings.emplace();  // asked for: present from now on
   std::vector<std::string> out;
   const int32_t count = getRedirectCount();
   if (include && !defaults().boolForKey("dontReportRedirects") && count > 0) {
@@ -107,7 +111,7 @@ std::vector<std::string> ZelUrl::getWarningsAsArrayIncludingRedirects(bool inclu
                          getLinkUrl().c_str(), count, getRedirDecoded().c_str()));
     }
   }
-  out.insert(out.end(), warnings_->begin(), warnings_->end());
+  out.insert(out.end(), warnings->begin(), warnings->end());
   return out;
 }
 
@@ -130,39 +134,44 @@ void ZelUrl::addRedir(std::string_view url, std::optional<std::string> status, i
     slashTrimmed = true;
   }
   setHasHadRedirSlashTrimmed(slashTrimmed);
-  nssredir_ = target;
+  rare().redir = target;
   setActualLinkUrl();
   if (!status) {
     log().always("** addRedir: has a nil object. Redirection was not added");
     return;
   }
-  if (!redirects_) redirects_ = std::make_unique<std::vector<RedirectEntry>>();
-  redirects_->push_back(RedirectEntry{std::move(target), slashTrimmed, std::move(*status), reason});
+  auto& table = rare().redirects;
+  if (!table) table.emplace();
+  table->push_back(RedirectEntry{std::move(target), slashTrimmed, std::move(*status), reason});
 }
 
 void ZelUrl::addRedirsFromArray(const std::vector<RedirectEntry>& entries) {
-  if (!redirects_) redirects_ = std::make_unique<std::vector<RedirectEntry>>();
-  redirects_->insert(redirects_->end(), entries.begin(), entries.end());
+  auto& table = rare().redirects;
+  if (!table) table.emplace();
+  table->insert(table->end(), entries.begin(), entries.end());
 }
 
 void ZelUrl::clearRedir() {
   keepActualBeforeChanging(ActualSource::Redir);
-  redirects_.reset();
-  nssredir_.clear();
+  if (rare_) {
+    rare_->redirects.reset();
+    std::string().swap(rare_->redir);
+  }
   actualUrlChanged();  // the slash flag that applies is the link's again
 }
 
 void ZelUrl::setRedirTable(const std::vector<RedirectEntry>& entries) {
   if (entries.empty()) return;
-  redirects_ = std::make_unique<std::vector<RedirectEntry>>(entries);
+  rare().redirects = entries;
   keepActualBeforeChanging(ActualSource::Redir);
-  nssredir_ = entries.back().url;
+  rare().redir = entries.back().url;
   setHasHadRedirSlashTrimmed(entries.back().hasHadRedirSlashTrimmed);  // also forgets the image test
 }
 
 bool ZelUrl::lastRedirectWasMeta() const {
-  return redirects_ && !redirects_->empty() &&
-         (redirects_->back().reason == 1 || redirects_->back().reason == 2);
+  const std::vector<RedirectEntry>* table = getRedirTable();
+  return table && !table->empty() &&
+         (table->back().reason == 1 || table->back().reason == 2);
 }
 
 }  // namespace zel

@@ -152,8 +152,8 @@ bool ZelUrl::isEqualToUrl(std::string_view address, bool trimmed, bool ignoreTra
     collapsedSlashes = true;
   }
   const std::string link = forceTrim ? forceTrimHash(nsslinkUrl_) : nsslinkUrl_;
-  const std::string redir = forceTrim ? forceTrimHash(nssredir_) : nssredir_;
-  const bool hasRedir = !nssredir_.empty();
+  const std::string redir = forceTrim ? forceTrimHash(getRedir()) : getRedir();
+  const bool hasRedir = !getRedir().empty();
   bool equal = a == link || (hasRedir && a == redir);
   if (!equal) {
     const std::string decoded = decodedURLString(a, defaults());

@@ -83,6 +83,39 @@ TEST_F(HubTest, LookupHoldsEveryRecordByItsKey) {
   EXPECT_TRUE(tp.logged("removed http://site.test/a from lookupdictionary"));
 }
 
+// The table keeps no key text while a key is its record's address; these are
+// the cases where it is not.
+TEST_F(HubTest, LookupKeepsTheOldAddressOfARecordGivenANewOne) {
+  ZelUrl* a = added("http://site.test/old");
+  a->setLinkUrl("http://site.test/new", false);
+  EXPECT_EQ(hub.lookup("http://site.test/old"), a);
+  EXPECT_EQ(hub.lookup("http://site.test/new"), a);
+  ZelUrl* b = added("http://site.test/old");
+  EXPECT_EQ(hub.lookup("http://site.test/old"), b) << "the old key can be taken";
+  b->setLinkUrl("http://site.test/other", false);
+  EXPECT_EQ(hub.lookup("http://site.test/old"), b);
+  a->setLinkUrl("http://site.test/new2", false);
+  hub.removeFromLookup(a);
+  EXPECT_EQ(hub.lookup("http://site.test/new2"), nullptr);
+  EXPECT_EQ(hub.lookup("http://site.test/new"), a);
+  EXPECT_EQ(hub.lookup("http://site.test/old"), b);
+}
+
+// Enough keys to grow the table several times; removals in between must leave
+// every other key findable.
+TEST_F(HubTest, LookupFindsEveryKeyAfterRemovals) {
+  std::vector<ZelUrl*> records;
+  for (int i = 0; i < 5000; ++i) records.push_back(added("http://site.test/p" + std::to_string(i)));
+  for (int i = 0; i < 5000; i += 3) hub.removeFromLookup(records[i]);
+  for (int i = 0; i < 5000; ++i)
+    ASSERT_EQ(hub.lookup("http://site.test/p" + std::to_string(i)),
+              i % 3 == 0 ? nullptr : records[i])
+        << i;
+  for (int i = 0; i < 5000; i += 3) records[i]->setLinkUrl(records[i]->getLinkUrl(), false);
+  for (int i = 0; i < 5000; ++i)
+    ASSERT_EQ(hub.lookup("http://site.test/p" + std::to_string(i)), records[i]) << i;
+}
+
 TEST_F(HubTest, RedirectLookupWithAndWithoutTrailingSlash) {
   ZelUrl* a = added("http://site.test/a");
   ZelUrl* b = added("http://site.test/b");

@@ -1,0 +1,151 @@
+#include "url/zel_link_graph.h"
+
+#include <algorithm>
+#include <functional>
+#include <new>
+#include <type_traits>
+
+namespace zel {
+
+// Blocks are freed without running destructors.
+static_assert(std::is_trivially_destructible_v<ZelLinkInstance>);
+static_assert(sizeof(ZelLinkInstance) <= 28, "an instance grew");
+
+ZelLinkGraph::~ZelLinkGraph() {
+  for (size_t i = 0; i < recordCount_; ++i) record(static_cast<uint32_t>(i))->~ZelUrl();
+  for (ZelUrl* block : recordBlocks_) ::operator delete(block);
+  for (BlockHeader* h : blocks_) ::operator delete (h, std::align_val_t{kBlockBytes});
+}
+
+ZelUrl* ZelLinkGraph::createRecord(ZelRecordOwner* owner) {
+  const auto index = static_cast<uint32_t>(recordCount_);
+  if (index % kRecordsPerBlock == 0)
+    recordBlocks_.push_back(static_cast<ZelUrl*>(::operator new(sizeof(ZelUrl) * kRecordsPerBlock)));
+  ZelUrl* r = new (record(index)) ZelUrl(owner);
+  ++recordCount_;
+  r->graphIndex_ = index;
+  return r;
+}
+
+ZelLinkInstance* ZelLinkGraph::createInstance(ZelUrl* parent, ZelUrl* target) {
+  const auto index = static_cast<uint32_t>(instanceCount_);
+  if (index % kPerBlock == 0) {
+    void* memory = ::operator new (kBlockBytes, std::align_val_t{kBlockBytes});
+    blocks_.push_back(new (memory) BlockHeader{this, index});
+  }
+  ZelLinkInstance* slot = itemsOf(blocks_.back()) + index % kPerBlock;
+  ++instanceCount_;
+  return new (slot)
+      ZelLinkInstance(parent ? parent->graphIndex_ : kNone, target ? target->graphIndex_ : kNone);
+}
+
+void ZelLinkGraph::Collection::iterator::skipRemoved() {
+  while (index_ < graph_->instanceCount_ && graph_->instance(index_)->isRemoved()) ++index_;
+}
+
+bool ZelLinkGraph::removeFromCollection(ZelLinkInstance* instance) {
+  if (instance->isRemoved()) return false;
+  instance->setFlag(ZelLinkInstance::kRemoved, true);
+  ++removedCount_;
+  return true;
+}
+
+// ---- Record lists --------------------------------------------------------------------
+
+bool ZelLinkGraph::append(LinkChain& chain, ZelLinkInstance* instance, LinkSide side) {
+  const uint16_t member =
+      side == LinkSide::Inbound ? ZelLinkInstance::kInInbound : ZelLinkInstance::kInOutbound;
+  if (instance->flags_ & member) return false;
+  instance->setFlag(member, true);
+  const uint32_t index = indexOf(instance);
+  instance->nextIndex(side) = kNone;
+  if (chain.tail == kNone)
+    chain.head = index;
+  else
+    this->instance(chain.tail)->nextIndex(side) = index;
+  chain.tail = index;
+  ++chain.count;
+  return true;
+}
+
+bool ZelLinkGraph::remove(LinkChain& chain, ZelLinkInstance* instance, LinkSide side) {
+  const uint32_t index = indexOf(instance);
+  uint32_t previous = kNone;
+  for (uint32_t at = chain.head; at != kNone; at = this->instance(at)->nextIndex(side)) {
+    if (at != index) {
+      previous = at;
+      continue;
+    }
+    const uint32_t after = instance->nextIndex(side);
+    if (previous == kNone)
+      chain.head = after;
+    else
+      this->instance(previous)->nextIndex(side) = after;
+    if (chain.tail == index) chain.tail = previous;
+    --chain.count;
+    instance->nextIndex(side) = kNone;
+    instance->setFlag(
+        side == LinkSide::Inbound ? ZelLinkInstance::kInInbound : ZelLinkInstance::kInOutbound,
+        false);
+    return true;
+  }
+  return false;
+}
+
+// ---- Texts ----------------------------------------------------------------------------
+
+uint32_t ZelLinkGraph::intern(std::string_view text) {
+  // Kept at most half full, so probes stay short.
+  if ((texts_.size() + 1) * 2 > textTable_.size()) growTextTable();
+  const size_t mask = textTable_.size() - 1;
+  const size_t hash = std::hash<std::string_view>{}(text);
+  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const uint32_t id = textTable_[slot];
+    if (id == 0) {
+      texts_.emplace_back(text);
+      textTable_[slot] = static_cast<uint32_t>(texts_.size());
+      return textTable_[slot];
+    }
+    if (texts_[id - 1] == text) return id;
+  }
+}
+
+void ZelLinkGraph::growTextTable() {
+  std::vector<uint32_t> table(std::max<size_t>(64, textTable_.size() * 2), 0);
+  const size_t mask = table.size() - 1;
+  for (uint32_t id = 1; id <= texts_.size(); ++id) {
+    size_t slot = std::hash<std::string_view>{}(texts_[id - 1]) & mask;
+    while (table[slot] != 0) slot = (slot + 1) & mask;
+    table[slot] = id;
+  }
+  textTable_ = std::move(table);
+}
+
+const std::string& ZelLinkGraph::text(uint32_t id) const {
+  static const std::string kEmpty;
+  return id == 0 ? kEmpty : texts_[id - 1];
+}
+
+// ---- Rare attributes ---------------------------------------------------------------------
+
+namespace {
+bool byIndex(const std::pair<uint32_t, ZelLinkGraph::Attrs>& entry, uint32_t index) {
+  return entry.first < index;
+}
+}  // namespace
+
+ZelLinkGraph::Attrs& ZelLinkGraph::attrs(uint32_t instanceIndex) {
+  if (attrs_.empty() || attrs_.back().first < instanceIndex)
+    return attrs_.emplace_back(instanceIndex, Attrs{}).second;
+  auto it = std::lower_bound(attrs_.begin(), attrs_.end(), instanceIndex, byIndex);
+  if (it == attrs_.end() || it->first != instanceIndex)
+    it = attrs_.insert(it, {instanceIndex, Attrs{}});
+  return it->second;
+}
+
+const ZelLinkGraph::Attrs* ZelLinkGraph::findAttrs(uint32_t instanceIndex) const {
+  auto it = std::lower_bound(attrs_.begin(), attrs_.end(), instanceIndex, byIndex);
+  return it != attrs_.end() && it->first == instanceIndex ? &it->second : nullptr;
+}
+
+}  // namespace zel

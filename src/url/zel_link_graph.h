@@ -1,0 +1,167 @@
+#pragma once
+// The link graph of one crawl: every record and every link instance, owned by
+// the hub for as long as it lives (nothing is freed during a crawl).
+//
+// Memory is what this class is about. A crawl holds millions of instances, so:
+// - records are numbered by creation and instances name them by index; they
+//   are made in blocks too, so each costs its size and no more;
+// - instances are made in blocks of kBlockBytes, aligned to their size, whose
+//   header names the graph: an instance finds its graph from its own address
+//   and needs no pointer to it;
+// - link texts (and rel, target and hreflang values) are interned: "Read
+//   more" on ten thousand pages is stored once;
+// - the rarely present attributes sit in a side table by instance index;
+// - the hub's collection is the instances themselves in creation order, the
+//   removed ones marked, and each record's inbound and outbound lists are
+//   chains through the instances (see zel_link_instance_list.h).
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "url/zel_link_instance.h"
+#include "url/zel_url.h"
+
+namespace zel {
+
+class ZelRecordOwner;
+
+class ZelLinkGraph {
+ public:
+  static constexpr uint32_t kNone = LinkChain::kNone;
+
+  ZelLinkGraph() = default;
+  ~ZelLinkGraph();
+  ZelLinkGraph(const ZelLinkGraph&) = delete;
+  ZelLinkGraph& operator=(const ZelLinkGraph&) = delete;
+
+  // ---- Records ------------------------------------------------------------------
+  ZelUrl* createRecord(ZelRecordOwner* owner);
+  ZelUrl* record(uint32_t index) {
+    if (index == kNone) return nullptr;
+    return recordBlocks_[index / kRecordsPerBlock] + index % kRecordsPerBlock;
+  }
+  size_t recordCount() const { return recordCount_; }
+
+  // ---- Instances ----------------------------------------------------------------
+  // A new instance between two records of this graph (either may be null); in
+  // the collection, in no record's list yet.
+  ZelLinkInstance* createInstance(ZelUrl* parent, ZelUrl* target);
+  ZelLinkInstance* instance(uint32_t index) const {
+    if (index == kNone) return nullptr;
+    return itemsOf(blocks_[index / kPerBlock]) + index % kPerBlock;
+  }
+  size_t instanceCount() const { return instanceCount_; }
+
+  // The instances not removed from the collection, in creation order.
+  class Collection {
+   public:
+    class iterator {
+     public:
+      using iterator_category = std::forward_iterator_tag;
+      using value_type = ZelLinkInstance*;
+      using difference_type = std::ptrdiff_t;
+      using pointer = ZelLinkInstance* const*;
+      using reference = ZelLinkInstance*;
+      iterator(const ZelLinkGraph* graph, uint32_t index) : graph_(graph), index_(index) {
+        skipRemoved();
+      }
+      ZelLinkInstance* operator*() const { return graph_->instance(index_); }
+      iterator& operator++() {
+        ++index_;
+        skipRemoved();
+        return *this;
+      }
+      bool operator==(const iterator& other) const { return index_ == other.index_; }
+
+     private:
+      void skipRemoved();
+      const ZelLinkGraph* graph_;
+      uint32_t index_;
+    };
+    explicit Collection(const ZelLinkGraph& graph) : graph_(graph) {}
+    iterator begin() const { return iterator(&graph_, 0); }
+    iterator end() const { return iterator(&graph_, static_cast<uint32_t>(graph_.instanceCount_)); }
+    size_t size() const { return graph_.instanceCount_ - graph_.removedCount_; }
+    bool empty() const { return size() == 0; }
+
+   private:
+    const ZelLinkGraph& graph_;
+  };
+  const Collection& collection() const { return collection_; }
+  // Marks the instance removed; false when it already was.
+  bool removeFromCollection(ZelLinkInstance* instance);
+
+  // ---- Record lists ---------------------------------------------------------------
+  // Appends to the end of a chain; false (and nothing done) when the instance
+  // is already in a chain on that side.
+  bool append(LinkChain& chain, ZelLinkInstance* instance, LinkSide side);
+  // Unlinks from the chain; false when the instance is not in it.
+  bool remove(LinkChain& chain, ZelLinkInstance* instance, LinkSide side);
+  ZelLinkInstanceList list(const LinkChain& chain, LinkSide side) const {
+    return ZelLinkInstanceList(instance(chain.head), instance(chain.tail), chain.count, side);
+  }
+
+  // ---- Texts ------------------------------------------------------------------------
+  // The id of a text (made on first use); ids start at 1, 0 stands for absent.
+  uint32_t intern(std::string_view text);
+  // "" for 0.
+  const std::string& text(uint32_t id) const;
+  size_t textCount() const { return texts_.size(); }
+
+  // ---- Rare attributes ------------------------------------------------------------------
+  struct Attrs {
+    uint32_t rel = 0, targetAttr = 0, hreflang = 0;  // text ids, 0 = absent
+  };
+  // The entry of an instance, made on first use.
+  Attrs& attrs(uint32_t instanceIndex);
+  // nullptr when the instance has none.
+  const Attrs* findAttrs(uint32_t instanceIndex) const;
+
+  // The graph of an instance, from the header of the block it lives in.
+  static ZelLinkGraph& of(const ZelLinkInstance* instance) { return *headerOf(instance)->graph; }
+  static uint32_t indexOf(const ZelLinkInstance* instance) {
+    const BlockHeader* h = headerOf(instance);
+    return h->first + static_cast<uint32_t>(instance - itemsOf(h));
+  }
+
+ private:
+  struct BlockHeader {
+    ZelLinkGraph* graph;
+    uint32_t first;  // index of the block's first instance
+  };
+  static constexpr size_t kBlockBytes = size_t{1} << 20;
+  static constexpr size_t kItemsOffset = (sizeof(BlockHeader) + alignof(ZelLinkInstance) - 1) /
+                                         alignof(ZelLinkInstance) * alignof(ZelLinkInstance);
+  static constexpr uint32_t kPerBlock =
+      static_cast<uint32_t>((kBlockBytes - kItemsOffset) / sizeof(ZelLinkInstance));
+
+  static ZelLinkInstance* itemsOf(const BlockHeader* h) {
+    return reinterpret_cast<ZelLinkInstance*>(reinterpret_cast<char*>(const_cast<BlockHeader*>(h)) +
+                                              kItemsOffset);
+  }
+  static const BlockHeader* headerOf(const ZelLinkInstance* instance) {
+    return reinterpret_cast<const BlockHeader*>(reinterpret_cast<uintptr_t>(instance) &
+                                                ~uintptr_t{kBlockBytes - 1});
+  }
+  void growTextTable();
+
+  static constexpr uint32_t kRecordsPerBlock = 256;
+  std::vector<ZelUrl*> recordBlocks_;  // storage for kRecordsPerBlock records each
+  size_t recordCount_ = 0;
+  std::vector<BlockHeader*> blocks_;
+  size_t instanceCount_ = 0, removedCount_ = 0;
+  Collection collection_{*this};
+
+  std::deque<std::string> texts_;    // id - 1 -> text; a deque keeps references stable
+  std::vector<uint32_t> textTable_;  // open addressing over the ids, 0 = empty slot
+
+  // Sorted by instance index; instances get their attributes as they are made,
+  // so entries are nearly always appended.
+  std::vector<std::pair<uint32_t, Attrs>> attrs_;
+};
+
+}  // namespace zel

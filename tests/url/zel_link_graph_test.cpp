@@ -1,0 +1,116 @@
+// The link graph: instances across blocks, interned texts, the side table of
+// attributes, record lists as chains, and the hub's collection with removals.
+#include <gtest/gtest.h>
+
+#include "engine/zel_hub.h"
+#include "support/test_platform.h"
+
+namespace zel {
+namespace {
+
+class LinkGraphTest : public ::testing::Test {
+ protected:
+  test::TestPlatform tp;
+  ZelHub hub{"http://site.test/", tp.platform()};
+
+  ZelUrl* record(const std::string& url) {
+    ZelUrl* r = hub.createRecord();
+    r->setLinkUrl(url, false);
+    return r;
+  }
+  static std::vector<std::string> targets(const ZelLinkInstanceList& list) {
+    std::vector<std::string> out;
+    for (ZelLinkInstance* i : list) out.push_back(i->target()->getLinkUrl());
+    return out;
+  }
+};
+
+// More instances than one block holds, with texts that repeat and texts that do
+// not (so the text table grows), and attributes on some: each reads back its own.
+TEST_F(LinkGraphTest, ManyInstancesKeepTheirOwnFields) {
+  std::vector<ZelUrl*> pages;
+  for (int p = 0; p < 50; ++p) pages.push_back(record("http://site.test/p" + std::to_string(p)));
+  const int n = 90000;
+  std::vector<ZelLinkInstance*> made;
+  for (int i = 0; i < n; ++i) {
+    std::optional<std::string> text;
+    if (i % 5 == 1)
+      text = "Read more";
+    else if (i % 5 == 2)
+      text = "item " + std::to_string(i);
+    else if (i % 5 == 3)
+      text = "";
+    made.push_back(hub.addInstanceWithParent(
+        pages[i % 50], pages[(i * 7 + 3) % 50], text, i % 11 == 0 ? "nofollow" : "",
+        i % 13 == 0 ? "_blank" : "", i % 17 == 0 ? "de-" + std::to_string(i) : "", i));
+  }
+  for (int i = 0; i < n; ++i) {
+    const ZelLinkInstance* l = made[i];
+    ASSERT_EQ(l->parent(), pages[i % 50]) << i;
+    ASSERT_EQ(l->target(), pages[(i * 7 + 3) % 50]) << i;
+    ASSERT_EQ(l->getLineNumber(), i);
+    const int kind = i % 5;
+    ASSERT_EQ(l->hasLinkText(), kind == 1 || kind == 2 || kind == 3) << i;
+    ASSERT_EQ(l->linkText(), kind == 1   ? "Read more"
+                             : kind == 2 ? "item " + std::to_string(i)
+                                         : "")
+        << i;
+    ASSERT_EQ(l->getRel(), i % 11 == 0 ? "nofollow" : "") << i;
+    ASSERT_EQ(l->nf(), i % 11 == 0) << i;
+    ASSERT_EQ(l->getTargetAttr(), i % 13 == 0 ? "_blank" : "") << i;
+    ASSERT_EQ(l->getHreflang(), i % 17 == 0 ? "de-" + std::to_string(i) : "") << i;
+  }
+  EXPECT_EQ(&made[1]->linkText(), &made[6]->linkText()) << "a repeated text is stored once";
+  EXPECT_EQ(pages[0]->outboundLinkCount(), static_cast<size_t>(n / 50));
+  const ZelLinkInstanceList out = pages[0]->getOutboundInstances();
+  EXPECT_EQ(out.back(), made[n - 50]);
+  EXPECT_EQ(out[3], made[150]);
+  size_t walked = 0;
+  for (ZelLinkInstance* i : out) {
+    ASSERT_EQ(i, made[walked * 50]);
+    ++walked;
+  }
+  EXPECT_EQ(walked, out.size());
+}
+
+// Removing at the head, in the middle and at the tail keeps the order of the
+// rest, and what is appended afterwards goes to the end.
+TEST_F(LinkGraphTest, RemovalsKeepChainsAndCollectionInOrder) {
+  struct Case {
+    size_t removed;
+    std::vector<std::string> left;
+  };
+  const std::vector<Case> cases = {
+      {0, {"b", "c", "d"}}, {2, {"a", "b", "d"}}, {3, {"a", "b", "c"}}};
+  for (const Case& c : cases) {
+    ZelHub h{"http://site.test/", tp.platform()};
+    ZelUrl* page = h.createRecord();
+    page->setLinkUrl("page", false);
+    ZelUrl* hubTarget = h.createRecord();
+    hubTarget->setLinkUrl("t", false);
+    std::vector<ZelLinkInstance*> made;
+    for (const char* name : {"a", "b", "c", "d"}) {
+      ZelUrl* t = h.createRecord();
+      t->setLinkUrl(name, false);
+      made.push_back(h.addInstanceWithParent(page, t, std::string(name), "", "", "", 1));
+    }
+    page->removeThisInstanceFromOutboundArray(made[c.removed]);
+    EXPECT_EQ(targets(page->getOutboundInstances()), c.left) << c.removed;
+    ASSERT_NE(h.getInstanceCollection(), nullptr);
+    EXPECT_EQ(h.getInstanceCollection()->size(), 3u);
+    std::vector<std::string> inCollection;
+    for (ZelLinkInstance* i : *h.getInstanceCollection()) inCollection.push_back(i->linkText());
+    EXPECT_EQ(inCollection, c.left) << c.removed;
+
+    h.addInstanceWithParent(page, hubTarget, std::string("t"), "", "", "", 2);
+    std::vector<std::string> after = c.left;
+    after.push_back("t");
+    EXPECT_EQ(targets(page->getOutboundInstances()), after) << c.removed;
+    EXPECT_EQ(page->getOutboundInstances().back()->target(), hubTarget);
+    EXPECT_EQ(made[c.removed]->target()->occurrencesCount(), 1u)
+        << "the target's own list is untouched";
+  }
+}
+
+}  // namespace
+}  // namespace zel
