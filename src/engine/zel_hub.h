@@ -55,7 +55,8 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
  public:
   // `initWithStartingUrl:`. The platform services must outlive the hub.
   ZelHub(std::string startingUrl, const Platform& platform);
-  ~ZelHub();
+  // Virtual: tests derive hubs of their own.
+  virtual ~ZelHub();
   ZelHub(const ZelHub&) = delete;
   ZelHub& operator=(const ZelHub&) = delete;
 
