@@ -3,21 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/zel_hub.h"
-#include "support/test_platform.h"
+#include "support/hub_fixture.h"
 
 namespace zel {
 namespace {
 
-class LinkGraphTest : public ::testing::Test {
+class LinkGraphTest : public test::HubFixture {
  protected:
-  test::TestPlatform tp;
-  ZelHub hub{"http://site.test/", tp.platform()};
-
-  ZelUrl* record(const std::string& url) {
-    ZelUrl* r = hub.createRecord();
-    r->setLinkUrl(url, false);
-    return r;
-  }
   static std::vector<std::string> targets(const ZelLinkInstanceList& list) {
     std::vector<std::string> out;
     for (ZelLinkInstance* i : list) out.push_back(i->target()->getLinkUrl());

@@ -4,21 +4,13 @@
 
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
-#include "support/test_platform.h"
+#include "support/hub_fixture.h"
 
 namespace zel {
 namespace {
 
-class RecordTest : public ::testing::Test {
+class RecordTest : public test::HubFixture {
  protected:
-  test::TestPlatform tp;
-  ZelHub hub{"http://site.test/", tp.platform()};
-
-  ZelUrl* record(const std::string& url) {
-    ZelUrl* r = hub.createRecord();
-    r->setLinkUrl(url, false);
-    return r;
-  }
   ZelLinkInstance* link(ZelUrl* from, ZelUrl* to, std::optional<std::string> text = "t",
                         std::string_view rel = "") {
     return hub.addInstanceWithParent(from, to, std::move(text), rel, "", "", 1);
