@@ -192,7 +192,7 @@ struct UrlRow {
 
 // The page's meta tags as a JSON array of objects; NULL when it has none.
 void bindMetaData(Binder& b, int i, const ZelUrl& r) {
-  const auto* meta = r.getMetaData();
+  const std::optional<std::vector<MetaEntry>> meta = r.getMetaData();
   if (!meta) {
     b.stmt.bindNull(i);
     return;

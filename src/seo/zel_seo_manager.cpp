@@ -1,5 +1,7 @@
 #include "seo/zel_seo_manager.h"
 
+#include <unordered_map>
+
 #include "platform/defaults.h"
 #include "platform/localizer.h"
 #include "platform/log.h"
@@ -7,6 +9,31 @@
 #include "url/zel_url.h"
 
 namespace zel {
+
+namespace {
+
+// The records that share a text with at least one other, grouped by that text.
+// A first pass counts hashes, so that the texts no other record shares (nearly
+// all of them on a big site) are never copied into the groups.
+template <class Keep>
+RecordGroups groupsOfTwoOrMore(const std::vector<ZelUrl*>& records, Keep keep,
+                               std::string (ZelUrl::*text)() const) {
+  std::unordered_map<size_t, uint32_t> seen;
+  std::vector<std::pair<ZelUrl*, size_t>> kept;
+  for (ZelUrl* r : records) {
+    if (!keep(r)) continue;
+    const size_t h = std::hash<std::string>()((r->*text)());
+    ++seen[h];
+    kept.emplace_back(r, h);
+  }
+  RecordGroups groups;
+  for (const auto& [r, h] : kept)
+    if (seen[h] > 1) groups[(r->*text)()].push_back(r);
+  std::erase_if(groups, [](const auto& g) { return g.second.size() < 2; });
+  return groups;
+}
+
+}  // namespace
 
 void ZelSEOManager::add(ZelUrl* r) {
   if (r->getRedirectCount() > 3) ++counters_.redirectchain;
@@ -153,9 +180,8 @@ std::string ZelSEOManager::getShortSummaryAsCSV() const {
 
 const RecordGroups& ZelSEOManager::getDuplicates() {
   if (duplicates_) return *duplicates_;
-  RecordGroups groups;
-  for (ZelUrl* r : collection_)
-    if (r->canonicalMatchesUrl()) groups[r->getLinkPageTitle()].push_back(r);
+  RecordGroups groups = groupsOfTwoOrMore(
+      collection_, [](ZelUrl* r) { return r->canonicalMatchesUrl(); }, &ZelUrl::getLinkPageTitle);
   for (auto it = groups.begin(); it != groups.end();) {
     bool sizesMatch = false;
     const auto& v = it->second;
@@ -173,22 +199,20 @@ const RecordGroups& ZelSEOManager::getDuplicates() {
 
 const RecordGroups& ZelSEOManager::getDuplicateTitles() {
   if (!duplicateTitles_) {
-    RecordGroups groups;
-    for (ZelUrl* r : collection_)
-      if (!r->getLinkPageTitle().empty() && r->canonicalMatchesUrl())
-        groups[r->getLinkPageTitle()].push_back(r);
-    duplicateTitles_ = std::move(groups);
+    duplicateTitles_ = groupsOfTwoOrMore(
+        collection_,
+        [](ZelUrl* r) { return !r->getLinkPageTitle().empty() && r->canonicalMatchesUrl(); },
+        &ZelUrl::getLinkPageTitle);
   }
   return *duplicateTitles_;
 }
 
 const RecordGroups& ZelSEOManager::getDuplicateDescriptions() {
   if (!duplicateDescriptions_) {
-    RecordGroups groups;
-    for (ZelUrl* r : collection_)
-      if (!r->getMetaDescription().empty() && r->canonicalMatchesUrl())
-        groups[r->getMetaDescription()].push_back(r);
-    duplicateDescriptions_ = std::move(groups);
+    duplicateDescriptions_ = groupsOfTwoOrMore(
+        collection_,
+        [](ZelUrl* r) { return !r->getMetaDescription().empty() && r->canonicalMatchesUrl(); },
+        &ZelUrl::getMetaDescription);
   }
   return *duplicateDescriptions_;
 }

@@ -21,7 +21,8 @@ class ZelUrl;
 class ZelLinkInstance;
 class ZelLinkGraph;
 
-// Records grouped by a text they share (their title or their description).
+// Records grouped by a text they share (their title or their description); a text
+// only one record has makes no group.
 using RecordGroups = std::map<std::string, std::vector<ZelUrl*>>;
 
 class ZelRecordOwner {

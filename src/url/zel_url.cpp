@@ -17,7 +17,6 @@ namespace zel {
 
 namespace {
 const std::optional<UrlRequest> kNoRequest;
-const std::optional<std::string> kNoText;
 
 double monotonicNow() {
   using namespace std::chrono;
@@ -129,10 +128,13 @@ void ZelUrl::addInboundInstance(ZelLinkInstance* instance) {
 void ZelUrl::addOutboundInstance(ZelLinkInstance* instance) {
   if (!ZelLinkGraph::of(instance).append(outbound_, instance, LinkSide::Outbound)) return;
   if (facts_) {
-    facts_->linkedImages.reset();
-    facts_->linkedVideo.reset();
-    facts_->linkedAudio.reset();
-    facts_->hrefCount.reset();
+    facts_->hasLinkedImages = false;
+    facts_->linkedImages.clear();
+    facts_->hrefCount = -1;
+    if (facts_->extra) {
+      facts_->extra->linkedVideo.reset();
+      facts_->extra->linkedAudio.reset();
+    }
   }
   if (instance->target() && instance->target()->isInternal())
     ++internalLinkCount_;
@@ -149,7 +151,7 @@ void ZelUrl::removeThisInstanceFromOutboundArray(ZelLinkInstance* instance) {
     log().always("unable to find instance in our own outboundInstanceArray");
   }
   owner_->removeThisZelLinkInstanceFromCollection(instance);
-  facts().retainArray.push_back(instance);
+  facts().more().retainArray.push_back(instance);
 }
 
 void ZelUrl::removeThisInstanceFromInboundArray(ZelLinkInstance* instance) {
@@ -161,7 +163,7 @@ void ZelUrl::removeThisInstanceFromInboundArray(ZelLinkInstance* instance) {
     log().always("unable to find instance in target inboundInstanceArray");
   }
   owner_->removeThisZelLinkInstanceFromCollection(instance);
-  facts().retainArray.push_back(instance);
+  facts().more().retainArray.push_back(instance);
 }
 
 ZelLinkInstance* ZelUrl::getInstanceAtIndex(size_t i) const {
@@ -182,27 +184,31 @@ ZelUrl* ZelUrl::getLastOnPageUrl() const {
 }
 
 void ZelUrl::invalidateLinkedImagesArray() {
-  if (facts_) facts_->linkedImages.reset();
+  if (!facts_) return;
+  facts_->hasLinkedImages = false;
+  facts_->linkedImages.clear();
 }
 void ZelUrl::invalidateLinkedVideoArray() {
-  if (facts_) facts_->linkedVideo.reset();
+  if (facts_ && facts_->extra) facts_->extra->linkedVideo.reset();
 }
 void ZelUrl::invalidateLinkedAudioArray() {
-  if (facts_) facts_->linkedAudio.reset();
+  if (facts_ && facts_->extra) facts_->extra->linkedAudio.reset();
 }
 
 const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedImagesArray() const {
-  auto& cache = facts().linkedImages;
-  if (!cache) {
-    cache.emplace();
+  PageFacts& f = facts();
+  if (!f.hasLinkedImages) {
+    f.linkedImages.clear();
     for (ZelLinkInstance* i : getOutboundInstances())
-      if (i->target() && i->target()->getIsImage()) cache->push_back(i);
+      if (i->target() && i->target()->getIsImage()) f.linkedImages.push_back(i);
+    f.linkedImages.shrink_to_fit();
+    f.hasLinkedImages = true;
   }
-  return *cache;
+  return f.linkedImages;
 }
 
 const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedVideoArray() const {
-  auto& cache = facts().linkedVideo;
+  auto& cache = facts().more().linkedVideo;
   if (!cache) {
     cache.emplace();
     for (ZelLinkInstance* i : getOutboundInstances())
@@ -212,7 +218,7 @@ const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedVideoArray() const {
 }
 
 const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedAudioArray() const {
-  auto& cache = facts().linkedAudio;
+  auto& cache = facts().more().linkedAudio;
   if (!cache) {
     cache.emplace();
     for (ZelLinkInstance* i : getOutboundInstances())
@@ -222,8 +228,8 @@ const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedAudioArray() const {
 }
 
 int32_t ZelUrl::getImageqty() const {
-  if (!facts_ || !facts_->linkedImages) return 0;
-  return static_cast<int32_t>(facts_->linkedImages->size());
+  if (!facts_ || !facts_->hasLinkedImages) return 0;
+  return static_cast<int32_t>(facts_->linkedImages.size());
 }
 
 double ZelUrl::getTotalImageWeightAsNumber() const {
@@ -250,7 +256,7 @@ int32_t ZelUrl::getLinkCount() const {
 }
 
 int32_t ZelUrl::getLinkcount() const {
-  if (facts_ && facts_->hrefCount) return *facts_->hrefCount;
+  if (facts_ && facts_->hrefCount >= 0) return facts_->hrefCount;
   return getLinkCount();
 }
 
@@ -313,16 +319,16 @@ std::optional<double> ZelUrl::getTimestamp() const {
 }
 
 const std::optional<UrlRequest>& ZelUrl::getRunJS() const {
-  return facts_ ? facts_->runJS : kNoRequest;
+  return facts_ && facts_->extra ? facts_->extra->runJS : kNoRequest;
 }
 
 void ZelUrl::setRunJS(std::optional<UrlRequest> r) {
   if (!r && !facts_) return;
-  facts().runJS = std::move(r);
+  facts().more().runJS = std::move(r);
 }
 
 void ZelUrl::clearWTG() {
-  if (facts_) facts_->runJS.reset();
+  if (facts_ && facts_->extra) facts_->extra->runJS.reset();
 }
 
 std::string& ZelUrl::ensureData() {
@@ -385,17 +391,20 @@ std::string ZelUrl::getFileSizeCompressed() const {
   return strf("%ikb", static_cast<int>(fileSizeCompressed_));
 }
 
-const std::optional<std::string>& ZelUrl::getTargetLastModified() const {
-  return facts_ ? facts_->targetLastModified : kNoText;
+std::optional<std::string> ZelUrl::getTargetLastModified() const {
+  if (!facts_ || !facts_->hasLastModified) return std::nullopt;
+  return pooledText(facts_->targetLastModified);
 }
 
 void ZelUrl::setTargetLastModified(std::optional<std::string> v) {
   if (!v) return;
-  facts().targetLastModified = std::move(v);
+  // Pages of one site often share their dates, so the texts are pooled.
+  facts().targetLastModified = poolText(*v);
+  facts_->hasLastModified = true;
 }
 
 std::string ZelUrl::getLastModified() const {
-  const auto& text = getTargetLastModified();
+  const std::optional<std::string> text = getTargetLastModified();
   if (!text) return "";
   // HTTP dates come in three forms; anything else is read as a plain date.
   static const char* kFormats[] = {

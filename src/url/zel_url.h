@@ -221,7 +221,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   std::string getFileSize() const;
   std::string getFileSizeCompressed() const;
 
-  const std::optional<std::string>& getTargetLastModified() const;
+  std::optional<std::string> getTargetLastModified() const;
   void setTargetLastModified(std::optional<std::string> v);
   std::string getLastModified() const;
   std::string getLastmodified() const { return getLastModified(); }
@@ -319,7 +319,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   std::string getMetaDescription() const;
   std::string getMetadescription() const { return getMetaDescription(); }
   std::string getKeywords() const;
-  const std::vector<MetaEntry>* getMetaData() const;
+  // The meta tags as read from the page; absent when the page was not read.
+  std::optional<std::vector<MetaEntry>> getMetaData() const;
   void setMetaData(const std::optional<std::vector<MetaEntry>>& meta);
   std::string getCanonical() const;
   void setCanonical(std::optional<std::string> c);

@@ -3,6 +3,7 @@
 #include "url/zel_url_page_facts.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/platform.h"
 #include "platform/regex.h"
@@ -32,6 +33,49 @@ std::string joinTrimmed(const std::vector<std::string>& items, bool (*pick)(std:
 }
 }  // namespace
 
+std::string packMetaData(const std::vector<MetaEntry>& entries) {
+  std::string out;
+  auto number = [&out](size_t n) {
+    const auto v = static_cast<uint32_t>(n);
+    out.append(reinterpret_cast<const char*>(&v), sizeof v);
+  };
+  number(entries.size());
+  for (const MetaEntry& e : entries) {
+    number(e.size());
+    for (const auto& [name, value] : e) {
+      number(name.size());
+      out += name;
+      number(value.size());
+      out += value;
+    }
+  }
+  return out;
+}
+
+std::vector<MetaEntry> unpackMetaData(std::string_view packed) {
+  size_t at = 0;
+  auto number = [&]() -> size_t {
+    uint32_t v = 0;
+    if (packed.size() - at < sizeof v) return 0;
+    std::memcpy(&v, packed.data() + at, sizeof v);
+    at += sizeof v;
+    return v;
+  };
+  auto text = [&]() {
+    const size_t n = std::min(number(), packed.size() - at);
+    std::string t(packed.substr(at, n));
+    at += n;
+    return t;
+  };
+  std::vector<MetaEntry> entries(number());
+  for (MetaEntry& e : entries)
+    for (size_t pairs = number(); pairs > 0; --pairs) {
+      std::string name = text();
+      e.emplace(std::move(name), text());
+    }
+  return entries;
+}
+
 std::string ZelUrl::getLinkPageTitle() const { return facts_ ? facts_->linkPageTitle : ""; }
 bool ZelUrl::hasTitle() const { return facts_ && facts_->hasTitle; }
 
@@ -47,17 +91,19 @@ std::string ZelUrl::getMetaDescription() const {
 }
 
 std::string ZelUrl::getKeywords() const {
-  return facts_ && facts_->keywords ? *facts_->keywords : "";
+  return facts_ && facts_->extra && facts_->extra->keywords ? *facts_->extra->keywords : "";
 }
 
-const std::vector<MetaEntry>* ZelUrl::getMetaData() const {
-  return facts_ && facts_->metaData ? &*facts_->metaData : nullptr;
+std::optional<std::vector<MetaEntry>> ZelUrl::getMetaData() const {
+  if (!facts_ || !facts_->hasMetaData) return std::nullopt;
+  return unpackMetaData(facts_->metaData);
 }
 
 void ZelUrl::setMetaData(const std::optional<std::vector<MetaEntry>>& meta) {
   if (!meta) return;
   PageFacts& f = facts();
-  f.metaData = meta;
+  f.metaData = packMetaData(*meta);
+  f.hasMetaData = true;
   f.metaDescription.reset();
   for (const MetaEntry& e : *meta) {
     auto name = e.find("name");
@@ -70,14 +116,14 @@ void ZelUrl::setMetaData(const std::optional<std::vector<MetaEntry>>& meta) {
             "will be reported. This may not be the same as the one that browsers use");
       f.metaDescription = content->second;
     } else if (equalsIgnoreCase(name->second, "keywords")) {
-      f.keywords = content->second;
+      f.more().keywords = content->second;
     }
   }
 }
 
 std::string ZelUrl::metaContent(std::string_view key, std::string_view value) const {
-  if (!facts_ || !facts_->metaData) return "";
-  for (const MetaEntry& e : *facts_->metaData) {
+  if (!facts_ || !facts_->hasMetaData) return "";
+  for (const MetaEntry& e : unpackMetaData(facts_->metaData)) {
     auto k = e.find(std::string(key));
     if (k == e.end() || k->second != value) continue;
     auto c = e.find("content");
@@ -103,14 +149,14 @@ void ZelUrl::setHeadings(std::optional<std::vector<std::string>> h) {
 }
 
 const std::optional<std::vector<std::string>>& ZelUrl::getNamesOnThisPage() const {
-  return facts_ ? facts_->namesOnThisPage : kNoStrings;
+  return facts_ && facts_->extra ? facts_->extra->namesOnThisPage : kNoStrings;
 }
 
 void ZelUrl::setNamesOnThisPage(std::vector<std::string> names) {
-  facts().namesOnThisPage = std::move(names);
+  facts().more().namesOnThisPage = std::move(names);
   const std::string fragment = getAnchorFragment();
   if (fragment.empty()) return;
-  const auto& stored = *facts().namesOnThisPage;
+  const auto& stored = *facts().more().namesOnThisPage;
   if (std::find(stored.begin(), stored.end(), fragment) != stored.end()) return;
   facts().linksAnchorDoesntAppearOnTargetPage = true;
   addWarning("This link url contains the anchor fragment #" + fragment +
@@ -162,20 +208,22 @@ void ZelUrl::setSpellingReviewed(bool v) {
   if (!v && !facts_) return;
   facts().spellingReviewed = v;
 }
-std::string ZelUrl::getValidatorStatus() const { return facts_ ? facts_->validatorStatus : ""; }
+std::string ZelUrl::getValidatorStatus() const {
+  return facts_ && facts_->extra ? facts_->extra->validatorStatus : "";
+}
 void ZelUrl::setValidatorStatus(std::optional<std::string> s) {
   if (!s || (s->empty() && !facts_)) return;
-  facts().validatorStatus = std::move(*s);
+  facts().more().validatorStatus = std::move(*s);
 }
 int64_t ZelUrl::getValidatorErrors() const { return facts_ ? facts_->validatorErrors : -1; }
 int64_t ZelUrl::getValidatorWarnings() const { return facts_ ? facts_->validatorWarnings : -1; }
 void ZelUrl::setValidatorErrors(int64_t n) {
   if (n == -1 && !facts_) return;
-  facts().validatorErrors = n;
+  facts().validatorErrors = static_cast<int32_t>(std::clamp<int64_t>(n, -1, INT32_MAX));
 }
 void ZelUrl::setValidatorWarnings(int64_t n) {
   if (n == -1 && !facts_) return;
-  facts().validatorWarnings = n;
+  facts().validatorWarnings = static_cast<int32_t>(std::clamp<int64_t>(n, -1, INT32_MAX));
 }
 
 bool ZelUrl::canonicalMatchesUrl() {
@@ -219,7 +267,7 @@ std::string ZelUrl::getHeadingsAsSummary() const {
 }
 
 int32_t ZelUrl::h1Count() const {
-  if (facts_ && facts_->h1CountCache) return *facts_->h1CountCache;
+  if (facts_ && facts_->h1CountCache >= 0) return facts_->h1CountCache;
   int32_t n = 0;
   if (const auto& h = getHeadings())
     for (const auto& e : *h)
@@ -231,11 +279,11 @@ int32_t ZelUrl::h1Count() const {
 // ---- Sitemap ----------------------------------------------------------------------------
 
 std::optional<double> ZelUrl::getPriorityIfSet() const {
-  return facts_ ? facts_->priority : std::nullopt;
+  return facts_ && facts_->extra ? facts_->extra->priority : std::nullopt;
 }
 
 double ZelUrl::getPriority() const {
-  if (facts_ && facts_->priority) return *facts_->priority;
+  if (auto p = getPriorityIfSet()) return *p;
   switch (distanceFromHome_) {
     case 0: return 1.0;
     case 1: return 0.5;
@@ -246,13 +294,15 @@ double ZelUrl::getPriority() const {
 
 void ZelUrl::setPriority(std::optional<double> p) {
   if (!p && !facts_) return;
-  facts().priority = p;
+  facts().more().priority = p;
 }
 
-std::string ZelUrl::getChangeFrequency() const { return facts_ ? facts_->changeFrequency : ""; }
+std::string ZelUrl::getChangeFrequency() const {
+  return facts_ && facts_->extra ? facts_->extra->changeFrequency : "";
+}
 void ZelUrl::setChangeFrequency(std::optional<std::string> f) {
   if (!f || (f->empty() && !facts_)) return;
-  facts().changeFrequency = std::move(*f);
+  facts().more().changeFrequency = std::move(*f);
 }
 
 // ---- SEO terms -----------------------------------------------------------------------------
@@ -285,11 +335,12 @@ int32_t ZelUrl::countOcurrencesOfStringInArchive(std::string_view needle) const 
 }
 
 bool ZelUrl::countSEOTerm(std::string_view term) {
-  PageFacts& f = facts();
+  PageFacts& page = facts();
+  PageFacts::Extra& f = page.more();
   f.ocurrencesInUrl = countOcurrencesOfString(term, getActualLinkUrl());
-  f.ocurrencesInTitle = countOcurrencesOfString(term, f.linkPageTitle);
-  f.ocurrencesInDescription = countOcurrencesOfString(term, f.metaDescription.value_or(""));
-  f.ocurrencesInHeadings = f.headings ? countOcurrencesOfString(term, *f.headings) : 0;
+  f.ocurrencesInTitle = countOcurrencesOfString(term, page.linkPageTitle);
+  f.ocurrencesInDescription = countOcurrencesOfString(term, page.metaDescription.value_or(""));
+  f.ocurrencesInHeadings = page.headings ? countOcurrencesOfString(term, *page.headings) : 0;
   f.ocurrencesInKeywords = countOcurrencesOfString(term, f.keywords.value_or(""));
   f.ocurrencesInArchive =
       std::max(0, countOcurrencesOfStringInArchive(term) - f.ocurrencesInTitle -
@@ -299,24 +350,24 @@ bool ZelUrl::countSEOTerm(std::string_view term) {
   return f.totalOcurrences != 0;
 }
 
-int32_t ZelUrl::getOcurrencesInUrl() const { return facts_ ? facts_->ocurrencesInUrl : 0; }
-int32_t ZelUrl::getOcurrencesInTitle() const { return facts_ ? facts_->ocurrencesInTitle : 0; }
+int32_t ZelUrl::getOcurrencesInUrl() const { return facts_ && facts_->extra ? facts_->extra->ocurrencesInUrl : 0; }
+int32_t ZelUrl::getOcurrencesInTitle() const { return facts_ && facts_->extra ? facts_->extra->ocurrencesInTitle : 0; }
 int32_t ZelUrl::getOcurrencesInDescription() const {
-  return facts_ ? facts_->ocurrencesInDescription : 0;
+  return facts_ && facts_->extra ? facts_->extra->ocurrencesInDescription : 0;
 }
 int32_t ZelUrl::getOcurrencesInKeywords() const {
-  return facts_ ? facts_->ocurrencesInKeywords : 0;
+  return facts_ && facts_->extra ? facts_->extra->ocurrencesInKeywords : 0;
 }
 int32_t ZelUrl::getOcurrencesInHeadings() const {
-  return facts_ ? facts_->ocurrencesInHeadings : 0;
+  return facts_ && facts_->extra ? facts_->extra->ocurrencesInHeadings : 0;
 }
-int32_t ZelUrl::getOcurrencesInArchive() const { return facts_ ? facts_->ocurrencesInArchive : 0; }
-int32_t ZelUrl::getTotalOccurrences() const { return facts_ ? facts_->totalOcurrences : 0; }
+int32_t ZelUrl::getOcurrencesInArchive() const { return facts_ && facts_->extra ? facts_->extra->ocurrencesInArchive : 0; }
+int32_t ZelUrl::getTotalOccurrences() const { return facts_ && facts_->extra ? facts_->extra->totalOcurrences : 0; }
 
 // ---- Duplicates ---------------------------------------------------------------------------
 
 const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicatesRefresh(bool refresh) {
-  auto& cache = facts().urlsWithDuplicates;
+  auto& cache = facts().more().urlsWithDuplicates;
   if (!cache || refresh) cache = owner_->getDuplicatesForZelUrl(this);
   return *cache;
 }
@@ -330,22 +381,32 @@ void sortByText(std::vector<ZelUrl*>& v, std::string (ZelUrl::*get)() const) {
 }  // namespace
 
 const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicateTitlesRefresh(bool refresh) {
-  auto& cache = facts().urlsWithDuplicateTitles;
+  auto& cache = facts().more().urlsWithDuplicateTitles;
   if (!cache || refresh) {
     const auto& groups = owner_->getDuplicateTitles();
     auto it = groups.find(getLinkPageTitle());
-    cache = it == groups.end() ? std::vector<ZelUrl*>() : it->second;
+    if (it != groups.end())
+      cache = it->second;
+    else if (!getLinkPageTitle().empty() && canonicalMatchesUrl())
+      cache = std::vector<ZelUrl*>{this};  // the groups keep only shared texts
+    else
+      cache.emplace();
     sortByText(*cache, &ZelUrl::getLinkPageTitle);
   }
   return *cache;
 }
 
 const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicateDescriptionsRefresh(bool refresh) {
-  auto& cache = facts().urlsWithDuplicateDescriptions;
+  auto& cache = facts().more().urlsWithDuplicateDescriptions;
   if (!cache || refresh) {
     const auto& groups = owner_->getDuplicateDescriptions();
     auto it = groups.find(getMetaDescription());
-    cache = it == groups.end() ? std::vector<ZelUrl*>() : it->second;
+    if (it != groups.end())
+      cache = it->second;
+    else if (!getMetaDescription().empty() && canonicalMatchesUrl())
+      cache = std::vector<ZelUrl*>{this};  // the groups keep only shared texts
+    else
+      cache.emplace();
     sortByText(*cache, &ZelUrl::getMetaDescription);
   }
   return *cache;

@@ -2,6 +2,7 @@
 // Private to the record: the fields that only fetched pages carry, and the
 // caches built from the link graph. Kept apart so that the many records of a
 // crawl that are never pages stay small.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,34 +12,48 @@
 namespace zel {
 
 struct ZelUrl::PageFacts {
+  // What most fetched pages have, kept inline.
   std::string linkPageTitle;
-  bool hasTitle = false;
-  std::optional<std::string> metaDescription, keywords;
-  std::optional<std::vector<MetaEntry>> metaData;
+  std::optional<std::string> metaDescription;
   std::string canonical;
   std::optional<std::vector<std::string>> headings;
-  std::optional<int32_t> h1CountCache;
-  std::optional<std::vector<std::string>> namesOnThisPage;
+  std::string metaData;  // the meta tags packed into one text (see packMetaData)
+  std::vector<ZelLinkInstance*> linkedImages;  // a cache over the outbound instances
   int64_t wordCount = -1;
-  bool isKeywordStuffed = false;
   int64_t spelling = 0, grammar = 0;
-  bool spellingReviewed = false;
-  std::string validatorStatus;
-  int64_t validatorErrors = -1, validatorWarnings = -1;
+  int32_t validatorErrors = -1, validatorWarnings = -1;
+  int32_t h1CountCache = -1, hrefCount = -1;  // -1: not worked out yet
+  uint32_t targetLastModified = 0;  // pooled text id
+  bool hasTitle = false, isKeywordStuffed = false, spellingReviewed = false;
   bool linksAnchorDoesntAppearOnTargetPage = false;
-  int32_t ocurrencesInUrl = 0, ocurrencesInTitle = 0, ocurrencesInDescription = 0,
-          ocurrencesInKeywords = 0, ocurrencesInHeadings = 0, ocurrencesInArchive = 0,
-          totalOcurrences = 0;
-  std::optional<std::vector<ZelUrl*>> urlsWithDuplicates, urlsWithDuplicateTitles,
-      urlsWithDuplicateDescriptions;
-  std::optional<double> priority;
-  std::string changeFrequency;
-  std::optional<std::string> targetLastModified;
-  std::optional<UrlRequest> runJS;
-  // Caches over the outbound instances.
-  std::optional<std::vector<ZelLinkInstance*>> linkedImages, linkedVideo, linkedAudio;
-  std::optional<int32_t> hrefCount;
-  std::vector<ZelLinkInstance*> retainArray;
+  bool hasMetaData = false, hasLinkedImages = false, hasLastModified = false;
+
+  // What few pages have, made on first use.
+  struct Extra {
+    std::optional<std::string> keywords;
+    std::optional<std::vector<std::string>> namesOnThisPage;
+    std::string validatorStatus;
+    int32_t ocurrencesInUrl = 0, ocurrencesInTitle = 0, ocurrencesInDescription = 0,
+            ocurrencesInKeywords = 0, ocurrencesInHeadings = 0, ocurrencesInArchive = 0,
+            totalOcurrences = 0;
+    std::optional<std::vector<ZelUrl*>> urlsWithDuplicates, urlsWithDuplicateTitles,
+        urlsWithDuplicateDescriptions;
+    std::optional<double> priority;
+    std::string changeFrequency;
+    std::optional<UrlRequest> runJS;
+    std::optional<std::vector<ZelLinkInstance*>> linkedVideo, linkedAudio;
+    std::vector<ZelLinkInstance*> retainArray;
+  };
+  std::unique_ptr<Extra> extra;
+  Extra& more() {
+    if (!extra) extra = std::make_unique<Extra>();
+    return *extra;
+  }
 };
+
+// Meta tags in one text: for each tag its pair count, then each name and value,
+// every number a 32-bit length.
+std::string packMetaData(const std::vector<MetaEntry>& entries);
+std::vector<MetaEntry> unpackMetaData(std::string_view packed);
 
 }  // namespace zel
