@@ -34,7 +34,13 @@ std::string joinTrimmed(const std::vector<std::string>& items, bool (*pick)(std:
 }  // namespace
 
 std::string packMetaData(const std::vector<MetaEntry>& entries) {
+  size_t bytes = 4;
+  for (const MetaEntry& e : entries) {
+    bytes += 4;
+    for (const auto& [name, value] : e) bytes += 8 + name.size() + value.size();
+  }
   std::string out;
+  out.reserve(bytes);  // kept for the whole crawl, so no room to spare
   auto number = [&out](size_t n) {
     const auto v = static_cast<uint32_t>(n);
     out.append(reinterpret_cast<const char*>(&v), sizeof v);
