@@ -3,7 +3,12 @@
 #include <uriparser/Uri.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <new>
 
 namespace zel {
 
@@ -11,18 +16,118 @@ namespace {
 
 bool rangeSet(const UriTextRangeA& r) { return r.first != nullptr; }
 
-struct UriHolder {
-  UriUriA uri{};
-  bool live = false;
-  ~UriHolder() {
-    if (live) uriFreeUriMembersA(&uri);
+// uriparser allocates every path segment and every resolved part. The parses
+// of one call live only until it returns, so they take their memory from a
+// per-thread scratch area that the call gives back as a whole: resolving a link
+// then costs no heap allocation. A request the area cannot hold goes to malloc.
+class ScratchArea {
+ public:
+  static ScratchArea& ofThisThread() {
+    thread_local ScratchArea area;
+    return area;
   }
+  UriMemoryManager* manager() { return &manager_; }
+  size_t mark() const { return used_; }
+  void release(size_t mark) { used_ = mark; }
+
+ private:
+  struct Header {
+    size_t size;
+    bool onHeap;
+  };
+  static constexpr size_t kBytes = 32 * 1024;
+  static constexpr size_t kAlign = alignof(std::max_align_t);
+  static constexpr size_t kHeader = (sizeof(Header) + kAlign - 1) / kAlign * kAlign;
+
+  ScratchArea() {
+    manager_.malloc = &allocate;
+    manager_.calloc = &allocateZeroed;
+    manager_.realloc = &reallocate;
+    manager_.reallocarray = &reallocateArray;
+    manager_.free = &release;
+    manager_.userData = this;
+  }
+  static ScratchArea& of(UriMemoryManager* m) { return *static_cast<ScratchArea*>(m->userData); }
+  static Header* headerOf(void* p) {
+    return reinterpret_cast<Header*>(static_cast<char*>(p) - kHeader);
+  }
+  static void* allocate(UriMemoryManager* m, size_t size) {
+    ScratchArea& a = of(m);
+    const size_t need = kHeader + (size + kAlign - 1) / kAlign * kAlign;
+    char* block;
+    bool onHeap = false;
+    if (need <= kBytes - a.used_) {
+      block = a.bytes_ + a.used_;
+      a.used_ += need;
+    } else {
+      block = static_cast<char*>(std::malloc(kHeader + size));
+      if (!block) return nullptr;
+      onHeap = true;
+    }
+    new (block) Header{size, onHeap};
+    return block + kHeader;
+  }
+  static void* allocateZeroed(UriMemoryManager* m, size_t count, size_t size) {
+    if (size != 0 && count > SIZE_MAX / size) return nullptr;
+    void* p = allocate(m, count * size);
+    if (p) std::memset(p, 0, count * size);
+    return p;
+  }
+  static void* reallocate(UriMemoryManager* m, void* p, size_t size) {
+    if (!p) return allocate(m, size);
+    void* fresh = allocate(m, size);
+    if (!fresh) return nullptr;
+    std::memcpy(fresh, p, std::min(size, headerOf(p)->size));
+    release(m, p);
+    return fresh;
+  }
+  static void* reallocateArray(UriMemoryManager* m, void* p, size_t count, size_t size) {
+    if (size != 0 && count > SIZE_MAX / size) return nullptr;
+    return reallocate(m, p, count * size);
+  }
+  // Scratch blocks come back all at once when the call ends.
+  static void release(UriMemoryManager*, void* p) {
+    if (p && headerOf(p)->onHeap) std::free(headerOf(p));
+  }
+
+  alignas(std::max_align_t) char bytes_[kBytes];
+  size_t used_ = 0;
+  UriMemoryManager manager_{};
+};
+
+// Gives the scratch memory of one call back when the call returns; declared
+// before the parses that use it, so that they are freed first.
+class ScratchScope {
+ public:
+  ScratchScope() : area_(ScratchArea::ofThisThread()), mark_(area_.mark()) {}
+  ~ScratchScope() { area_.release(mark_); }
+  UriMemoryManager* manager() { return area_.manager(); }
+
+ private:
+  ScratchArea& area_;
+  size_t mark_;
+};
+
+struct UriHolder {
+  explicit UriHolder(UriMemoryManager* m = nullptr) : memory(m) {}
+  UriHolder(const UriHolder&) = delete;
+  UriHolder& operator=(const UriHolder&) = delete;
+  UriUriA uri{};
+  UriMemoryManager* memory;  // nullptr: malloc
+  bool live = false;
+  void reset() {
+    if (live) uriFreeUriMembersMmA(&uri, memory);
+    live = false;
+    uri = UriUriA{};
+  }
+  ~UriHolder() { reset(); }
 };
 
 bool parseInto(std::string_view text, UriHolder& h) {
   if (text.empty()) return false;
   const char* err = nullptr;
-  if (uriParseSingleUriExA(&h.uri, text.data(), text.data() + text.size(), &err) != URI_SUCCESS)
+  if (uriParseSingleUriExMmA(&h.uri, text.data(), text.data() + text.size(), &err, h.memory) !=
+      URI_SUCCESS)
     return false;
   h.live = true;
   return true;
@@ -106,7 +211,8 @@ bool Url::assign(const UriUriA& uri, std::string_view text) {
 }
 
 std::optional<Url> Url::parse(std::string_view text) {
-  UriHolder h;
+  ScratchScope scratch;
+  UriHolder h(scratch.manager());
   if (!parseInto(text, h)) return std::nullopt;
   Url u;
   if (!u.assign(h.uri, text)) return std::nullopt;
@@ -124,9 +230,7 @@ struct ParsedBase {
   const UriUriA* of(const std::string& base) {
     if (!filled || text != base) {
       filled = true;
-      if (h.live) uriFreeUriMembersA(&h.uri);
-      h.live = false;
-      h.uri = UriUriA{};
+      h.reset();
       text = base;
       ok = parseInto(text, h);
     }
@@ -148,9 +252,12 @@ bool Url::resolveInto(std::string_view reference, const Url& base, Url& out) {
   thread_local ParsedBase cached;
   const UriUriA* b = cached.of(base.absoluteString());
   if (!b) return false;
-  UriHolder r, resolved;
+  ScratchScope scratch;
+  UriHolder r(scratch.manager()), resolved(scratch.manager());
   if (!parseInto(reference, r)) return false;
-  if (uriAddBaseUriExA(&resolved.uri, &r.uri, b, URI_RESOLVE_STRICTLY) != URI_SUCCESS) return false;
+  if (uriAddBaseUriExMmA(&resolved.uri, &r.uri, b, URI_RESOLVE_STRICTLY, scratch.manager()) !=
+      URI_SUCCESS)
+    return false;
   resolved.live = true;
   thread_local std::string text;
   int chars = 0;
@@ -162,7 +269,7 @@ bool Url::resolveInto(std::string_view reference, const Url& base, Url& out) {
   // from the text then.
   if (resolved.uri.hostData.ip4 || resolved.uri.hostData.ip6 ||
       resolved.uri.hostData.ipFuture.first) {
-    UriHolder again;
+    UriHolder again(scratch.manager());
     return parseInto(text, again) && out.assign(again.uri, text);
   }
   return out.assign(resolved.uri, text);
