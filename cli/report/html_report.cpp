@@ -35,13 +35,30 @@ StatusClass classOf(const ZelUrl& r) {
 
 // The settings that change what a crawl finds, shown in the summary; every
 // setting (secrets hidden) is in a fold below them.
-constexpr const char* kShownSettings[] = {
-    "numberOfThreads", "timeout",        "delay",           "levelsLimit",
-    "linksLimit",      "internalOnly",   "followSubdomains", "observeRobotsTxt",
-    "checkImages",     "SEOEnabled",     "htmlValidationEnabled", "checkSpelling",
-    "countKeywords",   "runJS",          "maxThinContent",  "metaTitleMax",
-    "metaDescriptionMin", "metaDescriptionMax", "tooManyLinks", "followWhitelistArray",
-    "followBlacklistArray", "checkBlacklistArray", "ignoreArray", "userAgentString"};
+constexpr const char* kShownSettings[] = {"numberOfThreads",
+                                          "timeout",
+                                          "delay",
+                                          "levelsLimit",
+                                          "linksLimit",
+                                          "internalOnly",
+                                          "followSubdomains",
+                                          "observeRobotsTxt",
+                                          "checkImages",
+                                          "SEOEnabled",
+                                          "htmlValidationEnabled",
+                                          "checkSpelling",
+                                          "countKeywords",
+                                          "runJS",
+                                          "maxThinContent",
+                                          "metaTitleMax",
+                                          "metaDescriptionMin",
+                                          "metaDescriptionMax",
+                                          "tooManyLinks",
+                                          "followWhitelistArray",
+                                          "followBlacklistArray",
+                                          "checkBlacklistArray",
+                                          "ignoreArray",
+                                          "userAgentString"};
 
 // JSON text made safe inside a script element: "<", ">" and "&" (so "</script"
 // and "<!--" cannot appear) and the two line separators that old parsers took
@@ -352,9 +369,8 @@ class HtmlReport {
       j += "],\"sets\":[]}";
       return;
     }
-    const int64_t thin = settings_.objectForKey("maxThinContent")
-                             ? settings_.integerForKey("maxThinContent")
-                             : 250;
+    const int64_t thin =
+        settings_.objectForKey("maxThinContent") ? settings_.integerForKey("maxThinContent") : 250;
     const int64_t titleMax = settings_.integerForKey("metaTitleMax");
     const int64_t descMax = settings_.integerForKey("metaDescriptionMax");
     const int64_t descMin = settings_.integerForKey("metaDescriptionMin");
@@ -362,17 +378,21 @@ class HtmlReport {
     const bool images = settings_.boolForKey("checkImages");
     Group noTitle{"Pages without title", c.notitle, {}},
         longTitle{strf("Titles longer than %lld characters", static_cast<long long>(titleMax)),
-                  c.titlelength, {}},
+                  c.titlelength,
+                  {}},
         noDesc{"Pages without description", c.nodesc, {}},
         longDesc{strf("Descriptions longer than %lld characters", static_cast<long long>(descMax)),
-                 -1, {}},
+                 -1,
+                 {}},
         shortDesc{
             strf("Descriptions shorter than %lld characters", static_cast<long long>(descMin)),
-            -1, {}},
+            -1,
+            {}},
         thinContent{strf("Thin content: fewer than %lld words", static_cast<long long>(thin)),
-                    c.thincontent, {}},
-        manyLinks{strf("More than %lld links", static_cast<long long>(tooMany)), c.toomanylinks,
-                  {}},
+                    c.thincontent,
+                    {}},
+        manyLinks{
+            strf("More than %lld links", static_cast<long long>(tooMany)), c.toomanylinks, {}},
         noH1{"Pages with no h1", c.pagesWithoutH1, {}},
         manyH1{"Pages with several h1", c.pagesWithMultipleH1, {}},
         stuffed{"High keyword density", c.keywordstuffed, {}},
@@ -384,7 +404,8 @@ class HtmlReport {
       if (title.empty())
         noTitle.pages.emplace_back(r, "");
       else if (titleLength > titleMax)
-        longTitle.pages.emplace_back(r, strf("%lld: ", static_cast<long long>(titleLength)) + title);
+        longTitle.pages.emplace_back(r,
+                                     strf("%lld: ", static_cast<long long>(titleLength)) + title);
       const std::string desc = r->getMetaDescription();
       const auto descLength = static_cast<int64_t>(utf8Length(desc));
       if (desc.empty())
@@ -395,8 +416,9 @@ class HtmlReport {
         shortDesc.pages.emplace_back(r, strf("%lld: ", static_cast<long long>(descLength)) + desc);
       if (r->getWordCount() < thin)
         thinContent.pages.emplace_back(
-            r, r->getWordCount() < 0 ? std::string("not counted")
-                                     : strf("%lld words", static_cast<long long>(r->getWordCount())));
+            r, r->getWordCount() < 0
+                   ? std::string("not counted")
+                   : strf("%lld words", static_cast<long long>(r->getWordCount())));
       if (r->getLinkCount() > tooMany)
         manyLinks.pages.emplace_back(r, strf("%d links", r->getLinkCount()));
       if (r->getIsHTML() && r->h1Count() == 0) noH1.pages.emplace_back(r, "");

@@ -33,8 +33,8 @@ DevToolsClient::~DevToolsClient() {
 Status DevToolsClient::start(const BrowserOptions& options) {
   if (Status s = process_.start(options); !s.ok()) return s;
   open_ = true;
-  readWatch_ = loop_.watchFd(process_.eventFd(), RunLoop::kReadable,
-                             [this](unsigned) { onReadable(); });
+  readWatch_ =
+      loop_.watchFd(process_.eventFd(), RunLoop::kReadable, [this](unsigned) { onReadable(); });
   return Status::Ok();
 }
 
@@ -80,11 +80,15 @@ void DevToolsClient::flush() {
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
       if (!writeWatch_)
-        writeWatch_ = loop_.watchFd(process_.commandFd(), RunLoop::kWritable,
-                                    [this](unsigned) { flush(); });
+        writeWatch_ =
+            loop_.watchFd(process_.commandFd(), RunLoop::kWritable, [this](unsigned) { flush(); });
       return;
     }
-    shutDown(Status::Error("the browser stopped reading its commands"));
+    // Replies are never delivered inside send(): the failure comes on a later turn.
+    std::weak_ptr<bool> alive = alive_;
+    loop_.post([this, alive] {
+      if (alive.lock()) shutDown(Status::Error("the browser stopped reading its commands"));
+    });
     return;
   }
   if (writeWatch_) {
@@ -247,8 +251,8 @@ Status DevToolsClient::startAndWait(const BrowserOptions& options, double timeou
   if (!s.ok()) {
     const std::string log = process_.logTail(500);
     close(0);
-    return Status::Error("the browser " + process_.executable() + " did not start: " +
-                         s.message() + (log.empty() ? "" : "\n" + log));
+    return Status::Error("the browser " + process_.executable() + " did not start: " + s.message() +
+                         (log.empty() ? "" : "\n" + log));
   }
   return s;
 }
@@ -274,9 +278,9 @@ Status DevToolsClient::openPageAndWait(std::string* sessionId, double timeoutSec
 void DevToolsClient::close(double graceSeconds) {
   if (open_ && graceSeconds > 0) {
     auto answered = std::make_shared<bool>(false);
-    send("Browser.close", Json::object(), [answered](const Status&, const Json&) {
-      *answered = true;
-    }, "", graceSeconds);
+    send(
+        "Browser.close", Json::object(),
+        [answered](const Status&, const Json&) { *answered = true; }, "", graceSeconds);
     loop_.runUntil([&] { return *answered || !open_; }, graceSeconds + 0.5);
   }
   shutDown(Status::Error("the browser was closed"));

@@ -59,9 +59,9 @@ class DevToolsClient {
 
   // Creates a blank page target and attaches to it; `done` gets the session id
   // with which to drive the page, and the target id.
-  void openPage(std::function<void(const Status&, const std::string& sessionId,
-                                   const std::string& targetId)>
-                    done);
+  void openPage(
+      std::function<void(const Status&, const std::string& sessionId, const std::string& targetId)>
+          done);
 
   // Synchronous helpers for tests and scripts: run the loop until the answer
   // comes or `timeoutSeconds` pass.

@@ -37,14 +37,16 @@ class ReportPage {
         "Page.javascriptDialogOpening",
         [this](const Json& p) {
           dialogs.push_back(p.value("message", ""));
-          client_.send("Page.handleJavaScriptDialog", {{"accept", true}},
-                       [](const Status&, const Json&) {}, session_);
+          client_.send(
+              "Page.handleJavaScriptDialog", {{"accept", true}}, [](const Status&, const Json&) {},
+              session_);
         },
         session_);
     client_.on(
         "Network.requestWillBeSent",
         [this](const Json& p) { requested.push_back(p["request"].value("url", "")); }, session_);
-    client_.on("Page.loadEventFired", [this](const Json&) { loaded_ = true; }, session_);
+    client_.on(
+        "Page.loadEventFired", [this](const Json&) { loaded_ = true; }, session_);
     client_.on(
         "Runtime.exceptionThrown",
         [this](const Json& p) { errors.push_back(p["exceptionDetails"].dump()); }, session_);
@@ -57,8 +59,8 @@ class ReportPage {
     if (!client_.runUntil([&] { return loaded_; }, seconds))
       return Status::Error("the report did not load in time");
     // The page's script marks the document once every table is built.
-    for (int tries = 0; tries < 100 && eval("document.documentElement.dataset.renderedMs").is_null();
-         ++tries)
+    for (int tries = 0;
+         tries < 100 && eval("document.documentElement.dataset.renderedMs").is_null(); ++tries)
       client_.runUntil([] { return false; }, 0.1);
     openSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     return Status::Ok();
@@ -67,16 +69,18 @@ class ReportPage {
   // The value of a script expression; null when it throws.
   Json eval(const std::string& expression) {
     Json result;
-    const Status s = client_.call(
-        "Runtime.evaluate", {{"expression", expression}, {"returnByValue", true}}, &result,
-        session_);
+    const Status s =
+        client_.call("Runtime.evaluate", {{"expression", expression}, {"returnByValue", true}},
+                     &result, session_);
     if (!s.ok() || result.contains("exceptionDetails")) {
       ADD_FAILURE() << expression << ": " << (s.ok() ? result.dump() : s.message());
       return Json();
     }
     return result["result"].value("value", Json());
   }
-  void settle(double seconds) { client_.runUntil([] { return false; }, seconds); }
+  void settle(double seconds) {
+    client_.runUntil([] { return false; }, seconds);
+  }
 
   std::vector<std::string> dialogs, requested, errors;
   double openSeconds = 0;
@@ -127,7 +131,7 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
   site.page("/hostile.html",
             "<html><head><title>&lt;script&gt;alert(1)&lt;/script&gt;</title></head>"
             "<body><h1>Hi</h1>\n"
-                "<a href=\"/gone.html\">&lt;img src=x onerror=alert(2)&gt;</a></body></html>");
+            "<a href=\"/gone.html\">&lt;img src=x onerror=alert(2)&gt;</a></body></html>");
   const std::string settings = dir_ / "settings.json";
   std::ofstream(settings) << R"({"numberOfThreads": 2, "observeRobotsTxt": false,
       "htmlValidationEnabled": true, "countKeywords": true, "checkSpelling": true,
@@ -141,7 +145,8 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
   ASSERT_FALSE(html.empty());
   // The data block cannot be closed early by a page's text, and no secret is in it.
   size_t scriptEnds = 0;
-  for (size_t at = html.find("</script"); at != std::string::npos; at = html.find("</script", at + 1))
+  for (size_t at = html.find("</script"); at != std::string::npos;
+       at = html.find("</script", at + 1))
     ++scriptEnds;
   EXPECT_EQ(scriptEnds, 2u) << "the data block's and the script's own";
   EXPECT_NE(html.find("\\u003cscript\\u003ealert(1)\\u003c/script\\u003e"), std::string::npos);
@@ -160,7 +165,8 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
   EXPECT_EQ(page.eval(kPagerInfo), "Showing 1\u201315 of 15");
   // The hostile title is text in its cell, and the page holds no script but its own.
   EXPECT_EQ(page.eval("[...document.querySelectorAll('#urls td.title')].filter(td => "
-                      "td.textContent === " + Json(kHostileTitle).dump() + ").length"),
+                      "td.textContent === " +
+                      Json(kHostileTitle).dump() + ").length"),
             1);
   EXPECT_EQ(page.eval("document.querySelectorAll('script').length"), 2);
   EXPECT_EQ(page.eval("document.querySelectorAll('#report img').length"), 0);
@@ -176,8 +182,9 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
   EXPECT_EQ(page.eval("document.querySelector('#urls th[data-col=url]').getAttribute('aria-sort')"),
             "descending");
   // Sorting a number column, largest first.
-  page.eval("document.querySelector('#urls th[data-col=links-in]').click(), "
-            "document.querySelector('#urls th[data-col=links-in]').click(), 0");
+  page.eval(
+      "document.querySelector('#urls th[data-col=links-in]').click(), "
+      "document.querySelector('#urls th[data-col=links-in]').click(), 0");
   const Json inbound = page.eval(
       "[...document.querySelectorAll('#urls tbody tr')].map(r => +r.cells[4].textContent)");
   ASSERT_EQ(inbound.size(), 15u);
@@ -191,8 +198,9 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
   page.eval(typeInFilter("same title"));
   EXPECT_EQ(page.eval(kUrlColumn + std::string(".length")), 2) << "two pages share that title";
   page.eval(typeInFilter(""));
-  page.eval("(() => { const s = document.getElementById('class-filter'); s.value = '1'; "
-            "s.dispatchEvent(new Event('change')); return 0; })()");
+  page.eval(
+      "(() => { const s = document.getElementById('class-filter'); s.value = '1'; "
+      "s.dispatchEvent(new Event('change')); return 0; })()");
   const Json bad = page.eval(kUrlColumn);
   EXPECT_EQ(std::set<std::string>(bad.begin(), bad.end()),
             std::set<std::string>({site.url("/missing.html"), site.url("/gone.html")}));
@@ -203,7 +211,8 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
 
   // Bad links with where they stand; the link text with markup is text.
   const Json places = page.eval(
-      "[...document.querySelectorAll('#bad-links .item')].map(i => i.textContent.replace(/\\s+/g, ' '))");
+      "[...document.querySelectorAll('#bad-links .item')].map(i => i.textContent.replace(/\\s+/g, "
+      "' '))");
   ASSERT_EQ(places.size(), 2u) << places.dump();
   const std::string all = places.dump();
   EXPECT_NE(all.find("on " + u + "line 20Gone"), std::string::npos) << all;
@@ -273,7 +282,8 @@ TEST_F(HtmlReport, AHundredThousandUrlsOpenInSeconds) {
     r->setStatus(n % 50 == 0 ? "404 not found" : "200 ok");
     if (n % 50 == 0) r->setIsInBadCollection(true);
     if (n % 97 == 0)
-      r->setRedirTable({RedirectEntry{"http://big.test/moved-" + std::to_string(n), false, "301 moved", 0}});
+      r->setRedirTable(
+          {RedirectEntry{"http://big.test/moved-" + std::to_string(n), false, "301 moved", 0}});
     r->setDistanceFromHome(n % 7);
     r->setWordCount(n % 400);
     r->setResponseTimeInterval(0.001 * (n % 300));
@@ -299,10 +309,11 @@ TEST_F(HtmlReport, AHundredThousandUrlsOpenInSeconds) {
   const double rendered = page.eval("+document.documentElement.dataset.renderedMs").get<double>();
   const Json paint = page.eval(
       "(performance.getEntriesByName('first-contentful-paint')[0] || {startTime: -1}).startTime");
-  std::printf("100,000-URL report: %.1f MB written in %.2f s; opened in %.2f s "
-              "(tables built at %.0f ms, first contentful paint at %.0f ms)\n",
-              std::filesystem::file_size(path) / 1e6, writeSeconds, page.openSeconds, rendered,
-              paint.is_number() ? paint.get<double>() : -1.0);
+  std::printf(
+      "100,000-URL report: %.1f MB written in %.2f s; opened in %.2f s "
+      "(tables built at %.0f ms, first contentful paint at %.0f ms)\n",
+      std::filesystem::file_size(path) / 1e6, writeSeconds, page.openSeconds, rendered,
+      paint.is_number() ? paint.get<double>() : -1.0);
   EXPECT_LT(page.openSeconds, 60.0) << "a generous bound; the figure above is what counts";
 
   EXPECT_EQ(page.eval(kPagerInfo), "Showing 1\u2013100 of 100,000");
@@ -314,13 +325,15 @@ TEST_F(HtmlReport, AHundredThousandUrlsOpenInSeconds) {
             "Showing 1\u201325 of 2,000");
   page.eval(typeInFilter("page-9999"));
   EXPECT_EQ(page.eval(kPagerInfo), "Showing 1\u201311 of 11") << "page-9999 and page-99990..99999";
-  page.eval("document.querySelector('#urls th[data-col=url]').click(), "
-            "document.querySelector('#urls th[data-col=url]').click(), 0");
+  page.eval(
+      "document.querySelector('#urls th[data-col=url]').click(), "
+      "document.querySelector('#urls th[data-col=url]').click(), 0");
   EXPECT_EQ(page.eval(std::string(kUrlColumn) + "[0]"), "http://big.test/page-99999");
   // Numbers sort as numbers over the whole table, not as texts.
   page.eval(typeInFilter(""));
-  page.eval("document.querySelector('#urls th[data-col=words]').click(), "
-            "document.querySelector('#urls th[data-col=words]').click(), 0");
+  page.eval(
+      "document.querySelector('#urls th[data-col=words]').click(), "
+      "document.querySelector('#urls th[data-col=words]').click(), 0");
   const Json words = page.eval(
       "[...document.querySelectorAll('#urls tbody tr')].map(r => +r.cells[8].textContent)");
   ASSERT_EQ(words.size(), 100u);

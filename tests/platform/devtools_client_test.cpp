@@ -1,11 +1,11 @@
 // The DevTools client against a real headless Chromium (skipped only where
 // none is installed), and against programs that are not browsers at all.
+#include "platform/devtools_client.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 
 #include <chrono>
-
-#include "platform/devtools_client.h"
 
 namespace zel {
 namespace {
@@ -52,13 +52,14 @@ TEST_F(Browser, CommandsAnswerAndPageEventsReachTheirSession) {
   ASSERT_FALSE(session.empty());
 
   std::vector<std::string> events;
-  client.on("Page.loadEventFired", [&](const Json&) { events.push_back("load"); }, session);
+  client.on(
+      "Page.loadEventFired", [&](const Json&) { events.push_back("load"); }, session);
   client.on("Page.loadEventFired", [&](const Json&) { events.push_back("browser-level"); });
   ASSERT_TRUE(client.call("Page.enable", Json::object(), nullptr, session).ok());
   ASSERT_TRUE(client
                   .call("Page.navigate",
-                        {{"url", "data:text/html,<title>t</title><p id=p>forty-two</p>"}},
-                        nullptr, session)
+                        {{"url", "data:text/html,<title>t</title><p id=p>forty-two</p>"}}, nullptr,
+                        session)
                   .ok());
   EXPECT_TRUE(client.runUntil([&] { return !events.empty(); }, 20));
   EXPECT_EQ(events, std::vector<std::string>{"load"});
@@ -89,13 +90,14 @@ TEST_F(Browser, ABrowserThatDiesFailsWhatWaitsAndSaysSo) {
   // A promise that settles in ten minutes keeps the command waiting; then the browser dies.
   bool answered = false;
   Status answer;
-  client.send("Runtime.evaluate",
-              {{"expression", "new Promise(done => setTimeout(done, 600000))"}, {"awaitPromise", true}},
-              [&](const Status& s, const Json&) {
-                answered = true;
-                answer = s;
-              },
-              session, 60);
+  client.send(
+      "Runtime.evaluate",
+      {{"expression", "new Promise(done => setTimeout(done, 600000))"}, {"awaitPromise", true}},
+      [&](const Status& s, const Json&) {
+        answered = true;
+        answer = s;
+      },
+      session, 60);
   client.runUntil([] { return false; }, 0.5);
   const auto killed = std::chrono::steady_clock::now();
   ASSERT_GT(client.process().pid(), 0);
