@@ -265,6 +265,28 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
   EXPECT_EQ(run({"crawl", site.url("/start.html"), "-q", "--html", "/no/such/folder/r.html"}), 2);
 }
 
+TEST_F(HtmlReport, TheDemoReportOpensWithEveryRecord) {
+  // The bundled example site, crawled from disk as `make demo` does.
+  const std::string report = dir_ / "demo.html", json = dir_ / "demo.json";
+  EXPECT_EQ(run({"crawl", ZEL_FIXTURES_DIR "/../../examples/site", "-q", "--no-settings-file",
+                 "--html", report, "--json", json}),
+            1)
+      << "the example site has bad links on purpose";
+  const Json records = Json::parse(readWhole(json))["records"];
+  size_t bad = 0;
+  for (const Json& r : records) bad += r["bad"].get<bool>() ? 1 : 0;
+  startBrowser();
+  ReportPage page(client_);
+  ASSERT_TRUE(page.open(report, 30).ok());
+  EXPECT_TRUE(page.errors.empty()) << page.errors[0];
+  EXPECT_EQ(page.eval(std::string(kUrlColumn) + ".length"), records.size());
+  EXPECT_EQ(page.eval(std::string(kUrlColumn) + "[0]"), records[0]["url"]);
+  EXPECT_EQ(page.eval("document.querySelectorAll('#bad-links .item').length"), bad);
+  EXPECT_GT(bad, 0u);
+  EXPECT_TRUE(page.dialogs.empty());
+  EXPECT_TRUE(allRequestsAreLocal(page.requested)) << Json(page.requested).dump();
+}
+
 // 100,000 records made directly in a hub (a crawl of that size would take
 // minutes), with the usual share of bad links, redirects and SEO pages.
 TEST_F(HtmlReport, AHundredThousandUrlsOpenInSeconds) {
