@@ -297,6 +297,9 @@ const std::vector<OptionSpec>& optionTable() {
        exportTo(&ExportPaths::junit)},
       {"--db", nullptr, "FILE", Topic::Output, "the whole crawl as a SQLite database", "",
        exportTo(&ExportPaths::db)},
+      {"--html", nullptr, "FILE", Topic::Output,
+       "a report to open in a browser: summary, bad links, redirects, SEO, every URL", "",
+       exportTo(&ExportPaths::html)},
       {"--archive", nullptr, "DIR", Topic::Output, "save a copy of every page of the site in DIR",
        "shouldArchive, archiveDirectory",
        [](Parser& p, V v) {

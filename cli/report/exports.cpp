@@ -23,7 +23,8 @@ std::vector<Export> exportsOf(const ExportPaths& p) {
   return {{"--json", &p.json, true},          {"--csv", &p.csv, true},
           {"--links-csv", &p.linksCsv, true}, {"--seo", &p.seo, true},
           {"--seo-csv", &p.seoCsv, true},     {"--junit", &p.junit, true},
-          {"--sitemap", &p.sitemap, false},   {"--db", &p.db, false}};
+          {"--sitemap", &p.sitemap, false},   {"--db", &p.db, false},
+          {"--html", &p.html, true}};
 }
 
 }  // namespace
@@ -89,6 +90,7 @@ bool writeExports(const ExportPaths& p, const ReportContext& report, FILE* error
   run(p.seoCsv, [&](const std::string& f) { return writeSeoCsv(report, f); });
   run(p.sitemap, [&](const std::string& f) { return writeSitemap(report, f); });
   run(p.junit, [&](const std::string& f) { return writeJUnit(report, f); });
+  run(p.html, [&](const std::string& f) { return writeHtmlReport(report, f); });
   if (database.joinable()) {
     database.join();
     finish(*p.db, dbStatus, dbSeconds);

@@ -13,7 +13,7 @@ namespace zel::cli {
 class ReportContext;
 
 struct ExportPaths {
-  std::optional<std::string> json, csv, linksCsv, seo, seoCsv, sitemap, db, junit;
+  std::optional<std::string> json, csv, linksCsv, seo, seoCsv, sitemap, db, junit, html;
   std::vector<std::string> fields;  // CSV columns; the default set when empty
 
   // At most one export to standard output ("-"), and none of the sitemap or

@@ -33,6 +33,10 @@ Status writeSitemap(const ReportContext& report, const std::string& path,
                     std::vector<std::string>* written = nullptr, size_t maxUrlsPerFile = 50000);
 // One test case per checked URL, a failure per bad link.
 Status writeJUnit(const ReportContext& report, const std::string& path);
+// One self-contained page to open in a browser: the summary, a chart of the
+// statuses, bad links with where they stand, redirects, SEO problems by kind,
+// validation warnings and a sortable, filterable table of every URL.
+Status writeHtmlReport(const ReportContext& report, const std::string& path);
 // The whole crawl as a SQLite database.
 Status writeCrawlDatabase(const ReportContext& report, const std::string& path);
 

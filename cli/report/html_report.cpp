@@ -1,0 +1,524 @@
+// The report a person opens in a browser: one file, its style and script
+// inline, no request to any network. The crawl goes in as JSON inside a
+// <script type="application/json"> element, escaped so that no text of a page
+// can end that element; the page's script builds every table from it with
+// text nodes only, so a title or link text holding markup shows as text.
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "engine/zel_hub.h"
+#include "platform/text_format.h"
+#include "report/output_file.h"
+#include "report/text_escape.h"
+#include "report/writers.h"
+
+namespace zel::cli {
+
+namespace {
+
+// At most this many places are listed for one bad link (a broken logo may
+// stand on every page); the count says how many there are.
+constexpr size_t kPlacesPerBadLink = 100;
+// Image addresses named for one page without alt text.
+constexpr size_t kImagesPerPage = 20;
+
+// Status classes, as the page's script numbers them.
+enum StatusClass { kGood = 0, kBad = 1, kRedirected = 2, kNotChecked = 3 };
+
+StatusClass classOf(const ZelUrl& r) {
+  if (r.isInBadCollection()) return kBad;
+  if (r.getStatus().empty() || r.isExempt()) return kNotChecked;
+  if (r.getRedirectCount() > 0) return kRedirected;
+  return kGood;
+}
+
+// The settings that change what a crawl finds, shown in the summary; every
+// setting (secrets hidden) is in a fold below them.
+constexpr const char* kShownSettings[] = {"numberOfThreads",
+                                          "timeout",
+                                          "delay",
+                                          "levelsLimit",
+                                          "linksLimit",
+                                          "internalOnly",
+                                          "followSubdomains",
+                                          "observeRobotsTxt",
+                                          "checkImages",
+                                          "SEOEnabled",
+                                          "htmlValidationEnabled",
+                                          "checkSpelling",
+                                          "countKeywords",
+                                          "runJS",
+                                          "maxThinContent",
+                                          "metaTitleMax",
+                                          "metaDescriptionMin",
+                                          "metaDescriptionMax",
+                                          "tooManyLinks",
+                                          "followWhitelistArray",
+                                          "followBlacklistArray",
+                                          "checkBlacklistArray",
+                                          "ignoreArray",
+                                          "userAgentString"};
+
+// JSON text made safe inside a script element: "<", ">" and "&" (so "</script"
+// and "<!--" cannot appear) and the two line separators that old parsers took
+// for line ends. They occur only inside strings, where \u escapes mean the same.
+void appendScriptSafe(std::string& out, std::string_view json) {
+  size_t run = 0;
+  for (size_t i = 0; i < json.size(); ++i) {
+    const char c = json[i];
+    const char* escape = nullptr;
+    size_t skip = 1;
+    if (c == '<') {
+      escape = "\\u003c";
+    } else if (c == '>') {
+      escape = "\\u003e";
+    } else if (c == '&') {
+      escape = "\\u0026";
+    } else if (c == '\xE2' && i + 2 < json.size() && json[i + 1] == '\x80' &&
+               (json[i + 2] == '\xA8' || json[i + 2] == '\xA9')) {
+      escape = json[i + 2] == '\xA8' ? "\\u2028" : "\\u2029";
+      skip = 3;
+    }
+    if (!escape) continue;
+    out.append(json.data() + run, i - run);
+    out += escape;
+    i += skip - 1;
+    run = i + 1;
+  }
+  out.append(json.data() + run, json.size() - run);
+}
+
+// Gathers the JSON and writes it, made script-safe, in large pieces.
+class DataWriter {
+ public:
+  explicit DataWriter(OutputFile& file) : file_(file) {}
+  std::string& json() { return json_; }
+  void str(std::string_view text) { appendJsonString(json_, text); }
+  void num(int64_t n) { json_ += std::to_string(n); }
+  void num(double d) { json_ += std::isfinite(d) ? strf("%.5g", d) : std::string("0"); }
+  void key(std::string_view name) {
+    str(name);
+    json_ += ':';
+  }
+  void maybeFlush() {
+    if (json_.size() >= kChunk) flush();
+  }
+  void flush() {
+    appendScriptSafe(safe_, json_);
+    json_.clear();
+    file_.write(safe_);
+    safe_.clear();
+  }
+
+ private:
+  static constexpr size_t kChunk = 1 << 16;
+  OutputFile& file_;
+  std::string json_, safe_;
+};
+
+class HtmlReport {
+ public:
+  HtmlReport(const ReportContext& report, DataWriter& w)
+      : report_(report), hub_(report.hub()), settings_(report.settings()), w_(w) {}
+
+  void write() {
+    std::string& j = w_.json();
+    j += '{';
+    writeSummary();
+    j += ",\"urls\":[";
+    writeUrls();
+    j += "],\"bad\":[";
+    writeBadLinks();
+    j += "],\"redirects\":[";
+    writeRedirects();
+    j += "],\"seo\":";
+    writeSeo();
+    j += ",\"warnings\":[";
+    writeWarnings();
+    j += "]}";
+    w_.flush();
+  }
+
+ private:
+  // The record's row number in the URL table, or -1 for one outside the crawl.
+  int64_t row(const ZelUrl* r) const { return report_.indexOf(r).value_or(-1); }
+
+  void writeSummary() {
+    std::string& j = w_.json();
+    const CrawlTiming& t = report_.timing();
+    w_.key("start");
+    w_.str(withoutPassword(hub_.getStartingUrl()));
+    j += ',';
+    w_.key("startedAt");
+    w_.str(isoTime(t.startedAt));
+    j += ',';
+    w_.key("endedAt");
+    w_.str(isoTime(t.endedAt));
+    j += ",\"seconds\":";
+    w_.num(t.seconds);
+    j += t.stopped ? ",\"stopped\":true" : ",\"stopped\":false";
+    if (t.deadline) {
+      j += ",\"deadline\":";
+      w_.num(*t.deadline);
+    }
+    int64_t internal = 0, redirected = 0, classes[4] = {0, 0, 0, 0};
+    for (const ZelUrl* r : hub_.getLinksCollection()) {
+      if (r->isInternal()) ++internal;
+      if (r->getRedirectCount() > 0) ++redirected;
+      ++classes[classOf(*r)];
+    }
+    j += strf(
+        ",\"counts\":{\"checked\":%lld,\"bad\":%lld,\"total\":%lld,\"pages\":%lld,"
+        "\"internal\":%lld,\"external\":%lld,\"redirected\":%lld}",
+        static_cast<long long>(hub_.getCheckedLinkCount()),
+        static_cast<long long>(hub_.getBadLinkCount()),
+        static_cast<long long>(hub_.getTotalLinkCount()),
+        static_cast<long long>(hub_.getPageCount()), static_cast<long long>(internal),
+        static_cast<long long>(hub_.getTotalLinkCount() - internal),
+        static_cast<long long>(redirected));
+    j += strf(",\"classes\":[%lld,%lld,%lld,%lld]", static_cast<long long>(classes[0]),
+              static_cast<long long>(classes[1]), static_cast<long long>(classes[2]),
+              static_cast<long long>(classes[3]));
+    const Json all = report_.redactedSettings();
+    j += ",\"settings\":[";
+    bool first = true;
+    for (const char* name : kShownSettings) {
+      if (!all.contains(name)) continue;
+      if (!first) j += ',';
+      first = false;
+      j += '[';
+      w_.str(name);
+      j += ',';
+      const Json& v = all[name];
+      w_.str(v.is_string() ? v.get<std::string>()
+                           : v.dump(-1, ' ', false, Json::error_handler_t::replace));
+      j += ']';
+    }
+    j += "],\"allSettings\":";
+    j += all.dump(-1, ' ', false, Json::error_handler_t::replace);
+  }
+
+  // One array per record, in crawl order: url (as linked), status, class, type, title,
+  // links to it, depth, size in kB, response time in s, words, internal.
+  void writeUrls() {
+    std::string& j = w_.json();
+    bool first = true;
+    for (const ZelUrl* r : hub_.getLinksCollection()) {
+      if (!first) j += ',';
+      first = false;
+      j += '[';
+      w_.str(r->getLinkUrl());
+      j += ',';
+      w_.str(r->getStatus());
+      j += ',';
+      w_.num(static_cast<int64_t>(classOf(*r)));
+      j += ',';
+      w_.str(r->getMimeType());
+      j += ',';
+      w_.str(r->getLinkPageTitle());
+      j += ',';
+      w_.num(static_cast<int64_t>(r->getOnpagecount()));
+      j += ',';
+      w_.num(static_cast<int64_t>(r->getDistanceFromHome()));
+      j += ',';
+      w_.num(static_cast<double>(r->getFieldAsNumberByName("filesize")));
+      j += ',';
+      w_.num(r->getResponseTimeInterval());
+      j += ',';
+      w_.num(r->getWordCount());
+      j += r->isInternal() ? ",1]" : ",0]";
+      w_.maybeFlush();
+    }
+  }
+
+  // Each bad link with the places it stands: page row, line (0 when not
+  // known) and link text.
+  void writeBadLinks() {
+    std::string& j = w_.json();
+    bool first = true;
+    for (const ZelUrl* r : hub_.getLinksCollection()) {
+      if (!r->isInBadCollection()) continue;
+      if (!first) j += ',';
+      first = false;
+      j += '[';
+      w_.num(row(r));
+      j += ",[";
+      size_t places = 0;
+      for (const ZelLinkInstance* i : r->getInboundInstances()) {
+        if (!i->parent()) continue;
+        if (++places > kPlacesPerBadLink) continue;
+        if (places > 1) j += ',';
+        j += '[';
+        w_.num(row(i->parent()));
+        j += ',';
+        w_.num(static_cast<int64_t>(i->getLineNumber()));
+        j += ',';
+        w_.str(i->linkText());
+        j += ']';
+      }
+      j += "],";
+      w_.num(static_cast<int64_t>(places));
+      j += ']';
+      w_.maybeFlush();
+    }
+  }
+
+  // Each redirected record with its chain: the hops in order, each the
+  // address it went to and the status that sent it there.
+  void writeRedirects() {
+    std::string& j = w_.json();
+    bool first = true;
+    for (const ZelUrl* r : hub_.getLinksCollection()) {
+      const auto* table = r->getRedirTable();
+      if (!table || table->empty()) continue;
+      if (!first) j += ',';
+      first = false;
+      j += '[';
+      w_.num(row(r));
+      j += ",[";
+      for (size_t n = 0; n < table->size(); ++n) {
+        if (n) j += ',';
+        j += '[';
+        w_.str((*table)[n].url);
+        j += ',';
+        w_.str((*table)[n].status);
+        j += ']';
+      }
+      j += "]]";
+      w_.maybeFlush();
+    }
+  }
+
+  // A group of pages sharing one problem: its label, the summary's counter for
+  // it (-1 when the summary keeps none) and each page with a detail text.
+  struct Group {
+    std::string label;
+    int64_t counter = -1;
+    std::vector<std::pair<const ZelUrl*, std::string>> pages;
+  };
+
+  void writeGroup(const Group& g) {
+    std::string& j = w_.json();
+    j += "{\"label\":";
+    w_.str(g.label);
+    j += ",\"counter\":";
+    w_.num(g.counter);
+    j += ",\"pages\":[";
+    for (size_t n = 0; n < g.pages.size(); ++n) {
+      if (n) j += ',';
+      j += '[';
+      w_.num(row(g.pages[n].first));
+      j += ',';
+      w_.str(g.pages[n].second);
+      j += ']';
+      w_.maybeFlush();
+    }
+    j += "]}";
+  }
+
+  // Groups of pages that share a text (duplicates, misspelled words).
+  void writeSets(const char* label, int64_t counter,
+                 std::vector<std::pair<std::string, std::vector<ZelUrl*>>> sets) {
+    std::sort(sets.begin(), sets.end(), [](const auto& a, const auto& b) {
+      return a.second.size() != b.second.size() ? a.second.size() > b.second.size()
+                                                : a.first < b.first;
+    });
+    std::string& j = w_.json();
+    j += "{\"label\":";
+    w_.str(label);
+    j += ",\"counter\":";
+    w_.num(counter);
+    j += ",\"sets\":[";
+    for (size_t n = 0; n < sets.size(); ++n) {
+      if (n) j += ',';
+      j += '[';
+      w_.str(sets[n].first);
+      j += ",[";
+      for (size_t k = 0; k < sets[n].second.size(); ++k) {
+        if (k) j += ',';
+        w_.num(row(sets[n].second[k]));
+      }
+      j += "]]";
+      w_.maybeFlush();
+    }
+    j += "]}";
+  }
+
+  // The problems the SEO summary counts, each with its pages: the records are
+  // grouped here by their own fields with the thresholds the summary used;
+  // the counters and the duplicate groups are those of the summary's one run.
+  void writeSeo() {
+    std::string& j = w_.json();
+    ZelSEOManager& seo = hub_.seoManager();
+    const ZelSEOManager::Counters& c = seo.counters();
+    j += "{\"enabled\":";
+    j += settings_.boolForKey("SEOEnabled") ? "true" : "false";
+    j += ",\"pages\":";
+    w_.num(seo.getTotalPageCount());
+    j += ",\"summary\":[";
+    bool first = true;
+    for (const std::string& line : split(report_.seoSummary(), "\n")) {
+      if (line.empty()) continue;
+      if (!first) j += ',';
+      first = false;
+      w_.str(line);
+    }
+    j += "],\"groups\":[";
+    if (!settings_.boolForKey("SEOEnabled")) {
+      j += "],\"sets\":[]}";
+      return;
+    }
+    const int64_t thin =
+        settings_.objectForKey("maxThinContent") ? settings_.integerForKey("maxThinContent") : 250;
+    const int64_t titleMax = settings_.integerForKey("metaTitleMax");
+    const int64_t descMax = settings_.integerForKey("metaDescriptionMax");
+    const int64_t descMin = settings_.integerForKey("metaDescriptionMin");
+    const int64_t tooMany = settings_.integerForKey("tooManyLinks");
+    const bool images = settings_.boolForKey("checkImages");
+    Group noTitle{"Pages without title", c.notitle, {}},
+        longTitle{strf("Titles longer than %lld characters", static_cast<long long>(titleMax)),
+                  c.titlelength,
+                  {}},
+        noDesc{"Pages without description", c.nodesc, {}},
+        longDesc{strf("Descriptions longer than %lld characters", static_cast<long long>(descMax)),
+                 -1,
+                 {}},
+        shortDesc{
+            strf("Descriptions shorter than %lld characters", static_cast<long long>(descMin)),
+            -1,
+            {}},
+        thinContent{strf("Thin content: fewer than %lld words", static_cast<long long>(thin)),
+                    c.thincontent,
+                    {}},
+        manyLinks{
+            strf("More than %lld links", static_cast<long long>(tooMany)), c.toomanylinks, {}},
+        noH1{"Pages with no h1", c.pagesWithoutH1, {}},
+        manyH1{"Pages with several h1", c.pagesWithMultipleH1, {}},
+        stuffed{"High keyword density", c.keywordstuffed, {}},
+        noIndex{"Pages with robots noindex", c.pagesExcludedNoIndex, {}},
+        noAlt{"Images without alt text", images ? c.noalt : -1, {}};
+    for (const ZelUrl* r : seo.getCollection()) {
+      const std::string title = r->getLinkPageTitle();
+      const auto titleLength = static_cast<int64_t>(utf8Length(title));
+      if (title.empty())
+        noTitle.pages.emplace_back(r, "");
+      else if (titleLength > titleMax)
+        longTitle.pages.emplace_back(r,
+                                     strf("%lld: ", static_cast<long long>(titleLength)) + title);
+      const std::string desc = r->getMetaDescription();
+      const auto descLength = static_cast<int64_t>(utf8Length(desc));
+      if (desc.empty())
+        noDesc.pages.emplace_back(r, "");
+      else if (descLength > descMax)
+        longDesc.pages.emplace_back(r, strf("%lld: ", static_cast<long long>(descLength)) + desc);
+      else if (descLength < descMin)
+        shortDesc.pages.emplace_back(r, strf("%lld: ", static_cast<long long>(descLength)) + desc);
+      if (r->getWordCount() < thin)
+        thinContent.pages.emplace_back(
+            r, r->getWordCount() < 0
+                   ? std::string("not counted")
+                   : strf("%lld words", static_cast<long long>(r->getWordCount())));
+      if (r->getLinkCount() > tooMany)
+        manyLinks.pages.emplace_back(r, strf("%d links", r->getLinkCount()));
+      if (r->getIsHTML() && r->h1Count() == 0) noH1.pages.emplace_back(r, "");
+      if (r->getIsHTML() && r->h1Count() > 1)
+        manyH1.pages.emplace_back(r, strf("%d h1: ", r->h1Count()) + r->getH1s());
+      if (r->isKeywordStuffed()) stuffed.pages.emplace_back(r, "");
+      if (r->getHeadContainsNoIndex()) noIndex.pages.emplace_back(r, "");
+      if (images) {
+        std::vector<std::string> missing;
+        size_t count = 0;
+        for (const ZelLinkInstance* i : r->getLinkedImagesArray()) {
+          if (i->linkText().find("[alt]:") != std::string::npos || !i->target()) continue;
+          if (++count <= kImagesPerPage) missing.push_back(i->target()->getLinkUrl());
+        }
+        if (count > 0) {
+          std::string detail = join(missing, " ");
+          if (count > missing.size()) detail += strf(" and %zu more", count - missing.size());
+          noAlt.pages.emplace_back(r, detail);
+        }
+      }
+    }
+    first = true;
+    for (const Group* g : {&noTitle, &longTitle, &noDesc, &longDesc, &shortDesc, &thinContent,
+                           &manyLinks, &noH1, &manyH1, &stuffed, &noIndex, &noAlt}) {
+      if (g->pages.empty()) continue;
+      if (!first) j += ',';
+      first = false;
+      writeGroup(*g);
+    }
+    j += "],\"sets\":[";
+    auto groupsOf = [](const RecordGroups& groups) {
+      std::vector<std::pair<std::string, std::vector<ZelUrl*>>> out;
+      for (const auto& [text, records] : groups)
+        if (records.size() > 1) out.emplace_back(text, records);
+      return out;
+    };
+    writeSets("Duplicate titles", c.duplicatetitle, groupsOf(hub_.getDuplicateTitles()));
+    j += ',';
+    writeSets("Duplicate descriptions", c.duplicatedesc, groupsOf(hub_.getDuplicateDescriptions()));
+    j += ',';
+    writeSets("Possible duplicates (same title and size)", c.possduplicates,
+              groupsOf(hub_.getDuplicates()));
+    j += ',';
+    std::vector<std::pair<std::string, std::vector<ZelUrl*>>> words;
+    for (const auto& [word, records] : seo.getMisspelledWordDictionary()) {
+      std::vector<ZelUrl*> pages = records;
+      std::sort(pages.begin(), pages.end());
+      pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+      words.emplace_back(word, std::move(pages));
+    }
+    writeSets("Misspelled words", -1, std::move(words));
+    j += "]}";
+  }
+
+  void writeWarnings() {
+    std::string& j = w_.json();
+    bool first = true;
+    for (const ZelUrl* r : hub_.getLinksCollection()) {
+      const auto* warnings = r->getWarnings();
+      if (!warnings || warnings->empty()) continue;
+      if (!first) j += ',';
+      first = false;
+      j += '[';
+      w_.num(row(r));
+      j += ",[";
+      for (size_t n = 0; n < warnings->size(); ++n) {
+        if (n) j += ',';
+        w_.str((*warnings)[n]);
+      }
+      j += "]]";
+      w_.maybeFlush();
+    }
+  }
+
+  const ReportContext& report_;
+  ZelHub& hub_;
+  const MemoryDefaults& settings_;
+  DataWriter& w_;
+};
+
+#include "report/html_report_page.inc"
+
+}  // namespace
+
+Status writeHtmlReport(const ReportContext& report, const std::string& path) {
+  OutputFile file(path);
+  if (Status s = file.open(); !s.ok()) return s;
+  std::string head = kPageHead;
+  const std::string title = "Zelmora report: " + withoutPassword(report.hub().getStartingUrl());
+  std::string escaped;
+  appendXmlEscaped(escaped, title);
+  head = replaceAll(head, "@TITLE@", escaped);
+  file.write(head);
+  file.write("<script type=\"application/json\" id=\"report-data\">");
+  DataWriter data(file);
+  HtmlReport(report, data).write();
+  file.write("</script>\n");
+  file.write(kPageScript);
+  file.write("</body>\n</html>\n");
+  return file.commit();
+}
+
+}  // namespace zel::cli
