@@ -13,6 +13,7 @@
 #include "platform/url.h"
 #include "platform/url_loader.h"
 #include "url/zel_data_object.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_link_instance.h"
 #include "url/zel_link_instance_list.h"
 
@@ -475,6 +476,9 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void setFlag(uint32_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
 
   struct PageFacts;  // page facts and caches, made on first use
+  const std::vector<ZelUrl*>& sameTextGroup(std::optional<std::vector<ZelUrl*>>& cache,
+                                            bool refresh, const RecordGroups& groups,
+                                            std::string (ZelUrl::*text)() const);
   PageFacts& facts() const;
   const PageFacts* factsOrNull() const { return facts_.get(); }
   const Defaults& defaults() const;

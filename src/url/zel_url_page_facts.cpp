@@ -378,44 +378,38 @@ const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicatesRefresh(bool refresh) {
   return *cache;
 }
 
-namespace {
-void sortByText(std::vector<ZelUrl*>& v, std::string (ZelUrl::*get)() const) {
-  std::stable_sort(v.begin(), v.end(), [get](ZelUrl* a, ZelUrl* b) {
-    return asciiLower((a->*get)()) < asciiLower((b->*get)());
+// The records sharing this record's text (its own group), sorted by that text.
+// The groups keep only texts two records share; a record whose text is its
+// own is a group of one.
+const std::vector<ZelUrl*>& ZelUrl::sameTextGroup(std::optional<std::vector<ZelUrl*>>& cache,
+                                                  bool refresh, const RecordGroups& groups,
+                                                  std::string (ZelUrl::*text)() const) {
+  if (cache && !refresh) return *cache;
+  const std::string own = (this->*text)();
+  auto it = groups.find(own);
+  if (it != groups.end())
+    cache = it->second;
+  else if (!own.empty() && canonicalMatchesUrl())
+    cache = std::vector<ZelUrl*>{this};
+  else
+    cache.emplace();
+  std::stable_sort(cache->begin(), cache->end(), [text](ZelUrl* a, ZelUrl* b) {
+    return asciiLower((a->*text)()) < asciiLower((b->*text)());
   });
+  return *cache;
 }
-}  // namespace
 
 const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicateTitlesRefresh(bool refresh) {
   auto& cache = facts().more().urlsWithDuplicateTitles;
-  if (!cache || refresh) {
-    const auto& groups = owner_->getDuplicateTitles();
-    auto it = groups.find(getLinkPageTitle());
-    if (it != groups.end())
-      cache = it->second;
-    else if (!getLinkPageTitle().empty() && canonicalMatchesUrl())
-      cache = std::vector<ZelUrl*>{this};  // the groups keep only shared texts
-    else
-      cache.emplace();
-    sortByText(*cache, &ZelUrl::getLinkPageTitle);
-  }
-  return *cache;
+  if (cache && !refresh) return *cache;
+  return sameTextGroup(cache, refresh, owner_->getDuplicateTitles(), &ZelUrl::getLinkPageTitle);
 }
 
 const std::vector<ZelUrl*>& ZelUrl::getUrlsWithDuplicateDescriptionsRefresh(bool refresh) {
   auto& cache = facts().more().urlsWithDuplicateDescriptions;
-  if (!cache || refresh) {
-    const auto& groups = owner_->getDuplicateDescriptions();
-    auto it = groups.find(getMetaDescription());
-    if (it != groups.end())
-      cache = it->second;
-    else if (!getMetaDescription().empty() && canonicalMatchesUrl())
-      cache = std::vector<ZelUrl*>{this};  // the groups keep only shared texts
-    else
-      cache.emplace();
-    sortByText(*cache, &ZelUrl::getMetaDescription);
-  }
-  return *cache;
+  if (cache && !refresh) return *cache;
+  return sameTextGroup(cache, refresh, owner_->getDuplicateDescriptions(),
+                       &ZelUrl::getMetaDescription);
 }
 
 int32_t ZelUrl::getPossibleduplicates() const {
