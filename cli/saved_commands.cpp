@@ -15,6 +15,7 @@
 #include "cli_alerts.h"
 #include "engine/zel_rechecker.h"
 #include "report/database_loader.h"
+#include "report/exports.h"
 #include "report/report_context.h"
 #include "report/writers.h"
 #include "settings_command.h"
@@ -55,6 +56,11 @@ Status savedSettings(const SavedCrawl& saved, const Options& options, MemoryDefa
       if (equalsIgnoreCase(out.stringOrEmpty(strf("customHeaderKey%d", n)), name)) return n;
     return 0;
   };
+  if (options.settingsFile) {
+    JsonFileDefaults file(*options.settingsFile);
+    if (Status s = file.load(); !s.ok()) return s;
+    for (const auto& [key, value] : file.all()) out.setObject(key, value);
+  }
   std::map<std::string, std::string> headers;  // from the command line, by name
   for (const auto& [key, value] : options.settings) {
     if (startsWith(key, "customHeaderKey") || startsWith(key, "customHeaderValue")) continue;
@@ -92,6 +98,9 @@ Status savedSettings(const SavedCrawl& saved, const Options& options, MemoryDefa
     } else if (notices && key == "authenticationPassword") {
       std::fprintf(notices, "zelmora: the password was not saved; give it again with "
                    "--password-file\n");
+    } else if (notices) {
+      std::fprintf(notices, "zelmora: %s was not saved; give it again with --set %s=...\n",
+                   key.c_str(), key.c_str());
     }
   }
   if (options.verbosity > 0)
@@ -128,7 +137,9 @@ Status openSession(const Options& options, Session& session) {
   session.alerts = std::make_unique<CliAlerts>(false);
   session.platform.alerts = session.alerts.get();
   session.hub = std::make_unique<ZelHub>(session.saved.startUrl, session.platform);
-  return loadSavedCrawl(session.saved, *session.hub);
+  Status loaded = loadSavedCrawl(session.saved, *session.hub);
+  session.saved.db.close();  // written back later through a connection of its own
+  return loaded;
 }
 
 // The database is written back in place: it and its folder (for the journal)
@@ -274,6 +285,7 @@ void printGroup(const char* heading, const std::vector<std::string>& lines) {
 // ---- recheck ----------------------------------------------------------------------------
 
 int runRecheck(const Options& options) {
+  if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
   if (Status s = openSession(options, session); !s.ok()) return fail(s.message());
   const std::string& path = session.saved.path;
@@ -381,12 +393,14 @@ int runRecheck(const Options& options) {
     if (!reread.count(r)) pending.insert(r);
   report.setLinksPending(std::move(pending));
   if (Status s = rewriteCrawlDatabase(report, path); !s.ok()) return fail(s.message());
+  if (!writeExports(options.exports, report, stderr)) return 2;
   return hub.getBadLinkCount() > 0 ? 1 : 0;
 }
 
 // ---- continue ---------------------------------------------------------------------------
 
 int runContinue(const Options& options) {
+  if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
   if (Status s = openSession(options, session); !s.ok()) return fail(s.message());
   const std::string& path = session.saved.path;
@@ -406,6 +420,13 @@ int runContinue(const Options& options) {
     r->setStatus(std::string());
     r->clearRedir();
   }
+  // A page whose links were read just before the stop (its slot not yet given
+  // back) is read again: it keeps one set of links.
+  std::unordered_map<ZelUrl*, size_t> reread;
+  session.platform.notifications->addObserver("ZelUrlHasData", [&](const Notification& n) {
+    auto* page = const_cast<ZelUrl*>(static_cast<const ZelUrl*>(n.object));
+    if (page) reread[page] = page->outboundLinkCount();
+  });
   bool finished = false;
   session.platform.notifications->addObserver("ZelCrawlDidFinish", [&](const Notification&) {
     finished = true;
@@ -416,13 +437,15 @@ int runContinue(const Options& options) {
   if (!finished) runLoopUntil(loop, finished, options.maxTime, [&] { hub.stop(); });
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  keepLatestLinks(reread);
 
   CrawlTiming timing{session.saved.seconds + seconds, !finished, session.saved.startedAt,
                      std::time(nullptr), std::nullopt};
   if (!finished && options.maxTime && gInterrupts.load() == 0) timing.deadline = options.maxTime;
   ReportContext report(hub, *session.settings, timing);
-  if (!options.quiet) printTerminalReport(stdout, report);
+  if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
   if (Status s = rewriteCrawlDatabase(report, path); !s.ok()) return fail(s.message());
+  if (!writeExports(options.exports, report, stderr)) return 2;
   if (!finished)
     std::fprintf(stderr, "zelmora: stopped again; 'zelmora continue %s' goes on\n", path.c_str());
   return hub.getBadLinkCount() > 0 ? 1 : 0;

@@ -39,6 +39,7 @@ void ZelRechecker::go() {
   lcurl_->setStatus(std::string());
   lcurl_->setSentRequest();
   sendAsyncServerRequest();
+  // Nothing sent (an address above its root): nothing would ever stop it.
   if (progIndicator_ && running_) progIndicator_->startAnimation();
 }
 
