@@ -6,6 +6,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <deque>
 #include <functional>
 #include <map>
@@ -125,6 +126,7 @@ struct Session {
 };
 
 Status openSession(const Options& options, Session& session) {
+  gInterrupts = 0;  // a Ctrl-C counts for the command it interrupts
   if (Status s = openSavedCrawl(options.target, session.saved); !s.ok()) return s;
   auto defaults = std::make_unique<MemoryDefaults>();
   if (Status s = savedSettings(session.saved, options, *defaults, stderr); !s.ok()) return s;
