@@ -74,8 +74,8 @@ void ZelRechecker::sendAsyncServerRequest() {
   req.setHeader("User-Agent", d.stringOrEmpty("userAgentString"));
   if (containsIgnoreCase(a, kDocumentServiceStem) || containsIgnoreCase(a, kFileStorageServiceStem))
     req.setHeader("User-Agent", kOldBrowserUserAgent);
-  // Deliberately without user and password (the Part sends the page's address
-  // as it is): credentials in an address must not travel to other hosts.
+  // Deliberately not the page's address as it is, but without its user and
+  // password: credentials in an address must not travel to other hosts.
   if (ZelUrl* from = lcurl_->getLastOnPageUrl()) {
     const std::string referer = from->getLinkUrlForTesting();
     if (!referer.empty()) req.setHeader("Referer", withoutUserInfo(referer));

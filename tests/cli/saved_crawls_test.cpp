@@ -123,8 +123,10 @@ TEST(SavedCrawl, LoadingAndWritingAgainKeepsEveryTable) {
   site.folder(ZEL_FIXTURES_DIR "/sites/audit");
   site.redirect("/old", 301, "/about.html");
   site.redirect("/older", 302, "/old");
+  site.page("/robots.txt", "User-agent: *\nDisallow: /private/\nAllow: /private/open\n",
+            "text/plain");
   test::TempDir dir;
-  std::ofstream(dir / "settings.json") << R"({"numberOfThreads": 2, "observeRobotsTxt": false,
+  std::ofstream(dir / "settings.json") << R"({"numberOfThreads": 2, "observeRobotsTxt": true,
       "checkSpelling": true, "htmlValidationEnabled": true, "countKeywords": true,
       "shouldCheckForSoft404": true, "soft404Terms": "page not found",
       "customHeaderKey1": "X-Api-Key", "customHeaderValue1": "s3cret-key"})";
@@ -148,6 +150,9 @@ TEST(SavedCrawl, LoadingAndWritingAgainKeepsEveryTable) {
   EXPECT_EQ(hub.getPageCount(), 6);
   EXPECT_TRUE(hub.isCrawlFinished());
   EXPECT_EQ(hub.getDomains(), std::vector<std::string>({"127.0.0.1"}));
+  ASSERT_TRUE(hub.getRobotsBlacklistArray().has_value()) << "robots lists are start-up state";
+  EXPECT_FALSE(hub.getRobotsBlacklistArray()->empty());
+  EXPECT_FALSE(hub.getRobotsWhitelistArray().value_or(std::vector<std::string>()).empty());
   EXPECT_EQ(hub.getLinksCollection()[0]->getLinkUrl(), site.url("/"));
   EXPECT_TRUE(hub.getLinksCollection()[0]->isStartingPoint());
   ZelUrl* older = hub.lookup(site.url("/older"));
@@ -298,6 +303,37 @@ TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
   EXPECT_EQ(statuses(db)[site.url("/fine.html")], "410 no longer exists");
   EXPECT_EQ(query(db, "SELECT count(*) FROM links"),
             Rows({{std::to_string(std::stoi(linksBefore.at(0).at(0)) + 1)}}));
+}
+
+// ---- Secrets ---------------------------------------------------------------------------------
+
+TEST(SavedCrawl, SecretsAreGivenAgainNeverReadFromTheDatabase) {
+  test::TestServer site;
+  site.page("/", R"(<html><body><a href="/flaky.html">f</a></body></html>)");
+  site.status("/flaky.html", 503, "busy");
+  test::TempDir dir;
+  const std::string db = dir / "crawl.db";
+  ASSERT_EQ(run({"crawl", site.url("/"), "--no-settings-file", "-q", "--header",
+                 "X-Api-Key: first-secret", "--header", "X-Env: staging", "--db", db}),
+            1);
+  ASSERT_EQ(site.requestsTo("/flaky.html").at(0).header("X-Api-Key"), "first-secret");
+
+  // Not given again: the header whose value was not saved is not sent at all.
+  site.clearLog();
+  EXPECT_EQ(run({"recheck", db, "-q"}), 1);
+  auto sent = site.requestsTo("/flaky.html");
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].header("X-Api-Key"), std::nullopt);
+  EXPECT_EQ(sent[0].header("X-Env"), "staging") << "a plain header is saved";
+
+  // Given again by name, it takes the saved header's place.
+  site.clearLog();
+  EXPECT_EQ(run({"recheck", db, "-q", "--header", "X-Api-Key: second-secret"}), 1);
+  sent = site.requestsTo("/flaky.html");
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].header("X-Api-Key"), "second-secret");
+  EXPECT_EQ(sent[0].header("X-Env"), "staging");
+  EXPECT_EQ(readWhole(db).find("secret"), std::string::npos) << "written back without it";
 }
 
 // ---- Continue -----------------------------------------------------------------------------------
