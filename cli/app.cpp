@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "crawl_command.h"
+#include "saved_commands.h"
 #include "options.h"
 #include "platform/library_versions.h"
 #include "settings_command.h"
@@ -38,6 +39,9 @@ int runZelmora(int argc, char** argv) {
     return 0;
   }
   if (options.command == "settings") return runSettings(options);
+  if (options.command == "recheck") return runRecheck(options);
+  if (options.command == "continue") return runContinue(options);
+  if (options.command == "diff") return runDiff(options);
   return runCrawl(options);
 }
 

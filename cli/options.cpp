@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -13,7 +14,7 @@ namespace zel::cli {
 
 namespace {
 
-enum class Topic { Crawl, Check, Requests, Output, Settings, General, Hidden };
+enum class Topic { Crawl, Check, Requests, Output, Saved, Settings, General, Hidden };
 
 struct TopicInfo {
   Topic topic;
@@ -24,6 +25,7 @@ constexpr TopicInfo kTopics[] = {
     {Topic::Check, "what to check"},
     {Topic::Requests, "requests"},
     {Topic::Output, "output (FILE may be - for standard output, except for --sitemap, --db)"},
+    {Topic::Saved, "saved crawls (recheck, continue)"},
     {Topic::Settings, "settings"},
     {Topic::General, "general"},
 };
@@ -328,6 +330,23 @@ const std::vector<OptionSpec>& optionTable() {
          ++p.out.verbosity;
          return Status::Ok();
        }},
+      // saved crawls
+      {"--all", nullptr, "", Topic::Saved, "recheck: every link, not only the bad ones", "",
+       [](Parser& p, V) {
+         p.out.recheckAll = true;
+         return Status::Ok();
+       }},
+      {"--url", nullptr, "URL", Topic::Saved, "recheck: only this URL", "",
+       [](Parser& p, V v) {
+         p.out.recheckUrl = v[0];
+         return Status::Ok();
+       }},
+      {"--status-only", nullptr, "", Topic::Saved,
+       "recheck: refresh only the status lines, without reading the pages again", "",
+       [](Parser& p, V) {
+         p.out.statusOnly = true;
+         return Status::Ok();
+       }},
       // settings
       {"--settings", nullptr, "FILE", Topic::Settings,
        "settings as a JSON object (default: ./zelmora.json when present)", "",
@@ -477,6 +496,11 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
       out.verbosity += static_cast<int>(a.size() - 1);
       continue;
     }
+    // diff writes its JSON to standard output: --json takes no file there.
+    if (out.command == "diff" && a == "--json" && !inlineValue) {
+      out.diffJson = true;
+      continue;
+    }
     if (const OptionSpec* o = findOption(a)) {
       const size_t n = valueCount(*o);
       std::vector<std::string> values;
@@ -500,13 +524,23 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
     }
     if (out.command.empty()) out.command = a;
     else if (out.target.empty()) out.target = a;
+    else if (out.command == "diff" && out.target2.empty()) out.target2 = a;
     else return Status::Error("unexpected argument \"" + a + "\"");
   }
   if (out.help || out.version || out.man || out.completion) return Status::Ok();
   if (out.command.empty()) return Status::Error("no command given");
-  if (out.command != "crawl" && out.command != "settings")
-    return Status::Error("unknown command \"" + out.command + "\" (the commands are crawl and settings)");
+  static const char* const kCommands[] = {"crawl", "settings", "recheck", "continue", "diff"};
+  if (std::find(std::begin(kCommands), std::end(kCommands), out.command) == std::end(kCommands))
+    return Status::Error("unknown command \"" + out.command +
+                         "\" (the commands are crawl, settings, recheck, continue and diff)");
   if (out.command == "crawl" && out.target.empty()) return Status::Error("crawl needs a TARGET");
+  if ((out.command == "recheck" || out.command == "continue") && out.target.empty())
+    return Status::Error(out.command + " needs the crawl database: zelmora " + out.command + " FILE");
+  if (out.command == "diff" && out.target2.empty())
+    return Status::Error("diff needs two crawl databases: zelmora diff OLD.db NEW.db");
+  if ((out.recheckAll || out.recheckUrl || out.statusOnly) && out.command != "recheck")
+    return Status::Error("--all, --url and --status-only go with recheck");
+  if (out.recheckAll && out.recheckUrl) return Status::Error("--all and --url cannot go together");
   const auto has = [&](const char* key) {
     for (const auto& [k, v] : out.settings)
       if (k == key) return true;
@@ -526,12 +560,18 @@ const char* usageHint() { return "try 'zelmora crawl --help'"; }
 std::string helpText() {
   std::string out =
       "usage: zelmora crawl TARGET [options]\n"
+      "       zelmora recheck DB [--all | --url URL] [--status-only] [options]\n"
+      "       zelmora continue DB [options]\n"
+      "       zelmora diff OLD.db NEW.db [--json]\n"
       "       zelmora settings [WORD] [--effective [options]]\n"
       "       zelmora --version | --help\n"
       "\n"
       "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs (.txt, .csv).\n"
       "Settings come from ./zelmora.json when present, then from the options; the names in\n"
-      "[brackets] are the settings an option stands for ('zelmora settings' lists them all).\n";
+      "[brackets] are the settings an option stands for ('zelmora settings' lists them all).\n"
+      "DB is a crawl database written with --db: recheck checks its links again and\n"
+      "writes the new statuses back, continue goes on with a stopped crawl, diff lists\n"
+      "what changed between two crawls.\n";
   for (const TopicInfo& t : kTopics) {
     out += "\n" + std::string(t.heading) + ":\n";
     for (const OptionSpec& o : optionTable()) {
@@ -563,6 +603,9 @@ std::string manPage() {
       ".TH ZELMORA 1 \"\" \"zelmora " ZEL_VERSION "\" \"User Commands\"\n"
       ".SH NAME\nzelmora \\- check the links of a web site and audit its pages\n"
       ".SH SYNOPSIS\n.B zelmora crawl\n.I TARGET\n[\\fIoptions\\fR]\n.br\n"
+      ".B zelmora recheck\n.I DB\n[\\fB\\-\\-all\\fR | \\fB\\-\\-url\\fR \\fIURL\\fR] [\\fB\\-\\-status\\-only\\fR] [\\fIoptions\\fR]\n.br\n"
+      ".B zelmora continue\n.I DB\n[\\fIoptions\\fR]\n.br\n"
+      ".B zelmora diff\n.I OLD.db NEW.db\n[\\fB\\-\\-json\\fR]\n.br\n"
       ".B zelmora settings\n[\\fIWORD\\fR] [\\fB\\-\\-effective\\fR [\\fIoptions\\fR]]\n"
       ".SH DESCRIPTION\n"
       "\\fBzelmora crawl\\fR fetches every page of a site, a bounded number at a time, and checks "
@@ -572,6 +615,10 @@ std::string manPage() {
       "the exports hold everything.\n.PP\n"
       "\\fITARGET\\fR is a URL, a local folder or file, an XML sitemap or a list of URLs "
       "(.txt, .csv).\n.PP\n"
+      "\\fBzelmora recheck\\fR, \\fBcontinue\\fR and \\fBdiff\\fR open a crawl database written with "
+      "\\fB\\-\\-db\\fR again: recheck checks its bad links (or every link, or one) and writes "
+      "the new statuses back, continue goes on with a crawl that was stopped, diff lists the "
+      "URLs new, gone and changed between two crawls.\n.PP\n"
       "\\fBzelmora settings\\fR lists every setting with its type, default and meaning; a "
       "\\fIWORD\\fR keeps the settings whose name or meaning contains it. With \\fB\\-\\-effective\\fR "
       "it prints, as a settings file, the values a crawl with the options given would use.\n"
@@ -630,7 +677,7 @@ std::string bashCompletion() {
          "    " + withValue + ") return ;;\n"
          "  esac\n"
          "  if [[ $COMP_CWORD -eq 1 ]]; then\n"
-         "    COMPREPLY=($(compgen -W \"crawl settings --help --version\" -- \"$cur\")); return\n"
+         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings --help --version\" -- \"$cur\")); return\n"
          "  fi\n"
          "  if [[ \"$cur\" == -* ]]; then\n"
          "    COMPREPLY=($(compgen -W \"" + options + "\" -- \"$cur\")); return\n"

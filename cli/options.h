@@ -13,8 +13,9 @@
 namespace zel::cli {
 
 struct Options {
-  std::string command;  // "crawl" or "settings"
-  std::string target;   // crawl: the start; settings: the word to filter by
+  std::string command;  // "crawl", "settings", "recheck", "continue" or "diff"
+  std::string target;   // crawl: the start; settings: the word to filter by; else a database
+  std::string target2;  // diff: the newer database
   std::optional<std::string> settingsFile;  // --settings FILE
   bool noSettingsFile = false;              // --no-settings-file: not even ./zelmora.json
   // Settings from the command line, in the order given; later ones win, and a
@@ -29,6 +30,12 @@ struct Options {
   bool quiet = false;    // no summary, only the exit status
   bool recheck = false;  // fetch every bad link once more at the end
   bool effective = false;  // settings --effective
+  // Saved crawls: recheck every link (--all), one URL (--url), only the status
+  // lines (--status-only); diff as JSON (--json without a file).
+  bool recheckAll = false;
+  std::optional<std::string> recheckUrl;
+  bool statusOnly = false;
+  bool diffJson = false;
   bool help = false;
   bool version = false;
   bool man = false;         // --man: the manual page, from the option table

@@ -53,6 +53,10 @@ std::string defaultWord(const SettingInfo& s) {
 
 }  // namespace
 
+Status readPasswordFile(const std::string& path, std::string& password) {
+  return readPassword(path, password);
+}
+
 void applyHostDefaults(Defaults& d) {
   for (const SettingInfo& s : settingVocabulary()) {
     if (s.defaultText.empty() || d.objectForKey(s.name)) continue;

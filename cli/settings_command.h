@@ -1,6 +1,7 @@
 #pragma once
 // Where a crawl's settings come from, and `zelmora settings`.
 #include <cstdio>
+#include <string>
 
 #include "options.h"
 
@@ -14,6 +15,9 @@ void applyHostDefaults(Defaults& d);
 // or ./zelmora.json when present, said on `notices`), then the command line,
 // the password file, and the program's defaults. Unknown names are errors.
 Status resolveSettings(const Options& options, MemoryDefaults& out, FILE* notices);
+
+// The password from the first line of its file.
+Status readPasswordFile(const std::string& path, std::string& password);
 
 // `zelmora settings [WORD] [--effective ...]`; returns the exit status.
 int runSettings(const Options& options);

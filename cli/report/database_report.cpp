@@ -15,8 +15,6 @@ namespace zel::cli {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
-
 // Binds text after repairing invalid UTF-8 (page texts are hostile).
 struct Binder {
   SqliteStatement& stmt;
@@ -124,7 +122,7 @@ Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
       "crawl",
       {
           {"schema_version", "INTEGER NOT NULL",
-           [](Binder& b, int i, const R&) { b.stmt.bind(i, kSchemaVersion); }},
+           [](Binder& b, int i, const R&) { b.stmt.bind(i, kCrawlDatabaseSchemaVersion); }},
           {"zelmora_version", "TEXT", [](Binder& b, int i, const R&) { b.text(i, ZEL_VERSION); }},
           {"start_url", "TEXT NOT NULL",
            [](Binder& b, int i, const R& r) {
@@ -184,6 +182,7 @@ Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
 // ---- urls ---------------------------------------------------------------------------
 
 struct UrlRow {
+  const ReportContext& report;
   const ZelUrl& r;
   int64_t id;
   std::optional<int64_t> pageOrder;  // place among the site's pages
@@ -335,6 +334,12 @@ Table<UrlRow> urlsTable() {
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.inSitemap); }},
           {"warnings", "TEXT",
            [](Binder& b, int i, const R& row) { b.list(i, row.r.getWarnings()); }},
+          // An answer that came before the crawl was stopped, its links not yet
+          // read: continuing the crawl fetches the page again.
+          {"links_pending", "INTEGER",
+           [](Binder& b, int i, const R& row) {
+             b.stmt.bind(i, row.report.linksPending(&row.r));
+           }},
       });
 }
 
@@ -348,7 +353,7 @@ Status writeUrls(SqliteDatabase& db, const ReportContext& report) {
     for (ZelUrl* r : hub.getLinksCollection()) {
       auto page = pageOrder.find(r);
       const bool isPage = page != pageOrder.end();
-      const UrlRow row{*r, id++, isPage ? std::optional<int64_t>(page->second) : std::nullopt,
+      const UrlRow row{report, *r, id++, isPage ? std::optional<int64_t>(page->second) : std::nullopt,
                        isPage && report.inSitemap(r)};
       if (Status s = insert(row); !s.ok()) return s;
     }
@@ -516,13 +521,23 @@ Status writeMisspellings(SqliteDatabase& db, const ReportContext& report) {
   });
 }
 
-Status writeAll(SqliteDatabase& db, const ReportContext& report) {
+constexpr const char* kTables[] = {"crawl",    "urls",       "links",       "redirects",
+                                   "warnings", "duplicates", "misspellings"};
+
+// `replace`: the tables of an existing database are dropped and written again
+// in the one transaction, so a failure leaves the file as it was.
+Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
   ZelHub& hub = report.hub();
-  // A fresh file that is renamed into place when complete: no journal needed.
-  if (Status s =
-          db.exec("PRAGMA page_size=16384; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN");
-      !s.ok())
+  if (replace) {
+    std::string sql = "BEGIN IMMEDIATE;";
+    for (const char* table : kTables) sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
+    if (Status s = db.exec(sql); !s.ok()) return s;
+  } else if (Status s = db.exec(
+                 // A fresh file that is renamed into place when complete: no journal needed.
+                 "PRAGMA page_size=16384; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN");
+             !s.ok()) {
     return s;
+  }
   const std::function<Status()> steps[] = {
       [&] { return writeCrawlTable(db, report); },
       [&] { return writeUrls(db, report); },
@@ -553,7 +568,7 @@ Status writeCrawlDatabase(const ReportContext& report, const std::string& path) 
   {
     SqliteDatabase db;
     written = db.open(temporary, true);
-    if (written.ok()) written = writeAll(db, report);
+    if (written.ok()) written = writeAll(db, report, false);
     db.close();
   }
   if (!written.ok()) {
@@ -561,6 +576,20 @@ Status writeCrawlDatabase(const ReportContext& report, const std::string& path) 
     return Status::Error("cannot write " + path + ": " + written.message());
   }
   return OutputFile::moveIntoPlace(temporary, path);
+}
+
+}  // namespace zel::cli
+
+namespace zel::cli {
+
+Status rewriteCrawlDatabase(const ReportContext& report, const std::string& path) {
+  SqliteDatabase db;
+  Status written = db.open(path, true);
+  if (written.ok()) written = writeAll(db, report, true);
+  if (!written.ok() && db.isOpen()) (void)db.exec("ROLLBACK");
+  db.close();
+  if (!written.ok()) return Status::Error("cannot write " + path + ": " + written.message());
+  return Status::Ok();
 }
 
 }  // namespace zel::cli

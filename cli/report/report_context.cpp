@@ -67,6 +67,11 @@ std::optional<int64_t> ReportContext::indexOf(const ZelUrl* record) const {
   return static_cast<int64_t>(id);
 }
 
+bool ReportContext::linksPending(const ZelUrl* r) const {
+  if (r->hasConnection() && !r->getFinalStatus().empty()) return true;
+  return linksPending_.count(r) > 0;
+}
+
 bool ReportContext::passesFilter(const ZelUrl* record) const {
   return !filter_ || filter_->shouldWeScrapeThisUrlBasedOnCurrentRules(record);
 }

@@ -52,6 +52,10 @@ class ReportContext {
   // The settings as a JSON object, passwords, tokens and credential-like header
   // and form values replaced by "***".
   Json redactedSettings() const;
+  // Pages whose answer came before the crawl was stopped and whose links were
+  // never read (besides the ones still in flight): a loaded crawl keeps them.
+  void setLinksPending(std::unordered_set<const ZelUrl*> pages) { linksPending_ = std::move(pages); }
+  bool linksPending(const ZelUrl* record) const;
 
  private:
   ZelHub& hub_;
@@ -60,6 +64,7 @@ class ReportContext {
   std::string seoSummary_;
   std::unique_ptr<OutputFilterManager> filter_;
   std::unordered_set<const ZelUrl*> sitemap_;
+  std::unordered_set<const ZelUrl*> linksPending_;
 };
 
 // The address with the password of its user part replaced by "***".

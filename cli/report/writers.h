@@ -39,5 +39,10 @@ Status writeJUnit(const ReportContext& report, const std::string& path);
 Status writeHtmlReport(const ReportContext& report, const std::string& path);
 // The whole crawl as a SQLite database.
 Status writeCrawlDatabase(const ReportContext& report, const std::string& path);
+// The same into an existing crawl database, replacing its contents in one
+// transaction: on failure the file is left as it was.
+Status rewriteCrawlDatabase(const ReportContext& report, const std::string& path);
+// The layout the database writer writes; readers refuse a newer one.
+inline constexpr int kCrawlDatabaseSchemaVersion = 2;
 
 }  // namespace zel::cli

@@ -313,6 +313,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   bool startingPointWasList() const;
 
  protected:
+  friend class ZelCrawlRestorer;  // a saved crawl rebuilds the hub's state
   Platform platform_;
   std::string startingUrl_;
   int64_t numberOfThreadsDetached_ = 0;

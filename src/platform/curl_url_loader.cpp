@@ -22,8 +22,9 @@ using namespace curlsupport;
 namespace {
 
 // Transfers (hops, credential and trust retries) of one fetch; a guard against a
-// delegate that follows a redirect loop for ever.
-constexpr int kMaxTransfers = 100;
+// delegate that follows a redirect loop for ever. Above the stand-alone
+// rechecker's 101 redirects, so that its own cap decides there.
+constexpr int kMaxTransfers = 128;
 constexpr size_t kSyncMaxBody = 64 * 1024 * 1024;
 
 void ensureCurlGlobal() {

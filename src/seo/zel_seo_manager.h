@@ -62,6 +62,7 @@ class ZelSEOManager : public kxDataSource<ZelUrl> {
   const Counters& counters() const { return counters_; }
 
  private:
+  friend class ZelCrawlRestorer;  // a saved crawl puts back pages and counters as they were
   std::string localized(const char* english) const;
 
   const Defaults& defaults_;

@@ -535,6 +535,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   LinkChain inbound_, outbound_;
   uint32_t status_ = 0, mimeType_ = 0, timestamp_ = 0;  // pooled text ids
   friend class ZelLinkGraph;
+  friend class ZelCrawlRestorer;  // a saved crawl rebuilds records field by field
   uint32_t graphIndex_ = 0;  // this record's number in its hub's link graph
   int32_t distanceFromHome_ = 0, thread_ = 0;
   int32_t internalLinkCount_ = 0, externalLinkCount_ = 0;

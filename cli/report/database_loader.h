@@ -1,0 +1,47 @@
+#pragma once
+// Reads a crawl database back: first the crawl's own row (its settings, start
+// and state), so that the caller can make a hub with those settings; then every
+// table into that hub, leaving it in the state the crawl ended in.
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "platform/defaults.h"
+#include "platform/sqlite_database.h"
+#include "platform/status.h"
+
+namespace zel {
+class ZelHub;
+class ZelUrl;
+}  // namespace zel
+
+namespace zel::cli {
+
+struct SavedCrawl {
+  std::string path;
+  int schemaVersion = 0;
+  std::string startUrl;
+  Json settings;  // as saved: secrets are "***"
+  bool stopped = false;
+  std::time_t startedAt = 0, endedAt = 0;
+  double seconds = 0;
+  // Pages answered before the stop whose links were never read (crawl order).
+  std::vector<ZelUrl*> linksPending;
+
+  SqliteDatabase db;
+};
+
+// Opens the database read-only and reads the crawl's row. A file that is not a
+// crawl database, is damaged, or was written by a newer version is refused
+// with a message that says so; the file is not changed.
+Status openSavedCrawl(const std::string& path, SavedCrawl& out);
+
+// Reads every record, link instance, redirect hop, warning, page and
+// misspelled word into `hub`, which must be new (go() not called) and made with
+// the crawl's settings.
+Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub);
+
+// "2026-12-07T04:22:15Z" back to a time; 0 for anything else.
+std::time_t parseIsoTime(const std::string& text);
+
+}  // namespace zel::cli

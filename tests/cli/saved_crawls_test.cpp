@@ -1,0 +1,449 @@
+// Crawl databases opened again: loaded back into a hub (every table survives a
+// load and a fresh write), rechecked against a site that changed, continued
+// after a stop, compared with diff, and refused when newer or damaged.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <thread>
+
+#include "cli/run_zelmora.h"
+#include "engine/zel_hub.h"
+#include "platform/sqlite_database.h"
+#include "report/database_loader.h"
+#include "report/report_context.h"
+#include "report/writers.h"
+#include "support/temp_dir.h"
+#include "support/test_platform.h"
+#include "support/test_server.h"
+
+namespace zel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using Rows = std::vector<std::vector<std::string>>;
+using test::readWhole;
+
+Rows query(const std::string& dbPath, const std::string& sql) {
+  SqliteDatabase db;
+  Rows rows;
+  if (!db.open(dbPath, false).ok()) return {{"<cannot open>"}};
+  Status error;
+  SqliteStatement stmt = db.prepare(sql, &error);
+  if (!stmt.ok()) return {{"<" + error.message() + ">"}};
+  while (stmt.step(&error)) {
+    rows.emplace_back();
+    for (int c = 0; c < stmt.columnCount(); ++c)
+      rows.back().push_back(stmt.isNull(c) ? "NULL" : stmt.columnText(c));
+  }
+  if (!error.ok()) rows.push_back({"<" + error.message() + ">"});
+  return rows;
+}
+
+std::string exec(const std::string& dbPath, const std::string& sql) {
+  SqliteDatabase db;
+  if (Status s = db.open(dbPath, true); !s.ok()) return s.message();
+  Status s = db.exec(sql);
+  return s.ok() ? "" : s.message();
+}
+
+// Runs the command with its standard output in a file; returns (exit status, output).
+std::pair<int, std::string> runCapturing(const std::vector<std::string>& args,
+                                         const std::string& outFile) {
+  std::fflush(stdout);
+  const int saved = ::dup(STDOUT_FILENO);
+  FILE* f = std::fopen(outFile.c_str(), "w");
+  ::dup2(::fileno(f), STDOUT_FILENO);
+  const int code = run(args);
+  std::fflush(stdout);
+  ::dup2(saved, STDOUT_FILENO);
+  ::close(saved);
+  std::fclose(f);
+  return {code, readWhole(outFile)};
+}
+
+// The lines of a printed group ("fixed (2):" and the indented lines below it),
+// each cut at its first two spaces (the URL).
+std::set<std::string> groupUrls(const std::string& text, const std::string& heading) {
+  std::set<std::string> out;
+  const size_t at = text.find(heading + " (");
+  if (at == std::string::npos) return out;
+  size_t line = text.find('\n', at) + 1;
+  while (line < text.size() && text.compare(line, 2, "  ") == 0) {
+    const size_t end = text.find('\n', line);
+    const std::string l = text.substr(line + 2, end - line - 2);
+    out.insert(l.substr(0, l.find("  ")));
+    line = end + 1;
+  }
+  return out;
+}
+
+// Runs the zelmora program itself and sends it Ctrl-C once `ready` says so
+// (checked for at most 20 seconds); its exit status, -1 if it had to be killed.
+int runInterrupted(std::vector<std::string> args, const std::function<bool()>& ready) {
+  const std::string program = ZEL_BINARY_DIR "/zelmora";
+  args.insert(args.begin(), program);
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  for (int i = 0; i < 400 && !ready(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  ::kill(pid, SIGINT);
+  int status = 0;
+  for (int i = 0; i < 600; ++i) {
+    if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return -1;
+}
+
+std::map<std::string, std::string> statuses(const std::string& db) {
+  std::map<std::string, std::string> out;
+  for (const auto& row : query(db, "SELECT url, status FROM urls")) out[row.at(0)] = row.at(1);
+  return out;
+}
+
+// ---- Round trip ------------------------------------------------------------------------
+
+TEST(SavedCrawl, LoadingAndWritingAgainKeepsEveryTable) {
+  test::TestServer site;
+  site.folder(ZEL_FIXTURES_DIR "/sites/audit");
+  site.redirect("/old", 301, "/about.html");
+  site.redirect("/older", 302, "/old");
+  site.page("/robots.txt", "User-agent: *\nDisallow: /private/\nAllow: /private/open\n",
+            "text/plain");
+  test::TempDir dir;
+  std::ofstream(dir / "settings.json") << R"({"numberOfThreads": 2, "observeRobotsTxt": true,
+      "checkSpelling": true, "htmlValidationEnabled": true, "countKeywords": true,
+      "shouldCheckForSoft404": true, "soft404Terms": "page not found",
+      "customHeaderKey1": "X-Api-Key", "customHeaderValue1": "s3cret-key"})";
+  ASSERT_EQ(run({"crawl", site.url("/"), "--settings", dir / "settings.json", "--timeout", "5",
+                 "-q", "--db", dir / "crawl.db"}),
+            1);
+
+  SavedCrawl saved;
+  ASSERT_TRUE(openSavedCrawl(dir / "crawl.db", saved).ok());
+  EXPECT_EQ(saved.schemaVersion, kCrawlDatabaseSchemaVersion);
+  EXPECT_FALSE(saved.stopped);
+  test::TestPlatform tp;
+  for (const auto& [k, v] : saved.settings.items()) tp.defaults.setObject(k, v);
+  ZelHub hub(saved.startUrl, tp.platform());
+  ASSERT_TRUE(loadSavedCrawl(saved, hub).ok());
+
+  // The hub is as the crawl left it.
+  EXPECT_EQ(hub.getTotalLinkCount(), 12);
+  EXPECT_EQ(hub.getCheckedLinkCount(), 12);
+  EXPECT_EQ(hub.getBadLinkCount(), 2);
+  EXPECT_EQ(hub.getPageCount(), 6);
+  EXPECT_TRUE(hub.isCrawlFinished());
+  EXPECT_EQ(hub.getDomains(), std::vector<std::string>({"127.0.0.1"}));
+  ASSERT_TRUE(hub.getRobotsBlacklistArray().has_value()) << "robots lists are start-up state";
+  EXPECT_FALSE(hub.getRobotsBlacklistArray()->empty());
+  EXPECT_FALSE(hub.getRobotsWhitelistArray().value_or(std::vector<std::string>()).empty());
+  EXPECT_EQ(hub.getLinksCollection()[0]->getLinkUrl(), site.url("/"));
+  EXPECT_TRUE(hub.getLinksCollection()[0]->isStartingPoint());
+  ZelUrl* older = hub.lookup(site.url("/older"));
+  ASSERT_NE(older, nullptr) << "the look-up table is rebuilt";
+  EXPECT_EQ(older->getActualLinkUrl(), site.url("/about.html"));
+  ASSERT_NE(older->getRedirTable(), nullptr);
+  EXPECT_EQ(older->getRedirTable()->size(), 2u);
+  EXPECT_EQ(hub.getNnumberOfRedirectsTo(site.url("/about.html")), 2) << "/old and /older lead there";
+  ZelUrl* team = hub.lookup(site.url("/team.html"));
+  ASSERT_NE(team, nullptr);
+  EXPECT_EQ(team->h1Count(), 2);
+  EXPECT_TRUE(team->getInboundInstances()[0]->nf());
+  EXPECT_FALSE(hub.getWarningsArray().empty());
+  EXPECT_EQ(hub.getMisspelledWordDictionary().size(), 2u);
+
+  // Written again, every table holds what the crawl wrote.
+  CrawlTiming timing{saved.seconds, saved.stopped, saved.startedAt, saved.endedAt, std::nullopt};
+  ReportContext report(hub, tp.defaults, timing);
+  ASSERT_TRUE(writeCrawlDatabase(report, dir / "again.db").ok());
+  for (const char* sql :
+       {"SELECT * FROM crawl", "SELECT * FROM urls ORDER BY id", "SELECT * FROM links ORDER BY id",
+        "SELECT * FROM redirects ORDER BY url_id, hop", "SELECT * FROM warnings ORDER BY id",
+        "SELECT * FROM duplicates ORDER BY kind, text, url_id",
+        "SELECT * FROM misspellings ORDER BY word, url_id"}) {
+    const Rows first = query(dir / "crawl.db", sql), second = query(dir / "again.db", sql);
+    EXPECT_FALSE(first.empty()) << sql;
+    EXPECT_EQ(first, second) << sql;
+  }
+}
+
+// ---- Refusals ------------------------------------------------------------------------------
+
+TEST(SavedCrawl, NewerOrDamagedDatabasesAreRefusedAndLeftAlone) {
+  test::TestServer site;
+  site.folder(ZEL_FIXTURES_DIR "/sites/small");
+  test::TempDir dir;
+  ASSERT_LE(run({"crawl", site.url("/"), "--no-settings-file", "-q", "--db", dir / "good.db"}), 1);
+
+  fs::copy_file(dir / "good.db", dir / "newer.db");
+  ASSERT_EQ(exec(dir / "newer.db", "UPDATE crawl SET schema_version = 99"), "");
+  fs::copy_file(dir / "good.db", dir / "damaged.db");
+  {
+    // Garbage over the pages after the first: the header still says SQLite.
+    std::fstream f(dir / "damaged.db", std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(static_cast<std::streamoff>(fs::file_size(dir / "damaged.db") / 2));
+    const std::string junk(4096, '\x5a');
+    f.write(junk.data(), static_cast<std::streamsize>(junk.size()));
+  }
+  std::ofstream(dir / "text.db") << "not a database at all\n";
+  {
+    SqliteDatabase empty;
+    ASSERT_TRUE(empty.open(dir / "empty.db", true).ok());
+    ASSERT_TRUE(empty.exec("CREATE TABLE other (x)").ok());
+  }
+
+  struct Case {
+    const char* file;
+    const char* message;
+  } cases[] = {{"newer.db", "was written by a newer zelmora (schema version 99"},
+               {"damaged.db", "is not a usable crawl database"},
+               {"text.db", "not a database"},
+               {"empty.db", "is not a usable crawl database"}};
+  for (const Case& c : cases) {
+    SavedCrawl saved;
+    const Status s = openSavedCrawl(dir / c.file, saved);
+    EXPECT_FALSE(s.ok()) << c.file;
+    EXPECT_NE(s.message().find(c.message), std::string::npos) << c.file << ": " << s.message();
+    const std::string bytes = readWhole(dir / c.file);
+    EXPECT_EQ(run({"recheck", dir / c.file, "--all", "-q"}), 2) << c.file;
+    EXPECT_EQ(run({"continue", dir / c.file, "-q"}), 2) << c.file;
+    EXPECT_EQ(run({"diff", dir / "good.db", dir / c.file}), 2) << c.file;
+    EXPECT_EQ(readWhole(dir / c.file), bytes) << c.file << " is left untouched";
+  }
+  EXPECT_EQ(run({"diff", dir / "good.db", dir / "good.db"}), 0) << "no difference";
+}
+
+// ---- Recheck -------------------------------------------------------------------------------
+
+TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
+  test::TestServer site;
+  site.page("/", R"(<html><head><title>Home</title></head><body>
+      <a href="/fixme.html">a</a> <a href="/fix2.html">b</a> <a href="/breakme.html">c</a>
+      <a href="/gone.html">d</a> <a href="/fine.html">e</a></body></html>)");
+  site.status("/fixme.html", 404, "missing");
+  site.status("/fix2.html", 500, "oops");
+  site.page("/breakme.html", "<html><body>here today</body></html>");
+  site.page("/fine.html", "<html><body>fine</body></html>");
+  test::TempDir dir;
+  const std::string db = dir / "crawl.db";
+  ASSERT_EQ(run({"crawl", site.url("/"), "--no-settings-file", "-q", "--threads", "2", "--db", db}),
+            1);
+  const Rows linksBefore = query(db, "SELECT count(*) FROM links");
+
+  // Nothing bad changed: the plain recheck reports the two still broken.
+  auto [same, sameOut] = runCapturing({"recheck", db}, dir / "out0.txt");
+  EXPECT_EQ(same, 1);
+  EXPECT_EQ(groupUrls(sameOut, "still broken"),
+            std::set<std::string>({site.url("/fixme.html"), site.url("/fix2.html"),
+                                   site.url("/gone.html")}));
+  EXPECT_TRUE(groupUrls(sameOut, "fixed").empty());
+
+  site.page("/fixme.html", "<html><body>back</body></html>");
+  site.page("/fix2.html", R"(<html><body><a href="/fresh.html">new</a></body></html>)");
+  site.page("/fresh.html", "<html><body>fresh</body></html>");
+  site.status("/breakme.html", 404, "gone now");
+  auto [code, out] = runCapturing({"recheck", db, "--all"}, dir / "out.txt");
+  EXPECT_EQ(code, 1) << out;
+  EXPECT_EQ(groupUrls(out, "fixed"),
+            std::set<std::string>({site.url("/fixme.html"), site.url("/fix2.html")}))
+      << out;
+  EXPECT_EQ(groupUrls(out, "newly broken"), std::set<std::string>({site.url("/breakme.html")}));
+  EXPECT_EQ(groupUrls(out, "still broken"), std::set<std::string>({site.url("/gone.html")}));
+  EXPECT_EQ(groupUrls(out, "new URLs"), std::set<std::string>({site.url("/fresh.html")}));
+
+  // The database agrees, and keeps one set of links per page.
+  EXPECT_EQ(query(db, "SELECT url, status, bad FROM urls WHERE bad = 1 ORDER BY url"),
+            Rows({{site.url("/breakme.html"), "404 not found", "1"},
+                  {site.url("/gone.html"), "404 not found", "1"}}));
+  EXPECT_EQ(query(db, "SELECT status FROM urls WHERE url = '" + site.url("/fresh.html") + "'"),
+            Rows({{"200 no error"}}));
+  EXPECT_EQ(query(db, "SELECT p.url FROM links l JOIN urls p ON p.id = l.parent_id JOIN urls t "
+                      "ON t.id = l.target_id WHERE t.url = '" + site.url("/fresh.html") + "'"),
+            Rows({{site.url("/fix2.html")}}));
+  EXPECT_EQ(query(db, "SELECT count(*) FROM links"),
+            Rows({{std::to_string(std::stoi(linksBefore.at(0).at(0)) + 1)}}))
+      << "the home page read again keeps one set of links";
+  EXPECT_EQ(query(db, "SELECT bad, total, checked, state FROM crawl"),
+            Rows({{"2", "7", "7", "finished"}}));
+
+  // One URL.
+  site.page("/breakme.html", "<html><body>back again</body></html>");
+  auto [one, oneOut] = runCapturing({"recheck", db, "--url", site.url("/breakme.html")},
+                                    dir / "out2.txt");
+  EXPECT_EQ(one, 1) << "gone.html is still bad";
+  EXPECT_EQ(groupUrls(oneOut, "fixed"), std::set<std::string>({site.url("/breakme.html")}));
+  EXPECT_EQ(statuses(db)[site.url("/breakme.html")], "200 no error");
+  EXPECT_EQ(run({"recheck", db, "--url", site.url("/nowhere.html")}), 2);
+
+  // Status lines only: no page is read again, so the links stay as they are.
+  site.status("/fine.html", 410, "gone for good");
+  site.page("/gone.html", "<html><body><a href=\"/never-seen.html\">x</a></body></html>");
+  auto [lines, linesOut] =
+      runCapturing({"recheck", db, "--all", "--status-only", "--threads", "3"}, dir / "out3.txt");
+  EXPECT_EQ(lines, 1);
+  EXPECT_EQ(groupUrls(linesOut, "newly broken"), std::set<std::string>({site.url("/fine.html")}));
+  EXPECT_EQ(groupUrls(linesOut, "fixed"), std::set<std::string>({site.url("/gone.html")}));
+  EXPECT_TRUE(groupUrls(linesOut, "new URLs").empty()) << linesOut;
+  EXPECT_EQ(statuses(db)[site.url("/fine.html")], "410 no longer exists");
+  EXPECT_EQ(query(db, "SELECT count(*) FROM links"),
+            Rows({{std::to_string(std::stoi(linksBefore.at(0).at(0)) + 1)}}));
+}
+
+// ---- Secrets ---------------------------------------------------------------------------------
+
+TEST(SavedCrawl, SecretsAreGivenAgainNeverReadFromTheDatabase) {
+  test::TestServer site;
+  site.page("/", R"(<html><body><a href="/flaky.html">f</a></body></html>)");
+  site.status("/flaky.html", 503, "busy");
+  test::TempDir dir;
+  const std::string db = dir / "crawl.db";
+  ASSERT_EQ(run({"crawl", site.url("/"), "--no-settings-file", "-q", "--header",
+                 "X-Api-Key: first-secret", "--header", "X-Env: staging", "--db", db}),
+            1);
+  ASSERT_EQ(site.requestsTo("/flaky.html").at(0).header("X-Api-Key"), "first-secret");
+
+  // Not given again: the header whose value was not saved is not sent at all.
+  site.clearLog();
+  EXPECT_EQ(run({"recheck", db, "-q"}), 1);
+  auto sent = site.requestsTo("/flaky.html");
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].header("X-Api-Key"), std::nullopt);
+  EXPECT_EQ(sent[0].header("X-Env"), "staging") << "a plain header is saved";
+
+  // Given again by name, it takes the saved header's place.
+  site.clearLog();
+  EXPECT_EQ(run({"recheck", db, "-q", "--header", "X-Api-Key: second-secret"}), 1);
+  sent = site.requestsTo("/flaky.html");
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].header("X-Api-Key"), "second-secret");
+  EXPECT_EQ(sent[0].header("X-Env"), "staging");
+  EXPECT_EQ(readWhole(db).find("secret"), std::string::npos) << "written back without it";
+}
+
+// ---- Continue -----------------------------------------------------------------------------------
+
+TEST(SavedCrawl, AStoppedCrawlContinuedEndsAsAnUninterruptedOne) {
+  test::TestServer site;
+  std::string home = "<html><body><a href=\"/slowbody.html\">s</a>";
+  for (int i = 1; i <= 6; ++i) home += "<a href=\"/p" + std::to_string(i) + ".html\">p</a>";
+  home += "<a href=\"/missing.html\">m</a></body></html>";
+  site.page("/", home);
+  for (int i = 1; i <= 6; ++i)
+    site.slow("/p" + std::to_string(i) + ".html", 0.4,
+              "<html><body><a href=\"/q" + std::to_string(i) + ".html\">q</a></body></html>");
+  for (int i = 1; i <= 6; ++i) site.page("/q" + std::to_string(i) + ".html", "<p>q</p>");
+  // The head comes at once, the body (with the only link to /deep.html) later:
+  // a stop in between leaves a good status and links never read.
+  site.route("/slowbody.html", [&site](const httplib::Request&, httplib::Response& res) {
+    res.set_chunked_content_provider("text/html", [&site](size_t, httplib::DataSink& sink) {
+      site.sleepUnlessStopping(2.5);
+      const std::string body = "<html><body><a href=\"/deep.html\">deep</a></body></html>";
+      sink.write(body.data(), body.size());
+      sink.done();
+      return true;
+    });
+  });
+  site.page("/deep.html", "<p>deep</p>");
+  test::TempDir dir;
+  const std::vector<std::string> common = {"--no-settings-file", "-q", "--threads", "2",
+                                           "--timeout", "10"};
+  auto crawl = [&](const std::string& db, std::vector<std::string> extra) {
+    std::vector<std::string> args = {"crawl", site.url("/"), "--db", db};
+    args.insert(args.end(), common.begin(), common.end());
+    args.insert(args.end(), extra.begin(), extra.end());
+    return run(args);
+  };
+  ASSERT_EQ(crawl(dir / "whole.db", {}), 1);
+  ASSERT_LE(crawl(dir / "limit.db", {"--max-time", "0.5"}), 1);
+  EXPECT_EQ(query(dir / "limit.db", "SELECT state FROM crawl"), Rows({{"stopped"}}))
+      << "a crawl stopped by its time limit";
+
+  // Ctrl-C once the slow page has answered and two others have been asked for.
+  site.clearLog();
+  std::vector<std::string> args = {"crawl", site.url("/"), "--db", dir / "part.db"};
+  args.insert(args.end(), common.begin(), common.end());
+  EXPECT_LE(runInterrupted(args, [&] { return !site.requestsTo("/p2.html").empty(); }), 1);
+
+  EXPECT_EQ(query(dir / "part.db", "SELECT state FROM crawl"), Rows({{"stopped"}}));
+  EXPECT_EQ(query(dir / "part.db", "SELECT url, status FROM urls WHERE links_pending = 1"),
+            Rows({{site.url("/slowbody.html"), "200 no error"}}));
+  EXPECT_EQ(statuses(dir / "part.db").count(site.url("/deep.html")), 0u);
+  EXPECT_LT(statuses(dir / "part.db").size(), statuses(dir / "whole.db").size());
+  EXPECT_EQ(run({"continue", dir / "whole.db", "-q"}), 2) << "a finished crawl is not continued";
+
+  args = {"continue", dir / "part.db"};
+  args.insert(args.end(), common.begin(), common.end());
+  EXPECT_EQ(run(args), 1);
+  EXPECT_EQ(statuses(dir / "part.db"), statuses(dir / "whole.db"));
+  EXPECT_EQ(query(dir / "part.db", "SELECT state, total, checked, bad FROM crawl"),
+            query(dir / "whole.db", "SELECT state, total, checked, bad FROM crawl"));
+  EXPECT_EQ(query(dir / "part.db", "SELECT count(*) FROM links"),
+            query(dir / "whole.db", "SELECT count(*) FROM links"));
+  EXPECT_EQ(query(dir / "part.db", "SELECT count(*) FROM urls WHERE links_pending = 1"),
+            Rows({{"0"}}));
+}
+
+// ---- Diff --------------------------------------------------------------------------------------
+
+TEST(SavedCrawl, DiffListsWhatChangedBetweenTwoCrawls) {
+  test::TestServer site;
+  site.page("/", R"(<html><head><title>Home</title></head><body>
+      <a href="/a.html">a</a> <a href="/b.html">b</a> <a href="/c.html">c</a></body></html>)");
+  site.page("/a.html", "<html><head><title>A</title></head><body>a</body></html>");
+  site.page("/b.html", R"(<html><head><meta name="description" content="Bee"></head></html>)");
+  site.page("/c.html", "<p>c</p>");
+  test::TempDir dir;
+  ASSERT_EQ(run({"crawl", site.url("/"), "--no-settings-file", "-q", "--db", dir / "old.db"}), 0);
+  site.page("/", R"(<html><head><title>Home</title></head><body>
+      <a href="/a.html">a</a> <a href="/b.html">b</a> <a href="/d.html">d</a></body></html>)");
+  site.page("/a.html", "<html><head><title>A, renamed</title></head><body>a</body></html>");
+  site.page("/b.html", R"(<html><head><meta name="description" content="Wasp"></head></html>)");
+  site.page("/d.html", "<p>d</p>");
+  site.status("/a.html", 500, "down");
+  ASSERT_EQ(run({"crawl", site.url("/"), "--no-settings-file", "-q", "--db", dir / "new.db"}), 1);
+
+  auto [code, json] = runCapturing({"diff", dir / "old.db", dir / "new.db", "--json"},
+                                   dir / "diff.json");
+  EXPECT_EQ(code, 1);
+  const Json doc = Json::parse(json);
+  EXPECT_EQ(doc["added"], Json::parse(R"([{"url":")" + site.url("/d.html") +
+                                      R"(","status":"200 no error"}])"));
+  EXPECT_EQ(doc["removed"], Json::parse(R"([{"url":")" + site.url("/c.html") +
+                                        R"(","status":"200 no error"}])"));
+  EXPECT_EQ(doc["statusChanged"],
+            Json::parse(R"([{"url":")" + site.url("/a.html") +
+                        R"(","old":"200 no error","new":"500 internal server error"}])"));
+  EXPECT_EQ(doc["titleChanged"], Json::parse(R"([{"url":")" + site.url("/a.html") +
+                                             R"(","old":"A","new":""}])"))
+      << "a page that fails has no title";
+  EXPECT_EQ(doc["descriptionChanged"], Json::parse(R"([{"url":")" + site.url("/b.html") +
+                                                   R"(","old":"Bee","new":"Wasp"}])"));
+
+  auto [textCode, text] = runCapturing({"diff", dir / "old.db", dir / "new.db"}, dir / "diff.txt");
+  EXPECT_EQ(textCode, 1);
+  EXPECT_EQ(groupUrls(text, "new URLs"), std::set<std::string>({site.url("/d.html")}));
+  EXPECT_EQ(groupUrls(text, "gone URLs"), std::set<std::string>({site.url("/c.html")}));
+  EXPECT_NE(text.find("1 new, 1 gone, 1 with a new status, 1 with a new title, 1 with a new "
+                      "description"),
+            std::string::npos)
+      << text;
+}
+
+}  // namespace
+}  // namespace zel::cli
