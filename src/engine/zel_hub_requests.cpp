@@ -1,5 +1,6 @@
 // Turning a record into its HTTP request: address, method, headers, cookies,
 // the login form and the time-out.
+#include "engine/service_hosts.h"
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "urltext/address_kinds.h"
@@ -15,9 +16,6 @@ constexpr const char* kBrowserUserAgent =
     "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_13_2) AppleWebKit/604.4.5 (KHTML, like Gecko) "
     "Version/11.0.2 Safari/604.4.5";
 constexpr const char* kAccept = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
-// Hosts whose document and file-storage services refuse crawler user agents.
-constexpr const char* kDocumentServiceStem = "docs.google.";
-constexpr const char* kFileStorageServiceStem = "drive.google.";
 
 // Extension of the last path component, query included ("js?v=2" for /a.js?v=2).
 std::string extensionWithQuery(std::string_view address) {
@@ -193,7 +191,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   // No agent setting: no User-Agent header of ours (never an empty one).
   const std::string agent = d.stringOrEmpty("userAgentString");
   if (d.stringForKey("userAgentString")) req.setHeader("User-Agent", agent);
-  if (containsIgnoreCase(a, kDocumentServiceStem) || containsIgnoreCase(a, kFileStorageServiceStem))
+  if (isDocumentOrFileStorageService(a))
     req.setHeader("User-Agent", kBrowserUserAgent);
   if (forceCookies && (containsIgnoreCase(agent, "Zelmora") || containsIgnoreCase(agent, "Googlebot"))) {
     req.setHeader("User-Agent", kBrowserUserAgent);

@@ -1,5 +1,6 @@
 #include "engine/zel_rechecker.h"
 
+#include "engine/service_hosts.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
 #include "url/zel_record_owner.h"
@@ -9,9 +10,6 @@ namespace zel {
 
 namespace {
 
-// Hosts whose document and file-storage services refuse crawler user agents.
-constexpr const char* kDocumentServiceStem = "docs.google.";
-constexpr const char* kFileStorageServiceStem = "drive.google.";
 constexpr const char* kOldBrowserUserAgent =
     "Mozilla/5.0 (Macintosh; Intel Mac OS X 10.6; rv:25.0) Gecko/20100101 Firefox/25.0";
 
@@ -72,7 +70,7 @@ void ZelRechecker::sendAsyncServerRequest() {
   req.handleCookies = false;
   req.method = "GET";
   req.setHeader("User-Agent", d.stringOrEmpty("userAgentString"));
-  if (containsIgnoreCase(a, kDocumentServiceStem) || containsIgnoreCase(a, kFileStorageServiceStem))
+  if (isDocumentOrFileStorageService(a))
     req.setHeader("User-Agent", kOldBrowserUserAgent);
   // Deliberately not the page's address as it is, but without its user and
   // password: credentials in an address must not travel to other hosts.
