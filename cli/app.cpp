@@ -8,6 +8,7 @@
 #include "options.h"
 #include "platform/library_versions.h"
 #include "settings_command.h"
+#include "thumbnail_command.h"
 
 namespace zel::cli {
 
@@ -38,6 +39,7 @@ int runZelmora(int argc, char** argv) {
     return 0;
   }
   if (options.command == "settings") return runSettings(options);
+  if (options.command == "thumbnail") return runThumbnail(options);
   return runCrawl(options);
 }
 

@@ -206,6 +206,12 @@ const std::vector<OptionSpec>& optionTable() {
        "shouldLoadJS", flag({{"shouldLoadJS", true}})},
       {"--pdf", nullptr, "", Topic::Check, "check the links inside PDF documents",
        "shouldParsePDFs", flag({{"shouldParsePDFs", true}})},
+      {"--render", nullptr, "", Topic::Check,
+       "read each page as a browser shows it, after its scripts have run (needs Chromium)",
+       "runJS", flag({{"runJS", true}})},
+      {"--render-wait", nullptr, "SECONDS", Topic::Check,
+       "with --render, let scripts run this long after a page has loaded", "jsRenderingTime",
+       number("--render-wait", "jsRenderingTime", false)},
       {"--fragments", nullptr, "", Topic::Check,
        "keep #fragments, so links to anchors are checked", "dontTrimHash",
        flag({{"dontTrimHash", true}})},
@@ -500,12 +506,16 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
     }
     if (out.command.empty()) out.command = a;
     else if (out.target.empty()) out.target = a;
+    else if (out.command == "thumbnail" && out.outputFile.empty()) out.outputFile = a;
     else return Status::Error("unexpected argument \"" + a + "\"");
   }
   if (out.help || out.version || out.man || out.completion) return Status::Ok();
   if (out.command.empty()) return Status::Error("no command given");
-  if (out.command != "crawl" && out.command != "settings")
-    return Status::Error("unknown command \"" + out.command + "\" (the commands are crawl and settings)");
+  if (out.command != "crawl" && out.command != "settings" && out.command != "thumbnail")
+    return Status::Error("unknown command \"" + out.command +
+                         "\" (the commands are crawl, settings and thumbnail)");
+  if (out.command == "thumbnail" && out.outputFile.empty())
+    return Status::Error("thumbnail needs a URL and a FILE");
   if (out.command == "crawl" && out.target.empty()) return Status::Error("crawl needs a TARGET");
   const auto has = [&](const char* key) {
     for (const auto& [k, v] : out.settings)
@@ -527,6 +537,7 @@ std::string helpText() {
   std::string out =
       "usage: zelmora crawl TARGET [options]\n"
       "       zelmora settings [WORD] [--effective [options]]\n"
+      "       zelmora thumbnail URL FILE   (a 392x256 PNG, or TIFF for .tif/.tiff)\n"
       "       zelmora --version | --help\n"
       "\n"
       "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs (.txt, .csv).\n"

@@ -13,8 +13,9 @@
 namespace zel::cli {
 
 struct Options {
-  std::string command;  // "crawl" or "settings"
-  std::string target;   // crawl: the start; settings: the word to filter by
+  std::string command;  // "crawl", "settings" or "thumbnail"
+  std::string target;   // crawl: the start; settings: the word to filter by; thumbnail: the page
+  std::string outputFile;  // thumbnail: the picture's file
   std::optional<std::string> settingsFile;  // --settings FILE
   bool noSettingsFile = false;              // --no-settings-file: not even ./zelmora.json
   // Settings from the command line, in the order given; later ones win, and a
