@@ -173,40 +173,67 @@ void ChromiumWebView::opened(const Status& s, const std::string& session, const 
   }
 }
 
+void ChromiumWebView::later(std::function<void()> work) {
+  std::weak_ptr<bool> alive = alive_;
+  pool_->loop_.post([alive, work = std::move(work)] {
+    if (alive.lock()) work();
+  });
+}
+
 void ChromiumWebView::listen() {
   DevToolsClient& c = pool_->client_;
   handlers_.push_back(c.on(
       "Page.loadEventFired",
       [this](const Json&) {
-        if (!loading_) return;
-        loading_ = false;
-        if (delegate_) delegate_->webViewDidFinishNavigation(*this);
+        later([this] {
+          if (!loading_) return;
+          loading_ = false;
+          if (delegate_) delegate_->webViewDidFinishNavigation(*this);
+        });
+      },
+      session_));
+  // The main frame stopping also ends a load whose load event was not seen.
+  handlers_.push_back(c.on(
+      "Page.frameStoppedLoading",
+      [this](const Json& p) {
+        if (p.value("frameId", "") != target_) return;
+        later([this] {
+          if (!loading_) return;
+          loading_ = false;
+          if (delegate_) delegate_->webViewDidFinishNavigation(*this);
+        });
       },
       session_));
   handlers_.push_back(c.on(
       "Network.requestWillBeSent",
       [this](const Json& p) {
-        if (loading_ && p.value("type", "") == "Document" && p.value("frameId", "") == target_ &&
-            p.contains("redirectResponse") && delegate_)
-          delegate_->webViewDidReceiveServerRedirectForProvisionalNavigation(*this);
+        if (p.value("type", "") == "Document" && p.value("frameId", "") == target_ &&
+            p.contains("redirectResponse"))
+          later([this] {
+            if (loading_ && delegate_)
+              delegate_->webViewDidReceiveServerRedirectForProvisionalNavigation(*this);
+          });
       },
       session_));
   handlers_.push_back(c.on(
       "Network.responseReceived",
       [this](const Json& p) {
         // A page target's main frame has the target's id.
-        if (p.value("type", "") != "Document" || p.value("frameId", "") != target_ || !delegate_)
-          return;
+        if (p.value("type", "") != "Document" || p.value("frameId", "") != target_) return;
         const std::string url = p.contains("response") ? p["response"].value("url", "") : "";
-        delegate_->webViewDecidePolicyForNavigationResponse(*this, url,
-                                                            startsWithNoCase(url, "http"));
+        later([this, url] {
+          if (delegate_)
+            delegate_->webViewDecidePolicyForNavigationResponse(*this, url,
+                                                                startsWithNoCase(url, "http"));
+        });
       },
       session_));
   handlers_.push_back(c.on(
-      "Inspector.targetCrashed", [this](const Json&) { terminated("the page crashed"); },
+      "Inspector.targetCrashed",
+      [this](const Json&) { later([this] { terminated("the page crashed"); }); },
       session_));
   handlers_.push_back(c.on("Target.detachedFromTarget", [this](const Json& p) {
-    if (p.value("sessionId", "") == session_) terminated("the page was closed");
+    if (p.value("sessionId", "") == session_) later([this] { terminated("the page was closed"); });
   }));
 }
 
@@ -244,11 +271,17 @@ void ChromiumWebView::sendToPage(const std::string& method, Json params, DevTool
     failLater([done = std::move(done)](const Status& s) { done(s, Json::object()); });
     return;
   }
+  // Answers are handled on a later turn, outside the client's reading of the
+  // pipe: what they start (a page's links read, a nested request) may turn the loop.
   std::weak_ptr<bool> alive = alive_;
+  RunLoop* loop = &pool_->loop_;
   pool_->client_.send(
       method, std::move(params),
-      [alive, done = std::move(done)](const Status& s, const Json& r) {
-        if (alive.lock()) done(s, r);
+      [alive, loop, done = std::move(done)](const Status& s, const Json& r) {
+        if (!alive.lock()) return;
+        loop->post([alive, done, s, r] {
+          if (alive.lock()) done(s, r);
+        });
       },
       session_, timeoutSeconds);
 }

@@ -64,6 +64,8 @@ class ChromiumWebView : public WebView {
 
   void opened(const Status& s, const std::string& session, const std::string& target);
   void listen();
+  // Runs `work` on a later turn, unless the view has ended by then.
+  void later(std::function<void()> work);
   void navigate(const UrlRequest& request);
   // The page is gone (crash, detach, browser closed): stop loading and say so once.
   void terminated(const std::string& why);
