@@ -9,6 +9,7 @@
 #include "options.h"
 #include "platform/library_versions.h"
 #include "settings_command.h"
+#include "thumbnail_command.h"
 
 namespace zel::cli {
 
@@ -42,6 +43,7 @@ int runZelmora(int argc, char** argv) {
   if (options.command == "recheck") return runRecheck(options);
   if (options.command == "continue") return runContinue(options);
   if (options.command == "diff") return runDiff(options);
+  if (options.command == "thumbnail") return runThumbnail(options);
   return runCrawl(options);
 }
 

@@ -13,6 +13,7 @@
 #include "cli_alerts.h"
 #include "settings_command.h"
 #include "platform/text_format.h"
+#include "render/web_view_recycler.h"
 #include "report/exports.h"
 #include "report/report_context.h"
 #include "report/writers.h"
@@ -160,10 +161,19 @@ int runCrawl(const Options& options) {
   if (deadlineReached) timing.deadline = options.maxTime;
   ReportContext report(hub, settings, timing);
   // An export on standard output keeps it to itself.
-  if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
+  FILE* summary = options.exports.usesStdout() ? stderr : stdout;
+  if (!options.quiet) {
+    printTerminalReport(summary, report);
+    if (hub.getUnrenderedPageCount() > 0)
+      std::fprintf(summary, "%d page%s read as served, not rendered: %s\n",
+                   hub.getUnrenderedPageCount(), hub.getUnrenderedPageCount() == 1 ? "" : "s",
+                   hub.getUnrenderedReason().c_str());
+  }
   const int status = !writeExports(options.exports, report, stderr) ? 2
                      : hub.getBadLinkCount() > 0                         ? 1
                                                                          : 0;
+  // The browser, if pages were rendered, ends now, while its run loop still exists.
+  WebViewRecycler::sharedWebViewRecycler().shutDown();
 #ifndef ZEL_FULL_TEARDOWN
   // Every file is closed: the records and link instances are left for the OS to
   // free at exit, which a large crawl would otherwise spend seconds destroying.

@@ -208,6 +208,12 @@ const std::vector<OptionSpec>& optionTable() {
        "shouldLoadJS", flag({{"shouldLoadJS", true}})},
       {"--pdf", nullptr, "", Topic::Check, "check the links inside PDF documents",
        "shouldParsePDFs", flag({{"shouldParsePDFs", true}})},
+      {"--render", nullptr, "", Topic::Check,
+       "read each page as a browser shows it, after its scripts have run (needs Chromium)",
+       "runJS", flag({{"runJS", true}})},
+      {"--render-wait", nullptr, "SECONDS", Topic::Check,
+       "with --render, let scripts run this long after a page has loaded", "jsRenderingTime",
+       number("--render-wait", "jsRenderingTime", false)},
       {"--fragments", nullptr, "", Topic::Check,
        "keep #fragments, so links to anchors are checked", "dontTrimHash",
        flag({{"dontTrimHash", true}})},
@@ -525,14 +531,19 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
     if (out.command.empty()) out.command = a;
     else if (out.target.empty()) out.target = a;
     else if (out.command == "diff" && out.target2.empty()) out.target2 = a;
+    else if (out.command == "thumbnail" && out.outputFile.empty()) out.outputFile = a;
     else return Status::Error("unexpected argument \"" + a + "\"");
   }
   if (out.help || out.version || out.man || out.completion) return Status::Ok();
   if (out.command.empty()) return Status::Error("no command given");
-  static const char* const kCommands[] = {"crawl", "settings", "recheck", "continue", "diff"};
+  static const char* const kCommands[] = {"crawl",    "settings", "recheck",
+                                          "continue", "diff",     "thumbnail"};
   if (std::find(std::begin(kCommands), std::end(kCommands), out.command) == std::end(kCommands))
     return Status::Error("unknown command \"" + out.command +
-                         "\" (the commands are crawl, settings, recheck, continue and diff)");
+                         "\" (the commands are crawl, settings, recheck, continue, diff and "
+                         "thumbnail)");
+  if (out.command == "thumbnail" && out.outputFile.empty())
+    return Status::Error("thumbnail needs a URL and a FILE");
   if (out.command == "crawl" && out.target.empty()) return Status::Error("crawl needs a TARGET");
   if ((out.command == "recheck" || out.command == "continue") && out.target.empty())
     return Status::Error(out.command + " needs the crawl database: zelmora " + out.command + " FILE");
@@ -564,6 +575,7 @@ std::string helpText() {
       "       zelmora continue DB [options]\n"
       "       zelmora diff OLD.db NEW.db [--json]\n"
       "       zelmora settings [WORD] [--effective [options]]\n"
+      "       zelmora thumbnail URL FILE   (a 392x256 PNG, or TIFF for .tif/.tiff)\n"
       "       zelmora --version | --help\n"
       "\n"
       "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs (.txt, .csv).\n"
@@ -677,7 +689,7 @@ std::string bashCompletion() {
          "    " + withValue + ") return ;;\n"
          "  esac\n"
          "  if [[ $COMP_CWORD -eq 1 ]]; then\n"
-         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings --help --version\" -- \"$cur\")); return\n"
+         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings thumbnail --help --version\" -- \"$cur\")); return\n"
          "  fi\n"
          "  if [[ \"$cur\" == -* ]]; then\n"
          "    COMPREPLY=($(compgen -W \"" + options + "\" -- \"$cur\")); return\n"

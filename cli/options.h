@@ -13,9 +13,12 @@
 namespace zel::cli {
 
 struct Options {
-  std::string command;  // "crawl", "settings", "recheck", "continue" or "diff"
-  std::string target;   // crawl: the start; settings: the word to filter by; else a database
-  std::string target2;  // diff: the newer database
+  // "crawl", "settings", "recheck", "continue", "diff" or "thumbnail"
+  std::string command;
+  // crawl: the start; settings: the word to filter by; thumbnail: the page; else a database
+  std::string target;
+  std::string target2;     // diff: the newer database
+  std::string outputFile;  // thumbnail: the picture's file
   std::optional<std::string> settingsFile;  // --settings FILE
   bool noSettingsFile = false;              // --no-settings-file: not even ./zelmora.json
   // Settings from the command line, in the order given; later ones win, and a

@@ -209,6 +209,11 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
 
   // ---- Link extraction --------------------------------------------------------------
   void extractLinks(ZelUrl* record) override;
+  std::unique_ptr<ZelRenderer> makeRenderer(const UrlRequest& request, ZelRendererOwner* owner,
+                                            Status* why) override;
+  // Pages that asked to be rendered but were read as served (no browser), and why.
+  int getUnrenderedPageCount() const { return unrenderedPages_; }
+  const std::string& getUnrenderedReason() const { return unrenderedReason_; }
   void extractLinksInTurn(ZelUrl* record, std::function<void()> then) override;
   void handleInTurn(std::function<void()> task) override;
   // Runs the waiting extractions whose scans are done, in their order.
@@ -322,6 +327,8 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   int64_t badCollectionCount_ = 0;
   bool crawlFinished_ = false;
   bool stopPressed_ = false;
+  int unrenderedPages_ = 0;
+  std::string unrenderedReason_;
   std::unique_ptr<ZelSEOManager> seoManager_;
   std::unique_ptr<ArchiveStore> archiveStore_;
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "url/zel_renderer.h"
+
 namespace zel {
 
 struct Platform;
@@ -68,6 +70,10 @@ class ZelRecordOwner {
   virtual void stop() = 0;
 
   // ---- What follows a response ----------------------------------------------------------
+  // A renderer for a page with a rendering request, or nullptr and the reason in
+  // *why when pages cannot be rendered.
+  virtual std::unique_ptr<ZelRenderer> makeRenderer(const UrlRequest& request,
+                                                    ZelRendererOwner* owner, Status* why) = 0;
   virtual void extractLinks(ZelUrl* record) = 0;
   // extractLinks in the order the fetches finished, then `then`; the page may be
   // scanned on a worker meanwhile, so both can run on a later turn.

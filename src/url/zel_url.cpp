@@ -327,8 +327,23 @@ void ZelUrl::setRunJS(std::optional<UrlRequest> r) {
   facts().more().runJS = std::move(r);
 }
 
+ZelRenderer* ZelUrl::getWTG() const {
+  return facts_ && facts_->extra ? facts_->extra->WTG.get() : nullptr;
+}
+
 void ZelUrl::clearWTG() {
-  if (facts_ && facts_->extra) facts_->extra->runJS.reset();
+  if (!facts_ || !facts_->extra) return;
+  auto& extra = *facts_->extra;
+  // Taken out first: stopping may call back into the record.
+  std::unique_ptr<ZelRenderer> renderer = std::move(extra.WTG);
+  if (renderer) renderer->stopLoading();
+  extra.runJS.reset();
+  renderer.reset();
+  if (extra.awaitingRender) {
+    extra.awaitingRender = false;
+    addWarning(localized("The page could not be rendered; its links were not read"));
+    owner_->handleInTurn([this, sinceSent = getTimeSinceSent()] { finishLoading(nullptr, sinceSent); });
+  }
 }
 
 std::string& ZelUrl::ensureData() {

@@ -16,6 +16,7 @@
 #include "url/zel_record_owner.h"
 #include "url/zel_link_instance.h"
 #include "url/zel_link_instance_list.h"
+#include "url/zel_renderer.h"
 
 namespace zel {
 
@@ -35,7 +36,7 @@ struct RedirectEntry {
 // "itemprop", "content", ...).
 using MetaEntry = std::map<std::string, std::string>;
 
-class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
+class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRendererOwner {
  public:
   // `initWithOwner:`; the hub creates records through its createRecord.
   explicit ZelUrl(ZelRecordOwner* owner);
@@ -189,7 +190,15 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   void setContentLengthUnavailable(bool v) { setFlag(kNoContentLength, v); }
   const std::optional<UrlRequest>& getRunJS() const;
   void setRunJS(std::optional<UrlRequest> r);
-  void clearWTG();
+  // Stops and drops the renderer (and the rendering request). A rendered page
+  // that never arrived ends the fetch here, with what the server sent.
+  void clearWTG() override;
+  ZelRenderer* getWTG() const;
+
+  // The renderer's calls: the rendered page arrives as a body without a connection.
+  void connection(UrlConnection* connection, std::string_view data) override;
+  void connectionDidFinishLoading(UrlConnection* connection) override;
+  void WTGWillPerformRedirectToURL(const std::string& url) override;
 
   std::string* getData() const { return data_.get(); }
   std::string& ensureData();
@@ -489,7 +498,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate {
   // back its request slot; dropBodyAfter also drops an internal body no check needs.
   void finishFetch(bool extract, bool dropBodyAfter = false);
   // The end of a loaded fetch, `sinceSent` seconds after its request went out.
-  void finishLoading(UrlConnection& connection, double sinceSent);
+  // `connection` is null for a page that came from the renderer.
+  void finishLoading(UrlConnection* connection, double sinceSent);
+  // Hands an HTML page to a renderer instead of reading its body; false when no
+  // page can be rendered (then the body is read as served).
+  bool renderInstead(UrlConnection& connection);
   void queueRemedial(double afterSeconds = 0);
   bool handleHeaderRefresh(UrlConnection& connection, const UrlResponse& response);
   void typeByExtension(const UrlResponse& response);

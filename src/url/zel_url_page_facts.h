@@ -41,6 +41,9 @@ struct ZelUrl::PageFacts {
     std::optional<double> priority;
     std::string changeFrequency;
     std::optional<UrlRequest> runJS;
+    std::unique_ptr<ZelRenderer> WTG;
+    // A renderer was attached and has not yet delivered its page.
+    bool awaitingRender = false;
     std::optional<std::vector<ZelLinkInstance*>> linkedVideo, linkedAudio;
     std::vector<ZelLinkInstance*> retainArray;
   };

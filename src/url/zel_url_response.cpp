@@ -56,6 +56,7 @@ void ZelUrl::finishFetch(bool extract, bool dropBodyAfter) {
     hub->platform().runLoop->post([hub, self, done] {
       // The finished connection holds transfer buffers; a crawl keeps many records.
       if (self->connection_.get() == done) self->connection_.reset();
+      self->clearWTG();
       hub->threadHasFinished(self);
     });
   };
@@ -340,6 +341,38 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
   }
   ZEL_LOG(log(), 4, strf("thread %i collecting data for %s. %f seconds since response sent. ",
                       thread(), getActualLinkUrl().c_str(), getTimeSinceSent()));
+  if (getRunJS() && getIsHTML()) renderInstead(connection);
+}
+
+bool ZelUrl::renderInstead(UrlConnection& connection) {
+  ZEL_LOG(log(), 2, "have status for " + getActualLinkUrl() + " but will collect data via PageRenderer");
+  Status why;
+  std::unique_ptr<ZelRenderer> renderer = owner_->makeRenderer(*getRunJS(), this, &why);
+  if (!renderer) {
+    // No browser: the page is read as the server sent it, and the record says why.
+    addWarning(localized("The page was read as served, not rendered") + ": " + why.message());
+    return false;
+  }
+  facts().more().WTG = std::move(renderer);
+  facts().more().awaitingRender = true;
+  connection.cancel();
+  return true;
+}
+
+void ZelUrl::connection(UrlConnection*, std::string_view data) {
+  if (owner_->stopPressed()) return;
+  ensureData().append(data);
+}
+
+void ZelUrl::connectionDidFinishLoading(UrlConnection*) {
+  if (!facts_ || !facts_->extra || !facts_->extra->awaitingRender) return;
+  facts_->extra->awaitingRender = false;
+  owner_->handleInTurn([this, sinceSent = getTimeSinceSent()] { finishLoading(nullptr, sinceSent); });
+}
+
+void ZelUrl::WTGWillPerformRedirectToURL(const std::string& url) {
+  log().always("WTGWillPerformRedirectToURL");
+  addRedir(url, std::string("n/a"), 0);
 }
 
 void ZelUrl::didReceiveData(UrlConnection& connection, std::string_view bytes) {
@@ -362,18 +395,20 @@ void ZelUrl::didReceiveData(UrlConnection& connection, std::string_view bytes) {
 }
 
 void ZelUrl::didFinishLoading(UrlConnection& connection) {
+  // The page comes from the renderer instead.
+  if (getWTG()) return;
   // Handled after the extractions of pages that finished before, as if each had
   // been extracted the moment it arrived; the times are those of the arrival.
   owner_->handleInTurn([this, &connection, sinceSent = getTimeSinceSent()] {
-    finishLoading(connection, sinceSent);
+    finishLoading(&connection, sinceSent);
   });
 }
 
-void ZelUrl::finishLoading(UrlConnection& connection, double sinceSent) {
+void ZelUrl::finishLoading(UrlConnection* connection, double sinceSent) {
   if (!hasSentRequest() || owner_->stopPressed()) return;
   // Deliberately unlike the Part (no size limit): what was read before the cut is used.
-  if (connection.bodyWasCut()) {
-    const double mb = static_cast<double>(connection.currentRequest().maxBodyBytes) / (1 << 20);
+  if (connection && connection->bodyWasCut()) {
+    const double mb = static_cast<double>(connection->currentRequest().maxBodyBytes) / (1 << 20);
     addWarning(strf("page cut at %g MB", mb));
   }
   const size_t received = data_ ? data_->size() : 0;
@@ -409,7 +444,7 @@ void ZelUrl::finishLoading(UrlConnection& connection, double sinceSent) {
     addWarning("The server returned 429 - details are: " + details);
     if (getRetryCount() == 0) {
       setRetryCount(1);
-      connection.cancel();
+      if (connection) connection->cancel();
       queueRemedial(getRetryAfter() > 0 ? getRetryAfter() : 1);
       return;
     }
@@ -426,7 +461,7 @@ void ZelUrl::finishLoading(UrlConnection& connection, double sinceSent) {
   if (contentLengthUnavailable()) setFileSizeCompressed(static_cast<int64_t>(received));
 
   if (!getIsImage() && !getIsPDF() && !isInBadCollection() && data_ && followMetaRefresh()) {
-    connection.cancel();
+    if (connection) connection->cancel();
     return;
   }
 

@@ -1,0 +1,61 @@
+#include "thumbnail_command.h"
+
+#include <cstdio>
+
+#include "platform/platform.h"
+#include "render/rendering.h"
+#include "render/web_thumb_getter.h"
+#include "render/web_view_recycler.h"
+#include "settings_command.h"
+
+namespace zel::cli {
+
+namespace {
+
+struct Waiter : ThumbnailOwner {
+  bool done = false;
+  void reloadData() override { done = true; }
+};
+
+}  // namespace
+
+int runThumbnail(const Options& options) {
+  auto defaults = std::make_unique<MemoryDefaults>();
+  if (Status s = resolveSettings(options, *defaults, stderr); !s.ok()) {
+    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
+    return 2;
+  }
+  // A page that never finishes loading gets this long.
+  const double limit = options.maxTime.value_or(
+      defaults->doubleForKey("timeout") > 0 ? defaults->doubleForKey("timeout") : 30.0);
+  RealPlatform real(std::move(defaults));
+  Platform platform = real.platform();
+  platform.log->setStream(options.verbosity > 0 ? stderr : nullptr);
+  if (options.logFile && !platform.log->setFile(*options.logFile)) {
+    std::fprintf(stderr, "zelmora: cannot write the log file %s\n", options.logFile->c_str());
+    return 2;
+  }
+  useChromiumForWebViews(*platform.runLoop, platform.log);
+  Status result;
+  {
+    Waiter waiter;
+    WebThumbGetter getter(platform, options.target, options.outputFile, &waiter);
+    getter.getImage();
+    if (!platform.runLoop->runUntil([&] { return waiter.done; }, limit))
+      result = Status::Error("the page did not finish loading within " +
+                             std::to_string(static_cast<int>(limit)) + " seconds");
+    else
+      result = getter.status();
+    getter.stopLoading();
+  }
+  // The browser ends here, before the run loop it lives on.
+  WebViewRecycler::sharedWebViewRecycler().shutDown();
+  if (!result.ok()) {
+    std::fprintf(stderr, "zelmora: no thumbnail of %s: %s\n", options.target.c_str(),
+                 result.message().c_str());
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace zel::cli

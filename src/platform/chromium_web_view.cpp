@@ -1,0 +1,381 @@
+#include "platform/chromium_web_view.h"
+
+#include <array>
+#include <cctype>
+
+namespace zel {
+
+namespace {
+
+// A script or a picture that takes longer than this is a page gone wrong.
+constexpr double kCommandTimeout = 30.0;
+
+std::string decodeBase64(std::string_view in) {
+  static const std::array<int8_t, 256> table = [] {
+    std::array<int8_t, 256> t{};
+    t.fill(-1);
+    const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    for (int i = 0; i < 64; ++i) t[static_cast<unsigned char>(digits[i])] = static_cast<int8_t>(i);
+    return t;
+  }();
+  std::string out;
+  out.reserve(in.size() / 4 * 3);
+  uint32_t bits = 0;
+  int count = 0;
+  for (unsigned char c : in) {
+    const int v = table[c];
+    if (v < 0) continue;  // padding and line breaks
+    bits = (bits << 6) | static_cast<uint32_t>(v);
+    if (++count == 4) {
+      out += static_cast<char>((bits >> 16) & 0xff);
+      out += static_cast<char>((bits >> 8) & 0xff);
+      out += static_cast<char>(bits & 0xff);
+      bits = 0;
+      count = 0;
+    }
+  }
+  if (count == 3) {
+    out += static_cast<char>((bits >> 10) & 0xff);
+    out += static_cast<char>((bits >> 2) & 0xff);
+  } else if (count == 2) {
+    out += static_cast<char>((bits >> 4) & 0xff);
+  }
+  return out;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+  return true;
+}
+
+// Headers the browser sets itself, or that would not mean the same thing on its connection.
+bool browserOwnsHeader(std::string_view name) {
+  for (std::string_view own : {"user-agent", "content-length", "accept-encoding", "host",
+                               "connection", "cookie"})
+    if (name.size() == own.size() && startsWithNoCase(name, own)) return true;
+  return false;
+}
+
+}  // namespace
+
+// ---- The pool: one browser ----------------------------------------------------------
+
+ChromiumProcessPool::ChromiumProcessPool(RunLoop& loop) : loop_(loop), client_(loop) {}
+
+ChromiumProcessPool::~ChromiumProcessPool() {
+  for (ChromiumWebView* v : views_) v->pool_ = nullptr;
+  client_.close(1.0);
+}
+
+std::shared_ptr<ChromiumProcessPool> ChromiumProcessPool::start(RunLoop& loop, Status* why,
+                                                                const BrowserOptions& options) {
+  std::shared_ptr<ChromiumProcessPool> pool(new ChromiumProcessPool(loop));
+  if (Status s = pool->client_.start(options); !s.ok()) {
+    if (why) *why = s;
+    return nullptr;
+  }
+  std::weak_ptr<ChromiumProcessPool> weak = pool;
+  pool->client_.onClosed([weak](const Status& s) {
+    auto self = weak.lock();
+    if (!self) return;
+    self->closedWith_ = s.ok() ? Status::Error("the browser went away") : s;
+    // Copied: a view may end while it hears the news.
+    const std::set<ChromiumWebView*> views = self->views_;
+    for (ChromiumWebView* v : views)
+      if (self->views_.count(v)) v->terminated(self->closedWith_.message());
+  });
+  // Asked first, so that the answer is in before any page is attached.
+  pool->client_.send("Browser.getVersion", Json::object(), [weak](const Status& s, const Json& r) {
+    auto self = weak.lock();
+    if (self && s.ok()) self->userAgent_ = r.value("userAgent", "");
+  });
+  if (why) *why = Status::Ok();
+  return pool;
+}
+
+Status ChromiumProcessPool::status() const {
+  if (client_.isOpen()) return Status::Ok();
+  return closedWith_.ok() ? Status::Error("the browser is not running") : closedWith_;
+}
+
+std::unique_ptr<WebView> ChromiumProcessPool::makeWebView(const WebViewConfiguration& configuration) {
+  if (!client_.isOpen()) return nullptr;
+  WebViewConfiguration c = configuration;
+  c.processPool = shared_from_this();
+  return std::make_unique<ChromiumWebView>(shared_from_this(), std::move(c));
+}
+
+// ---- One view: one page target --------------------------------------------------------
+
+ChromiumWebView::ChromiumWebView(std::shared_ptr<ChromiumProcessPool> pool,
+                                 WebViewConfiguration configuration)
+    : pool_(pool.get()), configuration_(std::move(configuration)) {
+  pool_->views_.insert(this);
+  std::weak_ptr<bool> alive = alive_;
+  std::weak_ptr<ChromiumProcessPool> weakPool = pool;
+  pool_->client_.openPage(
+      [this, alive, weakPool](const Status& s, const std::string& session, const std::string& target) {
+        if (alive.lock()) {
+          opened(s, session, target);
+        } else if (auto p = weakPool.lock(); p && s.ok()) {
+          // The view ended before its page arrived: the page must not outlive it.
+          p->client_.send("Target.closeTarget", {{"targetId", target}}, [](const Status&, const Json&) {});
+        }
+      });
+}
+
+ChromiumWebView::~ChromiumWebView() {
+  *alive_ = false;
+  if (!pool_) return;
+  for (auto id : handlers_) pool_->client_.off(id);
+  pool_->views_.erase(this);
+  if (!target_.empty())
+    pool_->client_.send("Target.closeTarget", {{"targetId", target_}},
+                        [](const Status&, const Json&) {});
+  // The pool is kept alive by the configuration until here; it may end now.
+}
+
+void ChromiumWebView::opened(const Status& s, const std::string& session, const std::string& target) {
+  if (!s.ok()) {
+    phase_ = Phase::Broken;
+    brokenWhy_ = "no page could be opened: " + s.message();
+  } else {
+    phase_ = Phase::Open;
+    session_ = session;
+    target_ = target;
+    listen();
+    const DevToolsClient::Reply ignore = [](const Status&, const Json&) {};
+    sendToPage("Page.enable", Json::object(), ignore);
+    sendToPage("Network.enable", Json::object(), ignore);
+    sendToPage("Inspector.enable", Json::object(), ignore);
+    sendToPage("Emulation.setDeviceMetricsOverride",
+               {{"width", configuration_.width},
+                {"height", configuration_.height},
+                {"deviceScaleFactor", 1},
+                {"mobile", false}},
+               ignore);
+    if (!configuration_.applicationNameForUserAgent.empty() && !pool_->userAgent_.empty())
+      sendToPage("Emulation.setUserAgentOverride",
+                 {{"userAgent", pool_->userAgent_ + " " + configuration_.applicationNameForUserAgent}},
+                 ignore);
+  }
+  auto waiting = std::move(waiting_);
+  waiting_.clear();
+  std::weak_ptr<bool> alive = alive_;
+  for (auto& [work, fail] : waiting) {
+    if (!alive.lock()) return;
+    if (phase_ == Phase::Open)
+      work();
+    else
+      fail(Status::Error(brokenWhy_));
+  }
+}
+
+void ChromiumWebView::later(std::function<void()> work) {
+  std::weak_ptr<bool> alive = alive_;
+  pool_->loop_.post([alive, work = std::move(work)] {
+    if (alive.lock()) work();
+  });
+}
+
+void ChromiumWebView::listen() {
+  DevToolsClient& c = pool_->client_;
+  handlers_.push_back(c.on(
+      "Page.loadEventFired",
+      [this](const Json&) {
+        later([this] {
+          if (!loading_) return;
+          loading_ = false;
+          if (delegate_) delegate_->webViewDidFinishNavigation(*this);
+        });
+      },
+      session_));
+  // The main frame stopping also ends a load whose load event was not seen.
+  handlers_.push_back(c.on(
+      "Page.frameStoppedLoading",
+      [this](const Json& p) {
+        if (p.value("frameId", "") != target_) return;
+        later([this] {
+          if (!loading_) return;
+          loading_ = false;
+          if (delegate_) delegate_->webViewDidFinishNavigation(*this);
+        });
+      },
+      session_));
+  handlers_.push_back(c.on(
+      "Network.requestWillBeSent",
+      [this](const Json& p) {
+        if (p.value("type", "") == "Document" && p.value("frameId", "") == target_ &&
+            p.contains("redirectResponse"))
+          later([this] {
+            if (loading_ && delegate_)
+              delegate_->webViewDidReceiveServerRedirectForProvisionalNavigation(*this);
+          });
+      },
+      session_));
+  handlers_.push_back(c.on(
+      "Network.responseReceived",
+      [this](const Json& p) {
+        // A page target's main frame has the target's id.
+        if (p.value("type", "") != "Document" || p.value("frameId", "") != target_) return;
+        const std::string url = p.contains("response") ? p["response"].value("url", "") : "";
+        later([this, url] {
+          if (delegate_)
+            delegate_->webViewDecidePolicyForNavigationResponse(*this, url,
+                                                                startsWithNoCase(url, "http"));
+        });
+      },
+      session_));
+  handlers_.push_back(c.on(
+      "Inspector.targetCrashed",
+      [this](const Json&) { later([this] { terminated("the page crashed"); }); },
+      session_));
+  handlers_.push_back(c.on("Target.detachedFromTarget", [this](const Json& p) {
+    if (p.value("sessionId", "") == session_) later([this] { terminated("the page was closed"); });
+  }));
+}
+
+void ChromiumWebView::terminated(const std::string& why) {
+  if (terminated_) return;
+  terminated_ = true;
+  loading_ = false;
+  phase_ = Phase::Broken;
+  brokenWhy_ = why;
+  if (delegate_) delegate_->webViewWebContentProcessDidTerminate(*this);
+}
+
+void ChromiumWebView::whenOpen(std::function<void()> work, std::function<void(const Status&)> fail) {
+  if (phase_ == Phase::Open) {
+    work();
+  } else if (phase_ == Phase::Opening && pool_) {
+    waiting_.emplace_back(std::move(work), std::move(fail));
+  } else {
+    failLater(std::move(fail));
+  }
+}
+
+void ChromiumWebView::failLater(std::function<void(const Status&)> fail) {
+  const Status why = Status::Error(brokenWhy_.empty() ? "the browser is not running" : brokenWhy_);
+  std::weak_ptr<bool> alive = alive_;
+  // pool_ is set for the view's whole life: its configuration keeps the pool.
+  pool_->loop_.post([alive, fail = std::move(fail), why] {
+    if (alive.lock()) fail(why);
+  });
+}
+
+void ChromiumWebView::sendToPage(const std::string& method, Json params, DevToolsClient::Reply done,
+                                 double timeoutSeconds) {
+  if (!pool_ || phase_ != Phase::Open) {
+    failLater([done = std::move(done)](const Status& s) { done(s, Json::object()); });
+    return;
+  }
+  // Answers are handled on a later turn, outside the client's reading of the
+  // pipe: what they start (a page's links read, a nested request) may turn the loop.
+  std::weak_ptr<bool> alive = alive_;
+  RunLoop* loop = &pool_->loop_;
+  pool_->client_.send(
+      method, std::move(params),
+      [alive, loop, done = std::move(done)](const Status& s, const Json& r) {
+        if (!alive.lock()) return;
+        loop->post([alive, done, s, r] {
+          if (alive.lock()) done(s, r);
+        });
+      },
+      session_, timeoutSeconds);
+}
+
+void ChromiumWebView::load(const UrlRequest& request) {
+  loading_ = true;
+  const uint64_t mine = ++navigation_;
+  whenOpen(
+      [this, request, mine] {
+        if (mine == navigation_) navigate(request);
+      },
+           [this, mine](const Status& s) {
+             if (mine != navigation_ || !loading_) return;
+             loading_ = false;
+             if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, s.message());
+           });
+}
+
+void ChromiumWebView::navigate(const UrlRequest& request) {
+  const uint64_t mine = navigation_;
+  Json headers = Json::object();
+  for (const auto& [name, value] : request.headers)
+    if (!browserOwnsHeader(name)) headers[name] = value;
+  const DevToolsClient::Reply ignore = [](const Status&, const Json&) {};
+  sendToPage("Network.setExtraHTTPHeaders", {{"headers", headers}}, ignore);
+  sendToPage("Network.setCacheDisabled", {{"cacheDisabled", true}}, ignore);
+  sendToPage(
+      "Page.navigate", {{"url", request.url}},
+      [this, mine](const Status& s, const Json& r) {
+        if (mine != navigation_ || !loading_) return;
+        std::string error = s.ok() ? r.value("errorText", "") : s.message();
+        if (error.empty()) return;  // committed (or on its way); the load event ends it
+        loading_ = false;
+        if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, error);
+      },
+      request.timeoutSeconds > 0 ? request.timeoutSeconds : DevToolsClient::kDefaultTimeout);
+}
+
+void ChromiumWebView::stopLoading() {
+  ++navigation_;
+  if (!loading_) return;
+  loading_ = false;
+  sendToPage("Page.stopLoading", Json::object(), [](const Status&, const Json&) {});
+}
+
+void ChromiumWebView::evaluateJavaScript(const std::string& script, ScriptDone done) {
+  auto shared = std::make_shared<ScriptDone>(std::move(done));
+  whenOpen(
+      [this, script, shared] {
+        sendToPage(
+            "Runtime.evaluate", {{"expression", script}, {"returnByValue", true}},
+            [shared](const Status& s, const Json& r) {
+              if (!s.ok()) return (*shared)(s, std::nullopt);
+              if (r.contains("exceptionDetails")) {
+                const Json& e = r["exceptionDetails"];
+                std::string text = e.value("text", "the script failed");
+                if (e.contains("exception")) text = e["exception"].value("description", text);
+                return (*shared)(Status::Error(text), std::nullopt);
+              }
+              const Json value = r.contains("result") ? r["result"].value("value", Json()) : Json();
+              if (value.is_null()) return (*shared)(Status::Ok(), std::nullopt);
+              (*shared)(Status::Ok(), value.is_string() ? value.get<std::string>() : value.dump());
+            },
+            kCommandTimeout);
+      },
+      [shared](const Status& s) { (*shared)(s, std::nullopt); });
+}
+
+void ChromiumWebView::takeSnapshot(PictureDone done) {
+  auto shared = std::make_shared<PictureDone>(std::move(done));
+  whenOpen(
+      [this, shared] {
+        sendToPage(
+            "Page.captureScreenshot",
+            {{"format", "png"},
+             {"clip",
+              {{"x", 0},
+               {"y", 0},
+               {"width", configuration_.width},
+               {"height", configuration_.height},
+               {"scale", 1}}}},
+            [shared](const Status& s, const Json& r) {
+              if (!s.ok()) return (*shared)(s, "");
+              std::string png = decodeBase64(r.value("data", ""));
+              if (png.empty()) return (*shared)(Status::Error("the browser gave no picture"), "");
+              (*shared)(Status::Ok(), std::move(png));
+            },
+            kCommandTimeout);
+      },
+      [shared](const Status& s) { (*shared)(s, ""); });
+}
+
+void ChromiumWebView::removeCachedData() {
+  sendToPage("Network.clearBrowserCache", Json::object(), [](const Status&, const Json&) {});
+}
+
+}  // namespace zel

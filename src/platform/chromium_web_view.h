@@ -1,0 +1,94 @@
+#pragma once
+// Web views on one headless Chromium driven over the DevTools protocol: the
+// pool is the browser process, each view is one page target attached through a
+// flat session. The page target is closed when its view ends; the browser ends
+// with the pool.
+#include <memory>
+#include <set>
+#include <string>
+
+#include "platform/devtools_client.h"
+#include "platform/web_view.h"
+
+namespace zel {
+
+class ChromiumWebView;
+
+class ChromiumProcessPool : public WebProcessPool,
+                            public std::enable_shared_from_this<ChromiumProcessPool> {
+ public:
+  // Starts the browser. A browser that is not installed or cannot be run gives
+  // nullptr and the reason in *why; one that starts but does not answer is
+  // found out by the views' first commands, which then fail.
+  static std::shared_ptr<ChromiumProcessPool> start(RunLoop& loop, Status* why,
+                                                    const BrowserOptions& options = {});
+  ~ChromiumProcessPool() override;
+
+  std::unique_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override;
+  Status status() const override;
+  void close() override { client_.close(1.0); }
+
+  DevToolsClient& client() { return client_; }
+  RunLoop& loop() { return loop_; }
+  // The browser's own user agent, once it has answered ("" before).
+  const std::string& userAgent() const { return userAgent_; }
+
+ private:
+  friend class ChromiumWebView;
+  explicit ChromiumProcessPool(RunLoop& loop);
+
+  RunLoop& loop_;
+  DevToolsClient client_;
+  std::string userAgent_;
+  Status closedWith_;
+  std::set<ChromiumWebView*> views_;
+};
+
+class ChromiumWebView : public WebView {
+ public:
+  ChromiumWebView(std::shared_ptr<ChromiumProcessPool> pool, WebViewConfiguration configuration);
+  ~ChromiumWebView() override;
+
+  const WebViewConfiguration& configuration() const override { return configuration_; }
+  void setNavigationDelegate(WebViewNavigationDelegate* delegate) override { delegate_ = delegate; }
+  void load(const UrlRequest& request) override;
+  bool isLoading() const override { return loading_; }
+  void stopLoading() override;
+  void evaluateJavaScript(const std::string& script, ScriptDone done) override;
+  void takeSnapshot(PictureDone done) override;
+  void removeCachedData() override;
+
+ private:
+  friend class ChromiumProcessPool;
+  enum class Phase { Opening, Open, Broken };
+
+  void opened(const Status& s, const std::string& session, const std::string& target);
+  void listen();
+  // Runs `work` on a later turn, unless the view has ended by then.
+  void later(std::function<void()> work);
+  void navigate(const UrlRequest& request);
+  // The page is gone (crash, detach, browser closed): stop loading and say so once.
+  void terminated(const std::string& why);
+  void failLater(std::function<void(const Status&)> fail);
+  // Sends a page command, or fails it on a later turn when there is no page.
+  void sendToPage(const std::string& method, Json params, DevToolsClient::Reply done,
+                  double timeoutSeconds = DevToolsClient::kDefaultTimeout);
+  // Runs `work` once the page is attached (at once when it is); fails it when it never is.
+  void whenOpen(std::function<void()> work, std::function<void(const Status&)> fail);
+
+  // Kept alive by configuration_.processPool; cleared if the pool ends first.
+  ChromiumProcessPool* pool_ = nullptr;
+  WebViewConfiguration configuration_;
+  WebViewNavigationDelegate* delegate_ = nullptr;
+  Phase phase_ = Phase::Opening;
+  std::string session_, target_, mainFrame_, brokenWhy_;
+  bool loading_ = false;
+  bool terminated_ = false;
+  // Counts loads, so that the answer of an old navigation does not touch a newer one.
+  uint64_t navigation_ = 0;
+  std::vector<DevToolsClient::HandlerId> handlers_;
+  std::vector<std::pair<std::function<void()>, std::function<void(const Status&)>>> waiting_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace zel

@@ -1,0 +1,88 @@
+#pragma once
+// An off-screen web view: it loads a page, runs its scripts, reports the
+// navigation to its delegate, evaluates scripts and takes pictures of itself.
+// Everything happens on the engine's run loop: calls are made there, and every
+// delegate call and completion arrives there on a later turn, never from
+// another thread and never from inside the call that caused it. Each
+// completion is called exactly once, also when the browser behind the view
+// has gone away (then with an error), so nobody waits for an answer forever.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/status.h"
+#include "platform/url_loader.h"  // UrlRequest
+
+namespace zel {
+
+class WebView;
+class WebProcessPool;
+
+struct WebViewConfiguration {
+  // The view's frame, in CSS pixels: the page is laid out for this viewport.
+  int width = 500, height = 350;
+  // Appended to the browser's user agent, after a space; empty: none.
+  std::string applicationNameForUserAgent;
+  // Where the view's page lives; views of one pool share one browser.
+  std::shared_ptr<WebProcessPool> processPool;
+};
+
+// The navigation of the main frame, as it happens.
+class WebViewNavigationDelegate {
+ public:
+  virtual ~WebViewNavigationDelegate() = default;
+  // The load event of the main frame: the page and its resources are in.
+  virtual void webViewDidFinishNavigation(WebView&) {}
+  // The page was committed and then could not finish loading.
+  virtual void webViewDidFailNavigation(WebView&, const std::string& /*error*/) {}
+  // Nothing was committed: the address could not be reached or loaded.
+  virtual void webViewDidFailProvisionalNavigation(WebView&, const std::string& /*error*/) {}
+  // The server answered the main frame's request with a redirect; the view follows it.
+  virtual void webViewDidReceiveServerRedirectForProvisionalNavigation(WebView&) {}
+  // The main frame's response arrived (the view always lets it through).
+  virtual void webViewDecidePolicyForNavigationResponse(WebView&, const std::string& /*url*/,
+                                                        bool /*isHTTP*/) {}
+  // The process showing the page died (it crashed, or the browser went away).
+  virtual void webViewWebContentProcessDidTerminate(WebView&) {}
+};
+
+class WebView {
+ public:
+  // Ok with the script's result as a string (nullopt when it gave no value), or an error.
+  using ScriptDone = std::function<void(const Status&, std::optional<std::string> result)>;
+  // Ok with the PNG bytes of the view's frame, or an error.
+  using PictureDone = std::function<void(const Status&, std::string png)>;
+
+  // Closes the view's page in the browser. Pending completions are still called, with an error.
+  virtual ~WebView() = default;
+
+  virtual const WebViewConfiguration& configuration() const = 0;
+  // Not owned; nullptr: no delegate. Must outlive the view or be cleared first.
+  virtual void setNavigationDelegate(WebViewNavigationDelegate* delegate) = 0;
+  // Starts loading the request in the main frame (its address and headers; the
+  // view always fetches afresh). Ends any load in progress.
+  virtual void load(const UrlRequest& request) = 0;
+  // A page in the main frame is loading: from load() until it finishes, fails or is stopped.
+  virtual bool isLoading() const = 0;
+  virtual void stopLoading() = 0;
+  virtual void evaluateJavaScript(const std::string& script, ScriptDone done) = 0;
+  virtual void takeSnapshot(PictureDone done) = 0;
+  // Forgets the disk and memory caches of the pages, so the next load fetches afresh.
+  virtual void removeCachedData() = 0;
+};
+
+// The browser behind a set of web views.
+class WebProcessPool {
+ public:
+  virtual ~WebProcessPool() = default;
+  // A new view on `configuration` (whose processPool is this pool), or nullptr
+  // when the pool has no working browser (see status()).
+  virtual std::unique_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) = 0;
+  // Ok while the browser can make views; else why not (not installed, died, ...).
+  virtual Status status() const = 0;
+  // Ends the browser now; views still open report their page gone and fail what is asked of them.
+  virtual void close() = 0;
+};
+
+}  // namespace zel

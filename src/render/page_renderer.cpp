@@ -1,0 +1,196 @@
+#include "render/page_renderer.h"
+
+#include "parser/entities.h"
+#include "platform/log.h"
+#include "platform/text_format.h"
+#include "render/web_view_recycler.h"
+
+namespace zel {
+
+std::string normalizedLoadAddress(const std::string& address) {
+  const bool hasScheme = address.find("://") != std::string::npos;
+  if (address.size() >= 7 && hasScheme) return address;
+  if ((!hasScheme && address.size() < 9) || address.size() < 7) return "http://" + address;
+  if (address.rfind("/Volum", 0) == 0 || address.rfind("/Users", 0) == 0 ||
+      address.rfind("/Library", 0) == 0) {
+    std::string path = unescapeEntities(address);
+    std::string out = "file://";
+    for (char c : path) {
+      if (c == ' ')
+        out += "%20";
+      else
+        out += c;
+    }
+    return out;
+  }
+  return "http://" + address;
+}
+
+PageRenderer::PageRenderer(const Platform& platform, ZelRendererOwner* owner)
+    : platform_(platform), owner_(owner) {}
+
+PageRenderer::PageRenderer(const Platform& platform, const UrlRequest& request,
+                           ZelRendererOwner* owner)
+    : PageRenderer(platform, owner) {
+  // The engine's loader keeps no URL cache, so there is none to empty here.
+  Log& log = *platform_.log;
+  ZEL_LOG(log, 0, "web thumb getter initing from request " + request.url);
+  WebViewConfiguration fresh;
+  fresh.width = 500;
+  fresh.height = 350;
+  webview_ = WebViewRecycler::sharedWebViewRecycler().makeWebView(fresh);
+  if (webview_) webview_->setNavigationDelegate(this);
+  thisUrl_ = request.url;
+  hasResponded_ = false;
+  ZEL_LOG(log, 0, "WKWebView inited, loading request for " + thisUrl_);
+  startLoading(request);
+  std::weak_ptr<bool> alive = alive_;
+  timers_.push_back(platform_.runLoop->postAfter(request.timeoutSeconds, [this, alive] {
+    if (alive.lock()) haveWeTimedOut();
+  }));
+  // A page still loading at the time-out would keep its record waiting for ever.
+  timers_.push_back(platform_.runLoop->postAfter(2 * request.timeoutSeconds + 1, [this, alive] {
+    if (alive.lock()) giveUp();
+  }));
+}
+
+void PageRenderer::giveUp() {
+  if (hasResponded_) return;
+  ZEL_LOG(*platform_.log, 1, thisUrl_ + " is still loading; rendering given up");
+  hasResponded_ = true;
+  if (webview_) webview_->stopLoading();
+  askOwnerToClear();
+}
+
+void PageRenderer::askOwnerToClear() {
+  std::weak_ptr<bool> alive = alive_;
+  ZelRendererOwner* owner = owner_;
+  platform_.runLoop->post([owner, alive] {
+    if (alive.lock()) owner->clearWTG();
+  });
+}
+
+std::unique_ptr<PageRenderer> PageRenderer::loadURL(const Platform& platform,
+                                                    const std::string& address,
+                                                    ZelRendererOwner* owner) {
+  std::unique_ptr<PageRenderer> r(new PageRenderer(platform, owner));
+  UrlRequest plain;
+  plain.url = normalizedLoadAddress(address);
+  r->thisUrl_ = plain.url;
+  r->webview_ = WebViewRecycler::sharedWebViewRecycler().makeWebView({});
+  if (r->webview_) r->webview_->setNavigationDelegate(r.get());
+  r->startLoading(plain);
+  return r;
+}
+
+void PageRenderer::startLoading(const UrlRequest& request) {
+  if (webview_) {
+    webview_->load(request);
+    return;
+  }
+  // No browser: the load fails as a page that cannot be reached would, on a later turn.
+  std::weak_ptr<bool> alive = alive_;
+  platform_.runLoop->post([this, alive] {
+    if (alive.lock()) webViewActuallyFinished();
+  });
+}
+
+PageRenderer::~PageRenderer() {
+  *alive_ = false;
+  for (RunLoop::TimerId t : timers_) platform_.runLoop->cancelTimer(t);
+  if (webview_) webview_->setNavigationDelegate(nullptr);
+}
+
+void PageRenderer::webViewDidFinishNavigation(WebView&) {
+  ZEL_LOG(*platform_.log, 2, "didFinishNavigation for " + thisUrl_);
+  const double settle = platform_.defaults->doubleForKey("jsRenderingTime");
+  std::weak_ptr<bool> alive = alive_;
+  timers_.push_back(platform_.runLoop->postAfter(settle, [this, alive] {
+    if (alive.lock()) webViewActuallyFinished();
+  }));
+}
+
+void PageRenderer::webViewDidFailNavigation(WebView&, const std::string& error) {
+  ZEL_LOG(*platform_.log, 4, "WKWebView did Fail Navigation for " + thisUrl_ + ": " + error);
+  webViewActuallyFinished();
+}
+
+void PageRenderer::webViewDidFailProvisionalNavigation(WebView&, const std::string& error) {
+  ZEL_LOG(*platform_.log, 4,
+          "WKWebView did Fail Provisional Navigation for " + thisUrl_ + ": " + error);
+  webViewActuallyFinished();
+}
+
+void PageRenderer::webViewDidReceiveServerRedirectForProvisionalNavigation(WebView&) {
+  ZEL_LOG(*platform_.log, 2, "WKWebView for " + thisUrl_ + " did receive redirect");
+}
+
+void PageRenderer::webViewDecidePolicyForNavigationResponse(WebView&, const std::string& url,
+                                                            bool isHTTP) {
+  if (isHTTP)
+    ZEL_LOG(*platform_.log, 2, "decidePolicyForNavigationResponse from " + thisUrl_ + " to " + url);
+}
+
+void PageRenderer::webViewWebContentProcessDidTerminate(WebView&) { webViewActuallyFinished(); }
+
+void PageRenderer::webViewActuallyFinished() {
+  Log& log = *platform_.log;
+  if (webview_ && webview_->isLoading()) {
+    log.always("thumbgetter isloading");
+    return;
+  }
+  if (hasResponded_) {
+    log.always("thumbgetter has another finish message after responding");
+    return;
+  }
+  returnWhatHTMLWeHave();
+  platform_.defaults->setObject("WebKitCacheModelPreferenceKey", 0);
+}
+
+void PageRenderer::returnWhatHTMLWeHave() {
+  Log& log = *platform_.log;
+  log.always(thisUrl_ + " returnwhathtmlwehave");
+  if (!webview_) {
+    log.always("**** exception during evaluateJavaScript " + thisUrl_);
+    return;
+  }
+  std::weak_ptr<bool> alive = alive_;
+  webview_->evaluateJavaScript(
+      kOuterHTMLScript, [this, alive](const Status& s, std::optional<std::string> result) {
+        if (!alive.lock()) return;
+        Log& log = *platform_.log;
+        if (!s.ok()) {
+          ZEL_LOG(log, 1, "evaluateJavaScript error : " + s.message());
+        } else if (result) {
+          ZEL_LOG(log, 4, strf("returning html string, length %ld", static_cast<long>(result->size())));
+          if (!result->empty()) {
+            // Strings are UTF-8 already: its bytes are the encoding.
+            ZEL_LOG(log, 4,
+                    strf("returning html string, length %ld, data length %ld",
+                         static_cast<long>(result->size()), static_cast<long>(result->size())));
+            owner_->connection(nullptr, *result);
+            if (!alive.lock()) return;
+            owner_->connectionDidFinishLoading(nullptr);
+            if (!alive.lock()) return;
+          }
+        }
+        hasResponded_ = true;
+      });
+}
+
+void PageRenderer::haveWeTimedOut() {
+  if (hasResponded_) {
+    askOwnerToClear();
+    return;
+  }
+  ZEL_LOG(*platform_.log, 1, thisUrl_ + " has timed out");
+  webViewActuallyFinished();
+}
+
+void PageRenderer::stopLoading() {
+  if (!webview_) return;
+  webview_->stopLoading();
+  webview_->removeCachedData();
+}
+
+}  // namespace zel

@@ -1,0 +1,131 @@
+// Whole crawls that render their pages: with the real browser (skipped only
+// where none is installed), with a browser that dies in the middle, and with
+// none at all.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include "platform/chromium_web_view.h"
+#include "render/web_view_recycler.h"
+#include "support/crawl_runner.h"
+#include "support/test_server.h"
+
+namespace zel {
+namespace {
+
+// Ends the run's browser while its run loop still exists, and forgets how it was made.
+struct BrowserScope {
+  ~BrowserScope() {
+    WebViewRecycler& r = WebViewRecycler::sharedWebViewRecycler();
+    r.shutDown();
+    r.setProcessPoolMaker(nullptr);
+  }
+};
+
+void serveScriptSite(test::TestServer& server, int pages) {
+  std::string links;
+  for (int i = 0; i < pages; ++i) links += "<a href=\"/p" + std::to_string(i) + "\">p</a>";
+  server.page("/", "<html><body><a href=\"/served\">served</a><script>document.body."
+                   "insertAdjacentHTML('beforeend', '" + links + "');</script></body></html>");
+  server.page("/served", "<html><body>served</body></html>");
+  for (int i = 0; i < pages; ++i)
+    server.page("/p" + std::to_string(i), "<html><body>page " + std::to_string(i) + "</body></html>");
+}
+
+bool hasWarning(const ZelUrl* r, const std::string& start) {
+  if (!r || !r->getWarnings()) return false;
+  for (const std::string& w : *r->getWarnings())
+    if (w.rfind(start, 0) == 0) return true;
+  return false;
+}
+
+TEST(RenderedCrawl, ScriptWrittenLinksAreFoundOnlyWhenPagesAreRendered) {
+  if (!BrowserProcess::findExecutable())
+    GTEST_SKIP() << "no headless Chromium installed (scripts/install-deps installs it)";
+  test::TestServer server;
+  serveScriptSite(server, 2);
+  for (bool render : {false, true}) {
+    auto run = test::runCrawl(server.url("/"), [&](Defaults& d) {
+      d.setBool("runJS", render);
+      d.setInteger("verbosity", 2);
+    }, 60);
+    BrowserScope scope;
+    ASSERT_TRUE(run->finished) << render;
+    EXPECT_TRUE(run->everyRecordHasStatus());
+    EXPECT_TRUE(run->record(server.url("/served"))) << "links in the served page are kept";
+    EXPECT_EQ(run->record(server.url("/p1")) != nullptr, render);
+    EXPECT_EQ(run->tp.logged("have status for " + server.url("/") +
+                             " but will collect data via PageRenderer"),
+              render);
+    EXPECT_EQ(run->hub->getUnrenderedPageCount(), 0);
+  }
+}
+
+TEST(RenderedCrawl, WithoutABrowserPagesAreReadAsServedAndSaySo) {
+  test::TestServer server;
+  serveScriptSite(server, 2);
+  int starts = 0;
+  auto run = test::runCrawlWith(
+      server.url("/"),
+      [&](test::CrawlRun&) {
+        WebViewRecycler::sharedWebViewRecycler().setProcessPoolMaker(
+            [&](Status* why) -> std::shared_ptr<WebProcessPool> {
+              ++starts;
+              *why = Status::Error("chromium-headless-shell is not installed");
+              return nullptr;
+            });
+      },
+      [](Defaults& d) { d.setBool("runJS", true); }, 30);
+  BrowserScope scope;
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  EXPECT_TRUE(run->record(server.url("/served")));
+  EXPECT_FALSE(run->record(server.url("/p0")));
+  EXPECT_TRUE(hasWarning(run->record(server.url("/")),
+                         "The page was read as served, not rendered: chromium-headless-shell"));
+  EXPECT_EQ(run->hub->getUnrenderedPageCount(), 2) << "the start and /served";
+  EXPECT_EQ(run->hub->getUnrenderedReason(), "chromium-headless-shell is not installed");
+  EXPECT_EQ(starts, 1) << "a browser that cannot start is not tried for every page";
+}
+
+TEST(RenderedCrawl, ABrowserKilledMidCrawlLeavesEveryRecordWithAStatus) {
+  if (!BrowserProcess::findExecutable())
+    GTEST_SKIP() << "no headless Chromium installed (scripts/install-deps installs it)";
+  test::TestServer server;
+  serveScriptSite(server, 12);
+  // Slow pages keep renderers busy when the browser dies.
+  for (int i = 0; i < 12; ++i)
+    server.slow("/p" + std::to_string(i), 1.0, "<html><body>slow</body></html>");
+  bool killed = false;
+  // Once the start page is rendered and its links are being fetched.
+  std::function<void()> watch;
+  auto run = test::runCrawlWith(
+      server.url("/"),
+      [&](test::CrawlRun& r) {
+        watch = [&r, &killed, &watch] {
+          auto pool = std::dynamic_pointer_cast<ChromiumProcessPool>(
+              WebViewRecycler::sharedWebViewRecycler().processPool());
+          if (pool && r.hub && r.hub->getTotalLinkCount() > 5) {
+            killed = true;
+            ::kill(pool->client().process().pid(), SIGKILL);
+            return;
+          }
+          r.tp.loop.postAfter(0.1, watch);
+        };
+        r.tp.loop.postAfter(0.1, watch);
+      },
+      [](Defaults& d) {
+        d.setBool("runJS", true);
+        d.setDouble("timeout", 3);
+      },
+      90);
+  BrowserScope scope;
+  ASSERT_TRUE(killed);
+  ASSERT_TRUE(run->finished);
+  EXPECT_TRUE(run->everyRecordHasStatus());
+  EXPECT_TRUE(run->record(server.url("/p11")));
+  // Pages fetched after the browser died are read as served.
+  EXPECT_GT(run->hub->getUnrenderedPageCount(), 0);
+}
+
+}  // namespace
+}  // namespace zel
