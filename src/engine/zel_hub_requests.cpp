@@ -35,17 +35,6 @@ bool isOneOf(std::string_view v, std::initializer_list<std::string_view> list) {
   return false;
 }
 
-// The address with any "user:password@" taken out of its authority.
-std::string withoutUserInfo(std::string_view address) {
-  const size_t scheme = address.find("://");
-  if (scheme == std::string_view::npos) return std::string(address);
-  const size_t start = scheme + 3;
-  const size_t end = std::min(address.find_first_of("/?#", start), address.size());
-  const size_t at = address.substr(0, end).rfind('@');
-  if (at == std::string_view::npos || at < start) return std::string(address);
-  return std::string(address.substr(0, start)) + std::string(address.substr(at + 1));
-}
-
 // 7-bit ASCII, lossy: each character that does not fit becomes one "?".
 std::string asciiLossy(std::string_view text) {
   std::string out;

@@ -13,17 +13,6 @@ namespace {
 constexpr const char* kOldBrowserUserAgent =
     "Mozilla/5.0 (Macintosh; Intel Mac OS X 10.6; rv:25.0) Gecko/20100101 Firefox/25.0";
 
-// The address with any "user:password@" taken out of its authority.
-std::string withoutUserInfo(std::string_view address) {
-  const size_t scheme = address.find("://");
-  if (scheme == std::string_view::npos) return std::string(address);
-  const size_t start = scheme + 3;
-  const size_t end = std::min(address.find_first_of("/?#", start), address.size());
-  const size_t at = address.substr(0, end).rfind('@');
-  if (at == std::string_view::npos || at < start) return std::string(address);
-  return std::string(address.substr(0, start)) + std::string(address.substr(at + 1));
-}
-
 }  // namespace
 
 ZelRechecker::ZelRechecker(ZelUrl* record, ProgressIndicator* progIndicator)
