@@ -9,6 +9,8 @@ namespace {
 
 // A script or a picture that takes longer than this is a page gone wrong.
 constexpr double kCommandTimeout = 30.0;
+// The load's progress as far as the browser tells: asked for, document read.
+constexpr double kProgressStarted = 0.1, kProgressDocumentRead = 0.5;
 
 std::string decodeBase64(std::string_view in) {
   static const std::array<int8_t, 256> table = [] {
@@ -183,24 +185,32 @@ void ChromiumWebView::later(std::function<void()> work) {
 void ChromiumWebView::listen() {
   DevToolsClient& c = pool_->client_;
   handlers_.push_back(c.on(
-      "Page.loadEventFired",
+      "Page.domContentEventFired",
       [this](const Json&) {
         later([this] {
-          if (!loading_) return;
-          loading_ = false;
-          if (delegate_) delegate_->webViewDidFinishNavigation(*this);
+          if (loading_ && delegate_)
+            delegate_->webViewDidChangeEstimatedProgress(*this, kProgressDocumentRead);
         });
       },
       session_));
+  handlers_.push_back(
+      c.on("Page.loadEventFired", [this](const Json&) { later([this] { finished(); }); }, session_));
   // The main frame stopping also ends a load whose load event was not seen.
   handlers_.push_back(c.on(
       "Page.frameStoppedLoading",
       [this](const Json& p) {
+        if (p.value("frameId", "") == target_) later([this] { finished(); });
+      },
+      session_));
+  // A meta refresh or a script sending the main frame elsewhere.
+  handlers_.push_back(c.on(
+      "Page.frameScheduledNavigation",
+      [this](const Json& p) {
         if (p.value("frameId", "") != target_) return;
-        later([this] {
-          if (!loading_) return;
-          loading_ = false;
-          if (delegate_) delegate_->webViewDidFinishNavigation(*this);
+        const std::string url = p.value("url", "");
+        const double delay = p.value("delay", 0.0);
+        later([this, url, delay] {
+          if (delegate_) delegate_->webViewWillPerformClientRedirect(*this, url, delay);
         });
       },
       session_));
@@ -235,6 +245,15 @@ void ChromiumWebView::listen() {
   handlers_.push_back(c.on("Target.detachedFromTarget", [this](const Json& p) {
     if (p.value("sessionId", "") == session_) later([this] { terminated("the page was closed"); });
   }));
+}
+
+void ChromiumWebView::finished() {
+  if (!loading_) return;
+  loading_ = false;
+  if (!delegate_) return;
+  std::weak_ptr<bool> alive = alive_;
+  delegate_->webViewDidChangeEstimatedProgress(*this, 1.0);
+  if (alive.lock() && delegate_) delegate_->webViewDidFinishNavigation(*this);
 }
 
 void ChromiumWebView::terminated(const std::string& why) {
@@ -306,6 +325,10 @@ void ChromiumWebView::navigate(const UrlRequest& request) {
   for (const auto& [name, value] : request.headers)
     if (!browserOwnsHeader(name)) headers[name] = value;
   const DevToolsClient::Reply ignore = [](const Status&, const Json&) {};
+  later([this, mine] {
+    if (mine == navigation_ && loading_ && delegate_)
+      delegate_->webViewDidChangeEstimatedProgress(*this, kProgressStarted);
+  });
   sendToPage("Network.setExtraHTTPHeaders", {{"headers", headers}}, ignore);
   sendToPage("Network.setCacheDisabled", {{"cacheDisabled", true}}, ignore);
   sendToPage(
@@ -318,6 +341,20 @@ void ChromiumWebView::navigate(const UrlRequest& request) {
         if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, error);
       },
       request.timeoutSeconds > 0 ? request.timeoutSeconds : DevToolsClient::kDefaultTimeout);
+}
+
+void ChromiumWebView::loadHTMLString(const std::string& html) {
+  ++navigation_;
+  loading_ = false;
+  whenOpen(
+      [this, html] {
+        sendToPage("Page.navigate", {{"url", "about:blank"}}, [this, html](const Status& s, const Json&) {
+          if (s.ok() && !html.empty())
+            sendToPage("Page.setDocumentContent", {{"frameId", target_}, {"html", html}},
+                       [](const Status&, const Json&) {});
+        });
+      },
+      [](const Status&) {});
 }
 
 void ChromiumWebView::stopLoading() {

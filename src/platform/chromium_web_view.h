@@ -54,6 +54,7 @@ class ChromiumWebView : public WebView {
   void load(const UrlRequest& request) override;
   bool isLoading() const override { return loading_; }
   void stopLoading() override;
+  void loadHTMLString(const std::string& html) override;
   void evaluateJavaScript(const std::string& script, ScriptDone done) override;
   void takeSnapshot(PictureDone done) override;
   void removeCachedData() override;
@@ -67,6 +68,8 @@ class ChromiumWebView : public WebView {
   // Runs `work` on a later turn, unless the view has ended by then.
   void later(std::function<void()> work);
   void navigate(const UrlRequest& request);
+  // The main frame's load is over: progress 1, then the finish.
+  void finished();
   // The page is gone (crash, detach, browser closed): stop loading and say so once.
   void terminated(const std::string& why);
   void failLater(std::function<void(const Status&)> fail);

@@ -40,6 +40,12 @@ class WebViewNavigationDelegate {
   virtual void webViewDidFailProvisionalNavigation(WebView&, const std::string& /*error*/) {}
   // The server answered the main frame's request with a redirect; the view follows it.
   virtual void webViewDidReceiveServerRedirectForProvisionalNavigation(WebView&) {}
+  // The page asked to go elsewhere by itself (a meta refresh or a script), after
+  // `delaySeconds`; the view follows unless the page is left first.
+  virtual void webViewWillPerformClientRedirect(WebView&, const std::string& /*url*/,
+                                                double /*delaySeconds*/) {}
+  // How far the main frame's load has come, from 0 to 1, as it moves on.
+  virtual void webViewDidChangeEstimatedProgress(WebView&, double /*progress*/) {}
   // The main frame's response arrived (the view always lets it through).
   virtual void webViewDecidePolicyForNavigationResponse(WebView&, const std::string& /*url*/,
                                                         bool /*isHTTP*/) {}
@@ -65,6 +71,9 @@ class WebView {
   virtual void load(const UrlRequest& request) = 0;
   // A page in the main frame is loading: from load() until it finishes, fails or is stopped.
   virtual bool isLoading() const = 0;
+  // Shows `html` in the main frame, with no base address, ending any load in
+  // progress; it tells the delegate nothing. "" leaves an empty page.
+  virtual void loadHTMLString(const std::string& html) = 0;
   virtual void stopLoading() = 0;
   virtual void evaluateJavaScript(const std::string& script, ScriptDone done) = 0;
   virtual void takeSnapshot(PictureDone done) = 0;

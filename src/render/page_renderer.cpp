@@ -77,6 +77,7 @@ std::unique_ptr<PageRenderer> PageRenderer::loadURL(const Platform& platform,
   UrlRequest plain;
   plain.url = normalizedLoadAddress(address);
   r->thisUrl_ = plain.url;
+  r->observesProgress_ = true;
   r->webview_ = WebViewRecycler::sharedWebViewRecycler().makeWebView({});
   if (r->webview_) r->webview_->setNavigationDelegate(r.get());
   r->startLoading(plain);
@@ -132,6 +133,10 @@ void PageRenderer::webViewDecidePolicyForNavigationResponse(WebView&, const std:
 }
 
 void PageRenderer::webViewWebContentProcessDidTerminate(WebView&) { webViewActuallyFinished(); }
+
+void PageRenderer::webViewDidChangeEstimatedProgress(WebView&, double) {
+  if (observesProgress_) platform_.log->always("observeValueForKeyPath: estimatedProgress");
+}
 
 void PageRenderer::webViewActuallyFinished() {
   Log& log = *platform_.log;

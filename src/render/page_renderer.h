@@ -52,12 +52,15 @@ class PageRenderer : public ZelRenderer, private WebViewNavigationDelegate {
   void webViewDecidePolicyForNavigationResponse(WebView&, const std::string& url,
                                                 bool isHTTP) override;
   void webViewWebContentProcessDidTerminate(WebView&) override;
+  void webViewDidChangeEstimatedProgress(WebView&, double progress) override;
 
   Platform platform_;
   std::unique_ptr<WebView> webview_;
   std::string thisUrl_;
   ZelRendererOwner* owner_ = nullptr;
   bool hasResponded_ = false;
+  // A load from a bare address watches its progress (and only logs it).
+  bool observesProgress_ = false;
   std::string identifier_;
   std::vector<RunLoop::TimerId> timers_;
   // Completions and posted calls check it, so none runs after the renderer is gone.

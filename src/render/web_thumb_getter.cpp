@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/log.h"
 #include "platform/picture.h"
+#include "platform/text_format.h"
 #include "render/page_renderer.h"
 #include "render/web_view_recycler.h"
 
@@ -86,6 +87,15 @@ void WebThumbGetter::webViewWebContentProcessDidTerminate(WebView&) {
   if (location_) thumbnailFailed("the browser went away while loading the page");
 }
 
+void WebThumbGetter::webViewWillPerformClientRedirect(WebView&, const std::string& url,
+                                                      double delaySeconds) {
+  platform_.log->always(strf("*** web thumb getter redirecting from %s to %s, delay is %.2f",
+                             thisUrl_.c_str(), url.c_str(), delaySeconds));
+  if (owner_ && delaySeconds < kKeepAliveRedirectSeconds &&
+      url.find("KeepAlive") != std::string::npos)
+    owner_->WTGWillPerformRedirectToURL(url);
+}
+
 void WebThumbGetter::webViewDidFinishNavigation(WebView&) {
   if (location_) {
     writeThumbnail();
@@ -155,6 +165,7 @@ void WebThumbGetter::haveWeTimedOut() {
 
 void WebThumbGetter::stopLoading() {
   if (!webview_) return;
+  webview_->loadHTMLString("");  // the page's memory goes before the view waits in the pool
   webview_->stopLoading();
   webview_->setNavigationDelegate(nullptr);
   webview_->removeCachedData();

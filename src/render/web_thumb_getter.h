@@ -25,6 +25,8 @@ class WebThumbGetter : public ZelRenderer, private WebViewNavigationDelegate {
  public:
   static constexpr int kFrameWidth = 1024, kFrameHeight = 700;
   static constexpr int kThumbWidth = 392, kThumbHeight = 256;
+  // A client redirect sooner than this to a "KeepAlive" address is the owner's redirect.
+  static constexpr double kKeepAliveRedirectSeconds = 0.125;
   // How long a rendered page is left to settle after it has loaded.
   static constexpr double kSettleSeconds = 3.0;
 
@@ -52,6 +54,8 @@ class WebThumbGetter : public ZelRenderer, private WebViewNavigationDelegate {
   void webViewDecidePolicyForNavigationResponse(WebView&, const std::string& url,
                                                 bool isHTTP) override;
   void webViewWebContentProcessDidTerminate(WebView&) override;
+  void webViewWillPerformClientRedirect(WebView&, const std::string& url,
+                                        double delaySeconds) override;
 
   std::unique_ptr<WebView> newFrame();
   // Thumbnail use: the load ended without a picture.

@@ -153,10 +153,17 @@ TEST_F(Rendering, FailuresAndACrashReadWhatThereIsAtOnce) {
 
 TEST_F(Rendering, StoppingStopsTheViewAndClearsItsCaches) {
   PageRenderer r(platform, request(), &owner);
+  view(r).delegate->webViewDidChangeEstimatedProgress(view(r), 0.5);
   r.stopLoading();
   EXPECT_EQ(view(r).stops, 1);
   EXPECT_EQ(view(r).cacheClears, 1);
   EXPECT_FALSE(view(r).isLoading());
+  EXPECT_FALSE(logged("observeValueForKeyPath: estimatedProgress"));
+  // A load from a bare address is normalised and watches its progress.
+  std::unique_ptr<PageRenderer> bare = PageRenderer::loadURL(platform, "site.test", &owner);
+  EXPECT_EQ(view(*bare).loaded, std::vector<std::string>{"http://site.test"});
+  view(*bare).delegate->webViewDidChangeEstimatedProgress(view(*bare), 0.5);
+  EXPECT_TRUE(logged("observeValueForKeyPath: estimatedProgress"));
 }
 
 TEST_F(Rendering, WithoutABrowserTheRendererSaysSoAndNeverCrashes) {
@@ -217,8 +224,24 @@ TEST_F(Rendering, TheLegacyLoaderAnswersOnceWhenItsLastCommittedLoadHasSettled) 
   g.haveWeTimedOut();
   turn(0.1);
   EXPECT_EQ(owner.calls, (std::vector<std::string>{"data", "finish", "clearWTG"}));
-  // Stopping hands the view back to the pool.
+  // Only a quick client redirect to a "KeepAlive" address is the owner's.
+  const struct { const char* url; double delay; bool reported; } redirects[] = {
+      {"http://127.0.0.1:9/KeepAlive?a", 0.1, true},
+      {"http://127.0.0.1:9/KeepAlive?b", 0.2, false},
+      {"http://127.0.0.1:9/elsewhere", 0.0, false},
+  };
+  owner.calls.clear();
+  std::vector<std::string> expected;
+  for (const auto& r : redirects) {
+    v.delegate->webViewWillPerformClientRedirect(v, r.url, r.delay);
+    if (r.reported) expected.push_back(std::string("redirect ") + r.url);
+  }
+  EXPECT_EQ(owner.calls, expected);
+  EXPECT_TRUE(logged("*** web thumb getter redirecting from http://127.0.0.1:9/page to "
+                     "http://127.0.0.1:9/KeepAlive?b, delay is 0.20"));
+  // Stopping empties the page and hands the view back to the pool.
   g.stopLoading();
+  EXPECT_EQ(v.htmlLoads, std::vector<std::string>{""});
   EXPECT_EQ(recycler().count(), 1u);
 }
 

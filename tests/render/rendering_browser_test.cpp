@@ -26,7 +26,8 @@ struct Owner : ZelRendererOwner, ThumbnailOwner {
   void connection(UrlConnection*, std::string_view bytes) override { data.append(bytes); }
   void connectionDidFinishLoading(UrlConnection*) override { ++finishes; }
   void clearWTG() override { ++clears; }
-  void WTGWillPerformRedirectToURL(const std::string&) override {}
+  std::vector<std::string> redirects;
+  void WTGWillPerformRedirectToURL(const std::string& url) override { redirects.push_back(url); }
   void reloadData() override { ++reloads; }
 };
 
@@ -129,6 +130,22 @@ TEST_F(Browser, ScriptWrittenLinksAreReadAfterTheSettleTime) {
         << owner.data;
     EXPECT_EQ(owner.data.rfind("<html>", 0), 0u) << owner.data;
   }
+}
+
+TEST_F(Browser, AQuickRefreshToAKeepAliveAddressIsTheOwnersRedirect) {
+  server.page("/", R"(<html><head><meta http-equiv="refresh" content="0;url=/KeepAlive">)");
+  server.page("/slow", R"(<html><head><meta http-equiv="refresh" content="2;url=/KeepAlive">)");
+  server.page("/KeepAlive", "ok");
+  Owner quick, slow;
+  WebThumbGetter a(platform, request("/"), &quick), b(platform, request("/slow"), &slow);
+  ASSERT_TRUE(loop.runUntil([&] { return !quick.redirects.empty(); }, 20));
+  loop.runUntil([] { return false; }, 0.5);
+  EXPECT_EQ(quick.redirects, std::vector<std::string>{server.url("/KeepAlive")});
+  EXPECT_TRUE(slow.redirects.empty());
+  EXPECT_TRUE(logged("*** web thumb getter redirecting from " + server.url("/slow") + " to " +
+                     server.url("/KeepAlive") + ", delay is 2.00"));
+  a.stopLoading();
+  b.stopLoading();
 }
 
 TEST_F(Browser, APageThatNeverFinishesLoadingDeliversNothingAndEnds) {

@@ -24,6 +24,7 @@ class ScriptedWebView : public WebView {
   void load(const UrlRequest& request) override;
   bool isLoading() const override { return loading; }
   void stopLoading() override;
+  void loadHTMLString(const std::string& html) override { htmlLoads.push_back(html); }
   void evaluateJavaScript(const std::string& script, ScriptDone done) override;
   void takeSnapshot(PictureDone done) override;
   void removeCachedData() override { ++cacheClears; }
@@ -37,6 +38,7 @@ class ScriptedWebView : public WebView {
   bool loading = false;
   std::vector<std::string> loaded;   // addresses, in order
   std::vector<std::string> scripts;  // evaluated, in order
+  std::vector<std::string> htmlLoads;
   int stops = 0, cacheClears = 0;
   // What the next scripts give: a value, nothing, or (when scriptError is set) an error.
   std::optional<std::string> scriptResult;
