@@ -1,5 +1,6 @@
 #include "platform/chromium_web_view.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -11,6 +12,20 @@ namespace {
 constexpr double kCommandTimeout = 30.0;
 // The load's progress as far as the browser tells: asked for, document read.
 constexpr double kProgressStarted = 0.1, kProgressDocumentRead = 0.5;
+
+std::string encodeBase64(std::string_view in) {
+  static const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  out.reserve((in.size() + 2) / 3 * 4);
+  for (size_t i = 0; i < in.size(); i += 3) {
+    const size_t n = std::min<size_t>(3, in.size() - i);
+    uint32_t v = 0;
+    for (size_t k = 0; k < 3; ++k)
+      v = (v << 8) | (k < n ? static_cast<unsigned char>(in[i + k]) : 0);
+    for (size_t k = 0; k < 4; ++k) out += k <= n ? digits[(v >> (18 - 6 * k)) & 63] : '=';
+  }
+  return out;
+}
 
 std::string decodeBase64(std::string_view in) {
   static const std::array<int8_t, 256> table = [] {
@@ -202,6 +217,24 @@ void ChromiumWebView::listen() {
         if (p.value("frameId", "") == target_) later([this] { finished(); });
       },
       session_));
+  // Requests held while a form is sent: the page's own one goes out with the
+  // request's method and body, every other one unchanged.
+  handlers_.push_back(c.on(
+      "Fetch.requestPaused",
+      [this](const Json& p) {
+        Json go = {{"requestId", p.value("requestId", "")}};
+        bool sent = false;
+        if (pendingPost_ && p.value("resourceType", "") == "Document" &&
+            p.value("frameId", "") == target_) {
+          go["method"] = pendingPost_->first;
+          go["postData"] = encodeBase64(pendingPost_->second);
+          pendingPost_.reset();
+          sent = true;
+        }
+        sendToPage("Fetch.continueRequest", go, [](const Status&, const Json&) {});
+        if (sent) sendToPage("Fetch.disable", Json::object(), [](const Status&, const Json&) {});
+      },
+      session_));
   // A meta refresh or a script sending the main frame elsewhere.
   handlers_.push_back(c.on(
       "Page.frameScheduledNavigation",
@@ -331,6 +364,15 @@ void ChromiumWebView::navigate(const UrlRequest& request) {
   });
   sendToPage("Network.setExtraHTTPHeaders", {{"headers", headers}}, ignore);
   sendToPage("Network.setCacheDisabled", {{"cacheDisabled", true}}, ignore);
+  // The browser navigates with GET; a form's method and body go in when its request is held.
+  if (pendingPost_) sendToPage("Fetch.disable", Json::object(), ignore);
+  pendingPost_.reset();
+  if (request.method != "GET" && request.method != "HEAD") {
+    pendingPost_.emplace(request.method, request.body);
+    sendToPage("Fetch.enable",
+               {{"patterns", Json::array({{{"urlPattern", "*"}, {"resourceType", "Document"}}})}},
+               ignore);
+  }
   sendToPage(
       "Page.navigate", {{"url", request.url}},
       [this, mine](const Status& s, const Json& r) {

@@ -4,8 +4,10 @@
 // flat session. The page target is closed when its view ends; the browser ends
 // with the pool.
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "platform/devtools_client.h"
 #include "platform/web_view.h"
@@ -89,6 +91,8 @@ class ChromiumWebView : public WebView {
   bool terminated_ = false;
   // Counts loads, so that the answer of an old navigation does not touch a newer one.
   uint64_t navigation_ = 0;
+  // The method and body of a load that is not a GET, until its request goes out.
+  std::optional<std::pair<std::string, std::string>> pendingPost_;
   std::vector<DevToolsClient::HandlerId> handlers_;
   std::vector<std::pair<std::function<void()>, std::function<void(const Status&)>>> waiting_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

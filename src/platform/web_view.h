@@ -66,7 +66,7 @@ class WebView {
   virtual const WebViewConfiguration& configuration() const = 0;
   // Not owned; nullptr: no delegate. Must outlive the view or be cleared first.
   virtual void setNavigationDelegate(WebViewNavigationDelegate* delegate) = 0;
-  // Starts loading the request in the main frame (its address and headers; the
+  // Starts loading the request in the main frame (its address, method, body and headers; the
   // view always fetches afresh). Ends any load in progress.
   virtual void load(const UrlRequest& request) = 0;
   // A page in the main frame is loading: from load() until it finishes, fails or is stopped.

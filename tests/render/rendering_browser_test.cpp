@@ -148,6 +148,27 @@ TEST_F(Browser, AQuickRefreshToAKeepAliveAddressIsTheOwnersRedirect) {
   b.stopLoading();
 }
 
+TEST_F(Browser, AFormRequestIsSentWithItsMethodAndBodyAndItsResourcesAsUsual) {
+  server.page("/form", R"(<html><body><img src="/pic.png">sent</body></html>)");
+  server.page("/pic.png", "");
+  defaults.setObject("jsRenderingTime", 0.0);
+  UrlRequest post = request("/form");
+  post.method = "POST";
+  post.body = "user=ann&pass=s3cr=t";  // a length that needs base64 padding
+  post.setHeader("Content-Type", "application/x-www-form-urlencoded");
+  Owner owner;
+  PageRenderer r(platform, post, &owner);
+  ASSERT_TRUE(loop.runUntil([&] { return r.hasResponded(); }, 30));
+  EXPECT_NE(owner.data.find("sent"), std::string::npos);
+  const std::vector<test::LoggedRequest> form = server.requestsTo("/form");
+  ASSERT_EQ(form.size(), 1u);
+  EXPECT_EQ(form[0].method, "POST");
+  EXPECT_EQ(form[0].body, post.body);
+  const std::vector<test::LoggedRequest> pic = server.requestsTo("/pic.png");
+  ASSERT_EQ(pic.size(), 1u);
+  EXPECT_EQ(pic[0].method, "GET");
+}
+
 TEST_F(Browser, APageThatNeverFinishesLoadingDeliversNothingAndEnds) {
   server.page("/", R"(<html><body><img src="/never.png"></body></html>)");
   server.neverAnswer("/never.png");
