@@ -76,10 +76,8 @@ int runCrawl(const Options& options) {
 
   RealPlatform real(std::move(defaults));
   Platform platform = real.platform();
-  // Diagnostics are for those who ask: -v shows them on stderr, --log keeps them.
-  platform.log->setStream(options.verbosity > 0 ? stderr : nullptr);
-  if (options.logFile && !platform.log->setFile(*options.logFile)) {
-    std::fprintf(stderr, "zelmora: cannot write the log file %s\n", options.logFile->c_str());
+  if (Status s = applyLogOptions(options, *platform.log); !s.ok()) {
+    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
     return 2;
   }
   const bool interactive = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);

@@ -699,4 +699,11 @@ std::string bashCompletion() {
          "complete -F _zelmora zelmora\n";
 }
 
+Status applyLogOptions(const Options& options, Log& log) {
+  log.setStream(options.verbosity > 0 ? stderr : nullptr);
+  if (options.logFile && !log.setFile(*options.logFile))
+    return Status::Error("cannot write the log file " + *options.logFile);
+  return Status::Ok();
+}
+
 }  // namespace zel::cli

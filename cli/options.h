@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/defaults.h"
+#include "platform/log.h"
 #include "platform/status.h"
 #include "report/exports.h"
 
@@ -63,5 +64,8 @@ const char* usageHint();
 // The manual page (roff) and a bash completion script, both from the option table.
 std::string manPage();
 std::string bashCompletion();
+
+// Diagnostics are for those who ask: -v shows them on stderr, --log keeps them.
+Status applyLogOptions(const Options& options, Log& log);
 
 }  // namespace zel::cli

@@ -133,9 +133,7 @@ Status openSession(const Options& options, Session& session) {
   session.settings = defaults.get();
   session.real = std::make_unique<RealPlatform>(std::move(defaults));
   session.platform = session.real->platform();
-  session.platform.log->setStream(options.verbosity > 0 ? stderr : nullptr);
-  if (options.logFile && !session.platform.log->setFile(*options.logFile))
-    return Status::Error("cannot write the log file " + *options.logFile);
+  if (Status s = applyLogOptions(options, *session.platform.log); !s.ok()) return s;
   session.alerts = std::make_unique<CliAlerts>(false);
   session.platform.alerts = session.alerts.get();
   session.hub = std::make_unique<ZelHub>(session.saved.startUrl, session.platform);

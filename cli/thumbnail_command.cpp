@@ -30,9 +30,8 @@ int runThumbnail(const Options& options) {
       defaults->doubleForKey("timeout") > 0 ? defaults->doubleForKey("timeout") : 30.0);
   RealPlatform real(std::move(defaults));
   Platform platform = real.platform();
-  platform.log->setStream(options.verbosity > 0 ? stderr : nullptr);
-  if (options.logFile && !platform.log->setFile(*options.logFile)) {
-    std::fprintf(stderr, "zelmora: cannot write the log file %s\n", options.logFile->c_str());
+  if (Status s = applyLogOptions(options, *platform.log); !s.ok()) {
+    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
     return 2;
   }
   useChromiumForWebViews(*platform.runLoop, platform.log);

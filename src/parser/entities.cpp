@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "urltext/code_points.h"
+
 namespace zel {
 namespace {
 
@@ -69,19 +71,6 @@ constexpr NamedRef kNamedRefs[] = {
     {"yacute", 0x00FD}, {"yen", 0x00A5}, {"yuml", 0x00FF}, {"zeta", 0x03B6}, {"zwj", 0x200D},
     {"zwnj", 0x200C},
 };
-
-void appendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += char(cp);
-  } else if (cp < 0x800) {
-    out += char(0xC0 | (cp >> 6));
-    out += char(0x80 | (cp & 0x3F));
-  } else {
-    out += char(0xE0 | (cp >> 12));
-    out += char(0x80 | ((cp >> 6) & 0x3F));
-    out += char(0x80 | (cp & 0x3F));
-  }
-}
 
 int hexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -16,7 +16,11 @@ WebViewRecycler& WebViewRecycler::sharedWebViewRecycler() {
 }
 
 void WebViewRecycler::recycle(std::unique_ptr<WebView> webView) {
-  if (webView) collection.push_back(std::move(webView));
+  if (!webView) return;
+  collection.push_back(std::move(webView));
+  // Bounded for safety: the legacy loader hands back a view per page and never
+  // takes one, so a long crawl would otherwise keep a browser page for each.
+  while (collection.size() > kMostKept) collection.erase(collection.begin());
 }
 
 std::shared_ptr<WebProcessPool> WebViewRecycler::poolForNewView(Status* why) {

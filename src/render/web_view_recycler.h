@@ -30,7 +30,10 @@ class WebViewRecycler {
   void setLog(Log* log) { log_ = log; }
   bool hasProcessPoolMaker() const { return static_cast<bool>(maker_); }
 
-  // Keeps a view that is no longer needed.
+  // The most views the pool keeps: each one holds a page in the browser.
+  static constexpr size_t kMostKept = 8;
+
+  // Keeps a view that is no longer needed; the oldest go beyond kMostKept.
   void recycle(std::unique_ptr<WebView> webView);
   // A view from the pool (trimming it first when it holds more than 7), or a
   // new one named "Tarvest 9" in its user agent; nullptr when there is no browser.

@@ -14,12 +14,12 @@
 
 #include "app.h"
 #include "cli/run_zelmora.h"
-#include "platform/sqlite_database.h"
 #include "report/output_file.h"
 #include "report/report_context.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
 #include "support/crawl_runner.h"
+#include "support/sql_rows.h"
 #include "support/temp_dir.h"
 #include "support/test_server.h"
 
@@ -27,7 +27,8 @@ namespace zel::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using Rows = std::vector<std::vector<std::string>>;
+using test::query;
+using test::Rows;
 
 using test::readWhole;
 
@@ -84,22 +85,6 @@ std::vector<std::string> xpathTexts(const std::string& path, const char* express
   xmlXPathFreeContext(ctx);
   xmlFreeDoc(doc);
   return out;
-}
-
-Rows query(const std::string& dbPath, const std::string& sql) {
-  SqliteDatabase db;
-  Rows rows;
-  if (!db.open(dbPath, false).ok()) return {{"<cannot open>"}};
-  Status error;
-  SqliteStatement stmt = db.prepare(sql, &error);
-  if (!stmt.ok()) return {{"<" + error.message() + ">"}};
-  while (stmt.step(&error)) {
-    rows.emplace_back();
-    for (int c = 0; c < stmt.columnCount(); ++c)
-      rows.back().push_back(stmt.isNull(c) ? "NULL" : stmt.columnText(c));
-  }
-  if (!error.ok()) rows.push_back({"<" + error.message() + ">"});
-  return rows;
 }
 
 // The ```sql blocks of the README, in order.

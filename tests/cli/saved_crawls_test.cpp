@@ -20,6 +20,7 @@
 #include "report/database_loader.h"
 #include "report/report_context.h"
 #include "report/writers.h"
+#include "support/sql_rows.h"
 #include "support/temp_dir.h"
 #include "support/test_platform.h"
 #include "support/test_server.h"
@@ -28,24 +29,9 @@ namespace zel::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using Rows = std::vector<std::vector<std::string>>;
+using test::query;
+using test::Rows;
 using test::readWhole;
-
-Rows query(const std::string& dbPath, const std::string& sql) {
-  SqliteDatabase db;
-  Rows rows;
-  if (!db.open(dbPath, false).ok()) return {{"<cannot open>"}};
-  Status error;
-  SqliteStatement stmt = db.prepare(sql, &error);
-  if (!stmt.ok()) return {{"<" + error.message() + ">"}};
-  while (stmt.step(&error)) {
-    rows.emplace_back();
-    for (int c = 0; c < stmt.columnCount(); ++c)
-      rows.back().push_back(stmt.isNull(c) ? "NULL" : stmt.columnText(c));
-  }
-  if (!error.ok()) rows.push_back({"<" + error.message() + ">"});
-  return rows;
-}
 
 std::string exec(const std::string& dbPath, const std::string& sql) {
   SqliteDatabase db;
