@@ -545,7 +545,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   double sentRequestMono_ = -1;
   double responseTimeInterval_ = 0, loadTimeInterval_ = 0;
   int64_t fileSizeBytes_ = 0, fileSize_ = 0, fileSizeCompressed_ = 0;
-  LinkChain inbound_, outbound_;
+  LinkChain inbound_;
+  LinkRun outbound_;
   uint32_t status_ = 0, mimeType_ = 0, timestamp_ = 0;  // pooled text ids
   friend class ZelLinkGraph;
   friend class ZelCrawlRestorer;  // a saved crawl rebuilds records field by field
