@@ -38,9 +38,8 @@ RecordGroups groupsOfTwoOrMore(const std::vector<ZelUrl*>& records, Keep keep,
 void ZelSEOManager::add(ZelUrl* r) {
   if (r->getRedirectCount() > 3) ++counters_.redirectchain;
   const std::string key = r->forceTrimHash(r->getActualurl());
-  if (duplicateDict_.count(key)) return;
+  if (!duplicateDict_.insert(key)) return;
   kxDataSource<ZelUrl>::add(r);
-  duplicateDict_.emplace(key, r);
   if (!defaults_.boolForKey("SEOEnabled")) return;
   clearSitemapCollection();
   clearSpellingCollection();

@@ -196,6 +196,8 @@ void ZelUrl::invalidateLinkedAudioArray() {
 }
 
 const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedImagesArray() const {
+  static const std::vector<ZelLinkInstance*> kNone;
+  if (!facts_ && outbound_.count == 0) return kNone;  // records that are not pages stay small
   PageFacts& f = facts();
   if (!f.hasLinkedImages) {
     f.linkedImages.clear();

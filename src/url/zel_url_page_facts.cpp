@@ -82,18 +82,53 @@ std::vector<MetaEntry> unpackMetaData(std::string_view packed) {
   return entries;
 }
 
-std::string ZelUrl::getLinkPageTitle() const { return facts_ ? facts_->linkPageTitle : ""; }
+std::string_view ZelUrl::PageFacts::text(Text which) const {
+  if (texts_.empty()) return {};
+  size_t at = 0;
+  for (int i = 0;; ++i) {
+    uint32_t n = 0;
+    std::memcpy(&n, texts_.data() + at, sizeof n);
+    at += sizeof n;
+    if (i == which) return std::string_view(texts_).substr(at, n);
+    at += n;
+  }
+}
+
+void ZelUrl::PageFacts::setText(Text which, std::string_view value) {
+  std::string_view parts[kTextCount];
+  size_t bytes = 0;
+  for (int i = 0; i < kTextCount; ++i) {
+    parts[i] = i == which ? value : text(static_cast<Text>(i));
+    bytes += parts[i].size();
+  }
+  if (bytes == 0) {
+    std::string().swap(texts_);
+    return;
+  }
+  std::string out;
+  out.reserve(bytes + kTextCount * sizeof(uint32_t));  // kept for the whole crawl: no room to spare
+  for (std::string_view part : parts) {
+    const auto n = static_cast<uint32_t>(part.size());
+    out.append(reinterpret_cast<const char*>(&n), sizeof n);
+    out += part;
+  }
+  texts_ = std::move(out);
+}
+
+std::string ZelUrl::getLinkPageTitle() const {
+  return facts_ ? std::string(facts_->text(PageFacts::kTitle)) : "";
+}
 bool ZelUrl::hasTitle() const { return facts_ && facts_->hasTitle; }
 
 void ZelUrl::setLinkPageTitle(std::optional<std::string> t) {
   if (!t) return;
   if (t->empty() && !facts_) return;  // "" is what an untouched record answers already
-  facts().linkPageTitle = std::move(*t);
+  facts().setText(PageFacts::kTitle, *t);
   facts().hasTitle = true;
 }
 
 std::string ZelUrl::getMetaDescription() const {
-  return facts_ && facts_->metaDescription ? *facts_->metaDescription : "";
+  return facts_ && facts_->hasDescription ? std::string(facts_->text(PageFacts::kDescription)) : "";
 }
 
 std::string ZelUrl::getKeywords() const {
@@ -102,34 +137,36 @@ std::string ZelUrl::getKeywords() const {
 
 std::optional<std::vector<MetaEntry>> ZelUrl::getMetaData() const {
   if (!facts_ || !facts_->hasMetaData) return std::nullopt;
-  return unpackMetaData(facts_->metaData);
+  return unpackMetaData(facts_->text(PageFacts::kMetaData));
 }
 
 void ZelUrl::setMetaData(const std::optional<std::vector<MetaEntry>>& meta) {
   if (!meta) return;
   PageFacts& f = facts();
-  f.metaData = packMetaData(*meta);
+  f.setText(PageFacts::kMetaData, packMetaData(*meta));
   f.hasMetaData = true;
-  f.metaDescription.reset();
+  const std::string* description = nullptr;
   for (const MetaEntry& e : *meta) {
     auto name = e.find("name");
     auto content = e.find("content");
     if (name == e.end() || content == e.end()) continue;
     if (equalsIgnoreCase(name->second, "description")) {
-      if (f.metaDescription)
+      if (description)
         addWarning(
             "The page contains more than one meta description in the head. The *last* one found "
             "will be reported. This may not be the same as the one that browsers use");
-      f.metaDescription = content->second;
+      description = &content->second;
     } else if (equalsIgnoreCase(name->second, "keywords")) {
       f.more().keywords = content->second;
     }
   }
+  f.hasDescription = description != nullptr;
+  f.setText(PageFacts::kDescription, description ? std::string_view(*description) : "");
 }
 
 std::string ZelUrl::metaContent(std::string_view key, std::string_view value) const {
   if (!facts_ || !facts_->hasMetaData) return "";
-  for (const MetaEntry& e : unpackMetaData(facts_->metaData)) {
+  for (const MetaEntry& e : unpackMetaData(facts_->text(PageFacts::kMetaData))) {
     auto k = e.find(std::string(key));
     if (k == e.end() || k->second != value) continue;
     auto c = e.find("content");
@@ -138,11 +175,13 @@ std::string ZelUrl::metaContent(std::string_view key, std::string_view value) co
   return "";
 }
 
-std::string ZelUrl::getCanonical() const { return facts_ ? facts_->canonical : ""; }
+std::string ZelUrl::getCanonical() const {
+  return facts_ ? std::string(facts_->text(PageFacts::kCanonical)) : "";
+}
 
 void ZelUrl::setCanonical(std::optional<std::string> c) {
   if (!c || (c->empty() && !facts_)) return;
-  facts().canonical = std::move(*c);
+  facts().setText(PageFacts::kCanonical, *c);
 }
 
 const std::optional<std::vector<std::string>>& ZelUrl::getHeadings() const {
@@ -199,15 +238,19 @@ void ZelUrl::setKeywordStuffed(bool v) {
   if (!v && !facts_) return;
   facts().isKeywordStuffed = v;
 }
-int64_t ZelUrl::getSpellingCount() const { return facts_ ? facts_->spelling : 0; }
-int64_t ZelUrl::getGrammarCount() const { return facts_ ? facts_->grammar : 0; }
+int64_t ZelUrl::getSpellingCount() const {
+  return facts_ && facts_->extra ? facts_->extra->spelling : 0;
+}
+int64_t ZelUrl::getGrammarCount() const {
+  return facts_ && facts_->extra ? facts_->extra->grammar : 0;
+}
 void ZelUrl::setSpellingCount(int64_t n) {
-  if (n == 0 && !facts_) return;
-  facts().spelling = n;
+  if (n == 0 && !(facts_ && facts_->extra)) return;
+  facts().more().spelling = n;
 }
 void ZelUrl::setGrammarCount(int64_t n) {
-  if (n == 0 && !facts_) return;
-  facts().grammar = n;
+  if (n == 0 && !(facts_ && facts_->extra)) return;
+  facts().more().grammar = n;
 }
 bool ZelUrl::spellingReviewed() const { return facts_ && facts_->spellingReviewed; }
 void ZelUrl::setSpellingReviewed(bool v) {
@@ -278,7 +321,7 @@ int32_t ZelUrl::h1Count() const {
   if (const auto& h = getHeadings())
     for (const auto& e : *h)
       if (thisIsAnH1(e)) ++n;
-  facts().h1CountCache = n;
+  if (facts_ || n != 0) facts().h1CountCache = n;  // records that are not pages stay small
   return n;
 }
 
@@ -344,8 +387,8 @@ bool ZelUrl::countSEOTerm(std::string_view term) {
   PageFacts& page = facts();
   PageFacts::Extra& f = page.more();
   f.ocurrencesInUrl = countOcurrencesOfString(term, getActualLinkUrl());
-  f.ocurrencesInTitle = countOcurrencesOfString(term, page.linkPageTitle);
-  f.ocurrencesInDescription = countOcurrencesOfString(term, page.metaDescription.value_or(""));
+  f.ocurrencesInTitle = countOcurrencesOfString(term, page.text(PageFacts::kTitle));
+  f.ocurrencesInDescription = countOcurrencesOfString(term, page.text(PageFacts::kDescription));
   f.ocurrencesInHeadings = page.headings ? countOcurrencesOfString(term, *page.headings) : 0;
   f.ocurrencesInKeywords = countOcurrencesOfString(term, f.keywords.value_or(""));
   f.ocurrencesInArchive =
