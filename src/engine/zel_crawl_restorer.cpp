@@ -101,7 +101,7 @@ ZelUrl* ZelCrawlRestorer::record(const SavedRecord& s) {
     f.setText(ZelUrl::PageFacts::kDescription, s.metaDescription.value_or(""));
     f.hasDescription = s.metaDescription.has_value();
     f.setText(ZelUrl::PageFacts::kCanonical, s.canonical.value_or(""));
-    f.headings = s.headings;
+    r->setHeadings(s.headings);
     if (s.metaData) {
       f.setText(ZelUrl::PageFacts::kMetaData, packMetaData(*s.metaData));
       f.hasMetaData = true;

@@ -104,6 +104,13 @@ std::string ZelSEOManager::getShortSummary() {
     const RecordGroups& dups = getDuplicates();
     const RecordGroups& titles = getDuplicateTitles();
     const RecordGroups& descriptions = getDuplicateDescriptions();
+    // Counted first: on a big site the list is long, and growing it by doubling
+    // raises the peak at the end of the crawl.
+    size_t withAlt = 0;
+    for (ZelUrl* r : collection_)
+      for (ZelLinkInstance* i : r->getLinkedImagesArray())
+        if (i->linkText().find("[alt]:") != std::string::npos) ++withAlt;
+    imageCollection_.reserve(withAlt);
     for (ZelUrl* r : collection_) {
       if (dups.count(r->getLinkPageTitle())) ++counters_.possduplicates;
       auto t = titles.find(r->getLinkPageTitle());

@@ -9,7 +9,7 @@ namespace zel {
 
 // Blocks are freed without running destructors.
 static_assert(std::is_trivially_destructible_v<ZelLinkInstance>);
-static_assert(sizeof(ZelLinkInstance) <= 20, "an instance grew");
+static_assert(sizeof(ZelLinkInstance) <= 16, "an instance grew");
 
 ZelLinkGraph::~ZelLinkGraph() {
   for (size_t i = 0; i < recordCount_; ++i) record(static_cast<uint32_t>(i))->~ZelUrl();
@@ -35,8 +35,17 @@ ZelLinkInstance* ZelLinkGraph::createInstance(ZelUrl* parent, ZelUrl* target) {
   }
   ZelLinkInstance* slot = itemsOf(blocks_.back()) + index % kPerBlock;
   ++instanceCount_;
-  return new (slot)
-      ZelLinkInstance(parent ? parent->graphIndex_ : kNone, target ? target->graphIndex_ : kNone);
+  const uint32_t parentIndex = parent ? parent->graphIndex_ : kNone;
+  if (parentRuns_.empty() || parentRuns_.back().parent != parentIndex)
+    parentRuns_.push_back({index, parentIndex});
+  return new (slot) ZelLinkInstance(target ? target->graphIndex_ : kNone);
+}
+
+uint32_t ZelLinkGraph::parentIndexOf(uint32_t instanceIndex) const {
+  auto after = std::upper_bound(
+      parentRuns_.begin(), parentRuns_.end(), instanceIndex,
+      [](uint32_t index, const ParentRun& run) { return index < run.first; });
+  return std::prev(after)->parent;
 }
 
 void ZelLinkGraph::Collection::iterator::skipRemoved() {

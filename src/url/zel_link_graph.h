@@ -5,6 +5,8 @@
 // Memory is what this class is about. A crawl holds millions of instances, so:
 // - records are numbered by creation and instances name them by index; they
 //   are made in blocks too, so each costs its size and no more;
+// - instances are made page by page, so their parents come in runs, kept
+//   once a run rather than once an instance;
 // - instances are made in blocks of kBlockBytes, aligned to their size, whose
 //   header names the graph: an instance finds its graph from its own address
 //   and needs no pointer to it;
@@ -56,6 +58,8 @@ class ZelLinkGraph {
     return itemsOf(blocks_[index / kPerBlock]) + index % kPerBlock;
   }
   size_t instanceCount() const { return instanceCount_; }
+  // The record index of an instance's parent (kNone for none).
+  uint32_t parentIndexOf(uint32_t instanceIndex) const;
 
   // The instances not removed from the collection, in creation order.
   class Collection {
@@ -161,6 +165,11 @@ class ZelLinkGraph {
   size_t recordCount_ = 0;
   std::vector<BlockHeader*> blocks_;
   size_t instanceCount_ = 0, removedCount_ = 0;
+  // The parent of instances first.. up to the next entry's first.
+  struct ParentRun {
+    uint32_t first, parent;
+  };
+  std::vector<ParentRun> parentRuns_;
   Collection collection_{*this};
 
   std::deque<std::string> texts_;    // id - 1 -> text; a deque keeps references stable

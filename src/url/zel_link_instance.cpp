@@ -9,7 +9,10 @@ namespace zel {
 ZelLinkGraph& ZelLinkInstance::graph() const { return ZelLinkGraph::of(this); }
 uint32_t ZelLinkInstance::index() const { return ZelLinkGraph::indexOf(this); }
 
-ZelUrl* ZelLinkInstance::parent() const { return graph().record(parent_); }
+ZelUrl* ZelLinkInstance::parent() const {
+  ZelLinkGraph& g = graph();
+  return g.record(g.parentIndexOf(index()));
+}
 ZelUrl* ZelLinkInstance::target() const { return graph().record(target_); }
 
 ZelLinkInstance* ZelLinkInstance::nextInbound() const { return graph().instance(nextIn_); }

@@ -1,8 +1,9 @@
 #pragma once
 // One occurrence of a link on a page: it joins the page's record (parent) to
-// the linked URL's record (target). Kept small, 20 bytes: a crawl holds
+// the linked URL's record (target). Kept small, 16 bytes: a crawl holds
 // millions. Instances live only in their hub's ZelLinkGraph, which they reach
-// from their own address; records are held as indices into it, the texts as
+// from their own address; the target is held as an index into it (the parent
+// is the graph's to answer: a page's instances are made together), texts as
 // ids of its interned texts, and the rarely present attributes (rel, target,
 // hreflang, line numbers that do not fit beside the flags) in its side table.
 #include <cstdint>
@@ -95,7 +96,7 @@ class ZelLinkInstance {
  private:
   friend class ZelLinkGraph;
   friend class ZelLinkInstanceList;
-  ZelLinkInstance(uint32_t parent, uint32_t target) : parent_(parent), target_(target) {}
+  explicit ZelLinkInstance(uint32_t target) : target_(target) {}
 
   enum : uint32_t {
     kNf = 1, kNr = 2, kNop = 4, kAu = 8, kAlt = 16, kSp = 32, kUgc = 64, kPc = 128,
@@ -119,7 +120,7 @@ class ZelLinkInstance {
   // indices and needs no link; see ZelLinkGraph::appendOutbound.)
   ZelLinkInstance* nextInbound() const;
 
-  uint32_t parent_, target_;            // record indices
+  uint32_t target_;                     // record index
   uint32_t nextIn_ = LinkChain::kNone;  // inbound chain link
   uint32_t text_ = 0;                   // interned text id, 0 = absent
   uint32_t flags_ = 0;                  // flags and line number

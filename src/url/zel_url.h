@@ -334,7 +334,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   void setMetaData(const std::optional<std::vector<MetaEntry>>& meta);
   std::string getCanonical() const;
   void setCanonical(std::optional<std::string> c);
-  const std::optional<std::vector<std::string>>& getHeadings() const;
+  std::optional<std::vector<std::string>> getHeadings() const;
   void setHeadings(std::optional<std::vector<std::string>> h);
   const std::optional<std::vector<std::string>>& getNamesOnThisPage() const;
   void setNamesOnThisPage(std::vector<std::string> names);

@@ -3,7 +3,6 @@
 #include "url/zel_url_page_facts.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/platform.h"
 #include "platform/regex.h"
@@ -31,27 +30,73 @@ std::string joinTrimmed(const std::vector<std::string>& items, bool (*pick)(std:
     if (pick(h)) picked.emplace_back(trim ? std::string(trimWhitespace(h)) : h);
   return join(picked, ", ");
 }
+
+void putLength(std::string& out, size_t n) {
+  for (; n >= 0x80; n >>= 7) out += static_cast<char>((n & 0x7f) | 0x80);
+  out += static_cast<char>(n);
+}
+
+size_t lengthSize(size_t n) {
+  size_t bytes = 1;
+  for (; n >= 0x80; n >>= 7) ++bytes;
+  return bytes;
+}
+
+// The length at `at` (moved past it); 0 at the end of `packed`.
+size_t takeLength(std::string_view packed, size_t& at) {
+  size_t n = 0;
+  for (unsigned shift = 0; at < packed.size() && shift < 64; shift += 7) {
+    const auto byte = static_cast<unsigned char>(packed[at++]);
+    n |= static_cast<size_t>(byte & 0x7f) << shift;
+    if (!(byte & 0x80)) break;
+  }
+  return n;
+}
+
+// The text at `at` (moved past it); stops at the end of `packed`.
+std::string_view takeText(std::string_view packed, size_t& at) {
+  const size_t n = std::min(takeLength(packed, at), packed.size() - at);
+  const std::string_view text = packed.substr(at, n);
+  at += n;
+  return text;
+}
+
+std::string packTexts(const std::vector<std::string>& texts) {
+  size_t bytes = 0;
+  for (const std::string& t : texts) bytes += lengthSize(t.size()) + t.size();
+  std::string out;
+  out.reserve(bytes);
+  for (const std::string& t : texts) {
+    putLength(out, t.size());
+    out += t;
+  }
+  return out;
+}
+
+std::vector<std::string> unpackTexts(std::string_view packed) {
+  std::vector<std::string> texts;
+  for (size_t at = 0; at < packed.size();) texts.emplace_back(takeText(packed, at));
+  return texts;
+}
 }  // namespace
 
+// Lengths and counts as in the page's texts: most take one byte.
 std::string packMetaData(const std::vector<MetaEntry>& entries) {
-  size_t bytes = 4;
+  size_t bytes = lengthSize(entries.size());
   for (const MetaEntry& e : entries) {
-    bytes += 4;
-    for (const auto& [name, value] : e) bytes += 8 + name.size() + value.size();
+    bytes += lengthSize(e.size());
+    for (const auto& [name, value] : e)
+      bytes += lengthSize(name.size()) + name.size() + lengthSize(value.size()) + value.size();
   }
   std::string out;
   out.reserve(bytes);  // kept for the whole crawl, so no room to spare
-  auto number = [&out](size_t n) {
-    const auto v = static_cast<uint32_t>(n);
-    out.append(reinterpret_cast<const char*>(&v), sizeof v);
-  };
-  number(entries.size());
+  putLength(out, entries.size());
   for (const MetaEntry& e : entries) {
-    number(e.size());
+    putLength(out, e.size());
     for (const auto& [name, value] : e) {
-      number(name.size());
+      putLength(out, name.size());
       out += name;
-      number(value.size());
+      putLength(out, value.size());
       out += value;
     }
   }
@@ -60,57 +105,43 @@ std::string packMetaData(const std::vector<MetaEntry>& entries) {
 
 std::vector<MetaEntry> unpackMetaData(std::string_view packed) {
   size_t at = 0;
-  auto number = [&]() -> size_t {
-    uint32_t v = 0;
-    if (packed.size() - at < sizeof v) return 0;
-    std::memcpy(&v, packed.data() + at, sizeof v);
-    at += sizeof v;
-    return v;
-  };
-  auto text = [&]() {
-    const size_t n = std::min(number(), packed.size() - at);
-    std::string t(packed.substr(at, n));
-    at += n;
-    return t;
-  };
-  std::vector<MetaEntry> entries(number());
+  auto number = [&]() { return takeLength(packed, at); };
+  std::vector<MetaEntry> entries(std::min(number(), packed.size()));
   for (MetaEntry& e : entries)
-    for (size_t pairs = number(); pairs > 0; --pairs) {
-      std::string name = text();
-      e.emplace(std::move(name), text());
+    for (size_t pairs = std::min(number(), packed.size()); pairs > 0; --pairs) {
+      std::string name(takeText(packed, at));
+      e.emplace(std::move(name), takeText(packed, at));
     }
   return entries;
 }
 
 std::string_view ZelUrl::PageFacts::text(Text which) const {
-  if (texts_.empty()) return {};
   size_t at = 0;
-  for (int i = 0;; ++i) {
-    uint32_t n = 0;
-    std::memcpy(&n, texts_.data() + at, sizeof n);
-    at += sizeof n;
-    if (i == which) return std::string_view(texts_).substr(at, n);
-    at += n;
+  for (int i = 0; at < texts_.size(); ++i) {
+    const std::string_view text = takeText(texts_, at);
+    if (i == which) return text;
   }
+  return {};
 }
 
 void ZelUrl::PageFacts::setText(Text which, std::string_view value) {
   std::string_view parts[kTextCount];
-  size_t bytes = 0;
+  size_t bytes = 0, last = 0;
   for (int i = 0; i < kTextCount; ++i) {
     parts[i] = i == which ? value : text(static_cast<Text>(i));
-    bytes += parts[i].size();
+    if (!parts[i].empty()) last = i + 1;
+    bytes += lengthSize(parts[i].size()) + parts[i].size();
   }
-  if (bytes == 0) {
+  if (last == 0) {
     std::string().swap(texts_);
     return;
   }
+  // Texts after the last non-empty one are left out: they read as "".
   std::string out;
-  out.reserve(bytes + kTextCount * sizeof(uint32_t));  // kept for the whole crawl: no room to spare
-  for (std::string_view part : parts) {
-    const auto n = static_cast<uint32_t>(part.size());
-    out.append(reinterpret_cast<const char*>(&n), sizeof n);
-    out += part;
+  out.reserve(bytes);  // kept for the whole crawl: no room to spare
+  for (size_t i = 0; i < last; ++i) {
+    putLength(out, parts[i].size());
+    out += parts[i];
   }
   texts_ = std::move(out);
 }
@@ -184,13 +215,16 @@ void ZelUrl::setCanonical(std::optional<std::string> c) {
   facts().setText(PageFacts::kCanonical, *c);
 }
 
-const std::optional<std::vector<std::string>>& ZelUrl::getHeadings() const {
-  return facts_ ? facts_->headings : kNoStrings;
+std::optional<std::vector<std::string>> ZelUrl::getHeadings() const {
+  if (!facts_ || !facts_->hasHeadings) return std::nullopt;
+  return unpackTexts(facts_->text(PageFacts::kHeadings));
 }
 
 void ZelUrl::setHeadings(std::optional<std::vector<std::string>> h) {
   if (!h && !facts_) return;
-  facts().headings = std::move(h);
+  PageFacts& f = facts();
+  f.hasHeadings = h.has_value();
+  f.setText(PageFacts::kHeadings, h ? packTexts(*h) : "");
 }
 
 const std::optional<std::vector<std::string>>& ZelUrl::getNamesOnThisPage() const {
@@ -389,7 +423,9 @@ bool ZelUrl::countSEOTerm(std::string_view term) {
   f.ocurrencesInUrl = countOcurrencesOfString(term, getActualLinkUrl());
   f.ocurrencesInTitle = countOcurrencesOfString(term, page.text(PageFacts::kTitle));
   f.ocurrencesInDescription = countOcurrencesOfString(term, page.text(PageFacts::kDescription));
-  f.ocurrencesInHeadings = page.headings ? countOcurrencesOfString(term, *page.headings) : 0;
+  f.ocurrencesInHeadings =
+      page.hasHeadings ? countOcurrencesOfString(term, unpackTexts(page.text(PageFacts::kHeadings)))
+                       : 0;
   f.ocurrencesInKeywords = countOcurrencesOfString(term, f.keywords.value_or(""));
   f.ocurrencesInArchive =
       std::max(0, countOcurrencesOfStringInArchive(term) - f.ocurrencesInTitle -

@@ -14,19 +14,18 @@ namespace zel {
 
 struct ZelUrl::PageFacts {
   // The page's texts, in one allocation: see text() and setText().
-  enum Text { kTitle, kDescription, kCanonical, kMetaData, kTextCount };
+  enum Text { kTitle, kDescription, kCanonical, kMetaData, kHeadings, kTextCount };
   // "" when absent (the has... flags tell absent from empty).
   std::string_view text(Text which) const;
   void setText(Text which, std::string_view value);
 
   // What most fetched pages have, kept inline.
-  std::optional<std::vector<std::string>> headings;
   std::vector<ZelLinkInstance*> linkedImages;  // a cache over the outbound instances
   int64_t wordCount = -1;
   int32_t validatorErrors = -1, validatorWarnings = -1;
   int32_t h1CountCache = -1, hrefCount = -1;  // -1: not worked out yet
   uint32_t targetLastModified = 0;  // pooled text id
-  bool hasTitle = false, hasDescription = false, isKeywordStuffed = false;
+  bool hasTitle = false, hasDescription = false, hasHeadings = false, isKeywordStuffed = false;
   bool spellingReviewed = false, linksAnchorDoesntAppearOnTargetPage = false;
   bool hasMetaData = false, hasLinkedImages = false, hasLastModified = false;
 
@@ -57,13 +56,15 @@ struct ZelUrl::PageFacts {
   }
 
  private:
-  // The texts one after the other, each after its 32-bit length (the meta
-  // tags as packMetaData packs them); empty while every text is.
+  // The texts one after the other, each after its length (7 bits a byte, the
+  // high bit set on all but the last); the meta tags as packMetaData packs
+  // them, the headings each after its length too. Empty while every text is.
   std::string texts_;
 };
 
-// Meta tags in one text: for each tag its pair count, then each name and value,
-// every number a 32-bit length.
+// Meta tags in one text: the tag count, then for each tag its pair count and
+// each name and value after its length; every number 7 bits a byte, the high
+// bit set on all but the last.
 std::string packMetaData(const std::vector<MetaEntry>& entries);
 std::vector<MetaEntry> unpackMetaData(std::string_view packed);
 
