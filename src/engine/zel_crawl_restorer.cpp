@@ -100,6 +100,7 @@ ZelUrl* ZelCrawlRestorer::record(const SavedRecord& s) {
     f.hasTitle = s.title.has_value();
     f.setText(ZelUrl::PageFacts::kDescription, s.metaDescription.value_or(""));
     f.hasDescription = s.metaDescription.has_value();
+    f.descriptionInMeta = false;
     f.setText(ZelUrl::PageFacts::kCanonical, s.canonical.value_or(""));
     r->setHeadings(s.headings);
     if (s.metaData) {

@@ -124,6 +124,24 @@ std::string_view ZelUrl::PageFacts::text(Text which) const {
   return {};
 }
 
+std::string_view ZelUrl::PageFacts::description() const {
+  if (!descriptionInMeta) return text(kDescription);
+  // As setMetaData picks it, without unpacking the tags.
+  const std::string_view packed = text(kMetaData);
+  std::string_view found;
+  size_t at = 0;
+  for (size_t tags = takeLength(packed, at); tags > 0 && at < packed.size(); --tags) {
+    std::optional<std::string_view> name, content;
+    for (size_t pairs = takeLength(packed, at); pairs > 0 && at < packed.size(); --pairs) {
+      const std::string_view key = takeText(packed, at), value = takeText(packed, at);
+      if (key == "name") name = value;
+      if (key == "content") content = value;
+    }
+    if (name && content && equalsIgnoreCase(*name, "description")) found = *content;
+  }
+  return found;
+}
+
 void ZelUrl::PageFacts::setText(Text which, std::string_view value) {
   std::string_view parts[kTextCount];
   size_t bytes = 0, last = 0;
@@ -159,7 +177,7 @@ void ZelUrl::setLinkPageTitle(std::optional<std::string> t) {
 }
 
 std::string ZelUrl::getMetaDescription() const {
-  return facts_ && facts_->hasDescription ? std::string(facts_->text(PageFacts::kDescription)) : "";
+  return facts_ && facts_->hasDescription ? std::string(facts_->description()) : "";
 }
 
 std::string ZelUrl::getKeywords() const {
@@ -191,8 +209,8 @@ void ZelUrl::setMetaData(const std::optional<std::vector<MetaEntry>>& meta) {
       f.more().keywords = content->second;
     }
   }
-  f.hasDescription = description != nullptr;
-  f.setText(PageFacts::kDescription, description ? std::string_view(*description) : "");
+  f.hasDescription = f.descriptionInMeta = description != nullptr;
+  f.setText(PageFacts::kDescription, "");
 }
 
 std::string ZelUrl::metaContent(std::string_view key, std::string_view value) const {
@@ -422,7 +440,8 @@ bool ZelUrl::countSEOTerm(std::string_view term) {
   PageFacts::Extra& f = page.more();
   f.ocurrencesInUrl = countOcurrencesOfString(term, getActualLinkUrl());
   f.ocurrencesInTitle = countOcurrencesOfString(term, page.text(PageFacts::kTitle));
-  f.ocurrencesInDescription = countOcurrencesOfString(term, page.text(PageFacts::kDescription));
+  f.ocurrencesInDescription =
+      countOcurrencesOfString(term, page.hasDescription ? page.description() : "");
   f.ocurrencesInHeadings =
       page.hasHeadings ? countOcurrencesOfString(term, unpackTexts(page.text(PageFacts::kHeadings)))
                        : 0;

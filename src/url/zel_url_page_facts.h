@@ -17,6 +17,7 @@ struct ZelUrl::PageFacts {
   enum Text { kTitle, kDescription, kCanonical, kMetaData, kHeadings, kTextCount };
   // "" when absent (the has... flags tell absent from empty).
   std::string_view text(Text which) const;
+  std::string_view description() const;
   void setText(Text which, std::string_view value);
 
   // What most fetched pages have, kept inline.
@@ -26,6 +27,9 @@ struct ZelUrl::PageFacts {
   int32_t h1CountCache = -1, hrefCount = -1;  // -1: not worked out yet
   uint32_t targetLastModified = 0;  // pooled text id
   bool hasTitle = false, hasDescription = false, hasHeadings = false, isKeywordStuffed = false;
+  // The description is the content of the last description tag of the meta
+  // tags, read from there rather than kept twice.
+  bool descriptionInMeta = false;
   bool spellingReviewed = false, linksAnchorDoesntAppearOnTargetPage = false;
   bool hasMetaData = false, hasLinkedImages = false, hasLastModified = false;
 
