@@ -49,7 +49,10 @@ ReportContext::ReportContext(ZelHub& hub, const MemoryDefaults& settings, CrawlT
   if (settings.boolForKey("checkImages")) countImagesWithoutAlt(hub);
   seoSummary_ = hub.getSEOShortSummary();  // builds the duplicate groups every writer reads
   for (ZelUrl* page : hub.getInternalPagesCollection())
-    if (hub.shouldBeInSitemapCollection(page)) sitemap_.insert(page);
+    if (hub.shouldBeInSitemapCollection(page)) sitemap_.push_back(page);
+  std::sort(sitemap_.begin(), sitemap_.end());
+  sitemap_.erase(std::unique(sitemap_.begin(), sitemap_.end()), sitemap_.end());
+  sitemap_.shrink_to_fit();
   fillRecordCaches(hub);
   if (settings.boolForKey("mipFilter")) {
     filter_ = std::make_unique<OutputFilterManager>(hub.platform());

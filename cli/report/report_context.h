@@ -2,12 +2,14 @@
 // What every writer reads of a finished (or stopped) crawl: the hub and its
 // records, the settings it ran with, its times, the one SEO summary of the
 // crawl, and the output filter rules that choose the records of the reports.
+#include <algorithm>
 #include <cstdint>
 #include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/defaults.h"
 
@@ -48,7 +50,9 @@ class ReportContext {
   // collection (or none).
   std::optional<int64_t> indexOf(const ZelUrl* record) const;
   // Whether a page of the SEO collection belongs in the sitemap.
-  bool inSitemap(const ZelUrl* record) const { return sitemap_.count(record) > 0; }
+  bool inSitemap(const ZelUrl* record) const {
+    return std::binary_search(sitemap_.begin(), sitemap_.end(), record);
+  }
   // The settings as a JSON object, passwords, tokens and credential-like header
   // and form values replaced by "***".
   Json redactedSettings() const;
@@ -63,7 +67,7 @@ class ReportContext {
   CrawlTiming timing_;
   std::string seoSummary_;
   std::unique_ptr<OutputFilterManager> filter_;
-  std::unordered_set<const ZelUrl*> sitemap_;
+  std::vector<const ZelUrl*> sitemap_;  // sorted: a set of a whole crawl's pages costs too much
   std::unordered_set<const ZelUrl*> linksPending_;
 };
 

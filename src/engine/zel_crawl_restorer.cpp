@@ -96,18 +96,22 @@ ZelUrl* ZelCrawlRestorer::record(const SavedRecord& s) {
 
   if (hasPageFacts(s)) {
     ZelUrl::PageFacts& f = r->facts();
-    f.linkPageTitle = s.title.value_or("");
+    f.setText(ZelUrl::PageFacts::kTitle, s.title.value_or(""));
     f.hasTitle = s.title.has_value();
-    f.metaDescription = s.metaDescription;
-    f.canonical = s.canonical.value_or("");
-    f.headings = s.headings;
+    f.setText(ZelUrl::PageFacts::kDescription, s.metaDescription.value_or(""));
+    f.hasDescription = s.metaDescription.has_value();
+    f.descriptionInMeta = false;
+    f.setText(ZelUrl::PageFacts::kCanonical, s.canonical.value_or(""));
+    r->setHeadings(s.headings);
     if (s.metaData) {
-      f.metaData = packMetaData(*s.metaData);
+      f.setText(ZelUrl::PageFacts::kMetaData, packMetaData(*s.metaData));
       f.hasMetaData = true;
     }
     f.wordCount = s.wordCount;
-    f.spelling = s.spelling;
-    f.grammar = s.grammar;
+    if (s.spelling != 0 || s.grammar != 0) {
+      f.more().spelling = s.spelling;
+      f.more().grammar = s.grammar;
+    }
     f.validatorErrors = clamp32(s.validatorErrors);
     f.validatorWarnings = clamp32(s.validatorWarnings);
     f.isKeywordStuffed = s.keywordStuffed;
@@ -153,7 +157,7 @@ void ZelCrawlRestorer::page(ZelUrl* r) {
   ZelSEOManager& seo = *hub_.seoManager_;
   // Straight into the collection: the counters come back whole in finish().
   const std::string key = r->forceTrimHash(r->getActualurl());
-  if (!seo.duplicateDict_.emplace(key, r).second) return;
+  if (!seo.duplicateDict_.insert(key)) return;
   seo.kxDataSource<ZelUrl>::add(r);
 }
 

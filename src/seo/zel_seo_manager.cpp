@@ -38,9 +38,8 @@ RecordGroups groupsOfTwoOrMore(const std::vector<ZelUrl*>& records, Keep keep,
 void ZelSEOManager::add(ZelUrl* r) {
   if (r->getRedirectCount() > 3) ++counters_.redirectchain;
   const std::string key = r->forceTrimHash(r->getActualurl());
-  if (duplicateDict_.count(key)) return;
+  if (!duplicateDict_.insert(key)) return;
   kxDataSource<ZelUrl>::add(r);
-  duplicateDict_.emplace(key, r);
   if (!defaults_.boolForKey("SEOEnabled")) return;
   clearSitemapCollection();
   clearSpellingCollection();
@@ -105,6 +104,13 @@ std::string ZelSEOManager::getShortSummary() {
     const RecordGroups& dups = getDuplicates();
     const RecordGroups& titles = getDuplicateTitles();
     const RecordGroups& descriptions = getDuplicateDescriptions();
+    // Counted first: on a big site the list is long, and growing it by doubling
+    // raises the peak at the end of the crawl.
+    size_t withAlt = 0;
+    for (ZelUrl* r : collection_)
+      for (ZelLinkInstance* i : r->getLinkedImagesArray())
+        if (i->linkText().find("[alt]:") != std::string::npos) ++withAlt;
+    imageCollection_.reserve(withAlt);
     for (ZelUrl* r : collection_) {
       if (dups.count(r->getLinkPageTitle())) ++counters_.possduplicates;
       auto t = titles.find(r->getLinkPageTitle());

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "seo/text_set.h"
 #include "url/kx_data_source.h"
 #include "url/zel_record_owner.h"
 
@@ -69,7 +70,7 @@ class ZelSEOManager : public kxDataSource<ZelUrl> {
   Log& log_;
   const Localizer* localizer_;
   Counters counters_;
-  std::unordered_map<std::string, ZelUrl*> duplicateDict_;
+  TextSet duplicateDict_;  // the addresses of the pages in the collection
   std::optional<RecordGroups> duplicates_, duplicateTitles_, duplicateDescriptions_;
   std::vector<ZelLinkInstance*> imageCollection_;
   std::unordered_map<std::string, std::vector<ZelUrl*>> misspelledWordDictionary_;

@@ -9,7 +9,7 @@ namespace zel {
 
 // Blocks are freed without running destructors.
 static_assert(std::is_trivially_destructible_v<ZelLinkInstance>);
-static_assert(sizeof(ZelLinkInstance) <= 28, "an instance grew");
+static_assert(sizeof(ZelLinkInstance) <= 16, "an instance grew");
 
 ZelLinkGraph::~ZelLinkGraph() {
   for (size_t i = 0; i < recordCount_; ++i) record(static_cast<uint32_t>(i))->~ZelUrl();
@@ -35,8 +35,17 @@ ZelLinkInstance* ZelLinkGraph::createInstance(ZelUrl* parent, ZelUrl* target) {
   }
   ZelLinkInstance* slot = itemsOf(blocks_.back()) + index % kPerBlock;
   ++instanceCount_;
-  return new (slot)
-      ZelLinkInstance(parent ? parent->graphIndex_ : kNone, target ? target->graphIndex_ : kNone);
+  const uint32_t parentIndex = parent ? parent->graphIndex_ : kNone;
+  if (parentRuns_.empty() || parentRuns_.back().parent != parentIndex)
+    parentRuns_.push_back({index, parentIndex});
+  return new (slot) ZelLinkInstance(target ? target->graphIndex_ : kNone);
+}
+
+uint32_t ZelLinkGraph::parentIndexOf(uint32_t instanceIndex) const {
+  auto after = std::upper_bound(
+      parentRuns_.begin(), parentRuns_.end(), instanceIndex,
+      [](uint32_t index, const ParentRun& run) { return index < run.first; });
+  return std::prev(after)->parent;
 }
 
 void ZelLinkGraph::Collection::iterator::skipRemoved() {
@@ -52,44 +61,96 @@ bool ZelLinkGraph::removeFromCollection(ZelLinkInstance* instance) {
 
 // ---- Record lists --------------------------------------------------------------------
 
-bool ZelLinkGraph::append(LinkChain& chain, ZelLinkInstance* instance, LinkSide side) {
-  const uint16_t member =
-      side == LinkSide::Inbound ? ZelLinkInstance::kInInbound : ZelLinkInstance::kInOutbound;
-  if (instance->flags_ & member) return false;
-  instance->setFlag(member, true);
+bool ZelLinkGraph::appendInbound(LinkChain& chain, ZelLinkInstance* instance) {
+  if (instance->flags_ & ZelLinkInstance::kInInbound) return false;
+  instance->setFlag(ZelLinkInstance::kInInbound, true);
   const uint32_t index = indexOf(instance);
-  instance->nextIndex(side) = kNone;
+  instance->nextIn_ = kNone;
   if (chain.tail == kNone)
     chain.head = index;
   else
-    this->instance(chain.tail)->nextIndex(side) = index;
+    this->instance(chain.tail)->nextIn_ = index;
   chain.tail = index;
   ++chain.count;
   return true;
 }
 
-bool ZelLinkGraph::remove(LinkChain& chain, ZelLinkInstance* instance, LinkSide side) {
+bool ZelLinkGraph::removeInbound(LinkChain& chain, ZelLinkInstance* instance) {
   const uint32_t index = indexOf(instance);
   uint32_t previous = kNone;
-  for (uint32_t at = chain.head; at != kNone; at = this->instance(at)->nextIndex(side)) {
+  for (uint32_t at = chain.head; at != kNone; at = this->instance(at)->nextIn_) {
     if (at != index) {
       previous = at;
       continue;
     }
-    const uint32_t after = instance->nextIndex(side);
+    const uint32_t after = instance->nextIn_;
     if (previous == kNone)
       chain.head = after;
     else
-      this->instance(previous)->nextIndex(side) = after;
+      this->instance(previous)->nextIn_ = after;
     if (chain.tail == index) chain.tail = previous;
     --chain.count;
-    instance->nextIndex(side) = kNone;
-    instance->setFlag(
-        side == LinkSide::Inbound ? ZelLinkInstance::kInInbound : ZelLinkInstance::kInOutbound,
-        false);
+    instance->nextIn_ = kNone;
+    instance->setFlag(ZelLinkInstance::kInInbound, false);
     return true;
   }
   return false;
+}
+
+std::vector<uint32_t>& ZelLinkGraph::spillOutbound(ZelUrl& record) {
+  LinkRun& run = record.outbound_;
+  std::vector<uint32_t>& indices = spilledOutbound_[record.graphIndex_];
+  if (run.first != kNone) {
+    indices.resize(run.count);
+    for (uint32_t i = 0; i < run.count; ++i) indices[i] = run.first + i;
+    run.first = kNone;
+  }
+  return indices;
+}
+
+bool ZelLinkGraph::appendOutbound(ZelUrl& record, ZelLinkInstance* instance) {
+  if (instance->flags_ & ZelLinkInstance::kInOutbound) return false;
+  instance->setFlag(ZelLinkInstance::kInOutbound, true);
+  const uint32_t index = indexOf(instance);
+  LinkRun& run = record.outbound_;
+  if (run.count == 0) {
+    run.first = index;
+  } else if (run.first == kNone || index != run.first + run.count) {
+    spillOutbound(record).push_back(index);
+  }
+  ++run.count;
+  return true;
+}
+
+bool ZelLinkGraph::removeOutbound(ZelUrl& record, ZelLinkInstance* instance) {
+  const uint32_t index = indexOf(instance);
+  LinkRun& run = record.outbound_;
+  if (run.count == 0) return false;
+  if (run.first != kNone) {
+    if (index < run.first || index - run.first >= run.count) return false;
+    if (index == run.first)
+      ++run.first;
+    else if (index != run.first + run.count - 1)
+      spillOutbound(record);
+  }
+  if (run.first == kNone) {
+    auto spilled = spilledOutbound_.find(record.graphIndex_);
+    std::vector<uint32_t>& indices = spilled->second;
+    auto at = std::find(indices.begin(), indices.end(), index);
+    if (at == indices.end()) return false;
+    indices.erase(at);
+    if (indices.empty()) spilledOutbound_.erase(spilled);
+  }
+  if (--run.count == 0) run.first = kNone;
+  instance->setFlag(ZelLinkInstance::kInOutbound, false);
+  return true;
+}
+
+ZelLinkInstanceList ZelLinkGraph::outbound(const ZelUrl& record) const {
+  const LinkRun& run = record.outbound_;
+  if (run.count == 0) return {};
+  if (run.first != kNone) return ZelLinkInstanceList(this, run.first, nullptr, run.count);
+  return ZelLinkInstanceList(this, 0, spilledOutbound_.at(record.graphIndex_).data(), run.count);
 }
 
 // ---- Texts ----------------------------------------------------------------------------

@@ -5,6 +5,8 @@
 // Memory is what this class is about. A crawl holds millions of instances, so:
 // - records are numbered by creation and instances name them by index; they
 //   are made in blocks too, so each costs its size and no more;
+// - instances are made page by page, so their parents come in runs, kept
+//   once a run rather than once an instance;
 // - instances are made in blocks of kBlockBytes, aligned to their size, whose
 //   header names the graph: an instance finds its graph from its own address
 //   and needs no pointer to it;
@@ -12,12 +14,13 @@
 //   more" on ten thousand pages is stored once;
 // - the rarely present attributes sit in a side table by instance index;
 // - the hub's collection is the instances themselves in creation order, the
-//   removed ones marked, and each record's inbound and outbound lists are
-//   chains through the instances (see zel_link_instance_list.h).
+//   removed ones marked; each record's inbound list is a chain through the
+//   instances and its outbound list a run of them (see zel_link_instance_list.h).
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -55,6 +58,8 @@ class ZelLinkGraph {
     return itemsOf(blocks_[index / kPerBlock]) + index % kPerBlock;
   }
   size_t instanceCount() const { return instanceCount_; }
+  // The record index of an instance's parent (kNone for none).
+  uint32_t parentIndexOf(uint32_t instanceIndex) const;
 
   // The instances not removed from the collection, in creation order.
   class Collection {
@@ -96,14 +101,17 @@ class ZelLinkGraph {
   bool removeFromCollection(ZelLinkInstance* instance);
 
   // ---- Record lists ---------------------------------------------------------------
-  // Appends to the end of a chain; false (and nothing done) when the instance
-  // is already in a chain on that side.
-  bool append(LinkChain& chain, ZelLinkInstance* instance, LinkSide side);
-  // Unlinks from the chain; false when the instance is not in it.
-  bool remove(LinkChain& chain, ZelLinkInstance* instance, LinkSide side);
-  ZelLinkInstanceList list(const LinkChain& chain, LinkSide side) const {
-    return ZelLinkInstanceList(instance(chain.head), instance(chain.tail), chain.count, side);
+  // Appends to the end of a record's list; false (and nothing done) when the
+  // instance is already in a list on that side.
+  bool appendInbound(LinkChain& chain, ZelLinkInstance* instance);
+  bool appendOutbound(ZelUrl& record, ZelLinkInstance* instance);
+  // Takes out of the record's list; false when the instance is not in it.
+  bool removeInbound(LinkChain& chain, ZelLinkInstance* instance);
+  bool removeOutbound(ZelUrl& record, ZelLinkInstance* instance);
+  ZelLinkInstanceList inbound(const LinkChain& chain) const {
+    return ZelLinkInstanceList(instance(chain.head), instance(chain.tail), chain.count);
   }
+  ZelLinkInstanceList outbound(const ZelUrl& record) const;
 
   // ---- Texts ------------------------------------------------------------------------
   // The id of a text (made on first use); ids start at 1, 0 stands for absent.
@@ -115,6 +123,7 @@ class ZelLinkGraph {
   // ---- Rare attributes ------------------------------------------------------------------
   struct Attrs {
     uint32_t rel = 0, targetAttr = 0, hreflang = 0;  // text ids, 0 = absent
+    int32_t lineNumber = 0;  // when it does not fit in the instance
   };
   // The entry of an instance, made on first use.
   Attrs& attrs(uint32_t instanceIndex);
@@ -148,12 +157,19 @@ class ZelLinkGraph {
                                                 ~uintptr_t{kBlockBytes - 1});
   }
   void growTextTable();
+  // Moves a record's outbound run to an index vector.
+  std::vector<uint32_t>& spillOutbound(ZelUrl& record);
 
   static constexpr uint32_t kRecordsPerBlock = 256;
   std::vector<ZelUrl*> recordBlocks_;  // storage for kRecordsPerBlock records each
   size_t recordCount_ = 0;
   std::vector<BlockHeader*> blocks_;
   size_t instanceCount_ = 0, removedCount_ = 0;
+  // The parent of instances first.. up to the next entry's first.
+  struct ParentRun {
+    uint32_t first, parent;
+  };
+  std::vector<ParentRun> parentRuns_;
   Collection collection_{*this};
 
   std::deque<std::string> texts_;    // id - 1 -> text; a deque keeps references stable
@@ -162,6 +178,9 @@ class ZelLinkGraph {
   // Sorted by instance index; instances get their attributes as they are made,
   // so entries are nearly always appended.
   std::vector<std::pair<uint32_t, Attrs>> attrs_;
+
+  // Outbound lists that are not one run, by record index.
+  std::unordered_map<uint32_t, std::vector<uint32_t>> spilledOutbound_;
 };
 
 }  // namespace zel

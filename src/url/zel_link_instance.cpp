@@ -9,11 +9,28 @@ namespace zel {
 ZelLinkGraph& ZelLinkInstance::graph() const { return ZelLinkGraph::of(this); }
 uint32_t ZelLinkInstance::index() const { return ZelLinkGraph::indexOf(this); }
 
-ZelUrl* ZelLinkInstance::parent() const { return graph().record(parent_); }
+ZelUrl* ZelLinkInstance::parent() const {
+  ZelLinkGraph& g = graph();
+  return g.record(g.parentIndexOf(index()));
+}
 ZelUrl* ZelLinkInstance::target() const { return graph().record(target_); }
 
-ZelLinkInstance* ZelLinkInstance::next(LinkSide side) const {
-  return graph().instance(side == LinkSide::Inbound ? nextIn_ : nextOut_);
+ZelLinkInstance* ZelLinkInstance::nextInbound() const { return graph().instance(nextIn_); }
+
+void ZelLinkInstance::setLineNumber(std::optional<int32_t> n) {
+  uint32_t code = kNoLine;
+  if (n && *n >= 0 && static_cast<uint32_t>(*n) < kLineElsewhere - 1) {
+    code = static_cast<uint32_t>(*n) + 1;
+  } else if (n) {
+    code = kLineElsewhere;
+    graph().attrs(index()).lineNumber = *n;
+    flags_ |= kHasAttrs;
+  }
+  flags_ = (flags_ & ((1u << kLineShift) - 1)) | (code << kLineShift);
+}
+
+int32_t ZelLinkInstance::storedLineNumber() const {
+  return graph().findAttrs(index())->lineNumber;
 }
 
 void ZelLinkInstance::setLinkText(const std::optional<std::string>& text) {
@@ -23,7 +40,7 @@ void ZelLinkInstance::setLinkText(const std::optional<std::string>& text) {
 const std::string& ZelLinkInstance::linkText() const { return graph().text(text_); }
 
 void ZelLinkInstance::setRel(std::string_view rel) {
-  static constexpr std::pair<std::string_view, uint16_t> kWords[] = {
+  static constexpr std::pair<std::string_view, uint32_t> kWords[] = {
       {"nofollow", kNf}, {"noreferrer", kNr}, {"noopener", kNop}, {"author", kAu},
       {"alternate", kAlt}, {"sponsored", kSp}, {"ugc", kUgc}};
   for (const auto& [word, flag] : kWords)
@@ -120,13 +137,40 @@ bool ZelLinkInstance::contains(std::string_view term) const {
 // ---- ZelLinkInstanceList ---------------------------------------------------------------
 
 ZelLinkInstanceList::iterator& ZelLinkInstanceList::iterator::operator++() {
-  at_ = at_->next(side_);
+  if (!graph_) {
+    at_ = at_->nextInbound();
+  } else if (left_ == 0) {
+    at_ = nullptr;
+  } else {
+    --left_;
+    at_ = graph_->instance(indices_ ? *indices_++ : next_++);
+  }
   return *this;
 }
 
+ZelLinkInstanceList::iterator ZelLinkInstanceList::begin() const {
+  iterator it;
+  if (count_ == 0) return it;
+  if (!graph_) {
+    it.at_ = head_;
+    return it;
+  }
+  it.graph_ = graph_;
+  it.indices_ = indices_;
+  it.next_ = first_;
+  it.left_ = count_;
+  return ++it;
+}
+
+ZelLinkInstance* ZelLinkInstanceList::at(size_t i) const {
+  if (i >= count_) return nullptr;
+  return graph_->instance(indices_ ? indices_[i] : first_ + static_cast<uint32_t>(i));
+}
+
 ZelLinkInstance* ZelLinkInstanceList::operator[](size_t i) const {
+  if (graph_) return at(i);
   ZelLinkInstance* at = head_;
-  for (; i > 0 && at; --i) at = at->next(side_);
+  for (; i > 0 && at; --i) at = at->nextInbound();
   return at;
 }
 

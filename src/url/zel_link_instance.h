@@ -1,10 +1,11 @@
 #pragma once
 // One occurrence of a link on a page: it joins the page's record (parent) to
-// the linked URL's record (target). Kept small, 28 bytes: a crawl holds
+// the linked URL's record (target). Kept small, 16 bytes: a crawl holds
 // millions. Instances live only in their hub's ZelLinkGraph, which they reach
-// from their own address; records are held as indices into it, the texts as
+// from their own address; the target is held as an index into it (the parent
+// is the graph's to answer: a page's instances are made together), texts as
 // ids of its interned texts, and the rarely present attributes (rel, target,
-// hreflang) in its side table.
+// hreflang, line numbers that do not fit beside the flags) in its side table.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,7 +34,7 @@ class ZelLinkInstance {
   // Stored only when non-empty.
   void setTargetAttr(std::string_view v);
   void setHreflang(std::string_view v);
-  void setLineNumber(std::optional<int32_t> n) { lineNumber_ = n ? *n : kNoLine; }
+  void setLineNumber(std::optional<int32_t> n);
 
   // Texts; "" when absent.
   std::string getLinkText() const { return linkText(); }
@@ -41,9 +42,12 @@ class ZelLinkInstance {
   std::string getRel() const;
   std::string getTargetAttr() const;
   std::string getHreflang() const;
-  int32_t getLineNumber() const { return lineNumber_ == kNoLine ? 0 : lineNumber_; }
+  int32_t getLineNumber() const { return lineNumber().value_or(0); }
   std::optional<int32_t> lineNumber() const {
-    return lineNumber_ == kNoLine ? std::nullopt : std::optional<int32_t>(lineNumber_);
+    const uint32_t code = flags_ >> kLineShift;
+    if (code == kNoLine) return std::nullopt;
+    if (code != kLineElsewhere) return static_cast<int32_t>(code - 1);
+    return storedLineNumber();
   }
 
   // Forwarded to the target / parent; "" or 0 without them.
@@ -92,29 +96,34 @@ class ZelLinkInstance {
  private:
   friend class ZelLinkGraph;
   friend class ZelLinkInstanceList;
-  ZelLinkInstance(uint32_t parent, uint32_t target) : parent_(parent), target_(target) {}
+  explicit ZelLinkInstance(uint32_t target) : target_(target) {}
 
-  enum : uint16_t {
+  enum : uint32_t {
     kNf = 1, kNr = 2, kNop = 4, kAu = 8, kAlt = 16, kSp = 32, kUgc = 64, kPc = 128,
     kHasAttrs = 1 << 8,     // has an entry in the graph's attribute table
     kRemoved = 1 << 9,      // left the hub's collection
     kInInbound = 1 << 10,   // in its target's inbound chain
-    kInOutbound = 1 << 11,  // in its parent's outbound chain
+    kInOutbound = 1 << 11,  // in its parent's outbound list
   };
-  static constexpr int32_t kNoLine = INT32_MIN;
-  void setFlag(uint16_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
+  // The line number shares a word with the flags: its bits above kLineShift
+  // hold 0 for none, the line + 1 when it fits, else kLineElsewhere (the line
+  // is then in the attribute table).
+  static constexpr unsigned kLineShift = 12;
+  static constexpr uint32_t kNoLine = 0, kLineElsewhere = UINT32_MAX >> kLineShift;
+  void setFlag(uint32_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
+  int32_t storedLineNumber() const;
   // The graph this instance lives in, and its index there.
   ZelLinkGraph& graph() const;
   uint32_t index() const;
-  // The next instance of the chain on that side, nullptr at its end.
-  ZelLinkInstance* next(LinkSide side) const;
-  uint32_t& nextIndex(LinkSide side) { return side == LinkSide::Inbound ? nextIn_ : nextOut_; }
+  // The next instance of its target's inbound chain, nullptr at its end. (A
+  // page's outbound instances are made together, so its list is a run of
+  // indices and needs no link; see ZelLinkGraph::appendOutbound.)
+  ZelLinkInstance* nextInbound() const;
 
-  uint32_t parent_, target_;                                  // record indices
-  uint32_t nextIn_ = LinkChain::kNone, nextOut_ = LinkChain::kNone;  // chain links
-  uint32_t text_ = 0;                                         // interned text id, 0 = absent
-  int32_t lineNumber_ = kNoLine;
-  uint16_t flags_ = 0;
+  uint32_t target_;                     // record index
+  uint32_t nextIn_ = LinkChain::kNone;  // inbound chain link
+  uint32_t text_ = 0;                   // interned text id, 0 = absent
+  uint32_t flags_ = 0;                  // flags and line number
 };
 
 }  // namespace zel

@@ -1,8 +1,13 @@
 #pragma once
 // A record's link instances on one side (the links into it, or the links out of
-// it), in the order they were added. The record keeps only the two ends and the
-// count; each instance holds the index of the next one on each side, so a list
-// costs no memory per entry beyond the instance itself.
+// it), in the order they were added, at no memory per entry beyond the
+// instances themselves:
+// - inbound, a chain: the record keeps its two ends and the count, and each
+//   instance the index of the next;
+// - outbound, a run: a page's links are made together, so they are
+//   consecutive instances and the record keeps the first index and the count.
+//   A list that stops being one run (an instance removed from its middle, or
+//   appended out of turn) moves to an index vector in the graph.
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -10,17 +15,22 @@
 
 namespace zel {
 
+class ZelLinkGraph;
 class ZelLinkInstance;
 
-enum class LinkSide : uint8_t { Inbound, Outbound };
-
-// What a record keeps of one side's list: instance indices into its hub's graph.
+// What a record keeps of its inbound list: instance indices into its hub's graph.
 struct LinkChain {
   static constexpr uint32_t kNone = UINT32_MAX;
   uint32_t head = kNone, tail = kNone, count = 0;
 };
 
-// A read-only view of one chain. It stays valid while the chain is not changed.
+// What a record keeps of its outbound list: first == kNone with a count means
+// the indices are in the graph's vector for the record.
+struct LinkRun {
+  uint32_t first = LinkChain::kNone, count = 0;
+};
+
+// A read-only view of one list. It stays valid while the list is not changed.
 class ZelLinkInstanceList {
  public:
   class iterator {
@@ -32,7 +42,6 @@ class ZelLinkInstanceList {
     using reference = ZelLinkInstance*;
 
     iterator() = default;
-    iterator(ZelLinkInstance* at, LinkSide side) : at_(at), side_(side) {}
     ZelLinkInstance* operator*() const { return at_; }
     iterator& operator++();
     iterator operator++(int) {
@@ -43,30 +52,46 @@ class ZelLinkInstanceList {
     bool operator==(const iterator& other) const { return at_ == other.at_; }
 
    private:
+    friend class ZelLinkInstanceList;
     ZelLinkInstance* at_ = nullptr;
-    LinkSide side_ = LinkSide::Inbound;
+    // Set when walking indices rather than a chain: `left_` more follow, at
+    // indices_[0..] or, for a run, from next_ on.
+    const ZelLinkGraph* graph_ = nullptr;
+    const uint32_t* indices_ = nullptr;
+    uint32_t next_ = 0;
+    size_t left_ = 0;
   };
 
   ZelLinkInstanceList() = default;
-  ZelLinkInstanceList(ZelLinkInstance* head, ZelLinkInstance* tail, size_t count, LinkSide side)
-      : head_(head), tail_(tail), count_(count), side_(side) {}
+  // A chain.
+  ZelLinkInstanceList(ZelLinkInstance* head, ZelLinkInstance* tail, size_t count)
+      : head_(head), tail_(tail), count_(count) {}
+  // A run of `count` indices from `first`, or (with indices) the listed ones.
+  ZelLinkInstanceList(const ZelLinkGraph* graph, uint32_t first, const uint32_t* indices,
+                      size_t count)
+      : count_(count), graph_(graph), indices_(indices), first_(first) {}
 
   size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
-  // front() and back() need a non-empty list; [i] walks i steps.
-  ZelLinkInstance* front() const { return head_; }
-  ZelLinkInstance* back() const { return tail_; }
+  // front() and back() need a non-empty list; [i] walks i steps along a chain.
+  ZelLinkInstance* front() const { return graph_ ? at(0) : head_; }
+  ZelLinkInstance* back() const { return graph_ ? at(count_ - 1) : tail_; }
   ZelLinkInstance* operator[](size_t i) const;
-  iterator begin() const { return iterator(head_, side_); }
-  iterator end() const { return iterator(nullptr, side_); }
-  // A copy, for callers that change the chain while they walk it.
+  iterator begin() const;
+  iterator end() const { return iterator(); }
+  // A copy, for callers that change the list while they walk it.
   std::vector<ZelLinkInstance*> toVector() const { return {begin(), end()}; }
 
  private:
+  // By position, for lists of indices; nullptr past the end.
+  ZelLinkInstance* at(size_t i) const;
+
   ZelLinkInstance* head_ = nullptr;
   ZelLinkInstance* tail_ = nullptr;
   size_t count_ = 0;
-  LinkSide side_ = LinkSide::Inbound;
+  const ZelLinkGraph* graph_ = nullptr;
+  const uint32_t* indices_ = nullptr;
+  uint32_t first_ = 0;
 };
 
 }  // namespace zel

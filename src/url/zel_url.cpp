@@ -113,20 +113,20 @@ std::string ZelUrl::extensionOfActualUrl() const {
 
 ZelLinkInstanceList ZelUrl::getInboundInstances() const {
   if (inbound_.count == 0) return {};
-  return owner_->linkGraph().list(inbound_, LinkSide::Inbound);
+  return owner_->linkGraph().inbound(inbound_);
 }
 
 ZelLinkInstanceList ZelUrl::getOutboundInstances() const {
   if (outbound_.count == 0) return {};
-  return owner_->linkGraph().list(outbound_, LinkSide::Outbound);
+  return owner_->linkGraph().outbound(*this);
 }
 
 void ZelUrl::addInboundInstance(ZelLinkInstance* instance) {
-  ZelLinkGraph::of(instance).append(inbound_, instance, LinkSide::Inbound);
+  ZelLinkGraph::of(instance).appendInbound(inbound_, instance);
 }
 
 void ZelUrl::addOutboundInstance(ZelLinkInstance* instance) {
-  if (!ZelLinkGraph::of(instance).append(outbound_, instance, LinkSide::Outbound)) return;
+  if (!ZelLinkGraph::of(instance).appendOutbound(*this, instance)) return;
   if (facts_) {
     facts_->hasLinkedImages = false;
     facts_->linkedImages.clear();
@@ -143,7 +143,7 @@ void ZelUrl::addOutboundInstance(ZelLinkInstance* instance) {
 }
 
 void ZelUrl::removeThisInstanceFromOutboundArray(ZelLinkInstance* instance) {
-  if (ZelLinkGraph::of(instance).remove(outbound_, instance, LinkSide::Outbound)) {
+  if (ZelLinkGraph::of(instance).removeOutbound(*this, instance)) {
     log().always("found and removed instance with target " +
                  (instance->target() ? instance->target()->getActualurl() : std::string()) +
                  " from outboundInstanceArray");
@@ -155,7 +155,7 @@ void ZelUrl::removeThisInstanceFromOutboundArray(ZelLinkInstance* instance) {
 }
 
 void ZelUrl::removeThisInstanceFromInboundArray(ZelLinkInstance* instance) {
-  if (ZelLinkGraph::of(instance).remove(inbound_, instance, LinkSide::Inbound)) {
+  if (ZelLinkGraph::of(instance).removeInbound(inbound_, instance)) {
     log().always("found and removed instance with target " +
                  (instance->target() ? instance->target()->getActualurl() : std::string()) +
                  " from inboundInstanceArray");
@@ -196,6 +196,8 @@ void ZelUrl::invalidateLinkedAudioArray() {
 }
 
 const std::vector<ZelLinkInstance*>& ZelUrl::getLinkedImagesArray() const {
+  static const std::vector<ZelLinkInstance*> kNone;
+  if (!facts_ && outbound_.count == 0) return kNone;  // records that are not pages stay small
   PageFacts& f = facts();
   if (!f.hasLinkedImages) {
     f.linkedImages.clear();

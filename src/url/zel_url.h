@@ -334,7 +334,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   void setMetaData(const std::optional<std::vector<MetaEntry>>& meta);
   std::string getCanonical() const;
   void setCanonical(std::optional<std::string> c);
-  const std::optional<std::vector<std::string>>& getHeadings() const;
+  std::optional<std::vector<std::string>> getHeadings() const;
   void setHeadings(std::optional<std::vector<std::string>> h);
   const std::optional<std::vector<std::string>>& getNamesOnThisPage() const;
   void setNamesOnThisPage(std::vector<std::string> names);
@@ -545,7 +545,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   double sentRequestMono_ = -1;
   double responseTimeInterval_ = 0, loadTimeInterval_ = 0;
   int64_t fileSizeBytes_ = 0, fileSize_ = 0, fileSizeCompressed_ = 0;
-  LinkChain inbound_, outbound_;
+  LinkChain inbound_;
+  LinkRun outbound_;
   uint32_t status_ = 0, mimeType_ = 0, timestamp_ = 0;  // pooled text ids
   friend class ZelLinkGraph;
   friend class ZelCrawlRestorer;  // a saved crawl rebuilds records field by field

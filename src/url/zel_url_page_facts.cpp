@@ -3,7 +3,6 @@
 #include "url/zel_url_page_facts.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/platform.h"
 #include "platform/regex.h"
@@ -31,27 +30,73 @@ std::string joinTrimmed(const std::vector<std::string>& items, bool (*pick)(std:
     if (pick(h)) picked.emplace_back(trim ? std::string(trimWhitespace(h)) : h);
   return join(picked, ", ");
 }
+
+void putLength(std::string& out, size_t n) {
+  for (; n >= 0x80; n >>= 7) out += static_cast<char>((n & 0x7f) | 0x80);
+  out += static_cast<char>(n);
+}
+
+size_t lengthSize(size_t n) {
+  size_t bytes = 1;
+  for (; n >= 0x80; n >>= 7) ++bytes;
+  return bytes;
+}
+
+// The length at `at` (moved past it); 0 at the end of `packed`.
+size_t takeLength(std::string_view packed, size_t& at) {
+  size_t n = 0;
+  for (unsigned shift = 0; at < packed.size() && shift < 64; shift += 7) {
+    const auto byte = static_cast<unsigned char>(packed[at++]);
+    n |= static_cast<size_t>(byte & 0x7f) << shift;
+    if (!(byte & 0x80)) break;
+  }
+  return n;
+}
+
+// The text at `at` (moved past it); stops at the end of `packed`.
+std::string_view takeText(std::string_view packed, size_t& at) {
+  const size_t n = std::min(takeLength(packed, at), packed.size() - at);
+  const std::string_view text = packed.substr(at, n);
+  at += n;
+  return text;
+}
+
+std::string packTexts(const std::vector<std::string>& texts) {
+  size_t bytes = 0;
+  for (const std::string& t : texts) bytes += lengthSize(t.size()) + t.size();
+  std::string out;
+  out.reserve(bytes);
+  for (const std::string& t : texts) {
+    putLength(out, t.size());
+    out += t;
+  }
+  return out;
+}
+
+std::vector<std::string> unpackTexts(std::string_view packed) {
+  std::vector<std::string> texts;
+  for (size_t at = 0; at < packed.size();) texts.emplace_back(takeText(packed, at));
+  return texts;
+}
 }  // namespace
 
+// Lengths and counts as in the page's texts: most take one byte.
 std::string packMetaData(const std::vector<MetaEntry>& entries) {
-  size_t bytes = 4;
+  size_t bytes = lengthSize(entries.size());
   for (const MetaEntry& e : entries) {
-    bytes += 4;
-    for (const auto& [name, value] : e) bytes += 8 + name.size() + value.size();
+    bytes += lengthSize(e.size());
+    for (const auto& [name, value] : e)
+      bytes += lengthSize(name.size()) + name.size() + lengthSize(value.size()) + value.size();
   }
   std::string out;
   out.reserve(bytes);  // kept for the whole crawl, so no room to spare
-  auto number = [&out](size_t n) {
-    const auto v = static_cast<uint32_t>(n);
-    out.append(reinterpret_cast<const char*>(&v), sizeof v);
-  };
-  number(entries.size());
+  putLength(out, entries.size());
   for (const MetaEntry& e : entries) {
-    number(e.size());
+    putLength(out, e.size());
     for (const auto& [name, value] : e) {
-      number(name.size());
+      putLength(out, name.size());
       out += name;
-      number(value.size());
+      putLength(out, value.size());
       out += value;
     }
   }
@@ -60,40 +105,79 @@ std::string packMetaData(const std::vector<MetaEntry>& entries) {
 
 std::vector<MetaEntry> unpackMetaData(std::string_view packed) {
   size_t at = 0;
-  auto number = [&]() -> size_t {
-    uint32_t v = 0;
-    if (packed.size() - at < sizeof v) return 0;
-    std::memcpy(&v, packed.data() + at, sizeof v);
-    at += sizeof v;
-    return v;
-  };
-  auto text = [&]() {
-    const size_t n = std::min(number(), packed.size() - at);
-    std::string t(packed.substr(at, n));
-    at += n;
-    return t;
-  };
-  std::vector<MetaEntry> entries(number());
+  auto number = [&]() { return takeLength(packed, at); };
+  std::vector<MetaEntry> entries(std::min(number(), packed.size()));
   for (MetaEntry& e : entries)
-    for (size_t pairs = number(); pairs > 0; --pairs) {
-      std::string name = text();
-      e.emplace(std::move(name), text());
+    for (size_t pairs = std::min(number(), packed.size()); pairs > 0; --pairs) {
+      std::string name(takeText(packed, at));
+      e.emplace(std::move(name), takeText(packed, at));
     }
   return entries;
 }
 
-std::string ZelUrl::getLinkPageTitle() const { return facts_ ? facts_->linkPageTitle : ""; }
+std::string_view ZelUrl::PageFacts::text(Text which) const {
+  size_t at = 0;
+  for (int i = 0; at < texts_.size(); ++i) {
+    const std::string_view text = takeText(texts_, at);
+    if (i == which) return text;
+  }
+  return {};
+}
+
+std::string_view ZelUrl::PageFacts::description() const {
+  if (!descriptionInMeta) return text(kDescription);
+  // As setMetaData picks it, without unpacking the tags.
+  const std::string_view packed = text(kMetaData);
+  std::string_view found;
+  size_t at = 0;
+  for (size_t tags = takeLength(packed, at); tags > 0 && at < packed.size(); --tags) {
+    std::optional<std::string_view> name, content;
+    for (size_t pairs = takeLength(packed, at); pairs > 0 && at < packed.size(); --pairs) {
+      const std::string_view key = takeText(packed, at), value = takeText(packed, at);
+      if (key == "name") name = value;
+      if (key == "content") content = value;
+    }
+    if (name && content && equalsIgnoreCase(*name, "description")) found = *content;
+  }
+  return found;
+}
+
+void ZelUrl::PageFacts::setText(Text which, std::string_view value) {
+  std::string_view parts[kTextCount];
+  size_t bytes = 0, last = 0;
+  for (int i = 0; i < kTextCount; ++i) {
+    parts[i] = i == which ? value : text(static_cast<Text>(i));
+    if (!parts[i].empty()) last = i + 1;
+    bytes += lengthSize(parts[i].size()) + parts[i].size();
+  }
+  if (last == 0) {
+    std::string().swap(texts_);
+    return;
+  }
+  // Texts after the last non-empty one are left out: they read as "".
+  std::string out;
+  out.reserve(bytes);  // kept for the whole crawl: no room to spare
+  for (size_t i = 0; i < last; ++i) {
+    putLength(out, parts[i].size());
+    out += parts[i];
+  }
+  texts_ = std::move(out);
+}
+
+std::string ZelUrl::getLinkPageTitle() const {
+  return facts_ ? std::string(facts_->text(PageFacts::kTitle)) : "";
+}
 bool ZelUrl::hasTitle() const { return facts_ && facts_->hasTitle; }
 
 void ZelUrl::setLinkPageTitle(std::optional<std::string> t) {
   if (!t) return;
   if (t->empty() && !facts_) return;  // "" is what an untouched record answers already
-  facts().linkPageTitle = std::move(*t);
+  facts().setText(PageFacts::kTitle, *t);
   facts().hasTitle = true;
 }
 
 std::string ZelUrl::getMetaDescription() const {
-  return facts_ && facts_->metaDescription ? *facts_->metaDescription : "";
+  return facts_ && facts_->hasDescription ? std::string(facts_->description()) : "";
 }
 
 std::string ZelUrl::getKeywords() const {
@@ -102,34 +186,36 @@ std::string ZelUrl::getKeywords() const {
 
 std::optional<std::vector<MetaEntry>> ZelUrl::getMetaData() const {
   if (!facts_ || !facts_->hasMetaData) return std::nullopt;
-  return unpackMetaData(facts_->metaData);
+  return unpackMetaData(facts_->text(PageFacts::kMetaData));
 }
 
 void ZelUrl::setMetaData(const std::optional<std::vector<MetaEntry>>& meta) {
   if (!meta) return;
   PageFacts& f = facts();
-  f.metaData = packMetaData(*meta);
+  f.setText(PageFacts::kMetaData, packMetaData(*meta));
   f.hasMetaData = true;
-  f.metaDescription.reset();
+  const std::string* description = nullptr;
   for (const MetaEntry& e : *meta) {
     auto name = e.find("name");
     auto content = e.find("content");
     if (name == e.end() || content == e.end()) continue;
     if (equalsIgnoreCase(name->second, "description")) {
-      if (f.metaDescription)
+      if (description)
         addWarning(
             "The page contains more than one meta description in the head. The *last* one found "
             "will be reported. This may not be the same as the one that browsers use");
-      f.metaDescription = content->second;
+      description = &content->second;
     } else if (equalsIgnoreCase(name->second, "keywords")) {
       f.more().keywords = content->second;
     }
   }
+  f.hasDescription = f.descriptionInMeta = description != nullptr;
+  f.setText(PageFacts::kDescription, "");
 }
 
 std::string ZelUrl::metaContent(std::string_view key, std::string_view value) const {
   if (!facts_ || !facts_->hasMetaData) return "";
-  for (const MetaEntry& e : unpackMetaData(facts_->metaData)) {
+  for (const MetaEntry& e : unpackMetaData(facts_->text(PageFacts::kMetaData))) {
     auto k = e.find(std::string(key));
     if (k == e.end() || k->second != value) continue;
     auto c = e.find("content");
@@ -138,20 +224,25 @@ std::string ZelUrl::metaContent(std::string_view key, std::string_view value) co
   return "";
 }
 
-std::string ZelUrl::getCanonical() const { return facts_ ? facts_->canonical : ""; }
+std::string ZelUrl::getCanonical() const {
+  return facts_ ? std::string(facts_->text(PageFacts::kCanonical)) : "";
+}
 
 void ZelUrl::setCanonical(std::optional<std::string> c) {
   if (!c || (c->empty() && !facts_)) return;
-  facts().canonical = std::move(*c);
+  facts().setText(PageFacts::kCanonical, *c);
 }
 
-const std::optional<std::vector<std::string>>& ZelUrl::getHeadings() const {
-  return facts_ ? facts_->headings : kNoStrings;
+std::optional<std::vector<std::string>> ZelUrl::getHeadings() const {
+  if (!facts_ || !facts_->hasHeadings) return std::nullopt;
+  return unpackTexts(facts_->text(PageFacts::kHeadings));
 }
 
 void ZelUrl::setHeadings(std::optional<std::vector<std::string>> h) {
   if (!h && !facts_) return;
-  facts().headings = std::move(h);
+  PageFacts& f = facts();
+  f.hasHeadings = h.has_value();
+  f.setText(PageFacts::kHeadings, h ? packTexts(*h) : "");
 }
 
 const std::optional<std::vector<std::string>>& ZelUrl::getNamesOnThisPage() const {
@@ -199,15 +290,19 @@ void ZelUrl::setKeywordStuffed(bool v) {
   if (!v && !facts_) return;
   facts().isKeywordStuffed = v;
 }
-int64_t ZelUrl::getSpellingCount() const { return facts_ ? facts_->spelling : 0; }
-int64_t ZelUrl::getGrammarCount() const { return facts_ ? facts_->grammar : 0; }
+int64_t ZelUrl::getSpellingCount() const {
+  return facts_ && facts_->extra ? facts_->extra->spelling : 0;
+}
+int64_t ZelUrl::getGrammarCount() const {
+  return facts_ && facts_->extra ? facts_->extra->grammar : 0;
+}
 void ZelUrl::setSpellingCount(int64_t n) {
-  if (n == 0 && !facts_) return;
-  facts().spelling = n;
+  if (n == 0 && !(facts_ && facts_->extra)) return;
+  facts().more().spelling = n;
 }
 void ZelUrl::setGrammarCount(int64_t n) {
-  if (n == 0 && !facts_) return;
-  facts().grammar = n;
+  if (n == 0 && !(facts_ && facts_->extra)) return;
+  facts().more().grammar = n;
 }
 bool ZelUrl::spellingReviewed() const { return facts_ && facts_->spellingReviewed; }
 void ZelUrl::setSpellingReviewed(bool v) {
@@ -278,7 +373,7 @@ int32_t ZelUrl::h1Count() const {
   if (const auto& h = getHeadings())
     for (const auto& e : *h)
       if (thisIsAnH1(e)) ++n;
-  facts().h1CountCache = n;
+  if (facts_ || n != 0) facts().h1CountCache = n;  // records that are not pages stay small
   return n;
 }
 
@@ -344,9 +439,12 @@ bool ZelUrl::countSEOTerm(std::string_view term) {
   PageFacts& page = facts();
   PageFacts::Extra& f = page.more();
   f.ocurrencesInUrl = countOcurrencesOfString(term, getActualLinkUrl());
-  f.ocurrencesInTitle = countOcurrencesOfString(term, page.linkPageTitle);
-  f.ocurrencesInDescription = countOcurrencesOfString(term, page.metaDescription.value_or(""));
-  f.ocurrencesInHeadings = page.headings ? countOcurrencesOfString(term, *page.headings) : 0;
+  f.ocurrencesInTitle = countOcurrencesOfString(term, page.text(PageFacts::kTitle));
+  f.ocurrencesInDescription =
+      countOcurrencesOfString(term, page.hasDescription ? page.description() : "");
+  f.ocurrencesInHeadings =
+      page.hasHeadings ? countOcurrencesOfString(term, unpackTexts(page.text(PageFacts::kHeadings)))
+                       : 0;
   f.ocurrencesInKeywords = countOcurrencesOfString(term, f.keywords.value_or(""));
   f.ocurrencesInArchive =
       std::max(0, countOcurrencesOfStringInArchive(term) - f.ocurrencesInTitle -

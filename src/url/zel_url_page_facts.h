@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "url/zel_url.h"
@@ -12,20 +13,24 @@
 namespace zel {
 
 struct ZelUrl::PageFacts {
+  // The page's texts, in one allocation: see text() and setText().
+  enum Text { kTitle, kDescription, kCanonical, kMetaData, kHeadings, kTextCount };
+  // "" when absent (the has... flags tell absent from empty).
+  std::string_view text(Text which) const;
+  std::string_view description() const;
+  void setText(Text which, std::string_view value);
+
   // What most fetched pages have, kept inline.
-  std::string linkPageTitle;
-  std::optional<std::string> metaDescription;
-  std::string canonical;
-  std::optional<std::vector<std::string>> headings;
-  std::string metaData;  // the meta tags packed into one text (see packMetaData)
   std::vector<ZelLinkInstance*> linkedImages;  // a cache over the outbound instances
   int64_t wordCount = -1;
-  int64_t spelling = 0, grammar = 0;
   int32_t validatorErrors = -1, validatorWarnings = -1;
   int32_t h1CountCache = -1, hrefCount = -1;  // -1: not worked out yet
   uint32_t targetLastModified = 0;  // pooled text id
-  bool hasTitle = false, isKeywordStuffed = false, spellingReviewed = false;
-  bool linksAnchorDoesntAppearOnTargetPage = false;
+  bool hasTitle = false, hasDescription = false, hasHeadings = false, isKeywordStuffed = false;
+  // The description is the content of the last description tag of the meta
+  // tags, read from there rather than kept twice.
+  bool descriptionInMeta = false;
+  bool spellingReviewed = false, linksAnchorDoesntAppearOnTargetPage = false;
   bool hasMetaData = false, hasLinkedImages = false, hasLastModified = false;
 
   // What few pages have, made on first use.
@@ -46,16 +51,24 @@ struct ZelUrl::PageFacts {
     bool awaitingRender = false;
     std::optional<std::vector<ZelLinkInstance*>> linkedVideo, linkedAudio;
     std::vector<ZelLinkInstance*> retainArray;
+    int64_t spelling = 0, grammar = 0;
   };
   std::unique_ptr<Extra> extra;
   Extra& more() {
     if (!extra) extra = std::make_unique<Extra>();
     return *extra;
   }
+
+ private:
+  // The texts one after the other, each after its length (7 bits a byte, the
+  // high bit set on all but the last); the meta tags as packMetaData packs
+  // them, the headings each after its length too. Empty while every text is.
+  std::string texts_;
 };
 
-// Meta tags in one text: for each tag its pair count, then each name and value,
-// every number a 32-bit length.
+// Meta tags in one text: the tag count, then for each tag its pair count and
+// each name and value after its length; every number 7 bits a byte, the high
+// bit set on all but the last.
 std::string packMetaData(const std::vector<MetaEntry>& entries);
 std::vector<MetaEntry> unpackMetaData(std::string_view packed);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/zel_hub.h"
+#include "seo/text_set.h"
 #include "support/test_platform.h"
 
 namespace zel {
@@ -64,6 +65,27 @@ TEST_F(SeoManagerTest, DuplicatesNeedTheSameTitleAndSize) {
   EXPECT_NE(summary.find("2 pages with possible duplicates\n"), std::string::npos) << summary;
   EXPECT_NE(summary.find("4 pages with duplicate titles\n"), std::string::npos) << summary;
   EXPECT_EQ(seo.getShortSummary(), summary) << "asking twice gives the same text";
+}
+
+// The set behind the collection's one-page-per-address rule: texts across
+// chunk ends and longer than a chunk, each found again and refused a second time.
+TEST(TextSetTest, KeepsEveryTextOnce) {
+  TextSet set;
+  std::vector<std::string> texts;
+  for (int i = 0; i < 20000; ++i) texts.push_back("http://site.test/page-" + std::to_string(i));
+  texts.push_back(std::string(100000, 'x'));
+  texts.push_back("");
+  texts.push_back("http://site.test/after-the-long-one");
+  for (const std::string& t : texts) ASSERT_TRUE(set.insert(t)) << t.size();
+  for (const std::string& t : texts) {
+    ASSERT_TRUE(set.contains(t)) << t.substr(0, 40);
+    ASSERT_FALSE(set.insert(t)) << t.substr(0, 40);
+  }
+  EXPECT_FALSE(set.contains("http://site.test/page-20000"));
+  EXPECT_EQ(set.size(), texts.size());
+  set.clear();
+  EXPECT_FALSE(set.contains(texts[0]));
+  EXPECT_TRUE(set.insert(texts[0]));
 }
 
 }  // namespace

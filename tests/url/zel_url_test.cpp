@@ -191,6 +191,13 @@ TEST_F(RecordTest, RobotsHeadingsAndMetaData) {
   EXPECT_EQ(r->getMetaDescription(), "third");
   EXPECT_EQ(r->getWarnings()->size(), 3u) << "two more: second and third entries";
   EXPECT_EQ(hub.getWarningsArray().size(), 3u);
+  // Values longer than one length byte holds come back whole; tags without a
+  // description leave none.
+  const std::vector<MetaEntry> longOne = {{{"name", "keywords"}, {"content", std::string(300, 'k')}}};
+  r->setMetaData(longOne);
+  EXPECT_EQ(r->getMetaData(), longOne);
+  EXPECT_EQ(r->getMetaDescription(), "");
+  EXPECT_EQ(r->getH1s(), "Main, Second") << "the headings are untouched";
 }
 
 TEST_F(RecordTest, StatusFormsAndBadCollection) {
