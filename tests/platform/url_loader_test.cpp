@@ -261,7 +261,7 @@ TEST(UrlLoaderTls, SelfSignedCertificateRaisesAServerTrustChallenge) {
   }
 }
 
-TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSize) {
+TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSizeAndHeadHasNone) {
   std::string text;
   for (int i = 0; i < 500; ++i) text += "<p>line " + std::to_string(i) + "</p>\n";
   server.gzipPage("/gz", text);
@@ -273,14 +273,13 @@ TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSize)
   EXPECT_EQ(d.response->header("Content-Length"), std::to_string(compressed));
   EXPECT_EQ(d.response->expectedContentLength, static_cast<int64_t>(compressed));
   EXPECT_EQ(d.response->header("Content-Encoding"), "gzip");
-}
 
-TEST_F(UrlLoaderTest, HeadHasNoBody) {
+  // A HEAD has the length the server gives and no body.
   server.rawPage("/doc", std::string(5000, 'x'), "text/plain");
-  RecordingDelegate d;
-  fetch(d, makeRequest(server.url("/doc"), "HEAD"));
-  EXPECT_EQ(d.events(), (Events{"willSend", "response 200", "finish"}));
-  EXPECT_EQ(d.response->expectedContentLength, 5000);
+  RecordingDelegate head;
+  fetch(head, makeRequest(server.url("/doc"), "HEAD"));
+  EXPECT_EQ(head.events(), (Events{"willSend", "response 200", "finish"}));
+  EXPECT_EQ(head.response->expectedContentLength, 5000);
   auto seen = server.requestsTo("/doc");
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].method, "HEAD");
