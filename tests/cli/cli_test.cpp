@@ -14,7 +14,6 @@
 namespace zel::cli {
 namespace {
 
-
 TEST(Options, SettingValuesAreReadSensibly) {
   EXPECT_EQ(parseSettingValue("TRUE"), true);
   EXPECT_EQ(parseSettingValue("off"), false);
@@ -25,6 +24,7 @@ TEST(Options, SettingValuesAreReadSensibly) {
   EXPECT_EQ(parseSettingValue("hello world"), "hello world");
 }
 
+// A clean site exits with 0: Options.ExcludeDepthAndMaxTimeShapeACrawl.
 TEST(CrawlCommand, UnusableStartsExitWithTwo) {
   EXPECT_EQ(run({"crawl", "/no/such/folder/anywhere", "-q"}), 2);
   test::TempDir tmp;
@@ -32,13 +32,6 @@ TEST(CrawlCommand, UnusableStartsExitWithTwo) {
   EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", bad, "-q"}), 2);
   EXPECT_EQ(test::readWhole(bad), "{\"numberOfThreads\": \"eight\"}");
   EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", "/no/such/settings.json"}), 2);
-}
-
-TEST(CrawlCommand, CleanSiteExitsWithZero) {
-  test::TestServer site;
-  site.page("/", "<html><body><a href=\"/a\">a</a></body></html>");
-  site.page("/a", "<html><body>fine</body></html>");
-  EXPECT_EQ(run({"crawl", site.url("/"), "-q", "--timeout", "5"}), 0);
 }
 
 TEST(CrawlCommand, RecheckGivesBadLinksASecondChance) {

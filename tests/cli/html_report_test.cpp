@@ -1,11 +1,10 @@
 // The HTML report opened in headless Chromium through the DevTools client: what
 // its tables show, that sorting and filtering work, that hostile page texts
 // stay text, that it asks no network for anything, and that a report of
-// 100,000 URLs opens quickly. (Skipped only where no browser is installed.)
+// 100,000 URLs opens and pages through them. (Skipped only where no browser is installed.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -52,7 +51,6 @@ class ReportPage {
         [this](const Json& p) { errors.push_back(p["exceptionDetails"].dump()); }, session_);
     for (const char* domain : {"Page.enable", "Runtime.enable", "Network.enable"})
       if (Status s = client_.call(domain, Json::object(), nullptr, session_); !s.ok()) return s;
-    const auto started = std::chrono::steady_clock::now();
     const std::string url = "file://" + std::filesystem::absolute(path).string();
     if (Status s = client_.call("Page.navigate", {{"url", url}}, nullptr, session_); !s.ok())
       return s;
@@ -62,7 +60,6 @@ class ReportPage {
     for (int tries = 0;
          tries < 100 && eval("document.documentElement.dataset.renderedMs").is_null(); ++tries)
       client_.runUntil([] { return false; }, 0.1);
-    openSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     return Status::Ok();
   }
 
@@ -83,7 +80,6 @@ class ReportPage {
   }
 
   std::vector<std::string> dialogs, requested, errors;
-  double openSeconds = 0;
 
  private:
   DevToolsClient& client_;
@@ -288,8 +284,9 @@ TEST_F(HtmlReport, TheDemoReportOpensWithEveryRecord) {
 }
 
 // 100,000 records made directly in a hub (a crawl of that size would take
-// minutes), with the usual share of bad links, redirects and SEO pages.
-TEST_F(HtmlReport, AHundredThousandUrlsOpenInSeconds) {
+// minutes), with the usual share of bad links, redirects and SEO pages. How fast
+// it opens is for benchmarks; here it must open, count and page correctly.
+TEST_F(HtmlReport, AHundredThousandUrlsOpenAndPage) {
   test::TestPlatform tp;
   tp.defaults.setBool("SEOEnabled", true);
   ZelHub hub("http://big.test/", tp.platform());
@@ -319,25 +316,14 @@ TEST_F(HtmlReport, AHundredThousandUrlsOpenInSeconds) {
   }
   ReportContext report(hub, tp.defaults, {});
   const std::string path = dir_ / "big.html";
-  const auto written = std::chrono::steady_clock::now();
   ASSERT_TRUE(writeHtmlReport(report, path).ok());
-  const double writeSeconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - written).count();
 
   startBrowser();
   ReportPage page(client_);
   ASSERT_TRUE(page.open(path, 120).ok());
   ASSERT_TRUE(page.errors.empty()) << page.errors[0];
-  const double rendered = page.eval("+document.documentElement.dataset.renderedMs").get<double>();
-  const Json paint = page.eval(
-      "(performance.getEntriesByName('first-contentful-paint')[0] || {startTime: -1}).startTime");
-  std::printf(
-      "100,000-URL report: %.1f MB written in %.2f s; opened in %.2f s "
-      "(tables built at %.0f ms, first contentful paint at %.0f ms)\n",
-      std::filesystem::file_size(path) / 1e6, writeSeconds, page.openSeconds, rendered,
-      paint.is_number() ? paint.get<double>() : -1.0);
-  EXPECT_LT(page.openSeconds, 60.0) << "a generous bound; the figure above is what counts";
-
+  EXPECT_FALSE(page.eval("document.documentElement.dataset.renderedMs").is_null())
+      << "every table was built";
   EXPECT_EQ(page.eval(kPagerInfo), "Showing 1\u2013100 of 100,000");
   EXPECT_EQ(page.eval(kUrlColumn + std::string(".length")), 100) << "one page of rows at a time";
   EXPECT_EQ(page.eval("document.querySelector('#urls tbody tr').cells[3].textContent"),

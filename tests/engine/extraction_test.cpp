@@ -79,11 +79,14 @@ TEST_F(ExtractionTest, ResolvesEveryKindOfReference) {
 
 TEST_F(ExtractionTest, BaseHrefChangesTheBase) {
   start();
-  ZelUrl* p = fetched("/a/page.html",
-                      "<html><head><base href=\"/other/\"></head><body><a href=\"x.html\">x</a>"
-                      "</body></html>");
-  hub->extractLinks(p);
-  EXPECT_EQ(outboundTargets(p), (std::vector<std::string>{base + "/other/x.html"}));
+  const std::pair<const char*, const char*> cases[] = {{"/other/", "/other/x.html"}, {"/", "/x.html"}};
+  for (const auto& [href, target] : cases) {
+    ZelUrl* p = fetched(std::string("/a/page.html?base=") + href,
+                        std::string("<html><head><base href=\"") + href +
+                            "\"></head><body><a href=\"x.html\">x</a></body></html>");
+    hub->extractLinks(p);
+    EXPECT_EQ(outboundTargets(p), std::vector<std::string>{base + target}) << "keeps the port";
+  }
 }
 
 TEST_F(ExtractionTest, DuplicatesMakeOneRecordAndManyInstances) {
@@ -110,19 +113,8 @@ TEST_F(ExtractionTest, NonWebLinksAreNotRecorded) {
   EXPECT_EQ(outboundTargets(p), (std::vector<std::string>{base + "/ok"}));
 }
 
-TEST_F(ExtractionTest, PagesOutsideTheStartingDirectoryAreCheckedNotFollowed) {
-  start("/docs/index.html");
-  ZelUrl* docs = fetched("/docs/index.html", "<html><body><a href=\"/blog/x\">x</a></body></html>");
-  hub->extractLinks(docs);
-  ZelUrl* blog = record(base + "/blog/x");
-  ASSERT_NE(blog, nullptr);
-  ZelUrl* outside = fetched("/blog/x", "<html><body><a href=\"/blog/y\">y</a></body></html>", 1);
-  hub->extractLinks(outside);
-  EXPECT_TRUE(outside->isBlacklisted());
-  EXPECT_EQ(record(base + "/blog/y"), nullptr);
-}
-
-TEST_F(ExtractionTest, RobotsDisallowedLinks) {
+// With blacklistByRobotsTxt they are not fetched at all: CrawlE2E.OrdinaryAnswersOfOneSite.
+TEST_F(ExtractionTest, RobotsDisallowedLinksAreOnlyMarked) {
   server.page("/robots.txt", "User-agent: *\nDisallow: /private\n", "text/plain");
   tp.defaults.setBool("observeRobotsTxt", true);
   start();
@@ -134,13 +126,6 @@ TEST_F(ExtractionTest, RobotsDisallowedLinks) {
   EXPECT_EQ(a->getFinalStatus(), "") << "only marked unless blacklistByRobotsTxt";
   ASSERT_NE(a->getWarnings(), nullptr);
   EXPECT_EQ(a->getWarnings()->front(), "The link url is disallowed by robots.txt");
-
-  tp.defaults.setBool("blacklistByRobotsTxt", true);
-  ZelUrl* q = fetched("/q", "<html><body><a href=\"/private/b\">b</a></body></html>");
-  hub->extractLinks(q);
-  ZelUrl* b = record(base + "/private/b");
-  EXPECT_EQ(b->getStatus(), "Disallowed by robots.txt");
-  EXPECT_TRUE(b->isExempt());
 }
 
 TEST_F(ExtractionTest, LevelsLinksAndOccurrenceLimits) {
@@ -185,31 +170,14 @@ TEST_F(ExtractionTest, NofollowPagesAreNotParsedWhenAsked) {
   EXPECT_EQ(record(base + "/behind"), nullptr);
 }
 
-TEST_F(ExtractionTest, SinglePageModeParsesOnlyTheStart) {
-  tp.defaults.setBool("singlePage", true);
-  start();
-  ZelUrl* home = fetched("/", "<html><body><a href=\"/a\">a</a></body></html>");
-  hub->extractLinks(home);
-  ZelUrl* a = fetched("/a", "<html><body><a href=\"/b\">b</a></body></html>", 1);
-  hub->extractLinks(a);
-  EXPECT_NE(record(base + "/a"), nullptr);
-  EXPECT_EQ(record(base + "/b"), nullptr);
-}
-
-TEST_F(ExtractionTest, MetaRefreshToAnotherPageAndToItself) {
+// A refresh to another page is followed in CrawlE2E.OrdinaryAnswersOfOneSite.
+TEST_F(ExtractionTest, MetaRefreshToItselfIsNoRedirect) {
   start();
   ZelUrl* self = fetched("/self", "<html><head><meta http-equiv=\"refresh\" content=\"5\">"
                                   "</head><body><a href=\"/s1\">s</a></body></html>");
   hub->extractLinks(self);
   EXPECT_EQ(self->getRedirectCount(), 0);
-
-  ZelUrl* moving = fetched("/moving", "<html><head><meta http-equiv=\"refresh\" "
-                                      "content=\"0; url=/moved\"></head><body>x</body></html>");
-  hub->extractLinks(moving);
-  ASSERT_EQ(moving->getRedirectCount(), 1);
-  EXPECT_EQ(moving->getRedir(), base + "/moved");
-  EXPECT_EQ(moving->getRedirTable()->front().reason, 1);
-  EXPECT_TRUE(moving->hasConnection()) << "the page is requested again";
+  EXPECT_NE(record(base + "/s1"), nullptr) << "an ordinary page";
 }
 
 TEST_F(ExtractionTest, CanonicalToANewPage) {
@@ -242,11 +210,6 @@ TEST_F(ExtractionTest, MissingAndUnresolvableLinksWithHashIsBad) {
       << "each occurrence makes its own record";
 }
 
-}  // namespace
-}  // namespace zel
-
-namespace zel {
-namespace {
 
 TEST_F(ExtractionTest, PageFactsArriveOnTheRecord) {
   tp.defaults.setBool("SEOEnabled", true);
@@ -270,11 +233,6 @@ TEST_F(ExtractionTest, PageFactsArriveOnTheRecord) {
   EXPECT_FALSE(p->isKeywordStuffed());
 }
 
-}  // namespace
-}  // namespace zel
-
-namespace zel {
-namespace {
 
 // Each setting that decides whether a page's links are collected, on its own
 // crawl: the page is fetched with the body given and extracted; the test looks
@@ -335,6 +293,10 @@ TEST(ExtractionSettings, DecideWhichPagesYieldLinks) {
        "/info.html", nullptr, "200 no error", false},
       {"InformationPageWithoutDeadEnd", [&](Defaults& d) { d.setObject("superWhitelistArray", deadEnd); },
        "/info.html", nullptr, "200 no error", true},
+      {"SinglePageParsesTheStart", [](Defaults& d) { d.setBool("singlePage", true); }, "/",
+       nullptr, "200 no error", true},
+      {"SinglePageParsesNothingElse", [](Defaults& d) { d.setBool("singlePage", true); },
+       "/a.html", nullptr, "200 no error", false},
       {"StartingPageLinksNotWanted",
        [](Defaults& d) {
          d.setBool("singlePage", true);
@@ -366,15 +328,6 @@ TEST(ExtractionSettings, DecideWhichPagesYieldLinks) {
     hub.extractLinks(r);
     EXPECT_EQ(hub.lookup(server.url("/found")) != nullptr, c.collected);
   }
-}
-
-TEST_F(ExtractionTest, BaseHrefOfTheRootKeepsThePort) {
-  start();
-  ZelUrl* p = fetched("/dir/page.html",
-                      "<html><head><base href=\"/\"></head><body><a href=\"x.html\">x</a>"
-                      "</body></html>");
-  hub->extractLinks(p);
-  EXPECT_NE(record(base + "/x.html"), nullptr) << "resolved against " << base;
 }
 
 TEST_F(ExtractionTest, SitemapTermFilterReadsTheVisibleText) {

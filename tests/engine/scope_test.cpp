@@ -135,14 +135,11 @@ TEST_F(ScopeTest, RedirectScope) {
 }
 
 TEST_F(ScopeTest, DomainListUpkeep) {
-  d.setInteger("verbosity", 3);
   hub.domains_ = {"site.test"};
   hub.addToDomainsList("");
   hub.addToDomainsList(std::nullopt);
   hub.addToDomainsList("site.test");
-  EXPECT_TRUE(tp.logged("request to add site.test to domains list but already have 'im"));
   hub.addToDomainsList("cdn.test");
-  EXPECT_TRUE(tp.logged("adding cdn.test to domains list"));
   EXPECT_EQ(hub.getDomains(), (std::vector<std::string>{"site.test", "cdn.test"}));
 
   ZelUrl* start = hub.createRecord();
@@ -150,7 +147,6 @@ TEST_F(ScopeTest, DomainListUpkeep) {
   hub.resetDomain(start);
   EXPECT_EQ(hub.getDomains(),
             (std::vector<std::string>{"site.test", "cdn.test", "www.moved.test"}));
-  EXPECT_TRUE(tp.logged("***** added www.moved.test to domains!! (reset domains)"));
 }
 
 struct DirectoryCase {

@@ -5,14 +5,9 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <chrono>
 
 namespace zel {
 namespace {
-
-double secondsSince(std::chrono::steady_clock::time_point t) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
-}
 
 TEST(DevToolsClient, ABrowserThatCannotRunIsAClearErrorNotAHang) {
   PollRunLoop loop;
@@ -24,13 +19,12 @@ TEST(DevToolsClient, ABrowserThatCannotRunIsAClearErrorNotAHang) {
     EXPECT_FALSE(client.isOpen());
   }
   // A program that runs but never speaks the protocol: it ends at once here,
-  // and the first command fails when its pipe closes, long before the time-out.
-  const auto started = std::chrono::steady_clock::now();
+  // and the first command fails when its pipe closes, not at the time-out.
   DevToolsClient client(loop);
   const Status s = client.startAndWait({"/bin/true", {}}, 20);
   EXPECT_FALSE(s.ok());
   EXPECT_NE(s.message().find("did not start"), std::string::npos) << s.message();
-  EXPECT_LT(secondsSince(started), 10.0);
+  EXPECT_EQ(s.message().find("did not answer"), std::string::npos) << s.message();
   EXPECT_TRUE(client.process().hasExited());
 }
 
@@ -99,11 +93,10 @@ TEST_F(Browser, ABrowserThatDiesFailsWhatWaitsAndSaysSo) {
       },
       session, 60);
   client.runUntil([] { return false; }, 0.5);
-  const auto killed = std::chrono::steady_clock::now();
   ASSERT_GT(client.process().pid(), 0);
   ::kill(client.process().pid(), SIGKILL);
-  EXPECT_TRUE(client.runUntil([&] { return answered && closed; }, 20));
-  EXPECT_LT(secondsSince(killed), 10.0) << "not left to the 60 s time-out";
+  EXPECT_TRUE(client.runUntil([&] { return answered && closed; }, 20))
+      << "not left to the 60 s time-out";
   EXPECT_FALSE(answer.ok());
   EXPECT_NE(answer.message().find("quit"), std::string::npos) << answer.message();
   EXPECT_FALSE(closedWith.ok());

@@ -261,7 +261,7 @@ TEST(UrlLoaderTls, SelfSignedCertificateRaisesAServerTrustChallenge) {
   }
 }
 
-TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSize) {
+TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSizeAndHeadHasNone) {
   std::string text;
   for (int i = 0; i < 500; ++i) text += "<p>line " + std::to_string(i) + "</p>\n";
   server.gzipPage("/gz", text);
@@ -273,48 +273,16 @@ TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSize)
   EXPECT_EQ(d.response->header("Content-Length"), std::to_string(compressed));
   EXPECT_EQ(d.response->expectedContentLength, static_cast<int64_t>(compressed));
   EXPECT_EQ(d.response->header("Content-Encoding"), "gzip");
-}
 
-TEST_F(UrlLoaderTest, HeadHasNoBody) {
+  // A HEAD has the length the server gives and no body.
   server.rawPage("/doc", std::string(5000, 'x'), "text/plain");
-  RecordingDelegate d;
-  fetch(d, makeRequest(server.url("/doc"), "HEAD"));
-  EXPECT_EQ(d.events(), (Events{"willSend", "response 200", "finish"}));
-  EXPECT_EQ(d.response->expectedContentLength, 5000);
+  RecordingDelegate head;
+  fetch(head, makeRequest(server.url("/doc"), "HEAD"));
+  EXPECT_EQ(head.events(), (Events{"willSend", "response 200", "finish"}));
+  EXPECT_EQ(head.response->expectedContentLength, 5000);
   auto seen = server.requestsTo("/doc");
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].method, "HEAD");
-}
-
-TEST_F(UrlLoaderTest, FailuresArriveOnALaterTurnWithTheirCode) {
-  server.neverAnswer("/hang");
-  RawServer raw(RawServer::neverAnswer());
-  ASSERT_TRUE(raw.ok());
-  struct Case {
-    std::string url;
-    int code;
-    const char* mention;  // in the description
-  };
-  const Case cases[] = {
-      {server.url("/hang"), UrlError::kTimedOut, ""},
-      {raw.url("/"), UrlError::kTimedOut, ""},
-      {"http://127.0.0.1:" + std::to_string(test::closedPort()) + "/", UrlError::kCannotConnect,
-       "connect"},
-      {"ftp://127.0.0.1/file", UrlError::kUnsupportedURL, ""},
-      {"not a url at all", UrlError::kBadURL, ""},
-      {"http://[::1/broken", UrlError::kBadURL, ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.url);
-    RecordingDelegate d;
-    auto conn = loader->start(makeRequest(c.url, "GET", 0.5), &d);
-    EXPECT_TRUE(d.log.empty());
-    ASSERT_TRUE(d.waitUntilDone(loop));
-    EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(c.code)}));
-    ASSERT_TRUE(d.error);
-    EXPECT_FALSE(d.error->description.empty());
-    EXPECT_NE(d.error->description.find(c.mention), std::string::npos) << d.error->description;
-  }
 }
 
 // A body of `chunks` x 64 KiB sent 20 ms apart, so a fetch is still running after the first.
@@ -489,17 +457,55 @@ TEST_F(FileUrlTest, BodiesPastTheLimitAreCutAndFinish) {
   }
 }
 
-TEST_F(FileUrlTest, MissingFilesAndFoldersFail) {
+// Every failure, broken answers included, arrives on a later turn, once, with
+// its code and a description, and nothing follows it.
+TEST_F(FileUrlTest, FailuresArriveOnceOnALaterTurnWithTheirCode) {
+  server.neverAnswer("/hang");
+  RawServer silent(RawServer::neverAnswer()), reset(RawServer::resetMidBody()),
+      garbage(RawServer::garbageStatusLine()), chunked(RawServer::truncatedChunked()),
+      closer(RawServer::closeImmediately()),
+      badCode({RawServer::readRequest(), RawServer::send("HTTP/1.1 2x0 Hm\r\n\r\n")});
+  for (const RawServer* raw : {&silent, &reset, &garbage, &chunked, &closer, &badCode})
+    ASSERT_TRUE(raw->ok());
+  auto fail = [](int code) { return "fail " + std::to_string(code); };
+  const Events timedOut{"willSend", fail(UrlError::kTimedOut)},
+      lostMidBody{"willSend", "response 200", "data", fail(UrlError::kConnectionLost)},
+      badResponse{"willSend", fail(UrlError::kBadServerResponse)};
   struct Case {
-    std::string name;
-    int code;
+    std::string url;
+    Events expected;
+    const char* mention = "";  // in the description
+    double timeout = 10;
   };
-  for (const Case& c : {Case{"missing.html", UrlError::kFileDoesNotExist},
-                        Case{"folder", UrlError::kFileIsDirectory}}) {
+  const Case cases[] = {
+      {server.url("/hang"), timedOut, "", 0.5},
+      {silent.url("/"), timedOut, "", 0.5},
+      {"http://127.0.0.1:" + std::to_string(test::closedPort()) + "/",
+       {"willSend", fail(UrlError::kCannotConnect)}, "connect"},
+      {"ftp://127.0.0.1/file", {"willSend", fail(UrlError::kUnsupportedURL)}},
+      {"not a url at all", {"willSend", fail(UrlError::kBadURL)}},
+      {"http://[::1/broken", {"willSend", fail(UrlError::kBadURL)}},
+      {fileUrl("missing.html"), {"willSend", fail(UrlError::kFileDoesNotExist)}, "missing.html"},
+      {fileUrl("folder"), {"willSend", fail(UrlError::kFileIsDirectory)}, "folder"},
+      {reset.url("/"), lostMidBody},
+      {chunked.url("/"), lostMidBody},
+      {garbage.url("/"), badResponse},
+      {badCode.url("/"), badResponse},
+      {closer.url("/"), {"willSend", fail(UrlError::kConnectionLost)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.url);
     RecordingDelegate d;
-    fetch(d, makeRequest(fileUrl(c.name)));
-    EXPECT_EQ(d.events(), (Events{"willSend", "fail " + std::to_string(c.code)})) << c.name;
-    EXPECT_NE(d.error->description.find(c.name), std::string::npos) << d.error->description;
+    auto conn = loader->start(makeRequest(c.url, "GET", c.timeout), &d);
+    EXPECT_TRUE(d.log.empty());
+    ASSERT_TRUE(d.waitUntilDone(loop));
+    loop.runUntil([] { return false; }, 0.05);
+    EXPECT_EQ(d.events(), c.expected);
+    EXPECT_EQ(d.failures, 1);
+    EXPECT_EQ(d.callbacksAfterEnd, 0);
+    ASSERT_TRUE(d.error);
+    EXPECT_FALSE(d.error->description.empty());
+    EXPECT_NE(d.error->description.find(c.mention), std::string::npos) << d.error->description;
   }
 }
 
@@ -542,35 +548,6 @@ TEST_F(UrlLoaderTest, CookiesAreSharedWhenHandledAndKeptOutWhenNot) {
   RecordingDelegate e;
   fetch(e, makeRequest(server.url("/check")));
   EXPECT_TRUE(server.requestsTo("/check").back().cookies.empty());
-}
-
-TEST_F(UrlLoaderTest, BrokenAnswersFailExactlyOnce) {
-  struct Case {
-    const char* name;
-    RawServer::Script script;
-    Events expected;
-  };
-  const std::string lost = "fail " + std::to_string(UrlError::kConnectionLost);
-  const std::string bad = "fail " + std::to_string(UrlError::kBadServerResponse);
-  const Case cases[] = {
-      {"reset mid-body", RawServer::resetMidBody(), {"willSend", "response 200", "data", lost}},
-      {"garbage status line", RawServer::garbageStatusLine(), {"willSend", bad}},
-      {"truncated chunked body", RawServer::truncatedChunked(), {"willSend", "response 200", "data", lost}},
-      {"closed at once", RawServer::closeImmediately(), {"willSend", lost}},
-      {"bad status code", {RawServer::readRequest(), RawServer::send("HTTP/1.1 2x0 Hm\r\n\r\n")}, {"willSend", bad}},
-  };
-  for (const Case& c : cases) {
-    RawServer raw(c.script);
-    ASSERT_TRUE(raw.ok());
-    RecordingDelegate d;
-    auto conn = loader->start(makeRequest(raw.url("/"), "GET", 10), &d);
-    ASSERT_TRUE(d.waitUntilDone(loop)) << c.name;
-    loop.runUntil([] { return false; }, 0.05);
-    EXPECT_EQ(d.events(), c.expected) << c.name;
-    EXPECT_EQ(d.failures, 1) << c.name;
-    EXPECT_EQ(d.callbacksAfterEnd, 0) << c.name;
-    EXPECT_FALSE(d.error->description.empty()) << c.name;
-  }
 }
 
 // Blocking requests on another thread and fetches on the run loop use one cookie

@@ -13,10 +13,7 @@
 
 namespace zel::test {
 
-RawServer::RawServer(Script script)
-    : RawServer(std::function<Script(int)>([script](int) { return script; })) {}
-
-RawServer::RawServer(std::function<Script(int)> scriptFor) : scriptFor_(std::move(scriptFor)) {
+RawServer::RawServer(Script script) : script_(std::move(script)) {
   if (::pipe2(wakePipe_, O_CLOEXEC) != 0) return;
   listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (listenFd_ < 0) return;
@@ -76,10 +73,8 @@ void RawServer::acceptLoop() {
     if (!(p[0].revents & POLLIN)) continue;
     int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0) continue;
-    int index = connections_++;
-    Script script = scriptFor_(index);
     std::lock_guard<std::mutex> lock(mutex_);
-    workers_.emplace_back([this, fd, script = std::move(script)] { serve(fd, script); });
+    workers_.emplace_back([this, fd] { serve(fd, script_); });
   }
 }
 

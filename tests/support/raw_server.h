@@ -6,7 +6,6 @@
 //   RawServer server(RawServer::truncatedChunked());
 //   ... fetch server.url("/") ...
 #include <atomic>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -35,8 +34,6 @@ class RawServer {
   // The same script for every connection. A script that ends without closing
   // closes normally.
   explicit RawServer(Script script);
-  // A script per connection, by its number (0 for the first).
-  explicit RawServer(std::function<Script(int)> scriptFor);
   ~RawServer();
   RawServer(const RawServer&) = delete;
   RawServer& operator=(const RawServer&) = delete;
@@ -69,11 +66,10 @@ class RawServer {
   void serve(int fd, Script script);
   bool waitOrStop(double seconds);  // false when stopping
 
-  std::function<Script(int)> scriptFor_;
+  Script script_;
   int listenFd_ = -1;
   int wakePipe_[2] = {-1, -1};
   int port_ = 0;
-  std::atomic<int> connections_{0};
   std::atomic<bool> stopping_{false};
   std::thread acceptThread_;
   std::mutex mutex_;

@@ -28,6 +28,8 @@ class TestPlatform {
   const Platform& platform() const { return platform_; }
   // Puts a loader double in front of the real loader (not owned).
   void useLoader(UrlLoader* loader) { platform_.loader = loader; }
+  // Puts a run loop double in front of `loop` (not owned).
+  void useRunLoop(RunLoop* runLoop) { platform_.runLoop = runLoop; }
   // Every log line written so far (verbosity applies as usual).
   const std::vector<std::string>& logLines() const { return lines_; }
   bool logged(const std::string& line) const;
