@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <chrono>
 
 namespace zel {
 
@@ -202,6 +203,7 @@ void ChromiumWebView::listen() {
   handlers_.push_back(c.on(
       "Page.domContentEventFired",
       [this](const Json&) {
+        lastProgress_ = std::chrono::steady_clock::now();
         later([this] {
           if (loading_ && delegate_)
             delegate_->webViewDidChangeEstimatedProgress(*this, kProgressDocumentRead);
@@ -209,7 +211,12 @@ void ChromiumWebView::listen() {
       },
       session_));
   handlers_.push_back(
-      c.on("Page.loadEventFired", [this](const Json&) { later([this] { finished(); }); }, session_));
+      c.on("Page.loadEventFired",
+           [this](const Json&) {
+             lastProgress_ = std::chrono::steady_clock::now();
+             later([this] { finished(); });
+           },
+           session_));
   // The main frame stopping also ends a load whose load event was not seen.
   handlers_.push_back(c.on(
       "Page.frameStoppedLoading",
@@ -235,18 +242,35 @@ void ChromiumWebView::listen() {
         if (sent) sendToPage("Fetch.disable", Json::object(), [](const Status&, const Json&) {});
       },
       session_));
-  // A meta refresh or a script sending the main frame elsewhere.
+  // A meta refresh or a script sending the main frame elsewhere. The browser
+  // says so when it schedules it, but not always (a refresh met while the page
+  // is still being read); then the navigation's start tells, and the delay is
+  // the time since the page last moved on (response, document read, loaded).
   handlers_.push_back(c.on(
       "Page.frameScheduledNavigation",
       [this](const Json& p) {
-        if (p.value("frameId", "") != target_) return;
-        const std::string url = p.value("url", "");
-        const double delay = p.value("delay", 0.0);
-        later([this, url, delay] {
-          if (delegate_) delegate_->webViewWillPerformClientRedirect(*this, url, delay);
-        });
+        if (p.value("frameId", "") == target_) clientRedirect(p.value("url", ""), p.value("delay", 0.0));
       },
       session_));
+  for (const char* started : {"Page.frameRequestedNavigation", "Page.frameStartedNavigating"})
+    handlers_.push_back(c.on(
+        started,
+        [this](const Json& p) {
+          if (p.value("frameId", "") != target_ ||
+              p.value("navigationType", "differentDocument") != "differentDocument")
+            return;
+          // The first start after load() is the view's own navigation.
+          if (ownNavigationPending_ && !p.contains("reason")) {
+            ownNavigationPending_ = false;
+            return;
+          }
+          if (!lastProgress_) return;
+          clientRedirect(p.value("url", ""),
+                         std::chrono::duration<double>(std::chrono::steady_clock::now() -
+                                                       *lastProgress_)
+                             .count());
+        },
+        session_));
   handlers_.push_back(c.on(
       "Network.requestWillBeSent",
       [this](const Json& p) {
@@ -263,6 +287,7 @@ void ChromiumWebView::listen() {
       [this](const Json& p) {
         // A page target's main frame has the target's id.
         if (p.value("type", "") != "Document" || p.value("frameId", "") != target_) return;
+        lastProgress_ = std::chrono::steady_clock::now();
         const std::string url = p.contains("response") ? p["response"].value("url", "") : "";
         later([this, url] {
           if (delegate_)
@@ -278,6 +303,13 @@ void ChromiumWebView::listen() {
   handlers_.push_back(c.on("Target.detachedFromTarget", [this](const Json& p) {
     if (p.value("sessionId", "") == session_) later([this] { terminated("the page was closed"); });
   }));
+}
+
+void ChromiumWebView::clientRedirect(const std::string& url, double delaySeconds) {
+  if (url.empty() || !reportedRedirects_.insert(url).second) return;  // told once a load
+  later([this, url, delaySeconds] {
+    if (delegate_) delegate_->webViewWillPerformClientRedirect(*this, url, delaySeconds);
+  });
 }
 
 void ChromiumWebView::finished() {
@@ -365,6 +397,9 @@ void ChromiumWebView::navigate(const UrlRequest& request) {
   sendToPage("Network.setExtraHTTPHeaders", {{"headers", headers}}, ignore);
   sendToPage("Network.setCacheDisabled", {{"cacheDisabled", true}}, ignore);
   // The browser navigates with GET; a form's method and body go in when its request is held.
+  reportedRedirects_.clear();
+  lastProgress_.reset();
+  ownNavigationPending_ = true;
   if (pendingPost_) sendToPage("Fetch.disable", Json::object(), ignore);
   pendingPost_.reset();
   if (request.method != "GET" && request.method != "HEAD") {

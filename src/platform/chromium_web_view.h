@@ -3,6 +3,7 @@
 // pool is the browser process, each view is one page target attached through a
 // flat session. The page target is closed when its view ends; the browser ends
 // with the pool.
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <set>
@@ -72,6 +73,7 @@ class ChromiumWebView : public WebView {
   void navigate(const UrlRequest& request);
   // The main frame's load is over: progress 1, then the finish.
   void finished();
+  void clientRedirect(const std::string& url, double delaySeconds);
   // The page is gone (crash, detach, browser closed): stop loading and say so once.
   void terminated(const std::string& why);
   void failLater(std::function<void(const Status&)> fail);
@@ -93,6 +95,11 @@ class ChromiumWebView : public WebView {
   uint64_t navigation_ = 0;
   // The method and body of a load that is not a GET, until its request goes out.
   std::optional<std::pair<std::string, std::string>> pendingPost_;
+  // Client redirects told in this load; when its page last moved on; whether
+  // the view's own navigation has yet to start.
+  std::set<std::string> reportedRedirects_;
+  std::optional<std::chrono::steady_clock::time_point> lastProgress_;
+  bool ownNavigationPending_ = false;
   std::vector<DevToolsClient::HandlerId> handlers_;
   std::vector<std::pair<std::function<void()>, std::function<void(const Status&)>>> waiting_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
