@@ -493,7 +493,7 @@ int runDiff(const Options& options) {
       added.push_back({{"url", url}, {"status", facts.status}});
       continue;
     }
-    auto change = [&](Json& list, const std::string& before, const std::string& after) {
+    auto change = [&, &url = url](Json& list, const std::string& before, const std::string& after) {
       if (before != after) list.push_back({{"url", url}, {"old", before}, {"new", after}});
     };
     change(status, old->second->status, facts.status);
