@@ -1,5 +1,7 @@
 #include "platform/curl_transfer_thread.h"
 
+#include <pthread.h>
+
 #include <algorithm>
 
 namespace zel::curlsupport {
@@ -128,6 +130,7 @@ void TransferThread::wake() {
 // ---- the thread ----
 
 void TransferThread::run() {
+  pthread_setname_np(pthread_self(), "zel-network");  // for profilers and top -H
   while (takeCommands()) {
     if (multi_) {
       int running = 0;

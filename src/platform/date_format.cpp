@@ -18,12 +18,19 @@ icu::DateFormat* mediumFormatter() {
 }  // namespace
 
 std::string localMediumDateTime(double epochSeconds) {
+  // A crawl stamps thousands of records within one second: format each second once.
+  thread_local double lastSeconds = -1;
+  thread_local std::string lastText;
+  if (epochSeconds == lastSeconds) return lastText;
   icu::DateFormat* format = mediumFormatter();
   if (!format) return {};
   icu::UnicodeString text;
   format->format(epochSeconds * 1000.0, text);
   std::string out;
-  return text.toUTF8String(out);
+  text.toUTF8String(out);
+  lastSeconds = epochSeconds;
+  lastText = out;
+  return out;
 }
 
 std::optional<double> parseLocalMediumDateTime(std::string_view text) {

@@ -3,6 +3,8 @@
 #include "platform/text_format.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <tuple>
 
@@ -235,11 +237,17 @@ const SettingInfo* findSetting(std::string_view name) {
 
 namespace {
 
-// FNV-1a: the names are short, so hashing one costs less than comparing it.
+// Read on every use of a setting, so it mixes the length and the first and last
+// eight bytes only (no loop); names that share those only make a probe longer.
 uint32_t nameHash(std::string_view name) {
-  uint32_t h = 2166136261u;
-  for (unsigned char c : name) h = (h ^ c) * 16777619u;
-  return h;
+  if (name.empty()) return 0;
+  const size_t n = std::min<size_t>(name.size(), 8);
+  uint64_t head = 0;
+  uint64_t tail = 0;
+  std::memcpy(&head, name.data(), n);
+  std::memcpy(&tail, name.data() + name.size() - n, n);
+  const uint64_t h = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^ name.size();
+  return static_cast<uint32_t>(h ^ (h >> 29));
 }
 
 // Open addressing over the table's indices (+1; 0 is an empty slot), at most a

@@ -1,5 +1,7 @@
 #include "platform/work_pool.h"
 
+#include <pthread.h>
+
 #include <algorithm>
 
 namespace zel {
@@ -32,6 +34,7 @@ int WorkPool::threadsForThisMachine(int cap) {
 }
 
 void WorkPool::work() {
+  pthread_setname_np(pthread_self(), "zel-work");  // for profilers and top -H
   for (;;) {
     std::function<void()> job;
     {

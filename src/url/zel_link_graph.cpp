@@ -160,24 +160,28 @@ uint32_t ZelLinkGraph::intern(std::string_view text) {
   if ((texts_.size() + 1) * 2 > textTable_.size()) growTextTable();
   const size_t mask = textTable_.size() - 1;
   const size_t hash = std::hash<std::string_view>{}(text);
+  const uint64_t tag = static_cast<uint64_t>(hash >> 32) << 32;
   for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const uint32_t id = textTable_[slot];
-    if (id == 0) {
+    const uint64_t entry = textTable_[slot];
+    if (entry == 0) {
       texts_.emplace_back(text);
-      textTable_[slot] = static_cast<uint32_t>(texts_.size());
-      return textTable_[slot];
+      const auto id = static_cast<uint32_t>(texts_.size());
+      textTable_[slot] = tag | id;
+      return id;
     }
-    if (texts_[id - 1] == text) return id;
+    const auto id = static_cast<uint32_t>(entry);
+    if ((entry & ~uint64_t{UINT32_MAX}) == tag && texts_[id - 1] == text) return id;
   }
 }
 
 void ZelLinkGraph::growTextTable() {
-  std::vector<uint32_t> table(std::max<size_t>(64, textTable_.size() * 2), 0);
+  std::vector<uint64_t> table(std::max<size_t>(64, textTable_.size() * 2), 0);
   const size_t mask = table.size() - 1;
   for (uint32_t id = 1; id <= texts_.size(); ++id) {
-    size_t slot = std::hash<std::string_view>{}(texts_[id - 1]) & mask;
+    const size_t hash = std::hash<std::string_view>{}(texts_[id - 1]);
+    size_t slot = hash & mask;
     while (table[slot] != 0) slot = (slot + 1) & mask;
-    table[slot] = id;
+    table[slot] = (static_cast<uint64_t>(hash >> 32) << 32) | id;
   }
   textTable_ = std::move(table);
 }

@@ -173,7 +173,9 @@ class ZelLinkGraph {
   Collection collection_{*this};
 
   std::deque<std::string> texts_;    // id - 1 -> text; a deque keeps references stable
-  std::vector<uint32_t> textTable_;  // open addressing over the ids, 0 = empty slot
+  // Open addressing: a slot is the text's hash (high half) and its id (low half),
+  // 0 = empty; the hash spares a probe most reads of texts that differ.
+  std::vector<uint64_t> textTable_;
 
   // Sorted by instance index; instances get their attributes as they are made,
   // so entries are nearly always appended.

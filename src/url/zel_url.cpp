@@ -360,18 +360,21 @@ std::string& ZelUrl::ensureSourceData() {
 }
 
 void ZelUrl::setIsImage(bool v) {
+  if (flag(kImage) == v) return;  // the pages' cached lists stay right
   setFlag(kImage, v);
   for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedImagesArray();
 }
 
 void ZelUrl::setIsVideo(bool v) {
+  if (flag(kVideo) == v) return;  // the pages' cached lists stay right
   setFlag(kVideo, v);
   for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedVideoArray();
 }
 
 void ZelUrl::setIsAudio(bool v) {
+  if (flag(kAudio) == v) return;  // the pages' cached lists stay right
   setFlag(kAudio, v);
   for (ZelLinkInstance* i : getInboundInstances())
     if (i->parent()) i->parent()->invalidateLinkedAudioArray();
