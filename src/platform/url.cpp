@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <new>
 
@@ -124,7 +125,8 @@ struct UriHolder {
 };
 
 bool parseInto(std::string_view text, UriHolder& h) {
-  if (text.empty()) return false;
+  // uriparser stops at a NUL byte and would take the text before it for the whole.
+  if (text.empty() || text.find('\0') != std::string_view::npos) return false;
   const char* err = nullptr;
   if (uriParseSingleUriExMmA(&h.uri, text.data(), text.data() + text.size(), &err, h.memory) !=
       URI_SUCCESS)
@@ -240,7 +242,134 @@ struct ParsedBase {
 
 }  // namespace
 
+namespace {
+
+bool isHex(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Characters of a path segment, query or fragment that need no escaping; ':'
+// only where it cannot be read as a scheme.
+bool isPlainChar(char c, bool colonToo) {
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
+  switch (c) {
+    case '-': case '.': case '_': case '~': case '!': case '$': case '&': case '\'':
+    case '(': case ')': case '*': case '+': case ',': case ';': case '=': case '@': case '/':
+      return true;
+    case ':':
+      return colonToo;
+    default:
+      return false;
+  }
+}
+
+// Every byte plain or a whole %XX escape; a query or fragment may also hold ':' and '?'.
+bool isPlainText(std::string_view s, bool queryText) {
+  for (size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '%') {
+      if (i + 2 >= s.size() || !isHex(s[i + 1]) || !isHex(s[i + 2])) return false;
+      i += 2;
+    } else if (!(queryText && c == '?') && !isPlainChar(c, queryText)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool hasDotSegment(std::string_view path) {
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string_view::npos) end = path.size();
+    const std::string_view seg = path.substr(start, end - start);
+    if (seg == "." || seg == "..") return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
+  // Most links are a plain path against an http(s) page: joined here, they come
+  // out as the general resolution writes them, without parsing anything.
+  if (reference.empty() || reference[0] == '?' || reference[0] == '#' ||
+      reference.substr(0, 2) == "//" || this == &base)
+    return false;
+  if (base.scheme_ != "http" && base.scheme_ != "https") return false;
+  if (base.host_.empty()) return false;
+  // The reference must not live in the buffer about to be rewritten.
+  const std::less<const char*> before;
+  if (!before(reference.data(), text_.data()) && before(reference.data(), text_.data() + text_.capacity()))
+    return false;
+  const std::string& bt = base.text_;
+  const size_t authority = base.scheme_.size() + 3;
+  if (bt.compare(base.scheme_.size(), 3, "://") != 0) return false;
+  size_t pathStart = bt.find_first_of("/?#", authority);
+  if (pathStart == std::string::npos) pathStart = bt.size();
+  if (std::string_view(bt).substr(authority, pathStart - authority).find('[') !=
+      std::string_view::npos)
+    return false;  // an IPv6 host is written in its full form
+
+  const size_t pathEnd = std::min(reference.find_first_of("?#"), reference.size());
+  const std::string_view refPath = reference.substr(0, pathEnd);
+  std::string_view query, fragment;
+  bool hasQuery = false, hasFragment = false;
+  if (pathEnd < reference.size()) {
+    std::string_view rest = reference.substr(pathEnd);
+    if (rest[0] == '?') {
+      const size_t hash = std::min(rest.find('#'), rest.size());
+      query = rest.substr(1, hash - 1);
+      hasQuery = true;
+      rest = rest.substr(hash);
+    }
+    if (!rest.empty()) {
+      fragment = rest.substr(1);
+      hasFragment = true;
+    }
+  }
+  if (!isPlainText(refPath, false) || hasDotSegment(refPath)) return false;
+  if (hasQuery && (query.empty() || !isPlainText(query, true))) return false;
+  if (hasFragment && (fragment.empty() || !isPlainText(fragment, true))) return false;
+
+  std::string_view dir;  // the base's folder, kept before a relative path
+  if (refPath[0] != '/') {
+    if (base.path_.empty()) {
+      dir = "/";
+    } else {
+      dir = std::string_view(base.path_).substr(0, base.path_.rfind('/') + 1);
+      if (hasDotSegment(dir)) return false;
+    }
+  }
+  text_.assign(bt, 0, pathStart);
+  text_.append(dir);
+  text_.append(refPath);
+  path_.assign(text_, pathStart, std::string::npos);
+  if (hasQuery) {
+    text_.push_back('?');
+    text_.append(query);
+    query_.emplace(query);
+  } else {
+    query_.reset();
+  }
+  if (hasFragment) {
+    text_.push_back('#');
+    text_.append(fragment);
+    fragment_.emplace(fragment);
+  } else {
+    fragment_.reset();
+  }
+  scheme_ = base.scheme_;
+  host_ = base.host_;
+  port_ = base.port_;
+  user_ = base.user_;
+  password_ = base.password_;
+  return true;
+}
+
 bool Url::resolveInto(std::string_view reference, const Url& base, Url& out) {
+  if (out.resolvePlainPath(reference, base)) return true;
   if (reference.empty()) {
     // An empty reference is the base without its fragment.
     const std::string& t = base.absoluteString();

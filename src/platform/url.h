@@ -46,6 +46,9 @@ class Url {
   // Takes the parts of `uri`, whose text is `text`; false (and unchanged) when
   // it has no scheme or a port out of range.
   bool assign(const UriUriStructA& uri, std::string_view text);
+  // resolveInto() for a plain path reference against an http(s) base; false
+  // (and unchanged) when the general resolution is needed.
+  bool resolvePlainPath(std::string_view reference, const Url& base);
 
   std::string text_, scheme_, host_, user_, password_, path_;
   std::optional<int> port_;
