@@ -24,12 +24,16 @@ double PollRunLoop::now() const {
 void PollRunLoop::post(Task task) { posted_.push_back(std::move(task)); }
 
 void PollRunLoop::postFromAnyThread(Task task) {
+  bool first;
   {
     std::lock_guard<std::mutex> lock(handedMutex_);
+    first = handed_.empty();
     handed_.push_back(std::move(task));
   }
+  // Later tasks ride on the wake-up still pending: the loop reads the wake-up
+  // only after it has taken what was handed over before.
   const uint64_t one = 1;
-  if (wakeFd_ >= 0) {
+  if (first && wakeFd_ >= 0) {
     [[maybe_unused]] auto n = ::write(wakeFd_, &one, sizeof one);
   }
 }
