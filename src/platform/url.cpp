@@ -346,20 +346,15 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
   text_.append(dir);
   text_.append(refPath);
   path_.assign(text_, pathStart, std::string::npos);
-  if (hasQuery) {
-    text_.push_back('?');
-    text_.append(query);
-    query_.emplace(query);
-  } else {
-    query_.reset();
-  }
-  if (hasFragment) {
-    text_.push_back('#');
-    text_.append(fragment);
-    fragment_.emplace(fragment);
-  } else {
-    fragment_.reset();
-  }
+  auto appendPart = [this](bool present, char mark, std::string_view part,
+                           std::optional<std::string>& field) {
+    if (!present) return field.reset();
+    text_.push_back(mark);
+    text_.append(part);
+    field.emplace(part);
+  };
+  appendPart(hasQuery, '?', query, query_);
+  appendPart(hasFragment, '#', fragment, fragment_);
   scheme_ = base.scheme_;
   host_ = base.host_;
   port_ = base.port_;
