@@ -55,6 +55,19 @@ std::optional<std::string> startingAddressFor(const std::string& target, std::st
   return target;  // a host name and path; the engine puts http:// in front
 }
 
+bool showsProgressLine(const Options& options) {
+  return options.progress && !options.quiet && ::isatty(STDERR_FILENO);
+}
+
+std::string crawlProgressLine(const ZelHub& hub, double seconds, int64_t checkedAtStart) {
+  return strf("checked %lld  bad %lld  pages %lld  of %lld found  %.1f/s",
+              static_cast<long long>(hub.getCheckedLinkCount()),
+              static_cast<long long>(hub.getBadLinkCount()),
+              static_cast<long long>(hub.getPageCount()),
+              static_cast<long long>(hub.getTotalLinkCount()),
+              seconds > 0 ? (hub.getCheckedLinkCount() - checkedAtStart) / seconds : 0.0);
+}
+
 int runCrawl(const Options& options) {
   if (Status s = options.exports.check(); !s.ok()) {
     std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
@@ -110,7 +123,7 @@ int runCrawl(const Options& options) {
     return 2;
   }
 
-  const bool showProgress = options.progress && !options.quiet && ::isatty(STDERR_FILENO);
+  const bool showProgress = showsProgressLine(options);
   bool deadlineReached = false;
   std::function<void()> tick = [&] {
     if (gInterrupts.load() > 0 && !hub.stopPressed()) {
@@ -125,13 +138,7 @@ int runCrawl(const Options& options) {
       return;
     }
     if (showProgress) {
-      const double secs = elapsed();
-      std::fprintf(stderr, "\r\033[Kchecked %lld  bad %lld  pages %lld  of %lld found  %.1f/s",
-                   static_cast<long long>(hub.getCheckedLinkCount()),
-                   static_cast<long long>(hub.getBadLinkCount()),
-                   static_cast<long long>(hub.getPageCount()),
-                   static_cast<long long>(hub.getTotalLinkCount()),
-                   secs > 0 ? hub.getCheckedLinkCount() / secs : 0.0);
+      std::fprintf(stderr, "\r\033[K%s", crawlProgressLine(hub, elapsed()).c_str());
       std::fflush(stderr);
     }
     loop.postAfter(0.25, tick);

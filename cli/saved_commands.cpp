@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "cli_alerts.h"
+#include "crawl_command.h"
 #include "engine/zel_rechecker.h"
 #include "report/database_loader.h"
 #include "report/exports.h"
@@ -153,8 +154,10 @@ Status checkRewritable(const std::string& path) {
 }
 
 // Turns the loop until `done` or Ctrl-C or the deadline; false when interrupted.
+// `progress`, when set, gives the progress line shown (and cleared at the end).
 bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime,
-                  const std::function<void()>& onStop) {
+                  const std::function<void()>& onStop,
+                  const std::function<std::string(double seconds)>& progress = nullptr) {
   const auto started = std::chrono::steady_clock::now();
   bool stopped = false;
   RunLoop::TimerId timer = 0;
@@ -167,6 +170,10 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
       loop.stop();
       return;
     }
+    if (progress) {
+      std::fprintf(stderr, "\r\033[K%s", progress(secs).c_str());
+      std::fflush(stderr);
+    }
     timer = loop.postAfter(0.25, tick);
   };
   auto previous = std::signal(SIGINT, onInterrupt);
@@ -174,6 +181,7 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
   if (!done) loop.run();
   loop.cancelTimer(timer);  // the tick refers to this frame
   std::signal(SIGINT, previous);
+  if (progress) std::fprintf(stderr, "\r\033[K");
   return !stopped;
 }
 
@@ -236,7 +244,7 @@ class InFlightIndicator : public ProgressIndicator {
 // Only the status lines, many requests at a time; bodies are never read.
 // False when interrupted.
 bool recheckStatusLines(Session& session, const std::vector<ZelUrl*>& chosen,
-                        std::optional<double> maxTime) {
+                        std::optional<double> maxTime, bool showProgress) {
   RunLoop& loop = *session.platform.runLoop;
   const int64_t limit = std::max<int64_t>(1, session.settings->integerForKey("numberOfThreads"));
   std::deque<ZelUrl*> waiting(chosen.begin(), chosen.end());
@@ -264,7 +272,14 @@ bool recheckStatusLines(Session& session, const std::vector<ZelUrl*>& chosen,
     }
   };
   startMore();
-  const bool completed = runLoopUntil(loop, done, maxTime, [] {});
+  std::function<std::string(double)> progress;
+  if (showProgress)
+    progress = [&](double) {
+      return strf("rechecked %zu of %zu",
+                  chosen.size() - waiting.size() - static_cast<size_t>(indicator.inFlight()),
+                  chosen.size());
+    };
+  const bool completed = runLoopUntil(loop, done, maxTime, [] {}, progress);
   *alive = false;
   for (auto& c : checkers) c->forgetProgIndicator();
   checkers.clear();  // cancels what is still in flight
@@ -337,7 +352,7 @@ int runRecheck(const Options& options) {
   std::vector<ZelUrl*> queue = chosen;
   bool interrupted = false;
   if (options.statusOnly) {
-    interrupted = !recheckStatusLines(session, chosen, options.maxTime);
+    interrupted = !recheckStatusLines(session, chosen, options.maxTime, showsProgressLine(options));
     queue.clear();
   }
   // Pages that now answer may link to URLs the crawl never saw: those are
@@ -349,7 +364,14 @@ int runRecheck(const Options& options) {
     if (options.maxTime)
       left = *options.maxTime -
              std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    interrupted = !runLoopUntil(loop, rechecked, left, [&] { hub.stop(); });
+    std::function<std::string(double)> progress;
+    if (showsProgressLine(options))
+      progress = [&](double) {
+        size_t answered = 0;
+        for (ZelUrl* r : queue) answered += !r->getFinalStatus().empty();
+        return strf("rechecked %zu of %zu", answered, queue.size());
+      };
+    interrupted = !runLoopUntil(loop, rechecked, left, [&] { hub.stop(); }, progress);
     queue.clear();
     for (ZelUrl* r : hub.getLinksCollection())
       if (r->getFinalStatus().empty() && !r->isExempt() && !r->hasConnection()) queue.push_back(r);
@@ -434,7 +456,12 @@ int runContinue(const Options& options) {
   });
   const auto started = std::chrono::steady_clock::now();
   hub.continueCrawl();
-  if (!finished) runLoopUntil(loop, finished, options.maxTime, [&] { hub.stop(); });
+  std::function<std::string(double)> progress;
+  if (showsProgressLine(options))
+    progress = [&hub, checked = hub.getCheckedLinkCount()](double seconds) {
+      return crawlProgressLine(hub, seconds, checked);
+    };
+  if (!finished) runLoopUntil(loop, finished, options.maxTime, [&] { hub.stop(); }, progress);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   keepLatestLinks(reread);
