@@ -301,7 +301,8 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
   if (base.host_.empty()) return false;
   // The reference must not live in the buffer about to be rewritten.
   const std::less<const char*> before;
-  if (!before(reference.data(), text_.data()) && before(reference.data(), text_.data() + text_.capacity()))
+  if (!before(reference.data(), text_.data()) &&
+      before(reference.data(), text_.data() + text_.capacity()))
     return false;
   const std::string& bt = base.text_;
   const size_t authority = base.scheme_.size() + 3;
@@ -338,7 +339,9 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
     if (base.path_.empty()) {
       dir = "/";
     } else {
-      dir = std::string_view(base.path_).substr(0, base.path_.rfind('/') + 1);
+      const size_t slash = base.path_.rfind('/');
+      if (slash == std::string::npos) return false;  // a path with an authority starts with '/'
+      dir = std::string_view(base.path_).substr(0, slash + 1);
       if (hasDotSegment(dir)) return false;
     }
   }
