@@ -7,9 +7,11 @@ Both check internal links only: zelmora with --internal-only, wget2 with its rec
 spider, which stays on the start host. Nothing but 127.0.0.1 is ever asked.
 
 Corpora: "python-docs" (the Python 3.11 documentation of Debian's python3.11-doc) and
-"generated:N" (the generated site of bench/crawl/run.py with N pages).
+"generated:N" (the generated site of bench/crawl/run.py with N pages). When two or more
+generated sites are crawled, the last line compares zelmora's wall time per page on the
+smallest and the largest (flat cost: a ratio near 1).
 
-usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:20000,generated:100000] [--runs 3] [--threads 8]
+usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:2000,generated:20000,generated:100000] [--runs 3] [--threads 8]
 """
 import argparse
 import importlib.util
@@ -62,7 +64,7 @@ def corpus_root(name, work):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("binary")
-    ap.add_argument("--corpus", default="python-docs,generated:20000,generated:100000")
+    ap.add_argument("--corpus", default="python-docs,generated:2000,generated:20000,generated:100000")
     ap.add_argument("--runs", type=int, default=3)
     ap.add_argument("--threads", type=int, default=8)
     args = ap.parse_args()
@@ -71,6 +73,7 @@ def main():
             sys.exit(f"{tool} is not installed (scripts/install-deps installs it)")
     binary = os.path.abspath(args.binary)
     work = tempfile.mkdtemp(prefix="zelmora-compare-")
+    per_page = {}  # generated site size -> zelmora's median wall time per page
     try:
         for name in args.corpus.split(","):
             root = corpus_root(name, work)
@@ -97,6 +100,14 @@ def main():
                   f"wget2 wall {w[0]:.2f} s, CPU {w[1]:.2f} s, RSS {w[2]:.0f} MB | "
                   f"ratios wall {z[0] / w[0]:.2f}, CPU {z[1] / w[1]:.2f}, RSS {z[2] / w[2]:.2f}",
                   flush=True)
+            if name.startswith("generated:"):
+                pages = int(name.split(":", 1)[1])
+                per_page[pages] = z[0] / pages
+        if len(per_page) >= 2:
+            small, large = min(per_page), max(per_page)
+            print(f"zelmora wall per page: {1000 * per_page[small]:.3f} ms at {small} pages, "
+                  f"{1000 * per_page[large]:.3f} ms at {large} pages, ratio "
+                  f"{per_page[large] / per_page[small]:.2f}", flush=True)
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
