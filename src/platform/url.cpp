@@ -125,8 +125,7 @@ struct UriHolder {
 };
 
 bool parseInto(std::string_view text, UriHolder& h) {
-  // uriparser stops at a NUL byte and would take the text before it for the whole.
-  if (text.empty() || text.find('\0') != std::string_view::npos) return false;
+  if (text.empty()) return false;
   const char* err = nullptr;
   if (uriParseSingleUriExMmA(&h.uri, text.data(), text.data() + text.size(), &err, h.memory) !=
       URI_SUCCESS)

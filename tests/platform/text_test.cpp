@@ -119,6 +119,7 @@ TEST(Url, ResolvesReferences) {
     EXPECT_EQ(out.fragment(), parsed.fragment()) << c.want;
   }
   EXPECT_FALSE(Url::resolve("a b", "http://h/").has_value());
+  EXPECT_FALSE(Url::resolve(std::string("a\0b", 3), "http://h/").has_value()) << "not just \"a\"";
 }
 
 TEST(Url, FilePaths) {
