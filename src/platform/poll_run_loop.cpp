@@ -24,16 +24,15 @@ double PollRunLoop::now() const {
 void PollRunLoop::post(Task task) { posted_.push_back(std::move(task)); }
 
 void PollRunLoop::postFromAnyThread(Task task) {
-  bool first;
   {
     std::lock_guard<std::mutex> lock(handedMutex_);
-    first = handed_.empty();
     handed_.push_back(std::move(task));
   }
-  // Later tasks ride on the wake-up still pending: the loop reads the wake-up
-  // only after it has taken what was handed over before.
+  // One write until the loop has read the wake-up. The loop clears the flag only
+  // after reading and takes what was handed over at the start of every turn, so
+  // a task that finds the flag set is taken before the loop waits again.
   const uint64_t one = 1;
-  if (first && wakeFd_ >= 0) {
+  if (!wakePending_.exchange(true) && wakeFd_ >= 0) {
     [[maybe_unused]] auto n = ::write(wakeFd_, &one, sizeof one);
   }
 }
@@ -95,6 +94,10 @@ void PollRunLoop::runOnce(double maxWaitSeconds, const std::function<bool()>* do
   if (!timers_.empty()) wait = std::min(wait, std::max(0.0, timers_.begin()->first.first - now()));
   if (stopRequested_) wait = 0;
 
+  // Work is waiting and no fd is watched: nothing to ask the kernel. A wake-up
+  // written meanwhile is read by the next turn that waits.
+  if (wait == 0 && watches_.empty()) return;
+
   std::vector<pollfd> fds;
   std::vector<WatchId> ids;
   fds.reserve(watches_.size() + 1);
@@ -118,6 +121,7 @@ void PollRunLoop::runOnce(double maxWaitSeconds, const std::function<bool()>* do
     if (ids[i] == 0) {
       uint64_t count;
       [[maybe_unused]] auto r = ::read(wakeFd_, &count, sizeof count);
+      wakePending_.store(false);  // after the read: a task that saw it set is taken next turn
       continue;
     }
     auto it = watches_.find(ids[i]);

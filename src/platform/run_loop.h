@@ -1,6 +1,7 @@
 #pragma once
 // The single thread on which all engine work happens: calls posted for the
 // next turn, one-shot timers and file-descriptor watches.
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -82,6 +83,7 @@ class PollRunLoop : public RunLoop {
   std::mutex handedMutex_;
   std::vector<Task> handed_;
   int wakeFd_ = -1;
+  std::atomic<bool> wakePending_{false};  // written to wakeFd_ and not yet read
   // Keyed by (due time, sequence) so equal times keep their order.
   std::map<std::pair<double, uint64_t>, std::pair<TimerId, Task>> timers_;
   std::map<TimerId, std::pair<double, uint64_t>> timerKeys_;

@@ -1,4 +1,5 @@
 // Settings store, notifications, log gating and the run loop.
+#include <atomic>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -196,6 +197,25 @@ TEST(RunLoop, HandOversFromAnotherThreadWakeTheLoop) {
   std::vector<int> expected(500);
   for (int i = 0; i < 500; ++i) expected[i] = i;
   EXPECT_EQ(got, expected);
+}
+
+// Each hand-over finds the loop asleep in a long poll, so a lost wake-up shows
+// as a turn that waits out its 30 s instead of returning at once.
+TEST(RunLoop, EveryHandOverWakesALoopThatWaits) {
+  PollRunLoop loop;
+  std::atomic<int> ran{0};
+  std::thread worker([&] {
+    for (int i = 0; i < 200; ++i) {
+      loop.postFromAnyThread([&ran] { ++ran; });
+      while (ran.load() <= i) std::this_thread::yield();
+    }
+  });
+  const std::function<bool()> allRan = [&ran] { return ran.load() == 200; };
+  const double start = loop.now();
+  while (!allRan() && loop.now() - start < 60) loop.runOnce(30, &allRan);
+  worker.join();
+  EXPECT_EQ(ran.load(), 200);
+  EXPECT_LT(loop.now() - start, 29) << "a turn waited for its full time: a wake-up was lost";
 }
 
 }  // namespace
