@@ -282,40 +282,37 @@ class ArchiveSaveTest : public ArchiveStoreTest {
   }
 };
 
-TEST_F(ArchiveSaveTest, PlainCopyGoesToTheConfiguredFolder) {
-  tp_.defaults.setString("archiveDirectory", tmp_ / "out");
-  fs::create_directories(tmp_ / "out");
-  auto saved = store_.saveArchive("example.com");
-  ASSERT_TRUE(saved);
-  EXPECT_EQ(*saved, tmp_ / "out/Zelmora archived pages 202403051407");
-  EXPECT_EQ(readWhole(*saved + "/team"), readWhole(store_.archiveFolder() + "/team"));
-  EXPECT_EQ(readWhole(*saved + "/example.com%2F"),
-            readWhole(store_.archiveFolder() + "/example.com%2F"));
-  EXPECT_TRUE(tp_.alerts.folderPrompts.empty());  // nothing asked
-}
+// Without a folder the user is asked (cancelling saves nothing; an answer can be
+// kept); a second save in the same minute cannot replace the first; a folder
+// set is used without asking; an empty archive saves nothing.
+TEST_F(ArchiveSaveTest, PlainCopiesAndTheFolderTheyGoTo) {
+  tp_.defaults.setString("archiveDirectory", "");
+  EXPECT_EQ(store_.saveArchive("example.com"), std::nullopt);
+  EXPECT_EQ(tp_.alerts.folderPrompts.size(), 1u);
+  EXPECT_TRUE(tp_.logged("Unable to save archive to \n"));
+  EXPECT_EQ(tp_.defaults.stringForKey("archiveDirectory"), "");
 
-TEST_F(ArchiveSaveTest, WithoutAFolderTheUserIsAskedAndTheAnswerCanBeKept) {
   fs::create_directories(tmp_ / "chosen");
   tp_.alerts.folders.push_back(tmp_ / "chosen");
   tp_.defaults.setBool("dontDisplayArchiveDialog", true);
   auto saved = store_.saveArchive("example.com");
   ASSERT_TRUE(saved);
   EXPECT_TRUE(fs::exists(*saved + "/about.html"));
-  ASSERT_EQ(tp_.alerts.folderPrompts.size(), 1u);
-  EXPECT_EQ(tp_.alerts.folderPrompts[0], "Choose a directory for archived pages");
+  ASSERT_EQ(tp_.alerts.folderPrompts.size(), 2u);
+  EXPECT_EQ(tp_.alerts.folderPrompts[1], "Choose a directory for archived pages");
   EXPECT_EQ(tp_.defaults.stringForKey("archiveDirectory"), tmp_ / "chosen");
-
-  // A second save in the same minute cannot replace the first.
   EXPECT_EQ(store_.saveArchive("example.com"), std::nullopt);
   EXPECT_TRUE(tp_.logged("Unsuccessful saving archive to " + *saved + "\n"));
-}
 
-TEST_F(ArchiveSaveTest, CancellingTheChooserOrAnEmptyArchiveSavesNothing) {
-  tp_.defaults.setString("archiveDirectory", "");
-  EXPECT_EQ(store_.saveArchive("example.com"), std::nullopt);
-  EXPECT_EQ(tp_.alerts.folderPrompts.size(), 1u);
-  EXPECT_TRUE(tp_.logged("Unable to save archive to \n"));
-  EXPECT_EQ(tp_.defaults.stringForKey("archiveDirectory"), "");
+  tp_.defaults.setString("archiveDirectory", tmp_ / "out");
+  fs::create_directories(tmp_ / "out");
+  saved = store_.saveArchive("example.com");
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(*saved, tmp_ / "out/Zelmora archived pages 202403051407");
+  EXPECT_EQ(readWhole(*saved + "/team"), readWhole(store_.archiveFolder() + "/team"));
+  EXPECT_EQ(readWhole(*saved + "/example.com%2F"),
+            readWhole(store_.archiveFolder() + "/example.com%2F"));
+  EXPECT_EQ(tp_.alerts.folderPrompts.size(), 2u) << "nothing asked";
 
   store_.clearArchiveFolder();
   tp_.defaults.setString("archiveDirectory", tmp_.path());

@@ -1,6 +1,7 @@
 // Every export of one crawl of the audit fixture site, written at once and read
 // back with real readers: nlohmann-json, a quoting CSV reader, SQLite (the
-// README's own queries), and libxml2 with namespaces.
+// README's own queries, and the loader that opens a saved crawl again), and
+// libxml2 with namespaces.
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <libxml/xpath.h>
@@ -14,6 +15,8 @@
 
 #include "app.h"
 #include "cli/run_zelmora.h"
+#include "engine/zel_hub.h"
+#include "report/database_loader.h"
 #include "report/output_file.h"
 #include "report/report_context.h"
 #include "report/text_escape.h"
@@ -21,6 +24,7 @@
 #include "support/crawl_runner.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
+#include "support/test_platform.h"
 #include "support/test_server.h"
 
 namespace zel::cli {
@@ -105,8 +109,10 @@ class Exports : public ::testing::Test {
     site_->folder(ZEL_FIXTURES_DIR "/sites/audit");
     site_->redirect("/old", 301, "/about.html");
     site_->redirect("/older", 302, "/old");
+    site_->page("/robots.txt", "User-agent: *\nDisallow: /private/\nAllow: /private/open\n",
+                "text/plain");
     dir_ = new test::TempDir();
-    std::ofstream(file("settings.json")) << R"({"numberOfThreads": 2, "observeRobotsTxt": false,
+    std::ofstream(file("settings.json")) << R"({"numberOfThreads": 2, "observeRobotsTxt": true,
       "checkSpelling": true, "htmlValidationEnabled": true, "countKeywords": true,
       "shouldCheckForSoft404": true, "soft404Terms": "page not found",
       "authenticationPassword": "s3cret-pass", "customHeaderKey1": "X-Api-Key",
@@ -297,6 +303,56 @@ TEST_F(Exports, DatabaseAnswersTheReadmeQueries) {
                   "WHERE u.url = '" +
                       url("/notitle.html") + "'"),
             Rows({{"2"}}));
+}
+
+// The database loaded back into a hub is the crawl as it ended, and written
+// again every table holds what the crawl wrote.
+TEST_F(Exports, DatabaseLoadsBackAndWritesEveryTableAgain) {
+  SavedCrawl saved;
+  ASSERT_TRUE(openSavedCrawl(file("crawl.db"), saved).ok());
+  EXPECT_EQ(saved.schemaVersion, kCrawlDatabaseSchemaVersion);
+  EXPECT_FALSE(saved.stopped);
+  test::TestPlatform tp;
+  for (const auto& [k, v] : saved.settings.items()) tp.defaults.setObject(k, v);
+  ZelHub hub(saved.startUrl, tp.platform());
+  ASSERT_TRUE(loadSavedCrawl(saved, hub).ok());
+
+  EXPECT_EQ(hub.getTotalLinkCount(), 12);
+  EXPECT_EQ(hub.getCheckedLinkCount(), 12);
+  EXPECT_EQ(hub.getBadLinkCount(), 2);
+  EXPECT_EQ(hub.getPageCount(), 6);
+  EXPECT_TRUE(hub.isCrawlFinished());
+  EXPECT_EQ(hub.getDomains(), std::vector<std::string>({"127.0.0.1"}));
+  ASSERT_TRUE(hub.getRobotsBlacklistArray().has_value()) << "robots lists are start-up state";
+  EXPECT_FALSE(hub.getRobotsBlacklistArray()->empty());
+  EXPECT_FALSE(hub.getRobotsWhitelistArray().value_or(std::vector<std::string>()).empty());
+  EXPECT_EQ(hub.getLinksCollection()[0]->getLinkUrl(), url("/"));
+  EXPECT_TRUE(hub.getLinksCollection()[0]->isStartingPoint());
+  ZelUrl* older = hub.lookup(url("/older"));
+  ASSERT_NE(older, nullptr) << "the look-up table is rebuilt";
+  EXPECT_EQ(older->getActualLinkUrl(), url("/about.html"));
+  ASSERT_NE(older->getRedirTable(), nullptr);
+  EXPECT_EQ(older->getRedirTable()->size(), 2u);
+  EXPECT_EQ(hub.getNnumberOfRedirectsTo(url("/about.html")), 2) << "/old and /older lead there";
+  ZelUrl* team = hub.lookup(url("/team.html"));
+  ASSERT_NE(team, nullptr);
+  EXPECT_EQ(team->h1Count(), 2);
+  EXPECT_TRUE(team->getInboundInstances()[0]->nf());
+  EXPECT_FALSE(hub.getWarningsArray().empty());
+  EXPECT_EQ(hub.getMisspelledWordDictionary().size(), 2u);
+
+  CrawlTiming timing{saved.seconds, saved.stopped, saved.startedAt, saved.endedAt, std::nullopt};
+  ReportContext report(hub, tp.defaults, timing);
+  ASSERT_TRUE(writeCrawlDatabase(report, file("again.db")).ok());
+  for (const char* sql :
+       {"SELECT * FROM crawl", "SELECT * FROM urls ORDER BY id", "SELECT * FROM links ORDER BY id",
+        "SELECT * FROM redirects ORDER BY url_id, hop", "SELECT * FROM warnings ORDER BY id",
+        "SELECT * FROM duplicates ORDER BY kind, text, url_id",
+        "SELECT * FROM misspellings ORDER BY word, url_id"}) {
+    const Rows first = query(file("crawl.db"), sql), second = query(file("again.db"), sql);
+    EXPECT_FALSE(first.empty()) << sql;
+    EXPECT_EQ(first, second) << sql;
+  }
 }
 
 TEST_F(Exports, SitemapAndJUnitAreValidXml) {

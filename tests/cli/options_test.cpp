@@ -1,33 +1,30 @@
-// The command line: named options and the settings they stand for, settings
-// files, usage errors, --max-time, and the installed program.
+// The command line: named options and the settings they stand for, setting
+// values, settings files, usage errors, starts that cannot be used, --recheck,
+// --max-time, and the installed program.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
 
 #include "cli/run_zelmora.h"
+#include "crawl_command.h"
 #include "options.h"
 #include "platform/file_system.h"
 #include "settings_command.h"
+#include "support/temp_dir.h"
 #include "support/test_server.h"
 
 namespace zel::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path tempDir(const std::string& name) {
-  fs::path dir = fs::temp_directory_path() / ("zelmora-opt-" + std::to_string(::getpid()) + "-" + name);
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
 
 struct Ran {
   int status = -1;
@@ -50,7 +47,7 @@ Ran runProgram(const std::string& program, const std::string& args, const std::s
 const std::string kProgram = ZEL_BINARY_DIR "/zelmora";
 
 TEST(Options, EachNamedOptionSetsItsSettings) {
-  const fs::path dir = tempDir("named");
+  const test::TempDir dir;
   { std::ofstream(dir / "pw") << "s3cret\nignored second line\n"; }
   struct Case {
     std::vector<std::string> args;
@@ -70,7 +67,7 @@ TEST(Options, EachNamedOptionSetsItsSettings) {
       {{"--no-robots"}, {{"observeRobotsTxt", false}, {"blacklistByRobotsTxt", false}}},
       {{"--fragments", "--spelling", "--grammar"},
        {{"dontTrimHash", true}, {"checkSpelling", true}, {"checkGrammar", true}}},
-      {{"--user", "ann", "--password-file", (dir / "pw").string(), "--login-form", "u", "p"},
+      {{"--user", "ann", "--password-file", dir / "pw", "--login-form", "u", "p"},
        {{"authenticationUserName", "ann"},
         {"authenticationPassword", "s3cret"},
         {"attemptAuthenticate", true},
@@ -84,7 +81,9 @@ TEST(Options, EachNamedOptionSetsItsSettings) {
       {{"--no-cookies", "--archive", "/tmp/a"},
        {{"handleCookies", false}, {"shouldArchive", true}, {"archiveDirectory", "/tmp/a"}}},
       {{"--threads=16", "--timeout", "2.5", "--per-host", "3", "--max-body", "1.5MB"},
-       {{"numberOfThreads", 16}, {"timeout", 2.5}, {"maxRequestsPerHost", 3},
+       {{"numberOfThreads", 16},
+        {"timeout", 2.5},
+        {"maxRequestsPerHost", 3},
         {"maxBodyBytes", 1572864}}},
       {{"--set", "checkImages=no", "--set", "sessidParam=123", "--set", "timeout=5"},
        {{"checkImages", false}, {"sessidParam", "123"}, {"timeout", 5.0}}},
@@ -100,17 +99,26 @@ TEST(Options, EachNamedOptionSetsItsSettings) {
     ASSERT_TRUE(resolveSettings(o, d, nullptr).ok());
     for (const auto& [key, value] : c.settings) EXPECT_EQ(d.objectForKey(key) ? *d.objectForKey(key) : Json(), value) << key;
   }
-  fs::remove_all(dir);
+}
+
+TEST(Options, SettingValuesAreReadSensibly) {
+  EXPECT_EQ(parseSettingValue("TRUE"), true);
+  EXPECT_EQ(parseSettingValue("off"), false);
+  EXPECT_EQ(parseSettingValue("42"), 42);
+  EXPECT_EQ(parseSettingValue("0.5"), 0.5);
+  EXPECT_EQ(parseSettingValue("[1, \"a\"]"), Json::array({1, "a"}));
+  EXPECT_EQ(parseSettingValue("[not json"), "[not json");
+  EXPECT_EQ(parseSettingValue("hello world"), "hello world");
 }
 
 TEST(Options, CommandLineWinsOverTheSettingsFile) {
-  const fs::path dir = tempDir("file");
+  const test::TempDir dir;
   { std::ofstream(dir / "zelmora.json") << R"({"levelsLimit": 2, "ignoreArray": ["x"], "delay": 1.5})"; }
   Options o;
-  ASSERT_TRUE(parseOptions({"crawl", "h", "--settings", (dir / "zelmora.json").string(), "--depth",
-                            "5", "--exclude", "y"},
-                           o)
-                  .ok());
+  ASSERT_TRUE(
+      parseOptions(
+          {"crawl", "h", "--settings", dir / "zelmora.json", "--depth", "5", "--exclude", "y"}, o)
+          .ok());
   MemoryDefaults d;
   ASSERT_TRUE(resolveSettings(o, d, nullptr).ok());
   EXPECT_EQ(d.integerForKey("levelsLimit"), 5);
@@ -120,7 +128,7 @@ TEST(Options, CommandLineWinsOverTheSettingsFile) {
 
   // ./zelmora.json is read from the current folder unless told not to.
   const fs::path before = fs::current_path();
-  fs::current_path(dir);
+  fs::current_path(dir.path());
   Ran found = runProgram(kProgram, "settings --effective --depth 7");
   Ran skipped = runProgram(kProgram, "settings --effective --no-settings-file");
   fs::current_path(before);
@@ -132,11 +140,10 @@ TEST(Options, CommandLineWinsOverTheSettingsFile) {
 
   { std::ofstream(dir / "typo.json") << R"({"shouldParseCss": true})"; }
   Options t;
-  ASSERT_TRUE(parseOptions({"crawl", "h", "--settings", (dir / "typo.json").string()}, t).ok());
+  ASSERT_TRUE(parseOptions({"crawl", "h", "--settings", dir / "typo.json"}, t).ok());
   MemoryDefaults td;
   Status s = resolveSettings(t, td, nullptr);
   EXPECT_NE(s.message().find("did you mean shouldParseCSS"), std::string::npos) << s.message();
-  fs::remove_all(dir);
 }
 
 TEST(Options, UsageErrorsAreOneLineWithAHint) {
@@ -201,8 +208,8 @@ TEST(Options, ExcludeDepthAndMaxTimeShapeACrawl) {
   site.page("/b", "<a href=\"/c\">c</a>");
   site.page("/c", "end");
   site.page("/skip/x", "x");
-  const fs::path dir = tempDir("crawl");
-  const std::string json = (dir / "r.json").string();
+  const test::TempDir dir;
+  const std::string json = dir / "r.json";
   auto urls = [&] {
     std::set<std::string> found;
     Json doc = Json::parse(RealFileSystem().readFile(json).value_or("{}"));
@@ -231,23 +238,58 @@ TEST(Options, ExcludeDepthAndMaxTimeShapeACrawl) {
   EXPECT_NE(ran.output.find("stopped at the deadline of 1 s"), std::string::npos) << ran.output;
   const auto found = urls();
   EXPECT_EQ(found.count(slow.url("/s39")), 1u) << "every URL found so far is reported";
-  fs::remove_all(dir);
 }
 
 TEST(Install, IntoAStagingFolder) {
-  const fs::path stage = tempDir("install");
+  const test::TempDir stage;
   const Ran installed = runProgram("cmake", "--install '" ZEL_BINARY_DIR "' --prefix /usr",
-                                   "DESTDIR='" + stage.string() + "'");
+                                   "DESTDIR='" + stage.path() + "'");
   ASSERT_EQ(installed.status, 0) << installed.output;
   for (const char* file : {"usr/bin/zelmora", "usr/share/man/man1/zelmora.1",
                            "usr/share/bash-completion/completions/zelmora"})
     EXPECT_TRUE(fs::exists(stage / file)) << file;
-  const Ran version = runProgram((stage / "usr/bin/zelmora").string(), "--version");
+  const Ran version = runProgram(stage / "usr/bin/zelmora", "--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.output.rfind("zelmora ", 0), 0u);
   for (const char* library : {"libcurl", "ICU", "PCRE2", "SQLite", "poppler", "link-grammar"})
     EXPECT_NE(version.output.find(library), std::string::npos) << library;
-  fs::remove_all(stage);
+}
+
+// A clean site exits with 0: Options.ExcludeDepthAndMaxTimeShapeACrawl.
+TEST(CrawlCommand, UnusableStartsExitWithTwo) {
+  EXPECT_EQ(run({"crawl", "/no/such/folder/anywhere", "-q"}), 2);
+  test::TempDir tmp;
+  const std::string bad = test::writeWhole(tmp / "bad.json", "{\"numberOfThreads\": \"eight\"}");
+  EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", bad, "-q"}), 2);
+  EXPECT_EQ(test::readWhole(bad), "{\"numberOfThreads\": \"eight\"}");
+  EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", "/no/such/settings.json"}), 2);
+}
+
+TEST(CrawlCommand, RecheckGivesBadLinksASecondChance) {
+  test::TestServer site;
+  std::atomic<int> calls{0};
+  site.page("/", "<html><body><a href=\"/flaky\">f</a></body></html>");
+  site.route("/flaky", [&calls](const httplib::Request&, httplib::Response& res) {
+    if (++calls == 1)
+      res.status = 503;
+    else
+      res.set_content("<html><body>fine now</body></html>", "text/html");
+  });
+  test::TempDir tmp;
+  const std::string out = tmp / "recheck.json";
+  EXPECT_EQ(run({"crawl", site.url("/"), "--recheck", "--json", out, "-q", "--timeout", "5"}), 0);
+  EXPECT_EQ(Json::parse(test::readWhole(out))["counts"]["bad"], 0);
+  EXPECT_EQ(calls.load(), 2);
+}
+
+TEST(CrawlCommand, LocalPathsBecomeFileAddresses) {
+  std::string error;
+  auto folder = startingAddressFor(ZEL_FIXTURES_DIR "/sites/small", &error);
+  ASSERT_TRUE(folder);
+  EXPECT_EQ(*folder, "file://" ZEL_FIXTURES_DIR "/sites/small/");
+  EXPECT_EQ(startingAddressFor("example.org/page", &error), "example.org/page");
+  EXPECT_FALSE(startingAddressFor("./definitely/not/here", &error));
+  EXPECT_EQ(error, "no such file or folder: ./definitely/not/here");
 }
 
 }  // namespace

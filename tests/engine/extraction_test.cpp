@@ -89,7 +89,7 @@ TEST_F(ExtractionTest, BaseHrefChangesTheBase) {
   }
 }
 
-TEST_F(ExtractionTest, DuplicatesMakeOneRecordAndManyInstances) {
+TEST_F(ExtractionTest, DuplicatesCanonicalsAndARefreshToItself) {
   start();
   ZelUrl* a = fetched("/a", "<html><body><a href=\"/t\">1</a><a href=\"/t\">2</a></body></html>");
   ZelUrl* b = fetched("/b", "<html><body><a href=\"/t#frag\">3</a></body></html>");
@@ -102,6 +102,29 @@ TEST_F(ExtractionTest, DuplicatesMakeOneRecordAndManyInstances) {
   for (ZelUrl* r : hub->getLinksCollection())
     if (r->getLinkUrl() == base + "/t") ++records;
   EXPECT_EQ(records, 1u);
+  // A canonical to another address adds an instance; a page's own adds none.
+  ZelUrl* tagged = fetched("/p?utm=1",
+                           "<html><head><link rel=\"canonical\" href=\"/p\"></head>"
+                           "<body>x</body></html>");
+  hub->extractLinks(tagged);
+  EXPECT_EQ(tagged->getCanonical(), base + "/p");
+  ZelUrl* canon = record(base + "/p");
+  ASSERT_NE(canon, nullptr);
+  ASSERT_EQ(canon->getInboundInstances().size(), 1u);
+  EXPECT_EQ(canon->getInboundInstances().front()->getLinkText(), "canonical");
+  ZelUrl* own = fetched("/own",
+                        "<html><head><link rel=\"canonical\" href=\"/own\"></head>"
+                        "<body>x</body></html>");
+  hub->extractLinks(own);
+  EXPECT_TRUE(own->getOutboundInstances().empty()) << "its own canonical adds no instance";
+  // A meta refresh to the page itself is no redirect (one to another page is
+  // followed in CrawlE2E.OrdinaryAnswersOfOneSite).
+  ZelUrl* self = fetched("/self",
+                         "<html><head><meta http-equiv=\"refresh\" content=\"5\">"
+                         "</head><body><a href=\"/s1\">s</a></body></html>");
+  hub->extractLinks(self);
+  EXPECT_EQ(self->getRedirectCount(), 0);
+  EXPECT_NE(record(base + "/s1"), nullptr) << "an ordinary page";
 }
 
 TEST_F(ExtractionTest, NonWebLinksAreNotRecorded) {
@@ -168,32 +191,6 @@ TEST_F(ExtractionTest, NofollowPagesAreNotParsedWhenAsked) {
   fetched("/nf", "<html><body><a href=\"/behind\">b</a></body></html>", 1);
   hub->extractLinks(nf);
   EXPECT_EQ(record(base + "/behind"), nullptr);
-}
-
-// A refresh to another page is followed in CrawlE2E.OrdinaryAnswersOfOneSite.
-TEST_F(ExtractionTest, MetaRefreshToItselfIsNoRedirect) {
-  start();
-  ZelUrl* self = fetched("/self", "<html><head><meta http-equiv=\"refresh\" content=\"5\">"
-                                  "</head><body><a href=\"/s1\">s</a></body></html>");
-  hub->extractLinks(self);
-  EXPECT_EQ(self->getRedirectCount(), 0);
-  EXPECT_NE(record(base + "/s1"), nullptr) << "an ordinary page";
-}
-
-TEST_F(ExtractionTest, CanonicalToANewPage) {
-  start();
-  ZelUrl* p = fetched("/p?utm=1", "<html><head><link rel=\"canonical\" href=\"/p\"></head>"
-                                  "<body>x</body></html>");
-  hub->extractLinks(p);
-  EXPECT_EQ(p->getCanonical(), base + "/p");
-  ZelUrl* canon = record(base + "/p");
-  ASSERT_NE(canon, nullptr);
-  ASSERT_EQ(canon->getInboundInstances().size(), 1u);
-  EXPECT_EQ(canon->getInboundInstances().front()->getLinkText(), "canonical");
-  ZelUrl* own = fetched("/own", "<html><head><link rel=\"canonical\" href=\"/own\"></head>"
-                                "<body>x</body></html>");
-  hub->extractLinks(own);
-  EXPECT_TRUE(own->getOutboundInstances().empty()) << "its own canonical adds no instance";
 }
 
 TEST_F(ExtractionTest, MissingAndUnresolvableLinksWithHashIsBad) {

@@ -3,19 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "engine/zel_hub.h"
-#include "support/test_platform.h"
+#include "support/hub_fixture.h"
 
 namespace zel {
 namespace {
 
-class HubTest : public ::testing::Test {
+class HubTest : public test::HubFixture {
  protected:
-  test::TestPlatform tp;
-  ZelHub hub{"http://site.test/", tp.platform()};
-
   ZelUrl* added(const std::string& url) {
-    ZelUrl* r = hub.createRecord();
-    r->setLinkUrl(url, false);
+    ZelUrl* r = record(url);
     hub.add(r);
     return r;
   }

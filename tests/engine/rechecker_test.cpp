@@ -35,17 +35,17 @@ class Rechecker : public test::HubFixture {
     return tp.loop.runUntil([&] { return !checker->isRunning(); }, 20);
   }
 
+  TestServer site;
   Indicator indicator;
   std::unique_ptr<ZelRechecker> checker;
   std::vector<const void*> posted;
 };
 
 TEST_F(Rechecker, TakesTheStatusLineWithoutWaitingForTheBody) {
-  TestServer site;
   // The head at once, then a body that never comes while the server runs.
-  site.route("/endless", [&site](const httplib::Request&, httplib::Response& res) {
+  site.route("/endless", [this](const httplib::Request&, httplib::Response& res) {
     res.status = 404;
-    res.set_chunked_content_provider("text/html", [&site](size_t, httplib::DataSink& sink) {
+    res.set_chunked_content_provider("text/html", [this](size_t, httplib::DataSink& sink) {
       sink.write("<html>", 6);
       site.sleepUnlessStopping(60);
       sink.done();
@@ -69,7 +69,6 @@ TEST_F(Rechecker, TakesTheStatusLineWithoutWaitingForTheBody) {
 }
 
 TEST_F(Rechecker, FollowsOneHundredAndOneRedirectsAndRefusesTheNext) {
-  TestServer site;
   // /a/0 -> /a/1 -> ... -> /a/101 -> /end: 102 redirects. /b/1 starts one later: 101.
   for (int i = 0; i <= 101; ++i) {
     const std::string next = i == 101 ? "/end" : "/a/" + std::to_string(i + 1);
@@ -101,7 +100,6 @@ TEST_F(Rechecker, FollowsOneHundredAndOneRedirectsAndRefusesTheNext) {
 }
 
 TEST_F(Rechecker, SendsNothingForAnAddressAboveItsRootAndNoCredentialsInTheReferer) {
-  TestServer site;
   site.page("/target", "<p>t</p>");
   ZelUrl* above = record(site.url("/../up.html"));
   checker = std::make_unique<ZelRechecker>(above, &indicator);

@@ -19,7 +19,7 @@ struct Expected {
   const char* linkText;
 };
 
-TEST(ResourceLinks, StylesheetScriptAndPdfLinksAreChecked) {
+TEST(ResourceLinks, StylesheetScriptAndPdfLinksAreCheckedAndALocalPdfStartYieldsItsLinks) {
   test::TestServer site;
   site.folder(kRoot);
   auto parsed = test::runCrawl(site.url("/"), [](Defaults& d) {
@@ -56,14 +56,12 @@ TEST(ResourceLinks, StylesheetScriptAndPdfLinksAreChecked) {
   auto plain = test::runCrawl(site.url("/"));
   ASSERT_TRUE(plain->finished);
   for (const Expected& e : found) EXPECT_EQ(plain->record(site.url(e.path)), nullptr) << e.path;
-}
 
-TEST(ResourceLinks, ALocalPdfStartYieldsItsLinks) {
-  auto run = test::runCrawl("file://" + kRoot + "/doc.pdf",
-                            [](Defaults& d) { d.setBool("shouldParsePDFs", true); });
-  ASSERT_TRUE(run->finished);
-  EXPECT_NE(run->record("file:///ok.html"), nullptr);
-  EXPECT_NE(run->record("file:///gone-from-pdf.html"), nullptr);
+  auto local = test::runCrawl("file://" + kRoot + "/doc.pdf",
+                              [](Defaults& d) { d.setBool("shouldParsePDFs", true); });
+  ASSERT_TRUE(local->finished);
+  EXPECT_NE(local->record("file:///ok.html"), nullptr);
+  EXPECT_NE(local->record("file:///gone-from-pdf.html"), nullptr);
 }
 
 }  // namespace

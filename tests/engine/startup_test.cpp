@@ -69,15 +69,13 @@ TEST(StartupText, TrimAndMakeAbsolute) {
 
 // ---- Bad starts ----------------------------------------------------------------------------
 
-TEST_F(StartupTest, EmptyStartDoesNothing) {
-  auto hub = offlineHub("");
-  EXPECT_FALSE(hub->go());
+// An empty start does nothing at all; one that makes no URL says so and sends nothing.
+TEST_F(StartupTest, BadStarts) {
+  auto empty = offlineHub("");
+  EXPECT_FALSE(empty->go());
   EXPECT_TRUE(tp.alerts.shown.empty());
-  EXPECT_EQ(hub->getTotalLinkCount(), 0);
-  EXPECT_TRUE(offline.synchronous.empty());
-}
+  EXPECT_EQ(empty->getTotalLinkCount(), 0);
 
-TEST_F(StartupTest, AddressThatMakesNoUrlShowsAlertAndSendsNothing) {
   auto hub = offlineHub("http://a b.test/page");
   EXPECT_FALSE(hub->go());
   ASSERT_EQ(tp.alerts.shown.size(), 1u);
@@ -335,13 +333,13 @@ TEST_F(LocalStartTest, UnreadableAndUndecodableFiles) {
 
 class ServedStartTest : public ::testing::Test {
  protected:
+  void SetUp() override { ASSERT_TRUE(server.ok()); }
   test::TestPlatform tp;
   test::TestServer server;
   std::string authority() { return "127.0.0.1:" + std::to_string(server.port()); }
 };
 
 TEST_F(ServedStartTest, ReadsRobotsCreatesRecordZeroAndAsksForIt) {
-  ASSERT_TRUE(server.ok());
   server.page("/robots.txt",
               "User-agent: *\nDisallow: /x\nAllow: /x/ok\n\nUser-agent: Googlebot\nDisallow: /y\n",
               "text/plain");
@@ -374,8 +372,8 @@ TEST_F(ServedStartTest, ReadsRobotsCreatesRecordZeroAndAsksForIt) {
   EXPECT_TRUE(tp.loop.runUntil([&] { return server.requestsTo("/").size() >= 2; }, 10));
 }
 
-TEST_F(ServedStartTest, RobotsFailures) {
-  ASSERT_TRUE(server.ok());
+// robots.txt missing or not text; the start's encoding and site builder.
+TEST_F(ServedStartTest, RobotsFailuresEncodingAndSiteBuilder) {
   server.page("/", "<html><body>home</body></html>");
   server.status("/robots.txt", 404, "missing");
   ZelHub missing(server.url("/"), tp.platform());
@@ -391,10 +389,7 @@ TEST_F(ServedStartTest, RobotsFailures) {
   EXPECT_FALSE(garbled.getRobotsBlacklistArray().has_value());
   EXPECT_TRUE(tp.logged("Unable to make string from " + std::to_string(garbledText.size()) +
                         " bytes of data returned at http://" + authority() + "/robots.txt"));
-}
 
-TEST_F(ServedStartTest, EncodingAndSiteBuilderOfTheStart) {
-  ASSERT_TRUE(server.ok());
   // Not UTF-8 and no charset from the server: the page's own declaration counts.
   server.rawPage("/legacy.html",
                  "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "

@@ -218,33 +218,38 @@ TEST(Scanner, CanonicalInEitherAttributeOrderAndBase) {
   EXPECT_EQ(links(*p), (Links{L("/second", "[linked file]", 1, "canonical")}));
 }
 
-TEST(Scanner, FramesetPage) {
-  auto d = settings();
-  auto p = parse(fixture("frameset.html"), *d);
-  ASSERT_TRUE(p);
-  EXPECT_EQ(links(*p), (Links{L("/left.html", "", 4), L("/right.html", "", 5),
-                              L("/third.html", "", 7)}));
-}
-
-TEST(Scanner, CommentsScriptsAndStylesHideMarkup) {
-  auto d = settings({"checkImages", "linkedFiles"});
-  auto p = parse(fixture("hidden.html"), *d);
-  ASSERT_TRUE(p);
-  EXPECT_EQ(urls(*p), (Strings{"/before", "/noscript", "/self-closed.js", "/after-self-closed",
-                               "/between", "/last"}));
-}
-
-TEST(Scanner, PageWithoutBodyTag) {
-  auto d = settings({"linkedFiles"});
-  auto p = parse(fixture("no_body.html"), *d);
-  ASSERT_TRUE(p);
-  // The head's link tag comes from the head pass; what follows the head is read by
-  // the body pass, in order, with its own line numbers.
-  EXPECT_EQ(links(*p), (Links{L("/head.css", "[linked file]", 4, "stylesheet"),
-                              L("/one", "One", 7),
-                              L("/late.css", "[linked file]", 8, "stylesheet"),
-                              L("/two", "Two", 9)}));
-
+// Fixture pages: a frameset; comments, scripts and styles that hide markup; a
+// page without a body tag (the head's link tag comes from the head pass, what
+// follows the head from the body pass, in order, with its own line numbers); a
+// fragment.
+TEST(Scanner, FixturePages) {
+  const struct {
+    const char* file;
+    std::vector<const char*> on;
+    Links expected;
+  } cases[] = {
+      {"frameset.html",
+       {},
+       {L("/left.html", "", 4), L("/right.html", "", 5), L("/third.html", "", 7)}},
+      {"hidden.html",
+       {"checkImages", "linkedFiles"},
+       {L("/before", "Before", 13), L("/noscript", "No script", 22),
+        L("/self-closed.js", "[linked file]", 23), L("/after-self-closed", "After", 24),
+        L("/between", "Between", 25), L("/last", "Last", 26)}},
+      {"no_body.html",
+       {"linkedFiles"},
+       {L("/head.css", "[linked file]", 4, "stylesheet"), L("/one", "One", 7),
+        L("/late.css", "[linked file]", 8, "stylesheet"), L("/two", "Two", 9)}},
+      {"fragment.html", {"checkImages"}, {L("/x", "X", 2), L("/y.png", "[alt]: Y", 3)}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    auto d = std::make_unique<MemoryDefaults>();
+    for (const char* k : c.on) d->setBool(k, true);
+    auto p = parse(fixture(c.file), *d);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(links(*p), c.expected);
+  }
   // Meta tags are read by the head pass only; those after the head stay too.
   auto meta = settings({"linkedFiles", "searchMetaDataForURLs"});
   auto m = parse("<html><head><title>t</title></head><meta property=\"og:image\" "
@@ -252,11 +257,6 @@ TEST(Scanner, PageWithoutBodyTag) {
                  *meta, true);
   ASSERT_TRUE(m);
   EXPECT_EQ(urls(*m), (Strings{"https://example.com/og.png", "/a"}));
-
-  auto images = settings({"checkImages"});
-  auto f = parse(fixture("fragment.html"), *images);
-  ASSERT_TRUE(f);
-  EXPECT_EQ(links(*f), (Links{L("/x", "X", 2), L("/y.png", "[alt]: Y", 3)}));
 }
 
 TEST(Scanner, LineNumbersCountEachBreakOnce) {

@@ -76,44 +76,38 @@ TEST(Sitemap, SetXMLModeSwitchesALazyParser) {
   EXPECT_EQ(urls(*p), Strings{"/x"});
 }
 
-TEST(UrlList, WhitespaceSeparatedTokens) {
+// Lists are split at white space, and at commas in mode 2 only (any other
+// positive file type reads like mode 1); references are decoded, spaces escaped.
+TEST(UrlList, Tokens) {
   auto d = settings();
-  auto p = lazyParser(fixture("urls.txt"), kFileTypeTextList, *d);
-  ASSERT_TRUE(p);
-  EXPECT_EQ(urls(*p), (Strings{"https://example.com/a", "https://example.com/b",
-                               "https://example.com/c", "https://example.com/d",
-                               "https://example.com/quoted"}));
-  EXPECT_EQ(p->getLinkText(), "");
-}
-
-TEST(UrlList, CommasSeparateInModeTwoOnly) {
-  auto d = settings();
-  auto comma = lazyParser(fixture("urls_comma.txt"), kFileTypeCommaList, *d);
-  EXPECT_EQ(urls(*comma), (Strings{"https://example.com/x", "https://example.com/y",
-                                   "https://example.com/z"}));
-  auto two = lazyParser("'/x','/y'", kFileTypeCommaList, *d);
-  EXPECT_EQ(urls(*two), (Strings{"/x", "/y"}));
-  auto one = lazyParser("'/x','/y'", kFileTypeTextList, *d);
-  EXPECT_EQ(urls(*one), (Strings{"/x','/y"}));
-  // Any other positive file type reads like mode 1.
-  auto three = lazyParser("/p,/q /r", 3, *d);
-  EXPECT_EQ(urls(*three), (Strings{"/p,/q", "/r"}));
-}
-
-TEST(UrlList, ReferencesSpacesAndNonAscii) {
-  auto d = settings();
-  auto p = lazyParser("/a?x=1&amp;y=2 /b&#32;c /caf\xc3\xa9 /d\xe9", kFileTypeTextList, *d);
-  EXPECT_EQ(urls(*p), (Strings{"/a?x=1&y=2", "/b%20c", "/caf\u00e9", "/d\u00e9"}));
-}
-
-TEST(UrlList, EmptyAndBlankLists) {
-  auto d = settings();
+  const struct {
+    std::string data;
+    int fileType;
+    Strings urls;
+  } cases[] = {
+      {fixture("urls.txt"),
+       kFileTypeTextList,
+       {"https://example.com/a", "https://example.com/b", "https://example.com/c",
+        "https://example.com/d", "https://example.com/quoted"}},
+      {fixture("urls_comma.txt"),
+       kFileTypeCommaList,
+       {"https://example.com/x", "https://example.com/y", "https://example.com/z"}},
+      {"'/x','/y'", kFileTypeCommaList, {"/x", "/y"}},
+      {"'/x','/y'", kFileTypeTextList, {"/x','/y"}},
+      {"/p,/q /r", 3, {"/p,/q", "/r"}},
+      {"/a?x=1&amp;y=2 /b&#32;c /caf\xc3\xa9 /d\xe9",
+       kFileTypeTextList,
+       {"/a?x=1&y=2", "/b%20c", "/caf\u00e9", "/d\u00e9"}},
+      {" \n\t\r\n ", kFileTypeTextList, {}},
+      {",,, ,", kFileTypeCommaList, {}},
+  };
+  for (const auto& c : cases) {
+    auto p = lazyParser(c.data, c.fileType, *d);
+    ASSERT_TRUE(p) << c.data;
+    EXPECT_EQ(urls(*p), c.urls) << c.data;
+    EXPECT_EQ(p->getLinkText(), "") << c.data;
+  }
   EXPECT_FALSE(lazyParser("", kFileTypeTextList, *d));
-  auto blank = lazyParser(" \n\t\r\n ", kFileTypeTextList, *d);
-  ASSERT_TRUE(blank);
-  EXPECT_FALSE(blank->getNextHref());
-  auto commas = lazyParser(",,, ,", kFileTypeCommaList, *d);
-  EXPECT_FALSE(commas->getNextHref());
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ TEST(JsonFileDefaults, BadFilesFailClearlyAndAreNotOverwritten) {
   }
 }
 
-TEST(NotificationCenter, PostsInRegistrationOrderAndHonoursRemoval) {
+TEST(NotificationCenter, PostsInRegistrationOrderAndHonoursRemovalEvenWhilePosting) {
   NotificationCenter nc;
   std::vector<std::string> seen;
   int object = 7;
@@ -118,10 +118,8 @@ TEST(NotificationCenter, PostsInRegistrationOrderAndHonoursRemoval) {
   nc.removeObserver(a);
   nc.post("ZelDidUpdateLink", &object);
   EXPECT_EQ(seen, (std::vector<std::string>{"b", "all:ZelDidUpdateLink"}));
-}
 
-TEST(NotificationCenter, ObserverMayRemoveAnotherWhileBeingCalled) {
-  NotificationCenter nc;
+  // An observer may remove another while being called.
   int calls = 0;
   NotificationCenter::ObserverId second = 0;
   nc.addObserver("N", [&](const Notification&) {

@@ -16,8 +16,9 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(ApplyRegex, WholeMatchesGroupsAndNoMatch) {
-  Log log;
+TEST(ApplyRegex, WholeMatchesGroupsNoMatchAndBadPatterns) {
+  MemoryDefaults d;  // verbosity 0
+  Log log(&d);
   log.setStream(nullptr);
   EXPECT_EQ(applyRegex("a.c", "ABC a\nc", &log), (Strings{"ABC", "a\nc"}));
   EXPECT_EQ(applyRegex("(\\w+)@(\\w+)", "x joe@host, amy@site", &log),
@@ -25,12 +26,7 @@ TEST(ApplyRegex, WholeMatchesGroupsAndNoMatch) {
   EXPECT_EQ(applyRegex("(a)|(b)", "ab", &log), (Strings{"a", "b"}));  // unset group skipped
   EXPECT_FALSE(applyRegex("zzz", "abc", &log).has_value());
   EXPECT_EQ(log.linesWritten(), 0u);
-}
-
-TEST(ApplyRegex, BadPatternLogsAlwaysAndMatchesNothing) {
-  MemoryDefaults d;  // verbosity 0
-  Log log(&d);
-  log.setStream(nullptr);
+  // A bad pattern matches nothing and is logged whatever the verbosity.
   EXPECT_FALSE(applyRegex("(unclosed", "unclosed", &log).has_value());
   EXPECT_EQ(log.lastLine(), "error in regex: missing closing parenthesis at offset 9");
 }

@@ -1,4 +1,4 @@
-// Report rows: statuses split at " < ", shortened addresses, field access by
+// Report rows: statuses split at " < ", field access by
 // name (with the target record's fields), search and sorting.
 #include <gtest/gtest.h>
 
@@ -31,11 +31,6 @@ TEST(ReportItem, StatusesAddressesAndFields) {
   item.setStatus("404 not found");
   EXPECT_EQ(item.getFinalStatus(), "404 not found");
   EXPECT_EQ(item.getInitialStatus(), "404 not found");
-
-  const std::string fifty(50, 'x'), fiftyOne = std::string(23, 'a') + "b" + std::string(27, 'c');
-  EXPECT_EQ(ZelReportItem::truncateURLByAddingElipsisInMiddle(fifty), fifty);
-  EXPECT_EQ(ZelReportItem::truncateURLByAddingElipsisInMiddle(fiftyOne),
-            std::string(23, 'a') + "..." + std::string(27, 'c'));
 
   item.setLinkText(std::string_view(" \n Read more \r\n"));
   item.setLinkText(std::nullopt);
@@ -70,7 +65,6 @@ TEST(ReportItem, SearchCountingAndSorting) {
   EXPECT_TRUE(a.countSEOTerm("aa"));
   EXPECT_EQ(a.getOccurrencesInLinkText(), 2) << "overlapping matches count";
   EXPECT_FALSE(b.countSEOTerm("kiwi"));
-  EXPECT_EQ(ZelReportItem::countOcurrencesOfString("", "text"), 0);
 
   SortBy sort;
   sort.field = "linktext";
