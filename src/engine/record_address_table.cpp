@@ -1,5 +1,6 @@
 #include "engine/record_address_table.h"
 
+#include "platform/linear_probing.h"
 #include "url/zel_link_graph.h"
 
 namespace zel {
@@ -96,15 +97,8 @@ bool RecordAddressTable::eraseSlot(std::string_view key) {
 }
 
 void RecordAddressTable::grow() {
-  std::vector<Slot> old = std::move(slots_);
-  slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
-  const size_t mask = slots_.size() - 1;
-  for (const Slot& s : old) {
-    if (s.record == kEmpty) continue;
-    size_t i = s.hash & mask;
-    while (slots_[i].record != kEmpty) i = (i + 1) & mask;
-    slots_[i] = s;
-  }
+  rehashSlots(slots_, slots_.empty() ? 1024 : slots_.size() * 2,
+              [](const Slot& s) { return s.record == kEmpty; });
 }
 
 }  // namespace zel

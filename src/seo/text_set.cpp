@@ -4,6 +4,8 @@
 #include <cstring>
 #include <functional>
 
+#include "platform/linear_probing.h"
+
 namespace zel {
 
 uint32_t TextSet::hashOf(std::string_view text) {
@@ -58,15 +60,8 @@ uint32_t TextSet::store(std::string_view text) {
 }
 
 void TextSet::grow() {
-  std::vector<Slot> old(std::max<size_t>(64, slots_.size() * 2));
-  old.swap(slots_);
-  const size_t mask = slots_.size() - 1;
-  for (const Slot& s : old) {
-    if (s.ref == kEmpty) continue;
-    size_t at = s.hash & mask;
-    while (slots_[at].ref != kEmpty) at = (at + 1) & mask;
-    slots_[at] = s;
-  }
+  rehashSlots(slots_, std::max<size_t>(64, slots_.size() * 2),
+              [](const Slot& s) { return s.ref == kEmpty; });
 }
 
 void TextSet::clear() {
