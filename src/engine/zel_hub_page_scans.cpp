@@ -83,6 +83,8 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
     scan->parser = ZelParser::initWithData(scan->body, scan->withSEO, scan->observeRobots,
                                            scan->encoding, scan->fileType, true, *scan->settings,
                                            logTo);
+    // Extraction always wants the page's words: decode its text here, off the run loop.
+    if (scan->parser) scan->parser->getWordCount();
     scan->done.store(true, std::memory_order_release);
     loop->postFromAnyThread([alive] {
       if (auto hub = alive.lock()) (*hub)->runReadyExtractions();
