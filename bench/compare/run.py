@@ -8,8 +8,9 @@ spider, which stays on the start host. Nothing but 127.0.0.1 is ever asked.
 
 Corpora: "python-docs" (the Python 3.11 documentation of Debian's python3.11-doc) and
 "generated:N" (the generated site of bench/crawl/run.py with N pages). When two or more
-generated sites are crawled, the last line compares zelmora's wall time per page on the
-smallest and the largest (flat cost: a ratio near 1).
+generated sites are crawled, the last lines compare each tool's wall time per page on the
+smallest and the largest (flat cost: a ratio near 1); wget2's ratio shows how much of the
+growth is the machine's (the server and the kernel on a site of many files) rather than ours.
 
 usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:2000,generated:20000,generated:100000] [--runs 3] [--threads 8]
 """
@@ -73,7 +74,7 @@ def main():
             sys.exit(f"{tool} is not installed (scripts/install-deps installs it)")
     binary = os.path.abspath(args.binary)
     work = tempfile.mkdtemp(prefix="zelmora-compare-")
-    per_page = {}  # generated site size -> zelmora's median wall time per page
+    per_page = {}  # generated site size -> {tool: median wall time per page}
     try:
         for name in args.corpus.split(","):
             root = corpus_root(name, work)
@@ -102,12 +103,13 @@ def main():
                   flush=True)
             if name.startswith("generated:"):
                 pages = int(name.split(":", 1)[1])
-                per_page[pages] = z[0] / pages
+                per_page[pages] = {"zelmora": z[0] / pages, "wget2": w[0] / pages}
         if len(per_page) >= 2:
             small, large = min(per_page), max(per_page)
-            print(f"zelmora wall per page: {1000 * per_page[small]:.3f} ms at {small} pages, "
-                  f"{1000 * per_page[large]:.3f} ms at {large} pages, ratio "
-                  f"{per_page[large] / per_page[small]:.2f}", flush=True)
+            for tool in ("zelmora", "wget2"):
+                a, b = per_page[small][tool], per_page[large][tool]
+                print(f"{tool} wall per page: {1000 * a:.3f} ms at {small} pages, "
+                      f"{1000 * b:.3f} ms at {large} pages, ratio {b / a:.2f}", flush=True)
     finally:
         shutil.rmtree(work, ignore_errors=True)
 

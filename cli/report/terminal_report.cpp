@@ -12,6 +12,8 @@ namespace {
 
 constexpr size_t kPagesPerBadLink = 5;
 constexpr size_t kRedirectsShown = 20;
+// A big broken site would otherwise print hundreds of thousands of lines.
+constexpr size_t kBadLinksShown = 100;
 
 void printSummary(FILE* out, const ReportContext& report) {
   ZelHub& hub = report.hub();
@@ -69,7 +71,8 @@ void printBadLinks(FILE* out, const ReportContext& report) {
     if (r->isInBadCollection() && report.passesFilter(r)) bad.push_back(r);
   if (bad.empty()) return;
   std::fprintf(out, "\nBad links (%zu):\n", bad.size());
-  for (ZelUrl* r : bad) {
+  for (size_t n = 0; n < bad.size() && n < kBadLinksShown; ++n) {
+    ZelUrl* r = bad[n];
     std::fprintf(out, "  %s\n      %s\n", r->getActualLinkUrl().c_str(), r->getStatus().c_str());
     size_t shown = 0, places = 0;
     for (ZelLinkInstance* i : r->getInboundInstances()) {
@@ -82,6 +85,9 @@ void printBadLinks(FILE* out, const ReportContext& report) {
     }
     if (places > shown) std::fprintf(out, "      and %zu more\n", places - shown);
   }
+  if (bad.size() > kBadLinksShown)
+    std::fprintf(out, "  and %zu more bad link%s (--csv, --json or --db lists every one)\n",
+                 bad.size() - kBadLinksShown, bad.size() - kBadLinksShown == 1 ? "" : "s");
 }
 
 }  // namespace

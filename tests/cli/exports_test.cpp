@@ -389,13 +389,15 @@ TEST_F(Exports, LargeSitemapsSplitUnderAnIndex) {
             crawlRun->hub->getInternalPagesCollection().size());
 }
 
-TEST(TerminalReport, ListsFivePagesPerBadLinkAndCountsTheRest) {
+TEST(TerminalReport, ListsAHundredBadLinksWithFivePagesEachAndCountsTheRest) {
   test::TestServer site;
-  std::string home = "<html><body>";
+  // /gone is found first, on the home page and seven others; 100 more bad links follow it.
+  std::string home = "<html><body><a href=\"/gone\">gone</a>";
   for (int i = 0; i < 7; ++i) {
     home += "<a href=\"/p" + std::to_string(i) + "\">p</a>";
     site.page("/p" + std::to_string(i), "<html><body><a href=\"/gone\">gone</a></body></html>");
   }
+  for (int i = 0; i < 100; ++i) home += "<a href=\"/x" + std::to_string(i) + "\">x</a>";
   site.page("/", home + "</body></html>");
   auto crawlRun = test::runCrawl(site.url("/"));
   ASSERT_TRUE(crawlRun->finished);
@@ -411,8 +413,13 @@ TEST(TerminalReport, ListsFivePagesPerBadLinkAndCountsTheRest) {
   for (size_t at = printed.find("found on"); at != std::string::npos;
        at = printed.find("found on", at + 1))
     ++places;
-  EXPECT_EQ(places, 5u) << printed;
-  EXPECT_NE(printed.find("      and 2 more\n"), std::string::npos) << printed;
+  // Five places for /gone, one for each of the 99 other bad links shown.
+  EXPECT_EQ(places, 5u + 99u) << printed;
+  EXPECT_NE(printed.find("Bad links (101):\n  " + site.url("/gone")), std::string::npos) << printed;
+  EXPECT_NE(printed.find("      and 3 more\n"), std::string::npos) << printed;
+  EXPECT_NE(printed.find(site.url("/x98")), std::string::npos) << printed;
+  EXPECT_EQ(printed.find(site.url("/x99")), std::string::npos) << printed;
+  EXPECT_NE(printed.find("  and 1 more bad link ("), std::string::npos) << printed;
 }
 
 TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
