@@ -60,7 +60,7 @@ void appendLinkCell(std::string& out, const ZelReportItem& item, const ZelLinkIn
 
 Status writeRecordsCsv(const ReportContext& report, const std::string& path,
                        const std::vector<std::string>& fields) {
-  OutputFile file(path);
+  OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
   std::string out;
   appendRow(out, fields);
@@ -80,7 +80,7 @@ Status writeLinksCsv(const ReportContext& report, const std::string& path) {
   static const std::vector<std::string> kColumns = {
       "onpagename", "onpageurl", "line",     "linktext", "linkurl",    "status",
       "redir",      "nofollow",  "distance", "rel",      "targetattr", "hreflang"};
-  OutputFile file(path);
+  OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
   std::string out;
   appendRow(out, kColumns);

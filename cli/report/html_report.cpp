@@ -105,6 +105,8 @@ class DataWriter {
     if (json_.size() >= kChunk) flush();
   }
   void flush() {
+    // Hidden before the script escapes change how the password reads.
+    file_.secrets().apply(json_);
     appendScriptSafe(safe_, json_);
     json_.clear();
     file_.write(safe_);
@@ -504,7 +506,7 @@ class HtmlReport {
 }  // namespace
 
 Status writeHtmlReport(const ReportContext& report, const std::string& path) {
-  OutputFile file(path);
+  OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
   std::string head = kPageHead;
   const std::string title = "Zelmora report: " + withoutPassword(report.hub().getStartingUrl());

@@ -117,7 +117,7 @@ void appendRecord(std::string& out, const ZelUrl& r, DistinctParents& parents) {
 
 Status writeJsonReport(const ReportContext& report, const std::string& path) {
   ZelHub& hub = report.hub();
-  OutputFile file(path);
+  OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
   std::string out = "{\n  \"startingUrl\": ";
   appendJsonString(out, withoutPassword(hub.getStartingUrl()));

@@ -56,7 +56,7 @@ Status writeJUnit(const ReportContext& report, const std::string& path) {
     else if (r->isExempt())
       ++skipped;
   }
-  OutputFile file(path);
+  OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
   const std::string start = withoutPassword(hub.getStartingUrl());
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";

@@ -16,7 +16,8 @@ Status cannotWrite(const std::string& path, int err) {
 
 }  // namespace
 
-OutputFile::OutputFile(std::string path) : path_(std::move(path)) {}
+OutputFile::OutputFile(std::string path, const SecretMask& secrets)
+    : path_(std::move(path)), secrets_(secrets) {}
 
 OutputFile::~OutputFile() {
   if (file_ && !isStdout()) std::fclose(file_);

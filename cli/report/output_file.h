@@ -7,19 +7,28 @@
 #include <string_view>
 
 #include "platform/status.h"
+#include "report/secret_mask.h"
 
 namespace zel::cli {
 
 class OutputFile {
  public:
-  explicit OutputFile(std::string path);
+  // Every byte written passes through `secrets` first.
+  OutputFile(std::string path, const SecretMask& secrets);
   ~OutputFile();  // a file never committed is removed
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
   Status open();
   void write(std::string_view text) {
-    if (file_) std::fwrite(text.data(), 1, text.size(), file_);
+    if (!file_) return;
+    if (secrets_.empty()) {
+      std::fwrite(text.data(), 1, text.size(), file_);
+      return;
+    }
+    std::string masked(text);
+    secrets_.apply(masked);
+    std::fwrite(masked.data(), 1, masked.size(), file_);
   }
   // Writers gather rows in `pending`; once it is large it is written and emptied.
   void writeWhenLarge(std::string& pending) {
@@ -33,6 +42,7 @@ class OutputFile {
   // The same, moving the file to `finalPath` instead of the path it was opened for.
   Status commitAs(const std::string& finalPath);
   const std::string& path() const { return path_; }
+  const SecretMask& secrets() const { return secrets_; }
   bool isStdout() const { return path_ == "-"; }
 
   // The temporary name used for `path` (for writers that fill a file themselves).
@@ -46,6 +56,7 @@ class OutputFile {
  private:
   static constexpr size_t kLarge = 1 << 16;
   std::string path_, temporary_;
+  const SecretMask& secrets_;
   FILE* file_ = nullptr;
   bool committed_ = false;
 };

@@ -46,6 +46,9 @@ void fillRecordCaches(ZelHub& hub) {
 
 ReportContext::ReportContext(ZelHub& hub, const MemoryDefaults& settings, CrawlTiming timing)
     : hub_(hub), settings_(settings), timing_(timing) {
+  // As typed, and as the first record holds it after parsing.
+  secrets_.addPasswordOf(hub.getStartingUrl());
+  if (const ZelUrl* first = hub.getFirstItem()) secrets_.addPasswordOf(first->getLinkUrl());
   if (settings.boolForKey("checkImages")) countImagesWithoutAlt(hub);
   seoSummary_ = hub.getSEOShortSummary();  // builds the duplicate groups every writer reads
   for (ZelUrl* page : hub.getInternalPagesCollection())
@@ -97,15 +100,9 @@ Json ReportContext::redactedSettings() const {
 }
 
 std::string withoutPassword(const std::string& url) {
-  const size_t scheme = url.find("://");
-  if (scheme == std::string::npos) return url;
-  const size_t hostStart = scheme + 3;
-  const size_t hostEnd = url.find_first_of("/?#", hostStart);
-  const size_t at = url.rfind('@', hostEnd == std::string::npos ? url.size() : hostEnd);
-  if (at == std::string::npos || at < hostStart) return url;
-  const size_t colon = url.find(':', hostStart);
-  if (colon == std::string::npos || colon > at) return url;
-  return url.substr(0, colon + 1) + kHidden + url.substr(at);
+  const auto [at, length] = passwordSpan(url);
+  if (length == 0) return url;
+  return url.substr(0, at) + kHidden + url.substr(at + length);
 }
 
 std::string isoTime(std::time_t t) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/defaults.h"
+#include "report/secret_mask.h"
 
 namespace zel {
 class ZelHub;
@@ -56,6 +57,8 @@ class ReportContext {
   // The settings as a JSON object, passwords, tokens and credential-like header
   // and form values replaced by "***".
   Json redactedSettings() const;
+  // The start address's password, which every export hides.
+  const SecretMask& secrets() const { return secrets_; }
   // Pages whose answer came before the crawl was stopped and whose links were
   // never read (besides the ones still in flight): a loaded crawl keeps them.
   void setLinksPending(std::unordered_set<const ZelUrl*> pages) { linksPending_ = std::move(pages); }
@@ -69,6 +72,7 @@ class ReportContext {
   std::unique_ptr<OutputFilterManager> filter_;
   std::vector<const ZelUrl*> sitemap_;  // sorted: a set of a whole crawl's pages costs too much
   std::unordered_set<const ZelUrl*> linksPending_;
+  SecretMask secrets_;
 };
 
 // The address with the password of its user part replaced by "***".

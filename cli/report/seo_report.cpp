@@ -49,8 +49,8 @@ std::string misspelledText(const ZelSEOManager& seo) {
   return out;
 }
 
-Status writeText(const std::string& path, const std::string& text) {
-  OutputFile file(path);
+Status writeText(const ReportContext& report, const std::string& path, const std::string& text) {
+  OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
   file.write(text);
   return file.commit();
@@ -64,11 +64,11 @@ Status writeSeoText(const ReportContext& report, const std::string& path) {
   text += groupsText("Duplicate titles", hub.getDuplicateTitles());
   text += groupsText("Duplicate descriptions", hub.getDuplicateDescriptions());
   text += misspelledText(hub.seoManager());
-  return writeText(path, text);
+  return writeText(report, path, text);
 }
 
 Status writeSeoCsv(const ReportContext& report, const std::string& path) {
-  return writeText(path, report.hub().getSEOShortSummaryAsCSV());
+  return writeText(report, path, report.hub().getSEOShortSummaryAsCSV());
 }
 
 }  // namespace zel::cli

@@ -77,7 +77,7 @@ Status writeSitemap(const ReportContext& report, const std::string& path,
     out.clear();
   };
   auto startFile = [&]() -> Status {
-    files.push_back(std::make_unique<OutputFile>(numberedPath(path, files.size() + 1)));
+    files.push_back(std::make_unique<OutputFile>(numberedPath(path, files.size() + 1), report.secrets()));
     if (Status s = files.back()->open(); !s.ok()) return s;
     out = kUrlsetHead;
     inFile = 0;
@@ -104,7 +104,7 @@ Status writeSitemap(const ReportContext& report, const std::string& path,
     if (written) written->push_back(path);
     return files[0]->commitAs(path);
   }
-  OutputFile index(path);
+  OutputFile index(path, report.secrets());
   if (Status s = index.open(); !s.ok()) return s;
   std::string text =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

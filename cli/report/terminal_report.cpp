@@ -1,5 +1,6 @@
 // The short report on the terminal; the exports hold everything.
 #include <algorithm>
+#include <cstdlib>
 #include <unordered_set>
 
 #include "engine/zel_hub.h"
@@ -93,10 +94,20 @@ void printBadLinks(FILE* out, const ReportContext& report) {
 }  // namespace
 
 void printTerminalReport(FILE* out, const ReportContext& report) {
-  printSummary(out, report);
-  printSeo(out, report);
-  printRedirects(out, report);
-  printBadLinks(out, report);
+  // Printed aside first, so that the start address's password can be hidden.
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* aside = open_memstream(&text, &size);
+  if (!aside) return;
+  printSummary(aside, report);
+  printSeo(aside, report);
+  printRedirects(aside, report);
+  printBadLinks(aside, report);
+  std::fclose(aside);
+  std::string printed(text, size);
+  std::free(text);
+  report.secrets().apply(printed);
+  std::fwrite(printed.data(), 1, printed.size(), out);
 }
 
 }  // namespace zel::cli

@@ -17,6 +17,7 @@
 #include "cli/run_zelmora.h"
 #include "engine/zel_hub.h"
 #include "report/database_loader.h"
+#include "report/exports.h"
 #include "report/output_file.h"
 #include "report/report_context.h"
 #include "report/text_escape.h"
@@ -422,6 +423,41 @@ TEST(TerminalReport, ListsAHundredBadLinksWithFivePagesEachAndCountsTheRest) {
   EXPECT_NE(printed.find("  and 1 more bad link ("), std::string::npos) << printed;
 }
 
+// Every address of the site carries the start address's password on (the crawl
+// logs in with it); only the database keeps it, for recheck and continue.
+TEST(ExportText, ThePasswordOfTheStartAddressIsHidden) {
+  test::TestServer site;
+  site.page("/", "<html><body><a href=\"/a\">a</a><a href=\"/gone\">g</a></body></html>");
+  site.page("/a", "<html><head><title>A &amp; b</title></head><body>a</body></html>");
+  const std::string start = site.url("/");
+  const std::string secret = "pa&ss'w0rd";
+  auto crawlRun = test::runCrawl(start.substr(0, 7) + "bob:" + secret + "@" + start.substr(7));
+  ASSERT_TRUE(crawlRun->finished);
+  ReportContext report(*crawlRun->hub, crawlRun->tp.defaults, {});
+  test::TempDir dir;
+  ExportPaths paths;
+  int n = 0;
+  for (auto* p : {&paths.json, &paths.csv, &paths.linksCsv, &paths.sitemap, &paths.junit,
+                  &paths.html, &paths.db})
+    *p = dir / ("out" + std::to_string(n++));
+  ASSERT_TRUE(writeExports(paths, report, stderr));
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* out = open_memstream(&text, &size);
+  printTerminalReport(out, report);
+  std::fclose(out);
+  const std::string printed(text, size);
+  std::free(text);
+
+  for (const std::string& shown : {printed, readWhole(*paths.json), readWhole(*paths.csv),
+                                   readWhole(*paths.linksCsv), readWhole(*paths.sitemap),
+                                   readWhole(*paths.junit), readWhole(*paths.html)}) {
+    EXPECT_EQ(shown.find("w0rd"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("bob:***@"), std::string::npos) << shown;
+  }
+  EXPECT_NE(readWhole(*paths.db).find("w0rd"), std::string::npos);
+}
+
 TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
   EXPECT_EQ(crawl({"--csv", "/no/such/folder/r.csv"}), 2);
   EXPECT_EQ(crawl({"--db", "-"}), 2);
@@ -431,8 +467,9 @@ TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
   // A file that is never committed leaves the old one as it was and no temporary.
   const std::string kept = file("kept.txt");
   std::ofstream(kept) << "old";
+  const SecretMask none;
   {
-    OutputFile out(kept);
+    OutputFile out(kept, none);
     ASSERT_TRUE(out.open().ok());
     out.write("half");
   }
@@ -440,7 +477,7 @@ TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
   // A folder that disappears while writing fails the commit, naming the file.
   const std::string gone = file("gone");
   fs::create_directories(gone);
-  OutputFile out(gone + "/x.json");
+  OutputFile out(gone + "/x.json", none);
   ASSERT_TRUE(out.open().ok());
   out.write("{}");
   fs::remove_all(gone);
