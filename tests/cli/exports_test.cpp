@@ -390,6 +390,17 @@ TEST_F(Exports, LargeSitemapsSplitUnderAnIndex) {
             crawlRun->hub->getInternalPagesCollection().size());
 }
 
+std::string terminalText(const ReportContext& report) {
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* out = open_memstream(&text, &size);
+  printTerminalReport(out, report);
+  std::fclose(out);
+  const std::string printed(text, size);
+  std::free(text);
+  return printed;
+}
+
 TEST(TerminalReport, ListsAHundredBadLinksWithFivePagesEachAndCountsTheRest) {
   test::TestServer site;
   // /gone is found first, on the home page and seven others; 100 more bad links follow it.
@@ -403,13 +414,7 @@ TEST(TerminalReport, ListsAHundredBadLinksWithFivePagesEachAndCountsTheRest) {
   auto crawlRun = test::runCrawl(site.url("/"));
   ASSERT_TRUE(crawlRun->finished);
   ReportContext report(*crawlRun->hub, crawlRun->tp.defaults, {});
-  char* text = nullptr;
-  size_t size = 0;
-  FILE* out = open_memstream(&text, &size);
-  printTerminalReport(out, report);
-  std::fclose(out);
-  const std::string printed(text, size);
-  std::free(text);
+  const std::string printed = terminalText(report);
   size_t places = 0;
   for (size_t at = printed.find("found on"); at != std::string::npos;
        at = printed.find("found on", at + 1))
@@ -441,13 +446,7 @@ TEST(ExportText, ThePasswordOfTheStartAddressIsHidden) {
                   &paths.html, &paths.db})
     *p = dir / ("out" + std::to_string(n++));
   ASSERT_TRUE(writeExports(paths, report, stderr));
-  char* text = nullptr;
-  size_t size = 0;
-  FILE* out = open_memstream(&text, &size);
-  printTerminalReport(out, report);
-  std::fclose(out);
-  const std::string printed(text, size);
-  std::free(text);
+  const std::string printed = terminalText(report);
 
   for (const std::string& shown : {printed, readWhole(*paths.json), readWhole(*paths.csv),
                                    readWhole(*paths.linksCsv), readWhole(*paths.sitemap),
