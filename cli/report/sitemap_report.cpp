@@ -77,7 +77,8 @@ Status writeSitemap(const ReportContext& report, const std::string& path,
     out.clear();
   };
   auto startFile = [&]() -> Status {
-    files.push_back(std::make_unique<OutputFile>(numberedPath(path, files.size() + 1), report.secrets()));
+    files.push_back(
+        std::make_unique<OutputFile>(numberedPath(path, files.size() + 1), report.secrets()));
     if (Status s = files.back()->open(); !s.ok()) return s;
     out = kUrlsetHead;
     inFile = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // Diagnostic log. A line with a level is written only when the integer setting
-// "verbosity" reaches that level; always() lines are written whatever it is.
+// "verbosity" reaches that level; always() lines are written whatever it is. The
+// password of an address in a line is written as "***": a start address with one
+// passes it on to every address of its site.
 #include <cstdio>
 #include <mutex>
 #include <string>

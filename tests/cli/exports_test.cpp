@@ -436,7 +436,8 @@ TEST(ExportText, ThePasswordOfTheStartAddressIsHidden) {
   site.page("/a", "<html><head><title>A &amp; b</title></head><body>a</body></html>");
   const std::string start = site.url("/");
   const std::string secret = "pa&ss'w0rd";
-  auto crawlRun = test::runCrawl(start.substr(0, 7) + "bob:" + secret + "@" + start.substr(7));
+  const std::string withPassword = start.substr(0, 7) + "bob:" + secret + "@" + start.substr(7);
+  auto crawlRun = test::runCrawl(withPassword);
   ASSERT_TRUE(crawlRun->finished);
   ReportContext report(*crawlRun->hub, crawlRun->tp.defaults, {});
   test::TempDir dir;
@@ -455,6 +456,13 @@ TEST(ExportText, ThePasswordOfTheStartAddressIsHidden) {
     EXPECT_NE(shown.find("bob:***@"), std::string::npos) << shown;
   }
   EXPECT_NE(readWhole(*paths.db).find("w0rd"), std::string::npos);
+
+  // Nor does the log of the command line's crawl.
+  const std::string log = dir / "log.txt";
+  run({"crawl", withPassword, "--log", log, "-vvv", "-q", "--no-settings-file"});
+  const std::string logged = readWhole(log);
+  EXPECT_NE(logged.find("bob:***@"), std::string::npos) << logged;
+  EXPECT_EQ(logged.find("w0rd"), std::string::npos) << logged;
 }
 
 TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
