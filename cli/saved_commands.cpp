@@ -315,7 +315,7 @@ int runRecheck(const Options& options) {
     if (!r) return fail(*options.recheckUrl + " is not in " + path);
     if (r->isExempt()) {
       std::printf("%s: %s (the crawl's rules leave it unchecked)\n",
-                  withoutPassword(r->getLinkUrl()).c_str(),
+                  withoutPasswords(r->getLinkUrl()).c_str(),
                   r->getStatus().c_str());
       return hub.getBadLinkCount() > 0 ? 1 : 0;
     }
@@ -389,14 +389,14 @@ int runRecheck(const Options& options) {
     const Before& b = before[r];
     const std::string now = r->getStatus();
     const std::string line =
-        withoutPassword(r->getLinkUrl()) + "  " + (b.status == now ? now : b.status + " -> " + now);
+        withoutPasswords(r->getLinkUrl()) + "  " + (b.status == now ? now : b.status + " -> " + now);
     if (b.bad && !r->isInBadCollection()) fixed.push_back(line);
     else if (b.bad) stillBroken.push_back(line);
     else if (r->isInBadCollection()) newlyBroken.push_back(line);
   }
   const auto& all = hub.getLinksCollection();
   for (size_t i = knownRecords; i < all.size(); ++i)
-    found.push_back(withoutPassword(all[i]->getLinkUrl()) + "  " + all[i]->getStatus());
+    found.push_back(withoutPasswords(all[i]->getLinkUrl()) + "  " + all[i]->getStatus());
   if (!options.quiet) {
     printGroup("fixed", fixed);
     printGroup("still broken", stillBroken);
@@ -518,12 +518,12 @@ int runDiff(const Options& options) {
   for (const auto& [url, facts] : b) {
     auto old = inOld.find(url);
     if (old == inOld.end()) {
-      added.push_back({{"url", withoutPassword(url)}, {"status", facts.status}});
+      added.push_back({{"url", withoutPasswords(url)}, {"status", facts.status}});
       continue;
     }
     auto change = [&, &url = url](Json& list, const std::string& before, const std::string& after) {
       if (before != after)
-        list.push_back({{"url", withoutPassword(url)}, {"old", before}, {"new", after}});
+        list.push_back({{"url", withoutPasswords(url)}, {"old", before}, {"new", after}});
     };
     change(status, old->second->status, facts.status);
     change(title, old->second->title, facts.title);
@@ -531,7 +531,7 @@ int runDiff(const Options& options) {
   }
   for (const auto& [url, facts] : a)
     if (!inNew.count(url))
-      removed.push_back({{"url", withoutPassword(url)}, {"status", facts.status}});
+      removed.push_back({{"url", withoutPasswords(url)}, {"status", facts.status}});
 
   const bool same = added.empty() && removed.empty() && status.empty() && title.empty() &&
                     description.empty();

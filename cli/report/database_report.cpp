@@ -7,6 +7,7 @@
 
 #include "engine/zel_hub.h"
 #include "platform/sqlite_database.h"
+#include "platform/text_format.h"
 #include "report/output_file.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
@@ -126,7 +127,7 @@ Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
           {"zelmora_version", "TEXT", [](Binder& b, int i, const R&) { b.text(i, ZEL_VERSION); }},
           {"start_url", "TEXT NOT NULL",
            [](Binder& b, int i, const R& r) {
-             b.text(i, withoutPassword(r.hub().getStartingUrl()));
+             b.text(i, withoutPasswords(r.hub().getStartingUrl()));
            }},
           {"settings", "TEXT NOT NULL",
            [](Binder& b, int i, const R& r) { b.json(i, r.redactedSettings()); }},

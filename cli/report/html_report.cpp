@@ -150,7 +150,7 @@ class HtmlReport {
     std::string& j = w_.json();
     const CrawlTiming& t = report_.timing();
     w_.key("start");
-    w_.str(withoutPassword(hub_.getStartingUrl()));
+    w_.str(withoutPasswords(hub_.getStartingUrl()));
     j += ',';
     w_.key("startedAt");
     w_.str(isoTime(t.startedAt));
@@ -509,7 +509,7 @@ Status writeHtmlReport(const ReportContext& report, const std::string& path) {
   OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
   std::string head = kPageHead;
-  const std::string title = "Zelmora report: " + withoutPassword(report.hub().getStartingUrl());
+  const std::string title = "Zelmora report: " + withoutPasswords(report.hub().getStartingUrl());
   std::string escaped;
   appendXmlEscaped(escaped, title);
   head = replaceAll(head, "@TITLE@", escaped);

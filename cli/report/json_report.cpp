@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "engine/zel_hub.h"
+#include "platform/text_format.h"
 #include "report/output_file.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
@@ -120,7 +121,7 @@ Status writeJsonReport(const ReportContext& report, const std::string& path) {
   OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
   std::string out = "{\n  \"startingUrl\": ";
-  appendJsonString(out, withoutPassword(hub.getStartingUrl()));
+  appendJsonString(out, withoutPasswords(hub.getStartingUrl()));
   out += ",\n  \"counts\": {\"checked\":" + std::to_string(hub.getCheckedLinkCount()) +
          ",\"bad\":" + std::to_string(hub.getBadLinkCount()) +
          ",\"total\":" + std::to_string(hub.getTotalLinkCount()) +

@@ -58,7 +58,7 @@ Status writeJUnit(const ReportContext& report, const std::string& path) {
   }
   OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
-  const std::string start = withoutPassword(hub.getStartingUrl());
+  const std::string start = withoutPasswords(hub.getStartingUrl());
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   out += strf("<testsuites name=\"zelmora\" tests=\"%lld\" failures=\"%lld\" time=\"%.3f\">\n",
               static_cast<long long>(tests), static_cast<long long>(failures),

@@ -86,7 +86,7 @@ Json ReportContext::redactedSettings() const {
   Json out = Json::object();
   for (const auto& [key, value] : settings_.all()) out[key] = value;
   if (out.contains("startingUrl") && out["startingUrl"].is_string())
-    out["startingUrl"] = withoutPassword(out["startingUrl"].get<std::string>());
+    out["startingUrl"] = withoutPasswords(out["startingUrl"].get<std::string>());
   for (const char* secret : {"authenticationPassword", "proxyCrawlToken"})
     if (out.contains(secret)) out[secret] = kHidden;
   for (int n = 1; n <= 3; ++n) {
@@ -97,12 +97,6 @@ Json ReportContext::redactedSettings() const {
     }
   }
   return out;
-}
-
-std::string withoutPassword(const std::string& url) {
-  const auto [at, length] = passwordSpan(url);
-  if (length == 0) return url;
-  return url.substr(0, at) + kHidden + url.substr(at + length);
 }
 
 std::string isoTime(std::time_t t) {

@@ -75,8 +75,6 @@ class ReportContext {
   SecretMask secrets_;
 };
 
-// The address with the password of its user part replaced by "***".
-std::string withoutPassword(const std::string& url);
 // "2026-12-07T04:22:15Z"; "" for 0.
 std::string isoTime(std::time_t t);
 

@@ -2,21 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/text_format.h"
 #include "report/text_escape.h"
 
 namespace zel::cli {
-
-std::pair<size_t, size_t> passwordSpan(std::string_view url) {
-  const size_t scheme = url.find("://");
-  if (scheme == std::string_view::npos) return {0, 0};
-  const size_t hostStart = scheme + 3;
-  const size_t hostEnd = std::min(url.find_first_of("/?#", hostStart), url.size());
-  const size_t at = url.substr(0, hostEnd).rfind('@');
-  if (at == std::string_view::npos || at < hostStart) return {0, 0};
-  const size_t colon = url.find(':', hostStart);
-  if (colon == std::string_view::npos || colon > at) return {0, 0};
-  return {colon + 1, at - colon - 1};
-}
 
 void SecretMask::addPasswordOf(std::string_view url) {
   const auto [at, length] = passwordSpan(url);

@@ -8,10 +8,6 @@
 
 namespace zel::cli {
 
-// Where the password of a URL's user part lies, as (offset, length); length 0
-// when there is none.
-std::pair<size_t, size_t> passwordSpan(std::string_view url);
-
 class SecretMask {
  public:
   // Hides the passwords of these addresses.

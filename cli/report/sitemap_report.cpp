@@ -112,7 +112,7 @@ Status writeSitemap(const ReportContext& report, const std::string& path,
       "<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
   for (const auto& f : files) {
     text += "  <sitemap><loc>";
-    appendXmlEscaped(text, publishedAddress(withoutPassword(hub.getStartingUrl()), f->path()));
+    appendXmlEscaped(text, publishedAddress(withoutPasswords(hub.getStartingUrl()), f->path()));
     text += "</loc></sitemap>\n";
   }
   text += "</sitemapindex>\n";

@@ -24,7 +24,7 @@ void printSummary(FILE* out, const ReportContext& report) {
     if (r->isInternal()) ++internal;
   }
   std::fprintf(out, "%s %s in %.1f s\n", report.timing().stopped ? "Stopped crawling" : "Crawled",
-               withoutPassword(hub.getStartingUrl()).c_str(), report.timing().seconds);
+               withoutPasswords(hub.getStartingUrl()).c_str(), report.timing().seconds);
   std::fprintf(out, "  links checked: %lld   bad links: %lld   total: %lld   pages: %lld\n",
                static_cast<long long>(hub.getCheckedLinkCount()),
                static_cast<long long>(hub.getBadLinkCount()),

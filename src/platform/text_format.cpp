@@ -164,4 +164,31 @@ size_t editDistanceIgnoringCase(std::string_view a, std::string_view b) {
   return row[b.size()];
 }
 
+std::pair<size_t, size_t> passwordSpan(std::string_view text, size_t from) {
+  for (size_t scheme = text.find("://", from); scheme != std::string_view::npos;
+       scheme = text.find("://", scheme + 3)) {
+    const size_t hostStart = scheme + 3;
+    const size_t hostEnd = std::min(text.find_first_of("/?# \t\r\n\"<>", hostStart), text.size());
+    const std::string_view authority = text.substr(hostStart, hostEnd - hostStart);
+    const size_t at = authority.rfind('@');
+    const size_t colon = authority.find(':');
+    if (at != std::string_view::npos && colon != std::string_view::npos && colon + 1 < at)
+      return {hostStart + colon + 1, at - colon - 1};
+  }
+  return {0, 0};
+}
+
+std::string withoutPasswords(std::string_view text) {
+  std::string out;
+  size_t copied = 0;
+  for (auto span = passwordSpan(text); span.second > 0;
+       span = passwordSpan(text, span.first + span.second)) {
+    out.append(text.substr(copied, span.first - copied));
+    out += "***";
+    copied = span.first + span.second;
+  }
+  out.append(text.substr(copied));
+  return out;
+}
+
 }  // namespace zel
