@@ -343,7 +343,7 @@ void ZelParser::reset() {
 
 // --- Entries ----------------------------------------------------------------------------
 
-bool ZelParser::setting(std::string_view key) const { return defaults_->boolForKey(key); }
+bool ZelParser::setting(SettingKey key) const { return defaults_->boolForKey(key); }
 
 void ZelParser::addURLToCollection(std::string url) {
   if (isConcatenation(url)) return;

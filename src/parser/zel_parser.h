@@ -19,6 +19,7 @@
 #include "parser/scan_collector.h"
 #include "parser/srcset.h"
 #include "parser/zel_xml_tag.h"
+#include "platform/defaults.h"
 #include "platform/spell_checker.h"
 #include "platform/text_codec.h"
 
@@ -218,7 +219,7 @@ class ZelParser : public LinkSource {
 
   bool readByte();  // the next byte into aBuffer_; false at the end
   void logLine(int level, const std::string& line) const;
-  bool setting(std::string_view key) const;
+  bool setting(SettingKey key) const;
 
   const Defaults* defaults_;
   Log* log_;

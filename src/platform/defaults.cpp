@@ -63,31 +63,14 @@ double doubleOf(const Json* v) {
 void Defaults::noteWritten(std::string_view key, const Json* value) {
   ++generation_;
   if (typed_.empty()) typed_.resize(settingVocabulary().size());
-  const int index = settingIndex(key);
+  const int index = settingTableIndex(key);
   if (index < 0) return;
   typed_[index] = TypedValue{boolOf(value), integerOf(value), doubleOf(value)};
 }
 
-const Defaults::TypedValue* Defaults::typedValue(std::string_view key) const {
-  if (typed_.empty()) return nullptr;
-  const int index = settingIndex(key);
-  return index < 0 ? nullptr : &typed_[index];
-}
-
-bool Defaults::boolForKey(std::string_view key) const {
-  if (const TypedValue* t = typedValue(key)) return t->b;
-  return boolOf(peek(key));
-}
-
-int64_t Defaults::integerForKey(std::string_view key) const {
-  if (const TypedValue* t = typedValue(key)) return t->i;
-  return integerOf(peek(key));
-}
-
-double Defaults::doubleForKey(std::string_view key) const {
-  if (const TypedValue* t = typedValue(key)) return t->d;
-  return doubleOf(peek(key));
-}
+bool Defaults::storedBool(std::string_view key) const { return boolOf(peek(key)); }
+int64_t Defaults::storedInteger(std::string_view key) const { return integerOf(peek(key)); }
+double Defaults::storedDouble(std::string_view key) const { return doubleOf(peek(key)); }
 
 std::optional<std::string> Defaults::stringForKey(std::string_view key) const {
   const Json* v = peek(key);

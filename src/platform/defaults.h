@@ -12,11 +12,31 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/settings_table.h"
 #include "platform/status.h"
 
 namespace zel {
 
 using Json = nlohmann::json;
+
+// A setting's name and its place in kSettingTable (-1 for a name the program does
+// not know). A name written in the code is looked up when the code is compiled,
+// so the typed readers below cost a load, and a misspelt one does not compile; a
+// name known only at run time goes through named().
+class SettingKey {
+ public:
+  consteval SettingKey(const char* name) : name_(name), index_(settingTableIndex(name)) {
+    if (index_ < 0) throw "not a setting the program knows";  // a compile error, never thrown
+  }
+  static SettingKey named(std::string_view name) { return SettingKey(name, settingTableIndex(name)); }
+  std::string_view name() const { return name_; }
+  int index() const { return index_; }
+
+ private:
+  constexpr SettingKey(std::string_view name, int index) : name_(name), index_(index) {}
+  std::string_view name_;
+  int index_;
+};
 
 class Defaults {
  public:
@@ -41,9 +61,18 @@ class Defaults {
   // Typed readers. They are lenient with stored values of a neighbouring type
   // (a number read as a boolean, a numeric text read as a number) so that
   // hand-written settings behave as a user expects.
-  bool boolForKey(std::string_view key) const;
-  int64_t integerForKey(std::string_view key) const;
-  double doubleForKey(std::string_view key) const;
+  bool boolForKey(SettingKey key) const {
+    const TypedValue* t = typedValue(key);
+    return t ? t->b : storedBool(key.name());
+  }
+  int64_t integerForKey(SettingKey key) const {
+    const TypedValue* t = typedValue(key);
+    return t ? t->i : storedInteger(key.name());
+  }
+  double doubleForKey(SettingKey key) const {
+    const TypedValue* t = typedValue(key);
+    return t ? t->d : storedDouble(key.name());
+  }
   std::optional<std::string> stringForKey(std::string_view key) const;
   // stringForKey, or "" when absent.
   std::string stringOrEmpty(std::string_view key) const;
@@ -63,9 +92,8 @@ class Defaults {
  protected:
   // The boolean, integer and number readings of each known setting, worked out
   // when it is written, so that reading one at the moment of use (many times a
-  // link) is a hash of its name and a load, not a string-keyed search. A store
-  // keeps them by calling noteWritten on every write; one that never does is
-  // read through peek alone.
+  // link) is a load, not a string-keyed search. A store keeps them by calling
+  // noteWritten on every write; one that never does is read through peek alone.
   struct TypedValue {
     bool b = false;
     int64_t i = 0;
@@ -74,7 +102,12 @@ class Defaults {
   void noteWritten(std::string_view key, const Json* value);
 
  private:
-  const TypedValue* typedValue(std::string_view key) const;
+  bool storedBool(std::string_view key) const;
+  int64_t storedInteger(std::string_view key) const;
+  double storedDouble(std::string_view key) const;
+  const TypedValue* typedValue(SettingKey key) const {
+    return key.index() < 0 || typed_.empty() ? nullptr : &typed_[key.index()];
+  }
   std::vector<TypedValue> typed_;
   uint64_t generation_ = 0;
 };
@@ -92,9 +125,6 @@ class MemoryDefaults : public Defaults {
  private:
   std::map<std::string, Json, std::less<>> values_;
 };
-
-// The type a known setting must have.
-enum class SettingType { Bool, Integer, Double, String, StringArray, Array, Object };
 
 // The type of a known engine setting, nullopt for a key the engine does not know.
 std::optional<SettingType> settingTypeOf(std::string_view key);

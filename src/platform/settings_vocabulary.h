@@ -10,27 +10,11 @@
 
 namespace zel {
 
-struct SettingInfo {
-  std::string_view name;
-  SettingType type;
-  // JSON text of the value a crawl uses when the setting is not given; "" when
-  // that is the engine's reading of an absent key (false, 0, "", none).
-  std::string_view defaultText;
-  // One of: "crawl", "check", "requests", "seo", "output", "archive", "render", "advanced".
-  std::string_view topic;
-  // One line of plain English, at most 90 characters.
-  std::string_view meaning;
-};
-
 // Every setting the program knows, sorted by name (case-sensitive ASCII order).
 std::span<const SettingInfo> settingVocabulary();
 
 // The entry for a name (exact, case-sensitive), or nullptr.
 const SettingInfo* findSetting(std::string_view name);
-
-// The position of a name in settingVocabulary(), or -1; a hash look-up, for the
-// settings store's typed values.
-int settingIndex(std::string_view name);
 
 // Up to `max` known names nearest to an unknown one, best first: a match that
 // differs only in case, then close spellings and names it begins (or that begin

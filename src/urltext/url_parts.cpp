@@ -11,7 +11,7 @@ namespace zel {
 
 namespace {
 
-constexpr std::string_view kCompatibilityKey = "precomposedStringWithCompatibilityMapping";
+constexpr SettingKey kCompatibilityKey = "precomposedStringWithCompatibilityMapping";
 
 // A minimal text scanner: every scan first skips white space and line breaks,
 // and a scan that finds nothing leaves the position where it was.

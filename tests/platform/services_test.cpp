@@ -32,10 +32,11 @@ TEST(Defaults, MissingValuesAndLenientReads) {
   d.setString("c", " 42abc");
   d.setDouble("e", 2.9);
   d.setObject("f", Json::array({"x", 3, "y"}));
-  EXPECT_TRUE(d.boolForKey("a"));
-  EXPECT_TRUE(d.boolForKey("b"));
-  EXPECT_EQ(d.integerForKey("c"), 42);
-  EXPECT_EQ(d.integerForKey("e"), 2);
+  // Names the program does not know are read by name (a literal one does not compile).
+  EXPECT_TRUE(d.boolForKey(SettingKey::named("a")));
+  EXPECT_TRUE(d.boolForKey(SettingKey::named("b")));
+  EXPECT_EQ(d.integerForKey(SettingKey::named("c")), 42);
+  EXPECT_EQ(d.integerForKey(SettingKey::named("e")), 2);
   EXPECT_EQ(d.stringArrayForKey("f"), (std::vector<std::string>{"x", "y"}));
   EXPECT_EQ(d.stringForKey("a"), "2");
   d.removeObject("a");
@@ -49,9 +50,10 @@ TEST(Defaults, MissingValuesAndLenientReads) {
     SCOPED_TRACE(v.dump());
     d.setObject("delay", v);
     d.setObject("unknownKey", v);
-    EXPECT_EQ(d.boolForKey("delay"), d.boolForKey("unknownKey"));
-    EXPECT_EQ(d.integerForKey("delay"), d.integerForKey("unknownKey"));
-    EXPECT_EQ(d.doubleForKey("delay"), d.doubleForKey("unknownKey"));
+    const SettingKey unknown = SettingKey::named("unknownKey");
+    EXPECT_EQ(d.boolForKey("delay"), d.boolForKey(unknown));
+    EXPECT_EQ(d.integerForKey("delay"), d.integerForKey(unknown));
+    EXPECT_EQ(d.doubleForKey("delay"), d.doubleForKey(unknown));
   }
   d.setInteger("delay", 5);
   d.removeObject("delay");
