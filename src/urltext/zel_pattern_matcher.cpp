@@ -47,15 +47,19 @@ bool ZelPatternMatcher::stringMatchesPattern(std::string_view string, std::strin
   }
   if (pattern.empty()) return negate;
 
-  std::string subject(string);
+  std::string_view subject = string;
+  std::string withSlash;
   if (pattern.back() == '/' && (subject.empty() || subject.back() != '/') &&
-      textPathExtension(subject).empty())
-    subject.push_back('/');
+      textPathExtension(subject).empty()) {
+    withSlash.reserve(subject.size() + 1);
+    withSlash.append(subject).push_back('/');
+    subject = withSlash;
+  }
 
   bool match;
   if (!allowWildcards || pattern.find('*') == std::string_view::npos) {
     match = containsIgnoreCase(subject, pattern);
-    if (!match) {
+    if (!match && subject.find('%') != std::string_view::npos) {  // else decoding changes nothing
       auto decoded = kxStringByRemovingPercentEncoding(subject);
       match = decoded && containsIgnoreCase(*decoded, pattern);
     }
