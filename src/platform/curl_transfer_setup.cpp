@@ -428,6 +428,17 @@ CookieStore::~CookieStore() {
 void CookieStore::clear() {
   std::lock_guard<std::mutex> lock(controlMutex_);
   if (control_) curl_easy_setopt(control_, CURLOPT_COOKIELIST, "ALL");
+  holds_ = false;
+}
+
+bool CookieStore::holdsCookies() const {
+  std::lock_guard<std::mutex> lock(controlMutex_);
+  if (holds_ || !control_) return true;
+  curl_slist* list = nullptr;
+  if (curl_easy_getinfo(control_, CURLINFO_COOKIELIST, &list) != CURLE_OK) return true;
+  holds_ = list != nullptr;
+  curl_slist_free_all(list);
+  return holds_;
 }
 
 void CookieStore::lock(CURL*, curl_lock_data data, curl_lock_access, void* userp) {

@@ -93,13 +93,16 @@ class CookieStore {
   CookieStore& operator=(const CookieStore&) = delete;
   CURLSH* share() const { return share_; }
   void clear();
+  // Whether the store may hold a cookie: true from the first one seen until clear().
+  bool holdsCookies() const;
 
  private:
   static void lock(CURL*, curl_lock_data data, curl_lock_access, void* userp);
   static void unlock(CURL*, curl_lock_data data, void* userp);
   CURLSH* share_ = nullptr;
   CURL* control_ = nullptr;  // an idle handle attached to the share, for clearing it
-  std::mutex controlMutex_;  // clear() may come from any thread
+  mutable std::mutex controlMutex_;  // clear() may come from any thread
+  mutable bool holds_ = false;  // under controlMutex_
   std::array<std::mutex, CURL_LOCK_DATA_LAST> locks_;
 };
 

@@ -1,8 +1,15 @@
 #include "platform/curl_transfer_thread.h"
 
+#include <poll.h>
 #include <pthread.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/text_format.h"
+#include "platform/url.h"
 
 namespace zel::curlsupport {
 
@@ -17,6 +24,26 @@ constexpr size_t kPoolSize = 16;
 // The longest wait with nothing to do; curl's own timers, new commands and the
 // stop wake the thread earlier.
 constexpr int kIdleWaitMs = 10 * 1000;
+// How long an address curl found for a host name serves plain transfers, as
+// long as curl keeps one itself.
+constexpr auto kAddressLifetime = std::chrono::seconds(60);
+
+// A proxy from the environment is curl's to use: plain transfers then stay off.
+bool proxyInEnvironment() {
+  for (const char* name : {"http_proxy", "all_proxy", "ALL_PROXY"}) {
+    const char* v = std::getenv(name);
+    if (v && *v) return true;
+  }
+  return false;
+}
+
+// "host:port" of an http address, as plain transfers key the address cache.
+std::optional<std::string> httpHostKey(const std::string& url) {
+  if (!startsWith(url, "http://")) return std::nullopt;
+  auto u = Url::parse(url);
+  if (!u || u->host().empty()) return std::nullopt;
+  return asciiLower(u->host()) + ":" + std::to_string(u->port().value_or(80));
+}
 
 TransferEnd failure(int code, std::string description) {
   TransferEnd how;
@@ -27,7 +54,7 @@ TransferEnd failure(int code, std::string description) {
 }  // namespace
 
 // One transfer, network thread only once handed over.
-struct TransferThread::Transfer {
+struct TransferThread::Transfer : PlainHttpSink {
   uint64_t id = 0;
   TransferThread* owner = nullptr;
   TransferOrder order;
@@ -49,7 +76,28 @@ struct TransferThread::Transfer {
   bool bodyCut = false;
   int slot = -1;  // index of this iteration's report in outgoing_; -1 when none yet
 
-  ~Transfer() { closeFile(file); }
+  // A plain transfer: its connection, when it must end, and what the last poll saw.
+  std::unique_ptr<PlainHttpConnection> plain;
+  std::string plainHostKey;   // "host:port"
+  bool addressCached = false;  // the address came from the cache
+  std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+  short revents = 0;
+
+  ~Transfer() override { closeFile(file); }
+
+  void headLine(std::string_view line) override {
+    onHeader(const_cast<char*>(line.data()), 1, line.size(), this);
+  }
+  bool body(std::string_view bytes) override {
+    if (onBody(const_cast<char*>(bytes.data()), 1, bytes.size(), this) != bytes.size()) return false;
+    // The raw bytes are bounded as curl's progress check bounds them.
+    const int64_t max = order.request.maxBodyBytes;
+    if (phase == TransferPhase::Deliver && max > 0 && plain && plain->reader().rawBodyBytes() > max) {
+      bodyCut = true;
+      return false;
+    }
+    return true;
+  }
 
   // How much of `len` more bytes may still be delivered under the body limit.
   size_t roomFor(size_t len) const {
@@ -75,6 +123,7 @@ struct TransferThread::Transfer {
 
 TransferThread::TransferThread(const CookieStore& cookies, std::function<void(Reports)> hand)
     : cookies_(cookies), hand_(std::move(hand)), multi_(curl_multi_init()) {
+  plainAllowed_ = multi_ && !proxyInEnvironment() && !std::getenv("ZELMORA_NO_PLAIN_HTTP");
   thread_ = std::thread([this] { run(); });
 }
 
@@ -136,6 +185,7 @@ void TransferThread::run() {
       int running = 0;
       curl_multi_perform(multi_, &running);
       collectFinished();
+      servicePlain();
     }
     readFiles();
     handOver();
@@ -162,9 +212,27 @@ bool TransferThread::takeCommands() {
 
 void TransferThread::wait() {
   // Files still being read keep the thread turning; curl's sockets are polled between chunks.
-  const int ms = files_.empty() ? kIdleWaitMs : 0;
+  int ms = files_.empty() ? kIdleWaitMs : 0;
   if (multi_) {
-    curl_multi_poll(multi_, nullptr, 0, ms, nullptr);
+    waitFds_.clear();
+    waitIds_.clear();
+    const auto now = std::chrono::steady_clock::now();
+    for (uint64_t id : plain_) {
+      auto it = transfers_.find(id);
+      if (it == transfers_.end() || !it->second->plain) continue;
+      Transfer& t = *it->second;
+      waitFds_.push_back(curl_waitfd{t.plain->fd(), t.plain->events(), 0});
+      waitIds_.push_back(id);
+      if (t.deadline != std::chrono::steady_clock::time_point::max()) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(t.deadline - now).count();
+        ms = static_cast<int>(std::clamp<int64_t>(left, 0, ms));
+      }
+    }
+    curl_multi_poll(multi_, waitFds_.data(), static_cast<unsigned>(waitFds_.size()), ms, nullptr);
+    for (size_t i = 0; i < waitFds_.size(); ++i) {
+      if (!waitFds_[i].revents) continue;
+      if (auto it = transfers_.find(waitIds_[i]); it != transfers_.end()) it->second->revents = waitFds_[i].revents;
+    }
     return;
   }
   std::unique_lock<std::mutex> lock(mutex_);
@@ -184,6 +252,116 @@ void TransferThread::begin(uint64_t id, TransferOrder order) {
 }
 
 void TransferThread::beginHttp(Transfer& t) {
+  if (plainAllowed_ && !t.order.credentials && beginPlain(t)) return;
+  beginCurl(t);
+}
+
+bool TransferThread::beginPlain(Transfer& t) {
+  bool fromCache = false;
+  auto target = plainHttpTarget(t.order.request, [&](const std::string& key) -> const sockaddr_storage* {
+    auto it = addresses_.find(key);
+    if (it == addresses_.end() || it->second.expires < std::chrono::steady_clock::now()) return nullptr;
+    fromCache = true;
+    return &it->second.address;
+  });
+  if (!target || declinedHosts_.count(target->hostKey)) return false;
+  // Cookies to send are curl's to choose; one that arrives sends the transfer to curl.
+  const bool cookies = t.order.request.handleCookies;
+  if (cookies && cookies_.holdsCookies()) return false;
+  t.plain = std::make_unique<PlainHttpConnection>(*target, t.order.request.method == "HEAD", cookies);
+  if (t.plain->fd() < 0) {
+    t.plain.reset();
+    return false;
+  }
+  t.plainHostKey = target->hostKey;
+  t.addressCached = fromCache;
+  if (t.order.request.timeoutSeconds > 0) {
+    t.deadline = std::chrono::steady_clock::now() +
+                 std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                     std::chrono::duration<double>(std::min(t.order.request.timeoutSeconds, 1e7)));
+  }
+  plain_.push_back(t.id);
+  return true;
+}
+
+// Plain transfers the last poll found ready, and those past their time.
+void TransferThread::servicePlain() {
+  if (plain_.empty()) return;
+  const auto now = std::chrono::steady_clock::now();
+  std::vector<uint64_t> still;
+  still.reserve(plain_.size());
+  for (uint64_t id : std::vector<uint64_t>(plain_)) {
+    auto it = transfers_.find(id);
+    if (it == transfers_.end() || !it->second->plain) continue;  // cancelled or ended
+    Transfer& t = *it->second;
+    using Outcome = PlainHttpConnection::Outcome;
+    Outcome outcome = Outcome::Running;
+    if (t.revents) {
+      const short revents = t.revents;
+      t.revents = 0;
+      outcome = t.plain->onReady(revents, t);
+    }
+    switch (outcome) {
+      case Outcome::Running:
+        if (now >= t.deadline) {
+          const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::duration<double>(t.order.request.timeoutSeconds)).count();
+          std::snprintf(t.errorBuffer, sizeof t.errorBuffer,
+                        "Operation timed out after %lld milliseconds with %lld bytes received", ms,
+                        static_cast<long long>(t.plain->bytesReceived()));
+          end(t, t.ending(CURLE_OPERATION_TIMEDOUT));
+          continue;
+        }
+        still.push_back(id);
+        continue;
+      case Outcome::Done:
+        end(t, t.ending(CURLE_OK));
+        continue;
+      case Outcome::Stopped:
+        std::snprintf(t.errorBuffer, sizeof t.errorBuffer, "Failure writing output to destination");
+        end(t, t.ending(CURLE_WRITE_ERROR));
+        continue;
+      case Outcome::Failed:
+        std::snprintf(t.errorBuffer, sizeof t.errorBuffer, "%s", t.plain->reader().failureText().c_str());
+        end(t, t.ending(t.plain->reader().failureCode()));
+        continue;
+      case Outcome::ConnectFailed:
+      case Outcome::Declined:
+        // Nothing was reported: curl fetches it again and says what it finds. A
+        // server whose answers are declined is left to curl from now on, so it is
+        // not asked everything twice.
+        if (outcome == Outcome::Declined) declinedHosts_.insert(t.plainHostKey);
+        if (t.addressCached) addresses_.erase(t.plainHostKey);
+        t.plain.reset();
+        t.deadline = std::chrono::steady_clock::time_point::max();
+        beginCurl(t);
+        continue;
+    }
+  }
+  plain_.swap(still);
+}
+
+// An address curl found for a host name lets the next transfers to it go plain.
+void TransferThread::rememberAddress(Transfer& t) {
+  if (!plainAllowed_ || !t.easy) return;
+  auto key = httpHostKey(t.order.request.url);
+  if (!key || addresses_.count(*key)) return;
+  char* ip = nullptr;
+  long port = 0;
+  if (curl_easy_getinfo(t.easy, CURLINFO_PRIMARY_IP, &ip) != CURLE_OK || !ip || !*ip) return;
+  if (curl_easy_getinfo(t.easy, CURLINFO_PRIMARY_PORT, &port) != CURLE_OK || port <= 0) return;
+  CachedAddress cached;
+  socklen_t length = 0;
+  if (!numericAddress(ip, static_cast<int>(port), &cached.address, &length)) return;
+  const auto u = Url::parse(t.order.request.url);
+  if (!u) return;
+  sockaddr_storage literal;
+  if (numericAddress(u->host(), static_cast<int>(port), &literal, &length)) return;  // needs no cache
+  cached.expires = std::chrono::steady_clock::now() + kAddressLifetime;
+  addresses_.emplace(*key, cached);
+}
+
+void TransferThread::beginCurl(Transfer& t) {
   const bool withCookies = t.order.request.handleCookies;
   CURL* e = takeEasy(withCookies);
   if (!e) return end(t, failure(UrlError::kUnknown, "The transfer could not be set up."));
@@ -238,6 +416,7 @@ void TransferThread::collectFinished() {
       continue;
     }
     Transfer& t = *reinterpret_cast<Transfer*>(priv);
+    if (rc == CURLE_OK) rememberAddress(t);
     end(t, t.ending(rc));
   }
 }

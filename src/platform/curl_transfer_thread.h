@@ -7,6 +7,7 @@
 #include <curl/curl.h>
 
 #include <cstdint>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -15,10 +16,12 @@
 #include <string>
 #include <thread>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "platform/curl_transfer_setup.h"
+#include "platform/plain_http.h"
 #include "platform/url_loader.h"
 
 namespace zel::curlsupport {
@@ -96,6 +99,11 @@ class TransferThread {
   void wake();
   void begin(uint64_t id, TransferOrder order);
   void beginHttp(Transfer& t);
+  // A plain transfer when the request allows one; false leaves it to curl.
+  bool beginPlain(Transfer& t);
+  void beginCurl(Transfer& t);
+  void servicePlain();
+  void rememberAddress(Transfer& t);
   void beginFile(Transfer& t);
   void collectFinished();
   void readFiles();
@@ -119,6 +127,16 @@ class TransferThread {
   std::unordered_map<uint64_t, std::unique_ptr<Transfer>> transfers_;
   std::vector<uint64_t> files_;  // file transfers still reading, in start order
   Reports outgoing_;             // this iteration's reports
+  bool plainAllowed_ = false;
+  std::vector<uint64_t> plain_;  // plain transfers, in start order
+  std::vector<curl_waitfd> waitFds_;  // their sockets in the last poll
+  std::vector<uint64_t> waitIds_;
+  struct CachedAddress {
+    sockaddr_storage address{};
+    std::chrono::steady_clock::time_point expires;
+  };
+  std::unordered_map<std::string, CachedAddress> addresses_;  // "host:port" -> what curl found
+  std::unordered_set<std::string> declinedHosts_;  // "host:port" whose answers went to curl
 
   // ---- shared with the threads that start and cancel ----
   std::mutex mutex_;

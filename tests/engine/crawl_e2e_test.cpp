@@ -150,13 +150,20 @@ TEST(CrawlE2E, OrdinaryAnswersOfOneSite) {
   EXPECT_EQ(site.requestsTo("/locked").size(), 2u) << "one repeat only";
   EXPECT_EQ(run->record(site.url("/locked"))->getStatus(), "403 forbidden");
   EXPECT_EQ(run->record(site.url("/cookie-wall"))->getStatus(), "200 no error");
+  // The loader asks once more itself when an answer sets the crawl's first cookie;
+  // the crawl repeats the request once, with the cookie and a browser's agent.
   auto wall = site.requestsTo("/cookie-wall");
-  ASSERT_EQ(wall.size(), 2u);
-  EXPECT_EQ(wall[1].method, "GET");
-  EXPECT_EQ(wall[1].cookies["visited"], "1");
-  // A crawler-like user agent is swapped for a browser's on the repeat.
-  EXPECT_EQ(wall[0].header("User-Agent"), "ZelmoraTest/1.0");
-  EXPECT_NE(wall[1].header("User-Agent").value_or("").find("Mozilla/5.0"), std::string::npos);
+  ASSERT_GE(wall.size(), 2u);
+  ASSERT_LE(wall.size(), 3u);
+  EXPECT_EQ(wall.back().method, "GET");
+  EXPECT_EQ(wall.back().cookies["visited"], "1");
+  EXPECT_EQ(wall.front().header("User-Agent"), "ZelmoraTest/1.0");
+  EXPECT_EQ(std::count_if(wall.begin(), wall.end(),
+                          [](const auto& r) {
+                            return r.header("User-Agent").value_or("").find("Mozilla/5.0") !=
+                                   std::string::npos;
+                          }),
+            1);
 
   ZelUrl* x = run->record(site.url("/robots-private/x"));
   ASSERT_NE(x, nullptr);

@@ -500,6 +500,22 @@ TEST_F(FileUrlTest, FailuresArriveOnceOnALaterTurnWithTheirCode) {
   }
 }
 
+// An answer the loader's own client does not take (here: bare line feeds) is
+// fetched again by the general path, unseen by the delegate; after that the
+// server is left to the general path and asked once per request.
+TEST_F(UrlLoaderTest, DeclinedAnswersAreFetchedAgainOnceAndTheServerRemembered) {
+  RawServer lf({RawServer::readRequest(),
+                RawServer::send("HTTP/1.1 200 OK\nContent-Type: text/html\nContent-Length: 5\n\nhello")});
+  ASSERT_TRUE(lf.ok());
+  for (int i = 0; i < 3; ++i) {
+    RecordingDelegate d;
+    auto conn = fetch(d, makeRequest(lf.url("/")));
+    EXPECT_EQ(d.events(), (Events{"willSend", "response 200", "data", "finish"}));
+    EXPECT_EQ(d.body, "hello");
+  }
+  EXPECT_EQ(lf.connections(), 4u);
+}
+
 TEST_F(UrlLoaderTest, CookiesAreSharedWhenHandledAndKeptOutWhenNot) {
   server.page("/set", "set", "text/plain", {{"Set-Cookie", "session=abc; Path=/"}});
   server.route("/login", [](const httplib::Request&, httplib::Response& res) {

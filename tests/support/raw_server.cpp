@@ -74,6 +74,7 @@ void RawServer::acceptLoop() {
     int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0) continue;
     std::lock_guard<std::mutex> lock(mutex_);
+    ++connections_;
     workers_.emplace_back([this, fd] { serve(fd, script_); });
   }
 }

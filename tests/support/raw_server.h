@@ -41,6 +41,11 @@ class RawServer {
   bool ok() const { return port_ > 0; }
   int port() const { return port_; }
   std::string url(std::string_view path = "/") const;
+  // Connections accepted so far.
+  size_t connections() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return connections_;
+  }
 
   static Step readRequest() { return {Step::kReadRequest, {}, 0}; }
   static Step send(std::string bytes) { return {Step::kSend, std::move(bytes), 0}; }
@@ -74,6 +79,7 @@ class RawServer {
   std::thread acceptThread_;
   std::mutex mutex_;
   std::vector<std::thread> workers_;
+  size_t connections_ = 0;
 };
 
 // A port on 127.0.0.1 that nothing listens on (bound, then closed again).
