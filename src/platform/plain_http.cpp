@@ -393,6 +393,11 @@ std::optional<PlainHttpAddress> plainHttpAddress(const UrlRequest& r) {
   if (auto q = u->query()) a.target += "?" + *q;
   for (unsigned char c : a.target)
     if (c <= 0x20 || c >= 0x7f) return std::nullopt;  // the general path decides what to send
+  // curl removes dot segments before it sends a path; such a path is its to send.
+  const std::string_view path(a.target.data(), std::min(a.target.find('?'), a.target.size()));
+  if (path.find("/./") != std::string_view::npos || path.find("/../") != std::string_view::npos ||
+      endsWith(path, "/.") || endsWith(path, "/.."))
+    return std::nullopt;
   return a;
 }
 

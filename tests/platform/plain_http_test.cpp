@@ -169,7 +169,8 @@ TEST(PlainHttpRequest, OnlyPlainGetsAndHeadsAndTheHeadTheyCarry) {
   UrlRequest withBody = request("http://127.0.0.1/x");
   withBody.body = "a=b";
   for (const UrlRequest& r : {request("https://127.0.0.1/"), request("ftp://127.0.0.1/"), post, withBody,
-                              request("http://user:pw@127.0.0.1/"), request("http://user@127.0.0.1/")}) {
+                              request("http://user:pw@127.0.0.1/"), request("http://user@127.0.0.1/"),
+                              request("http://127.0.0.1/a/../b"), request("http://127.0.0.1/a/.")}) {
     SCOPED_TRACE(r.url + " " + r.method);
     EXPECT_FALSE(plainHttpAddress(r));
   }
