@@ -306,13 +306,16 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
   const std::string& bt = base.text_;
   const size_t authority = base.scheme_.size() + 3;
   if (bt.compare(base.scheme_.size(), 3, "://") != 0) return false;
-  size_t pathStart = bt.find_first_of("/?#", authority);
-  if (pathStart == std::string::npos) pathStart = bt.size();
+  // Plain loops: find_first_of with a set searches the set once per character.
+  size_t pathStart = authority;
+  while (pathStart < bt.size() && bt[pathStart] != '/' && bt[pathStart] != '?' && bt[pathStart] != '#')
+    ++pathStart;
   if (std::string_view(bt).substr(authority, pathStart - authority).find('[') !=
       std::string_view::npos)
     return false;  // an IPv6 host is written in its full form
 
-  const size_t pathEnd = std::min(reference.find_first_of("?#"), reference.size());
+  size_t pathEnd = 0;
+  while (pathEnd < reference.size() && reference[pathEnd] != '?' && reference[pathEnd] != '#') ++pathEnd;
   const std::string_view refPath = reference.substr(0, pathEnd);
   std::string_view query, fragment;
   bool hasQuery = false, hasFragment = false;
