@@ -37,14 +37,6 @@ bool proxyInEnvironment() {
   return false;
 }
 
-// "host:port" of an http address, as plain transfers key the address cache.
-std::optional<std::string> httpHostKey(const std::string& url) {
-  if (!startsWith(url, "http://")) return std::nullopt;
-  auto u = Url::parse(url);
-  if (!u || u->host().empty()) return std::nullopt;
-  return asciiLower(u->host()) + ":" + std::to_string(u->port().value_or(80));
-}
-
 TransferEnd failure(int code, std::string description) {
   TransferEnd how;
   how.error = UrlError{code, std::move(description)};
@@ -288,9 +280,9 @@ bool TransferThread::beginPlain(Transfer& t) {
 void TransferThread::servicePlain() {
   if (plain_.empty()) return;
   const auto now = std::chrono::steady_clock::now();
-  std::vector<uint64_t> still;
+  std::vector<uint64_t> still;  // ending or handing a transfer to curl leaves plain_ alone
   still.reserve(plain_.size());
-  for (uint64_t id : std::vector<uint64_t>(plain_)) {
+  for (uint64_t id : plain_) {
     auto it = transfers_.find(id);
     if (it == transfers_.end() || !it->second->plain) continue;  // cancelled or ended
     Transfer& t = *it->second;
@@ -343,22 +335,22 @@ void TransferThread::servicePlain() {
 
 // An address curl found for a host name lets the next transfers to it go plain.
 void TransferThread::rememberAddress(Transfer& t) {
-  if (!plainAllowed_ || !t.easy) return;
-  auto key = httpHostKey(t.order.request.url);
-  if (!key || addresses_.count(*key)) return;
-  char* ip = nullptr;
-  long port = 0;
-  if (curl_easy_getinfo(t.easy, CURLINFO_PRIMARY_IP, &ip) != CURLE_OK || !ip || !*ip) return;
-  if (curl_easy_getinfo(t.easy, CURLINFO_PRIMARY_PORT, &port) != CURLE_OK || port <= 0) return;
-  CachedAddress cached;
-  socklen_t length = 0;
-  if (!numericAddress(ip, static_cast<int>(port), &cached.address, &length)) return;
+  if (!plainAllowed_ || !t.easy || !startsWith(t.order.request.url, "http://")) return;
   const auto u = Url::parse(t.order.request.url);
-  if (!u) return;
+  if (!u || u->host().empty()) return;
+  const int port = u->port().value_or(80);
   sockaddr_storage literal;
-  if (numericAddress(u->host(), static_cast<int>(port), &literal, &length)) return;  // needs no cache
-  cached.expires = std::chrono::steady_clock::now() + kAddressLifetime;
-  addresses_.emplace(*key, cached);
+  socklen_t length = 0;
+  if (numericAddress(u->host(), port, &literal, &length)) return;  // needs no cache
+  const std::string key = plainHttpHostKey(u->host(), port);
+  const auto now = std::chrono::steady_clock::now();
+  if (auto it = addresses_.find(key); it != addresses_.end() && it->second.expires >= now) return;
+  char* ip = nullptr;
+  if (curl_easy_getinfo(t.easy, CURLINFO_PRIMARY_IP, &ip) != CURLE_OK || !ip || !*ip) return;
+  CachedAddress cached;
+  if (!numericAddress(ip, port, &cached.address, &length)) return;
+  cached.expires = now + kAddressLifetime;
+  addresses_.insert_or_assign(key, cached);
 }
 
 void TransferThread::beginCurl(Transfer& t) {

@@ -117,6 +117,13 @@ struct PlainHttpAddress {
   std::string target;  // path and query
 };
 std::optional<PlainHttpAddress> plainHttpAddress(const UrlRequest& r);
+// "host:port" (host in lower case), the key of the address cache.
+inline std::string plainHttpHostKey(std::string_view host, int port) {
+  std::string key(host);
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return key + ":" + std::to_string(port);
+}
 // A numeric IPv4 or IPv6 host as a socket address.
 bool numericAddress(const std::string& host, int port, sockaddr_storage* out, socklen_t* length);
 
@@ -152,7 +159,7 @@ std::optional<PlainHttpTarget> plainHttpTarget(const UrlRequest& r, Lookup cache
   auto a = plainHttpAddress(r);
   if (!a) return std::nullopt;
   PlainHttpTarget t;
-  t.hostKey = a->host + ":" + std::to_string(a->port);
+  t.hostKey = plainHttpHostKey(a->host, a->port);
   if (!numericAddress(a->host, a->port, &t.address, &t.addressLength)) {
     const sockaddr_storage* known = cached(t.hostKey);
     if (!known) return std::nullopt;
