@@ -420,8 +420,8 @@ bool numericAddress(const std::string& host, int port, sockaddr_storage* out, so
   return false;
 }
 
-std::optional<std::string> plainHttpRequestHead(const UrlRequest& r, std::string_view target,
-                                                std::string_view hostHeader) {
+std::string plainHttpRequestHead(const UrlRequest& r, std::string_view target,
+                                 std::string_view hostHeader) {
   std::string head;
   head.reserve(512);
   head.append(r.method).append(" ").append(target).append(" HTTP/1.1\r\n");

@@ -105,10 +105,9 @@ struct PlainHttpTarget {
 template <typename Lookup>
 std::optional<PlainHttpTarget> plainHttpTarget(const UrlRequest& r, Lookup cached);
 
-// The request head as the general path would send it; nullopt when a part of
-// the request cannot go as it is.
-std::optional<std::string> plainHttpRequestHead(const UrlRequest& r, std::string_view target,
-                                                std::string_view hostHeader);
+// The request head as the general path would send it.
+std::string plainHttpRequestHead(const UrlRequest& r, std::string_view target,
+                                 std::string_view hostHeader);
 
 // The pieces of an http address a plain transfer needs, or nullopt.
 struct PlainHttpAddress {
@@ -169,9 +168,7 @@ std::optional<PlainHttpTarget> plainHttpTarget(const UrlRequest& r, Lookup cache
   const bool bracket = a->host.find(':') != std::string::npos;
   std::string host = bracket ? "[" + a->host + "]" : a->host;
   if (a->port != 80) host += ":" + std::to_string(a->port);
-  auto head = plainHttpRequestHead(r, a->target, host);
-  if (!head) return std::nullopt;
-  t.request = std::move(*head);
+  t.request = plainHttpRequestHead(r, a->target, host);
   return t;
 }
 
