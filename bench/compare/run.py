@@ -6,6 +6,11 @@ RUNS times each, printing wall time, CPU time and peak RSS with medians and rati
 Both check internal links only: zelmora with --internal-only, wget2 with its recursive
 spider, which stays on the start host. Nothing but 127.0.0.1 is ever asked.
 
+zelmora asks for every address with "Connection: close", so each request opens and closes a
+TCP connection; wget2 keeps its connections open by default. A third runner, "wget2-close",
+is wget2 sending the same "Connection: close" header, so the server closes after every answer
+as it does for zelmora: the like-for-like peer. Its ratio is printed beside the plain one.
+
 Corpora: "python-docs" (the Python 3.11 documentation of Debian's python3.11-doc) and
 "generated:N" (the generated site of bench/crawl/run.py with N pages). When two or more
 generated sites are crawled, the last lines compare each tool's wall time per page on the
@@ -85,22 +90,26 @@ def main():
                    "--max-urls", "10000000", "--no-progress", "-q", "--no-settings-file"]
             wget = ["wget2", "--spider", "-r", "-l", "0", f"--max-threads={args.threads}",
                     "-q", "-o", "/dev/null", url]
-            results = {"zelmora": [], "wget2": []}
+            wget_close = wget[:-1] + ["--header=Connection: close", url]
+            runners = (("zelmora", zel), ("wget2", wget), ("wget2-close", wget_close))
+            results = {label: [] for label, _ in runners}
             try:
                 for i in range(args.runs):
-                    for label, cmd in (("zelmora", zel), ("wget2", wget)):
+                    for label, cmd in runners:
                         r = run_once(cmd, work)
                         results[label].append(r)
-                        print(f"{name} run {i + 1} {label:8s}: wall {r[0]:.2f} s, CPU {r[1]:.2f} s, "
+                        print(f"{name} run {i + 1} {label:11s}: wall {r[0]:.2f} s, CPU {r[1]:.2f} s, "
                               f"peak RSS {r[2]:.0f} MB (exit {r[3]})", flush=True)
             finally:
                 crawlbench.stop_nginx(nginx)
             med = {k: [statistics.median(r[i] for r in v) for i in range(3)] for k, v in results.items()}
-            z, w = med["zelmora"], med["wget2"]
+            z, w, c = med["zelmora"], med["wget2"], med["wget2-close"]
             print(f"{name} median: zelmora wall {z[0]:.2f} s, CPU {z[1]:.2f} s, RSS {z[2]:.0f} MB | "
                   f"wget2 wall {w[0]:.2f} s, CPU {w[1]:.2f} s, RSS {w[2]:.0f} MB | "
                   f"ratios wall {z[0] / w[0]:.2f}, CPU {z[1] / w[1]:.2f}, RSS {z[2] / w[2]:.2f}",
                   flush=True)
+            print(f"{name} median: wget2-close wall {c[0]:.2f} s, CPU {c[1]:.2f} s | "
+                  f"zelmora against it: wall {z[0] / c[0]:.2f}, CPU {z[1] / c[1]:.2f}", flush=True)
             if name.startswith("generated:"):
                 pages = int(name.split(":", 1)[1])
                 per_page[pages] = {"zelmora": z[0] / pages, "wget2": w[0] / pages}
