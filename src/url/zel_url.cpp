@@ -451,16 +451,18 @@ bool ZelUrl::getIsPDF() const {
          containsIgnoreCase(extensionOfActualUrl(), "pdf");
 }
 
+// The trimmed "/" cannot complete a ".css?" and the like, so the stored address is searched
+// as it is, without a copy.
 bool ZelUrl::getIsCSS() const {
   return containsIgnoreCase(getMimeType(), "text/css") ||
          containsIgnoreCase(extensionOfActualUrl(), "css") ||
-         containsIgnoreCase(getActualLinkUrl(), ".css?");
+         containsIgnoreCase(getActualurl(), ".css?");
 }
 
 bool ZelUrl::getIsJS() const {
   return containsIgnoreCase(getMimeType(), "text/javascript") ||
          containsIgnoreCase(extensionOfActualUrl(), "js") ||
-         containsIgnoreCase(getActualLinkUrl(), ".js?");
+         containsIgnoreCase(getActualurl(), ".js?");
 }
 
 bool ZelUrl::isXML() const {
@@ -468,7 +470,7 @@ bool ZelUrl::isXML() const {
   if (containsIgnoreCase(mime, "application/xml") || containsIgnoreCase(mime, "text/xml"))
     return true;
   const std::string ext = extensionOfActualUrl();
-  return ext == "xml" || ext == "XML" || containsIgnoreCase(getActualLinkUrl(), ".xml?");
+  return ext == "xml" || ext == "XML" || containsIgnoreCase(getActualurl(), ".xml?");
 }
 
 bool ZelUrl::getIsImage() const {
