@@ -1,6 +1,6 @@
 // Address encoding and decoding on arbitrary bytes: the parts, the IDNA host
 // conversion, percent escapes and the parse of the encoded form never crash or
-// hang, percent encoding always decodes back, and a plain path resolves as the
+// hang, percent encoding always decodes back, and a reference resolves as the
 // general resolution does.
 #include <cstdint>
 #include <cstdlib>
@@ -36,18 +36,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (zel::isValidUtf8(text) ? (!back || *back != text) : back.has_value()) std::abort();
   (void)zel::stringByAddingLegacyPercentEscapes(text);
 
-  // A relative path resolves the same with or without a leading "./", which
-  // takes the general resolution: the plain-path join must agree with it.
-  if (!text.empty() && text.find(':') == std::string_view::npos && text[0] != '/' &&
-      text[0] != '?' && text[0] != '#') {
-    static const zel::Url base = *zel::Url::parse("http://127.0.0.1:8080/d/e/f.html?q#r");
-    const auto plain = zel::Url::resolve(text, base);
-    const auto general = zel::Url::resolve("./" + std::string(text), base);
-    if (plain.has_value() != general.has_value()) std::abort();
-    if (plain && (plain->absoluteString() != general->absoluteString() ||
-                  plain->path() != general->path() || plain->query() != general->query() ||
-                  plain->fragment() != general->fragment()))
-      std::abort();
-  }
+  // Wherever the plain joins (paths, dot segments, fragments) apply, they must write
+  // what the general resolution through the URI parser writes.
+  static const zel::Url bases[] = {*zel::Url::parse("http://127.0.0.1:8080/d/e/f.html?q#r"),
+                                   *zel::Url::parse("https://h"),
+                                   *zel::Url::parse("http://u@h/a/./b/../c/?")};
+  const zel::Url& base = bases[(data[0] >> 1) % 3];
+  zel::Url plain, general;
+  const bool plainOk = zel::Url::resolveInto(text, base, plain);
+  const bool generalOk = zel::Url::resolveThroughParser(text, base, general);
+  if (plainOk != generalOk) std::abort();
+  if (plainOk && (plain.absoluteString() != general.absoluteString() ||
+                  plain.path() != general.path() || plain.query() != general.query() ||
+                  plain.fragment() != general.fragment() || plain.host() != general.host() ||
+                  plain.port() != general.port() || plain.user() != general.user()))
+    std::abort();
   return 0;
 }

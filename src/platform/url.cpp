@@ -288,13 +288,47 @@ bool hasDotSegment(std::string_view path) {
   return false;
 }
 
+// RFC 3986 section 5.2.4 on an absolute path, in place.
+void removeDotSegments(std::string& path) {
+  std::string out;
+  out.reserve(path.size());
+  std::string_view in = path;
+  auto dropLastSegment = [&out] {
+    const size_t slash = out.rfind('/');
+    out.erase(slash == std::string::npos ? 0 : slash);
+  };
+  while (!in.empty()) {
+    if (in.starts_with("../")) {
+      in.remove_prefix(3);
+    } else if (in.starts_with("./") || in.starts_with("/./")) {
+      in.remove_prefix(2);
+    } else if (in == "/.") {
+      in = "/";
+    } else if (in.starts_with("/../")) {
+      in.remove_prefix(3);
+      dropLastSegment();
+    } else if (in == "/..") {
+      in = "/";
+      dropLastSegment();
+    } else if (in == "." || in == "..") {
+      in = {};
+    } else {
+      const size_t end = in.find('/', 1);
+      const size_t n = end == std::string_view::npos ? in.size() : end;
+      out.append(in.substr(0, n));
+      in.remove_prefix(n);
+    }
+  }
+  path = std::move(out);
+}
+
 }  // namespace
 
 bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
-  // Most links are a plain path against an http(s) page: joined here, they come
-  // out as the general resolution writes them, without parsing anything.
-  if (reference.empty() || reference[0] == '?' || reference[0] == '#' ||
-      reference.substr(0, 2) == "//" || this == &base)
+  // Most links are a plain path or a fragment against an http(s) page: joined here,
+  // they come out as the general resolution writes them, without parsing anything.
+  if (reference.empty() || reference[0] == '?' || reference.substr(0, 2) == "//" ||
+      this == &base)
     return false;
   if (base.scheme_ != "http" && base.scheme_ != "https") return false;
   if (base.host_.empty()) return false;
@@ -314,6 +348,13 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
       std::string_view::npos)
     return false;  // an IPv6 host is written in its full form
 
+  if (reference[0] == '#') {
+    const std::string_view fragment = reference.substr(1);
+    if (fragment.empty() || !isPlainText(fragment, true)) return false;
+    joinFragment(fragment, base);
+    return true;
+  }
+
   size_t pathEnd = 0;
   while (pathEnd < reference.size() && reference[pathEnd] != '?' && reference[pathEnd] != '#') ++pathEnd;
   const std::string_view refPath = reference.substr(0, pathEnd);
@@ -332,7 +373,7 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
       hasFragment = true;
     }
   }
-  if (!isPlainText(refPath, false) || hasDotSegment(refPath)) return false;
+  if (!isPlainText(refPath, false)) return false;
   if (hasQuery && (query.empty() || !isPlainText(query, true))) return false;
   if (hasFragment && (fragment.empty() || !isPlainText(fragment, true))) return false;
 
@@ -344,12 +385,22 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
       const size_t slash = base.path_.rfind('/');
       if (slash == std::string::npos) return false;  // a path with an authority starts with '/'
       dir = std::string_view(base.path_).substr(0, slash + 1);
-      if (hasDotSegment(dir)) return false;
     }
   }
+  // Dot segments are removed aside, so that a decline leaves this Url as it was.
+  std::string withoutDots;
+  const bool dots = hasDotSegment(dir) || hasDotSegment(refPath);
+  if (dots) {
+    withoutDots.assign(dir).append(refPath);
+    removeDotSegments(withoutDots);
+    // The parser writes a path of empty segments its own way ("/.//").
+    if (withoutDots.starts_with("//")) return false;
+    dir = {};
+  }
+  const std::string_view path = dots ? std::string_view(withoutDots) : refPath;
   text_.assign(bt, 0, pathStart);
   text_.append(dir);
-  text_.append(refPath);
+  text_.append(path);
   path_.assign(text_, pathStart, std::string::npos);
   auto appendPart = [this](bool present, char mark, std::string_view part,
                            std::optional<std::string>& field) {
@@ -368,8 +419,26 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
   return true;
 }
 
+void Url::joinFragment(std::string_view fragment, const Url& base) {
+  const std::string& bt = base.text_;
+  text_.assign(bt, 0, std::min(bt.find('#'), bt.size()));
+  text_.push_back('#');
+  text_.append(fragment);
+  scheme_ = base.scheme_;
+  host_ = base.host_;
+  port_ = base.port_;
+  user_ = base.user_;
+  password_ = base.password_;
+  path_ = base.path_;
+  query_ = base.query_;
+  fragment_.emplace(fragment);
+}
+
 bool Url::resolveInto(std::string_view reference, const Url& base, Url& out) {
-  if (out.resolvePlainPath(reference, base)) return true;
+  return out.resolvePlainPath(reference, base) || resolveThroughParser(reference, base, out);
+}
+
+bool Url::resolveThroughParser(std::string_view reference, const Url& base, Url& out) {
   if (reference.empty()) {
     // An empty reference is the base without its fragment.
     const std::string& t = base.absoluteString();

@@ -20,6 +20,9 @@ class Url {
   // resolve() into `out`, reusing its buffers: a page's links are resolved against
   // one base, which is parsed once (per thread) however many links it has.
   static bool resolveInto(std::string_view reference, const Url& base, Url& out);
+  // The general resolution through the URI parser, which resolveInto() takes when
+  // its plain joins do not apply; they must agree with it wherever they do.
+  static bool resolveThroughParser(std::string_view reference, const Url& base, Url& out);
   // file:// URL for an absolute local path (percent-encoding what must be).
   static std::optional<Url> fromFilePath(std::string_view absolutePath);
 
@@ -46,9 +49,11 @@ class Url {
   // Takes the parts of `uri`, whose text is `text`; false (and unchanged) when
   // it has no scheme or a port out of range.
   bool assign(const UriUriStructA& uri, std::string_view text);
-  // resolveInto() for a plain path reference against an http(s) base; false
-  // (and unchanged) when the general resolution is needed.
+  // resolveInto() for a plain path or fragment reference against an http(s) base;
+  // false (and unchanged) when the general resolution is needed.
   bool resolvePlainPath(std::string_view reference, const Url& base);
+  // The base's own address with `fragment` in place of its own.
+  void joinFragment(std::string_view fragment, const Url& base);
 
   std::string text_, scheme_, host_, user_, password_, path_;
   std::optional<int> port_;
