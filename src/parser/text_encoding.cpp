@@ -148,20 +148,19 @@ std::string unescapedStringFromBuffer(std::string_view bytes, TextEncoding enc,
     text.erase(front + t.size());
     text.erase(0, front);
   }
-  const bool hasBreak =
-      text.find('\r') != std::string::npos || text.find('\n') != std::string::npos;
   if (!returnsAreSeparators) {
-    if (hasBreak) std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
     return text;
   }
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = ' ';
-  if (text.find("  ") == std::string::npos) return text;
-  // Halve runs of spaces once, pair by pair from the left.
+  // Line ends become spaces, then runs of spaces are halved once, pair by pair from
+  // the left: both in one pass, as a page's whole text goes through here.
+  auto spaced = [](char c) { return c == '\r' || c == '\n' ? ' ' : c; };
+  const size_t n = text.size();
   size_t w = 0;
-  for (size_t r = 0; r < text.size(); ++r) {
-    text[w++] = text[r];
-    if (text[r] == ' ' && r + 1 < text.size() && text[r + 1] == ' ') ++r;
+  for (size_t r = 0; r < n; ++r) {
+    const char c = spaced(text[r]);
+    text[w++] = c;
+    if (c == ' ' && r + 1 < n && spaced(text[r + 1]) == ' ') ++r;
   }
   text.resize(w);
   return text;

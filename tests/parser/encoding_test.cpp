@@ -116,6 +116,7 @@ TEST(CapturedValues, DecodeTrimAndLineBreaks) {
   EXPECT_EQ(unescapedStringFromBuffer("a\r\nb", kUTF8, true, nullptr), "a b");
   // Pairs of spaces are halved once, left to right.
   EXPECT_EQ(unescapedStringFromBuffer("a   b    c", kUTF8, true, nullptr), "a  b  c");
+  EXPECT_EQ(unescapedStringFromBuffer("a\r\n\r\nb \n c\n", kUTF8, true, nullptr), "a  b  c");
   EXPECT_EQ(unescapedStringFromBuffer(" \t x y \n", kUTF8, false, nullptr), "x y");
   // No-break spaces (written or as a reference) are white space for trimming.
   EXPECT_EQ(unescapedStringFromBuffer("&nbsp;Hi\u00a0", kUTF8, false, nullptr), "Hi");
