@@ -156,11 +156,35 @@ std::string unescapedStringFromBuffer(std::string_view bytes, TextEncoding enc,
   // the left: both in one pass, as a page's whole text goes through here.
   auto spaced = [](char c) { return c == '\r' || c == '\n' ? ' ' : c; };
   const size_t n = text.size();
-  size_t w = 0;
-  for (size_t r = 0; r < n; ++r) {
-    const char c = spaced(text[r]);
-    text[w++] = c;
-    if (c == ' ' && r + 1 < n && spaced(text[r + 1]) == ' ') ++r;
+  size_t w = 0, r = 0;
+  while (r < n) {
+#if defined(__SSE2__)
+    // Sixteen bytes at once when no pair of spaces starts among them (the byte after
+    // them is looked at too): they are copied with their line ends made spaces.
+    if (n - r >= 17) {
+      const __m128i sp = _mm_set1_epi8(' '), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+      auto lineEnds = [&](__m128i v) { return _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)); };
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + r));
+      const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + r + 1));
+      const __m128i ends = lineEnds(v);
+      const __m128i spaces = _mm_or_si128(_mm_cmpeq_epi8(v, sp), ends);
+      const __m128i nextSpaces = _mm_or_si128(_mm_cmpeq_epi8(next, sp), lineEnds(next));
+      if (_mm_movemask_epi8(_mm_and_si128(spaces, nextSpaces)) == 0) {
+        const __m128i out = _mm_or_si128(_mm_andnot_si128(ends, v), _mm_and_si128(ends, sp));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(text.data() + w), out);  // w <= r
+        r += 16;
+        w += 16;
+        continue;
+      }
+    }
+    for (const size_t stop = std::min(n, r + 16); r < stop; ++r) {
+#else
+    for (; r < n; ++r) {
+#endif
+      const char c = spaced(text[r]);
+      text[w++] = c;
+      if (c == ' ' && r + 1 < n && spaced(text[r + 1]) == ' ') ++r;
+    }
   }
   text.resize(w);
   return text;

@@ -117,6 +117,23 @@ TEST(CapturedValues, DecodeTrimAndLineBreaks) {
   // Pairs of spaces are halved once, left to right.
   EXPECT_EQ(unescapedStringFromBuffer("a   b    c", kUTF8, true, nullptr), "a  b  c");
   EXPECT_EQ(unescapedStringFromBuffer("a\r\n\r\nb \n c\n", kUTF8, true, nullptr), "a  b  c");
+  // Long texts go sixteen bytes at a time: the same as byte by byte, wherever the
+  // line ends and runs of spaces fall.
+  uint32_t seed = 7;
+  for (int round = 0; round < 2000; ++round) {
+    std::string in = "a";
+    for (int i = (round % 70) + 1; i > 0; --i) {
+      seed = seed * 1103515245 + 12345;
+      static const char* const kPieces[] = {"a", " ", "\r", "\n", "b", "  ", "\xc3\xa9"};
+      in += kPieces[(seed >> 16) % 7];
+    }
+    in += "z";
+    std::string want;
+    for (char c : in) want += (c == '\r' || c == '\n') ? ' ' : c;
+    for (size_t i = 0; i + 1 < want.size(); ++i)
+      if (want[i] == ' ' && want[i + 1] == ' ') want.erase(i + 1, 1);
+    ASSERT_EQ(unescapedStringFromBuffer(in, kUTF8, true, nullptr), want) << round;
+  }
   EXPECT_EQ(unescapedStringFromBuffer(" \t x y \n", kUTF8, false, nullptr), "x y");
   // No-break spaces (written or as a reference) are white space for trimming.
   EXPECT_EQ(unescapedStringFromBuffer("&nbsp;Hi\u00a0", kUTF8, false, nullptr), "Hi");
