@@ -9,7 +9,9 @@ spider, which stays on the start host. Nothing but 127.0.0.1 is ever asked.
 zelmora asks for every address with "Connection: close", so each request opens and closes a
 TCP connection; wget2 keeps its connections open by default. A third runner, "wget2-close",
 is wget2 sending the same "Connection: close" header, so the server closes after every answer
-as it does for zelmora: the like-for-like peer. Its ratio is printed beside the plain one.
+as it does for zelmora. Its ratio is printed beside the plain one. It is the same header, not
+the same work: wget2's spider asks for an HTML page twice (HEAD, then GET), so it opens two
+connections a page where zelmora opens one.
 
 Corpora: "python-docs" (the Python 3.11 documentation of Debian's python3.11-doc) and
 "generated:N" (the generated site of bench/crawl/run.py with N pages). When two or more
