@@ -368,10 +368,7 @@ curl_slist* configureEasy(CURL* e, const UrlRequest& r, const EasySetup& s) {
   curl_slist* list = nullptr;
   bool hasExpect = false;
   for (const auto& [name, value] : r.headers) {
-    // A line break in a field would let a value inject further fields.
-    if (name.empty() || name.find_first_of("\r\n:") != std::string::npos ||
-        value.find_first_of("\r\n") != std::string::npos)
-      continue;
+    if (!UrlRequest::isSendable(name, value)) continue;
     if (equalsIgnoreCase(name, "Expect")) hasExpect = true;
     std::string line = value.empty() ? name + ";" : name + ": " + value;
     if (curl_slist* next = curl_slist_append(list, line.c_str())) list = next;

@@ -395,9 +395,7 @@ std::optional<PlainHttpAddress> plainHttpAddress(const UrlRequest& r) {
     if (c <= 0x20 || c >= 0x7f) return std::nullopt;  // the general path decides what to send
   // curl removes dot segments before it sends a path; such a path is its to send.
   const std::string_view path(a.target.data(), std::min(a.target.find('?'), a.target.size()));
-  if (path.find("/./") != std::string_view::npos || path.find("/../") != std::string_view::npos ||
-      endsWith(path, "/.") || endsWith(path, "/.."))
-    return std::nullopt;
+  if (hasDotSegment(path)) return std::nullopt;
   return a;
 }
 
@@ -428,10 +426,7 @@ std::string plainHttpRequestHead(const UrlRequest& r, std::string_view target,
   bool host = false, accept = false, encoding = false;
   std::string fields;
   for (const auto& [name, value] : r.headers) {
-    // The same fields the general path drops: one that could inject others.
-    if (name.empty() || name.find_first_of("\r\n:") != std::string::npos ||
-        value.find_first_of("\r\n") != std::string::npos)
-      continue;
+    if (!UrlRequest::isSendable(name, value)) continue;
     if (equalsIgnoreCase(name, "Expect")) continue;  // no body, nothing to expect
     host = host || equalsIgnoreCase(name, "Host");
     accept = accept || equalsIgnoreCase(name, "Accept");

@@ -276,18 +276,6 @@ bool isPlainText(std::string_view s, bool queryText) {
   return true;
 }
 
-bool hasDotSegment(std::string_view path) {
-  size_t start = 0;
-  while (start <= path.size()) {
-    size_t end = path.find('/', start);
-    if (end == std::string_view::npos) end = path.size();
-    const std::string_view seg = path.substr(start, end - start);
-    if (seg == "." || seg == "..") return true;
-    start = end + 1;
-  }
-  return false;
-}
-
 // RFC 3986 section 5.2.4 on an absolute path, in place.
 void removeDotSegments(std::string& path) {
   std::string out;
@@ -492,6 +480,18 @@ std::optional<Url> Url::fromFilePath(std::string_view path) {
     return std::nullopt;
   buf.resize(std::char_traits<char>::length(buf.c_str()));
   return parse(buf);
+}
+
+bool hasDotSegment(std::string_view path) {
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string_view::npos) end = path.size();
+    const std::string_view seg = path.substr(start, end - start);
+    if (seg == "." || seg == "..") return true;
+    start = end + 1;
+  }
+  return false;
 }
 
 std::string Url::decodedPath() const { return percentDecode(path_); }

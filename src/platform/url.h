@@ -60,6 +60,9 @@ class Url {
   std::optional<std::string> query_, fragment_;
 };
 
+// Whether a path has a "." or ".." segment.
+bool hasDotSegment(std::string_view path);
+
 // Decodes %XX escapes; invalid escapes are kept as they are.
 std::string percentDecode(std::string_view s);
 

@@ -35,6 +35,9 @@ struct UrlRequest {
   void removeHeader(std::string_view name);
   // Case-insensitive look-up.
   std::optional<std::string> header(std::string_view name) const;
+  // Whether a header field may be sent: a line break in it would let a value
+  // inject further fields, so such fields are dropped.
+  static bool isSendable(std::string_view name, std::string_view value);
 };
 
 struct UrlResponse {

@@ -17,6 +17,11 @@ void UrlRequest::removeHeader(std::string_view name) {
   std::erase_if(headers, [&](const auto& h) { return equalsIgnoreCase(h.first, name); });
 }
 
+bool UrlRequest::isSendable(std::string_view name, std::string_view value) {
+  return !name.empty() && name.find_first_of("\r\n:") == std::string_view::npos &&
+         value.find_first_of("\r\n") == std::string_view::npos;
+}
+
 std::optional<std::string> UrlRequest::header(std::string_view name) const {
   for (const auto& [k, v] : headers)
     if (equalsIgnoreCase(k, name)) return v;
