@@ -216,6 +216,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   const std::string& getUnrenderedReason() const { return unrenderedReason_; }
   void extractLinksInTurn(ZelUrl* record, std::function<void()> then) override;
   void handleInTurn(std::function<void()> task) override;
+  void pageHasArrived(ZelUrl* record) override;
   // Runs the waiting extractions whose scans are done, in their order.
   void runReadyExtractions();
   // Parts of extractLinks: an HTML page's own facts, and the facts of any parser.
@@ -404,9 +405,14 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
                         const ExtractionKind& kind);
 
   // ---- Page scans on a worker (zel_hub_page_scans.cpp) ----------------------------------
-  // Starts scanning an HTML page of the site on a worker; nullptr when the page is
-  // better scanned when its extraction comes.
+  // Whether the page is an HTML page of the site that a worker may scan; the
+  // rest is better scanned when its extraction comes.
+  bool wantsPageScan(ZelUrl* r);
+  // Starts scanning the page on a worker.
   std::shared_ptr<PageScan> startPageScan(ZelUrl* r);
+  // The scan for the page's extraction: the one started on its arrival while it
+  // still reads what extraction would read, else a new one or nullptr.
+  std::shared_ptr<PageScan> scanForExtraction(ZelUrl* r);
   // The parser of the scan in hand when it was made as extraction would make it now.
   std::unique_ptr<ZelParser> takeScannedParser(int fileType);
   std::shared_ptr<const Defaults> settingsSnapshot();
@@ -417,6 +423,8 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
     std::function<void()> then;
   };
   std::deque<PendingExtraction> pendingExtractions_;
+  // Scans started when a page arrived, until its extraction or its slot's end.
+  std::unordered_map<ZelUrl*, std::shared_ptr<PageScan>> arrivedScans_;
   Url resolvedLink_;  // processLink's target, reused from link to link
   std::shared_ptr<PageScan> scanInHand_;
   std::shared_ptr<const Defaults> settingsSnapshot_;

@@ -18,8 +18,26 @@ constexpr int kMaxScanThreads = 3;
 
 }  // namespace
 
+void ZelHub::pageHasArrived(ZelUrl* r) {
+  // Pages wait their turn behind the extractions of earlier ones; their scans
+  // need not, since a scan reads only the page's bytes and settings.
+  if (wantsPageScan(r)) arrivedScans_[r] = startPageScan(r);
+}
+
+std::shared_ptr<PageScan> ZelHub::scanForExtraction(ZelUrl* r) {
+  std::shared_ptr<PageScan> arrived;
+  if (auto it = arrivedScans_.find(r); it != arrivedScans_.end()) {
+    arrived = std::move(it->second);
+    arrivedScans_.erase(it);
+  }
+  if (!wantsPageScan(r)) return nullptr;
+  // The other inputs of the scan are checked when its parser is taken.
+  if (arrived && arrived->body == *r->getData()) return arrived;
+  return startPageScan(r);
+}
+
 void ZelHub::extractLinksInTurn(ZelUrl* r, std::function<void()> then) {
-  std::shared_ptr<PageScan> scan = startPageScan(r);
+  std::shared_ptr<PageScan> scan = scanForExtraction(r);
   if (!scan && pendingExtractions_.empty() && !runningExtractions_) {
     extractLinks(r);
     then();
@@ -57,24 +75,26 @@ std::shared_ptr<const Defaults> ZelHub::settingsSnapshot() {
   return settingsSnapshot_;
 }
 
-std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
+bool ZelHub::wantsPageScan(ZelUrl* r) {
   // Only what extraction would surely scan as an HTML page of the site; the rest
   // (stylesheets, scripts, PDFs, sitemaps, URL lists) is read when its turn comes.
   const std::string* body = r->getData();
-  if (!body || body->empty() || rechecking_ || !r->isInternal()) return nullptr;
+  if (!body || body->empty() || rechecking_ || !r->isInternal()) return false;
   if (!r->getIsHTML() || r->getIsCSS() || r->getIsJS() || r->getIsPDF() || r->isXML())
-    return nullptr;
-  const Defaults& d = defaults();
-  if (r->isStartingPoint() && d.integerForKey("plainTextMode") != kFileTypeHTML) return nullptr;
-  std::shared_ptr<const Defaults> settings = settingsSnapshot();
-  if (!settings) return nullptr;
+    return false;
+  if (r->isStartingPoint() && defaults().integerForKey("plainTextMode") != kFileTypeHTML)
+    return false;
+  return settingsSnapshot() != nullptr;
+}
 
+std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
+  const Defaults& d = defaults();
   auto scan = std::make_shared<PageScan>();
-  scan->body = *body;
+  scan->body = *r->getData();
   scan->withSEO = d.boolForKey("SEOEnabled");
   scan->observeRobots = d.boolForKey("observeRobotsTxt");
   scan->encoding = getDetectedEncoding();
-  scan->settings = std::move(settings);
+  scan->settings = settingsSnapshot();
   if (!scanPool_) scanPool_ = std::make_unique<WorkPool>(WorkPool::threadsForThisMachine(kMaxScanThreads));
   std::weak_ptr<ZelHub*> alive = aliveToken_;
   RunLoop* loop = platform_.runLoop;

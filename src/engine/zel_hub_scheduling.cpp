@@ -38,6 +38,7 @@ void ZelHub::noteRequestSent(ZelUrl* record) {
 }
 
 void ZelHub::noteRequestEnded(ZelUrl* record) {
+  arrivedScans_.erase(record);  // a scan its extraction did not take
   auto it = inFlightHost_.find(record);
   if (it == inFlightHost_.end()) return;
   auto count = hostInFlight_.find(it->second);

@@ -80,6 +80,8 @@ class ZelRecordOwner {
   virtual void extractLinksInTurn(ZelUrl* record, std::function<void()> then) = 0;
   // Runs task now, or after the extractions that are waiting, in turn.
   virtual void handleInTurn(std::function<void()> task) = 0;
+  // The record's body has all arrived: its scan may start now, ahead of its turn.
+  virtual void pageHasArrived(ZelUrl* record) = 0;
   virtual bool performSoft404CheckOnThisUrl(ZelUrl* record) = 0;
   virtual void archivePage(ZelUrl* record) = 0;
   // The archived file of an address when it exists.

@@ -397,6 +397,7 @@ void ZelUrl::didReceiveData(UrlConnection& connection, std::string_view bytes) {
 void ZelUrl::didFinishLoading(UrlConnection& connection) {
   // The page comes from the renderer instead.
   if (getWTG()) return;
+  owner_->pageHasArrived(this);
   // Handled after the extractions of pages that finished before, as if each had
   // been extracted the moment it arrived; the times are those of the arrival.
   owner_->handleInTurn([this, &connection, sinceSent = getTimeSinceSent()] {

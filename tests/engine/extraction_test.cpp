@@ -349,6 +349,21 @@ TEST_F(ExtractionTest, SitemapTermFilterReadsTheVisibleText) {
 
 // Soft 404s are judged on the address and the visible text, never the markup;
 // sitemap membership on status class, type, scope and robots rules.
+// A page's scan starts when it arrives, ahead of its turn; a body that changed
+// before the turn is what extraction reads.
+TEST_F(ExtractionTest, ABodyChangedAfterArrivalIsScannedAgain) {
+  start();
+  ZelUrl* p = fetched("/a.html", "<html><body><a href=\"/old\">o</a></body></html>", 1);
+  p->setIsHTML(true);
+  p->setIsInternal(true);
+  hub->pageHasArrived(p);
+  p->ensureData() = "<html><body><a href=\"/new\">n</a></body></html>";
+  bool extracted = false;
+  hub->extractLinksInTurn(p, [&] { extracted = true; });
+  ASSERT_TRUE(tp.loop.runUntil([&] { return extracted; }, 10));
+  EXPECT_EQ(outboundTargets(p), std::vector<std::string>{base + "/new"});
+}
+
 TEST_F(ExtractionTest, Soft404AndSitemapMembership) {
   server.page("/robots.txt", "User-agent: *\nDisallow: /private\n", "text/plain");
   tp.defaults.setBool("observeRobotsTxt", true);
