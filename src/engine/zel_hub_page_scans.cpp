@@ -15,13 +15,19 @@ namespace {
 
 // Scans in flight beyond the run loop's own thread; the machine decides below this.
 constexpr int kMaxScanThreads = 3;
+// A scan started on arrival holds a copy of the page until the page's turn, so
+// only pages up to this size start early: with bigger ones memory would grow
+// past the body limit times the threads, and their scans outlast the wait anyway.
+constexpr size_t kMaxArrivalScanBytes = 1 << 20;
 
 }  // namespace
 
 void ZelHub::pageHasArrived(ZelUrl* r) {
   // Pages wait their turn behind the extractions of earlier ones; their scans
   // need not, since a scan reads only the page's bytes and settings.
-  if (wantsPageScan(r)) arrivedScans_[r] = startPageScan(r);
+  const std::string* body = r->getData();
+  if (body && body->size() <= kMaxArrivalScanBytes && wantsPageScan(r))
+    arrivedScans_[r] = startPageScan(r);
 }
 
 std::shared_ptr<PageScan> ZelHub::scanForExtraction(ZelUrl* r) {
