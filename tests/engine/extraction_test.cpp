@@ -347,8 +347,6 @@ TEST_F(ExtractionTest, SitemapTermFilterReadsTheVisibleText) {
   EXPECT_NE(std::find(pages.begin(), pages.end(), other), pages.end()) << "reversed";
 }
 
-// Soft 404s are judged on the address and the visible text, never the markup;
-// sitemap membership on status class, type, scope and robots rules.
 // A page's scan starts when it arrives, ahead of its turn; a body that changed
 // before the turn is what extraction reads.
 TEST_F(ExtractionTest, ABodyChangedAfterArrivalIsScannedAgain) {
@@ -364,6 +362,8 @@ TEST_F(ExtractionTest, ABodyChangedAfterArrivalIsScannedAgain) {
   EXPECT_EQ(outboundTargets(p), std::vector<std::string>{base + "/new"});
 }
 
+// Soft 404s are judged on the address and the visible text, never the markup;
+// sitemap membership on status class, type, scope and robots rules.
 TEST_F(ExtractionTest, Soft404AndSitemapMembership) {
   server.page("/robots.txt", "User-agent: *\nDisallow: /private\n", "text/plain");
   tp.defaults.setBool("observeRobotsTxt", true);
