@@ -468,6 +468,7 @@ TEST(ExportText, ThePasswordOfTheStartAddressIsHidden) {
 TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
   EXPECT_EQ(crawl({"--csv", "/no/such/folder/r.csv"}), 2);
   EXPECT_EQ(crawl({"--db", "-"}), 2);
+  EXPECT_EQ(crawl({"--db", "/no/such/folder/c.db"}), 2);
   EXPECT_EQ(crawl({"--json", dir_->path()}), 2) << "a folder is not a file";
   EXPECT_EQ(crawl({"--json", "-", "--csv", "-"}), 2);
 
