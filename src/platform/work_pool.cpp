@@ -1,7 +1,6 @@
 #include "platform/work_pool.h"
 
 #include <pthread.h>
-#include <sched.h>
 
 #include <algorithm>
 
@@ -36,12 +35,6 @@ int WorkPool::threadsForThisMachine(int cap) {
 
 void WorkPool::work() {
   pthread_setname_np(pthread_self(), "zel-work");  // for profilers and top -H
-  // A batch thread keeps its share of the processor but does not preempt the
-  // threads that wake up to pass work on (the run loop, the network thread):
-  // on a two-core machine a crawl of many small pages takes about 10% less
-  // time. Nothing depends on it, so a refusal is ignored.
-  sched_param normal{};
-  pthread_setschedparam(pthread_self(), SCHED_BATCH, &normal);
   for (;;) {
     std::function<void()> job;
     {
