@@ -1,12 +1,12 @@
 // The spell checker on hunspell. The library is loaded at run time: spelling is
 // an optional service, and a machine without the library or a dictionary still
 // crawls (it just has no spell checker).
-#include <dlfcn.h>
-
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
+#include "platform/shared_library.h"
 #include "platform/spell_checker.h"
 #include "platform/text_codec.h"
 
@@ -21,7 +21,6 @@ using SpellFn = int (*)(Hunhandle*, const char*);
 using EncodingFn = char* (*)(Hunhandle*);
 
 struct HunspellLibrary {
-  void* handle = nullptr;
   CreateFn create = nullptr;
   DestroyFn destroy = nullptr;
   SpellFn spell = nullptr;
@@ -30,30 +29,20 @@ struct HunspellLibrary {
 
   // Loaded once and kept for the life of the process.
   static const HunspellLibrary* get() {
-    static const HunspellLibrary lib = load();
-    return lib.handle ? &lib : nullptr;
+    static const std::optional<HunspellLibrary> lib = load();
+    return lib ? &*lib : nullptr;
   }
 
  private:
-  static HunspellLibrary load() {
+  static std::optional<HunspellLibrary> load() {
+    const SharedLibrary so({"libhunspell-1.7.so.0", "libhunspell.so", "libhunspell-1.6.so.0"});
     HunspellLibrary lib;
-    for (const char* name : {"libhunspell-1.7.so.0", "libhunspell.so", "libhunspell-1.6.so.0"}) {
-      lib.handle = dlopen(name, RTLD_NOW | RTLD_LOCAL);
-      if (lib.handle) {
-        lib.name = name;
-        break;
-      }
-    }
-    if (!lib.handle) return lib;
-    lib.create = reinterpret_cast<CreateFn>(dlsym(lib.handle, "Hunspell_create"));
-    lib.destroy = reinterpret_cast<DestroyFn>(dlsym(lib.handle, "Hunspell_destroy"));
-    lib.spell = reinterpret_cast<SpellFn>(dlsym(lib.handle, "Hunspell_spell"));
-    lib.encoding = reinterpret_cast<EncodingFn>(dlsym(lib.handle, "Hunspell_get_dic_encoding"));
-    if (!lib.create || !lib.destroy || !lib.spell || !lib.encoding) {
-      dlclose(lib.handle);
-      lib.handle = nullptr;
-    }
-    return lib;
+    lib.name = so.name();
+    if (so.loaded() && so.bind(lib.create, "Hunspell_create") &&
+        so.bind(lib.destroy, "Hunspell_destroy") && so.bind(lib.spell, "Hunspell_spell") &&
+        so.bind(lib.encoding, "Hunspell_get_dic_encoding"))
+      return lib;
+    return std::nullopt;
   }
 };
 

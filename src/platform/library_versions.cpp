@@ -4,7 +4,6 @@
 #include <link-grammar/link-includes.h>
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
-#include <poppler.h>
 #include <sqlite3.h>
 #include <unicode/uversion.h>
 
@@ -14,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/pdf_reader.h"
 #include "platform/spell_checker.h"
 #include "platform/text_format.h"
 
@@ -55,7 +55,8 @@ std::vector<std::pair<std::string, std::string>> libraryVersions() {
   pcre2_config(PCRE2_CONFIG_VERSION, pcre);
   out.emplace_back("PCRE2", pcre);
   out.emplace_back("SQLite", sqlite3_libversion());
-  out.emplace_back("poppler", poppler_get_version());
+  const std::string poppler = pdfLibraryVersion();
+  out.emplace_back("poppler", poppler.empty() ? "not found" : poppler);
   const std::string hunspell = hunspellLibraryName();
   out.emplace_back("hunspell", hunspell.empty() ? "not found" : hunspell);
   out.emplace_back("link-grammar", linkgrammar_get_version());

@@ -30,5 +30,7 @@ class PdfDocument {
 
 // Opens a document from its bytes (poppler); nullptr when it is not a readable PDF.
 std::unique_ptr<PdfDocument> openPdfDocument(std::string_view bytes);
+// The PDF library's version, "" when it cannot be opened.
+std::string pdfLibraryVersion();
 
 }  // namespace zel

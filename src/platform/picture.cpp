@@ -6,13 +6,40 @@
 #include <cctype>
 #include <cstring>
 #include <memory>
+#include <optional>
+
+#include "platform/shared_library.h"
 
 namespace zel {
 
 namespace {
 
+#define ZEL_CAIRO_FUNCTIONS(X) \
+  X(cairo_surface_destroy) X(cairo_image_surface_create_from_png_stream) \
+  X(cairo_surface_status) X(cairo_image_surface_get_width) X(cairo_image_surface_get_height) \
+  X(cairo_image_surface_create) X(cairo_create) X(cairo_scale) X(cairo_set_source_surface) \
+  X(cairo_pattern_set_filter) X(cairo_get_source) X(cairo_set_operator) X(cairo_paint) \
+  X(cairo_destroy) X(cairo_surface_flush) X(cairo_image_surface_get_data) \
+  X(cairo_image_surface_get_stride) X(cairo_surface_mark_dirty) \
+  X(cairo_surface_write_to_png_stream)
+
+struct CairoApi {
+  ZEL_CAIRO_FUNCTIONS(ZEL_FUNCTION_POINTER)
+};
+
+// Opened on the first picture; nullptr when it cannot be, and then no picture is made.
+const CairoApi* cairo() {
+  static const std::optional<CairoApi> loaded = []() -> std::optional<CairoApi> {
+    const SharedLibrary lib({ZEL_CAIRO_SONAME});
+    CairoApi api;
+    if (lib.loaded() ZEL_CAIRO_FUNCTIONS(ZEL_BIND_FUNCTION)) return api;
+    return std::nullopt;
+  }();
+  return loaded ? &*loaded : nullptr;
+}
+
 struct SurfaceDeleter {
-  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+  void operator()(cairo_surface_t* s) const { cairo()->cairo_surface_destroy(s); }
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
@@ -45,29 +72,31 @@ void putLE32(std::string& out, uint32_t v) {
 }  // namespace
 
 std::optional<Picture> scaledPicture(const std::string& png, int width, int height) {
-  if (width <= 0 || height <= 0) return std::nullopt;
+  const CairoApi* cairoApi = cairo();
+  if (width <= 0 || height <= 0 || !cairoApi) return std::nullopt;
+  const CairoApi& api = *cairoApi;
   Reader reader{png};
-  Surface source(cairo_image_surface_create_from_png_stream(readChunk, &reader));
-  if (cairo_surface_status(source.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
-  const int sw = cairo_image_surface_get_width(source.get());
-  const int sh = cairo_image_surface_get_height(source.get());
+  Surface source(api.cairo_image_surface_create_from_png_stream(readChunk, &reader));
+  if (api.cairo_surface_status(source.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
+  const int sw = api.cairo_image_surface_get_width(source.get());
+  const int sh = api.cairo_image_surface_get_height(source.get());
   if (sw <= 0 || sh <= 0) return std::nullopt;
-  Surface target(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
-  cairo_t* cr = cairo_create(target.get());
-  cairo_scale(cr, static_cast<double>(width) / sw, static_cast<double>(height) / sh);
-  cairo_set_source_surface(cr, source.get(), 0, 0);
-  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  cairo_paint(cr);
-  cairo_destroy(cr);
-  cairo_surface_flush(target.get());
+  Surface target(api.cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  cairo_t* cr = api.cairo_create(target.get());
+  api.cairo_scale(cr, static_cast<double>(width) / sw, static_cast<double>(height) / sh);
+  api.cairo_set_source_surface(cr, source.get(), 0, 0);
+  api.cairo_pattern_set_filter(api.cairo_get_source(cr), CAIRO_FILTER_GOOD);
+  api.cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  api.cairo_paint(cr);
+  api.cairo_destroy(cr);
+  api.cairo_surface_flush(target.get());
 
   Picture p;
   p.width = width;
   p.height = height;
   p.pixels.resize(static_cast<size_t>(width) * height);
-  const unsigned char* data = cairo_image_surface_get_data(target.get());
-  const int stride = cairo_image_surface_get_stride(target.get());
+  const unsigned char* data = api.cairo_image_surface_get_data(target.get());
+  const int stride = api.cairo_image_surface_get_stride(target.get());
   for (int y = 0; y < height; ++y) {
     const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
     for (int x = 0; x < width; ++x) {
@@ -87,11 +116,13 @@ std::optional<Picture> scaledPicture(const std::string& png, int width, int heig
 }
 
 std::string encodePng(const Picture& picture) {
-  if (picture.width <= 0 || picture.height <= 0) return "";
-  Surface s(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture.width, picture.height));
-  cairo_surface_flush(s.get());
-  unsigned char* data = cairo_image_surface_get_data(s.get());
-  const int stride = cairo_image_surface_get_stride(s.get());
+  const CairoApi* cairoApi = cairo();
+  if (picture.width <= 0 || picture.height <= 0 || !cairoApi) return "";
+  const CairoApi& api = *cairoApi;
+  Surface s(api.cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture.width, picture.height));
+  api.cairo_surface_flush(s.get());
+  unsigned char* data = api.cairo_image_surface_get_data(s.get());
+  const int stride = api.cairo_image_surface_get_stride(s.get());
   for (int y = 0; y < picture.height; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
     for (int x = 0; x < picture.width; ++x) {
@@ -102,9 +133,9 @@ std::string encodePng(const Picture& picture) {
       row[x] = (a << 24) | (r << 16) | (g << 8) | b;
     }
   }
-  cairo_surface_mark_dirty(s.get());
+  api.cairo_surface_mark_dirty(s.get());
   std::string out;
-  if (cairo_surface_write_to_png_stream(s.get(), writeChunk, &out) != CAIRO_STATUS_SUCCESS)
+  if (api.cairo_surface_write_to_png_stream(s.get(), writeChunk, &out) != CAIRO_STATUS_SUCCESS)
     return "";
   return out;
 }
