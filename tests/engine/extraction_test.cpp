@@ -57,13 +57,16 @@ class ExtractionTest : public ::testing::Test {
   }
 };
 
-TEST_F(ExtractionTest, ResolvesEveryKindOfReference) {
+TEST_F(ExtractionTest, ResolvesEveryKindOfReferenceAndSkipsNonWebLinks) {
   start();
   ZelUrl* p = fetched("/dir/page.html",
                       "<html><body><a href=\"sib.html\">s</a><a href=\"/root\">r</a>"
                       "<a href=\"//127.0.0.1:" + std::to_string(server.port()) + "/proto\">p</a>"
                       "<a href=\"" + base + "/abs\">a</a><a href=\"../up.html\">u</a>"
-                      "<a href=\"./\">dot</a><a href=\"?q=1\">q</a></body></html>", 1);
+                      "<a href=\"./\">dot</a><a href=\"?q=1\">q</a><a href=\"mailto:a@b.test\">m</a>"
+                      "<a href=\"tel:+123\">t</a><a href=\"javascript:void(0)\">j</a>"
+                      "<a href=\"data:text/plain,hi\">d</a><a href=\"#top\">same page</a>"
+                      "</body></html>", 1);
   hub->extractLinks(p);
   EXPECT_EQ(outboundTargets(p),
             (std::vector<std::string>{base + "/dir/sib.html", base + "/root", base + "/proto",
@@ -75,17 +78,15 @@ TEST_F(ExtractionTest, ResolvesEveryKindOfReference) {
   EXPECT_TRUE(sib->isInternal());
   EXPECT_EQ(sib->getInboundInstances().front()->getLinkText(), "s");
   EXPECT_EQ(sib->getInboundInstances().front()->getLineNumber(), 1);
-}
 
-TEST_F(ExtractionTest, BaseHrefChangesTheBase) {
-  start();
-  const std::pair<const char*, const char*> cases[] = {{"/other/", "/other/x.html"}, {"/", "/x.html"}};
-  for (const auto& [href, target] : cases) {
-    ZelUrl* p = fetched(std::string("/a/page.html?base=") + href,
+  // A base element changes the base, keeping the port.
+  const std::pair<const char*, const char*> bases[] = {{"/other/", "/other/x.html"}, {"/", "/x.html"}};
+  for (const auto& [href, target] : bases) {
+    ZelUrl* b = fetched(std::string("/a/page.html?base=") + href,
                         std::string("<html><head><base href=\"") + href +
                             "\"></head><body><a href=\"x.html\">x</a></body></html>");
-    hub->extractLinks(p);
-    EXPECT_EQ(outboundTargets(p), std::vector<std::string>{base + target}) << "keeps the port";
+    hub->extractLinks(b);
+    EXPECT_EQ(outboundTargets(b), std::vector<std::string>{base + target}) << href;
   }
 }
 
@@ -127,31 +128,8 @@ TEST_F(ExtractionTest, DuplicatesCanonicalsAndARefreshToItself) {
   EXPECT_NE(record(base + "/s1"), nullptr) << "an ordinary page";
 }
 
-TEST_F(ExtractionTest, NonWebLinksAreNotRecorded) {
-  start();
-  ZelUrl* p = fetched("/", "<html><body><a href=\"mailto:a@b.test\">m</a><a href=\"tel:+123\">t</a>"
-                           "<a href=\"javascript:void(0)\">j</a><a href=\"data:text/plain,hi\">d</a>"
-                           "<a href=\"#top\">same page</a><a href=\"/ok\">ok</a></body></html>");
-  hub->extractLinks(p);
-  EXPECT_EQ(outboundTargets(p), (std::vector<std::string>{base + "/ok"}));
-}
-
-// With blacklistByRobotsTxt they are not fetched at all: CrawlE2E.OrdinaryAnswersOfOneSite.
-TEST_F(ExtractionTest, RobotsDisallowedLinksAreOnlyMarked) {
-  server.page("/robots.txt", "User-agent: *\nDisallow: /private\n", "text/plain");
-  tp.defaults.setBool("observeRobotsTxt", true);
-  start();
-  ZelUrl* p = fetched("/", "<html><body><a href=\"/private/a\">a</a></body></html>");
-  hub->extractLinks(p);
-  ZelUrl* a = record(base + "/private/a");
-  ASSERT_NE(a, nullptr);
-  EXPECT_TRUE(a->isDisallowed());
-  EXPECT_EQ(a->getFinalStatus(), "") << "only marked unless blacklistByRobotsTxt";
-  ASSERT_NE(a->getWarnings(), nullptr);
-  EXPECT_EQ(a->getWarnings()->front(), "The link url is disallowed by robots.txt");
-}
-
-TEST_F(ExtractionTest, LevelsLinksAndOccurrenceLimits) {
+// Limits and settings read while a page is extracted.
+TEST_F(ExtractionTest, LimitsNofollowPagesAndEmptyLinks) {
   start();
   tp.defaults.setInteger("levelsLimit", 2);
   ZelUrl* deep = fetched("/deep", "<html><body><a href=\"/d1\">d</a></body></html>", 2);
@@ -178,11 +156,10 @@ TEST_F(ExtractionTest, LevelsLinksAndOccurrenceLimits) {
   ZelUrl* late = fetched("/late", "<html><body><a href=\"/l1\">1</a></body></html>", 0);
   hub->extractLinks(late);
   EXPECT_EQ(record(base + "/l1"), nullptr);
-}
+  tp.defaults.setInteger("linksLimit", 1000);
 
-TEST_F(ExtractionTest, NofollowPagesAreNotParsedWhenAsked) {
+  // A nofollow link's page yields no links when asked.
   tp.defaults.setBool("dontFollowNofollowLinks", true);
-  start();
   ZelUrl* home = fetched("/", "<html><body><a href=\"/nf\" rel=\"nofollow\">x</a></body></html>");
   hub->extractLinks(home);
   ZelUrl* nf = record(base + "/nf");
@@ -191,13 +168,11 @@ TEST_F(ExtractionTest, NofollowPagesAreNotParsedWhenAsked) {
   fetched("/nf", "<html><body><a href=\"/behind\">b</a></body></html>", 1);
   hub->extractLinks(nf);
   EXPECT_EQ(record(base + "/behind"), nullptr);
-}
 
-TEST_F(ExtractionTest, MissingAndUnresolvableLinksWithHashIsBad) {
+  // With hashIsBad, "#" and "" are links without an address, one record each.
   tp.defaults.setBool("hashIsBad", true);
-  start();
-  ZelUrl* p = fetched("/", "<html><body><a href=\"#\">a</a><a href=\"\">b</a><a href=\"#\">c</a>"
-                           "</body></html>");
+  ZelUrl* p = fetched("/hash", "<html><body><a href=\"#\">a</a><a href=\"\">b</a><a href=\"#\">c</a>"
+                               "</body></html>");
   hub->extractLinks(p);
   ASSERT_EQ(p->getOutboundInstances().size(), 3u);
   for (ZelLinkInstance* i : p->getOutboundInstances())
@@ -206,30 +181,6 @@ TEST_F(ExtractionTest, MissingAndUnresolvableLinksWithHashIsBad) {
   EXPECT_NE(p->getOutboundInstances()[0]->target(), p->getOutboundInstances()[2]->target())
       << "each occurrence makes its own record";
 }
-
-
-TEST_F(ExtractionTest, PageFactsArriveOnTheRecord) {
-  tp.defaults.setBool("SEOEnabled", true);
-  tp.defaults.setInteger("headingLevelMax", 6);
-  tp.defaults.setBool("countKeywords", true);
-  start();
-  ZelUrl* p = fetched("/facts",
-                      "<html><head><title>Fish &amp; Chips</title>"
-                      "<meta name=\"description\" content=\"Fresh every day\">"
-                      "<meta name=\"robots\" content=\"noindex, nofollow\"></head>"
-                      "<body><h1>Menu</h1><h2>Prices</h2><p>Cod and chips</p>"
-                      "<a href=\"/next\">next</a></body></html>");
-  hub->extractLinks(p);
-  EXPECT_EQ(p->getLinkPageTitle(), "Fish & Chips");
-  EXPECT_EQ(p->getMetaDescription(), "Fresh every day");
-  ASSERT_TRUE(p->getHeadings());
-  EXPECT_EQ(*p->getHeadings(), (std::vector<std::string>{"Menu", "\tPrices"}));
-  EXPECT_TRUE(p->getHeadContainsNoIndex());
-  EXPECT_TRUE(p->getHeadContainsNoFollow());
-  EXPECT_EQ(p->getWordCount(), 5);  // the link after the paragraph end is not text
-  EXPECT_FALSE(p->isKeywordStuffed());
-}
-
 
 // Each setting that decides whether a page's links are collected, on its own
 // crawl: the page is fetched with the body given and extracted; the test looks
@@ -327,11 +278,30 @@ TEST(ExtractionSettings, DecideWhichPagesYieldLinks) {
   }
 }
 
-TEST_F(ExtractionTest, SitemapTermFilterReadsTheVisibleText) {
+// The page's facts arrive on its record; the sitemap term filter reads the visible text.
+TEST_F(ExtractionTest, PageFactsAndTheSitemapTermFilter) {
   tp.defaults.setBool("SEOEnabled", true);
+  tp.defaults.setInteger("headingLevelMax", 6);
+  tp.defaults.setBool("countKeywords", true);
+  start();
+  ZelUrl* p = fetched("/facts",
+                      "<html><head><title>Fish &amp; Chips</title>"
+                      "<meta name=\"description\" content=\"Fresh every day\">"
+                      "<meta name=\"robots\" content=\"noindex, nofollow\"></head>"
+                      "<body><h1>Menu</h1><h2>Prices</h2><p>Cod and chips</p>"
+                      "<a href=\"/next\">next</a></body></html>");
+  hub->extractLinks(p);
+  EXPECT_EQ(p->getLinkPageTitle(), "Fish & Chips");
+  EXPECT_EQ(p->getMetaDescription(), "Fresh every day");
+  ASSERT_TRUE(p->getHeadings());
+  EXPECT_EQ(*p->getHeadings(), (std::vector<std::string>{"Menu", "\tPrices"}));
+  EXPECT_TRUE(p->getHeadContainsNoIndex());
+  EXPECT_TRUE(p->getHeadContainsNoFollow());
+  EXPECT_EQ(p->getWordCount(), 5);  // the link after the paragraph end is not text
+  EXPECT_FALSE(p->isKeywordStuffed());
+
   tp.defaults.setString("filterSitemapByTerm", "bread");
   tp.defaults.setInteger("searchEntireSource", 1);
-  start();
   ZelUrl* visible = fetched("/visible", "<html><body><p>Fresh bread</p></body></html>", 1);
   ZelUrl* markup = fetched("/markup", "<html><body><p class=\"bread\">Cakes</p></body></html>", 1);
   hub->extractLinks(visible);
@@ -362,14 +332,26 @@ TEST_F(ExtractionTest, ABodyChangedAfterArrivalIsScannedAgain) {
   EXPECT_EQ(outboundTargets(p), std::vector<std::string>{base + "/new"});
 }
 
-// Soft 404s are judged on the address and the visible text, never the markup;
-// sitemap membership on status class, type, scope and robots rules.
-TEST_F(ExtractionTest, Soft404AndSitemapMembership) {
+// Robots rules mark links; soft 404s are judged on the address and the visible
+// text, never the markup; sitemap membership on status class, type, scope and
+// robots rules.
+TEST_F(ExtractionTest, RobotsMarksSoft404AndSitemapMembership) {
   server.page("/robots.txt", "User-agent: *\nDisallow: /private\n", "text/plain");
   tp.defaults.setBool("observeRobotsTxt", true);
   tp.defaults.setBool("shouldCheckForSoft404", true);
   tp.defaults.setString("soft404Terms", "not found\nmissing\n");
   start();
+  // Disallowed links are only marked (with blacklistByRobotsTxt they are not
+  // fetched at all: CrawlE2E.OrdinaryAnswersOfOneSite).
+  ZelUrl* home = fetched("/", "<html><body><a href=\"/private/a\">a</a></body></html>");
+  hub->extractLinks(home);
+  ZelUrl* disallowed = record(base + "/private/a");
+  ASSERT_NE(disallowed, nullptr);
+  EXPECT_TRUE(disallowed->isDisallowed());
+  EXPECT_EQ(disallowed->getFinalStatus(), "");
+  ASSERT_NE(disallowed->getWarnings(), nullptr);
+  EXPECT_EQ(disallowed->getWarnings()->front(), "The link url is disallowed by robots.txt");
+
   auto make = [&](const std::string& path, const std::string& mime, const std::string& body,
                   const std::string& status = "200 no error") {
     ZelUrl* r = fetched(path, body, 1);

@@ -38,7 +38,7 @@ class StartupTest : public ::testing::Test {
 
 // ---- Text helpers ------------------------------------------------------------------------
 
-TEST(StartupText, TypedAddresses) {
+TEST(StartupText, TypedAddressesAndListEntries) {
   const std::pair<const char*, const char*> cases[] = {
       {"host/page", "http://host/page"},
       {"/tmp/a", "http:///tmp/a"},  // too short to be taken for a local path
@@ -55,9 +55,7 @@ TEST(StartupText, TypedAddresses) {
   };
   for (const auto& [typed, expected] : cases)
     EXPECT_EQ(ZelHub::normalisedStartingAddress(typed), expected) << '"' << typed << '"';
-}
-
-TEST(StartupText, TrimAndMakeAbsolute) {
+  // List entries are trimmed, and made absolute on the start's host.
   EXPECT_TRUE(ZelHub::trimEachItemInArray(std::nullopt).empty());
   EXPECT_EQ(ZelHub::trimEachItemInArray(std::vector<std::string>{" a ", "", "\t\n", "b\r\n"}),
             (std::vector<std::string>{"a", "b"}));
