@@ -63,7 +63,7 @@ TEST(Defaults, MissingValuesAndLenientReads) {
   EXPECT_EQ(copy.integerForKey("delay"), 0) << "a copy keeps its own values";
 }
 
-TEST(JsonFileDefaults, LoadsSavesAndRoundTrips) {
+TEST(JsonFileDefaults, RoundTripsAndBadFilesFailClearlyUntouched) {
   test::TempDir tmp;
   const std::string path = tmp / "settings.json";
   {
@@ -77,9 +77,8 @@ TEST(JsonFileDefaults, LoadsSavesAndRoundTrips) {
   ASSERT_TRUE(again.load().ok());
   EXPECT_EQ(again.integerForKey("numberOfThreads"), 8);
   EXPECT_EQ(again.stringArrayForKey("ignoreArray")->size(), 2u);
-}
 
-TEST(JsonFileDefaults, BadFilesFailClearlyAndAreNotOverwritten) {
+  // Bad files fail clearly and are not overwritten.
   struct Case {
     std::string text, mustMention;
   };
@@ -90,7 +89,6 @@ TEST(JsonFileDefaults, BadFilesFailClearlyAndAreNotOverwritten) {
       {"{\"checkImages\": \"yes\"}", "expected a boolean"},
       {"{\"ignoreArray\": [\"a\", 2]}", "array of strings"},
   };
-  test::TempDir tmp;
   for (const auto& c : cases) {
     const std::string path = test::writeWhole(tmp / "bad.json", c.text);
     JsonFileDefaults d(path);

@@ -16,7 +16,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(ApplyRegex, WholeMatchesGroupsNoMatchAndBadPatterns) {
+TEST(Regex, WholeMatchesGroupsNoMatchBadPatternsAndEmptyMatches) {
   MemoryDefaults d;  // verbosity 0
   Log log(&d);
   log.setStream(nullptr);
@@ -29,9 +29,7 @@ TEST(ApplyRegex, WholeMatchesGroupsNoMatchAndBadPatterns) {
   // A bad pattern matches nothing and is logged whatever the verbosity.
   EXPECT_FALSE(applyRegex("(unclosed", "unclosed", &log).has_value());
   EXPECT_EQ(log.lastLine(), "error in regex: missing closing parenthesis at offset 9");
-}
-
-TEST(Regex, EmptyMatchesAdvanceAndInvalidUtf8IsTolerated) {
+  // Empty matches advance; invalid UTF-8 is tolerated.
   auto re = Regex::compile("x*");
   ASSERT_TRUE(re);
   EXPECT_EQ(re->allMatches("ab").size(), 3u);
@@ -40,7 +38,7 @@ TEST(Regex, EmptyMatchesAdvanceAndInvalidUtf8IsTolerated) {
   EXPECT_TRUE(dot->matches(std::string("a\xff" "bcd")));
 }
 
-TEST(Url, ParsesParts) {
+TEST(Url, ParsesPartsAndRejectsWhatStrictParsingRejects) {
   auto u = Url::parse("HTTP://user:pw@Example.com:8080/a/b/page.html?x=1&y#frag");
   ASSERT_TRUE(u);
   EXPECT_EQ(u->scheme(), "http");
@@ -62,9 +60,6 @@ TEST(Url, ParsesParts) {
   EXPECT_EQ(Url::parse("https://example.com/?")->query(), "");
   EXPECT_EQ(Url::parse("mailto:joe@example.com")->path(), "joe@example.com");
   EXPECT_EQ(Url::parse("http://[::1]:9/x")->host(), "::1");
-}
-
-TEST(Url, RejectsWhatStrictParsingRejects) {
   for (const char* bad : {"", "no-scheme/path", "http://exa mple.com/", "http://h/a b",
                           "http://h:99999/", "http://h/\xc3\xa9"})
     EXPECT_FALSE(Url::parse(bad).has_value()) << bad;

@@ -105,7 +105,7 @@ std::optional<std::string> LoggedRequest::header(std::string_view name) const {
   return std::nullopt;
 }
 
-TestServer::TestServer(Mode mode, int threads) : https_(mode == kHttps) {
+TestServer::TestServer(Mode mode) : https_(mode == kHttps) {
   if (https_) {
     char pattern[] = "/tmp/zel-tls-XXXXXX";
     if (char* dir = ::mkdtemp(pattern)) {
@@ -119,8 +119,7 @@ TestServer::TestServer(Mode mode, int threads) : https_(mode == kHttps) {
     server_ = std::make_unique<httplib::Server>();
   }
   if (!server_ || !server_->is_valid()) return;
-  const size_t n = threads > 0 ? static_cast<size_t>(threads) : 8;
-  server_->new_task_queue = [n] { return new httplib::ThreadPool(n); };
+  server_->new_task_queue = [] { return new httplib::ThreadPool(32); };
   server_->set_keep_alive_max_count(1000);
   server_->set_keep_alive_timeout(2);
   server_->set_tcp_nodelay(true);  // head and body go out in separate writes
@@ -182,8 +181,6 @@ void TestServer::dispatch(const httplib::Request& req, httplib::Response& res) {
   LoggedRequest entry;
   entry.method = req.method;
   entry.path = req.path;
-  size_t q = req.target.find('?');
-  if (q != std::string::npos) entry.query = req.target.substr(q + 1);
   for (const auto& [k, v] : req.headers) {
     // The server library files the peer's address among the headers; they were not sent.
     if (k == "REMOTE_ADDR" || k == "REMOTE_PORT" || k == "LOCAL_ADDR" || k == "LOCAL_PORT") continue;

@@ -30,7 +30,6 @@ using Headers = std::vector<std::pair<std::string, std::string>>;
 struct LoggedRequest {
   std::string method;
   std::string path;   // without the query
-  std::string query;  // without "?", "" when none
   Headers headers;    // as received, ordered by name
   std::string body;
   std::map<std::string, std::string> cookies;  // from the Cookie header
@@ -46,7 +45,7 @@ class TestServer {
 
   // Starts serving at once. HTTPS uses a self-signed certificate for 127.0.0.1 and
   // localhost, made for this server in a temporary folder that is removed again.
-  explicit TestServer(Mode mode = kHttp, int threads = 32);
+  explicit TestServer(Mode mode = kHttp);
   ~TestServer();  // wakes handlers that wait, stops and joins
   TestServer(const TestServer&) = delete;
   TestServer& operator=(const TestServer&) = delete;
