@@ -69,8 +69,15 @@ TEST(MetaRefresh, PositionWithinComment) {
   EXPECT_FALSE(metaRefreshURLat(3, "no comments here"));
 }
 
+// A refresh page offers only its trimmed target, and needs no link markers.
 TEST(MetaRefresh, ParserOffersTheTrimmedTarget) {
   auto d = settings();
+  auto r = ZelParser::initWithData(fixture("refresh.html"), false, false, encoding::kUTF8, 0, *d,
+                                   nullptr);
+  ASSERT_TRUE(r);
+  EXPECT_TRUE(r->isMetaRefresh());
+  EXPECT_EQ(r->getNextHref(), "/moved-here");
+  EXPECT_FALSE(r->getNextHref());
   auto p = parse(page("<meta http-equiv=\"refresh\" content=\"0; url= /next \">",
                       "<a href=\"/other\">other</a>"),
                  *d);

@@ -25,10 +25,8 @@ TEST(CssParser, UrlReferencesWithoutCommentsFragmentsOrBehaviours) {
   EXPECT_FALSE(p->getNextHref()) << "nothing past the last link";
   EXPECT_EQ(p->getLinkText(), "[url in css]");
   EXPECT_FALSE(ZelCSSParser::initWithData("", nullptr));
-}
-
-TEST(CssParser, Latin1StylesheetsAreRead) {
-  auto p = ZelCSSParser::initWithData("/* caf\xe9 */ a{background:url(caf\xe9.png)}", nullptr);
+  // Latin-1 stylesheets are read.
+  p = ZelCSSParser::initWithData("/* caf\xe9 */ a{background:url(caf\xe9.png)}", nullptr);
   ASSERT_TRUE(p);
   EXPECT_EQ(allLinks(*p), (Strings{"caf\xc3\xa9.png"}));
 }
@@ -78,17 +76,15 @@ std::string pdfWithLinks() {
   return pdf;
 }
 
-TEST(PdfParser, WebLinksWithTheTextUnderThem) {
+TEST(PdfParser, WebLinksWithTheTextUnderThemAndNoneInUnreadableDocuments) {
   auto p = ZelPDFParser::initWithData(pdfWithLinks(), nullptr);
   ASSERT_TRUE(p);
   EXPECT_EQ(p->getLinkText(), "") << "no link returned yet";
   EXPECT_EQ(p->getNextHref(), "https://example.test/more");
   EXPECT_EQ(p->getLinkText(), "Read more");
   EXPECT_FALSE(p->getNextHref()) << "the link inside the document is skipped";
-}
-
-TEST(PdfParser, UnreadableDocumentsHaveNoLinks) {
-  auto p = ZelPDFParser::initWithData("%PDF-1.4 this is not a document", nullptr);
+  // An unreadable document has none.
+  p = ZelPDFParser::initWithData("%PDF-1.4 this is not a document", nullptr);
   ASSERT_TRUE(p);
   EXPECT_FALSE(p->getNextHref());
   EXPECT_FALSE(ZelPDFParser::initWithData("", nullptr));

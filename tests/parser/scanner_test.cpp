@@ -320,17 +320,5 @@ TEST(Scanner, NoParserWithoutDataOrWithoutLinkMarkers) {
                                        encoding::kUTF8, 0, *d, nullptr));
 }
 
-// A refresh page offers only its target (MetaRefresh.ParserOffersTheTrimmedTarget),
-// and is not required to show link markers.
-TEST(Scanner, MetaRefreshPageNeedsNoLinkMarkers) {
-  auto d = settings();
-  auto q = ZelParser::initWithData(fixture("refresh.html"), false, false, encoding::kUTF8, 0, *d,
-                                   nullptr);
-  ASSERT_TRUE(q);
-  EXPECT_TRUE(q->isMetaRefresh());
-  EXPECT_EQ(q->getNextHref(), "/moved-here");
-  EXPECT_FALSE(q->getNextHref());
-}
-
 }  // namespace
 }  // namespace zel::testing

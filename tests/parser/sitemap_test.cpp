@@ -12,7 +12,7 @@ std::unique_ptr<ZelParser> lazyParser(std::string_view data, int fileType, const
   return ZelParser::initWithData(data, false, false, encoding::kUTF8, fileType, true, d, nullptr);
 }
 
-TEST(Sitemap, EveryLocElement) {
+TEST(Sitemap, EveryLocElementReadLazily) {
   auto d = settings();
   auto p = lazyParser(fixture("sitemap.xml"), kFileTypeXML, *d);
   ASSERT_TRUE(p);
@@ -26,17 +26,19 @@ TEST(Sitemap, EveryLocElement) {
   EXPECT_EQ(p->getRel(), "");
   EXPECT_FALSE(p->getLineNumber());
   EXPECT_EQ(p->getCollectionCount(), 0u);
-}
-
-TEST(Sitemap, ReadsLazilyAndRewindsWithReset) {
-  auto d = settings();
-  auto p = lazyParser("<urlset><url><loc>/a</loc></url><url><loc>/b</loc></url></urlset>",
+  // Read lazily: reset rewinds.
+  p = lazyParser("<urlset><url><loc>/a</loc></url><url><loc>/b</loc></url></urlset>",
                       kFileTypeXML, *d);
   EXPECT_EQ(p->getNextHref(), "/a");
   EXPECT_EQ(p->getNextHref(), "/b");
   EXPECT_FALSE(p->getNextHref());
   p->reset();
   EXPECT_EQ(p->getNextHref(), "/a");
+  // setXMLMode switches a lazy list parser.
+  p = lazyParser("<loc>/x</loc>", kFileTypeTextList, *d);
+  p->setXMLMode();
+  EXPECT_EQ(p->getFileType(), kFileTypeXML);
+  EXPECT_EQ(urls(*p), Strings{"/x"});
 }
 
 TEST(Sitemap, MalformedInputEndsCleanly) {
@@ -66,14 +68,6 @@ TEST(Sitemap, MalformedInputEndsCleanly) {
   auto u = p->getNextHref();
   ASSERT_TRUE(u);
   EXPECT_EQ(u->size(), 1498u);
-}
-
-TEST(Sitemap, SetXMLModeSwitchesALazyParser) {
-  auto d = settings();
-  auto p = lazyParser("<loc>/x</loc>", kFileTypeTextList, *d);
-  p->setXMLMode();
-  EXPECT_EQ(p->getFileType(), kFileTypeXML);
-  EXPECT_EQ(urls(*p), Strings{"/x"});
 }
 
 // Lists are split at white space, and at commas in mode 2 only (any other

@@ -199,16 +199,13 @@ class CaseCheckTest : public UrlTextRecordTest {
   test::TempDir tmp;
 };
 
-TEST_F(CaseCheckTest, ComparesWithTheStoredSpelling) {
+TEST_F(CaseCheckTest, ComparesWithTheStoredSpellingOfExistingFiles) {
   ZelUrl* r = stored("http://s.test/");
   EXPECT_TRUE(r->actualPathMatchesCase(fileUrl("Sub%20Dir/CaseFile.html")));
   EXPECT_FALSE(r->actualPathMatchesCase(fileUrl("Sub%20Dir/casefile.html")));
   EXPECT_FALSE(r->actualPathMatchesCase(fileUrl("sub%20dir/CaseFile.html")));
   EXPECT_TRUE(r->actualPathMatchesCase("http://s.test/ANY/Case.html"));
-}
-
-TEST_F(CaseCheckTest, LongAddressesAndMissingFiles) {
-  ZelUrl* r = stored("http://s.test/");
+  // Long addresses do not match; a missing file is not a mismatch.
   EXPECT_FALSE(r->actualPathMatchesCase("file:///" + std::string(243, 'a')));
   EXPECT_FALSE(r->actualPathMatchesCase("http://s.test/" + std::string(300, 'a')));
   EXPECT_TRUE(r->actualPathMatchesCase(fileUrl("Sub%20Dir/missing.html")));

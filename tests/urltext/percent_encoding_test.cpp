@@ -19,16 +19,14 @@ TEST(PercentEncoding, PathSetAndNonAscii) {
   EXPECT_EQ(kxStringByAddingPercentEncodingWithAllowedCharacters("\x01\x7F", CharSet()), "%01%7F");
 }
 
-TEST(PercentDecoding, ValidEscapes) {
+// One level of escapes is removed; malformed escapes and invalid UTF-8 give nothing.
+TEST(PercentDecoding, ValidAndMalformedEscapes) {
   EXPECT_EQ(kxStringByRemovingPercentEncoding("%C3%A9t%c3%a9"), "été");
   EXPECT_EQ(kxStringByRemovingPercentEncoding("a%20b+c"), "a b+c");
   EXPECT_EQ(kxStringByRemovingPercentEncoding("%2525"), "%25");  // one level only
   EXPECT_EQ(kxStringByRemovingPercentEncoding(""), "");
   EXPECT_EQ(kxStringByRemovingPercentEncoding("%00"), std::string(1, '\0'));
   EXPECT_EQ(kxStringByRemovingPercentEncoding("%F4%8F%BF%BF"), "\U0010FFFF");
-}
-
-TEST(PercentDecoding, MalformedEscapesAndInvalidUtf8GiveNothing) {
   const char* bad[] = {
       "%",          "abc%",        "%2",          "%zz",       "%2g",
       "%FF",        "%C3",         "%C3%28",      "%C0%AF",    // overlong "/"

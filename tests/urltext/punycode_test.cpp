@@ -83,7 +83,8 @@ TEST(Punycode, Labels) {
   EXPECT_EQ(punycodeDecodedString(""), "");
 }
 
-TEST(Punycode, MalformedInputIsRejected) {
+// Malformed input, and decoded values that are no Unicode scalars, are refused.
+TEST(Punycode, MalformedInputAndNonScalarsAreRejected) {
   const char* bad[] = {
       "ü-abc",        // non-basic character in the basic part
       "abc-d!e",      // not a digit
@@ -94,9 +95,6 @@ TEST(Punycode, MalformedInputIsRejected) {
       "abc-\xC3\xA9", // raw UTF-8 among the digits
   };
   for (const char* s : bad) EXPECT_EQ(punycodeDecode(s), std::nullopt) << s;
-}
-
-TEST(Punycode, DecodedValuesMustBeUnicodeScalars) {
   // The encoder works on any 32-bit values, but a decoded surrogate or a value
   // past U+10FFFF cannot be text.
   for (char32_t cp : {char32_t(0xD800), char32_t(0xDFFF), char32_t(0x110000)}) {

@@ -93,11 +93,9 @@ const EncodeCase kEncoded[] = {
     {"", ""},
 };
 
-TEST(EncodedUrlString, MakesAddressesSafe) {
+// Encoded addresses are safe and parse; a path keeps its escapes, query and fragment marks.
+TEST(EncodedUrlString, MakesAddressesSafeAndParsable) {
   for (const EncodeCase& c : kEncoded) EXPECT_EQ(encodedURLString(c.address), c.encoded) << c.address;
-}
-
-TEST(EncodedUrlString, EncodedAddressesParse) {
   for (const char* a : {"http://bücher.de/a b/ä?q=ü#frag ment", "http://x.com/a;b[1]",
                         "https://日本語.jp/パス", "http://x.com/p#a#b"}) {
     auto url = URLWithUnicodeString(a);
@@ -109,9 +107,6 @@ TEST(EncodedUrlString, EncodedAddressesParse) {
   EXPECT_EQ(url->host(), "xn--bcher-kva.de");
   EXPECT_EQ(url->path(), "/a%20b");
   EXPECT_EQ(URLWithUnicodeString("relative/path"), std::nullopt);
-}
-
-TEST(EncodedPath, KeepsEscapesQueryAndFragmentMarks) {
   EXPECT_EQ(encodedPath("/a b/%41?x=ü#y"), "/a%20b/%41?x=%C3%BC#y");
   EXPECT_EQ(encodedPath(encodedPath("/a b/é;")), encodedPath("/a b/é;"));
 }
