@@ -256,13 +256,22 @@ TEST(Install, IntoAStagingFolder) {
 }
 
 // A clean site exits with 0: Options.ExcludeDepthAndMaxTimeShapeACrawl.
-TEST(CrawlCommand, UnusableStartsExitWithTwo) {
+TEST(CrawlCommand, UnusableStartsExitWithTwoAndLocalPathsBecomeFileAddresses) {
   EXPECT_EQ(run({"crawl", "/no/such/folder/anywhere", "-q"}), 2);
   test::TempDir tmp;
   const std::string bad = test::writeWhole(tmp / "bad.json", "{\"numberOfThreads\": \"eight\"}");
   EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", bad, "-q"}), 2);
   EXPECT_EQ(test::readWhole(bad), "{\"numberOfThreads\": \"eight\"}");
   EXPECT_EQ(run({"crawl", "http://127.0.0.1:9/", "--settings", "/no/such/settings.json"}), 2);
+
+  // Local paths become file addresses; other texts are left to the engine.
+  std::string error;
+  auto folder = startingAddressFor(ZEL_FIXTURES_DIR "/sites/small", &error);
+  ASSERT_TRUE(folder);
+  EXPECT_EQ(*folder, "file://" ZEL_FIXTURES_DIR "/sites/small/");
+  EXPECT_EQ(startingAddressFor("example.org/page", &error), "example.org/page");
+  EXPECT_FALSE(startingAddressFor("./definitely/not/here", &error));
+  EXPECT_EQ(error, "no such file or folder: ./definitely/not/here");
 }
 
 TEST(CrawlCommand, RecheckGivesBadLinksASecondChance) {
@@ -280,16 +289,6 @@ TEST(CrawlCommand, RecheckGivesBadLinksASecondChance) {
   EXPECT_EQ(run({"crawl", site.url("/"), "--recheck", "--json", out, "-q", "--timeout", "5"}), 0);
   EXPECT_EQ(Json::parse(test::readWhole(out))["counts"]["bad"], 0);
   EXPECT_EQ(calls.load(), 2);
-}
-
-TEST(CrawlCommand, LocalPathsBecomeFileAddresses) {
-  std::string error;
-  auto folder = startingAddressFor(ZEL_FIXTURES_DIR "/sites/small", &error);
-  ASSERT_TRUE(folder);
-  EXPECT_EQ(*folder, "file://" ZEL_FIXTURES_DIR "/sites/small/");
-  EXPECT_EQ(startingAddressFor("example.org/page", &error), "example.org/page");
-  EXPECT_FALSE(startingAddressFor("./definitely/not/here", &error));
-  EXPECT_EQ(error, "no such file or folder: ./definitely/not/here");
 }
 
 }  // namespace
