@@ -49,7 +49,7 @@ TEST(TextCodec, EveryKnownEncodingRoundTripsAscii) {
   }
 }
 
-TEST(TextCodec, NamesAndAliases) {
+TEST(TextCodec, NamesAliasesDetectionAndCompatibilityComposition) {
   EXPECT_EQ(TextCodec::encodingForIanaName("UTF-8"), kUTF8);
   EXPECT_EQ(TextCodec::encodingForIanaName("utf8"), kUTF8);
   EXPECT_EQ(TextCodec::encodingForIanaName("latin1"), kISOLatin1);
@@ -58,9 +58,6 @@ TEST(TextCodec, NamesAndAliases) {
   EXPECT_EQ(TextCodec::encodingForIanaName("no-such-charset"), kNone);
   EXPECT_EQ(TextCodec::ianaName(kWindowsCP1252), "windows-1252");
   EXPECT_EQ(TextCodec::ianaName(12345), "");
-}
-
-TEST(TextCodec, DetectionAndCompatibilityComposition) {
   EXPECT_EQ(TextCodec::detect("na\u00efve caf\u00e9"), kUTF8);
   std::string latin1 =
       "Le caf\xe9 est tr\xe8s bon et la cr\xe8me br\xfbl\xe9\x65 aussi, "
@@ -155,7 +152,7 @@ TEST(CapturedValues, FallbackChainWhenTheEncodingFails) {
   EXPECT_EQ(log.linesWritten(), before);
 }
 
-TEST(Entities, OneLevelNamedAndNumeric) {
+TEST(Entities, OneLevelNamedAndNumericInLinearTime) {
   struct {
     const char* in;
     const char* out;
@@ -182,9 +179,7 @@ TEST(Entities, OneLevelNamedAndNumeric) {
   for (const auto& c : cases) EXPECT_EQ(unescapeEntities(c.in), c.out) << c.in;
   EXPECT_EQ(namedCharacterReference("diams"), u'\u2666');
   EXPECT_FALSE(namedCharacterReference("Diams"));
-}
-
-TEST(Entities, LongTextWithManyReferencesStaysLinear) {
+  // A long text with many references stays linear.
   std::string in, out;
   for (int i = 0; i < 20000; ++i) {
     in += "a&amp;b &c";

@@ -52,15 +52,13 @@ TEST(MetaRefresh, DetectionAndTarget) {
   }
 }
 
-TEST(MetaRefresh, TargetExtractionFailures) {
+TEST(MetaRefresh, TargetExtractionFailuresAndPositionsInComments) {
   EXPECT_FALSE(pullOutMetaRefreshUrl("<meta name=x>"));                       // no refresh
   EXPECT_FALSE(pullOutMetaRefreshUrl("<meta http-equiv=refresh>"));           // no content
   EXPECT_FALSE(pullOutMetaRefreshUrl("<meta http-equiv=refresh content=0>"));  // no quote
   // The value runs to the end of the text when its quote never closes.
   EXPECT_EQ(pullOutMetaRefreshUrl("<meta http-equiv=refresh content=\"0;url=/open"), "/open");
-}
-
-TEST(MetaRefresh, PositionWithinComment) {
+  // A position inside a comment.
   std::string d = "ab<!-- c -->d<!-- e";
   EXPECT_FALSE(metaRefreshURLat(0, d));
   EXPECT_TRUE(metaRefreshURLat(7, d));    // inside the first comment

@@ -110,7 +110,7 @@ TEST_F(OutputFilterTest, RulesCombineByAndOr) {
   EXPECT_TRUE(passes("http://h/other/draft")) << "filter off";
 }
 
-TEST_F(OutputFilterTest, ContentRulesSeeNoContentDuringACrawl) {
+TEST_F(OutputFilterTest, DuringACrawlRecordsAreTestedByAddressWithoutContent) {
   // Content is empty while crawling: "content does not contain" always passes.
   filter.implementRules(std::vector<FilterRule>{makeRule(1, false, 0, "secret")});
   EXPECT_TRUE(filter.oneRuleRequiresContent());
@@ -118,9 +118,8 @@ TEST_F(OutputFilterTest, ContentRulesSeeNoContentDuringACrawl) {
   filter.implementRules(std::vector<FilterRule>{makeRule(0, false, 0, "secret")});
   EXPECT_FALSE(filter.oneRuleRequiresContent());
   EXPECT_FALSE(passes("http://h/secret"));
-}
 
-TEST_F(OutputFilterTest, RecordIsTestedByItsActualAddress) {
+  // A record is tested by its actual address.
   ZelHub hub("http://h/", tp.platform());
   ZelUrl* r = hub.createRecord();
   r->setLinkUrl("http://h/info/page", false);

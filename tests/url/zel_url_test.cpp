@@ -17,15 +17,6 @@ class RecordTest : public test::HubFixture {
   }
 };
 
-// Counts not yet known show as empty fields (and -1 as numbers), not as zero.
-TEST_F(RecordTest, NewRecordShowsUnknownCountsAsEmpty) {
-  ZelUrl* r = hub.createRecord();
-  EXPECT_EQ(r->getFieldByName("validatorerrors"), "");
-  EXPECT_EQ(r->getFieldAsNumberByName("validatorerrors"), -1);
-  EXPECT_EQ(r->getFieldByName("wordcount"), "");
-  EXPECT_FALSE(r->getFieldByName("keywordstuffed").has_value()) << "absent, not NO";
-}
-
 TEST_F(RecordTest, DistanceFromHomeOnlyFalls) {
   ZelUrl* r = record("http://site.test/a");
   r->setDistanceFromHome(2);
@@ -284,6 +275,11 @@ TEST_F(RecordTest, RedirectTableStatusAndWarnings) {
 
 TEST_F(RecordTest, FieldAccessByName) {
   ZelUrl* r = record("http://site.test/page");
+  // Counts not yet known show as empty fields (and -1 as numbers), not as zero.
+  EXPECT_EQ(r->getFieldByName("validatorerrors"), "");
+  EXPECT_EQ(r->getFieldAsNumberByName("validatorerrors"), -1);
+  EXPECT_EQ(r->getFieldByName("wordcount"), "");
+  EXPECT_FALSE(r->getFieldByName("keywordstuffed").has_value()) << "absent, not NO";
   r->setResponseTimeInterval(0.123456);
   EXPECT_EQ(r->getFieldByName("LinkURL"), "http://site.test/page");
   EXPECT_EQ(r->getFieldByName("responsetime"), "0.12346 s");
