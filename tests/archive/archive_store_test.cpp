@@ -141,7 +141,7 @@ TEST_F(ArchiveStoreTest, PlainWritesKeepTheLatestCopyUnderTheArchiveName) {
   EXPECT_EQ(archivedFiles().size(), 2u);
 }
 
-TEST_F(ArchiveStoreTest, TimeStampedWritesAreIndexed) {
+TEST_F(ArchiveStoreTest, TimeStampedWritesAreIndexedUntilCleared) {
   tp_.defaults.setBool("archiveAsWebarchive", true);
   ZelUrl* r = page("http://example.com/a/b/page.html", "<p>stamped</p>");
   r->setStatus(std::string("404 Not Found"));
@@ -169,6 +169,18 @@ TEST_F(ArchiveStoreTest, TimeStampedWritesAreIndexed) {
 
   // Only plain-mode names are looked for.
   EXPECT_EQ(store_.fileLocationForArchive("http://example.com/a/b/page.html"), std::nullopt);
+
+  // Clearing removes the folder, whatever it holds, and starts a new index.
+  writeWhole(store_.archiveFolder() + "/sub/leftover", "old");
+  ASSERT_TRUE(store_.getInternalArchiveLocation());
+  store_.clearArchiveFolder();
+  EXPECT_FALSE(fs::exists(store_.archiveFolder()));
+  EXPECT_TRUE(fs::exists(store_.baseFolder()));
+  ASSERT_NE(store_.getArchiveIndex(), nullptr);
+  EXPECT_TRUE(store_.getArchiveIndex()->empty());
+  EXPECT_EQ(store_.getInternalArchiveLocation(), std::nullopt);
+  EXPECT_TRUE(tp_.logged("getInternalArchiveLocation  no file at " + store_.archiveFolder()));
+  store_.clearArchiveFolder();  // clearing what is not there is harmless
 }
 
 TEST_F(ArchiveStoreTest, FollowListsAndSinglePageDecideWhatIsArchived) {
@@ -197,24 +209,6 @@ TEST_F(ArchiveStoreTest, FollowListsAndSinglePageDecideWhatIsArchived) {
     EXPECT_EQ(store_.fileLocationForArchive(c.url).has_value(), c.archived) << c.url;
     store_.clearArchiveFolder();
   }
-}
-
-TEST_F(ArchiveStoreTest, ClearingRemovesTheFolderAndStartsANewIndex) {
-  tp_.defaults.setBool("archiveAsWebarchive", true);
-  ASSERT_TRUE(archive(page("http://example.com/x.html", "<p>x</p>")));
-  ASSERT_EQ(store_.getArchiveIndex()->size(), 1u);
-  writeWhole(store_.archiveFolder() + "/sub/leftover", "old");
-  ASSERT_TRUE(store_.getInternalArchiveLocation());
-
-  store_.clearArchiveFolder();
-  EXPECT_FALSE(fs::exists(store_.archiveFolder()));
-  EXPECT_TRUE(fs::exists(store_.baseFolder()));
-  ASSERT_NE(store_.getArchiveIndex(), nullptr);
-  EXPECT_TRUE(store_.getArchiveIndex()->empty());
-  EXPECT_EQ(store_.getInternalArchiveLocation(), std::nullopt);
-  EXPECT_TRUE(tp_.logged("getInternalArchiveLocation  no file at " + store_.archiveFolder()));
-  // Clearing what is not there is harmless.
-  store_.clearArchiveFolder();
 }
 
 TEST_F(ArchiveStoreTest, FileLocationAndSearchTermsInTheArchivedCopy) {

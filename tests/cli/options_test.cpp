@@ -99,9 +99,7 @@ TEST(Options, EachNamedOptionSetsItsSettings) {
     ASSERT_TRUE(resolveSettings(o, d, nullptr).ok());
     for (const auto& [key, value] : c.settings) EXPECT_EQ(d.objectForKey(key) ? *d.objectForKey(key) : Json(), value) << key;
   }
-}
-
-TEST(Options, SettingValuesAreReadSensibly) {
+  // How --set and the number options read a value.
   EXPECT_EQ(parseSettingValue("TRUE"), true);
   EXPECT_EQ(parseSettingValue("off"), false);
   EXPECT_EQ(parseSettingValue("42"), 42);

@@ -100,7 +100,7 @@ TEST_F(Rendering, ASettledPageIsDeliveredOnceAndTheTimeOutThenOnlyAsksToClear) {
   EXPECT_EQ(v.scripts.size(), 1u);
 }
 
-TEST_F(Rendering, APageStillLoadingAtTheTimeOutDeliversNothing) {
+TEST_F(Rendering, APageStillLoadingAtTheTimeOutOrWithoutABrowserDeliversNothing) {
   PageRenderer r(platform, request(0.05), &owner);
   turn(0.3);
   EXPECT_TRUE(logged("http://127.0.0.1:9/page has timed out"));
@@ -108,6 +108,15 @@ TEST_F(Rendering, APageStillLoadingAtTheTimeOutDeliversNothing) {
   EXPECT_TRUE(view(r).scripts.empty());
   EXPECT_TRUE(owner.calls.empty());
   EXPECT_FALSE(r.hasResponded());
+
+  // Without a browser the renderer says so and never crashes.
+  pool->broken = true;
+  PageRenderer none(platform, request(0.05), &owner);
+  EXPECT_EQ(none.webview(), nullptr);
+  turn(0.3);
+  EXPECT_TRUE(logged("**** exception during evaluateJavaScript http://127.0.0.1:9/page"));
+  EXPECT_TRUE(owner.calls.empty());
+  EXPECT_FALSE(recycler().status().ok());
 }
 
 TEST_F(Rendering, EmptyFailedOrMissingDocumentsDeliverNothingButStillRespond) {
@@ -164,16 +173,6 @@ TEST_F(Rendering, StoppingStopsTheViewAndClearsItsCaches) {
   EXPECT_EQ(view(*bare).loaded, std::vector<std::string>{"http://site.test"});
   view(*bare).delegate->webViewDidChangeEstimatedProgress(view(*bare), 0.5);
   EXPECT_TRUE(logged("observeValueForKeyPath: estimatedProgress"));
-}
-
-TEST_F(Rendering, WithoutABrowserTheRendererSaysSoAndNeverCrashes) {
-  pool->broken = true;
-  PageRenderer r(platform, request(0.05), &owner);
-  EXPECT_EQ(r.webview(), nullptr);
-  turn(0.3);
-  EXPECT_TRUE(logged("**** exception during evaluateJavaScript http://127.0.0.1:9/page"));
-  EXPECT_TRUE(owner.calls.empty());
-  EXPECT_FALSE(recycler().status().ok());
 }
 
 TEST_F(Rendering, ThePoolTrimsFromTheFrontAndMakesNamedViewsInOneProcessPool) {
