@@ -19,7 +19,11 @@ generated sites are crawled, the last lines compare each tool's wall time per pa
 smallest and the largest (flat cost: a ratio near 1); wget2's ratio shows how much of the
 growth is the machine's (the server and the kernel on a site of many files) rather than ours.
 
-usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:2000,generated:20000,generated:100000] [--runs 3] [--threads 8]
+--busy N keeps N other processes spinning on the processor for the whole run, as a
+machine busy with other work (a build, a browser) is: a crawler whose threads pass each
+page from one to the next waits longer there for each hand-over than on an idle machine.
+
+usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:2000,generated:20000,generated:100000] [--runs 3] [--threads 8] [--busy 0]
 """
 import argparse
 import importlib.util
@@ -75,12 +79,14 @@ def main():
     ap.add_argument("--corpus", default="python-docs,generated:2000,generated:20000,generated:100000")
     ap.add_argument("--runs", type=int, default=3)
     ap.add_argument("--threads", type=int, default=8)
+    ap.add_argument("--busy", type=int, default=0)
     args = ap.parse_args()
     for tool in ("nginx", "wget2"):
         if not shutil.which(tool):
             sys.exit(f"{tool} is not installed (scripts/install-deps installs it)")
     binary = os.path.abspath(args.binary)
     work = tempfile.mkdtemp(prefix="zelmora-compare-")
+    spinners = [subprocess.Popen([sys.executable, "-c", "while True: pass"]) for _ in range(args.busy)]
     per_page = {}  # generated site size -> {tool: median wall time per page}
     try:
         for name in args.corpus.split(","):
@@ -124,6 +130,9 @@ def main():
                 print(f"{tool} wall per page: {1000 * a:.3f} ms at {small} pages, "
                       f"{1000 * b:.3f} ms at {large} pages, ratio {b / a:.2f}", flush=True)
     finally:
+        for p in spinners:
+            p.kill()
+            p.wait()
         shutil.rmtree(work, ignore_errors=True)
 
 
