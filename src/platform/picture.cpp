@@ -23,23 +23,11 @@ namespace {
   X(cairo_image_surface_get_stride) X(cairo_surface_mark_dirty) \
   X(cairo_surface_write_to_png_stream)
 
-struct CairoApi {
-  ZEL_CAIRO_FUNCTIONS(ZEL_FUNCTION_POINTER)
-};
-
-// Opened on the first picture; nullptr when it cannot be, and then no picture is made.
-const CairoApi* cairo() {
-  static const std::optional<CairoApi> loaded = []() -> std::optional<CairoApi> {
-    const SharedLibrary lib({ZEL_CAIRO_SONAME});
-    CairoApi api;
-    if (lib.loaded() ZEL_CAIRO_FUNCTIONS(ZEL_BIND_FUNCTION)) return api;
-    return std::nullopt;
-  }();
-  return loaded ? &*loaded : nullptr;
-}
+// With no library no picture is made.
+ZEL_LIBRARY_FUNCTIONS(CairoApi, ZEL_CAIRO_FUNCTIONS, ZEL_CAIRO_SONAME)
 
 struct SurfaceDeleter {
-  void operator()(cairo_surface_t* s) const { cairo()->cairo_surface_destroy(s); }
+  void operator()(cairo_surface_t* s) const { CairoApi::get()->cairo_surface_destroy(s); }
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
@@ -72,7 +60,7 @@ void putLE32(std::string& out, uint32_t v) {
 }  // namespace
 
 std::optional<Picture> scaledPicture(const std::string& png, int width, int height) {
-  const CairoApi* cairoApi = cairo();
+  const CairoApi* cairoApi = CairoApi::get();
   if (width <= 0 || height <= 0 || !cairoApi) return std::nullopt;
   const CairoApi& api = *cairoApi;
   Reader reader{png};
@@ -116,7 +104,7 @@ std::optional<Picture> scaledPicture(const std::string& png, int width, int heig
 }
 
 std::string encodePng(const Picture& picture) {
-  const CairoApi* cairoApi = cairo();
+  const CairoApi* cairoApi = CairoApi::get();
   if (picture.width <= 0 || picture.height <= 0 || !cairoApi) return "";
   const CairoApi& api = *cairoApi;
   Surface s(api.cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture.width, picture.height));

@@ -1,8 +1,6 @@
 // PdfDocument on poppler-glib, opened on the first PDF.
 #include <poppler.h>
 
-#include <optional>
-
 #include "platform/pdf_reader.h"
 #include "platform/shared_library.h"
 
@@ -16,20 +14,8 @@ namespace {
   X(poppler_page_get_size) X(poppler_page_get_link_mapping) X(poppler_page_free_link_mapping)    \
   X(poppler_page_get_text_for_area) X(poppler_get_version)
 
-struct PopplerApi {
-  ZEL_POPPLER_FUNCTIONS(ZEL_FUNCTION_POINTER)
-};
-
-// nullptr when the library cannot be opened: then no PDF is readable.
-const PopplerApi* poppler() {
-  static const std::optional<PopplerApi> loaded = []() -> std::optional<PopplerApi> {
-    const SharedLibrary lib({ZEL_POPPLER_SONAME});
-    PopplerApi api;
-    if (lib.loaded() ZEL_POPPLER_FUNCTIONS(ZEL_BIND_FUNCTION)) return api;
-    return std::nullopt;
-  }();
-  return loaded ? &*loaded : nullptr;
-}
+// With no library no PDF is readable.
+ZEL_LIBRARY_FUNCTIONS(PopplerApi, ZEL_POPPLER_FUNCTIONS, ZEL_POPPLER_SONAME)
 
 class PopplerPdfDocument : public PdfDocument {
  public:
@@ -86,7 +72,7 @@ class PopplerPdfDocument : public PdfDocument {
 }  // namespace
 
 std::unique_ptr<PdfDocument> openPdfDocument(std::string_view data) {
-  const PopplerApi* api = poppler();
+  const PopplerApi* api = PopplerApi::get();
   if (data.empty() || !api) return nullptr;
   GBytes* bytes = api->g_bytes_new(data.data(), data.size());
   GError* error = nullptr;
@@ -100,7 +86,7 @@ std::unique_ptr<PdfDocument> openPdfDocument(std::string_view data) {
 }
 
 std::string pdfLibraryVersion() {
-  const PopplerApi* api = poppler();
+  const PopplerApi* api = PopplerApi::get();
   return api ? api->poppler_get_version() : "";
 }
 

@@ -4,6 +4,7 @@
 // scaling, spelling) are opened this way: linking them would load them, and the
 // dozens of libraries they depend on, at every start of the program.
 #include <initializer_list>
+#include <optional>
 
 namespace zel {
 
@@ -28,8 +29,23 @@ class SharedLibrary {
 
 }  // namespace zel
 
-// For a table of a library's functions, listed as X(name) X(name) ...: a member
-// pointer typed by the function's declaration in the library's header, and the
-// binding of it (`lib` and `api` name the library and the table).
+// Declares struct `Table`, a pointer to each function listed by FUNCTIONS (a
+// macro taking X and giving X(name) X(name) ...), each typed by its declaration
+// in the library's header; and Table::get(), which opens the library (the first
+// of the names that follow) on first use and binds them all. It answers nullptr
+// when the library, or one of its functions, is missing.
 #define ZEL_FUNCTION_POINTER(f) decltype(&::f) f = nullptr;
 #define ZEL_BIND_FUNCTION(f) &&lib.bind(api.f, #f)
+#define ZEL_LIBRARY_FUNCTIONS(Table, FUNCTIONS, ...)                               \
+  struct Table {                                                                 \
+    FUNCTIONS(ZEL_FUNCTION_POINTER)                                              \
+    static const Table* get() {                                                  \
+      static const std::optional<Table> loaded = []() -> std::optional<Table> {  \
+        const ::zel::SharedLibrary lib({__VA_ARGS__});                           \
+        Table api;                                                               \
+        if (lib.loaded() FUNCTIONS(ZEL_BIND_FUNCTION)) return api;               \
+        return std::nullopt;                                                     \
+      }();                                                                       \
+      return loaded ? &*loaded : nullptr;                                        \
+    }                                                                            \
+  };
