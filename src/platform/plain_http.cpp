@@ -24,7 +24,13 @@ constexpr size_t kMaxTrailer = 16 * 1024;
 constexpr size_t kOutChunk = 16 * 1024;
 
 bool isTokenChar(unsigned char c) {
-  return c > 0x20 && c < 0x7f && !std::strchr("\"(),/:;<=>?@[\\]{}", c);
+  switch (c) {
+    case '"': case '(': case ')': case ',': case '/': case ':': case ';': case '<': case '=':
+    case '>': case '?': case '@': case '[': case '\\': case ']': case '{': case '}':
+      return false;
+    default:
+      return c > 0x20 && c < 0x7f;
+  }
 }
 
 // Bytes a header value may hold: visible ASCII, space, tab and any byte of 0x80 up.
@@ -167,7 +173,8 @@ PlainHttpReader::State PlainHttpReader::readHead(PlainHttpSink& sink) {
   for (size_t at = 0; at < head.size();) {
     const size_t eol = head.find("\r\n", at);
     std::string_view line = head.substr(at, eol - at);
-    if (line.find_first_of("\r\n") != std::string_view::npos) return state_ = State::Declined;
+    for (char c : line)  // a bare CR or LF inside a line
+      if (c == '\r' || c == '\n') return state_ = State::Declined;
     lines.push_back(line);
     at = eol + 2;
   }
@@ -479,23 +486,23 @@ PlainHttpConnection::Outcome PlainHttpConnection::outcomeOf(PlainHttpReader::Sta
 
 PlainHttpConnection::Outcome PlainHttpConnection::onReady(short revents, PlainHttpSink& sink) {
   if (fd_ < 0) return Outcome::ConnectFailed;
-  if (!connected_) {
-    if (!(revents & (POLLOUT | POLLERR | POLLHUP))) return Outcome::Running;
-    int err = 0;
-    socklen_t len = sizeof err;
-    if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &err, &len) != 0 || err != 0)
-      return Outcome::ConnectFailed;
-    connected_ = true;
-  }
-  while (sent_ < request_.size()) {
-    const ssize_t n = ::send(fd_, request_.data() + sent_, request_.size() - sent_, MSG_NOSIGNAL);
-    if (n > 0) {
-      sent_ += static_cast<size_t>(n);
-      continue;
+  if (!connected_ && !(revents & (POLLOUT | POLLERR | POLLHUP))) return Outcome::Running;
+  // The send itself says how the connect went: it waits (EAGAIN) while the
+  // connect is under way and fails with the connect's error.
+  if (sent_ < request_.size()) {
+    while (sent_ < request_.size()) {
+      const ssize_t n = ::send(fd_, request_.data() + sent_, request_.size() - sent_, MSG_NOSIGNAL);
+      if (n > 0) {
+        connected_ = true;
+        sent_ += static_cast<size_t>(n);
+        continue;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return Outcome::Running;
+      return Outcome::ConnectFailed;  // nothing read yet: the general path tries again
     }
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return Outcome::Running;
-    return Outcome::ConnectFailed;  // nothing read yet: the general path tries again
+    // Just sent: the answer cannot be there yet, so wait for it rather than ask.
+    if (!(revents & POLLIN)) return Outcome::Running;
   }
   char buf[64 * 1024];
   for (int reads = 0; reads < 16; ++reads) {  // then other sockets get their turn

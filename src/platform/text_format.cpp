@@ -81,7 +81,12 @@ std::string_view trimChars(std::string_view s, std::string_view chars) {
   return s.substr(b, e - b + 1);
 }
 
-std::string_view trimWhitespace(std::string_view s) { return trimChars(s, " \t\r\n\v\f"); }
+std::string_view trimWhitespace(std::string_view s) {
+  auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };  // \t \n \v \f \r
+  while (!s.empty() && space(s.front())) s.remove_prefix(1);
+  while (!s.empty() && space(s.back())) s.remove_suffix(1);
+  return s;
+}
 
 std::vector<std::string> split(std::string_view s, std::string_view sep) {
   std::vector<std::string> out;
