@@ -298,6 +298,10 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   // deleting them with `tolerateUpADirectory`).
   Url dealWithUpADirectory(const Url& url) const;
   bool shouldBeIgnored(std::string_view address) const;
+  // The ignore terms as read at a generation of the settings (read once a link otherwise).
+  mutable std::vector<std::string> ignoreTerms_;
+  mutable uint64_t ignoreTermsGeneration_ = 0;
+  mutable const Defaults* ignoreTermsFrom_ = nullptr;
   bool urlIsInformationPage(std::string_view address) const;
   // The known record for an address (not `ignore`), or the first record that
   // redirects to it; nullptr when there is none.
@@ -415,6 +419,9 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   std::shared_ptr<PageScan> scanForExtraction(ZelUrl* r);
   // The parser of the scan in hand when it was made as extraction would make it now.
   std::unique_ptr<ZelParser> takeScannedParser(int fileType);
+  // A used parser, freed on the scan worker along with the next page it scans
+  // (a big page's parser is thousands of allocations).
+  void retireParser(std::unique_ptr<ZelParser> parser);
   std::shared_ptr<const Defaults> settingsSnapshot();
 
   struct PendingExtraction {
@@ -427,6 +434,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   std::unordered_map<ZelUrl*, std::shared_ptr<PageScan>> arrivedScans_;
   Url resolvedLink_;  // processLink's target, reused from link to link
   std::shared_ptr<PageScan> scanInHand_;
+  std::vector<std::unique_ptr<ZelParser>> retiredParsers_;
   std::shared_ptr<const Defaults> settingsSnapshot_;
   bool runningExtractions_ = false;
   // Lets a worker's hand-over find out whether the hub still exists.

@@ -42,6 +42,13 @@ void ZelHub::extractLinks(ZelUrl* r) {
 
   // Step 11: the parser for the record's type; all are read through LinkSource.
   std::unique_ptr<ZelParser> html;
+  struct Retire {  // on every way out
+    ZelHub* hub;
+    std::unique_ptr<ZelParser>& parser;
+    ~Retire() {
+      if (parser) hub->retireParser(std::move(parser));
+    }
+  } retire{this, html};
   std::unique_ptr<ResourceLinkParser> resource;
   switch (parsePageForExtraction(r, *kind, html, resource)) {
     case ExtractionStep::Next: break;

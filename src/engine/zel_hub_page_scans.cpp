@@ -105,7 +105,9 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
   std::weak_ptr<ZelHub*> alive = aliveToken_;
   RunLoop* loop = platform_.runLoop;
   Log* logTo = &log();
-  scanPool_->submit([scan, alive, loop, logTo] {
+  auto retired = std::make_shared<std::vector<std::unique_ptr<ZelParser>>>(std::move(retiredParsers_));
+  retiredParsers_.clear();
+  scanPool_->submit([scan, alive, loop, logTo, retired] {
     scan->parser = ZelParser::initWithData(scan->body, scan->withSEO, scan->observeRobots,
                                            scan->encoding, scan->fileType, true, *scan->settings,
                                            logTo);
@@ -115,8 +117,15 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
     loop->postFromAnyThread([alive] {
       if (auto hub = alive.lock()) (*hub)->runReadyExtractions();
     });
+    retired->clear();  // after the hand-over: the page's extraction need not wait for it
   });
   return scan;
+}
+
+void ZelHub::retireParser(std::unique_ptr<ZelParser> parser) {
+  // Without scans to carry them (a crawl of few pages) they are freed here.
+  if (retiredParsers_.size() >= 32 || !scanPool_) return;
+  retiredParsers_.push_back(std::move(parser));
 }
 
 std::unique_ptr<ZelParser> ZelHub::takeScannedParser(int fileType) {

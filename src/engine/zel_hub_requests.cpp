@@ -130,11 +130,11 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
 
   auto u = Url::parse(a);
   if (!u) u = Url::parse(encodedURLString(r->getLinkUrlForTesting(), d));
-  const std::string token = d.stringOrEmpty("proxyCrawlToken");
   // The rendering proxy's address is the user's setting; without one nothing is proxied.
-  const std::string endpoint = d.stringOrEmpty("proxyCrawlEndpoint");
-  if (u && d.boolForKey("useProxyCrawl") && !token.empty() && !endpoint.empty() &&
-      !startsWith(u->absoluteString(), "file:")) {
+  const bool proxy = u && d.boolForKey("useProxyCrawl");
+  const std::string token = proxy ? d.stringOrEmpty("proxyCrawlToken") : std::string();
+  const std::string endpoint = proxy ? d.stringOrEmpty("proxyCrawlEndpoint") : std::string();
+  if (proxy && !token.empty() && !endpoint.empty() && !startsWith(u->absoluteString(), "file:")) {
     auto proxied = Url::parse(endpoint + strf("?token=%s&url=%s", token.c_str(), a.c_str()));
     if (!proxied)
       proxied = Url::parse(endpoint + "?token=" + token + "&url=" +
@@ -178,8 +178,9 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   req.handleCookies = false;
 
   // No agent setting: no User-Agent header of ours (never an empty one).
-  const std::string agent = d.stringOrEmpty("userAgentString");
-  if (d.stringForKey("userAgentString")) req.setHeader("User-Agent", agent);
+  const std::optional<std::string> agentSetting = d.stringForKey("userAgentString");
+  const std::string agent = agentSetting.value_or(std::string());
+  if (agentSetting) req.setHeader("User-Agent", agent);
   if (isDocumentOrFileStorageService(a))
     req.setHeader("User-Agent", kBrowserUserAgent);
   if (forceCookies && (containsIgnoreCase(agent, "Zelmora") || containsIgnoreCase(agent, "Googlebot"))) {

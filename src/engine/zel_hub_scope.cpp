@@ -234,9 +234,14 @@ Url ZelHub::dealWithUpADirectory(const Url& url) const {
 // ---- Term lists ----------------------------------------------------------------------------
 
 bool ZelHub::shouldBeIgnored(std::string_view address) const {
-  auto ignore = defaults().stringArrayForKey("ignoreArray");
-  return ignore && !ignore->empty() &&
-         ZelPatternMatcher::stringContainsOneOfTheseTerms(address, *ignore);
+  const Defaults& d = defaults();
+  // A store that does not count its writes (generation 0) is read every time.
+  if (&d != ignoreTermsFrom_ || d.generation() != ignoreTermsGeneration_ || d.generation() == 0) {
+    ignoreTerms_ = d.stringArrayForKey("ignoreArray").value_or(std::vector<std::string>());
+    ignoreTermsFrom_ = &d;
+    ignoreTermsGeneration_ = d.generation();
+  }
+  return !ignoreTerms_.empty() && ZelPatternMatcher::stringContainsOneOfTheseTerms(address, ignoreTerms_);
 }
 
 bool ZelHub::urlIsInformationPage(std::string_view address) const {
