@@ -245,6 +245,18 @@ TEST(PageFacts, WordsAndWebAddresses) {
   EXPECT_EQ(ZelParser::countWords(""), 0);
   EXPECT_EQ(ZelParser::countWords("  one\ttwo\n\nthree  "), 3);
   EXPECT_EQ(ZelParser::countWords("no\u00a0break\u2003em"), 3);
+  // Long texts, read sixteen bytes at a time: words and separators of every kind
+  // fall on every position of those blocks.
+  // Mostly ASCII, with a word or separator of other characters now and then.
+  const char* separators[] = {" ", "\t\n", "  ", "\r\n ", "\u00a0", "\u2003"};
+  const char* words[] = {"ab", "x", "longerword", "caf\u00e9", "\u65e5\u672c"};
+  for (size_t lead = 0; lead < 20; ++lead) {
+    std::string text(lead % 3 ? lead : 0, ' ');
+    for (int w = 0; w < 60; ++w)
+      text.append(words[w % 12 == 11 ? 3 + w % 2 : (w + lead) % 3])
+          .append(separators[w % 9 == 8 ? 4 + lead % 2 : (w * 7 + lead) % 4]);
+    EXPECT_EQ(ZelParser::countWords(text), 60) << lead;
+  }
   struct {
     const char* word;
     bool address;
