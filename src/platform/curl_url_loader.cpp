@@ -135,7 +135,8 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     }
     fetches.insert(f);
     std::weak_ptr<Impl> weak = weak_from_this();
-    loop.post([weak, f] {
+    // The network thread waits for it: ahead of the responses already waiting.
+    loop.postFirst([weak, f] {
       if (auto me = weak.lock()) me->begin(f);
     });
     return handle;

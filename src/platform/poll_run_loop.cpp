@@ -23,6 +23,16 @@ double PollRunLoop::now() const {
 
 void PollRunLoop::post(Task task) { posted_.push_back(std::move(task)); }
 
+void PollRunLoop::postFirst(Task task) { first_.push_back(std::move(task)); }
+
+void PollRunLoop::runFirst() {
+  while (!first_.empty()) {
+    std::vector<Task> now;
+    now.swap(first_);
+    for (auto& task : now) task();
+  }
+}
+
 void PollRunLoop::postFromAnyThread(Task task) {
   {
     std::lock_guard<std::mutex> lock(handedMutex_);
@@ -73,6 +83,7 @@ RunLoop::WatchId PollRunLoop::watchFd(int fd, unsigned events,
 void PollRunLoop::unwatchFd(WatchId id) { watches_.erase(id); }
 
 void PollRunLoop::runOnce(double maxWaitSeconds, const std::function<bool()>* done) {
+  runFirst();  // posted with postFirst outside any task
   // Due timers first; a timer set by a timer callback waits for a later turn.
   const double t = now();
   std::vector<Task> due;
@@ -81,12 +92,18 @@ void PollRunLoop::runOnce(double maxWaitSeconds, const std::function<bool()>* do
     timerKeys_.erase(node.mapped().first);
     due.push_back(std::move(node.mapped().second));
   }
-  for (auto& task : due) task();
+  for (auto& task : due) {
+    task();
+    runFirst();
+  }
 
   takeHandedOver();
   std::vector<Task> batch;
   batch.swap(posted_);
-  for (auto& task : batch) task();
+  for (auto& task : batch) {
+    task();
+    runFirst();
+  }
 
   double wait = std::max(0.0, maxWaitSeconds);
   takeHandedOver();
@@ -132,6 +149,7 @@ void PollRunLoop::runOnce(double maxWaitSeconds, const std::function<bool()>* do
     if (fds[i].revents & (POLLERR | POLLNVAL)) re |= kError;
     auto cb = it->second.callback;  // keep alive if the callback unwatches itself
     (*cb)(re);
+    runFirst();
   }
 }
 

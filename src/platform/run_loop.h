@@ -22,6 +22,10 @@ class RunLoop {
 
   // Runs task on a later turn; tasks posted in one turn run in posting order.
   virtual void post(Task task) = 0;
+  // Runs task on a later turn too, but as soon as the task now running returns,
+  // before the tasks already waiting (which stay in order). For work another
+  // thread waits on, such as handing a request to the network.
+  virtual void postFirst(Task task) { post(std::move(task)); }
   // post() for other threads (a worker handing its result back): safe to call from
   // any thread, wakes a loop that is waiting in poll. Tasks from one thread run in
   // the order that thread handed them over.
@@ -53,6 +57,7 @@ class PollRunLoop : public RunLoop {
   ~PollRunLoop() override;
 
   void post(Task task) override;
+  void postFirst(Task task) override;
   void postFromAnyThread(Task task) override;
   TimerId postAfter(double seconds, Task task) override;
   void cancelTimer(TimerId id) override;
@@ -79,6 +84,9 @@ class PollRunLoop : public RunLoop {
   void takeHandedOver();
 
   std::vector<Task> posted_;
+  std::vector<Task> first_;  // postFirst's, run after each task
+  // Runs the tasks posted with postFirst, including those they post.
+  void runFirst();
   // Hand-overs from other threads, and the eventfd that wakes poll for them.
   std::mutex handedMutex_;
   std::vector<Task> handed_;

@@ -362,6 +362,7 @@ class DelayNotingLoop : public RunLoop {
  public:
   explicit DelayNotingLoop(RunLoop& real) : real_(real) {}
   void post(Task task) override { real_.post(std::move(task)); }
+  void postFirst(Task task) override { real_.postFirst(std::move(task)); }
   void postFromAnyThread(Task task) override { real_.postFromAnyThread(std::move(task)); }
   TimerId postAfter(double seconds, Task task) override {
     delays.push_back(seconds);

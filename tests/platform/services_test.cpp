@@ -170,12 +170,19 @@ TEST(RunLoop, PostedCallsAndTimersRunInOrder) {
   loop.post([&] {
     order.push_back("p1");
     loop.post([&] { order.push_back("p3-next-turn"); });
+    // After p1 returns, ahead of p2; what it posts first runs before p2 as well.
+    loop.postFirst([&] {
+      order.push_back("f1");
+      loop.postFirst([&] { order.push_back("f2"); });
+    });
+    EXPECT_EQ(order.back(), "p1");
   });
   loop.post([&] { order.push_back("p2"); });
   loop.cancelTimer(cancelled);
   loop.postAfter(0.06, [&] { loop.stop(); });
   loop.run();
-  EXPECT_EQ(order, (std::vector<std::string>{"p1", "p2", "p3-next-turn", "t10a", "t10b", "t50"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"p1", "f1", "f2", "p2", "p3-next-turn", "t10a", "t10b",
+                                             "t50"}));
 }
 
 TEST(RunLoop, WatchesFileDescriptorsAndRunUntilTimesOut) {
