@@ -13,7 +13,7 @@
 namespace zel {
 
 struct PageScan {
-  std::string body;
+  std::shared_ptr<const std::string> body;  // the record's own, shared
   bool withSEO = false;
   bool observeRobots = false;
   uint64_t encoding = 0;

@@ -15,9 +15,10 @@ namespace {
 
 // Scans in flight beyond the run loop's own thread; the machine decides below this.
 constexpr int kMaxScanThreads = 3;
-// A scan started on arrival holds a copy of the page until the page's turn, so
-// only pages up to this size start early: with bigger ones memory would grow
-// past the body limit times the threads, and their scans outlast the wait anyway.
+// A scan started on arrival keeps the page's body until the page's turn, even
+// when its record lets go of it, so only pages up to this size start early: with
+// bigger ones memory would grow past the body limit times the threads, and their
+// scans outlast the wait anyway.
 constexpr size_t kMaxArrivalScanBytes = 1 << 20;
 
 }  // namespace
@@ -38,7 +39,8 @@ std::shared_ptr<PageScan> ZelHub::scanForExtraction(ZelUrl* r) {
   }
   if (!wantsPageScan(r)) return nullptr;
   // The other inputs of the scan are checked when its parser is taken.
-  if (arrived && arrived->body == *r->getData()) return arrived;
+  // The same body, unchanged: a record that changes a shared body gets a copy first.
+  if (arrived && arrived->body == r->sharedData()) return arrived;
   return startPageScan(r);
 }
 
@@ -96,7 +98,7 @@ bool ZelHub::wantsPageScan(ZelUrl* r) {
 std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
   const Defaults& d = defaults();
   auto scan = std::make_shared<PageScan>();
-  scan->body = *r->getData();
+  scan->body = r->sharedData();
   scan->withSEO = d.boolForKey("SEOEnabled");
   scan->observeRobots = d.boolForKey("observeRobotsTxt");
   scan->encoding = getDetectedEncoding();
@@ -108,7 +110,7 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
   auto retired = std::make_shared<std::vector<std::unique_ptr<ZelParser>>>(std::move(retiredParsers_));
   retiredParsers_.clear();
   scanPool_->submit([scan, alive, loop, logTo, retired] {
-    scan->parser = ZelParser::initWithData(scan->body, scan->withSEO, scan->observeRobots,
+    scan->parser = ZelParser::initWithData(*scan->body, scan->withSEO, scan->observeRobots,
                                            scan->encoding, scan->fileType, true, *scan->settings,
                                            logTo);
     // Extraction always wants the page's words: decode its text here, off the run loop.

@@ -194,7 +194,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
       if (f->ended) return;
     }
     if (!r.data.empty()) {
-      f->delegate->didReceiveData(*f->handle, r.data);
+      f->delegate->didReceiveOwnedData(*f->handle, std::move(r.data));
       if (f->ended) return;
     }
     if (r.end) {

@@ -138,6 +138,11 @@ class UrlConnectionDelegate {
   virtual void didReceiveResponse(UrlConnection& connection, const UrlResponse& response) = 0;
   // Bytes of the body, content coding already removed; valid during the call only.
   virtual void didReceiveData(UrlConnection& connection, std::string_view bytes) = 0;
+  // The same, with bytes the delegate may keep (moved from); by default handed
+  // to didReceiveData. Spares a copy of each page for a delegate that keeps it.
+  virtual void didReceiveOwnedData(UrlConnection& connection, std::string&& bytes) {
+    didReceiveData(connection, bytes);
+  }
   virtual void didFinishLoading(UrlConnection& connection) = 0;
   // The fetch failed; error.code is one of the UrlError classes, never 0.
   virtual void didFailWithError(UrlConnection& connection, const UrlError& error) = 0;

@@ -2,6 +2,7 @@
 #include "url/zel_url.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <ctime>
 
@@ -349,7 +350,14 @@ void ZelUrl::clearWTG() {
 }
 
 std::string& ZelUrl::ensureData() {
-  if (!data_) data_ = std::make_unique<std::string>();
+  if (!data_) {
+    data_ = std::make_shared<std::string>();
+  } else if (data_.use_count() > 1) {
+    data_ = std::make_shared<std::string>(*data_);  // a scan still reads the other
+  } else {
+    // The last other reader let go on its own thread: its reads come before our writes.
+    std::atomic_thread_fence(std::memory_order_acquire);
+  }
   return *data_;
 }
 

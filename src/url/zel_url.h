@@ -200,7 +200,10 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   void connectionDidFinishLoading(UrlConnection* connection) override;
   void WTGWillPerformRedirectToURL(const std::string& url) override;
 
-  std::string* getData() const { return data_.get(); }
+  const std::string* getData() const { return data_.get(); }
+  // The body itself, for a reader on another thread: it never changes under
+  // the reader, since ensureData gives the record a copy of its own first.
+  std::shared_ptr<const std::string> sharedData() const { return data_; }
   std::string& ensureData();
   void clearData() { data_.reset(); }
   std::string* getSourceData() const { return rare_ ? rare_->sourceData.get() : nullptr; }
@@ -261,6 +264,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
                                       const AuthChallenge& challenge) override;
   void didReceiveResponse(UrlConnection& connection, const UrlResponse& response) override;
   void didReceiveData(UrlConnection& connection, std::string_view bytes) override;
+  void didReceiveOwnedData(UrlConnection& connection, std::string&& bytes) override;
   void didFinishLoading(UrlConnection& connection) override;
   void didFailWithError(UrlConnection& connection, const UrlError& error) override;
 
@@ -539,7 +543,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
 
   std::string nsslinkUrl_;
   std::unique_ptr<Rare> rare_;
-  std::unique_ptr<std::string> data_;
+  std::shared_ptr<std::string> data_;
   mutable std::unique_ptr<PageFacts> facts_;  // caches are filled from const getters
   std::unique_ptr<UrlConnection> connection_;
   double sentRequestMono_ = -1;

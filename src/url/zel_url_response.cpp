@@ -375,6 +375,14 @@ void ZelUrl::WTGWillPerformRedirectToURL(const std::string& url) {
   addRedir(url, std::string("n/a"), 0);
 }
 
+void ZelUrl::didReceiveOwnedData(UrlConnection& connection, std::string&& bytes) {
+  // The first bytes of a body become the body itself.
+  if (data_ || owner_->stopPressed() || log().enabled(4) ||
+      connection.originalRequest().method == "HEAD")
+    return didReceiveData(connection, bytes);
+  data_ = std::make_shared<std::string>(std::move(bytes));
+}
+
 void ZelUrl::didReceiveData(UrlConnection& connection, std::string_view bytes) {
   if (owner_->stopPressed()) return;
   ZEL_LOG(log(), 4, strf("thread %i receiving data %s. %f seconds since response sent. %ld bytes "
