@@ -380,6 +380,8 @@ void ZelUrl::didReceiveOwnedData(UrlConnection& connection, std::string&& bytes)
   if (data_ || owner_->stopPressed() || log().enabled(4) ||
       connection.originalRequest().method == "HEAD")
     return didReceiveData(connection, bytes);
+  // A body grown chunk by chunk may hold twice its size; a record can keep it long.
+  if (bytes.capacity() - bytes.size() > bytes.size() / 4) bytes.shrink_to_fit();
   data_ = std::make_shared<std::string>(std::move(bytes));
 }
 
