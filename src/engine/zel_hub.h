@@ -298,10 +298,6 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   // deleting them with `tolerateUpADirectory`).
   Url dealWithUpADirectory(const Url& url) const;
   bool shouldBeIgnored(std::string_view address) const;
-  // The ignore terms as read at a generation of the settings (read once a link otherwise).
-  mutable std::vector<std::string> ignoreTerms_;
-  mutable uint64_t ignoreTermsGeneration_ = 0;
-  mutable const Defaults* ignoreTermsFrom_ = nullptr;
   bool urlIsInformationPage(std::string_view address) const;
   // The known record for an address (not `ignore`), or the first record that
   // redirects to it; nullptr when there is none.
@@ -435,6 +431,10 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   Url resolvedLink_;  // processLink's target, reused from link to link
   std::shared_ptr<PageScan> scanInHand_;
   std::vector<std::unique_ptr<ZelParser>> retiredParsers_;
+  // The ignore terms as read at a generation of the settings (read once a link otherwise).
+  mutable std::vector<std::string> ignoreTerms_;
+  mutable uint64_t ignoreTermsGeneration_ = 0;
+  mutable const Defaults* ignoreTermsFrom_ = nullptr;
   std::shared_ptr<const Defaults> settingsSnapshot_;
   bool runningExtractions_ = false;
   // Lets a worker's hand-over find out whether the hub still exists.

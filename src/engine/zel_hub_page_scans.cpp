@@ -107,8 +107,11 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
   std::weak_ptr<ZelHub*> alive = aliveToken_;
   RunLoop* loop = platform_.runLoop;
   Log* logTo = &log();
-  auto retired = std::make_shared<std::vector<std::unique_ptr<ZelParser>>>(std::move(retiredParsers_));
-  retiredParsers_.clear();
+  std::shared_ptr<std::vector<std::unique_ptr<ZelParser>>> retired;
+  if (!retiredParsers_.empty()) {
+    retired = std::make_shared<std::vector<std::unique_ptr<ZelParser>>>(std::move(retiredParsers_));
+    retiredParsers_.clear();
+  }
   scanPool_->submit([scan, alive, loop, logTo, retired] {
     scan->parser = ZelParser::initWithData(*scan->body, scan->withSEO, scan->observeRobots,
                                            scan->encoding, scan->fileType, true, *scan->settings,
@@ -119,7 +122,7 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
     loop->postFromAnyThread([alive] {
       if (auto hub = alive.lock()) (*hub)->runReadyExtractions();
     });
-    retired->clear();  // after the hand-over: the page's extraction need not wait for it
+    if (retired) retired->clear();  // after the hand-over: the page's extraction need not wait
   });
   return scan;
 }
