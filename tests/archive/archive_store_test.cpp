@@ -1,6 +1,7 @@
 #include "archive/archive_store.h"
 
 #include <gtest/gtest.h>
+#include <time.h>
 
 #include <chrono>
 #include <filesystem>
@@ -22,12 +23,7 @@ using test::writeWhole;
 // 2024-03-05 14:07:09.042 local time.
 std::chrono::system_clock::time_point fixedMoment() {
   std::tm tm{};
-  tm.tm_year = 124;
-  tm.tm_mon = 2;
-  tm.tm_mday = 5;
-  tm.tm_hour = 14;
-  tm.tm_min = 7;
-  tm.tm_sec = 9;
+  strptime("2024-03-05 14:07:09", "%Y-%m-%d %H:%M:%S", &tm);
   tm.tm_isdst = -1;
   return std::chrono::system_clock::from_time_t(std::mktime(&tm)) + std::chrono::milliseconds(42);
 }
@@ -259,8 +255,6 @@ TEST_F(ArchiveStoreTest, LocationComesFromTheLocalisationTable) {
   EXPECT_EQ(expandTilde("~user/x"), "~user/x");
   EXPECT_EQ(expandTilde("/abs/~"), "/abs/~");
 }
-
-// ---- Saving ---------------------------------------------------------------------------------
 
 class ArchiveSaveTest : public ArchiveStoreTest {
  protected:

@@ -13,7 +13,6 @@
 #include <regex>
 #include <set>
 
-#include "app.h"
 #include "cli/run_zelmora.h"
 #include "engine/zel_hub.h"
 #include "report/database_loader.h"
@@ -34,7 +33,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::query;
 using test::Rows;
-
 using test::readWhole;
 
 // RFC 4180: quoted cells may hold commas, doubled quotes and line ends. A last

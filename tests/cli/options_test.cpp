@@ -2,13 +2,9 @@
 // values, settings files, usage errors, starts that cannot be used, --recheck,
 // --max-time, and the installed program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <atomic>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -25,26 +21,6 @@ namespace zel::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Ran {
-  int status = -1;
-  std::string output;  // stdout and stderr together
-};
-
-// The built program, as a user runs it.
-Ran runProgram(const std::string& program, const std::string& args, const std::string& env = "") {
-  Ran ran;
-  const std::string command = env + " '" + program + "' " + args + " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return ran;
-  std::array<char, 4096> buf{};
-  size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) ran.output.append(buf.data(), n);
-  const int status = ::pclose(pipe);
-  ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return ran;
-}
-const std::string kProgram = ZEL_BINARY_DIR "/zelmora";
 
 TEST(Options, EachNamedOptionSetsItsSettings) {
   const test::TempDir dir;
@@ -198,8 +174,9 @@ TEST(Options, HelpSettingsAndManPageComeFromOneTable) {
 }
 
 // --exclude and --depth change what a crawl records; --max-time stops a crawl
-// of a slow site near its deadline and still writes what was found.
-TEST(Options, ExcludeDepthAndMaxTimeShapeACrawl) {
+// of a slow site near its deadline and still writes what was found; --recheck
+// asks for a bad link once more.
+TEST(Options, ExcludeDepthMaxTimeAndRecheckShapeACrawl) {
   test::TestServer site;
   site.page("/", "<a href=\"/a\">a</a><a href=\"/skip/x\">x</a>");
   site.page("/a", "<a href=\"/b\">b</a>");
@@ -236,6 +213,20 @@ TEST(Options, ExcludeDepthAndMaxTimeShapeACrawl) {
   EXPECT_NE(ran.output.find("stopped at the deadline of 1 s"), std::string::npos) << ran.output;
   const auto found = urls();
   EXPECT_EQ(found.count(slow.url("/s39")), 1u) << "every URL found so far is reported";
+
+  // --recheck gives a bad link a second chance at the end.
+  test::TestServer flaky;
+  std::atomic<int> calls{0};
+  flaky.page("/", "<html><body><a href=\"/flaky\">f</a></body></html>");
+  flaky.route("/flaky", [&calls](const httplib::Request&, httplib::Response& res) {
+    if (++calls == 1)
+      res.status = 503;
+    else
+      res.set_content("<html><body>fine now</body></html>", "text/html");
+  });
+  EXPECT_EQ(run({"crawl", flaky.url("/"), "--recheck", "--json", json, "-q", "--timeout", "5"}), 0);
+  EXPECT_EQ(Json::parse(test::readWhole(json))["counts"]["bad"], 0);
+  EXPECT_EQ(calls.load(), 2);
 }
 
 TEST(Install, IntoAStagingFolder) {
@@ -253,7 +244,7 @@ TEST(Install, IntoAStagingFolder) {
     EXPECT_NE(version.output.find(library), std::string::npos) << library;
 }
 
-// A clean site exits with 0: Options.ExcludeDepthAndMaxTimeShapeACrawl.
+// A clean site exits with 0: Options.ExcludeDepthMaxTimeAndRecheckShapeACrawl.
 TEST(CrawlCommand, UnusableStartsExitWithTwoAndLocalPathsBecomeFileAddresses) {
   EXPECT_EQ(run({"crawl", "/no/such/folder/anywhere", "-q"}), 2);
   test::TempDir tmp;
@@ -270,23 +261,6 @@ TEST(CrawlCommand, UnusableStartsExitWithTwoAndLocalPathsBecomeFileAddresses) {
   EXPECT_EQ(startingAddressFor("example.org/page", &error), "example.org/page");
   EXPECT_FALSE(startingAddressFor("./definitely/not/here", &error));
   EXPECT_EQ(error, "no such file or folder: ./definitely/not/here");
-}
-
-TEST(CrawlCommand, RecheckGivesBadLinksASecondChance) {
-  test::TestServer site;
-  std::atomic<int> calls{0};
-  site.page("/", "<html><body><a href=\"/flaky\">f</a></body></html>");
-  site.route("/flaky", [&calls](const httplib::Request&, httplib::Response& res) {
-    if (++calls == 1)
-      res.status = 503;
-    else
-      res.set_content("<html><body>fine now</body></html>", "text/html");
-  });
-  test::TempDir tmp;
-  const std::string out = tmp / "recheck.json";
-  EXPECT_EQ(run({"crawl", site.url("/"), "--recheck", "--json", out, "-q", "--timeout", "5"}), 0);
-  EXPECT_EQ(Json::parse(test::readWhole(out))["counts"]["bad"], 0);
-  EXPECT_EQ(calls.load(), 2);
 }
 
 }  // namespace

@@ -36,19 +36,11 @@ std::string exec(const std::string& dbPath, const std::string& sql) {
   return s.ok() ? "" : s.message();
 }
 
-// Runs the command with its standard output in a file; returns (exit status, output).
-std::pair<int, std::string> runCapturing(const std::vector<std::string>& args,
-                                         const std::string& outFile) {
-  std::fflush(stdout);
-  const int saved = ::dup(STDOUT_FILENO);
-  FILE* f = std::fopen(outFile.c_str(), "w");
-  ::dup2(::fileno(f), STDOUT_FILENO);
-  const int code = run(args);
-  std::fflush(stdout);
-  ::dup2(saved, STDOUT_FILENO);
-  ::close(saved);
-  std::fclose(f);
-  return {code, readWhole(outFile)};
+// The program itself run with `args`: its exit status and what it printed.
+Ran runQuoted(const std::vector<std::string>& args) {
+  std::string line;
+  for (const std::string& a : args) line += " '" + a + "'";
+  return runProgram(kProgram, line);
 }
 
 // The lines of a printed group ("fixed (2):" and the indented lines below it),
@@ -70,14 +62,13 @@ std::set<std::string> groupUrls(const std::string& text, const std::string& head
 // Runs the zelmora program itself and sends it Ctrl-C once `ready` says so
 // (checked for at most 20 seconds); its exit status, -1 if it had to be killed.
 int runInterrupted(std::vector<std::string> args, const std::function<bool()>& ready) {
-  const std::string program = ZEL_BINARY_DIR "/zelmora";
-  args.insert(args.begin(), program);
+  args.insert(args.begin(), kProgram);
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
   const pid_t pid = ::fork();
   if (pid == 0) {
-    ::execv(program.c_str(), argv.data());
+    ::execv(kProgram.c_str(), argv.data());
     ::_exit(127);
   }
   for (int i = 0; i < 400 && !ready(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -97,8 +88,6 @@ std::map<std::string, std::string> statuses(const std::string& db) {
   for (const auto& row : query(db, "SELECT url, status FROM urls")) out[row.at(0)] = row.at(1);
   return out;
 }
-
-// ---- Refusals ------------------------------------------------------------------------------
 
 TEST(SavedCrawl, NewerOrDamagedDatabasesAreRefusedAndLeftAlone) {
   test::TestServer site;
@@ -144,8 +133,6 @@ TEST(SavedCrawl, NewerOrDamagedDatabasesAreRefusedAndLeftAlone) {
   EXPECT_EQ(run({"diff", dir / "good.db", dir / "good.db"}), 0) << "no difference";
 }
 
-// ---- Recheck -------------------------------------------------------------------------------
-
 TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
   test::TestServer site;
   site.page("/", R"(<html><head><title>Home</title></head><body>
@@ -170,7 +157,7 @@ TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
   site.clearLog();
 
   // Nothing bad changed: the plain recheck reports the two still broken.
-  auto [same, sameOut] = runCapturing({"recheck", db}, dir / "out0.txt");
+  auto [same, sameOut] = runQuoted({"recheck", db});
   EXPECT_EQ(same, 1);
   EXPECT_EQ(groupUrls(sameOut, "still broken"),
             std::set<std::string>({site.url("/fixme.html"), site.url("/fix2.html"),
@@ -184,8 +171,7 @@ TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
   site.page("/fix2.html", R"(<html><body><a href="/fresh.html">new</a></body></html>)");
   site.page("/fresh.html", "<html><body>fresh</body></html>");
   site.status("/breakme.html", 404, "gone now");
-  auto [code, out] = runCapturing({"recheck", db, "--all", "--header", "X-Api-Key: second-secret"},
-                                  dir / "out.txt");
+  auto [code, out] = runQuoted({"recheck", db, "--all", "--header", "X-Api-Key: second-secret"});
   EXPECT_EQ(code, 1) << out;
   EXPECT_EQ(sentToFixme("X-Api-Key"), "second-secret") << "given again by name, it is sent";
   EXPECT_EQ(sentToFixme("X-Env"), "staging");
@@ -213,8 +199,7 @@ TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
 
   // One URL.
   site.page("/breakme.html", "<html><body>back again</body></html>");
-  auto [one, oneOut] = runCapturing({"recheck", db, "--url", site.url("/breakme.html")},
-                                    dir / "out2.txt");
+  auto [one, oneOut] = runQuoted({"recheck", db, "--url", site.url("/breakme.html")});
   EXPECT_EQ(one, 1) << "gone.html is still bad";
   EXPECT_EQ(groupUrls(oneOut, "fixed"), std::set<std::string>({site.url("/breakme.html")}));
   EXPECT_EQ(statuses(db)[site.url("/breakme.html")], "200 no error");
@@ -223,8 +208,7 @@ TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
   // Status lines only: no page is read again, so the links stay as they are.
   site.status("/fine.html", 410, "gone for good");
   site.page("/gone.html", "<html><body><a href=\"/never-seen.html\">x</a></body></html>");
-  auto [lines, linesOut] =
-      runCapturing({"recheck", db, "--all", "--status-only", "--threads", "3"}, dir / "out3.txt");
+  auto [lines, linesOut] = runQuoted({"recheck", db, "--all", "--status-only", "--threads", "3"});
   EXPECT_EQ(lines, 1);
   EXPECT_EQ(groupUrls(linesOut, "newly broken"), std::set<std::string>({site.url("/fine.html")}));
   EXPECT_EQ(groupUrls(linesOut, "fixed"), std::set<std::string>({site.url("/gone.html")}));
@@ -234,8 +218,6 @@ TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
             Rows({{std::to_string(std::stoi(linksBefore.at(0).at(0)) + 1)}}));
   EXPECT_EQ(readWhole(db).find("secret"), std::string::npos) << "written back without it";
 }
-
-// ---- Continue -----------------------------------------------------------------------------------
 
 TEST(SavedCrawl, AStoppedCrawlContinuedEndsAsAnUninterruptedOne) {
   test::TestServer site;
@@ -298,8 +280,6 @@ TEST(SavedCrawl, AStoppedCrawlContinuedEndsAsAnUninterruptedOne) {
             Rows({{"0"}}));
 }
 
-// ---- Diff --------------------------------------------------------------------------------------
-
 TEST(SavedCrawl, DiffListsWhatChangedBetweenTwoCrawls) {
   test::TestServer site;
   site.page("/", R"(<html><head><title>Home</title></head><body>
@@ -324,8 +304,7 @@ TEST(SavedCrawl, DiffListsWhatChangedBetweenTwoCrawls) {
   site.status("/a.html", 500, "down");
   ASSERT_EQ(run({"crawl", start, "--no-settings-file", "-q", "--db", dir / "new.db"}), 1);
 
-  auto [code, json] = runCapturing({"diff", dir / "old.db", dir / "new.db", "--json"},
-                                   dir / "diff.json");
+  auto [code, json] = runQuoted({"diff", dir / "old.db", dir / "new.db", "--json"});
   EXPECT_EQ(code, 1);
   EXPECT_EQ(json.find("s3cret"), std::string::npos) << json;
   const Json doc = Json::parse(json);
@@ -342,7 +321,7 @@ TEST(SavedCrawl, DiffListsWhatChangedBetweenTwoCrawls) {
   EXPECT_EQ(doc["descriptionChanged"], Json::parse(R"([{"url":")" + shown("/b.html") +
                                                    R"(","old":"Bee","new":"Wasp"}])"));
 
-  auto [textCode, text] = runCapturing({"diff", dir / "old.db", dir / "new.db"}, dir / "diff.txt");
+  auto [textCode, text] = runQuoted({"diff", dir / "old.db", dir / "new.db"});
   EXPECT_EQ(textCode, 1);
   EXPECT_EQ(groupUrls(text, "new URLs"), std::set<std::string>({shown("/d.html")}));
   EXPECT_EQ(groupUrls(text, "gone URLs"), std::set<std::string>({shown("/c.html")}));

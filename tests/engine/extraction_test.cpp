@@ -12,15 +12,15 @@
 namespace zel {
 namespace {
 
-class ExtractionTest : public ::testing::Test {
- protected:
+// A hub on the test platform, started against a local server, and pages of
+// that site handed to it.
+struct ExtractionSite {
   test::TestServer server;
   test::TestPlatform tp;
   std::unique_ptr<ZelHub> hub;
-  std::string base;  // http://127.0.0.1:PORT
+  std::string base = server.baseUrl();  // http://127.0.0.1:PORT
 
-  void SetUp() override {
-    base = server.baseUrl();
+  ExtractionSite() {
     server.page("/", "<html><body>home</body></html>");
     tp.defaults.setInteger("levelsLimit", 10);
     tp.defaults.setInteger("linksLimit", 1000);
@@ -56,6 +56,8 @@ class ExtractionTest : public ::testing::Test {
     return out;
   }
 };
+
+class ExtractionTest : public ::testing::Test, protected ExtractionSite {};
 
 TEST_F(ExtractionTest, ResolvesEveryKindOfReferenceAndSkipsNonWebLinks) {
   start();
@@ -195,41 +197,30 @@ struct FollowCase {
 };
 
 TEST(ExtractionSettings, DecideWhichPagesYieldLinks) {
-  const std::string link = "<a href=\"/found\">f</a>";
-  auto page = [&](const std::string& extra = "") {
-    return "<html><body>" + extra + link + "</body></html>";
-  };
   const Json deadEnd = Json::array({{{"mipContains", "info"}, {"mipContainsOrNot", 1}}});
+  auto whitelist = [](Defaults& d) { d.setStringArray("followWhitelistArray", {"/docs"}); };
+  auto blacklist = [](Defaults& d) { d.setStringArray("followBlacklistArray", {"/private"}); };
+  auto contentBlacklist = [](Defaults& d) {
+    d.setStringArray("followBlacklistArray", {"secret-term"});
+    d.setBool("blacklistShouldCheckContent", true);
+  };
+  auto singlePage = [](Defaults& d) { d.setBool("singlePage", true); };
+  const char* ok = "200 no error";
   const std::vector<FollowCase> cases = {
-      {"WhitelistMiss", [](Defaults& d) { d.setStringArray("followWhitelistArray", {"/docs"}); },
-       "/other.html", nullptr, "200 no error", false},
-      {"WhitelistHit", [](Defaults& d) { d.setStringArray("followWhitelistArray", {"/docs"}); },
-       "/docs/a.html", nullptr, "200 no error", true},
-      {"WhitelistSparesTheStart",
-       [](Defaults& d) { d.setStringArray("followWhitelistArray", {"/docs"}); }, "/", nullptr,
-       "200 no error", true},
-      {"BlacklistHit", [](Defaults& d) { d.setStringArray("followBlacklistArray", {"/private"}); },
-       "/private/a.html", nullptr, "200 no error", false},
+      {"WhitelistMiss", whitelist, "/other.html", nullptr, ok, false},
+      {"WhitelistHit", whitelist, "/docs/a.html", nullptr, ok, true},
+      {"WhitelistSparesTheStart", whitelist, "/", nullptr, ok, true},
+      {"BlacklistHit", blacklist, "/private/a.html", nullptr, ok, false},
       {"SuperWhitelistOverridesTheBlacklist",
-       [](Defaults& d) {
-         d.setStringArray("followBlacklistArray", {"/private"});
+       [&](Defaults& d) {
+         blacklist(d);
          d.setObject("superWhitelistArray",
                      Json::array({{{"mipContains", "private/ok"}, {"mipContainsOrNot", 1}}}));
          d.setBool("mipFilter", true);
        },
-       "/private/ok.html", nullptr, "200 no error", true},
-      {"ContentBlacklist",
-       [](Defaults& d) {
-         d.setStringArray("followBlacklistArray", {"secret-term"});
-         d.setBool("blacklistShouldCheckContent", true);
-       },
-       "/a.html", "secret-term", "200 no error", false},
-      {"ContentBlacklistMiss",
-       [](Defaults& d) {
-         d.setStringArray("followBlacklistArray", {"secret-term"});
-         d.setBool("blacklistShouldCheckContent", true);
-       },
-       "/a.html", "harmless", "200 no error", true},
+       "/private/ok.html", nullptr, ok, true},
+      {"ContentBlacklist", contentBlacklist, "/a.html", "secret-term", ok, false},
+      {"ContentBlacklistMiss", contentBlacklist, "/a.html", "harmless", ok, true},
       {"ErrorPageSkipped", [](Defaults&) {}, "/gone.html", nullptr, "404 not found", false},
       {"ErrorPageChecked", [](Defaults& d) { d.setBool("checkErrorPages", true); }, "/gone.html",
        nullptr, "404 not found", true},
@@ -238,43 +229,31 @@ TEST(ExtractionSettings, DecideWhichPagesYieldLinks) {
          d.setObject("superWhitelistArray", deadEnd);
          d.setBool("mipIsDeadEnd", true);
        },
-       "/info.html", nullptr, "200 no error", false},
-      {"InformationPageWithoutDeadEnd", [&](Defaults& d) { d.setObject("superWhitelistArray", deadEnd); },
-       "/info.html", nullptr, "200 no error", true},
-      {"SinglePageParsesTheStart", [](Defaults& d) { d.setBool("singlePage", true); }, "/",
-       nullptr, "200 no error", true},
-      {"SinglePageParsesNothingElse", [](Defaults& d) { d.setBool("singlePage", true); },
-       "/a.html", nullptr, "200 no error", false},
+       "/info.html", nullptr, ok, false},
+      {"InformationPageWithoutDeadEnd",
+       [&](Defaults& d) { d.setObject("superWhitelistArray", deadEnd); }, "/info.html", nullptr, ok,
+       true},
+      {"SinglePageParsesTheStart", singlePage, "/", nullptr, ok, true},
+      {"SinglePageParsesNothingElse", singlePage, "/a.html", nullptr, ok, false},
       {"StartingPageLinksNotWanted",
-       [](Defaults& d) {
-         d.setBool("singlePage", true);
+       [&](Defaults& d) {
+         singlePage(d);
          d.setBool("dontBotherWithLinksOnStartingPage", true);
        },
-       "/", nullptr, "200 no error", false},
+       "/", nullptr, ok, false},
   };
   for (const FollowCase& c : cases) {
     SCOPED_TRACE(c.name);
-    test::TestServer server;
-    server.page("/", "<html><body>home</body></html>");
-    test::TestPlatform tp;
-    tp.defaults.setInteger("levelsLimit", 10);
-    tp.defaults.setInteger("linksLimit", 1000);
-    tp.defaults.setInteger("numberOfThreads", 1);
-    c.set(tp.defaults);
-    ZelHub hub(server.url("/"), tp.platform());
-    hub.go();
-    ZelUrl* r = hub.lookup(server.url(c.path));
-    if (!r) {
-      r = hub.createRecord();
-      r->setLinkUrl(server.url(c.path), false);
-      r->setDistanceFromHome(1);
-      hub.add(r);
-    }
+    ExtractionSite site;
+    c.set(site.tp.defaults);
+    site.start();
+    ZelUrl* r = site.fetched(c.path,
+                             std::string("<html><body>") + (c.body ? c.body : "") +
+                                 "<a href=\"/found\">f</a></body></html>",
+                             1);
     r->setStatus(std::string(c.status));
-    r->setMimeType("text/html");
-    r->ensureData() = page(c.body ? c.body : "");
-    hub.extractLinks(r);
-    EXPECT_EQ(hub.lookup(server.url("/found")) != nullptr, c.collected);
+    site.hub->extractLinks(r);
+    EXPECT_EQ(site.record(site.base + "/found") != nullptr, c.collected);
   }
 }
 

@@ -11,8 +11,6 @@
 namespace zel {
 namespace {
 
-// ---- robots.txt ------------------------------------------------------------------------------
-
 TEST(RobotsTxt, GroupsForUs) {
   using Lines = std::vector<std::string>;
   const struct {
@@ -55,8 +53,6 @@ TEST(RobotsTxt, LinesFieldsAndValues) {
   EXPECT_FALSE(tp.logged("we are Google"));
 }
 
-// ---- The hub's scope operations --------------------------------------------------------------
-
 // Gives tests the fields that start-up fills.
 class ScopeHub : public ZelHub {
  public:
@@ -76,7 +72,18 @@ class ScopeTest : public ::testing::Test {
   std::optional<Url> url(const char* text) { return Url::parse(text); }
 };
 
-TEST_F(ScopeTest, CompareHost) {
+TEST_F(ScopeTest, CompareHostFileAddressesAndHttpOnHttps) {
+  const std::vector<std::string> folder{"file:///Users/me/site"};
+  EXPECT_TRUE(hub.fileUrlIsInternal(*url("file:///Users/me/site/a/b.html"), folder));
+  EXPECT_TRUE(hub.fileUrlIsInternal(*url("file:///users/ME/site/b.html"), folder));
+  EXPECT_FALSE(hub.fileUrlIsInternal(*url("file:///Users/you/b.html"), folder));
+  EXPECT_FALSE(hub.fileUrlIsInternal(*url("http://Users/me/site/b.html"), {"http://Users"}))
+      << "only file addresses pass";
+
+  EXPECT_TRUE(ZelHub::isLinkHttpOnHttpsSite("http://h/a", "https://h/"));
+  EXPECT_FALSE(ZelHub::isLinkHttpOnHttpsSite("https://h/a", "https://h/"));
+  EXPECT_FALSE(ZelHub::isLinkHttpOnHttpsSite("http://h/a", "http://h/"));
+
   const std::vector<std::string> none;
   EXPECT_TRUE(hub.compareHost("anything.test", none)) << "an empty list takes every host";
   EXPECT_FALSE(hub.compareHost(std::nullopt, none)) << "an absent host is external";
@@ -101,21 +108,20 @@ TEST_F(ScopeTest, CompareHost) {
   EXPECT_TRUE(hub.compareHost("www.site.test", {"www.site.test", "x.test"}));
 }
 
-TEST_F(ScopeTest, FileAddressesAndHttpOnHttps) {
-  const std::vector<std::string> folder{"file:///Users/me/site"};
-  EXPECT_TRUE(hub.fileUrlIsInternal(*url("file:///Users/me/site/a/b.html"), folder));
-  EXPECT_TRUE(hub.fileUrlIsInternal(*url("file:///users/ME/site/b.html"), folder));
-  EXPECT_FALSE(hub.fileUrlIsInternal(*url("file:///Users/you/b.html"), folder));
-  EXPECT_FALSE(hub.fileUrlIsInternal(*url("http://Users/me/site/b.html"), {"http://Users"}))
-      << "only file addresses pass";
-
-  EXPECT_TRUE(ZelHub::isLinkHttpOnHttpsSite("http://h/a", "https://h/"));
-  EXPECT_FALSE(ZelHub::isLinkHttpOnHttpsSite("https://h/a", "https://h/"));
-  EXPECT_FALSE(ZelHub::isLinkHttpOnHttpsSite("http://h/a", "http://h/"));
-}
-
-TEST_F(ScopeTest, RedirectScope) {
+TEST_F(ScopeTest, DomainListAndRedirectScope) {
   hub.domains_ = {"site.test"};
+  hub.addToDomainsList("");
+  hub.addToDomainsList(std::nullopt);
+  hub.addToDomainsList("site.test");
+  hub.addToDomainsList("cdn.test");
+  EXPECT_EQ(hub.getDomains(), (std::vector<std::string>{"site.test", "cdn.test"}));
+
+  ZelUrl* start = hub.createRecord();
+  start->setLinkUrl("http://www.moved.test/home", false);
+  hub.resetDomain(start);
+  EXPECT_EQ(hub.getDomains(),
+            (std::vector<std::string>{"site.test", "cdn.test", "www.moved.test"}));
+
   EXPECT_FALSE(hub.redirectUrlIsExternal("http://site.test/new", "ignored"));
   EXPECT_TRUE(hub.redirectUrlIsExternal("http://elsewhere.test/", "ignored"));
   EXPECT_FALSE(hub.redirectUrlIsExternal("not a url", "ignored")) << "unparsable: not external";
@@ -132,21 +138,6 @@ TEST_F(ScopeTest, RedirectScope) {
   hub.add(list);
   EXPECT_TRUE(hub.startingPointWasList());
   EXPECT_FALSE(hub.redirectUrlIsExternal("http://elsewhere.test/", ""));
-}
-
-TEST_F(ScopeTest, DomainListUpkeep) {
-  hub.domains_ = {"site.test"};
-  hub.addToDomainsList("");
-  hub.addToDomainsList(std::nullopt);
-  hub.addToDomainsList("site.test");
-  hub.addToDomainsList("cdn.test");
-  EXPECT_EQ(hub.getDomains(), (std::vector<std::string>{"site.test", "cdn.test"}));
-
-  ZelUrl* start = hub.createRecord();
-  start->setLinkUrl("http://www.moved.test/home", false);
-  hub.resetDomain(start);
-  EXPECT_EQ(hub.getDomains(),
-            (std::vector<std::string>{"site.test", "cdn.test", "www.moved.test"}));
 }
 
 struct DirectoryCase {

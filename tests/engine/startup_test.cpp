@@ -36,8 +36,6 @@ class StartupTest : public ::testing::Test {
   Defaults& d = tp.defaults;
 };
 
-// ---- Text helpers ------------------------------------------------------------------------
-
 TEST(StartupText, TypedAddressesAndListEntries) {
   const std::pair<const char*, const char*> cases[] = {
       {"host/page", "http://host/page"},
@@ -65,8 +63,6 @@ TEST(StartupText, TypedAddressesAndListEntries) {
             std::vector<std::string>{"site.test/x"});
 }
 
-// ---- Bad starts ----------------------------------------------------------------------------
-
 // An empty start does nothing at all; one that makes no URL says so and sends nothing.
 TEST_F(StartupTest, BadStarts) {
   auto empty = offlineHub("");
@@ -90,8 +86,6 @@ TEST_F(StartupTest, BadStarts) {
   EXPECT_TRUE(offline.started.empty());
   EXPECT_EQ(hub->getThreadsInFlight(), 0);
 }
-
-// ---- Scope lists and settings ------------------------------------------------------------------
 
 TEST_F(StartupTest, ScopeListsAndSettingsWrittenBack) {
   d.setStringArray("checkBlacklistArray", {" keep as is "});
@@ -127,7 +121,7 @@ TEST_F(StartupTest, ScopeListsAndSettingsWrittenBack) {
   EXPECT_TRUE(tp.logged(
       "no data returned for robots.txt at location http://site.test/robots.txt, status code 0"));
   EXPECT_TRUE(tp.logged("unable to detect encoding"));
-  // Record 0 asked for its request (what it holds: ServedStartTest).
+  // Record 0 asked for its request (what it holds: ServedStart).
   EXPECT_EQ(urls(offline.started), std::vector<std::string>{"http://site.test/"});
 
   auto plain = offlineHub("https://site.test/");
@@ -159,17 +153,19 @@ TEST_F(StartupTest, Domains) {
   }
 }
 
-// ---- Directory limits ----------------------------------------------------------------------
-
 struct DirectoryCase {
   const char* start;
   std::optional<const char*> rule;   // the rule added to followBlacklistArray
   std::optional<const char*> scope;  // scopeDescriptive; nullopt: left as it was
-  bool lastSegmentIsPage = false;     // wordpressUrls turned on
-  const char* setting = nullptr;      // switched on for this start
+  bool lastSegmentIsPage = false;    // wordpressUrls afterwards
+  const char* setting = nullptr;     // switched on for this start
+  int answer = -1;                   // to the ambiguous-start question; -1: none asked
+  const char* goesOnWith = nullptr;  // the starting address the crawl goes on with, when new
 };
 
-TEST_F(StartupTest, DirectoryLimits) {
+// A start in a folder limits the crawl to it; one whose last segment could be
+// a page or a folder is asked about, unless wordpressUrls already says pages.
+TEST_F(StartupTest, DirectoryLimitsAndTheAmbiguousStart) {
   const DirectoryCase cases[] = {
       {"http://site.test/a/b/page.html", "!site.test/a/b", "limiting crawl to directory: /a/b"},
       {"http://site.test:8080/a/", "!site.test:8080/a", "limiting crawl to directory: /a"},
@@ -184,43 +180,33 @@ TEST_F(StartupTest, DirectoryLimits) {
       // nothing and shows no scope, but still limits following.
       {"http://site.test/a/b/page.html", std::nullopt, "", false, "crawlAboveStartingDirectory"},
       {"http://site.test/a/b", "!site.test/a/b", "", false, "singlePage"},
+      {"http://site.test/a/b", "!site.test/a", "limiting crawl to directory: /a", true, nullptr, 0},
+      {"http://site.test/a/b", "!site.test/a/b", "limiting crawl to directory: /a/b", false,
+       nullptr, 1, "http://site.test/a/b/"},
+      {"http://site.test/blog/my-post", "!site.test/blog", "limiting crawl to directory: /blog",
+       true, "wordpressUrls"},
+      {"http://site.test/my-post", std::nullopt, "", true, "wordpressUrls"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.start);
     d.setString("scopeDescriptive", "untouched");
-    d.setBool("wordpressUrls", false);
-    for (const char* key : {"crawlAboveStartingDirectory", "singlePage"})
+    d.removeObject("startingUrl");
+    for (const char* key : {"crawlAboveStartingDirectory", "singlePage", "wordpressUrls"})
       d.setBool(key, c.setting && std::string(c.setting) == key);
     tp.alerts.shown.clear();
-    auto hub = offlineHub(c.start);
-    ASSERT_TRUE(hub->go()) << c.start;
-    if (c.rule)
-      EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{*c.rule}) << c.start;
-    else
-      EXPECT_TRUE(hub->getFollowBlacklistArray().empty()) << c.start;
-    EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), c.scope.value_or("untouched")) << c.start;
-    EXPECT_TRUE(tp.alerts.shown.empty()) << c.start << " asks nothing";
-    EXPECT_EQ(d.boolForKey("wordpressUrls"), c.lastSegmentIsPage) << c.start;
-  }
-}
-
-TEST_F(StartupTest, AmbiguousStartIsAskedAbout) {
-  const struct {
-    int answer;
-    bool page;
-    const char* rule;
-    const char* scope;
-    std::optional<std::string> start;  // the starting address the crawl goes on with, when new
-  } cases[] = {
-      {0, true, "!site.test/a", "limiting crawl to directory: /a", std::nullopt},
-      {1, false, "!site.test/a/b", "limiting crawl to directory: /a/b", "http://site.test/a/b/"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.answer);
-    tp.alerts.shown.clear();
     tp.alerts.answers = {c.answer};
-    d.setBool("wordpressUrls", false);
-    auto hub = offlineHub("http://site.test/a/b");
+    auto hub = offlineHub(c.start);
     ASSERT_TRUE(hub->go());
+    if (c.rule)
+      EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{*c.rule});
+    else
+      EXPECT_TRUE(hub->getFollowBlacklistArray().empty());
+    EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), c.scope.value_or("untouched"));
+    EXPECT_EQ(d.boolForKey("wordpressUrls"), c.lastSegmentIsPage);
+    if (c.answer < 0) {
+      EXPECT_TRUE(tp.alerts.shown.empty()) << "asks nothing";
+      continue;
+    }
     ASSERT_EQ(tp.alerts.shown.size(), 1u);
     const Alert& alert = tp.alerts.shown[0];
     EXPECT_EQ(alert.title, "Ambiguous starting url");
@@ -229,81 +215,58 @@ TEST_F(StartupTest, AmbiguousStartIsAskedAbout) {
               "This has an effect on the scope of the scan (Zelmora limits its crawl to the "
               "directory you start in).");
     EXPECT_EQ(alert.buttons, (std::vector<std::string>{"is a page", "is a directory"}));
-    EXPECT_EQ(d.boolForKey("wordpressUrls"), c.page);
-    EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{c.rule});
-    EXPECT_EQ(d.stringOrEmpty("scopeDescriptive"), c.scope);
-    EXPECT_EQ(hub->getStartingUrl(), c.start.value_or("http://site.test/a/b"));
-    EXPECT_EQ(d.stringForKey("startingUrl"), c.start);
-    EXPECT_EQ(hub->getnthItem(0)->getLinkUrl(), "http://site.test/a/b")
+    EXPECT_EQ(hub->getStartingUrl(), c.goesOnWith ? c.goesOnWith : c.start);
+    EXPECT_EQ(d.stringForKey("startingUrl"),
+              c.goesOnWith ? std::optional<std::string>(c.goesOnWith) : std::nullopt);
+    EXPECT_EQ(hub->getnthItem(0)->getLinkUrl(), c.start)
         << "record 0 keeps the address it was made with";
   }
-
-  // Already known to be pages: no question.
-  tp.alerts.shown.clear();
-  d.setBool("wordpressUrls", true);
-  auto hub = offlineHub("http://site.test/blog/my-post");
-  ASSERT_TRUE(hub->go());
-  EXPECT_TRUE(tp.alerts.shown.empty());
-  EXPECT_EQ(hub->getFollowBlacklistArray(), std::vector<std::string>{"!site.test/blog"});
-  hub = offlineHub("http://site.test/my-post");
-  ASSERT_TRUE(hub->go());
-  EXPECT_TRUE(hub->getFollowBlacklistArray().empty());
 }
 
-// ---- Local starts ----------------------------------------------------------------------------
-
-class LocalStartTest : public ::testing::Test {
- protected:
-  std::string write(const std::string& name, const std::string& contents) {
-    return test::writeWhole(tmp / name, contents);
-  }
-  // Starts a crawl of the path and returns the plain text mode it settled on.
-  int64_t modeOf(const std::string& path) {
-    ZelHub hub(path, tp.platform());
-    EXPECT_TRUE(hub.go()) << path;
-    EXPECT_FALSE(hub.getRobotsBlacklistArray().has_value()) << "no robots.txt for a local start";
-    return tp.defaults.integerForKey("plainTextMode");
-  }
-
+// A local file's kind decides the plain text mode; a folder is read through its
+// index file; a file that cannot be opened is an alert; one that is not UTF-8 is
+// read as Latin 1. A local start never asks for robots.txt.
+TEST(LocalStart, KindsFoldersAndUnreadableFiles) {
   test::TestPlatform tp;
   test::TempDir tmp;
   const std::string& dir = tmp.path();
-};
-
-TEST_F(LocalStartTest, KindOfLocalStart) {
+  auto write = [&](const std::string& name, const std::string& contents) {
+    return test::writeWhole(tmp / name, contents);
+  };
   const std::string markup = "<html><body><a href=a.html>a</a></body></html>";
-  EXPECT_EQ(modeOf(write("list.txt", markup)), 3);
-  EXPECT_EQ(modeOf(write("LIST.TXT", "http://a.test/\n")), 3);
-  EXPECT_EQ(modeOf(write("data.csv", markup)), 2);
-  EXPECT_EQ(modeOf(write("few.html", "<p>http://a.test/</p>\nhttp://b.test/\n")), 3);
-  EXPECT_EQ(modeOf(write("page.html", markup)), 0);
-  for (const auto& line : tp.logLines()) EXPECT_EQ(line.find("robots"), std::string::npos) << line;
-}
+  const std::pair<std::string, int64_t> kinds[] = {
+      {write("list.txt", markup), 3},
+      {write("LIST.TXT", "http://a.test/\n"), 3},
+      {write("data.csv", markup), 2},
+      {write("few.html", "<p>http://a.test/</p>\nhttp://b.test/\n"), 3},
+      {write("page.html", markup), 0},
+  };
+  for (const auto& [path, mode] : kinds) {
+    ZelHub hub(path, tp.platform());
+    EXPECT_TRUE(hub.go()) << path;
+    EXPECT_FALSE(hub.getRobotsBlacklistArray().has_value()) << path;
+    EXPECT_EQ(tp.defaults.integerForKey("plainTextMode"), mode) << path;
+  }
 
-TEST_F(LocalStartTest, FolderPathWithSpacesAndDomains) {
-  write("My Site/index.html", "<html><body><a href=a.html>a</a></body></html>");
+  write("My Site/index.html", markup);
   tp.defaults.setString("defaultLocalFileName", " index.html\n");
   tp.defaults.setInteger("verbosity", 1);
-  const std::string folder = dir + "/My Site/";
-  ZelHub hub(folder, tp.platform());
-  ASSERT_TRUE(hub.go());
+  ZelHub folder(dir + "/My Site/", tp.platform());
+  ASSERT_TRUE(folder.go());
   const std::string expected = "file://" + dir + "/My%20Site/";
-  EXPECT_EQ(hub.getStartingUrl(), expected) << "the folder address stays the start";
+  EXPECT_EQ(folder.getStartingUrl(), expected) << "the folder address stays the start";
   EXPECT_TRUE(tp.logged(expected + " is directory, adding filename index.html"));
   EXPECT_TRUE(tp.logged("testing local file - error is: 0 (null)"));
   EXPECT_EQ(tp.defaults.integerForKey("plainTextMode"), 0) << "the index file was read";
-  EXPECT_EQ(hub.getDomains(), std::vector<std::string>{"file://" + dir});
-  EXPECT_EQ(hub.getDetectedEncoding(), encoding::kUTF8);
+  EXPECT_EQ(folder.getDomains(), std::vector<std::string>{"file://" + dir});
+  EXPECT_EQ(folder.getDetectedEncoding(), encoding::kUTF8);
   EXPECT_TRUE(tp.alerts.shown.empty());
-
   ZelHub file(dir + "/My Site/index.html", tp.platform());
   ASSERT_TRUE(file.go());
   EXPECT_EQ(file.getStartingUrl(), "file://" + dir + "/My%20Site/index.html");
   EXPECT_EQ(file.getDomains(), std::vector<std::string>{"file://" + dir + "/My%20Site"});
   EXPECT_TRUE(file.fileUrlIsInternal(*Url::parse(expected + "other.html"), file.getDomains()));
-}
 
-TEST_F(LocalStartTest, UnreadableAndUndecodableFiles) {
   ZelHub missing(dir + "/nope.html", tp.platform());
   EXPECT_FALSE(missing.go());
   ASSERT_EQ(tp.alerts.shown.size(), 1u);
@@ -314,30 +277,25 @@ TEST_F(LocalStartTest, UnreadableAndUndecodableFiles) {
   EXPECT_EQ(missing.getTotalLinkCount(), 0);
   EXPECT_EQ(missing.getThreadsInFlight(), 0);
 
-  // Bytes that are not UTF-8 are still read (as Latin 1), with no question.
   tp.alerts.shown.clear();
-  tp.defaults.setInteger("verbosity", 1);
   ZelHub latin(write("latin.html", "<p>caf\xE9</p><p>x</p><p>y</p>"), tp.platform());
   EXPECT_TRUE(latin.go());
-  EXPECT_TRUE(tp.alerts.shown.empty());
+  EXPECT_TRUE(tp.alerts.shown.empty()) << "no question";
   EXPECT_TRUE(tp.logged(
       "Error opening file with stringWithContentsOfURL - The file \"latin.html\" couldn't be "
       "opened because the text encoding of its contents can't be determined.. Trying other "
       "methods"));
   EXPECT_EQ(latin.getTotalLinkCount(), 1);
+  for (const auto& line : tp.logLines()) EXPECT_EQ(line.find("robots"), std::string::npos) << line;
 }
 
-// ---- On a local server ------------------------------------------------------------------------
-
-class ServedStartTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(server.ok()); }
+// On a local server: robots.txt read, missing or not text; record 0 and its
+// request; the start's encoding and site builder.
+TEST(ServedStart, RobotsRecordZeroEncodingAndSiteBuilder) {
   test::TestPlatform tp;
   test::TestServer server;
-  std::string authority() { return "127.0.0.1:" + std::to_string(server.port()); }
-};
-
-TEST_F(ServedStartTest, ReadsRobotsCreatesRecordZeroAndAsksForIt) {
+  ASSERT_TRUE(server.ok());
+  const std::string authority = "127.0.0.1:" + std::to_string(server.port());
   server.page("/robots.txt",
               "User-agent: *\nDisallow: /x\nAllow: /x/ok\n\nUser-agent: Googlebot\nDisallow: /y\n",
               "text/plain");
@@ -348,13 +306,13 @@ TEST_F(ServedStartTest, ReadsRobotsCreatesRecordZeroAndAsksForIt) {
   ZelHub hub(server.url("/"), tp.platform());
   ASSERT_TRUE(hub.go());
   EXPECT_EQ(hub.getDomains(), std::vector<std::string>{"127.0.0.1"});
-  EXPECT_EQ(hub.getRobotsBlacklistArray(), std::vector<std::string>{authority() + "/x"});
-  EXPECT_EQ(hub.getRobotsWhitelistArray(), std::vector<std::string>{authority() + "/x/ok"});
+  EXPECT_EQ(hub.getRobotsBlacklistArray(), std::vector<std::string>{authority + "/x"});
+  EXPECT_EQ(hub.getRobotsWhitelistArray(), std::vector<std::string>{authority + "/x/ok"});
   const auto robots = server.requestsTo("/robots.txt");
   ASSERT_EQ(robots.size(), 1u);
   EXPECT_EQ(robots[0].method, "GET");
   EXPECT_EQ(robots[0].header("User-Agent"), "ZelTest/1.0");
-  EXPECT_EQ(robots[0].header("Host"), authority());
+  EXPECT_EQ(robots[0].header("Host"), authority);
   EXPECT_EQ(hub.getDetectedEncoding(), encoding::kISOLatin1) << "the charset the server named";
 
   ASSERT_EQ(hub.getTotalLinkCount(), 1);
@@ -368,16 +326,13 @@ TEST_F(ServedStartTest, ReadsRobotsCreatesRecordZeroAndAsksForIt) {
   // One read of the start for its encoding during go, then record 0's own request.
   EXPECT_EQ(server.requestsTo("/").size(), 1u);
   EXPECT_TRUE(tp.loop.runUntil([&] { return server.requestsTo("/").size() >= 2; }, 10));
-}
 
-// robots.txt missing or not text; the start's encoding and site builder.
-TEST_F(ServedStartTest, RobotsFailuresEncodingAndSiteBuilder) {
   server.page("/", "<html><body>home</body></html>");
   server.status("/robots.txt", 404, "missing");
   ZelHub missing(server.url("/"), tp.platform());
   ASSERT_TRUE(missing.go());
   EXPECT_FALSE(missing.getRobotsBlacklistArray().has_value());
-  EXPECT_TRUE(tp.logged("no data returned for robots.txt at location http://" + authority() +
+  EXPECT_TRUE(tp.logged("no data returned for robots.txt at location http://" + authority +
                         "/robots.txt, status code 404"));
 
   const std::string garbledText = "User-agent: *\nDisallow: /\xFF\xFE\n";
@@ -386,7 +341,7 @@ TEST_F(ServedStartTest, RobotsFailuresEncodingAndSiteBuilder) {
   ASSERT_TRUE(garbled.go());
   EXPECT_FALSE(garbled.getRobotsBlacklistArray().has_value());
   EXPECT_TRUE(tp.logged("Unable to make string from " + std::to_string(garbledText.size()) +
-                        " bytes of data returned at http://" + authority() + "/robots.txt"));
+                        " bytes of data returned at http://" + authority + "/robots.txt"));
 
   // Not UTF-8 and no charset from the server: the page's own declaration counts.
   server.rawPage("/legacy.html",

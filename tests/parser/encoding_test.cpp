@@ -36,9 +36,7 @@ TEST(TextCodec, DecodesStrictlyAndEncodesBack) {
   EXPECT_EQ(TextCodec::encode("\u65e5\u672c", kShiftJIS), "\x93\xfa\x96\x7b");
   EXPECT_FALSE(TextCodec::encode("\u65e5", kISOLatin1));  // no mapping
   EXPECT_FALSE(TextCodec::encode("caf\xe9", kISOLatin1));  // not UTF-8 to begin with
-}
-
-TEST(TextCodec, EveryKnownEncodingRoundTripsAscii) {
+  // Every known encoding round-trips ASCII.
   for (TextEncoding e : {kASCII, kUTF8, kISOLatin1, kShiftJIS, kISOLatin2, kUTF16, kWindowsCP1252,
                          kISOLatinThai, kDOSThai, kDOSChineseSimplified, kHZ_GB_2312, kGB_2312_80,
                          kGBK_95, kBig5, kKOI8_R, kEUC_KR, kEUC_JP}) {
@@ -68,11 +66,8 @@ TEST(TextCodec, NamesAliasesDetectionAndCompatibilityComposition) {
             "\u00e9 A fi");
 }
 
-TEST(DeclaredCharset, FoundBeforeTheBodyOnly) {
-  struct {
-    const char* page;
-    std::optional<std::string> charset;
-  } cases[] = {
+TEST(DeclaredCharset, FoundBeforeTheBodyOnlyAndMappedBySubstring) {
+  const std::pair<const char*, std::optional<std::string>> cases[] = {
       {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"><body>",
        "iso-8859-1"},
       {"<meta charset=\"utf-8\"><body>", "utf-8"},
@@ -83,14 +78,9 @@ TEST(DeclaredCharset, FoundBeforeTheBodyOnly) {
       {"<meta charset=utf-8", std::nullopt},  // no '>' in the window
       {"", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(extractCharsetFromHTML(c.page), c.charset) << c.page;
-}
-
-TEST(DeclaredCharset, MapsBySubstringInOrder) {
-  struct {
-    const char* name;
-    TextEncoding enc;
-  } cases[] = {
+  for (const auto& [page, want] : cases) EXPECT_EQ(extractCharsetFromHTML(page), want) << page;
+  // Names map by substring, in order.
+  const std::pair<const char*, TextEncoding> names[] = {
       {"utf-8", kUTF8},           {"UTF-8", kUTF8},
       {"Utf-8", kNone},           {"utf-8\" /", kUTF8},
       {"iso-8859-1", kISOLatin1}, {"ISO-8859-15", kISOLatin1},
@@ -104,7 +94,7 @@ TEST(DeclaredCharset, MapsBySubstringInOrder) {
       {"koi8-r", kKOI8_R},        {"EUC-KR", kEUC_KR},
       {"x-euc-jp", kEUC_JP},      {"latin1", kNone},
   };
-  for (const auto& c : cases) EXPECT_EQ(encodingForCharset(c.name), c.enc) << c.name;
+  for (const auto& [name, enc] : names) EXPECT_EQ(encodingForCharset(name), enc) << name;
 }
 
 TEST(CapturedValues, DecodeTrimAndLineBreaks) {
@@ -135,6 +125,12 @@ TEST(CapturedValues, DecodeTrimAndLineBreaks) {
   // No-break spaces (written or as a reference) are white space for trimming.
   EXPECT_EQ(unescapedStringFromBuffer("&nbsp;Hi\u00a0", kUTF8, false, nullptr), "Hi");
   EXPECT_EQ(unescapedStringFromBuffer("caf\xe9", kISOLatin1, false, nullptr), "caf\u00e9");
+  std::string quoted = "''/x'y''";
+  trimThisCharacter('\'', quoted);
+  EXPECT_EQ(quoted, "/x'y");
+  std::string all = "\"\"\"";
+  trimThisCharacter('"', all);
+  EXPECT_EQ(all, "");
 }
 
 TEST(CapturedValues, FallbackChainWhenTheEncodingFails) {
@@ -153,30 +149,20 @@ TEST(CapturedValues, FallbackChainWhenTheEncodingFails) {
 }
 
 TEST(Entities, OneLevelNamedAndNumericInLinearTime) {
-  struct {
-    const char* in;
-    const char* out;
-  } cases[] = {
-      {"&amp;lt;", "&lt;"},
-      {"&#65;&#x41;&#X41;", "AAA"},
-      {"&#0;", "&#0;"},
-      {"&#65535;", "&#65535;"},
-      {"&#x1F600;", "&#x1F600;"},
-      {"&#xD800;", "&#xD800;"},
-      {"&#65", "&#65"},
-      {"&#6a;", "&#6a;"},
-      {"&apos;", "'"},
-      {"&AMP;", "&AMP;"},
+  const std::pair<const char*, const char*> cases[] = {
+      {"&amp;lt;", "&lt;"},           {"&#65;&#x41;&#X41;", "AAA"},
+      {"&#0;", "&#0;"},               {"&#65535;", "&#65535;"},
+      {"&#x1F600;", "&#x1F600;"},     {"&#xD800;", "&#xD800;"},
+      {"&#65", "&#65"},               {"&#6a;", "&#6a;"},
+      {"&apos;", "'"},                {"&AMP;", "&AMP;"},
+      {"a & b; c", "a & b; c"},       {"&lt;&gt;&quot;", "<>\""},
+      {"x&amp;&amp;y", "x&&y"},       {"&a&amp;", "&a&"},
+      {"no references", "no references"},
       {"&eacute;&Eacute;", "\u00e9\u00c9"},
       {"&nbsp;&euro;&hearts;&thetasym;", "\u00a0\u20ac\u2665\u03d1"},
       {"&toolongname;", "&toolongname;"},  // more than 10 characters
-      {"a & b; c", "a & b; c"},
-      {"&lt;&gt;&quot;", "<>\""},
-      {"x&amp;&amp;y", "x&&y"},
-      {"&a&amp;", "&a&"},
-      {"no references", "no references"},
   };
-  for (const auto& c : cases) EXPECT_EQ(unescapeEntities(c.in), c.out) << c.in;
+  for (const auto& [in, out] : cases) EXPECT_EQ(unescapeEntities(in), out) << in;
   EXPECT_EQ(namedCharacterReference("diams"), u'\u2666');
   EXPECT_FALSE(namedCharacterReference("Diams"));
   // A long text with many references stays linear.
@@ -188,22 +174,13 @@ TEST(Entities, OneLevelNamedAndNumericInLinearTime) {
   EXPECT_EQ(unescapeEntities(in), out);
 }
 
-TEST(TrimThisCharacter, BothEnds) {
-  std::string s = "''/x'y''";
-  trimThisCharacter('\'', s);
-  EXPECT_EQ(s, "/x'y");
-  std::string all = "\"\"\"";
-  trimThisCharacter('"', all);
-  EXPECT_EQ(all, "");
-}
-
 Link E(std::string url, std::string text, int line) {
   return Link{std::move(url), std::move(text), "", "", "", line};
 }
 
 // Pages in legacy encodings with their declared charsets: addresses and texts come
 // out as UTF-8 whatever encoding the caller assumed.
-TEST(EncodedPages, DecodedWithTheDeclaredCharset) {
+TEST(EncodedPages, DecodedWithTheDeclaredCharsetOrTheCallersOne) {
   const struct {
     const char* file;
     TextEncoding declared;
@@ -234,10 +211,7 @@ TEST(EncodedPages, DecodedWithTheDeclaredCharset) {
       EXPECT_EQ(links(*p), c.expected);
     }
   }
-}
-
-TEST(EncodedPages, UndeclaredPageUsesTheCallersEncoding) {
-  auto d = settings();
+  // Without a declaration the caller's encoding is used.
   std::string page = "<body><a href=\"/caf\xe9\">Caf\xe9</a>";
   auto latin = parse(page, *d, false, nullptr, kISOLatin1);
   EXPECT_EQ(links(*latin), (std::vector<Link>{E("/caf\u00e9", "Caf\u00e9", 1)}));

@@ -50,9 +50,6 @@ TEST(MetaRefresh, DetectionAndTarget) {
       EXPECT_EQ(pullOutMetaRefreshUrl(c.html), c.target);
     }
   }
-}
-
-TEST(MetaRefresh, TargetExtractionFailuresAndPositionsInComments) {
   EXPECT_FALSE(pullOutMetaRefreshUrl("<meta name=x>"));                       // no refresh
   EXPECT_FALSE(pullOutMetaRefreshUrl("<meta http-equiv=refresh>"));           // no content
   EXPECT_FALSE(pullOutMetaRefreshUrl("<meta http-equiv=refresh content=0>"));  // no quote
@@ -67,7 +64,7 @@ TEST(MetaRefresh, TargetExtractionFailuresAndPositionsInComments) {
   EXPECT_FALSE(metaRefreshURLat(3, "no comments here"));
 }
 
-// A refresh page offers only its trimmed target, and needs no link markers.
+// A refresh page offers only its trimmed target, needs no link markers and has no page facts.
 TEST(MetaRefresh, ParserOffersTheTrimmedTarget) {
   auto d = settings();
   auto r = ZelParser::initWithData(fixture("refresh.html"), false, false, encoding::kUTF8, 0, *d,
@@ -78,11 +75,15 @@ TEST(MetaRefresh, ParserOffersTheTrimmedTarget) {
   EXPECT_FALSE(r->getNextHref());
   auto p = parse(page("<meta http-equiv=\"refresh\" content=\"0; url= /next \">",
                       "<a href=\"/other\">other</a>"),
-                 *d);
+                 *d, /*seo=*/true);
   ASSERT_TRUE(p);
-  EXPECT_TRUE(p->isMetaRefresh());
+  ASSERT_TRUE(p->isMetaRefresh());
   EXPECT_EQ(p->getNextHref(), "/next");
   EXPECT_FALSE(p->getNextHref());
+  EXPECT_EQ(p->getTitle(), "");
+  EXPECT_EQ(p->getTextContent(), "");
+  EXPECT_EQ(p->getWordCount(), 0);
+  EXPECT_FALSE(p->getMetaData());
   // An undecodable refresh makes an ordinary page.
   auto q = parse(page("<meta http-equiv=\"refresh\" content=\"5\">", "<a href=\"/a\">a</a>"), *d);
   EXPECT_FALSE(q->isMetaRefresh());

@@ -11,10 +11,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-std::unique_ptr<ZelParser> seoParse(std::string_view html, const Defaults& d) {
-  return parse(html, d, true);
-}
-
 // The page text with runs of spaces closed up, for comparing words and order.
 std::string squeezed(std::string_view text) {
   std::string out;
@@ -29,7 +25,7 @@ std::string squeezed(std::string_view text) {
 TEST(PageFacts, FixturePage) {
   auto d = settings({"dontTrimHash"});
   d->setInteger("headingLevelMax", 6);
-  auto p = seoParse(fixture("facts.html"), *d);
+  auto p = parse(fixture("facts.html"), *d, true);
   ASSERT_TRUE(p);
   // Entities resolved; a line break inside the title is dropped.
   EXPECT_EQ(p->getTitle(), "Fish & Chips Shop");
@@ -57,13 +53,9 @@ TEST(PageFacts, FixturePage) {
   EXPECT_EQ(p->getFileSize(), p->getLength());
 }
 
-// The title warning: Validation.HeadChecks.
 TEST(PageFacts, TitleCases) {
   auto d = settings();
-  struct {
-    const char* html;
-    const char* title;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"<title>Home</title><body>", "Home"},
       {"<TITLE lang=en>A &lt;b&gt; &#233;t&eacute;</TITLE><body>", "A <b> été"},
       {"<title>One</title><title>Two</title><body>", "OneTwo"},
@@ -73,36 +65,35 @@ TEST(PageFacts, TitleCases) {
       // Without a body tag the head pass reads the whole page.
       {"<p>x</p><title>Anywhere</title>", "Anywhere"},
   };
-  for (const auto& c : cases) {
-    auto p = parse(c.html, *d);
-    ASSERT_TRUE(p) << c.html;
-    EXPECT_EQ(p->getTitle(), c.title) << c.html;
+  for (const auto& [html, title] : cases) {
+    auto p = parse(html, *d);
+    ASSERT_TRUE(p) << html;
+    EXPECT_EQ(p->getTitle(), title) << html;
   }
 }
 
-TEST(PageFacts, MetaTagsNeedSeoAndAHeadPosition) {
-  auto d = settings();
-  const std::string html =
+// Meta tags need an SEO scan and a place in the head; their addresses become links when asked.
+TEST(PageFacts, MetaTagsAndTheirAddresses) {
+  auto plain = settings();
+  const std::string tags =
       "<head><meta name=description content=\"Cheap &amp; good\">"
       "<meta name=\"\" property=\"og:title\" content='T'>"
       "<meta name=\"keywords\"></head><body><meta name=\"late\" content=\"x\">";
-  auto on = seoParse(html, *d);
+  auto on = parse(tags, *plain, true);
   ASSERT_TRUE(on->getMetaData());
   EXPECT_EQ(*on->getMetaData(),
             (std::vector<MetaTag>{{{"name", "description"}, {"content", "Cheap & good"}},
                                   {{"property", "og:title"}, {"content", "T"}}}));
-  auto off = parse(html, *d, false);
+  auto off = parse(tags, *plain, false);
   ASSERT_TRUE(off->getMetaData());
   EXPECT_TRUE(off->getMetaData()->empty());
-}
 
-TEST(PageFacts, MetaContentAddressesBecomeLinksWhenAsked) {
   const std::string html =
       "<head><meta property=\"og:image\" content=\"https://example.com/i.jpg\">"
       "<meta name=\"twitter:image\" content=\"/relative.jpg\">"
       "<meta itemprop=\"image\" content=\"http://a.b/c\"></head><body>";
   auto d = settings({"searchMetaDataForURLs", "linkedFiles"});
-  auto p = seoParse(html, *d);
+  auto p = parse(html, *d, true);
   EXPECT_EQ(links(*p), (std::vector<Link>{
                            {"https://example.com/i.jpg", "[meta tag: property=og:image]", "", "",
                             "", 1},
@@ -111,9 +102,9 @@ TEST(PageFacts, MetaContentAddressesBecomeLinksWhenAsked) {
   // Not without both settings, nor outside an SEO scan.
   EXPECT_TRUE(urls(*parse(html, *d, false)).empty());
   auto withoutLinkedFiles = settings({"searchMetaDataForURLs"});
-  EXPECT_TRUE(urls(*seoParse(html, *withoutLinkedFiles)).empty());
+  EXPECT_TRUE(urls(*parse(html, *withoutLinkedFiles, true)).empty());
   auto notAsked = settings({"linkedFiles"});
-  EXPECT_TRUE(urls(*seoParse(html, *notAsked)).empty());
+  EXPECT_TRUE(urls(*parse(html, *notAsked, true)).empty());
 }
 
 TEST(PageFacts, RobotsDirectives) {
@@ -174,8 +165,7 @@ TEST(PageFacts, PageTextAndItsSettings) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.html);
-    auto d = std::make_unique<MemoryDefaults>();
-    for (const char* k : c.on) d->setBool(k, true);
+    auto d = settings(c.on);
     d->setBool("parserContentConsolidateWhitespace", c.consolidate);
     auto p = parse(c.html, *d);
     EXPECT_EQ(p->getTextContent(), c.text);
@@ -185,36 +175,31 @@ TEST(PageFacts, PageTextAndItsSettings) {
   }
 }
 
-TEST(PageFacts, HeadingsAndTheirLevelLimit) {
+TEST(PageFacts, HeadingsByLevelAndNamesWhenFragmentsAreKept) {
   const std::string page = "<body><h1>A</h1><h3>C</h3><h2> Big   title </h2><h2>  </h2><h6>F</h6>";
-  struct {
-    int max;
-    std::optional<Strings> headings;
-  } cases[] = {
+  const std::pair<int, std::optional<Strings>> cases[] = {
       {0, std::nullopt},
       {2, Strings{"A", "\tBig   title"}},
       {6, Strings{"A", "\t\tC", "\tBig   title", "\t\t\t\t\tF"}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [max, headings] : cases) {
     auto d = settings();
-    d->setInteger("headingLevelMax", c.max);
-    auto p = seoParse(page, *d);
-    EXPECT_EQ(p->getHeadings(), c.headings) << c.max;
+    d->setInteger("headingLevelMax", max);
+    EXPECT_EQ(parse(page, *d, true)->getHeadings(), headings) << max;
   }
   // Headings are SEO facts.
   auto d = settings();
   d->setInteger("headingLevelMax", 6);
   EXPECT_FALSE(parse(page, *d, false)->getHeadings());
-}
 
-TEST(PageFacts, NamesAndIdsOnlyWhenFragmentsAreKept) {
-  const std::string page =
+  // Names and ids are kept only when fragments are.
+  const std::string named =
       "<body><a name=\"top\">t</a><div id=top2 class=x><a href=\"#top\" id='link'>l</a>"
       "<p data-id=\"no\" xid=\"no\">p</p><span name=\"no\">s</span>";
   auto off = settings();
-  EXPECT_FALSE(parse(page, *off)->getNames());
+  EXPECT_FALSE(parse(named, *off)->getNames());
   auto on = settings({"dontTrimHash"});
-  auto p = parse(page, *on);
+  auto p = parse(named, *on);
   ASSERT_TRUE(p->getNames());
   EXPECT_EQ(*p->getNames(), (Strings{"top", "top2", "link"}));
 }
@@ -225,7 +210,7 @@ std::string repeatedText(const std::string& word, int times, int total) {
   return s;
 }
 
-TEST(PageFacts, KeywordStuffingThreshold) {
+TEST(PageFacts, KeywordStuffingWordsAndWebAddresses) {
   auto d = settings();
   // 100 pieces and the default 4 percent: the sixth occurrence is one too many.
   EXPECT_FALSE(parse(repeatedText("salmon", 5, 100), *d)->isKeywordStuffed());
@@ -239,9 +224,7 @@ TEST(PageFacts, KeywordStuffingThreshold) {
   d->setDouble("maxKeywordDensity", 10.0);
   EXPECT_FALSE(parse(repeatedText("salmon", 10, 100), *d)->isKeywordStuffed());
   EXPECT_TRUE(parse(repeatedText("salmon", 12, 100), *d)->isKeywordStuffed());
-}
 
-TEST(PageFacts, WordsAndWebAddresses) {
   EXPECT_EQ(ZelParser::countWords(""), 0);
   EXPECT_EQ(ZelParser::countWords("  one\ttwo\n\nthree  "), 3);
   EXPECT_EQ(ZelParser::countWords("no\u00a0break\u2003em"), 3);
@@ -257,15 +240,12 @@ TEST(PageFacts, WordsAndWebAddresses) {
           .append(separators[w % 9 == 8 ? 4 + lead % 2 : (w * 7 + lead) % 4]);
     EXPECT_EQ(ZelParser::countWords(text), 60) << lead;
   }
-  struct {
-    const char* word;
-    bool address;
-  } cases[] = {
+  const std::pair<const char*, bool> cases[] = {
       {"index.html", true},   {"co-op-shop", true},   {"http://x", true}, {"a:b;c", true},
       {"\u65e5\u672c\u8a9e", true}, {"colour", false}, {"co-op", false},   {"a:b", false},
       {"caf\u00e9", false},
   };
-  for (const auto& c : cases) EXPECT_EQ(ZelParser::isWebAddress(c.word), c.address) << c.word;
+  for (const auto& [word, web] : cases) EXPECT_EQ(ZelParser::isWebAddress(word), web) << word;
 }
 
 // Flags the words of a fixed list.
@@ -346,18 +326,6 @@ TEST(PageFacts, LinkGrammarFindsASentenceWithNoCompleteLinkage) {
   ASSERT_TRUE(p->getGrammarDetails());
   EXPECT_FALSE(p->getNextGrammar().found());
   EXPECT_EQ(makeLinkGrammarChecker("xx"), nullptr);
-}
-
-TEST(PageFacts, MetaRefreshPageHasNoFacts) {
-  auto d = settings();
-  auto p = seoParse(
-      "<head><title>Moved</title><meta http-equiv=\"refresh\" content=\"0;url=/new\"></head>", *d);
-  ASSERT_TRUE(p);
-  ASSERT_TRUE(p->isMetaRefresh());
-  EXPECT_EQ(p->getTitle(), "");
-  EXPECT_EQ(p->getTextContent(), "");
-  EXPECT_EQ(p->getWordCount(), 0);
-  EXPECT_FALSE(p->getMetaData());
 }
 
 }  // namespace

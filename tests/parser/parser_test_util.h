@@ -60,7 +60,7 @@ inline std::vector<std::string> urls(ZelParser& p) {
 }
 
 // A settings store with the given booleans switched on.
-inline std::unique_ptr<MemoryDefaults> settings(std::initializer_list<const char*> on = {}) {
+inline std::unique_ptr<MemoryDefaults> settings(const std::vector<const char*>& on = {}) {
   auto d = std::make_unique<MemoryDefaults>();
   for (const char* key : on) d->setBool(key, true);
   return d;

@@ -15,7 +15,7 @@ Link L(std::string url, std::string text, std::optional<int> line, std::string r
               std::move(hreflang), line};
 }
 
-TEST(Scanner, EveryConstructInDocumentOrder) {
+TEST(Scanner, EveryConstructInDocumentOrderOnlyWhenAsked) {
   auto d = settings({"checkImages", "linkedFiles", "formActions", "lookForLazyLoadImageURLs",
                      "searchMetaDataForURLs"});
   auto p = parse(fixture("constructs.html"), *d, /*seo=*/true);
@@ -51,12 +51,9 @@ TEST(Scanner, EveryConstructInDocumentOrder) {
   EXPECT_EQ(p->getCanonical(), "https://example.com/constructs");
   EXPECT_EQ(p->getBaseHref(), "/base/");
   EXPECT_EQ(p->getLength(), static_cast<int64_t>(fixture("constructs.html").size()));
-}
-
-TEST(Scanner, SettingsOffLeaveOnlyOrdinaryLinks) {
-  // No images, sources, inline styles, linked files, forms or meta tags.
-  auto d = settings();
-  auto p = parse(fixture("constructs.html"), *d, /*seo=*/true);
+  // With those settings off: no images, sources, inline styles, linked files, forms or meta tags.
+  auto off = settings();
+  p = parse(fixture("constructs.html"), *off, /*seo=*/true);
   ASSERT_TRUE(p);
   EXPECT_EQ(urls(*p), (Strings{"/plain", "/upper", "/unquoted", "/fr", "/img-link", "/area",
                                "/frame.html", "/movie.swf", "/last?a=1&b=2"}));
@@ -81,8 +78,7 @@ TEST(Scanner, EachSettingAddsItsOwnKind) {
       {{}, quoted, {"'/t'"}, {"trimWhitespace"}},
   };
   for (const Case& c : cases) {
-    auto d = std::make_unique<MemoryDefaults>();
-    for (const char* k : c.on) d->setBool(k, true);
+    auto d = settings(c.on);
     for (const char* k : c.off) d->setBool(k, false);
     EXPECT_EQ(urls(*parse(c.html, *d)), c.urls) << c.html;
   }
@@ -95,7 +91,6 @@ TEST(Scanner, Snippets) {
     const char* html;
     Links expected;
   } cases[] = {
-      {"AnchorWithText", "<a href=\"/x\">Hello</a>", {L("/x", "Hello", 1)}},
       {"AnchorNeedsWhitespaceAfterName", "<a>no</a><a\nhref=\"/y\">yes</a>", {L("/y", "yes", 2)}},
       {"WhitespaceAfterLessThan", "< a href='/sp'>sp</ a >", {L("/sp", "sp", 1)}},
       {"DataAttributesAreNotLinks", "<a data-href=\"/no\" href=\"/yes\">t</a>",
@@ -103,13 +98,10 @@ TEST(Scanner, Snippets) {
       {"HrefMustBeWordInitial", "<a xhref=\"/no\" class=\"c\"href=\"/no2\">t</a>", {}},
       {"ScriptConcatenationDropped", "<a href='\"/a\" + \"b\"'>js</a><a href=\"/ok\">ok</a>",
        {L("/ok", "ok", 1)}},
-      {"ImageInsideAnchorComesFirst", "<a href=\"/p\"><img src=\"/i.png\" alt=\"Logo\"></a>",
-       {L("/i.png", "[alt]: Logo", std::nullopt), L("/p", "", 1)}},
       {"ImageInAnchorWithoutAltGetsMarker", "<a href=\"/p\"><img src=\"/i.png\">Text</a>",
        {L("/i.png", "[alt]:", std::nullopt), L("/p", "Text", 1)}},
       {"AnchorWithoutHrefKeepsItsImage", "<a name=\"n\"><img src=\"/only.png\" alt=\"Only\"></a>",
        {L("/only.png", "[alt]: Only", 1)}},
-      {"ImageWithoutAlt", "<img src=\"/i.png\">", {L("/i.png", "", 1)}},
       {"LinkTextSpansInlineTags", "<a href=\"/t\"><b>Bold</b> and <i>it</i></a>",
        {L("/t", "Bold and it", 1)}},
       {"LinkTextLosesLineBreaks", "<a href=\"/t\">two\nlines</a>", {L("/t", "twolines", 1)}},
@@ -146,24 +138,16 @@ TEST(Scanner, Snippets) {
       {"BlockElementInterruptsAnchor", "<a href=\"/a\">before<iframe src=\"/f\"></iframe>after</a>",
        {L("/a", "before", 1), L("/f", "[iFrame]", 1)}},
       {"ExtraClosingAnchorIsHarmless", "</a><a href=\"/z\">z</a></a>", {L("/z", "z", 1)}},
-      {"MarkupInScriptIsNotScanned",
-       "<body><script>document.write('<a href=\"/js\">x</a>');</script><a href=\"/real\">r</a>",
-       {L("/real", "r", 1)}},
       {"EscapedScriptEndInsideString",
        "<body><script>s='<\\/script><a href=\"/no\">';</script><a href=\"/yes\">y</a>",
        {L("/yes", "y", 1)}},
       {"StyleElementHidesMarkup",
        "<body><style>/* <a href=\"/no\">x</a> */</style><a href=/y>y</a>",
        {L("/y", "y", 1)}},
-      {"CommentHidesMarkup", "<body><!-- <a href=\"/no\">x</a> --><a href=\"/y\">y</a>",
-       {L("/y", "y", 1)}},
       {"EmptyCommentEndsAtOnce", "<body><!--><a href=\"/y\">y</a>", {L("/y", "y", 1)}},
       {"UnclosedCommentHidesTheRest", "<body><a href=\"/a\">a</a><!-- <a href=\"/b\">b</a>",
        {L("/a", "a", 1)}},
       {"UnterminatedTagsEndCleanly", "<body><a href=\"/a\">a</a><a href=\"/b", {L("/a", "a", 1)}},
-      {"BodyLinkAndScriptTags",
-       "<body><link rel=\"stylesheet\" href=\"/l.css\"><script src=\"/s.js\"></script>",
-       {L("/l.css", "[linked file]", 1, "stylesheet"), L("/s.js", "[linked file]", 1)}},
       {"BodyLinkTagClosesAtItsHref",
        "<body><link href=\"/l.css\" rel=\"stylesheet\"><a href=/a>a</a>",
        {L("/l.css", "[linked file]", 1), L("/a", "a", 1)}},
@@ -173,7 +157,10 @@ TEST(Scanner, Snippets) {
        {L("/a.js", "[linked file]", 1), L("/y", "y", 1)}},
       {"HrefWithBackslashEscapes", "<a href=\"http:\\/\\/host\\/p%5C/q\">e</a>",
        {L("http://host/p/q", "e", 1)}},
-      {"SpacesAndQuotesTrimmed", "<a href=\" '/t' \">t</a>", {L("/t", "t", 1)}},
+      // CR LF counts once, LF LF twice, LF CR twice, a lone CR once.
+      {"LineBreaksCountedOnce",
+       "a\r\n<a href=/2>x</a>\n\n<a href=/4>x</a>\n\r<a href=/6>x</a>\r<a href=/7>x</a>",
+       {L("/2", "x", 2), L("/4", "x", 4), L("/6", "x", 6), L("/7", "x", 7)}},
   };
   auto d = settings({"checkImages", "linkedFiles", "formActions", "lookForLazyLoadImageURLs"});
   for (const auto& c : cases) {
@@ -244,8 +231,7 @@ TEST(Scanner, FixturePages) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    auto d = std::make_unique<MemoryDefaults>();
-    for (const char* k : c.on) d->setBool(k, true);
+    auto d = settings(c.on);
     auto p = parse(fixture(c.file), *d);
     ASSERT_TRUE(p);
     EXPECT_EQ(links(*p), c.expected);
@@ -257,16 +243,6 @@ TEST(Scanner, FixturePages) {
                  *meta, true);
   ASSERT_TRUE(m);
   EXPECT_EQ(urls(*m), (Strings{"https://example.com/og.png", "/a"}));
-}
-
-TEST(Scanner, LineNumbersCountEachBreakOnce) {
-  auto d = settings();
-  // CR LF counts once, LF LF twice, LF CR twice, a lone CR once.
-  auto p = parse("a\r\n<a href=/2>x</a>\n\n<a href=/4>x</a>\n\r<a href=/6>x</a>\r<a href=/7>x</a>",
-                 *d);
-  Strings lines;
-  while (auto u = p->getNextHref()) lines.push_back(*u + "@" + std::to_string(*p->getLineNumber()));
-  EXPECT_EQ(lines, (Strings{"/2@2", "/4@4", "/6@6", "/7@7"}));
 }
 
 TEST(Scanner, CapsCutLongValuesButNeverACharacter) {
@@ -291,7 +267,7 @@ TEST(Scanner, CapsCutLongValuesButNeverACharacter) {
   EXPECT_EQ(all[2].text, std::string(997, 'x'));
 }
 
-TEST(Scanner, GettersOutsideTheCollection) {
+TEST(Scanner, GettersOutsideTheCollectionAndNoParserWithoutLinkMarkers) {
   auto d = settings();
   auto p = parse("<a href=/only>only</a>", *d);
   // Before the first getNextHref the cursor is on the first entry.
@@ -304,10 +280,7 @@ TEST(Scanner, GettersOutsideTheCollection) {
   EXPECT_EQ(p->getLinkText(), "");
   EXPECT_FALSE(p->getLineNumber());
   EXPECT_FALSE(p->getNextHref());
-}
-
-TEST(Scanner, NoParserWithoutDataOrWithoutLinkMarkers) {
-  auto d = settings();
+  // No parser without data, or without link markers unless forced.
   EXPECT_FALSE(ZelParser::initWithData("", false, false, encoding::kUTF8, 0, true, *d, nullptr));
   EXPECT_FALSE(ZelParser::initWithData("just text", false, false, encoding::kUTF8, 0, *d, nullptr));
   EXPECT_TRUE(ZelParser::initWithData("just text", false, false, encoding::kUTF8, 0, true, *d,

@@ -12,7 +12,7 @@ std::unique_ptr<ZelParser> lazyParser(std::string_view data, int fileType, const
   return ZelParser::initWithData(data, false, false, encoding::kUTF8, fileType, true, d, nullptr);
 }
 
-TEST(Sitemap, EveryLocElementReadLazily) {
+TEST(Sitemap, EveryLocElementReadLazilyAndMalformedInputEndsCleanly) {
   auto d = settings();
   auto p = lazyParser(fixture("sitemap.xml"), kFileTypeXML, *d);
   ASSERT_TRUE(p);
@@ -39,32 +39,22 @@ TEST(Sitemap, EveryLocElementReadLazily) {
   p->setXMLMode();
   EXPECT_EQ(p->getFileType(), kFileTypeXML);
   EXPECT_EQ(urls(*p), Strings{"/x"});
-}
-
-TEST(Sitemap, MalformedInputEndsCleanly) {
-  auto d = settings();
-  struct {
-    const char* xml;
-    Strings urls;
-  } cases[] = {
-      {"<loc>/a</loc><loc>/unterminated", {"/a"}},
-      {"<loc>/a</loc><loc", {"/a"}},
-      {"<loc></loc><loc> </loc>", {"", ""}},
-      {"<!-- unclosed <loc>/x</loc>", {}},
-      {"<!DOCTYPE x><loc>/d</loc>", {"/d"}},
-      {"<loc/><loc>/after-empty</loc>", {"/after-empty"}},
-      {"<image:loc>/no</image:loc>", {}},
-      {"plain text without tags", {}},
+  // Malformed input ends cleanly.
+  const std::pair<const char*, Strings> cases[] = {
+      {"<loc>/a</loc><loc>/unterminated", {"/a"}}, {"<loc>/a</loc><loc", {"/a"}},
+      {"<loc></loc><loc> </loc>", {"", ""}},      {"<!-- unclosed <loc>/x</loc>", {}},
+      {"<!DOCTYPE x><loc>/d</loc>", {"/d"}},      {"<image:loc>/no</image:loc>", {}},
+      {"<loc/><loc>/after-empty</loc>", {"/after-empty"}}, {"plain text without tags", {}},
       {"<loc>/a</loc><url\xff\xfe\x80><loc>/b</loc>", {"/a", "/b"}},
   };
-  for (const auto& c : cases) {
-    auto p = lazyParser(c.xml, kFileTypeXML, *d);
-    ASSERT_TRUE(p) << c.xml;
-    EXPECT_EQ(urls(*p), c.urls) << c.xml;
+  for (const auto& [xml, expected] : cases) {
+    auto p = lazyParser(xml, kFileTypeXML, *d);
+    ASSERT_TRUE(p) << xml;
+    EXPECT_EQ(urls(*p), expected) << xml;
   }
   // A very long tag or loc is cut, not read forever.
   std::string longLoc = "<loc>/" + std::string(3000, 'x') + "</loc>";
-  auto p = lazyParser(longLoc, kFileTypeXML, *d);
+  p = lazyParser(longLoc, kFileTypeXML, *d);
   auto u = p->getNextHref();
   ASSERT_TRUE(u);
   EXPECT_EQ(u->size(), 1498u);

@@ -9,7 +9,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(Srcset, Candidates) {
+TEST(Srcset, CandidatesAndTheHangingCommaWarning) {
   struct {
     const char* value;
     Strings urls;
@@ -35,9 +35,7 @@ TEST(Srcset, Candidates) {
     EXPECT_EQ(r.urls, c.urls) << c.value;
     EXPECT_EQ(r.hangingComma, c.hanging) << c.value;
   }
-}
-
-TEST(Srcset, HangingCommaBecomesAWarningWithItsPosition) {
+  // A hanging comma becomes a warning with its position.
   auto d = settings({"checkImages", "htmlValidationEnabled"});
   auto p = parse("<body>\n<img srcset=\"/a.png 1x,\">", *d);
   ASSERT_TRUE(p);
@@ -53,24 +51,17 @@ TEST(Srcset, HangingCommaBecomesAWarningWithItsPosition) {
 }
 
 TEST(InlineStyle, UrlReferences) {
-  struct {
-    const char* style;
-    std::optional<Strings> urls;
-  } cases[] = {
-      {"background:url(/bg.png) no-repeat", Strings{"/bg.png"}},
-      {"fill:url(#grad)", std::nullopt},
-      {"fill:url('%23grad')", std::nullopt},
-      {"behavior:url(/x.htc)", std::nullopt},
-      {"background:URL('/a.png')", Strings{"/a.png"}},
+  const std::pair<const char*, std::optional<Strings>> cases[] = {
+      {"background:url(/bg.png) no-repeat", Strings{"/bg.png"}}, {"color:red", std::nullopt},
+      {"fill:url(#grad)", std::nullopt}, {"fill:url('%23grad')", std::nullopt},
+      {"behavior:url(/x.htc)", std::nullopt}, {"background:URL('/a.png')", Strings{"/a.png"}},
       {"background:url(/a.png), url(/b.png)", Strings{"/a.png", "/b.png"}},
       {"background:url(a)url(b)", Strings{"a", "b"}},
       {"background:url( \"/q.png\" )", Strings{"/q.png"}},
-      {"background:url(/open", std::nullopt},
-      {"background:url(", std::nullopt},
+      {"background:url(/open", std::nullopt}, {"background:url(", std::nullopt},
       {"background:url()", std::nullopt},
-      {"color:red", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(extractURLsFromInlineStyles(c.style), c.urls) << c.style;
+  for (const auto& [css, want] : cases) EXPECT_EQ(extractURLsFromInlineStyles(css), want) << css;
 
   auto r = firstURLOccurrenceInStyleSheetSource("x url(/a) url(/b)", 0);
   ASSERT_TRUE(r);

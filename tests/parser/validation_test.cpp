@@ -28,13 +28,13 @@ size_t at(const std::string& html, const std::string& needle, size_t delta = 0, 
   return p + delta;
 }
 
-Strings warnings(const std::string& html, std::initializer_list<const char*> on = {},
+Strings warnings(const std::string& html, const std::vector<const char*>& on = {},
                  bool seo = false) {
   auto d = settings(on);
   d->setBool("htmlValidationEnabled", true);
   auto p = parse(html, *d, seo);
-  if (!p || !p->getWarnings()) return {};
-  return *p->getWarnings();
+  EXPECT_TRUE(p);
+  return p && p->getWarnings() ? *p->getWarnings() : Strings{};
 }
 
 // One body check: either a single warning that names a position ("line L/B" of
@@ -110,15 +110,10 @@ TEST(Validation, BodyChecks) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string html = kHead + c.body + kTail;
-    auto d = std::make_unique<MemoryDefaults>();
-    for (const char* k : c.on) d->setBool(k, true);
-    d->setBool("htmlValidationEnabled", true);
-    auto p = parse(html, *d, c.seo);
-    ASSERT_TRUE(p);
     const Strings expected =
         c.before ? Strings{c.before + lineAt(html, at(html, c.needle, c.delta, c.nth)) + c.after}
                  : c.fixed;
-    EXPECT_EQ(p->getWarnings() ? *p->getWarnings() : Strings{}, expected);
+    EXPECT_EQ(warnings(html, c.on, c.seo), expected);
   }
   // Two unquoted values with "=", each with its own position.
   const std::string h = kHead + "<a href=/page?x=1&y=2>a</a><a href=\"/q?x=1\">b</a>" + kTail;
@@ -128,7 +123,7 @@ TEST(Validation, BodyChecks) {
                                       lineAt(h, at(h, "y=2", 1)) + "."}));
 }
 
-TEST(Validation, HeadChecks) {
+TEST(Validation, HeadAndEndOfScanChecks) {
   const std::string html =
       "<!DOCTYPE html><! doctype html>\n<html><html lang=en>\n<head><head>"
       "<title>A</title><title>B</title>"
@@ -139,10 +134,7 @@ TEST(Validation, HeadChecks) {
                                      "The page contains more than one head tag.",
                                      "The page has more than one title meta tag",
                                      "The page has more than one canonical meta tag"}));
-}
-
-TEST(Validation, EndOfScanChecks) {
-  // Missing document parts.
+  // At the end of the scan: missing document parts.
   EXPECT_EQ(warnings("<p>x</p>"),
             (Strings{"The page doesn't start with a !doctype declaration.",
                      "The page doesn't contain an opening html tag.",
@@ -168,7 +160,7 @@ TEST(Validation, EndOfScanChecks) {
             Strings{"The page has an extra closing form tag."});
 }
 
-TEST(Validation, FixturePage) {
+TEST(Validation, FixturePageAndNothingStoredWhenSwitchedOff) {
   const std::string h = fixture("invalid.html");
   EXPECT_EQ(warnings(h, {"checkImages"}, true),
             (Strings{
@@ -200,9 +192,7 @@ TEST(Validation, FixturePage) {
                 "The page doesn't contain a closing html tag. This may be because of the comment "
                 "tag left open.",
             }));
-}
-
-TEST(Validation, NothingIsStoredWhenSwitchedOff) {
+  // Nothing is stored with validation switched off.
   auto d = settings({"checkImages"});
   for (const std::string& page : {fixture("invalid.html"), std::string("<p>x"), kHead + "</div>"}) {
     auto p = parse(page, *d, true);

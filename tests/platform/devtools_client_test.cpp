@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-
 namespace zel {
 namespace {
 
@@ -28,19 +27,13 @@ TEST(DevToolsClient, ABrowserThatCannotRunIsAClearErrorNotAHang) {
   EXPECT_TRUE(client.process().hasExited());
 }
 
-class Browser : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!BrowserProcess::findExecutable())
-      GTEST_SKIP() << "no headless Chromium installed (scripts/install-deps installs it)";
-    const Status s = client.startAndWait();
-    ASSERT_TRUE(s.ok()) << s.message();
-  }
+TEST(DevToolsClient, CommandsAnswerEventsReachTheirSessionAndADyingBrowserFailsWhatWaits) {
+  if (!BrowserProcess::findExecutable())
+    GTEST_SKIP() << "no headless Chromium installed (scripts/install-deps installs it)";
   PollRunLoop loop;
-  DevToolsClient client{loop};
-};
-
-TEST_F(Browser, CommandsAnswerAndPageEventsReachTheirSession) {
+  DevToolsClient client(loop);
+  const Status started = client.startAndWait();
+  ASSERT_TRUE(started.ok()) << started.message();
   std::string session;
   ASSERT_TRUE(client.openPageAndWait(&session).ok());
   ASSERT_FALSE(session.empty());
@@ -70,11 +63,8 @@ TEST_F(Browser, CommandsAnswerAndPageEventsReachTheirSession) {
   const Status unknown = client.call("No.suchMethod", Json::object(), nullptr, session);
   EXPECT_FALSE(unknown.ok());
   EXPECT_NE(unknown.message().find("No.suchMethod"), std::string::npos) << unknown.message();
-}
 
-TEST_F(Browser, ABrowserThatDiesFailsWhatWaitsAndSaysSo) {
-  std::string session;
-  ASSERT_TRUE(client.openPageAndWait(&session).ok());
+  // A browser that dies fails what waits and says so.
   Status closedWith;
   bool closed = false;
   client.onClosed([&](const Status& s) {

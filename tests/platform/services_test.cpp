@@ -1,8 +1,9 @@
 // Settings store, notifications, log gating and the run loop.
-#include <atomic>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <numeric>
 #include <thread>
 
 #include "platform/defaults.h"
@@ -160,7 +161,7 @@ TEST(Log, WritesOnlyWhenVerbosityReachesLevel) {
   }
 }
 
-TEST(RunLoop, PostedCallsAndTimersRunInOrder) {
+TEST(RunLoop, PostedCallsAndTimersRunInOrderAndFileDescriptorsAreWatched) {
   PollRunLoop loop;
   std::vector<std::string> order;
   loop.postAfter(0.05, [&] { order.push_back("t50"); });
@@ -183,10 +184,8 @@ TEST(RunLoop, PostedCallsAndTimersRunInOrder) {
   loop.run();
   EXPECT_EQ(order, (std::vector<std::string>{"p1", "f1", "f2", "p2", "p3-next-turn", "t10a", "t10b",
                                              "t50"}));
-}
 
-TEST(RunLoop, WatchesFileDescriptorsAndRunUntilTimesOut) {
-  PollRunLoop loop;
+  // File descriptors are watched until unwatched; runUntil times out.
   int fds[2];
   ASSERT_EQ(::pipe(fds), 0);
   std::string got;
@@ -205,7 +204,9 @@ TEST(RunLoop, WatchesFileDescriptorsAndRunUntilTimesOut) {
 }
 
 // A worker's hand-overs all arrive, in its order, while the loop waits in poll.
-TEST(RunLoop, HandOversFromAnotherThreadWakeTheLoop) {
+// Then each of 200 finds the loop asleep in a long poll, so a lost wake-up shows
+// as a turn that waits out its 30 s instead of returning at once.
+TEST(RunLoop, HandOversFromAnotherThreadArriveInOrderAndEachWakesTheLoop) {
   PollRunLoop loop;
   std::vector<int> got;
   std::thread worker([&] {
@@ -214,17 +215,12 @@ TEST(RunLoop, HandOversFromAnotherThreadWakeTheLoop) {
   EXPECT_TRUE(loop.runUntil([&] { return got.size() == 500; }, 3600));
   worker.join();
   std::vector<int> expected(500);
-  for (int i = 0; i < 500; ++i) expected[i] = i;
+  std::iota(expected.begin(), expected.end(), 0);
   EXPECT_EQ(got, expected);
-}
 
-// Each hand-over finds the loop asleep in a long poll, so a lost wake-up shows
-// as a turn that waits out its 30 s instead of returning at once.
-TEST(RunLoop, EveryHandOverWakesALoopThatWaits) {
-  PollRunLoop loop;
   std::atomic<int> ran{0};
   std::atomic<bool> givenUp{false};
-  std::thread worker([&] {
+  std::thread waker([&] {
     for (int i = 0; i < 200 && !givenUp.load(); ++i) {
       loop.postFromAnyThread([&ran] { ++ran; });
       while (ran.load() <= i && !givenUp.load()) std::this_thread::yield();
@@ -234,7 +230,7 @@ TEST(RunLoop, EveryHandOverWakesALoopThatWaits) {
   const double start = loop.now();
   while (!allRan() && loop.now() - start < 60) loop.runOnce(30, &allRan);
   givenUp = true;
-  worker.join();
+  waker.join();
   EXPECT_EQ(ran.load(), 200);
   EXPECT_LT(loop.now() - start, 29) << "a turn waited for its full time: a wake-up was lost";
 }

@@ -38,7 +38,7 @@ TEST(Regex, WholeMatchesGroupsNoMatchBadPatternsAndEmptyMatches) {
   EXPECT_TRUE(dot->matches(std::string("a\xff" "bcd")));
 }
 
-TEST(Url, ParsesPartsAndRejectsWhatStrictParsingRejects) {
+TEST(Url, ParsesPartsAndFilePathsAndRejectsWhatStrictParsingRejects) {
   auto u = Url::parse("HTTP://user:pw@Example.com:8080/a/b/page.html?x=1&y#frag");
   ASSERT_TRUE(u);
   EXPECT_EQ(u->scheme(), "http");
@@ -63,6 +63,12 @@ TEST(Url, ParsesPartsAndRejectsWhatStrictParsingRejects) {
   for (const char* bad : {"", "no-scheme/path", "http://exa mple.com/", "http://h/a b",
                           "http://h:99999/", "http://h/\xc3\xa9"})
     EXPECT_FALSE(Url::parse(bad).has_value()) << bad;
+  auto file = Url::fromFilePath("/tmp/my site/index.html");
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->absoluteString(), "file:///tmp/my%20site/index.html");
+  EXPECT_EQ(file->decodedPath(), "/tmp/my site/index.html");
+  EXPECT_TRUE(file->isFileUrl());
+  EXPECT_FALSE(Url::fromFilePath("relative/x").has_value());
 }
 
 TEST(Url, ResolvesReferences) {
@@ -124,16 +130,7 @@ TEST(Url, ResolvesReferences) {
   EXPECT_FALSE(Url::resolve(std::string("a\0b", 3), "http://h/").has_value()) << "not just \"a\"";
 }
 
-TEST(Url, FilePaths) {
-  auto u = Url::fromFilePath("/tmp/my site/index.html");
-  ASSERT_TRUE(u);
-  EXPECT_EQ(u->absoluteString(), "file:///tmp/my%20site/index.html");
-  EXPECT_EQ(u->decodedPath(), "/tmp/my site/index.html");
-  EXPECT_TRUE(u->isFileUrl());
-  EXPECT_FALSE(Url::fromFilePath("relative/x").has_value());
-}
-
-TEST(TextHelpers, CaseAndTrim) {
+TEST(TextHelpers, CaseTrimReasonPhrasesAndDates) {
   EXPECT_EQ(findIgnoreCase("Hello World", "WORLD"), 6u);
   EXPECT_EQ(findIgnoreCase("abc", "d"), std::string_view::npos);
   EXPECT_EQ(trimWhitespace(" \t x y \r\n"), "x y");
@@ -146,10 +143,7 @@ TEST(TextHelpers, CaseAndTrim) {
   // texts show in every crawl's statuses).
   EXPECT_EQ(reasonPhraseForStatusCode(599), "server error");
   EXPECT_EQ(reasonPhraseForStatusCode(999), "unknown");
-}
-
-// Record timestamps are written in the user's locale and read back to the second.
-TEST(DateFormat, MediumDateTimeRoundTrips) {
+  // Record timestamps are written in the user's locale and read back to the second.
   const double when = 1796640652;  // a Monday in December 2026
   const std::string text = localMediumDateTime(when);
   EXPECT_NE(text.find("2026"), std::string::npos) << text;

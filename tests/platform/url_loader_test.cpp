@@ -91,7 +91,7 @@ TEST_F(UrlLoaderTest, PlainGetDeliversCallbacksInOrderOnLaterTurnsAndSendsTheReq
   EXPECT_FALSE(seen[0].header("Expect"));
 }
 
-TEST_F(UrlLoaderTest, RedirectChainIsProposedHopByHopAndARefusalEndsIt) {
+TEST_F(UrlLoaderTest, RedirectsAreProposedHopByHopRewriteTheMethodAndARefusalEndsThem) {
   server.redirect("/a/r1", 301, "r2");  // relative to /a/
   server.redirect("/a/r2", 302, "/r3");
   server.redirect("/r3", 307, server.url("/final"));
@@ -120,9 +120,8 @@ TEST_F(UrlLoaderTest, RedirectChainIsProposedHopByHopAndARefusalEndsIt) {
   settle();
   EXPECT_EQ(refused.events(), (Events{"willSend", "redirect 301 " + server.url("/a/r2")}));
   EXPECT_TRUE(server.requestsTo("/a/r2").empty());
-}
 
-TEST_F(UrlLoaderTest, RedirectRewritesMethodAsBrowsersDo) {
+  // Each hop rewrites the method as browsers do.
   struct Case {
     const char* method;
     int status;
@@ -279,24 +278,6 @@ TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSizeA
   EXPECT_EQ(seen[0].method, "HEAD");
 }
 
-// A body of `chunks` x 64 KiB sent 20 ms apart, so a fetch is still running after the first.
-void routeLargeBody(TestServer& server, const std::string& path, int chunks) {
-  server.route(path, [chunks, &server](const httplib::Request&, httplib::Response& res) {
-    auto sent = std::make_shared<int>(0);
-    // Not a compressible type: the server would otherwise hold chunks back in its compressor.
-    res.set_chunked_content_provider("application/octet-stream", [chunks, sent, &server](size_t, httplib::DataSink& sink) {
-      if (*sent > 0 && !server.sleepUnlessStopping(0.02)) return false;
-      if ((*sent)++ < chunks) {
-        std::string block(64 * 1024, 'z');
-        sink.write(block.data(), block.size());
-      } else {
-        sink.done();
-      }
-      return true;
-    });
-  });
-}
-
 // A cancel in data also drops what the network thread handed over before it:
 // the sleep lets that thread read on and queue more data (and likely the end).
 TEST_F(UrlLoaderTest, CancelInsideACallbackStopsAllLaterOnes) {
@@ -340,10 +321,16 @@ TEST_F(UrlLoaderTest, CancelInsideACallbackStopsAllLaterOnes) {
 
 TEST_F(UrlLoaderTest, DestroyingTheLoaderSilencesLiveConnections) {
   server.slow("/slow", 5, "late");  // cut short when the server stops
-  routeLargeBody(server, "/big", 100);
+  // 100 blocks of 64 KiB sent 20 ms apart: still coming when the loader goes.
+  RawServer::Script script{RawServer::readRequest(),
+                           RawServer::send("HTTP/1.1 200 OK\r\nContent-Length: 6553600\r\n\r\n")};
+  for (int i = 0; i < 100; ++i)
+    script.insert(script.end(),
+                  {RawServer::send(std::string(64 * 1024, 'z')), RawServer::sleep(0.02)});
+  RawServer bigServer(script);
   RecordingDelegate slow, big, notStarted;
   auto c1 = loader->start(makeRequest(server.url("/slow")), &slow);
-  auto c2 = loader->start(makeRequest(server.url("/big")), &big);
+  auto c2 = loader->start(makeRequest(bigServer.url("/big")), &big);
   ASSERT_TRUE(loop.runUntil([&] { return !big.body.empty(); }, 20));
   auto c3 = loader->start(makeRequest(server.url("/slow")), &notStarted);
   loader.reset();
@@ -398,22 +385,21 @@ class FileUrlTest : public UrlLoaderTest {
   test::TempDir dir;
 };
 
-TEST_F(FileUrlTest, FileIsDeliveredAsANonHttpResponse) {
+// A file is a non-http response; any body past the limit is cut and still finishes.
+TEST_F(FileUrlTest, FilesAreNonHttpResponsesAndBodiesPastTheLimitAreCut) {
   std::string content(300 * 1024, 'q');  // more than one read chunk
   content.replace(0, 6, "<html>");
   test::writeWhole(dir / "page.HTML", content);
-  RecordingDelegate d;
-  auto c = loader->start(makeRequest(fileUrl("page.HTML")), &d);
-  EXPECT_TRUE(d.log.empty());
-  ASSERT_TRUE(d.waitUntilDone(loop));
-  EXPECT_EQ(d.events(), (Events{"willSend", "response 0", "data", "finish"}));
-  EXPECT_FALSE(d.response->isHttp);
-  EXPECT_EQ(d.response->mimeType, "text/html");
-  EXPECT_EQ(d.response->expectedContentLength, static_cast<int64_t>(content.size()));
-  EXPECT_EQ(d.body, content);
-}
+  RecordingDelegate file;
+  auto c = loader->start(makeRequest(fileUrl("page.HTML")), &file);
+  EXPECT_TRUE(file.log.empty());
+  ASSERT_TRUE(file.waitUntilDone(loop));
+  EXPECT_EQ(file.events(), (Events{"willSend", "response 0", "data", "finish"}));
+  EXPECT_FALSE(file.response->isHttp);
+  EXPECT_EQ(file.response->mimeType, "text/html");
+  EXPECT_EQ(file.response->expectedContentLength, static_cast<int64_t>(content.size()));
+  EXPECT_EQ(file.body, content);
 
-TEST_F(FileUrlTest, BodiesPastTheLimitAreCutAndFinish) {
   constexpr int64_t kLimit = 100000;
   const std::string big(300 * 1024, 'b'), exact(kLimit, 'e');
   server.rawPage("/big", big, "text/plain");
@@ -551,9 +537,30 @@ TEST_F(UrlLoaderTest, CookiesAreSharedWhenHandledAndKeptOutWhenNot) {
   EXPECT_TRUE(server.requestsTo("/check").back().cookies.empty());
 }
 
-// Blocking requests on another thread and fetches on the run loop use one cookie
-// store at the same time.
-TEST_F(UrlLoaderTest, SendSynchronousRunsBesideFetchesOnAnotherThread) {
+// Blocking requests follow redirects up to their limit; on another thread they run
+// beside fetches on the run loop, with one cookie store for both.
+TEST_F(UrlLoaderTest, SendSynchronousFollowsRedirectsAndRunsBesideFetches) {
+  server.redirect("/s1", 302, "/s2");
+  server.redirect("/s2", 301, "/s3");
+  server.page("/s3", "robots body", "text/plain");
+  SyncResult all = loader->sendSynchronous(makeRequest(server.url("/s1")), 5);
+  ASSERT_TRUE(all.response);
+  EXPECT_FALSE(all.error);
+  EXPECT_EQ(all.response->statusCode, 200);
+  EXPECT_EQ(all.response->url, server.url("/s3"));
+  EXPECT_EQ(all.body, "robots body");
+
+  SyncResult one = loader->sendSynchronous(makeRequest(server.url("/s1")), 1);
+  ASSERT_TRUE(one.response);
+  EXPECT_EQ(one.response->statusCode, 301);
+  EXPECT_EQ(one.response->url, server.url("/s2"));
+
+  SyncResult refused = loader->sendSynchronous(
+      makeRequest("http://127.0.0.1:" + std::to_string(test::closedPort()) + "/"));
+  EXPECT_FALSE(refused.response);
+  ASSERT_TRUE(refused.error);
+  EXPECT_EQ(refused.error->code, UrlError::kCannotConnect);
+
   server.page("/set", "set", "text/plain", {{"Set-Cookie", "session=abc; Path=/"}});
   server.route("/more", [](const httplib::Request& req, httplib::Response& res) {
     res.set_header("Set-Cookie", "n" + req.get_param_value("i") + "=1; Path=/");
@@ -587,29 +594,6 @@ TEST_F(UrlLoaderTest, SendSynchronousRunsBesideFetchesOnAnotherThread) {
   auto seen = server.requestsTo("/check");
   ASSERT_EQ(seen.size(), size_t(kSync + kAsync / 2));
   for (auto request : seen) EXPECT_EQ(request.cookies["session"], "abc");
-}
-
-TEST_F(UrlLoaderTest, SendSynchronousFollowsRedirectsUpToTheLimit) {
-  server.redirect("/s1", 302, "/s2");
-  server.redirect("/s2", 301, "/s3");
-  server.page("/s3", "robots body", "text/plain");
-  SyncResult all = loader->sendSynchronous(makeRequest(server.url("/s1")), 5);
-  ASSERT_TRUE(all.response);
-  EXPECT_FALSE(all.error);
-  EXPECT_EQ(all.response->statusCode, 200);
-  EXPECT_EQ(all.response->url, server.url("/s3"));
-  EXPECT_EQ(all.body, "robots body");
-
-  SyncResult one = loader->sendSynchronous(makeRequest(server.url("/s1")), 1);
-  ASSERT_TRUE(one.response);
-  EXPECT_EQ(one.response->statusCode, 301);
-  EXPECT_EQ(one.response->url, server.url("/s2"));
-
-  SyncResult refused =
-      loader->sendSynchronous(makeRequest("http://127.0.0.1:" + std::to_string(test::closedPort()) + "/"));
-  EXPECT_FALSE(refused.response);
-  ASSERT_TRUE(refused.error);
-  EXPECT_EQ(refused.error->code, UrlError::kCannotConnect);
 }
 
 }  // namespace

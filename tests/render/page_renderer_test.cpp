@@ -100,6 +100,8 @@ TEST_F(Rendering, ASettledPageIsDeliveredOnceAndTheTimeOutThenOnlyAsksToClear) {
   EXPECT_EQ(v.scripts.size(), 1u);
 }
 
+// At the time-out a page still loading delivers nothing, while the legacy loader
+// answers with whatever the page holds.
 TEST_F(Rendering, APageStillLoadingAtTheTimeOutOrWithoutABrowserDeliversNothing) {
   PageRenderer r(platform, request(0.05), &owner);
   turn(0.3);
@@ -108,6 +110,13 @@ TEST_F(Rendering, APageStillLoadingAtTheTimeOutOrWithoutABrowserDeliversNothing)
   EXPECT_TRUE(view(r).scripts.empty());
   EXPECT_TRUE(owner.calls.empty());
   EXPECT_FALSE(r.hasResponded());
+  RecordingOwner legacyOwner;
+  WebThumbGetter g(platform, request(0.1), &legacyOwner);
+  static_cast<ScriptedWebView*>(pool->live.back())->scriptResult = "<html><body>half</body></html>";
+  ASSERT_TRUE(loop.runUntil([&] { return legacyOwner.calls.size() >= 2; }, 5));
+  EXPECT_EQ(legacyOwner.calls, (std::vector<std::string>{"data", "finish"}));
+  EXPECT_TRUE(logged("** but we do have some html. Returning it"));
+  EXPECT_TRUE(g.hasResponded());
 
   // Without a browser the renderer says so and never crashes.
   pool->broken = true;
@@ -119,45 +128,50 @@ TEST_F(Rendering, APageStillLoadingAtTheTimeOutOrWithoutABrowserDeliversNothing)
   EXPECT_FALSE(recycler().status().ok());
 }
 
-TEST_F(Rendering, EmptyFailedOrMissingDocumentsDeliverNothingButStillRespond) {
+// Empty, failed or missing documents deliver nothing but still respond; a failed
+// provisional navigation or a crash reads what there is at once.
+TEST_F(Rendering, EveryEndOfALoadRespondsOnceWithWhatTheDocumentHolds) {
+  enum End { kFinish, kFailProvisional, kCrash };
+  const std::vector<std::string> delivered{"data", "finish"};
   struct Case {
+    End end;
     std::optional<std::string> result, error;
     const char* line;  // logged, or "" for none
+    std::vector<std::string> calls;
   } cases[] = {
-      {"", std::nullopt, "returning html string, length 0"},
-      {std::nullopt, std::nullopt, ""},
-      {std::nullopt, "ReferenceError: document is not defined",
-       "evaluateJavaScript error : ReferenceError: document is not defined"},
+      {kFinish, "", std::nullopt, "returning html string, length 0", {}},
+      {kFinish, std::nullopt, std::nullopt, "", {}},
+      {kFinish,
+       std::nullopt,
+       "ReferenceError: document is not defined",
+       "evaluateJavaScript error : ReferenceError: document is not defined",
+       {}},
+      {kFailProvisional, "<html>error page</html>", std::nullopt,
+       "WKWebView did Fail Provisional Navigation for http://127.0.0.1:9/page: "
+       "net::ERR_CONNECTION_REFUSED",
+       delivered},
+      {kCrash, "<html>error page</html>", std::nullopt, "", delivered},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(&c - cases) + " " + c.line);
+    // No settle timer on the failure paths.
+    defaults.setObject("jsRenderingTime", c.end == kFinish ? 0.05 : 60.0);
     RecordingOwner o;
     PageRenderer r(platform, request(), &o);
     view(r).scriptResult = c.result;
     view(r).scriptError = c.error;
-    view(r).finish();
-    ASSERT_TRUE(loop.runUntil([&] { return r.hasResponded(); }, 5));
-    EXPECT_TRUE(o.calls.empty()) << c.line;
-    if (*c.line) {
-      EXPECT_TRUE(logged(c.line)) << c.line;
-    }
-  }
-}
-
-TEST_F(Rendering, FailuresAndACrashReadWhatThereIsAtOnce) {
-  for (int path = 0; path < 2; ++path) {
-    defaults.setObject("jsRenderingTime", 60.0);  // no settle timer on these paths
-    RecordingOwner o;
-    PageRenderer r(platform, request(), &o);
-    view(r).scriptResult = "<html>error page</html>";
-    if (path == 0)
+    if (c.end == kFinish)
+      view(r).finish();
+    else if (c.end == kFailProvisional)
       view(r).failProvisional("net::ERR_CONNECTION_REFUSED");
     else
       view(r).crash();
     ASSERT_TRUE(loop.runUntil([&] { return r.hasResponded(); }, 5));
-    EXPECT_EQ(o.calls, (std::vector<std::string>{"data", "finish"}));
+    EXPECT_EQ(o.calls, c.calls);
+    if (*c.line) {
+      EXPECT_TRUE(logged(c.line));
+    }
   }
-  EXPECT_TRUE(logged("WKWebView did Fail Provisional Navigation for http://127.0.0.1:9/page: "
-                     "net::ERR_CONNECTION_REFUSED"));
 }
 
 TEST_F(Rendering, StoppingStopsTheViewAndClearsItsCaches) {
@@ -243,16 +257,6 @@ TEST_F(Rendering, TheLegacyLoaderAnswersOnceWhenItsLastCommittedLoadHasSettled) 
   g.stopLoading();
   EXPECT_EQ(v.htmlLoads, std::vector<std::string>{""});
   EXPECT_EQ(recycler().count(), 1u);
-}
-
-TEST_F(Rendering, TheLegacyLoaderAnswersAtTheTimeOutWithWhateverThePageHolds) {
-  WebThumbGetter g(platform, request(0.1), &owner);
-  auto& v = *static_cast<ScriptedWebView*>(pool->live.back());
-  v.scriptResult = "<html><body>half</body></html>";
-  ASSERT_TRUE(loop.runUntil([&] { return owner.calls.size() >= 2; }, 5));
-  EXPECT_EQ(owner.calls, (std::vector<std::string>{"data", "finish"}));
-  EXPECT_TRUE(logged("** but we do have some html. Returning it"));
-  EXPECT_TRUE(g.hasResponded());
 }
 
 TEST(LoadAddress, BareAddressesGetASchemeAndLocalPathsBecomeFileAddresses) {

@@ -38,7 +38,7 @@ bool hasWarning(const ZelUrl* r, const std::string& start) {
   return false;
 }
 
-TEST(RenderedCrawl, ScriptWrittenLinksAreFoundOnlyWhenPagesAreRendered) {
+TEST(RenderedCrawl, ScriptWrittenLinksAreFoundOnlyWhenRenderedAndABrowserKilledMidwayEndsWell) {
   if (!BrowserProcess::findExecutable())
     GTEST_SKIP() << "no headless Chromium installed (scripts/install-deps installs it)";
   test::TestServer server;
@@ -58,6 +58,43 @@ TEST(RenderedCrawl, ScriptWrittenLinksAreFoundOnlyWhenPagesAreRendered) {
               render);
     EXPECT_EQ(run->hub->getUnrenderedPageCount(), 0);
   }
+
+  // A browser killed mid-crawl leaves every record with a status.
+  test::TestServer big;
+  serveScriptSite(big, 12);
+  // Slow pages keep renderers busy when the browser dies.
+  for (int i = 0; i < 12; ++i)
+    big.slow("/p" + std::to_string(i), 1.0, "<html><body>slow</body></html>");
+  bool killed = false;
+  // Once the start page is rendered and its links are being fetched.
+  std::function<void()> watch;
+  auto killedRun = test::runCrawlWith(
+      big.url("/"),
+      [&](test::CrawlRun& r) {
+        watch = [&r, &killed, &watch] {
+          auto pool = std::dynamic_pointer_cast<ChromiumProcessPool>(
+              WebViewRecycler::sharedWebViewRecycler().processPool());
+          if (pool && r.hub && r.hub->getTotalLinkCount() > 5) {
+            killed = true;
+            ::kill(pool->client().process().pid(), SIGKILL);
+            return;
+          }
+          r.tp.loop.postAfter(0.1, watch);
+        };
+        r.tp.loop.postAfter(0.1, watch);
+      },
+      [](Defaults& d) {
+        d.setBool("runJS", true);
+        d.setDouble("timeout", 3);
+      },
+      90);
+  BrowserScope killedScope;
+  ASSERT_TRUE(killed);
+  ASSERT_TRUE(killedRun->finished);
+  EXPECT_TRUE(killedRun->everyRecordHasStatus());
+  EXPECT_TRUE(killedRun->record(big.url("/p11")));
+  // Pages fetched after the browser died are read as served.
+  EXPECT_GT(killedRun->hub->getUnrenderedPageCount(), 0);
 }
 
 TEST(RenderedCrawl, WithoutABrowserPagesAreReadAsServedAndSaySo) {
@@ -85,46 +122,6 @@ TEST(RenderedCrawl, WithoutABrowserPagesAreReadAsServedAndSaySo) {
   EXPECT_EQ(run->hub->getUnrenderedPageCount(), 2) << "the start and /served";
   EXPECT_EQ(run->hub->getUnrenderedReason(), "chromium-headless-shell is not installed");
   EXPECT_EQ(starts, 1) << "a browser that cannot start is not tried for every page";
-}
-
-TEST(RenderedCrawl, ABrowserKilledMidCrawlLeavesEveryRecordWithAStatus) {
-  if (!BrowserProcess::findExecutable())
-    GTEST_SKIP() << "no headless Chromium installed (scripts/install-deps installs it)";
-  test::TestServer server;
-  serveScriptSite(server, 12);
-  // Slow pages keep renderers busy when the browser dies.
-  for (int i = 0; i < 12; ++i)
-    server.slow("/p" + std::to_string(i), 1.0, "<html><body>slow</body></html>");
-  bool killed = false;
-  // Once the start page is rendered and its links are being fetched.
-  std::function<void()> watch;
-  auto run = test::runCrawlWith(
-      server.url("/"),
-      [&](test::CrawlRun& r) {
-        watch = [&r, &killed, &watch] {
-          auto pool = std::dynamic_pointer_cast<ChromiumProcessPool>(
-              WebViewRecycler::sharedWebViewRecycler().processPool());
-          if (pool && r.hub && r.hub->getTotalLinkCount() > 5) {
-            killed = true;
-            ::kill(pool->client().process().pid(), SIGKILL);
-            return;
-          }
-          r.tp.loop.postAfter(0.1, watch);
-        };
-        r.tp.loop.postAfter(0.1, watch);
-      },
-      [](Defaults& d) {
-        d.setBool("runJS", true);
-        d.setDouble("timeout", 3);
-      },
-      90);
-  BrowserScope scope;
-  ASSERT_TRUE(killed);
-  ASSERT_TRUE(run->finished);
-  EXPECT_TRUE(run->everyRecordHasStatus());
-  EXPECT_TRUE(run->record(server.url("/p11")));
-  // Pages fetched after the browser died are read as served.
-  EXPECT_GT(run->hub->getUnrenderedPageCount(), 0);
 }
 
 }  // namespace

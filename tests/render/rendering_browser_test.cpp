@@ -182,22 +182,22 @@ TEST_F(Browser, AFormRequestIsSentWithItsMethodAndBodyAndItsResourcesAsUsual) {
   EXPECT_EQ(pic[0].method, "GET");
 }
 
-TEST_F(Browser, APageThatNeverFinishesLoadingDeliversNothingAndEnds) {
+// A page that never finishes loading delivers nothing and ends; so does one
+// whose browser is killed while rendering, and a renderer started after that.
+TEST_F(Browser, APageThatNeverFinishesOrWhoseBrowserIsKilledDeliversNothingAndEnds) {
   server.page("/", R"(<html><body><img src="/never.png"></body></html>)");
   server.neverAnswer("/never.png");
+  server.slow("/slow", 3, "<html><body>late</body></html>");
   Owner owner;
-  PageRenderer r(platform, request("/", 2), &owner);
-  loop.runUntil([] { return false; }, 4);
-  EXPECT_TRUE(logged(server.url("/") + " has timed out"));
-  EXPECT_TRUE(logged("thumbgetter isloading"));
-  EXPECT_EQ(owner.finishes, 0);
-  r.stopLoading();
-}
-
-TEST_F(Browser, ABrowserKilledWhileRenderingEndsTheRendererWithoutAnAnswer) {
-  server.slow("/", 3, "<html><body>late</body></html>");
-  Owner owner;
-  PageRenderer r(platform, request("/", 30), &owner);
+  {
+    PageRenderer r(platform, request("/", 2), &owner);
+    loop.runUntil([] { return false; }, 4);
+    EXPECT_TRUE(logged(server.url("/") + " has timed out"));
+    EXPECT_TRUE(logged("thumbgetter isloading"));
+    EXPECT_EQ(owner.finishes, 0);
+    r.stopLoading();
+  }
+  PageRenderer r(platform, request("/slow", 30), &owner);
   loop.runUntil([] { return false; }, 0.5);
   auto pool = std::dynamic_pointer_cast<ChromiumProcessPool>(
       WebViewRecycler::sharedWebViewRecycler().processPool());
@@ -207,7 +207,7 @@ TEST_F(Browser, ABrowserKilledWhileRenderingEndsTheRendererWithoutAnAnswer) {
   EXPECT_EQ(owner.finishes, 0);
   EXPECT_FALSE(WebViewRecycler::sharedWebViewRecycler().status().ok());
   // A new renderer in the same run finds no browser and still does not hang.
-  PageRenderer late(platform, request("/", 1), &owner);
+  PageRenderer late(platform, request("/slow", 1), &owner);
   EXPECT_EQ(late.webview(), nullptr);
   loop.runUntil([] { return false; }, 1.5);
   EXPECT_EQ(owner.finishes, 0);

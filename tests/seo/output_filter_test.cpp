@@ -145,7 +145,7 @@ TEST_F(OutputFilterTest, TermSearch) {
       filter.stringContainsOneOfTheseTerms("x", std::vector<std::string>{"y"}, false));
 }
 
-TEST(OutputFilterRules, SentencesAndSettingsForm) {
+TEST_F(OutputFilterTest, SentencesAndSettingsForm) {
   EXPECT_EQ(OutputFilterManager::sentenceFromRule(makeRule(0, false, 0, "x")),
             "URL does not contain: x");
   EXPECT_EQ(OutputFilterManager::sentenceFromRule(makeRule(1, true, 1, "a.*b")),
@@ -163,13 +163,10 @@ TEST(OutputFilterRules, SentencesAndSettingsForm) {
   EXPECT_EQ(read.method(), 0);
   EXPECT_EQ(FilterRule::fromJson(read.toJson()), read);
   EXPECT_FALSE(read.toJson().contains("mipContainsMethod"));
-
-  test::TestPlatform tp;
-  OutputFilterManager m(tp.platform());
-  m.implementRules(nlohmann::json::parse(R"([{"mipContains": "a"}, 5, "x"])"));
-  EXPECT_EQ(m.getArray().size(), 1u) << "entries that are not dictionaries are skipped";
-  m.implementRules(nlohmann::json::parse(R"({"mipContains": "a"})"));
-  EXPECT_TRUE(m.getArray().empty()) << "a value that is not a list gives no rules";
+  filter.implementRules(nlohmann::json::parse(R"([{"mipContains": "a"}, 5, "x"])"));
+  EXPECT_EQ(filter.getArray().size(), 1u) << "entries that are not dictionaries are skipped";
+  filter.implementRules(nlohmann::json::parse(R"({"mipContains": "a"})"));
+  EXPECT_TRUE(filter.getArray().empty()) << "a value that is not a list gives no rules";
 }
 
 TEST_F(OutputFilterTest, EditorAddsListsDeletesAndStores) {

@@ -70,13 +70,9 @@ TEST_F(LinkGraphTest, ManyInstancesKeepTheirOwnFields) {
 // Removing at the head, in the middle and at the tail keeps the order of the
 // rest, and what is appended afterwards goes to the end.
 TEST_F(LinkGraphTest, RemovalsKeepChainsAndCollectionInOrder) {
-  struct Case {
-    size_t removed;
-    std::vector<std::string> left;
-  };
-  const std::vector<Case> cases = {
+  const std::pair<size_t, std::vector<std::string>> cases[] = {
       {0, {"b", "c", "d"}}, {2, {"a", "b", "d"}}, {3, {"a", "b", "c"}}};
-  for (const Case& c : cases) {
+  for (const auto& [removed, left] : cases) {
     ZelHub h{"http://site.test/", tp.platform()};
     ZelUrl* page = h.createRecord();
     page->setLinkUrl("page", false);
@@ -88,20 +84,20 @@ TEST_F(LinkGraphTest, RemovalsKeepChainsAndCollectionInOrder) {
       t->setLinkUrl(name, false);
       made.push_back(h.addInstanceWithParent(page, t, std::string(name), "", "", "", 1));
     }
-    page->removeThisInstanceFromOutboundArray(made[c.removed]);
-    EXPECT_EQ(targets(page->getOutboundInstances()), c.left) << c.removed;
+    page->removeThisInstanceFromOutboundArray(made[removed]);
+    EXPECT_EQ(targets(page->getOutboundInstances()), left) << removed;
     ASSERT_NE(h.getInstanceCollection(), nullptr);
     EXPECT_EQ(h.getInstanceCollection()->size(), 3u);
     std::vector<std::string> inCollection;
     for (ZelLinkInstance* i : *h.getInstanceCollection()) inCollection.push_back(i->linkText());
-    EXPECT_EQ(inCollection, c.left) << c.removed;
+    EXPECT_EQ(inCollection, left) << removed;
 
     h.addInstanceWithParent(page, hubTarget, std::string("t"), "", "", "", 2);
-    std::vector<std::string> after = c.left;
+    std::vector<std::string> after = left;
     after.push_back("t");
-    EXPECT_EQ(targets(page->getOutboundInstances()), after) << c.removed;
+    EXPECT_EQ(targets(page->getOutboundInstances()), after) << removed;
     EXPECT_EQ(page->getOutboundInstances().back()->target(), hubTarget);
-    EXPECT_EQ(made[c.removed]->target()->occurrencesCount(), 1u)
+    EXPECT_EQ(made[removed]->target()->occurrencesCount(), 1u)
         << "the target's own list is untouched";
   }
 }

@@ -51,24 +51,6 @@ TEST_F(RecordTest, FileSizesInKilobytes) {
   EXPECT_EQ(none->getFieldAsNumberByName("filesize"), 4);
 }
 
-TEST_F(RecordTest, RelFlagsAreOnlyEverSet) {
-  ZelUrl* a = record("http://site.test/a");
-  ZelUrl* b = record("http://site.test/b");
-  ZelLinkInstance* i = link(a, b, "x", "NoFollow noopener");
-  EXPECT_TRUE(i->nf());
-  EXPECT_TRUE(i->nop());
-  EXPECT_FALSE(i->nr());
-  EXPECT_EQ(i->getRel(), "NoFollow noopener");
-  i->setRel("");
-  EXPECT_TRUE(i->nf());
-  EXPECT_TRUE(i->nop());
-  ZelLinkInstance* j = link(a, b, "y", "preconnect sponsored ugc");
-  EXPECT_TRUE(j->pc());
-  EXPECT_TRUE(j->sp());
-  EXPECT_TRUE(j->ugc());
-  // Instances without attributes: LinkGraphTest.ManyInstancesKeepTheirOwnFields.
-}
-
 TEST_F(RecordTest, ImageTestsByExtensionAndCaches) {
   ZelUrl* page = record("http://site.test/");
   ZelUrl* png = record("http://site.test/i.png?v=2");
@@ -92,7 +74,7 @@ TEST_F(RecordTest, ImageTestsByExtensionAndCaches) {
   EXPECT_EQ(page->getLinkedImagesArray().size(), 3u);
 }
 
-TEST_F(RecordTest, InboundAndOutboundBookkeeping) {
+TEST_F(RecordTest, InboundAndOutboundBookkeepingAndRelFlags) {
   ZelUrl* page = record("http://site.test/");
   ZelUrl* in = record("http://site.test/in");
   ZelUrl* out = record("http://other.test/");
@@ -118,6 +100,23 @@ TEST_F(RecordTest, InboundAndOutboundBookkeeping) {
   EXPECT_EQ(hub.getInstanceCollection()->size(), 2u);
   out->removeThisInstanceFromInboundArray(first);  // not there any more: only logged
   EXPECT_TRUE(tp.logged("unable to find instance in target inboundInstanceArray"));
+
+  // Rel flags are only ever set.
+  ZelUrl* a = record("http://site.test/a");
+  ZelUrl* b = record("http://site.test/b");
+  ZelLinkInstance* i = link(a, b, "x", "NoFollow noopener");
+  EXPECT_TRUE(i->nf());
+  EXPECT_TRUE(i->nop());
+  EXPECT_FALSE(i->nr());
+  EXPECT_EQ(i->getRel(), "NoFollow noopener");
+  i->setRel("");
+  EXPECT_TRUE(i->nf());
+  EXPECT_TRUE(i->nop());
+  ZelLinkInstance* j = link(a, b, "y", "preconnect sponsored ugc");
+  EXPECT_TRUE(j->pc());
+  EXPECT_TRUE(j->sp());
+  EXPECT_TRUE(j->ugc());
+  // Instances without attributes: LinkGraphTest.ManyInstancesKeepTheirOwnFields.
 }
 
 TEST_F(RecordTest, OnPageUrlAndNofollow) {
@@ -180,23 +179,20 @@ TEST_F(RecordTest, RobotsHeadingsAndMetaData) {
   EXPECT_EQ(r->getH1s(), "Main, Second") << "the headings are untouched";
 }
 
-TEST_F(RecordTest, StatusFormsAndBadCollection) {
+TEST_F(RecordTest, StatusFormsBadCollectionAndBlacklisting) {
   struct Case {
     const char* status;
     bool good, errorPage, exempt, outOfBad;
   };
   const Case cases[] = {
-      {"200 no error", true, false, false, true},
+      {"200 no error", true, false, false, true},   {"404 not found", false, true, false, false},
+      {"999 unknown", false, true, false, true},    {"MCMS zref", false, false, true, false},
+      {"100 continue", true, false, false, true},   {"Not checked", false, false, true, true},
       {"301 moved permanently", true, true, false, false},
-      {"404 not found", false, true, false, false},
-      {"Not checked", false, false, true, true},
+      {"blocked by Cloudflare", false, false, false, true},
       {"Disallowed by robots.txt", false, false, true, true},
       {"The request timed out", false, false, false, false},
-      {"999 unknown", false, true, false, true},
-      {"blocked by Cloudflare", false, false, false, true},
       {"requires authentication", false, false, false, false},
-      {"MCMS zref", false, false, true, false},
-      {"100 continue", true, false, false, true},
   };
   for (const auto& c : cases) {
     ZelUrl* r = record(std::string("http://site.test/") + c.status);
@@ -206,9 +202,7 @@ TEST_F(RecordTest, StatusFormsAndBadCollection) {
     EXPECT_EQ(r->isExempt(), c.exempt) << c.status;
     EXPECT_EQ(r->shouldBeMemberOfBadCollection(), c.outOfBad) << c.status;
   }
-}
-
-TEST_F(RecordTest, BlacklistedRecordsAndTheFlagSetting) {
+  // Blacklisted records, with the flag setting on.
   tp.defaults.setBool("shouldFlagBlacklisted", true);
   ZelUrl* ok = record("http://site.test/ok");
   ok->setStatus("200 no error");
@@ -270,7 +264,7 @@ TEST_F(RecordTest, RedirectTableStatusAndWarnings) {
   EXPECT_EQ(s->getActualLinkUrl(), "http://site.test/dir/");
 }
 
-TEST_F(RecordTest, FieldAccessByName) {
+TEST_F(RecordTest, FieldAccessByNameAndWarningTexts) {
   ZelUrl* r = record("http://site.test/page");
   // Counts not yet known show as empty fields (and -1 as numbers), not as zero.
   EXPECT_EQ(r->getFieldByName("validatorerrors"), "");
@@ -284,27 +278,19 @@ TEST_F(RecordTest, FieldAccessByName) {
   EXPECT_EQ(r->getFieldAsNumberByName("WordCount"), 0) << "numbers match names exactly";
   EXPECT_EQ(r->getFieldByName("no-such-field"), "");
   EXPECT_EQ(r->getFieldByName("nofollow"), "NO");
-  const std::string sixty = "http://site.test/" + std::string(43, 'a');
-  ASSERT_EQ(sixty.size(), 60u);
-  EXPECT_EQ(ZelUrl::truncateURLByAddingElipsisInMiddle(sixty),
-            sixty.substr(0, 23) + "..." + sixty.substr(33));
-  const std::string fifty = sixty.substr(0, 50);
-  EXPECT_EQ(ZelUrl::truncateURLByAddingElipsisInMiddle(fifty), fifty);
   EXPECT_TRUE(ZelDataObject::isNumber("h1count"));
   EXPECT_FALSE(ZelDataObject::isNumber("status"));
   EXPECT_TRUE(ZelDataObject::isDate("timeStamp"));
   // A warning's position loses its column.
   EXPECT_EQ(r->cleanedWarningString("unclosed tag at line 12/5."), "unclosed tag at line 12.");
   EXPECT_EQ(r->cleanedWarningString("no position here"), "no position here");
-}
-
-TEST_F(RecordTest, AnchorFragmentMissingOnTargetPageWarns) {
+  // An anchor fragment missing on the target page warns.
   tp.defaults.setBool("dontTrimHash", true);
-  ZelUrl* r = record("http://site.test/page#section");
-  r->setNamesOnThisPage({"top", "Section"});
-  EXPECT_TRUE(r->getLinksAnchorDoesntAppearOnTargetPage());
-  ASSERT_NE(r->getWarnings(), nullptr);
-  EXPECT_EQ(r->getWarnings()->front(),
+  ZelUrl* anchored = record("http://site.test/page#section");
+  anchored->setNamesOnThisPage({"top", "Section"});
+  EXPECT_TRUE(anchored->getLinksAnchorDoesntAppearOnTargetPage());
+  ASSERT_NE(anchored->getWarnings(), nullptr);
+  EXPECT_EQ(anchored->getWarnings()->front(),
             "This link url contains the anchor fragment #section which Zelmora hasn't found "
             "on the target page");
   ZelUrl* found = record("http://site.test/other#top");
@@ -312,7 +298,7 @@ TEST_F(RecordTest, AnchorFragmentMissingOnTargetPageWarns) {
   EXPECT_EQ(found->getWarnings(), nullptr);
 }
 
-TEST_F(RecordTest, SeoTermCountsOverlappingMatches) {
+TEST_F(RecordTest, SeoTermsLastModifiedDatesTitlesAndShortenedAddresses) {
   EXPECT_EQ(ZelUrl::countOcurrencesOfString("aa", "aaaa"), 3);
   EXPECT_EQ(ZelUrl::countOcurrencesOfString("", "abc"), 0);
   ZelUrl* r = record("http://site.test/shoes");
@@ -324,29 +310,29 @@ TEST_F(RecordTest, SeoTermCountsOverlappingMatches) {
   EXPECT_EQ(r->getOcurrencesInHeadings(), 2);
   EXPECT_EQ(r->getTotalOccurrences(), 5);
   EXPECT_FALSE(r->countSEOTerm("boots"));
-}
 
-TEST_F(RecordTest, LastModifiedDatesTitlesAndShortenedAddresses) {
-  ZelUrl* r = record("http://site.test/page");
   const std::pair<const char*, const char*> dates[] = {
       {"Sun, 06 Nov 1994 08:49:37 GMT", "1994-11-06"},
-      {"Sunday, 06-Nov-94 08:49:37 GMT", "1994-11-06"},
-      {"Sun Nov  6 08:49:37 1994", "1994-11-06"},
-      {"1994-11-06T08:49:37Z", "1994-11-06"},
-      {"6 November 1994", "1994-11-06"},
-      {"November 6, 1994", "1994-11-06"},
-      {"not a date", ""},
+      {"Sunday, 06-Nov-94 08:49:37 GMT", "1994-11-06"},{"Sun Nov  6 08:49:37 1994", "1994-11-06"},
+      {"1994-11-06T08:49:37Z", "1994-11-06"},          {"6 November 1994", "1994-11-06"},
+      {"November 6, 1994", "1994-11-06"},              {"not a date", ""},
   };
   for (const auto& [header, day] : dates) {
     r->setTargetLastModified(std::string(header));
     EXPECT_EQ(r->getLastModified(), day) << header;
   }
 
-  EXPECT_TRUE(r->isEqualToTitle(std::string())) << "a new record's title is the empty string";
-  EXPECT_FALSE(r->isEqualToTitle(std::nullopt));
-  r->setLinkPageTitle(std::string("Home"));
-  EXPECT_TRUE(r->isEqualToTitle(std::string("Home")));
+  ZelUrl* fresh = record("http://site.test/page");
+  EXPECT_TRUE(fresh->isEqualToTitle(std::string())) << "a new record's title is the empty string";
+  EXPECT_FALSE(fresh->isEqualToTitle(std::nullopt));
+  EXPECT_TRUE(r->isEqualToTitle(std::string("Red Shoes and shoes")));
 
+  const std::string sixty = "http://site.test/" + std::string(43, 'a');
+  ASSERT_EQ(sixty.size(), 60u);
+  EXPECT_EQ(ZelUrl::truncateURLByAddingElipsisInMiddle(sixty),
+            sixty.substr(0, 23) + "..." + sixty.substr(33));
+  const std::string fifty = sixty.substr(0, 50);
+  EXPECT_EQ(ZelUrl::truncateURLByAddingElipsisInMiddle(fifty), fifty);
   // Shortened by characters: a two-byte letter is never cut in half.
   const std::string accented = "http://site.test/" + std::string(5, 'a') + "\xc3\xa9" +
                                std::string(40, 'b');

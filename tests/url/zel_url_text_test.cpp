@@ -47,6 +47,13 @@ TEST_F(UrlTextRecordTest, StoredAddressIsTheLookupKey) {
       {{}, "http://s.test/p?a=1#f", "http://s.test/p", false, true, true},
       {{}, "http://x.test/p?a=1#f", "http://x.test/p?a=1", false, true, false},
       {{}, "http://s.test/p?a=1", "http://s.test/p?a=1", false, false, true},
+      // Wrapped search-result links are stored as their target; escapes that do not
+      // decode leave it as written, and the same path on another host is ordinary.
+      {{}, "https://www.google.com/url?q=https%3A%2F%2Fexample.com%2Fpage%3Fx%3D1&sa=U&ved=2",
+       "https://example.com/page?x=1"},
+      {{}, "https://www.google.co.uk/url?q=https://example.com/a", "https://example.com/a"},
+      {{}, "https://google.com/url?q=https://e.test/%zz&x", "https://e.test/%zz"},
+      {{}, "http://s.test/url?q=abc&r=1", "http://s.test/url?q=abc&r=1"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.in);
@@ -65,25 +72,9 @@ TEST_F(UrlTextRecordTest, StoredAddressIsTheLookupKey) {
   EXPECT_EQ(unchanged->getLinkUrl(), "");
 }
 
-TEST_F(UrlTextRecordTest, WrappedSearchResultLinksAreStoredAsTheirTarget) {
-  EXPECT_EQ(stored("https://www.google.com/url?q=https%3A%2F%2Fexample.com%2Fpage%3Fx%3D1&sa=U&ved=2")
-                ->getLinkUrl(),
-            "https://example.com/page?x=1");
-  EXPECT_EQ(stored("https://www.google.co.uk/url?q=https://example.com/a")->getLinkUrl(),
-            "https://example.com/a");
-  // Escapes that do not decode leave the target as written.
-  EXPECT_EQ(stored("https://google.com/url?q=https://e.test/%zz&x")->getLinkUrl(),
-            "https://e.test/%zz");
-  // The same path on another host is an ordinary address.
-  EXPECT_EQ(stored("http://s.test/url?q=abc&r=1")->getLinkUrl(), "http://s.test/url?q=abc&r=1");
-}
-
 TEST_F(UrlTextRecordTest, SessionIdRemoval) {
   ZelUrl* r = stored("http://s.test/");
-  struct Case {
-    const char* in;
-    const char* out;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"http://s.test/p?sid=123", "http://s.test/p"},
       {"http://s.test/p?sid=1&a=2", "http://s.test/p?&a=2"},
       {"http://s.test/p?a=1&sid=2", "http://s.test/p?a=1"},
@@ -92,7 +83,7 @@ TEST_F(UrlTextRecordTest, SessionIdRemoval) {
       {"http://s.test/p?a=1", "http://s.test/p?a=1"},
       {"http://s.test/p", "http://s.test/p"},
   };
-  for (const Case& c : cases) EXPECT_EQ(r->removeSessionIdFrom(c.in), c.out) << c.in;
+  for (const auto& [in, out] : cases) EXPECT_EQ(r->removeSessionIdFrom(in), out) << in;
 
   tp.defaults.setString("sessidParam", "PHPSESSID");
   EXPECT_EQ(r->removeSessionIdFrom("http://s.test/p?PHPSESSID=ab&x=1"), "http://s.test/p?&x=1");
@@ -145,7 +136,7 @@ TEST_F(UrlTextRecordTest, Equality) {
   EXPECT_TRUE(f->isEqualToUrl("http://s.test/p#b", false, false, true));
 }
 
-TEST_F(UrlTextRecordTest, RelativeResolution) {
+TEST_F(UrlTextRecordTest, RelativeResolutionAndLegacyEscaping) {
   ZelUrl* r = stored("http://s.test/");
   struct Case {
     const char* text;
@@ -179,10 +170,7 @@ TEST_F(UrlTextRecordTest, RelativeResolution) {
   }
   EXPECT_EQ(r->makeNSURLFromString("rel", ""), std::nullopt);
   EXPECT_EQ(r->makeNSURLFromString("rel", "not a url"), std::nullopt);
-}
-
-TEST_F(UrlTextRecordTest, LegacyEscapingOfUnparsableAddresses) {
-  ZelUrl* r = stored("http://s.test/");
+  // Legacy escaping of unparsable addresses.
   EXPECT_EQ(r->myStringByAddingPercentEscapes("http://s.test/a%20b"), "http://s.test/a%20b");
   EXPECT_EQ(r->myStringByAddingPercentEscapes("http://s.test/a b|c?x=ü"),
             "http://s.test/a%20b%7Cc?x=%C3%BC");

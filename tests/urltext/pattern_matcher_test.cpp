@@ -9,8 +9,6 @@
 namespace zel {
 namespace {
 
-// ---- Pattern matcher ---------------------------------------------------------------------
-
 struct PatternCase {
   const char* string;
   const char* pattern;
@@ -21,38 +19,28 @@ struct PatternCase {
 TEST(PatternMatcher, Table) {
   const PatternCase cases[] = {
       // Plain containment ignores case.
-      {"http://h/Blog/post", "blog", true, true},
-      {"http://h/news", "blog", true, false},
+      {"http://h/Blog/post", "blog", true, true}, {"http://h/news", "blog", true, false},
       // "*" wildcards: pieces in order, the first one not anchored at the start.
-      {"http://h/a.PDF", "*.pdf", true, true},
-      {"http://h/doc.pdf.html", "*.pdf", true, true},
-      {"http://h/a/x/b", "a*b", true, true},
-      {"http://h/b/x/a", "/a*/b", true, false},
-      {"anything", "*", true, true},
-      {"http://h/report", "rep*", true, true},
+      {"http://h/a.PDF", "*.pdf", true, true}, {"http://h/doc.pdf.html", "*.pdf", true, true},
+      {"http://h/a/x/b", "a*b", true, true}, {"http://h/b/x/a", "/a*/b", true, false},
+      {"anything", "*", true, true}, {"http://h/report", "rep*", true, true},
       // "$" anchors the last piece at the end.
-      {"http://h/a.pdf", "*.pdf$", true, true},
-      {"http://h/a.pdf.html", "*.pdf$", true, false},
+      {"http://h/a.pdf", "*.pdf$", true, true}, {"http://h/a.pdf.html", "*.pdf$", true, false},
       {"http://h/a.pdf.pdf", "*.pdf$", true, true},
       {"http://h/dir/x.html", "/dir/*.html$", true, true},
       {"http://h/dir/x.html?y=1", "/dir/*.html$", true, false},
       {"http://h/other/x.html", "/dir/*.html$", true, false},
       // Without "*" the "$" is an ordinary character.
-      {"http://h/page", "page$", true, false},
-      {"http://h/page$", "page$", true, true},
+      {"http://h/page", "page$", true, false}, {"http://h/page$", "page$", true, true},
       // Wildcards not allowed: "*" is literal too.
-      {"http://h/axb", "a*b", false, false},
-      {"http://h/a*b", "a*b", false, true},
+      {"http://h/axb", "a*b", false, false}, {"http://h/a*b", "a*b", false, true},
       // "!" negates; "!" alone matches everything.
-      {"http://h/a.html", "!*.pdf$", true, true},
-      {"http://h/a.pdf", "!*.pdf$", true, false},
-      {"", "!", true, true},
-      {"http://h/x", "!x", true, false},
+      {"http://h/a.html", "!*.pdf$", true, true}, {"http://h/a.pdf", "!*.pdf$", true, false},
+      {"", "!", true, true}, {"http://h/x", "!x", true, false},
       // An empty pattern matches nothing (negated: everything).
       {"http://h/x", "", true, false},
       // A pattern ending in "/" sees a "/" after an address without extension.
-      {"http://h/blog", "blog/", true, true},
-      {"http://h/blog.html", "blog/", true, false},
+      {"http://h/blog", "blog/", true, true}, {"http://h/blog.html", "blog/", true, false},
       {"http://h/blog", "!blog/", true, false},
       // A literal term is tried again on the percent-decoded address ...
       {"http://h/my%20site/page", "my site", true, true},
@@ -88,9 +76,7 @@ TEST(PatternMatcher, TermLists) {
   EXPECT_FALSE(ZelPatternMatcher::stringContainsOneOfTheseTerms("http://h/a/x", {"!/a/"}));
 }
 
-// ---- Address kinds ---------------------------------------------------------------------------
-
-TEST(AddressKinds, NonWebLinks) {
+TEST(AddressKinds, NonWebLinksAndLocalFiles) {
   const std::pair<const char*, bool> cases[] = {
       {"mailto:me@h.test", true},     {"MailTo:me@h.test", true},
       {"tel:+1234", true},            {"javascript:void(0)", true},
@@ -104,15 +90,12 @@ TEST(AddressKinds, NonWebLinks) {
   for (const auto& [text, expected] : cases) EXPECT_EQ(isMailtoEtc(text), expected) << text;
   EXPECT_TRUE(containsColon("a:b"));
   EXPECT_FALSE(containsColon("ab"));
-}
-
-TEST(AddressKinds, LocalFiles) {
-  const std::pair<const char*, bool> cases[] = {
+  const std::pair<const char*, bool> local[] = {
       {"file:///Users/me/a.html", true}, {"FILE:///x", true},
       {" \tfile:///x", true},            {"http://h.test/file:x", false},
       {"files/a.html", false},           {"", false},
   };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(isLocalFile(text), expected) << text;
+  for (const auto& [text, expected] : local) EXPECT_EQ(isLocalFile(text), expected) << text;
 }
 
 }  // namespace

@@ -10,13 +10,23 @@ namespace zel {
 namespace {
 
 // The path set escapes ";" and delimiters; non-ASCII is written as upper-case UTF-8 escapes.
-TEST(PercentEncoding, PathSetAndNonAscii) {
+TEST(PercentEncoding, PathSetNonAsciiAndLegacyEscapes) {
   EXPECT_EQ(kxStringByAddingPercentEncodingWithAllowedCharacters("a;b c%d?e#f[g]:@!~",
                                                                  kxURLPathAllowedCharacterSet()),
             "a%3Bb%20c%25d%3Fe%23f%5Bg%5D:@!~");
   EXPECT_EQ(kxStringByAddingPercentEncodingWithAllowedCharacters("é/日", kxURLPathAllowedCharacterSet()),
             "%C3%A9/%E6%97%A5");
   EXPECT_EQ(kxStringByAddingPercentEncodingWithAllowedCharacters("\x01\x7F", CharSet()), "%01%7F");
+  // Legacy escaping: what may not appear is escaped, reserved characters are kept.
+  const std::pair<const char*, const char*> legacy[] = {
+      {"a b", "a%20b"}, {"ü", "%C3%BC"}, {"\t\n\x7F", "%09%0A%7F"},
+      {"?&=;:@/+$,!*'()~_.-", "?&=;:@/+$,!*'()~_.-"},
+      {"<>\"{}|\\^`[]", "%3C%3E%22%7B%7D%7C%5C%5E%60%5B%5D"},
+      {"a%20b c", "a%20b%20c"},          // existing escapes are not escaped again
+      {"100% sure%2", "100%25%20sure%252"},
+      {"p#frag#more", "p#frag%23more"},  // only the first "#" marks a fragment
+  };
+  for (const auto& [in, out] : legacy) EXPECT_EQ(stringByAddingLegacyPercentEscapes(in), out) << in;
 }
 
 // One level of escapes is removed; malformed escapes and invalid UTF-8 give nothing.
@@ -56,23 +66,6 @@ TEST(PercentEncoding, DecodingUndoesEncodingForAnyValidText) {
       }
     }
   }
-}
-
-TEST(LegacyEscaping, EscapesWhatMayNotAppearAndKeepsReservedCharacters) {
-  struct Case {
-    const char* in;
-    const char* out;
-  } cases[] = {
-      {"a b", "a%20b"},
-      {"ü", "%C3%BC"},
-      {"?&=;:@/+$,!*'()~_.-", "?&=;:@/+$,!*'()~_.-"},
-      {"<>\"{}|\\^`[]", "%3C%3E%22%7B%7D%7C%5C%5E%60%5B%5D"},
-      {"a%20b c", "a%20b%20c"},      // existing escapes are not escaped again
-      {"100% sure%2", "100%25%20sure%252"},
-      {"p#frag#more", "p#frag%23more"},  // only the first "#" marks a fragment
-      {"\t\n\x7F", "%09%0A%7F"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(stringByAddingLegacyPercentEscapes(c.in), c.out) << c.in;
 }
 
 }  // namespace

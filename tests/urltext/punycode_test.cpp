@@ -51,7 +51,7 @@ const Sample kSamples[] = {
 };
 
 // Encoded with the digit letters in lower case; decoded in any letter case.
-TEST(Punycode, Samples) {
+TEST(Punycode, SamplesAndLabels) {
   for (const Sample& s : kSamples) {
     SCOPED_TRACE(s.name);
     const std::u32string& cps = s.codePoints;
@@ -64,18 +64,12 @@ TEST(Punycode, Samples) {
       EXPECT_EQ(punycodeDecode(text), cps) << text;
     EXPECT_EQ(punycodeDecodedString(s.punycode), stringFromLongCharacters(cps));
   }
-}
-
-// Labels of whole hosts, both ways: Idna.HostsConvertBothWays.
-TEST(Punycode, Labels) {
+  // Labels as text (whole hosts, both ways: Idna.HostsConvertBothWays).
   const std::pair<const char*, const char*> cases[] = {
       // Basic-only text gets a trailing delimiter.
-      {"abc", "abc-"},
-      {"ABC", "ABC-"},
-      {"", ""},
+      {"abc", "abc-"}, {"ABC", "ABC-"}, {"", ""},
       // Ignored characters are dropped before encoding.
-      {"b\u200B\u00fc\u200Dcher\uFEFF", "bcher-kva"},
-      {"b\u00fc\uFE0Fcher\u034F", "bcher-kva"},
+      {"b\u200B\u00fc\u200Dcher\uFEFF", "bcher-kva"}, {"b\u00fc\uFE0Fcher\u034F", "bcher-kva"},
       {"\u00AD\u200C", ""},
   };
   for (const auto& [text, encoded] : cases) EXPECT_EQ(punycodeEncodedString(text), encoded) << text;
@@ -83,8 +77,7 @@ TEST(Punycode, Labels) {
   EXPECT_EQ(punycodeDecodedString(""), "");
 }
 
-// Malformed input, and decoded values that are no Unicode scalars, are refused.
-TEST(Punycode, MalformedInputAndNonScalarsAreRejected) {
+TEST(Punycode, MalformedInputNonScalarsAndOverflowAreRejected) {
   const char* bad[] = {
       "ü-abc",        // non-basic character in the basic part
       "abc-d!e",      // not a digit
@@ -105,17 +98,13 @@ TEST(Punycode, MalformedInputAndNonScalarsAreRejected) {
   auto top = punycodeEncode(U"\U0010FFFF");
   ASSERT_TRUE(top.has_value());
   EXPECT_EQ(punycodeDecode(*top), std::u32string(U"\U0010FFFF"));
-}
-
-TEST(Punycode, EncoderOverflowGivesNoResult) {
-  // The first delta is (U+10FFFF - 128) * (basic count + 1): it fits with 3000
-  // basic characters and does not with 4000.
+  // The encoder overflows: the first delta is (U+10FFFF - 128) * (basic count + 1), which
+  // fits with 3000 basic characters and does not with 4000.
   std::u32string fits(3000, U'a');
   fits.push_back(U'\U0010FFFF');
   auto encoded = punycodeEncode(fits);
   ASSERT_TRUE(encoded.has_value());
   EXPECT_EQ(punycodeDecode(*encoded), fits);
-
   std::u32string overflows(4000, U'a');
   overflows.push_back(U'\U0010FFFF');
   EXPECT_EQ(punycodeEncode(overflows), std::nullopt);
