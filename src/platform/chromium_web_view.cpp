@@ -76,6 +76,26 @@ bool browserOwnsHeader(std::string_view name) {
   return false;
 }
 
+// The browser's form of each cookie. A host-only cookie is given by address,
+// which keeps it to that host; a domain cookie by its domain with a leading dot.
+Json cookieParams(const std::vector<HttpCookie>& cookies) {
+  Json out = Json::array();
+  for (const HttpCookie& c : cookies) {
+    Json p = {{"name", c.name},
+              {"value", c.value},
+              {"path", c.path},
+              {"secure", c.secure},
+              {"httpOnly", c.httpOnly}};
+    if (c.hostOnly)
+      p["url"] = std::string(c.secure ? "https://" : "http://") + c.domain + c.path;
+    else
+      p["domain"] = "." + c.domain;
+    if (c.expires > 0) p["expires"] = static_cast<double>(c.expires);
+    out.push_back(std::move(p));
+  }
+  return out;
+}
+
 }  // namespace
 
 // ---- The pool: one browser ----------------------------------------------------------
@@ -375,13 +395,24 @@ void ChromiumWebView::load(const UrlRequest& request) {
   const uint64_t mine = ++navigation_;
   whenOpen(
       [this, request, mine] {
-        if (mine == navigation_) navigate(request);
+        if (mine != navigation_) return;
+        if (pendingCookies_.empty()) return navigate(request);
+        // The cookies are in the jar before the navigation starts.
+        sendToPage("Network.setCookies", {{"cookies", cookieParams(pendingCookies_)}},
+                   [this, request, mine](const Status&, const Json&) {
+                     if (mine == navigation_) navigate(request);
+                   });
+        pendingCookies_.clear();
       },
-           [this, mine](const Status& s) {
-             if (mine != navigation_ || !loading_) return;
-             loading_ = false;
-             if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, s.message());
-           });
+      [this, mine](const Status& s) {
+        if (mine != navigation_ || !loading_) return;
+        loading_ = false;
+        if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, s.message());
+      });
+}
+
+void ChromiumWebView::setCookies(const std::vector<HttpCookie>& cookies) {
+  pendingCookies_ = cookies;
 }
 
 void ChromiumWebView::navigate(const UrlRequest& request) {

@@ -55,6 +55,7 @@ class ChromiumWebView : public WebView {
   const WebViewConfiguration& configuration() const override { return configuration_; }
   void setNavigationDelegate(WebViewNavigationDelegate* delegate) override { delegate_ = delegate; }
   void load(const UrlRequest& request) override;
+  void setCookies(const std::vector<HttpCookie>& cookies) override;
   bool isLoading() const override { return loading_; }
   void stopLoading() override;
   void loadHTMLString(const std::string& html) override;
@@ -95,6 +96,8 @@ class ChromiumWebView : public WebView {
   uint64_t navigation_ = 0;
   // The method and body of a load that is not a GET, until its request goes out.
   std::optional<std::pair<std::string, std::string>> pendingPost_;
+  // Cookies to put in the jar before the next navigation.
+  std::vector<HttpCookie> pendingCookies_;
   // Client redirects told in this load; when its page last moved on; whether
   // the view's own navigation has yet to start.
   std::set<std::string> reportedRedirects_;

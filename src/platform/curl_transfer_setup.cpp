@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/text_format.h"
@@ -436,6 +438,46 @@ bool CookieStore::holdsCookies() const {
   holds_ = list != nullptr;
   curl_slist_free_all(list);
   return holds_;
+}
+
+std::vector<HttpCookie> CookieStore::cookies() const {
+  std::vector<HttpCookie> out;
+  std::lock_guard<std::mutex> lock(controlMutex_);
+  curl_slist* list = nullptr;
+  if (!control_ || curl_easy_getinfo(control_, CURLINFO_COOKIELIST, &list) != CURLE_OK) return out;
+  for (curl_slist* l = list; l; l = l->next)
+    if (auto c = parseCookieLine(l->data)) out.push_back(std::move(*c));
+  curl_slist_free_all(list);
+  return out;
+}
+
+// One line of the store's list: domain, tail match, path, secure, expiry, name
+// and value, tab-separated; "#HttpOnly_" before the domain marks an http-only cookie.
+std::optional<HttpCookie> parseCookieLine(std::string_view line) {
+  HttpCookie c;
+  constexpr std::string_view kHttpOnly = "#HttpOnly_";
+  if (line.substr(0, kHttpOnly.size()) == kHttpOnly) {
+    c.httpOnly = true;
+    line.remove_prefix(kHttpOnly.size());
+  }
+  std::string_view field[7];
+  for (int i = 0; i < 7; ++i) {
+    const size_t tab = i < 6 ? line.find('\t') : line.size();
+    if (tab == std::string_view::npos) return std::nullopt;
+    field[i] = line.substr(0, tab);
+    line.remove_prefix(std::min(line.size(), tab + 1));
+  }
+  std::string_view domain = field[0];
+  if (!domain.empty() && domain[0] == '.') domain.remove_prefix(1);
+  if (domain.empty() || field[5].empty()) return std::nullopt;
+  c.domain = std::string(domain);
+  c.hostOnly = field[1] != "TRUE";
+  if (!field[2].empty()) c.path = std::string(field[2]);
+  c.secure = field[3] == "TRUE";
+  c.expires = std::strtoll(std::string(field[4]).c_str(), nullptr, 10);
+  c.name = std::string(field[5]);
+  c.value = std::string(field[6]);
+  return c;
 }
 
 void CookieStore::lock(CURL*, curl_lock_data data, curl_lock_access, void* userp) {

@@ -95,6 +95,7 @@ class CookieStore {
   void clear();
   // Whether the store may hold a cookie: true from the first one seen until clear().
   bool holdsCookies() const;
+  std::vector<HttpCookie> cookies() const;
 
  private:
   static void lock(CURL*, curl_lock_data data, curl_lock_access, void* userp);
@@ -105,6 +106,9 @@ class CookieStore {
   mutable bool holds_ = false;  // under controlMutex_
   std::array<std::mutex, CURL_LOCK_DATA_LAST> locks_;
 };
+
+// One line of curl's cookie list (its cookie-file format), or nullopt when malformed.
+std::optional<HttpCookie> parseCookieLine(std::string_view line);
 
 // A local file opened for reading.
 struct OpenedFile {

@@ -477,4 +477,6 @@ SyncResult CurlUrlLoader::sendSynchronous(const UrlRequest& request, int maxRedi
 
 void CurlUrlLoader::clearCookies() { impl_->cookies.clear(); }
 
+std::vector<HttpCookie> CurlUrlLoader::storedCookies() const { return impl_->cookies.cookies(); }
+
 }  // namespace zel

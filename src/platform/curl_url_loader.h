@@ -24,6 +24,7 @@ class CurlUrlLoader : public UrlLoader {
                                        UrlConnectionDelegate* delegate) override;
   SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects = 5) override;
   void clearCookies() override;
+  std::vector<HttpCookie> storedCookies() const override;
 
   struct Impl;
 

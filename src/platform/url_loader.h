@@ -55,6 +55,16 @@ struct UrlResponse {
   std::optional<std::string> header(std::string_view name) const;
 };
 
+// A cookie from the loader's store, as a browser takes it.
+struct HttpCookie {
+  std::string name, value;
+  std::string domain;  // without a leading dot
+  std::string path = "/";
+  bool hostOnly = true;  // sent to `domain` alone, not to its subdomains
+  bool secure = false, httpOnly = false;
+  int64_t expires = 0;  // seconds since 1970; 0: ends with the session
+};
+
 struct UrlError {
   int code = 0;             // negative: loader error classes (see below); never 0
   std::string description;  // human-readable
@@ -191,6 +201,8 @@ class UrlLoader {
   virtual SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects = 5) = 0;
   // Drops every stored cookie (one store per loader, shared by all its connections).
   virtual void clearCookies() = 0;
+  // Every cookie in the store, with the host or domain and the path it is sent to. Any thread.
+  virtual std::vector<HttpCookie> storedCookies() const = 0;
 };
 
 // The standard reason phrase for an HTTP status code, lower case as the platform

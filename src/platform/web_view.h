@@ -69,6 +69,9 @@ class WebView {
   // Starts loading the request in the main frame (its address, method, body and headers; the
   // view always fetches afresh). Ends any load in progress.
   virtual void load(const UrlRequest& request) = 0;
+  // Puts cookies into the browser's jar before the next load, each for its own
+  // domain and path only, so they reach no other host.
+  virtual void setCookies(const std::vector<HttpCookie>& cookies) = 0;
   // A page in the main frame is loading: from load() until it finishes, fails or is stopped.
   virtual bool isLoading() const = 0;
   // Shows `html` in the main frame, with no base address, ending any load in

@@ -86,6 +86,10 @@ std::unique_ptr<PageRenderer> PageRenderer::loadURL(const Platform& platform,
 
 void PageRenderer::startLoading(const UrlRequest& request) {
   if (webview_) {
+    // The browser keeps a jar of its own: it gets the crawl's cookies, so that a
+    // page behind a login renders as the crawl fetched it.
+    if (request.handleCookies && platform_.loader)
+      webview_->setCookies(platform_.loader->storedCookies());
     webview_->load(request);
     return;
   }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/curl_transfer_setup.h"
 #include "platform/curl_url_loader.h"
 #include "platform/run_loop.h"
 #include "support/raw_server.h"
@@ -535,6 +536,36 @@ TEST_F(UrlLoaderTest, CookiesAreSharedWhenHandledAndKeptOutWhenNot) {
   RecordingDelegate e;
   fetch(e, makeRequest(server.url("/check")));
   EXPECT_TRUE(server.requestsTo("/check").back().cookies.empty());
+}
+
+// The store lists its cookies with the host and path they belong to, as curl keeps them.
+TEST_F(UrlLoaderTest, StoredCookiesKeepTheirHostAndPath) {
+  server.page("/set", "set", "text/plain",
+              {{"Set-Cookie", "a=1"}, {"Set-Cookie", "b=2; Path=/p; HttpOnly; Max-Age=3600"}});
+  RecordingDelegate d;
+  fetch(d, makeRequest(server.url("/set")));
+  std::vector<HttpCookie> c = loader->storedCookies();
+  std::sort(c.begin(), c.end(), [](auto& x, auto& y) { return x.name < y.name; });
+  ASSERT_EQ(c.size(), 2u);
+  EXPECT_EQ(c[0].value + c[0].domain + c[0].path, "1127.0.0.1/");
+  EXPECT_TRUE(c[0].hostOnly);
+  EXPECT_FALSE(c[0].httpOnly);
+  EXPECT_EQ(c[0].expires, 0);
+  EXPECT_EQ(c[1].value + c[1].domain + c[1].path, "2127.0.0.1/p");
+  EXPECT_TRUE(c[1].httpOnly);
+  EXPECT_GT(c[1].expires, std::chrono::duration_cast<std::chrono::seconds>(
+                              std::chrono::system_clock::now().time_since_epoch())
+                              .count());
+  // A domain cookie as curl lists it, and lines that are not cookies.
+  auto domain = curlsupport::parseCookieLine(".example.org\tTRUE\t/\tTRUE\t0\tn\tv=w");
+  ASSERT_TRUE(domain);
+  EXPECT_EQ(domain->domain + " " + domain->name + " " + domain->value, "example.org n v=w");
+  EXPECT_FALSE(domain->hostOnly);
+  EXPECT_TRUE(domain->secure);
+  EXPECT_FALSE(curlsupport::parseCookieLine("example.org\tFALSE\t/"));
+  EXPECT_FALSE(curlsupport::parseCookieLine("\tFALSE\t/\tFALSE\t0\tn\tv"));
+  loader->clearCookies();
+  EXPECT_TRUE(loader->storedCookies().empty());
 }
 
 // Blocking requests follow redirects up to their limit; on another thread they run

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "platform/chromium_web_view.h"
+#include "platform/curl_url_loader.h"
 #include "platform/file_system.h"
 #include "platform/log.h"
 #include "platform/platform.h"
@@ -180,6 +181,30 @@ TEST_F(Browser, AFormRequestIsSentWithItsMethodAndBodyAndItsResourcesAsUsual) {
   const std::vector<test::LoggedRequest> pic = server.requestsTo("/pic.png");
   ASSERT_EQ(pic.size(), 1u);
   EXPECT_EQ(pic[0].method, "GET");
+}
+
+// The browser gets the crawl's cookies (a login's session, say) when the
+// request handles cookies, each only for its own path.
+TEST_F(Browser, TheCrawlsCookiesGoWithARenderedRequestToTheirOwnPaths) {
+  server.page("/login", "in", "text/plain",
+              {{"Set-Cookie", "sid=abc; HttpOnly"}, {"Set-Cookie", "area=1; Path=/private"}});
+  server.page("/page", "<html><body>page</body></html>");
+  CurlUrlLoader loader(loop);
+  platform.loader = &loader;
+  ASSERT_TRUE(loader.sendSynchronous(request("/login")).response);
+  defaults.setObject("jsRenderingTime", 0.0);
+  for (bool handle : {false, true}) {
+    UrlRequest page = request("/page");
+    page.handleCookies = handle;
+    Owner owner;
+    PageRenderer r(platform, page, &owner);
+    ASSERT_TRUE(loop.runUntil([&] { return r.hasResponded(); }, 30)) << handle;
+    const std::vector<test::LoggedRequest> seen = server.requestsTo("/page");
+    ASSERT_FALSE(seen.empty());
+    using Cookies = std::map<std::string, std::string>;
+    const Cookies expected = handle ? Cookies{{"sid", "abc"}} : Cookies{};
+    EXPECT_EQ(seen.back().cookies, expected) << handle;
+  }
 }
 
 // A page that never finishes loading delivers nothing and ends; so does one

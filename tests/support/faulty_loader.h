@@ -25,6 +25,7 @@ class FaultyLoader : public UrlLoader {
                                        UrlConnectionDelegate* delegate) override;
   SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects) override;
   void clearCookies() override { real_.clearCookies(); }
+  std::vector<HttpCookie> storedCookies() const override { return real_.storedCookies(); }
 
   std::vector<UrlRequest> started, synchronous;
 

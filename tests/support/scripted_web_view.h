@@ -22,6 +22,7 @@ class ScriptedWebView : public WebView {
   const WebViewConfiguration& configuration() const override { return configuration_; }
   void setNavigationDelegate(WebViewNavigationDelegate* d) override { delegate = d; }
   void load(const UrlRequest& request) override;
+  void setCookies(const std::vector<HttpCookie>&) override {}
   bool isLoading() const override { return loading; }
   void stopLoading() override;
   void loadHTMLString(const std::string& html) override { htmlLoads.push_back(html); }
