@@ -125,7 +125,7 @@ bool ZelHub::getNextUrlToCrawl(ZelUrl* finished) {
     while (!waiting.empty() && slotFree() && !hostIsFull(it->first)) {
       ZelUrl* c = waiting.front();
       waiting.pop_front();
-      if (c->isGoodLink() || c->isExempt() || c->hasConnection()) continue;
+      if (c->isGoodLink() || c->isExempt() || inFlightHost_.count(c)) continue;
       send(c);
       handedOut = true;
     }
@@ -301,6 +301,12 @@ void ZelHub::stop() {
   numberOfThreadsDetached_ = 0;
   nextUrlToCrawl_ = 0;
   nextThreadNumber_ = 1;
+  // The requests in flight are forgotten with the slots (their answers are ignored
+  // while stopped), and continuing walks the collection again: the per-host counts
+  // and the records waiting for a host start afresh too.
+  hostInFlight_.clear();
+  inFlightHost_.clear();
+  waitingForHost_.clear();
 }
 
 void ZelHub::continueCrawl() {
