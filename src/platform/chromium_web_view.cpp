@@ -86,8 +86,11 @@ Json cookieParams(const std::vector<HttpCookie>& cookies) {
               {"path", c.path},
               {"secure", c.secure},
               {"httpOnly", c.httpOnly}};
+    // An IPv6 host goes in brackets, or the address would not parse.
+    const bool bare6 = c.domain.find(':') != std::string::npos && c.domain.front() != '[';
+    const std::string host = bare6 ? "[" + c.domain + "]" : c.domain;
     if (c.hostOnly)
-      p["url"] = std::string(c.secure ? "https://" : "http://") + c.domain + c.path;
+      p["url"] = std::string(c.secure ? "https://" : "http://") + host + c.path;
     else
       p["domain"] = "." + c.domain;
     if (c.expires > 0) p["expires"] = static_cast<double>(c.expires);
