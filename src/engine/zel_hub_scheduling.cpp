@@ -312,6 +312,11 @@ void ZelHub::stop() {
 void ZelHub::continueCrawl() {
   stopPressed_ = false;
   crawlWillContinue();
+  // The walk from the start fetches again every record without a good status, so the
+  // retries queued before (or while) stopped go with it. Sent from the queue as well,
+  // a record would go out twice and its first request never end, and the crawl
+  // would wait for it for ever.
+  if (remedialQueue_) remedialQueue_->clear();
   getNextUrlToCrawl(nullptr);
   inProgressArray_.reset();
 }

@@ -411,6 +411,9 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
   // Handled after the extractions of pages that finished before, as if each had
   // been extracted the moment it arrived; the times are those of the arrival.
   owner_->handleInTurn([this, &connection, sinceSent = getTimeSinceSent()] {
+    // A record sent again meanwhile (a crawl stopped and continued while this page
+    // waited its turn) has another connection: this one is gone and its end forgotten.
+    if (connection_.get() != &connection) return;
     finishLoading(&connection, sinceSent);
   });
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 
 #include "support/crawl_runner.h"
@@ -401,20 +402,23 @@ TEST(CrawlE2E, DelayDefersEachSendAfterTheStart) {
 // Stopped, requests in flight complete but nothing new is handed out and nothing
 // finishes; continued, the crawl ends, with no record left waiting for a host the
 // stop forgot. Never more than maxRequestsPerHost requests go to one host at once,
-// however many threads there are.
+// however many threads there are, retries included.
 TEST(CrawlE2E, StopThenContinueWithTwoRequestsPerHost) {
   TestServer site;
   std::atomic<int> now{0}, most{0};
+  std::array<std::atomic<int>, 30> hits{};
   std::string links;
   for (int i = 0; i < 30; ++i) {
     const std::string path = "/p" + std::to_string(i);
     links += link(path);
-    site.route(path, [&](const httplib::Request&, httplib::Response& res) {
+    site.route(path, [&, i](const httplib::Request&, httplib::Response& res) {
       const int n = ++now;
       for (int m = most.load(); n > m && !most.compare_exchange_weak(m, n);) {
       }
       site.sleepUnlessStopping(0.05);
       --now;
+      // Every third page refuses its first request: the retry waits for the host too.
+      if (i % 3 == 0 && hits[i]++ == 0) res.status = 403;
       res.set_content(page("x"), "text/html");
     });
   }
