@@ -317,6 +317,10 @@ void ZelHub::continueCrawl() {
   // a record would go out twice and its first request never end, and the crawl
   // would wait for it for ever.
   if (remedialQueue_) remedialQueue_->clear();
+  // A page whose head came before the stop and its body while stopped has a good
+  // status and no links read: asked again, or the walk would pass over it.
+  for (ZelUrl* r : collection_)
+    if (r->answerCutByStop()) r->forgetCutAnswer();
   getNextUrlToCrawl(nullptr);
   inProgressArray_.reset();
 }

@@ -255,6 +255,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   void startConnection(const UrlRequest& request);
   void cancelConnection();
   bool hasConnection() const { return connection_ != nullptr; }
+  // An answer begun before a stop whose rest came while stopped: what the record
+  // holds is not the whole answer, so continuing the crawl asks again.
+  bool answerCutByStop() const { return flag(kAnswerCutByStop); }
+  // Forgets the cut answer and its connection: the record is fetched again.
+  void forgetCutAnswer();
 
   // Connection callbacks (response handling, redirects, authentication).
   std::optional<UrlRequest> willSendRequest(UrlConnection& connection, const UrlRequest& proposed,
@@ -479,7 +484,10 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
     kDisallowed = 1u << 11, kInBad = 1u << 12, kHeadNoFollow = 1u << 13,
     kHeadNoIndex = 1u << 14,
     kNotImage = 1u << 15,  // getIsImage found no image extension in the actual address
+    kAnswerCutByStop = 1u << 16,  // part of an answer was dropped while the crawl was stopped
   };
+  // True (and the answer marked as cut) when the crawl is stopped: the event is dropped.
+  bool droppedWhileStopped();
   bool flag(uint32_t f) const { return (flags_ & f) != 0; }
   // What getIsImage learnt from the old actual address no longer holds.
   void actualUrlChanged() {

@@ -46,6 +46,25 @@ void ZelUrl::cancelConnection() {
   if (connection_) connection_->cancel();
 }
 
+bool ZelUrl::droppedWhileStopped() {
+  if (!owner_->stopPressed()) return false;
+  // Only an answer whose head was read counts: one not begun leaves no status,
+  // and the walk after continuing fetches it anyway.
+  if (!getFinalStatus().empty()) setFlag(kAnswerCutByStop, true);
+  return true;
+}
+
+void ZelUrl::forgetCutAnswer() {
+  setFlag(kAnswerCutByStop, false);
+  cancelConnection();
+  connection_.reset();
+  clearData();
+  setStatus(std::string());
+  clearRedir();
+  setActualLinkUrl();
+  setIsInBadCollection(false);
+}
+
 void ZelUrl::finishFetch(bool extract, bool dropBodyAfter) {
   ZelRecordOwner* hub = owner_;
   hub->incNumberDone(this);
@@ -360,7 +379,7 @@ bool ZelUrl::renderInstead(UrlConnection& connection) {
 }
 
 void ZelUrl::connection(UrlConnection*, std::string_view data) {
-  if (owner_->stopPressed()) return;
+  if (droppedWhileStopped()) return;
   ensureData().append(data);
 }
 
@@ -386,7 +405,7 @@ void ZelUrl::didReceiveOwnedData(UrlConnection& connection, std::string&& bytes)
 }
 
 void ZelUrl::didReceiveData(UrlConnection& connection, std::string_view bytes) {
-  if (owner_->stopPressed()) return;
+  if (droppedWhileStopped()) return;
   ZEL_LOG(log(), 4, strf("thread %i receiving data %s. %f seconds since response sent. %ld bytes "
                       "received",
                       thread(), getActualLinkUrl().c_str(), getTimeSinceSent(),
@@ -410,16 +429,17 @@ void ZelUrl::didFinishLoading(UrlConnection& connection) {
   owner_->pageHasArrived(this);
   // Handled after the extractions of pages that finished before, as if each had
   // been extracted the moment it arrived; the times are those of the arrival.
-  owner_->handleInTurn([this, &connection, sinceSent = getTimeSinceSent()] {
+  owner_->handleInTurn([this, &connection, sent = sentRequestMono_, sinceSent = getTimeSinceSent()] {
     // A record sent again meanwhile (a crawl stopped and continued while this page
-    // waited its turn) has another connection: this one is gone and its end forgotten.
-    if (connection_.get() != &connection) return;
+    // waited its turn) has another connection, maybe at the freed one's address:
+    // this one is gone and its end forgotten.
+    if (connection_.get() != &connection || sentRequestMono_ != sent) return;
     finishLoading(&connection, sinceSent);
   });
 }
 
 void ZelUrl::finishLoading(UrlConnection* connection, double sinceSent) {
-  if (!hasSentRequest() || owner_->stopPressed()) return;
+  if (!hasSentRequest() || droppedWhileStopped()) return;
   // Deliberately unlike the Part (no size limit): what was read before the cut is used.
   if (connection && connection->bodyWasCut()) {
     const double mb = static_cast<double>(connection->currentRequest().maxBodyBytes) / (1 << 20);
@@ -507,7 +527,7 @@ void ZelUrl::didFailWithError(UrlConnection& connection, const UrlError& error) 
   if (!getFinalStatus().empty())
     ZEL_LOG(log(), 1, "*** " + getLinkUrl() + " connection failed: " + error.description +
                        "  but it already had status " + getFinalStatus());
-  if (owner_->stopPressed()) return;
+  if (droppedWhileStopped()) return;
   setStatus(error.description);
   if (hasSentRequest()) setResponseTimeInterval(getTimeSinceSent());
   if ((error.code == UrlError::kTimedOut || error.code == UrlError::kCannotConnect ||

@@ -419,10 +419,23 @@ TEST(CrawlE2E, StopThenContinueWithTwoRequestsPerHost) {
       --now;
       // Every third page refuses its first request: the retry waits for the host too.
       if (i % 3 == 0 && hits[i]++ == 0) res.status = 403;
-      res.set_content(page("x"), "text/html");
+      res.set_content(page(link("/c" + std::to_string(i))), "text/html");
     });
+    site.page("/c" + std::to_string(i), page("x"));
   }
-  site.page("/", page(links));
+  // The head comes at once and the body later: stopped in between, the page has a
+  // good status and its links were never read.
+  site.route("/slowbody", [&site](const httplib::Request&, httplib::Response& res) {
+    res.set_chunked_content_provider("text/html", [&site](size_t, httplib::DataSink& sink) {
+      site.sleepUnlessStopping(0.3);
+      const std::string body = page(link("/deep"));
+      sink.write(body.data(), body.size());
+      sink.done();
+      return true;
+    });
+  });
+  site.page("/deep", page("deep"));
+  site.page("/", page(link("/slowbody") + links));
   // No time to run: go() only.
   auto run = runCrawl(
       site.url("/"),
@@ -432,10 +445,12 @@ TEST(CrawlE2E, StopThenContinueWithTwoRequestsPerHost) {
       },
       0);
   ZelHub& hub = *run->hub;
-  run->tp.loop.runUntil([&] { return hub.getCheckedLinkCount() >= 5; }, 20);
+  const std::string slow = site.url("/slowbody");
+  run->tp.loop.runUntil([&] { return run->record(slow) && !run->record(slow)->getStatus().empty(); },
+                        20);
   hub.stop();
   EXPECT_TRUE(hub.stopPressed());
-  run->tp.loop.runUntil([] { return false; }, 0.5);
+  run->tp.loop.runUntil([] { return false; }, 0.6);
   EXPECT_FALSE(run->finished);
   const int64_t doneWhileStopped = hub.getCheckedLinkCount();
   EXPECT_LT(doneWhileStopped, hub.getTotalLinkCount());
@@ -445,7 +460,13 @@ TEST(CrawlE2E, StopThenContinueWithTwoRequestsPerHost) {
   EXPECT_EQ(run->didFinishPosts, 1);
   EXPECT_EQ(hub.getBadLinkCount(), 0);
   for (int i = 0; i < 30; ++i)
-    EXPECT_EQ(run->record(site.url("/p" + std::to_string(i)))->getStatus(), "200 no error") << i;
+    for (const char* kind : {"/p", "/c"}) {
+      const ZelUrl* r = run->record(site.url(kind + std::to_string(i)));
+      ASSERT_NE(r, nullptr) << kind << i << ": the link of a page answered around the stop";
+      EXPECT_EQ(r->getStatus(), "200 no error") << kind << i;
+    }
+  ASSERT_NE(run->record(site.url("/deep")), nullptr) << "the slow page was read after all";
+  EXPECT_EQ(site.requestsTo("/slowbody").size(), 2u);
   const auto& names = run->tp.notificationNames();
   EXPECT_NE(std::find(names.begin(), names.end(), "ZelCrawlWillContinue"), names.end());
   EXPECT_EQ(most.load(), 2) << "never more than two at once, and two at a time";
