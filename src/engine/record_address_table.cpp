@@ -1,12 +1,23 @@
 #include "engine/record_address_table.h"
 
-#include "platform/linear_probing.h"
+#include <cstring>
+
 #include "url/zel_link_graph.h"
 
 namespace zel {
 
-const std::string& RecordAddressTable::keyOf(const Slot& slot) const {
-  return graph_.record(slot.record)->getLinkUrl();
+std::string_view RecordAddressTable::keyOf(const Slot& slot) const {
+  uint32_t length;
+  std::memcpy(&length, bytes_.data() + slot.at, sizeof length);
+  return {bytes_.data() + slot.at + sizeof length, length};
+}
+
+uint64_t RecordAddressTable::store(std::string_view key) {
+  const uint64_t at = bytes_.size();
+  const auto length = static_cast<uint32_t>(key.size());
+  bytes_.append(reinterpret_cast<const char*>(&length), sizeof length);
+  bytes_.append(key);
+  return at;
 }
 
 size_t RecordAddressTable::probe(std::string_view key, uint32_t hash) const {
@@ -17,67 +28,34 @@ size_t RecordAddressTable::probe(std::string_view key, uint32_t hash) const {
   }
 }
 
-void RecordAddressTable::settlePending() {
-  const uint32_t record = pending_->second;
-  const std::string key = pending_->first;
-  pending_ = nullptr;
-  if (graph_.record(record)->getLinkUrl() != key) return;  // a key set by hand stays aside
-  aside_.erase(key);
-  insertSlot(key, record);
-}
-
 void RecordAddressTable::set(std::string_view key, ZelUrl* record) {
-  settle();
-  const uint32_t index = record->graphIndex();
-  // The record's present address stops being readable from it: keep it aside.
-  const std::string& current = record->getLinkUrl();
-  if (current != key && !slots_.empty()) {
-    const Slot& s = slots_[probe(current, hashOf(current))];
-    if (s.record == index) {
-      std::string text = current;
-      eraseSlot(text);
-      aside_.emplace(std::move(text), index);
-    }
-  }
-  if (!eraseSlot(key))
-    if (auto it = aside_.find(key); it != aside_.end()) aside_.erase(it);
-  if (current == key) {
-    insertSlot(key, index);
-    return;
-  }
-  pending_ = &*aside_.emplace(std::string(key), index).first;
-}
-
-void RecordAddressTable::insertSlot(std::string_view key, uint32_t record) {
   // At most 3/4 full, so that probes stay short.
   if ((used_ + 1) * 4 > slots_.size() * 3) grow();
   const uint32_t hash = hashOf(key);
   Slot& slot = slots_[probe(key, hash)];
-  if (slot.record == kEmpty) ++used_;
-  slot = Slot{record, hash};
+  if (slot.record == kEmpty) {
+    ++used_;
+    slot.hash = hash;
+    slot.at = store(key);
+  }
+  slot.record = record->graphIndex();
 }
 
 ZelUrl* RecordAddressTable::find(std::string_view key) const {
-  settle();
-  if (!slots_.empty()) {
-    const Slot& slot = slots_[probe(key, hashOf(key))];
-    if (slot.record != kEmpty) return graph_.record(slot.record);
-  }
-  if (aside_.empty()) return nullptr;
-  auto it = aside_.find(key);
-  return it == aside_.end() ? nullptr : graph_.record(it->second);
+  if (slots_.empty()) return nullptr;
+  const Slot& slot = slots_[probe(key, hashOf(key))];
+  return slot.record == kEmpty ? nullptr : graph_.record(slot.record);
+}
+
+void RecordAddressTable::prefetch(std::string_view key, int stage) const {
+  if (slots_.empty()) return;
+  const uint32_t hash = hashOf(key);
+  const Slot& home = slots_[hash & (slots_.size() - 1)];
+  if (stage == 0) return __builtin_prefetch(&home);
+  if (home.record != kEmpty && home.hash == hash) __builtin_prefetch(bytes_.data() + home.at);
 }
 
 bool RecordAddressTable::erase(std::string_view key) {
-  settle();
-  if (eraseSlot(key)) return true;
-  auto it = aside_.find(key);
-  if (it == aside_.end()) return false;
-  aside_.erase(it);
-  return true;
-}
-
-bool RecordAddressTable::eraseSlot(std::string_view key) {
   if (slots_.empty()) return false;
   const size_t mask = slots_.size() - 1;
   size_t hole = probe(key, hashOf(key));
@@ -97,8 +75,20 @@ bool RecordAddressTable::eraseSlot(std::string_view key) {
 }
 
 void RecordAddressTable::grow() {
-  rehashSlots(slots_, slots_.empty() ? 1024 : slots_.size() * 2,
-              [](const Slot& s) { return s.record == kEmpty; });
+  std::vector<Slot> old(slots_.empty() ? 1024 : slots_.size() * 2);
+  old.swap(slots_);
+  std::string oldBytes;
+  oldBytes.swap(bytes_);
+  bytes_.reserve(oldBytes.size());
+  const size_t mask = slots_.size() - 1;
+  for (const Slot& s : old) {
+    if (s.record == kEmpty) continue;
+    uint32_t length;
+    std::memcpy(&length, oldBytes.data() + s.at, sizeof length);
+    size_t at = s.hash & mask;
+    while (slots_[at].record != kEmpty) at = (at + 1) & mask;
+    slots_[at] = Slot{s.record, s.hash, store({oldBytes.data() + s.at + sizeof length, length})};
+  }
 }
 
 }  // namespace zel

@@ -1,19 +1,12 @@
 #pragma once
-// The hub's table from an address to the record known by it. A key is nearly
-// always its record's own link URL, so the table keeps no key text: a slot is a
-// record number and the key's hash (8 bytes), and a probe compares with the
-// record's link URL. Keys that are not their record's link URL are kept as
-// text in a small table aside: one whose record was given another address, or
-// any key set by hand.
-//
-// A record enters its new address just before taking it (setLinkUrl), so a key
-// that is not yet its record's address waits aside until the next call, which
-// moves it into a slot when the record has taken it.
+// The hub's table from an address to the record known by it. A slot is a record
+// number, the key's hash and where the key's bytes lie in the table's own store
+// (a length, then the text), so a look-up reads the slot and then the key and
+// never the record: on a big site each record is a miss of its own.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace zel {
@@ -25,48 +18,37 @@ class RecordAddressTable {
  public:
   explicit RecordAddressTable(ZelLinkGraph& graph) : graph_(graph) {}
 
-  // The record for `key`, replacing any other. When `key` is not the record's
-  // link URL, that URL stays a key of the record.
+  // The record for `key`, replacing any other. The record's other keys stay.
   void set(std::string_view key, ZelUrl* record);
   ZelUrl* find(std::string_view key) const;
+  // Asks the memory ahead for what find(key) reads, changing nothing: stage 0 the
+  // key's slot; stage 1, some work later, the key text that slot names.
+  void prefetch(std::string_view key, int stage) const;
   // False when there was no such key.
   bool erase(std::string_view key);
-  size_t size() const { return used_ + aside_.size(); }
+  size_t size() const { return used_; }
 
  private:
   static constexpr uint32_t kEmpty = UINT32_MAX;
   struct Slot {
     uint32_t record = kEmpty;
     uint32_t hash = 0;
+    uint64_t at = 0;  // the key's length (4 bytes) and text in bytes_
   };
-  struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const noexcept {
-      return std::hash<std::string_view>{}(s);
-    }
-  };
-  using Aside = std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>>;
   static uint32_t hashOf(std::string_view key) {
     return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
   }
+  std::string_view keyOf(const Slot& slot) const;
   // The slot holding `key`, or the empty slot where it would go.
   size_t probe(std::string_view key, uint32_t hash) const;
-  const std::string& keyOf(const Slot& slot) const;
-  void insertSlot(std::string_view key, uint32_t record);
-  bool eraseSlot(std::string_view key);
-  // Moves the key set last into a slot when its record has taken it. No
-  // answer changes, so const callers do it too.
-  void settle() const {
-    if (pending_) const_cast<RecordAddressTable*>(this)->settlePending();
-  }
-  void settlePending();
+  uint64_t store(std::string_view key);
+  // Twice as many slots; the keys of erased slots are left out of the new store.
   void grow();
 
   ZelLinkGraph& graph_;
   std::vector<Slot> slots_;  // linear probing; size a power of two
   size_t used_ = 0;
-  Aside aside_;
-  const Aside::value_type* pending_ = nullptr;  // the entry set last, aside
+  std::string bytes_;
 };
 
 }  // namespace zel

@@ -49,6 +49,9 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
     return;
   if (href == "#!") return;
 
+  // The look-ups at the end wait on memory: ask for it now, while resolving.
+  graph_.prefetchText(linkText, 0);
+
   // Resolve against the page's base, falling back to encoded forms of the link.
   // The result goes into one reused Url, so a known link costs few allocations.
   Url& target = resolvedLink_;
@@ -94,6 +97,8 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
   // Classify.
   if (target.absoluteString().find("/../") != std::string::npos)
     target = dealWithUpADirectory(target);
+  lookupDictionary_.prefetch(target.absoluteString(), 0);
+  graph_.prefetchText(linkText, 1);
   // A web page's link to the user's disk is external and never opened (the Part
   // would fetch it as a new target): no site may probe the user's files.
   const bool localFromWeb = isLocalFile(target.absoluteString()) && page->isFromTheWeb();
@@ -110,6 +115,7 @@ void ZelHub::processLink(std::string href, const std::string& linkText, const Li
   if (!internal && d.boolForKey("internalOnly") && fileType <= 0) return;
   const std::string& absolute = target.absoluteString();
   if (shouldBeIgnored(absolute) && !urlIsInformationPage(absolute)) return;
+  lookupDictionary_.prefetch(absolute, 1);
   const std::string rel = parser.getRel();
   if (containsIgnoreCase(rel, "dns-prefetch") || containsIgnoreCase(rel, "preconnect")) return;
 

@@ -174,6 +174,15 @@ uint32_t ZelLinkGraph::intern(std::string_view text) {
   }
 }
 
+void ZelLinkGraph::prefetchText(std::string_view text, int stage) const {
+  if (textTable_.empty()) return;
+  const size_t hash = std::hash<std::string_view>{}(text);
+  const uint64_t& home = textTable_[hash & (textTable_.size() - 1)];
+  if (stage == 0) return __builtin_prefetch(&home);
+  const auto id = static_cast<uint32_t>(home);
+  if (id != 0 && (home >> 32) == (hash >> 32)) __builtin_prefetch(&texts_[id - 1]);
+}
+
 void ZelLinkGraph::growTextTable() {
   std::vector<uint64_t> table(std::max<size_t>(64, textTable_.size() * 2), 0);
   const size_t mask = table.size() - 1;

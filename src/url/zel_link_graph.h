@@ -116,6 +116,9 @@ class ZelLinkGraph {
   // ---- Texts ------------------------------------------------------------------------
   // The id of a text (made on first use); ids start at 1, 0 stands for absent.
   uint32_t intern(std::string_view text);
+  // Asks the memory ahead for what intern(text) reads, changing nothing: stage 0
+  // the text's slot; stage 1, some work later, the text that slot names.
+  void prefetchText(std::string_view text, int stage) const;
   // "" for 0.
   const std::string& text(uint32_t id) const;
   size_t textCount() const { return texts_.size(); }
