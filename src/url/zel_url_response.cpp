@@ -48,8 +48,8 @@ void ZelUrl::cancelConnection() {
 
 bool ZelUrl::droppedWhileStopped() {
   if (!owner_->stopPressed()) return false;
-  // Only an answer whose head was read counts: one not begun leaves no status,
-  // and the walk after continuing fetches it anyway.
+  // Only a record with a status (its head read, or a meta refresh followed)
+  // counts: without one, the walk after continuing fetches it anyway.
   if (!getFinalStatus().empty()) setFlag(kAnswerCutByStop, true);
   return true;
 }
@@ -240,7 +240,7 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
     log().always("panic!");
     return;
   }
-  if (owner_->stopPressed()) return;
+  if (droppedWhileStopped()) return;
   ZEL_LOG(log(), 4, "received response from " + getActualLinkUrl() + " - response now " +
                      response.url);
   if (response.isHttp && handleHeaderRefresh(connection, response)) return;
