@@ -239,11 +239,16 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
     }
   }
 
-  for (int i = 1; i <= 3; ++i) {
-    const std::string key = d.stringOrEmpty(strf("customHeaderKey%i", i));
+  // The settings' names as constants: this runs for every request.
+  static constexpr std::pair<const char*, const char*> kCustomHeaders[] = {
+      {"customHeaderKey1", "customHeaderValue1"},
+      {"customHeaderKey2", "customHeaderValue2"},
+      {"customHeaderKey3", "customHeaderValue3"}};
+  for (const auto& [keyName, valueName] : kCustomHeaders) {
+    const std::string key = d.stringOrEmpty(keyName);
     if (key.empty()) continue;
     // A key without a value takes that header off the request.
-    if (auto value = d.stringForKey(strf("customHeaderValue%i", i))) req.setHeader(key, *value);
+    if (auto value = d.stringForKey(valueName)) req.setHeader(key, *value);
     else req.removeHeader(key);
   }
 
