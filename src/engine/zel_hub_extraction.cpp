@@ -88,17 +88,20 @@ void ZelHub::finishExtraction(ZelUrl* r, std::chrono::steady_clock::time_point s
 // known, and it lies inside the site.
 bool ZelHub::isSitePageToExtract(ZelUrl* r) {
   const Defaults& d = defaults();
-  auto url = urlFromText(r->getLinkUrlForTesting(), d);
+  const std::string address = r->getLinkUrlForTesting();
+  auto url = urlFromText(address, d);
   if (!url) {
-    ZEL_LOG(log(), 1, "unable to make NSURL from " + r->getLinkUrlForTesting());
+    ZEL_LOG(log(), 1, "unable to make NSURL from " + address);
     ZEL_LOG(log(), 1, "badly formed url: " + r->getLinkUrl());
     return false;
   }
   if (!r->getRedir().empty() && weHaveThisOneAlready(r->getRedir(), r, r->isInternal()))
     return false;
 
-  // Only pages of the site are parsed; the address after redirects decides.
-  auto actual = urlFromText(r->getActualLinkUrl(), d);
+  // Only pages of the site are parsed; the address after redirects decides. It is
+  // nearly always the address just read: parsed once.
+  const std::string& actualText = r->getActualLinkUrl();
+  auto actual = actualText == address ? std::nullopt : urlFromText(actualText, d);
   const Url& page = actual ? *actual : *url;
   return compareHost(page.host(), domains_) || fileUrlIsInternal(page, domains_);
 }
