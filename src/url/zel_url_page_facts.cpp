@@ -534,7 +534,7 @@ std::optional<std::vector<std::string>> ZelUrl::dataContainsOneOfTheseTerms(
 
 bool ZelUrl::linkContainsOneOfTheseTerms(
     const std::optional<std::vector<std::string>>& terms) const {
-  if (!terms) return false;
+  if (!terms || terms->empty()) return false;  // and no encoding of the address for nothing
   const std::string encoded = encodedURLString(nsslinkUrl_, defaults());
   bool allExclusions = terms->size() > 1;
   for (const auto& t : *terms)
