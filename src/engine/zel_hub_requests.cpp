@@ -150,6 +150,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   }
 
   UrlRequest req;
+  req.headers.reserve(12);  // the usual headers and the custom ones, without regrowing
   req.url = u ? u->absoluteString() : a;
   // A host already found unreachable is not asked again.
   if (!unreachableHosts_.empty()) {
