@@ -129,6 +129,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   }
 
   auto u = Url::parse(a);
+  if (u && a == r->getActualLinkUrl()) r->noteParsedActualUrl(*u);
   if (!u) u = Url::parse(encodedURLString(r->getLinkUrlForTesting(), d));
   // The rendering proxy's address is the user's setting; without one nothing is proxied.
   const bool proxy = u && d.boolForKey("useProxyCrawl");

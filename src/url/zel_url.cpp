@@ -103,11 +103,18 @@ std::string ZelUrl::extensionOfActualUrl() const {
   auto url = Url::parse(actual);
   if (!url) url = Url::parse(encodedURLString(actual, defaults()));
   std::string ext = url ? url->pathExtension() : std::string();
-  if (ext.size() <= sizeof extension_) {
-    std::copy(ext.begin(), ext.end(), extension_);
-    extensionLength_ = static_cast<uint8_t>(ext.size());
-  }
+  rememberExtension(ext);
   return ext;
+}
+
+void ZelUrl::rememberExtension(const std::string& ext) const {
+  if (ext.size() > sizeof extension_) return;  // worked out again each time: rare
+  std::copy(ext.begin(), ext.end(), extension_);
+  extensionLength_ = static_cast<uint8_t>(ext.size());
+}
+
+void ZelUrl::noteParsedActualUrl(const Url& actual) const {
+  if (extensionLength_ == kExtensionUnknown) rememberExtension(actual.pathExtension());
 }
 
 // ---- Link graph -----------------------------------------------------------------

@@ -241,6 +241,9 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
 
   // ---- Type tests -------------------------------------------------------------
   bool getIsPDF() const;
+  // Learns the extension of the actual address from that address already parsed,
+  // so the type checks need not parse it again.
+  void noteParsedActualUrl(const Url& actual) const;
   bool getIsCSS() const;
   bool getIsJS() const;
   bool isXML() const;
@@ -506,6 +509,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   Log& log() const;
   std::string localized(std::string_view english) const;
   std::string extensionOfActualUrl() const;
+  void rememberExtension(const std::string& ext) const;
   // Counts the fetch as done, extracts its links when asked (in turn), then gives
   // back its request slot; dropBodyAfter also drops an internal body no check needs.
   void finishFetch(bool extract, bool dropBodyAfter = false);
