@@ -331,7 +331,7 @@ void ZelHub::processLinksOfPage(ZelUrl* r, LinkSource& parser, std::optional<std
                         static_cast<int>(levelsLimit)));
     const bool headNoFollow = parser.getHeadContainsNofollow();
     while (href) {
-      processLink(*href, parser.getLinkText(), parser, r, base, fileType, headNoFollow);
+      processLink(std::move(*href), parser.getLinkText(), parser, r, base, fileType, headNoFollow);
       href = parser.getNextHref();
     }
   }

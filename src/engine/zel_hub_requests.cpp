@@ -283,14 +283,13 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
     r->setRunJS(req);
   }
   r->setSentRequest();
-  r->startConnection(req);
+  std::string headers;  // for the log, read before the request is handed over
+  if (log().enabled(4))
+    for (const auto& [k, v] : req.headers) headers += k + ": " + v + "; ";
+  r->startConnection(std::move(req));
   if (!r->hasConnection())
     ZEL_LOG(log(), 1, "connection can't be created to " + r->getLinkUrlForTesting());
-  if (log().enabled(4)) {
-    std::string headers;
-    for (const auto& [k, v] : req.headers) headers += k + ": " + v + "; ";
-    ZEL_LOG(log(), 4, "request: " + a + " headers: " + headers);
-  }
+  ZEL_LOG(log(), 4, "request: " + a + " headers: " + headers);
 }
 
 }  // namespace zel

@@ -39,17 +39,20 @@ bool ZelHub::performSoft404CheckOnThisUrl(ZelUrl* r) {
 
 bool ZelHub::shouldBeInSitemapCollection(ZelUrl* r) {
   if (r->getIsImage()) return false;
-  const bool pdfAllowed = containsIgnoreCase(textPathExtension(r->getActualLinkUrl()), "pdf") &&
-                          defaults().boolForKey("includePdfsInSitemap");
+  // Asked only of what is not HTML: it parses the address.
+  auto pdfAllowed = [&] {
+    return containsIgnoreCase(textPathExtension(r->getActualLinkUrl()), "pdf") &&
+           defaults().boolForKey("includePdfsInSitemap");
+  };
   const std::string s = r->getStatus();
   if (s.size() >= 2) {
     const int digit = (s[0] >= '0' && s[0] <= '9') ? s[0] - '0' : 0;
-    if (digit == 0 || digit == 4 || digit == 5 || digit == 9 || s == localized("missing link url")) {
+    if (digit == 0 || digit == 4 || digit == 5 || digit == 9 || r->isLocalized(s, "missing link url")) {
       ZEL_LOG(log(), 1, r->getActualLinkUrl() + " excluded from SEO/sitemap because of status " + s);
       return false;
     }
   }
-  if ((!r->getIsHTML() && !pdfAllowed) || !r->isInternal()) return false;
+  if ((!r->getIsHTML() && !pdfAllowed()) || !r->isInternal()) return false;
   if (defaults().boolForKey("observeRobotsTxt") && robotsBlacklistArray_ &&
       containsATerm(r->getLinkUrlForTesting(), *robotsBlacklistArray_))
     return false;

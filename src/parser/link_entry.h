@@ -16,6 +16,17 @@ struct LinkEntry {
   std::optional<std::string> target;
   std::optional<std::string> altText;  // an image's alt text, or the marker "[alt]:"
 
+  // Empty again, keeping the room of its URL list for the next entry.
+  void clear() {
+    urls.clear();
+    lineNumber.reset();
+    linkText.reset();
+    rel.reset();
+    hreflang.reset();
+    target.reset();
+    altText.reset();
+  }
+
   bool empty() const {
     return urls.empty() && !lineNumber && !linkText && !rel && !hreflang && !target && !altText;
   }

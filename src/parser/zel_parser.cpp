@@ -389,7 +389,7 @@ void ZelParser::addFormActionToCollection(std::string url) {
 
 void ZelParser::underlineData() {
   if (!current_.urls.empty()) storeEntry(current_);
-  current_ = LinkEntry();
+  current_.clear();
 }
 
 void ZelParser::underlineURLsWithinArea() {

@@ -30,6 +30,7 @@ bool ResponseHead::feed(std::string_view line) {
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
   if (startsWith(line, "HTTP/")) {
     reset();
+    headers_.reserve(16);  // a usual head, without regrowing
     started_ = true;
     size_t sp = line.find(' ');
     status_ = sp == std::string_view::npos ? 0 : static_cast<int>(leadingInteger(line.substr(sp)));

@@ -83,7 +83,7 @@ struct TransferThread::Transfer : PlainHttpSink {
   bool body(std::string_view bytes) override {
     if (onBody(const_cast<char*>(bytes.data()), 1, bytes.size(), this) != bytes.size()) return false;
     // The raw bytes are bounded as curl's progress check bounds them.
-    const int64_t max = order.request.maxBodyBytes;
+    const int64_t max = order.request->maxBodyBytes;
     if (phase == TransferPhase::Deliver && max > 0 && plain && plain->reader().rawBodyBytes() > max) {
       bodyCut = true;
       return false;
@@ -93,7 +93,7 @@ struct TransferThread::Transfer : PlainHttpSink {
 
   // How much of `len` more bytes may still be delivered under the body limit.
   size_t roomFor(size_t len) const {
-    const int64_t max = order.request.maxBodyBytes;
+    const int64_t max = order.request->maxBodyBytes;
     if (max <= 0) return len;
     const int64_t room = std::max<int64_t>(0, max - delivered);
     return static_cast<size_t>(std::min<int64_t>(room, static_cast<int64_t>(len)));
@@ -239,7 +239,7 @@ void TransferThread::begin(uint64_t id, TransferOrder order) {
   t.owner = this;
   t.order = std::move(order);
   transfers_.emplace(id, std::move(owned));
-  if (schemeOf(t.order.request.url) == "file") return beginFile(t);
+  if (schemeOf(t.order.request->url) == "file") return beginFile(t);
   beginHttp(t);
 }
 
@@ -250,7 +250,7 @@ void TransferThread::beginHttp(Transfer& t) {
 
 bool TransferThread::beginPlain(Transfer& t) {
   bool fromCache = false;
-  auto target = plainHttpTarget(t.order.request, [&](const std::string& key) -> const sockaddr_storage* {
+  auto target = plainHttpTarget(*t.order.request, [&](const std::string& key) -> const sockaddr_storage* {
     auto it = addresses_.find(key);
     if (it == addresses_.end() || it->second.expires < std::chrono::steady_clock::now()) return nullptr;
     fromCache = true;
@@ -258,19 +258,19 @@ bool TransferThread::beginPlain(Transfer& t) {
   });
   if (!target || declinedHosts_.count(target->hostKey)) return false;
   // Cookies to send are curl's to choose; one that arrives sends the transfer to curl.
-  const bool cookies = t.order.request.handleCookies;
+  const bool cookies = t.order.request->handleCookies;
   if (cookies && cookies_.holdsCookies()) return false;
-  t.plain = std::make_unique<PlainHttpConnection>(*target, t.order.request.method == "HEAD", cookies);
+  t.plain = std::make_unique<PlainHttpConnection>(*target, t.order.request->method == "HEAD", cookies);
   if (t.plain->fd() < 0) {
     t.plain.reset();
     return false;
   }
   t.plainHostKey = target->hostKey;
   t.addressCached = fromCache;
-  if (t.order.request.timeoutSeconds > 0) {
+  if (t.order.request->timeoutSeconds > 0) {
     t.deadline = std::chrono::steady_clock::now() +
                  std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                     std::chrono::duration<double>(std::min(t.order.request.timeoutSeconds, 1e7)));
+                     std::chrono::duration<double>(std::min(t.order.request->timeoutSeconds, 1e7)));
   }
   plain_.push_back(t.id);
   // Tried at once: a connect to a near server is often complete when it returns.
@@ -299,7 +299,7 @@ void TransferThread::servicePlain() {
       case Outcome::Running:
         if (now >= t.deadline) {
           const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                   std::chrono::duration<double>(t.order.request.timeoutSeconds)).count();
+                                   std::chrono::duration<double>(t.order.request->timeoutSeconds)).count();
           std::snprintf(t.errorBuffer, sizeof t.errorBuffer,
                         "Operation timed out after %lld milliseconds with %lld bytes received", ms,
                         static_cast<long long>(t.plain->bytesReceived()));
@@ -337,8 +337,8 @@ void TransferThread::servicePlain() {
 
 // An address curl found for a host name lets the next transfers to it go plain.
 void TransferThread::rememberAddress(Transfer& t) {
-  if (!plainAllowed_ || !t.easy || !startsWith(t.order.request.url, "http://")) return;
-  const auto u = Url::parse(t.order.request.url);
+  if (!plainAllowed_ || !t.easy || !startsWith(t.order.request->url, "http://")) return;
+  const auto u = Url::parse(t.order.request->url);
   if (!u || u->host().empty()) return;
   const int port = u->port().value_or(80);
   sockaddr_storage literal;
@@ -356,7 +356,7 @@ void TransferThread::rememberAddress(Transfer& t) {
 }
 
 void TransferThread::beginCurl(Transfer& t) {
-  const bool withCookies = t.order.request.handleCookies;
+  const bool withCookies = t.order.request->handleCookies;
   CURL* e = takeEasy(withCookies);
   if (!e) return end(t, failure(UrlError::kUnknown, "The transfer could not be set up."));
   EasySetup setup;
@@ -370,9 +370,9 @@ void TransferThread::beginCurl(Transfer& t) {
   setup.errorBuffer = t.errorBuffer;
   setup.headerFunction = &TransferThread::onHeader;
   setup.writeFunction = &TransferThread::onBody;
-  if (t.order.request.maxBodyBytes > 0) setup.progressFunction = &TransferThread::onProgress;
+  if (t.order.request->maxBodyBytes > 0) setup.progressFunction = &TransferThread::onProgress;
   setup.userData = &t;
-  t.headerList = configureEasy(e, t.order.request, setup);
+  t.headerList = configureEasy(e, *t.order.request, setup);
   curl_easy_setopt(e, CURLOPT_PRIVATE, &t);
   t.easy = e;
   t.easyHasCookies = withCookies;
@@ -383,7 +383,7 @@ void TransferThread::beginCurl(Transfer& t) {
 }
 
 void TransferThread::beginFile(Transfer& t) {
-  const std::string& url = t.order.request.url;
+  const std::string& url = t.order.request->url;
   if (auto error = openFileUrl(url, &t.file)) {
     TransferEnd how;
     how.error = *error;
@@ -533,7 +533,7 @@ size_t TransferThread::onHeader(char* data, size_t size, size_t count, void* use
   }
   if (t->headReported) return len;
   const int status = t->head.status();
-  const std::string& url = t->order.request.url;
+  const std::string& url = t->order.request->url;
   if (isRedirectStatus(status)) {
     if (auto location = t->head.toResponse({}).header("Location")) {
       if (auto target = resolveLocation(*location, url)) {
@@ -587,7 +587,7 @@ size_t TransferThread::onBody(char* data, size_t size, size_t count, void* userp
 // be read for as long as the server sends it.
 int TransferThread::onProgress(void* userp, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
   auto* t = static_cast<Transfer*>(userp);
-  const int64_t max = t->order.request.maxBodyBytes;
+  const int64_t max = t->order.request->maxBodyBytes;
   if (t->phase != TransferPhase::Deliver || max <= 0 || received <= max) return 0;
   t->bodyCut = true;
   return 1;

@@ -28,7 +28,7 @@ namespace zel::curlsupport {
 
 // What one transfer (one hop of a fetch) sends; fixed when it is handed over.
 struct TransferOrder {
-  UrlRequest request;
+  std::shared_ptr<const UrlRequest> request;  // never null once handed over
   bool verifyPeer = true;
   std::optional<std::pair<std::string, std::string>> credentials;  // user, password
   long authScheme = CURLAUTH_BASIC;

@@ -39,7 +39,8 @@ struct Fetch {
   std::weak_ptr<CurlUrlLoader::Impl> loader;
   UrlConnectionDelegate* delegate = nullptr;
   UrlConnection* handle = nullptr;  // what start() returned; null once destroyed
-  UrlRequest original, current;
+  // Shared with the transfer that sends it, so a fetch copies its request once.
+  std::shared_ptr<const UrlRequest> original, current;
   bool cancelled = false;
   bool ended = false;  // no callback may follow
 
@@ -64,8 +65,8 @@ class CurlConnection : public UrlConnection {
     f_->handle = nullptr;
     cancel();
   }
-  const UrlRequest& originalRequest() const override { return f_->original; }
-  const UrlRequest& currentRequest() const override { return f_->current; }
+  const UrlRequest& originalRequest() const override { return *f_->original; }
+  const UrlRequest& currentRequest() const override { return *f_->current; }
   void cancel() override;
   bool isCancelled() const override { return f_->cancelled; }
   bool bodyWasCut() const override { return f_->bodyCut; }
@@ -123,11 +124,11 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
 
   // ---- a fetch from start to end ----
 
-  std::unique_ptr<UrlConnection> start(const UrlRequest& request, UrlConnectionDelegate* delegate) {
+  std::unique_ptr<UrlConnection> start(UrlRequest request, UrlConnectionDelegate* delegate) {
     auto f = std::make_shared<Fetch>();
     f->loader = weak_from_this();
     f->delegate = delegate;
-    f->original = f->current = request;
+    f->original = f->current = std::make_shared<const UrlRequest>(std::move(request));
     auto handle = std::make_unique<CurlConnection>(f);
     if (!delegate) {
       f->ended = true;
@@ -144,13 +145,13 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
 
   void begin(std::shared_ptr<Fetch> f) {
     if (f->ended) return retire(f);
-    auto request = f->delegate->willSendRequest(*f->handle, f->current, nullptr);
+    auto request = f->delegate->willSendRequest(*f->handle, *f->current, nullptr);
     if (f->ended) return retire(f);
     if (!request) {
       f->ended = true;
       return retire(f);
     }
-    f->current = std::move(*request);
+    f->current = std::make_shared<const UrlRequest>(std::move(*request));
     send(f);
   }
 
@@ -163,13 +164,13 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
                            kMaxTransfers)});
     f->responseDelivered = false;
     f->bodyCut = false;
-    std::string scheme = schemeOf(f->current.url);
+    std::string scheme = schemeOf(f->current->url);
     if (scheme.empty())
-      return fail(f, {UrlError::kBadURL, strf("The URL \"%s\" is not valid.", f->current.url.c_str())});
+      return fail(f, {UrlError::kBadURL, strf("The URL \"%s\" is not valid.", f->current->url.c_str())});
     if (scheme != "file" && scheme != "http" && scheme != "https")
       return fail(f, {UrlError::kUnsupportedURL,
                       strf("The URL scheme \"%s\" is not supported (%s).", scheme.c_str(),
-                           f->current.url.c_str())});
+                           f->current->url.c_str())});
     TransferOrder order;
     order.request = f->current;
     order.verifyPeer = !f->trustAccepted;
@@ -229,17 +230,17 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   }
 
   void followRedirect(std::shared_ptr<Fetch> f, const TransferEnd& end) {
-    UrlResponse response = end.head.toResponse(f->current.url);
-    UrlRequest proposed = redirectedRequest(f->current, end.redirectTarget, response.statusCode);
+    UrlResponse response = end.head.toResponse(f->current->url);
+    UrlRequest proposed = redirectedRequest(*f->current, end.redirectTarget, response.statusCode);
     auto next = f->delegate->willSendRequest(*f->handle, proposed, &response);
     if (f->ended) return retire(f);
     if (!next) {
       f->ended = true;
       return retire(f);
     }
-    f->current = std::move(*next);
+    f->current = std::make_shared<const UrlRequest>(std::move(*next));
     // Credentials stay with the server they were given for.
-    if (f->credentials && originOf(f->current.url) != f->credentialOrigin) f->credentials.reset();
+    if (f->credentials && originOf(f->current->url) != f->credentialOrigin) f->credentials.reset();
     send(f);
   }
 
@@ -253,9 +254,9 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   void answerChallenge(std::shared_ptr<Fetch> f, TransferEnd& end) {
     AuthChallenge challenge;
     challenge.method = authMethodFor(end.head.authenticateValues(), &challenge.realm);
-    describeServer(f->current.url, &challenge);
+    describeServer(f->current->url, &challenge);
     challenge.previousFailureCount = f->credentialAnswers;
-    challenge.failureResponse = end.head.toResponse(f->current.url);
+    challenge.failureResponse = end.head.toResponse(f->current->url);
     bool answer = f->delegate->canAuthenticateAgainst(*f->handle, challenge.method);
     if (f->ended) return retire(f);
     if (!answer) return deliverHeld(f, end);
@@ -266,7 +267,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
         ++f->credentialAnswers;
         f->credentials.emplace(a.user, a.password);
         f->authScheme = curlAuthFor(challenge.method);
-        f->credentialOrigin = originOf(f->current.url);
+        f->credentialOrigin = originOf(f->current->url);
         return send(f);
       case ChallengeDisposition::ContinueWithoutCredential:
         return deliverHeld(f, end);
@@ -278,7 +279,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   // A 401 nobody answers becomes the response, with the body held back so far.
   void deliverHeld(std::shared_ptr<Fetch> f, TransferEnd& end) {
     f->responseDelivered = true;
-    f->delegate->didReceiveResponse(*f->handle, end.head.toResponse(f->current.url));
+    f->delegate->didReceiveResponse(*f->handle, end.head.toResponse(f->current->url));
     if (f->ended) return retire(f);
     if (!end.held.empty()) {
       std::string body = std::move(end.held);
@@ -300,7 +301,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     if (!answer) return fail(f, failure);
     AuthChallenge challenge;
     challenge.method = AuthMethod::ServerTrust;
-    describeServer(f->current.url, &challenge);
+    describeServer(f->current->url, &challenge);
     challenge.errorDescription = !end.errorText.empty() ? end.errorText : curl_easy_strerror(end.rc);
     ChallengeAnswer a = f->delegate->didReceiveChallenge(*f->handle, challenge);
     if (f->ended) return retire(f);
@@ -413,9 +414,9 @@ CurlUrlLoader::~CurlUrlLoader() {
   impl_.reset();
 }
 
-std::unique_ptr<UrlConnection> CurlUrlLoader::start(const UrlRequest& request,
+std::unique_ptr<UrlConnection> CurlUrlLoader::start(UrlRequest request,
                                                     UrlConnectionDelegate* delegate) {
-  return impl_->start(request, delegate);
+  return impl_->start(std::move(request), delegate);
 }
 
 SyncResult CurlUrlLoader::sendSynchronous(const UrlRequest& request, int maxRedirects) {

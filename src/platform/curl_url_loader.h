@@ -20,7 +20,7 @@ class CurlUrlLoader : public UrlLoader {
   CurlUrlLoader(const CurlUrlLoader&) = delete;
   CurlUrlLoader& operator=(const CurlUrlLoader&) = delete;
 
-  std::unique_ptr<UrlConnection> start(const UrlRequest& request,
+  std::unique_ptr<UrlConnection> start(UrlRequest request,
                                        UrlConnectionDelegate* delegate) override;
   SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects = 5) override;
   void clearCookies() override;

@@ -13,6 +13,10 @@ std::string Localizer::localize(std::string_view english, std::string_view table
   return it->second;
 }
 
+bool Localizer::matches(std::string_view text, std::string_view english) const {
+  return entries_.empty() ? text == english : text == localize(english);
+}
+
 void Localizer::set(std::string_view english, std::string_view translated, std::string_view table) {
   entries_[{std::string(table), std::string(english)}] = std::string(translated);
 }

@@ -13,6 +13,8 @@ namespace zel {
 class Localizer {
  public:
   std::string localize(std::string_view english, std::string_view table = "") const;
+  // Whether text is english as the user reads it; builds no string on the way.
+  bool matches(std::string_view text, std::string_view english) const;
   Status loadTable(const std::string& path);
   void set(std::string_view english, std::string_view translated, std::string_view table = "");
 

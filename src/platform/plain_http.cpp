@@ -170,6 +170,7 @@ PlainHttpReader::State PlainHttpReader::readHead(PlainHttpSink& sink) {
   std::string_view head(buffer_);
   head.remove_suffix(2);  // the empty line's CRLF
   std::vector<std::string_view> lines;
+  lines.reserve(24);
   for (size_t at = 0; at < head.size();) {
     const size_t eol = head.find("\r\n", at);
     std::string_view line = head.substr(at, eol - at);
@@ -243,7 +244,8 @@ PlainHttpReader::State PlainHttpReader::readHead(PlainHttpSink& sink) {
   if (kind && framing_ != Framing::None) decoder_ = std::make_unique<Decoder>(*kind);
 
   headRead_ = true;
-  for (std::string_view line : lines) sink.headLine(std::string(line) + "\r\n");
+  // Every line stands in the buffer with its CRLF after it.
+  for (std::string_view line : lines) sink.headLine(std::string_view(line.data(), line.size() + 2));
   sink.headLine("\r\n");
   return state_;
 }
@@ -430,20 +432,24 @@ std::string plainHttpRequestHead(const UrlRequest& r, std::string_view target,
   std::string head;
   head.reserve(512);
   head.append(r.method).append(" ").append(target).append(" HTTP/1.1\r\n");
+  auto sent = [](const std::string& name, const std::string& value) {
+    // No body, nothing to expect.
+    return UrlRequest::isSendable(name, value) && !equalsIgnoreCase(name, "Expect");
+  };
   bool host = false, accept = false, encoding = false;
-  std::string fields;
   for (const auto& [name, value] : r.headers) {
-    if (!UrlRequest::isSendable(name, value)) continue;
-    if (equalsIgnoreCase(name, "Expect")) continue;  // no body, nothing to expect
+    if (!sent(name, value)) continue;
     host = host || equalsIgnoreCase(name, "Host");
     accept = accept || equalsIgnoreCase(name, "Accept");
     encoding = encoding || equalsIgnoreCase(name, "Accept-Encoding");
-    fields.append(name).append(value.empty() ? ":" : ": ").append(value).append("\r\n");
   }
+  // Defaults for what the request leaves out go before its own fields.
   if (!host) head.append("Host: ").append(hostHeader).append("\r\n");
   if (!accept) head.append("Accept: */*\r\n");
   if (!encoding) head.append("Accept-Encoding: deflate, gzip, br\r\n");
-  head.append(fields).append("\r\n");
+  for (const auto& [name, value] : r.headers)
+    if (sent(name, value)) head.append(name).append(value.empty() ? ":" : ": ").append(value).append("\r\n");
+  head.append("\r\n");
   return head;
 }
 

@@ -192,7 +192,7 @@ class UrlLoader {
   // null, never fails here: every outcome, including a bad URL, arrives through the
   // delegate on later run-loop turns. The delegate is not owned; it must outlive
   // the connection or cancel it first. Run-loop thread only.
-  virtual std::unique_ptr<UrlConnection> start(const UrlRequest& request,
+  virtual std::unique_ptr<UrlConnection> start(UrlRequest request,
                                                UrlConnectionDelegate* delegate) = 0;
   // Loads a URL and waits for it, following up to `maxRedirects` redirects itself
   // (the last response is returned when the limit is reached). Uses the loader's

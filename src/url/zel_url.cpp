@@ -48,6 +48,11 @@ std::string ZelUrl::localized(std::string_view english) const {
   return owner_->localized(english);
 }
 
+bool ZelUrl::isLocalized(std::string_view s, std::string_view english) const {
+  const Localizer* l = owner_->platform().localizer;
+  return l ? l->matches(s, english) : s == english;
+}
+
 // ---- Addresses ---------------------------------------------------------------
 
 void ZelUrl::setActualLinkUrl() {

@@ -255,7 +255,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   // ---- Fetching -------------------------------------------------------------------
   // Starts a connection for the request with this record as its delegate; an
   // earlier connection is cancelled.
-  void startConnection(const UrlRequest& request);
+  void startConnection(UrlRequest request);
   void cancelConnection();
   bool hasConnection() const { return connection_ != nullptr; }
   // An answer begun before a stop whose rest came while stopped: what the record
@@ -292,6 +292,8 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   std::string getStatus() const;
   bool isGoodLink() const;
   bool isErrorPage() const;
+  // Whether s is the localised form of english (no string is built without a table).
+  bool isLocalized(std::string_view s, std::string_view english) const;
   bool isExempt() const;
   // True when the record stays OUT of the bad collection.
   bool shouldBeMemberOfBadCollection() const;

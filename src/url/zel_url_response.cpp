@@ -37,9 +37,9 @@ std::string bodyAsUtf8(const std::string* data) {
 
 }  // namespace
 
-void ZelUrl::startConnection(const UrlRequest& request) {
+void ZelUrl::startConnection(UrlRequest request) {
   connection_.reset();
-  connection_ = owner_->platform().loader->start(request, this);
+  connection_ = owner_->platform().loader->start(std::move(request), this);
 }
 
 void ZelUrl::cancelConnection() {
@@ -286,15 +286,13 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
       }
     }
 
-    const std::string linkedIn = localized("blocked by LinkedIn");
-    const std::string cloudflare = localized("blocked by Cloudflare");
     auto server = response.header("Server");
     if (code == 999 && containsIgnoreCase(getActualLinkUrl(), "linkedin")) {
-      setStatus(linkedIn);
+      setStatus(localized("blocked by LinkedIn"));
       setRetryCount(1);
     } else if (code > 399 && (response.header("CF_RAY") || response.header("CF-RAY") ||
                               (server && *server == "cloudflare"))) {
-      setStatus(cloudflare);
+      setStatus(localized("blocked by Cloudflare"));
       setRetryCount(1);
     } else {
       setStatus(strf("%i %s", code, reasonPhraseForStatusCode(code).c_str()));
@@ -318,8 +316,8 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
       connection.cancel();
       queueRemedial();
       return;
-    } else if (head && code > 399 && code != 999 && getFinalStatus() != linkedIn &&
-               getFinalStatus() != cloudflare && getRetryCount() == 0) {
+    } else if (head && code > 399 && code != 999 && !isLocalized(getFinalStatus(), "blocked by LinkedIn") &&
+               !isLocalized(getFinalStatus(), "blocked by Cloudflare") && getRetryCount() == 0) {
       ZEL_LOG(log(), 2, getActualLinkUrl() + " 400 or higher received using HEAD, trying again with GET");
       connection.cancel();
       queueRemedial();

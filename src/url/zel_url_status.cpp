@@ -40,15 +40,15 @@ bool ZelUrl::isGoodLink() const {
 bool ZelUrl::isErrorPage() const {
   const std::string s = getStatus();
   if (s.empty()) return false;
-  if (s == localized("Not checked") || s == localized("Disallowed by robots.txt")) return false;
+  if (isLocalized(s, "Not checked") || isLocalized(s, "Disallowed by robots.txt")) return false;
   return firstDigit(s) >= 3;
 }
 
 bool ZelUrl::isExempt() const {
   const std::string s = getStatus();
-  return s == "MCMS zref" || s == localized("Not checked") ||
-         s == localized("Disallowed by robots.txt") || s == localized("Unable to make a valid URL") ||
-         s == localized("missing link url");
+  return s == "MCMS zref" || isLocalized(s, "Not checked") ||
+         isLocalized(s, "Disallowed by robots.txt") || isLocalized(s, "Unable to make a valid URL") ||
+         isLocalized(s, "missing link url");
 }
 
 bool ZelUrl::shouldBeMemberOfBadCollection() const {
@@ -57,13 +57,13 @@ bool ZelUrl::shouldBeMemberOfBadCollection() const {
   if (firstDigit(s) == 2) return true;
   if (leadingInteger(std::string_view(s).substr(0, 3)) == 999) return true;
   if (s == "MCMS zref") return false;
-  if (s == localized("blocked by LinkedIn") || s == localized("blocked by Cloudflare") ||
-      s == localized("blocked by Incapsula"))
+  if (isLocalized(s, "blocked by LinkedIn") || isLocalized(s, "blocked by Cloudflare") ||
+      isLocalized(s, "blocked by Incapsula"))
     return true;
   if (defaults().boolForKey("shouldFlagBlacklisted") && isBlacklisted()) return false;
-  if (s == localized("Not checked") || s == localized("Disallowed by robots.txt")) return true;
+  if (isLocalized(s, "Not checked") || isLocalized(s, "Disallowed by robots.txt")) return true;
   if (s == "file is directory") return true;
-  if (s == localized("file doesnt exist")) return false;
+  if (isLocalized(s, "file doesnt exist")) return false;
   if (firstDigit(s) == 1) return true;
   return false;
 }

@@ -33,7 +33,7 @@ bool FaultyLoader::failsToResolve(const std::string& url) const {
   return u && unresolvable_.count(u->host()) > 0;
 }
 
-std::unique_ptr<UrlConnection> FaultyLoader::start(const UrlRequest& request,
+std::unique_ptr<UrlConnection> FaultyLoader::start(UrlRequest request,
                                                    UrlConnectionDelegate* delegate) {
   started.push_back(request);
   if (!failsToResolve(request.url)) return real_.start(request, delegate);

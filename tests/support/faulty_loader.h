@@ -21,7 +21,7 @@ class FaultyLoader : public UrlLoader {
   // "*" makes every host unresolvable.
   void unresolvable(std::string host) { unresolvable_.insert(std::move(host)); }
 
-  std::unique_ptr<UrlConnection> start(const UrlRequest& request,
+  std::unique_ptr<UrlConnection> start(UrlRequest request,
                                        UrlConnectionDelegate* delegate) override;
   SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects) override;
   void clearCookies() override { real_.clearCookies(); }
