@@ -223,7 +223,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   void extractHtmlFacts(ZelUrl* record, ZelParser& parser, int fileType);
   void extractPageFacts(ZelUrl* record, const LinkSource& parser, const ZelParser* html);
   // One link of a page: resolved, classified, recorded (or dropped).
-  void processLink(std::string href, const std::string& linkText, const LinkSource& parser,
+  void processLink(std::string& href, const std::string& linkText, const LinkSource& parser,
                    ZelUrl* page, const std::optional<Url>& base, int fileType,
                    bool pageHeadNoFollow);
   // The page's canonical link: stored on the page and recorded as a link.

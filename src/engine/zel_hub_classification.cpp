@@ -35,7 +35,7 @@ ZelUrl* ZelHub::settledRecord(ZelUrl* page, std::string_view address, const std:
   return t;
 }
 
-void ZelHub::processLink(std::string href, const std::string& linkText, const LinkSource& parser,
+void ZelHub::processLink(std::string& href, const std::string& linkText, const LinkSource& parser,
                          ZelUrl* page, const std::optional<Url>& base, int fileType,
                          bool pageHeadNoFollow) {
   const Defaults& d = defaults();

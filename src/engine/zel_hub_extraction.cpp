@@ -330,10 +330,9 @@ void ZelHub::processLinksOfPage(ZelUrl* r, LinkSource& parser, std::optional<std
                         r->getActualLinkUrl().c_str(), r->getDistanceFromHome(),
                         static_cast<int>(levelsLimit)));
     const bool headNoFollow = parser.getHeadContainsNofollow();
-    while (href) {
-      processLink(std::move(*href), parser.getLinkText(), parser, r, base, fileType, headNoFollow);
-      href = parser.getNextHref();
-    }
+    // One buffer for every address of the page.
+    for (bool more = href.has_value(); more; more = parser.nextHrefInto(*href))
+      processLink(*href, parser.getLinkText(), parser, r, base, fileType, headNoFollow);
   }
 }
 

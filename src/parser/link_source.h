@@ -14,6 +14,13 @@ class LinkSource {
   virtual ~LinkSource() = default;
   // The next link address, nullopt after the last; the getters below describe it.
   virtual std::optional<std::string> getNextHref() = 0;
+  // The same into `out`, whose room a parser may reuse; false after the last.
+  virtual bool nextHrefInto(std::string& out) {
+    std::optional<std::string> href = getNextHref();
+    if (!href) return false;
+    out = std::move(*href);
+    return true;
+  }
   virtual std::string getLinkText() const = 0;
   virtual std::string getRel() const { return std::string(); }
   virtual std::string getTargetAttr() const { return std::string(); }

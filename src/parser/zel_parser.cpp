@@ -190,16 +190,25 @@ std::unique_ptr<ZelParser> ZelParser::initWithUrl(std::string_view url, UrlLoade
 // --- Iteration ------------------------------------------------------------------------
 
 std::optional<std::string> ZelParser::getNextHref() {
-  if (fileType_ == kFileTypeXML) return getNextXml();
-  if (fileType_ > 0) return getNextHttp();
   std::string url;
+  if (!nextHrefInto(url)) return std::nullopt;
+  return url;
+}
+
+bool ZelParser::nextHrefInto(std::string& url) {
+  if (fileType_ > 0) {
+    std::optional<std::string> next = fileType_ == kFileTypeXML ? getNextXml() : getNextHttp();
+    if (!next) return false;
+    url = std::move(*next);
+    return true;
+  }
   if (metaRefreshURL_) {
-    if (cursor_ != 0) return std::nullopt;
+    if (cursor_ != 0) return false;
     cursor_ = 1;
     url = *metaRefreshURL_;
   } else {
     while (true) {
-      if (cursor_ < 0 || static_cast<size_t>(cursor_) >= entries_.size()) return std::nullopt;
+      if (cursor_ < 0 || static_cast<size_t>(cursor_) >= entries_.size()) return false;
       const StoredEntry& e = entries_[static_cast<size_t>(cursor_)];
       if (static_cast<uint32_t>(subCursor_) >= e.urlCount) {
         ++cursor_;
@@ -211,8 +220,13 @@ std::optional<std::string> ZelParser::getNextHref() {
       break;
     }
   }
-  if (contains(url, "\\/")) url = replaceAll(url, "\\/", "/");
-  if (contains(url, "%5C/")) url = replaceAll(url, "%5C/", "/");
+  // Most addresses have neither escape: one pass over the bytes tells.
+  bool escapes = false;
+  for (char c : url) escapes |= (c == '\\') | (c == '%');
+  if (escapes) {
+    if (contains(url, "\\/")) url = replaceAll(url, "\\/", "/");
+    if (contains(url, "%5C/")) url = replaceAll(url, "%5C/", "/");
+  }
   // Read once per page: the setting cannot change while one page's links are read.
   if (trimWhitespace_ < 0) {
     std::optional<Json> trim = defaults_->objectForKey("trimWhitespace");
@@ -223,7 +237,7 @@ std::optional<std::string> ZelParser::getNextHref() {
     auto trimmable = [](char c) { return c == '\'' || c == '"' || c == ' '; };
     if (trimmable(first) || trimmable(last)) url = std::string(trimChars(url, "'\" "));
   }
-  return url;
+  return true;
 }
 
 const ZelParser::StoredEntry* ZelParser::entryAtCursor() const {

@@ -80,6 +80,7 @@ class ZelParser : public LinkSource {
   // The next URL, cleaned ("\/" and "%5C/" become "/"; quotes and spaces trimmed
   // unless the setting trimWhitespace is present and false), or nullopt at the end.
   std::optional<std::string> getNextHref() override;
+  bool nextHrefInto(std::string& url) override;
   // These describe the entry of the URL last returned; they do not move the position.
   std::string getLinkText() const override;
   std::string getRel() const override;

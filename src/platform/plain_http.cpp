@@ -155,19 +155,18 @@ PlainHttpReader::State PlainHttpReader::feed(std::string_view bytes, PlainHttpSi
       if (buffer_.size() > kMaxHeadBytes) return state_ = State::Declined;
       return state_;
     }
-    std::string rest = buffer_.substr(end + 4);
-    buffer_.resize(end + 4);
-    if (readHead(sink) != State::Reading) return state_;
-    buffer_.clear();
+    // The body bytes that came with the head are read where they stand.
+    std::string held;
+    held.swap(buffer_);
+    if (readHead(std::string_view(held).substr(0, end + 4), sink) != State::Reading) return state_;
     if (framing_ == Framing::None) return state_ = State::Done;
-    return readBody(rest, sink);
+    return readBody(std::string_view(held).substr(end + 4), sink);
   }
   return readBody(bytes, sink);
 }
 
 // Checks the whole head before any of it is reported, so that declining stays silent.
-PlainHttpReader::State PlainHttpReader::readHead(PlainHttpSink& sink) {
-  std::string_view head(buffer_);
+PlainHttpReader::State PlainHttpReader::readHead(std::string_view head, PlainHttpSink& sink) {
   head.remove_suffix(2);  // the empty line's CRLF
   std::vector<std::string_view> lines;
   lines.reserve(24);

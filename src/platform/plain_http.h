@@ -70,7 +70,8 @@ class PlainHttpReader {
   enum class ChunkStep { Size, Data, DataEnd, Trailer };
   struct Decoder;
 
-  State readHead(PlainHttpSink& sink);
+  // head: the bytes up to and including the empty line.
+  State readHead(std::string_view head, PlainHttpSink& sink);
   State readBody(std::string_view bytes, PlainHttpSink& sink);
   State readChunked(std::string_view bytes, PlainHttpSink& sink);
   bool emit(std::string_view raw, PlainHttpSink& sink);
