@@ -47,7 +47,8 @@ bool ZelHub::shouldBeInSitemapCollection(ZelUrl* r) {
   const std::string s = r->getStatus();
   if (s.size() >= 2) {
     const int digit = (s[0] >= '0' && s[0] <= '9') ? s[0] - '0' : 0;
-    if (digit == 0 || digit == 4 || digit == 5 || digit == 9 || r->isLocalized(s, "missing link url")) {
+    if (digit == 0 || digit == 4 || digit == 5 || digit == 9 ||
+        r->isLocalized(s, "missing link url")) {
       ZEL_LOG(log(), 1, r->getActualLinkUrl() + " excluded from SEO/sitemap because of status " + s);
       return false;
     }

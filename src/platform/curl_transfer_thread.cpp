@@ -250,7 +250,8 @@ void TransferThread::beginHttp(Transfer& t) {
 
 bool TransferThread::beginPlain(Transfer& t) {
   bool fromCache = false;
-  auto target = plainHttpTarget(*t.order.request, [&](const std::string& key) -> const sockaddr_storage* {
+  const UrlRequest& request = *t.order.request;
+  auto target = plainHttpTarget(request, [&](const std::string& key) -> const sockaddr_storage* {
     auto it = addresses_.find(key);
     if (it == addresses_.end() || it->second.expires < std::chrono::steady_clock::now()) return nullptr;
     fromCache = true;
@@ -258,19 +259,19 @@ bool TransferThread::beginPlain(Transfer& t) {
   });
   if (!target || declinedHosts_.count(target->hostKey)) return false;
   // Cookies to send are curl's to choose; one that arrives sends the transfer to curl.
-  const bool cookies = t.order.request->handleCookies;
+  const bool cookies = request.handleCookies;
   if (cookies && cookies_.holdsCookies()) return false;
-  t.plain = std::make_unique<PlainHttpConnection>(*target, t.order.request->method == "HEAD", cookies);
+  t.plain = std::make_unique<PlainHttpConnection>(*target, request.method == "HEAD", cookies);
   if (t.plain->fd() < 0) {
     t.plain.reset();
     return false;
   }
   t.plainHostKey = target->hostKey;
   t.addressCached = fromCache;
-  if (t.order.request->timeoutSeconds > 0) {
+  if (request.timeoutSeconds > 0) {
     t.deadline = std::chrono::steady_clock::now() +
                  std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                     std::chrono::duration<double>(std::min(t.order.request->timeoutSeconds, 1e7)));
+                     std::chrono::duration<double>(std::min(request.timeoutSeconds, 1e7)));
   }
   plain_.push_back(t.id);
   // Tried at once: a connect to a near server is often complete when it returns.
@@ -298,8 +299,9 @@ void TransferThread::servicePlain() {
     switch (outcome) {
       case Outcome::Running:
         if (now >= t.deadline) {
+          const double seconds = t.order.request->timeoutSeconds;
           const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                   std::chrono::duration<double>(t.order.request->timeoutSeconds)).count();
+                                   std::chrono::duration<double>(seconds)).count();
           std::snprintf(t.errorBuffer, sizeof t.errorBuffer,
                         "Operation timed out after %lld milliseconds with %lld bytes received", ms,
                         static_cast<long long>(t.plain->bytesReceived()));

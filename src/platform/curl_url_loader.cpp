@@ -164,13 +164,14 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
                            kMaxTransfers)});
     f->responseDelivered = false;
     f->bodyCut = false;
-    std::string scheme = schemeOf(f->current->url);
+    const std::string& url = f->current->url;
+    std::string scheme = schemeOf(url);
     if (scheme.empty())
-      return fail(f, {UrlError::kBadURL, strf("The URL \"%s\" is not valid.", f->current->url.c_str())});
+      return fail(f, {UrlError::kBadURL, strf("The URL \"%s\" is not valid.", url.c_str())});
     if (scheme != "file" && scheme != "http" && scheme != "https")
       return fail(f, {UrlError::kUnsupportedURL,
                       strf("The URL scheme \"%s\" is not supported (%s).", scheme.c_str(),
-                           f->current->url.c_str())});
+                           url.c_str())});
     TransferOrder order;
     order.request = f->current;
     order.verifyPeer = !f->trustAccepted;

@@ -447,7 +447,8 @@ std::string plainHttpRequestHead(const UrlRequest& r, std::string_view target,
   if (!accept) head.append("Accept: */*\r\n");
   if (!encoding) head.append("Accept-Encoding: deflate, gzip, br\r\n");
   for (const auto& [name, value] : r.headers)
-    if (sent(name, value)) head.append(name).append(value.empty() ? ":" : ": ").append(value).append("\r\n");
+    if (sent(name, value))
+      head.append(name).append(value.empty() ? ":" : ": ").append(value).append("\r\n");
   head.append("\r\n");
   return head;
 }

@@ -316,7 +316,8 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
       connection.cancel();
       queueRemedial();
       return;
-    } else if (head && code > 399 && code != 999 && !isLocalized(getFinalStatus(), "blocked by LinkedIn") &&
+    } else if (head && code > 399 && code != 999 &&
+               !isLocalized(getFinalStatus(), "blocked by LinkedIn") &&
                !isLocalized(getFinalStatus(), "blocked by Cloudflare") && getRetryCount() == 0) {
       ZEL_LOG(log(), 2, getActualLinkUrl() + " 400 or higher received using HEAD, trying again with GET");
       connection.cancel();
