@@ -80,7 +80,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
 
   // ---- Link instances -----------------------------------------------------------
   ZelLinkInstance* addInstanceWithParent(ZelUrl* parent, ZelUrl* target,
-                                         std::optional<std::string> linkText,
+                                         std::optional<std::string_view> linkText,
                                          std::string_view rel, std::string_view targetAttr,
                                          std::string_view hreflang,
                                          std::optional<int32_t> lineNumber);

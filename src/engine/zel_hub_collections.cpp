@@ -72,7 +72,7 @@ int32_t ZelHub::getNnumberOfRedirectsTo(std::string_view address) const {
 // ---- Link instances -------------------------------------------------------------------
 
 ZelLinkInstance* ZelHub::addInstanceWithParent(ZelUrl* parent, ZelUrl* target,
-                                               std::optional<std::string> linkText,
+                                               std::optional<std::string_view> linkText,
                                                std::string_view rel, std::string_view targetAttr,
                                                std::string_view hreflang,
                                                std::optional<int32_t> lineNumber) {

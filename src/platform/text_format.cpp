@@ -63,10 +63,6 @@ size_t findIgnoreCase(std::string_view h, std::string_view n, size_t from) {
   return std::string_view::npos;
 }
 
-bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
-bool endsWith(std::string_view s, std::string_view x) {
-  return s.size() >= x.size() && s.substr(s.size() - x.size()) == x;
-}
 bool startsWithIgnoreCase(std::string_view s, std::string_view p) {
   return s.size() >= p.size() && equalsIgnoreCase(s.substr(0, p.size()), p);
 }

@@ -20,8 +20,14 @@ size_t findIgnoreCase(std::string_view haystack, std::string_view needle, size_t
 inline bool containsIgnoreCase(std::string_view haystack, std::string_view needle) {
   return findIgnoreCase(haystack, needle) != std::string_view::npos;
 }
-bool startsWith(std::string_view s, std::string_view prefix);
-bool endsWith(std::string_view s, std::string_view suffix);
+// Inline so that a literal's length is known where it is called and the
+// compare needs no call to memcmp.
+inline bool startsWith(std::string_view s, std::string_view prefix) {
+  return s.size() >= prefix.size() && s.substr(0, prefix.size()) == prefix;
+}
+inline bool endsWith(std::string_view s, std::string_view suffix) {
+  return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
+}
 bool startsWithIgnoreCase(std::string_view s, std::string_view prefix);
 bool endsWithIgnoreCase(std::string_view s, std::string_view suffix);
 // Trims ASCII white space and line ends (space, tab, CR, LF, VT, FF).

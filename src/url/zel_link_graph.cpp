@@ -159,7 +159,7 @@ uint32_t ZelLinkGraph::intern(std::string_view text) {
   // Kept at most half full, so probes stay short.
   if ((texts_.size() + 1) * 2 > textTable_.size()) growTextTable();
   const size_t mask = textTable_.size() - 1;
-  const size_t hash = std::hash<std::string_view>{}(text);
+  const size_t hash = hashText(text);
   const uint64_t tag = static_cast<uint64_t>(hash >> 32) << 32;
   for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     const uint64_t entry = textTable_[slot];
@@ -174,9 +174,16 @@ uint32_t ZelLinkGraph::intern(std::string_view text) {
   }
 }
 
+size_t ZelLinkGraph::hashText(std::string_view text) const {
+  if (text.size() == hashedText_.size() && text == hashedText_) return hashedTextHash_;
+  hashedTextHash_ = std::hash<std::string_view>{}(text);
+  hashedText_.assign(text);
+  return hashedTextHash_;
+}
+
 void ZelLinkGraph::prefetchText(std::string_view text, int stage) const {
   if (textTable_.empty()) return;
-  const size_t hash = std::hash<std::string_view>{}(text);
+  const size_t hash = hashText(text);
   const uint64_t& home = textTable_[hash & (textTable_.size() - 1)];
   if (stage == 0) return __builtin_prefetch(&home);
   const auto id = static_cast<uint32_t>(home);

@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <string_view>
@@ -179,6 +180,10 @@ class ZelLinkGraph {
   // Open addressing: a slot is the text's hash (high half) and its id (low half),
   // 0 = empty; the hash spares a probe most reads of texts that differ.
   std::vector<uint64_t> textTable_;
+  // A link's text is hashed for two prefetches and its intern: the last one is kept.
+  size_t hashText(std::string_view text) const;
+  mutable std::string hashedText_;
+  mutable size_t hashedTextHash_ = std::hash<std::string_view>{}(std::string_view());
 
   // Sorted by instance index; instances get their attributes as they are made,
   // so entries are nearly always appended.

@@ -33,7 +33,7 @@ int32_t ZelLinkInstance::storedLineNumber() const {
   return graph().findAttrs(index())->lineNumber;
 }
 
-void ZelLinkInstance::setLinkText(const std::optional<std::string>& text) {
+void ZelLinkInstance::setLinkText(std::optional<std::string_view> text) {
   text_ = text ? graph().intern(*text) : 0;
 }
 

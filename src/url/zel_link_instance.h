@@ -26,7 +26,7 @@ class ZelLinkInstance {
   // Fixed when the graph makes the instance.
   ZelUrl* parent() const;
   ZelUrl* target() const;
-  void setLinkText(const std::optional<std::string>& text);
+  void setLinkText(std::optional<std::string_view> text);
   bool hasLinkText() const { return text_ != 0; }
 
   // Sets the rel flags found in the value (never clears one), then stores it.

@@ -13,7 +13,7 @@ class RecordTest : public test::HubFixture {
  protected:
   ZelLinkInstance* link(ZelUrl* from, ZelUrl* to, std::optional<std::string> text = "t",
                         std::string_view rel = "") {
-    return hub.addInstanceWithParent(from, to, std::move(text), rel, "", "", 1);
+    return hub.addInstanceWithParent(from, to, text, rel, "", "", 1);
   }
 };
 
