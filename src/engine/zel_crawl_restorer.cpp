@@ -148,8 +148,8 @@ ZelUrl* ZelCrawlRestorer::record(const SavedRecord& s) {
 void ZelCrawlRestorer::link(ZelUrl* parent, ZelUrl* target, std::optional<std::string> linkText,
                             const std::string& rel, bool nofollow, const std::string& targetAttr,
                             const std::string& hreflang, std::optional<int32_t> line) {
-  ZelLinkInstance* i = hub_.addInstanceWithParent(parent, target, linkText, rel,
-                                                  targetAttr, hreflang, line);
+  ZelLinkInstance* i =
+      hub_.addInstanceWithParent(parent, target, linkText, rel, targetAttr, hreflang, line);
   if (nofollow) i->setNf(true);
 }
 

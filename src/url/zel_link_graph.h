@@ -21,8 +21,8 @@
 #include <deque>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
