@@ -13,6 +13,11 @@ twice, HEAD then GET, so it runs with --delete-after instead, into a folder of t
 directory) and the same "Connection: close" header, so one connection a page. Its ratio is
 printed beside the plain one.
 
+Each run also prints the kernel's share of the crawler's CPU (connections are set up and
+torn down there, on loopback the server's side of the handshake included) and the CPU nginx
+spent meanwhile. The crawler and the server share the machine's cores, so their CPU
+together over the cores is a floor for the wall time that no threading reaches below.
+
 Corpora: "python-docs" (the Python 3.11 documentation of Debian's python3.11-doc) and
 "generated:N" (the generated site of bench/crawl/run.py with N pages). When two or more
 generated sites are crawled, the last lines compare each tool's wall time per page on the
@@ -49,14 +54,24 @@ PYTHON_DOCS = "/usr/share/doc/python3.11/html"
 NGINX_TYPES = "include /etc/nginx/mime.types;\n  etag off;"
 
 
-def run_once(args, work):
-    """Wall time, CPU time and peak RSS of one run (wait4 on that child)."""
+def process_cpu(pid):
+    """User plus system time a running process has used so far, in seconds."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def run_once(args, work, server_pid):
+    """Wall time, CPU time, peak RSS, exit code, the kernel's share of the CPU time,
+    and the CPU the server spent meanwhile (wait4 on that child, /proc for nginx)."""
+    server_before = process_cpu(server_pid)
     start = time.time()
     with open(os.path.join(work, "out.txt"), "w") as out:
         proc = subprocess.Popen(args, stdout=out, stderr=subprocess.STDOUT, cwd=work)
         _, status, usage = os.wait4(proc.pid, 0)
-    return (time.time() - start, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024.0,
-            os.waitstatus_to_exitcode(status))
+    wall = time.time() - start
+    return (wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024.0,
+            os.waitstatus_to_exitcode(status), usage.ru_stime, process_cpu(server_pid) - server_before)
 
 
 def corpus_root(name, work):
@@ -106,13 +121,15 @@ def main():
             try:
                 for i in range(args.runs):
                     for label, cmd in runners:
-                        r = run_once(cmd, work)
+                        r = run_once(cmd, work, nginx.pid)
                         results[label].append(r)
-                        print(f"{name} run {i + 1} {label:11s}: wall {r[0]:.2f} s, CPU {r[1]:.2f} s, "
-                              f"peak RSS {r[2]:.0f} MB (exit {r[3]})", flush=True)
+                        print(f"{name} run {i + 1} {label:11s}: wall {r[0]:.2f} s, CPU {r[1]:.2f} s "
+                              f"(kernel {r[4]:.2f} s), peak RSS {r[2]:.0f} MB (exit {r[3]}), "
+                              f"nginx CPU {r[5]:.2f} s", flush=True)
             finally:
                 crawlbench.stop_nginx(nginx)
-            med = {k: [statistics.median(r[i] for r in v) for i in range(3)] for k, v in results.items()}
+            med = {k: [statistics.median(r[i] for r in v) for i in (0, 1, 2, 4, 5)]
+                   for k, v in results.items()}
             z, w, c = med["zelmora"], med["wget2"], med["wget2-close"]
             print(f"{name} median: zelmora wall {z[0]:.2f} s, CPU {z[1]:.2f} s, RSS {z[2]:.0f} MB | "
                   f"wget2 wall {w[0]:.2f} s, CPU {w[1]:.2f} s, RSS {w[2]:.0f} MB | "
@@ -120,6 +137,12 @@ def main():
                   flush=True)
             print(f"{name} median: wget2-close wall {c[0]:.2f} s, CPU {c[1]:.2f} s | "
                   f"zelmora against it: wall {z[0] / c[0]:.2f}, CPU {z[1] / c[1]:.2f}", flush=True)
+            # Crawler and server share the machine's cores: their CPU together over the
+            # cores is the least wall time the run could take, whatever the crawler's threads do.
+            cores = os.cpu_count() or 1
+            print(f"{name} median: " + ", ".join(
+                f"{k} kernel {v[3]:.2f} s + nginx {v[4]:.2f} s, floor {(v[1] + v[4]) / cores:.2f} s"
+                for k, v in med.items()) + f" (CPU of crawler and server over {cores} cores)", flush=True)
             if name.startswith("generated:"):
                 pages = int(name.split(":", 1)[1])
                 per_page[pages] = {"zelmora": z[0] / pages, "wget2": w[0] / pages}

@@ -113,8 +113,11 @@ struct TransferThread::Transfer : PlainHttpSink {
   }
 };
 
-TransferThread::TransferThread(const CookieStore& cookies, std::function<void(Reports)> hand)
+TransferThread::TransferThread(const CookieStore& cookies, std::function<void(Reports)> hand,
+                               uint64_t first, uint64_t stride)
     : cookies_(cookies), hand_(std::move(hand)), multi_(curl_multi_init()) {
+  nextId_ = first;
+  idStride_ = stride;
   plainAllowed_ = multi_ && !proxyInEnvironment() && !std::getenv("ZELMORA_NO_PLAIN_HTTP");
   thread_ = std::thread([this] { run(); });
 }
@@ -141,7 +144,8 @@ uint64_t TransferThread::start(TransferOrder order) {
   bool first;
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    id = nextId_++;
+    id = nextId_;
+    nextId_ += idStride_;
     first = commands_.empty();
     commands_.push_back(Command{id, std::move(order)});
   }

@@ -1,8 +1,9 @@
 #pragma once
-// The loader's network thread: runs one curl multi handle and the file reads of
-// CurlUrlLoader's transfers, and reports what each transfer produced. It knows
-// nothing of delegates; every decision (redirects, challenges, trust) is taken on
-// the run-loop thread from the reports, and the next hop is a new transfer.
+// One of the loader's network threads: runs one curl multi handle and the file
+// reads of the CurlUrlLoader transfers given to it, and reports what each
+// transfer produced. It knows nothing of delegates; every decision (redirects,
+// challenges, trust) is taken on the run-loop thread from the reports, and the
+// next hop is a new transfer, perhaps on another of these threads.
 // Private to the loader.
 #include <curl/curl.h>
 
@@ -69,7 +70,10 @@ class TransferThread {
   // `hand` is called on the network thread with the reports of one loop
   // iteration (never empty); it passes them on and returns. `cookies` must
   // outlive this object.
-  TransferThread(const CookieStore& cookies, std::function<void(Reports)> hand);
+  // Its ids are `first`, `first + stride`, ...: threads that share one loader
+  // give them out without overlap.
+  TransferThread(const CookieStore& cookies, std::function<void(Reports)> hand,
+                 uint64_t first = 1, uint64_t stride = 1);
   // Stops and joins the thread; transfers still running end without a report.
   ~TransferThread();
   TransferThread(const TransferThread&) = delete;
@@ -142,6 +146,7 @@ class TransferThread {
   std::mutex mutex_;
   std::vector<Command> commands_;
   uint64_t nextId_ = 1;
+  uint64_t idStride_ = 1;
   bool stopping_ = false;
   std::condition_variable idle_;  // wait() without a multi handle (it could not be made)
 

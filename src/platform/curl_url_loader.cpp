@@ -6,6 +6,7 @@
 
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -26,6 +27,8 @@ namespace {
 // rechecker's 101 redirects, so that its own cap decides there.
 constexpr int kMaxTransfers = 128;
 constexpr size_t kSyncMaxBody = 64 * 1024 * 1024;
+// Network threads at most, one a core below that.
+constexpr size_t kMaxNetworkThreads = 4;
 
 void ensureCurlGlobal() {
   static std::once_flag once;
@@ -33,7 +36,7 @@ void ensureCurlGlobal() {
 }
 
 // The state of one fetch on the run-loop thread: its requests, what the delegate
-// has been told and decided, and the id of the hop running on the network thread.
+// has been told and decided, and the id of the hop running on a network thread.
 // Shared by the caller's handle and the loader.
 struct Fetch {
   std::weak_ptr<CurlUrlLoader::Impl> loader;
@@ -78,28 +81,45 @@ class CurlConnection : public UrlConnection {
 }  // namespace
 
 // The run-loop side of the loader: talks to the delegates and decides each next
-// hop; the network thread (TransferThread) does the transfers and hands their
-// reports back through RunLoop::postFromAnyThread.
+// hop; the network threads (TransferThread) do the transfers, each new one on the
+// thread with the fewest, and hand their reports back through
+// RunLoop::postFromAnyThread.
 struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   explicit Impl(RunLoop& l) : loop(l) {}
 
-  // Starts the network thread; its reports reach receive() on the run loop
-  // while this object lives.
+  // Starts the network threads; their reports reach receive() on the run loop
+  // while this object lives. With one connection a request, the kernel's work of
+  // opening and closing them is most of a transfer's processor time: one thread
+  // a core shares it out, where a single thread held every slot up behind it.
   void startThread() {
     std::weak_ptr<Impl> weak = weak_from_this();
     RunLoop* runLoop = &loop;
-    network = std::make_unique<TransferThread>(cookies, [weak, runLoop](TransferThread::Reports r) {
-      runLoop->postFromAnyThread([weak, r = std::move(r)]() mutable {
-        if (auto me = weak.lock()) me->receive(r);
-      });
-    });
+    const size_t n = networkThreadsForThisMachine();
+    for (size_t i = 0; i < n; ++i) {
+      network.push_back(std::make_unique<TransferThread>(
+          cookies,
+          [weak, runLoop](TransferThread::Reports r) {
+            runLoop->postFromAnyThread([weak, r = std::move(r)]() mutable {
+              if (auto me = weak.lock()) me->receive(r);
+            });
+          },
+          i + 1, n));
+      load.push_back(0);
+    }
   }
 
-  ~Impl() { network.reset(); }  // joins the thread before the cookie store goes
+  ~Impl() { network.clear(); }  // joins the threads before the cookie store goes
+
+  static size_t networkThreadsForThisMachine() {
+    return std::clamp<size_t>(std::thread::hardware_concurrency(), 1, kMaxNetworkThreads);
+  }
+  TransferThread& threadOf(uint64_t id) { return *network[(id - 1) % network.size()]; }
+  void ended(uint64_t id) { --load[(id - 1) % network.size()]; }
 
   RunLoop& loop;
   CookieStore cookies;  // declared first: outlives the thread and every handle attached to it
-  std::unique_ptr<TransferThread> network;
+  std::vector<std::unique_ptr<TransferThread>> network;
+  std::vector<size_t> load;  // transfers running on each
   std::unordered_set<std::shared_ptr<Fetch>> fetches;  // every fetch not yet retired
   // Fetches by the id of their running transfer. A report for an id not here
   // (a cancelled transfer) is dropped.
@@ -116,7 +136,8 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     if (already) return;
     if (f->transfer) {
       running.erase(f->transfer);
-      network->cancel(f->transfer);
+      ended(f->transfer);
+      threadOf(f->transfer).cancel(f->transfer);
       f->transfer = 0;
     }
     retire(f);
@@ -177,7 +198,9 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     order.verifyPeer = !f->trustAccepted;
     order.credentials = f->credentials;
     order.authScheme = f->authScheme;
-    f->transfer = network->start(std::move(order));
+    const size_t k = std::min_element(load.begin(), load.end()) - load.begin();
+    ++load[k];
+    f->transfer = network[k]->start(std::move(order));
     running.emplace(f->transfer, f);
   }
 
@@ -201,6 +224,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     }
     if (r.end) {
       running.erase(f->transfer);
+      ended(f->transfer);
       f->transfer = 0;
       transferDone(f, *r.end);
     }
