@@ -36,8 +36,11 @@ void fillRecordCaches(ZelHub& hub) {
   for (ZelUrl* r : hub.getLinksCollection()) {
     r->setID(id++);
     (void)r->getIsImage();
-    (void)r->h1Count();
+    // Before the h1 count: a record gets its facts here, and h1Count() caches
+    // only where facts exist, so asked first it would be worked out (and
+    // written) again by each writer thread.
     (void)r->getLinkCount();
+    (void)r->h1Count();
     (void)r->getLinkedImagesArray();
   }
 }

@@ -266,7 +266,9 @@ int32_t ZelUrl::getLinkCount() const {
     if (i->linkText() == "[linked file]") continue;
     ++n;
   }
-  facts().hrefCount = n;
+  // Written only when it changes: once the report has counted every record, the
+  // export threads that ask again read and never write.
+  if (!facts_ || facts_->hrefCount != n) facts().hrefCount = n;
   return n;
 }
 
