@@ -91,7 +91,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   // while this object lives. With one connection a request, the kernel's work of
   // opening and closing them is most of a transfer's processor time: one thread
   // a core shares it out, where a single thread held every slot up behind it.
-  void startThread() {
+  void startThreads() {
     std::weak_ptr<Impl> weak = weak_from_this();
     RunLoop* runLoop = &loop;
     const size_t n = networkThreadsForThisMachine();
@@ -117,7 +117,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   void ended(uint64_t id) { --load[(id - 1) % network.size()]; }
 
   RunLoop& loop;
-  CookieStore cookies;  // declared first: outlives the thread and every handle attached to it
+  CookieStore cookies;  // declared first: outlives the threads and every handle attached to them
   std::vector<std::unique_ptr<TransferThread>> network;
   std::vector<size_t> load;  // transfers running on each
   std::unordered_set<std::shared_ptr<Fetch>> fetches;  // every fetch not yet retired
@@ -431,7 +431,7 @@ SyncResult readFileSynchronously(const std::string& url) {
 CurlUrlLoader::CurlUrlLoader(RunLoop& loop) {
   ensureCurlGlobal();
   impl_ = std::make_shared<Impl>(loop);
-  impl_->startThread();
+  impl_->startThreads();
 }
 
 CurlUrlLoader::~CurlUrlLoader() {
