@@ -93,19 +93,22 @@ TEST(CrawlE2E, OrdinaryAnswersOfOneSite) {
   EXPECT_TRUE(run->everyRecordHasStatus());
   EXPECT_EQ(run->didFinishPosts, 1);
   ZelHub& hub = *run->hub;
-
+  const std::pair<std::string, std::string> statuses[] = {
+      {site.url("/missing"), "404 not found"},
+      {gone, "404 not found"},
+      {site.url("/a"), "200 no error"},
+      {site.url("/private"), "401 unauthorized"},
+      {zip, "200 no error"},
+      {site.url("/locked"), "403 forbidden"},
+      {site.url("/cookie-wall"), "200 no error"},
+      {site.url("/public"), "200 no error"},
+      {site.url("/r1"), "200 no error < 301 moved permanently"},
+      {site.url("/robots-private/x"), "Disallowed by robots.txt"}};
+  for (const auto& [url, status] : statuses) ASSERT_EQ(run->status(url), status) << url;
   ZelUrl* missing = run->record(site.url("/missing"));
-  ASSERT_NE(missing, nullptr);
-  EXPECT_EQ(missing->getStatus(), "404 not found");
   EXPECT_TRUE(missing->isInBadCollection());
   EXPECT_EQ(missing->getInboundInstances().size(), 2u);
-  ZelUrl* external = run->record(gone);
-  ASSERT_NE(external, nullptr);
-  EXPECT_FALSE(external->isInternal());
-  EXPECT_EQ(external->getStatus(), "404 not found");
-  EXPECT_TRUE(run->record(site.url("/logo.png"))->getIsImage());
-  EXPECT_EQ(run->record(site.url("/a"))->getStatus(), "200 no error");
-  EXPECT_EQ(run->record(site.url("/private"))->getStatus(), "401 unauthorized");
+  EXPECT_FALSE(run->record(gone)->isInternal());
   // /missing, /gone, the redirect loop, the page behind authentication and /locked.
   EXPECT_EQ(hub.getBadLinkCount(), 5);
   EXPECT_EQ(hub.getCheckedLinkCount(), hub.getTotalLinkCount());
@@ -116,13 +119,10 @@ TEST(CrawlE2E, OrdinaryAnswersOfOneSite) {
   // A refused HEAD is repeated with GET.
   EXPECT_EQ(countRequests(other, "/file.zip", "HEAD"), 1u);
   EXPECT_EQ(countRequests(other, "/file.zip", "GET"), 1u);
-  EXPECT_EQ(run->record(zip)->getStatus(), "200 no error");
 
   ZelUrl* chain = run->record(site.url("/r1"));
-  ASSERT_NE(chain, nullptr);
   ASSERT_EQ(chain->getRedirectCount(), 3);
   EXPECT_EQ(chain->getRedir(), site.url("/final"));
-  EXPECT_EQ(chain->getStatus(), "200 no error < 301 moved permanently");
   EXPECT_FALSE(chain->isInBadCollection());
   EXPECT_EQ(chain->getRedirTable()->at(1).status, "302 found");
   ZelUrl* loop = run->record(site.url("/loop1"));
@@ -140,7 +140,6 @@ TEST(CrawlE2E, OrdinaryAnswersOfOneSite) {
   ASSERT_NE(hdr1, nullptr);
   EXPECT_EQ(hdr1->getRedir(), site.url("/target1"));
   EXPECT_EQ(hdr1->getFinalStatus(), "200 no error") << "repeated at the refresh target";
-  EXPECT_GE(site.requestsTo("/target1").size(), 1u);
   ZelUrl* meta = run->record(site.url("/meta"));
   ASSERT_NE(meta, nullptr);
   ASSERT_GE(meta->getRedirectCount(), 1);
@@ -149,8 +148,6 @@ TEST(CrawlE2E, OrdinaryAnswersOfOneSite) {
   EXPECT_FALSE(meta->isInBadCollection());
 
   EXPECT_EQ(site.requestsTo("/locked").size(), 2u) << "one repeat only";
-  EXPECT_EQ(run->record(site.url("/locked"))->getStatus(), "403 forbidden");
-  EXPECT_EQ(run->record(site.url("/cookie-wall"))->getStatus(), "200 no error");
   // The loader asks once more itself when an answer sets the crawl's first cookie;
   // the crawl repeats the request once, with the cookie and a browser's agent.
   auto wall = site.requestsTo("/cookie-wall");
@@ -166,13 +163,9 @@ TEST(CrawlE2E, OrdinaryAnswersOfOneSite) {
                           }),
             1);
 
-  ZelUrl* x = run->record(site.url("/robots-private/x"));
-  ASSERT_NE(x, nullptr);
-  EXPECT_EQ(x->getStatus(), "Disallowed by robots.txt");
-  EXPECT_TRUE(x->isDisallowed());
+  EXPECT_TRUE(run->record(site.url("/robots-private/x"))->isDisallowed());
   EXPECT_TRUE(site.requestsTo("/robots-private/x").empty());
   EXPECT_EQ(site.requestsTo("/robots.txt").size(), 1u);
-  EXPECT_EQ(run->record(site.url("/public"))->getStatus(), "200 no error");
 }
 
 // Answers that need care, each on its own path of one site: blocking services,
@@ -229,14 +222,13 @@ TEST(CrawlE2E, AnswersThatNeedCare) {
   const std::pair<std::string, std::string> finalStatus[] = {
       {site.url("/busy"), "200 no error"},
       {site.url("/always429"), "429 too many requests"},
-      {site.url("/linkedin/profile"), "blocked by LinkedIn"},
       {site.url("/cf"), "blocked by Cloudflare"},
       {site.url("/incap"), "blocked by Incapsula"},
       {site.url("/mail"), "Not checked"},
+      {site.url("/linkedin/profile"), "blocked by LinkedIn"},
       {site.url("/m0"), "recurring redirect"},
       {site.url("/rf0"), "recurring refresh"},
-      {external, "200 no error"},
-  };
+      {external, "200 no error"}};
   for (const auto& [url, status] : finalStatus) {
     ZelUrl* r = run->record(url);
     ASSERT_NE(r, nullptr) << url;
@@ -249,9 +241,7 @@ TEST(CrawlE2E, AnswersThatNeedCare) {
             "The server has returned 429 and asked us to retry after a delay of 1 seconds");
   EXPECT_EQ(site.requestsTo("/always429").size(), 2u) << "repeated once";
   EXPECT_EQ(site.requestsTo("/linkedin/profile").size(), 1u) << "never repeated";
-  EXPECT_TRUE(run->tp.notificationNames().end() !=
-              std::find(run->tp.notificationNames().begin(), run->tp.notificationNames().end(),
-                        "ZelRateLimitingEncountered"));
+  EXPECT_GT(run->tp.timesPosted("ZelRateLimitingEncountered"), 0u);
   EXPECT_EQ(run->record(site.url("/chunked"))->fileSizeCompressedKB(), 4)
       << "no Content-Length: the body's length stands in";
   EXPECT_EQ(run->record(external)->getFileSizeInBytes(), 0)
@@ -467,12 +457,11 @@ TEST(CrawlE2E, StopThenContinueWithTwoRequestsPerHost) {
     }
   ASSERT_NE(run->record(site.url("/deep")), nullptr) << "the slow page was read after all";
   EXPECT_EQ(site.requestsTo("/slowbody").size(), 2u);
-  const auto& names = run->tp.notificationNames();
-  EXPECT_NE(std::find(names.begin(), names.end(), "ZelCrawlWillContinue"), names.end());
+  EXPECT_GT(run->tp.timesPosted("ZelCrawlWillContinue"), 0u);
   EXPECT_EQ(most.load(), 2) << "never more than two at once, and two at a time";
 }
 
-// Each kind of start and the statuses it leaves ("": never recorded): a page in
+// Each kind of start and the statuses it leaves: a page in
 // a folder (links out of it checked, not followed), a sitemap (entries checked,
 // not followed), a list of addresses, a local folder, a self-signed HTTPS site.
 TEST(CrawlE2E, KindsOfStart) {
@@ -499,10 +488,12 @@ TEST(CrawlE2E, KindsOfStart) {
     int64_t bad;
   } cases[] = {
       {site.url("/docs/guide.html"),
-       {{site.url("/docs/intro.html"), ok}, {post, ok}, {site.url("/blog/other.html"), ""}},
+       {{site.url("/docs/intro.html"), ok},
+        {post, ok},
+        {site.url("/blog/other.html"), "(no record)"}},
        0},
       {site.url("/sitemap.xml"),
-       {{post, ok}, {missing, notFound}, {site.url("/blog/other.html"), ""}},
+       {{post, ok}, {missing, notFound}, {site.url("/blog/other.html"), "(no record)"}},
        1},
       {"file://" + list,
        {{post, ok}, {missing, notFound}, {site.url("/blog/other.html"), notFound}},
@@ -520,10 +511,7 @@ TEST(CrawlE2E, KindsOfStart) {
     ASSERT_TRUE(run->finished);
     EXPECT_TRUE(run->everyRecordHasStatus());
     EXPECT_EQ(run->hub->startingPointWasXML(), c.start == site.url("/sitemap.xml"));
-    for (const auto& [url, status] : c.statuses) {
-      ZelUrl* r = run->record(url);
-      EXPECT_EQ(r ? r->getStatus() : "", status) << url;
-    }
+    for (const auto& [url, status] : c.statuses) EXPECT_EQ(run->status(url), status) << url;
     EXPECT_EQ(run->hub->getBadLinkCount(), c.bad);
   }
 }

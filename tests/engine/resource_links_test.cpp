@@ -3,8 +3,6 @@
 // none is. A local PDF start yields its links.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/crawl_runner.h"
 #include "support/test_server.h"
 
@@ -46,12 +44,11 @@ TEST(ResourceLinks, StylesheetScriptAndPdfLinksAreCheckedAndALocalPdfStartYields
   for (const char* commented : {"/img/old.png", "/img/old.gif"})
     EXPECT_EQ(parsed->record(site.url(commented)), nullptr) << commented;
   EXPECT_EQ(site.requestsTo("/js/app.js").back().method, "GET") << "a script with a query is read";
-  const auto& posted = parsed->tp.notificationNames();
   // Good images; the PDF; two stylesheets, the script and the PDF again.
-  const std::pair<const char*, long> dataPosts[] = {
+  const std::pair<const char*, size_t> dataPosts[] = {
       {"ZelUrlHasImageData", 2}, {"ZelUrlHasPDFData", 1}, {"ZelUrlHasResourceData", 4}};
   for (const auto& [name, times] : dataPosts)
-    EXPECT_EQ(std::count(posted.begin(), posted.end(), name), times) << name;
+    EXPECT_EQ(parsed->tp.timesPosted(name), times) << name;
 
   auto plain = test::runCrawl(site.url("/"));
   ASSERT_TRUE(plain->finished);

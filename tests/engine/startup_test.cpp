@@ -79,9 +79,7 @@ TEST_F(StartupTest, BadStarts) {
   EXPECT_EQ(tp.alerts.shown[0].buttons, std::vector<std::string>{"OK"});
   // Record 0 is made and announced before the address is tried.
   EXPECT_EQ(hub->getTotalLinkCount(), 1);
-  EXPECT_NE(std::find(tp.notificationNames().begin(), tp.notificationNames().end(),
-                      "ZelListenerShouldUpdateData"),
-            tp.notificationNames().end());
+  EXPECT_GT(tp.timesPosted("ZelListenerShouldUpdateData"), 0u);
   EXPECT_TRUE(offline.synchronous.empty()) << "no robots.txt, no encoding read";
   EXPECT_TRUE(offline.started.empty());
   EXPECT_EQ(hub->getThreadsInFlight(), 0);
@@ -294,7 +292,6 @@ TEST(LocalStart, KindsFoldersAndUnreadableFiles) {
 TEST(ServedStart, RobotsRecordZeroEncodingAndSiteBuilder) {
   test::TestPlatform tp;
   test::TestServer server;
-  ASSERT_TRUE(server.ok());
   const std::string authority = "127.0.0.1:" + std::to_string(server.port());
   server.page("/robots.txt",
               "User-agent: *\nDisallow: /x\nAllow: /x/ok\n\nUser-agent: Googlebot\nDisallow: /y\n",

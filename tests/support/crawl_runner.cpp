@@ -8,6 +8,11 @@ ZelUrl* CrawlRun::record(const std::string& url) const {
   return nullptr;
 }
 
+std::string CrawlRun::status(const std::string& url) const {
+  ZelUrl* r = record(url);
+  return r ? r->getStatus() : "(no record)";
+}
+
 bool CrawlRun::everyRecordHasStatus() const {
   for (ZelUrl* r : hub->getLinksCollection())
     if (r->getStatus().empty()) return false;

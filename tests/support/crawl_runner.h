@@ -18,6 +18,8 @@ struct CrawlRun {
 
   // The record whose link or actual address is `url`; nullptr when there is none.
   ZelUrl* record(const std::string& url) const;
+  // That record's status; "(no record)" when there is none.
+  std::string status(const std::string& url) const;
   // Every record has a status.
   bool everyRecordHasStatus() const;
   // Turns the loop until the crawl finishes or `seconds` pass; true when it finished.

@@ -24,4 +24,8 @@ bool TestPlatform::logged(const std::string& line) const {
   return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
 }
 
+size_t TestPlatform::timesPosted(const std::string& name) const {
+  return std::count(posted_.begin(), posted_.end(), name);
+}
+
 }  // namespace zel::test

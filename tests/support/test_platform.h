@@ -33,8 +33,8 @@ class TestPlatform {
   // Every log line written so far (verbosity applies as usual).
   const std::vector<std::string>& logLines() const { return lines_; }
   bool logged(const std::string& line) const;
-  // Every notification posted so far, by name, in order.
-  const std::vector<std::string>& notificationNames() const { return posted_; }
+  // How often a notification of this name has been posted so far.
+  size_t timesPosted(const std::string& name) const;
 
  private:
   Platform platform_;
