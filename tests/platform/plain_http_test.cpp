@@ -4,7 +4,6 @@
 
 #include <brotli/encode.h>
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include "support/test_server.h"
 
@@ -12,20 +11,6 @@ namespace zel::curlsupport {
 namespace {
 
 using State = PlainHttpReader::State;
-
-std::string deflated(std::string_view data, int bits) {
-  z_stream z{};
-  deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, bits, 8, Z_DEFAULT_STRATEGY);
-  std::string out(deflateBound(&z, data.size()), '\0');
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-  z.avail_in = static_cast<uInt>(data.size());
-  z.next_out = reinterpret_cast<Bytef*>(out.data());
-  z.avail_out = static_cast<uInt>(out.size());
-  deflate(&z, Z_FINISH);
-  out.resize(z.total_out);
-  deflateEnd(&z);
-  return out;
-}
 
 std::string brotli(std::string_view data) {
   size_t size = BrotliEncoderMaxCompressedSize(data.size());
@@ -72,7 +57,9 @@ Outcome read(const std::string& response, bool head, bool byteByByte, size_t sto
 
 TEST(PlainHttpReader, FramingsCodingsDeclinesAndFailures) {
   const std::string page = "<p>" + std::string(40000, 'x') + "</p>";
-  const std::string gz = test::TestServer::gzip(page);
+  using test::TestServer;
+  const std::string gz = TestServer::gzip(page), zlib = TestServer::deflated(page, 15),
+                    raw = TestServer::deflated(page, -15);
   auto withLength = [](const std::string& head, const std::string& body) {
     return "HTTP/1.1 200 OK\r\n" + head + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
   };
@@ -105,8 +92,8 @@ TEST(PlainHttpReader, FramingsCodingsDeclinesAndFailures) {
       {"not modified", "HTTP/1.1 304\r\nContent-Length: 9\r\n\r\n", State::Done, ""},
       {"gzip", withLength("Content-Encoding: gzip\r\n", gz), State::Done, page},
       {"gzip chunked", chunked("Content-Encoding: x-gzip\r\n", gz), State::Done, page},
-      {"zlib deflate", withLength("Content-Encoding: deflate\r\n", deflated(page, 15)), State::Done, page},
-      {"raw deflate", withLength("Content-Encoding: deflate\r\n", deflated(page, -15)), State::Done, page},
+      {"zlib deflate", withLength("Content-Encoding: deflate\r\n", zlib), State::Done, page},
+      {"raw deflate", withLength("Content-Encoding: deflate\r\n", raw), State::Done, page},
       {"brotli", withLength("Content-Encoding: br\r\n", brotli(page)), State::Done, page},
       {"stopped by the sink", withLength("", page), State::Stopped, page, false, CURLE_OK, 100},
       // Declined before anything is reported.
@@ -128,8 +115,8 @@ TEST(PlainHttpReader, FramingsCodingsDeclinesAndFailures) {
       // Broken after the head.
       {"short body", withLength("", "hello").substr(0, 40), State::Failed, "hello", false,
        CURLE_PARTIAL_FILE},
-      {"bad chunk size", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n", State::Failed,
-       "", false, CURLE_RECV_ERROR},
+      {"bad chunk size", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n",
+       State::Failed, "", false, CURLE_RECV_ERROR},
       {"chunks cut off", chunked("", page).substr(0, 9000), State::Failed, page, false,
        CURLE_PARTIAL_FILE},
       {"not gzip", withLength("Content-Encoding: gzip\r\n", "plain text, not gzip"), State::Failed,

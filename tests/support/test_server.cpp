@@ -316,9 +316,10 @@ bool TestServer::sleepUnlessStopping(double seconds) {
   return !stopCv_.wait_for(lock, std::chrono::duration<double>(seconds), [this] { return stopping_; });
 }
 
-std::string TestServer::gzip(std::string_view data) {
+std::string TestServer::deflated(std::string_view data, int windowBits) {
   z_stream zs{};
-  if (deflateInit2(&zs, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK) return {};
+  if (deflateInit2(&zs, Z_BEST_COMPRESSION, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+    return {};
   std::string out(deflateBound(&zs, data.size()) + 32, '\0');
   zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
   zs.avail_in = static_cast<uInt>(data.size());

@@ -96,7 +96,9 @@ class TestServer {
   // For handlers: sleeps up to `seconds`, returning early (false) when the server stops.
   bool sleepUnlessStopping(double seconds);
 
-  static std::string gzip(std::string_view data);
+  // zlib's deflate with these window bits: 15 + 16 gzip, 15 zlib, -15 raw.
+  static std::string deflated(std::string_view data, int windowBits);
+  static std::string gzip(std::string_view data) { return deflated(data, 15 + 16); }
 
  private:
   void dispatch(const httplib::Request& req, httplib::Response& res);
