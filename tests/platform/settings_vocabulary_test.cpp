@@ -33,25 +33,20 @@ TEST(SettingVocabulary, KnowsKeysReadByTheCode) {
   const struct {
     const char* name;
     SettingType type;
-  } kCases[] = {
-      {"fileType", SettingType::Bool},
-      {"formActions", SettingType::Bool},
-      {"displayPageTitle", SettingType::Bool},
-      {"maxBodyBytes", SettingType::Integer},
-      {"maxRequestsPerHost", SettingType::Integer},
-      {"proxyCrawlEndpoint", SettingType::String},
-      {"timeout", SettingType::Double},
-      {"maxKeywordDensity", SettingType::Double},
-      {"customPostValue3", SettingType::String},
-      {"ignoreArray", SettingType::StringArray},
-      {"mipFilterRules", SettingType::Array},
-      {"mipContainsAndOr", SettingType::Integer},
-      {"precomposedStringWithCompatibilityMapping", SettingType::Bool},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(settingTypeOf(c.name), c.type);
-  }
+  } kCases[] = {{"fileType", SettingType::Bool},
+                {"formActions", SettingType::Bool},
+                {"displayPageTitle", SettingType::Bool},
+                {"maxBodyBytes", SettingType::Integer},
+                {"maxRequestsPerHost", SettingType::Integer},
+                {"proxyCrawlEndpoint", SettingType::String},
+                {"timeout", SettingType::Double},
+                {"maxKeywordDensity", SettingType::Double},
+                {"customPostValue3", SettingType::String},
+                {"ignoreArray", SettingType::StringArray},
+                {"mipFilterRules", SettingType::Array},
+                {"mipContainsAndOr", SettingType::Integer},
+                {"precomposedStringWithCompatibilityMapping", SettingType::Bool}};
+  for (const auto& c : kCases) EXPECT_EQ(settingTypeOf(c.name), c.type) << c.name;
   EXPECT_EQ(findSetting("seoenabled"), nullptr);  // exact case only
   EXPECT_FALSE(settingTypeOf("noSuchSetting"));
 }
