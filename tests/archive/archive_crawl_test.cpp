@@ -57,7 +57,7 @@ std::vector<std::string> hrefsOf(const std::string& html) {
   return out;
 }
 
-TEST(ArchiveCrawl, ConvertedArchiveOfALocalSiteIsBrowsable) {
+TEST(ArchiveCrawl, ConvertedArchiveOfALocalSiteIsBrowsableAndTheSettingsDecideWhatIsKept) {
   TestServer site, other;
   ASSERT_TRUE(site.ok() && other.ok());
   serveFixtureSite(site, other);
@@ -118,12 +118,8 @@ TEST(ArchiveCrawl, ConvertedArchiveOfALocalSiteIsBrowsable) {
             std::string::npos);
   EXPECT_NE(home.find("src=\"" + site.url("/logo.png") + "\""), std::string::npos);
   EXPECT_NE(home.find("href=\"" + site.url("/style.css") + "\""), std::string::npos);
-}
 
-TEST(ArchiveCrawl, ArchivingAndSavingFollowTheSettings) {
-  TestServer site, other;
-  ASSERT_TRUE(site.ok() && other.ok());
-  serveFixtureSite(site, other);
+  // Archiving and saving follow the settings.
   struct Case {
     const char* name;
     bool shouldArchive, suppressSave, singlePage;
@@ -136,27 +132,27 @@ TEST(ArchiveCrawl, ArchivingAndSavingFollowTheSettings) {
       {"single page, plain copy", true, false, true, 1, true},
   };
   for (const auto& c : cases) {
-    TempDir tmp;
-    fs::create_directories(tmp / "saved");
-    auto run = crawlWithArchive(site.url("/"), tmp / "base", [&](Defaults& d) {
+    TempDir each;
+    fs::create_directories(each / "saved");
+    run = crawlWithArchive(site.url("/"), each / "base", [&](Defaults& d) {
       d.setBool("shouldArchive", c.shouldArchive);
       d.setBool("suppressArchiveSaveDialog", c.suppressSave);
       d.setBool("singlePage", c.singlePage);
-      d.setString("archiveDirectory", tmp / "saved");
+      d.setString("archiveDirectory", each / "saved");
     });
     ASSERT_TRUE(run->finished) << c.name;
     size_t archived = 0;
     std::error_code ec;
-    for (fs::directory_iterator it(tmp / "base/archive", ec), end; !ec && it != end; ++it)
+    for (fs::directory_iterator it(each / "base/archive", ec), end; !ec && it != end; ++it)
       ++archived;
     EXPECT_EQ(archived, c.archived) << c.name;
-    std::vector<fs::path> saves;
-    for (const auto& e : fs::directory_iterator(tmp / "saved")) saves.push_back(e.path());
+    saves.clear();
+    for (const auto& e : fs::directory_iterator(each / "saved")) saves.push_back(e.path());
     EXPECT_EQ(saves.size(), c.saved ? 1u : 0u) << c.name;
     if (c.saved && !saves.empty()) {
       // A plain copy keeps the archive's own file names.
       EXPECT_EQ(saves[0].filename().string().rfind("Zelmora archived pages ", 0), 0u);
-      EXPECT_TRUE(fs::exists(saves[0] / ("127.0.0.1:" + std::to_string(site.port()) + "%2F")));
+      EXPECT_TRUE(fs::exists(saves[0] / (self + "%2F")));
     }
     EXPECT_TRUE(run->tp.alerts.folderPrompts.empty()) << c.name;
   }

@@ -151,7 +151,7 @@ TEST(LinkRelativizer, PagesAreRewritten) {
     EXPECT_EQ(rewrite(c.href, "example.com", c.depth).value_or("<none>"), c.expected) << c.href;
 }
 
-TEST(LinkRelativizer, PagesWithNothingToRewriteGiveNoRelativizer) {
+TEST(LinkRelativizer, PagesWithNothingToRewriteGiveNoneAndEncodedPagesKeepTheirEncoding) {
   EXPECT_FALSE(LinkRelativizer::initWithData("", "example.com", 0));
   EXPECT_FALSE(LinkRelativizer::initWithData(test::archiveFixture("no_links.html"),
                                              "example.com", 1));
@@ -164,10 +164,8 @@ TEST(LinkRelativizer, PagesWithNothingToRewriteGiveNoRelativizer) {
   auto r = LinkRelativizer::initWithData(refresh, "example.com", 0);
   ASSERT_TRUE(r);
   EXPECT_EQ(r->outputData(), refresh);
-}
-
-TEST(LinkRelativizer, RewrittenAddressesAreWrittenInThePagesEncoding) {
-  auto r = LinkRelativizer::initWithData(test::archiveFixture("latin1.html"), "example.com", 1);
+  // Rewritten addresses are written in the page's encoding.
+  r = LinkRelativizer::initWithData(test::archiveFixture("latin1.html"), "example.com", 1);
   ASSERT_TRUE(r);
   EXPECT_EQ(r->encoding(), encoding::kISOLatin1);
   EXPECT_NE(r->outputData().find("<a href=\"../caf\xe9/index.html\">caf\xe9</a>"),
