@@ -180,14 +180,10 @@ TEST_F(UrlTextRecordTest, RelativeResolutionAndLegacyEscaping) {
   EXPECT_EQ(r->myStringByAddingPercentEscapes("a b"), "a b");
 }
 
-class CaseCheckTest : public UrlTextRecordTest {
- protected:
-  void SetUp() override { test::writeWhole(tmp / "Sub Dir/CaseFile.html", "x"); }
-  std::string fileUrl(const std::string& rel) { return "file://" + tmp.path() + "/" + rel; }
+TEST_F(UrlTextRecordTest, CaseCheckComparesWithTheStoredSpellingOfExistingFiles) {
   test::TempDir tmp;
-};
-
-TEST_F(CaseCheckTest, ComparesWithTheStoredSpellingOfExistingFiles) {
+  test::writeWhole(tmp / "Sub Dir/CaseFile.html", "x");
+  auto fileUrl = [&](const std::string& rel) { return "file://" + tmp.path() + "/" + rel; };
   ZelUrl* r = stored("http://s.test/");
   EXPECT_TRUE(r->actualPathMatchesCase(fileUrl("Sub%20Dir/CaseFile.html")));
   EXPECT_FALSE(r->actualPathMatchesCase(fileUrl("Sub%20Dir/casefile.html")));
