@@ -553,6 +553,8 @@ TEST_F(UrlLoaderTest, CookiesAreSharedWhenHandledKeptOutWhenNotAndListedWithThei
   EXPECT_TRUE(domain->secure);
   EXPECT_FALSE(curlsupport::parseCookieLine("example.org\tFALSE\t/"));
   EXPECT_FALSE(curlsupport::parseCookieLine("\tFALSE\t/\tFALSE\t0\tn\tv"));
+  loader->clearCookies();
+  EXPECT_TRUE(loader->storedCookies().empty());
 }
 
 // Blocking requests follow redirects up to their limit; on another thread they run
