@@ -293,6 +293,9 @@ TEST_F(HtmlReport, AHundredThousandUrlsOpenAndPageAndTheDemoReportOpens) {
     if (n > 0 && n % 50 == 0)
       hub.addInstanceWithParent(pages[n % 1000], r, "to " + std::to_string(n), "", "", "", 12);
   }
+  // A bad link in a menu: 120 places, of which the report keeps 100.
+  for (int p = 100; p < 219; ++p)
+    hub.addInstanceWithParent(pages[p], hub.getLinksCollection()[50], "menu", "", "", "", 3);
   ReportContext report(hub, tp.defaults, {});
   const std::string path = dir_ / "big.html";
   ASSERT_TRUE(writeHtmlReport(report, path).ok());
@@ -319,6 +322,19 @@ TEST_F(HtmlReport, AHundredThousandUrlsOpenAndPageAndTheDemoReportOpens) {
   EXPECT_EQ(page.eval("document.querySelectorAll('#bad-links .item').length"), 25);
   EXPECT_EQ(page.eval("document.querySelector('#bad-pager .info').textContent"),
             "Showing 1\u201325 of 2,000");
+  // Its first five places show, the others on request, then the count of the rest.
+  const std::string menuPlaces =
+      "[...[...document.querySelectorAll('#bad-links .item')].find(i => i.querySelector('.head')"
+      ".textContent.endsWith('/page-50')).querySelectorAll('.places tr')].map(r => r.textContent)";
+  Json shown = page.eval(menuPlaces);
+  ASSERT_EQ(shown.size(), 7u) << shown.dump();
+  EXPECT_EQ(shown[5], "Show 95 more places");
+  EXPECT_EQ(shown[6], "and 20 more places");
+  page.eval("document.querySelector('#bad-links .places button.more').click(), 0");
+  shown = page.eval(menuPlaces);
+  ASSERT_EQ(shown.size(), 101u);
+  EXPECT_EQ(shown[99].get<std::string>().find("on http://big.test/page-"), 0u) << shown[99];
+  EXPECT_EQ(shown[100], "and 20 more places");
   page.eval(typeInFilter("page-9999"));
   EXPECT_EQ(page.eval(kPagerInfo), "Showing 1\u201311 of 11") << "page-9999 and page-99990..99999";
   page.eval(
