@@ -11,6 +11,7 @@
 
 #include "cli/run_zelmora.h"
 #include "crawl_command.h"
+#include "open_files.h"
 #include "options.h"
 #include "platform/file_system.h"
 #include "settings_command.h"
@@ -262,6 +263,39 @@ TEST(CrawlCommand, UnusableStartsExitWithTwoAndLocalPathsBecomeFileAddresses) {
   EXPECT_EQ(startingAddressFor("example.org/page", &error), "example.org/page");
   EXPECT_FALSE(startingAddressFor("./definitely/not/here", &error));
   EXPECT_EQ(error, "no such file or folder: ./definitely/not/here");
+}
+
+// A site linking to 400 pages at once, crawled with 500 requests at a time in a
+// process that may open only 128 files: every page is still read.
+TEST(CrawlCommand, RequestsInFlightFitTheOpenFileLimit) {
+  for (const auto& [files, most] : std::vector<std::pair<uint64_t, int64_t>>{
+           {128, 32}, {1024, 480}, {66, 1}, {0, 1}, {1048576, 524256}})
+    EXPECT_EQ(requestsForOpenFiles(files), most) << files;
+  MemoryDefaults settings;
+  settings.setInteger("numberOfThreads", 8);
+  fitRequestsToOpenFiles(settings, 1024, nullptr);
+  EXPECT_EQ(settings.integerForKey("numberOfThreads"), 8);
+
+  test::TempDir site;
+  std::string home = "<html><body>";
+  for (int n = 0; n < 400; ++n) {
+    const std::string name = "p" + std::to_string(n) + ".html";
+    test::writeWhole(site / name, "<html><head><title>" + name + "</title></head></html>");
+    home += "<a href=\"" + name + "\">" + name + "</a>";
+  }
+  test::writeWhole(site / "index.html", home + "</body></html>");
+  test::TestServer server;
+  server.folder(site.path());
+  const Ran ran = runProgram(kProgram,
+                             "crawl " + server.url("/") +
+                                 " --internal-only --threads 500 --no-settings-file --no-progress",
+                             "ulimit -n 128;");
+  EXPECT_EQ(ran.status, 0) << ran.output;
+  EXPECT_NE(ran.output.find("500 requests at once need more open files than this system allows "
+                            "(128); at most 32 are in flight"),
+            std::string::npos)
+      << ran.output;
+  EXPECT_NE(ran.output.find("links checked: 401   bad links: 0"), std::string::npos) << ran.output;
 }
 
 }  // namespace
