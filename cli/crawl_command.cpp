@@ -11,7 +11,7 @@
 #include <fstream>
 
 #include "cli_alerts.h"
-#include "open_files.h"
+#include "request_limits.h"
 #include "settings_command.h"
 #include "platform/text_format.h"
 #include "render/web_view_recycler.h"
@@ -80,7 +80,7 @@ int runCrawl(const Options& options) {
     std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
     return 2;
   }
-  fitRequestsToOpenFiles(*defaults, raiseOpenFileLimit(), stderr);
+  fitRequestsToMachine(*defaults, machineLimits(), stderr);
 
   std::string error;
   auto address = startingAddressFor(options.target, &error);

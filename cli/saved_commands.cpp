@@ -16,7 +16,7 @@
 #include "cli_alerts.h"
 #include "crawl_command.h"
 #include "engine/zel_rechecker.h"
-#include "open_files.h"
+#include "request_limits.h"
 #include "report/database_loader.h"
 #include "report/exports.h"
 #include "report/report_context.h"
@@ -132,7 +132,7 @@ Status openSession(const Options& options, Session& session) {
   if (Status s = openSavedCrawl(options.target, session.saved); !s.ok()) return s;
   auto defaults = std::make_unique<MemoryDefaults>();
   if (Status s = savedSettings(session.saved, options, *defaults, stderr); !s.ok()) return s;
-  fitRequestsToOpenFiles(*defaults, raiseOpenFileLimit(), stderr);
+  fitRequestsToMachine(*defaults, machineLimits(), stderr);
   session.settings = defaults.get();
   session.real = std::make_unique<RealPlatform>(std::move(defaults));
   session.platform = session.real->platform();

@@ -11,9 +11,9 @@
 
 #include "cli/run_zelmora.h"
 #include "crawl_command.h"
-#include "open_files.h"
 #include "options.h"
 #include "platform/file_system.h"
+#include "request_limits.h"
 #include "settings_command.h"
 #include "support/temp_dir.h"
 #include "support/test_server.h"
@@ -265,16 +265,31 @@ TEST(CrawlCommand, UnusableStartsExitWithTwoAndLocalPathsBecomeFileAddresses) {
   EXPECT_EQ(error, "no such file or folder: ./definitely/not/here");
 }
 
-// A site linking to 400 pages at once, crawled with 500 requests at a time in a
-// process that may open only 128 files: every page is still read.
-TEST(CrawlCommand, RequestsInFlightFitTheOpenFileLimit) {
+// Requests in flight are kept within the open files and, rendered, the cores and
+// memory. A site linking to 400 pages at once, crawled with 500 requests at a
+// time in a process that may open only 128 files: every page is still read.
+TEST(CrawlCommand, RequestsInFlightFitTheMachine) {
   for (const auto& [files, most] : std::vector<std::pair<uint64_t, int64_t>>{
            {128, 32}, {1024, 480}, {66, 1}, {0, 1}, {1048576, 524256}})
     EXPECT_EQ(requestsForOpenFiles(files), most) << files;
-  MemoryDefaults settings;
-  settings.setInteger("numberOfThreads", 8);
-  fitRequestsToOpenFiles(settings, 1024, nullptr);
-  EXPECT_EQ(settings.integerForKey("numberOfThreads"), 8);
+  // Rendered pages: four a core, a quarter of a gigabyte each, at least eight.
+  const uint64_t GB = 1ull << 30;
+  struct Case {
+    MachineLimits machine;
+    bool render;
+    int64_t wanted, inFlight;
+  } cases[] = {{{1024, 2, 24 * GB}, false, 8, 8},   {{1024, 2, 24 * GB}, false, 400, 400},
+               {{1024, 2, 24 * GB}, true, 100, 8},  {{1024, 16, 64 * GB}, true, 100, 64},
+               {{1024, 16, 4 * GB}, true, 100, 16}, {{128, 16, 64 * GB}, true, 100, 32},
+               {{1024, 1, 1 * GB}, true, 6, 6}};
+  for (const Case& c : cases) {
+    MemoryDefaults settings;
+    settings.setInteger("numberOfThreads", c.wanted);
+    settings.setBool("runJS", c.render);
+    fitRequestsToMachine(settings, c.machine, nullptr);
+    EXPECT_EQ(settings.integerForKey("numberOfThreads"), c.inFlight)
+        << c.machine.openFiles << " files, " << c.machine.cores << " cores, render " << c.render;
+  }
 
   test::TempDir site;
   std::string home = "<html><body>";
