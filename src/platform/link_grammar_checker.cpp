@@ -125,6 +125,9 @@ std::unique_ptr<SpellChecker> makeLinkGrammarChecker(std::string_view language) 
   parse_options_set_max_null_count(options, 0);  // only complete linkages count
   parse_options_set_linkage_limit(options, 1);
   parse_options_set_max_parse_time(options, kMaxParseSeconds);
+  // No spelling guesses for unknown words: they cost far more than the parse
+  // (a suggestion search per word), and spelling is a check of its own.
+  parse_options_set_spell_guess(options, 0);
   return std::make_unique<LinkGrammarChecker>(dictionary, options, std::move(sentences));
 }
 
