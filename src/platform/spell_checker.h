@@ -109,10 +109,14 @@ void forEachWord(std::string_view text, size_t from, F&& visit) {
       if (j >= n || wordCharacterLength(text, j) == 0) break;
       i = j;
     }
-    // Apostrophes around a word are quotation marks, not part of it.
+    // Apostrophes around a word are quotation marks, not part of it, and so are
+    // the joiners they leave at its ends: '/' is no word, '/bin/sh' is bin/sh.
+    auto edge = [](char c) {
+      return c == '\'' || c == '.' || c == ':' || c == '/' || c == '@' || c == '_' || c == '-';
+    };
     size_t b = start, e = i;
-    while (b < e && text[b] == '\'') ++b;
-    while (e > b && text[e - 1] == '\'') --e;
+    while (b < e && edge(text[b])) ++b;
+    while (e > b && edge(text[e - 1])) --e;
     if (b < e && !visit(b, e - b)) return;
   }
 }
