@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 #include "platform/text_format.h"
 #include "platform/url.h"
@@ -450,6 +452,51 @@ std::vector<HttpCookie> CookieStore::cookies() const {
     if (auto c = parseCookieLine(l->data)) out.push_back(std::move(*c));
   curl_slist_free_all(list);
   return out;
+}
+
+void CookieStore::trimIfDue(size_t perDomain, size_t total, size_t every) {
+  if (setSinceTrim_.load(std::memory_order_relaxed) < every) return;
+  setSinceTrim_.store(0, std::memory_order_relaxed);
+  trim(perDomain, total);
+}
+
+size_t CookieStore::trim(size_t perDomain, size_t total) {
+  std::lock_guard<std::mutex> lock(controlMutex_);
+  curl_slist* list = nullptr;
+  if (!control_ || curl_easy_getinfo(control_, CURLINFO_COOKIELIST, &list) != CURLE_OK) return 0;
+  // curl lists a domain's cookies oldest first.
+  std::vector<std::string_view> lines;
+  std::unordered_map<std::string_view, size_t> left;  // cookies of each domain still to keep
+  auto domainOf = [](std::string_view line) {
+    if (line.substr(0, 10) == "#HttpOnly_") line.remove_prefix(10);
+    return line.substr(0, line.find('\t'));
+  };
+  for (curl_slist* l = list; l; l = l->next) {
+    lines.emplace_back(l->data);
+    ++left[domainOf(lines.back())];
+  }
+  size_t kept = lines.size(), dropped = 0;
+  for (std::string_view line : lines) {
+    size_t& ofDomain = left[domainOf(line)];
+    if (ofDomain <= perDomain && kept <= total) {
+      --ofDomain;
+      continue;
+    }
+    --ofDomain;
+    --kept;
+    // The same cookie with an expiry in the past replaces it, and curl then drops it.
+    size_t at = std::string_view::npos;  // the tab before the expiry, the fifth field
+    for (size_t tab = 0, from = 0; tab < 4; ++tab, from = at + 1)
+      if ((at = line.find('\t', from)) == std::string_view::npos) break;
+    const size_t end = at == std::string_view::npos ? at : line.find('\t', at + 1);
+    if (end == std::string_view::npos) continue;
+    std::string expired(line.substr(0, at + 1));
+    expired.append("1").append(line.substr(end));
+    curl_easy_setopt(control_, CURLOPT_COOKIELIST, expired.c_str());
+    ++dropped;
+  }
+  curl_slist_free_all(list);
+  return dropped;
 }
 
 // One line of the store's list: domain, tail match, path, secure, expiry, name

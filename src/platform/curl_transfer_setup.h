@@ -5,6 +5,7 @@
 #include <curl/curl.h>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -96,6 +97,16 @@ class CookieStore {
   // Whether the store may hold a cookie: true from the first one seen until clear().
   bool holdsCookies() const;
   std::vector<HttpCookie> cookies() const;
+  // Drops the oldest cookies of a domain past `perDomain`, then the oldest past
+  // `total` in all, as browsers do: a site setting cookie after cookie cannot
+  // grow the store, nor the look-ups curl makes in it for every cookie and
+  // request, without bound. Returns how many were dropped.
+  size_t trim(size_t perDomain, size_t total);
+  // Counts a Set-Cookie field curl has taken in; trimIfDue trims once `every`
+  // have come since the last trim. Not from curl's callbacks, which may hold
+  // the store's lock.
+  void noteSetCookie() { setSinceTrim_.fetch_add(1, std::memory_order_relaxed); }
+  void trimIfDue(size_t perDomain, size_t total, size_t every);
 
  private:
   static void lock(CURL*, curl_lock_data data, curl_lock_access, void* userp);
@@ -104,6 +115,7 @@ class CookieStore {
   CURL* control_ = nullptr;  // an idle handle attached to the share, for clearing it
   mutable std::mutex controlMutex_;  // clear() may come from any thread
   mutable bool holds_ = false;  // under controlMutex_
+  std::atomic<size_t> setSinceTrim_{0};
   std::array<std::mutex, CURL_LOCK_DATA_LAST> locks_;
 };
 

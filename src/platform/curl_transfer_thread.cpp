@@ -24,6 +24,11 @@ constexpr size_t kPoolSize = 16;
 // The longest wait with nothing to do; curl's own timers, new commands and the
 // stop wake the thread earlier.
 constexpr int kIdleWaitMs = 10 * 1000;
+// The store keeps what a browser keeps; it is trimmed after every few hundred
+// cookies a site sets.
+constexpr size_t kCookiesPerDomain = 180;
+constexpr size_t kCookiesInAll = 3000;
+constexpr size_t kCookiesBetweenTrims = 500;
 // How long an address curl found for a host name serves plain transfers, as
 // long as curl keeps one itself.
 constexpr auto kAddressLifetime = std::chrono::seconds(60);
@@ -113,7 +118,7 @@ struct TransferThread::Transfer : PlainHttpSink {
   }
 };
 
-TransferThread::TransferThread(const CookieStore& cookies, std::function<void(Reports)> hand,
+TransferThread::TransferThread(CookieStore& cookies, std::function<void(Reports)> hand,
                                uint64_t first, uint64_t stride)
     : cookies_(cookies), hand_(std::move(hand)), multi_(curl_multi_init()) {
   nextId_ = first;
@@ -182,6 +187,7 @@ void TransferThread::run() {
       curl_multi_perform(multi_, &running);
       collectFinished();
       servicePlain();
+      cookies_.trimIfDue(kCookiesPerDomain, kCookiesInAll, kCookiesBetweenTrims);
     }
     readFiles();
     handOver();
@@ -526,6 +532,8 @@ void TransferThread::handOver() {
 size_t TransferThread::onHeader(char* data, size_t size, size_t count, void* userp) {
   auto* t = static_cast<Transfer*>(userp);
   const size_t len = size * count;
+  if (t->easyHasCookies && len > 11 && equalsIgnoreCase(std::string_view(data, 11), "Set-Cookie:"))
+    t->owner->cookies_.noteSetCookie();
   if (!t->head.feed(std::string_view(data, len))) {
     if (!t->head.complete() && t->phase != TransferPhase::Head) {
       // curl answered the head itself (an authentication round): start over.

@@ -72,7 +72,7 @@ class TransferThread {
   // outlive this object.
   // Its ids are `first`, `first + stride`, ...: threads that share one loader
   // give them out without overlap.
-  TransferThread(const CookieStore& cookies, std::function<void(Reports)> hand,
+  TransferThread(CookieStore& cookies, std::function<void(Reports)> hand,
                  uint64_t first = 1, uint64_t stride = 1);
   // Stops and joins the thread; transfers still running end without a report.
   ~TransferThread();
@@ -124,7 +124,7 @@ class TransferThread {
   static size_t onBody(char* data, size_t size, size_t count, void* userp);
   static int onProgress(void* userp, curl_off_t, curl_off_t received, curl_off_t, curl_off_t);
 
-  const CookieStore& cookies_;
+  CookieStore& cookies_;
   std::function<void(Reports)> hand_;
   CURLM* multi_ = nullptr;
   std::vector<CURL*> pools_[2];  // reset easy handles: [0] without, [1] with the cookie store

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <set>
 #include <thread>
 
 #include "platform/curl_transfer_setup.h"
@@ -555,6 +556,24 @@ TEST_F(UrlLoaderTest, CookiesAreSharedWhenHandledKeptOutWhenNotAndListedWithThei
   EXPECT_FALSE(curlsupport::parseCookieLine("\tFALSE\t/\tFALSE\t0\tn\tv"));
   loader->clearCookies();
   EXPECT_TRUE(loader->storedCookies().empty());
+
+  // A site setting cookie after cookie (curl takes 50 a response): once 500 have
+  // come, the store keeps the newest 180 of the domain, as a browser does.
+  server.route("/flood", [](const httplib::Request& req, httplib::Response& res) {
+    for (int i = 0; i < 50; ++i)
+      res.headers.emplace("Set-Cookie", req.get_param_value("r") + "_" + std::to_string(i) + "=v");
+    res.set_content("ok", "text/plain");
+  });
+  for (int round = 0; round < 10; ++round) {
+    RecordingDelegate f;
+    fetch(f, makeRequest(server.url("/flood?r=") + std::to_string(round)));
+  }
+  std::set<std::string> kept;
+  for (const HttpCookie& cookie : loader->storedCookies()) kept.insert(cookie.name);
+  EXPECT_GE(kept.size(), 180u);
+  EXPECT_LE(kept.size(), 230u) << "trimmed in the last round, which may add 50 after";
+  for (const char* name : {"9_49", "7_0"}) EXPECT_EQ(kept.count(name), 1u) << name;
+  for (const char* name : {"4_49", "0_0"}) EXPECT_EQ(kept.count(name), 0u) << name;
 }
 
 // Blocking requests follow redirects up to their limit; on another thread they run
