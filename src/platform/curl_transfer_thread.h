@@ -72,8 +72,8 @@ class TransferThread {
   // outlive this object.
   // Its ids are `first`, `first + stride`, ...: threads that share one loader
   // give them out without overlap.
-  TransferThread(CookieStore& cookies, std::function<void(Reports)> hand,
-                 uint64_t first = 1, uint64_t stride = 1);
+  TransferThread(CookieStore& cookies, std::function<void(Reports)> hand, uint64_t first = 1,
+                 uint64_t stride = 1);
   // Stops and joins the thread; transfers still running end without a report.
   ~TransferThread();
   TransferThread(const TransferThread&) = delete;
