@@ -28,6 +28,8 @@ constexpr const char* kSiteBuilderGeneratorPattern = "<meta.*?generator.*?(wix\\
 constexpr int kFileReadUnknown = 256;
 constexpr int kFileReadNoSuchFile = 260;
 constexpr int kFileReadUnknownEncoding = 264;
+// The part of a robots.txt that is read.
+constexpr size_t kMostRobotsTxtBytes = 500 * 1024;
 
 std::string describeList(const std::vector<std::string>& items) {
   return "(" + join(items, ", ") + ")";
@@ -455,6 +457,15 @@ void ZelHub::readRobotsTxt(const Url& startUrl) {
     log().always(strf("Unable to make string from %ld bytes of data returned at %s",
                       static_cast<long>(result.body.size()), location.c_str()));
     return;
+  }
+  // Read up to 500 KiB, to the end of the last whole line, as search engines
+  // read it: a hostile robots.txt of millions of rules would otherwise be
+  // matched against every link of the crawl.
+  if (result.body.size() > kMostRobotsTxtBytes) {
+    const size_t lineEnd = result.body.rfind('\n', kMostRobotsTxtBytes - 1);
+    result.body.resize(lineEnd == std::string::npos ? 0 : lineEnd + 1);
+    log().always(strf("robots.txt at %s is longer than %zu bytes; the rest is ignored",
+                      location.c_str(), kMostRobotsTxtBytes));
   }
   ZEL_LOG(log(), 1, "robots.txt contains:" + result.body);
   const RobotsRules rules = parseRobotsTxt(result.body, &log());

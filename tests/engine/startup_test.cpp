@@ -340,6 +340,17 @@ TEST(ServedStart, RobotsRecordZeroEncodingAndSiteBuilder) {
   EXPECT_TRUE(tp.logged("Unable to make string from " + std::to_string(garbledText.size()) +
                         " bytes of data returned at http://" + authority + "/robots.txt"));
 
+  // A robots.txt is read to its last whole line within 500 KiB.
+  std::string huge = "User-agent: *\nDisallow: /early\n";
+  while (huge.size() < 500 * 1024 - 20) huge += "Disallow: /filler\n";
+  server.page("/robots.txt", huge + "Disallow: /cut-in-two\nDisallow: /late\n", "text/plain");
+  ZelHub big(server.url("/"), tp.platform());
+  ASSERT_TRUE(big.go());
+  ASSERT_TRUE(big.getRobotsBlacklistArray().has_value());
+  const std::vector<std::string>& rules = *big.getRobotsBlacklistArray();
+  EXPECT_EQ(rules.front(), authority + "/early");
+  EXPECT_EQ(rules.back(), authority + "/filler");
+
   // Not UTF-8 and no charset from the server: the page's own declaration counts.
   server.rawPage("/legacy.html",
                  "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
