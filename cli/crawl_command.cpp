@@ -69,7 +69,7 @@ std::string crawlProgressLine(const ZelHub& hub, double seconds, int64_t checked
               seconds > 0 ? (hub.getCheckedLinkCount() - checkedAtStart) / seconds : 0.0);
 }
 
-int runCrawl(const Options& options) {
+int runCrawl(const Options& options, const CommandHooks* hooks) {
   if (Status s = options.exports.check(); !s.ok()) {
     std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
     return 2;
@@ -95,7 +95,7 @@ int runCrawl(const Options& options) {
     std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
     return 2;
   }
-  const bool interactive = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
+  const bool interactive = !hooks && ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
   CliAlerts alerts(interactive);
   platform.alerts = &alerts;
 
@@ -125,10 +125,11 @@ int runCrawl(const Options& options) {
     return 2;
   }
 
-  const bool showProgress = showsProgressLine(options);
+  if (hooks && hooks->started) hooks->started(hub, loop);
+  const bool showProgress = !hooks && showsProgressLine(options);
   bool deadlineReached = false;
   std::function<void()> tick = [&] {
-    if (gInterrupts.load() > 0 && !hub.stopPressed()) {
+    if ((gInterrupts.load() > 0 || (hooks && hooks->stopAsked())) && !hub.stopPressed()) {
       hub.stop();
       loop.stop();
       return;
@@ -145,13 +146,14 @@ int runCrawl(const Options& options) {
     }
     loop.postAfter(0.25, tick);
   };
-  auto previous = std::signal(SIGINT, onInterrupt);
+  auto previous = hooks ? SIG_ERR : std::signal(SIGINT, onInterrupt);
   loop.postAfter(0.25, tick);
   if (!hub.isCrawlFinished()) loop.run();
-  std::signal(SIGINT, previous);
+  if (previous != SIG_ERR) std::signal(SIGINT, previous);
   if (showProgress) std::fprintf(stderr, "\r\033[K");
 
-  if (finished && options.recheck && hub.getBadLinkCount() > 0 && gInterrupts.load() == 0) {
+  if (finished && options.recheck && hub.getBadLinkCount() > 0 && gInterrupts.load() == 0 &&
+      !(hooks && hooks->stopAsked())) {
     // Flaky servers and passing network trouble: every bad link gets a second chance.
     bool rechecked = false;
     platform.notifications->addObserver("ZelRecheckDidFinish", [&](const Notification&) {
@@ -179,13 +181,14 @@ int runCrawl(const Options& options) {
   const int status = !writeExports(options.exports, report, stderr) ? 2
                      : hub.getBadLinkCount() > 0                         ? 1
                                                                          : 0;
+  if (hooks && hooks->ended) hooks->ended();
   // The browser, if pages were rendered, ends now, while its run loop still exists.
   WebViewRecycler::sharedWebViewRecycler().shutDown();
 #ifndef ZEL_FULL_TEARDOWN
   // Every file is closed: the records and link instances are left for the OS to
   // free at exit, which a large crawl would otherwise spend seconds destroying.
   // (Sanitizer builds tear down, so LeakSanitizer still checks everything.)
-  (void)hubOwner.release();
+  if (!hooks) (void)hubOwner.release();
 #endif
   return status;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "command_hooks.h"
 #include "options.h"
 
 namespace zel {
@@ -12,7 +13,8 @@ class ZelHub;
 namespace zel::cli {
 
 // Returns the exit status: 0 no bad links, 1 bad links, 2 unusable start.
-int runCrawl(const Options& options);
+// `hooks`, when given, follow the crawl for another host (the window).
+int runCrawl(const Options& options, const CommandHooks* hooks = nullptr);
 
 // A TARGET as the engine takes it: URLs as given; existing local files and
 // folders as file:// URLs. nullopt (with a message) for a path that does not exist.

@@ -32,6 +32,8 @@ namespace {
 constexpr const char* kHidden = "***";
 
 std::atomic<int> gInterrupts{0};
+// The window's hooks while it runs a command (the terminal's commands have none).
+const CommandHooks* gHooks = nullptr;
 
 void onInterrupt(int) {
   if (gInterrupts.fetch_add(1) >= 1) std::_Exit(130);  // a second Ctrl-C leaves at once
@@ -84,9 +86,10 @@ Status savedSettings(const SavedCrawl& saved, const Options& options, MemoryDefa
     out.setString(strf("customHeaderValue%d", slot), value);
     std::erase(hidden, strf("customHeaderValue%d", slot));
   }
-  if (options.passwordFile) {
-    std::string password;
-    if (Status s = readPasswordFile(*options.passwordFile, password); !s.ok()) return s;
+  if (options.passwordFile || options.password) {
+    std::string password = options.password.value_or("");
+    if (!options.password)
+      if (Status s = readPasswordFile(*options.passwordFile, password); !s.ok()) return s;
     out.setString("authenticationPassword", password);
     std::erase(hidden, "authenticationPassword");
   }
@@ -111,27 +114,19 @@ Status savedSettings(const SavedCrawl& saved, const Options& options, MemoryDefa
   return Status::Ok();
 }
 
-// A loaded crawl with its platform, settings and hub.
-struct Session {
-  SavedCrawl saved;
-  const MemoryDefaults* settings = nullptr;  // owned by `real`
-  std::unique_ptr<RealPlatform> real;
-  Platform platform;
-  std::unique_ptr<CliAlerts> alerts;
-  std::unique_ptr<ZelHub> hub;
+}  // namespace
 
-  ~Session() {
+Session::~Session() {
 #ifndef ZEL_FULL_TEARDOWN
-    (void)hub.release();  // left for the OS, as a crawl leaves it
+  if (leftForExit) (void)hub.release();  // left for the OS, as a crawl leaves it
 #endif
-  }
-};
+}
 
-Status openSession(const Options& options, Session& session) {
+Status openSession(const Options& options, Session& session, FILE* notices) {
   gInterrupts = 0;  // a Ctrl-C counts for the command it interrupts
   if (Status s = openSavedCrawl(options.target, session.saved); !s.ok()) return s;
   auto defaults = std::make_unique<MemoryDefaults>();
-  if (Status s = savedSettings(session.saved, options, *defaults, stderr); !s.ok()) return s;
+  if (Status s = savedSettings(session.saved, options, *defaults, notices); !s.ok()) return s;
   fitRequestsToMachine(*defaults, machineLimits(), stderr);
   session.settings = defaults.get();
   session.real = std::make_unique<RealPlatform>(std::move(defaults));
@@ -144,6 +139,8 @@ Status openSession(const Options& options, Session& session) {
   session.saved.db.close();  // written back later through a connection of its own
   return loaded;
 }
+
+namespace {
 
 // The database is written back in place: it and its folder (for the journal)
 // must be writable before any request is sent.
@@ -166,7 +163,8 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
   std::function<void()> tick = [&] {
     const double secs =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    if (gInterrupts.load() > 0 || (maxTime && secs >= *maxTime)) {
+    if (gInterrupts.load() > 0 || (gHooks && gHooks->stopAsked()) ||
+        (maxTime && secs >= *maxTime)) {
       stopped = true;
       onStop();
       loop.stop();
@@ -178,11 +176,11 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
     }
     timer = loop.postAfter(0.25, tick);
   };
-  auto previous = std::signal(SIGINT, onInterrupt);
+  auto previous = gHooks ? SIG_ERR : std::signal(SIGINT, onInterrupt);
   timer = loop.postAfter(0.25, tick);
   if (!done) loop.run();
   loop.cancelTimer(timer);  // the tick refers to this frame
-  std::signal(SIGINT, previous);
+  if (previous != SIG_ERR) std::signal(SIGINT, previous);
   if (progress) std::fprintf(stderr, "\r\033[K");
   return !stopped;
 }
@@ -291,6 +289,20 @@ bool recheckStatusLines(Session& session, const std::vector<ZelUrl*>& chosen,
   return completed;
 }
 
+// Follows one command for the window: the hooks are known while it runs, and
+// told when it ends (on every way out).
+class HooksInUse {
+ public:
+  explicit HooksInUse(const CommandHooks* hooks) { gHooks = hooks; }
+  ~HooksInUse() {
+    if (gHooks && gHooks->ended) gHooks->ended();
+    gHooks = nullptr;
+  }
+  void started(ZelHub& hub, RunLoop& loop) const {
+    if (gHooks && gHooks->started) gHooks->started(hub, loop);
+  }
+};
+
 void printGroup(const char* heading, const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   std::printf("%s (%zu):\n", heading, lines.size());
@@ -301,10 +313,12 @@ void printGroup(const char* heading, const std::vector<std::string>& lines) {
 
 // ---- recheck ----------------------------------------------------------------------------
 
-int runRecheck(const Options& options) {
+int runRecheck(const Options& options, const CommandHooks* hooks) {
   if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
+  session.leftForExit = !hooks;
   if (Status s = openSession(options, session); !s.ok()) return fail(s.message());
+  const HooksInUse following(hooks);
   const std::string& path = session.saved.path;
   if (Status s = checkRewritable(path); !s.ok()) return fail(s.message());
   ZelHub& hub = *session.hub;
@@ -351,6 +365,7 @@ int runRecheck(const Options& options) {
     loop.stop();
   });
 
+  following.started(hub, loop);
   const auto started = std::chrono::steady_clock::now();
   std::vector<ZelUrl*> queue = chosen;
   bool interrupted = false;
@@ -399,6 +414,7 @@ int runRecheck(const Options& options) {
   const auto& all = hub.getLinksCollection();
   for (size_t i = knownRecords; i < all.size(); ++i)
     found.push_back(withoutPasswords(all[i]->getLinkUrl()) + "  " + all[i]->getStatus());
+  if (hooks && hooks->rechecked) hooks->rechecked(fixed, stillBroken, newlyBroken, found);
   if (!options.quiet) {
     printGroup("fixed", fixed);
     printGroup("still broken", stillBroken);
@@ -424,10 +440,12 @@ int runRecheck(const Options& options) {
 
 // ---- continue ---------------------------------------------------------------------------
 
-int runContinue(const Options& options) {
+int runContinue(const Options& options, const CommandHooks* hooks) {
   if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
+  session.leftForExit = !hooks;
   if (Status s = openSession(options, session); !s.ok()) return fail(s.message());
+  const HooksInUse following(hooks);
   const std::string& path = session.saved.path;
   if (!session.saved.stopped)
     return fail(path + " holds a crawl that finished: there is nothing to continue "
@@ -457,6 +475,7 @@ int runContinue(const Options& options) {
     finished = true;
     loop.stop();
   });
+  following.started(hub, loop);
   const auto started = std::chrono::steady_clock::now();
   hub.continueCrawl();
   std::function<std::string(double)> progress;
@@ -504,13 +523,13 @@ Status readUrlFacts(SavedCrawl& saved, std::vector<std::pair<std::string, UrlFac
 
 }  // namespace
 
-int runDiff(const Options& options) {
+Status diffSavedCrawls(const std::string& olderPath, const std::string& newerPath, Json& doc) {
   SavedCrawl older, newer;
-  if (Status s = openSavedCrawl(options.target, older); !s.ok()) return fail(s.message());
-  if (Status s = openSavedCrawl(options.target2, newer); !s.ok()) return fail(s.message());
+  if (Status s = openSavedCrawl(olderPath, older); !s.ok()) return s;
+  if (Status s = openSavedCrawl(newerPath, newer); !s.ok()) return s;
   std::vector<std::pair<std::string, UrlFacts>> a, b;
-  if (Status s = readUrlFacts(older, a); !s.ok()) return fail(s.message());
-  if (Status s = readUrlFacts(newer, b); !s.ok()) return fail(s.message());
+  if (Status s = readUrlFacts(older, a); !s.ok()) return s;
+  if (Status s = readUrlFacts(newer, b); !s.ok()) return s;
   std::unordered_map<std::string, const UrlFacts*> inOld, inNew;
   for (const auto& [url, facts] : a) inOld.emplace(url, &facts);
   for (const auto& [url, facts] : b) inNew.emplace(url, &facts);
@@ -535,13 +554,22 @@ int runDiff(const Options& options) {
     if (!inNew.count(url))
       removed.push_back({{"url", withoutPasswords(url)}, {"status", facts.status}});
 
+  doc = {{"old", older.path},         {"new", newer.path},
+         {"added", added},             {"removed", removed},
+         {"statusChanged", status},    {"titleChanged", title},
+         {"descriptionChanged", description}};
+  return Status::Ok();
+}
+
+int runDiff(const Options& options) {
+  Json doc;
+  if (Status s = diffSavedCrawls(options.target, options.target2, doc); !s.ok())
+    return fail(s.message());
+  const Json &added = doc["added"], &removed = doc["removed"], &status = doc["statusChanged"],
+             &title = doc["titleChanged"], &description = doc["descriptionChanged"];
   const bool same = added.empty() && removed.empty() && status.empty() && title.empty() &&
                     description.empty();
   if (options.diffJson) {
-    const Json doc = {{"old", older.path},         {"new", newer.path},
-                      {"added", added},             {"removed", removed},
-                      {"statusChanged", status},    {"titleChanged", title},
-                      {"descriptionChanged", description}};
     std::printf("%s\n", doc.dump(2, ' ', false, Json::error_handler_t::replace).c_str());
     return same ? 0 : 1;
   }
