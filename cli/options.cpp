@@ -742,7 +742,8 @@ const std::vector<FormOption>& crawlFormOptions() {
         continue;
       for (const OptionSpec& o : optionTable())
         if (o.topic == t.topic && !o.namesPath)
-          form.push_back({o.name, o.args, t.heading, o.help, o.settings, valueCount(o)});
+          form.push_back({o.name, o.args, t.heading, o.help, o.settings, valueCount(o),
+                          std::string_view(o.args) == "TERM" || o.args[0] == '"'});
     }
     return form;
   }();

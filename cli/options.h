@@ -56,7 +56,8 @@ struct Options {
 // to check and requests, whose value names no file or folder.
 struct FormOption {
   std::string name, args, topic, help, settings;
-  size_t values = 0;  // how many values it takes
+  size_t values = 0;        // how many values it takes
+  bool repeatable = false;  // a list term or a header: it may be given again
 };
 const std::vector<FormOption>& crawlFormOptions();
 

@@ -91,7 +91,12 @@ void LiveState::runEngine() {
     }
   }
   loop.run();
+  // No more work is taken; what was handed over already runs, so that no
+  // request waits for an answer that would never come.
   relay_.setLoop(nullptr);
+  bool drained = false;
+  loop.post([&] { drained = true; });
+  loop.runUntil([&] { return drained; }, 1);
   WebViewRecycler::sharedWebViewRecycler().shutDown();
 }
 
@@ -289,6 +294,7 @@ void LiveState::publish() {
     source = {{"kind", "live"}};
   Json s = table_.counts();
   s["generation"] = generation_;
+  s["tableVersion"] = table_.version();
   s["state"] = state_;
   s["busy"] = job_ != Job::None;
   s["message"] = message_;

@@ -162,7 +162,8 @@ Json formJson() {
                                         {"args", o.args},
                                         {"help", o.help},
                                         {"settings", o.settings},
-                                        {"values", o.values}});
+                                        {"values", o.values},
+                                        {"repeatable", o.repeatable}});
   }
   return {{"topics", topics}};
 }
