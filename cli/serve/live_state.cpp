@@ -106,6 +106,7 @@ void LiveState::shutDown() {
 }
 
 Status LiveState::onEngine(std::function<Status()> work, double seconds) {
+  if (engineAway_) return Status::Error("zelmora is busy starting or saving a crawl; try again soon");
   auto result = relay_.call<Status>(std::move(work), seconds);
   if (!result) return Status::Error("zelmora is busy (loading or saving a crawl); try again soon");
   return *result;
@@ -124,6 +125,7 @@ Status LiveState::startJob(Job job, Options options) {
   message_.clear();
   messageIsError_ = false;
   recheckOutcome_ = nullptr;
+  engineAway_ = true;
   publish();
   // The command turns run loops of its own: it runs on the next turn of the
   // window's loop, not inside the server's request.
@@ -189,6 +191,7 @@ void LiveState::runJob(Job job, Options options) {
     }
   }
   if (!source_) state_ = "idle";
+  engineAway_ = false;
   publish();
 }
 
@@ -196,6 +199,7 @@ void LiveState::attach(ZelHub& hub, RunLoop& loop, Job job) {
   jobLoop_ = &loop;
   jobPlatform_ = hub.platform();
   relay_.setLoop(&loop);
+  engineAway_ = false;
   source_ = std::make_unique<LiveHubSource>(hub);
   table_.reset(source_->thresholds());
   ++generation_;
@@ -231,6 +235,7 @@ void LiveState::detach() {
   // A thumbnail's browser lives on this loop, which ends with the command.
   WebViewRecycler::sharedWebViewRecycler().shutDown();
   relay_.setLoop(home_.platform().runLoop);
+  engineAway_ = true;
   jobLoop_ = nullptr;
   jobPlatform_ = Platform();
 }
@@ -398,18 +403,9 @@ Status LiveState::open(const std::string& path) {
 }
 
 std::optional<Json> LiveState::details(int64_t id) {
+  if (engineAway_) return std::nullopt;
   auto result = relay_.call<std::optional<Json>>(
       [this, id]() -> std::optional<Json> { return source_ ? source_->details(id) : std::nullopt; },
-      30);
-  return result ? *result : std::nullopt;
-}
-
-std::optional<std::string> LiveState::databasePath() {
-  auto result = relay_.call<std::optional<std::string>>(
-      [this]() -> std::optional<std::string> {
-        if (const DatabaseSource* db = database()) return db->path();
-        return std::nullopt;
-      },
       30);
   return result ? *result : std::nullopt;
 }

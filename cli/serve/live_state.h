@@ -73,8 +73,6 @@ class LiveState {
   Status exportFile(const std::string& kind, const std::string& folder, std::string& file);
   // A 392x256 PNG of the row's page, written to `file`.
   Status thumbnail(int64_t id, const std::string& file);
-  // The crawl database shown, if any.
-  std::optional<std::string> databasePath();
 
  private:
   enum class Job { None, Crawl, Recheck, Continue };
@@ -116,6 +114,10 @@ class LiveState {
   double rate_ = 0;
   std::optional<std::string> password_;  // the last login typed into the form
   std::atomic<bool> stopAsked_{false}, shuttingDown_{false};
+  // The window's loop does not turn: a command is starting (its hub not yet
+  // made) or ending (its crawl being saved and loaded again). Work for the
+  // engine is refused then rather than left to wait.
+  std::atomic<bool> engineAway_{false};
 
   std::mutex snapshotMutex_;
   std::condition_variable snapshotChanged_;

@@ -35,7 +35,8 @@ void RunLoopRelay::setLoop(RunLoop* loop) {
 bool RunLoopRelay::post(const std::shared_ptr<Call>& call) {
   std::lock_guard lock(mutex_);
   if (!loop_) return false;
-  auto carrier = std::make_shared<Carrier>(Carrier{call});
+  auto carrier = std::make_shared<Carrier>();
+  carrier->call = call;
   loop_->postFromAnyThread([carrier] {
     carrier->ran = true;
     carrier->call->task();
