@@ -71,6 +71,7 @@ function drawTabCounts() {
 
 function onSnapshot(s) {
   app.snapshot = s;
+  if (s.generation !== app.generation) app.localMessageUntil = 0;  // the server's word on the new crawl
   const counts = s.counts || {};
   const state = byId('state');
   state.textContent = s.state;
