@@ -522,8 +522,43 @@ Status writeMisspellings(SqliteDatabase& db, const ReportContext& report) {
   });
 }
 
-constexpr const char* kTables[] = {"crawl",    "urls",       "links",       "redirects",
-                                   "warnings", "duplicates", "misspellings"};
+struct HeaderRow {
+  int64_t urlId;
+  std::string_view name, value;
+};
+
+// The final response's header fields of the records that kept them; a record
+// whose fields passed the bounds gets a row named "truncated" after its kept ones.
+Status writeResponseHeaders(SqliteDatabase& db, ZelHub& hub) {
+  using R = HeaderRow;
+  const Table<R> table(
+      "response_headers",
+      {
+          {"url_id", "INTEGER NOT NULL REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"name", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.name); }},
+          {"value", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.value); }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    int64_t id = 0;
+    for (const ZelUrl* r : hub.getLinksCollection()) {
+      if (const KeptResponseHeaders* kept = r->getResponseHeaders()) {
+        for (const auto& [name, value] : kept->headers)
+          if (Status s = insert(HeaderRow{id, name, value}); !s.ok()) return s;
+        if (kept->truncated)
+          if (Status s = insert(HeaderRow{id, kTruncatedHeadersRow, "more fields were dropped"});
+              !s.ok())
+            return s;
+      }
+      ++id;
+    }
+    return Status::Ok();
+  });
+}
+
+constexpr const char* kTables[] = {"crawl",      "urls",         "links",
+                                   "redirects",  "warnings",     "duplicates",
+                                   "misspellings", "response_headers"};
 
 // `replace`: the tables of an existing database are dropped and written again
 // in the one transaction, so a failure leaves the file as it was.
@@ -547,11 +582,14 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
       [&] { return writeWarnings(db, report); },
       [&] { return writeDuplicates(db, report); },
       [&] { return writeMisspellings(db, report); },
+      [&] { return writeResponseHeaders(db, hub); },
       [&] {
         return db.exec(
             "CREATE INDEX urls_url ON urls(url);"
             "CREATE INDEX urls_status ON urls(status);"
             "CREATE INDEX links_target ON links(target_id);"
+            "CREATE INDEX links_parent ON links(parent_id);"
+            "CREATE INDEX response_headers_url ON response_headers(url_id);"
             "COMMIT");
       },
   };
