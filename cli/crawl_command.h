@@ -4,6 +4,7 @@
 #include <string>
 
 #include "options.h"
+#include "start_address.h"
 
 namespace zel {
 class ZelHub;
@@ -11,12 +12,8 @@ class ZelHub;
 
 namespace zel::cli {
 
-// Returns the exit status: 0 no bad links, 1 bad links, 2 unusable start.
+// Returns the exit status (see ExitStatus).
 int runCrawl(const Options& options);
-
-// A TARGET as the engine takes it: URLs as given; existing local files and
-// folders as file:// URLs. nullopt (with a message) for a path that does not exist.
-std::optional<std::string> startingAddressFor(const std::string& target, std::string* error);
 
 // Whether long work shows a progress line: asked for, not quiet, stderr a terminal.
 bool showsProgressLine(const Options& options);
