@@ -419,10 +419,11 @@ int runRecheck(const Options& options) {
     printGroup("still broken", stillBroken);
     printGroup("newly broken", newlyBroken);
     printGroup("new URLs", found);
-    std::printf("rechecked %zu URLs: %zu fixed, %zu still broken, %zu newly broken, %zu new; "
-                "%lld bad links in the crawl\n",
-                chosen.size(), fixed.size(), stillBroken.size(), newlyBroken.size(), found.size(),
-                static_cast<long long>(hub.getBadLinkCount()));
+    std::printf("rechecked %s: %zu fixed, %zu still broken, %zu newly broken, %zu new; "
+                "%s in the crawl\n",
+                countOf(static_cast<long long>(chosen.size()), "URL").c_str(), fixed.size(),
+                stillBroken.size(), newlyBroken.size(), found.size(),
+                countOf(hub.getBadLinkCount(), "bad link").c_str());
   }
 
   CrawlTiming timing{session.saved.seconds, session.saved.stopped, session.saved.startedAt,

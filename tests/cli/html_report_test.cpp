@@ -252,8 +252,10 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
   // Bad links and warnings keep to the site or to outside it on request.
   auto scope = [&](const char* section, int button) {
     return page.eval(std::string("(() => { document.querySelectorAll('#") + section +
-                     " .scope button')[" + std::to_string(button) + "].click(); return document"
-                     ".querySelectorAll('#" + section + " .item').length; })()");
+                     " .scope button')[" + std::to_string(button) +
+                     "].click(); return document"
+                     ".querySelectorAll('#" +
+                     section + " .item').length; })()");
   };
   EXPECT_EQ(scope("bad-links", 2), 0) << "no bad link is outside the site";
   EXPECT_EQ(scope("bad-links", 1), 2);
@@ -313,10 +315,10 @@ TEST_F(HtmlReport, AHundredThousandUrlsOpenAndPageAndTheDemoReportOpens) {
   ReportContext report(hub, tp.defaults, {});
   const std::string path = dir_ / "big.html";
   ASSERT_TRUE(writeHtmlReport(report, path).ok());
-  // The bundled example site, crawled from disk as `make demo` does.
+  // The bundled example site, served over http as `make demo` does.
   const std::string demoReport = dir_ / "demo.html", json = dir_ / "demo.json";
-  EXPECT_EQ(run({"crawl", ZEL_FIXTURES_DIR "/../../examples/site", "-q", "--no-settings-file",
-                 "--html", demoReport, "--json", json}),
+  EXPECT_EQ(run({"crawl", ZEL_FIXTURES_DIR "/../../examples/site", "--over-http", "-q",
+                 "--no-settings-file", "--html", demoReport, "--json", json}),
             1)
       << "the example site has bad links on purpose";
   const Json records = Json::parse(readWhole(json))["records"];
