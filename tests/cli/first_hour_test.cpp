@@ -29,8 +29,14 @@ Ran zelmora(const std::string& args, const std::string& cwd = "") {
 
 TEST(FirstHour, ExitStatusesAndWhatTheySay) {
   test::TestServer site;
-  site.page("/", "<a href=/a.html>a</a>");
-  site.page("/a.html", "<p>a</p>");
+  site.page("/", "<a href=/a.html>a</a><a href='/a.html#nowhere'>to nowhere</a>");
+  site.page("/a.html", "<p id=here>a</p>");
+  const std::string port = std::to_string(site.port());
+  // Outside the site: two hosts that refuse, and one that answers 404.
+  site.page("/outside",
+            "<a href=http://localhost:1/a>1</a><a href=http://localhost:2/b>2</a>"
+            "<a href=http://localhost:" +
+                port + "/missing>3</a>");
   site.slow("/slow.html", 5, "<p>slow</p>");
   site.page("/deadline", "<a href=/slow.html>s</a>");
   test::TempDir dir;
@@ -47,6 +53,13 @@ TEST(FirstHour, ExitStatusesAndWhatTheySay) {
       {"crawl gopher://" + authority + "/", 2, "not gopher://"},
       // A host and path without a scheme is an address, not a typo.
       {"crawl " + authority + "/", 0, ""},
+      // A missing anchor is listed, but is no bad link.
+      {"crawl " + site.url("/") + " --fragments", 0,
+       "Missing anchors (1):\n  " + site.url("/a.html#nowhere") + "\n      no anchor \"nowhere\""},
+      {"crawl " + site.url("/outside"), 1,
+       "Bad links outside the site (3 links on 3 hosts):\n  2 hosts refused the connection (2 "
+       "links)\n  localhost:" +
+           port + ": 1 link (404 not found)\n"},
       {"crawl http://127.0.0.1:1/ --json " + dir / "down.json", 2,
        "cannot reach the start page (the connection was refused)"},
       {"crawl " + site.url("/deadline") + " --max-time 1 --db " + dir / "stopped.db", 3,
