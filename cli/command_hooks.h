@@ -24,10 +24,9 @@ struct CommandHooks {
   // The loop has stopped for good; the hub still exists.
   std::function<void()> ended;
   // A recheck's outcome: the lines `recheck` prints under each heading.
-  std::function<void(const std::vector<std::string>& fixed,
-                     const std::vector<std::string>& stillBroken,
-                     const std::vector<std::string>& newlyBroken,
-                     const std::vector<std::string>& found)>
+  std::function<void(
+      const std::vector<std::string>& fixed, const std::vector<std::string>& stillBroken,
+      const std::vector<std::string>& newlyBroken, const std::vector<std::string>& found)>
       rechecked;
 
   bool stopAsked() const { return shouldStop && shouldStop(); }

@@ -5,6 +5,7 @@
 
 #include "command_hooks.h"
 #include "options.h"
+#include "start_address.h"
 
 namespace zel {
 class ZelHub;
@@ -12,13 +13,9 @@ class ZelHub;
 
 namespace zel::cli {
 
-// Returns the exit status: 0 no bad links, 1 bad links, 2 unusable start.
-// `hooks`, when given, follow the crawl for another host (the window).
+// Returns the exit status (see ExitStatus). `hooks`, when given, follow the
+// crawl for another host (the window), which keeps Ctrl-C to itself.
 int runCrawl(const Options& options, const CommandHooks* hooks = nullptr);
-
-// A TARGET as the engine takes it: URLs as given; existing local files and
-// folders as file:// URLs. nullopt (with a message) for a path that does not exist.
-std::optional<std::string> startingAddressFor(const std::string& target, std::string* error);
 
 // Whether long work shows a progress line: asked for, not quiet, stderr a terminal.
 bool showsProgressLine(const Options& options);

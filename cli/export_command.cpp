@@ -16,8 +16,9 @@ Status exportSavedCrawl(const Options& options, FILE* errors, bool leaveForExit,
   // Nothing is fetched, so a secret that was not saved is not missed.
   if (Status s = openSession(options, session, nullptr); !s.ok()) return s;
   const SavedCrawl& saved = session.saved;
-  ReportContext report(*session.hub, *session.settings,
-                       {saved.seconds, saved.stopped, saved.startedAt, saved.endedAt, std::nullopt});
+  ReportContext report(
+      *session.hub, *session.settings,
+      {saved.seconds, saved.stopped, saved.startedAt, saved.endedAt, std::nullopt});
   report.setLinksPending({saved.linksPending.begin(), saved.linksPending.end()});
   if (!writeExports(options.exports, report, errors, written))
     return Status::Error("not every export could be written");

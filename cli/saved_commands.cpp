@@ -2,18 +2,19 @@
 
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "cli_alerts.h"
+#include "folder_server.h"
+#include "interrupts.h"
 #include "crawl_command.h"
 #include "engine/zel_rechecker.h"
 #include "request_limits.h"
@@ -30,18 +31,15 @@ namespace zel::cli {
 namespace {
 
 constexpr const char* kHidden = "***";
-
-std::atomic<int> gInterrupts{0};
 // The window's hooks while it runs a command (the terminal's commands have none).
 const CommandHooks* gHooks = nullptr;
 
-void onInterrupt(int) {
-  if (gInterrupts.fetch_add(1) >= 1) std::_Exit(130);  // a second Ctrl-C leaves at once
-}
+// The window keeps Ctrl-C to itself and stops a command through its hooks.
+bool stopAsked() { return gHooks ? gHooks->stopAsked() : InterruptWatch::interrupted(); }
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "zelmora: %s\n", message.c_str());
-  return 2;
+  return kExitUnusable;
 }
 
 // The crawl's own settings, then the command line. Secrets were not saved:
@@ -123,8 +121,15 @@ Session::~Session() {
 }
 
 Status openSession(const Options& options, Session& session, FILE* notices) {
-  gInterrupts = 0;  // a Ctrl-C counts for the command it interrupts
   if (Status s = openSavedCrawl(options.target, session.saved); !s.ok()) return s;
+  if (!session.saved.servedFolder.empty()) {
+    // Its addresses name that port: the folder is served there again.
+    session.folder = std::make_unique<FolderServer>();
+    const std::string index = session.saved.settings.value("defaultLocalFileName", "");
+    if (Status s = session.folder->start(session.saved.servedFolder, session.saved.servedPort, index);
+        !s.ok())
+      return s;
+  }
   auto defaults = std::make_unique<MemoryDefaults>();
   if (Status s = savedSettings(session.saved, options, *defaults, notices); !s.ok()) return s;
   fitRequestsToMachine(*defaults, machineLimits(), stderr);
@@ -163,8 +168,7 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
   std::function<void()> tick = [&] {
     const double secs =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    if (gInterrupts.load() > 0 || (gHooks && gHooks->stopAsked()) ||
-        (maxTime && secs >= *maxTime)) {
+    if (stopAsked() || (maxTime && secs >= *maxTime)) {
       stopped = true;
       onStop();
       loop.stop();
@@ -176,11 +180,9 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
     }
     timer = loop.postAfter(0.25, tick);
   };
-  auto previous = gHooks ? SIG_ERR : std::signal(SIGINT, onInterrupt);
   timer = loop.postAfter(0.25, tick);
   if (!done) loop.run();
   loop.cancelTimer(timer);  // the tick refers to this frame
-  if (previous != SIG_ERR) std::signal(SIGINT, previous);
   if (progress) std::fprintf(stderr, "\r\033[K");
   return !stopped;
 }
@@ -289,6 +291,12 @@ bool recheckStatusLines(Session& session, const std::vector<ZelUrl*>& chosen,
   return completed;
 }
 
+void printGroup(const char* heading, const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  std::printf("%s (%zu):\n", heading, lines.size());
+  for (const std::string& l : lines) std::printf("  %s\n", l.c_str());
+}
+
 // Follows one command for the window: the hooks are known while it runs, and
 // told when it ends (on every way out).
 class HooksInUse {
@@ -303,17 +311,19 @@ class HooksInUse {
   }
 };
 
-void printGroup(const char* heading, const std::vector<std::string>& lines) {
-  if (lines.empty()) return;
-  std::printf("%s (%zu):\n", heading, lines.size());
-  for (const std::string& l : lines) std::printf("  %s\n", l.c_str());
-}
-
 }  // namespace
 
 // ---- recheck ----------------------------------------------------------------------------
 
+// The crawl's served folder, for the database written again.
+std::optional<ServedFolder> servedFolderOf(const Session& session) {
+  if (!session.folder) return std::nullopt;
+  return ServedFolder{session.folder->folder(), session.folder->port()};
+}
+
 int runRecheck(const Options& options, const CommandHooks* hooks) {
+  std::optional<InterruptWatch> interrupts;
+  if (!hooks) interrupts.emplace();
   if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
   session.leftForExit = !hooks;
@@ -395,11 +405,21 @@ int runRecheck(const Options& options, const CommandHooks* hooks) {
       if (r->getFinalStatus().empty() && !r->isExempt() && !r->hasConnection()) queue.push_back(r);
   }
   if (interrupted) {
-    std::fprintf(stderr, "zelmora: recheck stopped; %s is left as it was\n", path.c_str());
-    return 130;
+    std::fprintf(stderr, "zelmora: recheck stopped by %s before it was finished; %s is left as it was\n",
+                 hooks                          ? "the window"
+                 : InterruptWatch::interrupted() ? InterruptWatch::cause().c_str()
+                                                 : "the --max-time deadline",
+                 path.c_str());
+    return kExitStopped;
   }
   keepLatestLinks(reread);
   recount(hub);
+  // A URL read again that is now one of the site's pages joins them, as the
+  // crawl would have counted it (the engine leaves the pages alone while it
+  // rechecks); the page count and order written back include it.
+  if (session.settings->stringOrEmpty("filterSitemapByTerm").empty())
+    for (const auto& [page, count] : reread)
+      if (hub.shouldBeInSitemapCollection(page)) hub.seoManager().add(page);
 
   std::vector<std::string> fixed, stillBroken, newlyBroken, found;
   for (ZelUrl* r : chosen) {
@@ -420,15 +440,17 @@ int runRecheck(const Options& options, const CommandHooks* hooks) {
     printGroup("still broken", stillBroken);
     printGroup("newly broken", newlyBroken);
     printGroup("new URLs", found);
-    std::printf("rechecked %zu URLs: %zu fixed, %zu still broken, %zu newly broken, %zu new; "
-                "%lld bad links in the crawl\n",
-                chosen.size(), fixed.size(), stillBroken.size(), newlyBroken.size(), found.size(),
-                static_cast<long long>(hub.getBadLinkCount()));
+    std::printf("rechecked %s: %zu fixed, %zu still broken, %zu newly broken, %zu new; "
+                "%s in the crawl\n",
+                countOf(static_cast<long long>(chosen.size()), "URL").c_str(), fixed.size(),
+                stillBroken.size(), newlyBroken.size(), found.size(),
+                countOf(hub.getBadLinkCount(), "bad link").c_str());
   }
 
   CrawlTiming timing{session.saved.seconds, session.saved.stopped, session.saved.startedAt,
                      session.saved.endedAt, std::nullopt};
   ReportContext report(hub, *session.settings, timing);
+  report.setServedFolder(servedFolderOf(session));
   std::unordered_set<const ZelUrl*> pending;
   for (ZelUrl* r : session.saved.linksPending)
     if (!reread.count(r)) pending.insert(r);
@@ -441,6 +463,8 @@ int runRecheck(const Options& options, const CommandHooks* hooks) {
 // ---- continue ---------------------------------------------------------------------------
 
 int runContinue(const Options& options, const CommandHooks* hooks) {
+  std::optional<InterruptWatch> interrupts;
+  if (!hooks) interrupts.emplace();
   if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
   session.leftForExit = !hooks;
@@ -453,6 +477,16 @@ int runContinue(const Options& options, const CommandHooks* hooks) {
   if (Status s = checkRewritable(path); !s.ok()) return fail(s.message());
   ZelHub& hub = *session.hub;
   RunLoop& loop = *session.platform.runLoop;
+
+  // A site that cannot be reached now would turn every URL left into a bad
+  // link: the crawl is left as it was, to be continued when the site is back.
+  const std::string start =
+      hub.getFirstItem() ? hub.getFirstItem()->getLinkUrl() : session.saved.startUrl;
+  if (auto why = probeUnreachable(*session.platform.loader, *session.settings, start)) {
+    std::fprintf(stderr, "zelmora: cannot reach %s (%s); %s left stopped\n",
+                 withoutPasswords(start).c_str(), why->c_str(), path.c_str());
+    return kExitStopped;
+  }
 
   // Deliberately unlike the crawl's own walk, which passes over good records: a
   // page that answered before the stop has a good status but its links were
@@ -490,14 +524,22 @@ int runContinue(const Options& options, const CommandHooks* hooks) {
 
   CrawlTiming timing{session.saved.seconds + seconds, !finished, session.saved.startedAt,
                      std::time(nullptr), std::nullopt};
-  if (!finished && options.maxTime && gInterrupts.load() == 0) timing.deadline = options.maxTime;
+  if (!finished && options.maxTime && !stopAsked())
+    timing.deadline = options.maxTime;
   ReportContext report(hub, *session.settings, timing);
+  report.setServedFolder(servedFolderOf(session));
   if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
   if (Status s = rewriteCrawlDatabase(report, path); !s.ok()) return fail(s.message());
-  if (!writeExports(options.exports, report, stderr)) return 2;
-  if (!finished)
-    std::fprintf(stderr, "zelmora: stopped again; 'zelmora continue %s' goes on\n", path.c_str());
-  return hub.getBadLinkCount() > 0 ? 1 : 0;
+  if (!writeExports(options.exports, report, stderr)) return kExitUnusable;
+  if (!finished) {
+    std::fprintf(stderr, "zelmora: stopped again by %s; 'zelmora continue %s' goes on\n",
+                 timing.deadline ? "the --max-time deadline"
+                 : hooks         ? "the window"
+                                 : InterruptWatch::cause().c_str(),
+                 path.c_str());
+    return kExitStopped;
+  }
+  return hub.getBadLinkCount() > 0 ? kExitBadLinks : kExitClean;
 }
 
 // ---- diff ---------------------------------------------------------------------------------
@@ -523,6 +565,14 @@ Status readUrlFacts(SavedCrawl& saved, std::vector<std::pair<std::string, UrlFac
 
 }  // namespace
 
+// Two crawls of a local folder over http ran on ports of their own: their
+// addresses are compared by path.
+std::string comparable(const SavedCrawl& crawl, const std::string& url) {
+  if (crawl.servedFolder.empty()) return url;
+  const std::string origin = strf("http://127.0.0.1:%d", crawl.servedPort);
+  return startsWith(url, origin) ? url.substr(origin.size()) : url;
+}
+
 Status diffSavedCrawls(const std::string& olderPath, const std::string& newerPath, Json& doc) {
   SavedCrawl older, newer;
   if (Status s = openSavedCrawl(olderPath, older); !s.ok()) return s;
@@ -530,6 +580,13 @@ Status diffSavedCrawls(const std::string& olderPath, const std::string& newerPat
   std::vector<std::pair<std::string, UrlFacts>> a, b;
   if (Status s = readUrlFacts(older, a); !s.ok()) return s;
   if (Status s = readUrlFacts(newer, b); !s.ok()) return s;
+  if (!older.servedFolder.empty() && !newer.servedFolder.empty()) {
+    for (auto& [url, facts] : a) url = comparable(older, url);
+    for (auto& [url, facts] : b) url = comparable(newer, url);
+  }
+  const std::string oldStart = withoutPasswords(comparable(older, older.startUrl)),
+                    newStart = withoutPasswords(comparable(newer, newer.startUrl));
+  const bool differentStarts = oldStart != newStart;
   std::unordered_map<std::string, const UrlFacts*> inOld, inNew;
   for (const auto& [url, facts] : a) inOld.emplace(url, &facts);
   for (const auto& [url, facts] : b) inNew.emplace(url, &facts);
@@ -555,6 +612,8 @@ Status diffSavedCrawls(const std::string& olderPath, const std::string& newerPat
       removed.push_back({{"url", withoutPasswords(url)}, {"status", facts.status}});
 
   doc = {{"old", older.path},         {"new", newer.path},
+         {"oldStart", oldStart},       {"newStart", newStart},
+         {"startsDiffer", differentStarts},
          {"added", added},             {"removed", removed},
          {"statusChanged", status},    {"titleChanged", title},
          {"descriptionChanged", description}};
@@ -569,6 +628,9 @@ int runDiff(const Options& options) {
              &title = doc["titleChanged"], &description = doc["descriptionChanged"];
   const bool same = added.empty() && removed.empty() && status.empty() && title.empty() &&
                     description.empty();
+  if (doc["startsDiffer"].get<bool>() && !options.diffJson)
+    std::printf("the crawls start at different addresses: %s and %s\n",
+                doc["oldStart"].get<std::string>().c_str(), doc["newStart"].get<std::string>().c_str());
   if (options.diffJson) {
     std::printf("%s\n", doc.dump(2, ' ', false, Json::error_handler_t::replace).c_str());
     return same ? 0 : 1;

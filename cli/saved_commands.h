@@ -8,6 +8,7 @@
 
 #include "cli_alerts.h"
 #include "command_hooks.h"
+#include "folder_server.h"
 #include "options.h"
 #include "report/database_loader.h"
 #include "zelmora/zelmora.h"
@@ -25,6 +26,7 @@ struct Session {
   std::unique_ptr<RealPlatform> real;
   Platform platform;
   std::unique_ptr<CliAlerts> alerts;
+  std::unique_ptr<FolderServer> folder;  // a crawl of a local folder over http serves it again
   std::unique_ptr<ZelHub> hub;
   // A command about to exit leaves the hub for the OS to free; a host that goes on frees it.
   bool leftForExit = true;

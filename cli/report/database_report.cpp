@@ -2,6 +2,7 @@
 // every record with its raw values, every link instance, redirect hop and
 // warning, the duplicate groups and misspelled words. Each table's columns are
 // listed once, and the CREATE and INSERT statements are made from that list.
+#include <cmath>
 #include <functional>
 #include <unordered_map>
 
@@ -9,6 +10,7 @@
 #include "platform/sqlite_database.h"
 #include "platform/text_format.h"
 #include "report/output_file.h"
+#include "report/record_fields.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
 
@@ -176,6 +178,17 @@ Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
           {"seo_summary", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, r.seoSummary()); }},
           {"seo_counters", "TEXT",
            [&seoCounters](Binder& b, int i, const R&) { b.json(i, seoCounters); }},
+          {"served_folder", "TEXT",
+           [](Binder& b, int i, const R& r) {
+             b.textOrNull(i, r.servedFolder() ? r.servedFolder()->folder : std::string());
+           }},
+          {"served_port", "INTEGER",
+           [](Binder& b, int i, const R& r) {
+             if (r.servedFolder())
+               b.stmt.bind(i, static_cast<int64_t>(r.servedFolder()->port));
+             else
+               b.stmt.bindNull(i);
+           }},
       });
   return table.write(db, [&](const auto& insert) { return insert(report); });
 }
@@ -213,6 +226,14 @@ void bindMetaData(Binder& b, int i, const ZelUrl& r) {
   }
   out += ']';
   b.stmt.bind(i, out);
+}
+
+// Milliseconds, rounded to the microsecond; NULL when not measured.
+void bindMilliseconds(Binder& b, int i, double seconds) {
+  if (seconds <= 0)
+    b.stmt.bindNull(i);
+  else
+    b.stmt.bind(i, std::round(seconds * 1e6) / 1e3);
 }
 
 Table<UrlRow> urlsTable() {
@@ -268,16 +289,31 @@ Table<UrlRow> urlsTable() {
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.thread()); }},
           {"fetched_at", "TEXT",
            [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getTimestampText()); }},
+          {"fetched_at_utc", "TEXT",
+           [](Binder& b, int i, const R& row) {
+             const auto t = row.r.getTimestamp();
+             b.textOrNull(i, t ? isoTime(static_cast<std::time_t>(*t)) : std::string());
+           }},
           {"response_time", "REAL",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getResponseTimeInterval()); }},
           {"load_time", "REAL",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getLoadTime()); }},
+          {"response_ms", "REAL",
+           [](Binder& b, int i, const R& row) { bindMilliseconds(b, i, row.r.getResponseTimeInterval()); }},
+          {"load_ms", "REAL",
+           [](Binder& b, int i, const R& row) { bindMilliseconds(b, i, row.r.getLoadTime()); }},
           {"retry_count", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryCount()); }},
           {"retry_after", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryAfter()); }},
           {"size_bytes", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, sizeInBytes(row.r)); }},
+          {"body_bytes", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getFileSizeInBytes()); }},
+          {"transfer_bytes", "INTEGER",
+           [](Binder& b, int i, const R& row) {
+             b.stmt.bind(i, row.r.getFileSizeCompressedInBytes());
+           }},
           {"size_kb", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.fileSizeKB()); }},
           {"compressed_kb", "INTEGER",
@@ -522,8 +558,43 @@ Status writeMisspellings(SqliteDatabase& db, const ReportContext& report) {
   });
 }
 
-constexpr const char* kTables[] = {"crawl",    "urls",       "links",       "redirects",
-                                   "warnings", "duplicates", "misspellings"};
+struct HeaderRow {
+  int64_t urlId;
+  std::string_view name, value;
+};
+
+// The final response's header fields of the records that kept them; a record
+// whose fields passed the bounds gets a row named "truncated" after its kept ones.
+Status writeResponseHeaders(SqliteDatabase& db, ZelHub& hub) {
+  using R = HeaderRow;
+  const Table<R> table(
+      "response_headers",
+      {
+          {"url_id", "INTEGER NOT NULL REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"name", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.name); }},
+          {"value", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.value); }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    int64_t id = 0;
+    for (const ZelUrl* r : hub.getLinksCollection()) {
+      if (const KeptResponseHeaders* kept = r->getResponseHeaders()) {
+        for (const auto& [name, value] : kept->headers)
+          if (Status s = insert(HeaderRow{id, name, value}); !s.ok()) return s;
+        if (kept->truncated)
+          if (Status s = insert(HeaderRow{id, kTruncatedHeadersRow, "more fields were dropped"});
+              !s.ok())
+            return s;
+      }
+      ++id;
+    }
+    return Status::Ok();
+  });
+}
+
+constexpr const char* kTables[] = {"crawl",      "urls",         "links",
+                                   "redirects",  "warnings",     "duplicates",
+                                   "misspellings", "response_headers"};
 
 // `replace`: the tables of an existing database are dropped and written again
 // in the one transaction, so a failure leaves the file as it was.
@@ -547,11 +618,14 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
       [&] { return writeWarnings(db, report); },
       [&] { return writeDuplicates(db, report); },
       [&] { return writeMisspellings(db, report); },
+      [&] { return writeResponseHeaders(db, hub); },
       [&] {
         return db.exec(
             "CREATE INDEX urls_url ON urls(url);"
             "CREATE INDEX urls_status ON urls(status);"
             "CREATE INDEX links_target ON links(target_id);"
+            "CREATE INDEX links_parent ON links(parent_id);"
+            "CREATE INDEX response_headers_url ON response_headers(url_id);"
             "COMMIT");
       },
   };

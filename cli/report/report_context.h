@@ -30,6 +30,13 @@ struct CrawlTiming {
   std::optional<double> deadline;  // --max-time, when that is what stopped it
 };
 
+// A local folder the crawl read over http from 127.0.0.1 (--over-http): its
+// saved crawl serves it again on the same port.
+struct ServedFolder {
+  std::string folder;
+  int port = 0;
+};
+
 class ReportContext {
  public:
   // Counts the images without alt text on the site's pages, runs the SEO text
@@ -64,6 +71,8 @@ class ReportContext {
   // never read (besides the ones still in flight): a loaded crawl keeps them.
   void setLinksPending(std::unordered_set<const ZelUrl*> pages) { linksPending_ = std::move(pages); }
   bool linksPending(const ZelUrl* record) const;
+  void setServedFolder(std::optional<ServedFolder> served) { served_ = std::move(served); }
+  const std::optional<ServedFolder>& servedFolder() const { return served_; }
 
  private:
   ZelHub& hub_;
@@ -74,6 +83,7 @@ class ReportContext {
   std::vector<const ZelUrl*> sitemap_;  // sorted: a set of a whole crawl's pages costs too much
   std::unordered_set<const ZelUrl*> linksPending_;
   SecretMask secrets_;
+  std::optional<ServedFolder> served_;
 };
 
 // "2026-12-07T04:22:15Z"; "" for 0.

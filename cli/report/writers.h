@@ -43,6 +43,8 @@ Status writeCrawlDatabase(const ReportContext& report, const std::string& path);
 // transaction: on failure the file is left as it was.
 Status rewriteCrawlDatabase(const ReportContext& report, const std::string& path);
 // The layout the database writer writes; readers refuse a newer one.
-inline constexpr int kCrawlDatabaseSchemaVersion = 2;
+inline constexpr int kCrawlDatabaseSchemaVersion = 4;
+// The name of the row that marks a record's dropped response header fields.
+inline constexpr const char* kTruncatedHeadersRow = "truncated";
 
 }  // namespace zel::cli

@@ -25,8 +25,9 @@ Status eachRow(SqliteDatabase& db, const std::string& sql,
 Json linkList(SqliteDatabase& db, const std::string& joinAndWhere, int64_t id, bool byPage) {
   Json items = Json::array();
   int64_t total = 0;
-  (void)eachRow(db, "SELECT count(*) FROM links l " + joinAndWhere,
-                [&](SqliteStatement& st) { total = st.columnInt(0); }, id);
+  (void)eachRow(
+      db, "SELECT count(*) FROM links l " + joinAndWhere,
+      [&](SqliteStatement& st) { total = st.columnInt(0); }, id);
   (void)eachRow(
       db,
       "SELECT o.url, l.link_text, l.line, l.rel, l.nofollow, o.status FROM links l " +
@@ -83,10 +84,11 @@ Status DatabaseSource::load(RowTable::Batch& batch) {
     if (static_cast<size_t>(id) >= v.size()) v.resize(static_cast<size_t>(id) + 1, 0);
     return v[static_cast<size_t>(id)];
   };
-  if (Status s = eachRow(db, "SELECT target_id, count(*) FROM links WHERE target_id >= 0 GROUP BY target_id",
-                         [&](SqliteStatement& st) {
-                           at(inlinks, st.columnInt(0)) = static_cast<int32_t>(st.columnInt(1));
-                         });
+  if (Status s = eachRow(
+          db, "SELECT target_id, count(*) FROM links WHERE target_id >= 0 GROUP BY target_id",
+          [&](SqliteStatement& st) {
+            at(inlinks, st.columnInt(0)) = static_cast<int32_t>(st.columnInt(1));
+          });
       !s.ok())
     return s;
   // The report's test for an image shown without alt text, in SQL.
@@ -104,7 +106,8 @@ Status DatabaseSource::load(RowTable::Batch& batch) {
                   r.second = st.columnInt(1) == 1;
                 });
   int64_t rows = 0;
-  (void)eachRow(db, "SELECT count(*) FROM urls", [&](SqliteStatement& st) { rows = st.columnInt(0); });
+  (void)eachRow(db, "SELECT count(*) FROM urls",
+                [&](SqliteStatement& st) { rows = st.columnInt(0); });
   batch.reserve(static_cast<size_t>(rows));
   RowFacts f;
   return eachRow(
@@ -129,7 +132,10 @@ Status DatabaseSource::load(RowTable::Batch& batch) {
         const std::string actual = st.columnText(8);
         const bool noindex = st.columnInt(9) != 0, nofollow = st.columnInt(10) != 0;
         // As a record's robots field says it.
-        f.robots = nofollow && noindex ? "nofollow,noindex" : nofollow ? "nofollow" : noindex ? "noindex" : "";
+        f.robots = nofollow && noindex ? "nofollow,noindex"
+                   : nofollow          ? "nofollow"
+                   : noindex           ? "noindex"
+                                       : "";
         f.depth = static_cast<int32_t>(st.columnInt(11));
         f.outlinks = static_cast<int32_t>(st.columnInt(12));
         f.h1Count = static_cast<int32_t>(st.columnInt(13));
@@ -153,11 +159,16 @@ Status DatabaseSource::load(RowTable::Batch& batch) {
         if (noindex) f.flags |= kRowNoindex;
         if (nofollow) f.flags |= kRowNofollow;
         const std::string_view path = textPathExtension(actual);
-        if (st.columnInt(24) != 0) f.flags |= kRowImage;
-        else if (equalsIgnoreCase(path, "css")) f.flags |= kRowCss;
-        else if (equalsIgnoreCase(path, "js") || equalsIgnoreCase(path, "mjs")) f.flags |= kRowJs;
-        else if (equalsIgnoreCase(path, "pdf")) f.flags |= kRowPdf;
-        else if (st.columnInt(23) != 0 && !f.status.empty()) f.flags |= kRowHtml;
+        if (st.columnInt(24) != 0)
+          f.flags |= kRowImage;
+        else if (equalsIgnoreCase(path, "css"))
+          f.flags |= kRowCss;
+        else if (equalsIgnoreCase(path, "js") || equalsIgnoreCase(path, "mjs"))
+          f.flags |= kRowJs;
+        else if (equalsIgnoreCase(path, "pdf"))
+          f.flags |= kRowPdf;
+        else if (st.columnInt(23) != 0 && !f.status.empty())
+          f.flags |= kRowHtml;
         if (!st.isNull(30)) f.redirect = withoutPasswords(actual);
         if (auto r = redirects.find(f.id); r != redirects.end()) {
           f.hops = r->second.first;
@@ -173,8 +184,9 @@ Status DatabaseSource::load(RowTable::Batch& batch) {
 
 std::optional<std::string> DatabaseSource::addressOf(int64_t id) {
   std::optional<std::string> url;
-  (void)eachRow(saved_.db, "SELECT url FROM urls WHERE id = ?",
-                [&](SqliteStatement& st) { url = st.columnText(0); }, id);
+  (void)eachRow(
+      saved_.db, "SELECT url FROM urls WHERE id = ?",
+      [&](SqliteStatement& st) { url = st.columnText(0); }, id);
   return url;
 }
 
@@ -205,18 +217,21 @@ std::optional<Json> DatabaseSource::details(int64_t id) {
       },
       id);
   Json warnings = Json::array();
-  (void)eachRow(db, "SELECT warning FROM warnings WHERE url_id = ? ORDER BY id",
-                [&](SqliteStatement& st) { warnings.push_back(st.columnText(0)); }, id);
+  (void)eachRow(
+      db, "SELECT warning FROM warnings WHERE url_id = ? ORDER BY id",
+      [&](SqliteStatement& st) { warnings.push_back(st.columnText(0)); }, id);
   return Json{
       {"id", id},
       {"url", withoutPasswords(url)},
       {"status", status},
       {"fields", std::move(fields)},
-      {"inlinks", linkList(db, "JOIN urls o ON o.id = l.parent_id WHERE l.target_id = ?", id, true)},
-      {"outlinks", linkList(db, "JOIN urls o ON o.id = l.target_id WHERE l.parent_id = ?", id, false)},
+      {"inlinks",
+       linkList(db, "JOIN urls o ON o.id = l.parent_id WHERE l.target_id = ?", id, true)},
+      {"outlinks",
+       linkList(db, "JOIN urls o ON o.id = l.target_id WHERE l.parent_id = ?", id, false)},
       {"images",
-       linkList(db, "JOIN urls o ON o.id = l.target_id WHERE l.parent_id = ? AND o.is_image = 1", id,
-                false)},
+       linkList(db, "JOIN urls o ON o.id = l.target_id WHERE l.parent_id = ? AND o.is_image = 1",
+                id, false)},
       {"redirects", std::move(redirects)},
       {"warnings", std::move(warnings)},
       {"headers", Json::array()}};

@@ -6,7 +6,7 @@
 namespace zel::cli::serve {
 
 struct EmbeddedAsset {
-  std::string_view name;   // its file name in the assets folder
+  std::string_view name;  // its file name in the assets folder
   std::string_view bytes;
   std::string_view sha256;  // of the bytes, in hex: the ETag it is served with
 };

@@ -108,7 +108,8 @@ RowFacts LiveHubSource::factsOf(ZelUrl& r) const {
   if (r.isInternal()) f.flags |= kRowInternal;
   if (r.getIsImage()) {
     f.flags |= kRowImage;
-    for (ZelLinkInstance* i : r.getInboundInstances()) f.withoutAlt += imageLinkLacksAlt(i->linkText());
+    for (ZelLinkInstance* i : r.getInboundInstances())
+      f.withoutAlt += imageLinkLacksAlt(i->linkText());
   } else if (r.getIsCSS()) {
     f.flags |= kRowCss;
   } else if (r.getIsJS()) {
@@ -132,8 +133,7 @@ CrawlCounters LiveHubSource::counters() const {
   c.checked = hub_.getCheckedLinkCount();
   c.bad = hub_.getBadLinkCount();
   c.pages = hub_.getPageCount();
-  c.seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+  c.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
   return c;
 }
 

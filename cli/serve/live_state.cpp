@@ -10,6 +10,7 @@
 #include "crawl_command.h"
 #include "engine/zel_hub.h"
 #include "export_command.h"
+#include "interrupts.h"
 #include "platform/text_format.h"
 #include "render/web_view_recycler.h"
 #include "saved_commands.h"
@@ -39,9 +40,9 @@ std::string fileNamePart(std::string_view text) {
 // The file an export of `stem` is downloaded as.
 std::optional<std::string> exportFileName(const std::string& kind, const std::string& stem) {
   static const std::pair<const char*, const char*> kNames[] = {
-      {"json", ".json"},          {"csv", "-urls.csv"},        {"links-csv", "-links.csv"},
-      {"seo", "-seo.txt"},        {"seo-csv", "-seo.csv"},     {"sitemap", "-sitemap.xml"},
-      {"junit", "-junit.xml"},    {"html", "-report.html"},    {"db", ".db"}};
+      {"json", ".json"},       {"csv", "-urls.csv"},     {"links-csv", "-links.csv"},
+      {"seo", "-seo.txt"},     {"seo-csv", "-seo.csv"},  {"sitemap", "-sitemap.xml"},
+      {"junit", "-junit.xml"}, {"html", "-report.html"}, {"db", ".db"}};
   for (const auto& [k, suffix] : kNames)
     if (kind == k) return stem + suffix;
   return std::nullopt;
@@ -106,7 +107,8 @@ void LiveState::shutDown() {
 }
 
 Status LiveState::onEngine(std::function<Status()> work, double seconds) {
-  if (engineAway_) return Status::Error("zelmora is busy starting or saving a crawl; try again soon");
+  if (engineAway_)
+    return Status::Error("zelmora is busy starting or saving a crawl; try again soon");
   auto result = relay_.call<Status>(std::move(work), seconds);
   if (!result) return Status::Error("zelmora is busy (loading or saving a crawl); try again soon");
   return *result;
@@ -129,7 +131,8 @@ Status LiveState::startJob(Job job, Options options) {
   publish();
   // The command turns run loops of its own: it runs on the next turn of the
   // window's loop, not inside the server's request.
-  home_.platform().runLoop->post([this, job, options = std::move(options)] { runJob(job, options); });
+  home_.platform().runLoop->post(
+      [this, job, options = std::move(options)] { runJob(job, options); });
   return Status::Ok();
 }
 
@@ -141,15 +144,14 @@ CommandHooks LiveState::hooksFor(Job job) {
     return stopAsked_ || shuttingDown_;
   };
   hooks.ended = [this] { detach(); };
-  hooks.rechecked = [this](const std::vector<std::string>& fixed,
-                           const std::vector<std::string>& stillBroken,
-                           const std::vector<std::string>& newlyBroken,
-                           const std::vector<std::string>& found) {
-    recheckOutcome_ = {{"fixed", fixed},
-                       {"stillBroken", stillBroken},
-                       {"newlyBroken", newlyBroken},
-                       {"found", found}};
-  };
+  hooks.rechecked =
+      [this](const std::vector<std::string>& fixed, const std::vector<std::string>& stillBroken,
+             const std::vector<std::string>& newlyBroken, const std::vector<std::string>& found) {
+        recheckOutcome_ = {{"fixed", fixed},
+                           {"stillBroken", stillBroken},
+                           {"newlyBroken", newlyBroken},
+                           {"found", found}};
+      };
   return hooks;
 }
 
@@ -176,10 +178,14 @@ void LiveState::runJob(Job job, Options options) {
   if (job == Job::Crawl && !saved) {
     message_ = "zelmora could not start a crawl from " + options.target;
     messageIsError_ = true;
-  } else if (job == Job::Recheck && status == 130) {
+  } else if (job == Job::Recheck && status == kExitStopped) {
     message_ = "the recheck was stopped; the crawl is as it was";
-  } else if (status == 2) {
-    message_ = "zelmora could not save the crawl in " + database;
+  } else if (status == kExitStopped) {
+    message_ = "stopped; Continue goes on with it";
+  } else if (status == kExitUnusable) {
+    // The command has said why on the terminal zelmora serve runs in.
+    message_ = "the " + std::string(job == Job::Crawl ? "crawl" : "command") +
+               " could not be done as asked (an unreachable start, or a file not written)";
     messageIsError_ = true;
   }
   if (saved) {
@@ -426,7 +432,8 @@ Status LiveState::exportFile(const std::string& kind, const std::string& folder,
         if (kind == "db") {
           std::error_code ec;
           std::filesystem::copy_file(db->path(), *path, ec);
-          return ec ? Status::Error("cannot copy " + db->path() + ": " + ec.message()) : Status::Ok();
+          return ec ? Status::Error("cannot copy " + db->path() + ": " + ec.message())
+                    : Status::Ok();
         }
         Options options;
         options.command = "export";

@@ -17,7 +17,7 @@ enum RowFlag : uint32_t {
   kRowCss = 1u << 4,
   kRowJs = 1u << 5,
   kRowPdf = 1u << 6,
-  kRowPage = 1u << 7,         // one of the site's pages (the SEO collection)
+  kRowPage = 1u << 7,  // one of the site's pages (the SEO collection)
   kRowInSitemap = 1u << 8,
   kRowNoindex = 1u << 9,
   kRowNofollow = 1u << 10,

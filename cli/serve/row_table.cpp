@@ -196,7 +196,8 @@ void RowTable::count(const TableRow& row, int delta) {
   const auto& tabs = windowTabs();
   for (size_t t = 0; t < tabs.size(); ++t)
     for (size_t f = 0; f < tabs[t].filters.size(); ++f)
-      if (!tabs[t].filters[f].grouped && tabs[t].filters[f].test(row, *this)) counts_[t][f] += delta;
+      if (!tabs[t].filters[f].grouped && tabs[t].filters[f].test(row, *this))
+        counts_[t][f] += delta;
   addToGroup(titles_, sharedTitles_, row.titleHash, delta);
   addToGroup(descriptions_, sharedDescriptions_, row.descriptionHash, delta);
   if (row.has(kRowInternal)) depths_[std::clamp(row.depth, 0, 11)] += delta;
@@ -252,32 +253,58 @@ Status RowTable::orderFor(const Query& q, Order& out) const {
 Json RowTable::cellsOf(const TableRow& r, const std::vector<const char*>& columns) const {
   Json cells = Json::array();
   for (std::string_view c : columns) {
-    if (c == "url") cells.push_back(text(r.url));
-    else if (c == "status") cells.push_back(pooled(r.status));
-    else if (c == "type") cells.push_back(pooled(r.mime));
-    else if (c == "title") cells.push_back(text(r.title));
-    else if (c == "titleLength") cells.push_back(r.titleLength);
-    else if (c == "description") cells.push_back(text(r.description));
-    else if (c == "descriptionLength") cells.push_back(r.descriptionLength);
-    else if (c == "h1") cells.push_back(text(r.h1));
-    else if (c == "h1Count") cells.push_back(r.h1Count);
-    else if (c == "words") cells.push_back(r.words);
-    else if (c == "depth") cells.push_back(r.depth);
-    else if (c == "inlinks") cells.push_back(r.inlinks);
-    else if (c == "outlinks") cells.push_back(r.outlinks);
-    else if (c == "size") cells.push_back(r.sizeBytes);
-    else if (c == "time") cells.push_back(r.responseMs);
-    else if (c == "redirect") cells.push_back(text(r.redirect));
-    else if (c == "hops") cells.push_back(r.hops);
-    else if (c == "canonical") cells.push_back(text(r.canonical));
-    else if (c == "robots") cells.push_back(text(r.robots));
-    else if (c == "errors") cells.push_back(r.validatorErrors);
-    else if (c == "warnings") cells.push_back(r.validatorWarnings);
-    else if (c == "spelling") cells.push_back(r.spelling);
-    else if (c == "grammar") cells.push_back(r.grammar);
-    else if (c == "sitemap") cells.push_back(r.has(kRowInSitemap) ? "yes" : "no");
-    else if (c == "withoutAlt") cells.push_back(r.withoutAlt);
-    else cells.push_back(nullptr);
+    if (c == "url")
+      cells.push_back(text(r.url));
+    else if (c == "status")
+      cells.push_back(pooled(r.status));
+    else if (c == "type")
+      cells.push_back(pooled(r.mime));
+    else if (c == "title")
+      cells.push_back(text(r.title));
+    else if (c == "titleLength")
+      cells.push_back(r.titleLength);
+    else if (c == "description")
+      cells.push_back(text(r.description));
+    else if (c == "descriptionLength")
+      cells.push_back(r.descriptionLength);
+    else if (c == "h1")
+      cells.push_back(text(r.h1));
+    else if (c == "h1Count")
+      cells.push_back(r.h1Count);
+    else if (c == "words")
+      cells.push_back(r.words);
+    else if (c == "depth")
+      cells.push_back(r.depth);
+    else if (c == "inlinks")
+      cells.push_back(r.inlinks);
+    else if (c == "outlinks")
+      cells.push_back(r.outlinks);
+    else if (c == "size")
+      cells.push_back(r.sizeBytes);
+    else if (c == "time")
+      cells.push_back(r.responseMs);
+    else if (c == "redirect")
+      cells.push_back(text(r.redirect));
+    else if (c == "hops")
+      cells.push_back(r.hops);
+    else if (c == "canonical")
+      cells.push_back(text(r.canonical));
+    else if (c == "robots")
+      cells.push_back(text(r.robots));
+    else if (c == "errors")
+      cells.push_back(r.validatorErrors);
+    else if (c == "warnings")
+      cells.push_back(r.validatorWarnings);
+    else if (c == "spelling")
+      cells.push_back(r.spelling);
+    else if (c == "grammar")
+      cells.push_back(r.grammar);
+    else if (c == "sitemap")
+      cells.push_back(r.has(kRowInSitemap) ? "yes" : "no");
+    else if (c == "withoutAlt")
+      cells.push_back(r.withoutAlt);
+    else
+      cells.push_back(nullptr);
   }
   return cells;
 }
@@ -319,7 +346,7 @@ Json RowTable::counts() const {
     for (size_t f = 0; f < tabs[t].filters.size(); ++f) {
       const FilterDef& def = tabs[t].filters[f];
       const std::string_view id = def.id;
-      tab[def.id] = !def.grouped         ? counts_[t][f]
+      tab[def.id] = !def.grouped        ? counts_[t][f]
                     : id == "dup-title" ? sharedTitles_
                                         : sharedDescriptions_;
     }

@@ -57,7 +57,8 @@ class RowTable {
   // {"total", "offset", "rows": [{"id", "bad", "cells": [...]}]}, the cells in
   // the tab's column order. An unknown tab, filter or column is an error.
   Status page(const Query& query, Json& out) const;
-  // Where a row stands in that order (for keeping a selection in view); nullopt when it is not in it.
+  // Where a row stands in that order (for keeping a selection in view); nullopt when it is not in
+  // it.
   std::optional<int64_t> positionOf(const Query& query, int64_t id) const;
   // {"tab": {"filter": count}}, the rows by depth and the number of rows.
   Json counts() const;
@@ -89,7 +90,7 @@ class RowTable {
   size_t count_ = 0;
   std::vector<std::string> pool_;
   std::unordered_map<std::string, uint32_t> poolIndex_;
-  std::vector<std::vector<int64_t>> counts_;  // by tab, filter
+  std::vector<std::vector<int64_t>> counts_;                      // by tab, filter
   std::unordered_map<uint64_t, uint32_t> titles_, descriptions_;  // hash -> pages
   int64_t sharedTitles_ = 0, sharedDescriptions_ = 0;
   std::array<int64_t, 12> depths_{};  // 11: deeper

@@ -46,8 +46,7 @@ bool RunLoopRelay::post(const std::shared_ptr<Call>& call) {
 }
 
 bool RunLoopRelay::run(std::function<void()> task, double seconds) {
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   auto call = std::make_shared<Call>();
   call->task = std::move(task);
   while (true) {

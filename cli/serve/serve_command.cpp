@@ -4,12 +4,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
 
+#include "interrupts.h"
 #include "serve/live_state.h"
 #include "serve/window_server.h"
 
@@ -19,18 +19,15 @@ namespace zel::cli {
 
 namespace {
 
-std::atomic<int> gInterrupts{0};
-
-void onInterrupt(int) {
-  if (gInterrupts.fetch_add(1) >= 1) std::_Exit(130);  // a second Ctrl-C leaves at once
-}
-
 // $BROWSER, else xdg-open when there is a display; false when neither could be run.
 bool openBrowser(const std::string& address) {
   std::string program;
-  if (const char* b = std::getenv("BROWSER"); b && *b) program = b;
-  else if (std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY")) program = "xdg-open";
-  else return false;
+  if (const char* b = std::getenv("BROWSER"); b && *b)
+    program = b;
+  else if (std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"))
+    program = "xdg-open";
+  else
+    return false;
   std::vector<char*> argv = {program.data(), const_cast<char*>(address.c_str()), nullptr};
   pid_t pid = 0;
   if (::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
@@ -42,13 +39,14 @@ bool openBrowser(const std::string& address) {
 }  // namespace
 
 int runServe(const Options& options) {
-  gInterrupts = 0;
-  serve::LiveState live(serve::windowCrawlsFolder(), [] { return gInterrupts.load() > 0; });
+  // Ctrl-C (or SIGTERM) stops a crawl in progress, saving it, then the server.
+  InterruptWatch interrupts;
+  serve::LiveState live(serve::windowCrawlsFolder(), [] { return InterruptWatch::interrupted(); });
   live.setNamedDatabases(options.databases);
   serve::WindowServer server(live);
   if (Status s = server.listen(options.port); !s.ok()) {
     std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
-    return 2;
+    return kExitUnusable;
   }
   const std::string address = server.openingAddress();
   std::printf("zelmora serve: the window is at\n  %s\n", address.c_str());
@@ -56,13 +54,9 @@ int runServe(const Options& options) {
   std::fflush(stdout);
   if (!options.noBrowser && !openBrowser(address))
     std::fprintf(stderr, "zelmora: no browser to open (set $BROWSER); open the address above\n");
-  auto previous = std::signal(SIGINT, onInterrupt);
-  auto previousTerm = std::signal(SIGTERM, onInterrupt);
   auto previousPipe = std::signal(SIGPIPE, SIG_IGN);  // a tab closed mid-answer
   live.runEngine();
   server.stop();
-  std::signal(SIGINT, previous);
-  std::signal(SIGTERM, previousTerm);
   std::signal(SIGPIPE, previousPipe);
   std::printf("zelmora serve: stopped\n");
   return 0;

@@ -36,7 +36,8 @@ const std::vector<TabDef> kTabs = {
      {{"all", "All", [](R r, T) { return !r.has(kRowInternal); }},
       {"html", "HTML", [](R r, T) { return !r.has(kRowInternal) && r.has(kRowHtml); }},
       {"images", "Images", [](R r, T) { return !r.has(kRowInternal) && r.has(kRowImage); }},
-      {"other", "Other", [](R r, T) { return !r.has(kRowInternal) && !r.has(kRowHtml) && !r.has(kRowImage); }},
+      {"other", "Other",
+       [](R r, T) { return !r.has(kRowInternal) && !r.has(kRowHtml) && !r.has(kRowImage); }},
       {"bad", "Bad", [](R r, T) { return !r.has(kRowInternal) && r.has(kRowBad); }}},
      {"url", "status", "type", "inlinks", "time"}},
     {"status",
@@ -100,7 +101,8 @@ const std::vector<TabDef> kTabs = {
      {"url", "status", "canonical"}},
     {"robots",
      "Robots",
-     {{"all", "All", [](R r, T) { return r.has(kRowNoindex) || r.has(kRowNofollow) || r.has(kRowDisallowed); }},
+     {{"all", "All",
+       [](R r, T) { return r.has(kRowNoindex) || r.has(kRowNofollow) || r.has(kRowDisallowed); }},
       {"noindex", "Noindex", [](R r, T) { return r.has(kRowNoindex); }},
       {"nofollow", "Nofollow", [](R r, T) { return r.has(kRowNofollow); }},
       {"blocked", "Blocked by robots.txt", [](R r, T) { return r.has(kRowDisallowed); }}},
@@ -126,20 +128,30 @@ const std::vector<TabDef> kTabs = {
 };
 
 const std::vector<ColumnDef> kColumns = {
-    {"url", "Address", false},         {"status", "Status", false},
-    {"type", "Type", false},           {"title", "Title", false},
+    {"url", "Address", false},
+    {"status", "Status", false},
+    {"type", "Type", false},
+    {"title", "Title", false},
     {"titleLength", "Title length", true},
     {"description", "Description", false},
     {"descriptionLength", "Description length", true},
-    {"h1", "H1", false},               {"h1Count", "H1s", true},
-    {"words", "Words", true},          {"depth", "Depth", true},
-    {"inlinks", "Inlinks", true},      {"outlinks", "Outlinks", true},
-    {"size", "Size", true},            {"time", "Response ms", true},
+    {"h1", "H1", false},
+    {"h1Count", "H1s", true},
+    {"words", "Words", true},
+    {"depth", "Depth", true},
+    {"inlinks", "Inlinks", true},
+    {"outlinks", "Outlinks", true},
+    {"size", "Size", true},
+    {"time", "Response ms", true},
     {"redirect", "Redirects to", false},
-    {"hops", "Hops", true},            {"canonical", "Canonical", false},
-    {"robots", "Robots", false},       {"errors", "Errors", true},
-    {"warnings", "Warnings", true},    {"spelling", "Misspelled", true},
-    {"grammar", "Grammar", true},      {"sitemap", "In sitemap", false},
+    {"hops", "Hops", true},
+    {"canonical", "Canonical", false},
+    {"robots", "Robots", false},
+    {"errors", "Errors", true},
+    {"warnings", "Warnings", true},
+    {"spelling", "Misspelled", true},
+    {"grammar", "Grammar", true},
+    {"sitemap", "In sitemap", false},
     {"withoutAlt", "Without alt", true},
 };
 
@@ -172,11 +184,11 @@ Json layoutJson() {
   for (const TabDef& t : kTabs) {
     Json filters = Json::array();
     for (const FilterDef& f : t.filters) filters.push_back({{"id", f.id}, {"label", f.label}});
-    tabs.push_back({{"id", t.id}, {"label", t.label}, {"filters", filters}, {"columns", t.columns}});
+    tabs.push_back(
+        {{"id", t.id}, {"label", t.label}, {"filters", filters}, {"columns", t.columns}});
   }
   Json columns = Json::object();
-  for (const ColumnDef& c : kColumns)
-    columns[c.id] = {{"label", c.label}, {"numeric", c.numeric}};
+  for (const ColumnDef& c : kColumns) columns[c.id] = {{"label", c.label}, {"numeric", c.numeric}};
   return {{"tabs", tabs}, {"columns", columns}};
 }
 

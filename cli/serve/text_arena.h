@@ -21,7 +21,8 @@ class TextArena {
 
   Ref add(std::string_view text);
   std::string_view view(Ref r) const {
-    return r.length == 0 ? std::string_view() : std::string_view(blocks_[r.block].get() + r.offset, r.length);
+    return r.length == 0 ? std::string_view()
+                         : std::string_view(blocks_[r.block].get() + r.offset, r.length);
   }
   void clear() {
     blocks_.clear();

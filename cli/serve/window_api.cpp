@@ -41,8 +41,10 @@ void sendError(Response& res, int status, const std::string& message) {
 
 // Answers with the status of an action: {"ok": true} or 409 and why not.
 void sendOutcome(Response& res, const Status& s) {
-  if (s.ok()) sendJson(res, {{"ok", true}});
-  else sendError(res, 409, s.message());
+  if (s.ok())
+    sendJson(res, {{"ok", true}});
+  else
+    sendError(res, 409, s.message());
 }
 
 bool parseBody(const Request& req, Response& res, Json& out) {
@@ -75,11 +77,16 @@ RowTable::Query queryOf(const Request& req) {
 
 const char* contentTypeOf(std::string_view name) {
   static const std::pair<const char*, const char*> kTypes[] = {
-      {".html", "text/html; charset=utf-8"},  {".css", "text/css; charset=utf-8"},
-      {".js", "text/javascript; charset=utf-8"}, {".svg", "image/svg+xml"},
-      {".png", "image/png"},                  {".json", "application/json"},
-      {".csv", "text/csv; charset=utf-8"},    {".txt", "text/plain; charset=utf-8"},
-      {".xml", "application/xml"},            {".db", "application/vnd.sqlite3"}};
+      {".html", "text/html; charset=utf-8"},
+      {".css", "text/css; charset=utf-8"},
+      {".js", "text/javascript; charset=utf-8"},
+      {".svg", "image/svg+xml"},
+      {".png", "image/png"},
+      {".json", "application/json"},
+      {".csv", "text/csv; charset=utf-8"},
+      {".txt", "text/plain; charset=utf-8"},
+      {".xml", "application/xml"},
+      {".db", "application/vnd.sqlite3"}};
   for (const auto& [suffix, type] : kTypes)
     if (endsWith(name, suffix)) return type;
   return "application/octet-stream";
@@ -215,7 +222,8 @@ Status WindowApi::crawlOptionsFrom(const Json& form, Options& out) {
   for (const Json& o : options) {
     const std::string name = o.is_object() ? o.value("name", "") : "";
     const auto& form = crawlFormOptions();
-    auto known = std::find_if(form.begin(), form.end(), [&](const FormOption& f) { return f.name == name; });
+    auto known =
+        std::find_if(form.begin(), form.end(), [&](const FormOption& f) { return f.name == name; });
     if (known == form.end()) return Status::Error("the form has no option \"" + name + "\"");
     const Json values = o.value("values", Json::array());
     if (!values.is_array() || values.size() != known->values)
@@ -236,7 +244,8 @@ Status WindowApi::crawlOptionsFrom(const Json& form, Options& out) {
   if (!settings.is_object()) return Status::Error("a settings file holds a JSON object");
   std::vector<std::pair<std::string, Json>> fromFile;
   for (const auto& [key, value] : settings.items()) {
-    if (Status s = checkSettingName(key); !s.ok()) return Status::Error("settings file: " + s.message());
+    if (Status s = checkSettingName(key); !s.ok())
+      return Status::Error("settings file: " + s.message());
     if (Status s = checkSettingValue(key, value); !s.ok())
       return Status::Error("settings file: " + key + ": " + s.message());
     fromFile.emplace_back(key, value);
@@ -252,9 +261,8 @@ Status WindowApi::crawlOptionsFrom(const Json& form, Options& out) {
 
 WindowApi::WindowApi(LiveState& live, httplib::Server& server) : live_(live) {
   server.Get("/", [](const Request& req, Response& res) { sendAsset(req, res, "index.html"); });
-  server.Get(R"(/assets/([A-Za-z0-9_.-]+))", [](const Request& req, Response& res) {
-    sendAsset(req, res, req.matches[1].str());
-  });
+  server.Get(R"(/assets/([A-Za-z0-9_.-]+))",
+             [](const Request& req, Response& res) { sendAsset(req, res, req.matches[1].str()); });
   server.Get("/api/layout", [](const Request&, Response& res) { sendJson(res, layoutJson()); });
   server.Get("/api/form", [](const Request&, Response& res) { sendJson(res, formJson()); });
   server.Get("/api/state", [this](const Request&, Response& res) {
@@ -268,23 +276,24 @@ WindowApi::WindowApi(LiveState& live, httplib::Server& server) : live_(live) {
     res.set_header("Cache-Control", "no-store");
     auto sent = std::make_shared<uint64_t>(0);
     auto lastSentAt = std::make_shared<std::chrono::steady_clock::time_point>();
-    res.set_chunked_content_provider(
-        "text/event-stream", [this, sent, lastSentAt](size_t, httplib::DataSink& sink) {
-          const auto wait = std::chrono::duration<double>(kLeastSecondsBetweenSnapshots) -
-                            (std::chrono::steady_clock::now() - *lastSentAt);
-          if (wait.count() > 0) std::this_thread::sleep_for(wait);
-          auto [version, text] = live_.snapshot(*sent, 15);
-          if (live_.snapshotsClosed()) return false;
-          const std::string message = version == *sent ? ": still here\n\n" : "data: " + text + "\n\n";
-          *sent = version;
-          *lastSentAt = std::chrono::steady_clock::now();
-          return sink.is_writable() && sink.write(message.data(), message.size());
-        });
+    res.set_chunked_content_provider("text/event-stream", [this, sent, lastSentAt](
+                                                              size_t, httplib::DataSink& sink) {
+      const auto wait = std::chrono::duration<double>(kLeastSecondsBetweenSnapshots) -
+                        (std::chrono::steady_clock::now() - *lastSentAt);
+      if (wait.count() > 0) std::this_thread::sleep_for(wait);
+      auto [version, text] = live_.snapshot(*sent, 15);
+      if (live_.snapshotsClosed()) return false;
+      const std::string message = version == *sent ? ": still here\n\n" : "data: " + text + "\n\n";
+      *sent = version;
+      *lastSentAt = std::chrono::steady_clock::now();
+      return sink.is_writable() && sink.write(message.data(), message.size());
+    });
   });
 
   server.Get("/api/rows", [this](const Request& req, Response& res) {
     Json page;
-    if (Status s = live_.table().page(queryOf(req), page); !s.ok()) return sendError(res, 400, s.message());
+    if (Status s = live_.table().page(queryOf(req), page); !s.ok())
+      return sendError(res, 400, s.message());
     sendJson(res, page);
   });
   server.Get("/api/position", [this](const Request& req, Response& res) {
@@ -327,10 +336,12 @@ WindowApi::WindowApi(LiveState& live, httplib::Server& server) : live_(live) {
     Json body;
     if (!parseBody(req, res, body)) return;
     Options options;
-    if (Status s = crawlOptionsFrom(body, options); !s.ok()) return sendError(res, 400, s.message());
+    if (Status s = crawlOptionsFrom(body, options); !s.ok())
+      return sendError(res, 400, s.message());
     sendOutcome(res, live_.startCrawl(std::move(options)));
   });
-  server.Post("/api/stop", [this](const Request&, Response& res) { sendOutcome(res, live_.stop()); });
+  server.Post("/api/stop",
+              [this](const Request&, Response& res) { sendOutcome(res, live_.stop()); });
   server.Post("/api/continue",
               [this](const Request&, Response& res) { sendOutcome(res, live_.continueCrawl()); });
   server.Post("/api/recheck", [this](const Request& req, Response& res) {
@@ -358,7 +369,8 @@ WindowApi::WindowApi(LiveState& live, httplib::Server& server) : live_(live) {
   server.Post("/api/thumbnail", [this](const Request& req, Response& res) {
     Json body;
     if (!parseBody(req, res, body)) return;
-    if (!body.contains("id") || !body["id"].is_number_integer()) return sendError(res, 400, "which row? (id)");
+    if (!body.contains("id") || !body["id"].is_number_integer())
+      return sendError(res, 400, "which row? (id)");
     const auto folder = temporaryFolder();
     if (!folder) return sendError(res, 500, "no temporary folder for the thumbnail");
     const std::string file = *folder + "/thumbnail.png";
@@ -367,7 +379,8 @@ WindowApi::WindowApi(LiveState& live, httplib::Server& server) : live_(live) {
     const std::string png((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::error_code ec;
     fs::remove_all(*folder, ec);
-    if (!s.ok() || png.empty()) return sendError(res, 409, s.ok() ? "no picture was made" : s.message());
+    if (!s.ok() || png.empty())
+      return sendError(res, 409, s.ok() ? "no picture was made" : s.message());
     const std::string key = randomToken();
     {
       std::lock_guard lock(thumbnailsMutex_);
@@ -381,9 +394,11 @@ WindowApi::WindowApi(LiveState& live, httplib::Server& server) : live_(live) {
     Json body;
     if (!parseBody(req, res, body)) return;
     Options options;
-    if (Status s = crawlOptionsFrom(body, options); !s.ok()) return sendError(res, 400, s.message());
+    if (Status s = crawlOptionsFrom(body, options); !s.ok())
+      return sendError(res, 400, s.message());
     MemoryDefaults resolved;
-    if (Status s = resolveSettings(options, resolved, nullptr); !s.ok()) return sendError(res, 400, s.message());
+    if (Status s = resolveSettings(options, resolved, nullptr); !s.ok())
+      return sendError(res, 400, s.message());
     std::map<std::string, Json> sorted(resolved.all().begin(), resolved.all().end());
     sorted.erase("authenticationPassword");
     res.set_header("Content-Disposition", "attachment; filename=\"zelmora.json\"");

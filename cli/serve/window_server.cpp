@@ -44,8 +44,10 @@ std::string randomToken() {
   size_t got = 0;
   while (got < sizeof bytes) {
     const ssize_t n = ::getrandom(bytes + got, sizeof bytes - got, 0);
-    if (n > 0) got += static_cast<size_t>(n);
-    else if (errno != EINTR) std::abort();  // no randomness: no secret can be made
+    if (n > 0)
+      got += static_cast<size_t>(n);
+    else if (errno != EINTR)
+      std::abort();  // no randomness: no secret can be made
   }
   std::string hex;
   for (unsigned char b : bytes) hex += strf("%02x", b);

@@ -28,8 +28,14 @@ class Window : public ::testing::Test {
   // for a POST our Origin and the anti-forgery header, each of which a case
   // may leave out or change.
   struct Ask {
-    std::string method = "GET", path = "/api/state", body;
-    std::string host, cookie, origin, antiForgery;
+    std::string method = "GET", path = "/api/state", body, host, cookie, origin, antiForgery;
+    Ask& as(std::string v) { return method = std::move(v), *this; }
+    Ask& to(std::string v) { return path = std::move(v), *this; }
+    Ask& with(std::string v) { return body = std::move(v), *this; }
+    Ask& at(std::string v) { return host = std::move(v), *this; }
+    Ask& keeping(std::string v) { return cookie = std::move(v), *this; }
+    Ask& from(std::string v) { return origin = std::move(v), *this; }
+    Ask& guarded(std::string v) { return antiForgery = std::move(v), *this; }
   };
   httplib::Result send(const Ask& a) {
     httplib::Client c("127.0.0.1", w.port());
@@ -46,18 +52,23 @@ class Window : public ::testing::Test {
   }
   // Exchanges the token; the session's cookie and anti-forgery token.
   void logIn() {
-    auto r = send({.path = "/?token=" + w.token()});
+    auto r = send(Ask().to("/?token=" + w.token()));
     ASSERT_TRUE(r);
     const std::string set = r->get_header_value("Set-Cookie");
     cookie = set.substr(0, set.find(';'));
-    auto s = send({.path = "/api/session", .cookie = cookie});
+    auto s = send(Ask().to("/api/session").keeping(cookie));
     ASSERT_TRUE(s && s->status == 200);
     antiForgery = Json::parse(s->body)["antiForgery"];
   }
-  httplib::Result get(const std::string& path) { return send({.path = path, .cookie = cookie}); }
+  httplib::Result get(const std::string& path) { return send(Ask().to(path).keeping(cookie)); }
   httplib::Result post(const std::string& path, const Json& body = Json::object()) {
-    return send({.method = "POST", .path = path, .body = body.dump(), .cookie = cookie,
-                 .origin = "http://" + w.host(), .antiForgery = antiForgery});
+    return send(Ask()
+                    .as("POST")
+                    .to(path)
+                    .with(body.dump())
+                    .keeping(cookie)
+                    .from("http://" + w.host())
+                    .guarded(antiForgery));
   }
   Json state() { return Json::parse(get("/api/state")->body); }
   // Turns until the window is idle with a saved crawl shown (at most `seconds`).
@@ -81,11 +92,11 @@ class Window : public ::testing::Test {
 
 TEST_F(Window, RefusesWhatDoesNotComeFromItsOwnPageAndMarksEveryAnswer) {
   // Everything needs the session: no cookie, a wrong one, a wrong token.
-  EXPECT_EQ(send({.path = "/"})->status, 403);
-  EXPECT_EQ(send({.path = "/?token=" + std::string(32, '0')})->status, 403);
+  EXPECT_EQ(send(Ask().to("/"))->status, 403);
+  EXPECT_EQ(send(Ask().to("/?token=" + std::string(32, '0')))->status, 403);
   // The token: a cookie for this port only, HttpOnly and SameSite=Strict, and
   // the address bar sent where the token is not.
-  auto opened = send({.path = "/?token=" + w.token()});
+  auto opened = send(Ask().to("/?token=" + w.token()));
   ASSERT_TRUE(opened);
   EXPECT_EQ(opened->status, 303);
   EXPECT_EQ(opened->get_header_value("Location"), "/");
@@ -94,36 +105,57 @@ TEST_F(Window, RefusesWhatDoesNotComeFromItsOwnPageAndMarksEveryAnswer) {
   EXPECT_NE(set.find("; HttpOnly"), std::string::npos) << set;
   EXPECT_NE(set.find("; SameSite=Strict"), std::string::npos) << set;
   cookie = set.substr(0, set.find(';'));
-  EXPECT_EQ(send({.path = "/?token=" + w.token()})->status, 403) << "the token works once";
-  EXPECT_EQ(send({.path = "/?token=" + w.token(), .cookie = cookie})->status, 303);
+  EXPECT_EQ(send(Ask().to("/?token=" + w.token()))->status, 403) << "the token works once";
+  EXPECT_EQ(send(Ask().to("/?token=" + w.token()).keeping(cookie))->status, 303);
   EXPECT_EQ(get("/")->status, 200);
-  EXPECT_EQ(send({.path = "/api/state", .cookie = cookie + "0"})->status, 403);
-  EXPECT_EQ(send({.path = "/api/state", .cookie = "zelmora_session_1=" + cookie.substr(cookie.find('=') + 1)})->status,
-            403) << "the cookie of another port";
+  EXPECT_EQ(send(Ask().to("/api/state").keeping(cookie + "0"))->status, 403);
+  EXPECT_EQ(send(Ask()
+                     .to("/api/state")
+                     .keeping("zelmora_session_1=" + cookie.substr(cookie.find('=') + 1)))
+                ->status,
+            403)
+      << "the cookie of another port";
   // DNS rebinding: a name that is not ours, or another port, with a good cookie.
-  for (const std::string host : {"evil.example:" + std::to_string(w.port()), std::string("127.0.0.1:1"),
-                                  std::string("127.0.0.1")})
-    EXPECT_EQ(send({.path = "/api/state", .host = host, .cookie = cookie})->status, 403) << host;
-  EXPECT_EQ(send({.path = "/api/state", .host = "localhost:" + std::to_string(w.port()), .cookie = cookie})->status, 200);
+  for (const std::string& host : {"evil.example:" + std::to_string(w.port()),
+                                 std::string("127.0.0.1:1"), std::string("127.0.0.1")})
+    EXPECT_EQ(send(Ask().to("/api/state").at(host).keeping(cookie))->status, 403) << host;
+  EXPECT_EQ(send(Ask().to("/api/state").at("localhost:" + std::to_string(w.port())).keeping(cookie))
+                ->status,
+            200);
   auto s = get("/api/session");
   ASSERT_EQ(s->status, 200);
   antiForgery = Json::parse(s->body)["antiForgery"];
 
   // A change needs our Origin and this session's anti-forgery header.
   const std::string origin = "http://" + w.host();
-  EXPECT_EQ(send({.method = "POST", .path = "/api/stop", .cookie = cookie, .antiForgery = antiForgery})->status, 403);
-  EXPECT_EQ(send({.method = "POST", .path = "/api/stop", .cookie = cookie, .origin = "http://evil.example",
-                  .antiForgery = antiForgery})->status, 403);
-  EXPECT_EQ(send({.method = "POST", .path = "/api/stop", .cookie = cookie, .origin = origin})->status, 403);
-  EXPECT_EQ(send({.method = "POST", .path = "/api/stop", .cookie = cookie, .origin = origin,
-                  .antiForgery = std::string(antiForgery.size(), 'a')})->status, 403);
+  EXPECT_EQ(send(Ask().as("POST").to("/api/stop").keeping(cookie).guarded(antiForgery))->status,
+            403);
+  EXPECT_EQ(send(Ask()
+                     .as("POST")
+                     .to("/api/stop")
+                     .keeping(cookie)
+                     .from("http://evil.example")
+                     .guarded(antiForgery))
+                ->status,
+            403);
+  EXPECT_EQ(send(Ask().as("POST").to("/api/stop").keeping(cookie).from(origin))->status, 403);
+  EXPECT_EQ(send(Ask()
+                     .as("POST")
+                     .to("/api/stop")
+                     .keeping(cookie)
+                     .from(origin)
+                     .guarded(std::string(antiForgery.size(), 'a')))
+                ->status,
+            403);
   EXPECT_EQ(post("/api/stop")->status, 200);
   // No preflight is answered; no other method is.
-  auto preflight = send({.method = "OPTIONS", .path = "/api/crawl", .cookie = cookie, .origin = "http://evil.example"});
+  auto preflight =
+      send(Ask().as("OPTIONS").to("/api/crawl").keeping(cookie).from("http://evil.example"));
   EXPECT_EQ(preflight->status, 405);
-  EXPECT_EQ(send({.method = "PUT", .path = "/api/crawl", .cookie = cookie, .origin = origin,
-                  .antiForgery = antiForgery})->status, 405);
-  EXPECT_EQ(send({.method = "DELETE", .path = "/api/crawl", .cookie = cookie})->status, 405);
+  EXPECT_EQ(send(Ask().as("PUT").to("/api/crawl").keeping(cookie).from(origin).guarded(antiForgery))
+                ->status,
+            405);
+  EXPECT_EQ(send(Ask().as("DELETE").to("/api/crawl").keeping(cookie))->status, 405);
   // The form takes only its own options: none that names a file to read.
   for (const char* option : {"--password-file", "--settings", "--db", "--log", "--archive"}) {
     auto r = post("/api/crawl", {{"target", "http://127.0.0.1:1/"},
@@ -136,19 +168,20 @@ TEST_F(Window, RefusesWhatDoesNotComeFromItsOwnPageAndMarksEveryAnswer) {
   auto asset = get("/assets/main.js");
   ASSERT_EQ(asset->status, 200);
   EXPECT_EQ(asset->get_header_value("Content-Type"), "text/javascript; charset=utf-8");
-  auto cached = send({.path = "/assets/main.js", .cookie = cookie});
+  auto cached = send(Ask().to("/assets/main.js").keeping(cookie));
   std::vector<httplib::Result> answers;
-  answers.push_back(send({.path = "/"}));
+  answers.push_back(send(Ask().to("/")));
   answers.push_back(get("/"));
   answers.push_back(std::move(preflight));
   answers.push_back(std::move(asset));
   answers.push_back(get("/api/nothing"));
-  answers.push_back(send({.path = "/", .host = "evil.example"}));
+  answers.push_back(send(Ask().to("/").at("evil.example")));
   answers.push_back(post("/api/open", {{"path", "/no/such.db"}}));
   for (const auto& answer : answers) {
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->get_header_value("Content-Security-Policy"),
-              serve::WindowServer::kContentSecurityPolicy) << answer->status;
+              serve::WindowServer::kContentSecurityPolicy)
+        << answer->status;
     EXPECT_EQ(answer->get_header_value("X-Content-Type-Options"), "nosniff");
     EXPECT_EQ(answer->get_header_value("Referrer-Policy"), "no-referrer");
     for (const auto& [name, value] : answer->headers)
@@ -165,7 +198,8 @@ TEST_F(Window, RefusesWhatDoesNotComeFromItsOwnPageAndMarksEveryAnswer) {
   std::string line, listening;
   const std::string port = strf(":%04X ", w.port());
   while (std::getline(tcp, line))
-    if (line.find(port) != std::string::npos && line.find(" 0A ") != std::string::npos) listening = line;
+    if (line.find(port) != std::string::npos && line.find(" 0A ") != std::string::npos)
+      listening = line;
   EXPECT_NE(listening.find("0100007F" + port), std::string::npos) << listening;
 }
 
@@ -174,10 +208,11 @@ TEST_F(Window, DrivesACrawlWhoseSavedCrawlNoGetChangesAndExportsAsTheCommandDoes
   test::TestServer site;
   site.folder(ZEL_FIXTURES_DIR "/sites/audit");
   const Json start = {{"target", site.url("/")},
-                      {"options", {{{"name", "--threads"}, {"values", {"2"}}},
-                                   {{"name", "--timeout"}, {"values", {"5"}}},
-                                   {{"name", "--exclude"}, {"values", {"hidden"}}},
-                                   {{"name", "--exclude"}, {"values", {"soft"}}}}}};
+                      {"options",
+                       {{{"name", "--threads"}, {"values", {"2"}}},
+                        {{"name", "--timeout"}, {"values", {"5"}}},
+                        {{"name", "--exclude"}, {"values", {"hidden"}}},
+                        {{"name", "--exclude"}, {"values", {"soft"}}}}}};
   auto started = post("/api/crawl", start);
   ASSERT_EQ(started->status, 200) << started->body;
   EXPECT_EQ(post("/api/crawl", start)->status, 409) << "one crawl at a time";
@@ -214,7 +249,8 @@ TEST_F(Window, DrivesACrawlWhoseSavedCrawlNoGetChangesAndExportsAsTheCommandDoes
   EXPECT_EQ(after["generation"], done["generation"]);
   EXPECT_EQ(after["version"], done["version"]) << "no snapshot was published";
   EXPECT_EQ(answers[6]->body, bytes) << "the database as it is";
-  EXPECT_NE(answers[6]->get_header_value("Content-Disposition").find("attachment"), std::string::npos);
+  EXPECT_NE(answers[6]->get_header_value("Content-Disposition").find("attachment"),
+            std::string::npos);
   // A download is what `zelmora export` writes of the same database.
   ASSERT_EQ(run({"export", db, "--csv", csv, "--json", json, "-q"}), 0);
   EXPECT_EQ(answers[9]->body, readWhole(csv));
