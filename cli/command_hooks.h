@@ -15,6 +15,8 @@ class ZelHub;
 namespace zel::cli {
 
 struct CommandHooks {
+  // A crawl's hub is made and not yet started (the window keeps response headers).
+  std::function<void(ZelHub&)> made;
   // On the loop's thread, after the hub has started (or been loaded) and
   // before the loop turns.
   std::function<void(ZelHub&, RunLoop&)> started;

@@ -86,6 +86,7 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
 
   auto hubOwner = std::make_unique<ZelHub>(*address, platform);
   ZelHub& hub = *hubOwner;
+  if (hooks && hooks->made) hooks->made(hub);
   RunLoop& loop = *platform.runLoop;
   bool finished = false;
   platform.notifications->addObserver("ZelCrawlDidFinish", [&](const Notification&) {

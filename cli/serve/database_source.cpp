@@ -113,7 +113,10 @@ Status DatabaseSource::load(RowTable::Batch& batch) {
   return eachRow(
       db,
       "SELECT id, url, status, mime_type, title, meta_description, "
-      " (SELECT value FROM json_each(headings) WHERE substr(value, 1, 1) <> char(9) LIMIT 1), "
+      // The first h1: nearly always the first heading, read without walking the list.
+      " CASE WHEN headings IS NULL THEN NULL WHEN substr(json_extract(headings, '$[0]'), 1, 1) <> "
+      " char(9) THEN json_extract(headings, '$[0]') ELSE (SELECT value FROM json_each(headings) "
+      " WHERE substr(value, 1, 1) <> char(9) LIMIT 1) END, "
       " canonical, actual_url, head_noindex, head_nofollow, distance, "
       " coalesce(internal_links, 0) + coalesce(external_links, 0), h1_count, word_count, "
       " size_bytes, response_time, validator_errors, validator_warnings, spelling, grammar, bad, "
@@ -220,6 +223,11 @@ std::optional<Json> DatabaseSource::details(int64_t id) {
   (void)eachRow(
       db, "SELECT warning FROM warnings WHERE url_id = ? ORDER BY id",
       [&](SqliteStatement& st) { warnings.push_back(st.columnText(0)); }, id);
+  // Databases older than the table have none.
+  Json headers = Json::array();
+  (void)eachRow(
+      db, "SELECT name, value FROM response_headers WHERE url_id = ? ORDER BY rowid",
+      [&](SqliteStatement& st) { headers.push_back({st.columnText(0), st.columnText(1)}); }, id);
   return Json{
       {"id", id},
       {"url", withoutPasswords(url)},
@@ -234,7 +242,7 @@ std::optional<Json> DatabaseSource::details(int64_t id) {
                 id, false)},
       {"redirects", std::move(redirects)},
       {"warnings", std::move(warnings)},
-      {"headers", Json::array()}};
+      {"headers", std::move(headers)}};
 }
 
 }  // namespace zel::cli::serve

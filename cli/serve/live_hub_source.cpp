@@ -4,6 +4,7 @@
 #include "platform/text_format.h"
 #include "report/record_fields.h"
 #include "report/report_context.h"
+#include "url/kept_response_headers.h"
 
 namespace zel::cli::serve {
 
@@ -163,6 +164,11 @@ std::optional<Json> LiveHubSource::details(int64_t id) {
           {{"url", withoutPasswords(e.url)}, {"status", e.status}, {"reason", e.reason}});
   Json warnings = Json::array();
   if (const auto* w = r->getWarnings()) warnings = *w;
+  Json headers = Json::array();
+  if (const KeptResponseHeaders* kept = r->getResponseHeaders()) {
+    for (const auto& [name, value] : kept->headers) headers.push_back({name, value});
+    if (kept->truncated) headers.push_back({"truncated", "(the other fields were dropped)"});
+  }
   return Json{{"id", id},
               {"url", withoutPasswords(r->getLinkUrl())},
               {"status", r->getStatus()},
@@ -172,7 +178,7 @@ std::optional<Json> LiveHubSource::details(int64_t id) {
               {"images", linkList(r->getOutboundInstances(), false, true)},
               {"redirects", std::move(redirects)},
               {"warnings", std::move(warnings)},
-              {"headers", Json::array()}};
+              {"headers", std::move(headers)}};
 }
 
 SeoThresholds LiveHubSource::thresholds() const { return SeoThresholds::of(hub_.defaults()); }

@@ -138,6 +138,8 @@ Status LiveState::startJob(Job job, Options options) {
 
 CommandHooks LiveState::hooksFor(Job job) {
   CommandHooks hooks;
+  // The lower pane shows them, and a saved crawl keeps them for its next opening.
+  hooks.made = [](ZelHub& hub) { hub.setKeepsResponseHeaders(true); };
   hooks.started = [this, job](ZelHub& hub, RunLoop& loop) { attach(hub, loop, job); };
   hooks.shouldStop = [this] {
     if (interrupted_ && interrupted_()) shuttingDown_ = true;

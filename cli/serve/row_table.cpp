@@ -28,73 +28,63 @@ uint64_t textHash(std::string_view text) {
   return text.empty() ? 0 : (std::hash<std::string_view>()(text) | 1);
 }
 
-void addToGroup(std::unordered_map<uint64_t, uint32_t>& groups, int64_t& shared, uint64_t hash,
-                int delta) {
-  if (hash == 0) return;
-  if (delta > 0) {
-    const uint32_t n = ++groups[hash];
-    shared += n == 2 ? 2 : n > 2 ? 1 : 0;
-    return;
-  }
-  auto it = groups.find(hash);
-  if (it == groups.end()) return;
-  const uint32_t n = it->second--;
-  shared -= n == 2 ? 2 : n > 2 ? 1 : 0;
-  if (it->second == 0) groups.erase(it);
-}
-
 bool matchesSearch(const RowTable& t, const TableRow& r, std::string_view needle) {
   return needle.empty() || containsIgnoreCase(t.text(r.url), needle) ||
          containsIgnoreCase(t.text(r.title), needle);
 }
 
-// The ascending order of a column; ties keep their order (the table's own).
-std::function<bool(const TableRow&, const TableRow&)> lessBy(const RowTable& t,
-                                                             const std::string& column) {
-  auto byText = [&t](TextArena::Ref TableRow::*field) {
-    return [&t, field](const TableRow& a, const TableRow& b) {
-      return t.text(a.*field) < t.text(b.*field);
-    };
-  };
-  auto byNumber = [](auto field) {
-    return [field](const TableRow& a, const TableRow& b) { return a.*field < b.*field; };
-  };
-  if (column == "url") return byText(&TableRow::url);
-  if (column == "title") return byText(&TableRow::title);
-  if (column == "description") return byText(&TableRow::description);
-  if (column == "h1") return byText(&TableRow::h1);
-  if (column == "canonical") return byText(&TableRow::canonical);
-  if (column == "redirect") return byText(&TableRow::redirect);
-  if (column == "robots") return byText(&TableRow::robots);
-  if (column == "status")
-    return [&t](const TableRow& a, const TableRow& b) {
-      if (a.statusCode != b.statusCode) return a.statusCode < b.statusCode;
-      return a.status != b.status && t.pooled(a.status) < t.pooled(b.status);
-    };
-  if (column == "type")
-    return [&t](const TableRow& a, const TableRow& b) {
-      return a.mime != b.mime && t.pooled(a.mime) < t.pooled(b.mime);
-    };
-  if (column == "sitemap")
-    return [](const TableRow& a, const TableRow& b) {
-      return a.has(kRowInSitemap) < b.has(kRowInSitemap);
-    };
-  if (column == "titleLength") return byNumber(&TableRow::titleLength);
-  if (column == "descriptionLength") return byNumber(&TableRow::descriptionLength);
-  if (column == "h1Count") return byNumber(&TableRow::h1Count);
-  if (column == "words") return byNumber(&TableRow::words);
-  if (column == "depth") return byNumber(&TableRow::depth);
-  if (column == "inlinks") return byNumber(&TableRow::inlinks);
-  if (column == "outlinks") return byNumber(&TableRow::outlinks);
-  if (column == "size") return byNumber(&TableRow::sizeBytes);
-  if (column == "time") return byNumber(&TableRow::responseMs);
-  if (column == "hops") return byNumber(&TableRow::hops);
-  if (column == "errors") return byNumber(&TableRow::validatorErrors);
-  if (column == "warnings") return byNumber(&TableRow::validatorWarnings);
-  if (column == "spelling") return byNumber(&TableRow::spelling);
-  if (column == "grammar") return byNumber(&TableRow::grammar);
-  if (column == "withoutAlt") return byNumber(&TableRow::withoutAlt);
+// A text column's field; nullptr for the others.
+TextArena::Ref TableRow::*textField(const std::string& column) {
+  static const std::pair<const char*, TextArena::Ref TableRow::*> kFields[] = {
+      {"url", &TableRow::url},
+      {"title", &TableRow::title},
+      {"description", &TableRow::description},
+      {"h1", &TableRow::h1},
+      {"canonical", &TableRow::canonical},
+      {"redirect", &TableRow::redirect},
+      {"robots", &TableRow::robots}};
+  for (const auto& [name, field] : kFields)
+    if (column == name) return field;
   return nullptr;
+}
+
+// A number that orders any other column as it reads (a status by its number,
+// then its text); nullptr for a column there is not. `rank` orders the
+// interned texts.
+std::function<double(const TableRow&)> numberKey(const std::string& column,
+                                                 const std::vector<uint32_t>& rank) {
+  auto of = [](auto field) { return [field](const TableRow& r) { return double(r.*field); }; };
+  if (column == "status")
+    return [&rank](const TableRow& r) { return r.statusCode * 1e6 + rank[r.status]; };
+  if (column == "type") return [&rank](const TableRow& r) { return double(rank[r.mime]); };
+  if (column == "sitemap") return [](const TableRow& r) { return double(r.has(kRowInSitemap)); };
+  if (column == "titleLength") return of(&TableRow::titleLength);
+  if (column == "descriptionLength") return of(&TableRow::descriptionLength);
+  if (column == "h1Count") return of(&TableRow::h1Count);
+  if (column == "words") return of(&TableRow::words);
+  if (column == "depth") return of(&TableRow::depth);
+  if (column == "inlinks") return of(&TableRow::inlinks);
+  if (column == "outlinks") return of(&TableRow::outlinks);
+  if (column == "size") return of(&TableRow::sizeBytes);
+  if (column == "time") return of(&TableRow::responseMs);
+  if (column == "hops") return of(&TableRow::hops);
+  if (column == "errors") return of(&TableRow::validatorErrors);
+  if (column == "warnings") return of(&TableRow::validatorWarnings);
+  if (column == "spelling") return of(&TableRow::spelling);
+  if (column == "grammar") return of(&TableRow::grammar);
+  if (column == "withoutAlt") return of(&TableRow::withoutAlt);
+  return nullptr;
+}
+
+// Sorts `order` (row slots) by the key each slot gives; ties keep their order.
+template <class Key, class KeyOf>
+void sortBy(std::vector<uint32_t>& order, KeyOf keyOf) {
+  std::vector<std::pair<Key, uint32_t>> keyed;
+  keyed.reserve(order.size());
+  for (uint32_t slot : order) keyed.emplace_back(keyOf(slot), slot);
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].second;
 }
 
 }  // namespace
@@ -117,7 +107,6 @@ void RowTable::reset(const SeoThresholds& thresholds) {
   for (const TabDef& tab : windowTabs()) counts_.emplace_back(tab.filters.size(), 0);
   titles_.clear();
   descriptions_.clear();
-  sharedTitles_ = sharedDescriptions_ = 0;
   depths_.fill(0);
   ++version_;
   std::lock_guard cacheLock(cacheMutex_);
@@ -132,9 +121,10 @@ void RowTable::update(const std::function<void(Batch&)>& fill) {
 }
 
 uint32_t RowTable::intern(const std::string& text) {
-  auto [it, added] = poolIndex_.emplace(text, static_cast<uint32_t>(pool_.size()));
-  if (added) pool_.push_back(text);
-  return it->second;
+  if (auto it = poolIndex_.find(text); it != poolIndex_.end()) return it->second;
+  poolIndex_.emplace(text, static_cast<uint32_t>(pool_.size()));
+  pool_.push_back(text);
+  return static_cast<uint32_t>(pool_.size() - 1);
 }
 
 void RowTable::put(const RowFacts& f) {
@@ -198,21 +188,15 @@ void RowTable::count(const TableRow& row, int delta) {
     for (size_t f = 0; f < tabs[t].filters.size(); ++f)
       if (!tabs[t].filters[f].grouped && tabs[t].filters[f].test(row, *this))
         counts_[t][f] += delta;
-  addToGroup(titles_, sharedTitles_, row.titleHash, delta);
-  addToGroup(descriptions_, sharedDescriptions_, row.descriptionHash, delta);
+  titles_.add(row.titleHash, delta);
+  descriptions_.add(row.descriptionHash, delta);
   if (row.has(kRowInternal)) depths_[std::clamp(row.depth, 0, 11)] += delta;
 }
 
-bool RowTable::titleShared(const TableRow& row) const {
-  if (row.titleHash == 0) return false;
-  auto it = titles_.find(row.titleHash);
-  return it != titles_.end() && it->second > 1;
-}
+bool RowTable::titleShared(const TableRow& row) const { return titles_.count(row.titleHash) > 1; }
 
 bool RowTable::descriptionShared(const TableRow& row) const {
-  if (row.descriptionHash == 0) return false;
-  auto it = descriptions_.find(row.descriptionHash);
-  return it != descriptions_.end() && it->second > 1;
+  return descriptions_.count(row.descriptionHash) > 1;
 }
 
 Status RowTable::orderFor(const Query& q, Order& out) const {
@@ -220,8 +204,10 @@ Status RowTable::orderFor(const Query& q, Order& out) const {
   if (!tab) return Status::Error("no tab \"" + q.tab + "\"");
   const FilterDef* filter = findFilter(*tab, q.filter);
   if (!filter) return Status::Error("no filter \"" + q.filter + "\" in " + q.tab);
-  std::function<bool(const TableRow&, const TableRow&)> less;
-  if (!q.sort.empty() && !(less = lessBy(*this, q.sort)))
+  std::vector<uint32_t> rank(pool_.size());
+  TextArena::Ref TableRow::*text = q.sort.empty() ? nullptr : textField(q.sort);
+  std::function<double(const TableRow&)> number;
+  if (!q.sort.empty() && !text && !(number = numberKey(q.sort, rank)))
     return Status::Error("no column \"" + q.sort + "\"");
   const std::string key = q.tab + '\x1f' + filter->id + '\x1f' + q.search + '\x1f' + q.sort +
                           (q.descending ? "\x1f-" : "\x1f+") + std::to_string(version_);
@@ -239,9 +225,16 @@ Status RowTable::orderFor(const Query& q, Order& out) const {
     const TableRow& r = rows_[slot];
     if (filter->test(r, *this) && matchesSearch(*this, r, q.search)) order->push_back(slot);
   }
-  if (less)
-    std::stable_sort(order->begin(), order->end(),
-                     [&](uint32_t a, uint32_t b) { return less(rows_[a], rows_[b]); });
+  if (text) {
+    sortBy<std::string_view>(*order, [&](uint32_t slot) { return arena_.view(rows_[slot].*text); });
+  } else if (number) {
+    std::vector<uint32_t> byText(pool_.size());
+    for (uint32_t i = 0; i < byText.size(); ++i) byText[i] = i;
+    std::sort(byText.begin(), byText.end(),
+              [&](uint32_t a, uint32_t b) { return pool_[a] < pool_[b]; });
+    for (uint32_t i = 0; i < byText.size(); ++i) rank[byText[i]] = i;
+    sortBy<double>(*order, [&](uint32_t slot) { return number(rows_[slot]); });
+  }
   if (q.descending) std::reverse(order->begin(), order->end());
   out = order;
   std::lock_guard lock(cacheMutex_);
@@ -347,8 +340,8 @@ Json RowTable::counts() const {
       const FilterDef& def = tabs[t].filters[f];
       const std::string_view id = def.id;
       tab[def.id] = !def.grouped        ? counts_[t][f]
-                    : id == "dup-title" ? sharedTitles_
-                                        : sharedDescriptions_;
+                    : id == "dup-title" ? titles_.shared()
+                                        : descriptions_.shared();
     }
   }
   return {{"filters", filters}, {"depths", depths_}, {"rows", count_}};

@@ -21,6 +21,7 @@
 #include "platform/status.h"
 #include "serve/row_facts.h"
 #include "serve/table_row.h"
+#include "serve/text_groups.h"
 #include "serve/text_arena.h"
 
 namespace zel::cli::serve {
@@ -91,8 +92,7 @@ class RowTable {
   std::vector<std::string> pool_;
   std::unordered_map<std::string, uint32_t> poolIndex_;
   std::vector<std::vector<int64_t>> counts_;                      // by tab, filter
-  std::unordered_map<uint64_t, uint32_t> titles_, descriptions_;  // hash -> pages
-  int64_t sharedTitles_ = 0, sharedDescriptions_ = 0;
+  TextGroups titles_, descriptions_;
   std::array<int64_t, 12> depths_{};  // 11: deeper
   uint64_t version_ = 0;
 

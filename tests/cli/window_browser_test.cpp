@@ -244,6 +244,11 @@ TEST(WindowInABrowser, CrawlsFromTheFormShowsFiltersInlinksRechecksDownloadsAndA
       page.eval(
           "[...document.querySelector('#lower-body tbody tr').cells].map(c => c.textContent)"),
       Json::array({site.url("/"), "Fix me", "3", ""}));
+  // Its response's headers, as the server sent them.
+  page.click("#lower-tabs button[data-tab=headers]");
+  EXPECT_TRUE(page.waitFor(
+      "[...document.querySelectorAll('#lower-body td')].some(td => td.textContent === 'Content-Type')", 5));
+  page.click("#lower-tabs button[data-tab=inlinks]");
   const Json selected = page.eval("document.querySelector('#rows .row.selected').dataset.index");
   page.eval("document.getElementById('viewport').focus(), 0");
   page.key("ArrowDown", 40);
