@@ -127,7 +127,15 @@ class WindowPage {
   void showFilter(const std::string& tab, const std::string& filter) {
     click("#tabs button[data-tab=" + tab + "]");
     click("#filter-list li[data-filter='" + filter + "']");
-    waitFor("document.documentElement.dataset.filter === '" + filter + "'", 5);
+    waitFor("document.getElementById('rows').dataset.view === '" + tab + "/" + filter + "'", 10);
+  }
+  // Clicks the row whose address ends so, once the table shows it.
+  bool clickRow(const std::string& ending) {
+    const std::string row = "[...document.querySelectorAll('#rows .row')].find(r => "
+                            "r.children[0].textContent.endsWith(" + Json(ending).dump() + "))";
+    if (!waitFor(row, 10)) return false;
+    eval(row + ".click(), 0");
+    return true;
   }
   // The rows in view once the table shows `count` of them.
   Json rowsWhen(const std::string& countTest) {
@@ -219,9 +227,10 @@ TEST(WindowInABrowser, CrawlsFromTheFormShowsFiltersInlinksRechecksDownloadsAndA
   page.click("#crawl-start");
   ASSERT_TRUE(page.settled(0, 60)) << page.eval("document.getElementById('message').textContent");
   const std::string json = w.dir / "crawl.json";
-  ASSERT_EQ(
-      run({"crawl", site.url("/"), "--timeout", "5", "-q", "--no-settings-file", "--json", json}),
-      1);
+  ASSERT_EQ(runProgram(kProgram, "crawl " + site.url("/") +
+                                     " --timeout 5 -q --no-settings-file --json " + json)
+                .status,
+            1);
   const Json counts = Json::parse(readWhole(json))["counts"];
   const Json shown = page.eval(
       "['found', 'checked', 'bad', 'pages'].map(k => "
@@ -236,9 +245,7 @@ TEST(WindowInABrowser, CrawlsFromTheFormShowsFiltersInlinksRechecksDownloadsAndA
             std::set<std::string>(
                 {site.url("/fixme.html"), site.url("/missing.html"), site.url("/gone.html")}));
   // A row's inlinks: the page, the link text and its line. Down moves on.
-  page.eval(
-      "[...document.querySelectorAll('#rows .row')].find(r => "
-      "r.children[0].textContent.endsWith('/fixme.html')).click(), 0");
+  ASSERT_TRUE(page.clickRow("/fixme.html"));
   ASSERT_TRUE(page.waitFor("document.querySelector('#lower-body tbody tr')", 10));
   EXPECT_EQ(
       page.eval(
@@ -246,8 +253,10 @@ TEST(WindowInABrowser, CrawlsFromTheFormShowsFiltersInlinksRechecksDownloadsAndA
       Json::array({site.url("/"), "Fix me", "3", ""}));
   // Its response's headers, as the server sent them.
   page.click("#lower-tabs button[data-tab=headers]");
-  EXPECT_TRUE(page.waitFor(
-      "[...document.querySelectorAll('#lower-body td')].some(td => td.textContent === 'Content-Type')", 5));
+  EXPECT_TRUE(
+      page.waitFor("[...document.querySelectorAll('#lower-body td')].some(td => td.textContent === "
+                   "'Content-Type')",
+                   5));
   page.click("#lower-tabs button[data-tab=inlinks]");
   const Json selected = page.eval("document.querySelector('#rows .row.selected').dataset.index");
   page.eval("document.getElementById('viewport').focus(), 0");
@@ -287,17 +296,18 @@ TEST(WindowInABrowser, CrawlsFromTheFormShowsFiltersInlinksRechecksDownloadsAndA
                fs::exists(downloads + "/" + stem + ".json");
       },
       30));
-  ASSERT_EQ(run({"export", db, "--csv", w.dir / "e.csv", "--json", w.dir / "e.json", "-q"}), 0);
+  // The program itself, as a user runs it (the window's engine is this process's).
+  ASSERT_EQ(runProgram(kProgram, "export " + db + " --csv " + (w.dir / "e.csv") + " --json " +
+                                     (w.dir / "e.json") + " -q")
+                .status,
+            0);
   EXPECT_EQ(readWhole(downloads + "/" + stem + "-urls.csv"), readWhole(w.dir / "e.csv"));
   EXPECT_EQ(readWhole(downloads + "/" + stem + ".json"), readWhole(w.dir / "e.json"));
 
   // The page is fixed; its row, rechecked, turns good.
   fixed = true;
   page.showFilter("status", "4xx");
-  page.rowsWhen("=== 3");
-  page.eval(
-      "[...document.querySelectorAll('#rows .row')].find(r => "
-      "r.children[0].textContent.endsWith('/fixme.html')).click(), 0");
+  ASSERT_TRUE(page.clickRow("/fixme.html"));
   ASSERT_TRUE(page.waitFor("!document.getElementById('recheck-row').disabled", 10));
   int generation = page.generation();
   page.click("#recheck-row");

@@ -138,6 +138,7 @@ export class VirtualTable {
     if (number !== this.request) return;
     this.total = page.total;
     this.cache = {offset: page.offset, rows: page.rows};
+    this.rowsBox.dataset.view = `${this.view.tab}/${this.view.filter}`;
     this.spacer.style.height = this.spacerHeight() + 'px';
     this.draw();
   }
