@@ -20,6 +20,7 @@ import os
 import re
 import shutil
 import sqlite3
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -198,10 +199,12 @@ def crawl_from_window(binary, work, url, threads, window_open):
         engine, total = w.cpu(w.proc.pid), w.cpu()
         stop.set()
         label = "window open" if window_open else "no window  "
+        handover = state["handOverSeconds"]
         print(f"{label}: {state['counts']['found']} URLs ({state['counts']['pages']} pages) in {wall:.1f} s; "
-              f"CPU {total:.1f} s, of which the engine's thread (run loop) {engine:.1f} s; "
+              f"CPU {total:.1f} s, of which the engine's thread (run loop) {engine:.1f} s, of which "
+              f"hand-overs and snapshots {handover:.2f} s ({100 * handover / engine:.1f}%); "
               f"{seen['snapshots']} snapshots and {seen['pages']} pages of rows read", flush=True)
-        return engine, total
+        return engine, total, handover
     finally:
         w.close()
 
@@ -211,6 +214,7 @@ def main():
     ap.add_argument("binary")
     ap.add_argument("--pages", type=int, default=100000)
     ap.add_argument("--threads", type=int, default=32)
+    ap.add_argument("--runs", type=int, default=2, help="crawls of each kind, alternating")
     ap.add_argument("--skip-crawl", action="store_true")
     args = ap.parse_args()
     if not shutil.which("nginx"):
@@ -228,9 +232,17 @@ def main():
         nginx = crawlbench.start_nginx(root, port, work)
         try:
             url = f"http://127.0.0.1:{port}/"
-            none_engine, none_total = crawl_from_window(binary, work, url, args.threads, False)
-            open_engine, open_total = crawl_from_window(binary, work, url, args.threads, True)
-            print(f"with a window open the run loop's thread used {open_engine - none_engine:+.1f} s CPU "
+            runs = {False: [], True: []}
+            for _ in range(args.runs):
+                for window_open in (False, True):
+                    runs[window_open].append(crawl_from_window(binary, work, url, args.threads, window_open))
+            med = lambda window_open, i: statistics.median(r[i] for r in runs[window_open])
+            none_engine, none_total = med(False, 0), med(False, 1)
+            open_engine, open_total = med(True, 0), med(True, 1)
+            print(f"medians of {args.runs}: the run loop spends {med(False, 2):.2f} s on hand-overs and "
+                  f"snapshots with no window ({100 * med(False, 2) / none_engine:.1f}% of its CPU), "
+                  f"{med(True, 2):.2f} s with one open ({100 * med(True, 2) / open_engine:.1f}%)", flush=True)
+            print(f"medians of {args.runs}: with a window open the run loop's thread used {open_engine - none_engine:+.1f} s CPU "
                   f"({100 * (open_engine / none_engine - 1):+.1f}%), the program "
                   f"{open_total - none_total:+.1f} s ({100 * (open_total / none_total - 1):+.1f}%)", flush=True)
         finally:

@@ -59,7 +59,12 @@ void LiveHubSource::markChanged(const ZelUrl* record) {
 
 void LiveHubSource::takeChanges(RowTable::Batch& batch) {
   const auto& records = hub_.getLinksCollection();
-  for (; recordsSeen_ < records.size(); ++recordsSeen_) markChanged(records[recordsSeen_]);
+  for (; recordsSeen_ < records.size(); ++recordsSeen_) {
+    const uint32_t n = records[recordsSeen_]->graphIndex();
+    if (n >= idOf_.size()) idOf_.resize(std::max<size_t>(n + 1, idOf_.size() * 2), -1);
+    idOf_[n] = static_cast<int64_t>(recordsSeen_);
+    markChanged(records[recordsSeen_]);
+  }
   const auto& pages = hub_.getInternalPagesCollection();
   for (; pagesSeen_ < pages.size(); ++pagesSeen_) {
     const uint32_t n = pages[pagesSeen_]->graphIndex();
@@ -69,14 +74,14 @@ void LiveHubSource::takeChanges(RowTable::Batch& batch) {
   }
   for (uint32_t n : changed_) {
     isChanged_[n] = false;
-    if (ZelUrl* r = hub_.linkGraph().record(n)) batch.put(factsOf(*r));
+    if (n < idOf_.size() && idOf_[n] >= 0) batch.put(factsOf(*hub_.linkGraph().record(n), idOf_[n]));
   }
   changed_.clear();
 }
 
-RowFacts LiveHubSource::factsOf(ZelUrl& r) const {
+RowFacts LiveHubSource::factsOf(ZelUrl& r, int64_t id) const {
   RowFacts f;
-  f.id = r.graphIndex();
+  f.id = id;
   f.url = withoutPasswords(r.getLinkUrl());
   f.status = r.getStatus();
   f.mime = r.getMimeType();
@@ -139,8 +144,9 @@ CrawlCounters LiveHubSource::counters() const {
 }
 
 ZelUrl* LiveHubSource::recordOf(int64_t id) const {
-  if (id < 0 || static_cast<size_t>(id) >= hub_.linkGraph().recordCount()) return nullptr;
-  return hub_.linkGraph().record(static_cast<uint32_t>(id));
+  const auto& records = hub_.getLinksCollection();
+  if (id < 0 || static_cast<size_t>(id) >= records.size()) return nullptr;
+  return records[static_cast<size_t>(id)];
 }
 
 std::optional<std::string> LiveHubSource::addressOf(int64_t id) {

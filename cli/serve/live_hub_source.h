@@ -30,7 +30,7 @@ class LiveHubSource : public RowSource {
 
  private:
   void markChanged(const ZelUrl* record);
-  RowFacts factsOf(ZelUrl& record) const;
+  RowFacts factsOf(ZelUrl& record, int64_t id) const;
   ZelUrl* recordOf(int64_t id) const;
 
   ZelHub& hub_;
@@ -38,6 +38,9 @@ class LiveHubSource : public RowSource {
   size_t recordsSeen_ = 0, pagesSeen_ = 0;
   std::vector<uint32_t> changed_;  // record numbers, each once
   std::vector<bool> isChanged_, isPage_;
+  // A row's id is the record's place in crawl order, as a saved crawl numbers
+  // it, so that a row keeps its id when the crawl is saved and opened again.
+  std::vector<int64_t> idOf_;  // by record number; -1 until the record is in the collection
   std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
 };
 

@@ -215,6 +215,7 @@ void LiveState::attach(ZelHub& hub, RunLoop& loop, Job job) {
   lastRateAt_ = loop.now();
   lastRateChecked_ = hub.getCheckedLinkCount();
   rate_ = 0;
+  handOverSeconds_ = 0;
   handOver();
   publish();
   tickTimer_ = loop.postAfter(kHandOverSeconds, [this] { tick(); });
@@ -222,6 +223,7 @@ void LiveState::attach(ZelHub& hub, RunLoop& loop, Job job) {
 
 void LiveState::tick() {
   if (!jobLoop_) return;
+  const double began = jobLoop_->now();
   handOver();
   const double now = jobLoop_->now();
   if (now - lastRateAt_ >= 1.0) {
@@ -232,6 +234,7 @@ void LiveState::tick() {
   }
   if (stopAsked_ || shuttingDown_) state_ = "stopping";
   publish();
+  handOverSeconds_ += jobLoop_->now() - began;
   tickTimer_ = jobLoop_->postAfter(kHandOverSeconds, [this] { tick(); });
 }
 
@@ -320,6 +323,7 @@ void LiveState::publish() {
                  {"pages", c.pages}};
   s["rate"] = std::round(rate_ * 10) / 10;
   s["elapsed"] = std::round(c.seconds * 10) / 10;
+  s["handOverSeconds"] = std::round(handOverSeconds_ * 1000) / 1000;
   if (!recheckOutcome_.is_null()) s["recheck"] = recheckOutcome_;
   s["named"] = named_;
   std::lock_guard lock(snapshotMutex_);

@@ -112,6 +112,8 @@ class LiveState {
   double lastRateAt_ = 0;
   int64_t lastRateChecked_ = 0;
   double rate_ = 0;
+  // What the hand-overs and snapshots of the running command cost its run loop.
+  double handOverSeconds_ = 0;
   std::optional<std::string> password_;  // the last login typed into the form
   std::atomic<bool> stopAsked_{false}, shuttingDown_{false};
   // The window's loop does not turn: a command is starting (its hub not yet
