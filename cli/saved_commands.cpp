@@ -630,7 +630,8 @@ int runDiff(const Options& options) {
                     description.empty();
   if (doc["startsDiffer"].get<bool>() && !options.diffJson)
     std::printf("the crawls start at different addresses: %s and %s\n",
-                doc["oldStart"].get<std::string>().c_str(), doc["newStart"].get<std::string>().c_str());
+                doc["oldStart"].get<std::string>().c_str(),
+                doc["newStart"].get<std::string>().c_str());
   if (options.diffJson) {
     std::printf("%s\n", doc.dump(2, ' ', false, Json::error_handler_t::replace).c_str());
     return same ? 0 : 1;

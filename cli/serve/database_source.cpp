@@ -227,7 +227,10 @@ std::optional<Json> DatabaseSource::details(int64_t id) {
   Json headers = Json::array();
   (void)eachRow(
       db, "SELECT name, value FROM response_headers WHERE url_id = ? ORDER BY rowid",
-      [&](SqliteStatement& st) { headers.push_back({st.columnText(0), st.columnText(1)}); }, id);
+      [&](SqliteStatement& st) {
+        headers.push_back({st.columnText(0), st.columnText(1)});
+      },
+      id);
   return Json{
       {"id", id},
       {"url", withoutPasswords(url)},

@@ -74,7 +74,8 @@ void LiveHubSource::takeChanges(RowTable::Batch& batch) {
   }
   for (uint32_t n : changed_) {
     isChanged_[n] = false;
-    if (n < idOf_.size() && idOf_[n] >= 0) batch.put(factsOf(*hub_.linkGraph().record(n), idOf_[n]));
+    if (n < idOf_.size() && idOf_[n] >= 0)
+      batch.put(factsOf(*hub_.linkGraph().record(n), idOf_[n]));
   }
   changed_.clear();
 }

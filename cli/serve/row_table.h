@@ -21,8 +21,8 @@
 #include "platform/status.h"
 #include "serve/row_facts.h"
 #include "serve/table_row.h"
-#include "serve/text_groups.h"
 #include "serve/text_arena.h"
+#include "serve/text_groups.h"
 
 namespace zel::cli::serve {
 
@@ -91,7 +91,7 @@ class RowTable {
   size_t count_ = 0;
   std::vector<std::string> pool_;
   std::unordered_map<std::string, uint32_t> poolIndex_;
-  std::vector<std::vector<int64_t>> counts_;                      // by tab, filter
+  std::vector<std::vector<int64_t>> counts_;  // by tab, filter
   TextGroups titles_, descriptions_;
   std::array<int64_t, 12> depths_{};  // 11: deeper
   uint64_t version_ = 0;

@@ -131,8 +131,10 @@ class WindowPage {
   }
   // Clicks the row whose address ends so, once the table shows it.
   bool clickRow(const std::string& ending) {
-    const std::string row = "[...document.querySelectorAll('#rows .row')].find(r => "
-                            "r.children[0].textContent.endsWith(" + Json(ending).dump() + "))";
+    const std::string row =
+        "[...document.querySelectorAll('#rows .row')].find(r => "
+        "r.children[0].textContent.endsWith(" +
+        Json(ending).dump() + "))";
     if (!waitFor(row, 10)) return false;
     eval(row + ".click(), 0");
     return true;

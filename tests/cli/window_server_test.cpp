@@ -117,7 +117,7 @@ TEST_F(Window, RefusesWhatDoesNotComeFromItsOwnPageAndMarksEveryAnswer) {
       << "the cookie of another port";
   // DNS rebinding: a name that is not ours, or another port, with a good cookie.
   for (const std::string& host : {"evil.example:" + std::to_string(w.port()),
-                                 std::string("127.0.0.1:1"), std::string("127.0.0.1")})
+                                  std::string("127.0.0.1:1"), std::string("127.0.0.1")})
     EXPECT_EQ(send(Ask().to("/api/state").at(host).keeping(cookie))->status, 403) << host;
   EXPECT_EQ(send(Ask().to("/api/state").at("localhost:" + std::to_string(w.port())).keeping(cookie))
                 ->status,
