@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "crawl_command.h"
+#include "export_command.h"
+#include "serve/serve_command.h"
 #include "saved_commands.h"
 #include "options.h"
 #include "platform/library_versions.h"
@@ -44,6 +46,8 @@ int runZelmora(int argc, char** argv) {
   if (options.command == "continue") return runContinue(options);
   if (options.command == "diff") return runDiff(options);
   if (options.command == "thumbnail") return runThumbnail(options);
+  if (options.command == "export") return runExport(options);
+  if (options.command == "serve") return runServe(options);
   return runCrawl(options);
 }
 

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "cli_alerts.h"
 #include "folder_server.h"
@@ -45,8 +46,11 @@ int usageFailure(const std::string& message) {
 
 }  // namespace
 
-int runCrawl(const Options& options) {
-  InterruptWatch interrupts;  // from here to the end: a stop saves and reports what was found
+int runCrawl(const Options& options, const CommandHooks* hooks) {
+  // From here to the end: a stop saves and reports what was found.
+  std::optional<InterruptWatch> interrupts;
+  if (!hooks) interrupts.emplace();
+  auto stopAsked = [hooks] { return hooks ? hooks->stopAsked() : InterruptWatch::interrupted(); };
   std::error_code ec;
   if (!std::filesystem::exists(options.target, ec))
     if (Status s = checkTypedScheme(options.target); !s.ok()) return usageFailure(s.message());
@@ -76,12 +80,13 @@ int runCrawl(const Options& options) {
   RealPlatform real(std::move(defaults));
   Platform platform = real.platform();
   if (Status s = applyLogOptions(options, *platform.log); !s.ok()) return usageFailure(s.message());
-  const bool interactive = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
+  const bool interactive = !hooks && ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
   CliAlerts alerts(interactive);
   platform.alerts = &alerts;
 
   auto hubOwner = std::make_unique<ZelHub>(*address, platform);
   ZelHub& hub = *hubOwner;
+  if (hooks && hooks->made) hooks->made(hub);
   RunLoop& loop = *platform.runLoop;
   bool finished = false;
   platform.notifications->addObserver("ZelCrawlDidFinish", [&](const Notification&) {
@@ -102,10 +107,11 @@ int runCrawl(const Options& options) {
   if (hub.getTotalLinkCount() == 0)
     return usageFailure("cannot start a crawl from " + options.target);
 
-  const bool showProgress = showsProgressLine(options);
+  if (hooks && hooks->started) hooks->started(hub, loop);
+  const bool showProgress = !hooks && showsProgressLine(options);
   bool deadlineReached = false;
   std::function<void()> tick = [&] {
-    if (InterruptWatch::interrupted() && !hub.stopPressed()) {
+    if (stopAsked() && !hub.stopPressed()) {
       hub.stop();
       loop.stop();
       return;
@@ -126,7 +132,7 @@ int runCrawl(const Options& options) {
   if (!hub.isCrawlFinished()) loop.run();
   if (showProgress) std::fprintf(stderr, "\r\033[K");
 
-  if (finished && options.recheck && hub.getBadLinkCount() > 0 && !InterruptWatch::interrupted()) {
+  if (finished && options.recheck && hub.getBadLinkCount() > 0 && !stopAsked()) {
     // Flaky servers and passing network trouble: every bad link gets a second chance.
     bool rechecked = false;
     platform.notifications->addObserver("ZelRecheckDidFinish", [&](const Notification&) {
@@ -153,6 +159,7 @@ int runCrawl(const Options& options) {
                    hub.getUnrenderedReason().c_str());
   }
   const bool exported = writeExports(options.exports, report, stderr);
+  if (hooks && hooks->ended) hooks->ended();
   // The browser, if pages were rendered, ends now, while its run loop still exists.
   WebViewRecycler::sharedWebViewRecycler().shutDown();
   const ZelUrl* start = hub.getFirstItem();
@@ -161,7 +168,9 @@ int runCrawl(const Options& options) {
   if (timing.stopped) {
     status = kExitStopped;
     std::fprintf(stderr, "zelmora: stopped by %s before the crawl was finished%s\n",
-                 deadlineReached ? "the --max-time deadline" : InterruptWatch::cause().c_str(),
+                 deadlineReached ? "the --max-time deadline"
+                 : hooks         ? "the window"
+                                 : InterruptWatch::cause().c_str(),
                  options.exports.db
                      ? ("; 'zelmora continue " + *options.exports.db + "' goes on").c_str()
                      : "");
@@ -175,7 +184,7 @@ int runCrawl(const Options& options) {
   // Every file is closed: the records and link instances are left for the OS to
   // free at exit, which a large crawl would otherwise spend seconds destroying.
   // (Sanitizer builds tear down, so LeakSanitizer still checks everything.)
-  (void)hubOwner.release();
+  if (!hooks) (void)hubOwner.release();  // the window goes on: it frees them
 #endif
   return status;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "command_hooks.h"
 #include "options.h"
 #include "start_address.h"
 
@@ -12,8 +13,9 @@ class ZelHub;
 
 namespace zel::cli {
 
-// Returns the exit status (see ExitStatus).
-int runCrawl(const Options& options);
+// Returns the exit status (see ExitStatus). `hooks`, when given, follow the
+// crawl for another host (the window), which keeps Ctrl-C to itself.
+int runCrawl(const Options& options, const CommandHooks* hooks = nullptr);
 
 // Whether long work shows a progress line: asked for, not quiet, stderr a terminal.
 bool showsProgressLine(const Options& options);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "loopback_port.h"
 #include "platform/curl_transfer_setup.h"
 #include "platform/text_format.h"
 
@@ -58,12 +59,7 @@ Status FolderServer::start(const std::string& folder, int port, const std::strin
   root_ = root.string();
   index_ = indexName.empty() ? "index.html" : indexName;
   server_ = std::make_unique<httplib::Server>();
-  // Not the library's SO_REUSEPORT, which would let a second server share a
-  // port in use instead of being told it is taken.
-  server_->set_socket_options([](socket_t sock) {
-    int yes = 1;
-    setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-  });
+  listenExclusively(*server_);
   server_->Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
     bool isFolder = false;
     const std::string file = fileFor(root_, req.path, index_, &isFolder);

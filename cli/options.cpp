@@ -14,7 +14,7 @@ namespace zel::cli {
 
 namespace {
 
-enum class Topic { Crawl, Check, Requests, Output, Saved, Settings, General, Hidden };
+enum class Topic { Crawl, Check, Requests, Output, Saved, Settings, Window, General, Hidden };
 
 struct TopicInfo {
   Topic topic;
@@ -27,6 +27,7 @@ constexpr TopicInfo kTopics[] = {
     {Topic::Output, "output (FILE may be - for standard output, except for --sitemap, --db)"},
     {Topic::Saved, "saved crawls (recheck, continue)"},
     {Topic::Settings, "settings"},
+    {Topic::Window, "window (serve)"},
     {Topic::General, "general"},
 };
 
@@ -41,6 +42,9 @@ struct OptionSpec {
   const char* help;
   const char* settings;   // the settings it stands for; "" for the program's own
   Apply apply;
+  // Its value names a file or folder: left out of the window's form (a web
+  // page never names a path for the program to read or write).
+  bool namesPath = false;
 };
 
 class Parser {
@@ -263,7 +267,7 @@ const std::vector<OptionSpec>& optionTable() {
        [](Parser& p, V v) {
          p.out.passwordFile = v[0];
          return Status::Ok();
-       }},
+       }, true},
       {"--login-form", nullptr, "USER_FIELD PASSWORD_FIELD", Topic::Requests,
        "log in by posting the start page's form with these two field names",
        "authenticationUserNameFieldName, authenticationPasswordFieldName",
@@ -292,9 +296,9 @@ const std::vector<OptionSpec>& optionTable() {
        }},
       // output
       {"--json", nullptr, "FILE", Topic::Output, "every record with every field, as JSON", "",
-       exportTo(&ExportPaths::json)},
+       exportTo(&ExportPaths::json), true},
       {"--csv", nullptr, "FILE", Topic::Output, "one row per URL (RFC 4180 CSV)", "",
-       exportTo(&ExportPaths::csv)},
+       exportTo(&ExportPaths::csv), true},
       {"--fields", nullptr, "A,B,...", Topic::Output,
        "the CSV's columns by field name (an unknown name lists them)", "",
        [](Parser& p, V v) {
@@ -308,33 +312,35 @@ const std::vector<OptionSpec>& optionTable() {
          return Status::Ok();
        }},
       {"--links-csv", nullptr, "FILE", Topic::Output,
-       "one row per link: page, line, text, target, status", "", exportTo(&ExportPaths::linksCsv)},
+       "one row per link: page, line, text, target, status", "", exportTo(&ExportPaths::linksCsv),
+       true},
       {"--seo", nullptr, "FILE", Topic::Output,
-       "the SEO summary with duplicates and misspelled words", "", exportTo(&ExportPaths::seo)},
+       "the SEO summary with duplicates and misspelled words", "", exportTo(&ExportPaths::seo),
+       true},
       {"--seo-csv", nullptr, "FILE", Topic::Output, "the SEO summary's counters as CSV", "",
-       exportTo(&ExportPaths::seoCsv)},
+       exportTo(&ExportPaths::seoCsv), true},
       {"--sitemap", nullptr, "FILE", Topic::Output, "an XML sitemap of the site's pages", "",
-       exportTo(&ExportPaths::sitemap)},
+       exportTo(&ExportPaths::sitemap), true},
       {"--junit", nullptr, "FILE", Topic::Output,
        "JUnit XML: one test case per URL, failures for bad links", "",
-       exportTo(&ExportPaths::junit)},
+       exportTo(&ExportPaths::junit), true},
       {"--db", nullptr, "FILE", Topic::Output, "the whole crawl as a SQLite database", "",
-       exportTo(&ExportPaths::db)},
+       exportTo(&ExportPaths::db), true},
       {"--html", nullptr, "FILE", Topic::Output,
        "a report to open in a browser: summary, bad links, redirects, SEO, every URL", "",
-       exportTo(&ExportPaths::html)},
+       exportTo(&ExportPaths::html), true},
       {"--archive", nullptr, "DIR", Topic::Output, "save a copy of every page of the site in DIR",
        "shouldArchive, archiveDirectory",
        [](Parser& p, V v) {
          p.set("shouldArchive", true);
          p.set("archiveDirectory", v[0]);
          return Status::Ok();
-       }},
+       }, true},
       {"--log", nullptr, "FILE", Topic::Output, "append diagnostics to FILE (stderr with -v)", "",
        [](Parser& p, V v) {
          p.out.logFile = v[0];
          return Status::Ok();
-       }},
+       }, true},
       {"--no-progress", nullptr, "", Topic::Output, "no progress line on stderr", "",
        [](Parser& p, V) {
          p.out.progress = false;
@@ -374,7 +380,7 @@ const std::vector<OptionSpec>& optionTable() {
        [](Parser& p, V v) {
          p.out.settingsFile = v[0];
          return Status::Ok();
-       }},
+       }, true},
       {"--no-settings-file", nullptr, "", Topic::Settings, "do not read ./zelmora.json", "",
        [](Parser& p, V) {
          p.out.noSettingsFile = true;
@@ -387,6 +393,22 @@ const std::vector<OptionSpec>& optionTable() {
        "with 'settings': print the settings a crawl with these options would use", "",
        [](Parser& p, V) {
          p.out.effective = true;
+         return Status::Ok();
+       }},
+      // window
+      {"--port", nullptr, "N", Topic::Window, "serve: the port on 127.0.0.1 (default: a free one)",
+       "",
+       [](Parser& p, V v) {
+         Json n;
+         if (Status s = needNumber("--port", v[0], true, n); !s.ok()) return s;
+         if (n.get<int64_t>() > 65535) return Status::Error(std::string("--port goes up to 65535"));
+         p.out.port = n.get<int>();
+         return Status::Ok();
+       }},
+      {"--no-browser", nullptr, "", Topic::Window,
+       "serve: print the address to open instead of opening the browser", "",
+       [](Parser& p, V) {
+         p.out.noBrowser = true;
          return Status::Ok();
        }},
       // general
@@ -544,6 +566,7 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
       return Status::Error("unknown option " + a + (near.empty() ? "" : " (did you mean " + near + "?)"));
     }
     if (out.command.empty()) out.command = a;
+    else if (out.command == "serve") out.databases.push_back(a);
     else if (out.target.empty()) out.target = a;
     else if (out.command == "diff" && out.target2.empty()) out.target2 = a;
     else if (out.command == "thumbnail" && out.outputFile.empty()) out.outputFile = a;
@@ -553,12 +576,16 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
   if (out.logFile && out.verbosity == 0) out.verbosity = 1;
   if (out.help || out.version || out.man || out.completion) return Status::Ok();
   if (out.command.empty()) return Status::Error("no command given");
-  static const char* const kCommands[] = {"crawl",    "settings", "recheck",
-                                          "continue", "diff",     "thumbnail"};
+  static const char* const kCommands[] = {"crawl", "settings",  "recheck", "continue",
+                                          "diff",  "thumbnail", "export",  "serve"};
   if (std::find(std::begin(kCommands), std::end(kCommands), out.command) == std::end(kCommands))
     return Status::Error("unknown command \"" + out.command +
-                         "\" (the commands are crawl, settings, recheck, continue, diff and "
-                         "thumbnail)");
+                         "\" (the commands are crawl, settings, recheck, continue, diff, "
+                         "thumbnail, export and serve)");
+  if (out.command == "export" && out.target.empty())
+    return Status::Error("export needs the crawl database: zelmora export FILE --csv urls.csv ...");
+  if ((out.port != 0 || out.noBrowser) && out.command != "serve")
+    return Status::Error("--port and --no-browser go with serve");
   if (out.command == "thumbnail" && out.outputFile.empty())
     return Status::Error("thumbnail needs a URL and a FILE");
   if (out.command == "crawl" && out.target.empty()) return Status::Error("crawl needs a TARGET");
@@ -577,7 +604,8 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
       if (k == key) return true;
     return false;
   };
-  if (has("authenticationUserName") && !out.passwordFile && out.command == "crawl")
+  if (has("authenticationUserName") && !out.passwordFile && !out.password &&
+      out.command == "crawl")
     return Status::Error("--user needs --password-file FILE (a password is never given on the command line)");
   if (out.passwordFile && !has("authenticationUserName"))
     return Status::Error("--password-file needs --user NAME");
@@ -596,6 +624,8 @@ std::string helpText() {
       "       zelmora diff OLD.db NEW.db [--json]\n"
       "       zelmora settings [WORD] [--effective [options]]\n"
       "       zelmora thumbnail URL FILE   (a 392x256 PNG, or TIFF for .tif/.tiff)\n"
+      "       zelmora export DB [--json FILE] [--csv FILE] [--html FILE] ...\n"
+      "       zelmora serve [--port N] [--no-browser] [DB ...]   (the crawl in a browser window)\n"
       "       zelmora --version | --help\n"
       "\n"
       "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs (.txt, .csv).\n"
@@ -640,7 +670,9 @@ std::string manPage() {
       ".B zelmora recheck\n.I DB\n[\\fB\\-\\-all\\fR | \\fB\\-\\-url\\fR \\fIURL\\fR] [\\fB\\-\\-status\\-only\\fR] [\\fIoptions\\fR]\n.br\n"
       ".B zelmora continue\n.I DB\n[\\fIoptions\\fR]\n.br\n"
       ".B zelmora diff\n.I OLD.db NEW.db\n[\\fB\\-\\-json\\fR]\n.br\n"
-      ".B zelmora settings\n[\\fIWORD\\fR] [\\fB\\-\\-effective\\fR [\\fIoptions\\fR]]\n"
+      ".B zelmora settings\n[\\fIWORD\\fR] [\\fB\\-\\-effective\\fR [\\fIoptions\\fR]]\n.br\n"
+      ".B zelmora export\n.I DB\n[\\fB\\-\\-json\\fR \\fIFILE\\fR] [\\fB\\-\\-csv\\fR \\fIFILE\\fR] ...\n.br\n"
+      ".B zelmora serve\n[\\fB\\-\\-port\\fR \\fIN\\fR] [\\fB\\-\\-no\\-browser\\fR] [\\fIDB\\fR ...]\n"
       ".SH DESCRIPTION\n"
       "\\fBzelmora crawl\\fR fetches every page of a site, a bounded number at a time, and checks "
       "every link, image, stylesheet, script, frame, media file, form action and meta-tag address "
@@ -655,7 +687,10 @@ std::string manPage() {
       "URLs new, gone and changed between two crawls.\n.PP\n"
       "\\fBzelmora settings\\fR lists every setting with its type, default and meaning; a "
       "\\fIWORD\\fR keeps the settings whose name or meaning contains it. With \\fB\\-\\-effective\\fR "
-      "it prints, as a settings file, the values a crawl with the options given would use.\n"
+      "it prints, as a settings file, the values a crawl with the options given would use.\n.PP\n"
+      "\\fBzelmora export\\fR writes the exports of a saved crawl (the output options) without a "
+      "request. \\fBzelmora serve\\fR shows crawls in a browser window: a server on 127.0.0.1 "
+      "that starts, follows, rechecks and exports crawls, opened with a one-time address.\n"
       ".SH SETTINGS\nSettings are read from \\fI./zelmora.json\\fR when it exists (or the file "
       "named by \\fB\\-\\-settings\\fR), then from the options, which win. Each option below names "
       "the settings it stands for in brackets; any setting can be given with "
@@ -695,7 +730,7 @@ std::string bashCompletion() {
     options += std::string(options.empty() ? "" : " ") + o.name;
     if (o.shortName) options += std::string(" ") + o.shortName;
     const std::string args = o.args;
-    if (args == "FILE" || args == "DIR") withFile += std::string(withFile.empty() ? "" : "|") + o.name;
+    if (o.namesPath) withFile += std::string(withFile.empty() ? "" : "|") + o.name;
     else if (!args.empty()) withValue += std::string(withValue.empty() ? "" : "|") + o.name;
   }
   std::string settingNames;
@@ -713,7 +748,7 @@ std::string bashCompletion() {
          "    " + withValue + ") return ;;\n"
          "  esac\n"
          "  if [[ $COMP_CWORD -eq 1 ]]; then\n"
-         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings thumbnail --help --version\" -- \"$cur\")); return\n"
+         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings thumbnail export serve --help --version\" -- \"$cur\")); return\n"
          "  fi\n"
          "  if [[ \"$cur\" == -* ]]; then\n"
          "    COMPREPLY=($(compgen -W \"" + options + "\" -- \"$cur\")); return\n"
@@ -721,6 +756,22 @@ std::string bashCompletion() {
          "  COMPREPLY=($(compgen -f -- \"$cur\"))\n"
          "}\n"
          "complete -F _zelmora zelmora\n";
+}
+
+const std::vector<FormOption>& crawlFormOptions() {
+  static const std::vector<FormOption> kForm = [] {
+    std::vector<FormOption> form;
+    for (const TopicInfo& t : kTopics) {
+      if (t.topic != Topic::Crawl && t.topic != Topic::Check && t.topic != Topic::Requests)
+        continue;
+      for (const OptionSpec& o : optionTable())
+        if (o.topic == t.topic && !o.namesPath)
+          form.push_back({o.name, o.args, t.heading, o.help, o.settings, valueCount(o),
+                          std::string_view(o.args) == "TERM" || o.args[0] == '"'});
+    }
+    return form;
+  }();
+  return kForm;
 }
 
 Status applyLogOptions(const Options& options, Log& log) {

@@ -14,7 +14,7 @@
 namespace zel::cli {
 
 struct Options {
-  // "crawl", "settings", "recheck", "continue", "diff" or "thumbnail"
+  // "crawl", "settings", "recheck", "continue", "diff", "thumbnail", "export" or "serve"
   std::string command;
   // crawl: the start; settings: the word to filter by; thumbnail: the page; else a database
   std::string target;
@@ -26,6 +26,7 @@ struct Options {
   // repeated list option appends to its list.
   std::vector<std::pair<std::string, Json>> settings;
   std::optional<std::string> passwordFile;  // read when the crawl starts
+  std::optional<std::string> password;  // typed into the window, kept in memory only
   std::optional<double> maxTime;            // crawl-wide deadline, seconds
   int verbosity = 0;  // -v raises it by one each time
   ExportPaths exports;
@@ -45,7 +46,21 @@ struct Options {
   bool version = false;
   bool man = false;         // --man: the manual page, from the option table
   std::optional<std::string> completion;  // --completion SHELL
+  // serve: the port (0: a free one), whether to open the browser, the crawl
+  // databases named on the command line (the first is opened).
+  int port = 0;
+  bool noBrowser = false;
+  std::vector<std::string> databases;
 };
+
+// An option of the window's crawl form: one of the topics what to crawl, what
+// to check and requests, whose value names no file or folder.
+struct FormOption {
+  std::string name, args, topic, help, settings;
+  size_t values = 0;        // how many values it takes
+  bool repeatable = false;  // a list term or a header: it may be given again
+};
+const std::vector<FormOption>& crawlFormOptions();
 
 // Parses argv (without the program name). A usage error gives a one-line
 // message meant for the user.

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -30,6 +31,11 @@ namespace zel::cli {
 namespace {
 
 constexpr const char* kHidden = "***";
+// The window's hooks while it runs a command (the terminal's commands have none).
+const CommandHooks* gHooks = nullptr;
+
+// The window keeps Ctrl-C to itself and stops a command through its hooks.
+bool stopAsked() { return gHooks ? gHooks->stopAsked() : InterruptWatch::interrupted(); }
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "zelmora: %s\n", message.c_str());
@@ -78,9 +84,10 @@ Status savedSettings(const SavedCrawl& saved, const Options& options, MemoryDefa
     out.setString(strf("customHeaderValue%d", slot), value);
     std::erase(hidden, strf("customHeaderValue%d", slot));
   }
-  if (options.passwordFile) {
-    std::string password;
-    if (Status s = readPasswordFile(*options.passwordFile, password); !s.ok()) return s;
+  if (options.passwordFile || options.password) {
+    std::string password = options.password.value_or("");
+    if (!options.password)
+      if (Status s = readPasswordFile(*options.passwordFile, password); !s.ok()) return s;
     out.setString("authenticationPassword", password);
     std::erase(hidden, "authenticationPassword");
   }
@@ -105,24 +112,15 @@ Status savedSettings(const SavedCrawl& saved, const Options& options, MemoryDefa
   return Status::Ok();
 }
 
-// A loaded crawl with its platform, settings and hub.
-struct Session {
-  SavedCrawl saved;
-  const MemoryDefaults* settings = nullptr;  // owned by `real`
-  std::unique_ptr<RealPlatform> real;
-  Platform platform;
-  std::unique_ptr<CliAlerts> alerts;
-  std::unique_ptr<FolderServer> folder;  // a crawl of a local folder over http serves it again
-  std::unique_ptr<ZelHub> hub;
+}  // namespace
 
-  ~Session() {
+Session::~Session() {
 #ifndef ZEL_FULL_TEARDOWN
-    (void)hub.release();  // left for the OS, as a crawl leaves it
+  if (leftForExit) (void)hub.release();  // left for the OS, as a crawl leaves it
 #endif
-  }
-};
+}
 
-Status openSession(const Options& options, Session& session) {
+Status openSession(const Options& options, Session& session, FILE* notices) {
   if (Status s = openSavedCrawl(options.target, session.saved); !s.ok()) return s;
   if (!session.saved.servedFolder.empty()) {
     // Its addresses name that port: the folder is served there again.
@@ -133,7 +131,7 @@ Status openSession(const Options& options, Session& session) {
       return s;
   }
   auto defaults = std::make_unique<MemoryDefaults>();
-  if (Status s = savedSettings(session.saved, options, *defaults, stderr); !s.ok()) return s;
+  if (Status s = savedSettings(session.saved, options, *defaults, notices); !s.ok()) return s;
   fitRequestsToMachine(*defaults, machineLimits(), stderr);
   session.settings = defaults.get();
   session.real = std::make_unique<RealPlatform>(std::move(defaults));
@@ -146,6 +144,8 @@ Status openSession(const Options& options, Session& session) {
   session.saved.db.close();  // written back later through a connection of its own
   return loaded;
 }
+
+namespace {
 
 // The database is written back in place: it and its folder (for the journal)
 // must be writable before any request is sent.
@@ -168,7 +168,7 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
   std::function<void()> tick = [&] {
     const double secs =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    if (InterruptWatch::interrupted() || (maxTime && secs >= *maxTime)) {
+    if (stopAsked() || (maxTime && secs >= *maxTime)) {
       stopped = true;
       onStop();
       loop.stop();
@@ -297,6 +297,20 @@ void printGroup(const char* heading, const std::vector<std::string>& lines) {
   for (const std::string& l : lines) std::printf("  %s\n", l.c_str());
 }
 
+// Follows one command for the window: the hooks are known while it runs, and
+// told when it ends (on every way out).
+class HooksInUse {
+ public:
+  explicit HooksInUse(const CommandHooks* hooks) { gHooks = hooks; }
+  ~HooksInUse() {
+    if (gHooks && gHooks->ended) gHooks->ended();
+    gHooks = nullptr;
+  }
+  void started(ZelHub& hub, RunLoop& loop) const {
+    if (gHooks && gHooks->started) gHooks->started(hub, loop);
+  }
+};
+
 }  // namespace
 
 // ---- recheck ----------------------------------------------------------------------------
@@ -307,11 +321,14 @@ std::optional<ServedFolder> servedFolderOf(const Session& session) {
   return ServedFolder{session.folder->folder(), session.folder->port()};
 }
 
-int runRecheck(const Options& options) {
-  InterruptWatch interrupts;
+int runRecheck(const Options& options, const CommandHooks* hooks) {
+  std::optional<InterruptWatch> interrupts;
+  if (!hooks) interrupts.emplace();
   if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
+  session.leftForExit = !hooks;
   if (Status s = openSession(options, session); !s.ok()) return fail(s.message());
+  const HooksInUse following(hooks);
   const std::string& path = session.saved.path;
   if (Status s = checkRewritable(path); !s.ok()) return fail(s.message());
   ZelHub& hub = *session.hub;
@@ -358,6 +375,7 @@ int runRecheck(const Options& options) {
     loop.stop();
   });
 
+  following.started(hub, loop);
   const auto started = std::chrono::steady_clock::now();
   std::vector<ZelUrl*> queue = chosen;
   bool interrupted = false;
@@ -388,7 +406,9 @@ int runRecheck(const Options& options) {
   }
   if (interrupted) {
     std::fprintf(stderr, "zelmora: recheck stopped by %s before it was finished; %s is left as it was\n",
-                 InterruptWatch::interrupted() ? InterruptWatch::cause().c_str() : "the --max-time deadline",
+                 hooks                          ? "the window"
+                 : InterruptWatch::interrupted() ? InterruptWatch::cause().c_str()
+                                                 : "the --max-time deadline",
                  path.c_str());
     return kExitStopped;
   }
@@ -414,6 +434,7 @@ int runRecheck(const Options& options) {
   const auto& all = hub.getLinksCollection();
   for (size_t i = knownRecords; i < all.size(); ++i)
     found.push_back(withoutPasswords(all[i]->getLinkUrl()) + "  " + all[i]->getStatus());
+  if (hooks && hooks->rechecked) hooks->rechecked(fixed, stillBroken, newlyBroken, found);
   if (!options.quiet) {
     printGroup("fixed", fixed);
     printGroup("still broken", stillBroken);
@@ -441,11 +462,14 @@ int runRecheck(const Options& options) {
 
 // ---- continue ---------------------------------------------------------------------------
 
-int runContinue(const Options& options) {
-  InterruptWatch interrupts;
+int runContinue(const Options& options, const CommandHooks* hooks) {
+  std::optional<InterruptWatch> interrupts;
+  if (!hooks) interrupts.emplace();
   if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
+  session.leftForExit = !hooks;
   if (Status s = openSession(options, session); !s.ok()) return fail(s.message());
+  const HooksInUse following(hooks);
   const std::string& path = session.saved.path;
   if (!session.saved.stopped)
     return fail(path + " holds a crawl that finished: there is nothing to continue "
@@ -485,6 +509,7 @@ int runContinue(const Options& options) {
     finished = true;
     loop.stop();
   });
+  following.started(hub, loop);
   const auto started = std::chrono::steady_clock::now();
   hub.continueCrawl();
   std::function<std::string(double)> progress;
@@ -499,7 +524,7 @@ int runContinue(const Options& options) {
 
   CrawlTiming timing{session.saved.seconds + seconds, !finished, session.saved.startedAt,
                      std::time(nullptr), std::nullopt};
-  if (!finished && options.maxTime && !InterruptWatch::interrupted())
+  if (!finished && options.maxTime && !stopAsked())
     timing.deadline = options.maxTime;
   ReportContext report(hub, *session.settings, timing);
   report.setServedFolder(servedFolderOf(session));
@@ -508,7 +533,9 @@ int runContinue(const Options& options) {
   if (!writeExports(options.exports, report, stderr)) return kExitUnusable;
   if (!finished) {
     std::fprintf(stderr, "zelmora: stopped again by %s; 'zelmora continue %s' goes on\n",
-                 timing.deadline ? "the --max-time deadline" : InterruptWatch::cause().c_str(),
+                 timing.deadline ? "the --max-time deadline"
+                 : hooks         ? "the window"
+                                 : InterruptWatch::cause().c_str(),
                  path.c_str());
     return kExitStopped;
   }
@@ -546,13 +573,13 @@ std::string comparable(const SavedCrawl& crawl, const std::string& url) {
   return startsWith(url, origin) ? url.substr(origin.size()) : url;
 }
 
-int runDiff(const Options& options) {
+Status diffSavedCrawls(const std::string& olderPath, const std::string& newerPath, Json& doc) {
   SavedCrawl older, newer;
-  if (Status s = openSavedCrawl(options.target, older); !s.ok()) return fail(s.message());
-  if (Status s = openSavedCrawl(options.target2, newer); !s.ok()) return fail(s.message());
+  if (Status s = openSavedCrawl(olderPath, older); !s.ok()) return s;
+  if (Status s = openSavedCrawl(newerPath, newer); !s.ok()) return s;
   std::vector<std::pair<std::string, UrlFacts>> a, b;
-  if (Status s = readUrlFacts(older, a); !s.ok()) return fail(s.message());
-  if (Status s = readUrlFacts(newer, b); !s.ok()) return fail(s.message());
+  if (Status s = readUrlFacts(older, a); !s.ok()) return s;
+  if (Status s = readUrlFacts(newer, b); !s.ok()) return s;
   if (!older.servedFolder.empty() && !newer.servedFolder.empty()) {
     for (auto& [url, facts] : a) url = comparable(older, url);
     for (auto& [url, facts] : b) url = comparable(newer, url);
@@ -560,9 +587,6 @@ int runDiff(const Options& options) {
   const std::string oldStart = withoutPasswords(comparable(older, older.startUrl)),
                     newStart = withoutPasswords(comparable(newer, newer.startUrl));
   const bool differentStarts = oldStart != newStart;
-  if (differentStarts && !options.diffJson)
-    std::printf("the crawls start at different addresses: %s and %s\n", oldStart.c_str(),
-                newStart.c_str());
   std::unordered_map<std::string, const UrlFacts*> inOld, inNew;
   for (const auto& [url, facts] : a) inOld.emplace(url, &facts);
   for (const auto& [url, facts] : b) inNew.emplace(url, &facts);
@@ -587,15 +611,28 @@ int runDiff(const Options& options) {
     if (!inNew.count(url))
       removed.push_back({{"url", withoutPasswords(url)}, {"status", facts.status}});
 
+  doc = {{"old", older.path},         {"new", newer.path},
+         {"oldStart", oldStart},       {"newStart", newStart},
+         {"startsDiffer", differentStarts},
+         {"added", added},             {"removed", removed},
+         {"statusChanged", status},    {"titleChanged", title},
+         {"descriptionChanged", description}};
+  return Status::Ok();
+}
+
+int runDiff(const Options& options) {
+  Json doc;
+  if (Status s = diffSavedCrawls(options.target, options.target2, doc); !s.ok())
+    return fail(s.message());
+  const Json &added = doc["added"], &removed = doc["removed"], &status = doc["statusChanged"],
+             &title = doc["titleChanged"], &description = doc["descriptionChanged"];
   const bool same = added.empty() && removed.empty() && status.empty() && title.empty() &&
                     description.empty();
+  if (doc["startsDiffer"].get<bool>() && !options.diffJson)
+    std::printf("the crawls start at different addresses: %s and %s\n",
+                doc["oldStart"].get<std::string>().c_str(),
+                doc["newStart"].get<std::string>().c_str());
   if (options.diffJson) {
-    const Json doc = {{"old", older.path},         {"new", newer.path},
-                      {"oldStart", oldStart},       {"newStart", newStart},
-                      {"startsDiffer", differentStarts},
-                      {"added", added},             {"removed", removed},
-                      {"statusChanged", status},    {"titleChanged", title},
-                      {"descriptionChanged", description}};
     std::printf("%s\n", doc.dump(2, ' ', false, Json::error_handler_t::replace).c_str());
     return same ? 0 : 1;
   }

@@ -96,6 +96,7 @@ Status resolveSettings(const Options& options, MemoryDefaults& out, FILE* notice
     for (const auto& [k, v] : loaded.all()) out.setObject(k, v);
   }
   for (const auto& [k, v] : options.settings) out.setObject(k, v);
+  if (options.password) out.setString("authenticationPassword", *options.password);
   if (options.passwordFile) {
     std::string password;
     if (Status s = readPassword(*options.passwordFile, password); !s.ok()) return s;

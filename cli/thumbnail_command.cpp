@@ -52,6 +52,22 @@ std::optional<Refusal> answerOf(UrlLoader& loader, const Defaults& settings,
 
 }  // namespace
 
+Status takeThumbnail(const Platform& platform, const std::string& address, const std::string& file,
+                     double limit) {
+  useChromiumForWebViews(*platform.runLoop, platform.log);
+  Waiter waiter;
+  WebThumbGetter getter(platform, address, file, &waiter);
+  getter.getImage();
+  Status result;
+  if (!platform.runLoop->runUntil([&] { return waiter.done; }, limit))
+    result = Status::Error("the page did not finish loading within " +
+                           std::to_string(static_cast<int>(limit)) + " seconds");
+  else
+    result = getter.status();
+  getter.stopLoading();
+  return result;
+}
+
 int runThumbnail(const Options& options) {
   auto defaults = std::make_unique<MemoryDefaults>();
   if (Status s = resolveSettings(options, *defaults, stderr); !s.ok()) {
@@ -78,19 +94,7 @@ int runThumbnail(const Options& options) {
                  answer->message.c_str());
     return answer->exitStatus;
   }
-  useChromiumForWebViews(*platform.runLoop, platform.log);
-  Status result;
-  {
-    Waiter waiter;
-    WebThumbGetter getter(platform, options.target, options.outputFile, &waiter);
-    getter.getImage();
-    if (!platform.runLoop->runUntil([&] { return waiter.done; }, limit))
-      result = Status::Error("the page did not finish loading within " +
-                             std::to_string(static_cast<int>(limit)) + " seconds");
-    else
-      result = getter.status();
-    getter.stopLoading();
-  }
+  const Status result = takeThumbnail(platform, options.target, options.outputFile, limit);
   // The browser ends here, before the run loop it lives on.
   WebViewRecycler::sharedWebViewRecycler().shutDown();
   if (!result.ok()) {

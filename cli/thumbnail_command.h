@@ -1,10 +1,18 @@
 #pragma once
-// `zelmora thumbnail URL FILE`: a 392 x 256 picture of the page as a browser shows it.
+// `zelmora thumbnail URL FILE`: a 392x256 picture of a page, as rendered.
+#include <string>
+
 #include "options.h"
+#include "platform/platform.h"
 
 namespace zel::cli {
 
-// Returns the exit status: 0 when the picture is written, 2 when it is not.
 int runThumbnail(const Options& options);
+
+// Writes the picture of `address` to `file` on the platform's run loop, waiting
+// at most `limit` seconds for the page. The browser stays for the next one
+// (WebViewRecycler::shutDown ends it).
+Status takeThumbnail(const Platform& platform, const std::string& address, const std::string& file,
+                     double limit);
 
 }  // namespace zel::cli

@@ -24,7 +24,7 @@ void countImagesWithoutAlt(ZelHub& hub) {
   ZelSEOManager& seo = hub.seoManager();
   for (ZelUrl* page : hub.getInternalPagesCollection())
     for (ZelLinkInstance* i : page->getLinkedImagesArray())
-      if (i->linkText().find("[alt]:") == std::string::npos) seo.incNoAlt();
+      if (imageLinkLacksAlt(i->linkText())) seo.incNoAlt();
 }
 
 // Asks every record once for what it works out on first use (its type, its

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -87,5 +88,11 @@ class ReportContext {
 
 // "2026-12-07T04:22:15Z"; "" for 0.
 std::string isoTime(std::time_t t);
+
+// Whether a link to an image shows it without alt text (the scanner marks the
+// text of an image with alt text "[alt]:").
+inline bool imageLinkLacksAlt(std::string_view linkText) {
+  return linkText.find("[alt]:") == std::string_view::npos;
+}
 
 }  // namespace zel::cli

@@ -119,6 +119,11 @@ void SqliteStatement::reset() {
 
 int SqliteStatement::columnCount() const { return stmt_ ? sqlite3_column_count(stmt_) : 0; }
 
+std::string SqliteStatement::columnName(int column) const {
+  const char* name = stmt_ ? sqlite3_column_name(stmt_, column) : nullptr;
+  return name ? name : "";
+}
+
 bool SqliteStatement::isNull(int column) const {
   return !stmt_ || sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }

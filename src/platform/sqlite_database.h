@@ -75,6 +75,7 @@ class SqliteStatement {
   void reset();
 
   int columnCount() const;
+  std::string columnName(int column) const;
   bool isNull(int column) const;
   int64_t columnInt(int column) const;
   double columnDouble(int column) const;
