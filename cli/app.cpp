@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "checks_command.h"
 #include "crawl_command.h"
 #include "saved_commands.h"
 #include "options.h"
@@ -44,6 +45,7 @@ int runZelmora(int argc, char** argv) {
   if (options.command == "continue") return runContinue(options);
   if (options.command == "diff") return runDiff(options);
   if (options.command == "thumbnail") return runThumbnail(options);
+  if (options.command == "checks") return runChecks(options);
   return runCrawl(options);
 }
 

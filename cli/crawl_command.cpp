@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "audit_session.h"
 #include "cli_alerts.h"
 #include "request_limits.h"
 #include "settings_command.h"
@@ -69,6 +70,11 @@ std::string crawlProgressLine(const ZelHub& hub, double seconds, int64_t checked
               seconds > 0 ? (hub.getCheckedLinkCount() - checkedAtStart) / seconds : 0.0);
 }
 
+bool failsAudit(const Options& options, const ReportContext& report) {
+  const audit::SiteAudit* a = report.audit();
+  return options.failOn && a && a->hasIssueAtOrAbove(*options.failOn);
+}
+
 int runCrawl(const Options& options) {
   if (Status s = options.exports.check(); !s.ok()) {
     std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
@@ -101,6 +107,7 @@ int runCrawl(const Options& options) {
 
   auto hubOwner = std::make_unique<ZelHub>(*address, platform);
   ZelHub& hub = *hubOwner;
+  AuditSession audit(hub, settings);
   RunLoop& loop = *platform.runLoop;
   bool finished = false;
   platform.notifications->addObserver("ZelCrawlDidFinish", [&](const Notification&) {
@@ -166,7 +173,9 @@ int runCrawl(const Options& options) {
   }
   CrawlTiming timing{elapsed(), !finished, startedAt, std::time(nullptr), std::nullopt};
   if (deadlineReached) timing.deadline = options.maxTime;
+  audit.run();
   ReportContext report(hub, settings, timing);
+  report.setAudit(&audit);
   // An export on standard output keeps it to itself.
   FILE* summary = options.exports.usesStdout() ? stderr : stdout;
   if (!options.quiet) {
@@ -177,8 +186,8 @@ int runCrawl(const Options& options) {
                    hub.getUnrenderedReason().c_str());
   }
   const int status = !writeExports(options.exports, report, stderr) ? 2
-                     : hub.getBadLinkCount() > 0                         ? 1
-                                                                         : 0;
+                     : hub.getBadLinkCount() > 0 || failsAudit(options, report) ? 1
+                                                                                : 0;
   // The browser, if pages were rendered, ends now, while its run loop still exists.
   WebViewRecycler::sharedWebViewRecycler().shutDown();
 #ifndef ZEL_FULL_TEARDOWN

@@ -11,8 +11,13 @@ class ZelHub;
 
 namespace zel::cli {
 
-// Returns the exit status: 0 no bad links, 1 bad links, 2 unusable start.
+// Returns the exit status: 0 no bad links, 1 bad links (or audit issues of the
+// --fail-on priority), 2 unusable start.
 int runCrawl(const Options& options);
+
+class ReportContext;
+// Whether --fail-on asks for exit status 1 because of the crawl's audit.
+bool failsAudit(const Options& options, const ReportContext& report);
 
 // A TARGET as the engine takes it: URLs as given; existing local files and
 // folders as file:// URLs. nullopt (with a message) for a path that does not exist.

@@ -221,6 +221,21 @@ const std::vector<OptionSpec>& optionTable() {
        "checkSpelling", flag({{"checkSpelling", true}})},
       {"--grammar", nullptr, "", Topic::Check, "check the grammar of each page", "checkGrammar",
        flag({{"checkGrammar", true}})},
+      {"--no-audit", nullptr, "", Topic::Check,
+       "no site audit: no issues or indexability in the outputs", "auditEnabled",
+       flag({{"auditEnabled", false}})},
+      {"--audit-sitemaps", nullptr, "", Topic::Check,
+       "after the crawl, check the site's sitemaps (robots.txt, /sitemap.xml) against it",
+       "auditSitemaps", flag({{"auditSitemaps", true}})},
+      {"--sitemap-url", nullptr, "URL", Topic::Check,
+       "a sitemap for the audit to check as well (repeatable; implies --audit-sitemaps)",
+       "auditSitemapUrls, auditSitemaps",
+       [](Parser& p, V v) {
+         if (v[0].empty()) return Status::Error(std::string("--sitemap-url needs an address"));
+         p.append("auditSitemapUrls", v[0]);
+         p.set("auditSitemaps", true);
+         return Status::Ok();
+       }},
       // requests
       {"--threads", nullptr, "N", Topic::Requests, "requests in flight at once (default 8)",
        "numberOfThreads", number("--threads", "numberOfThreads", true)},
@@ -308,6 +323,21 @@ const std::vector<OptionSpec>& optionTable() {
       {"--html", nullptr, "FILE", Topic::Output,
        "a report to open in a browser: summary, bad links, redirects, SEO, every URL", "",
        exportTo(&ExportPaths::html)},
+      {"--issues", nullptr, "FILE", Topic::Output,
+       "the audit's issues as CSV: one row per issue and address", "",
+       exportTo(&ExportPaths::issues)},
+      {"--issues-summary", nullptr, "FILE", Topic::Output,
+       "one row per audit issue type with its count (CSV)", "",
+       exportTo(&ExportPaths::issuesSummary)},
+      {"--fail-on", nullptr, "LEVEL", Topic::Output,
+       "exit status 1 when an audit issue of LEVEL (high, medium, low) or above was found", "",
+       [](Parser& p, V v) {
+         audit::Priority level;
+         if (!audit::parsePriority(asciiLower(v[0]), level))
+           return Status::Error("--fail-on takes high, medium or low, not \"" + v[0] + "\"");
+         p.out.failOn = level;
+         return Status::Ok();
+       }},
       {"--archive", nullptr, "DIR", Topic::Output, "save a copy of every page of the site in DIR",
        "shouldArchive, archiveDirectory",
        [](Parser& p, V v) {
@@ -351,6 +381,12 @@ const std::vector<OptionSpec>& optionTable() {
        "recheck: refresh only the status lines, without reading the pages again", "",
        [](Parser& p, V) {
          p.out.statusOnly = true;
+         return Status::Ok();
+       }},
+      {"--markdown", nullptr, "", Topic::General,
+       "with 'checks': the table of audit issue types as Markdown", "",
+       [](Parser& p, V) {
+         p.out.markdown = true;
          return Status::Ok();
        }},
       // settings
@@ -536,12 +572,12 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
   }
   if (out.help || out.version || out.man || out.completion) return Status::Ok();
   if (out.command.empty()) return Status::Error("no command given");
-  static const char* const kCommands[] = {"crawl",    "settings", "recheck",
-                                          "continue", "diff",     "thumbnail"};
+  static const char* const kCommands[] = {"crawl", "settings",  "recheck", "continue",
+                                          "diff",  "thumbnail", "checks"};
   if (std::find(std::begin(kCommands), std::end(kCommands), out.command) == std::end(kCommands))
     return Status::Error("unknown command \"" + out.command +
-                         "\" (the commands are crawl, settings, recheck, continue, diff and "
-                         "thumbnail)");
+                         "\" (the commands are crawl, settings, recheck, continue, diff, "
+                         "thumbnail and checks)");
   if (out.command == "thumbnail" && out.outputFile.empty())
     return Status::Error("thumbnail needs a URL and a FILE");
   if (out.command == "crawl" && out.target.empty()) return Status::Error("crawl needs a TARGET");
@@ -552,6 +588,7 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
   if ((out.recheckAll || out.recheckUrl || out.statusOnly) && out.command != "recheck")
     return Status::Error("--all, --url and --status-only go with recheck");
   if (out.recheckAll && out.recheckUrl) return Status::Error("--all and --url cannot go together");
+  if (out.markdown && out.command != "checks") return Status::Error("--markdown goes with checks");
   const auto has = [&](const char* key) {
     for (const auto& [k, v] : out.settings)
       if (k == key) return true;
@@ -576,6 +613,7 @@ std::string helpText() {
       "       zelmora diff OLD.db NEW.db [--json]\n"
       "       zelmora settings [WORD] [--effective [options]]\n"
       "       zelmora thumbnail URL FILE   (a 392x256 PNG, or TIFF for .tif/.tiff)\n"
+      "       zelmora checks [--markdown]  (the site audit's issue types)\n"
       "       zelmora --version | --help\n"
       "\n"
       "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs (.txt, .csv).\n"
@@ -600,7 +638,8 @@ std::string helpText() {
       out += line + wrapped(words, 26, 100) + "\n";
     }
   }
-  out += "\nexit status: 0 no bad links, 1 bad links found, 2 usage error or unusable start\n";
+  out += "\nexit status: 0 no bad links, 1 bad links found (or audit issues, with --fail-on),\n"
+         "2 usage error or unusable start\n";
   return out;
 }
 
@@ -654,8 +693,8 @@ std::string manPage() {
     }
   }
   out +=
-      ".SH EXIT STATUS\n0 no bad links; 1 bad links found; 2 a usage error or a start that "
-      "cannot be used.\n"
+      ".SH EXIT STATUS\n0 no bad links; 1 bad links found (or, with \\fB\\-\\-fail\\-on\\fR, audit "
+      "issues of that priority); 2 a usage error or a start that cannot be used.\n"
       ".SH EXAMPLES\n.nf\n"
       "zelmora crawl https://example.com/ \\-\\-exclude /logout \\-\\-depth 3 \\-\\-csv urls.csv\n"
       "zelmora crawl ./public \\-\\-css \\-\\-js \\-\\-db crawl.db\n"
@@ -689,7 +728,7 @@ std::string bashCompletion() {
          "    " + withValue + ") return ;;\n"
          "  esac\n"
          "  if [[ $COMP_CWORD -eq 1 ]]; then\n"
-         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings thumbnail --help --version\" -- \"$cur\")); return\n"
+         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings thumbnail checks --help --version\" -- \"$cur\")); return\n"
          "  fi\n"
          "  if [[ \"$cur\" == -* ]]; then\n"
          "    COMPREPLY=($(compgen -W \"" + options + "\" -- \"$cur\")); return\n"

@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "audit_session.h"
 #include "cli_alerts.h"
 #include "crawl_command.h"
 #include "engine/zel_rechecker.h"
@@ -119,6 +120,7 @@ struct Session {
   Platform platform;
   std::unique_ptr<CliAlerts> alerts;
   std::unique_ptr<ZelHub> hub;
+  std::unique_ptr<AuditSession> audit;
 
   ~Session() {
 #ifndef ZEL_FULL_TEARDOWN
@@ -140,7 +142,9 @@ Status openSession(const Options& options, Session& session) {
   session.alerts = std::make_unique<CliAlerts>(false);
   session.platform.alerts = session.alerts.get();
   session.hub = std::make_unique<ZelHub>(session.saved.startUrl, session.platform);
+  session.audit = std::make_unique<AuditSession>(*session.hub, *session.settings);
   Status loaded = loadSavedCrawl(session.saved, *session.hub);
+  if (loaded.ok()) loaded = loadSavedMarkup(session.saved, *session.hub, *session.audit);
   session.saved.db.close();  // written back later through a connection of its own
   return loaded;
 }
@@ -412,14 +416,16 @@ int runRecheck(const Options& options) {
 
   CrawlTiming timing{session.saved.seconds, session.saved.stopped, session.saved.startedAt,
                      session.saved.endedAt, std::nullopt};
+  session.audit->run();
   ReportContext report(hub, *session.settings, timing);
+  report.setAudit(session.audit.get());
   std::unordered_set<const ZelUrl*> pending;
   for (ZelUrl* r : session.saved.linksPending)
     if (!reread.count(r)) pending.insert(r);
   report.setLinksPending(std::move(pending));
   if (Status s = rewriteCrawlDatabase(report, path); !s.ok()) return fail(s.message());
   if (!writeExports(options.exports, report, stderr)) return 2;
-  return hub.getBadLinkCount() > 0 ? 1 : 0;
+  return hub.getBadLinkCount() > 0 || failsAudit(options, report) ? 1 : 0;
 }
 
 // ---- continue ---------------------------------------------------------------------------
@@ -472,13 +478,15 @@ int runContinue(const Options& options) {
   CrawlTiming timing{session.saved.seconds + seconds, !finished, session.saved.startedAt,
                      std::time(nullptr), std::nullopt};
   if (!finished && options.maxTime && gInterrupts.load() == 0) timing.deadline = options.maxTime;
+  session.audit->run();
   ReportContext report(hub, *session.settings, timing);
+  report.setAudit(session.audit.get());
   if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
   if (Status s = rewriteCrawlDatabase(report, path); !s.ok()) return fail(s.message());
   if (!writeExports(options.exports, report, stderr)) return 2;
   if (!finished)
     std::fprintf(stderr, "zelmora: stopped again; 'zelmora continue %s' goes on\n", path.c_str());
-  return hub.getBadLinkCount() > 0 ? 1 : 0;
+  return hub.getBadLinkCount() > 0 || failsAudit(options, report) ? 1 : 0;
 }
 
 // ---- diff ---------------------------------------------------------------------------------

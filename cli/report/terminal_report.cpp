@@ -103,6 +103,7 @@ void printTerminalReport(FILE* out, const ReportContext& report) {
   printSeo(aside, report);
   printRedirects(aside, report);
   printBadLinks(aside, report);
+  printTopIssues(aside, report);
   std::fclose(aside);
   std::string printed(text, size);
   std::free(text);

@@ -12,9 +12,13 @@ int statusCode(const ZelUrl& r) {
   const std::string& s = r.getFinalStatus();
   if (s.size() < 3 || !std::isdigit(static_cast<unsigned char>(s[0])) ||
       !std::isdigit(static_cast<unsigned char>(s[1])) ||
-      !std::isdigit(static_cast<unsigned char>(s[2])))
-    return 0;
-  if (s.size() > 3 && std::isdigit(static_cast<unsigned char>(s[3]))) return 0;
+      !std::isdigit(static_cast<unsigned char>(s[2])) ||
+      (s.size() > 3 && std::isdigit(static_cast<unsigned char>(s[3])))) {
+    // A local file that cannot be read is the local form of a 404.
+    const bool badFile = r.isInBadCollection() && startsWith(r.getLinkUrl(), "file:") &&
+                         r.getRedirectCount() == 0 && !s.empty();
+    return badFile ? 404 : 0;
+  }
   return (s[0] - '0') * 100 + (s[1] - '0') * 10 + (s[2] - '0');
 }
 

@@ -15,7 +15,8 @@ class ZelLinkInstance;
 namespace zel::audit {
 
 // The HTTP status code of the record's final answer; 0 when it has none (no
-// answer, or a status of the crawl's own such as "Not checked").
+// answer, or a status of the crawl's own such as "Not checked"). A local file
+// that cannot be read counts as 404.
 int statusCode(const ZelUrl& r);
 bool isSoft404(const ZelUrl& r);
 // The crawl counts it bad and it never got an HTTP answer.

@@ -54,6 +54,11 @@ std::string_view indexabilityName(Indexability i) {
   return "";
 }
 
+std::string addressOf(const Finding& f) {
+  if (!f.record) return f.url;
+  return f.record->getRedirectCount() > 0 ? f.record->getLinkUrl() : f.record->getActualLinkUrl();
+}
+
 SiteAudit SiteAudit::run(const AuditInput& input) {
   SiteAudit audit;
   if (input.settings) audit.limits_ = AuditLimits::from(*input.settings);

@@ -35,6 +35,10 @@ struct AuditLimits {
   static AuditLimits from(const Defaults& settings);
 };
 
+// The address a finding is about: the record's address as linked when it
+// redirects, else the page's own address; the address itself without a record.
+std::string addressOf(const Finding& finding);
+
 class SiteAudit {
  public:
   static SiteAudit run(const AuditInput& input);

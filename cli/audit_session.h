@@ -1,0 +1,48 @@
+#pragma once
+// The program's side of the site audit. It asks the hub for the markup facts of
+// every page of the site and keeps them, runs the audit once the crawl (and the
+// reading of the sitemaps) is over, and lets the SEO summary count the pages
+// with mixed content. Every output reads the one result through it.
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+#include "audit/site_audit.h"
+#include "parser/markup_facts.h"
+
+namespace zel {
+class Defaults;
+class ZelHub;
+class ZelUrl;
+}  // namespace zel
+
+namespace zel::cli {
+
+class AuditSession {
+ public:
+  // With `auditEnabled` false the session does nothing and every output is as
+  // without an audit.
+  AuditSession(ZelHub& hub, const Defaults& settings);
+  AuditSession(const AuditSession&) = delete;
+  AuditSession& operator=(const AuditSession&) = delete;
+
+  bool enabled() const { return enabled_; }
+  // Facts of a page read back with a saved crawl (a page read again replaces them).
+  void setMarkup(const ZelUrl* page, MarkupFacts facts);
+  const MarkupFacts* markupOf(const ZelUrl* page) const;
+  const std::unordered_map<const ZelUrl*, MarkupFacts>& allMarkup() const { return markup_; }
+
+  // Runs the audit over the crawl as it is now; `sitemaps` (may be null) as read
+  // after it. Returns the result, null when the audit is off.
+  const audit::SiteAudit* run(const audit::SitemapReading* sitemaps = nullptr);
+  const audit::SiteAudit* result() const { return result_ ? &*result_ : nullptr; }
+
+ private:
+  ZelHub& hub_;
+  const Defaults& settings_;
+  bool enabled_ = false;
+  std::unordered_map<const ZelUrl*, MarkupFacts> markup_;
+  std::optional<audit::SiteAudit> result_;
+};
+
+}  // namespace zel::cli
