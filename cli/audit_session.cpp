@@ -20,8 +20,9 @@ const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
   return it == markup_.end() ? nullptr : &it->second;
 }
 
-const audit::SiteAudit* AuditSession::run(const audit::SitemapReading* sitemaps) {
+const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> sitemaps) {
   if (!enabled_) return nullptr;
+  sitemaps_ = std::move(sitemaps);
   audit::AuditInput input;
   input.records = &hub_.getLinksCollection();
   input.seo = &hub_.seoManager();
@@ -30,7 +31,7 @@ const audit::SiteAudit* AuditSession::run(const audit::SitemapReading* sitemaps)
   if (const ZelUrl* first = hub_.getFirstItem()) input.startingUrl = first->getLinkUrl();
   input.startWasSitemap = hub_.startingPointWasXML();
   input.markupOf = [this](const ZelUrl* r) { return markupOf(r); };
-  input.sitemaps = sitemaps;
+  input.sitemaps = sitemaps_ ? &*sitemaps_ : nullptr;
   result_ = audit::SiteAudit::run(input);
   // The summary's "pages with mixed content": the host counts them, once a page
   // (a saved crawl comes back with its count, which a second run only tops up).

@@ -32,9 +32,9 @@ class AuditSession {
   const MarkupFacts* markupOf(const ZelUrl* page) const;
   const std::unordered_map<const ZelUrl*, MarkupFacts>& allMarkup() const { return markup_; }
 
-  // Runs the audit over the crawl as it is now; `sitemaps` (may be null) as read
-  // after it. Returns the result, null when the audit is off.
-  const audit::SiteAudit* run(const audit::SitemapReading* sitemaps = nullptr);
+  // Runs the audit over the crawl as it is now, with the sitemaps as read after
+  // it when they were. Returns the result, null when the audit is off.
+  const audit::SiteAudit* run(std::optional<audit::SitemapReading> sitemaps = std::nullopt);
   const audit::SiteAudit* result() const { return result_ ? &*result_ : nullptr; }
 
  private:
@@ -42,6 +42,7 @@ class AuditSession {
   const Defaults& settings_;
   bool enabled_ = false;
   std::unordered_map<const ZelUrl*, MarkupFacts> markup_;
+  std::optional<audit::SitemapReading> sitemaps_;
   std::optional<audit::SiteAudit> result_;
 };
 

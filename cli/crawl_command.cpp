@@ -14,6 +14,7 @@
 #include "cli_alerts.h"
 #include "request_limits.h"
 #include "settings_command.h"
+#include "sitemap_audit.h"
 #include "platform/text_format.h"
 #include "render/web_view_recycler.h"
 #include "report/exports.h"
@@ -173,7 +174,16 @@ int runCrawl(const Options& options) {
   }
   CrawlTiming timing{elapsed(), !finished, startedAt, std::time(nullptr), std::nullopt};
   if (deadlineReached) timing.deadline = options.maxTime;
-  audit.run();
+  std::optional<audit::SitemapReading> sitemaps;
+  if (audit.enabled() && settings.boolForKey("auditSitemaps")) {
+    // The crawl's deadline and Ctrl-C stop the reading of the sitemaps too.
+    previous = std::signal(SIGINT, onInterrupt);
+    sitemaps = SitemapAudit(hub, platform, settings).run([&] {
+      return gInterrupts.load() > 0 || (options.maxTime && elapsed() >= *options.maxTime);
+    });
+    std::signal(SIGINT, previous);
+  }
+  audit.run(std::move(sitemaps));
   ReportContext report(hub, settings, timing);
   report.setAudit(&audit);
   // An export on standard output keeps it to itself.

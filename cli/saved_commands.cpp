@@ -23,6 +23,7 @@
 #include "report/report_context.h"
 #include "report/writers.h"
 #include "settings_command.h"
+#include "sitemap_audit.h"
 #include "platform/text_format.h"
 #include "zelmora/zelmora.h"
 
@@ -478,7 +479,17 @@ int runContinue(const Options& options) {
   CrawlTiming timing{session.saved.seconds + seconds, !finished, session.saved.startedAt,
                      std::time(nullptr), std::nullopt};
   if (!finished && options.maxTime && gInterrupts.load() == 0) timing.deadline = options.maxTime;
-  session.audit->run();
+  std::optional<audit::SitemapReading> sitemaps;
+  if (finished && session.audit->enabled() && session.settings->boolForKey("auditSitemaps")) {
+    auto previous = std::signal(SIGINT, onInterrupt);
+    sitemaps = SitemapAudit(hub, session.platform, *session.settings).run([&] {
+      const double secs =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+      return gInterrupts.load() > 0 || (options.maxTime && secs >= *options.maxTime);
+    });
+    std::signal(SIGINT, previous);
+  }
+  session.audit->run(std::move(sitemaps));
   ReportContext report(hub, *session.settings, timing);
   report.setAudit(session.audit.get());
   if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
