@@ -1,12 +1,14 @@
 #include "audit_session.h"
 
 #include "engine/zel_hub.h"
+#include "url/kept_response_headers.h"
 
 namespace zel::cli {
 
 AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
     : hub_(hub), settings_(settings), enabled_(settings.boolForKey("auditEnabled")) {
   if (!enabled_) return;
+  hub.setKeepsResponseHeaders(true);  // X-Robots-Tag, Link and the security headers
   hub.setMarkupFactsReceiver(
       [this](ZelUrl* page, MarkupFacts&& facts) { markup_[page] = std::move(facts); });
 }
@@ -31,6 +33,11 @@ const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> s
   if (const ZelUrl* first = hub_.getFirstItem()) input.startingUrl = first->getLinkUrl();
   input.startWasSitemap = hub_.startingPointWasXML();
   input.markupOf = [this](const ZelUrl* r) { return markupOf(r); };
+  input.headersOf = [](const ZelUrl* r) {
+    const KeptResponseHeaders* kept = r->getResponseHeaders();
+    return kept ? audit::ResponseHeaders{&kept->headers, kept->truncated}
+                : audit::ResponseHeaders();
+  };
   input.sitemaps = sitemaps_ ? &*sitemaps_ : nullptr;
   result_ = audit::SiteAudit::run(input);
   // The summary's "pages with mixed content": the host counts them, once a page

@@ -3,10 +3,12 @@
 #include <deque>
 #include <unordered_set>
 
+#include "audit/record_facts.h"
 #include "audit/sitemap_reader.h"
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "platform/url.h"
+#include "url/kept_response_headers.h"
 #include "urltext/zel_pattern_matcher.h"
 
 namespace zel::cli {
@@ -240,6 +242,7 @@ void SitemapAudit::probe(audit::SitemapReading& reading, const std::vector<std::
   platform.defaults = &settings;
   platform.notifications = &notifications;
   ZelHub hub(crawl_.getStartingUrl(), platform);
+  hub.setKeepsResponseHeaders(true);  // X-Robots-Tag
   std::vector<ZelUrl*> records;
   for (const std::string& a : addresses) {
     ZelUrl* r = hub.createRecord();
@@ -264,6 +267,11 @@ void SitemapAudit::probe(audit::SitemapReading& reading, const std::vector<std::
     p.status = r->getFinalStatus();
     p.redirected = r->getRedirectCount() > 0;
     p.noindex = r->getHeadContainsNoIndex();
+    if (const KeptResponseHeaders* kept = r->getResponseHeaders())
+      for (const auto& [name, value] : kept->headers)
+        if (equalsIgnoreCase(name, "X-Robots-Tag") &&
+            (audit::hasRobotsWord(value, "noindex") || audit::hasRobotsWord(value, "none")))
+          p.noindex = true;
     p.canonicalised = !r->canonicalMatchesUrl();
     reading.probes[addresses[i]] = std::move(p);
   }

@@ -344,6 +344,31 @@ Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub) {
     return true;
   });
   if (!s.ok()) return s;
+  if (saved.schemaVersion >= 3) {
+    KeptResponseHeaders kept;
+    ZelUrl* owner = nullptr;
+    auto keep = [&] {
+      if (owner) owner->setResponseHeaders(std::move(kept));
+      kept = KeptResponseHeaders();
+    };
+    s = eachRow(db, "SELECT url_id, name, value FROM response_headers ORDER BY url_id, rowid",
+                [&](const SqliteStatement& st) {
+                  ZelUrl* r = recordAt(st, 0);
+                  if (r != owner) {
+                    keep();
+                    owner = r;
+                  }
+                  if (st.columnText(1) == kTruncatedHeadersRow)
+                    kept.truncated = true;
+                  else
+                    kept.headers.emplace_back(st.columnText(1), st.columnText(2));
+                  return true;
+                });
+    keep();
+    if (!s.ok()) return s;
+    // A crawl that kept them keeps them for what is fetched again.
+    if (owner) hub.setKeepsResponseHeaders(true);
+  }
   if (!ok) return damaged(path, "a list column does not hold a JSON list");
   restore.finish(counters, seo);
   return Status::Ok();

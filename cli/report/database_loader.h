@@ -44,7 +44,7 @@ Status openSavedCrawl(const std::string& path, SavedCrawl& out);
 Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub);
 
 // The markup facts of the pages of a saved crawl loaded into `hub` (none before
-// schema version 3), for the audit of the crawl as it is after the command.
+// schema version 4), for the audit of the crawl as it is after the command.
 Status loadSavedMarkup(SavedCrawl& saved, const ZelHub& hub, AuditSession& audit);
 
 // "2026-12-07T04:22:15Z" back to a time; 0 for anything else.

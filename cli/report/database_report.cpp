@@ -622,6 +622,40 @@ Status writeIndexability(SqliteDatabase& db, const ReportContext& report) {
   });
 }
 
+struct HeaderRow {
+  int64_t urlId;
+  std::string_view name, value;
+};
+
+// The final response's header fields of the records that kept them; a record
+// whose fields passed the bounds gets a row named "truncated" after its kept ones.
+Status writeResponseHeaders(SqliteDatabase& db, ZelHub& hub) {
+  using R = HeaderRow;
+  const Table<R> table(
+      "response_headers",
+      {
+          {"url_id", "INTEGER NOT NULL REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"name", "TEXT NOT NULL", [](Binder& b, int i, const R& row) { b.text(i, row.name); }},
+          {"value", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.value); }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    int64_t id = 0;
+    for (const ZelUrl* r : hub.getLinksCollection()) {
+      if (const KeptResponseHeaders* kept = r->getResponseHeaders()) {
+        for (const auto& [name, value] : kept->headers)
+          if (Status s = insert(HeaderRow{id, name, value}); !s.ok()) return s;
+        if (kept->truncated)
+          if (Status s = insert(HeaderRow{id, kTruncatedHeadersRow, "more fields were dropped"});
+              !s.ok())
+            return s;
+      }
+      ++id;
+    }
+    return Status::Ok();
+  });
+}
+
 struct MarkupRow {
   std::optional<int64_t> urlId;
   const MarkupFacts& facts;
@@ -647,9 +681,10 @@ Status writePageMarkup(SqliteDatabase& db, const ReportContext& report) {
   });
 }
 
-constexpr const char* kTables[] = {"crawl",       "urls",        "links",        "redirects",
-                                   "warnings",    "duplicates",  "misspellings", "issue_types",
-                                   "issues",      "indexability", "page_markup"};
+constexpr const char* kTables[] = {"crawl",        "urls",        "links",
+                                   "redirects",    "warnings",    "duplicates",
+                                   "misspellings", "response_headers", "issue_types",
+                                   "issues",       "indexability", "page_markup"};
 
 // `replace`: the tables of an existing database are dropped and written again
 // in the one transaction, so a failure leaves the file as it was.
@@ -673,6 +708,7 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
       [&] { return writeWarnings(db, report); },
       [&] { return writeDuplicates(db, report); },
       [&] { return writeMisspellings(db, report); },
+      [&] { return writeResponseHeaders(db, hub); },
       [&] { return writeIssueTypes(db, report); },
       [&] { return writeIssues(db, report); },
       [&] { return writeIndexability(db, report); },
@@ -682,6 +718,8 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
             "CREATE INDEX urls_url ON urls(url);"
             "CREATE INDEX urls_status ON urls(status);"
             "CREATE INDEX links_target ON links(target_id);"
+            "CREATE INDEX links_parent ON links(parent_id);"
+            "CREATE INDEX response_headers_url ON response_headers(url_id);"
             "COMMIT");
       },
   };

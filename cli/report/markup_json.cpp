@@ -3,6 +3,7 @@
 #include "audit_session.h"
 #include "engine/zel_hub.h"
 #include "report/database_loader.h"
+#include "report/writers.h"
 
 namespace zel::cli {
 
@@ -92,7 +93,7 @@ std::optional<MarkupFacts> markupFromJson(const Json& j) {
 }
 
 Status loadSavedMarkup(SavedCrawl& saved, const ZelHub& hub, AuditSession& audit) {
-  if (saved.schemaVersion < 3 || !audit.enabled()) return Status::Ok();
+  if (saved.schemaVersion < kFirstAuditSchemaVersion || !audit.enabled()) return Status::Ok();
   const auto& records = hub.getLinksCollection();
   Status error;
   SqliteStatement st =

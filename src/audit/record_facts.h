@@ -1,6 +1,6 @@
 #pragma once
-// Internal to the audit: small readings of records and link instances that
-// several checks share.
+// Small readings of records and link instances that the audit's checks (and the
+// program's sitemap check) share.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -190,6 +190,10 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   bool shouldBeInSitemapCollection(ZelUrl* record);
   // Page bodies are kept only while spelling or grammar checking needs them.
   bool shouldCacheData() const override;
+  // Records keep their final response's header fields from now on (for the
+  // host's audit and window; off by default, since they cost memory).
+  void setKeepsResponseHeaders(bool keep) { keepsResponseHeaders_ = keep; }
+  bool keepsResponseHeaders() const override { return keepsResponseHeaders_; }
   // Hooks of later stages that response handling calls at the end of loading.
   bool performSoft404CheckOnThisUrl(ZelUrl* record) override;
 
@@ -336,6 +340,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   int64_t badCollectionCount_ = 0;
   bool crawlFinished_ = false;
   bool stopPressed_ = false;
+  bool keepsResponseHeaders_ = false;
   int unrenderedPages_ = 0;
   std::string unrenderedReason_;
   std::unique_ptr<ZelSEOManager> seoManager_;

@@ -42,6 +42,8 @@ class ZelRecordOwner {
   virtual bool shouldCacheData() const = 0;
   virtual bool startingPointWasXML() const = 0;
   virtual bool stopPressed() const = 0;
+  // Whether records keep their final response's header fields (the host asks).
+  virtual bool keepsResponseHeaders() const = 0;
 
   // ---- Look-up tables and collections ------------------------------------------
   // Where the records and their link instances live.

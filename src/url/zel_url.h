@@ -12,6 +12,7 @@
 
 #include "platform/url.h"
 #include "platform/url_loader.h"
+#include "url/kept_response_headers.h"
 #include "url/zel_data_object.h"
 #include "url/zel_record_owner.h"
 #include "url/zel_link_instance.h"
@@ -313,6 +314,13 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
     return rare_ && rare_->warnings ? &*rare_->warnings : nullptr;
   }
   void setWarnings(const std::vector<std::string>& w);
+  // The final response's header fields, when the crawl keeps them (else nullptr).
+  const KeptResponseHeaders* getResponseHeaders() const {
+    return rare_ ? rare_->responseHeaders.get() : nullptr;
+  }
+  void setResponseHeaders(KeptResponseHeaders headers) {
+    rare().responseHeaders = std::make_unique<KeptResponseHeaders>(std::move(headers));
+  }
   void addWarning(const std::string& text);
   void addWarnings(const std::vector<std::string>& texts);
   std::vector<std::string> getWarningsAsArrayIncludingRedirects(bool includeRedirects);
@@ -540,6 +548,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
     std::optional<std::vector<RedirectEntry>> redirects;
     std::optional<std::vector<std::string>> warnings;
     std::unique_ptr<std::string> sourceData;
+    std::unique_ptr<KeptResponseHeaders> responseHeaders;
     int32_t retryAfter = 0, previousFailureCount = 0;
   };
   Rare& rare() {

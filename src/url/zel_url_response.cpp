@@ -246,6 +246,8 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
   if (response.isHttp && handleHeaderRefresh(connection, response)) return;
 
   setResponseTimeInterval(getTimeSinceSent());
+  if (response.isHttp && owner_->keepsResponseHeaders())
+    setResponseHeaders(KeptResponseHeaders::from(response.headers));
   auto length = response.headerExact("Content-Length");
   if (!length) length = response.header("Content-Length");
   setFileSizeCompressed(length ? leadingInteger(*length) : 0);

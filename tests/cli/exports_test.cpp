@@ -514,3 +514,68 @@ TEST(ExportText, HostileTextsStayWellFormed) {
 
 }  // namespace
 }  // namespace zel::cli
+
+namespace zel::cli {
+namespace {
+
+// A crawl that keeps response headers keeps at most 32 fields of the final
+// response (a hostile server sends 60), marks the rest dropped, and the
+// database gives them back to a loaded crawl.
+TEST(ResponseHeaders, KeptWithinBoundsWrittenAndLoadedBack) {
+  test::TestServer site;
+  test::Headers many;
+  for (int n = 0; n < 60; ++n) many.emplace_back("X-Field-" + std::to_string(n), "v");
+  site.page("/", "<a href=/moved>m</a><a href=/plain>p</a>", "text/html", many);
+  site.redirect("/moved", 301, "/plain");
+  site.page("/plain", "<p>plain</p>", "text/html", {{"X-Robots-Tag", "noindex"}});
+  test::TempDir dir;
+
+  test::TestPlatform tp;
+  test::applyTestDefaults(tp.defaults);
+  ZelHub hub(site.url("/"), tp.platform());
+  hub.setKeepsResponseHeaders(true);
+  bool finished = false;
+  tp.notifications.addObserver("ZelCrawlDidFinish", [&](const Notification&) { finished = true; });
+  hub.go();
+  ASSERT_TRUE(tp.loop.runUntil([&] { return finished; }, 30));
+
+  auto fieldsOf = [](const ZelUrl* r) {
+    std::map<std::string, std::string> out;
+    if (r && r->getResponseHeaders())
+      for (const auto& [k, v] : r->getResponseHeaders()->headers) out[k] = v;
+    return out;
+  };
+  const ZelUrl* start = hub.lookup(site.url("/"));
+  ASSERT_NE(start, nullptr);
+  ASSERT_NE(start->getResponseHeaders(), nullptr);
+  EXPECT_EQ(start->getResponseHeaders()->headers.size(), KeptResponseHeaders::kMaxFields);
+  EXPECT_TRUE(start->getResponseHeaders()->truncated);
+  // The redirected record keeps its final response's fields, not the 301's.
+  EXPECT_EQ(fieldsOf(hub.lookup(site.url("/moved"))).count("X-Robots-Tag"), 1u);
+  EXPECT_EQ(fieldsOf(hub.lookup(site.url("/plain")))["X-Robots-Tag"], "noindex");
+
+  CrawlTiming timing{1, false, 1, 2, std::nullopt};
+  {
+    ReportContext report(hub, tp.defaults, timing);
+    ASSERT_TRUE(writeCrawlDatabase(report, dir / "h.db").ok());
+  }
+  EXPECT_EQ(query(dir / "h.db", "SELECT count(*) FROM response_headers WHERE url_id = 0 AND "
+                                "name = 'truncated'"),
+            Rows({{"1"}}));
+  SavedCrawl saved;
+  ASSERT_TRUE(openSavedCrawl(dir / "h.db", saved).ok());
+  test::TestPlatform tp2;
+  ZelHub loaded(saved.startUrl, tp2.platform());
+  ASSERT_TRUE(loadSavedCrawl(saved, loaded).ok());
+  EXPECT_TRUE(loaded.keepsResponseHeaders());
+  for (const ZelUrl* r : hub.getLinksCollection()) {
+    const ZelUrl* back = loaded.lookup(r->getLinkUrl());
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(fieldsOf(back), fieldsOf(r)) << r->getLinkUrl();
+    EXPECT_EQ(back->getResponseHeaders() && back->getResponseHeaders()->truncated,
+              r->getResponseHeaders() && r->getResponseHeaders()->truncated);
+  }
+}
+
+}  // namespace
+}  // namespace zel::cli

@@ -101,8 +101,9 @@ TEST(SavedCrawl, NewerOrDamagedDatabasesAreRefusedAndLeftAlone) {
   {
     // Garbage over the pages after the first: the header still says SQLite.
     std::fstream f(dir / "damaged.db", std::ios::in | std::ios::out | std::ios::binary);
-    f.seekp(static_cast<std::streamoff>(fs::file_size(dir / "damaged.db") / 2));
-    const std::string junk(4096, '\x5a');
+    constexpr size_t kPageSize = 16384;  // the writer's
+    f.seekp(kPageSize);
+    const std::string junk(fs::file_size(dir / "damaged.db") - kPageSize, '\x5a');
     f.write(junk.data(), static_cast<std::streamsize>(junk.size()));
   }
   std::ofstream(dir / "text.db") << "not a database at all\n";
