@@ -40,11 +40,14 @@ void checkAddress(AuditRun& run, const ZelUrl* page) {
   const std::string decoded = percentDecode(address);
   if (hasNonAscii(decoded)) run.add(Issue::AddressNonAscii, page, decoded);
   if (parts.path.find('_') != std::string_view::npos) run.add(Issue::AddressUnderscores, page);
-  for (char c : parts.path)
-    if (c >= 'A' && c <= 'Z') {
+  for (size_t i = 0; i < parts.path.size(); ++i) {
+    if (parts.path[i] == '%')
+      i += 2;  // an escape's hex digits are no letters of the address
+    else if (parts.path[i] >= 'A' && parts.path[i] <= 'Z') {
       run.add(Issue::AddressUppercase, page);
       break;
     }
+  }
   if (!parts.query.empty()) run.add(Issue::AddressParameters, page, std::string(parts.query));
   if (static_cast<int64_t>(utf8Length(address)) > run.limits.urlMax)
     run.add(Issue::AddressTooLong, page, strf("%zu characters", utf8Length(address)));

@@ -50,7 +50,9 @@ void linksToRedirects(AuditRun& run) {
     size_t total = 0;
     for (const ZelLinkInstance* i : page->getOutboundInstances()) {
       const ZelUrl* t = i->target();
-      if (!t || !t->isInternal() || t == page || t->getRedirectCount() == 0 || !isPageLink(*i))
+      // Links a visitor follows: the alternates of link tags have their own check.
+      if (!t || !t->isInternal() || t == page || t->getRedirectCount() == 0 || !isPageLink(*i) ||
+          i->linkText() == "[linked file]")
         continue;
       if (std::find(targets.begin(), targets.end(), t->getLinkUrl()) != targets.end()) continue;
       ++total;

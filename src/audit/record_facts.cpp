@@ -63,8 +63,11 @@ bool isResourceLink(const ZelLinkInstance& i) {
 bool isPageLink(const ZelLinkInstance& i) { return !isResourceLink(i) && !isCanonicalLink(i); }
 
 bool isSitePage(const ZelUrl& r) {
-  if (!r.isInternal() || !r.getIsHTML() || r.getIsImage() || r.getIsCSS() || r.getIsJS() ||
-      r.getIsPDF() || r.isXML() || r.getIsAudio() || r.getIsVideo())
+  // An error answer's type is its error page's: a link to a page that is gone still
+  // names a page.
+  const bool answered = statusCode(r) == 200;
+  if (!r.isInternal() || (answered && !r.getIsHTML()) || r.getIsImage() || r.getIsCSS() ||
+      r.getIsJS() || r.getIsPDF() || r.isXML() || r.getIsAudio() || r.getIsVideo())
     return false;
   if (r.isExempt() && !r.isDisallowed()) return false;  // not checked: nothing is known
   if (r.isStartingPoint()) return true;
