@@ -20,7 +20,8 @@ bool inList(const char* const* list, std::string_view code) {
 
 bool isValidHreflang(std::string_view value) {
   if (equalsIgnoreCase(value, "x-default")) return true;
-  if (value.empty() || value.size() > 32) return false;
+  // Two letters as written: ICU would take "eng" for "en", search engines do not.
+  if (value.size() > 32 || (value.size() != 2 && value.find_first_of("-_") != 2)) return false;
   const std::string tag(value);
   char id[ULOC_FULLNAME_CAPACITY] = {};
   int32_t parsed = 0;

@@ -78,22 +78,21 @@ Tag readTag(std::string_view d, size_t lt) {
 }
 
 // The text of an element up to its closing tag, CDATA sections taken as they
-// are and entities decoded; `pos` moves past it.
+// are and entities decoded; `pos` moves past it. "" when the data ends first.
 std::string elementText(std::string_view d, size_t& pos) {
   std::string raw;
   while (pos < d.size()) {
     const size_t lt = d.find('<', pos);
-    if (lt == std::string_view::npos) {
-      raw.append(d.substr(pos));
+    if (lt == std::string_view::npos) {  // cut off: the address may be too
       pos = d.size();
-      break;
+      return std::string();
     }
     raw.append(unescapeEntities(d.substr(pos, lt - pos)));
     if (d.compare(lt, 9, "<![CDATA[") == 0) {
       const size_t end = d.find("]]>", lt + 9);
       if (end == std::string_view::npos) {
         pos = d.size();
-        break;
+        return std::string();
       }
       raw.append(d.substr(lt + 9, end - lt - 9));
       pos = end + 3;
