@@ -1,6 +1,9 @@
 #include "audit_session.h"
 
+#include <algorithm>
+
 #include "engine/zel_hub.h"
+#include "platform/text_format.h"
 #include "url/kept_response_headers.h"
 
 namespace zel::cli {
@@ -9,22 +12,52 @@ AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
     : hub_(hub), settings_(settings), enabled_(settings.boolForKey("auditEnabled")) {
   if (!enabled_) return;
   hub.setKeepsResponseHeaders(true);  // X-Robots-Tag, Link and the security headers
-  hub.setMarkupFactsReceiver(
-      [this](ZelUrl* page, MarkupFacts&& facts) { markup_[page] = std::move(facts); });
+  hub.setMarkupFactsReceiver([this](ZelUrl* page, MarkupFacts&& facts) {
+    markup_.emplace_back(page, std::move(facts));
+    if (!keepEveryHeader_) keepHeadersRead(*page);
+  });
+}
+
+void AuditSession::keepHeadersRead(ZelUrl& page) {
+  const KeptResponseHeaders* kept = page.getResponseHeaders();
+  if (!kept) return;
+  KeptResponseHeaders read;
+  read.truncated = kept->truncated;  // what was dropped may have been one of them
+  for (const auto& field : kept->headers)
+    for (std::string_view name : audit::kHeadersRead)
+      if (equalsIgnoreCase(field.first, name)) read.headers.push_back(field);
+  if (read.headers.size() < kept->headers.size()) page.setResponseHeaders(std::move(read));
 }
 
 void AuditSession::setMarkup(const ZelUrl* page, MarkupFacts facts) {
-  markup_[page] = std::move(facts);
+  markup_.emplace_back(page, std::move(facts));
+}
+
+void AuditSession::orderMarkup() {
+  std::stable_sort(markup_.begin(), markup_.end(), [](const auto& a, const auto& b) {
+    return std::less<const ZelUrl*>()(a.first, b.first);
+  });
+  // A page read again keeps its latest facts.
+  size_t kept = 0;
+  for (size_t i = 0; i < markup_.size(); ++i) {
+    if (kept && markup_[kept - 1].first == markup_[i].first) --kept;
+    if (kept != i) markup_[kept] = std::move(markup_[i]);
+    ++kept;
+  }
+  markup_.resize(kept);
 }
 
 const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
-  auto it = markup_.find(page);
-  return it == markup_.end() ? nullptr : &it->second;
+  auto it = std::lower_bound(
+      markup_.begin(), markup_.end(), page,
+      [](const auto& e, const ZelUrl* p) { return std::less<const ZelUrl*>()(e.first, p); });
+  return it != markup_.end() && it->first == page ? &it->second : nullptr;
 }
 
 const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> sitemaps) {
   if (!enabled_) return nullptr;
   sitemaps_ = std::move(sitemaps);
+  orderMarkup();
   audit::AuditInput input;
   input.records = &hub_.getLinksCollection();
   input.seo = &hub_.seoManager();

@@ -3,9 +3,11 @@
 // every page of the site and keeps them, runs the audit once the crawl (and the
 // reading of the sitemaps) is over, and lets the SEO summary count the pages
 // with mixed content. Every output reads the one result through it.
+#include <deque>
 #include <memory>
 #include <optional>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "audit/site_audit.h"
 #include "parser/markup_facts.h"
@@ -27,10 +29,16 @@ class AuditSession {
   AuditSession& operator=(const AuditSession&) = delete;
 
   bool enabled() const { return enabled_; }
+  // Pages keep only the response header fields the audit reads (a page's
+  // headers cost more memory than its other facts), unless a window asks for all.
+  void keepEveryResponseHeader(bool keep) { keepEveryHeader_ = keep; }
   // Facts of a page read back with a saved crawl (a page read again replaces them).
   void setMarkup(const ZelUrl* page, MarkupFacts facts);
+  // A page's facts, once the audit has run (null when there are none).
   const MarkupFacts* markupOf(const ZelUrl* page) const;
-  const std::unordered_map<const ZelUrl*, MarkupFacts>& allMarkup() const { return markup_; }
+  // Every page's facts, ordered by page, once the audit has run.
+  using PageMarkup = std::deque<std::pair<const ZelUrl*, MarkupFacts>>;
+  const PageMarkup& allMarkup() const { return markup_; }
 
   // Runs the audit over the crawl as it is now, with the sitemaps as read after
   // it when they were. Returns the result, null when the audit is off.
@@ -38,10 +46,17 @@ class AuditSession {
   const audit::SiteAudit* result() const { return result_ ? &*result_ : nullptr; }
 
  private:
+  void keepHeadersRead(ZelUrl& page);
+
   ZelHub& hub_;
   const Defaults& settings_;
   bool enabled_ = false;
-  std::unordered_map<const ZelUrl*, MarkupFacts> markup_;
+  bool keepEveryHeader_ = false;
+  // In the order received (a page read again comes again) until the audit
+  // orders it: a big site's pages cost no hash node each, and growing it never
+  // holds two copies.
+  PageMarkup markup_;
+  void orderMarkup();
   std::optional<audit::SitemapReading> sitemaps_;
   std::optional<audit::SiteAudit> result_;
 };

@@ -97,17 +97,18 @@ void appendAuditObject(std::string& out, const ReportContext& report) {
   // Findings at addresses that are no record of the crawl (sitemap orphans).
   out += ",\"otherAddresses\":[";
   first = true;
-  for (const audit::Finding& f : a->findings()) {
-    if (f.record) continue;
-    out += first ? "{\"url\":" : ",{\"url\":";
-    first = false;
-    appendJsonString(out, f.url);
-    key(out, "issue");
-    appendJsonString(out, audit::issueType(f.issue).id);
-    key(out, "detail");
-    appendJsonString(out, f.detail);
-    out += '}';
-  }
+  for (const audit::IssueType& t : audit::issueCatalogue())
+    for (const audit::Finding& f : a->findings(t.issue)) {
+      if (f.record) continue;
+      out += first ? "{\"url\":" : ",{\"url\":";
+      first = false;
+      appendJsonString(out, a->address(f));
+      key(out, "issue");
+      appendJsonString(out, t.id);
+      key(out, "detail");
+      appendJsonString(out, a->detail(f));
+      out += '}';
+    }
   out += "]}";
 }
 

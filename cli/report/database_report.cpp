@@ -557,6 +557,7 @@ Status writeIssueTypes(SqliteDatabase& db, const ReportContext& report) {
 }
 
 struct IssueRow {
+  audit::Issue issue;
   const audit::Finding& finding;
   const ReportContext& report;
 };
@@ -568,20 +569,23 @@ Status writeIssues(SqliteDatabase& db, const ReportContext& report) {
       {
           {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R&) { b.stmt.bindNull(i); }},
           {"issue", "TEXT NOT NULL REFERENCES issue_types(id)",
-           [](Binder& b, int i, const R& row) { b.text(i, audit::issueType(row.finding.issue).id); }},
+           [](Binder& b, int i, const R& row) { b.text(i, audit::issueType(row.issue).id); }},
           {"url_id", "INTEGER REFERENCES urls(id)",
            [](Binder& b, int i, const R& row) {
              b.stmt.bind(i, row.report.indexOf(row.finding.record));
            }},
           {"url", "TEXT NOT NULL",
-           [](Binder& b, int i, const R& row) { b.text(i, audit::addressOf(row.finding)); }},
+           [](Binder& b, int i, const R& row) { b.text(i, row.report.audit()->address(row.finding)); }},
           {"detail", "TEXT",
-           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.finding.detail); }},
+           [](Binder& b, int i, const R& row) {
+             b.textOrNull(i, row.report.audit()->detail(row.finding));
+           }},
       });
   return table.write(db, [&](const auto& insert) {
     if (const audit::SiteAudit* a = report.audit())
-      for (const audit::Finding& f : a->findings())
-        if (Status s = insert(IssueRow{f, report}); !s.ok()) return s;
+      for (const audit::IssueType& t : audit::issueCatalogue())
+        for (const audit::Finding& f : a->findings(t.issue))
+          if (Status s = insert(IssueRow{t.issue, f, report}); !s.ok()) return s;
     return Status::Ok();
   });
 }

@@ -490,7 +490,6 @@ class HtmlReport {
     }
     j += '[';
     bool first = true;
-    const auto& findings = a->findings();
     for (const auto& [issue, count] : a->rankedCounts()) {
       const audit::IssueType& t = audit::issueType(issue);
       j += first ? "{\"id\":" : ",{\"id\":";
@@ -506,16 +505,15 @@ class HtmlReport {
       }
       j += ",\"pages\":[";
       bool firstPage = true;
-      for (const audit::Finding& f : findings) {
-        if (f.issue != issue) continue;
+      for (const audit::Finding& f : a->findings(issue)) {
         j += firstPage ? "[" : ",[";
         firstPage = false;
         if (f.record)
           w_.num(row(f.record));
         else
-          w_.str(f.url);
+          w_.str(a->address(f));
         j += ',';
-        w_.str(f.detail);
+        w_.str(a->detail(f));
         j += ']';
         w_.maybeFlush();
       }

@@ -39,16 +39,11 @@ Status writeIssuesCsv(const ReportContext& report, const std::string& path) {
     appendRow(out, {"issue", "priority", "kind", "url", "detail"});
     const audit::SiteAudit* a = report.audit();
     if (!a) return;
-    // Findings are grouped by type; the types go in the order of the reports.
-    std::vector<size_t> firstOf(static_cast<size_t>(audit::Issue::kCount), SIZE_MAX);
-    const auto& findings = a->findings();
-    for (size_t i = findings.size(); i-- > 0;) firstOf[static_cast<size_t>(findings[i].issue)] = i;
     for (const auto& [issue, count] : a->rankedCounts()) {
       const audit::IssueType& t = audit::issueType(issue);
-      for (size_t i = firstOf[static_cast<size_t>(issue)];
-           i < findings.size() && findings[i].issue == issue; ++i) {
+      for (const audit::Finding& f : a->findings(issue)) {
         appendRow(out, {t.id, audit::priorityName(t.priority), audit::kindName(t.kind),
-                        audit::addressOf(findings[i]), findings[i].detail});
+                        a->address(f), a->detail(f)});
         file.writeWhenLarge(out);
       }
     }

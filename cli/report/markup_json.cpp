@@ -1,5 +1,7 @@
 #include "report/markup_json.h"
 
+#include <algorithm>
+
 #include "audit_session.h"
 #include "engine/zel_hub.h"
 #include "report/database_loader.h"
@@ -9,23 +11,10 @@ namespace zel::cli {
 
 namespace {
 
-using Spots = MarkupFacts::Spots;
-
-// The spot lists with their counts, by the keys the JSON uses.
-struct SpotField {
-  const char* key;
-  uint32_t Spots::*count;
-  std::vector<MarkupSpot> Spots::*list;
-};
-constexpr SpotField kSpotFields[] = {
-    {"emptyHeadings", &Spots::emptyHeadings, &Spots::emptyHeading},
-    {"skippedHeadingLevels", &Spots::skippedHeadingLevels, &Spots::skippedHeadingLevel},
-    {"imagesWithoutSize", &Spots::imagesWithoutSize, &Spots::imageWithoutSize},
-    {"emptyLinks", &Spots::emptyLinks, &Spots::emptyLink},
-    {"insecureResources", &Spots::insecureResources, &Spots::insecureResource},
-    {"insecureForms", &Spots::insecureForms, &Spots::insecureForm},
-    {"protocolRelative", &Spots::protocolRelative, &Spots::protocolRelativeAddress},
-};
+// The keys of the spot kinds, in the order of MarkupFacts::SpotKind.
+constexpr const char* kSpotKeys[MarkupFacts::kSpotKinds] = {
+    "emptyHeadings",     "skippedHeadingLevels", "imagesWithoutSize", "emptyLinks",
+    "insecureResources", "insecureForms",        "protocolRelative"};
 
 template <class T>
 bool read(const Json& j, const char* key, T& into) {
@@ -53,12 +42,12 @@ Json markupToJson(const MarkupFacts& f) {
             {"loremIpsum", f.loremIpsum}};
   if (f.lang) j["lang"] = *f.lang;
   if (f.spots) {
-    for (const SpotField& s : kSpotFields) {
-      const uint32_t count = (*f.spots).*s.count;
-      if (!count) continue;
+    for (int k = 0; k < MarkupFacts::kSpotKinds; ++k) {
+      const auto kind = static_cast<MarkupFacts::SpotKind>(k);
+      if (!f.spots->count(kind)) continue;
       Json spots = Json::array();
-      for (const MarkupSpot& spot : (*f.spots).*s.list) spots.push_back({spot.what, spot.line});
-      j[s.key] = {{"count", count}, {"first", std::move(spots)}};
+      for (const MarkupSpot& spot : f.spots->first(kind)) spots.push_back({spot.what, spot.line});
+      j[kSpotKeys[k]] = {{"count", f.spots->count(kind)}, {"first", std::move(spots)}};
     }
   }
   return j;
@@ -76,18 +65,17 @@ std::optional<MarkupFacts> markupFromJson(const Json& j) {
   f.textHash = std::strtoull(hash.c_str(), nullptr, 10);
   if (auto lang = j.find("lang"); lang != j.end() && lang->is_string())
     f.lang = lang->get<std::string>();
-  for (const SpotField& s : kSpotFields) {
-    auto it = j.find(s.key);
+  for (int k = 0; k < MarkupFacts::kSpotKinds; ++k) {
+    auto it = j.find(kSpotKeys[k]);
     if (it == j.end()) continue;
     if (!it->is_object()) return std::nullopt;
-    if (!f.spots) f.spots = std::make_unique<Spots>();
+    if (!f.spots) f.spots = std::make_unique<MarkupFacts::Spots>();
     uint32_t count = 0;
     std::vector<std::pair<std::string, int>> first;
     if (!read(*it, "count", count) || !read(*it, "first", first)) return std::nullopt;
-    (*f.spots).*s.count = count;
-    for (auto& [what, line] : first)
-      if (((*f.spots).*s.list).size() < MarkupFacts::kMaxSpots)
-        ((*f.spots).*s.list).push_back(MarkupSpot{std::move(what), line});
+    const auto kind = static_cast<MarkupFacts::SpotKind>(k);
+    for (auto& [what, line] : first) f.spots->add(kind, MarkupSpot{std::move(what), line});
+    f.spots->counts[k] = std::max(count, f.spots->counts[k]);
   }
   return f;
 }

@@ -46,7 +46,7 @@ constexpr HostField kHostFields[] = {
      }},
     {"issuecount", J::Number, true,
      [](const ZelUrl& r, A a) -> std::optional<std::string> {
-       return a ? std::to_string(a->findingsOf(&r).size()) : std::string();
+       return a ? std::to_string(a->issuesOf(&r).size()) : std::string();
      }},
 };
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -19,6 +20,15 @@ class ZelUrl;
 }  // namespace zel
 
 namespace zel::audit {
+
+// The response header fields the audit reads; a host may keep only these.
+inline constexpr std::string_view kHeadersRead[] = {"X-Robots-Tag",
+                                                    "Link",
+                                                    "Strict-Transport-Security",
+                                                    "Content-Security-Policy",
+                                                    "X-Content-Type-Options",
+                                                    "X-Frame-Options",
+                                                    "Referrer-Policy"};
 
 // The final response's headers of a record, when they were kept.
 struct ResponseHeaders {

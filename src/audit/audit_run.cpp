@@ -13,15 +13,17 @@ namespace zel::audit {
 AuditRun::AuditRun(const AuditInput& input, SiteAudit& out)
     : in(input), limits(out.limits_), out_(out) {
   httpsSite = startsWith(input.startingUrl, "https://");
-  if (!in.records) return;
-  byAddress_.reserve(in.records->size() * 2);
-  for (ZelUrl* r : *in.records) {
-    byAddress_.emplace(r->getLinkUrl(), r);
-    byAddress_.emplace(r->getActualurl(), r);
-  }
 }
 
 ZelUrl* AuditRun::find(std::string_view address) const {
+  if (!addressesKnown_ && in.records) {  // made when first needed: many sites never need it
+    addressesKnown_ = true;
+    byAddress_.reserve(in.records->size() * 2);
+    for (ZelUrl* r : *in.records) {
+      byAddress_.emplace(r->getLinkUrl(), r);
+      byAddress_.emplace(r->getActualurl(), r);
+    }
+  }
   address = address.substr(0, address.find('#'));
   if (address.empty()) return nullptr;
   if (auto it = byAddress_.find(address); it != byAddress_.end()) return it->second;
@@ -69,22 +71,28 @@ bool AuditRun::isNoindex(const ZelUrl* r) const {
 }
 
 void AuditRun::add(Issue issue, const ZelUrl* r, std::string detail) {
-  out_.findings_.push_back(Finding{issue, r, std::string(), std::move(detail)});
+  Finding f;
+  f.record = r;
+  f.textAt = static_cast<uint32_t>(out_.texts_.size());
+  f.textLength = static_cast<uint32_t>(detail.size());
+  out_.texts_ += detail;
+  out_.byIssue_[static_cast<size_t>(issue)].push_back(f);
 }
 
 void AuditRun::addAddress(Issue issue, std::string url, std::string detail) {
   if (const ZelUrl* r = find(url)) return add(issue, r, std::move(detail));
-  out_.findings_.push_back(Finding{issue, nullptr, std::move(url), std::move(detail)});
+  add(issue, nullptr, url.append(1, '\0').append(detail));
 }
 
 // Which records are pages of the site, and each page's verdict in the order of
 // its reasons.
 void AuditRun::classify() {
-  std::unordered_set<const ZelUrl*> seoPages;
-  if (in.seo) seoPages.insert(in.seo->getCollection().begin(), in.seo->getCollection().end());
+  std::vector<const ZelUrl*> seoPages;
+  if (in.seo) seoPages.assign(in.seo->getCollection().begin(), in.seo->getCollection().end());
+  std::sort(seoPages.begin(), seoPages.end());
   for (ZelUrl* r : *in.records) {
     const bool html = r->getIsHTML() && !r->getIsPDF();
-    if (!isSitePage(*r) && !(seoPages.count(r) && html)) {
+    if (!isSitePage(*r) && !(html && std::binary_search(seoPages.begin(), seoPages.end(), r))) {
       if (r->getIsPDF() && headerSaysNoindex(r)) out_.pdfsKeptOut_.insert(r);
       continue;
     }
@@ -102,11 +110,14 @@ void AuditRun::classify() {
       v = Indexability::Noindex;
     else if (!r->canonicalMatchesUrl())
       v = Indexability::Canonicalised;
-    out_.indexability_.emplace(r, v);
+    out_.indexability_.emplace_back(r, v);
     if (v == Indexability::Indexable) ++out_.indexable_;
     sitePages.push_back(r);
     if (code == 200 && !isSoft404(*r) && r->getRedirectCount() == 0) pages.push_back(r);
   }
+  std::sort(out_.indexability_.begin(), out_.indexability_.end(), [](const auto& a, const auto& b) {
+    return std::less<const ZelUrl*>()(a.first, b.first);
+  });
 }
 
 void AuditRun::runAll() {
@@ -125,28 +136,41 @@ void AuditRun::runAll() {
   checkSitemaps(*this);
   checkSecurity(*this);
 
-  // Grouped by type in catalogue order; one finding per type and address.
-  auto& f = out_.findings_;
-  std::stable_sort(f.begin(), f.end(),
-                   [](const Finding& a, const Finding& b) { return a.issue < b.issue; });
+  // One finding per type and address, records in the order the crawl made them.
   std::unordered_set<std::string> seenUrls;  // addresses without a record: few
-  std::unordered_set<const ZelUrl*> seenRecords;
-  std::vector<Finding> kept;
-  kept.reserve(f.size());
-  for (size_t i = 0; i < f.size(); ++i) {
-    if (i == 0 || f[i].issue != f[i - 1].issue) {
-      seenUrls.clear();
-      seenRecords.clear();
+  std::vector<SiteAudit::RecordIssues>& byRecord = out_.byRecord_;
+  uint32_t most = 0;
+  for (const ZelUrl* r : *in.records) most = std::max(most, r->graphIndex());
+  std::vector<int32_t> slotOf(static_cast<size_t>(most) + 1, -1);  // graph index -> byRecord
+  for (size_t issue = 0; issue < out_.byIssue_.size(); ++issue) {
+    std::vector<Finding>& f = out_.byIssue_[issue];
+    std::stable_sort(f.begin(), f.end(), [](const Finding& a, const Finding& b) {
+      if (!a.record || !b.record) return a.record && !b.record;
+      return a.record->graphIndex() < b.record->graphIndex();
+    });
+    seenUrls.clear();
+    size_t kept = 0;
+    for (size_t i = 0; i < f.size(); ++i) {
+      const bool fresh = f[i].record ? kept == 0 || f[kept - 1].record != f[i].record
+                                     : seenUrls.insert(out_.address(f[i])).second;
+      if (!fresh) continue;
+      f[kept++] = f[i];
+      if (!f[i].record || f[i].record->graphIndex() > most) continue;
+      int32_t& slot = slotOf[f[i].record->graphIndex()];
+      if (slot < 0) {
+        slot = static_cast<int32_t>(byRecord.size());
+        byRecord.push_back({f[i].record, {}});
+      }
+      byRecord[static_cast<size_t>(slot)].issues.set(issue);
     }
-    const bool fresh =
-        f[i].record ? seenRecords.insert(f[i].record).second : seenUrls.insert(f[i].url).second;
-    if (fresh) kept.push_back(std::move(f[i]));
+    f.resize(kept);
+    f.shrink_to_fit();
   }
-  f = std::move(kept);
-  for (uint32_t i = 0; i < f.size(); ++i) {
-    ++out_.counts_[static_cast<size_t>(f[i].issue)];
-    if (f[i].record) out_.byRecord_[f[i].record].push_back(i);
-  }
+  out_.texts_.shrink_to_fit();
+  std::sort(byRecord.begin(), byRecord.end(), [](const auto& a, const auto& b) {
+    return std::less<const ZelUrl*>()(a.record, b.record);
+  });
+  byRecord.shrink_to_fit();
 }
 
 }  // namespace zel::audit

@@ -47,7 +47,8 @@ class AuditRun {
  private:
   void classify();
   SiteAudit& out_;
-  std::unordered_map<std::string_view, ZelUrl*> byAddress_;
+  mutable std::unordered_map<std::string_view, ZelUrl*> byAddress_;
+  mutable bool addressesKnown_ = false;
 };
 
 // The check groups, each a handful of small checks (check_*.cpp).

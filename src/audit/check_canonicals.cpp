@@ -68,6 +68,7 @@ void checkCanonicals(AuditRun& run) {
       run.add(Issue::CanonicalRelative, page, m->canonicals.front());
 
     std::vector<std::string> all = fromHeaders;
+    if (!canonical.empty()) all.push_back(withoutFragment(canonical));
     if (m)
       for (const std::string& href : m->canonicals)
         if (auto u = Url::resolve(href, page->getActualLinkUrl()))

@@ -93,9 +93,8 @@ void checkImages(AuditRun& run) {
     }
     if (noAltTotal) run.add(Issue::ImageMissingAlt, page, firstFew(noAlt, noAltTotal));
     if (longAltTotal) run.add(Issue::ImageAltTooLong, page, firstFew(longAlt, longAltTotal));
-    if (const MarkupFacts* m = run.markup(page); m && m->spotsOrNone().imagesWithoutSize)
-      run.add(Issue::ImageMissingSize, page,
-              spotsText(m->spots->imageWithoutSize, m->spots->imagesWithoutSize));
+    if (const MarkupFacts* m = run.markup(page); spotCount(m, MarkupFacts::ImageWithoutSize))
+      run.add(Issue::ImageMissingSize, page, spotsText(*m, MarkupFacts::ImageWithoutSize));
   }
   for (const ZelUrl* r : *run.in.records) {
     if (!r->getIsImage()) continue;

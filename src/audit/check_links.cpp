@@ -75,8 +75,8 @@ void checkLinks(AuditRun& run) {
     inlinks(run, page);
     if (page->getDistanceFromHome() > run.limits.maxDepth)
       run.add(Issue::LinkDeepPage, page, strf("%d clicks", page->getDistanceFromHome()));
-    if (const MarkupFacts* m = run.markup(page); m && m->spotsOrNone().emptyLinks)
-      run.add(Issue::LinkEmptyText, page, spotsText(m->spots->emptyLink, m->spots->emptyLinks));
+    if (const MarkupFacts* m = run.markup(page); spotCount(m, MarkupFacts::EmptyLink))
+      run.add(Issue::LinkEmptyText, page, spotsText(*m, MarkupFacts::EmptyLink));
   }
   privateAddresses(run);
   if (run.in.seo && run.in.settings && run.in.settings->boolForKey("SEOEnabled"))

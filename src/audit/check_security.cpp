@@ -35,16 +35,12 @@ void checkSecurity(AuditRun& run) {
     if (!startsWith(page->getActualurl(), "https://")) continue;
     headers(run, page);
     const MarkupFacts* m = run.markup(page);
-    if (!m || !m->spots) continue;
-    const MarkupFacts::Spots& s = *m->spots;
-    if (s.insecureResources)
-      run.add(Issue::SecurityMixedContent, page,
-              spotsText(s.insecureResource, s.insecureResources));
-    if (s.insecureForms)
-      run.add(Issue::SecurityInsecureForm, page, spotsText(s.insecureForm, s.insecureForms));
-    if (s.protocolRelative)
-      run.add(Issue::SecurityProtocolRelative, page,
-              spotsText(s.protocolRelativeAddress, s.protocolRelative));
+    const std::pair<Issue, MarkupFacts::SpotKind> kSpotIssues[] = {
+        {Issue::SecurityMixedContent, MarkupFacts::InsecureResource},
+        {Issue::SecurityInsecureForm, MarkupFacts::InsecureForm},
+        {Issue::SecurityProtocolRelative, MarkupFacts::ProtocolRelative}};
+    for (const auto& [issue, kind] : kSpotIssues)
+      if (spotCount(m, kind)) run.add(issue, page, spotsText(*m, kind));
   }
 }
 

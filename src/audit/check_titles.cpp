@@ -103,12 +103,10 @@ void checkHeadings(AuditRun& run) {
       }
     const MarkupFacts* m = run.markup(page);
     if (!m) continue;
-    const MarkupFacts::Spots& s = m->spotsOrNone();
-    if (s.emptyHeadings)
-      run.add(Issue::HeadingEmpty, page, spotsText(s.emptyHeading, s.emptyHeadings));
-    if (s.skippedHeadingLevels)
-      run.add(Issue::HeadingSkippedLevel, page,
-              spotsText(s.skippedHeadingLevel, s.skippedHeadingLevels));
+    if (spotCount(m, MarkupFacts::EmptyHeading))
+      run.add(Issue::HeadingEmpty, page, spotsText(*m, MarkupFacts::EmptyHeading));
+    if (spotCount(m, MarkupFacts::SkippedHeadingLevel))
+      run.add(Issue::HeadingSkippedLevel, page, spotsText(*m, MarkupFacts::SkippedHeadingLevel));
   }
   for (ZelUrl* page : run.pages) {
     const std::vector<std::string> h1s = h1sOf(*page);

@@ -117,11 +117,16 @@ void FewOf::note(std::string text) {
   if (shown.size() < 3) shown.push_back(std::move(text));
 }
 
-std::string spotsText(const std::vector<MarkupSpot>& spots, uint32_t total) {
+uint32_t spotCount(const MarkupFacts* m, MarkupFacts::SpotKind kind) {
+  return m && m->spots ? m->spots->count(kind) : 0;
+}
+
+std::string spotsText(const MarkupFacts& m, MarkupFacts::SpotKind kind) {
   std::vector<std::string> items;
-  for (const MarkupSpot& spot : spots)
+  if (!m.spots) return std::string();
+  for (const MarkupSpot& spot : m.spots->first(kind))
     items.push_back(strf("%s at line %d", spot.what.c_str(), spot.line));
-  return firstFew(items, total);
+  return firstFew(items, m.spots->count(kind));
 }
 
 }  // namespace zel::audit

@@ -53,7 +53,9 @@ struct FewOf {
   std::string text() const { return firstFew(shown, total); }
 };
 
-// The same of markup spots: "h2 at line 12, ...".
-std::string spotsText(const std::vector<MarkupSpot>& spots, uint32_t total);
+// How many spots of a kind the page's markup has (0 without facts), and the
+// first few as a detail: "h2 at line 12, ...".
+uint32_t spotCount(const MarkupFacts* markup, MarkupFacts::SpotKind kind);
+std::string spotsText(const MarkupFacts& markup, MarkupFacts::SpotKind kind);
 
 }  // namespace zel::audit

@@ -54,8 +54,16 @@ std::string_view indexabilityName(Indexability i) {
   return "";
 }
 
-std::string addressOf(const Finding& f) {
-  if (!f.record) return f.url;
+std::string_view SiteAudit::detail(const Finding& f) const {
+  std::string_view text = std::string_view(texts_).substr(f.textAt, f.textLength);
+  return f.record ? text : text.substr(text.find('\0') + 1);
+}
+
+std::string SiteAudit::address(const Finding& f) const {
+  if (!f.record) {
+    const std::string_view text = std::string_view(texts_).substr(f.textAt, f.textLength);
+    return std::string(text.substr(0, text.find('\0')));
+  }
   return f.record->getRedirectCount() > 0 ? f.record->getLinkUrl() : f.record->getActualLinkUrl();
 }
 
@@ -68,23 +76,32 @@ SiteAudit SiteAudit::run(const AuditInput& input) {
   return audit;
 }
 
-std::span<const uint32_t> SiteAudit::findingsOf(const ZelUrl* record) const {
-  auto it = byRecord_.find(record);
-  if (it == byRecord_.end()) return {};
-  return it->second;
-}
-
 std::vector<Issue> SiteAudit::issuesOf(const ZelUrl* record) const {
   std::vector<Issue> out;
-  for (uint32_t i : findingsOf(record))
-    if (out.empty() || out.back() != findings_[i].issue) out.push_back(findings_[i].issue);
+  auto it = std::lower_bound(byRecord_.begin(), byRecord_.end(), record,
+                             [](const RecordIssues& e, const ZelUrl* r) {
+                               return std::less<const ZelUrl*>()(e.record, r);
+                             });
+  if (it == byRecord_.end() || it->record != record) return out;
+  for (size_t i = 0; i < it->issues.size(); ++i)
+    if (it->issues[i]) out.push_back(static_cast<Issue>(i));
   return out;
+}
+
+const Finding* SiteAudit::findingOf(const ZelUrl* record, Issue issue) const {
+  if (!record) return nullptr;
+  const auto& list = byIssue_[static_cast<size_t>(issue)];
+  auto it =
+      std::lower_bound(list.begin(), list.end(), record, [](const Finding& f, const ZelUrl* r) {
+        return f.record && f.record->graphIndex() < r->graphIndex();
+      });
+  return it != list.end() && it->record == record ? &*it : nullptr;
 }
 
 std::vector<std::pair<Issue, size_t>> SiteAudit::rankedCounts() const {
   std::vector<std::pair<Issue, size_t>> out;
-  for (size_t i = 0; i < counts_.size(); ++i)
-    if (counts_[i]) out.emplace_back(static_cast<Issue>(i), counts_[i]);
+  for (size_t i = 0; i < byIssue_.size(); ++i)
+    if (!byIssue_[i].empty()) out.emplace_back(static_cast<Issue>(i), byIssue_[i].size());
   std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
     const Priority pa = issueType(a.first).priority, pb = issueType(b.first).priority;
     if (pa != pb) return pa < pb;
@@ -94,16 +111,19 @@ std::vector<std::pair<Issue, size_t>> SiteAudit::rankedCounts() const {
 }
 
 bool SiteAudit::hasIssueAtOrAbove(Priority priority) const {
-  for (size_t i = 0; i < counts_.size(); ++i) {
+  for (size_t i = 0; i < byIssue_.size(); ++i) {
     const IssueType& t = issueType(static_cast<Issue>(i));
-    if (counts_[i] && t.kind != Kind::Information && t.priority <= priority) return true;
+    if (!byIssue_[i].empty() && t.kind != Kind::Information && t.priority <= priority) return true;
   }
   return false;
 }
 
 std::optional<Indexability> SiteAudit::indexability(const ZelUrl* record) const {
-  auto it = indexability_.find(record);
-  if (it == indexability_.end()) return std::nullopt;
+  auto it = std::lower_bound(indexability_.begin(), indexability_.end(), record,
+                             [](const auto& entry, const ZelUrl* r) {
+                               return std::less<const ZelUrl*>()(entry.first, r);
+                             });
+  if (it == indexability_.end() || it->first != record) return std::nullopt;
   return it->second;
 }
 

@@ -3,6 +3,7 @@
 // over the records, the link graph and the facts the host gathered, and the
 // indexability of every page of the site. Run once; afterwards every output
 // (and a window) reads the results from here without working anything out again.
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -18,12 +19,11 @@
 
 namespace zel::audit {
 
-// One issue at one address.
+// One issue at one address. Kept small (a big site has millions): its texts
+// live in the audit's store (SiteAudit::detail, SiteAudit::address).
 struct Finding {
-  Issue issue;
   const ZelUrl* record = nullptr;  // null for an address the crawl has no record of
-  std::string url;                 // that address; empty when there is a record
-  std::string detail;              // where or why, for the reader
+  uint32_t textAt = 0, textLength = 0;
 };
 
 // The thresholds of the checks, read once from the settings.
@@ -35,22 +35,24 @@ struct AuditLimits {
   static AuditLimits from(const Defaults& settings);
 };
 
-// The address a finding is about: the record's address as linked when it
-// redirects, else the page's own address; the address itself without a record.
-std::string addressOf(const Finding& finding);
-
 class SiteAudit {
  public:
   static SiteAudit run(const AuditInput& input);
 
-  // Every finding, grouped by issue type in catalogue order, each type's in the
-  // order the crawl found its addresses.
-  const std::vector<Finding>& findings() const { return findings_; }
-  // The findings of one record (indexes into findings()).
-  std::span<const uint32_t> findingsOf(const ZelUrl* record) const;
-  // The issue types of one record, in catalogue order.
+  // The findings of one issue type, one an address: records in the order the
+  // crawl made them, then the addresses the crawl has no record of.
+  std::span<const Finding> findings(Issue issue) const {
+    return byIssue_[static_cast<size_t>(issue)];
+  }
+  // Where or why, for the reader ("" when there is nothing to add).
+  std::string_view detail(const Finding& f) const;
+  // The address a finding is about: the record's address as linked when it
+  // redirects, else the page's own address; the address itself without a record.
+  std::string address(const Finding& f) const;
+  // The issue types of one record, in catalogue order, and its finding of one.
   std::vector<Issue> issuesOf(const ZelUrl* record) const;
-  size_t count(Issue issue) const { return counts_[static_cast<size_t>(issue)]; }
+  const Finding* findingOf(const ZelUrl* record, Issue issue) const;
+  size_t count(Issue issue) const { return findings(issue).size(); }
   // The types that occurred with their counts: higher priority first, then more
   // addresses first, then catalogue order.
   std::vector<std::pair<Issue, size_t>> rankedCounts() const;
@@ -73,10 +75,18 @@ class SiteAudit {
 
  private:
   friend class AuditRun;
-  std::vector<Finding> findings_;
-  std::unordered_map<const ZelUrl*, std::vector<uint32_t>> byRecord_;
-  std::vector<size_t> counts_ = std::vector<size_t>(static_cast<size_t>(Issue::kCount));
-  std::unordered_map<const ZelUrl*, Indexability> indexability_;
+  std::vector<std::vector<Finding>> byIssue_ =
+      std::vector<std::vector<Finding>>(static_cast<size_t>(Issue::kCount));
+  // The details one after the other; an address without a record goes before its
+  // detail, ended by a NUL.
+  std::string texts_;
+  struct RecordIssues {
+    const ZelUrl* record;
+    std::bitset<static_cast<size_t>(Issue::kCount)> issues;
+  };
+  std::vector<RecordIssues> byRecord_;  // ordered by record
+  // Ordered by record: a big site's pages cost 16 bytes each, not a hash node.
+  std::vector<std::pair<const ZelUrl*, Indexability>> indexability_;
   std::unordered_set<const ZelUrl*> pdfsKeptOut_;  // noindex by X-Robots-Tag
   size_t indexable_ = 0;
   AuditLimits limits_;

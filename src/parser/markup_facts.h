@@ -20,8 +20,8 @@ struct MarkupSpot {
 };
 
 struct MarkupFacts {
-  // Lists keep this many spots; the counts go on.
-  static constexpr size_t kMaxSpots = 10;
+  // Of each kind this many spots are kept (the reports show as many); the counts go on.
+  static constexpr size_t kMaxSpots = 3;
 
   // Head (as the page's title and meta tags are read).
   uint16_t titleTags = 0, descriptionTags = 0;
@@ -32,7 +32,9 @@ struct MarkupFacts {
   // contents in lower case, joined with ",".
   std::string robots;
   bool robotsInBody = false;  // such a tag stands after the head
-  // Every canonical link tag's href as written, in document order.
+  // Every canonical link tag's href as written, in document order; left empty
+  // when there is one absolute address (perhaps written twice), which the
+  // page's record keeps anyway.
   std::vector<std::string> canonicals;
 
   // Visible text: an FNV-1a hash of its words (0 when the page has none), and
@@ -40,20 +42,32 @@ struct MarkupFacts {
   uint64_t textHash = 0;
   bool loremIpsum = false;
 
-  // What few pages have.
+  // What few pages have: elements worth reporting, by kind.
+  enum SpotKind : uint8_t {
+    EmptyHeading,         // "h2"
+    SkippedHeadingLevel,  // "h3 after h1"
+    ImageWithoutSize,     // the image's src
+    EmptyLink,            // the link's href
+    InsecureResource,     // "image http://..."
+    InsecureForm,         // the form's action
+    ProtocolRelative,     // the address
+    kSpotKinds
+  };
   struct Spots {
-    uint32_t emptyHeadings = 0, skippedHeadingLevels = 0, imagesWithoutSize = 0, emptyLinks = 0,
-             insecureResources = 0, insecureForms = 0, protocolRelative = 0;
-    // The first kMaxSpots of each.
-    std::vector<MarkupSpot> emptyHeading, skippedHeadingLevel, imageWithoutSize, emptyLink,
-        insecureResource, insecureForm, protocolRelativeAddress;
+    uint32_t counts[kSpotKinds] = {};
+    std::vector<std::pair<SpotKind, MarkupSpot>> kept;  // the first kMaxSpots of each kind
+    uint32_t count(SpotKind k) const { return counts[k]; }
+    std::vector<MarkupSpot> first(SpotKind k) const {
+      std::vector<MarkupSpot> out;
+      for (const auto& [kind, spot] : kept)
+        if (kind == k) out.push_back(spot);
+      return out;
+    }
+    void add(SpotKind k, MarkupSpot spot) {
+      if (counts[k]++ < kMaxSpots) kept.emplace_back(k, std::move(spot));
+    }
   };
   std::unique_ptr<Spots> spots;  // null when there is none
-
-  const Spots& spotsOrNone() const {
-    static const Spots kNone;
-    return spots ? *spots : kNone;
-  }
 };
 
 }  // namespace zel

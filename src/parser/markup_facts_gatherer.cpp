@@ -1,5 +1,7 @@
 #include "parser/markup_facts_gatherer.h"
 
+#include <algorithm>
+
 #include "parser/entities.h"
 #include "parser/srcset.h"
 #include "parser/zel_parser.h"
@@ -78,25 +80,19 @@ void VisibleTextHash::add(std::string_view run) {
 
 // ---- Gatherer --------------------------------------------------------------------------
 
-MarkupFacts::Spots& MarkupFactsGatherer::spots() {
-  if (!facts_.spots) facts_.spots = std::make_unique<MarkupFacts::Spots>();
-  return *facts_.spots;
-}
-
-void MarkupFactsGatherer::addSpot(SpotCount count, SpotList list, std::string what, ZelParser& p,
+void MarkupFactsGatherer::addSpot(MarkupFacts::SpotKind kind, std::string what, ZelParser& p,
                                   size_t offset) {
   MarkupSpot spot{std::move(what), p.lineNumberAt(offset)};
   if (!bodyPass_) {
-    headSpots_.push_back(PendingSpot{offset, count, list, std::move(spot)});
+    headSpots_.push_back(PendingSpot{offset, kind, std::move(spot)});
     return;
   }
-  keepSpot(count, list, std::move(spot));
+  keepSpot(kind, std::move(spot));
 }
 
-void MarkupFactsGatherer::keepSpot(SpotCount count, SpotList list, MarkupSpot spot) {
-  MarkupFacts::Spots& s = spots();
-  ++(s.*count);
-  if ((s.*list).size() < MarkupFacts::kMaxSpots) (s.*list).push_back(std::move(spot));
+void MarkupFactsGatherer::keepSpot(MarkupFacts::SpotKind kind, MarkupSpot spot) {
+  if (!facts_.spots) facts_.spots = std::make_unique<MarkupFacts::Spots>();
+  facts_.spots->add(kind, std::move(spot));
 }
 
 void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
@@ -241,11 +237,9 @@ void MarkupFactsGatherer::noteAddress(ZelParser& p, std::string_view address, bo
                                       const char* what) {
   const std::string_view a = trimmed(address);
   if (a.size() > 2 && a[0] == '/' && a[1] == '/') {
-    addSpot(&MarkupFacts::Spots::protocolRelative, &MarkupFacts::Spots::protocolRelativeAddress,
-            std::string(a), p, tag_.start);
+    addSpot(MarkupFacts::ProtocolRelative, std::string(a), p, tag_.start);
   } else if (resource && a.size() > 5 && equalsIgnoreCase(a.substr(0, 5), "http:")) {
-    addSpot(&MarkupFacts::Spots::insecureResources, &MarkupFacts::Spots::insecureResource,
-            std::string(what) + " " + std::string(a), p, tag_.start);
+    addSpot(MarkupFacts::InsecureResource, std::string(what) + " " + std::string(a), p, tag_.start);
   }
 }
 
@@ -311,8 +305,7 @@ void MarkupFactsGatherer::closeBodyTag(ZelParser& p) {
     case kSource: {
       const char* what = tag_.kind == kImg ? "image" : "source";
       if (tag_.kind == kImg && (!tag_.width || !tag_.height))
-        addSpot(&MarkupFacts::Spots::imagesWithoutSize, &MarkupFacts::Spots::imageWithoutSize,
-                std::string(trimmed(tag_.src)), p, tag_.start);
+        addSpot(MarkupFacts::ImageWithoutSize, std::string(trimmed(tag_.src)), p, tag_.start);
       if (!tag_.src.empty()) noteAddress(p, tag_.src, true, what);
       if (!tag_.srcset.empty())
         for (const std::string& u : splitSrcsFromSrcset(tag_.srcset).urls)
@@ -326,8 +319,7 @@ void MarkupFactsGatherer::closeBodyTag(ZelParser& p) {
     case kForm: {
       const std::string_view a = trimmed(tag_.action);
       if (a.size() > 5 && equalsIgnoreCase(a.substr(0, 5), "http:"))
-        addSpot(&MarkupFacts::Spots::insecureForms, &MarkupFacts::Spots::insecureForm,
-                std::string(a), p, tag_.start);
+        addSpot(MarkupFacts::InsecureForm, std::string(a), p, tag_.start);
       else
         noteAddress(p, a, false, "form");
       break;
@@ -361,21 +353,17 @@ void MarkupFactsGatherer::text(ZelParser&, std::string_view run, size_t, bool he
 void MarkupFactsGatherer::endAnchor(ZelParser& p) {
   if (!anchorOpen_) return;
   anchorOpen_ = false;
-  if (!anchorHasText_)
-    addSpot(&MarkupFacts::Spots::emptyLinks, &MarkupFacts::Spots::emptyLink, std::move(anchorHref_),
-            p, anchorStart_);
+  if (!anchorHasText_) addSpot(MarkupFacts::EmptyLink, std::move(anchorHref_), p, anchorStart_);
 }
 
 void MarkupFactsGatherer::endHeading(ZelParser& p) {
   if (!headingLevel_) return;
   const int level = headingLevel_;
   headingLevel_ = 0;
-  if (!headingHasText_)
-    addSpot(&MarkupFacts::Spots::emptyHeadings, &MarkupFacts::Spots::emptyHeading,
-            strf("h%d", level), p, headingStart_);
+  if (!headingHasText_) addSpot(MarkupFacts::EmptyHeading, strf("h%d", level), p, headingStart_);
   if (lastHeadingLevel_ && level > lastHeadingLevel_ + 1)
-    addSpot(&MarkupFacts::Spots::skippedHeadingLevels, &MarkupFacts::Spots::skippedHeadingLevel,
-            strf("h%d after h%d", level, lastHeadingLevel_), p, headingStart_);
+    addSpot(MarkupFacts::SkippedHeadingLevel, strf("h%d after h%d", level, lastHeadingLevel_), p,
+            headingStart_);
   lastHeadingLevel_ = level;
 }
 
@@ -388,13 +376,18 @@ void MarkupFactsGatherer::headPassEnded(ZelParser&, size_t bodyStart, bool bodyT
   headCanonicals_.clear();
   // Spots of head tags that the body pass reads again are dropped here.
   for (PendingSpot& h : headSpots_)
-    if (kept(h.start)) keepSpot(h.count, h.list, std::move(h.spot));
+    if (kept(h.start)) keepSpot(h.kind, std::move(h.spot));
   headSpots_.clear();
 }
 
 void MarkupFactsGatherer::scanEnded(ZelParser& p, bool, bool) {
   endAnchor(p);
   endHeading(p);
+  std::vector<std::string>& c = facts_.canonicals;
+  const bool absolute = !c.empty() && (startsWithIgnoreCase(c[0], "http://") ||
+                                       startsWithIgnoreCase(c[0], "https://"));
+  if (absolute && std::all_of(c.begin(), c.end(), [&](const std::string& x) { return x == c[0]; }))
+    c = std::vector<std::string>();
   facts_.textHash = hash_.value();
   facts_.loremIpsum = hash_.sawLoremIpsum();
 }

@@ -83,19 +83,15 @@ class MarkupFactsGatherer final : public ScanCollector {
     size_t start;
     std::string href;
   };
-  using SpotCount = uint32_t MarkupFacts::Spots::*;
-  using SpotList = std::vector<MarkupSpot> MarkupFacts::Spots::*;
   struct PendingSpot {
     size_t start;
-    SpotCount count;
-    SpotList list;
+    MarkupFacts::SpotKind kind;
     MarkupSpot spot;
   };
 
-  MarkupFacts::Spots& spots();
   // In the head pass a spot waits for the head's end (see closeHead).
-  void addSpot(SpotCount count, SpotList list, std::string what, ZelParser& p, size_t offset);
-  void keepSpot(SpotCount count, SpotList list, MarkupSpot spot);
+  void addSpot(MarkupFacts::SpotKind kind, std::string what, ZelParser& p, size_t offset);
+  void keepSpot(MarkupFacts::SpotKind kind, MarkupSpot spot);
   void closeHead(ZelParser& p);
   void closeBodyTag(ZelParser& p);
   void endAnchor(ZelParser& p);

@@ -51,15 +51,20 @@ TEST(MarkupFacts, PageWithoutBodyTag) {
   EXPECT_EQ(f.titleTags, 1);
   EXPECT_EQ(f.lang, "fr");
   EXPECT_EQ(f.canonicals, (std::vector<std::string>{"/a", "/b"}));
+  EXPECT_TRUE(
+      gather("<link rel=canonical href=\"https://a/\"><link rel=canonical href=\"https://a/\">")
+          .canonicals.empty())
+      << "the same absolute address twice is the record's own canonical";
   EXPECT_TRUE(f.robotsInBody);
   ASSERT_TRUE(f.spots);
-  EXPECT_EQ(f.spots->insecureResources, 2u) << "the script once, and the image";
-  EXPECT_EQ(f.spots->emptyHeadings, 1u);
-  EXPECT_EQ(f.spots->skippedHeadingLevels, 1u);
-  EXPECT_EQ(f.spots->emptyLinks, 1u) << "an image with alt text is a link's text";
-  EXPECT_EQ(f.spots->emptyLink[0].what, "//x/y");
-  EXPECT_EQ(f.spots->protocolRelative, 1u);
-  EXPECT_EQ(f.spots->imagesWithoutSize, 1u);
+  EXPECT_EQ(f.spots->count(MarkupFacts::InsecureResource), 2u) << "the script once, and the image";
+  EXPECT_EQ(f.spots->count(MarkupFacts::EmptyHeading), 1u);
+  EXPECT_EQ(f.spots->count(MarkupFacts::SkippedHeadingLevel), 1u);
+  EXPECT_EQ(f.spots->count(MarkupFacts::EmptyLink), 1u)
+      << "an image with alt text is a link's text";
+  EXPECT_EQ(f.spots->first(MarkupFacts::EmptyLink)[0].what, "//x/y");
+  EXPECT_EQ(f.spots->count(MarkupFacts::ProtocolRelative), 1u);
+  EXPECT_EQ(f.spots->count(MarkupFacts::ImageWithoutSize), 1u);
   EXPECT_FALSE(gather("<html><head></head><body><p>x</p></body></html>").lang);
 }
 
