@@ -34,24 +34,22 @@ void AuditSession::setMarkup(const ZelUrl* page, MarkupFacts facts) {
 }
 
 void AuditSession::orderMarkup() {
-  std::stable_sort(markup_.begin(), markup_.end(), [](const auto& a, const auto& b) {
-    return std::less<const ZelUrl*>()(a.first, b.first);
+  // The facts stay where they are; an index orders them by page, and a page read
+  // again is found at its latest facts.
+  order_.resize(markup_.size());
+  for (uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
+  std::stable_sort(order_.begin(), order_.end(), [this](uint32_t a, uint32_t b) {
+    return std::less<const ZelUrl*>()(markup_[a].first, markup_[b].first);
   });
-  // A page read again keeps its latest facts.
-  size_t kept = 0;
-  for (size_t i = 0; i < markup_.size(); ++i) {
-    if (kept && markup_[kept - 1].first == markup_[i].first) --kept;
-    if (kept != i) markup_[kept] = std::move(markup_[i]);
-    ++kept;
-  }
-  markup_.resize(kept);
 }
 
 const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
-  auto it = std::lower_bound(
-      markup_.begin(), markup_.end(), page,
-      [](const auto& e, const ZelUrl* p) { return std::less<const ZelUrl*>()(e.first, p); });
-  return it != markup_.end() && it->first == page ? &it->second : nullptr;
+  auto it =
+      std::upper_bound(order_.begin(), order_.end(), page, [this](const ZelUrl* p, uint32_t i) {
+        return std::less<const ZelUrl*>()(p, markup_[i].first);
+      });
+  if (it == order_.begin() || markup_[*(it - 1)].first != page) return nullptr;
+  return &markup_[*(it - 1)].second;
 }
 
 const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> sitemaps) {

@@ -36,9 +36,6 @@ class AuditSession {
   void setMarkup(const ZelUrl* page, MarkupFacts facts);
   // A page's facts, once the audit has run (null when there are none).
   const MarkupFacts* markupOf(const ZelUrl* page) const;
-  // Every page's facts, ordered by page, once the audit has run.
-  using PageMarkup = std::deque<std::pair<const ZelUrl*, MarkupFacts>>;
-  const PageMarkup& allMarkup() const { return markup_; }
 
   // Runs the audit over the crawl as it is now, with the sitemaps as read after
   // it when they were. Returns the result, null when the audit is off.
@@ -52,10 +49,10 @@ class AuditSession {
   const Defaults& settings_;
   bool enabled_ = false;
   bool keepEveryHeader_ = false;
-  // In the order received (a page read again comes again) until the audit
-  // orders it: a big site's pages cost no hash node each, and growing it never
-  // holds two copies.
-  PageMarkup markup_;
+  // In the order received (a page read again comes again): a big site's pages
+  // cost no hash node each, and growing it never holds two copies.
+  std::deque<std::pair<const ZelUrl*, MarkupFacts>> markup_;
+  std::vector<uint32_t> order_;  // places in markup_, by page, then as received
   void orderMarkup();
   std::optional<audit::SitemapReading> sitemaps_;
   std::optional<audit::SiteAudit> result_;

@@ -537,7 +537,8 @@ Status writeIssueTypes(SqliteDatabase& db, const ReportContext& report) {
       "issue_types",
       {
           {"id", "TEXT PRIMARY KEY", [](Binder& b, int i, const R& t) { b.text(i, t.id); }},
-          {"issue_group", "TEXT NOT NULL", [](Binder& b, int i, const R& t) { b.text(i, t.group); }},
+          {"issue_group", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& t) { b.text(i, t.group); }},
           {"priority", "TEXT NOT NULL",
            [](Binder& b, int i, const R& t) { b.text(i, audit::priorityName(t.priority)); }},
           {"kind", "TEXT NOT NULL",
@@ -546,7 +547,9 @@ Status writeIssueTypes(SqliteDatabase& db, const ReportContext& report) {
            [](Binder& b, int i, const R& t) { b.text(i, t.description); }},
           {"fix", "TEXT NOT NULL", [](Binder& b, int i, const R& t) { b.text(i, t.fix); }},
           {"count", "INTEGER NOT NULL",
-           [a](Binder& b, int i, const R& t) { b.stmt.bind(i, static_cast<int64_t>(a->count(t.issue))); }},
+           [a](Binder& b, int i, const R& t) {
+             b.stmt.bind(i, static_cast<int64_t>(a->count(t.issue)));
+           }},
       });
   return table.write(db, [&](const auto& insert) {
     if (!a) return Status::Ok();
@@ -575,7 +578,9 @@ Status writeIssues(SqliteDatabase& db, const ReportContext& report) {
              b.stmt.bind(i, row.report.indexOf(row.finding.record));
            }},
           {"url", "TEXT NOT NULL",
-           [](Binder& b, int i, const R& row) { b.text(i, row.report.audit()->address(row.finding)); }},
+           [](Binder& b, int i, const R& row) {
+             b.text(i, row.report.audit()->address(row.finding));
+           }},
           {"detail", "TEXT",
            [](Binder& b, int i, const R& row) {
              b.textOrNull(i, row.report.audit()->detail(row.finding));
@@ -605,8 +610,8 @@ Status writeIndexability(SqliteDatabase& db, const ReportContext& report) {
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
           {"indexable", "INTEGER NOT NULL",
            [](Binder& b, int i, const R& row) {
-             b.stmt.bind(i, row.report.audit()->indexability(row.record) ==
-                                audit::Indexability::Indexable);
+             b.stmt.bind(
+                 i, row.report.audit()->indexability(row.record) == audit::Indexability::Indexable);
            }},
           {"reason", "TEXT NOT NULL",
            [](Binder& b, int i, const R& row) {
@@ -678,17 +683,19 @@ Status writePageMarkup(SqliteDatabase& db, const ReportContext& report) {
   return table.write(db, [&](const auto& insert) {
     const AuditSession* session = report.auditSession();
     if (!session || !report.audit()) return Status::Ok();
-    for (const auto& [record, facts] : session->allMarkup())
-      if (auto id = report.indexOf(record))
-        if (Status s = insert(MarkupRow{id, facts}); !s.ok()) return s;
+    int64_t id = 0;
+    for (const ZelUrl* r : report.hub().getLinksCollection()) {
+      if (const MarkupFacts* facts = session->markupOf(r))
+        if (Status s = insert(MarkupRow{id, *facts}); !s.ok()) return s;
+      ++id;
+    }
     return Status::Ok();
   });
 }
 
-constexpr const char* kTables[] = {"crawl",        "urls",        "links",
-                                   "redirects",    "warnings",    "duplicates",
-                                   "misspellings", "response_headers", "issue_types",
-                                   "issues",       "indexability", "page_markup"};
+constexpr const char* kTables[] = {"crawl",       "urls",       "links",        "redirects",
+                                   "warnings",    "duplicates", "misspellings", "response_headers",
+                                   "issue_types", "issues",     "indexability", "page_markup"};
 
 // `replace`: the tables of an existing database are dropped and written again
 // in the one transaction, so a failure leaves the file as it was.

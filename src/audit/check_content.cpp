@@ -82,14 +82,16 @@ void checkImages(AuditRun& run) {
     for (const ZelLinkInstance* i : page->getLinkedImagesArray()) {
       const std::string& text = i->linkText();
       const size_t mark = text.find("[alt]:");
-      const std::string target = i->target() ? i->target()->getLinkUrl() : std::string();
+      auto target = [i] { return i->target() ? i->target()->getLinkUrl() : std::string(); };
       if (mark == std::string::npos) {
-        if (noAltTotal++ < 3) noAlt.push_back(target);
+        if (noAltTotal++ < 3) noAlt.push_back(target());
         continue;
       }
-      const size_t length = utf8Length(trimWhitespace(std::string_view(text).substr(mark + 6)));
+      const std::string_view alt = std::string_view(text).substr(mark + 6);
+      if (static_cast<int64_t>(alt.size()) <= run.limits.altMax) continue;  // bytes >= characters
+      const size_t length = utf8Length(trimWhitespace(alt));
       if (static_cast<int64_t>(length) > run.limits.altMax && longAltTotal++ < 3)
-        longAlt.push_back(strf("%s (%zu characters)", target.c_str(), length));
+        longAlt.push_back(strf("%s (%zu characters)", target().c_str(), length));
     }
     if (noAltTotal) run.add(Issue::ImageMissingAlt, page, firstFew(noAlt, noAltTotal));
     if (longAltTotal) run.add(Issue::ImageAltTooLong, page, firstFew(longAlt, longAltTotal));

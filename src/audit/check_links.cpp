@@ -16,9 +16,9 @@ namespace zel::audit {
 
 namespace {
 
-void outlinks(AuditRun& run, const ZelUrl* page) {
+void outlinks(AuditRun& run, const ZelUrl* page, size_t longestGeneric) {
   bool internal = false;
-  FewOf nofollow, generic, privateTargets;
+  FewOf nofollow, generic;
   const auto& genericTexts = run.limits.genericLinkTexts;
   for (const ZelLinkInstance* i : page->getOutboundInstances()) {
     const ZelUrl* t = i->target();
@@ -28,7 +28,7 @@ void outlinks(AuditRun& run, const ZelUrl* page) {
       if (i->nf()) nofollow.note(t->getLinkUrl());
     }
     const std::string_view text = trimWhitespace(i->linkText());
-    if (!text.empty() &&
+    if (!text.empty() && text.size() <= longestGeneric &&
         std::any_of(genericTexts.begin(), genericTexts.end(),
                     [&](const std::string& g) { return equalsIgnoreCase(g, text); }))
       generic.note("\"" + std::string(text) + "\" to " + t->getLinkUrl());
@@ -40,14 +40,14 @@ void outlinks(AuditRun& run, const ZelUrl* page) {
 
 void inlinks(AuditRun& run, const ZelUrl* page) {
   if (page->isStartingPoint()) return;
-  size_t links = 0, nofollow = 0;
+  size_t nofollow = 0;
   for (const ZelLinkInstance* i : page->getInboundInstances()) {
     if (!isPageLink(*i)) continue;
-    ++links;
-    if (i->nf()) ++nofollow;
+    if (!i->nf()) return;  // one followed link is enough (and usually the first)
+    ++nofollow;
   }
-  if (links > 0 && nofollow == links)
-    run.add(Issue::LinkOnlyNofollowInlinks, page, strf("%zu nofollow links", links));
+  if (nofollow > 0)
+    run.add(Issue::LinkOnlyNofollowInlinks, page, strf("%zu nofollow links", nofollow));
 }
 
 void privateAddresses(AuditRun& run) {
@@ -70,8 +70,11 @@ void privateAddresses(AuditRun& run) {
 }  // namespace
 
 void checkLinks(AuditRun& run) {
+  size_t longestGeneric = 0;
+  for (const std::string& g : run.limits.genericLinkTexts)
+    longestGeneric = std::max(longestGeneric, g.size());
   for (const ZelUrl* page : run.pages) {
-    outlinks(run, page);
+    outlinks(run, page, longestGeneric);
     inlinks(run, page);
     if (page->getDistanceFromHome() > run.limits.maxDepth)
       run.add(Issue::LinkDeepPage, page, strf("%d clicks", page->getDistanceFromHome()));

@@ -1,5 +1,6 @@
 // Titles, descriptions and headings. The checks the SEO summary has a line for
 // go over its collection with its own rules, so that both count the same pages.
+#include <map>
 #include <unordered_map>
 
 #include "audit/audit_run.h"
@@ -24,6 +25,7 @@ std::string alsoOn(const std::vector<ZelUrl*>& group, const ZelUrl* r) {
 
 std::vector<std::string> h1sOf(const ZelUrl& r) {
   std::vector<std::string> out;
+  if (r.h1Count() == 0) return out;  // counted once, when the page was read
   if (auto headings = r.getHeadings())
     for (const std::string& h : *headings)
       if (ZelUrl::thisIsAnH1(h)) out.push_back(h);
@@ -92,10 +94,12 @@ void checkHeadings(AuditRun& run) {
       if (r->h1Count() > 1) run.add(Issue::HeadingMultipleH1, r, strf("%d h1", r->h1Count()));
     }
   }
-  std::unordered_map<std::string, std::vector<ZelUrl*>> byH1;
+  // Pages by a hash of their first h1: a site's worth of h1 texts is not kept.
+  std::vector<std::pair<size_t, ZelUrl*>> byH1;
+  const auto keyOf = [](const std::string& h1) { return asciiLower(trimWhitespace(h1)); };
   for (ZelUrl* page : run.pages) {
     const std::vector<std::string> h1s = h1sOf(*page);
-    if (!h1s.empty()) byH1[asciiLower(trimWhitespace(h1s.front()))].push_back(page);
+    if (!h1s.empty()) byH1.emplace_back(std::hash<std::string>()(keyOf(h1s.front())), page);
     for (const std::string& h1 : h1s)
       if (static_cast<int64_t>(utf8Length(h1)) > run.limits.h1Max) {
         run.add(Issue::HeadingH1TooLong, page, lengthText(utf8Length(h1)));
@@ -108,11 +112,20 @@ void checkHeadings(AuditRun& run) {
     if (spotCount(m, MarkupFacts::SkippedHeadingLevel))
       run.add(Issue::HeadingSkippedLevel, page, spotsText(*m, MarkupFacts::SkippedHeadingLevel));
   }
-  for (ZelUrl* page : run.pages) {
-    const std::vector<std::string> h1s = h1sOf(*page);
-    if (h1s.empty()) continue;
-    const auto& group = byH1[asciiLower(trimWhitespace(h1s.front()))];
-    if (group.size() > 1) run.add(Issue::HeadingDuplicateH1, page, alsoOn(group, page));
+  std::stable_sort(byH1.begin(), byH1.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 0; i < byH1.size();) {
+    size_t end = i + 1;
+    while (end < byH1.size() && byH1[end].first == byH1[i].first) ++end;
+    if (end - i > 1) {  // the same hash: the texts themselves decide
+      std::map<std::string, std::vector<ZelUrl*>> group;
+      for (size_t k = i; k < end; ++k)
+        group[keyOf(h1sOf(*byH1[k].second).front())].push_back(byH1[k].second);
+      for (const auto& [text, pages] : group)
+        if (pages.size() > 1)
+          for (ZelUrl* page : pages) run.add(Issue::HeadingDuplicateH1, page, alsoOn(pages, page));
+    }
+    i = end;
   }
 }
 
