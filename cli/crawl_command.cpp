@@ -2,61 +2,28 @@
 
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
-#include <csignal>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
-#include "audit_session.h"
 #include "cli_alerts.h"
-#include "request_limits.h"
-#include "settings_command.h"
+#include "audit_session.h"
+#include "folder_server.h"
+#include "interrupts.h"
 #include "sitemap_audit.h"
 #include "platform/text_format.h"
 #include "render/web_view_recycler.h"
 #include "report/exports.h"
 #include "report/report_context.h"
 #include "report/writers.h"
+#include "request_limits.h"
+#include "settings_command.h"
+#include "start_address.h"
 #include "zelmora/zelmora.h"
 
 namespace zel::cli {
-
-namespace {
-
-std::atomic<int> gInterrupts{0};
-
-void onInterrupt(int) {
-  if (gInterrupts.fetch_add(1) >= 1) std::_Exit(130);  // a second Ctrl-C leaves at once
-}
-
-}  // namespace
-
-std::optional<std::string> startingAddressFor(const std::string& target, std::string* error) {
-  namespace fs = std::filesystem;
-  if (target.find("://") != std::string::npos) return target;
-  std::error_code ec;
-  const bool looksLikePath = target[0] == '/' || target[0] == '.' || target[0] == '~' ||
-                             target.find('/') != std::string::npos;
-  if (fs::exists(target, ec)) {
-    fs::path abs = fs::absolute(target, ec).lexically_normal();
-    std::string path = abs.string();
-    if (fs::is_directory(abs, ec) && !endsWith(path, "/")) path += "/";
-    auto url = Url::fromFilePath(path);
-    if (!url) {
-      *error = "cannot make a file address from " + path;
-      return std::nullopt;
-    }
-    return url->absoluteString();
-  }
-  if (looksLikePath && (target[0] == '/' || target[0] == '.' || target[0] == '~')) {
-    *error = "no such file or folder: " + target;
-    return std::nullopt;
-  }
-  return target;  // a host name and path; the engine puts http:// in front
-}
 
 bool showsProgressLine(const Options& options) {
   return options.progress && !options.quiet && ::isatty(STDERR_FILENO);
@@ -76,32 +43,46 @@ bool failsAudit(const Options& options, const ReportContext& report) {
   return options.failOn && a && a->hasIssueAtOrAbove(*options.failOn);
 }
 
+namespace {
+
+int usageFailure(const std::string& message) {
+  std::fprintf(stderr, "zelmora: %s\n", message.c_str());
+  return kExitUnusable;
+}
+
+}  // namespace
+
 int runCrawl(const Options& options) {
-  if (Status s = options.exports.check(); !s.ok()) {
-    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
-    return 2;
-  }
+  InterruptWatch interrupts;  // from here to the end: a stop saves and reports what was found
+  std::error_code ec;
+  if (!std::filesystem::exists(options.target, ec))
+    if (Status s = checkTypedScheme(options.target); !s.ok()) return usageFailure(s.message());
+  if (Status s = options.exports.check(); !s.ok()) return usageFailure(s.message());
   auto defaults = std::make_unique<MemoryDefaults>();
   const MemoryDefaults& settings = *defaults;  // kept by the platform below
-  if (Status s = resolveSettings(options, *defaults, stderr); !s.ok()) {
-    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
-    return 2;
-  }
+  if (Status s = resolveSettings(options, *defaults, stderr); !s.ok())
+    return usageFailure(s.message());
   fitRequestsToMachine(*defaults, machineLimits(), stderr);
 
   std::string error;
   auto address = startingAddressFor(options.target, &error);
-  if (!address) {
-    std::fprintf(stderr, "zelmora: %s\n", error.c_str());
-    return 2;
+  if (!address) return usageFailure(error);
+  FolderServer folder;
+  if (options.overHttp) {
+    const std::string local = options.target;
+    if (!startsWith(*address, "file://") || !std::filesystem::is_directory(local, ec))
+      return usageFailure("--over-http serves a local folder; " + options.target + " is not one");
+    if (Status s = folder.start(local, 0, settings.stringOrEmpty("defaultLocalFileName")); !s.ok())
+      return usageFailure(s.message());
+    address = folder.rootUrl();
+    if (!options.quiet)
+      std::fprintf(stderr, "zelmora: serving %s at %s for the crawl\n", folder.folder().c_str(),
+                   address->c_str());
   }
 
   RealPlatform real(std::move(defaults));
   Platform platform = real.platform();
-  if (Status s = applyLogOptions(options, *platform.log); !s.ok()) {
-    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
-    return 2;
-  }
+  if (Status s = applyLogOptions(options, *platform.log); !s.ok()) return usageFailure(s.message());
   const bool interactive = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
   CliAlerts alerts(interactive);
   platform.alerts = &alerts;
@@ -123,20 +104,16 @@ int runCrawl(const Options& options) {
   };
   hub.go();
   for (const Alert& a : alerts.shown()) {
-    if (a.title == hub.localized("Unsupported url") || a.title == "Error opening file") {
-      std::fprintf(stderr, "zelmora: cannot start a crawl from %s\n", options.target.c_str());
-      return 2;
-    }
+    if (a.title == hub.localized("Unsupported url") || a.title == "Error opening file")
+      return usageFailure("cannot start a crawl from " + options.target);
   }
-  if (hub.getTotalLinkCount() == 0) {
-    std::fprintf(stderr, "zelmora: cannot start a crawl from %s\n", options.target.c_str());
-    return 2;
-  }
+  if (hub.getTotalLinkCount() == 0)
+    return usageFailure("cannot start a crawl from " + options.target);
 
   const bool showProgress = showsProgressLine(options);
   bool deadlineReached = false;
   std::function<void()> tick = [&] {
-    if (gInterrupts.load() > 0 && !hub.stopPressed()) {
+    if (InterruptWatch::interrupted() && !hub.stopPressed()) {
       hub.stop();
       loop.stop();
       return;
@@ -153,13 +130,11 @@ int runCrawl(const Options& options) {
     }
     loop.postAfter(0.25, tick);
   };
-  auto previous = std::signal(SIGINT, onInterrupt);
   loop.postAfter(0.25, tick);
   if (!hub.isCrawlFinished()) loop.run();
-  std::signal(SIGINT, previous);
   if (showProgress) std::fprintf(stderr, "\r\033[K");
 
-  if (finished && options.recheck && hub.getBadLinkCount() > 0 && gInterrupts.load() == 0) {
+  if (finished && options.recheck && hub.getBadLinkCount() > 0 && !InterruptWatch::interrupted()) {
     // Flaky servers and passing network trouble: every bad link gets a second chance.
     bool rechecked = false;
     platform.notifications->addObserver("ZelRecheckDidFinish", [&](const Notification&) {
@@ -175,17 +150,14 @@ int runCrawl(const Options& options) {
   CrawlTiming timing{elapsed(), !finished, startedAt, std::time(nullptr), std::nullopt};
   if (deadlineReached) timing.deadline = options.maxTime;
   std::optional<audit::SitemapReading> sitemaps;
-  if (audit.enabled() && settings.boolForKey("auditSitemaps")) {
-    // The crawl's deadline and Ctrl-C stop the reading of the sitemaps too.
-    previous = std::signal(SIGINT, onInterrupt);
+  if (audit.enabled() && settings.boolForKey("auditSitemaps"))  // the deadline and Ctrl-C stop it too
     sitemaps = SitemapAudit(hub, platform, settings).run([&] {
-      return gInterrupts.load() > 0 || (options.maxTime && elapsed() >= *options.maxTime);
+      return InterruptWatch::interrupted() || (options.maxTime && elapsed() >= *options.maxTime);
     });
-    std::signal(SIGINT, previous);
-  }
   audit.run(std::move(sitemaps));
   ReportContext report(hub, settings, timing);
   report.setAudit(&audit);
+  if (options.overHttp) report.setServedFolder(ServedFolder{folder.folder(), folder.port()});
   // An export on standard output keeps it to itself.
   FILE* summary = options.exports.usesStdout() ? stderr : stdout;
   if (!options.quiet) {
@@ -195,11 +167,26 @@ int runCrawl(const Options& options) {
                    hub.getUnrenderedPageCount(), hub.getUnrenderedPageCount() == 1 ? "" : "s",
                    hub.getUnrenderedReason().c_str());
   }
-  const int status = !writeExports(options.exports, report, stderr) ? 2
-                     : hub.getBadLinkCount() > 0 || failsAudit(options, report) ? 1
-                                                                                : 0;
+  const bool exported = writeExports(options.exports, report, stderr);
   // The browser, if pages were rendered, ends now, while its run loop still exists.
   WebViewRecycler::sharedWebViewRecycler().shutDown();
+  const ZelUrl* start = hub.getFirstItem();
+  const auto unreachable = start ? unreachableReason(start->getFinalStatus()) : std::nullopt;
+  int status =
+      hub.getBadLinkCount() > 0 || failsAudit(options, report) ? kExitBadLinks : kExitClean;
+  if (timing.stopped) {
+    status = kExitStopped;
+    std::fprintf(stderr, "zelmora: stopped by %s before the crawl was finished%s\n",
+                 deadlineReached ? "the --max-time deadline" : InterruptWatch::cause().c_str(),
+                 options.exports.db
+                     ? ("; 'zelmora continue " + *options.exports.db + "' goes on").c_str()
+                     : "");
+  }
+  if (unreachable) {
+    status = kExitUnusable;
+    std::fprintf(stderr, "zelmora: cannot reach the start page (%s)\n", unreachable->c_str());
+  }
+  if (!exported) status = kExitUnusable;
 #ifndef ZEL_FULL_TEARDOWN
   // Every file is closed: the records and link instances are left for the OS to
   // free at exit, which a large crawl would otherwise spend seconds destroying.

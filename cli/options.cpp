@@ -107,11 +107,18 @@ Apply listTerm(const char* key) {
     return Status::Ok();
   };
 }
-Apply number(const char* flagName, const char* key, bool integer) {
+// A number option; values below `least` (or, with `aboveLeast`, equal to it)
+// are a usage error naming the option.
+Apply number(const char* flagName, const char* key, bool integer, double least = 0,
+             bool aboveLeast = false) {
   return [=](Parser& p, const std::vector<std::string>& v) {
     Json n;
     if (Status s = needNumber(flagName, v[0], integer, n); !s.ok()) return s;
-    p.set(key, integer ? n : Json(n.get<double>()));
+    const double value = n.get<double>();
+    if (value < least || (aboveLeast && value == least))
+      return Status::Error(std::string(flagName) + " must be " + (aboveLeast ? "above " : "at least ") +
+                           strf("%g", least) + ", not " + v[0]);
+    p.set(key, integer ? n : Json(value));
     return Status::Ok();
   };
 }
@@ -189,6 +196,14 @@ const std::vector<OptionSpec>& optionTable() {
       {"--no-robots", nullptr, "", Topic::Crawl, "ignore robots.txt",
        "observeRobotsTxt, blacklistByRobotsTxt",
        flag({{"observeRobotsTxt", false}, {"blacklistByRobotsTxt", false}})},
+      {"--over-http", nullptr, "", Topic::Crawl,
+       "crawl a local folder as its web server would serve it: over http from 127.0.0.1, so "
+       "links from the site's root resolve",
+       "",
+       [](Parser& p, V) {
+         p.out.overHttp = true;
+         return Status::Ok();
+       }},
       {"--max-time", nullptr, "SECONDS", Topic::Crawl,
        "stop the crawl after SECONDS and report what was found", "",
        [](Parser& p, V v) {
@@ -238,11 +253,11 @@ const std::vector<OptionSpec>& optionTable() {
        }},
       // requests
       {"--threads", nullptr, "N", Topic::Requests, "requests in flight at once (default 8)",
-       "numberOfThreads", number("--threads", "numberOfThreads", true)},
+       "numberOfThreads", number("--threads", "numberOfThreads", true, 1)},
       {"--per-host", nullptr, "N", Topic::Requests, "at most N requests in flight to one host",
-       "maxRequestsPerHost", number("--per-host", "maxRequestsPerHost", true)},
+       "maxRequestsPerHost", number("--per-host", "maxRequestsPerHost", true, 1)},
       {"--timeout", nullptr, "SECONDS", Topic::Requests, "time-out of one request (default 30)",
-       "timeout", number("--timeout", "timeout", false)},
+       "timeout", number("--timeout", "timeout", false, 0, true)},
       {"--delay", nullptr, "SECONDS", Topic::Requests, "pause before each request", "delay",
        number("--delay", "delay", false)},
       {"--user-agent", nullptr, "TEXT", Topic::Requests, "the User-Agent header",
@@ -570,6 +585,8 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
     else if (out.command == "thumbnail" && out.outputFile.empty()) out.outputFile = a;
     else return Status::Error("unexpected argument \"" + a + "\"");
   }
+  // A log file nobody asked to be empty: --log alone logs at the first level.
+  if (out.logFile && out.verbosity == 0) out.verbosity = 1;
   if (out.help || out.version || out.man || out.completion) return Status::Ok();
   if (out.command.empty()) return Status::Error("no command given");
   static const char* const kCommands[] = {"crawl", "settings",  "recheck", "continue",
@@ -589,6 +606,9 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
     return Status::Error("--all, --url and --status-only go with recheck");
   if (out.recheckAll && out.recheckUrl) return Status::Error("--all and --url cannot go together");
   if (out.markdown && out.command != "checks") return Status::Error("--markdown goes with checks");
+  if (out.overHttp && out.command != "crawl")
+    return Status::Error("--over-http goes with crawl (recheck and continue serve the folder again "
+                         "by themselves)");
   const auto has = [&](const char* key) {
     for (const auto& [k, v] : out.settings)
       if (k == key) return true;
@@ -639,7 +659,9 @@ std::string helpText() {
     }
   }
   out += "\nexit status: 0 no bad links, 1 bad links found (or audit issues, with --fail-on),\n"
-         "2 usage error or unusable start\n";
+         "2 usage error, unusable or unreachable start or an export not written, 3 stopped\n"
+         "before the end (--max-time, Ctrl-C, SIGTERM), 130 a second Ctrl-C;\n"
+         "diff: 0 the crawls are the same, 1 they differ\n";
   return out;
 }
 
@@ -694,7 +716,10 @@ std::string manPage() {
   }
   out +=
       ".SH EXIT STATUS\n0 no bad links; 1 bad links found (or, with \\fB\\-\\-fail\\-on\\fR, audit "
-      "issues of that priority); 2 a usage error or a start that cannot be used.\n"
+      "issues of that priority); 2 a usage error, a start that "
+      "cannot be used or reached, or an export that cannot be written; 3 stopped before the end "
+      "by \\-\\-max\\-time, Ctrl\\-C or SIGTERM (what was found is reported and saved); 130 a "
+      "second Ctrl\\-C. For \\fBdiff\\fR: 0 the crawls are the same, 1 they differ.\n"
       ".SH EXAMPLES\n.nf\n"
       "zelmora crawl https://example.com/ \\-\\-exclude /logout \\-\\-depth 3 \\-\\-csv urls.csv\n"
       "zelmora crawl ./public \\-\\-css \\-\\-js \\-\\-db crawl.db\n"
@@ -740,8 +765,11 @@ std::string bashCompletion() {
 
 Status applyLogOptions(const Options& options, Log& log) {
   log.setStream(options.verbosity > 0 ? stderr : nullptr);
-  if (options.logFile && !log.setFile(*options.logFile))
-    return Status::Error("cannot write the log file " + *options.logFile);
+  if (options.logFile) {
+    if (!log.setFile(*options.logFile))
+      return Status::Error("cannot write the log file " + *options.logFile);
+    log.setTimestamps(true);
+  }
   return Status::Ok();
 }
 

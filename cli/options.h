@@ -34,6 +34,7 @@ struct Options {
   bool progress = true;  // shown only when stderr is a terminal
   bool quiet = false;    // no summary, only the exit status
   bool recheck = false;  // fetch every bad link once more at the end
+  bool overHttp = false;  // serve a folder start on 127.0.0.1 and crawl it over http
   bool effective = false;  // settings --effective
   // Saved crawls: recheck every link (--all), one URL (--url), only the status
   // lines (--status-only); diff as JSON (--json without a file).

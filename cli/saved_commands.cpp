@@ -2,9 +2,7 @@
 
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <deque>
@@ -15,6 +13,8 @@
 
 #include "audit_session.h"
 #include "cli_alerts.h"
+#include "folder_server.h"
+#include "interrupts.h"
 #include "crawl_command.h"
 #include "engine/zel_rechecker.h"
 #include "request_limits.h"
@@ -33,15 +33,9 @@ namespace {
 
 constexpr const char* kHidden = "***";
 
-std::atomic<int> gInterrupts{0};
-
-void onInterrupt(int) {
-  if (gInterrupts.fetch_add(1) >= 1) std::_Exit(130);  // a second Ctrl-C leaves at once
-}
-
 int fail(const std::string& message) {
   std::fprintf(stderr, "zelmora: %s\n", message.c_str());
-  return 2;
+  return kExitUnusable;
 }
 
 // The crawl's own settings, then the command line. Secrets were not saved:
@@ -120,6 +114,7 @@ struct Session {
   std::unique_ptr<RealPlatform> real;
   Platform platform;
   std::unique_ptr<CliAlerts> alerts;
+  std::unique_ptr<FolderServer> folder;  // a crawl of a local folder over http serves it again
   std::unique_ptr<ZelHub> hub;
   std::unique_ptr<AuditSession> audit;
 
@@ -131,8 +126,15 @@ struct Session {
 };
 
 Status openSession(const Options& options, Session& session) {
-  gInterrupts = 0;  // a Ctrl-C counts for the command it interrupts
   if (Status s = openSavedCrawl(options.target, session.saved); !s.ok()) return s;
+  if (!session.saved.servedFolder.empty()) {
+    // Its addresses name that port: the folder is served there again.
+    session.folder = std::make_unique<FolderServer>();
+    const std::string index = session.saved.settings.value("defaultLocalFileName", "");
+    if (Status s = session.folder->start(session.saved.servedFolder, session.saved.servedPort, index);
+        !s.ok())
+      return s;
+  }
   auto defaults = std::make_unique<MemoryDefaults>();
   if (Status s = savedSettings(session.saved, options, *defaults, stderr); !s.ok()) return s;
   fitRequestsToMachine(*defaults, machineLimits(), stderr);
@@ -171,7 +173,7 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
   std::function<void()> tick = [&] {
     const double secs =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    if (gInterrupts.load() > 0 || (maxTime && secs >= *maxTime)) {
+    if (InterruptWatch::interrupted() || (maxTime && secs >= *maxTime)) {
       stopped = true;
       onStop();
       loop.stop();
@@ -183,11 +185,9 @@ bool runLoopUntil(RunLoop& loop, const bool& done, std::optional<double> maxTime
     }
     timer = loop.postAfter(0.25, tick);
   };
-  auto previous = std::signal(SIGINT, onInterrupt);
   timer = loop.postAfter(0.25, tick);
   if (!done) loop.run();
   loop.cancelTimer(timer);  // the tick refers to this frame
-  std::signal(SIGINT, previous);
   if (progress) std::fprintf(stderr, "\r\033[K");
   return !stopped;
 }
@@ -306,7 +306,14 @@ void printGroup(const char* heading, const std::vector<std::string>& lines) {
 
 // ---- recheck ----------------------------------------------------------------------------
 
+// The crawl's served folder, for the database written again.
+std::optional<ServedFolder> servedFolderOf(const Session& session) {
+  if (!session.folder) return std::nullopt;
+  return ServedFolder{session.folder->folder(), session.folder->port()};
+}
+
 int runRecheck(const Options& options) {
+  InterruptWatch interrupts;
   if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
   if (Status s = openSession(options, session); !s.ok()) return fail(s.message());
@@ -385,11 +392,19 @@ int runRecheck(const Options& options) {
       if (r->getFinalStatus().empty() && !r->isExempt() && !r->hasConnection()) queue.push_back(r);
   }
   if (interrupted) {
-    std::fprintf(stderr, "zelmora: recheck stopped; %s is left as it was\n", path.c_str());
-    return 130;
+    std::fprintf(stderr, "zelmora: recheck stopped by %s before it was finished; %s is left as it was\n",
+                 InterruptWatch::interrupted() ? InterruptWatch::cause().c_str() : "the --max-time deadline",
+                 path.c_str());
+    return kExitStopped;
   }
   keepLatestLinks(reread);
   recount(hub);
+  // A URL read again that is now one of the site's pages joins them, as the
+  // crawl would have counted it (the engine leaves the pages alone while it
+  // rechecks); the page count and order written back include it.
+  if (session.settings->stringOrEmpty("filterSitemapByTerm").empty())
+    for (const auto& [page, count] : reread)
+      if (hub.shouldBeInSitemapCollection(page)) hub.seoManager().add(page);
 
   std::vector<std::string> fixed, stillBroken, newlyBroken, found;
   for (ZelUrl* r : chosen) {
@@ -409,10 +424,11 @@ int runRecheck(const Options& options) {
     printGroup("still broken", stillBroken);
     printGroup("newly broken", newlyBroken);
     printGroup("new URLs", found);
-    std::printf("rechecked %zu URLs: %zu fixed, %zu still broken, %zu newly broken, %zu new; "
-                "%lld bad links in the crawl\n",
-                chosen.size(), fixed.size(), stillBroken.size(), newlyBroken.size(), found.size(),
-                static_cast<long long>(hub.getBadLinkCount()));
+    std::printf("rechecked %s: %zu fixed, %zu still broken, %zu newly broken, %zu new; "
+                "%s in the crawl\n",
+                countOf(static_cast<long long>(chosen.size()), "URL").c_str(), fixed.size(),
+                stillBroken.size(), newlyBroken.size(), found.size(),
+                countOf(hub.getBadLinkCount(), "bad link").c_str());
   }
 
   CrawlTiming timing{session.saved.seconds, session.saved.stopped, session.saved.startedAt,
@@ -420,6 +436,7 @@ int runRecheck(const Options& options) {
   session.audit->run();
   ReportContext report(hub, *session.settings, timing);
   report.setAudit(session.audit.get());
+  report.setServedFolder(servedFolderOf(session));
   std::unordered_set<const ZelUrl*> pending;
   for (ZelUrl* r : session.saved.linksPending)
     if (!reread.count(r)) pending.insert(r);
@@ -432,6 +449,7 @@ int runRecheck(const Options& options) {
 // ---- continue ---------------------------------------------------------------------------
 
 int runContinue(const Options& options) {
+  InterruptWatch interrupts;
   if (Status s = options.exports.check(); !s.ok()) return fail(s.message());
   Session session;
   if (Status s = openSession(options, session); !s.ok()) return fail(s.message());
@@ -442,6 +460,16 @@ int runContinue(const Options& options) {
   if (Status s = checkRewritable(path); !s.ok()) return fail(s.message());
   ZelHub& hub = *session.hub;
   RunLoop& loop = *session.platform.runLoop;
+
+  // A site that cannot be reached now would turn every URL left into a bad
+  // link: the crawl is left as it was, to be continued when the site is back.
+  const std::string start =
+      hub.getFirstItem() ? hub.getFirstItem()->getLinkUrl() : session.saved.startUrl;
+  if (auto why = probeUnreachable(*session.platform.loader, *session.settings, start)) {
+    std::fprintf(stderr, "zelmora: cannot reach %s (%s); %s left stopped\n",
+                 withoutPasswords(start).c_str(), why->c_str(), path.c_str());
+    return kExitStopped;
+  }
 
   // Deliberately unlike the crawl's own walk, which passes over good records: a
   // page that answered before the stop has a good status but its links were
@@ -478,26 +506,29 @@ int runContinue(const Options& options) {
 
   CrawlTiming timing{session.saved.seconds + seconds, !finished, session.saved.startedAt,
                      std::time(nullptr), std::nullopt};
-  if (!finished && options.maxTime && gInterrupts.load() == 0) timing.deadline = options.maxTime;
+  if (!finished && options.maxTime && !InterruptWatch::interrupted())
+    timing.deadline = options.maxTime;
   std::optional<audit::SitemapReading> sitemaps;
-  if (finished && session.audit->enabled() && session.settings->boolForKey("auditSitemaps")) {
-    auto previous = std::signal(SIGINT, onInterrupt);
+  if (finished && session.audit->enabled() && session.settings->boolForKey("auditSitemaps"))
     sitemaps = SitemapAudit(hub, session.platform, *session.settings).run([&] {
       const double secs =
           std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-      return gInterrupts.load() > 0 || (options.maxTime && secs >= *options.maxTime);
+      return InterruptWatch::interrupted() || (options.maxTime && secs >= *options.maxTime);
     });
-    std::signal(SIGINT, previous);
-  }
   session.audit->run(std::move(sitemaps));
   ReportContext report(hub, *session.settings, timing);
   report.setAudit(session.audit.get());
+  report.setServedFolder(servedFolderOf(session));
   if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
   if (Status s = rewriteCrawlDatabase(report, path); !s.ok()) return fail(s.message());
-  if (!writeExports(options.exports, report, stderr)) return 2;
-  if (!finished)
-    std::fprintf(stderr, "zelmora: stopped again; 'zelmora continue %s' goes on\n", path.c_str());
-  return hub.getBadLinkCount() > 0 || failsAudit(options, report) ? 1 : 0;
+  if (!writeExports(options.exports, report, stderr)) return kExitUnusable;
+  if (!finished) {
+    std::fprintf(stderr, "zelmora: stopped again by %s; 'zelmora continue %s' goes on\n",
+                 timing.deadline ? "the --max-time deadline" : InterruptWatch::cause().c_str(),
+                 path.c_str());
+    return kExitStopped;
+  }
+  return hub.getBadLinkCount() > 0 || failsAudit(options, report) ? kExitBadLinks : kExitClean;
 }
 
 // ---- diff ---------------------------------------------------------------------------------
@@ -523,6 +554,14 @@ Status readUrlFacts(SavedCrawl& saved, std::vector<std::pair<std::string, UrlFac
 
 }  // namespace
 
+// Two crawls of a local folder over http ran on ports of their own: their
+// addresses are compared by path.
+std::string comparable(const SavedCrawl& crawl, const std::string& url) {
+  if (crawl.servedFolder.empty()) return url;
+  const std::string origin = strf("http://127.0.0.1:%d", crawl.servedPort);
+  return startsWith(url, origin) ? url.substr(origin.size()) : url;
+}
+
 int runDiff(const Options& options) {
   SavedCrawl older, newer;
   if (Status s = openSavedCrawl(options.target, older); !s.ok()) return fail(s.message());
@@ -530,6 +569,16 @@ int runDiff(const Options& options) {
   std::vector<std::pair<std::string, UrlFacts>> a, b;
   if (Status s = readUrlFacts(older, a); !s.ok()) return fail(s.message());
   if (Status s = readUrlFacts(newer, b); !s.ok()) return fail(s.message());
+  if (!older.servedFolder.empty() && !newer.servedFolder.empty()) {
+    for (auto& [url, facts] : a) url = comparable(older, url);
+    for (auto& [url, facts] : b) url = comparable(newer, url);
+  }
+  const std::string oldStart = withoutPasswords(comparable(older, older.startUrl)),
+                    newStart = withoutPasswords(comparable(newer, newer.startUrl));
+  const bool differentStarts = oldStart != newStart;
+  if (differentStarts && !options.diffJson)
+    std::printf("the crawls start at different addresses: %s and %s\n", oldStart.c_str(),
+                newStart.c_str());
   std::unordered_map<std::string, const UrlFacts*> inOld, inNew;
   for (const auto& [url, facts] : a) inOld.emplace(url, &facts);
   for (const auto& [url, facts] : b) inNew.emplace(url, &facts);
@@ -558,6 +607,8 @@ int runDiff(const Options& options) {
                     description.empty();
   if (options.diffJson) {
     const Json doc = {{"old", older.path},         {"new", newer.path},
+                      {"oldStart", oldStart},       {"newStart", newStart},
+                      {"startsDiffer", differentStarts},
                       {"added", added},             {"removed", removed},
                       {"statusChanged", status},    {"titleChanged", title},
                       {"descriptionChanged", description}};

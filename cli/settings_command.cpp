@@ -71,12 +71,20 @@ Status resolveSettings(const Options& options, MemoryDefaults& out, FILE* notice
     file = kLocalSettingsFile;
     if (notices) std::fprintf(notices, "zelmora: reading settings from ./%s\n", kLocalSettingsFile);
   }
+  if (file && !RealFileSystem().exists(*file))
+    return Status::Error("settings file " + *file + " does not exist");
+  const std::string text = file ? RealFileSystem().readFile(*file).value_or("") : std::string();
+  if (file && trimWhitespace(text).empty()) {
+    // The shell makes the file empty before `zelmora settings --effective > zelmora.json`
+    // has written to it: read as no settings, not as a broken file.
+    if (notices) std::fprintf(notices, "zelmora: %s is empty; no settings are read from it\n", file->c_str());
+    file.reset();
+  }
   if (file) {
-    if (!RealFileSystem().exists(*file)) return Status::Error("settings file " + *file + " does not exist");
     // Names first: a misspelt name is the likelier mistake than a wrong type.
     Json raw;
     try {
-      raw = Json::parse(RealFileSystem().readFile(*file).value_or(""));
+      raw = Json::parse(text);
     } catch (const Json::parse_error& e) {
       return Status::Error(*file + " is not JSON: " + e.what());
     }

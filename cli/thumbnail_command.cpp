@@ -2,10 +2,13 @@
 
 #include <cstdio>
 
+#include "interrupts.h"
 #include "platform/platform.h"
+#include "platform/text_format.h"
 #include "render/rendering.h"
 #include "render/web_thumb_getter.h"
 #include "render/web_view_recycler.h"
+#include "report/output_file.h"
 #include "settings_command.h"
 
 namespace zel::cli {
@@ -17,13 +20,47 @@ struct Waiter : ThumbnailOwner {
   void reloadData() override { done = true; }
 };
 
+struct Refusal {
+  std::string message;
+  int exitStatus;
+};
+
+// An error status (exit 1) or no answer at all (exit 2) from the page's server;
+// nullopt when the page answered, or is not a web address.
+std::optional<Refusal> answerOf(UrlLoader& loader, const Defaults& settings,
+                                const std::string& address) {
+  if (!startsWith(address, "http://") && !startsWith(address, "https://")) return std::nullopt;
+  UrlRequest request;
+  request.url = address;
+  request.maxBodyBytes = 1;  // only the status is wanted
+  const double timeout = settings.doubleForKey("timeout");
+  request.timeoutSeconds = timeout > 0 ? timeout : 30;
+  if (auto agent = settings.stringForKey("userAgentString"))
+    request.setHeader("User-Agent", *agent);
+  const SyncResult result = loader.sendSynchronous(request);
+  if (!result.response) {
+    if (result.error && result.error->code == UrlError::kSecureConnectionFailed)
+      return std::nullopt;  // the browser decides on certificates itself
+    return Refusal{result.error ? result.error->description : "no answer", kExitUnusable};
+  }
+  const int code = result.response->statusCode;
+  if (code >= 400)
+    return Refusal{strf("the page answered %d %s", code, reasonPhraseForStatusCode(code).c_str()),
+                   kExitBadLinks};
+  return std::nullopt;
+}
+
 }  // namespace
 
 int runThumbnail(const Options& options) {
   auto defaults = std::make_unique<MemoryDefaults>();
   if (Status s = resolveSettings(options, *defaults, stderr); !s.ok()) {
     std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
-    return 2;
+    return kExitUnusable;
+  }
+  if (Status s = OutputFile::checkWritable(options.outputFile); !s.ok()) {
+    std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
+    return kExitUnusable;
   }
   // A page that never finishes loading gets this long.
   const double limit = options.maxTime.value_or(
@@ -32,7 +69,14 @@ int runThumbnail(const Options& options) {
   Platform platform = real.platform();
   if (Status s = applyLogOptions(options, *platform.log); !s.ok()) {
     std::fprintf(stderr, "zelmora: %s\n", s.message().c_str());
-    return 2;
+    return kExitUnusable;
+  }
+  // The browser shows an error page as readily as the page itself: what the
+  // server answers is asked first, and an error answer makes no picture.
+  if (auto answer = answerOf(*platform.loader, *platform.defaults, options.target)) {
+    std::fprintf(stderr, "zelmora: no thumbnail of %s: %s\n", options.target.c_str(),
+                 answer->message.c_str());
+    return answer->exitStatus;
   }
   useChromiumForWebViews(*platform.runLoop, platform.log);
   Status result;
@@ -52,9 +96,9 @@ int runThumbnail(const Options& options) {
   if (!result.ok()) {
     std::fprintf(stderr, "zelmora: no thumbnail of %s: %s\n", options.target.c_str(),
                  result.message().c_str());
-    return 2;
+    return kExitUnusable;
   }
-  return 0;
+  return kExitClean;
 }
 
 }  // namespace zel::cli

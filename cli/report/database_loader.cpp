@@ -33,7 +33,7 @@ enum Col {
   kHeadNoindex, kWordCount, kKeywordStuffed, kSpelling, kGrammar, kSpellingReviewed,
   kValidatorStatus, kValidatorErrors, kValidatorWarnings, kAnchorMissing, kOccurrencesUrl,
   kOccurrencesTotal = kOccurrencesUrl + 6, kPriority, kChangeFrequency, kInternalLinks,
-  kExternalLinks, kWarnings, kLinksPending
+  kExternalLinks, kWarnings, kLinksPending, kBodyBytes, kTransferBytes
 };
 
 Status damaged(const std::string& path, const std::string& why) {
@@ -163,6 +163,15 @@ Status openSavedCrawl(const std::string& path, SavedCrawl& out) {
                          std::to_string(out.schemaVersion) + "; this one reads up to " +
                          std::to_string(kCrawlDatabaseSchemaVersion) + ")");
   if (out.schemaVersion < 1) return damaged(path, "its schema version is missing");
+  if (hasColumn(out.db, "crawl", "served_folder")) {
+    s = eachRow(out.db, "SELECT served_folder, served_port FROM crawl",
+                [&](const SqliteStatement& st) {
+                  out.servedFolder = st.columnText(0);
+                  out.servedPort = static_cast<int>(st.columnInt(1));
+                  return false;
+                });
+    if (!s.ok()) return s;
+  }
   if (!out.settings.is_object()) return damaged(path, "its settings are not a JSON object");
   return Status::Ok();
 }
@@ -221,11 +230,15 @@ Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub) {
   if (!hops.ok()) return damaged(path, error.message());
   bool hopReady = hops.step(&error);
 
-  const std::string pending =
-      hasColumn(db, "urls", "links_pending") ? "links_pending" : "0";  // older layouts lack it
+  // Older layouts lack the later columns.
+  const std::string pending = hasColumn(db, "urls", "links_pending") ? "links_pending" : "0";
+  const std::string sizes = hasColumn(db, "urls", "body_bytes")
+                                ? "body_bytes, transfer_bytes"
+                                : "size_bytes, compressed_kb * 1024";
   int64_t expected = 0;
   std::string why;
-  s = eachRow(db, std::string("SELECT ") + kUrlColumns + ", " + pending + " FROM urls ORDER BY id",
+  s = eachRow(db, std::string("SELECT ") + kUrlColumns + ", " + pending + ", " + sizes +
+                  " FROM urls ORDER BY id",
               [&](const SqliteStatement& st) {
                 if (st.columnInt(kId) != expected) {
                   why = "the URLs are not numbered in crawl order";
@@ -256,9 +269,9 @@ Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub) {
                 r.loadTime = st.columnDouble(kLoadTime);
                 r.retryCount = static_cast<int32_t>(st.columnInt(kRetryCount));
                 r.retryAfter = static_cast<int32_t>(st.columnInt(kRetryAfter));
-                r.sizeBytes = st.columnInt(kSizeBytes);
+                r.sizeBytes = st.columnInt(kBodyBytes);
                 r.sizeKb = st.columnInt(kSizeKb);
-                r.compressedKb = st.columnInt(kCompressedKb);
+                r.compressedBytes = st.columnInt(kTransferBytes);
                 r.noContentLength = st.columnInt(kNoContentLength) != 0;
                 r.lastModified = optText(st, kLastModified);
                 r.title = optText(st, kTitle);

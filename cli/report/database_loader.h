@@ -27,6 +27,9 @@ struct SavedCrawl {
   bool stopped = false;
   std::time_t startedAt = 0, endedAt = 0;
   double seconds = 0;
+  // A folder the crawl read over http from 127.0.0.1, and the port ("", 0: none).
+  std::string servedFolder;
+  int servedPort = 0;
   // Pages answered before the stop whose links were never read (crawl order).
   std::vector<ZelUrl*> linksPending;
 

@@ -2,6 +2,7 @@
 // every record with its raw values, every link instance, redirect hop and
 // warning, the duplicate groups and misspelled words. Each table's columns are
 // listed once, and the CREATE and INSERT statements are made from that list.
+#include <cmath>
 #include <functional>
 #include <unordered_map>
 
@@ -12,6 +13,7 @@
 #include "platform/text_format.h"
 #include "report/markup_json.h"
 #include "report/output_file.h"
+#include "report/record_fields.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
 
@@ -179,6 +181,17 @@ Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
           {"seo_summary", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, r.seoSummary()); }},
           {"seo_counters", "TEXT",
            [&seoCounters](Binder& b, int i, const R&) { b.json(i, seoCounters); }},
+          {"served_folder", "TEXT",
+           [](Binder& b, int i, const R& r) {
+             b.textOrNull(i, r.servedFolder() ? r.servedFolder()->folder : std::string());
+           }},
+          {"served_port", "INTEGER",
+           [](Binder& b, int i, const R& r) {
+             if (r.servedFolder())
+               b.stmt.bind(i, static_cast<int64_t>(r.servedFolder()->port));
+             else
+               b.stmt.bindNull(i);
+           }},
       });
   return table.write(db, [&](const auto& insert) { return insert(report); });
 }
@@ -216,6 +229,14 @@ void bindMetaData(Binder& b, int i, const ZelUrl& r) {
   }
   out += ']';
   b.stmt.bind(i, out);
+}
+
+// Milliseconds, rounded to the microsecond; NULL when not measured.
+void bindMilliseconds(Binder& b, int i, double seconds) {
+  if (seconds <= 0)
+    b.stmt.bindNull(i);
+  else
+    b.stmt.bind(i, std::round(seconds * 1e6) / 1e3);
 }
 
 Table<UrlRow> urlsTable() {
@@ -271,16 +292,31 @@ Table<UrlRow> urlsTable() {
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.thread()); }},
           {"fetched_at", "TEXT",
            [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getTimestampText()); }},
+          {"fetched_at_utc", "TEXT",
+           [](Binder& b, int i, const R& row) {
+             const auto t = row.r.getTimestamp();
+             b.textOrNull(i, t ? isoTime(static_cast<std::time_t>(*t)) : std::string());
+           }},
           {"response_time", "REAL",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getResponseTimeInterval()); }},
           {"load_time", "REAL",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getLoadTime()); }},
+          {"response_ms", "REAL",
+           [](Binder& b, int i, const R& row) { bindMilliseconds(b, i, row.r.getResponseTimeInterval()); }},
+          {"load_ms", "REAL",
+           [](Binder& b, int i, const R& row) { bindMilliseconds(b, i, row.r.getLoadTime()); }},
           {"retry_count", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryCount()); }},
           {"retry_after", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getRetryAfter()); }},
           {"size_bytes", "INTEGER",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, sizeInBytes(row.r)); }},
+          {"body_bytes", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getFileSizeInBytes()); }},
+          {"transfer_bytes", "INTEGER",
+           [](Binder& b, int i, const R& row) {
+             b.stmt.bind(i, row.r.getFileSizeCompressedInBytes());
+           }},
           {"size_kb", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.fileSizeKB()); }},
           {"compressed_kb", "INTEGER",

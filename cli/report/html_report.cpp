@@ -11,6 +11,7 @@
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "report/output_file.h"
+#include "report/seo_pages.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
 
@@ -21,8 +22,6 @@ namespace {
 // At most this many places are listed for one bad link (a broken logo may
 // stand on every page); the count says how many there are.
 constexpr size_t kPlacesPerBadLink = 100;
-// Image addresses named for one page without alt text.
-constexpr size_t kImagesPerPage = 20;
 
 // Status classes, as the page's script numbers them.
 enum StatusClass { kGood = 0, kBad = 1, kRedirected = 2, kNotChecked = 3 };
@@ -295,15 +294,7 @@ class HtmlReport {
     }
   }
 
-  // A group of pages sharing one problem: its label, the summary's counter for
-  // it (-1 when the summary keeps none) and each page with a detail text.
-  struct Group {
-    std::string label;
-    int64_t counter = -1;
-    std::vector<std::pair<const ZelUrl*, std::string>> pages;
-  };
-
-  void writeGroup(const Group& g) {
+  void writeGroup(const SeoPageGroup& g) {
     std::string& j = w_.json();
     j += "{\"label\":";
     w_.str(g.label);
@@ -374,84 +365,13 @@ class HtmlReport {
       j += "],\"sets\":[]}";
       return;
     }
-    const int64_t thin =
-        settings_.objectForKey("maxThinContent") ? settings_.integerForKey("maxThinContent") : 250;
-    const int64_t titleMax = settings_.integerForKey("metaTitleMax");
-    const int64_t descMax = settings_.integerForKey("metaDescriptionMax");
-    const int64_t descMin = settings_.integerForKey("metaDescriptionMin");
-    const int64_t tooMany = settings_.integerForKey("tooManyLinks");
-    const bool images = settings_.boolForKey("checkImages");
-    Group noTitle{"Pages without title", c.notitle, {}},
-        longTitle{strf("Titles longer than %lld characters", static_cast<long long>(titleMax)),
-                  c.titlelength,
-                  {}},
-        noDesc{"Pages without description", c.nodesc, {}},
-        longDesc{strf("Descriptions longer than %lld characters", static_cast<long long>(descMax)),
-                 -1,
-                 {}},
-        shortDesc{
-            strf("Descriptions shorter than %lld characters", static_cast<long long>(descMin)),
-            -1,
-            {}},
-        thinContent{strf("Thin content: fewer than %lld words", static_cast<long long>(thin)),
-                    c.thincontent,
-                    {}},
-        manyLinks{
-            strf("More than %lld links", static_cast<long long>(tooMany)), c.toomanylinks, {}},
-        noH1{"Pages with no h1", c.pagesWithoutH1, {}},
-        manyH1{"Pages with several h1", c.pagesWithMultipleH1, {}},
-        stuffed{"High keyword density", c.keywordstuffed, {}},
-        noIndex{"Pages with robots noindex", c.pagesExcludedNoIndex, {}},
-        noAlt{"Images without alt text", images ? c.noalt : -1, {}};
-    for (const ZelUrl* r : seo.getCollection()) {
-      const std::string title = r->getLinkPageTitle();
-      const auto titleLength = static_cast<int64_t>(utf8Length(title));
-      if (title.empty())
-        noTitle.pages.emplace_back(r, "");
-      else if (titleLength > titleMax)
-        longTitle.pages.emplace_back(r,
-                                     strf("%lld: ", static_cast<long long>(titleLength)) + title);
-      const std::string desc = r->getMetaDescription();
-      const auto descLength = static_cast<int64_t>(utf8Length(desc));
-      if (desc.empty())
-        noDesc.pages.emplace_back(r, "");
-      else if (descLength > descMax)
-        longDesc.pages.emplace_back(r, strf("%lld: ", static_cast<long long>(descLength)) + desc);
-      else if (descLength < descMin)
-        shortDesc.pages.emplace_back(r, strf("%lld: ", static_cast<long long>(descLength)) + desc);
-      if (r->getWordCount() < thin)
-        thinContent.pages.emplace_back(
-            r, r->getWordCount() < 0
-                   ? std::string("not counted")
-                   : strf("%lld words", static_cast<long long>(r->getWordCount())));
-      if (r->getLinkCount() > tooMany)
-        manyLinks.pages.emplace_back(r, strf("%d links", r->getLinkCount()));
-      if (r->getIsHTML() && r->h1Count() == 0) noH1.pages.emplace_back(r, "");
-      if (r->getIsHTML() && r->h1Count() > 1)
-        manyH1.pages.emplace_back(r, strf("%d h1: ", r->h1Count()) + r->getH1s());
-      if (r->isKeywordStuffed()) stuffed.pages.emplace_back(r, "");
-      if (r->getHeadContainsNoIndex()) noIndex.pages.emplace_back(r, "");
-      if (images) {
-        std::vector<std::string> missing;
-        size_t count = 0;
-        for (const ZelLinkInstance* i : r->getLinkedImagesArray()) {
-          if (i->linkText().find("[alt]:") != std::string::npos || !i->target()) continue;
-          if (++count <= kImagesPerPage) missing.push_back(i->target()->getLinkUrl());
-        }
-        if (count > 0) {
-          std::string detail = join(missing, " ");
-          if (count > missing.size()) detail += strf(" and %zu more", count - missing.size());
-          noAlt.pages.emplace_back(r, detail);
-        }
-      }
-    }
+    const std::vector<SeoPageGroup> groups = seoPageGroups(report_);
     first = true;
-    for (const Group* g : {&noTitle, &longTitle, &noDesc, &longDesc, &shortDesc, &thinContent,
-                           &manyLinks, &noH1, &manyH1, &stuffed, &noIndex, &noAlt}) {
-      if (g->pages.empty()) continue;
+    for (const SeoPageGroup& g : groups) {
+      if (g.pages.empty()) continue;
       if (!first) j += ',';
       first = false;
-      writeGroup(*g);
+      writeGroup(g);
     }
     j += "],\"sets\":[";
     auto groupsOf = [](const RecordGroups& groups) {

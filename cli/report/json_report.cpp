@@ -7,6 +7,8 @@
 #include "report/audit_json.h"
 #include "platform/text_format.h"
 #include "report/output_file.h"
+#include "report/record_fields.h"
+#include "report/report_context.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
 
@@ -95,9 +97,34 @@ void appendRecord(std::string& out, const ZelUrl& r, DistinctParents& parents,
     appendActualUrl(out, *pages[i]);
   }
   out += ']';
+  // The same facts as plain values a program reads without parsing texts.
+  if (const auto t = r.getTimestamp()) {
+    key(out, "fetchedAt");
+    appendJsonString(out, isoTime(static_cast<std::time_t>(*t)));
+  }
+  const auto milliseconds = [&](std::string_view name, double seconds) {
+    if (seconds <= 0) return;
+    key(out, name);
+    out += strf("%.3f", seconds * 1000);
+  };
+  milliseconds("responseMs", r.getResponseTimeInterval());
+  milliseconds("loadMs", r.getLoadTime());
+  key(out, "sizeBytes");
+  appendNumber(out, sizeInBytes(r));
   for (std::string_view name : ZelUrl::fieldNames()) {
     if (name == "status") continue;  // already there, same text
     const std::optional<std::string> text = r.getFieldByName(name);
+    const auto yesNo = std::find_if(yesNoFields().begin(), yesNoFields().end(),
+                                    [&](const YesNoField& f) { return f.field == name; });
+    if (yesNo != yesNoFields().end()) {
+      if (text && !text->empty()) {
+        key(out, name);
+        appendJsonString(out, *text);
+      }
+      key(out, yesNo->booleanKey);
+      out += text == "YES" ? "true" : "false";
+      continue;
+    }
     if (!text || text->empty()) continue;
     key(out, name);
     if (ZelDataObject::isNumber(name) && isJsonNumber(*text))

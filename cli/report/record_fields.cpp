@@ -88,4 +88,14 @@ std::optional<std::string> exportFieldText(const ZelUrl& r, std::string_view raw
   return r.getFieldByName(name);
 }
 
+int64_t sizeInBytes(const ZelUrl& r) {
+  return r.getFileSizeInBytes() > 0 ? r.getFileSizeInBytes() : r.getFileSizeCompressedInBytes();
+}
+
+const std::vector<YesNoField>& yesNoFields() {
+  static const std::vector<YesNoField> kFields = {{"nofollow", "isNofollow"},
+                                                  {"keywordstuffed", "isKeywordStuffed"}};
+  return kFields;
+}
+
 }  // namespace zel::cli

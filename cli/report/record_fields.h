@@ -3,6 +3,7 @@
 // access, and those the host answers itself from its table of host fields,
 // which is consulted first: "bad", "internal", "mimetype", "warnings" and the
 // site audit's "indexable", "indexability", "issues", "issuecount".
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -38,5 +39,16 @@ Status checkExportFields(const std::vector<std::string>& names);
 // audit fields read `audit` (empty texts without one).
 std::optional<std::string> exportFieldText(const ZelUrl& record, std::string_view name,
                                            const audit::SiteAudit* audit = nullptr);
+
+// A record's size in bytes: its body as received, or what the server said it
+// would send when the body was not read (a link checked with HEAD).
+int64_t sizeInBytes(const ZelUrl& record);
+
+// The fields whose text is "YES" or "NO" (or absent), with the name of the
+// boolean the JSON gives beside each.
+struct YesNoField {
+  std::string_view field, booleanKey;
+};
+const std::vector<YesNoField>& yesNoFields();
 
 }  // namespace zel::cli

@@ -35,6 +35,13 @@ struct CrawlTiming {
   std::optional<double> deadline;  // --max-time, when that is what stopped it
 };
 
+// A local folder the crawl read over http from 127.0.0.1 (--over-http): its
+// saved crawl serves it again on the same port.
+struct ServedFolder {
+  std::string folder;
+  int port = 0;
+};
+
 class ReportContext {
  public:
   // Counts the images without alt text on the site's pages, runs the SEO text
@@ -73,6 +80,8 @@ class ReportContext {
   void setAudit(const AuditSession* session) { audit_ = session; }
   const AuditSession* auditSession() const { return audit_; }
   const audit::SiteAudit* audit() const;
+  void setServedFolder(std::optional<ServedFolder> served) { served_ = std::move(served); }
+  const std::optional<ServedFolder>& servedFolder() const { return served_; }
 
  private:
   ZelHub& hub_;
@@ -84,6 +93,7 @@ class ReportContext {
   std::unordered_set<const ZelUrl*> linksPending_;
   SecretMask secrets_;
   const AuditSession* audit_ = nullptr;
+  std::optional<ServedFolder> served_;
 };
 
 // "2026-12-07T04:22:15Z"; "" for 0.

@@ -6,6 +6,7 @@
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "report/output_file.h"
+#include "report/seo_pages.h"
 #include "report/writers.h"
 
 namespace zel::cli {
@@ -49,6 +50,27 @@ std::string misspelledText(const ZelSEOManager& seo) {
   return out;
 }
 
+// The pages behind each count of the summary: the first ten of each problem.
+std::string pagesText(const ReportContext& report) {
+  constexpr size_t kShown = 10;
+  std::string out;
+  for (SeoPageGroup& g : seoPageGroups(report)) {
+    if (g.pages.empty()) continue;
+    // By address, so that the text does not depend on which page finished first.
+    std::sort(g.pages.begin(), g.pages.end(), [](const auto& a, const auto& b) {
+      return a.first->getActualLinkUrl() < b.first->getActualLinkUrl();
+    });
+    out += "\n" + g.label + " (" + countOf(g.pages.size(), "page") + "):\n";
+    for (size_t n = 0; n < g.pages.size() && n < kShown; ++n) {
+      out += "  " + g.pages[n].first->getActualLinkUrl();
+      if (!g.pages[n].second.empty()) out += "  " + g.pages[n].second;
+      out += "\n";
+    }
+    if (g.pages.size() > kShown) out += strf("  and %zu more\n", g.pages.size() - kShown);
+  }
+  return out;
+}
+
 Status writeText(const ReportContext& report, const std::string& path, const std::string& text) {
   OutputFile file(path, report.secrets());
   if (Status s = file.open(); !s.ok()) return s;
@@ -61,6 +83,7 @@ Status writeText(const ReportContext& report, const std::string& path, const std
 Status writeSeoText(const ReportContext& report, const std::string& path) {
   ZelHub& hub = report.hub();
   std::string text = report.seoSummary();
+  text += pagesText(report);
   text += groupsText("Duplicate titles", hub.getDuplicateTitles());
   text += groupsText("Duplicate descriptions", hub.getDuplicateDescriptions());
   text += misspelledText(hub.seoManager());

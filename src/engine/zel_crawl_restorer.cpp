@@ -87,7 +87,7 @@ ZelUrl* ZelCrawlRestorer::record(const SavedRecord& s) {
   r->loadTimeInterval_ = s.loadTime;
   r->fileSizeBytes_ = s.sizeBytes;
   r->fileSize_ = s.sizeKb;
-  r->fileSizeCompressed_ = s.compressedKb;
+  r->fileSizeCompressedBytes_ = s.compressedBytes;
   r->distanceFromHome_ = s.distance;
   r->thread_ = s.thread;
   r->retryCount_ = s.retryCount;

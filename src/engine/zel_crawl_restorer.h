@@ -34,7 +34,7 @@ struct SavedRecord {
   std::optional<std::string> fetchedAt, lastModified, title, metaDescription, keywords, canonical,
       validatorStatus, changeFrequency;
   double responseTime = 0, loadTime = 0;
-  int64_t sizeBytes = 0, sizeKb = 0, compressedKb = 0;
+  int64_t sizeBytes = 0, sizeKb = 0, compressedBytes = 0;  // body bytes, its kB, transferred bytes
   std::optional<std::vector<MetaEntry>> metaData;
   std::optional<std::vector<std::string>> headings, names, warnings;
   int64_t wordCount = -1, spelling = 0, grammar = 0, validatorErrors = -1, validatorWarnings = -1;

@@ -219,6 +219,8 @@ class ZelParser : public LinkSource {
   ZelParser(const Defaults& defaults, Log* log) : defaults_(&defaults), log_(log) {}
 
   bool readByte();  // the next byte into aBuffer_; false at the end
+  // Whether the byte in aBuffer_ is the first non-blank one of its line.
+  bool tokenStartsLine() const;
   void logLine(int level, const std::string& line) const;
   bool setting(SettingKey key) const;
 

@@ -146,13 +146,26 @@ std::optional<std::string> ZelParser::getNextXml() {
   return std::nullopt;
 }
 
+bool ZelParser::tokenStartsLine() const {
+  size_t i = counter_ - 1;  // the byte in aBuffer_
+  while (i > 0 && (page_[i - 1] == ' ' || page_[i - 1] == '\t')) --i;
+  return i == 0 || page_[i - 1] == '\n' || page_[i - 1] == '\r';
+}
+
 std::optional<std::string> ZelParser::getNextHttp() {
   if (!readByte()) return std::nullopt;
   const unsigned char separator = fileType_ == kFileTypeCommaList ? ',' : 0;
   // Bytes from 0x80 up belong to tokens, so that UTF-8 addresses stay whole.
   auto isBreak = [separator](unsigned char c) { return c <= ' ' || (separator && c == separator); };
-  while (isBreak(aBuffer_))
-    if (!readByte()) return std::nullopt;
+  while (true) {
+    while (isBreak(aBuffer_))
+      if (!readByte()) return std::nullopt;
+    // Unlike a sitemap's text, a list people write by hand has notes in it: a
+    // line whose first non-blank character is '#' is a comment, not addresses.
+    if (aBuffer_ != '#' || !tokenStartsLine()) break;
+    while (aBuffer_ != '\n' && aBuffer_ != '\r')
+      if (!readByte()) return std::nullopt;
+  }
   std::string token;
   while (true) {
     if (token.size() < kTokenCap) token += static_cast<char>(aBuffer_);

@@ -1,5 +1,8 @@
 #include "platform/log.h"
 
+#include <chrono>
+#include <ctime>
+
 #include "platform/defaults.h"
 #include "platform/text_format.h"
 
@@ -47,6 +50,16 @@ void Log::always(std::string_view line) {
   last_.assign(line);
   if (capture_) capture_->emplace_back(line);
   if (!out_) return;
+  if (timestamps_) {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+    std::tm tm{};
+    gmtime_r(&seconds, &tm);
+    char stamp[40];
+    const size_t n = std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%S", &tm);
+    std::fprintf(out_, "%.*s.%03dZ ", static_cast<int>(n), stamp, static_cast<int>(ms.count()));
+  }
   std::fwrite(line.data(), 1, line.size(), out_);
   std::fputc('\n', out_);
   std::fflush(out_);

@@ -25,6 +25,9 @@ class Log {
   // Appends to the file at path; false when it cannot be opened (stderr stays).
   bool setFile(const std::string& path);
   void setStream(FILE* stream);  // not owned
+  // Puts the UTC time ("2026-12-09T10:04:05.123Z ") before each line written
+  // (a log file read later); the line itself is unchanged.
+  void setTimestamps(bool on) { timestamps_ = on; }
   // Also appends every written line to *lines (tests read what was logged).
   void setCapture(std::vector<std::string>* lines) { capture_ = lines; }
 
@@ -42,6 +45,7 @@ class Log {
   std::mutex mutex_;  // guards what always() changes
   FILE* out_ = stderr;
   bool ownsFile_ = false;
+  bool timestamps_ = false;
   size_t lines_ = 0;
   std::string last_;
   std::vector<std::string>* capture_ = nullptr;

@@ -192,4 +192,17 @@ std::string withoutPasswords(std::string_view text) {
   return out;
 }
 
+std::string groupedNumber(long long n) {
+  std::string digits = std::to_string(n < 0 ? -static_cast<unsigned long long>(n)
+                                            : static_cast<unsigned long long>(n));
+  for (size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+  return n < 0 ? "-" + digits : digits;
+}
+
+std::string countOf(long long n, std::string_view noun, std::string_view plural) {
+  std::string out = groupedNumber(n) + " ";
+  if (n == 1) return out + std::string(noun);
+  return out + (plural.empty() ? std::string(noun) + "s" : std::string(plural));
+}
+
 }  // namespace zel

@@ -49,6 +49,11 @@ std::string withoutPasswords(std::string_view text);
 long long leadingInteger(std::string_view s);
 // Number of Unicode code points in a UTF-8 text (invalid bytes count one each).
 size_t utf8Length(std::string_view s);
+// A count as people read it: digits in groups of three ("4,102").
+std::string groupedNumber(long long n);
+// A count with its noun, singular for one: "1 page", "4,102 pages"; `plural`
+// when adding "s" is not the plural.
+std::string countOf(long long n, std::string_view noun, std::string_view plural = "");
 // Edit distance (insert, delete, replace) between two texts, ignoring ASCII case.
 size_t editDistanceIgnoringCase(std::string_view a, std::string_view b);
 

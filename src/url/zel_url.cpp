@@ -407,17 +407,17 @@ void ZelUrl::setFileSize(int64_t bytes) {
   fileSize_ = bytes / 1024;
 }
 
-void ZelUrl::setFileSizeCompressed(int64_t bytes) { fileSizeCompressed_ = bytes / 1024; }
+void ZelUrl::setFileSizeCompressed(int64_t bytes) { fileSizeCompressedBytes_ = bytes; }
 
 double ZelUrl::getFilesize() const {
   if (fileSize_ >= 2) return static_cast<double>(fileSize_);
-  if (fileSizeBytes_ < 2) return static_cast<double>(fileSizeCompressed_);
+  if (fileSizeBytes_ < 2) return static_cast<double>(fileSizeCompressedKB());
   return static_cast<double>(fileSizeBytes_) / 1024.0;
 }
 
 int64_t ZelUrl::getFileSizeInKBytes() const {
   if (fileSize_ >= 1) return fileSize_;
-  if (fileSizeCompressed_ >= 1) return fileSizeCompressed_;
+  if (fileSizeCompressedKB() >= 1) return fileSizeCompressedKB();
   return 0;
 }
 
@@ -425,12 +425,12 @@ std::string ZelUrl::getFileSize() const {
   if (!isGoodLink()) return "";
   if (fileSize_ >= 1) return strf("%ikb", static_cast<int>(fileSize_));
   if (fileSize_ < 0) return "";
-  if (fileSizeCompressed_ >= 1) return strf("?%ikb", static_cast<int>(fileSizeCompressed_));
+  if (fileSizeCompressedKB() >= 1) return strf("?%ikb", static_cast<int>(fileSizeCompressedKB()));
   return "";
 }
 
 std::string ZelUrl::getFileSizeCompressed() const {
-  return strf("%ikb", static_cast<int>(fileSizeCompressed_));
+  return strf("%ikb", static_cast<int>(fileSizeCompressedKB()));
 }
 
 std::optional<std::string> ZelUrl::getTargetLastModified() const {

@@ -226,11 +226,12 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   void setFileSize(int64_t bytes);
   void setFileSizeCompressed(int64_t bytes);
   int64_t getFileSizeInBytes() const { return fileSizeBytes_; }
-  int64_t getFileSizeCompressedInBytes() const { return fileSizeCompressed_ * 1024; }
+  // The transferred size: Content-Length as sent, or the bytes received without one.
+  int64_t getFileSizeCompressedInBytes() const { return fileSizeCompressedBytes_; }
   int64_t fileSizeKB() const { return fileSize_; }
-  int64_t fileSizeCompressedKB() const { return fileSizeCompressed_; }
+  int64_t fileSizeCompressedKB() const { return fileSizeCompressedBytes_ / 1024; }
   double getFilesize() const;
-  double getFilesizecompressed() const { return static_cast<double>(fileSizeCompressed_); }
+  double getFilesizecompressed() const { return static_cast<double>(fileSizeCompressedKB()); }
   int64_t getFileSizeInKBytes() const;
   std::string getFileSize() const;
   std::string getFileSizeCompressed() const;
@@ -571,7 +572,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   std::unique_ptr<UrlConnection> connection_;
   double sentRequestMono_ = -1;
   double responseTimeInterval_ = 0, loadTimeInterval_ = 0;
-  int64_t fileSizeBytes_ = 0, fileSize_ = 0, fileSizeCompressed_ = 0;
+  int64_t fileSizeBytes_ = 0, fileSize_ = 0, fileSizeCompressedBytes_ = 0;
   LinkChain inbound_;
   LinkRun outbound_;
   uint32_t status_ = 0, mimeType_ = 0, timestamp_ = 0;  // pooled text ids

@@ -166,9 +166,9 @@ float ZelUrl::getFieldAsNumberByName(std::string_view name) const {
   if (name == "responsetime") return static_cast<float>(responseTimeInterval_);
   if (name == "loadtime") return static_cast<float>(loadTimeInterval_);
   if (name == "filesize")
-    return static_cast<float>(fileSize_ == 0 && fileSizeCompressed_ > 0 ? fileSizeCompressed_
+    return static_cast<float>(fileSize_ == 0 && fileSizeCompressedKB() > 0 ? fileSizeCompressedKB()
                                                                         : fileSize_);
-  if (name == "filesizecompressed") return static_cast<float>(fileSizeCompressed_);
+  if (name == "filesizecompressed") return static_cast<float>(fileSizeCompressedKB());
   if (name == "imageqty") return static_cast<float>(getImageqty());
   if (name == "imageweight") return static_cast<float>(getTotalImageWeightAsNumber());
   if (name == "validatorerrors") return static_cast<float>(getValidatorErrors());

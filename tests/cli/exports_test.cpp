@@ -422,7 +422,7 @@ TEST(ExportText, BadLinksInTheTerminalAndThePasswordOfTheStartAddressHidden) {
     ++places;
   // Five places for /gone, one for each of the 99 other bad links shown.
   EXPECT_EQ(places, 5u + 99u) << printed;
-  EXPECT_NE(printed.find("Bad links (101):\n  " + masked + "/gone"), std::string::npos) << printed;
+  EXPECT_NE(printed.find("Bad links inside the site (101):\n  " + masked + "/gone"), std::string::npos) << printed;
   EXPECT_NE(printed.find("      and 3 more\n"), std::string::npos) << printed;
   EXPECT_NE(printed.find(masked + "/x98"), std::string::npos) << printed;
   EXPECT_EQ(printed.find(masked + "/x99"), std::string::npos) << printed;

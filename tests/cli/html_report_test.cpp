@@ -242,9 +242,25 @@ TEST_F(HtmlReport, ShowsTheCrawlAndItsTablesSortAndFilter) {
   EXPECT_EQ(page.eval("[...document.querySelectorAll('#seo .seo-summary li')].some(li => "
                       "li.textContent === '2 pages with duplicate titles')"),
             true);
-  EXPECT_EQ(page.eval("[...document.querySelectorAll('#warnings .item')].some(i => "
-                      "i.textContent.includes(\"doesn't start with a !doctype\"))"),
-            true);
+  // Warnings are grouped by their text, with the pages that have each.
+  const Json doctype = page.eval(
+      "[...document.querySelectorAll('#warnings details')].filter(d => d.querySelector('summary')"
+      ".textContent.includes(\"doesn't start with a !doctype\")).map(d => "
+      "d.querySelector('summary .n').textContent)");
+  ASSERT_EQ(doctype.size(), 1u) << "one group for the text";
+  EXPECT_NE(doctype[0].get<std::string>().find(" pages"), std::string::npos) << doctype.dump();
+  // Bad links and warnings keep to the site or to outside it on request.
+  auto scope = [&](const char* section, int button) {
+    return page.eval(std::string("(() => { document.querySelectorAll('#") + section +
+                     " .scope button')[" + std::to_string(button) +
+                     "].click(); return document"
+                     ".querySelectorAll('#" +
+                     section + " .item').length; })()");
+  };
+  EXPECT_EQ(scope("bad-links", 2), 0) << "no bad link is outside the site";
+  EXPECT_EQ(scope("bad-links", 1), 2);
+  EXPECT_EQ(scope("bad-links", 0), 2);
+  EXPECT_GT(scope("warnings", 1), 0);
   // The chart's legend counts every URL once.
   EXPECT_EQ(page.eval("[...document.querySelectorAll('.legend .count')].map(c => +c.textContent)"
                       ".reduce((a, b) => a + b)"),
@@ -299,10 +315,10 @@ TEST_F(HtmlReport, AHundredThousandUrlsOpenAndPageAndTheDemoReportOpens) {
   ReportContext report(hub, tp.defaults, {});
   const std::string path = dir_ / "big.html";
   ASSERT_TRUE(writeHtmlReport(report, path).ok());
-  // The bundled example site, crawled from disk as `make demo` does.
+  // The bundled example site, served over http as `make demo` does.
   const std::string demoReport = dir_ / "demo.html", json = dir_ / "demo.json";
-  EXPECT_EQ(run({"crawl", ZEL_FIXTURES_DIR "/../../examples/site", "-q", "--no-settings-file",
-                 "--html", demoReport, "--json", json}),
+  EXPECT_EQ(run({"crawl", ZEL_FIXTURES_DIR "/../../examples/site", "--over-http", "-q",
+                 "--no-settings-file", "--html", demoReport, "--json", json}),
             1)
       << "the example site has bad links on purpose";
   const Json records = Json::parse(readWhole(json))["records"];

@@ -83,6 +83,10 @@ TEST(UrlList, Tokens) {
        {"/a?x=1&y=2", "/b%20c", "/caf\u00e9", "/d\u00e9"}},
       {" \n\t\r\n ", kFileTypeTextList, {}},
       {",,, ,", kFileTypeCommaList, {}},
+      // A line whose first non-blank character is '#' is a comment; a '#' elsewhere is not.
+      {"# links to check\n/a\n  \t# /b /c\r\n/d#x /e #f\n#", kFileTypeTextList,
+       {"/a", "/d#x", "/e", "#f"}},
+      {"#only a comment", kFileTypeCommaList, {}},
   };
   for (const auto& c : cases) {
     auto p = lazyParser(c.data, c.fileType, *d);

@@ -139,6 +139,11 @@ TEST(TextHelpers, CaseTrimReasonPhrasesAndDates) {
   EXPECT_EQ(leadingInteger("  -12px"), -12);
   EXPECT_EQ(leadingInteger("99999999999999999999999"), LLONG_MAX);
   EXPECT_EQ(utf8Length("h\xc3\xa9llo"), 5u);
+  EXPECT_EQ(countOf(1, "page"), "1 page");
+  EXPECT_EQ(countOf(4102, "link"), "4,102 links");
+  EXPECT_EQ(countOf(0, "family", "families"), "0 families");
+  EXPECT_EQ(groupedNumber(-1234567), "-1,234,567");
+  EXPECT_EQ(groupedNumber(999), "999");
   // Reason phrases by class for codes without a standard text (the standard
   // texts show in every crawl's statuses).
   EXPECT_EQ(reasonPhraseForStatusCode(599), "server error");
