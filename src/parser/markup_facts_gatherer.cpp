@@ -52,6 +52,13 @@ int headingLevel(std::string_view name) {
 
 }  // namespace
 
+// The elements whose attributes matter, by name.
+const std::pair<std::string_view, MarkupFactsGatherer::Kind> MarkupFactsGatherer::kKinds[] = {
+    {"a", kAnchor},        {"img", kImg},         {"link", kLink},      {"meta", kMeta},
+    {"script", kResource}, {"source", kSource},   {"form", kForm},      {"html", kHtml},
+    {"title", kTitle},     {"iframe", kResource}, {"frame", kResource}, {"audio", kResource},
+    {"video", kResource},  {"embed", kResource},  {"track", kResource}};
+
 // ---- Visible text ----------------------------------------------------------------------
 
 void VisibleTextHash::mix(char c) {
@@ -110,55 +117,11 @@ void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
     return;
   }
   Kind kind = kOther;
-  switch (n[0] | 0x20) {
-    case 'a':
-      if (n.size() == 1)
-        kind = kAnchor;
-      else if (equalsIgnoreCase(n, "audio"))
-        kind = kResource;
+  for (const auto& [name, k] : kKinds)
+    if (name.size() == n.size() && equalsIgnoreCase(name, n)) {
+      kind = k;
       break;
-    case 'e':
-      if (equalsIgnoreCase(n, "embed")) kind = kResource;
-      break;
-    case 'f':
-      if (equalsIgnoreCase(n, "form"))
-        kind = kForm;
-      else if (equalsIgnoreCase(n, "frame"))
-        kind = kResource;
-      break;
-    case 'h':
-      if (equalsIgnoreCase(n, "html")) kind = kHtml;
-      break;
-    case 'i':
-      if (equalsIgnoreCase(n, "img"))
-        kind = kImg;
-      else if (equalsIgnoreCase(n, "iframe"))
-        kind = kResource;
-      break;
-    case 'l':
-      if (equalsIgnoreCase(n, "link")) kind = kLink;
-      break;
-    case 'm':
-      if (equalsIgnoreCase(n, "meta")) kind = kMeta;
-      break;
-    case 's':
-      if (equalsIgnoreCase(n, "script"))
-        kind = kResource;
-      else if (equalsIgnoreCase(n, "source"))
-        kind = kSource;
-      break;
-    case 't':
-      if (equalsIgnoreCase(n, "title"))
-        kind = kTitle;
-      else if (equalsIgnoreCase(n, "track"))
-        kind = kResource;
-      break;
-    case 'v':
-      if (equalsIgnoreCase(n, "video")) kind = kResource;
-      break;
-    default:
-      break;
-  }
+    }
   if (kind == kTitle) {
     if (!bodyPass_ && !t.closing) ++facts_.titleTags;
     if (bodyPass_) inTitle_ = !t.closing;

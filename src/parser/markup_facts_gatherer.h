@@ -61,6 +61,7 @@ class MarkupFactsGatherer final : public ScanCollector {
     kTitle,
     kResource,
   };
+  static const std::pair<std::string_view, Kind> kKinds[];
   // The attributes of the tag being read that matter to its kind.
   struct Open {
     Kind kind = kOther;
