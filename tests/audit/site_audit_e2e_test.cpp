@@ -153,7 +153,7 @@ TEST(SiteAuditE2E, EveryIssueTypeStandsWhereItWasPlanted) {
                                dir / "sitemap.xml",
                                "--html",
                                dir / "r.html"});
-  EXPECT_EQ(status, 1) << "high-priority issues with --fail-on high";
+  EXPECT_EQ(status, 1) << "bad links";
 
   const std::string db = dir / "c.db";
   std::map<std::string, Set> found = rowsByIssue(test::query(db, "SELECT issue, url FROM issues"));
@@ -367,6 +367,33 @@ TEST(SiteAuditE2E, EveryIssueTypeStandsWhereItWasPlanted) {
   EXPECT_NE(sitemap.find("<loc>" + origin + "/canon-target.html</loc>"), std::string::npos);
   for (const char* path : {"/noindex.html", "/old", "/canon-other.html", "/x-robots.html"})
     EXPECT_EQ(sitemap.find("<loc>" + origin + path + "</loc>"), std::string::npos) << path;
+}
+
+// --fail-on turns audit issues of a priority into exit status 1, on a site
+// without bad links; --no-audit leaves the exit status to the links alone.
+TEST(SiteAuditE2E, FailOnSetsTheExitStatus) {
+  test::TempDir dir;
+  // Two pages without a viewport (medium) and with short titles (low): no bad link.
+  test::writeWhole(dir / "index.html",
+                   "<html lang=en><head><title>Home</title></head><body><h1>Bread</h1>"
+                   "<p>Fresh bread every day in the shop.</p><a href=\"rye.html\">Rye</a>"
+                   "</body></html>");
+  test::writeWhole(dir / "rye.html",
+                   "<html lang=en><head><title>Rye</title></head><body><h1>Rye bread</h1>"
+                   "<p>Dark rye bread on Fridays.</p></body></html>");
+  const struct {
+    std::vector<std::string> options;
+    int status;
+  } kCases[] = {{{}, 0},
+                {{"--fail-on", "high"}, 0},
+                {{"--fail-on", "medium"}, 1},
+                {{"--fail-on", "LOW"}, 1},
+                {{"--fail-on", "low", "--no-audit"}, 0}};
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = {"crawl", dir.path() + "/", "-q", "--no-progress"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    EXPECT_EQ(cli::run(args), c.status) << join(c.options, " ");
+  }
 }
 
 // The README's table of issue types is the program's own.
