@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "checks_command.h"
 #include "crawl_command.h"
 #include "export_command.h"
 #include "serve/serve_command.h"
@@ -48,6 +49,7 @@ int runZelmora(int argc, char** argv) {
   if (options.command == "thumbnail") return runThumbnail(options);
   if (options.command == "export") return runExport(options);
   if (options.command == "serve") return runServe(options);
+  if (options.command == "checks") return runChecks(options);
   return runCrawl(options);
 }
 

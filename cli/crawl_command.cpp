@@ -10,8 +10,10 @@
 #include <optional>
 
 #include "cli_alerts.h"
+#include "audit_session.h"
 #include "folder_server.h"
 #include "interrupts.h"
+#include "sitemap_audit.h"
 #include "platform/text_format.h"
 #include "render/web_view_recycler.h"
 #include "report/exports.h"
@@ -35,6 +37,11 @@ std::string crawlProgressLine(const ZelHub& hub, double seconds, int64_t checked
               static_cast<long long>(hub.getPageCount()),
               static_cast<long long>(hub.getTotalLinkCount()),
               seconds > 0 ? (hub.getCheckedLinkCount() - checkedAtStart) / seconds : 0.0);
+}
+
+bool failsAudit(const Options& options, const ReportContext& report) {
+  const audit::SiteAudit* a = report.audit();
+  return options.failOn && a && a->hasIssueAtOrAbove(*options.failOn);
 }
 
 namespace {
@@ -86,6 +93,8 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
 
   auto hubOwner = std::make_unique<ZelHub>(*address, platform);
   ZelHub& hub = *hubOwner;
+  AuditSession audit(hub, settings);
+  if (hooks) audit.keepEveryResponseHeader(true);  // the window's Headers tab shows them all
   if (hooks && hooks->made) hooks->made(hub);
   RunLoop& loop = *platform.runLoop;
   bool finished = false;
@@ -147,7 +156,14 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
   }
   CrawlTiming timing{elapsed(), !finished, startedAt, std::time(nullptr), std::nullopt};
   if (deadlineReached) timing.deadline = options.maxTime;
+  std::optional<audit::SitemapReading> sitemaps;
+  if (audit.enabled() && settings.boolForKey("auditSitemaps"))  // the deadline and Ctrl-C stop it too
+    sitemaps = SitemapAudit(hub, platform, settings).run([&] {
+      return stopAsked() || (options.maxTime && elapsed() >= *options.maxTime);
+    });
+  audit.run(std::move(sitemaps));
   ReportContext report(hub, settings, timing);
+  report.setAudit(&audit);
   if (options.overHttp) report.setServedFolder(ServedFolder{folder.folder(), folder.port()});
   // An export on standard output keeps it to itself.
   FILE* summary = options.exports.usesStdout() ? stderr : stdout;
@@ -164,7 +180,8 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
   WebViewRecycler::sharedWebViewRecycler().shutDown();
   const ZelUrl* start = hub.getFirstItem();
   const auto unreachable = start ? unreachableReason(start->getFinalStatus()) : std::nullopt;
-  int status = hub.getBadLinkCount() > 0 ? kExitBadLinks : kExitClean;
+  int status =
+      hub.getBadLinkCount() > 0 || failsAudit(options, report) ? kExitBadLinks : kExitClean;
   if (timing.stopped) {
     status = kExitStopped;
     std::fprintf(stderr, "zelmora: stopped by %s before the crawl was finished%s\n",

@@ -17,6 +17,10 @@ namespace zel::cli {
 // crawl for another host (the window), which keeps Ctrl-C to itself.
 int runCrawl(const Options& options, const CommandHooks* hooks = nullptr);
 
+class ReportContext;
+// Whether --fail-on asks for exit status 1 because of the crawl's site audit.
+bool failsAudit(const Options& options, const ReportContext& report);
+
 // Whether long work shows a progress line: asked for, not quiet, stderr a terminal.
 bool showsProgressLine(const Options& options);
 // The crawl's progress line: counts so far, and the rate of the links checked

@@ -240,6 +240,21 @@ const std::vector<OptionSpec>& optionTable() {
        "checkSpelling", flag({{"checkSpelling", true}})},
       {"--grammar", nullptr, "", Topic::Check, "check the grammar of each page", "checkGrammar",
        flag({{"checkGrammar", true}})},
+      {"--no-audit", nullptr, "", Topic::Check,
+       "no site audit: no issues or indexability in the outputs", "auditEnabled",
+       flag({{"auditEnabled", false}})},
+      {"--audit-sitemaps", nullptr, "", Topic::Check,
+       "after the crawl, check the site's sitemaps (robots.txt, /sitemap.xml) against it",
+       "auditSitemaps", flag({{"auditSitemaps", true}})},
+      {"--sitemap-url", nullptr, "URL", Topic::Check,
+       "a sitemap for the audit to check as well (repeatable; implies --audit-sitemaps)",
+       "auditSitemapUrls, auditSitemaps",
+       [](Parser& p, V v) {
+         if (v[0].empty()) return Status::Error(std::string("--sitemap-url needs an address"));
+         p.append("auditSitemapUrls", v[0]);
+         p.set("auditSitemaps", true);
+         return Status::Ok();
+       }},
       // requests
       {"--threads", nullptr, "N", Topic::Requests, "requests in flight at once (default 8)",
        "numberOfThreads", number("--threads", "numberOfThreads", true, 1)},
@@ -329,6 +344,21 @@ const std::vector<OptionSpec>& optionTable() {
       {"--html", nullptr, "FILE", Topic::Output,
        "a report to open in a browser: summary, bad links, redirects, SEO, every URL", "",
        exportTo(&ExportPaths::html), true},
+      {"--issues", nullptr, "FILE", Topic::Output,
+       "the audit's issues as CSV: one row per issue and address", "",
+       exportTo(&ExportPaths::issues), true},
+      {"--issues-summary", nullptr, "FILE", Topic::Output,
+       "one row per audit issue type with its count (CSV)", "",
+       exportTo(&ExportPaths::issuesSummary), true},
+      {"--fail-on", nullptr, "LEVEL", Topic::Output,
+       "exit status 1 when an audit issue of LEVEL (high, medium, low) or above was found", "",
+       [](Parser& p, V v) {
+         audit::Priority level;
+         if (!audit::parsePriority(asciiLower(v[0]), level))
+           return Status::Error("--fail-on takes high, medium or low, not \"" + v[0] + "\"");
+         p.out.failOn = level;
+         return Status::Ok();
+       }},
       {"--archive", nullptr, "DIR", Topic::Output, "save a copy of every page of the site in DIR",
        "shouldArchive, archiveDirectory",
        [](Parser& p, V v) {
@@ -372,6 +402,12 @@ const std::vector<OptionSpec>& optionTable() {
        "recheck: refresh only the status lines, without reading the pages again", "",
        [](Parser& p, V) {
          p.out.statusOnly = true;
+         return Status::Ok();
+       }},
+      {"--markdown", nullptr, "", Topic::General,
+       "with 'checks': the table of audit issue types as Markdown", "",
+       [](Parser& p, V) {
+         p.out.markdown = true;
          return Status::Ok();
        }},
       // settings
@@ -577,11 +613,12 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
   if (out.help || out.version || out.man || out.completion) return Status::Ok();
   if (out.command.empty()) return Status::Error("no command given");
   static const char* const kCommands[] = {"crawl", "settings",  "recheck", "continue",
-                                          "diff",  "thumbnail", "export",  "serve"};
+                                          "diff",  "thumbnail", "export",  "serve",
+                                          "checks"};
   if (std::find(std::begin(kCommands), std::end(kCommands), out.command) == std::end(kCommands))
     return Status::Error("unknown command \"" + out.command +
                          "\" (the commands are crawl, settings, recheck, continue, diff, "
-                         "thumbnail, export and serve)");
+                         "thumbnail, export, serve and checks)");
   if (out.command == "export" && out.target.empty())
     return Status::Error("export needs the crawl database: zelmora export FILE --csv urls.csv ...");
   if ((out.port != 0 || out.noBrowser) && out.command != "serve")
@@ -596,6 +633,7 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
   if ((out.recheckAll || out.recheckUrl || out.statusOnly) && out.command != "recheck")
     return Status::Error("--all, --url and --status-only go with recheck");
   if (out.recheckAll && out.recheckUrl) return Status::Error("--all and --url cannot go together");
+  if (out.markdown && out.command != "checks") return Status::Error("--markdown goes with checks");
   if (out.overHttp && out.command != "crawl")
     return Status::Error("--over-http goes with crawl (recheck and continue serve the folder again "
                          "by themselves)");
@@ -626,6 +664,7 @@ std::string helpText() {
       "       zelmora thumbnail URL FILE   (a 392x256 PNG, or TIFF for .tif/.tiff)\n"
       "       zelmora export DB [--json FILE] [--csv FILE] [--html FILE] ...\n"
       "       zelmora serve [--port N] [--no-browser] [DB ...]   (the crawl in a browser window)\n"
+      "       zelmora checks [--markdown]  (the site audit's issue types)\n"
       "       zelmora --version | --help\n"
       "\n"
       "TARGET is a URL, a local folder or file, an XML sitemap or a list of URLs (.txt, .csv).\n"
@@ -650,9 +689,10 @@ std::string helpText() {
       out += line + wrapped(words, 26, 100) + "\n";
     }
   }
-  out += "\nexit status: 0 no bad links, 1 bad links found, 2 usage error, unusable or unreachable\n"
-         "start or an export not written, 3 stopped before the end (--max-time, Ctrl-C, SIGTERM),\n"
-         "130 a second Ctrl-C; diff: 0 the crawls are the same, 1 they differ\n";
+  out += "\nexit status: 0 no bad links, 1 bad links found (or audit issues, with --fail-on),\n"
+         "2 usage error, unusable or unreachable start or an export not written, 3 stopped\n"
+         "before the end (--max-time, Ctrl-C, SIGTERM), 130 a second Ctrl-C;\n"
+         "diff: 0 the crawls are the same, 1 they differ\n";
   return out;
 }
 
@@ -711,7 +751,8 @@ std::string manPage() {
     }
   }
   out +=
-      ".SH EXIT STATUS\n0 no bad links; 1 bad links found; 2 a usage error, a start that "
+      ".SH EXIT STATUS\n0 no bad links; 1 bad links found (or, with \\fB\\-\\-fail\\-on\\fR, audit "
+      "issues of that priority); 2 a usage error, a start that "
       "cannot be used or reached, or an export that cannot be written; 3 stopped before the end "
       "by \\-\\-max\\-time, Ctrl\\-C or SIGTERM (what was found is reported and saved); 130 a "
       "second Ctrl\\-C. For \\fBdiff\\fR: 0 the crawls are the same, 1 they differ.\n"
@@ -748,7 +789,7 @@ std::string bashCompletion() {
          "    " + withValue + ") return ;;\n"
          "  esac\n"
          "  if [[ $COMP_CWORD -eq 1 ]]; then\n"
-         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings thumbnail export serve --help --version\" -- \"$cur\")); return\n"
+         "    COMPREPLY=($(compgen -W \"crawl recheck continue diff settings thumbnail export serve checks --help --version\" -- \"$cur\")); return\n"
          "  fi\n"
          "  if [[ \"$cur\" == -* ]]; then\n"
          "    COMPREPLY=($(compgen -W \"" + options + "\" -- \"$cur\")); return\n"

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "audit/issue_type.h"
 #include "platform/defaults.h"
 #include "platform/log.h"
 #include "platform/status.h"
@@ -14,7 +15,8 @@
 namespace zel::cli {
 
 struct Options {
-  // "crawl", "settings", "recheck", "continue", "diff", "thumbnail", "export" or "serve"
+  // "crawl", "settings", "recheck", "continue", "diff", "thumbnail", "export", "serve" or
+  // "checks"
   std::string command;
   // crawl: the start; settings: the word to filter by; thumbnail: the page; else a database
   std::string target;
@@ -42,6 +44,9 @@ struct Options {
   std::optional<std::string> recheckUrl;
   bool statusOnly = false;
   bool diffJson = false;
+  // Exit status 1 when an audit issue of this priority or a higher one was found.
+  std::optional<audit::Priority> failOn;
+  bool markdown = false;  // checks --markdown
   bool help = false;
   bool version = false;
   bool man = false;         // --man: the manual page, from the option table

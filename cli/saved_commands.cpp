@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "audit_session.h"
 #include "cli_alerts.h"
 #include "folder_server.h"
 #include "interrupts.h"
@@ -23,6 +24,7 @@
 #include "report/report_context.h"
 #include "report/writers.h"
 #include "settings_command.h"
+#include "sitemap_audit.h"
 #include "platform/text_format.h"
 #include "zelmora/zelmora.h"
 
@@ -140,7 +142,9 @@ Status openSession(const Options& options, Session& session, FILE* notices) {
   session.alerts = std::make_unique<CliAlerts>(false);
   session.platform.alerts = session.alerts.get();
   session.hub = std::make_unique<ZelHub>(session.saved.startUrl, session.platform);
+  session.audit = std::make_unique<AuditSession>(*session.hub, *session.settings);
   Status loaded = loadSavedCrawl(session.saved, *session.hub);
+  if (loaded.ok()) loaded = loadSavedMarkup(session.saved, *session.hub, *session.audit);
   session.saved.db.close();  // written back later through a connection of its own
   return loaded;
 }
@@ -449,7 +453,9 @@ int runRecheck(const Options& options, const CommandHooks* hooks) {
 
   CrawlTiming timing{session.saved.seconds, session.saved.stopped, session.saved.startedAt,
                      session.saved.endedAt, std::nullopt};
+  session.audit->run();
   ReportContext report(hub, *session.settings, timing);
+  report.setAudit(session.audit.get());
   report.setServedFolder(servedFolderOf(session));
   std::unordered_set<const ZelUrl*> pending;
   for (ZelUrl* r : session.saved.linksPending)
@@ -457,7 +463,7 @@ int runRecheck(const Options& options, const CommandHooks* hooks) {
   report.setLinksPending(std::move(pending));
   if (Status s = rewriteCrawlDatabase(report, path); !s.ok()) return fail(s.message());
   if (!writeExports(options.exports, report, stderr)) return 2;
-  return hub.getBadLinkCount() > 0 ? 1 : 0;
+  return hub.getBadLinkCount() > 0 || failsAudit(options, report) ? 1 : 0;
 }
 
 // ---- continue ---------------------------------------------------------------------------
@@ -526,7 +532,16 @@ int runContinue(const Options& options, const CommandHooks* hooks) {
                      std::time(nullptr), std::nullopt};
   if (!finished && options.maxTime && !stopAsked())
     timing.deadline = options.maxTime;
+  std::optional<audit::SitemapReading> sitemaps;
+  if (finished && session.audit->enabled() && session.settings->boolForKey("auditSitemaps"))
+    sitemaps = SitemapAudit(hub, session.platform, *session.settings).run([&] {
+      const double secs =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+      return InterruptWatch::interrupted() || (options.maxTime && secs >= *options.maxTime);
+    });
+  session.audit->run(std::move(sitemaps));
   ReportContext report(hub, *session.settings, timing);
+  report.setAudit(session.audit.get());
   report.setServedFolder(servedFolderOf(session));
   if (!options.quiet) printTerminalReport(options.exports.usesStdout() ? stderr : stdout, report);
   if (Status s = rewriteCrawlDatabase(report, path); !s.ok()) return fail(s.message());
@@ -539,7 +554,7 @@ int runContinue(const Options& options, const CommandHooks* hooks) {
                  path.c_str());
     return kExitStopped;
   }
-  return hub.getBadLinkCount() > 0 ? kExitBadLinks : kExitClean;
+  return hub.getBadLinkCount() > 0 || failsAudit(options, report) ? kExitBadLinks : kExitClean;
 }
 
 // ---- diff ---------------------------------------------------------------------------------

@@ -1,11 +1,11 @@
 #pragma once
 // The commands that open a crawl database again: `recheck`, `continue`, `diff`.
-// Each returns the exit status: 0 no bad links (diff: no difference), 1 bad
-// links (diff: differences), 2 a database that cannot be used, with a message.
+// Each returns the exit status (see ExitStatus; diff: 0 no difference, 1 differences).
 // `hooks`, when given, follow the command for another host (the window).
 #include <cstdio>
 #include <memory>
 
+#include "audit_session.h"
 #include "cli_alerts.h"
 #include "command_hooks.h"
 #include "folder_server.h"
@@ -28,6 +28,7 @@ struct Session {
   std::unique_ptr<CliAlerts> alerts;
   std::unique_ptr<FolderServer> folder;  // a crawl of a local folder over http serves it again
   std::unique_ptr<ZelHub> hub;
+  std::unique_ptr<AuditSession> audit;  // after the hub: it reads the hub's records
   // A command about to exit leaves the hub for the OS to free; a host that goes on frees it.
   bool leftForExit = true;
 

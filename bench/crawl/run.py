@@ -3,9 +3,10 @@
 and stylesheets), serves it with nginx on 127.0.0.1, crawls it with the zelmora
 command at several thread counts and prints pages/s, wall and CPU time and peak RSS.
 With --exports RUNS it alternates crawls without and with every export and
-compares their median wall time and peak memory.
+compares their median wall time and peak memory; with --audit RUNS it does the
+same for crawls with --no-audit and with the site audit, and counts its issues.
 
-usage: run.py ZELMORA_BINARY [--pages N] [--threads 8,32] [--exports RUNS]
+usage: run.py ZELMORA_BINARY [--pages N] [--threads 8,32] [--exports RUNS] [--audit RUNS]
 """
 import argparse
 import os
@@ -112,10 +113,10 @@ SUMMARY = re.compile(r"links checked: (\d+)\s+bad links: (\d+)\s+total: (\d+)\s+
 CRAWL_TIME = re.compile(r"^Crawled .* in ([\d.]+) s$", re.M)
 
 
-def crawl(binary, url, threads, work, exports):
+def crawl(binary, url, threads, work, exports, extra=()):
     """One crawl; its own wall time, CPU time and peak RSS (wait4 on that child)."""
     args = [binary, "crawl", url, "--threads", str(threads), "--timeout", "30",
-            "--max-urls", "10000000", "--no-progress"]
+            "--max-urls", "10000000", "--no-progress", *extra]
     if exports:
         for option, name in EXPORTS:
             args += [option, os.path.join(work, name)]
@@ -148,6 +149,27 @@ def report(threads, label, result):
           f"peak RSS {rss:.0f} MB{extra} (exit {rc})", flush=True)
 
 
+def compare_audit(binary, url, threads, work, runs):
+    """Crawls with --no-audit and with the audit, alternately, in the same run."""
+    summary = os.path.join(work, "issues-summary.csv")
+    off, on = [], []
+    for _ in range(runs):
+        off.append(crawl(binary, url, threads, work, False, ["--no-audit"]))
+        report(threads, "no audit", off[-1])
+        on.append(crawl(binary, url, threads, work, False, ["--issues-summary", summary]))
+        report(threads, "audit", on[-1])
+    with open(summary) as f:
+        rows = [line.rstrip("\r\n").split(",") for line in f][1:]
+    issues = sum(int(r[3]) for r in rows if len(r) > 3)
+    med = lambda results, i: statistics.median(r[i] for r in results)
+    print(f"threads {threads:3d} median: wall {med(off, 1):.2f} s -> {med(on, 1):.2f} s "
+          f"({100 * (med(on, 1) / med(off, 1) - 1):+.1f}%); peak RSS {med(off, 3):.0f} MB -> "
+          f"{med(on, 3):.0f} MB ({100 * (med(on, 3) / med(off, 3) - 1):+.1f}%); "
+          f"{issues} issues of {len(rows)} types", flush=True)
+    for r in rows[:8]:
+        print(f"    {r[0]:32s} {r[1]:6s} {r[3]}")
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("binary")
@@ -155,6 +177,8 @@ def main():
     ap.add_argument("--threads", default="8,32")
     ap.add_argument("--exports", type=int, default=0, metavar="RUNS",
                     help="alternate RUNS crawls without and with every export, and compare medians")
+    ap.add_argument("--audit", type=int, default=0, metavar="RUNS",
+                    help="alternate RUNS crawls with --no-audit and with the audit, and compare medians")
     args = ap.parse_args()
     if not shutil.which("nginx"):
         sys.exit("nginx is not installed (scripts/install-deps installs it)")
@@ -171,6 +195,9 @@ def main():
             url = f"http://127.0.0.1:{port}/"
             binary = os.path.abspath(args.binary)
             for threads in [int(t) for t in args.threads.split(",")]:
+                if args.audit:
+                    compare_audit(binary, url, threads, work, args.audit)
+                    continue
                 if not args.exports:
                     report(threads, "", crawl(binary, url, threads, work, False))
                     continue

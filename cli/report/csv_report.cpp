@@ -68,7 +68,7 @@ Status writeRecordsCsv(const ReportContext& report, const std::string& path,
   for (ZelUrl* r : report.hub().getLinksCollection()) {
     if (!report.passesFilter(r)) continue;
     for (size_t i = 0; i < fields.size(); ++i)
-      cells[i] = exportFieldText(*r, fields[i]).value_or("");
+      cells[i] = exportFieldText(*r, fields[i], report.audit()).value_or("");
     appendRow(out, cells);
     file.writeWhenLarge(out);
   }

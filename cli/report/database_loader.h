@@ -17,6 +17,8 @@ class ZelUrl;
 
 namespace zel::cli {
 
+class AuditSession;
+
 struct SavedCrawl {
   std::string path;
   int schemaVersion = 0;
@@ -43,6 +45,10 @@ Status openSavedCrawl(const std::string& path, SavedCrawl& out);
 // misspelled word into `hub`, which must be new (go() not called) and made with
 // the crawl's settings.
 Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub);
+
+// The markup facts of the pages of a saved crawl loaded into `hub` (none before
+// schema version 4), for the audit of the crawl as it is after the command.
+Status loadSavedMarkup(SavedCrawl& saved, const ZelHub& hub, AuditSession& audit);
 
 // "2026-12-07T04:22:15Z" back to a time; 0 for anything else.
 std::time_t parseIsoTime(const std::string& text);

@@ -6,9 +6,12 @@
 #include <functional>
 #include <unordered_map>
 
+#include "audit/site_audit.h"
+#include "audit_session.h"
 #include "engine/zel_hub.h"
 #include "platform/sqlite_database.h"
 #include "platform/text_format.h"
+#include "report/markup_json.h"
 #include "report/output_file.h"
 #include "report/record_fields.h"
 #include "report/text_escape.h"
@@ -558,6 +561,112 @@ Status writeMisspellings(SqliteDatabase& db, const ReportContext& report) {
   });
 }
 
+// ---- the site audit ----------------------------------------------------------------------
+// Every issue type (with its count, 0 when it did not occur), every finding, the
+// verdict on every page of the site, and each page's markup facts, which a
+// saved crawl needs to be audited again. Empty when the audit was off.
+
+Status writeIssueTypes(SqliteDatabase& db, const ReportContext& report) {
+  using R = audit::IssueType;
+  const audit::SiteAudit* a = report.audit();
+  const Table<R> table(
+      "issue_types",
+      {
+          {"id", "TEXT PRIMARY KEY", [](Binder& b, int i, const R& t) { b.text(i, t.id); }},
+          {"issue_group", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& t) { b.text(i, t.group); }},
+          {"priority", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& t) { b.text(i, audit::priorityName(t.priority)); }},
+          {"kind", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& t) { b.text(i, audit::kindName(t.kind)); }},
+          {"description", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& t) { b.text(i, t.description); }},
+          {"fix", "TEXT NOT NULL", [](Binder& b, int i, const R& t) { b.text(i, t.fix); }},
+          {"count", "INTEGER NOT NULL",
+           [a](Binder& b, int i, const R& t) {
+             b.stmt.bind(i, static_cast<int64_t>(a->count(t.issue)));
+           }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    if (!a) return Status::Ok();
+    for (const audit::IssueType& t : audit::issueCatalogue())
+      if (Status s = insert(t); !s.ok()) return s;
+    return Status::Ok();
+  });
+}
+
+struct IssueRow {
+  audit::Issue issue;
+  const audit::Finding& finding;
+  const ReportContext& report;
+};
+
+Status writeIssues(SqliteDatabase& db, const ReportContext& report) {
+  using R = IssueRow;
+  const Table<R> table(
+      "issues",
+      {
+          {"id", "INTEGER PRIMARY KEY", [](Binder& b, int i, const R&) { b.stmt.bindNull(i); }},
+          {"issue", "TEXT NOT NULL REFERENCES issue_types(id)",
+           [](Binder& b, int i, const R& row) { b.text(i, audit::issueType(row.issue).id); }},
+          {"url_id", "INTEGER REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) {
+             b.stmt.bind(i, row.report.indexOf(row.finding.record));
+           }},
+          {"url", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& row) {
+             b.text(i, row.report.audit()->address(row.finding));
+           }},
+          {"detail", "TEXT",
+           [](Binder& b, int i, const R& row) {
+             b.textOrNull(i, row.report.audit()->detail(row.finding));
+           }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    if (const audit::SiteAudit* a = report.audit())
+      for (const audit::IssueType& t : audit::issueCatalogue())
+        for (const audit::Finding& f : a->findings(t.issue))
+          if (Status s = insert(IssueRow{t.issue, f, report}); !s.ok()) return s;
+    return Status::Ok();
+  });
+}
+
+struct PageAuditRow {
+  int64_t urlId;
+  const ZelUrl* record;
+  const ReportContext& report;
+};
+
+Status writeIndexability(SqliteDatabase& db, const ReportContext& report) {
+  using R = PageAuditRow;
+  const Table<R> table(
+      "indexability",
+      {
+          {"url_id", "INTEGER PRIMARY KEY REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"indexable", "INTEGER NOT NULL",
+           [](Binder& b, int i, const R& row) {
+             b.stmt.bind(
+                 i, row.report.audit()->indexability(row.record) == audit::Indexability::Indexable);
+           }},
+          {"reason", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& row) {
+             b.text(i, audit::indexabilityName(*row.report.audit()->indexability(row.record)));
+           }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    const audit::SiteAudit* a = report.audit();
+    if (!a) return Status::Ok();
+    int64_t id = 0;
+    for (const ZelUrl* r : report.hub().getLinksCollection()) {
+      if (a->indexability(r))
+        if (Status s = insert(PageAuditRow{id, r, report}); !s.ok()) return s;
+      ++id;
+    }
+    return Status::Ok();
+  });
+}
+
 struct HeaderRow {
   int64_t urlId;
   std::string_view name, value;
@@ -592,9 +701,37 @@ Status writeResponseHeaders(SqliteDatabase& db, ZelHub& hub) {
   });
 }
 
-constexpr const char* kTables[] = {"crawl",      "urls",         "links",
-                                   "redirects",  "warnings",     "duplicates",
-                                   "misspellings", "response_headers"};
+struct MarkupRow {
+  std::optional<int64_t> urlId;
+  const MarkupFacts& facts;
+};
+
+Status writePageMarkup(SqliteDatabase& db, const ReportContext& report) {
+  using R = MarkupRow;
+  const Table<R> table(
+      "page_markup",
+      {
+          {"url_id", "INTEGER PRIMARY KEY REFERENCES urls(id)",
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
+          {"facts", "TEXT NOT NULL",
+           [](Binder& b, int i, const R& row) { b.json(i, markupToJson(row.facts)); }},
+      });
+  return table.write(db, [&](const auto& insert) {
+    const AuditSession* session = report.auditSession();
+    if (!session || !report.audit()) return Status::Ok();
+    int64_t id = 0;
+    for (const ZelUrl* r : report.hub().getLinksCollection()) {
+      if (const MarkupFacts* facts = session->markupOf(r))
+        if (Status s = insert(MarkupRow{id, *facts}); !s.ok()) return s;
+      ++id;
+    }
+    return Status::Ok();
+  });
+}
+
+constexpr const char* kTables[] = {"crawl",       "urls",       "links",        "redirects",
+                                   "warnings",    "duplicates", "misspellings", "response_headers",
+                                   "issue_types", "issues",     "indexability", "page_markup"};
 
 // `replace`: the tables of an existing database are dropped and written again
 // in the one transaction, so a failure leaves the file as it was.
@@ -619,6 +756,10 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
       [&] { return writeDuplicates(db, report); },
       [&] { return writeMisspellings(db, report); },
       [&] { return writeResponseHeaders(db, hub); },
+      [&] { return writeIssueTypes(db, report); },
+      [&] { return writeIssues(db, report); },
+      [&] { return writeIndexability(db, report); },
+      [&] { return writePageMarkup(db, report); },
       [&] {
         return db.exec(
             "CREATE INDEX urls_url ON urls(url);"

@@ -24,7 +24,8 @@ std::vector<Export> exportsOf(const ExportPaths& p) {
           {"--links-csv", &p.linksCsv, true}, {"--seo", &p.seo, true},
           {"--seo-csv", &p.seoCsv, true},     {"--junit", &p.junit, true},
           {"--sitemap", &p.sitemap, false},   {"--db", &p.db, false},
-          {"--html", &p.html, true}};
+          {"--html", &p.html, true},          {"--issues", &p.issues, true},
+          {"--issues-summary", &p.issuesSummary, true}};
 }
 
 }  // namespace
@@ -91,6 +92,8 @@ bool writeExports(const ExportPaths& p, const ReportContext& report, FILE* error
   run(p.sitemap, [&](const std::string& f) { return writeSitemap(report, f); });
   run(p.junit, [&](const std::string& f) { return writeJUnit(report, f); });
   run(p.html, [&](const std::string& f) { return writeHtmlReport(report, f); });
+  run(p.issues, [&](const std::string& f) { return writeIssuesCsv(report, f); });
+  run(p.issuesSummary, [&](const std::string& f) { return writeIssuesSummary(report, f); });
   if (database.joinable()) {
     database.join();
     finish(*p.db, dbStatus, dbSeconds);

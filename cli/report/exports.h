@@ -14,6 +14,7 @@ class ReportContext;
 
 struct ExportPaths {
   std::optional<std::string> json, csv, linksCsv, seo, seoCsv, sitemap, db, junit, html;
+  std::optional<std::string> issues, issuesSummary;  // the site audit's findings and counts
   std::vector<std::string> fields;  // CSV columns; the default set when empty
 
   // At most one export to standard output ("-"), and none of the sitemap or

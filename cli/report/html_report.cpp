@@ -7,6 +7,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "audit/site_audit.h"
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "report/output_file.h"
@@ -137,7 +138,9 @@ class HtmlReport {
     writeSeo();
     j += ",\"warnings\":[";
     writeWarnings();
-    j += "]}";
+    j += "],\"issues\":";
+    writeIssues();
+    j += "}";
     w_.flush();
   }
 
@@ -393,6 +396,50 @@ class HtmlReport {
     }
     writeSets("Misspelled words", -1, std::move(words));
     j += "]}";
+  }
+
+  // The site audit's issue types as the reports rank them, each with its
+  // addresses: a row of the URL table, or the address itself when the crawl has
+  // no record of it; null when the audit was off.
+  void writeIssues() {
+    std::string& j = w_.json();
+    const audit::SiteAudit* a = report_.audit();
+    if (!a) {
+      j += "null";
+      return;
+    }
+    j += '[';
+    bool first = true;
+    for (const auto& [issue, count] : a->rankedCounts()) {
+      const audit::IssueType& t = audit::issueType(issue);
+      j += first ? "{\"id\":" : ",{\"id\":";
+      first = false;
+      w_.str(t.id);
+      for (const auto& [name, text] :
+           {std::pair{"priority", audit::priorityName(t.priority)},
+            std::pair{"kind", audit::kindName(t.kind)}, std::pair{"description", t.description},
+            std::pair{"fix", t.fix}}) {
+        j += ',';
+        w_.key(name);
+        w_.str(text);
+      }
+      j += ",\"pages\":[";
+      bool firstPage = true;
+      for (const audit::Finding& f : a->findings(issue)) {
+        j += firstPage ? "[" : ",[";
+        firstPage = false;
+        if (f.record)
+          w_.num(row(f.record));
+        else
+          w_.str(a->address(f));
+        j += ',';
+        w_.str(a->detail(f));
+        j += ']';
+        w_.maybeFlush();
+      }
+      j += "]}";
+    }
+    j += ']';
   }
 
   void writeWarnings() {

@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "engine/zel_hub.h"
+#include "report/audit_json.h"
 #include "platform/text_format.h"
 #include "report/output_file.h"
 #include "report/record_fields.h"
@@ -56,7 +57,8 @@ class DistinctParents {
 
 // The keys the format has always had, then every non-empty field by its name,
 // then the warnings.
-void appendRecord(std::string& out, const ZelUrl& r, DistinctParents& parents) {
+void appendRecord(std::string& out, const ZelUrl& r, DistinctParents& parents,
+                  const audit::SiteAudit* audit) {
   out += "{\"url\":";
   appendJsonString(out, r.getLinkUrl());
   key(out, "actualUrl");
@@ -130,6 +132,7 @@ void appendRecord(std::string& out, const ZelUrl& r, DistinctParents& parents) {
     else
       appendJsonString(out, *text);
   }
+  if (audit) appendAuditFields(out, r, *audit);
   key(out, "warnings");
   out += '[';
   if (const auto* warnings = r.getWarnings()) {
@@ -158,10 +161,12 @@ Status writeJsonReport(const ReportContext& report, const std::string& path) {
   for (ZelUrl* r : hub.getLinksCollection()) {
     out += first ? "\n    " : ",\n    ";
     first = false;
-    appendRecord(out, *r, parents);
+    appendRecord(out, *r, parents, report.audit());
     file.writeWhenLarge(out);
   }
-  out += "\n  ]\n}\n";
+  out += "\n  ]";
+  appendAuditObject(out, report);
+  out += "\n}\n";
   file.write(out);
   return file.commit();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "audit/site_audit.h"
 #include "platform/text_format.h"
 #include "url/zel_url.h"
 
@@ -9,14 +10,54 @@ namespace zel::cli {
 
 namespace {
 
-constexpr std::string_view kHostFields[] = {"bad", "internal", "mimetype", "warnings"};
+using J = HostField::Json;
+using A = const audit::SiteAudit*;
+
+std::optional<std::string> yesNo(bool v) { return std::string(v ? "YES" : "NO"); }
+
+constexpr HostField kHostFields[] = {
+    {"bad", J::Text, false, [](const ZelUrl& r, A) { return yesNo(r.isInBadCollection()); }},
+    {"internal", J::Text, false, [](const ZelUrl& r, A) { return yesNo(r.isInternal()); }},
+    {"mimetype", J::Text, false,
+     [](const ZelUrl& r, A) { return std::optional<std::string>(r.getMimeType()); }},
+    {"warnings", J::Text, false,
+     [](const ZelUrl& r, A) {
+       const auto* w = r.getWarnings();
+       return std::optional<std::string>(w ? join(*w, " | ") : std::string());
+     }},
+    {"indexable", J::Boolean, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const auto v = a ? a->indexability(&r) : std::nullopt;
+       if (!v) return std::string();
+       return yesNo(*v == audit::Indexability::Indexable);
+     }},
+    {"indexability", J::Text, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const auto v = a ? a->indexability(&r) : std::nullopt;
+       return v ? std::string(audit::indexabilityName(*v)) : std::string();
+     }},
+    {"issues", J::Words, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       std::string out;
+       if (a)
+         for (audit::Issue i : a->issuesOf(&r))
+           out += (out.empty() ? "" : " ") + std::string(audit::issueType(i).id);
+       return out;
+     }},
+    {"issuecount", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       return a ? std::to_string(a->issuesOf(&r).size()) : std::string();
+     }},
+};
 
 }  // namespace
+
+std::span<const HostField> hostFields() { return kHostFields; }
 
 const std::vector<std::string>& exportFieldNames() {
   static const std::vector<std::string> kNames = [] {
     std::vector<std::string> v(ZelUrl::fieldNames().begin(), ZelUrl::fieldNames().end());
-    v.insert(v.end(), std::begin(kHostFields), std::end(kHostFields));
+    for (const HostField& f : kHostFields) v.emplace_back(f.name);
     return v;
   }();
   return kNames;
@@ -39,15 +80,11 @@ Status checkExportFields(const std::vector<std::string>& names) {
   return Status::Ok();
 }
 
-std::optional<std::string> exportFieldText(const ZelUrl& r, std::string_view rawName) {
+std::optional<std::string> exportFieldText(const ZelUrl& r, std::string_view rawName,
+                                           const audit::SiteAudit* audit) {
   const std::string name = asciiLower(rawName);
-  if (name == "bad") return r.isInBadCollection() ? "YES" : "NO";
-  if (name == "internal") return r.isInternal() ? "YES" : "NO";
-  if (name == "mimetype") return r.getMimeType();
-  if (name == "warnings") {
-    const auto* w = r.getWarnings();
-    return w ? join(*w, " | ") : std::string();
-  }
+  for (const HostField& f : kHostFields)
+    if (f.name == name) return f.text(r, audit);
   return r.getFieldByName(name);
 }
 

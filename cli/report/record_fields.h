@@ -1,8 +1,11 @@
 #pragma once
 // The columns a record export can hold: every name of the record's field
-// access, and four the host adds ("bad", "internal", "mimetype", "warnings").
+// access, and those the host answers itself from its table of host fields,
+// which is consulted first: "bad", "internal", "mimetype", "warnings" and the
+// site audit's "indexable", "indexability", "issues", "issuecount".
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,16 +15,30 @@
 namespace zel {
 class ZelUrl;
 }
+namespace zel::audit {
+class SiteAudit;
+}
 
 namespace zel::cli {
+
+struct HostField {
+  std::string_view name;
+  // How a JSON export writes it: a text, a boolean from "YES"/"NO", a list of words.
+  enum class Json { Text, Boolean, Number, Words } json;
+  bool fromAudit;  // empty without an audit
+  std::optional<std::string> (*text)(const ZelUrl&, const audit::SiteAudit*);
+};
+std::span<const HostField> hostFields();
 
 const std::vector<std::string>& exportFieldNames();
 // The CSV columns when --fields is not given.
 const std::vector<std::string>& defaultCsvFields();
 // Each name must be an export field; the error lists the valid ones.
 Status checkExportFields(const std::vector<std::string>& names);
-// The column text; nullopt only where a field is absent rather than empty.
-std::optional<std::string> exportFieldText(const ZelUrl& record, std::string_view name);
+// The column text; nullopt only where a field is absent rather than empty. The
+// audit fields read `audit` (empty texts without one).
+std::optional<std::string> exportFieldText(const ZelUrl& record, std::string_view name,
+                                           const audit::SiteAudit* audit = nullptr);
 
 // A record's size in bytes: its body as received, or what the server said it
 // would send when the body was not read (a link checked with HEAD).

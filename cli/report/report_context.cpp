@@ -1,5 +1,6 @@
 #include "report/report_context.h"
 
+#include "audit_session.h"
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "seo/output_filter_manager.h"
@@ -80,6 +81,8 @@ bool ReportContext::linksPending(const ZelUrl* r) const {
   if (r->hasConnection() && !r->getFinalStatus().empty()) return true;
   return linksPending_.count(r) > 0;
 }
+
+const audit::SiteAudit* ReportContext::audit() const { return audit_ ? audit_->result() : nullptr; }
 
 bool ReportContext::passesFilter(const ZelUrl* record) const {
   return !filter_ || filter_->shouldWeScrapeThisUrlBasedOnCurrentRules(record);

@@ -21,7 +21,13 @@ class ZelUrl;
 class OutputFilterManager;
 }  // namespace zel
 
+namespace zel::audit {
+class SiteAudit;
+}
+
 namespace zel::cli {
+
+class AuditSession;
 
 struct CrawlTiming {
   double seconds = 0;
@@ -71,6 +77,10 @@ class ReportContext {
   // never read (besides the ones still in flight): a loaded crawl keeps them.
   void setLinksPending(std::unordered_set<const ZelUrl*> pages) { linksPending_ = std::move(pages); }
   bool linksPending(const ZelUrl* record) const;
+  // The site audit of the crawl; null (no audit in any output) when it is off.
+  void setAudit(const AuditSession* session) { audit_ = session; }
+  const AuditSession* auditSession() const { return audit_; }
+  const audit::SiteAudit* audit() const;
   void setServedFolder(std::optional<ServedFolder> served) { served_ = std::move(served); }
   const std::optional<ServedFolder>& servedFolder() const { return served_; }
 
@@ -83,6 +93,7 @@ class ReportContext {
   std::vector<const ZelUrl*> sitemap_;  // sorted: a set of a whole crawl's pages costs too much
   std::unordered_set<const ZelUrl*> linksPending_;
   SecretMask secrets_;
+  const AuditSession* audit_ = nullptr;
   std::optional<ServedFolder> served_;
 };
 

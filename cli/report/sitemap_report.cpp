@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "audit/site_audit.h"
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "platform/url.h"
@@ -88,6 +89,8 @@ Status writeSitemap(const ReportContext& report, const std::string& path,
   if (Status s = startFile(); !s.ok()) return s;
   for (ZelUrl* r : hub.getInternalPagesCollection()) {
     if (!report.inSitemap(r)) continue;
+    // Deliberately stricter than the collection: a sitemap of redirects or noindex is a finding.
+    if (const audit::SiteAudit* a = report.audit(); a && !a->belongsInSitemap(r)) continue;
     entry.clear();
     appendEntry(entry, *r);
     if (inFile == maxUrlsPerFile || bytesInFile + entry.size() > kMaxBytesPerFile) {

@@ -243,6 +243,7 @@ void printTerminalReport(FILE* out, const ReportContext& report) {
   printRedirects(aside, report);
   printBadLinks(aside, report);
   printMissingAnchors(aside, report);
+  printTopIssues(aside, report);
   std::fclose(aside);
   std::string printed(text, size);
   std::free(text);

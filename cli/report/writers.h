@@ -37,13 +37,23 @@ Status writeJUnit(const ReportContext& report, const std::string& path);
 // statuses, bad links with where they stand, redirects, SEO problems by kind,
 // validation warnings and a sortable, filterable table of every URL.
 Status writeHtmlReport(const ReportContext& report, const std::string& path);
+// The site audit's findings: one row per issue and address (issue, priority,
+// kind, url, detail), ranked as the reports rank issue types.
+Status writeIssuesCsv(const ReportContext& report, const std::string& path);
+// One row per issue type found, with its count.
+Status writeIssuesSummary(const ReportContext& report, const std::string& path);
+// The five highest-priority issue types and their counts, for the terminal.
+void printTopIssues(FILE* out, const ReportContext& report);
 // The whole crawl as a SQLite database.
 Status writeCrawlDatabase(const ReportContext& report, const std::string& path);
 // The same into an existing crawl database, replacing its contents in one
 // transaction: on failure the file is left as it was.
 Status rewriteCrawlDatabase(const ReportContext& report, const std::string& path);
 // The layout the database writer writes; readers refuse a newer one.
-inline constexpr int kCrawlDatabaseSchemaVersion = 4;
+inline constexpr int kCrawlDatabaseSchemaVersion = 5;
+// The first layout with the site audit's tables (issue_types, issues,
+// indexability, page_markup).
+inline constexpr int kFirstAuditSchemaVersion = 5;
 // The name of the row that marks a record's dropped response header fields.
 inline constexpr const char* kTruncatedHeadersRow = "truncated";
 

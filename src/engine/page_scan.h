@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "parser/markup_facts_gatherer.h"
 #include "parser/zel_parser.h"
 #include "platform/defaults.h"
 
@@ -21,6 +22,8 @@ struct PageScan {
   // The parser reads its settings through this copy for as long as it lives.
   std::shared_ptr<const Defaults> settings;
   std::unique_ptr<ZelParser> parser;
+  // Set when the host asked for markup facts: it observed the same scan.
+  std::unique_ptr<MarkupFactsGatherer> gatherer;
   std::atomic<bool> done{false};
 };
 

@@ -17,6 +17,7 @@
 
 #include "archive/archive_store.h"
 #include "engine/record_address_table.h"
+#include "parser/markup_facts_gatherer.h"
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
 #include "url/kx_data_source.h"
@@ -215,6 +216,13 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   void extractLinks(ZelUrl* record) override;
   std::unique_ptr<ZelRenderer> makeRenderer(const UrlRequest& request, ZelRendererOwner* owner,
                                             Status* why) override;
+  // With a receiver set (the host's; none by default), every HTML page of the site
+  // is also scanned for its MarkupFacts, in the same pass, and the facts go to the
+  // receiver with the record when the page's links are extracted.
+  using MarkupFactsReceiver = std::function<void(ZelUrl*, MarkupFacts&&)>;
+  void setMarkupFactsReceiver(MarkupFactsReceiver receiver) {
+    markupFactsReceiver_ = std::move(receiver);
+  }
   // Pages that asked to be rendered but were read as served (no browser), and why.
   int getUnrenderedPageCount() const { return unrenderedPages_; }
   const std::string& getUnrenderedReason() const { return unrenderedReason_; }
@@ -435,6 +443,9 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   std::unordered_map<ZelUrl*, std::shared_ptr<PageScan>> arrivedScans_;
   Url resolvedLink_;  // processLink's target, reused from link to link
   std::shared_ptr<PageScan> scanInHand_;
+  MarkupFactsReceiver markupFactsReceiver_;
+  // The gatherer that observed the scan of the page being extracted.
+  std::unique_ptr<MarkupFactsGatherer> gathererInHand_;
   std::vector<std::unique_ptr<ZelParser>> retiredParsers_;
   // The ignore terms as read at a generation of the settings (read once a link otherwise).
   mutable std::vector<std::string> ignoreTerms_;

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "engine/zel_hub.h"
+#include "parser/markup_facts_gatherer.h"
 #include "parser/resource_link_parser.h"
 #include "parser/zel_parser.h"
 #include "platform/text_format.h"
@@ -181,13 +182,20 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
     resource = ZelCSSParser::initWithData(bytes, &log());
   else if (kind.js)
     resource = ZelJSParser::initWithData(bytes, &log());
-  else if (!(html = takeScannedParser(kind.fileType)))
+  const bool wantsMarkup = markupFactsReceiver_ && kind.fileType == kFileTypeHTML && !kind.xml;
+  gathererInHand_.reset();
+  if (!resource && !kind.pdf && !kind.css && !kind.js && !(html = takeScannedParser(kind.fileType))) {
+    if (wantsMarkup) gathererInHand_ = std::make_unique<MarkupFactsGatherer>();
     html = ZelParser::initWithData(bytes, d.boolForKey("SEOEnabled"), d.boolForKey("observeRobotsTxt"),
-                                   getDetectedEncoding(), kind.fileType, true, d, &log());
+                                   getDetectedEncoding(), kind.fileType, true, d, &log(),
+                                   gathererInHand_.get());
+  }
   if (resource) {
     extractPageFacts(r, *resource, nullptr);
   } else if (html) {
     extractHtmlFacts(r, *html, kind.fileType);
+    if (wantsMarkup && gathererInHand_) markupFactsReceiver_(r, gathererInHand_->take());
+    gathererInHand_.reset();
     extractPageFacts(r, *html, html.get());
   } else if (!kind.pdf && !kind.css && !kind.js) {
     ZEL_LOG(log(), 1, r->getLinkUrl() + " does not appear to be html (or html but no hyperlinks)");

@@ -103,6 +103,7 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
   scan->observeRobots = d.boolForKey("observeRobotsTxt");
   scan->encoding = getDetectedEncoding();
   scan->settings = settingsSnapshot();
+  if (markupFactsReceiver_) scan->gatherer = std::make_unique<MarkupFactsGatherer>();
   if (!scanPool_) scanPool_ = std::make_unique<WorkPool>(WorkPool::threadsForThisMachine(kMaxScanThreads));
   std::weak_ptr<ZelHub*> alive = aliveToken_;
   RunLoop* loop = platform_.runLoop;
@@ -115,7 +116,7 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
   scanPool_->submit([scan, alive, loop, logTo, retired] {
     scan->parser = ZelParser::initWithData(*scan->body, scan->withSEO, scan->observeRobots,
                                            scan->encoding, scan->fileType, true, *scan->settings,
-                                           logTo);
+                                           logTo, scan->gatherer.get());
     // Extraction always wants the page's words: decode its text here, off the run loop.
     if (scan->parser) scan->parser->getWordCount();
     scan->done.store(true, std::memory_order_release);
@@ -140,8 +141,10 @@ std::unique_ptr<ZelParser> ZelHub::takeScannedParser(int fileType) {
   if (scanInHand_->fileType != fileType || scanInHand_->encoding != getDetectedEncoding() ||
       scanInHand_->withSEO != d.boolForKey("SEOEnabled") ||
       scanInHand_->observeRobots != d.boolForKey("observeRobotsTxt") ||
-      scanInHand_->settings->generation() != d.generation())
+      scanInHand_->settings->generation() != d.generation() ||
+      (markupFactsReceiver_ && !scanInHand_->gatherer))
     return nullptr;
+  gathererInHand_ = std::move(scanInHand_->gatherer);
   return std::move(scanInHand_->parser);
 }
 

@@ -445,6 +445,9 @@ void ZelHub::readRobotsTxt(const Url& startUrl) {
     request.ignoreLocalCache = true;
     if (auto agent = d.stringForKey("userAgentString")) request.setHeader("User-Agent", *agent);
     request.setHeader("Host", authority);
+    // The crawl takes any certificate for the site's pages (a record accepts the
+    // server's trust), so its robots.txt is read on the same terms.
+    request.acceptAnyCertificate = true;
     result = platform_.loader->sendSynchronous(request);
   }
   const long status = result.response ? result.response->statusCode : 0;
@@ -486,6 +489,7 @@ void ZelHub::detectEncodingOfStart(const std::optional<Url>& testUrl) {
     request.url = testUrl->absoluteString();
     request.timeoutSeconds = startupRequestTimeout();
     if (auto agent = d.stringForKey("userAgentString")) request.setHeader("User-Agent", *agent);
+    request.acceptAnyCertificate = true;  // as for robots.txt
     const SyncResult result = platform_.loader->sendSynchronous(request);
     if (result.response) {
       if (auto text = decodeDetectingEncoding(result.body, result.response->textEncodingName)) {

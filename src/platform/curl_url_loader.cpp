@@ -465,6 +465,7 @@ SyncResult CurlUrlLoader::sendSynchronous(const UrlRequest& request, int maxRedi
     EasySetup setup;
     setup.cookieShare = req.handleCookies ? impl_->cookies.share() : nullptr;
     setup.errorBuffer = errorBuffer;
+    setup.verifyPeer = !req.acceptAnyCertificate;
     setup.headerFunction = &syncHeader;
     setup.writeFunction = &syncBody;
     setup.userData = &t;

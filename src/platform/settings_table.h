@@ -16,7 +16,8 @@ struct SettingInfo {
   // JSON text of the value a crawl uses when the setting is not given; "" when
   // that is the engine's reading of an absent key (false, 0, "", none).
   std::string_view defaultText;
-  // One of: "crawl", "check", "requests", "seo", "output", "archive", "render", "advanced".
+  // One of: "crawl", "check", "requests", "seo", "audit", "output", "archive", "render",
+  // "advanced".
   std::string_view topic;
   // One line of plain English, at most 90 characters.
   std::string_view meaning;
@@ -36,6 +37,27 @@ inline constexpr SettingInfo kSettingTable[] = {
      "folder the archived pages are saved to at the end of the crawl"},
     {"attemptAuthenticate", SettingType::Bool, "", "requests",
      "log in by posting the user name and password to the starting page"},
+    {"auditAltMax", SettingType::Integer, "100", "audit",
+     "alt texts longer than this many characters are reported"},
+    {"auditEnabled", SettingType::Bool, "true", "audit",
+     "run the site audit after the crawl (issues, indexability)"},
+    {"auditGenericLinkTexts", SettingType::StringArray,
+     "[\"click here\",\"click\",\"here\",\"read more\",\"more\",\"learn more\",\"link\",\"this page\",\"go\"]",
+     "audit", "link texts that say nothing of their target (compared ignoring case)"},
+    {"auditH1Max", SettingType::Integer, "70", "audit",
+     "h1 headings longer than this many characters are reported"},
+    {"auditImageMaxKB", SettingType::Integer, "100", "audit",
+     "images larger than this many kilobytes are reported as heavy"},
+    {"auditMaxDepth", SettingType::Integer, "3", "audit",
+     "pages more than this many clicks from the start are reported as deep"},
+    {"auditSitemapUrls", SettingType::StringArray, "", "audit",
+     "sitemaps the audit reads besides those robots.txt names and /sitemap.xml"},
+    {"auditSitemaps", SettingType::Bool, "", "audit",
+     "after the crawl, read the site's sitemaps and check them against the crawl"},
+    {"auditTitleMin", SettingType::Integer, "30", "audit",
+     "titles shorter than this many characters are reported"},
+    {"auditUrlMaxLength", SettingType::Integer, "115", "audit",
+     "page addresses longer than this many characters are reported"},
     {"authenticationPassword", SettingType::String, "", "requests", "password used to log in"},
     {"authenticationPasswordFieldName", SettingType::String, "", "requests",
      "name of the login form's password field"},

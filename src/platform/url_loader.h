@@ -29,6 +29,9 @@ struct UrlRequest {
   int64_t maxBodyBytes = 0;
   // Local caches are never used; kept so the request states it.
   bool ignoreLocalCache = true;
+  // sendSynchronous only: take the server's certificate without checking it, as
+  // the crawl's own fetches do once a record accepts the server's trust.
+  bool acceptAnyCertificate = false;
 
   void setHeader(std::string_view name, std::string_view value);
   // Drops the header if set (case-insensitive name).
@@ -196,8 +199,8 @@ class UrlLoader {
                                                UrlConnectionDelegate* delegate) = 0;
   // Loads a URL and waits for it, following up to `maxRedirects` redirects itself
   // (the last response is returned when the limit is reached). Uses the loader's
-  // cookie store when the request handles cookies, and never accepts an untrusted
-  // certificate. Any thread; does not turn the run loop.
+  // cookie store when the request handles cookies, and accepts an untrusted
+  // certificate only when the request says so. Any thread; does not turn the run loop.
   virtual SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects = 5) = 0;
   // Drops every stored cookie (one store per loader, shared by all its connections).
   virtual void clearCookies() = 0;

@@ -11,7 +11,7 @@ namespace zel {
 namespace {
 
 TEST(SettingVocabulary, WellFormed) {
-  const std::set<std::string_view> topics = {"crawl",  "check",   "requests", "seo",
+  const std::set<std::string_view> topics = {"crawl",  "check",   "requests", "seo",   "audit",
                                              "output", "archive", "render",   "advanced"};
   const auto all = settingVocabulary();
   ASSERT_FALSE(all.empty());

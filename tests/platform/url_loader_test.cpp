@@ -247,7 +247,13 @@ TEST_F(UrlLoaderTest, SelfSignedCertificateRaisesAServerTrustChallenge) {
       EXPECT_EQ(d.challenges[0].method, AuthMethod::ServerTrust);
       EXPECT_FALSE(d.challenges[0].errorDescription.empty());
     }
-  }
+  }  // A synchronous request takes the certificate only when it says so.
+  UrlRequest sync = makeRequest(secure.url("/"));
+  EXPECT_FALSE(loader->sendSynchronous(sync).response);
+  sync.acceptAnyCertificate = true;
+  SyncResult taken = loader->sendSynchronous(sync);
+  ASSERT_TRUE(taken.response);
+  EXPECT_EQ(taken.body, "secure page");
 }
 
 TEST_F(UrlLoaderTest, GzipBodyIsDecodedWhileContentLengthShowsTheCompressedSizeAndHeadHasNone) {

@@ -1,0 +1,82 @@
+#include "audit_session.h"
+
+#include <algorithm>
+
+#include "engine/zel_hub.h"
+#include "platform/text_format.h"
+#include "url/kept_response_headers.h"
+
+namespace zel::cli {
+
+AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
+    : hub_(hub), settings_(settings), enabled_(settings.boolForKey("auditEnabled")) {
+  if (!enabled_) return;
+  hub.setKeepsResponseHeaders(true);  // X-Robots-Tag, Link and the security headers
+  hub.setMarkupFactsReceiver([this](ZelUrl* page, MarkupFacts&& facts) {
+    markup_.emplace_back(page, std::move(facts));
+    if (!keepEveryHeader_) keepHeadersRead(*page);
+  });
+}
+
+void AuditSession::keepHeadersRead(ZelUrl& page) {
+  const KeptResponseHeaders* kept = page.getResponseHeaders();
+  if (!kept) return;
+  KeptResponseHeaders read;
+  read.truncated = kept->truncated;  // what was dropped may have been one of them
+  for (const auto& field : kept->headers)
+    for (std::string_view name : audit::kHeadersRead)
+      if (equalsIgnoreCase(field.first, name)) read.headers.push_back(field);
+  if (read.headers.size() < kept->headers.size()) page.setResponseHeaders(std::move(read));
+}
+
+void AuditSession::setMarkup(const ZelUrl* page, MarkupFacts facts) {
+  markup_.emplace_back(page, std::move(facts));
+}
+
+void AuditSession::orderMarkup() {
+  // The facts stay where they are; an index orders them by page, and a page read
+  // again is found at its latest facts.
+  order_.resize(markup_.size());
+  for (uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
+  std::stable_sort(order_.begin(), order_.end(), [this](uint32_t a, uint32_t b) {
+    return std::less<const ZelUrl*>()(markup_[a].first, markup_[b].first);
+  });
+}
+
+const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
+  auto it =
+      std::upper_bound(order_.begin(), order_.end(), page, [this](const ZelUrl* p, uint32_t i) {
+        return std::less<const ZelUrl*>()(p, markup_[i].first);
+      });
+  if (it == order_.begin() || markup_[*(it - 1)].first != page) return nullptr;
+  return &markup_[*(it - 1)].second;
+}
+
+const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> sitemaps) {
+  if (!enabled_) return nullptr;
+  sitemaps_ = std::move(sitemaps);
+  orderMarkup();
+  audit::AuditInput input;
+  input.records = &hub_.getLinksCollection();
+  input.seo = &hub_.seoManager();
+  input.settings = &settings_;
+  input.startingUrl = hub_.getStartingUrl();
+  if (const ZelUrl* first = hub_.getFirstItem()) input.startingUrl = first->getLinkUrl();
+  input.startWasSitemap = hub_.startingPointWasXML();
+  input.markupOf = [this](const ZelUrl* r) { return markupOf(r); };
+  input.headersOf = [](const ZelUrl* r) {
+    const KeptResponseHeaders* kept = r->getResponseHeaders();
+    return kept ? audit::ResponseHeaders{&kept->headers, kept->truncated}
+                : audit::ResponseHeaders();
+  };
+  input.sitemaps = sitemaps_ ? &*sitemaps_ : nullptr;
+  result_ = audit::SiteAudit::run(input);
+  // The summary's "pages with mixed content": the host counts them, once a page
+  // (a saved crawl comes back with its count, which a second run only tops up).
+  ZelSEOManager& seo = hub_.seoManager();
+  while (static_cast<size_t>(seo.counters().mixedContent) < result_->mixedContentPages())
+    seo.incMixedContent();
+  return &*result_;
+}
+
+}  // namespace zel::cli

@@ -1,0 +1,61 @@
+#pragma once
+// The program's side of the site audit. It asks the hub for the markup facts of
+// every page of the site and keeps them, runs the audit once the crawl (and the
+// reading of the sitemaps) is over, and lets the SEO summary count the pages
+// with mixed content. Every output reads the one result through it.
+#include <deque>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "audit/site_audit.h"
+#include "parser/markup_facts.h"
+
+namespace zel {
+class Defaults;
+class ZelHub;
+class ZelUrl;
+}  // namespace zel
+
+namespace zel::cli {
+
+class AuditSession {
+ public:
+  // With `auditEnabled` false the session does nothing and every output is as
+  // without an audit.
+  AuditSession(ZelHub& hub, const Defaults& settings);
+  AuditSession(const AuditSession&) = delete;
+  AuditSession& operator=(const AuditSession&) = delete;
+
+  bool enabled() const { return enabled_; }
+  // Pages keep only the response header fields the audit reads (a page's
+  // headers cost more memory than its other facts), unless a window asks for all.
+  void keepEveryResponseHeader(bool keep) { keepEveryHeader_ = keep; }
+  // Facts of a page read back with a saved crawl (a page read again replaces them).
+  void setMarkup(const ZelUrl* page, MarkupFacts facts);
+  // A page's facts, once the audit has run (null when there are none).
+  const MarkupFacts* markupOf(const ZelUrl* page) const;
+
+  // Runs the audit over the crawl as it is now, with the sitemaps as read after
+  // it when they were. Returns the result, null when the audit is off.
+  const audit::SiteAudit* run(std::optional<audit::SitemapReading> sitemaps = std::nullopt);
+  const audit::SiteAudit* result() const { return result_ ? &*result_ : nullptr; }
+
+ private:
+  void keepHeadersRead(ZelUrl& page);
+
+  ZelHub& hub_;
+  const Defaults& settings_;
+  bool enabled_ = false;
+  bool keepEveryHeader_ = false;
+  // In the order received (a page read again comes again): a big site's pages
+  // cost no hash node each, and growing it never holds two copies.
+  std::deque<std::pair<const ZelUrl*, MarkupFacts>> markup_;
+  std::vector<uint32_t> order_;  // places in markup_, by page, then as received
+  void orderMarkup();
+  std::optional<audit::SitemapReading> sitemaps_;
+  std::optional<audit::SiteAudit> result_;
+};
+
+}  // namespace zel::cli

@@ -1,0 +1,115 @@
+#include "report/audit_json.h"
+
+#include "audit/site_audit.h"
+#include "platform/text_format.h"
+#include "report/record_fields.h"
+#include "report/report_context.h"
+#include "report/text_escape.h"
+
+namespace zel::cli {
+
+namespace {
+
+void key(std::string& out, std::string_view name) {
+  out += ',';
+  appendJsonString(out, name);
+  out += ':';
+}
+
+}  // namespace
+
+void appendAuditFields(std::string& out, const ZelUrl& r, const audit::SiteAudit& a) {
+  for (const HostField& f : hostFields()) {
+    if (!f.fromAudit) continue;
+    const std::string text = f.text(r, &a).value_or("");
+    if (text.empty() && f.json != HostField::Json::Words) continue;
+    key(out, f.name);
+    switch (f.json) {
+      case HostField::Json::Boolean:
+        out += text == "YES" ? "true" : "false";
+        break;
+      case HostField::Json::Number:
+        out += text;
+        break;
+      case HostField::Json::Words: {
+        out += '[';
+        bool first = true;
+        for (const std::string& w : split(text, " ")) {
+          if (w.empty()) continue;
+          if (!first) out += ',';
+          first = false;
+          appendJsonString(out, w);
+        }
+        out += ']';
+        break;
+      }
+      case HostField::Json::Text:
+        appendJsonString(out, text);
+        break;
+    }
+  }
+}
+
+void appendAuditObject(std::string& out, const ReportContext& report) {
+  const audit::SiteAudit* a = report.audit();
+  if (!a) return;
+  out += ",\n  \"audit\": {\"pages\":" + std::to_string(a->pageCount()) +
+         ",\"indexable\":" + std::to_string(a->indexableCount()) + ",\"issues\":[";
+  bool first = true;
+  for (const auto& [issue, count] : a->rankedCounts()) {
+    const audit::IssueType& t = audit::issueType(issue);
+    out += first ? "\n    {\"id\":" : ",\n    {\"id\":";
+    first = false;
+    appendJsonString(out, t.id);
+    key(out, "group");
+    appendJsonString(out, t.group);
+    key(out, "priority");
+    appendJsonString(out, audit::priorityName(t.priority));
+    key(out, "kind");
+    appendJsonString(out, audit::kindName(t.kind));
+    key(out, "count");
+    out += std::to_string(count);
+    key(out, "description");
+    appendJsonString(out, t.description);
+    key(out, "fix");
+    appendJsonString(out, t.fix);
+    out += '}';
+  }
+  out += "]";
+  if (const audit::SitemapReading* s = a->sitemaps()) {
+    out += ",\"sitemaps\":{\"files\":[";
+    for (size_t i = 0; i < s->files.size(); ++i) {
+      const audit::SitemapFile& f = s->files[i];
+      out += i ? ",{\"url\":" : "{\"url\":";
+      appendJsonString(out, f.url);
+      out +=
+          strf(",\"index\":%s,\"read\":%s,\"urls\":%zu,\"bytes\":%llu", f.index ? "true" : "false",
+               f.read ? "true" : "false", f.urls, static_cast<unsigned long long>(f.bytes));
+      if (!f.problem.empty()) {
+        key(out, "problem");
+        appendJsonString(out, f.problem);
+      }
+      out += '}';
+    }
+    out += strf("],\"addresses\":%zu,\"filesNotRead\":%zu,\"addressesNotRead\":%zu,\"stopped\":%s}",
+                s->entries.size(), s->filesNotRead, s->urlsNotRead, s->stopped ? "true" : "false");
+  }
+  // Findings at addresses that are no record of the crawl (sitemap orphans).
+  out += ",\"otherAddresses\":[";
+  first = true;
+  for (const audit::IssueType& t : audit::issueCatalogue())
+    for (const audit::Finding& f : a->findings(t.issue)) {
+      if (f.record) continue;
+      out += first ? "{\"url\":" : ",{\"url\":";
+      first = false;
+      appendJsonString(out, a->address(f));
+      key(out, "issue");
+      appendJsonString(out, t.id);
+      key(out, "detail");
+      appendJsonString(out, a->detail(f));
+      out += '}';
+    }
+  out += "]}";
+}
+
+}  // namespace zel::cli

@@ -1,0 +1,24 @@
+#pragma once
+// The site audit in the JSON export: its fields on each record, and the
+// "audit" object with every issue type that occurred.
+#include <string>
+
+namespace zel {
+class ZelUrl;
+}
+namespace zel::audit {
+class SiteAudit;
+}
+
+namespace zel::cli {
+
+class ReportContext;
+
+// ,"indexable":...,"indexability":"...","issues":[...],... for the record (each
+// key only when it has a value; "issues" always).
+void appendAuditFields(std::string& out, const ZelUrl& record, const audit::SiteAudit& audit);
+// ,"audit":{...}: pages, indexable pages, each issue type found (ranked) with its
+// count, the sitemaps read, and the findings at addresses the crawl has no record of.
+void appendAuditObject(std::string& out, const ReportContext& report);
+
+}  // namespace zel::cli

@@ -1,0 +1,176 @@
+#include "audit/audit_run.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "audit/record_facts.h"
+#include "platform/text_format.h"
+#include "seo/zel_seo_manager.h"
+#include "url/zel_url.h"
+
+namespace zel::audit {
+
+AuditRun::AuditRun(const AuditInput& input, SiteAudit& out)
+    : in(input), limits(out.limits_), out_(out) {
+  httpsSite = startsWith(input.startingUrl, "https://");
+}
+
+ZelUrl* AuditRun::find(std::string_view address) const {
+  if (!addressesKnown_ && in.records) {  // made when first needed: many sites never need it
+    addressesKnown_ = true;
+    byAddress_.reserve(in.records->size() * 2);
+    for (ZelUrl* r : *in.records) {
+      byAddress_.emplace(r->getLinkUrl(), r);
+      byAddress_.emplace(r->getActualurl(), r);
+    }
+  }
+  address = address.substr(0, address.find('#'));
+  if (address.empty()) return nullptr;
+  if (auto it = byAddress_.find(address); it != byAddress_.end()) return it->second;
+  // Records may keep an address without its trailing "/" (shouldIgnoreSlash).
+  if (address.back() == '/') {
+    if (auto it = byAddress_.find(address.substr(0, address.size() - 1)); it != byAddress_.end())
+      return it->second;
+  } else {
+    const std::string slashed = std::string(address) + "/";
+    if (auto it = byAddress_.find(slashed); it != byAddress_.end()) return it->second;
+  }
+  return nullptr;
+}
+
+const MarkupFacts* AuditRun::markup(const ZelUrl* r) const {
+  return in.markupOf ? in.markupOf(r) : nullptr;
+}
+
+ResponseHeaders AuditRun::headers(const ZelUrl* r) const {
+  return in.headersOf ? in.headersOf(r) : ResponseHeaders();
+}
+
+std::vector<std::string> AuditRun::headerValues(const ZelUrl* r, std::string_view name) const {
+  std::vector<std::string> values;
+  if (const HeaderList* list = headers(r).list)
+    for (const auto& [n, v] : *list)
+      if (equalsIgnoreCase(n, name)) values.push_back(v);
+  return values;
+}
+
+std::optional<Indexability> AuditRun::verdict(const ZelUrl* r) const {
+  return out_.indexability(r);
+}
+
+bool AuditRun::headerSaysNoindex(const ZelUrl* r) const {
+  for (const std::string& v : headerValues(r, "X-Robots-Tag"))
+    if (hasRobotsWord(v, "noindex") || hasRobotsWord(v, "none")) return true;
+  return false;
+}
+
+bool AuditRun::isNoindex(const ZelUrl* r) const {
+  if (r->getHeadContainsNoIndex() || headerSaysNoindex(r)) return true;
+  const MarkupFacts* m = markup(r);
+  return m && hasRobotsWord(m->robots, "none");
+}
+
+void AuditRun::add(Issue issue, const ZelUrl* r, std::string detail) {
+  Finding f;
+  f.record = r;
+  f.textAt = static_cast<uint32_t>(out_.texts_.size());
+  f.textLength = static_cast<uint32_t>(detail.size());
+  out_.texts_ += detail;
+  out_.byIssue_[static_cast<size_t>(issue)].push_back(f);
+}
+
+void AuditRun::addAddress(Issue issue, std::string url, std::string detail) {
+  if (const ZelUrl* r = find(url)) return add(issue, r, std::move(detail));
+  add(issue, nullptr, url.append(1, '\0').append(detail));
+}
+
+// Which records are pages of the site, and each page's verdict in the order of
+// its reasons.
+void AuditRun::classify() {
+  std::vector<const ZelUrl*> seoPages;
+  if (in.seo) seoPages.assign(in.seo->getCollection().begin(), in.seo->getCollection().end());
+  std::sort(seoPages.begin(), seoPages.end());
+  for (ZelUrl* r : *in.records) {
+    const bool html = r->getIsHTML() && !r->getIsPDF();
+    if (!isSitePage(*r) && !(html && std::binary_search(seoPages.begin(), seoPages.end(), r))) {
+      if (r->getIsPDF() && headerSaysNoindex(r)) out_.pdfsKeptOut_.insert(r);
+      continue;
+    }
+    const int code = statusCode(*r);
+    Indexability v = Indexability::Indexable;
+    if (r->isDisallowed())
+      v = Indexability::BlockedByRobotsTxt;
+    else if (code == 0)
+      v = Indexability::NoResponse;
+    else if (code != 200 || isSoft404(*r))
+      v = Indexability::Not200;
+    else if (r->getRedirectCount() > 0)
+      v = Indexability::Redirected;
+    else if (isNoindex(r))
+      v = Indexability::Noindex;
+    else if (!r->canonicalMatchesUrl())
+      v = Indexability::Canonicalised;
+    out_.indexability_.emplace_back(r, v);
+    if (v == Indexability::Indexable) ++out_.indexable_;
+    sitePages.push_back(r);
+    if (code == 200 && !isSoft404(*r) && r->getRedirectCount() == 0) pages.push_back(r);
+  }
+  std::sort(out_.indexability_.begin(), out_.indexability_.end(), [](const auto& a, const auto& b) {
+    return std::less<const ZelUrl*>()(a.first, b.first);
+  });
+}
+
+void AuditRun::runAll() {
+  if (!in.records) return;
+  classify();
+  checkStatuses(*this);
+  checkAddresses(*this);
+  checkTitlesAndDescriptions(*this);
+  checkHeadings(*this);
+  checkContent(*this);
+  checkImages(*this);
+  checkLinks(*this);
+  checkDirectives(*this);
+  checkCanonicals(*this);
+  checkHreflang(*this);
+  checkSitemaps(*this);
+  checkSecurity(*this);
+
+  // One finding per type and address, records in the order the crawl made them.
+  std::unordered_set<std::string> seenUrls;  // addresses without a record: few
+  std::vector<SiteAudit::RecordIssues>& byRecord = out_.byRecord_;
+  uint32_t most = 0;
+  for (const ZelUrl* r : *in.records) most = std::max(most, r->graphIndex());
+  std::vector<int32_t> slotOf(static_cast<size_t>(most) + 1, -1);  // graph index -> byRecord
+  for (size_t issue = 0; issue < out_.byIssue_.size(); ++issue) {
+    std::vector<Finding>& f = out_.byIssue_[issue];
+    std::stable_sort(f.begin(), f.end(), [](const Finding& a, const Finding& b) {
+      if (!a.record || !b.record) return a.record && !b.record;
+      return a.record->graphIndex() < b.record->graphIndex();
+    });
+    seenUrls.clear();
+    size_t kept = 0;
+    for (size_t i = 0; i < f.size(); ++i) {
+      const bool fresh = f[i].record ? kept == 0 || f[kept - 1].record != f[i].record
+                                     : seenUrls.insert(out_.address(f[i])).second;
+      if (!fresh) continue;
+      f[kept++] = f[i];
+      if (!f[i].record || f[i].record->graphIndex() > most) continue;
+      int32_t& slot = slotOf[f[i].record->graphIndex()];
+      if (slot < 0) {
+        slot = static_cast<int32_t>(byRecord.size());
+        byRecord.push_back({f[i].record, {}});
+      }
+      byRecord[static_cast<size_t>(slot)].issues.set(issue);
+    }
+    f.resize(kept);
+    f.shrink_to_fit();
+  }
+  out_.texts_.shrink_to_fit();
+  std::sort(byRecord.begin(), byRecord.end(), [](const auto& a, const auto& b) {
+    return std::less<const ZelUrl*>()(a.record, b.record);
+  });
+  byRecord.shrink_to_fit();
+}
+
+}  // namespace zel::audit

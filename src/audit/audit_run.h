@@ -1,0 +1,68 @@
+#pragma once
+// Internal to the audit: one run of every check. It holds what the checks share
+// (the input, the limits, the pages of the site, an address look-up, each
+// page's verdict) and collects the findings into the SiteAudit being made.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "audit/site_audit.h"
+
+namespace zel::audit {
+
+class AuditRun {
+ public:
+  AuditRun(const AuditInput& input, SiteAudit& out);
+
+  const AuditInput& in;
+  const AuditLimits& limits;
+  // Internal HTML pages that answered 200 without a redirect (soft 404s aside):
+  // what "a page" means to the page checks, in crawl order.
+  std::vector<ZelUrl*> pages;
+  // Every page of the site that gets a verdict, in crawl order.
+  std::vector<ZelUrl*> sitePages;
+  bool httpsSite = false;
+
+  // The record for an address (with or without a fragment or a trailing "/"), or null.
+  ZelUrl* find(std::string_view address) const;
+  const MarkupFacts* markup(const ZelUrl* r) const;
+  ResponseHeaders headers(const ZelUrl* r) const;
+  // The values of a header (case-insensitive name) in the order received.
+  std::vector<std::string> headerValues(const ZelUrl* r, std::string_view name) const;
+  std::optional<Indexability> verdict(const ZelUrl* r) const;
+  // noindex in a robots meta tag (as the SEO summary reads it), the markup's
+  // robots words ("none") or the X-Robots-Tag header.
+  bool isNoindex(const ZelUrl* r) const;
+  bool headerSaysNoindex(const ZelUrl* r) const;
+
+  // One finding per issue and address; the detail says where or why.
+  void add(Issue issue, const ZelUrl* r, std::string detail = std::string());
+  void addAddress(Issue issue, std::string url, std::string detail = std::string());
+
+  // Runs every check and fills the SiteAudit.
+  void runAll();
+
+ private:
+  void classify();
+  SiteAudit& out_;
+  mutable std::unordered_map<std::string_view, ZelUrl*> byAddress_;
+  mutable bool addressesKnown_ = false;
+};
+
+// The check groups, each a handful of small checks (check_*.cpp).
+void checkStatuses(AuditRun& run);
+void checkAddresses(AuditRun& run);
+void checkTitlesAndDescriptions(AuditRun& run);
+void checkHeadings(AuditRun& run);
+void checkContent(AuditRun& run);
+void checkImages(AuditRun& run);
+void checkLinks(AuditRun& run);
+void checkDirectives(AuditRun& run);
+void checkCanonicals(AuditRun& run);
+void checkHreflang(AuditRun& run);
+void checkSitemaps(AuditRun& run);
+void checkSecurity(AuditRun& run);
+
+}  // namespace zel::audit

@@ -1,0 +1,109 @@
+// Content and images: thin, placeholder and duplicate text, soft 404s, spelling
+// and grammar, language and viewport; alt texts, heavy images, image sizes.
+#include <algorithm>
+#include <unordered_map>
+
+#include "audit/audit_run.h"
+#include "audit/record_facts.h"
+#include "platform/defaults.h"
+#include "platform/text_format.h"
+#include "seo/zel_seo_manager.h"
+#include "url/zel_url.h"
+
+namespace zel::audit {
+
+namespace {
+
+void thinContent(AuditRun& run) {
+  if (!run.in.seo || !run.in.settings || !run.in.settings->boolForKey("SEOEnabled")) return;
+  for (ZelUrl* r : run.in.seo->getCollection())
+    if (r->getWordCount() < run.limits.thinContent)
+      run.add(Issue::ContentThin, r, strf("%lld words", static_cast<long long>(r->getWordCount())));
+}
+
+void duplicateText(AuditRun& run) {
+  std::unordered_map<uint64_t, std::vector<const ZelUrl*>> byHash;
+  for (const ZelUrl* page : run.pages)
+    if (const MarkupFacts* m = run.markup(page); m && m->textHash)
+      byHash[m->textHash].push_back(page);
+  for (const ZelUrl* page : run.pages) {
+    const MarkupFacts* m = run.markup(page);
+    if (!m || !m->textHash) continue;
+    const auto& group = byHash[m->textHash];
+    if (group.size() < 2) continue;
+    const ZelUrl* other = group.front() == page ? group[1] : group.front();
+    run.add(Issue::ContentDuplicate, page,
+            strf("same text as %s%s", other->getActualLinkUrl().c_str(),
+                 group.size() > 2 ? strf(" and %zu more", group.size() - 2).c_str() : ""));
+  }
+}
+
+void spellingAndGrammar(AuditRun& run) {
+  const Defaults& d = *run.in.settings;
+  if (!d.boolForKey("checkSpelling") && !d.boolForKey("checkGrammar")) return;
+  std::unordered_map<const ZelUrl*, std::vector<std::string>> words;
+  if (run.in.seo)
+    for (const auto& [word, records] : run.in.seo->getMisspelledWordDictionary())
+      for (const ZelUrl* r : records) words[r].push_back(word);
+  for (const ZelUrl* page : run.pages) {
+    if (d.boolForKey("checkSpelling") && page->getSpellingCount() > 0) {
+      std::vector<std::string>& w = words[page];
+      std::sort(w.begin(), w.end());
+      run.add(Issue::ContentMisspellings, page, firstFew(w, w.size(), 5));
+    }
+    if (d.boolForKey("checkGrammar") && page->getGrammarCount() > 0)
+      run.add(Issue::ContentGrammar, page,
+              strf("%lld findings", static_cast<long long>(page->getGrammarCount())));
+  }
+}
+
+}  // namespace
+
+void checkContent(AuditRun& run) {
+  thinContent(run);
+  duplicateText(run);
+  spellingAndGrammar(run);
+  for (const ZelUrl* r : *run.in.records)
+    if (r->isInternal() && isSoft404(*r)) run.add(Issue::ContentSoft404, r);
+  for (const ZelUrl* page : run.pages) {
+    const MarkupFacts* m = run.markup(page);
+    if (!m) continue;
+    if (m->loremIpsum) run.add(Issue::ContentLoremIpsum, page);
+    if (!m->lang || trimWhitespace(*m->lang).empty()) run.add(Issue::ContentMissingLang, page);
+    if (!m->hasViewport) run.add(Issue::ContentMissingViewport, page);
+  }
+}
+
+void checkImages(AuditRun& run) {
+  const int64_t heavyBytes = run.limits.imageMaxKB * 1024;
+  for (const ZelUrl* page : run.pages) {
+    std::vector<std::string> noAlt, longAlt;
+    size_t noAltTotal = 0, longAltTotal = 0;
+    for (const ZelLinkInstance* i : page->getLinkedImagesArray()) {
+      const std::string& text = i->linkText();
+      const size_t mark = text.find("[alt]:");
+      auto target = [i] { return i->target() ? i->target()->getLinkUrl() : std::string(); };
+      if (mark == std::string::npos) {
+        if (noAltTotal++ < 3) noAlt.push_back(target());
+        continue;
+      }
+      const std::string_view alt = std::string_view(text).substr(mark + 6);
+      if (static_cast<int64_t>(alt.size()) <= run.limits.altMax) continue;  // bytes >= characters
+      const size_t length = utf8Length(trimWhitespace(alt));
+      if (static_cast<int64_t>(length) > run.limits.altMax && longAltTotal++ < 3)
+        longAlt.push_back(strf("%s (%zu characters)", target().c_str(), length));
+    }
+    if (noAltTotal) run.add(Issue::ImageMissingAlt, page, firstFew(noAlt, noAltTotal));
+    if (longAltTotal) run.add(Issue::ImageAltTooLong, page, firstFew(longAlt, longAltTotal));
+    if (const MarkupFacts* m = run.markup(page); spotCount(m, MarkupFacts::ImageWithoutSize))
+      run.add(Issue::ImageMissingSize, page, spotsText(*m, MarkupFacts::ImageWithoutSize));
+  }
+  for (const ZelUrl* r : *run.in.records) {
+    if (!r->getIsImage()) continue;
+    const int64_t bytes = std::max(r->getFileSizeInBytes(), r->getFileSizeCompressedInBytes());
+    if (bytes > heavyBytes)
+      run.add(Issue::ImageHeavy, r, strf("%lld KB", static_cast<long long>(bytes / 1024)));
+  }
+}
+
+}  // namespace zel::audit

@@ -1,0 +1,358 @@
+#include "parser/markup_facts_gatherer.h"
+
+#include <algorithm>
+
+#include "parser/entities.h"
+#include "parser/srcset.h"
+#include "parser/zel_parser.h"
+#include "platform/text_format.h"
+
+namespace zel {
+
+namespace {
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+bool hasText(std::string_view s) {
+  for (char c : s)
+    if (!isSpace(c)) return true;
+  return false;
+}
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Whether a space-separated list of words (a rel value) holds the word.
+bool hasWord(std::string_view list, std::string_view word) {
+  size_t i = 0;
+  while (i < list.size()) {
+    while (i < list.size() && isSpace(list[i])) ++i;
+    size_t end = i;
+    while (end < list.size() && !isSpace(list[end])) ++end;
+    if (end > i && equalsIgnoreCase(list.substr(i, end - i), word)) return true;
+    i = end;
+  }
+  return false;
+}
+
+// Robots meta tags address every crawler ("robots") or one ("googlebot").
+bool isRobotsName(std::string_view name) {
+  return equalsIgnoreCase(name, "robots") ||
+         (name.size() > 3 && equalsIgnoreCase(name.substr(name.size() - 3), "bot"));
+}
+
+int headingLevel(std::string_view name) {
+  if (name.size() == 2 && (name[0] | 0x20) == 'h' && name[1] >= '1' && name[1] <= '6')
+    return name[1] - '0';
+  return 0;
+}
+
+}  // namespace
+
+// The elements whose attributes matter, by name.
+const std::pair<std::string_view, MarkupFactsGatherer::Kind> MarkupFactsGatherer::kKinds[] = {
+    {"a", kAnchor},        {"img", kImg},         {"link", kLink},      {"meta", kMeta},
+    {"script", kResource}, {"source", kSource},   {"form", kForm},      {"html", kHtml},
+    {"title", kTitle},     {"iframe", kResource}, {"frame", kResource}, {"audio", kResource},
+    {"video", kResource},  {"embed", kResource},  {"track", kResource}};
+
+// ---- Visible text ----------------------------------------------------------------------
+
+void VisibleTextHash::mix(char c) {
+  hash_ = (hash_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  if (lorem_ == kLorem.size()) return;
+  const char lowerC = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+  // "lorem ipsum" repeats none of its beginning, so a mismatch starts again here.
+  if (lowerC == kLorem[lorem_])
+    ++lorem_;
+  else
+    lorem_ = lowerC == kLorem[0] ? 1 : 0;
+}
+
+void VisibleTextHash::add(std::string_view run) {
+  for (char c : run) {
+    if (isSpace(c)) {
+      space_ = started_;
+      continue;
+    }
+    if (space_) mix(' ');
+    space_ = false;
+    started_ = true;
+    mix(c);
+  }
+}
+
+// ---- Gatherer --------------------------------------------------------------------------
+
+void MarkupFactsGatherer::addSpot(MarkupFacts::SpotKind kind, std::string what, ZelParser& p,
+                                  size_t offset) {
+  MarkupSpot spot{std::move(what), p.lineNumberAt(offset)};
+  if (!bodyPass_) {
+    headSpots_.push_back(PendingSpot{offset, kind, std::move(spot)});
+    return;
+  }
+  keepSpot(kind, std::move(spot));
+}
+
+void MarkupFactsGatherer::keepSpot(MarkupFacts::SpotKind kind, MarkupSpot spot) {
+  if (!facts_.spots) facts_.spots = std::make_unique<MarkupFacts::Spots>();
+  facts_.spots->add(kind, std::move(spot));
+}
+
+void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
+  tag_.clear();
+  if (t.inStyle || t.name.empty()) return;
+  if (bodyPass_) hash_.boundary();
+  const std::string_view n = t.name;
+  if (const int level = headingLevel(n)) {
+    if (!bodyPass_) return;
+    if (t.closing) return endHeading(p);
+    endHeading(p);
+    headingLevel_ = level;
+    headingHasText_ = false;
+    headingStart_ = t.start;
+    return;
+  }
+  Kind kind = kOther;
+  for (const auto& [name, k] : kKinds)
+    if (name.size() == n.size() && equalsIgnoreCase(name, n)) {
+      kind = k;
+      break;
+    }
+  if (kind == kTitle) {
+    if (!bodyPass_ && !t.closing) ++facts_.titleTags;
+    if (bodyPass_) inTitle_ = !t.closing;
+    return;
+  }
+  if (t.closing) {
+    if (kind == kAnchor && bodyPass_) endAnchor(p);
+    return;
+  }
+  if (kind == kAnchor && bodyPass_) endAnchor(p);  // an anchor opened inside another ends it
+  tag_.kind = kind;
+  tag_.headPass = !bodyPass_;
+  tag_.start = t.start;
+}
+
+void MarkupFactsGatherer::attribute(ZelParser&, const TagEvent&, std::string_view name, bool,
+                                    std::string_view value, char, ValueEnd end, size_t, bool) {
+  if (tag_.kind == kOther || end == ValueEnd::End) return;
+  auto is = [&](std::string_view n) { return equalsIgnoreCase(name, n); };
+  auto take = [&](std::string& into) { into = unescapeEntities(value); };
+  switch (tag_.kind) {
+    case kHtml:
+      if (is("lang")) {
+        take(tag_.lang);
+        tag_.hasLang = true;
+      }
+      break;
+    case kMeta:
+      if (is("name"))
+        take(tag_.name);
+      else if (is("content"))
+        take(tag_.content);
+      break;
+    case kLink:
+      if (is("rel"))
+        take(tag_.rel);
+      else if (is("href"))
+        take(tag_.href);
+      break;
+    case kImg:
+      if (is("width"))
+        tag_.width = true;
+      else if (is("height"))
+        tag_.height = true;
+      else if (is("alt")) {
+        take(tag_.alt);
+        tag_.hasAlt = true;
+      }
+      [[fallthrough]];
+    case kSource:
+      if (is("src"))
+        take(tag_.src);
+      else if (is("srcset"))
+        take(tag_.srcset);
+      break;
+    case kForm:
+      if (is("action")) take(tag_.action);
+      break;
+    case kAnchor:
+      if (is("href")) {
+        take(tag_.href);
+        tag_.hasHref = true;
+      } else if (is("aria-label") || is("title")) {
+        take(tag_.label);
+      }
+      break;
+    case kResource:
+      if (is("src")) take(tag_.src);
+      break;
+    default:
+      break;
+  }
+}
+
+void MarkupFactsGatherer::noteAddress(ZelParser& p, std::string_view address, bool resource,
+                                      const char* what) {
+  const std::string_view a = trimmed(address);
+  if (a.size() > 2 && a[0] == '/' && a[1] == '/') {
+    addSpot(MarkupFacts::ProtocolRelative, std::string(a), p, tag_.start);
+  } else if (resource && a.size() > 5 && equalsIgnoreCase(a.substr(0, 5), "http:")) {
+    addSpot(MarkupFacts::InsecureResource, std::string(what) + " " + std::string(a), p, tag_.start);
+  }
+}
+
+void MarkupFactsGatherer::tagClosed(ZelParser& p, const TagEvent& t, std::string_view, bool) {
+  if (tag_.kind == kOther || t.closing || t.inStyle) return;
+  if (tag_.headPass) {
+    closeHead(p);
+  } else {
+    closeBodyTag(p);
+  }
+  tag_.kind = kOther;
+}
+
+// Tags of the head pass. For a page without a body tag the head pass reads the
+// whole page and the body pass reads the part after the head again: what comes
+// from that part is kept until the head pass ends, and dropped there.
+void MarkupFactsGatherer::closeHead(ZelParser& p) {
+  switch (tag_.kind) {
+    case kHtml:
+      if (tag_.hasLang && !facts_.lang) facts_.lang = std::string(trimmed(tag_.lang));
+      break;
+    case kMeta:
+      if (equalsIgnoreCase(trimmed(tag_.name), "description"))
+        ++facts_.descriptionTags;
+      else if (equalsIgnoreCase(trimmed(tag_.name), "viewport"))
+        facts_.hasViewport = true;
+      else if (isRobotsName(trimmed(tag_.name))) {
+        if (!facts_.robots.empty()) facts_.robots += ',';
+        facts_.robots += asciiLower(trimmed(tag_.content));
+      }
+      break;
+    case kLink:
+      if (hasWord(tag_.rel, "canonical"))
+        headCanonicals_.push_back(PendingCanonical{tag_.start, std::string(trimmed(tag_.href))});
+      noteAddress(p, tag_.href, hasWord(tag_.rel, "stylesheet"), "stylesheet");
+      break;
+    case kResource:
+      noteAddress(p, tag_.src, true, "resource");
+      break;
+    default:
+      break;
+  }
+}
+
+void MarkupFactsGatherer::closeBodyTag(ZelParser& p) {
+  switch (tag_.kind) {
+    case kHtml:
+      if (tag_.hasLang && !facts_.lang) facts_.lang = std::string(trimmed(tag_.lang));
+      break;
+    case kMeta:
+      if (equalsIgnoreCase(trimmed(tag_.name), "viewport")) facts_.hasViewport = true;
+      if (isRobotsName(trimmed(tag_.name))) {
+        if (!facts_.robots.empty()) facts_.robots += ',';
+        facts_.robots += asciiLower(trimmed(tag_.content));
+        if (headMetasInBody_) facts_.robotsInBody = true;
+      }
+      break;
+    case kLink:
+      if (hasWord(tag_.rel, "canonical")) facts_.canonicals.emplace_back(trimmed(tag_.href));
+      noteAddress(p, tag_.href, hasWord(tag_.rel, "stylesheet"), "stylesheet");
+      break;
+    case kImg:
+    case kSource: {
+      const char* what = tag_.kind == kImg ? "image" : "source";
+      if (tag_.kind == kImg && (!tag_.width || !tag_.height))
+        addSpot(MarkupFacts::ImageWithoutSize, std::string(trimmed(tag_.src)), p, tag_.start);
+      if (!tag_.src.empty()) noteAddress(p, tag_.src, true, what);
+      if (!tag_.srcset.empty())
+        for (const std::string& u : splitSrcsFromSrcset(tag_.srcset).urls)
+          noteAddress(p, u, true, "srcset");
+      if (tag_.kind == kImg && hasText(tag_.alt)) {
+        if (anchorOpen_) anchorHasText_ = true;
+        if (headingLevel_) headingHasText_ = true;
+      }
+      break;
+    }
+    case kForm: {
+      const std::string_view a = trimmed(tag_.action);
+      if (a.size() > 5 && equalsIgnoreCase(a.substr(0, 5), "http:"))
+        addSpot(MarkupFacts::InsecureForm, std::string(a), p, tag_.start);
+      else
+        noteAddress(p, a, false, "form");
+      break;
+    }
+    case kAnchor:
+      if (!tag_.hasHref) break;  // a named anchor, not a link
+      noteAddress(p, tag_.href, false, "link");
+      anchorOpen_ = true;
+      anchorHasText_ = hasText(tag_.label);
+      anchorHref_ = std::string(trimmed(tag_.href));
+      anchorStart_ = tag_.start;
+      break;
+    case kResource:
+      noteAddress(p, tag_.src, true, "resource");
+      break;
+    default:
+      break;
+  }
+}
+
+void MarkupFactsGatherer::text(ZelParser&, std::string_view run, size_t, bool headPass) {
+  if (headPass || inTitle_) return;
+  hash_.add(run);
+  if ((anchorOpen_ && !anchorHasText_) || (headingLevel_ && !headingHasText_)) {
+    const bool words = hasText(run);
+    if (anchorOpen_ && words) anchorHasText_ = true;
+    if (headingLevel_ && words) headingHasText_ = true;
+  }
+}
+
+void MarkupFactsGatherer::endAnchor(ZelParser& p) {
+  if (!anchorOpen_) return;
+  anchorOpen_ = false;
+  if (!anchorHasText_) addSpot(MarkupFacts::EmptyLink, std::move(anchorHref_), p, anchorStart_);
+}
+
+void MarkupFactsGatherer::endHeading(ZelParser& p) {
+  if (!headingLevel_) return;
+  const int level = headingLevel_;
+  headingLevel_ = 0;
+  if (!headingHasText_) addSpot(MarkupFacts::EmptyHeading, strf("h%d", level), p, headingStart_);
+  if (lastHeadingLevel_ && level > lastHeadingLevel_ + 1)
+    addSpot(MarkupFacts::SkippedHeadingLevel, strf("h%d after h%d", level, lastHeadingLevel_), p,
+            headingStart_);
+  lastHeadingLevel_ = level;
+}
+
+void MarkupFactsGatherer::headPassEnded(ZelParser&, size_t bodyStart, bool bodyTagSeen) {
+  bodyPass_ = true;
+  headMetasInBody_ = bodyTagSeen || bodyStart > 0;
+  const auto kept = [&](size_t start) { return bodyTagSeen || start < bodyStart; };
+  for (PendingCanonical& c : headCanonicals_)
+    if (kept(c.start)) facts_.canonicals.push_back(std::move(c.href));
+  headCanonicals_.clear();
+  // Spots of head tags that the body pass reads again are dropped here.
+  for (PendingSpot& h : headSpots_)
+    if (kept(h.start)) keepSpot(h.kind, std::move(h.spot));
+  headSpots_.clear();
+}
+
+void MarkupFactsGatherer::scanEnded(ZelParser& p, bool, bool) {
+  endAnchor(p);
+  endHeading(p);
+  std::vector<std::string>& c = facts_.canonicals;
+  const bool absolute = !c.empty() && (startsWithIgnoreCase(c[0], "http://") ||
+                                       startsWithIgnoreCase(c[0], "https://"));
+  if (absolute && std::all_of(c.begin(), c.end(), [&](const std::string& x) { return x == c[0]; }))
+    c = std::vector<std::string>();
+  facts_.textHash = hash_.value();
+  facts_.loremIpsum = hash_.sawLoremIpsum();
+}
+
+}  // namespace zel

@@ -1,0 +1,120 @@
+#pragma once
+// Gathers a page's MarkupFacts from the events of its scan, so that they cost no
+// second pass over the bytes. Give it to ZelParser::initWithData as the
+// collector; take() the facts when the scan is over.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "parser/markup_facts.h"
+#include "parser/scan_collector.h"
+
+namespace zel {
+
+// The words of a text run after run: white space (and the boundary between two
+// runs) separates words, and the words are hashed with single spaces between
+// them, so that markup and line breaks do not change the hash.
+class VisibleTextHash {
+ public:
+  void add(std::string_view run);
+  void boundary() { space_ = started_; }
+  // 0 when no word was added.
+  uint64_t value() const { return started_ ? hash_ : 0; }
+  // The words "lorem ipsum", in any case, one after the other.
+  bool sawLoremIpsum() const { return lorem_ == kLorem.size(); }
+
+ private:
+  static constexpr std::string_view kLorem = "lorem ipsum";
+  void mix(char c);
+  uint64_t hash_ = 14695981039346656037ull;
+  bool started_ = false, space_ = false;
+  size_t lorem_ = 0;  // characters of kLorem matched so far
+};
+
+class MarkupFactsGatherer final : public ScanCollector {
+ public:
+  bool wantsAttributes() const override { return true; }
+  void tagOpened(ZelParser& p, const TagEvent& t) override;
+  void tagClosed(ZelParser& p, const TagEvent& t, std::string_view raw, bool endedByGt) override;
+  void attribute(ZelParser& p, const TagEvent& t, std::string_view name, bool wordInitial,
+                 std::string_view value, char quote, ValueEnd end, size_t valueEndOffset,
+                 bool linkValue) override;
+  void text(ZelParser& p, std::string_view run, size_t start, bool headPass) override;
+  void headPassEnded(ZelParser& p, size_t bodyStart, bool bodyTagSeen) override;
+  void scanEnded(ZelParser& p, bool inScript, bool inComment) override;
+
+  // The facts of the scan; the gatherer is spent.
+  MarkupFacts take() { return std::move(facts_); }
+
+ private:
+  enum Kind : uint8_t {
+    kOther,
+    kHtml,
+    kMeta,
+    kLink,
+    kImg,
+    kSource,
+    kForm,
+    kAnchor,
+    kHeading,
+    kTitle,
+    kResource,
+  };
+  static const std::pair<std::string_view, Kind> kKinds[];
+  // The attributes of the tag being read that matter to its kind.
+  struct Open {
+    Kind kind = kOther;
+    bool headPass = false;
+    int level = 0;  // headings
+    size_t start = 0;
+    std::string name, content, rel, href, src, srcset, action, lang, alt, label;
+    bool width = false, height = false, hasAlt = false, hasLang = false, hasHref = false;
+    // Keeps the strings' buffers: a page has many tags.
+    void clear() {
+      kind = kOther;
+      level = 0;
+      for (std::string* s :
+           {&name, &content, &rel, &href, &src, &srcset, &action, &lang, &alt, &label})
+        s->clear();
+      width = height = hasAlt = hasLang = hasHref = false;
+    }
+  };
+  struct PendingCanonical {
+    size_t start;
+    std::string href;
+  };
+  struct PendingSpot {
+    size_t start;
+    MarkupFacts::SpotKind kind;
+    MarkupSpot spot;
+  };
+
+  // In the head pass a spot waits for the head's end (see closeHead).
+  void addSpot(MarkupFacts::SpotKind kind, std::string what, ZelParser& p, size_t offset);
+  void keepSpot(MarkupFacts::SpotKind kind, MarkupSpot spot);
+  void closeHead(ZelParser& p);
+  void closeBodyTag(ZelParser& p);
+  void endAnchor(ZelParser& p);
+  void endHeading(ZelParser& p);
+  void noteAddress(ZelParser& p, std::string_view address, bool resource, const char* what);
+
+  MarkupFacts facts_;
+  Open tag_;
+  bool bodyPass_ = false;
+  bool headMetasInBody_ =
+      false;  // the body pass begins after a head (robots there are in the body)
+  bool inTitle_ = false;
+  std::vector<PendingCanonical> headCanonicals_;
+  std::vector<PendingSpot> headSpots_;
+  VisibleTextHash hash_;
+  // The anchor and the heading open in the body, if any.
+  bool anchorOpen_ = false, anchorHasText_ = false;
+  std::string anchorHref_;
+  size_t anchorStart_ = 0;
+  int headingLevel_ = 0, lastHeadingLevel_ = 0;
+  bool headingHasText_ = false;
+  size_t headingStart_ = 0;
+};
+
+}  // namespace zel

@@ -1,0 +1,143 @@
+// The audit's rules with logic of their own: hreflang codes, canonical chains,
+// private and loopback addresses, the Link header and the sitemap reader.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "audit/canonical_chain.h"
+#include "audit/hreflang_code.h"
+#include "audit/link_header.h"
+#include "audit/network_address.h"
+#include "audit/sitemap_reader.h"
+#include "support/test_server.h"
+
+namespace zel::audit {
+namespace {
+
+TEST(AuditRules, HreflangCodes) {
+  const std::pair<const char*, bool> kCases[] = {
+      {"en", true},
+      {"EN-gb", true},
+      {"zh-Hant-TW", true},
+      {"x-default", true},
+      {"X-Default", true},
+      {"pt-BR", true},
+      {"en-UK", false},
+      {"en_US", false},
+      {"eng", false},
+      {"zz", false},
+      {"es-419", false},
+      {"de-DE-1996", false},
+      {"en-US-u-ca-gregory", false},
+      {"x-klingon", false},
+      {"", false},
+      {"en-", false},
+  };
+  for (const auto& [code, valid] : kCases) EXPECT_EQ(isValidHreflang(code), valid) << code;
+  EXPECT_EQ(primaryLanguage(" de-AT "), "de");
+  EXPECT_EQ(primaryLanguage("EN_us"), "en");
+}
+
+TEST(AuditRules, CanonicalChains) {
+  const struct {
+    std::map<std::string, std::string> canonicals;
+    std::vector<std::string> chain;
+  } kCases[] = {
+      {{}, {"a"}},                                  // no canonical
+      {{{"a", "a"}}, {"a"}},                        // to itself
+      {{{"a", "b"}}, {"a", "b"}},                   // one hop: canonicalised, no chain
+      {{{"a", "b"}, {"b", "c"}}, {"a", "b", "c"}},  // a chain, hop by hop
+      {{{"a", "b"}, {"b", "c"}, {"c", "c"}}, {"a", "b", "c"}},
+      {{{"a", "b"}, {"b", "a"}}, {"a", "b", "a"}},  // a loop ends where it repeats
+      {{{"a", "b"}, {"b", "c"}, {"c", "b"}}, {"a", "b", "c", "b"}},
+  };
+  for (const auto& c : kCases) {
+    const auto next = [&](std::string_view address) -> std::optional<std::string> {
+      auto it = c.canonicals.find(std::string(address));
+      if (it == c.canonicals.end()) return std::nullopt;
+      return it->second;
+    };
+    EXPECT_EQ(canonicalChain("a", next), c.chain);
+  }
+  // A chain that never ends stops after the most hops asked for.
+  EXPECT_EQ(canonicalChain(
+                "0",
+                [](std::string_view a) -> std::optional<std::string> {
+                  return std::to_string(std::stoi(std::string(a)) + 1);
+                },
+                4)
+                .size(),
+            5u);
+}
+
+TEST(AuditRules, PrivateAndLoopbackHosts) {
+  const std::pair<const char*, bool> kCases[] = {
+      {"127.0.0.1", true},       {"127.8.9.10", true},
+      {"10.1.2.3", true},        {"172.16.0.1", true},
+      {"172.31.255.255", true},  {"172.32.0.1", false},
+      {"192.168.1.1", true},     {"192.169.1.1", false},
+      {"169.254.1.1", true},     {"100.64.0.1", true},
+      {"100.128.0.1", false},    {"0.0.0.0", true},
+      {"8.8.8.8", false},        {"::1", true},
+      {"[::1]", true},           {"fd12:3456::1", true},
+      {"fe80::1", true},         {"2001:db8::1", false},
+      {"::ffff:10.0.0.1", true}, {"::ffff:8.8.8.8", false},
+      {"localhost", true},       {"LOCALHOST.", true},
+      {"app.localhost", true},   {"localhost.example.org", false},
+      {"example.org", false},    {"10.0.0.1.example.org", false},
+  };
+  for (const auto& [host, local] : kCases) EXPECT_EQ(isPrivateOrLoopbackHost(host), local) << host;
+}
+
+TEST(AuditRules, LinkHeader) {
+  const auto entries = parseLinkHeader(
+      "<https://a/de>; rel=\"alternate\"; hreflang=\"de\", <https://a/>;rel=Canonical , "
+      "<https://a/x,y>; title=\"a, b; c\"; rel=\"next prev\"");
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].target, "https://a/de");
+  EXPECT_EQ(entries[0].hreflang, "de");
+  EXPECT_TRUE(relHas(entries[0].rel, "alternate"));
+  EXPECT_TRUE(relHas(entries[1].rel, "canonical"));
+  EXPECT_EQ(entries[2].target, "https://a/x,y");
+  EXPECT_TRUE(relHas(entries[2].rel, "prev"));
+  EXPECT_TRUE(parseLinkHeader("not a link").empty());
+  EXPECT_EQ(parseLinkHeader("<https://a/>; rel=\"canonical").size(), 1u) << "an open quote ends it";
+}
+
+TEST(AuditRules, SitemapReader) {
+  const std::string urlset =
+      "<?xml version=\"1.0\"?><!-- made by hand --><urlset xmlns:xhtml=\"x\">"
+      "<url><loc> https://a/1?x=1&amp;y=2 </loc><xhtml:link rel=\"alternate\" hreflang=\"de\" "
+      "href=\"https://a/de/1\"/></url><url><loc><![CDATA[https://a/2]]></loc></url>"
+      "<url><lastmod>2024</lastmod></url><url><loc>https://a/3</loc></url></urlset>";
+  SitemapDocument doc = readSitemapDocument(urlset, 2, 1 << 20);
+  EXPECT_EQ(doc.kind, SitemapDocument::Kind::UrlSet);
+  EXPECT_EQ(doc.listed, 3u) << "an entry without loc lists nothing";
+  ASSERT_EQ(doc.entries.size(), 2u) << "the rest past the limit is counted, not kept";
+  EXPECT_EQ(doc.entries[0].loc, "https://a/1?x=1&y=2");
+  EXPECT_EQ(doc.entries[0].alternates,
+            (std::vector<std::pair<std::string, std::string>>{{"de", "https://a/de/1"}}));
+  EXPECT_EQ(doc.entries[1].loc, "https://a/2");
+
+  const std::string index =
+      "<sitemapindex><sitemap><loc>https://a/s1.xml</loc></sitemap></sitemapindex>";
+  doc = readSitemapDocument(test::TestServer::gzip(index), 10, 1 << 20);
+  EXPECT_EQ(doc.kind, SitemapDocument::Kind::Index);
+  EXPECT_EQ(doc.bytes, index.size()) << "sized as inflated";
+  ASSERT_EQ(doc.entries.size(), 1u);
+
+  doc = readSitemapDocument("https://a/1\n  https://a/2 \nnot an address\n", 10, 1 << 20);
+  EXPECT_EQ(doc.kind, SitemapDocument::Kind::Text);
+  EXPECT_EQ(doc.entries.size(), 2u);
+  for (const char* bad : {"<html><body>no sitemap</body></html>", "<urlset><url><loc>https://a/",
+                          "\x1f\x8b garbage", "<urlset><url><loc><![CDATA[x"}) {
+    doc = readSitemapDocument(bad, 10, 1 << 20);
+    EXPECT_TRUE(doc.entries.empty()) << bad;
+  }
+  // A bomb is inflated only up to the limit.
+  doc = readSitemapDocument(test::TestServer::gzip(std::string(4 << 20, ' ')), 10, 1 << 20);
+  EXPECT_LE(doc.bytes, (1u << 20) + 1);
+}
+
+}  // namespace
+}  // namespace zel::audit

@@ -1,0 +1,72 @@
+// The markup facts gathered in a page's scan: the hash of its visible text, and
+// the facts of a page without a body tag, whose head pass reads it whole.
+#include <gtest/gtest.h>
+
+#include "parser/markup_facts_gatherer.h"
+#include "parser_test_util.h"
+
+namespace zel::testing {
+namespace {
+
+MarkupFacts gather(const std::string& html, bool linkTags = true) {
+  auto d = settings(linkTags ? std::vector<const char*>{"linkedFiles", "checkImages"}
+                             : std::vector<const char*>{});
+  MarkupFactsGatherer g;
+  parse(html, *d, true, &g);
+  return g.take();
+}
+
+TEST(MarkupFacts, VisibleTextHash) {
+  const std::string a = "<body><p>Fresh bread every day</p></body>";
+  const uint64_t hash = gather(a).textHash;
+  ASSERT_NE(hash, 0u);
+  const struct {
+    const char* html;
+    bool same;
+  } kCases[] = {
+      {"<body>\n  <p>Fresh   bread</p>\n<p>every day</p>\n</body>", true},  // spaces and markup
+      {"<head><title>Other</title></head><body><p>Fresh bread every day</p></body>", true},
+      {"<body><script>var x = 1;</script><p>Fresh bread every day</p><!-- note --></body>", true},
+      {"<body><p>Fresh bread every  day.</p></body>", false},
+      {"<body><p>fresh bread every day</p></body>", false},  // case is part of the text
+      {"<body><p>Freshbread every day</p></body>", false},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(gather(c.html).textHash == hash, c.same) << c.html;
+  EXPECT_EQ(gather("<body> <img src=a.png> </body>").textHash, 0u) << "no words, no hash";
+  EXPECT_TRUE(gather("<body><p>LOREM\n ipsum dolor</p></body>").loremIpsum);
+  EXPECT_FALSE(gather("<body><p>lorem, ipsum</p></body>").loremIpsum);
+}
+
+// Without a body tag the head pass reads the whole page and the body pass reads
+// what follows the head again: nothing is counted twice.
+TEST(MarkupFacts, PageWithoutBodyTag) {
+  const std::string page =
+      "<html lang=\"fr\"><head><title>One</title><link rel=canonical href=\"/a\">"
+      "<meta name=\"robots\" content=\"NOINDEX\"></head>"
+      "<link rel=\"canonical\" href=\"/b\"><script src=\"http://x/app.js\"></script>"
+      "<meta name=\"robots\" content=\"nofollow\"><h1>T</h1><h3> </h3>"
+      "<a href=\"/x\"><img src=\"i.png\" alt=\"Home\" width=1 height=1></a><a href=\"//x/y\"></a>"
+      "<img src=\"http://x/i.png\" width=1></html>";
+  const MarkupFacts f = gather(page);
+  EXPECT_EQ(f.titleTags, 1);
+  EXPECT_EQ(f.lang, "fr");
+  EXPECT_EQ(f.canonicals, (std::vector<std::string>{"/a", "/b"}));
+  EXPECT_TRUE(
+      gather("<link rel=canonical href=\"https://a/\"><link rel=canonical href=\"https://a/\">")
+          .canonicals.empty())
+      << "the same absolute address twice is the record's own canonical";
+  EXPECT_TRUE(f.robotsInBody);
+  ASSERT_TRUE(f.spots);
+  EXPECT_EQ(f.spots->count(MarkupFacts::InsecureResource), 2u) << "the script once, and the image";
+  EXPECT_EQ(f.spots->count(MarkupFacts::EmptyHeading), 1u);
+  EXPECT_EQ(f.spots->count(MarkupFacts::SkippedHeadingLevel), 1u);
+  EXPECT_EQ(f.spots->count(MarkupFacts::EmptyLink), 1u)
+      << "an image with alt text is a link's text";
+  EXPECT_EQ(f.spots->first(MarkupFacts::EmptyLink)[0].what, "//x/y");
+  EXPECT_EQ(f.spots->count(MarkupFacts::ProtocolRelative), 1u);
+  EXPECT_EQ(f.spots->count(MarkupFacts::ImageWithoutSize), 1u);
+  EXPECT_FALSE(gather("<html><head></head><body><p>x</p></body></html>").lang);
+}
+
+}  // namespace
+}  // namespace zel::testing
