@@ -145,7 +145,10 @@ PlainHttpReader::State PlainHttpReader::fail(CURLcode code, std::string text) {
 }
 
 PlainHttpReader::State PlainHttpReader::feed(std::string_view bytes, PlainHttpSink& sink) {
-  if (state_ != State::Reading) return state_;
+  if (state_ != State::Reading) {
+    surplus_ = surplus_ || !bytes.empty();
+    return state_;
+  }
   if (!headRead_) {
     const size_t before = buffer_.size();
     buffer_.append(bytes);
