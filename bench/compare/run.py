@@ -15,7 +15,8 @@ Four runners:
                 HTML page twice, HEAD then GET, so it runs with --delete-after instead, into
                 a folder of the work directory) with "Connection: close", one connection a page
 When the zelmora binary has --no-audit and --no-content-analysis, its runners use them (the
-work the peers do too), and a fifth runner, zelmora-full, has its defaults.
+work the peers do too), and a fifth runner, zelmora-full, has its defaults. --curl adds
+zelmora-curl, the default with ZELMORA_NO_PLAIN_HTTP=1 (every request through libcurl).
 
 Transports:
   (plain)       http, HTTP/1.1
@@ -47,7 +48,7 @@ smallest and the largest.
 machine busy with other work is.
 
 usage: run.py ZELMORA_BINARY [--corpus python-docs,generated:2000,generated:20000,generated:100000]
-              [--runs 3] [--threads 8] [--busy 0] [--tls | --tls-h1] [--latency MS]
+              [--runs 3] [--threads 8] [--busy 0] [--tls | --tls-h1] [--latency MS] [--curl]
 """
 import argparse
 import collections
@@ -231,7 +232,7 @@ def median_of(runs):
     return med
 
 
-def runners(binary, url, threads, work, transport):
+def runners(binary, url, threads, work, transport, curl_too):
     """(label, command, environment) of each runner."""
     help_text = subprocess.run([binary, "--help"], capture_output=True, text=True).stdout
     bare = [o for o in ("--no-audit", "--no-content-analysis") if o in help_text]
@@ -248,6 +249,8 @@ def runners(binary, url, threads, work, transport):
     out = [("zelmora", zel + bare, env), ("zelmora-keep", zel + bare + ["--keep-alive"], env)]
     if bare:
         out.append(("zelmora-full", zel, env))
+    if curl_too:
+        out.append(("zelmora-curl", zel + bare, dict(env, ZELMORA_NO_PLAIN_HTTP="1")))
     out += [("wget2", wget + [url], env), ("wget2-close", wget_close + [url], env)]
     return out
 
@@ -263,6 +266,8 @@ def main():
     ap.add_argument("--tls-h1", action="store_true", help="https, HTTP/1.1 only")
     ap.add_argument("--latency", type=float, default=0, metavar="MS",
                     help="milliseconds added each way by a delaying proxy")
+    ap.add_argument("--curl", action="store_true",
+                    help="also zelmora with ZELMORA_NO_PLAIN_HTTP=1 (zelmora-curl)")
     args = ap.parse_args()
     if args.tls and args.tls_h1:
         sys.exit("--tls and --tls-h1 exclude each other")
@@ -281,7 +286,7 @@ def main():
         for name in args.corpus.split(","):
             root = corpus_root(name, work)
             server = Server(root, work, transport, args.latency)
-            tools = runners(binary, server.url, args.threads, work, transport)
+            tools = runners(binary, server.url, args.threads, work, transport, args.curl)
             results = {label: [] for label, _, _ in tools}
             try:
                 for i in range(args.runs):
@@ -296,6 +301,10 @@ def main():
                 print(f"{name} median {label:12s}: {describe(m)}; wall / floor {m['wall'] / m['floor']:.2f}",
                       flush=True)
             z, k, w, c = med["zelmora"], med["zelmora-keep"], med["wget2"], med["wget2-close"]
+            if "zelmora-curl" in med:
+                u = med["zelmora-curl"]
+                print(f"{name} own client: zelmora-curl / zelmora wall {u['wall'] / z['wall']:.2f}, "
+                      f"CPU {u['cpu'] / z['cpu']:.2f}", flush=True)
             print(f"{name} ratios: zelmora / wget2-close wall {z['wall'] / c['wall']:.2f}, CPU {z['cpu'] / c['cpu']:.2f}"
                   f" | zelmora / wget2 wall {z['wall'] / w['wall']:.2f}, CPU {z['cpu'] / w['cpu']:.2f}"
                   f" | zelmora-keep / wget2 wall {k['wall'] / w['wall']:.2f}, CPU {k['cpu'] / w['cpu']:.2f}"
