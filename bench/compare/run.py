@@ -173,9 +173,10 @@ def most_in_flight(rows, latency_s):
     """The most requests in flight at once, each from `latency_s` before nginx read it
     until `latency_s` after it answered."""
     events = []
+    tick = 0.001  # nginx logs in milliseconds: the ends may be off by that much
     for answered, took, _, _ in rows:
-        events.append((answered - took - latency_s, 1))
-        events.append((answered + latency_s, -1))
+        events.append((answered - took - latency_s + tick, 1))
+        events.append((answered + latency_s - tick, -1))
     events.sort(key=lambda e: (e[0], -e[1]))  # one that starts as another ends overlaps it
     most = now = 0
     for _, step in events:
