@@ -139,8 +139,9 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   RunLoop& loop;
   std::mutex certificatesMutex;
   std::unordered_map<std::string, std::string> failedCertificates;
-  CookieStore cookies;  // declared first: outlives the threads and every handle attached to them
-  PlainHttpIdleConnections idle;
+  // Declared before the threads: they outlive them and every handle attached to them.
+  CookieStore cookies;
+  PlainHttpIdleConnections idle;  // plain http connections kept open between requests
   std::vector<std::unique_ptr<TransferThread>> network;
   std::vector<size_t> load;  // transfers running on each
   std::unordered_set<std::shared_ptr<Fetch>> fetches;  // every fetch not yet retired
