@@ -92,8 +92,8 @@ std::unique_ptr<PageRenderer> PageRenderer::loadURL(const Platform& platform,
 
 void PageRenderer::startLoading(const UrlRequest& request) {
   if (webview_) {
-    // The browser keeps a jar of its own: it gets the crawl's cookies, so that a
-    // page behind a login renders as the crawl fetched it.
+    // The view's jar starts with the crawl's cookies, so that a page behind a
+    // login renders as the crawl fetched it.
     keepsCookies_ = request.handleCookies && platform_.loader;
     if (keepsCookies_) {
       given_ = platform_.loader->storedCookies();
