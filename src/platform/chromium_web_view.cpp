@@ -185,23 +185,23 @@ ChromiumWebView::ChromiumWebView(std::shared_ptr<ChromiumProcessPool> pool,
   // A context of its own: its cookies and storage go with it.
   std::weak_ptr<bool> alive = alive_;
   std::weak_ptr<ChromiumProcessPool> weakPool = pool;
-  pool_->client_.send("Target.createBrowserContext", Json::object(),
-                      [this, alive, weakPool](const Status& s, const Json& r) {
-                        const std::string context = r.value("browserContextId", "");
-                        if (!alive.lock()) {
-                          if (auto p = weakPool.lock(); p && !context.empty())
-                            p->client_.send("Target.disposeBrowserContext",
-                                            {{"browserContextId", context}},
-                                            [](const Status&, const Json&) {});
-                          return;
-                        }
-                        if (!s.ok() || context.empty())
-                          return opened(Status::Error("no cookie jar of its own: " +
-                                                      (s.ok() ? std::string("no context") : s.message())),
-                                        "", "");
-                        context_ = context;
-                        openPage();
-                      });
+  pool_->client_.send(
+      "Target.createBrowserContext", Json::object(),
+      [this, alive, weakPool](const Status& s, const Json& r) {
+        const std::string context = r.value("browserContextId", "");
+        if (!alive.lock()) {
+          if (auto p = weakPool.lock(); p && !context.empty())
+            p->client_.send("Target.disposeBrowserContext", {{"browserContextId", context}},
+                            [](const Status&, const Json&) {});
+          return;
+        }
+        if (!s.ok() || context.empty())
+          return opened(Status::Error("no cookie jar of its own: " +
+                                      (s.ok() ? std::string("no context") : s.message())),
+                        "", "");
+        context_ = context;
+        openPage();
+      });
 }
 
 void ChromiumWebView::openPage() {
@@ -216,7 +216,8 @@ void ChromiumWebView::openPage() {
         } else if (auto p = weakPool.lock(); p && s.ok()) {
           // The view ended before its page arrived: the page must not outlive it.
           if (context.empty())
-            p->client_.send("Target.closeTarget", {{"targetId", target}}, [](const Status&, const Json&) {});
+            p->client_.send("Target.closeTarget", {{"targetId", target}},
+                            [](const Status&, const Json&) {});
         }
       },
       context_);
@@ -436,7 +437,8 @@ void ChromiumWebView::sendToPage(const std::string& method, Json params, DevTool
   send(session_, method, std::move(params), std::move(done), timeoutSeconds);
 }
 
-void ChromiumWebView::sendToBrowser(const std::string& method, Json params, DevToolsClient::Reply done) {
+void ChromiumWebView::sendToBrowser(const std::string& method, Json params,
+                                    DevToolsClient::Reply done) {
   send("", method, std::move(params), std::move(done), DevToolsClient::kDefaultTimeout);
 }
 
@@ -492,10 +494,11 @@ void ChromiumWebView::getCookies(CookiesDone done) {
       [this, shared] {
         Json params = Json::object();
         if (!context_.empty()) params["browserContextId"] = context_;
-        sendToBrowser("Storage.getCookies", std::move(params), [shared](const Status& s, const Json& r) {
-          if (!s.ok()) return (*shared)(s, {});
-          (*shared)(Status::Ok(), cookiesOf(r.value("cookies", Json::array())));
-        });
+        sendToBrowser("Storage.getCookies", std::move(params),
+                      [shared](const Status& s, const Json& r) {
+                        if (!s.ok()) return (*shared)(s, {});
+                        (*shared)(Status::Ok(), cookiesOf(r.value("cookies", Json::array())));
+                      });
       },
       [shared](const Status& s) { (*shared)(s, {}); });
 }

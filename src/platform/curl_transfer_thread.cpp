@@ -313,8 +313,8 @@ void TransferThread::servicePlain() {
     // A kept connection the server closed meanwhile: the request goes on a new one.
     if ((outcome == Outcome::Declined || outcome == Outcome::ConnectFailed) && t.plain->reused() &&
         t.plain->bytesReceived() == 0) {
-      t.plain = std::make_unique<PlainHttpConnection>(*t.plainTarget, t.order.request->method == "HEAD",
-                                                      t.order.request->handleCookies);
+      t.plain = std::make_unique<PlainHttpConnection>(
+          *t.plainTarget, t.order.request->method == "HEAD", t.order.request->handleCookies);
       t.plainTarget.reset();
       if (t.plain->fd() >= 0) {
         t.revents = POLLOUT;
@@ -388,7 +388,8 @@ void TransferThread::rememberAddress(Transfer& t) {
 void TransferThread::rememberHttpVersion(Transfer& t) {
   if (!t.easy || !startsWith(t.order.request->url, "https:")) return;
   long version = 0;
-  if (curl_easy_getinfo(t.easy, CURLINFO_HTTP_VERSION, &version) != CURLE_OK || version == 0) return;
+  if (curl_easy_getinfo(t.easy, CURLINFO_HTTP_VERSION, &version) != CURLE_OK || version == 0)
+    return;
   const std::string origin = originOf(t.order.request->url);
   if (version >= CURL_HTTP_VERSION_2_0) {
     http1Servers_.erase(origin);

@@ -52,7 +52,7 @@ struct Fetch {
 
   // Across the transfers of the fetch.
   int transfers = 0;
-  int selfRedirects = 0;  // in a row, back to the address that redirected
+  int selfRedirects = 0;    // in a row, back to the address that redirected
   bool trustAsked = false;  // the delegate was asked before the first request
   int credentialAnswers = 0;
   bool trustAccepted = false;
@@ -222,11 +222,12 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     if (scheme == "https" && !f->trustAccepted && !f->trustAsked) {
       if (auto why = failedCertificate(url)) {
         f->trustAsked = true;
-        const bool answers = f->delegate->canAuthenticateAgainst(*f->handle, AuthMethod::ServerTrust);
+        const bool answers =
+            f->delegate->canAuthenticateAgainst(*f->handle, AuthMethod::ServerTrust);
         if (f->ended) return retire(f);
-        const UrlError failure{UrlError::kSecureConnectionFailed,
-                               strf("A secure connection to the server could not be made. (%s)",
-                                    why->c_str())};
+        const UrlError failure{
+            UrlError::kSecureConnectionFailed,
+            strf("A secure connection to the server could not be made. (%s)", why->c_str())};
         if (answers && !challengeTrust(f, *why, failure)) return;
       }
     }
@@ -563,6 +564,8 @@ void CurlUrlLoader::clearCookies() { impl_->cookies.clear(); }
 
 std::vector<HttpCookie> CurlUrlLoader::storedCookies() const { return impl_->cookies.cookies(); }
 
-void CurlUrlLoader::addCookies(const std::vector<HttpCookie>& cookies) { impl_->cookies.add(cookies); }
+void CurlUrlLoader::addCookies(const std::vector<HttpCookie>& cookies) {
+  impl_->cookies.add(cookies);
+}
 
 }  // namespace zel

@@ -477,7 +477,9 @@ std::string plainHttpRequestHead(const UrlRequest& r, std::string_view target,
 
 PlainHttpConnection::PlainHttpConnection(const PlainHttpTarget& target, bool headRequest,
                                          bool declineSetCookie)
-    : keepAlive_(target.keepAlive), request_(target.request), reader_(headRequest, declineSetCookie) {
+    : keepAlive_(target.keepAlive),
+      request_(target.request),
+      reader_(headRequest, declineSetCookie) {
   fd_ = ::socket(target.address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd_ < 0) return;
   int one = 1;

@@ -6,6 +6,7 @@
 // general path would; anything else (an interim head, folded or odd header
 // lines, an unknown coding, a head it cannot read) it declines before a byte
 // is reported, and the general path fetches the address again.
+#include <curl/curl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 
@@ -18,8 +19,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <curl/curl.h>
 
 #include "platform/text_format.h"
 #include "platform/url_loader.h"

@@ -187,7 +187,8 @@ void PageRenderer::returnWhatHTMLWeHave() {
     hasResponded_ = true;
   };
   webview_->evaluateJavaScript(
-      kOuterHTMLScript, [this, alive, back, both](const Status& s, std::optional<std::string> result) {
+      kOuterHTMLScript,
+      [this, alive, back, both](const Status& s, std::optional<std::string> result) {
         if (!alive.lock()) return;
         Log& log = *platform_.log;
         if (!s.ok()) {
@@ -202,8 +203,10 @@ void PageRenderer::returnWhatHTMLWeHave() {
   if (keepsCookies_)
     webview_->getCookies([this, alive, back, both](const Status& s, std::vector<HttpCookie> jar) {
       if (!alive.lock()) return;
-      if (s.ok()) keepCookiesOfThePage(jar);
-      else ZEL_LOG(*platform_.log, 1, "the page's cookies could not be read: " + s.message());
+      if (s.ok())
+        keepCookiesOfThePage(jar);
+      else
+        ZEL_LOG(*platform_.log, 1, "the page's cookies could not be read: " + s.message());
       back->cookiesIn = true;
       both();
     });
@@ -237,7 +240,8 @@ void PageRenderer::keepCookiesOfThePage(const std::vector<HttpCookie>& jar) {
   }
   if (changed.empty()) return;
   ZEL_LOG(*platform_.log, 2,
-          strf("%ld cookies set while rendering %s", static_cast<long>(changed.size()), thisUrl_.c_str()));
+          strf("%ld cookies set while rendering %s", static_cast<long>(changed.size()),
+               thisUrl_.c_str()));
   platform_.loader->addCookies(changed);
 }
 

@@ -104,16 +104,20 @@ TEST(RenderedCrawl, ACookieSetByARenderedPagesScriptGoesWithTheNextRequestsToIts
   if (!BrowserProcess::findExecutable())
     GTEST_SKIP() << "no headless Chromium installed (scripts/install-deps installs it)";
   test::TestServer server;
-  server.page("/", "<html><body><a href=\"/next\">next</a>"
-                   "<script>document.cookie = 'fromScript=1; path=/';</script></body></html>");
+  server.page("/",
+              "<html><body><a href=\"/next\">next</a>"
+              "<script>document.cookie = 'fromScript=1; path=/';</script></body></html>");
   server.page("/next", "<html><body>next</body></html>");
   for (bool handle : {true, false}) {
     SCOPED_TRACE(handle ? "cookies kept" : "no cookies");
     server.clearLog();
-    auto run = test::runCrawl(server.url("/"), [&](Defaults& d) {
-      d.setBool("runJS", true);
-      d.setBool("handleCookies", handle);
-    }, 60);
+    auto run = test::runCrawl(
+        server.url("/"),
+        [&](Defaults& d) {
+          d.setBool("runJS", true);
+          d.setBool("handleCookies", handle);
+        },
+        60);
     BrowserScope scope;
     ASSERT_TRUE(run->finished);
     int crawls = 0, renders = 0;
