@@ -62,8 +62,11 @@ def generate_site(root, pages, seed=7):
         f.write(f"<html><head><title>Home</title></head><body>{home}</body></html>")
 
 
-def start_nginx(root, port, work, types="types { text/html html; text/css css; image/png png; }"):
-    """nginx on 127.0.0.1:port serving root; `types` is the conf's MIME block."""
+def start_nginx(root, port, work, types="types { text/html html; text/css css; image/png png; }",
+                listen_extra="", server_extra="", http_extra=""):
+    """nginx on 127.0.0.1:port serving root; `types` is the conf's MIME block. The
+    extras go after the listen address ("ssl http2"), into the server block and
+    into the http block."""
     conf = os.path.join(work, "nginx.conf")
     with open(conf, "w") as f:
         f.write(f"""daemon off;
@@ -76,10 +79,12 @@ http {{
   access_log off;
   keepalive_requests 100000;
   {types}
+  {http_extra}
   server {{
-    listen 127.0.0.1:{port} backlog=4096;
+    listen 127.0.0.1:{port} backlog=4096 {listen_extra};
     root {root};
     index index.html;
+    {server_extra}
   }}
 }}
 """)

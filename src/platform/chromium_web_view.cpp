@@ -99,6 +99,30 @@ Json cookieParams(const std::vector<HttpCookie>& cookies) {
   return out;
 }
 
+// The browser's cookies in the loader's form: a domain with a leading dot is
+// sent to its subdomains too, one without only to that host.
+std::vector<HttpCookie> cookiesOf(const Json& list) {
+  std::vector<HttpCookie> out;
+  if (!list.is_array()) return out;
+  for (const Json& j : list) {
+    if (!j.is_object()) continue;
+    HttpCookie c;
+    c.name = j.value("name", "");
+    c.value = j.value("value", "");
+    std::string domain = j.value("domain", "");
+    c.hostOnly = domain.empty() || domain.front() != '.';
+    if (!c.hostOnly) domain.erase(0, 1);
+    c.domain = domain;
+    c.path = j.value("path", "/");
+    c.secure = j.value("secure", false);
+    c.httpOnly = j.value("httpOnly", false);
+    const double expires = j.value("expires", -1.0);
+    c.expires = j.value("session", false) || expires <= 0 ? 0 : static_cast<int64_t>(expires);
+    if (!c.name.empty() && !c.domain.empty()) out.push_back(std::move(c));
+  }
+  return out;
+}
+
 }  // namespace
 
 // ---- The pool: one browser ----------------------------------------------------------
@@ -154,17 +178,49 @@ ChromiumWebView::ChromiumWebView(std::shared_ptr<ChromiumProcessPool> pool,
                                  WebViewConfiguration configuration)
     : pool_(pool.get()), configuration_(std::move(configuration)) {
   pool_->views_.insert(this);
+  if (!configuration_.ownCookieJar) {
+    openPage();
+    return;
+  }
+  // A context of its own: its cookies and storage go with it.
   std::weak_ptr<bool> alive = alive_;
   std::weak_ptr<ChromiumProcessPool> weakPool = pool;
+  pool_->client_.send(
+      "Target.createBrowserContext", Json::object(),
+      [this, alive, weakPool](const Status& s, const Json& r) {
+        const std::string context = r.value("browserContextId", "");
+        if (!alive.lock()) {
+          if (auto p = weakPool.lock(); p && !context.empty())
+            p->client_.send("Target.disposeBrowserContext", {{"browserContextId", context}},
+                            [](const Status&, const Json&) {});
+          return;
+        }
+        if (!s.ok() || context.empty())
+          return opened(Status::Error("no cookie jar of its own: " +
+                                      (s.ok() ? std::string("no context") : s.message())),
+                        "", "");
+        context_ = context;
+        openPage();
+      });
+}
+
+void ChromiumWebView::openPage() {
+  std::weak_ptr<bool> alive = alive_;
+  std::weak_ptr<ChromiumProcessPool> weakPool = pool_->shared_from_this();
+  const std::string context = context_;
   pool_->client_.openPage(
-      [this, alive, weakPool](const Status& s, const std::string& session, const std::string& target) {
+      [this, alive, weakPool, context](const Status& s, const std::string& session,
+                                       const std::string& target) {
         if (alive.lock()) {
           opened(s, session, target);
         } else if (auto p = weakPool.lock(); p && s.ok()) {
           // The view ended before its page arrived: the page must not outlive it.
-          p->client_.send("Target.closeTarget", {{"targetId", target}}, [](const Status&, const Json&) {});
+          if (context.empty())
+            p->client_.send("Target.closeTarget", {{"targetId", target}},
+                            [](const Status&, const Json&) {});
         }
-      });
+      },
+      context_);
 }
 
 ChromiumWebView::~ChromiumWebView() {
@@ -172,7 +228,11 @@ ChromiumWebView::~ChromiumWebView() {
   if (!pool_) return;
   for (auto id : handlers_) pool_->client_.off(id);
   pool_->views_.erase(this);
-  if (!target_.empty())
+  // A context of its own goes with its page and cookies; a shared one keeps them.
+  if (!context_.empty())
+    pool_->client_.send("Target.disposeBrowserContext", {{"browserContextId", context_}},
+                        [](const Status&, const Json&) {});
+  else if (!target_.empty())
     pool_->client_.send("Target.closeTarget", {{"targetId", target_}},
                         [](const Status&, const Json&) {});
   // The pool is kept alive by the configuration until here; it may end now.
@@ -374,6 +434,16 @@ void ChromiumWebView::failLater(std::function<void(const Status&)> fail) {
 
 void ChromiumWebView::sendToPage(const std::string& method, Json params, DevToolsClient::Reply done,
                                  double timeoutSeconds) {
+  send(session_, method, std::move(params), std::move(done), timeoutSeconds);
+}
+
+void ChromiumWebView::sendToBrowser(const std::string& method, Json params,
+                                    DevToolsClient::Reply done) {
+  send("", method, std::move(params), std::move(done), DevToolsClient::kDefaultTimeout);
+}
+
+void ChromiumWebView::send(const std::string& session, const std::string& method, Json params,
+                           DevToolsClient::Reply done, double timeoutSeconds) {
   if (!pool_ || phase_ != Phase::Open) {
     failLater([done = std::move(done)](const Status& s) { done(s, Json::object()); });
     return;
@@ -390,7 +460,7 @@ void ChromiumWebView::sendToPage(const std::string& method, Json params, DevTool
           if (alive.lock()) done(s, r);
         });
       },
-      session_, timeoutSeconds);
+      session, timeoutSeconds);
 }
 
 void ChromiumWebView::load(const UrlRequest& request) {
@@ -416,6 +486,21 @@ void ChromiumWebView::load(const UrlRequest& request) {
 
 void ChromiumWebView::setCookies(const std::vector<HttpCookie>& cookies) {
   pendingCookies_ = cookies;
+}
+
+void ChromiumWebView::getCookies(CookiesDone done) {
+  auto shared = std::make_shared<CookiesDone>(std::move(done));
+  whenOpen(
+      [this, shared] {
+        Json params = Json::object();
+        if (!context_.empty()) params["browserContextId"] = context_;
+        sendToBrowser("Storage.getCookies", std::move(params),
+                      [shared](const Status& s, const Json& r) {
+                        if (!s.ok()) return (*shared)(s, {});
+                        (*shared)(Status::Ok(), cookiesOf(r.value("cookies", Json::array())));
+                      });
+      },
+      [shared](const Status& s) { (*shared)(s, {}); });
 }
 
 void ChromiumWebView::navigate(const UrlRequest& request) {

@@ -56,6 +56,7 @@ class ChromiumWebView : public WebView {
   void setNavigationDelegate(WebViewNavigationDelegate* delegate) override { delegate_ = delegate; }
   void load(const UrlRequest& request) override;
   void setCookies(const std::vector<HttpCookie>& cookies) override;
+  void getCookies(CookiesDone done) override;
   bool isLoading() const override { return loading_; }
   void stopLoading() override;
   void loadHTMLString(const std::string& html) override;
@@ -67,6 +68,7 @@ class ChromiumWebView : public WebView {
   friend class ChromiumProcessPool;
   enum class Phase { Opening, Open, Broken };
 
+  void openPage();
   void opened(const Status& s, const std::string& session, const std::string& target);
   void listen();
   // Runs `work` on a later turn, unless the view has ended by then.
@@ -81,6 +83,10 @@ class ChromiumWebView : public WebView {
   // Sends a page command, or fails it on a later turn when there is no page.
   void sendToPage(const std::string& method, Json params, DevToolsClient::Reply done,
                   double timeoutSeconds = DevToolsClient::kDefaultTimeout);
+  // The same for a command to the browser itself, about this view.
+  void sendToBrowser(const std::string& method, Json params, DevToolsClient::Reply done);
+  void send(const std::string& session, const std::string& method, Json params,
+            DevToolsClient::Reply done, double timeoutSeconds);
   // Runs `work` once the page is attached (at once when it is); fails it when it never is.
   void whenOpen(std::function<void()> work, std::function<void(const Status&)> fail);
 
@@ -90,6 +96,7 @@ class ChromiumWebView : public WebView {
   WebViewNavigationDelegate* delegate_ = nullptr;
   Phase phase_ = Phase::Opening;
   std::string session_, target_, mainFrame_, brokenWhy_;
+  std::string context_;  // the browser context of a view with a cookie jar of its own
   bool loading_ = false;
   bool terminated_ = false;
   // Counts loads, so that the answer of an old navigation does not touch a newer one.

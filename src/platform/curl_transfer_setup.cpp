@@ -339,6 +339,13 @@ curl_slist* configureEasy(CURL* e, const UrlRequest& r, const EasySetup& s) {
   curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");  // offer and decode all supported codings
   curl_easy_setopt(e, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
   curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+  // On purpose: HTTP/2 wherever a TLS server offers it. One connection then
+  // carries all of a host's requests, which spares the site a handshake per
+  // request and the user a round trip or two; such a connection cannot carry
+  // the request's "Connection: close", and drops it. Plain http stays
+  // HTTP/1.1, with the request's own headers and never an upgrade offer.
+  curl_easy_setopt(e, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_2TLS));
+  if (s.pipeWait) curl_easy_setopt(e, CURLOPT_PIPEWAIT, 1L);
   if (s.errorBuffer) {
     s.errorBuffer[0] = '\0';
     curl_easy_setopt(e, CURLOPT_ERRORBUFFER, s.errorBuffer);
@@ -452,6 +459,34 @@ std::vector<HttpCookie> CookieStore::cookies() const {
     if (auto c = parseCookieLine(l->data)) out.push_back(std::move(*c));
   curl_slist_free_all(list);
   return out;
+}
+
+void CookieStore::add(const std::vector<HttpCookie>& cookies) {
+  auto fits = [](std::string_view text) {
+    for (unsigned char c : text)
+      if (c < 0x20 || c == 0x7f) return false;  // a tab or line end would split the line
+    return true;
+  };
+  size_t added = 0;
+  {
+    std::lock_guard<std::mutex> lock(controlMutex_);
+    if (!control_) return;
+    for (const HttpCookie& c : cookies) {
+      if (c.name.empty() || c.domain.empty() || !fits(c.name) || !fits(c.value) ||
+          !fits(c.domain) || !fits(c.path))
+        continue;
+      // The store's own line: domain, tail match, path, secure, expiry, name, value.
+      std::string line = c.httpOnly ? "#HttpOnly_" : "";
+      line += (c.hostOnly ? "" : ".") + c.domain;
+      line += c.hostOnly ? "\tFALSE\t" : "\tTRUE\t";
+      line += (c.path.empty() ? "/" : c.path) + (c.secure ? "\tTRUE\t" : "\tFALSE\t");
+      line += std::to_string(c.expires) + "\t" + c.name + "\t" + c.value;
+      curl_easy_setopt(control_, CURLOPT_COOKIELIST, line.c_str());
+      ++added;
+    }
+    if (added) holds_ = true;
+  }
+  if (added) trim(kPerDomain, kInAll);
 }
 
 void CookieStore::trimIfDue(size_t perDomain, size_t total, size_t every) {

@@ -67,6 +67,9 @@ bool isCertificateError(CURLcode rc);
 // How to set up one transfer besides the request itself.
 struct EasySetup {
   bool verifyPeer = true;
+  // Over TLS: wait for a connection being opened to the same server rather than
+  // open another, in case it carries many requests at once (HTTP/2).
+  bool pipeWait = false;
   const std::string* user = nullptr;  // with password: credentials to send
   const std::string* password = nullptr;
   long authScheme = CURLAUTH_BASIC;
@@ -88,6 +91,12 @@ void resetEasy(CURL* easy);
 // loader's network thread and by blocking requests on any thread.
 class CookieStore {
  public:
+  // What a browser keeps: at most this many cookies a domain and in all, the
+  // store trimmed after every few hundred a site sets.
+  static constexpr size_t kPerDomain = 180;
+  static constexpr size_t kInAll = 3000;
+  static constexpr size_t kBetweenTrims = 500;
+
   CookieStore();
   ~CookieStore();
   CookieStore(const CookieStore&) = delete;
@@ -97,6 +106,9 @@ class CookieStore {
   // Whether the store may hold a cookie: true from the first one seen until clear().
   bool holdsCookies() const;
   std::vector<HttpCookie> cookies() const;
+  // Takes cookies in as if their sites had set them, then trims the store.
+  // Cookies whose fields would not fit a line of the store are left out.
+  void add(const std::vector<HttpCookie>& cookies);
   // Drops the oldest cookies of a domain past `perDomain`, then the oldest past
   // `total` in all, as browsers do: a site setting cookie after cookie cannot
   // grow the store, nor the look-ups curl makes in it for every cookie and

@@ -24,14 +24,11 @@ constexpr size_t kPoolSize = 16;
 // The longest wait with nothing to do; curl's own timers, new commands and the
 // stop wake the thread earlier.
 constexpr int kIdleWaitMs = 10 * 1000;
-// The store keeps what a browser keeps; it is trimmed after every few hundred
-// cookies a site sets.
-constexpr size_t kCookiesPerDomain = 180;
-constexpr size_t kCookiesInAll = 3000;
-constexpr size_t kCookiesBetweenTrims = 500;
 // How long an address curl found for a host name serves plain transfers, as
 // long as curl keeps one itself.
 constexpr auto kAddressLifetime = std::chrono::seconds(60);
+// The most servers whose HTTP version is remembered.
+constexpr size_t kMostServersKept = 10000;
 
 // A proxy from the environment is curl's to use: plain transfers then stay off.
 bool proxyInEnvironment() {
@@ -77,6 +74,7 @@ struct TransferThread::Transfer : PlainHttpSink {
   std::unique_ptr<PlainHttpConnection> plain;
   std::string plainHostKey;   // "host:port"
   bool addressCached = false;  // the address came from the cache
+  std::unique_ptr<PlainHttpTarget> plainTarget;  // over a kept connection: for a new one
   std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
   short revents = 0;
 
@@ -118,9 +116,9 @@ struct TransferThread::Transfer : PlainHttpSink {
   }
 };
 
-TransferThread::TransferThread(CookieStore& cookies, std::function<void(Reports)> hand,
-                               uint64_t first, uint64_t stride)
-    : cookies_(cookies), hand_(std::move(hand)), multi_(curl_multi_init()) {
+TransferThread::TransferThread(CookieStore& cookies, PlainHttpIdleConnections& idle,
+                               std::function<void(Reports)> hand, uint64_t first, uint64_t stride)
+    : cookies_(cookies), keptConnections_(idle), hand_(std::move(hand)), multi_(curl_multi_init()) {
   nextId_ = first;
   idStride_ = stride;
   plainAllowed_ = multi_ && !proxyInEnvironment() && !std::getenv("ZELMORA_NO_PLAIN_HTTP");
@@ -187,7 +185,7 @@ void TransferThread::run() {
       curl_multi_perform(multi_, &running);
       collectFinished();
       servicePlain();
-      cookies_.trimIfDue(kCookiesPerDomain, kCookiesInAll, kCookiesBetweenTrims);
+      cookies_.trimIfDue(CookieStore::kPerDomain, CookieStore::kInAll, CookieStore::kBetweenTrims);
     }
     readFiles();
     handOver();
@@ -271,12 +269,18 @@ bool TransferThread::beginPlain(Transfer& t) {
   // Cookies to send are curl's to choose; one that arrives sends the transfer to curl.
   const bool cookies = request.handleCookies;
   if (cookies && cookies_.holdsCookies()) return false;
-  t.plain = std::make_unique<PlainHttpConnection>(*target, request.method == "HEAD", cookies);
+  const bool head = request.method == "HEAD";
+  if (const int kept = target->keepAlive ? keptConnections_.take(target->hostKey) : -1; kept >= 0) {
+    t.plain = std::make_unique<PlainHttpConnection>(kept, *target, head, cookies);
+    t.plainTarget = std::make_unique<PlainHttpTarget>(std::move(*target));
+  } else {
+    t.plain = std::make_unique<PlainHttpConnection>(*target, head, cookies);
+  }
   if (t.plain->fd() < 0) {
     t.plain.reset();
     return false;
   }
-  t.plainHostKey = target->hostKey;
+  t.plainHostKey = t.plainTarget ? t.plainTarget->hostKey : target->hostKey;
   t.addressCached = fromCache;
   if (request.timeoutSeconds > 0) {
     t.deadline = std::chrono::steady_clock::now() +
@@ -306,6 +310,19 @@ void TransferThread::servicePlain() {
       t.revents = 0;
       outcome = t.plain->onReady(revents, t);
     }
+    // A kept connection the server closed meanwhile: the request goes on a new one.
+    if ((outcome == Outcome::Declined || outcome == Outcome::ConnectFailed) && t.plain->reused() &&
+        t.plain->bytesReceived() == 0) {
+      t.plain = std::make_unique<PlainHttpConnection>(
+          *t.plainTarget, t.order.request->method == "HEAD", t.order.request->handleCookies);
+      t.plainTarget.reset();
+      if (t.plain->fd() >= 0) {
+        t.revents = POLLOUT;
+        still.push_back(id);
+        continue;
+      }
+      outcome = Outcome::ConnectFailed;
+    }
     switch (outcome) {
       case Outcome::Running:
         if (now >= t.deadline) {
@@ -321,6 +338,7 @@ void TransferThread::servicePlain() {
         still.push_back(id);
         continue;
       case Outcome::Done:
+        if (const int fd = t.plain->release(); fd >= 0) keptConnections_.put(t.plainHostKey, fd);
         end(t, t.ending(CURLE_OK));
         continue;
       case Outcome::Stopped:
@@ -367,12 +385,27 @@ void TransferThread::rememberAddress(Transfer& t) {
   addresses_.insert_or_assign(key, cached);
 }
 
+void TransferThread::rememberHttpVersion(Transfer& t) {
+  if (!t.easy || !startsWith(t.order.request->url, "https:")) return;
+  long version = 0;
+  if (curl_easy_getinfo(t.easy, CURLINFO_HTTP_VERSION, &version) != CURLE_OK || version == 0)
+    return;
+  const std::string origin = originOf(t.order.request->url);
+  if (version >= CURL_HTTP_VERSION_2_0) {
+    http1Servers_.erase(origin);
+  } else if (http1Servers_.size() < kMostServersKept) {
+    http1Servers_.insert(origin);
+  }
+}
+
 void TransferThread::beginCurl(Transfer& t) {
   const bool withCookies = t.order.request->handleCookies;
   CURL* e = takeEasy(withCookies);
   if (!e) return end(t, failure(UrlError::kUnknown, "The transfer could not be set up."));
   EasySetup setup;
   setup.verifyPeer = t.order.verifyPeer;
+  if (startsWith(t.order.request->url, "https:"))
+    setup.pipeWait = !http1Servers_.count(originOf(t.order.request->url));
   if (t.order.credentials) {
     setup.user = &t.order.credentials->first;
     setup.password = &t.order.credentials->second;
@@ -422,7 +455,10 @@ void TransferThread::collectFinished() {
       continue;
     }
     Transfer& t = *reinterpret_cast<Transfer*>(priv);
-    if (rc == CURLE_OK) rememberAddress(t);
+    if (rc == CURLE_OK) {
+      rememberAddress(t);
+      rememberHttpVersion(t);
+    }
     end(t, t.ending(rc));
   }
 }

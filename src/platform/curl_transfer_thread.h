@@ -68,12 +68,13 @@ class TransferThread {
  public:
   using Reports = std::vector<TransferReport>;
   // `hand` is called on the network thread with the reports of one loop
-  // iteration (never empty); it passes them on and returns. `cookies` must
+  // iteration (never empty); it passes them on and returns. `cookies` and
+  // `idle` (the plain connections kept open, shared by the threads) must
   // outlive this object.
   // Its ids are `first`, `first + stride`, ...: threads that share one loader
   // give them out without overlap.
-  TransferThread(CookieStore& cookies, std::function<void(Reports)> hand, uint64_t first = 1,
-                 uint64_t stride = 1);
+  TransferThread(CookieStore& cookies, PlainHttpIdleConnections& idle,
+                 std::function<void(Reports)> hand, uint64_t first = 1, uint64_t stride = 1);
   // Stops and joins the thread; transfers still running end without a report.
   ~TransferThread();
   TransferThread(const TransferThread&) = delete;
@@ -108,6 +109,7 @@ class TransferThread {
   void beginCurl(Transfer& t);
   void servicePlain();
   void rememberAddress(Transfer& t);
+  void rememberHttpVersion(Transfer& t);
   void beginFile(Transfer& t);
   void collectFinished();
   void readFiles();
@@ -125,6 +127,7 @@ class TransferThread {
   static int onProgress(void* userp, curl_off_t, curl_off_t received, curl_off_t, curl_off_t);
 
   CookieStore& cookies_;
+  PlainHttpIdleConnections& keptConnections_;
   std::function<void(Reports)> hand_;
   CURLM* multi_ = nullptr;
   std::vector<CURL*> pools_[2];  // reset easy handles: [0] without, [1] with the cookie store
@@ -141,6 +144,9 @@ class TransferThread {
   };
   std::unordered_map<std::string, CachedAddress> addresses_;  // "host:port" -> what curl found
   std::unordered_set<std::string> declinedHosts_;  // "host:port" whose answers went to curl
+  // TLS servers ("host:port") that answered over HTTP/1: their transfers do not
+  // wait for a connection that might be shared.
+  std::unordered_set<std::string> http1Servers_;
 
   // ---- shared with the threads that start and cancel ----
   std::mutex mutex_;

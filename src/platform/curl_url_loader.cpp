@@ -26,6 +26,9 @@ namespace {
 // delegate that follows a redirect loop for ever. Above the stand-alone
 // rechecker's 101 redirects, so that its own cap decides there.
 constexpr int kMaxTransfers = 128;
+// Servers whose certificate failed its checks, remembered for the loader's life;
+// beyond this many the oldest are not forgotten but new ones are not noted.
+constexpr size_t kMostRememberedCertificates = 10000;
 constexpr size_t kSyncMaxBody = 64 * 1024 * 1024;
 // Network threads at most, one a core below that.
 constexpr size_t kMaxNetworkThreads = 4;
@@ -49,6 +52,8 @@ struct Fetch {
 
   // Across the transfers of the fetch.
   int transfers = 0;
+  int selfRedirects = 0;    // in a row, back to the address that redirected
+  bool trustAsked = false;  // the delegate was asked before the first request
   int credentialAnswers = 0;
   bool trustAccepted = false;
   std::optional<std::pair<std::string, std::string>> credentials;
@@ -97,7 +102,7 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
     const size_t n = networkThreadsForThisMachine();
     for (size_t i = 0; i < n; ++i) {
       network.push_back(std::make_unique<TransferThread>(
-          cookies,
+          cookies, idle,
           [weak, runLoop](TransferThread::Reports r) {
             runLoop->postFromAnyThread([weak, r = std::move(r)]() mutable {
               if (auto me = weak.lock()) me->receive(r);
@@ -116,8 +121,27 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   TransferThread& threadOf(uint64_t id) { return *network[(id - 1) % network.size()]; }
   void ended(uint64_t id) { --load[(id - 1) % network.size()]; }
 
+  // Origins ("host:port") whose certificate failed its checks, with why.
+  void noteFailedCertificate(const std::string& url, const std::string& why) {
+    const std::string origin = originOf(url);
+    std::lock_guard<std::mutex> lock(certificatesMutex);
+    if (!origin.empty() && failedCertificates.size() < kMostRememberedCertificates)
+      failedCertificates.emplace(origin, why);
+  }
+  std::optional<std::string> failedCertificate(const std::string& url) {
+    std::lock_guard<std::mutex> lock(certificatesMutex);
+    if (failedCertificates.empty()) return std::nullopt;
+    auto it = failedCertificates.find(originOf(url));
+    if (it == failedCertificates.end()) return std::nullopt;
+    return it->second;
+  }
+
   RunLoop& loop;
-  CookieStore cookies;  // declared first: outlives the threads and every handle attached to them
+  std::mutex certificatesMutex;
+  std::unordered_map<std::string, std::string> failedCertificates;
+  // Declared before the threads: they outlive them and every handle attached to them.
+  CookieStore cookies;
+  PlainHttpIdleConnections idle;  // plain http connections kept open between requests
   std::vector<std::unique_ptr<TransferThread>> network;
   std::vector<size_t> load;  // transfers running on each
   std::unordered_set<std::shared_ptr<Fetch>> fetches;  // every fetch not yet retired
@@ -193,6 +217,20 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
       return fail(f, {UrlError::kUnsupportedURL,
                       strf("The URL scheme \"%s\" is not supported (%s).", scheme.c_str(),
                            url.c_str())});
+    // A server whose certificate already failed: the delegate says now whether
+    // it is accepted, which spares a handshake that would fail again.
+    if (scheme == "https" && !f->trustAccepted && !f->trustAsked) {
+      if (auto why = failedCertificate(url)) {
+        f->trustAsked = true;
+        const bool answers =
+            f->delegate->canAuthenticateAgainst(*f->handle, AuthMethod::ServerTrust);
+        if (f->ended) return retire(f);
+        const UrlError failure{
+            UrlError::kSecureConnectionFailed,
+            strf("A secure connection to the server could not be made. (%s)", why->c_str())};
+        if (answers && !challengeTrust(f, *why, failure)) return;
+      }
+    }
     TransferOrder order;
     order.request = f->current;
     order.verifyPeer = !f->trustAccepted;
@@ -263,6 +301,10 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
       f->ended = true;
       return retire(f);
     }
+    // An address that redirects to itself would be asked again and again.
+    f->selfRedirects = next->url == f->current->url ? f->selfRedirects + 1 : 0;
+    if (next->selfRedirectLimit > 0 && f->selfRedirects > next->selfRedirectLimit)
+      return fail(f, {UrlError::kHTTPTooManyRedirects, "too many redirects"});
     f->current = std::make_shared<const UrlRequest>(std::move(*next));
     // Credentials stay with the server they were given for.
     if (f->credentials && originOf(f->current->url) != f->credentialOrigin) f->credentials.reset();
@@ -321,18 +363,33 @@ struct CurlUrlLoader::Impl : std::enable_shared_from_this<CurlUrlLoader::Impl> {
   void answerTrust(std::shared_ptr<Fetch> f, const TransferEnd& end) {
     UrlError failure = errorForCurl(end.rc, end.errorText.c_str());
     failure.code = UrlError::kSecureConnectionFailed;
-    bool answer = f->delegate->canAuthenticateAgainst(*f->handle, AuthMethod::ServerTrust);
+    const std::string why = !end.errorText.empty() ? end.errorText : curl_easy_strerror(end.rc);
+    noteFailedCertificate(f->current->url, why);
+    const bool answers = f->delegate->canAuthenticateAgainst(*f->handle, AuthMethod::ServerTrust);
     if (f->ended) return retire(f);
-    if (!answer) return fail(f, failure);
+    if (!answers) return fail(f, failure);
+    if (challengeTrust(f, why, failure)) send(f);
+  }
+
+  // The server-trust challenge; true when the delegate accepts the certificate
+  // (the fetch goes on unchecked), else the fetch has ended.
+  bool challengeTrust(const std::shared_ptr<Fetch>& f, const std::string& why,
+                      const UrlError& failure) {
     AuthChallenge challenge;
     challenge.method = AuthMethod::ServerTrust;
     describeServer(f->current->url, &challenge);
-    challenge.errorDescription = !end.errorText.empty() ? end.errorText : curl_easy_strerror(end.rc);
+    challenge.errorDescription = why;
     ChallengeAnswer a = f->delegate->didReceiveChallenge(*f->handle, challenge);
-    if (f->ended) return retire(f);
-    if (a.disposition == ChallengeDisposition::Cancel) return fail(f, failure);
+    if (f->ended) {
+      retire(f);
+      return false;
+    }
+    if (a.disposition == ChallengeDisposition::Cancel) {
+      fail(f, failure);
+      return false;
+    }
     f->trustAccepted = true;
-    send(f);
+    return true;
   }
 
   void finish(std::shared_ptr<Fetch> f) {
@@ -485,6 +542,8 @@ SyncResult CurlUrlLoader::sendSynchronous(const UrlRequest& request, int maxRedi
         break;
       }
     }
+    if (isCertificateError(rc))
+      impl_->noteFailedCertificate(req.url, errorBuffer[0] ? errorBuffer : curl_easy_strerror(rc));
     if (rc != CURLE_OK) {
       out.error = t.overflow ? UrlError{UrlError::kDataLengthExceedsMaximum, "The response is too large."}
                              : errorForCurl(rc, errorBuffer);
@@ -505,5 +564,9 @@ SyncResult CurlUrlLoader::sendSynchronous(const UrlRequest& request, int maxRedi
 void CurlUrlLoader::clearCookies() { impl_->cookies.clear(); }
 
 std::vector<HttpCookie> CurlUrlLoader::storedCookies() const { return impl_->cookies.cookies(); }
+
+void CurlUrlLoader::addCookies(const std::vector<HttpCookie>& cookies) {
+  impl_->cookies.add(cookies);
+}
 
 }  // namespace zel

@@ -25,6 +25,7 @@ class CurlUrlLoader : public UrlLoader {
   SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects = 5) override;
   void clearCookies() override;
   std::vector<HttpCookie> storedCookies() const override;
+  void addCookies(const std::vector<HttpCookie>& cookies) override;
 
   struct Impl;
 

@@ -201,9 +201,12 @@ void DevToolsClient::shutDown(const Status& why) {
 }
 
 void DevToolsClient::openPage(
-    std::function<void(const Status&, const std::string&, const std::string&)> done) {
+    std::function<void(const Status&, const std::string&, const std::string&)> done,
+    const std::string& browserContextId) {
   auto shared = std::make_shared<decltype(done)>(std::move(done));
-  send("Target.createTarget", {{"url", "about:blank"}},
+  Json params = {{"url", "about:blank"}};
+  if (!browserContextId.empty()) params["browserContextId"] = browserContextId;
+  send("Target.createTarget", std::move(params),
        [this, shared](const Status& s, const Json& created) {
          if (!s.ok() || !created.contains("targetId")) {
            (*shared)(s.ok() ? Status::Error("the browser made no page") : s, "", "");

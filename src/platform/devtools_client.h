@@ -58,10 +58,12 @@ class DevToolsClient {
   void onClosed(std::function<void(const Status&)> handler) { closedHandler_ = std::move(handler); }
 
   // Creates a blank page target and attaches to it; `done` gets the session id
-  // with which to drive the page, and the target id.
+  // with which to drive the page, and the target id. The page lives in the
+  // browser context given (its own cookies and storage), or in the default one.
   void openPage(
       std::function<void(const Status&, const std::string& sessionId, const std::string& targetId)>
-          done);
+          done,
+      const std::string& browserContextId = "");
 
   // Synchronous helpers for tests and scripts: run the loop until the answer
   // comes or `timeoutSeconds` pass.

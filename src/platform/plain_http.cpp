@@ -145,7 +145,10 @@ PlainHttpReader::State PlainHttpReader::fail(CURLcode code, std::string text) {
 }
 
 PlainHttpReader::State PlainHttpReader::feed(std::string_view bytes, PlainHttpSink& sink) {
-  if (state_ != State::Reading) return state_;
+  if (state_ != State::Reading) {
+    surplus_ = surplus_ || !bytes.empty();
+    return state_;
+  }
   if (!headRead_) {
     const size_t before = buffer_.size();
     buffer_.append(bytes);
@@ -159,7 +162,10 @@ PlainHttpReader::State PlainHttpReader::feed(std::string_view bytes, PlainHttpSi
     std::string held;
     held.swap(buffer_);
     if (readHead(std::string_view(held).substr(0, end + 4), sink) != State::Reading) return state_;
-    if (framing_ == Framing::None) return state_ = State::Done;
+    if (framing_ == Framing::None) {
+      surplus_ = held.size() > end + 4;
+      return state_ = State::Done;
+    }
     return readBody(std::string_view(held).substr(end + 4), sink);
   }
   return readBody(bytes, sink);
@@ -188,6 +194,7 @@ PlainHttpReader::State PlainHttpReader::readHead(std::string_view head, PlainHtt
     return state_ = State::Declined;
   const int code = static_cast<int>(leadingInteger(status.substr(9, 3)));
   if (code < 200) return state_ = State::Declined;
+  http11_ = startsWith(status, "HTTP/1.1 ");
 
   std::optional<std::string_view> length, transfer, coding;
   for (size_t i = 1; i < lines.size(); ++i) {
@@ -201,6 +208,11 @@ PlainHttpReader::State PlainHttpReader::readHead(std::string_view head, PlainHtt
     if (!isValueText(value)) return state_ = State::Declined;
     if (declineSetCookie_ && (equalsIgnoreCase(name, "Set-Cookie") || equalsIgnoreCase(name, "Set-Cookie2")))
       return state_ = State::Declined;
+    if (equalsIgnoreCase(name, "Connection")) {
+      for (const std::string& token : split(value, ","))
+        closes_ = closes_ || equalsIgnoreCase(trimWhitespace(token), "close");
+      continue;
+    }
     std::optional<std::string_view>* slot = nullptr;
     if (equalsIgnoreCase(name, "Content-Length")) {
       slot = &length;
@@ -276,6 +288,7 @@ PlainHttpReader::State PlainHttpReader::readBody(std::string_view bytes, PlainHt
   if (bytes.empty()) return state_;
   switch (framing_) {
     case Framing::None:
+      surplus_ = true;
       return state_ = State::Done;  // anything after the head is not ours
     case Framing::Chunked:
       return readChunked(bytes, sink);
@@ -287,6 +300,7 @@ PlainHttpReader::State PlainHttpReader::readBody(std::string_view bytes, PlainHt
       if (remaining_ == 0) {
         if (decoder_ && !decoder_->complete())
           return fail(CURLE_BAD_CONTENT_ENCODING, "Error while processing content unencoding");
+        surplus_ = bytes.size() > n;
         return state_ = State::Done;
       }
       return state_;
@@ -329,6 +343,7 @@ PlainHttpReader::State PlainHttpReader::readChunked(std::string_view bytes, Plai
             buffer_.clear();
             if (decoder_ && !decoder_->complete())
               return fail(CURLE_BAD_CONTENT_ENCODING, "Error while processing content unencoding");
+            surplus_ = !bytes.empty();
             return state_ = State::Done;
           }
         } else {
@@ -355,6 +370,11 @@ PlainHttpReader::State PlainHttpReader::readChunked(std::string_view bytes, Plai
     }
   }
   return state_;
+}
+
+bool PlainHttpReader::leavesConnectionOpen() const {
+  return state_ == State::Done && http11_ && !closes_ && !surplus_ &&
+         framing_ != Framing::UntilClose;
 }
 
 PlainHttpReader::State PlainHttpReader::lost(const char* why) {
@@ -457,7 +477,9 @@ std::string plainHttpRequestHead(const UrlRequest& r, std::string_view target,
 
 PlainHttpConnection::PlainHttpConnection(const PlainHttpTarget& target, bool headRequest,
                                          bool declineSetCookie)
-    : request_(target.request), reader_(headRequest, declineSetCookie) {
+    : keepAlive_(target.keepAlive),
+      request_(target.request),
+      reader_(headRequest, declineSetCookie) {
   fd_ = ::socket(target.address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd_ < 0) return;
   int one = 1;
@@ -471,8 +493,60 @@ PlainHttpConnection::PlainHttpConnection(const PlainHttpTarget& target, bool hea
   }
 }
 
+PlainHttpConnection::PlainHttpConnection(int connectedFd, const PlainHttpTarget& target,
+                                         bool headRequest, bool declineSetCookie)
+    : fd_(connectedFd),
+      connected_(true),
+      reused_(true),
+      keepAlive_(target.keepAlive),
+      request_(target.request),
+      reader_(headRequest, declineSetCookie) {}
+
 PlainHttpConnection::~PlainHttpConnection() {
   if (fd_ >= 0) ::close(fd_);
+}
+
+int PlainHttpConnection::release() {
+  if (!keepAlive_ || !reader_.leavesConnectionOpen()) return -1;
+  const int fd = fd_;
+  fd_ = -1;
+  return fd;
+}
+
+// ---- kept connections ----
+
+PlainHttpIdleConnections::~PlainHttpIdleConnections() {
+  for (const Idle& i : idle_) ::close(i.fd);
+}
+
+void PlainHttpIdleConnections::put(const std::string& hostKey, int fd) {
+  if (fd < 0) return;
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (idle_.size() >= kMostKept) {
+    ::close(idle_.front().fd);
+    idle_.pop_front();
+  }
+  idle_.push_back(Idle{hostKey, fd, std::chrono::steady_clock::now()});
+}
+
+int PlainHttpIdleConnections::take(const std::string& hostKey) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto now = std::chrono::steady_clock::now();
+  while (!idle_.empty() && now - idle_.front().since > kLifetime) {
+    ::close(idle_.front().fd);
+    idle_.pop_front();
+  }
+  for (size_t i = idle_.size(); i-- > 0;) {
+    if (idle_[i].hostKey != hostKey) continue;
+    const int fd = idle_[i].fd;
+    idle_.erase(idle_.begin() + static_cast<std::ptrdiff_t>(i));
+    // An idle connection has nothing to read: a close, a reset or stray bytes
+    // from the server make it unusable.
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, 0) == 0) return fd;
+    ::close(fd);
+  }
+  return -1;
 }
 
 short PlainHttpConnection::events() const {

@@ -6,18 +6,21 @@
 // general path would; anything else (an interim head, folded or odd header
 // lines, an unknown coding, a head it cannot read) it declines before a byte
 // is reported, and the general path fetches the address again.
+#include <curl/curl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+#include <chrono>
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <curl/curl.h>
-
+#include "platform/text_format.h"
 #include "platform/url_loader.h"
 
 namespace zel::curlsupport {
@@ -57,6 +60,10 @@ class PlainHttpReader {
   State lost(const char* why);
   State state() const { return state_; }
   bool headRead() const { return headRead_; }
+  // The response is complete and its connection may carry the next request: an
+  // HTTP/1.1 answer that did not ask to close, framed by length or chunks, with
+  // nothing after it.
+  bool leavesConnectionOpen() const;
   // Body bytes as sent (before decoding), for the raw size limit.
   int64_t rawBodyBytes() const { return rawBody_; }
   CURLcode failureCode() const { return failCode_; }
@@ -87,6 +94,8 @@ class PlainHttpReader {
   ChunkStep chunkStep_ = ChunkStep::Size;
   size_t trailerBytes_ = 0;
   int64_t rawBody_ = 0;
+  bool http11_ = false, closes_ = false;
+  bool surplus_ = false;  // bytes came after the end of the response
   std::unique_ptr<Decoder> decoder_;
   CURLcode failCode_ = CURLE_OK;
   std::string failText_;
@@ -99,6 +108,7 @@ struct PlainHttpTarget {
   sockaddr_storage address{};
   socklen_t addressLength = 0;
   std::string request;  // the whole request head
+  bool keepAlive = false;  // the request does not ask to close its connection
 };
 
 // The host's numeric address, or the cached one for a name (from `cached`,
@@ -127,11 +137,42 @@ inline std::string plainHttpHostKey(std::string_view host, int port) {
 // A numeric IPv4 or IPv6 host as a socket address.
 bool numericAddress(const std::string& host, int port, sockaddr_storage* out, socklen_t* length);
 
+// Connections kept open between requests, by "host:port", shared by the
+// loader's network threads. Bounded in number and in how long one is kept.
+class PlainHttpIdleConnections {
+ public:
+  static constexpr size_t kMostKept = 256;
+  static constexpr std::chrono::seconds kLifetime{5};
+
+  PlainHttpIdleConnections() = default;
+  ~PlainHttpIdleConnections();  // closes them
+  PlainHttpIdleConnections(const PlainHttpIdleConnections&) = delete;
+  PlainHttpIdleConnections& operator=(const PlainHttpIdleConnections&) = delete;
+
+  // Keeps (owns) a connected socket; the oldest one goes beyond kMostKept.
+  void put(const std::string& hostKey, int fd);
+  // The newest live socket to the host (the caller owns it), or -1. Sockets
+  // that the server has closed or written to meanwhile, and old ones, are closed.
+  int take(const std::string& hostKey);
+
+ private:
+  struct Idle {
+    std::string hostKey;
+    int fd;
+    std::chrono::steady_clock::time_point since;
+  };
+  std::mutex mutex_;
+  std::deque<Idle> idle_;  // oldest first
+};
+
 // One connection: connects, sends the request and reads the answer, without blocking.
 class PlainHttpConnection {
  public:
   enum class Outcome { Running, Done, Declined, Stopped, Failed, ConnectFailed };
   PlainHttpConnection(const PlainHttpTarget& target, bool headRequest, bool declineSetCookie);
+  // The same over a kept connection (owned from now on).
+  PlainHttpConnection(int connectedFd, const PlainHttpTarget& target, bool headRequest,
+                      bool declineSetCookie);
   ~PlainHttpConnection();
   PlainHttpConnection(const PlainHttpConnection&) = delete;
   PlainHttpConnection& operator=(const PlainHttpConnection&) = delete;
@@ -143,11 +184,18 @@ class PlainHttpConnection {
   Outcome onReady(short revents, PlainHttpSink& sink);
   const PlainHttpReader& reader() const { return reader_; }
   int64_t bytesReceived() const { return received_; }
+  // Came from the kept connections: one that fails before a byte of its answer
+  // was closed by the server meanwhile, and the request may go on a new one.
+  bool reused() const { return reused_; }
+  // After Done: the socket, for the next request to the host, when both sides
+  // leave it open; -1 otherwise. The connection no longer owns it.
+  int release();
 
  private:
   Outcome outcomeOf(PlainHttpReader::State s);
   int fd_ = -1;
   bool connected_ = false;
+  bool reused_ = false, keepAlive_ = false;
   std::string request_;
   size_t sent_ = 0;
   int64_t received_ = 0;
@@ -170,6 +218,8 @@ std::optional<PlainHttpTarget> plainHttpTarget(const UrlRequest& r, Lookup cache
   std::string host = bracket ? "[" + a->host + "]" : a->host;
   if (a->port != 80) host += ":" + std::to_string(a->port);
   t.request = plainHttpRequestHead(r, a->target, host);
+  const auto connection = r.header("Connection");
+  t.keepAlive = !connection || equalsIgnoreCase(*connection, "keep-alive");
   return t;
 }
 

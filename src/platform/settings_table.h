@@ -144,6 +144,8 @@ inline constexpr SettingInfo kSettingTable[] = {
      "check only links within the site; external links are left out"},
     {"jsRenderingTime", SettingType::Double, "", "render",
      "seconds to let scripts run after a rendered page has loaded"},
+    {"keepAlive", SettingType::Bool, "", "requests",
+     "keep connections open and reuse them (HTTP/1.1 requests go without \"Connection: close\")"},
     {"legacyWebView", SettingType::Bool, "", "render", "render pages with the older web view"},
     {"levelsLimit", SettingType::Integer, "1000", "crawl",
      "read links only on pages fewer than this many clicks from the start"},

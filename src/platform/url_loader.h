@@ -32,6 +32,10 @@ struct UrlRequest {
   // sendSynchronous only: take the server's certificate without checking it, as
   // the crawl's own fetches do once a record accepts the server's trust.
   bool acceptAnyCertificate = false;
+  // How many times in a row the delegate may send the request back to the very
+  // address that has just redirected it; one more and the fetch fails with
+  // kHTTPTooManyRedirects ("too many redirects"). 0: no bound but the loader's own.
+  int selfRedirectLimit = 0;
 
   void setHeader(std::string_view name, std::string_view value);
   // Drops the header if set (case-insensitive name).
@@ -200,12 +204,16 @@ class UrlLoader {
   // Loads a URL and waits for it, following up to `maxRedirects` redirects itself
   // (the last response is returned when the limit is reached). Uses the loader's
   // cookie store when the request handles cookies, and accepts an untrusted
-  // certificate only when the request says so. Any thread; does not turn the run loop.
+  // certificate only when the request says so (it notes one for the fetches,
+  // above). Any thread; does not turn the run loop.
   virtual SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects = 5) = 0;
   // Drops every stored cookie (one store per loader, shared by all its connections).
   virtual void clearCookies() = 0;
   // Every cookie in the store, with the host or domain and the path it is sent to. Any thread.
   virtual std::vector<HttpCookie> storedCookies() const = 0;
+  // Takes cookies into the store as if their site had set them (one of the same
+  // name, domain and path is replaced), within the store's limits. Any thread.
+  virtual void addCookies(const std::vector<HttpCookie>& cookies) = 0;
 };
 
 // The standard reason phrase for an HTTP status code, lower case as the platform

@@ -26,6 +26,9 @@ struct WebViewConfiguration {
   std::string applicationNameForUserAgent;
   // Where the view's page lives; views of one pool share one browser.
   std::shared_ptr<WebProcessPool> processPool;
+  // The page keeps its cookies in a jar of its own, which ends with the view;
+  // otherwise in the jar the browser's other such views share.
+  bool ownCookieJar = false;
 };
 
 // The navigation of the main frame, as it happens.
@@ -59,6 +62,8 @@ class WebView {
   using ScriptDone = std::function<void(const Status&, std::optional<std::string> result)>;
   // Ok with the PNG bytes of the view's frame, or an error.
   using PictureDone = std::function<void(const Status&, std::string png)>;
+  // Ok with every cookie of the view's jar, or an error.
+  using CookiesDone = std::function<void(const Status&, std::vector<HttpCookie> cookies)>;
 
   // Closes the view's page in the browser. Pending completions are still called, with an error.
   virtual ~WebView() = default;
@@ -72,6 +77,8 @@ class WebView {
   // Puts cookies into the browser's jar before the next load, each for its own
   // domain and path only, so they reach no other host.
   virtual void setCookies(const std::vector<HttpCookie>& cookies) = 0;
+  // The cookies in the view's jar now, those its page set included.
+  virtual void getCookies(CookiesDone done) = 0;
   // A page in the main frame is loading: from load() until it finishes, fails or is stopped.
   virtual bool isLoading() const = 0;
   // Shows `html` in the main frame, with no base address, ending any load in

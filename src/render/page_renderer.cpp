@@ -1,5 +1,7 @@
 #include "render/page_renderer.h"
 
+#include <unordered_map>
+
 #include "parser/entities.h"
 #include "platform/log.h"
 #include "platform/text_format.h"
@@ -38,6 +40,10 @@ PageRenderer::PageRenderer(const Platform& platform, const UrlRequest& request,
   WebViewConfiguration fresh;
   fresh.width = 500;
   fresh.height = 350;
+  // Cookies live in the crawl's store, not in the browser: a page sees those
+  // the crawl holds, and what it sets goes back there (or nowhere when the crawl
+  // keeps none).
+  fresh.ownCookieJar = true;
   webview_ = WebViewRecycler::sharedWebViewRecycler().makeWebView(fresh);
   if (webview_) webview_->setNavigationDelegate(this);
   thisUrl_ = request.url;
@@ -86,10 +92,13 @@ std::unique_ptr<PageRenderer> PageRenderer::loadURL(const Platform& platform,
 
 void PageRenderer::startLoading(const UrlRequest& request) {
   if (webview_) {
-    // The browser keeps a jar of its own: it gets the crawl's cookies, so that a
-    // page behind a login renders as the crawl fetched it.
-    if (request.handleCookies && platform_.loader)
-      webview_->setCookies(platform_.loader->storedCookies());
+    // The view's jar starts with the crawl's cookies, so that a page behind a
+    // login renders as the crawl fetched it.
+    keepsCookies_ = request.handleCookies && platform_.loader;
+    if (keepsCookies_) {
+      given_ = platform_.loader->storedCookies();
+      webview_->setCookies(given_);
+    }
     webview_->load(request);
     return;
   }
@@ -164,27 +173,76 @@ void PageRenderer::returnWhatHTMLWeHave() {
     return;
   }
   std::weak_ptr<bool> alive = alive_;
+  // The page and its cookies are read side by side; the page goes to the owner
+  // once both are in, so that the next requests to the site carry the cookies.
+  struct ReadBack {
+    bool pageIn = false, cookiesIn = false;
+    std::optional<std::string> html;
+  };
+  auto back = std::make_shared<ReadBack>();
+  back->cookiesIn = !keepsCookies_;
+  auto both = [this, alive, back] {
+    if (!back->pageIn || !back->cookiesIn) return;
+    if (back->html && !back->html->empty() && !deliver(*back->html, alive)) return;
+    hasResponded_ = true;
+  };
   webview_->evaluateJavaScript(
-      kOuterHTMLScript, [this, alive](const Status& s, std::optional<std::string> result) {
+      kOuterHTMLScript,
+      [this, alive, back, both](const Status& s, std::optional<std::string> result) {
         if (!alive.lock()) return;
         Log& log = *platform_.log;
         if (!s.ok()) {
           ZEL_LOG(log, 1, "evaluateJavaScript error : " + s.message());
         } else if (result) {
           ZEL_LOG(log, 4, strf("returning html string, length %ld", static_cast<long>(result->size())));
-          if (!result->empty()) {
-            // Strings are UTF-8 already: its bytes are the encoding.
-            ZEL_LOG(log, 4,
-                    strf("returning html string, length %ld, data length %ld",
-                         static_cast<long>(result->size()), static_cast<long>(result->size())));
-            owner_->connection(nullptr, *result);
-            if (!alive.lock()) return;
-            owner_->connectionDidFinishLoading(nullptr);
-            if (!alive.lock()) return;
-          }
+          back->html = std::move(result);
         }
-        hasResponded_ = true;
+        back->pageIn = true;
+        both();
       });
+  if (keepsCookies_)
+    webview_->getCookies([this, alive, back, both](const Status& s, std::vector<HttpCookie> jar) {
+      if (!alive.lock()) return;
+      if (s.ok())
+        keepCookiesOfThePage(jar);
+      else
+        ZEL_LOG(*platform_.log, 1, "the page's cookies could not be read: " + s.message());
+      back->cookiesIn = true;
+      both();
+    });
+}
+
+bool PageRenderer::deliver(const std::string& html, const std::weak_ptr<bool>& alive) {
+  // Strings are UTF-8 already: its bytes are the encoding.
+  ZEL_LOG(*platform_.log, 4,
+          strf("returning html string, length %ld, data length %ld", static_cast<long>(html.size()),
+               static_cast<long>(html.size())));
+  owner_->connection(nullptr, html);
+  if (!alive.lock()) return false;
+  owner_->connectionDidFinishLoading(nullptr);
+  return static_cast<bool>(alive.lock());
+}
+
+void PageRenderer::keepCookiesOfThePage(const std::vector<HttpCookie>& jar) {
+  // A cookie is one of a name, domain and path; what the view was given comes back unchanged.
+  auto key = [](const HttpCookie& c) {
+    return c.name + '\t' + (c.hostOnly ? "" : ".") + c.domain + '\t' + c.path;
+  };
+  std::unordered_map<std::string, const HttpCookie*> given;
+  for (const HttpCookie& g : given_) given.emplace(key(g), &g);
+  std::vector<HttpCookie> changed;
+  for (const HttpCookie& c : jar) {
+    auto it = given.find(key(c));
+    const HttpCookie* g = it == given.end() ? nullptr : it->second;
+    if (!g || g->value != c.value || g->expires != c.expires || g->secure != c.secure ||
+        g->httpOnly != c.httpOnly)
+      changed.push_back(c);
+  }
+  if (changed.empty()) return;
+  ZEL_LOG(*platform_.log, 2,
+          strf("%ld cookies set while rendering %s", static_cast<long>(changed.size()),
+               thisUrl_.c_str()));
+  platform_.loader->addCookies(changed);
 }
 
 void PageRenderer::haveWeTimedOut() {

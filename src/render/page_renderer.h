@@ -44,6 +44,10 @@ class PageRenderer : public ZelRenderer, private WebViewNavigationDelegate {
   PageRenderer(const Platform& platform, ZelRendererOwner* owner);
   void startLoading(const UrlRequest& request);
   void askOwnerToClear();
+  // Hands the rendered page to the owner; false when the renderer went away meanwhile.
+  bool deliver(const std::string& html, const std::weak_ptr<bool>& alive);
+  // The cookies the page set or changed go to the crawl's store.
+  void keepCookiesOfThePage(const std::vector<HttpCookie>& jar);
 
   void webViewDidFinishNavigation(WebView&) override;
   void webViewDidFailNavigation(WebView&, const std::string& error) override;
@@ -61,6 +65,10 @@ class PageRenderer : public ZelRenderer, private WebViewNavigationDelegate {
   bool hasResponded_ = false;
   // A load from a bare address watches its progress (and only logs it).
   bool observesProgress_ = false;
+  // The request handles cookies: the view got the crawl's, and what the page
+  // sets goes back to them.
+  bool keepsCookies_ = false;
+  std::vector<HttpCookie> given_;
   std::string identifier_;
   std::vector<RunLoop::TimerId> timers_;
   // Completions and posted calls check it, so none runs after the renderer is gone.

@@ -97,6 +97,13 @@ TEST_F(Rechecker, FollowsOneHundredAndOneRedirectsAndRefusesTheNext) {
   EXPECT_EQ(site.requestsTo("/a/101").size(), 1u);
   EXPECT_TRUE(site.requestsTo("/end").empty()) << "the 102nd redirect is not followed";
   EXPECT_EQ(indicator.stops, 2);
+
+  // An address that redirects to itself is followed as far: the crawl's bound on
+  // such hops is not the rechecker's.
+  site.redirect("/self", 302, "/self");
+  ASSERT_TRUE(recheck(record(site.url("/self")), &c));
+  EXPECT_EQ(c->numberOfRedirects(), 101);
+  EXPECT_EQ(site.requestsTo("/self").size(), 102u);
 }
 
 TEST_F(Rechecker, SendsNothingForAnAddressAboveItsRootAndNoCredentialsInTheReferer) {

@@ -38,6 +38,7 @@ struct Outcome {
   std::string body;
   size_t headLines;
   CURLcode code;
+  bool leavesOpen;
 };
 
 Outcome read(const std::string& response, bool head, bool byteByByte, size_t stopAfter) {
@@ -46,13 +47,12 @@ Outcome read(const std::string& response, bool head, bool byteByByte, size_t sto
   sink.stopAfter = stopAfter;
   State s = State::Reading;
   if (byteByByte) {
-    for (size_t i = 0; i < response.size() && s == State::Reading; ++i)
-      s = reader.feed(response.substr(i, 1), sink);
+    for (size_t i = 0; i < response.size(); ++i) s = reader.feed(response.substr(i, 1), sink);
   } else {
     s = reader.feed(response, sink);
   }
   if (s == State::Reading) s = reader.finish(sink);
-  return {s, sink.taken, sink.head.size(), reader.failureCode()};
+  return {s, sink.taken, sink.head.size(), reader.failureCode(), reader.leavesConnectionOpen()};
 }
 
 TEST(PlainHttpReader, FramingsCodingsDeclinesAndFailures) {
@@ -81,20 +81,33 @@ TEST(PlainHttpReader, FramingsCodingsDeclinesAndFailures) {
     bool head = false;
     CURLcode code = CURLE_OK;
     size_t stopAfter = std::string::npos;
+    bool leavesOpen = false;  // the next request may go on the same connection
   } kCases[] = {
       // `body`: what a complete read delivers; a stopped or broken one delivers a
       // part of it.
-      {"length", withLength("", "hello") + "extra", State::Done, "hello"},
+      {"length", withLength("", "hello"), State::Done, "hello", false, CURLE_OK, std::string::npos,
+       true},
+      {"length and more", withLength("", "hello") + "extra", State::Done, "hello"},
+      {"asks to close", withLength("Connection: keep-alive, Close\r\n", "hi"), State::Done, "hi"},
       {"until close", "HTTP/1.0 200 OK\r\nX: y\r\n\r\nhello", State::Done, "hello"},
-      {"chunked", chunked("", page), State::Done, page},
-      {"head request", withLength("", "hello"), State::Done, "", true},
+      {"http/1.0 length", "HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\nhi", State::Done, "hi"},
+      {"chunked", chunked("", page), State::Done, page, false, CURLE_OK, std::string::npos, true},
+      {"head request", "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\n", State::Done, "", true,
+       CURLE_OK, std::string::npos, true},
+      {"head request and a body", withLength("", "hello"), State::Done, "", true},
       {"no content", "HTTP/1.1 204 No Content\r\n\r\nstray", State::Done, ""},
-      {"not modified", "HTTP/1.1 304\r\nContent-Length: 9\r\n\r\n", State::Done, ""},
-      {"gzip", withLength("Content-Encoding: gzip\r\n", gz), State::Done, page},
-      {"gzip chunked", chunked("Content-Encoding: x-gzip\r\n", gz), State::Done, page},
-      {"zlib deflate", withLength("Content-Encoding: deflate\r\n", zlib), State::Done, page},
-      {"raw deflate", withLength("Content-Encoding: deflate\r\n", raw), State::Done, page},
-      {"brotli", withLength("Content-Encoding: br\r\n", brotli(page)), State::Done, page},
+      {"not modified", "HTTP/1.1 304\r\nContent-Length: 9\r\n\r\n", State::Done, "", false,
+       CURLE_OK, std::string::npos, true},
+      {"gzip", withLength("Content-Encoding: gzip\r\n", gz), State::Done, page, false, CURLE_OK,
+       std::string::npos, true},
+      {"gzip chunked", chunked("Content-Encoding: x-gzip\r\n", gz), State::Done, page, false,
+       CURLE_OK, std::string::npos, true},
+      {"zlib deflate", withLength("Content-Encoding: deflate\r\n", zlib), State::Done, page, false,
+       CURLE_OK, std::string::npos, true},
+      {"raw deflate", withLength("Content-Encoding: deflate\r\n", raw), State::Done, page, false,
+       CURLE_OK, std::string::npos, true},
+      {"brotli", withLength("Content-Encoding: br\r\n", brotli(page)), State::Done, page, false,
+       CURLE_OK, std::string::npos, true},
       {"stopped by the sink", withLength("", page), State::Stopped, page, false, CURLE_OK, 100},
       // Declined before anything is reported.
       {"interim head", "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\n\r\n", State::Declined, ""},
@@ -130,6 +143,7 @@ TEST(PlainHttpReader, FramingsCodingsDeclinesAndFailures) {
       const Outcome o = read(c.response, c.head, byteByByte, c.stopAfter);
       EXPECT_EQ(o.state, c.state);
       EXPECT_EQ(o.code, c.code);
+      EXPECT_EQ(o.leavesOpen, c.leavesOpen);
       if (c.state == State::Declined) {
         EXPECT_EQ(o.headLines, 0u) << "a declined answer reports nothing";
       } else {

@@ -97,6 +97,42 @@ TEST(RenderedCrawl, ScriptWrittenLinksAreFoundOnlyWhenRenderedAndABrowserKilledM
   EXPECT_GT(killedRun->hub->getUnrenderedPageCount(), 0);
 }
 
+// The browser keeps no cookies of its own: what a rendered page sets goes to the
+// crawl's store, whose requests (and the next pages' renders) carry it; with
+// cookies off neither keeps it.
+TEST(RenderedCrawl, ACookieSetByARenderedPagesScriptGoesWithTheNextRequestsToItsSite) {
+  if (!BrowserProcess::findExecutable())
+    GTEST_SKIP() << "no headless Chromium installed (scripts/install-deps installs it)";
+  test::TestServer server;
+  server.page("/",
+              "<html><body><a href=\"/next\">next</a>"
+              "<script>document.cookie = 'fromScript=1; path=/';</script></body></html>");
+  server.page("/next", "<html><body>next</body></html>");
+  for (bool handle : {true, false}) {
+    SCOPED_TRACE(handle ? "cookies kept" : "no cookies");
+    server.clearLog();
+    auto run = test::runCrawl(
+        server.url("/"),
+        [&](Defaults& d) {
+          d.setBool("runJS", true);
+          d.setBool("handleCookies", handle);
+        },
+        60);
+    BrowserScope scope;
+    ASSERT_TRUE(run->finished);
+    int crawls = 0, renders = 0;
+    for (const test::LoggedRequest& r : server.requestsTo("/next")) {
+      // The crawl's own requests carry its agent; the browser's its own.
+      const bool ours = r.header("User-Agent") == "ZelmoraTest/1.0";
+      ++(ours ? crawls : renders);
+      EXPECT_EQ(r.cookies.count("fromScript"), handle ? 1u : 0u) << (ours ? "crawl" : "render");
+    }
+    EXPECT_EQ(crawls, 1);
+    EXPECT_EQ(renders, 1);
+    EXPECT_EQ(run->tp.loader->storedCookies().empty(), !handle);
+  }
+}
+
 TEST(RenderedCrawl, WithoutABrowserPagesAreReadAsServedAndSaySo) {
   test::TestServer server;
   serveScriptSite(server, 2);

@@ -26,6 +26,7 @@ class FaultyLoader : public UrlLoader {
   SyncResult sendSynchronous(const UrlRequest& request, int maxRedirects) override;
   void clearCookies() override { real_.clearCookies(); }
   std::vector<HttpCookie> storedCookies() const override { return real_.storedCookies(); }
+  void addCookies(const std::vector<HttpCookie>& cookies) override { real_.addCookies(cookies); }
 
   std::vector<UrlRequest> started, synchronous;
 

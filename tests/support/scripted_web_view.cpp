@@ -45,6 +45,10 @@ void ScriptedWebView::evaluateJavaScript(const std::string& script, ScriptDone d
   pool_.loop.post([done = std::move(done), s, result = scriptResult] { done(s, result); });
 }
 
+void ScriptedWebView::getCookies(CookiesDone done) {
+  pool_.loop.post([done = std::move(done), jar = jar] { done(Status::Ok(), jar); });
+}
+
 void ScriptedWebView::takeSnapshot(PictureDone done) {
   pool_.loop.post([done = std::move(done)] { done(Status::Error("no pictures here"), ""); });
 }

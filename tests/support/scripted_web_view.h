@@ -22,7 +22,8 @@ class ScriptedWebView : public WebView {
   const WebViewConfiguration& configuration() const override { return configuration_; }
   void setNavigationDelegate(WebViewNavigationDelegate* d) override { delegate = d; }
   void load(const UrlRequest& request) override;
-  void setCookies(const std::vector<HttpCookie>&) override {}
+  void setCookies(const std::vector<HttpCookie>& cookies) override { jar = cookies; }
+  void getCookies(CookiesDone done) override;
   bool isLoading() const override { return loading; }
   void stopLoading() override;
   void loadHTMLString(const std::string& html) override { htmlLoads.push_back(html); }
@@ -40,6 +41,7 @@ class ScriptedWebView : public WebView {
   std::vector<std::string> loaded;   // addresses, in order
   std::vector<std::string> scripts;  // evaluated, in order
   std::vector<std::string> htmlLoads;
+  std::vector<HttpCookie> jar;  // what setCookies put there; getCookies gives it
   int stops = 0, cacheClears = 0;
   // What the next scripts give: a value, nothing, or (when scriptError is set) an error.
   std::optional<std::string> scriptResult;

@@ -37,8 +37,25 @@ std::map<std::string, std::string> parseCookies(const std::string& header) {
   return out;
 }
 
-// A self-signed certificate for 127.0.0.1 and localhost, valid from an hour ago
-// for three days, written as PEM files. False when OpenSSL refuses.
+// The server's thread pool, counting the connections handed to it: each
+// accepted connection is one task.
+class CountingQueue : public httplib::TaskQueue {
+ public:
+  CountingQueue(size_t threads, std::shared_ptr<std::atomic<size_t>> count)
+      : pool_(threads), count_(std::move(count)) {}
+  void enqueue(std::function<void()> fn) override {
+    ++*count_;
+    pool_.enqueue(std::move(fn));
+  }
+  void shutdown() override { pool_.shutdown(); }
+
+ private:
+  httplib::ThreadPool pool_;
+  std::shared_ptr<std::atomic<size_t>> count_;
+};
+
+}  // namespace
+
 bool writeSelfSignedCertificate(const std::string& certPath, const std::string& keyPath) {
   EVP_PKEY* key = EVP_EC_gen("P-256");
   if (!key) return false;
@@ -86,6 +103,8 @@ bool writeSelfSignedCertificate(const std::string& certPath, const std::string& 
   return ok;
 }
 
+namespace {
+
 // Serves bytes as they are: a fixed-length content provider is never compressed
 // by the server, whatever the client accepts.
 void setExactBody(httplib::Response& res, std::string body, const std::string& contentType) {
@@ -119,7 +138,7 @@ TestServer::TestServer(Mode mode) : https_(mode == kHttps) {
     server_ = std::make_unique<httplib::Server>();
   }
   if (!server_ || !server_->is_valid()) return;
-  server_->new_task_queue = [] { return new httplib::ThreadPool(32); };
+  server_->new_task_queue = [count = accepted_] { return new CountingQueue(32, count); };
   server_->set_keep_alive_max_count(1000);
   server_->set_keep_alive_timeout(2);
   server_->set_tcp_nodelay(true);  // head and body go out in separate writes
@@ -180,6 +199,7 @@ void TestServer::route(const std::string& path, Handler handler) {
 void TestServer::dispatch(const httplib::Request& req, httplib::Response& res) {
   LoggedRequest entry;
   entry.method = req.method;
+  entry.version = req.version;
   entry.path = req.path;
   for (const auto& [k, v] : req.headers) {
     // The server library files the peer's address among the headers; they were not sent.

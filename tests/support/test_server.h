@@ -10,6 +10,7 @@
 //   EXPECT_EQ(server.requestsTo("/").size(), 1u);
 #include <httplib.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <map>
@@ -29,6 +30,7 @@ using Headers = std::vector<std::pair<std::string, std::string>>;
 // One request as the server saw it.
 struct LoggedRequest {
   std::string method;
+  std::string version;  // "HTTP/1.1"
   std::string path;   // without the query
   Headers headers;    // as received, ordered by name
   std::string body;
@@ -37,6 +39,10 @@ struct LoggedRequest {
   // Case-insensitive look-up of a request header.
   std::optional<std::string> header(std::string_view name) const;
 };
+
+// A self-signed certificate for 127.0.0.1 and localhost, valid from an hour ago
+// for three days, written as PEM files. False when OpenSSL refuses.
+bool writeSelfSignedCertificate(const std::string& certPath, const std::string& keyPath);
 
 class TestServer {
  public:
@@ -88,6 +94,9 @@ class TestServer {
   // "/"), with a content type by extension.
   void folder(const std::string& root);
 
+  // TCP connections accepted so far (TLS ones whose handshake failed included).
+  size_t connectionsAccepted() const { return *accepted_; }
+
   // The request log.
   std::vector<LoggedRequest> requests() const;
   std::vector<LoggedRequest> requestsTo(std::string_view path) const;
@@ -108,6 +117,7 @@ class TestServer {
   int port_ = 0;
   bool https_ = false;
   std::string tempDir_, certPath_, keyPath_;
+  std::shared_ptr<std::atomic<size_t>> accepted_ = std::make_shared<std::atomic<size_t>>(0);
 
   mutable std::mutex mutex_;
   std::map<std::string, Handler> routes_;
