@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "audit/indexability.h"
+#include "audit/issue_catalogue.h"
 #include "platform/text_format.h"
 #include "settings_command.h"
 #include "urltext/path_text.h"
@@ -65,6 +67,7 @@ Status DatabaseSource::open(const std::string& path, std::unique_ptr<DatabaseSou
   for (const auto& [key, value] : source->saved_.settings.items()) settings.setObject(key, value);
   applyHostDefaults(settings);
   source->thresholds_ = SeoThresholds::of(settings);
+  source->readAudit();
   out = std::move(source);
   return Status::Ok();
 }
@@ -104,6 +107,27 @@ Status DatabaseSource::load(RowTable::Batch& batch) {
                   auto& r = redirects[st.columnInt(0)];
                   ++r.first;
                   r.second = st.columnInt(1) == 1;
+                });
+  // The audit's verdicts and issue types by row (crawls saved without an audit,
+  // or before it existed, have none).
+  std::vector<uint8_t> verdicts;
+  std::vector<RowIssues> issues;
+  (void)eachRow(db, "SELECT url_id, reason FROM indexability", [&](SqliteStatement& st) {
+    const int64_t id = st.columnInt(0);
+    if (id < 0) return;
+    if (static_cast<size_t>(id) >= verdicts.size()) verdicts.resize(static_cast<size_t>(id) + 1, 0);
+    for (int v = 0; v <= static_cast<int>(audit::Indexability::Canonicalised); ++v)
+      if (audit::indexabilityName(static_cast<audit::Indexability>(v)) == st.columnText(1))
+        verdicts[static_cast<size_t>(id)] = static_cast<uint8_t>(v + 1);
+  });
+  (void)eachRow(db, "SELECT url_id, issue FROM issues WHERE url_id IS NOT NULL",
+                [&](SqliteStatement& st) {
+                  const int64_t id = st.columnInt(0);
+                  const auto issue = audit::issueById(st.columnText(1));
+                  if (id < 0 || !issue) return;
+                  if (static_cast<size_t>(id) >= issues.size())
+                    issues.resize(static_cast<size_t>(id) + 1);
+                  issues[static_cast<size_t>(id)].set(static_cast<size_t>(*issue));
                 });
   int64_t rows = 0;
   (void)eachRow(db, "SELECT count(*) FROM urls",
@@ -181,6 +205,8 @@ Status DatabaseSource::load(RowTable::Batch& batch) {
           f.flags |= kRowCanonicalElsewhere;
         if (static_cast<size_t>(f.id) < inlinks.size()) f.inlinks = inlinks[f.id];
         if (static_cast<size_t>(f.id) < withoutAlt.size()) f.withoutAlt = withoutAlt[f.id];
+        if (static_cast<size_t>(f.id) < verdicts.size()) f.indexability = verdicts[f.id];
+        if (static_cast<size_t>(f.id) < issues.size()) f.issues = issues[f.id];
         batch.put(f);
       });
 }
@@ -231,9 +257,35 @@ std::optional<Json> DatabaseSource::details(int64_t id) {
         headers.push_back({st.columnText(0), st.columnText(1)});
       },
       id);
+  Json issues = Json::array();
+  (void)eachRow(
+      db,
+      "SELECT t.id, t.priority, t.kind, t.description, t.fix, i.detail FROM issues i "
+      "JOIN issue_types t ON t.id = i.issue WHERE i.url_id = ? ORDER BY i.id",
+      [&](SqliteStatement& st) {
+        issues.push_back({{"id", st.columnText(0)},
+                          {"priority", st.columnText(1)},
+                          {"kind", st.columnText(2)},
+                          {"description", st.columnText(3)},
+                          {"fix", st.columnText(4)},
+                          {"detail", withoutPasswords(st.columnText(5))}});
+      },
+      id);
+  // Issues ranked as the reports rank them: priority, then the catalogue's order.
+  auto rank = [](const Json& i) { return audit::issueById(i["id"].get<std::string>()); };
+  std::stable_sort(issues.begin(), issues.end(), [&](const Json& a, const Json& b) {
+    const auto x = rank(a), y = rank(b);
+    return x && y && audit::ranksBefore(*x, *y);
+  });
+  std::string indexability;
+  (void)eachRow(
+      db, "SELECT reason FROM indexability WHERE url_id = ?",
+      [&](SqliteStatement& st) { indexability = st.columnText(0); }, id);
   return Json{
       {"id", id},
       {"url", withoutPasswords(url)},
+      {"indexability", indexability},
+      {"issues", std::move(issues)},
       {"status", status},
       {"fields", std::move(fields)},
       {"inlinks",
@@ -246,6 +298,49 @@ std::optional<Json> DatabaseSource::details(int64_t id) {
       {"redirects", std::move(redirects)},
       {"warnings", std::move(warnings)},
       {"headers", std::move(headers)}};
+}
+
+void DatabaseSource::readAudit() {
+  Json counts = Json::object();
+  bool ran = false;
+  // A crawl saved with the audit lists every issue type, those that did not occur with 0.
+  (void)eachRow(saved_.db, "SELECT id, count FROM issue_types", [&](SqliteStatement& st) {
+    ran = true;
+    if (st.columnInt(1) > 0) counts[st.columnText(0)] = st.columnInt(1);
+  });
+  if (!ran) return;
+  int64_t pages = 0, indexable = 0;
+  (void)eachRow(saved_.db, "SELECT count(*), coalesce(sum(indexable), 0) FROM indexability",
+                [&](SqliteStatement& st) {
+                  pages = st.columnInt(0);
+                  indexable = st.columnInt(1);
+                });
+  audit_ = {{"counts", std::move(counts)}, {"pages", pages}, {"indexable", indexable}};
+}
+
+std::optional<Json> DatabaseSource::addressesWithoutRow(const std::string& issue) {
+  if (!audit::issueById(issue)) return std::nullopt;
+  SqliteDatabase& db = saved_.db;
+  int64_t total = 0;
+  Json items = Json::array();
+  Status error;
+  SqliteStatement count =
+      db.prepare("SELECT count(*) FROM issues WHERE issue = ? AND url_id IS NULL", &error);
+  if (count.ok()) {
+    count.bind(1, issue);
+    if (count.step(&error)) total = count.columnInt(0);
+  }
+  SqliteStatement list = db.prepare(
+      "SELECT url, detail FROM issues WHERE issue = ? AND url_id IS NULL ORDER BY id LIMIT " +
+          std::to_string(kDetailListLimit),
+      &error);
+  if (list.ok()) {
+    list.bind(1, issue);
+    while (list.step(&error))
+      items.push_back(
+          {{"url", withoutPasswords(list.columnText(0))}, {"detail", list.columnText(1)}});
+  }
+  return Json{{"total", total}, {"items", std::move(items)}};
 }
 
 }  // namespace zel::cli::serve

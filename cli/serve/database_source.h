@@ -20,6 +20,8 @@ class DatabaseSource : public RowSource {
   std::optional<Json> details(int64_t id) override;
   std::optional<std::string> addressOf(int64_t id) override;
   SeoThresholds thresholds() const override { return thresholds_; }
+  Json audit() const override { return audit_; }
+  std::optional<Json> addressesWithoutRow(const std::string& issue) override;
 
   const std::string& path() const { return saved_.path; }
   const std::string& startUrl() const { return saved_.startUrl; }
@@ -28,11 +30,13 @@ class DatabaseSource : public RowSource {
  private:
   DatabaseSource() = default;
   Status load(RowTable::Batch& batch);
+  void readAudit();
 
   SavedCrawl saved_;
   CrawlCounters counters_;
   SeoThresholds thresholds_;
   bool loaded_ = false;
+  Json audit_;  // null: the crawl was saved without an audit
 };
 
 }  // namespace zel::cli::serve

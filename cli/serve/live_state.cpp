@@ -316,6 +316,7 @@ void LiveState::publish() {
   s["message"] = message_;
   s["error"] = messageIsError_;
   s["source"] = std::move(source);
+  s["audit"] = source_ ? source_->audit() : Json();
   s["counts"] = {{"found", c.found},
                  {"checked", c.checked},
                  {"pending", std::max<int64_t>(0, c.found - c.checked)},
@@ -418,6 +419,16 @@ std::optional<Json> LiveState::details(int64_t id) {
   if (engineAway_) return std::nullopt;
   auto result = relay_.call<std::optional<Json>>(
       [this, id]() -> std::optional<Json> { return source_ ? source_->details(id) : std::nullopt; },
+      30);
+  return result ? *result : std::nullopt;
+}
+
+std::optional<Json> LiveState::addressesWithoutRow(const std::string& issue) {
+  if (engineAway_) return std::nullopt;
+  auto result = relay_.call<std::optional<Json>>(
+      [this, issue]() -> std::optional<Json> {
+        return source_ ? source_->addressesWithoutRow(issue) : std::nullopt;
+      },
       30);
   return result ? *result : std::nullopt;
 }

@@ -67,6 +67,8 @@ class LiveState {
   Status recheck(std::optional<int64_t> id);
   Status open(const std::string& path);
   std::optional<Json> details(int64_t id);
+  // One issue type's addresses that have no row in the table (see RowSource).
+  std::optional<Json> addressesWithoutRow(const std::string& issue);
   // Writes one export of the crawl shown (a saved crawl) into `folder`: kind is
   // json, csv, links-csv, seo, seo-csv, sitemap, junit, html or db. `file`
   // receives its path.

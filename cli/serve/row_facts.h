@@ -2,9 +2,11 @@
 // What the window's table knows of one URL, as a row source hands it over: the
 // texts it shows and searches and the facts its filters and columns read. The
 // lower pane asks the source for everything else.
+#include <bitset>
 #include <cstdint>
 #include <string>
 
+#include "audit/issue_type.h"
 #include "platform/defaults.h"
 
 namespace zel::cli::serve {
@@ -33,6 +35,9 @@ enum RowFlag : uint32_t {
   kRowThin = 1u << 23,
 };
 
+// The site audit's issue types of a row, by catalogue order.
+using RowIssues = std::bitset<static_cast<size_t>(audit::Issue::kCount)>;
+
 struct RowFacts {
   int64_t id = 0;  // the source's id of the URL
   std::string url, status, mime, title, description, h1, canonical, redirect, robots;
@@ -42,6 +47,10 @@ struct RowFacts {
   double responseSeconds = 0;
   int32_t validatorErrors = 0, validatorWarnings = 0, spelling = 0, grammar = 0;
   uint32_t flags = 0;
+  RowIssues issues;
+  // 0: no verdict (not a page of the site, or no audit); else the audit's
+  // Indexability plus one.
+  uint8_t indexability = 0;
 };
 
 // The settings the table's SEO filters read (the SEO summary's thresholds).

@@ -33,6 +33,14 @@ class RowSource {
   virtual std::optional<std::string> addressOf(int64_t id) = 0;
   // The settings the filters read.
   virtual SeoThresholds thresholds() const = 0;
+  // The site audit of the crawl: {"counts": {issue id: addresses}, "pages",
+  // "indexable"}; null until it has run (a live crawl is audited when it ends).
+  virtual Json audit() const { return nullptr; }
+  // One issue type's addresses that have no row (a sitemap's orphans):
+  // {"total", "items": [{"url", "detail"}]}; nullopt for an unknown id.
+  virtual std::optional<Json> addressesWithoutRow(const std::string& /*issue*/) {
+    return std::nullopt;
+  }
 };
 
 // Lists in the lower pane stop here; the total is given with them.

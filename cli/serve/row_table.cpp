@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audit/indexability.h"
 #include "platform/text_format.h"
 #include "serve/table_layout.h"
 
@@ -73,6 +74,8 @@ std::function<double(const TableRow&)> numberKey(const std::string& column,
   if (column == "spelling") return of(&TableRow::spelling);
   if (column == "grammar") return of(&TableRow::grammar);
   if (column == "withoutAlt") return of(&TableRow::withoutAlt);
+  if (column == "indexability") return of(&TableRow::indexability);
+  if (column == "issues") return [](const TableRow& r) { return double(r.issues.count()); };
   return nullptr;
 }
 
@@ -157,6 +160,8 @@ void RowTable::put(const RowFacts& f) {
   row.words = f.words;
   row.responseMs = static_cast<float>(std::round(f.responseSeconds * 1000));
   row.flags = f.flags & 0xFFFFF;
+  row.issues = f.issues;
+  row.indexability = f.indexability;
   if (row.has(kRowPage)) {
     // The SEO summary's tests, with the crawl's thresholds.
     if (row.titleLength > thresholds_.titleMax) row.flags |= kRowTitleLong;
@@ -186,7 +191,7 @@ void RowTable::count(const TableRow& row, int delta) {
   const auto& tabs = windowTabs();
   for (size_t t = 0; t < tabs.size(); ++t)
     for (size_t f = 0; f < tabs[t].filters.size(); ++f)
-      if (!tabs[t].filters[f].grouped && tabs[t].filters[f].test(row, *this))
+      if (!tabs[t].filters[f].grouped && tabs[t].filters[f].matches(row, *this))
         counts_[t][f] += delta;
   titles_.add(row.titleHash, delta);
   descriptions_.add(row.descriptionHash, delta);
@@ -223,7 +228,7 @@ Status RowTable::orderFor(const Query& q, Order& out) const {
   auto order = std::make_shared<std::vector<uint32_t>>();
   for (uint32_t slot = 0; slot < rows_.size(); ++slot) {
     const TableRow& r = rows_[slot];
-    if (filter->test(r, *this) && matchesSearch(*this, r, q.search)) order->push_back(slot);
+    if (filter->matches(r, *this) && matchesSearch(*this, r, q.search)) order->push_back(slot);
   }
   if (text) {
     sortBy<std::string_view>(*order, [&](uint32_t slot) { return arena_.view(rows_[slot].*text); });
@@ -296,6 +301,12 @@ Json RowTable::cellsOf(const TableRow& r, const std::vector<const char*>& column
       cells.push_back(r.has(kRowInSitemap) ? "yes" : "no");
     else if (c == "withoutAlt")
       cells.push_back(r.withoutAlt);
+    else if (c == "indexability")
+      cells.push_back(r.indexability ? std::string(audit::indexabilityName(
+                                           static_cast<audit::Indexability>(r.indexability - 1)))
+                                     : std::string());
+    else if (c == "issues")
+      cells.push_back(r.issues.count());
     else
       cells.push_back(nullptr);
   }

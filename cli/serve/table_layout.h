@@ -24,6 +24,11 @@ struct FilterDef {
   bool (*test)(const TableRow& row, const RowTable& table);
   // Counted from the table's groups of shared titles and descriptions, not row by row.
   bool grouped = false;
+  int issue = -1;  // the Issues tab: rows with this issue type (catalogue order); test unused
+
+  bool matches(const TableRow& row, const RowTable& table) const {
+    return issue >= 0 ? row.issues.test(static_cast<size_t>(issue)) : test(row, table);
+  }
 };
 
 struct TabDef {

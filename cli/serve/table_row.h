@@ -1,8 +1,10 @@
 #pragma once
 // One row of the window's table as the table keeps it: the texts in its arena,
 // status and type interned, the numbers and flags its filters read.
+#include <bitset>
 #include <cstdint>
 
+#include "serve/row_facts.h"
 #include "serve/text_arena.h"
 
 namespace zel::cli::serve {
@@ -19,6 +21,8 @@ struct TableRow {
   float responseMs = 0;
   uint32_t flags = 0;
   uint64_t titleHash = 0, descriptionHash = 0;  // pages only; 0 for none
+  RowIssues issues;                             // the audit's issue types of the row
+  uint8_t indexability = 0;                     // as in RowFacts
 
   bool has(uint32_t flag) const { return (flags & flag) != 0; }
   int statusClass() const { return statusCode / 100; }

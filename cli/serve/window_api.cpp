@@ -309,6 +309,11 @@ WindowApi::WindowApi(LiveState& live, httplib::Server& server) : live_(live) {
     if (!details) return sendError(res, 404, "no such row");
     sendJson(res, *details);
   });
+  server.Get("/api/issue", [this](const Request& req, Response& res) {
+    auto addresses = live_.addressesWithoutRow(req.get_param_value("id"));
+    if (!addresses) return sendError(res, 404, "no such issue type in the crawl shown");
+    sendJson(res, *addresses);
+  });
   server.Get("/api/files", [](const Request& req, Response& res) {
     Json listing = listFolder(req.get_param_value("dir"));
     sendJson(res, listing, listing.contains("error") ? 403 : 200);

@@ -272,6 +272,14 @@ TEST(WindowInABrowser, CrawlsFromTheFormShowsFiltersInlinksRechecksDownloadsAndA
                    ".row.selected').children[0].textContent.endsWith('/fixme.html')",
                    5));
 
+  // The audit's tab: the broken internal links are its first issue type, with their pages.
+  page.showFilter("issues", "status.internal_4xx");
+  EXPECT_EQ(page.eval("document.querySelector('#filter-list li.issue').dataset.filter"),
+            "status.internal_4xx");
+  const Json issuePages = page.rowsWhen("=== 3");
+  EXPECT_EQ(std::set<std::string>(issuePages.begin(), issuePages.end()),
+            std::set<std::string>(broken.begin(), broken.end()));
+
   // A hostile title is text in its cell.
   page.click("#tabs button[data-tab=titles]");
   ASSERT_TRUE(page.waitFor(

@@ -233,6 +233,40 @@ TEST_F(Window, DrivesACrawlWhoseSavedCrawlNoGetChangesAndExportsAsTheCommandDoes
   const Json rows = Json::parse(get("/api/rows?tab=status&filter=4xx")->body);
   EXPECT_EQ(rows["total"], notFound);
 
+  // The audit's counts are the database's; each issue type's filter holds the
+  // rows it names, the indexability filters the verdicts, the lower pane a
+  // row's issues, and the addresses without a row come on their own.
+  const auto types = test::query(db, "SELECT id, count FROM issue_types WHERE count > 0");
+  ASSERT_FALSE(types.empty());
+  for (const auto& t : types) {
+    EXPECT_EQ(done["audit"]["counts"][t[0]], std::stoll(t[1])) << t[0];
+    const auto withRow = test::query(
+        db, "SELECT count(DISTINCT url_id) FROM issues WHERE url_id IS NOT NULL AND issue = '" +
+                t[0] + "'");
+    EXPECT_EQ(done["filters"]["issues"][t[0]], std::stoll(withRow[0][0])) << t[0];
+  }
+  const auto notIndexable =
+      test::query(db, "SELECT reason FROM indexability WHERE indexable = 0 ORDER BY url_id");
+  ASSERT_FALSE(notIndexable.empty());
+  EXPECT_EQ(done["filters"]["indexability"]["not"], notIndexable.size());
+  EXPECT_EQ(done["audit"]["indexable"], done["filters"]["indexability"]["indexable"]);
+  const Json first = Json::parse(get("/api/rows?tab=indexability&filter=not&limit=1")->body);
+  ASSERT_EQ(first["rows"].size(), 1u);
+  EXPECT_EQ(first["rows"][0]["cells"][2], notIndexable[0][0]);
+  const auto missingTitle =
+      test::query(db, "SELECT url_id FROM issues WHERE issue = 'title.missing' LIMIT 1");
+  ASSERT_EQ(missingTitle.size(), 1u);
+  const Json pane = Json::parse(get("/api/row?id=" + missingTitle[0][0])->body);
+  bool listed = false;
+  for (const Json& i : pane["issues"]) listed |= i["id"] == "title.missing" && i["fix"] != "";
+  EXPECT_TRUE(listed) << pane["issues"].dump();
+  const Json orphans = Json::parse(get("/api/issue?id=sitemap.orphan")->body);
+  EXPECT_EQ(orphans["total"],
+            std::stoll(test::query(db,
+                                   "SELECT count(*) FROM issues WHERE url_id IS NULL AND "
+                                   "issue = 'sitemap.orphan'")[0][0]));
+  EXPECT_EQ(get("/api/issue?id=no.such")->status, 404);
+
   // Nothing read changes the crawl or its file.
   const std::string bytes = readWhole(db);
   const std::string csv = w.dir / "export.csv", json = w.dir / "export.json";

@@ -4,7 +4,8 @@ import {get, post} from './api.js';
 
 const TABS = [
   ['inlinks', 'Inlinks'], ['outlinks', 'Outlinks'], ['images', 'Images'], ['redirects', 'Redirects'],
-  ['warnings', 'Warnings'], ['headers', 'Headers'], ['fields', 'Fields'], ['picture', 'Thumbnail'],
+  ['warnings', 'Warnings'], ['issues', 'Issues'], ['headers', 'Headers'], ['fields', 'Fields'],
+  ['picture', 'Thumbnail'],
 ];
 const REASONS = ['server', 'meta refresh', 'Refresh header'];
 
@@ -76,6 +77,7 @@ export class DetailPane {
     const d = this.details;
     return d ? {inlinks: d.inlinks.total, outlinks: d.outlinks.total, images: d.images.total,
                 redirects: d.redirects.length, warnings: d.warnings.length, headers: d.headers.length,
+                issues: (d.issues || []).length,
                 fields: d.fields.length} : {};
   }
 
@@ -103,6 +105,13 @@ export class DetailPane {
         ? table(['Hop', 'Status', 'To', 'By'], d.redirects.map((r, n) => [n + 1, r.status, r.url, REASONS[r.reason] ?? r.reason]))
         : note('No redirect.'),
       warnings: () => d.warnings.length ? el('ul', {}, ...d.warnings.map((w) => el('li', {}, w))) : note('No warning.'),
+      issues: () => [
+        d.indexability ? note(d.indexability === 'indexable' ? 'Indexable.' : 'Not indexable: ' + d.indexability + '.') : null,
+        (d.issues || []).length
+          ? table(['Priority', 'Issue', 'Where or why', 'How to fix'],
+                  d.issues.map((i) => [el('span', {className: 'priority ' + i.priority}, i.priority), i.description, i.detail, i.fix]))
+          : note(d.issues ? 'No issue.' : 'The site audit has not run on this crawl.'),
+      ],
       headers: () => d.headers.length ? table(['Header', 'Value'], d.headers) : note('No response headers were kept for this URL.'),
       fields: () => table(['Field', 'Value'], d.fields),
       picture: () => this.picture

@@ -50,14 +50,80 @@ function showTab(id, filter) {
   root.dataset.filter = view().filter;
 }
 
+const PRIORITY_RANK = {high: 0, medium: 1, low: 2};
+
+// The Issues tab lists the types that occurred, higher priority first, then
+// more addresses first; each count is the audit's (as every export gives it).
+function issueFilters(tab, counts) {
+  const audit = app.snapshot.audit;
+  const found = (audit && audit.counts) || {};
+  const types = tab.filters.slice(1).filter((f) => found[f.id] || f.id === view().filter);
+  types.sort((a, b) => PRIORITY_RANK[a.priority] - PRIORITY_RANK[b.priority] || (found[b.id] || 0) - (found[a.id] || 0));
+  return [{...tab.filters[0], n: counts[tab.filters[0].id] ?? 0},
+          ...types.map((f) => ({...f, n: found[f.id] || 0}))];
+}
+
 function drawFilters() {
   const list = clear(byId('filter-list'));
   const counts = (app.snapshot.filters || {})[app.tab] || {};
   const active = view().filter;
-  for (const f of tabDef(app.tab).filters) {
-    list.append(el('li', {className: f.id === active ? 'active' : '', dataset: {filter: f.id},
-                          onclick: () => showTab(app.tab, f.id)},
-                   el('span', {}, f.label), el('span', {className: 'n'}, formatNumber(counts[f.id] ?? 0))));
+  const tab = tabDef(app.tab);
+  const filters = app.tab === 'issues' ? issueFilters(tab, counts)
+    : tab.filters.map((f) => ({...f, n: counts[f.id] ?? 0}));
+  for (const f of filters) {
+    const label = f.priority ? [el('span', {className: 'priority ' + f.priority}, f.priority), ' ', f.label] : [f.label];
+    list.append(el('li', {className: (f.id === active ? 'active' : '') + (f.priority ? ' issue' : ''),
+                          dataset: {filter: f.id}, title: f.fix || '', onclick: () => showTab(app.tab, f.id)},
+                   el('span', {}, ...label), el('span', {className: 'n'}, formatNumber(f.n))));
+  }
+  drawIssueInfo();
+}
+
+// Above the Issues tab's table: what the chosen type means, how to fix it, and
+// its addresses that have no row (a sitemap's orphans).
+let issueInfoFor = '';
+async function drawIssueInfo() {
+  const box = byId('issue-info');
+  const audit = app.snapshot.audit;
+  if (app.tab !== 'issues' && app.tab !== 'indexability') {
+    box.hidden = true;
+    issueInfoFor = '';
+    return;
+  }
+  box.hidden = false;
+  if (!audit) {
+    issueInfoFor = '';
+    clear(box).append(el('p', {}, app.snapshot.source?.kind === 'live'
+      ? 'The site audit runs when the crawl ends.' : 'This crawl was saved without the site audit.'));
+    return;
+  }
+  const filter = view().filter;
+  const key = `${app.snapshot.generation}/${app.tab}/${filter}`;
+  if (key === issueInfoFor) return;
+  issueInfoFor = key;
+  if (app.tab === 'indexability') {
+    clear(box).append(el('p', {}, `${formatNumber(audit.indexable)} of ${formatNumber(audit.pages)} pages of the site can be indexed.`));
+    return;
+  }
+  const type = tabDef('issues').filters.find((f) => f.id === filter);
+  if (!type || !type.priority) {
+    clear(box).append(el('p', {}, 'Pick an issue type to see its pages, what it means and how to fix it.'));
+    return;
+  }
+  const count = audit.counts[type.id] || 0;
+  const rows = ((app.snapshot.filters || {}).issues || {})[type.id] || 0;
+  const parts = [el('p', {}, el('b', {}, type.id), ' ', el('span', {className: 'priority ' + type.priority}, type.priority),
+                        ' ', type.kind, ' — ', type.label),
+                 el('p', {className: 'fix'}, 'How to fix: ' + type.fix)];
+  clear(box).append(...parts);
+  if (count <= rows) return;
+  try {
+    const others = await get('/api/issue', {id: type.id});
+    if (issueInfoFor !== key) return;
+    box.append(el('p', {}, `${formatNumber(others.total)} of its addresses are not URLs of this crawl:`),
+               el('ul', {className: 'unrecorded'}, ...others.items.map((i) => el('li', {}, i.url, i.detail ? ` — ${i.detail}` : ''))));
+  } catch (e) {
+    box.append(el('p', {className: 'error'}, e.message));
   }
 }
 

@@ -43,6 +43,7 @@ export class Overview {
   render(snapshot) {
     const filters = snapshot.filters || {};
     const groups = clear(byId('overview-groups'));
+    if (snapshot.audit) groups.append(this.auditGroup(snapshot.audit, filters.indexability || {}));
     for (const [title, lines] of GROUPS) {
       const box = el('div', {className: 'group'}, el('h3', {}, title));
       for (const [tab, filter, badish] of lines) {
@@ -61,5 +62,22 @@ export class Overview {
     let last = depths.length - 1;
     while (last > 3 && !depths[last]) --last;
     barChart(byId('depth-chart'), depths.slice(0, last + 1).map((value, d) => ({label: d === 11 ? '11+' : String(d), value})));
+  }
+
+  // Indexable pages and the five highest-ranked issue types.
+  auditGroup(audit, indexability) {
+    const box = el('div', {className: 'group'}, el('h3', {}, 'Site audit'));
+    const line = (label, n, tab, filter, badish) =>
+      el('div', {className: 'line' + (n ? ' nonzero' : '') + (badish ? ' badish' : ''), dataset: {tab, filter},
+                 onclick: () => this.onPick(tab, filter)}, el('span', {}, label), el('span', {className: 'n'}, formatNumber(n)));
+    box.append(line('Indexable pages', audit.indexable, 'indexability', 'indexable'),
+               line('Pages not indexable', indexability.not ?? audit.pages - audit.indexable, 'indexability', 'not', true));
+    const rank = {high: 0, medium: 1, low: 2};
+    const types = (this.layout.tabs.find((t) => t.id === 'issues') || {filters: []}).filters
+      .filter((f) => f.priority && f.kind !== 'information' && audit.counts[f.id])
+      .sort((a, b) => rank[a.priority] - rank[b.priority] || audit.counts[b.id] - audit.counts[a.id]);
+    for (const f of types.slice(0, 5))
+      box.append(line(f.label, audit.counts[f.id], 'issues', f.id, f.priority === 'high'));
+    return box;
   }
 }
