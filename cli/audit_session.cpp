@@ -26,7 +26,13 @@ void AuditSession::keepHeadersRead(ZelUrl& page) {
   for (const auto& field : kept->headers)
     for (std::string_view name : audit::kHeadersRead)
       if (equalsIgnoreCase(field.first, name)) read.headers.push_back(field);
-  if (read.headers.size() < kept->headers.size()) page.setResponseHeaders(std::move(read));
+  // On a plain http page only X-Robots-Tag and Link are read, and none kept reads
+  // as none sent: most records then need no out-of-line part at all. (An https
+  // page keeps its empty list: there an absent security header is a finding.)
+  if (read.headers.empty() && !read.truncated && !startsWith(page.getActualurl(), "https://"))
+    page.dropResponseHeaders();
+  else if (read.headers.size() < kept->headers.size())
+    page.setResponseHeaders(std::move(read));
 }
 
 void AuditSession::setMarkup(const ZelUrl* page, MarkupFacts facts) {

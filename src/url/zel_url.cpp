@@ -44,9 +44,7 @@ const std::string& ZelUrl::pooledText(uint32_t id) const {
   return id == 0 ? noText() : owner_->linkGraph().text(id);
 }
 Log& ZelUrl::log() const { return owner_->log(); }
-std::string ZelUrl::localized(std::string_view english) const {
-  return owner_->localized(english);
-}
+std::string ZelUrl::localized(std::string_view english) const { return owner_->localized(english); }
 
 bool ZelUrl::isLocalized(std::string_view s, std::string_view english) const {
   const Localizer* l = owner_->platform().localizer;
@@ -83,15 +81,11 @@ std::string ZelUrl::getLinkUrlForTesting() const {
   return nsslinkUrl_.empty() ? std::string() : getActualLinkUrl();
 }
 
-std::string ZelUrl::getLinkUrlDecoded() const {
-  return decodedURLString(nsslinkUrl_, defaults());
-}
+std::string ZelUrl::getLinkUrlDecoded() const { return decodedURLString(nsslinkUrl_, defaults()); }
 std::string ZelUrl::getActualurlDecoded() const {
   return decodedURLString(getActualurl(), defaults());
 }
-std::string ZelUrl::getRedirDecoded() const {
-  return decodedURLString(getRedir(), defaults());
-}
+std::string ZelUrl::getRedirDecoded() const { return decodedURLString(getRedir(), defaults()); }
 
 void ZelUrl::setDistanceFromHome(int32_t n) {
   if (distanceFromHome_ > 0 && distanceFromHome_ < n) {
@@ -258,6 +252,15 @@ std::string ZelUrl::getTotalImageWeight() const {
   return strf("%i kb", static_cast<int>(getTotalImageWeightAsNumber()));
 }
 
+void ZelUrl::dropResponseHeaders() {
+  if (!rare_) return;
+  rare_->responseHeaders.reset();
+  const Rare& r = *rare_;
+  if (r.redir.empty() && r.ownActual.empty() && !r.redirects && !r.warnings && !r.sourceData &&
+      r.retryAfter == 0 && r.previousFailureCount == 0)
+    rare_.reset();
+}
+
 int32_t ZelUrl::getLinkCount() const {
   int32_t n = 0;
   for (ZelLinkInstance* i : getOutboundInstances()) {
@@ -359,7 +362,8 @@ void ZelUrl::clearWTG() {
   if (extra.awaitingRender) {
     extra.awaitingRender = false;
     addWarning(localized("The page could not be rendered; its links were not read"));
-    owner_->handleInTurn([this, sinceSent = getTimeSinceSent()] { finishLoading(nullptr, sinceSent); });
+    owner_->handleInTurn(
+        [this, sinceSent = getTimeSinceSent()] { finishLoading(nullptr, sinceSent); });
   }
 }
 
@@ -449,11 +453,18 @@ std::string ZelUrl::getLastModified() const {
   const std::optional<std::string> text = getTargetLastModified();
   if (!text) return "";
   // HTTP dates come in three forms; anything else is read as a plain date.
-  static const char* kFormats[] = {
-      "%a, %d %b %Y %H:%M:%S", "%A, %d-%b-%y %H:%M:%S", "%a %b %d %H:%M:%S %Y",
-      "%Y-%m-%dT%H:%M:%S",     "%Y-%m-%d %H:%M:%S",     "%Y-%m-%d",
-      "%a, %d %b %Y",          "%d %b %Y",              "%d %B %Y",
-      "%B %d, %Y",             "%b %d, %Y",             "%Y/%m/%d"};
+  static const char* kFormats[] = {"%a, %d %b %Y %H:%M:%S",
+                                   "%A, %d-%b-%y %H:%M:%S",
+                                   "%a %b %d %H:%M:%S %Y",
+                                   "%Y-%m-%dT%H:%M:%S",
+                                   "%Y-%m-%d %H:%M:%S",
+                                   "%Y-%m-%d",
+                                   "%a, %d %b %Y",
+                                   "%d %b %Y",
+                                   "%d %B %Y",
+                                   "%B %d, %Y",
+                                   "%b %d, %Y",
+                                   "%Y/%m/%d"};
   const std::string t(trimWhitespace(*text));
   for (const char* f : kFormats) {
     std::tm tm{};
@@ -502,9 +513,9 @@ bool ZelUrl::getIsImage() const {
   std::string ext = extensionOfActualUrl();
   size_t q = ext.find('?');
   if (q != std::string::npos) ext.resize(q);
-  static constexpr std::string_view kImageExtensions[] = {
-      "png", "PNG", "jpg", "JPG", "jpeg", "JPEG", "gif", "GIF",
-      "svg", "SVG", "bmp", "BMP", "webp", "WEBP"};
+  static constexpr std::string_view kImageExtensions[] = {"png",  "PNG", "jpg",  "JPG", "jpeg",
+                                                          "JPEG", "gif", "GIF",  "svg", "SVG",
+                                                          "bmp",  "BMP", "webp", "WEBP"};
   for (auto e : kImageExtensions) {
     if (ext == e) {
       // Recorded without invalidating parents' caches: they are built from this answer.

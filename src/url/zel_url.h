@@ -14,9 +14,9 @@
 #include "platform/url_loader.h"
 #include "url/kept_response_headers.h"
 #include "url/zel_data_object.h"
-#include "url/zel_record_owner.h"
 #include "url/zel_link_instance.h"
 #include "url/zel_link_instance_list.h"
+#include "url/zel_record_owner.h"
 #include "url/zel_renderer.h"
 
 namespace zel {
@@ -27,10 +27,10 @@ class Log;
 
 // One hop of a redirect chain.
 struct RedirectEntry {
-  std::string url;                     // target as stored (trimmed as configured)
+  std::string url;  // target as stored (trimmed as configured)
   bool hasHadRedirSlashTrimmed = false;
-  std::string status;                  // status text of the step that led here
-  int32_t reason = 0;                  // 0 server/renderer, 1 meta refresh, 2 "Refresh" header
+  std::string status;  // status text of the step that led here
+  int32_t reason = 0;  // 0 server/renderer, 1 meta refresh, 2 "Refresh" header
 };
 
 // One meta tag of a page head: attribute name -> value ("name", "property",
@@ -60,9 +60,12 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   // as of the last setActualLinkUrl.
   const std::string& getActualurl() const {
     switch (actualSource_) {
-      case ActualSource::Link: return nsslinkUrl_;
-      case ActualSource::Redir: return getRedir();
-      case ActualSource::Own: break;
+      case ActualSource::Link:
+        return nsslinkUrl_;
+      case ActualSource::Redir:
+        return getRedir();
+      case ActualSource::Own:
+        break;
     }
     return rare_->ownActual;
   }
@@ -322,10 +325,14 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   void setResponseHeaders(KeptResponseHeaders headers) {
     rare().responseHeaders = std::make_unique<KeptResponseHeaders>(std::move(headers));
   }
+  // Forgets them, and the record's out-of-line part when nothing else is in it.
+  void dropResponseHeaders();
   void addWarning(const std::string& text);
   void addWarnings(const std::vector<std::string>& texts);
   std::vector<std::string> getWarningsAsArrayIncludingRedirects(bool includeRedirects);
-  std::vector<std::string> getWarningsAsArray() { return getWarningsAsArrayIncludingRedirects(true); }
+  std::vector<std::string> getWarningsAsArray() {
+    return getWarningsAsArrayIncludingRedirects(true);
+  }
   std::string getWarningsAsString();
   std::string cleanedWarningString(std::string_view text) const;
 
@@ -434,7 +441,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   bool countSEOTerm(std::string_view term);
   static int32_t countOcurrencesOfString(std::string_view needle, std::string_view haystack);
   static int32_t countOcurrencesOfString(std::string_view needle,
-                                          const std::vector<std::string>& haystack);
+                                         const std::vector<std::string>& haystack);
   int32_t countOcurrencesOfStringInArchive(std::string_view needle) const;
   // The path of this page's plain-mode archived copy, when it exists.
   std::optional<std::string> fileLocationForArchive() const;
@@ -492,12 +499,22 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
 
  private:
   enum Flag : uint32_t {
-    kSlashTrimmed = 1u << 0, kRedirSlashTrimmed = 1u << 1, kStartingPoint = 1u << 2,
-    kInternal = 1u << 3, kRecursion = 1u << 4, kNoContentLength = 1u << 5, kHTML = 1u << 6,
-    kImage = 1u << 7, kVideo = 1u << 8, kAudio = 1u << 9, kBlacklisted = 1u << 10,
-    kDisallowed = 1u << 11, kInBad = 1u << 12, kHeadNoFollow = 1u << 13,
+    kSlashTrimmed = 1u << 0,
+    kRedirSlashTrimmed = 1u << 1,
+    kStartingPoint = 1u << 2,
+    kInternal = 1u << 3,
+    kRecursion = 1u << 4,
+    kNoContentLength = 1u << 5,
+    kHTML = 1u << 6,
+    kImage = 1u << 7,
+    kVideo = 1u << 8,
+    kAudio = 1u << 9,
+    kBlacklisted = 1u << 10,
+    kDisallowed = 1u << 11,
+    kInBad = 1u << 12,
+    kHeadNoFollow = 1u << 13,
     kHeadNoIndex = 1u << 14,
-    kNotImage = 1u << 15,  // getIsImage found no image extension in the actual address
+    kNotImage = 1u << 15,         // getIsImage found no image extension in the actual address
     kAnswerCutByStop = 1u << 16,  // part of an answer was dropped while the crawl was stopped
   };
   // True (and the answer marked as cut) when the crawl is stopped: the event is dropped.
@@ -578,7 +595,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   uint32_t status_ = 0, mimeType_ = 0, timestamp_ = 0;  // pooled text ids
   friend class ZelLinkGraph;
   friend class ZelCrawlRestorer;  // a saved crawl rebuilds records field by field
-  uint32_t graphIndex_ = 0;  // this record's number in its hub's link graph
+  uint32_t graphIndex_ = 0;       // this record's number in its hub's link graph
   int32_t distanceFromHome_ = 0, thread_ = 0;
   int32_t internalLinkCount_ = 0, externalLinkCount_ = 0;
   int32_t retryCount_ = 0;
