@@ -27,7 +27,7 @@ Timing run(size_t pages) {
   for (auto& t : templates)
     for (int w = 0; w < 300; ++w) t.push_back("w" + std::to_string(rng() % 20000));
   Timing timing;
-  std::vector<std::vector<uint32_t>> signatures(pages);
+  std::vector<std::optional<zel::Signature>> signatures(pages);
   auto start = std::chrono::steady_clock::now();
   for (size_t p = 0; p < pages; ++p) {
     std::vector<std::string> words = templates[p % templates.size()];
@@ -36,8 +36,8 @@ Timing run(size_t pages) {
     signatures[p] = zel::audit::minHashSignature(words);
   }
   timing.signatures = secondsSince(start);
-  std::vector<const std::vector<uint32_t>*> refs;
-  for (const auto& s : signatures) refs.push_back(&s);
+  std::vector<const zel::Signature*> refs;
+  for (const auto& s : signatures) refs.push_back(s ? &*s : nullptr);
   std::vector<uint64_t> groups(pages, 0);
   start = std::chrono::steady_clock::now();
   timing.pairs = zel::audit::nearDuplicatePairs(refs, groups, 0.9).size();

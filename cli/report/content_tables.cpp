@@ -1,5 +1,6 @@
 #include "report/content_tables.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -30,21 +31,6 @@ constexpr const char* kCreate =
     "position INTEGER NOT NULL, value TEXT NOT NULL);"
     "CREATE TABLE page_signatures (url_id INTEGER PRIMARY KEY REFERENCES urls(id), "
     "signature BLOB NOT NULL)";
-
-std::string signatureBytes(const std::vector<uint32_t>& sig) {
-  std::string out(sig.size() * 4, '\0');
-  for (size_t i = 0; i < sig.size(); ++i)
-    for (int b = 0; b < 4; ++b) out[i * 4 + b] = static_cast<char>((sig[i] >> (8 * b)) & 0xff);
-  return out;
-}
-
-std::vector<uint32_t> signatureFrom(const std::string& bytes) {
-  std::vector<uint32_t> sig(bytes.size() / 4);
-  for (size_t i = 0; i < sig.size(); ++i)
-    for (int b = 0; b < 4; ++b)
-      sig[i] |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[i * 4 + b])) << (8 * b);
-  return sig;
-}
 
 }  // namespace
 
@@ -79,7 +65,8 @@ Status writeContentTables(SqliteDatabase& db, const ReportContext& report) {
         for (int c = 2; c <= 7; ++c) scores.bindNull(c);
       }
       if (readability && readability->scored)
-        scores.bind(8, readability->fleschReadingEase).bind(9, readability->wordsPerSentence);
+        scores.bind(8, static_cast<double>(readability->fleschReadingEase))
+            .bind(9, static_cast<double>(readability->wordsPerSentence));
       else
         scores.bindNull(8).bindNull(9);
       if (readability)
@@ -101,8 +88,10 @@ Status writeContentTables(SqliteDatabase& db, const ReportContext& report) {
               .bind(4, validUtf8(read->extracted[k][v], scratch));
           if (Status st = values.run(); !st.ok()) return st;
         }
-      if (!read->signature.empty()) {
-        signatures.bind(1, id).bindBlob(2, signatureBytes(read->signature));
+      if (read->signature) {
+        const Signature& sig = *read->signature;
+        signatures.bind(1, id).bindBlob(
+            2, std::string_view(reinterpret_cast<const char*>(sig.data()), sig.size()));
         if (Status st = signatures.run(); !st.ok()) return st;
       }
     }
@@ -144,8 +133,8 @@ Status loadSavedContent(SavedCrawl& saved, const ZelHub& hub, AuditSession& audi
       Readability r;
       r.scored = st.columnText(3) == "scored";
       if (r.scored) {
-        r.fleschReadingEase = st.columnDouble(1);
-        r.wordsPerSentence = st.columnDouble(2);
+        r.fleschReadingEase = static_cast<float>(st.columnDouble(1));
+        r.wordsPerSentence = static_cast<float>(st.columnDouble(2));
       }
       p->readability = r;
     }
@@ -183,7 +172,10 @@ Status loadSavedContent(SavedCrawl& saved, const ZelHub& hub, AuditSession& audi
     while (st.step(&error)) {
       PageContent* p = pageAt(st.columnInt(0));
       if (!p) return damaged();
-      p->signature = signatureFrom(st.columnBlob(1));
+      const std::string bytes = st.columnBlob(1);
+      if (bytes.size() != kSignatureValues) return damaged();
+      p->signature.emplace();
+      std::copy(bytes.begin(), bytes.end(), p->signature->begin());
     }
     if (!error.ok()) return error;
   }

@@ -483,7 +483,7 @@ class HtmlReport {
       j += ',';
       const PageContent* read = c->pageContent(r);
       if (read && read->readability && read->readability->scored)
-        w_.num(read->readability->fleschReadingEase);
+        w_.num(static_cast<double>(read->readability->fleschReadingEase));
       else
         j += "null";
       j += ',';

@@ -43,15 +43,15 @@ void readabilityFindings(AuditRun& run, const ContentAnalysis& content) {
 
 void findNearDuplicates(AuditRun& run, ContentAnalysis& content) {
   std::vector<const ZelUrl*> pages;
-  std::vector<const std::vector<uint32_t>*> signatures;
+  std::vector<const Signature*> signatures;
   std::vector<uint64_t> groups;  // exact duplicates share their text hash
   for (const ZelUrl* page : run.pages) {
     if (run.verdict(page) != Indexability::Indexable) continue;
     const PageContent* read = content.pageContent(page);
-    if (!read || read->signature.size() != kSignatureValues) continue;
+    if (!read || !read->signature) continue;
     const MarkupFacts* m = run.markup(page);
     pages.push_back(page);
-    signatures.push_back(&read->signature);
+    signatures.push_back(&*read->signature);
     groups.push_back(m ? m->textHash : 0);
   }
   const double threshold = content.settings().nearDuplicateThreshold / 100.0;

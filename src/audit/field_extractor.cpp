@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "audit/css_to_xpath.h"
+#include "parser/collapsed_text.h"
 #include "platform/text_format.h"
 
 namespace zel::audit {
@@ -28,21 +29,7 @@ void quietThisThread() {
   xmlSetStructuredErrorFunc(nullptr, quietStructured);
 }
 
-std::string collapsed(const char* text) {
-  std::string out;
-  bool space = false;
-  for (const char* p = text; p && *p; ++p) {
-    const char c = *p;
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {
-      space = !out.empty();
-      continue;
-    }
-    if (space) out += ' ';
-    space = false;
-    out += c;
-  }
-  return out;
-}
+std::string collapsed(const char* text) { return collapsedWhitespace(text ? text : ""); }
 
 std::string nodeValue(xmlNodePtr node, const std::optional<std::string>& attribute) {
   xmlChar* raw = nullptr;

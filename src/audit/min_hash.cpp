@@ -38,31 +38,35 @@ constexpr size_t kBucketReach = 64;
 
 }  // namespace
 
-std::vector<uint32_t> minHashSignature(const std::vector<std::string>& words) {
-  if (words.size() < kShingleWords) return {};
+std::optional<Signature> minHashSignature(const std::vector<std::string>& words) {
+  if (words.size() < kShingleWords) return std::nullopt;
   std::vector<uint64_t> wordHashes(words.size());
   for (size_t i = 0; i < words.size(); ++i)
     wordHashes[i] = XXH3_64bits(words[i].data(), words[i].size());
   const Permutations& p = permutations();
-  std::vector<uint32_t> sig(kSignatureValues, std::numeric_limits<uint32_t>::max());
+  std::array<uint32_t, kSignatureValues> sig;
+  sig.fill(std::numeric_limits<uint32_t>::max());
   for (size_t i = 0; i + kShingleWords <= words.size(); ++i) {
     const uint64_t h = XXH3_64bits(&wordHashes[i], kShingleWords * sizeof(uint64_t));
     for (size_t k = 0; k < kSignatureValues; ++k)
       sig[k] = std::min(sig[k], static_cast<uint32_t>((p.a[k] * h + p.b[k]) >> 32));
   }
-  return sig;
+  Signature out;
+  for (size_t k = 0; k < kSignatureValues; ++k) out[k] = static_cast<uint8_t>(sig[k]);
+  return out;
 }
 
-double estimatedSimilarity(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
-  if (a.empty() || a.size() != b.size()) return 0;
+double estimatedSimilarity(const Signature& a, const Signature& b) {
   size_t same = 0;
   for (size_t i = 0; i < a.size(); ++i) same += a[i] == b[i];
-  return static_cast<double>(same) / static_cast<double>(a.size());
+  // Two different values share their lowest byte once in 256.
+  const double equal = static_cast<double>(same) / static_cast<double>(a.size());
+  return std::max(0.0, (equal * 256 - 1) / 255);
 }
 
-std::vector<NearDuplicatePair> nearDuplicatePairs(
-    const std::vector<const std::vector<uint32_t>*>& signatures, const std::vector<uint64_t>& group,
-    double threshold) {
+std::vector<NearDuplicatePair> nearDuplicatePairs(const std::vector<const Signature*>& signatures,
+                                                  const std::vector<uint64_t>& group,
+                                                  double threshold) {
   // Fewer rows a band for lower thresholds, so that pairs near the threshold
   // still share a band.
   const size_t rows = threshold >= 0.9 ? 8 : threshold >= 0.6 ? 4 : 2;
@@ -72,10 +76,9 @@ std::vector<NearDuplicatePair> nearDuplicatePairs(
   for (size_t band = 0; band < bands; ++band) {
     bucket.clear();
     for (uint32_t i = 0; i < signatures.size(); ++i) {
-      const std::vector<uint32_t>* s = signatures[i];
-      if (!s || s->size() != kSignatureValues) continue;
-      bucket.emplace_back(
-          XXH3_64bits_withSeed(s->data() + band * rows, rows * sizeof(uint32_t), band), i);
+      const Signature* s = signatures[i];
+      if (!s) continue;
+      bucket.emplace_back(XXH3_64bits_withSeed(s->data() + band * rows, rows, band), i);
     }
     std::sort(bucket.begin(), bucket.end());
     for (size_t i = 0; i < bucket.size(); ++i)

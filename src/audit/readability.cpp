@@ -74,9 +74,11 @@ Readability readabilityOf(std::string_view text, const SyllableCounter& syllable
     }
   if (words == 0) return r;
   r.scored = true;
-  r.wordsPerSentence = static_cast<double>(words) / static_cast<double>(sentences.size());
-  r.fleschReadingEase = 206.835 - 1.015 * r.wordsPerSentence -
-                        84.6 * static_cast<double>(syllableCount) / static_cast<double>(words);
+  const double perSentence = static_cast<double>(words) / static_cast<double>(sentences.size());
+  r.wordsPerSentence = static_cast<float>(perSentence);
+  r.fleschReadingEase =
+      static_cast<float>(206.835 - 1.015 * perSentence -
+                         84.6 * static_cast<double>(syllableCount) / static_cast<double>(words));
   return r;
 }
 

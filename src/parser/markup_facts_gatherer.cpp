@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "parser/collapsed_text.h"
 #include "parser/entities.h"
 #include "parser/srcset.h"
 #include "parser/zel_parser.h"
@@ -326,18 +327,7 @@ void MarkupFactsGatherer::text(ZelParser&, std::string_view run, size_t, bool he
 
 std::string MarkupFactsGatherer::mainText() const {
   // Line breaks in the source are layout, not the end of a sentence.
-  std::string out;
-  bool space = false;
-  for (char c : unescapeEntities(mainText_)) {
-    if (isSpace(c)) {
-      space = !out.empty();
-      continue;
-    }
-    if (space) out += ' ';
-    space = false;
-    out += c;
-  }
-  return out;
+  return collapsedWhitespace(unescapeEntities(mainText_));
 }
 
 void MarkupFactsGatherer::endAnchor(ZelParser& p) {

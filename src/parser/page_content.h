@@ -3,6 +3,7 @@
 // that the page's body need not be kept: the matches of the user's searches,
 // the values of the user's extractions, the MinHash signature of the page's
 // main text and its readability. Made by a PageContentReader.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,14 +18,19 @@ class ZelParser;
 
 struct Readability {
   bool scored = false;  // English; other languages are "not scored"
-  double fleschReadingEase = 0;
-  double wordsPerSentence = 0;
+  float fleschReadingEase = 0;
+  float wordsPerSentence = 0;
 };
+
+// A MinHash signature: the lowest byte of each of its 128 values (b-bit MinHash),
+// so that a big site's signatures cost 128 bytes a page.
+inline constexpr size_t kSignatureValues = 128;
+using Signature = std::array<uint8_t, kSignatureValues>;
 
 struct PageContent {
   std::vector<uint32_t> searchMatches;              // by search, as given
   std::vector<std::vector<std::string>> extracted;  // by extraction, every match in order
-  std::vector<uint32_t> signature;                  // empty: too little main text
+  std::optional<Signature> signature;               // absent: too little main text
   std::optional<Readability> readability;           // absent when the analyses are off
 };
 

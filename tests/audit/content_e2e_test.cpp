@@ -173,7 +173,7 @@ TEST(ContentAnalysisE2E, SearchesExtractionsScoresAndNearDuplicates) {
             (test::Rows{{"3"}}));
   EXPECT_EQ(test::query(db,
                         "SELECT count(*) FROM page_signatures s JOIN urls u ON u.id = s.url_id "
-                        "WHERE u.url LIKE '%/dup-%' AND length(s.signature) = 512"),
+                        "WHERE u.url LIKE '%/dup-%' AND length(s.signature) = 128"),
             (test::Rows{{"4"}}));
   EXPECT_EQ(test::query(db, "SELECT schema_version FROM crawl"), (test::Rows{{"7"}}));
   const std::string csv = test::readWhole(dir / "r.csv");
