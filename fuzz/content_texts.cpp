@@ -39,10 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       auto parser = zel::ZelParser::initWithData(text, true, false, zel::encoding::kUTF8,
                                                  zel::kFileTypeHTML, true, d, nullptr, &gatherer);
       const std::string main = gatherer.mainText();
-      const auto sig = zel::audit::minHashSignature(zel::audit::textWords(main));
+      const zel::audit::TextUnits units = zel::audit::textUnits(main);
+      const auto sig = zel::audit::minHashSignature(units.words);
       if (sig && zel::audit::estimatedSimilarity(*sig, *sig) != 1.0) std::abort();
       static const zel::audit::SyllableCounter syllables;
-      (void)zel::audit::readabilityOf(main, syllables);
+      (void)zel::audit::readabilityOf(units, syllables);
       break;
     }
     default: {

@@ -59,9 +59,10 @@ std::unique_ptr<PageContent> ContentReader::read(const PageText& page) const {
                 : countIgnoringCase(searched, s.text));
   if (extractor_) content->extracted = extractor_->extract(page.body);
   if (analyses_) {
-    content->signature = minHashSignature(textWords(page.mainText));
+    const TextUnits units = textUnits(page.mainText);
+    content->signature = minHashSignature(units.words);
     content->readability =
-        scoresLanguage(page.lang) ? readabilityOf(page.mainText, *syllables_) : Readability();
+        scoresLanguage(page.lang) ? readabilityOf(units, *syllables_) : Readability();
   }
   return content;
 }

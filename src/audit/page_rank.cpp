@@ -19,18 +19,34 @@ std::vector<double> pageRank(const LinkGraph& graph, const PageRankRounds& round
   links.erase(std::unique(links.begin(), links.end()), links.end());
   std::vector<uint32_t> outCount(n, 0);
   for (const auto& l : links) ++outCount[l.first];
+  // By target (a page pulls from its sources): the sources of each page in one
+  // array, read in order every round.
+  std::vector<uint32_t> firstSource(n + 1, 0), sources(links.size());
+  for (const auto& l : links) ++firstSource[l.second + 1];
+  for (uint32_t p = 0; p < n; ++p) firstSource[p + 1] += firstSource[p];
+  {
+    std::vector<uint32_t> at(firstSource.begin(), firstSource.end() - 1);
+    for (const auto& l : links) sources[at[l.second]++] = l.first;
+  }
+  links.clear();
+  links.shrink_to_fit();
 
-  std::vector<double> value(n, 1.0 / n), next(n);
+  std::vector<double> value(n, 1.0 / n), share(n);
   for (int round = 0; round < rounds.maxRounds; ++round) {
     double dangling = 0;
-    for (uint32_t p = 0; p < n; ++p)
+    for (uint32_t p = 0; p < n; ++p) {
+      share[p] = outCount[p] ? value[p] / outCount[p] : 0;
       if (outCount[p] == 0) dangling += value[p];
+    }
     const double base = (1.0 - rounds.damping) / n + rounds.damping * dangling / n;
-    std::fill(next.begin(), next.end(), base);
-    for (const auto& [from, to] : links) next[to] += rounds.damping * value[from] / outCount[from];
     double change = 0;
-    for (uint32_t p = 0; p < n; ++p) change += std::fabs(next[p] - value[p]);
-    value.swap(next);
+    for (uint32_t p = 0; p < n; ++p) {
+      double in = 0;
+      for (uint32_t k = firstSource[p]; k < firstSource[p + 1]; ++k) in += share[sources[k]];
+      const double next = base + rounds.damping * in;
+      change += std::fabs(next - value[p]);
+      value[p] = next;  // read again only through `share`, made before this pass
+    }
     if (change < rounds.tolerance) break;
   }
   return value;

@@ -3,6 +3,7 @@
 #include <hyphen.h>
 
 #include <cctype>
+#include <unordered_map>
 #include <vector>
 
 #include "audit/text_units.h"
@@ -36,7 +37,15 @@ int SyllableCounter::vowelGroups(std::string_view word) {
 
 int SyllableCounter::syllables(std::string_view word) const {
   if (!dict_ || word.empty() || word.size() > 100) return vowelGroups(word);
+  // A site repeats its words: each thread keeps the counts it worked out.
+  thread_local std::unordered_map<std::string, uint8_t> known;
+  thread_local const void* knownFor = nullptr;
+  if (knownFor != dict_ || known.size() > 50000) {
+    known.clear();
+    knownFor = dict_;
+  }
   const std::string lower = asciiLower(word);
+  if (auto it = known.find(lower); it != known.end()) return it->second;
   std::vector<char> hyphens(lower.size() + 5, '\0');
   char** rep = nullptr;
   int* pos = nullptr;
@@ -54,7 +63,9 @@ int SyllableCounter::syllables(std::string_view word) const {
     free(pos);
     free(cut);
   }
-  return points > 0 ? points + 1 : vowelGroups(word);
+  const int count = points > 0 ? points + 1 : vowelGroups(word);
+  known.emplace(lower, static_cast<uint8_t>(count));
+  return count;
 }
 
 bool scoresLanguage(std::string_view lang) {
@@ -63,18 +74,16 @@ bool scoresLanguage(std::string_view lang) {
   return equalsIgnoreCase(l.substr(0, 2), "en") && (l.size() == 2 || l[2] == '-' || l[2] == '_');
 }
 
-Readability readabilityOf(std::string_view text, const SyllableCounter& syllables) {
+Readability readabilityOf(const TextUnits& units, const SyllableCounter& syllables) {
   Readability r;
-  size_t words = 0, syllableCount = 0;
-  const auto sentences = textSentences(text);
-  for (const auto& sentence : sentences)
-    for (const std::string& w : sentence) {
-      ++words;
-      syllableCount += static_cast<size_t>(syllables.syllables(w));
-    }
-  if (words == 0) return r;
+  const size_t words = units.words.size();
+  if (words == 0 || units.sentenceWords.empty()) return r;
+  size_t syllableCount = 0;
+  for (const std::string& w : units.words)
+    syllableCount += static_cast<size_t>(syllables.syllables(w));
   r.scored = true;
-  const double perSentence = static_cast<double>(words) / static_cast<double>(sentences.size());
+  const double perSentence =
+      static_cast<double>(words) / static_cast<double>(units.sentenceWords.size());
   r.wordsPerSentence = static_cast<float>(perSentence);
   r.fleschReadingEase =
       static_cast<float>(206.835 - 1.015 * perSentence -

@@ -34,7 +34,8 @@ class SyllableCounter {
 // spelling dictionary's language, en-US, is assumed).
 bool scoresLanguage(std::string_view lang);
 
-// The scores of a text; not scored when it has no words.
-Readability readabilityOf(std::string_view text, const SyllableCounter& syllables);
+struct TextUnits;
+// The scores of a text's words and sentences; not scored when it has no words.
+Readability readabilityOf(const TextUnits& units, const SyllableCounter& syllables);
 
 }  // namespace zel::audit

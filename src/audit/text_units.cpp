@@ -2,6 +2,7 @@
 
 #include <unicode/brkiter.h>
 #include <unicode/unistr.h>
+#include <unicode/utext.h>
 
 #include <memory>
 
@@ -22,48 +23,55 @@ icu::BreakIterator* iterator(bool sentences) {
   return it.get();
 }
 
-// The words of one stretch of text, as ICU marks them.
-void wordsOf(const icu::UnicodeString& text, bool lower, std::vector<std::string>& out) {
-  icu::BreakIterator* it = iterator(false);
-  if (!it) return;
-  it->setText(text);
-  int32_t start = it->first();
-  for (int32_t end = it->next(); end != icu::BreakIterator::DONE; start = end, end = it->next()) {
-    if (it->getRuleStatus() == UBRK_WORD_NONE) continue;
-    icu::UnicodeString word = text.tempSubStringBetween(start, end);
-    if (lower) word.toLower(icu::Locale::getRoot());
-    std::string utf8;
-    word.toUTF8String(utf8);
-    out.push_back(std::move(utf8));
+std::string lowered(std::string_view word) {
+  bool ascii = true;
+  for (char c : word) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (!ascii) {
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(word.data(), static_cast<int32_t>(word.size())));
+    std::string out;
+    u.toLower(icu::Locale::getRoot()).toUTF8String(out);
+    return out;
   }
+  std::string out(word);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return out;
 }
 
 }  // namespace
 
-std::vector<std::string> textWords(std::string_view utf8) {
-  std::vector<std::string> out;
-  wordsOf(icu::UnicodeString::fromUTF8(
-              icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size()))),
-          true, out);
-  return out;
-}
-
-std::vector<std::vector<std::string>> textSentences(std::string_view utf8) {
-  std::vector<std::vector<std::string>> out;
-  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
-      icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
-  icu::BreakIterator* it = iterator(true);
-  if (!it) return out;
-  it->setText(text);
-  std::vector<std::pair<int32_t, int32_t>> spans;
-  int32_t start = it->first();
-  for (int32_t end = it->next(); end != icu::BreakIterator::DONE; start = end, end = it->next())
-    spans.emplace_back(start, end);
-  for (const auto& [s, e] : spans) {  // the word iterator is another object: no reentry
-    std::vector<std::string> words;
-    wordsOf(text.tempSubStringBetween(s, e), false, words);
-    if (!words.empty()) out.push_back(std::move(words));
+TextUnits textUnits(std::string_view utf8) {
+  TextUnits out;
+  icu::BreakIterator* words = iterator(false);
+  icu::BreakIterator* sentences = iterator(true);
+  if (!words || !sentences || utf8.empty()) return out;
+  UErrorCode status = U_ZERO_ERROR;
+  UText* text = utext_openUTF8(nullptr, utf8.data(), static_cast<int64_t>(utf8.size()), &status);
+  if (U_FAILURE(status)) return out;
+  words->setText(text, status);
+  sentences->setText(text, status);
+  if (U_SUCCESS(status)) {
+    // Offsets are bytes of the UTF-8 text. Sentences end one after the other;
+    // each word counts in the sentence it starts in.
+    int32_t sentenceEnd = sentences->next();
+    uint32_t inSentence = 0;
+    int32_t start = words->first();
+    for (int32_t end = words->next(); end != icu::BreakIterator::DONE;
+         start = end, end = words->next()) {
+      if (words->getRuleStatus() == UBRK_WORD_NONE) continue;
+      while (sentenceEnd != icu::BreakIterator::DONE && start >= sentenceEnd) {
+        if (inSentence) out.sentenceWords.push_back(inSentence);
+        inSentence = 0;
+        sentenceEnd = sentences->next();
+      }
+      ++inSentence;
+      out.words.push_back(
+          lowered(utf8.substr(static_cast<size_t>(start), static_cast<size_t>(end - start))));
+    }
+    if (inSentence) out.sentenceWords.push_back(inSentence);
   }
+  utext_close(text);
   return out;
 }
 

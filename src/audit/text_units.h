@@ -1,16 +1,21 @@
 #pragma once
 // Words and sentences of a text by ICU's break rules (root locale): what the
-// near-duplicate signatures and the readability score count.
+// near-duplicate signatures and the readability score count. One pass of each
+// iterator over the UTF-8 text itself, so that a page costs no conversion.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zel::audit {
 
-// The words (letters or numbers; no punctuation or spaces), lower-cased.
-std::vector<std::string> textWords(std::string_view utf8);
+struct TextUnits {
+  std::vector<std::string> words;       // letters or numbers, lower-cased, in order
+  std::vector<uint32_t> sentenceWords;  // the words of each sentence that has any
+};
 
-// The sentences that hold at least one word, each as its words (not lower-cased).
-std::vector<std::vector<std::string>> textSentences(std::string_view utf8);
+TextUnits textUnits(std::string_view utf8);
+// The words alone.
+inline std::vector<std::string> textWords(std::string_view utf8) { return textUnits(utf8).words; }
 
 }  // namespace zel::audit

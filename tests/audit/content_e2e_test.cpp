@@ -197,5 +197,29 @@ TEST(ContentAnalysisE2E, SearchesExtractionsScoresAndNearDuplicates) {
             (test::Rows{{"4"}}));
 }
 
+TEST(ContentAnalysisE2E, OptionsThatCannotBeUsedAreUsageErrorsThatSayWhy) {
+  std::string many;
+  for (int i = 0; i <= 50; ++i) many += " --search s" + std::to_string(i) + "=x";
+  const struct {
+    std::string args, says;
+  } kCases[] = {
+      {"--extract 'p=css:a:hover'", "\":hover\" is not understood"},
+      {"--extract 'p=css:a[href|=en]'", "\"|\" at position 7 is not understood"},
+      {"--extract 'p=xpath://a['", "does not compile"},
+      {"--extract p=jq:.price", "xpath:, css: or regex:"},
+      {"--search-regex 'r=(open'", "--search-regex r: the pattern does not compile"},
+      {"--search novalue", "--search needs NAME=VALUE"},
+      {"--search a=x --search-missing b", "--search-missing b: no --search"},
+      {"--search a=x --search-regex a=y", "two searches or extractions are named \"a\""},
+      {"--near-duplicate-threshold 101", "at most 100"},
+      {many, "at most 50 --search options"},
+  };
+  for (const auto& c : kCases) {
+    const cli::Ran ran = cli::runProgram(cli::kProgram, "crawl http://127.0.0.1:1/ " + c.args);
+    EXPECT_EQ(ran.status, 2) << c.args;
+    EXPECT_NE(ran.output.find(c.says), std::string::npos) << c.args << "\n" << ran.output;
+  }
+}
+
 }  // namespace
 }  // namespace zel

@@ -6,6 +6,8 @@
 #include "audit/field_extractor.h"
 #include "audit/min_hash.h"
 #include "audit/page_rank.h"
+#include "audit/readability.h"
+#include "audit/text_units.h"
 
 namespace zel::audit {
 namespace {
@@ -112,6 +114,29 @@ TEST(MinHash, EstimatesSimilarityAndSkipsKnownDuplicates) {
   EXPECT_EQ(pairs[0].a, 0u);
   EXPECT_EQ(pairs[0].b, 1u);
   EXPECT_TRUE(nearDuplicatePairs({&*a, &*b, &*c}, {9, 9, 0}, 0.9).empty());  // one text hash
+}
+
+TEST(Readability, CountsSyllablesByPatternsThenVowelGroupsAndScoresEnglishOnly) {
+  const SyllableCounter patterns;
+  ASSERT_TRUE(patterns.hasPatterns());
+  const SyllableCounter vowels("/nonexistent.dic");
+  const struct {
+    const char* word;
+    int byPatterns, byVowels;
+  } kWords[] = {{"cat", 1, 1}, {"happy", 2, 2},  {"Garden", 2, 2},   {"make", 1, 1},
+                {"the", 1, 1}, {"rhythm", 1, 1}, {"beautiful", 3, 3}};
+  for (const auto& w : kWords) {
+    EXPECT_EQ(patterns.syllables(w.word), w.byPatterns) << w.word;
+    EXPECT_EQ(vowels.syllables(w.word), w.byVowels) << w.word;
+  }
+  for (const char* lang : {"", "en", "EN-gb", "en_US"}) EXPECT_TRUE(scoresLanguage(lang)) << lang;
+  for (const char* lang : {"fr", "eng", "la"}) EXPECT_FALSE(scoresLanguage(lang)) << lang;
+  EXPECT_FALSE(readabilityOf(textUnits("... --- !!!"), patterns).scored);
+  const TextUnits units = textUnits("Dr. Who? Yes! «Ça va» 3.5 km.\nÉTÉ");
+  EXPECT_EQ(units.words,
+            (std::vector<std::string>{"dr", "who", "yes", "ça", "va", "3.5", "km", "été"}));
+  // ICU knows no abbreviations; a line break ends a sentence.
+  EXPECT_EQ(units.sentenceWords, (std::vector<uint32_t>{1, 1, 1, 4, 1}));
 }
 
 }  // namespace
