@@ -26,7 +26,7 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content) {
   };
 
   LinkGraph graph;
-  graph.pages = static_cast<uint32_t>(pages.size());
+  std::vector<uint32_t> targets;
   std::vector<uint32_t> inlinks(pages.size(), 0);
   std::vector<uint32_t> parents;  // of one page, to count each once
   for (size_t k = 0; k < pages.size(); ++k) {
@@ -37,15 +37,17 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content) {
       passesTo = run.find(p->getActualurl());
     else if (!p->canonicalMatchesUrl() && !p->getCanonical().empty())
       passesTo = run.find(p->getCanonical());
+    targets.clear();
     if (const int32_t to = nodeOf(passesTo); to >= 0 && passesTo != p) {
-      graph.links.emplace_back(static_cast<uint32_t>(k), static_cast<uint32_t>(to));
+      targets.push_back(static_cast<uint32_t>(to));
     } else {
       for (const ZelLinkInstance* i : p->getOutboundInstances()) {
         if (i->nf() || !isPageLink(*i)) continue;
         if (const int32_t to = nodeOf(i->target()); to >= 0)
-          graph.links.emplace_back(static_cast<uint32_t>(k), static_cast<uint32_t>(to));
+          targets.push_back(static_cast<uint32_t>(to));
       }
     }
+    graph.addPage(targets);
     parents.clear();
     for (const ZelLinkInstance* i : p->getInboundInstances()) {
       const int32_t from = isPageLink(*i) ? nodeOf(i->parent()) : -1;

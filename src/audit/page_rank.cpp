@@ -6,47 +6,50 @@
 
 namespace zel::audit {
 
-std::vector<double> pageRank(const LinkGraph& graph, const PageRankRounds& rounds) {
-  const uint32_t n = graph.pages;
-  if (n == 0) return {};
-  // The links ordered by source, each once, in one flat array (a big site has
-  // millions: no vector per page).
-  std::vector<std::pair<uint32_t, uint32_t>> links;
-  links.reserve(graph.links.size());
-  for (const auto& l : graph.links)
-    if (l.first != l.second && l.first < n && l.second < n) links.push_back(l);
-  std::sort(links.begin(), links.end());
-  links.erase(std::unique(links.begin(), links.end()), links.end());
-  std::vector<uint32_t> outCount(n, 0);
-  for (const auto& l : links) ++outCount[l.first];
-  // By target (a page pulls from its sources): the sources of each page in one
-  // array, read in order every round.
-  std::vector<uint32_t> firstSource(n + 1, 0), sources(links.size());
-  for (const auto& l : links) ++firstSource[l.second + 1];
-  for (uint32_t p = 0; p < n; ++p) firstSource[p + 1] += firstSource[p];
-  {
-    std::vector<uint32_t> at(firstSource.begin(), firstSource.end() - 1);
-    for (const auto& l : links) sources[at[l.second]++] = l.first;
-  }
-  links.clear();
-  links.shrink_to_fit();
+void LinkGraph::addPage(std::vector<uint32_t>& targets) {
+  const uint32_t self = pages();
+  std::sort(targets.begin(), targets.end());
+  const auto last = std::unique(targets.begin(), targets.end());
+  for (auto t = targets.begin(); t != last; ++t)
+    if (*t != self) targets_.push_back(*t);
+  first_.push_back(static_cast<uint32_t>(targets_.size()));
+}
 
-  std::vector<double> value(n, 1.0 / n), share(n);
+LinkGraph LinkGraph::fromPairs(uint32_t pages,
+                               const std::vector<std::pair<uint32_t, uint32_t>>& links) {
+  LinkGraph g;
+  std::vector<uint32_t> targets;
+  for (uint32_t p = 0; p < pages; ++p) {
+    targets.clear();
+    for (const auto& [from, to] : links)
+      if (from == p) targets.push_back(to);
+    g.addPage(targets);
+  }
+  return g;
+}
+
+std::vector<double> pageRank(const LinkGraph& graph, const PageRankRounds& rounds) {
+  const uint32_t n = graph.pages();
+  if (n == 0) return {};
+  std::vector<uint32_t> outCount(n, 0);
+  for (uint32_t p = 0; p < n; ++p)
+    for (const uint32_t* t = graph.begin(p); t != graph.end(p); ++t) outCount[p] += *t < n;
+  std::vector<double> value(n, 1.0 / n), next(n);
   for (int round = 0; round < rounds.maxRounds; ++round) {
     double dangling = 0;
-    for (uint32_t p = 0; p < n; ++p) {
-      share[p] = outCount[p] ? value[p] / outCount[p] : 0;
+    for (uint32_t p = 0; p < n; ++p)
       if (outCount[p] == 0) dangling += value[p];
-    }
     const double base = (1.0 - rounds.damping) / n + rounds.damping * dangling / n;
-    double change = 0;
+    std::fill(next.begin(), next.end(), base);
     for (uint32_t p = 0; p < n; ++p) {
-      double in = 0;
-      for (uint32_t k = firstSource[p]; k < firstSource[p + 1]; ++k) in += share[sources[k]];
-      const double next = base + rounds.damping * in;
-      change += std::fabs(next - value[p]);
-      value[p] = next;  // read again only through `share`, made before this pass
+      if (outCount[p] == 0) continue;
+      const double share = rounds.damping * value[p] / outCount[p];
+      for (const uint32_t* t = graph.begin(p); t != graph.end(p); ++t)
+        if (*t < n) next[*t] += share;
     }
+    double change = 0;
+    for (uint32_t p = 0; p < n; ++p) change += std::fabs(next[p] - value[p]);
+    value.swap(next);
     if (change < rounds.tolerance) break;
   }
   return value;

@@ -9,10 +9,25 @@
 
 namespace zel::audit {
 
-struct LinkGraph {
-  uint32_t pages = 0;
-  // (from, to); a pair given twice counts once, a page's link to itself is dropped.
-  std::vector<std::pair<uint32_t, uint32_t>> links;
+// The links of pages 0, 1, 2... one page after the other, in one flat array (a
+// big site has millions of links: no vector a page).
+class LinkGraph {
+ public:
+  // The next page's targets: a target given twice counts once, a link to the
+  // page itself not at all. `targets` is reordered.
+  void addPage(std::vector<uint32_t>& targets);
+  // From (from, to) pairs, for small graphs.
+  static LinkGraph fromPairs(uint32_t pages,
+                             const std::vector<std::pair<uint32_t, uint32_t>>& links);
+
+  uint32_t pages() const { return static_cast<uint32_t>(first_.size() - 1); }
+  uint32_t linkCount(uint32_t page) const { return first_[page + 1] - first_[page]; }
+  const uint32_t* begin(uint32_t page) const { return targets_.data() + first_[page]; }
+  const uint32_t* end(uint32_t page) const { return targets_.data() + first_[page + 1]; }
+
+ private:
+  std::vector<uint32_t> first_{0};  // page p's targets are [first_[p], first_[p + 1])
+  std::vector<uint32_t> targets_;
 };
 
 struct PageRankRounds {
@@ -21,6 +36,7 @@ struct PageRankRounds {
   int maxRounds = 100;
 };
 
+// Targets outside the graph are left out.
 std::vector<double> pageRank(const LinkGraph& graph, const PageRankRounds& rounds = {});
 
 // Each value's percentile among all of them: the share (1-100) of values at or

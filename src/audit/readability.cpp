@@ -2,6 +2,7 @@
 
 #include <hyphen.h>
 
+#include <algorithm>
 #include <cctype>
 #include <unordered_map>
 #include <vector>
@@ -36,11 +37,14 @@ int SyllableCounter::vowelGroups(std::string_view word) {
 }
 
 int SyllableCounter::syllables(std::string_view word) const {
-  if (!dict_ || word.empty() || word.size() > 100) return vowelGroups(word);
+  // Numbers ("2026", "3.5") have no hyphenation points, and would fill the cache.
+  if (!dict_ || word.empty() || word.size() > 100 ||
+      std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return vowelGroups(word);
   // A site repeats its words: each thread keeps the counts it worked out.
   thread_local std::unordered_map<std::string, uint8_t> known;
   thread_local const void* knownFor = nullptr;
-  if (knownFor != dict_ || known.size() > 50000) {
+  if (knownFor != dict_ || known.size() > 20000) {
     known.clear();
     knownFor = dict_;
   }

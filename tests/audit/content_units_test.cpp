@@ -64,19 +64,20 @@ TEST(CssToXpath, TranslatesTheSelectorsItKnowsAndNamesWhatItDoesNot) {
 
 TEST(PageRank, MatchesValuesWorkedByHand) {
   const struct {
-    LinkGraph graph;
+    uint32_t pages;
+    std::vector<std::pair<uint32_t, uint32_t>> links;
     std::vector<double> values;
   } kCases[] = {
       // Two pages linking to each other: symmetric.
-      {{2, {{0, 1}, {1, 0}}}, {0.5, 0.5}},
+      {2, {{0, 1}, {1, 0}}, {0.5, 0.5}},
       // B links nowhere and spreads its value: a = 0.075 + 0.425 b, a + b = 1.
-      {{2, {{0, 1}}}, {0.5 / 1.425, 1 - 0.5 / 1.425}},
+      {2, {{0, 1}}, {0.5 / 1.425, 1 - 0.5 / 1.425}},
       // A->B, A->C, B->C, C->A (a link given twice counts once, a self-link not at all):
       // a = 0.05 + 0.85 c, b = 0.05 + 0.425 a, c = 0.05 + 0.425 a + 0.85 b.
-      {{3, {{0, 1}, {0, 2}, {1, 2}, {2, 0}, {2, 0}, {1, 1}}}, {0.387790, 0.214811, 0.397399}},
+      {3, {{0, 1}, {0, 2}, {1, 2}, {2, 0}, {2, 0}, {1, 1}}, {0.387790, 0.214811, 0.397399}},
   };
   for (const auto& c : kCases) {
-    const std::vector<double> v = pageRank(c.graph);
+    const std::vector<double> v = pageRank(LinkGraph::fromPairs(c.pages, c.links));
     ASSERT_EQ(v.size(), c.values.size());
     for (size_t i = 0; i < v.size(); ++i) EXPECT_NEAR(v[i], c.values[i], 1e-5) << i;
   }
