@@ -2,11 +2,18 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <map>
 
+#include "archive/archive_store.h"
 #include "audit/content_analysis.h"
+#include "audit/content_reader.h"
+#include "audit/record_facts.h"
 #include "audit_session.h"
 #include "engine/zel_hub.h"
+#include "parser/markup_facts_gatherer.h"
+#include "parser/zel_parser.h"
 #include "platform/sqlite_database.h"
 #include "platform/text_format.h"
 #include "report/exports.h"
@@ -50,6 +57,55 @@ std::vector<std::string> savedReadings(const std::string& path) {
   return out;
 }
 
+// The most of one archived page read back (a page larger than that was not
+// one a crawl reads whole either).
+constexpr uintmax_t kMostArchivedBytes = 64u << 20;
+
+// Reads the site's pages from a plain archive copy (one file a page, named by
+// its address) with the scan workers' reader. `lacking` receives the pages the
+// copy does not have.
+Status readFromArchive(const std::string& folder, Session& session, size_t& read,
+                       std::vector<std::string>& lacking) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec)) return Status::Error("cannot read the folder " + folder);
+  for (const auto& entry : fs::directory_iterator(folder, ec))
+    if (entry.is_directory(ec))
+      return Status::Error(folder +
+                           " is not a plain archive copy: it holds folders (a converted copy, "
+                           "or the folder above a copy: name its \"Zelmora archived pages\" "
+                           "folder)");
+  ContentSession& content = session.audit->content();
+  std::unique_ptr<audit::ContentReader> reader;
+  if (Status s = audit::ContentReader::make(content.settings(), reader); !s.ok()) return s;
+  for (ZelUrl* r : session.hub->getLinksCollection()) {
+    if (!audit::isSitePage(*r) || audit::statusCode(*r) != 200 || r->getRedirectCount() > 0)
+      continue;
+    const fs::path file = fs::path(folder) / ArchiveStore::archiveName(r->getActualLinkUrl());
+    const uintmax_t size = fs::file_size(file, ec);
+    std::ifstream in(file, std::ios::binary);
+    if (ec || size > kMostArchivedBytes || !in) {
+      lacking.push_back(r->getLinkUrl());
+      continue;
+    }
+    std::string body(static_cast<size_t>(size), '\0');
+    in.read(body.data(), static_cast<std::streamsize>(size));
+    body.resize(static_cast<size_t>(in.gcount()));
+    MarkupFactsGatherer gatherer;
+    if (reader->wantsMainText()) gatherer.keepMainText();
+    auto parser = ZelParser::initWithData(body, true, false, encoding::kUTF8, kFileTypeHTML, true,
+                                          *session.settings, nullptr, &gatherer);
+    if (!parser) {
+      lacking.push_back(r->getLinkUrl());
+      continue;
+    }
+    parser->getWordCount();  // decodes the visible text
+    content.setPageContent(r, readPageContent(*reader, body, *parser, gatherer));
+    ++read;
+  }
+  return Status::Ok();
+}
+
 }  // namespace
 
 int runAnalyse(const Options& options) {
@@ -68,6 +124,11 @@ int runAnalyse(const Options& options) {
   const std::string& path = options.target;
   const auto before = savedNearDuplicates(path);
   const std::vector<std::string> readings = savedReadings(path);
+  size_t fromArchive = 0;
+  std::vector<std::string> lacking;
+  if (options.fromArchive)
+    if (Status s = readFromArchive(*options.fromArchive, session, fromArchive, lacking); !s.ok())
+      return fail(s.message());
 
   ZelHub& hub = *session.hub;
   session.audit->run();
@@ -107,10 +168,16 @@ int runAnalyse(const Options& options) {
       for (const auto& s : content->settings().searches) unread.push_back(s.name);
       for (const auto& e : content->settings().extractions) unread.push_back(e.name);
     }
-    for (const std::string& name : unread)
-      if (std::find(readings.begin(), readings.end(), name) == readings.end())
-        std::printf("%s: every page needs a crawl (the saved crawl has no reading of it)\n",
-                    name.c_str());
+    if (options.fromArchive) {
+      std::printf("read %zu pages from %s\n", fromArchive, options.fromArchive->c_str());
+      for (const std::string& url : lacking)
+        std::printf("needs a crawl (not in the archive copy): %s\n", url.c_str());
+    } else {
+      for (const std::string& name : unread)
+        if (std::find(readings.begin(), readings.end(), name) == readings.end())
+          std::printf("%s: every page needs a crawl (the saved crawl has no reading of it)\n",
+                      name.c_str());
+    }
   }
   if (!writeExports(options.exports, report, stderr)) return 2;
   return 0;

@@ -41,13 +41,12 @@ Status ContentSession::settingsFrom(const Defaults& d, audit::ContentSettings& o
   };
   if (Status s = searches("contentSearches", false); !s.ok()) return s;
   if (Status s = searches("contentSearchRegexes", true); !s.ok()) return s;
+  // A saved crawl's settings with other searches given again may name one no
+  // longer there: the options were checked as they were given.
   for (const std::string& name :
-       d.stringArrayForKey("contentSearchMissing").value_or(std::vector<std::string>())) {
-    bool known = false;
+       d.stringArrayForKey("contentSearchMissing").value_or(std::vector<std::string>()))
     for (auto& s : out.searches)
-      if (s.name == name) known = s.missingIsFinding = true;
-    if (!known) return Status::Error("--search-missing names no search: \"" + name + "\"");
-  }
+      if (s.name == name) s.missingIsFinding = true;
   for (const std::string& item :
        d.stringArrayForKey("contentExtractions").value_or(std::vector<std::string>())) {
     audit::ContentSettings::Extraction e;

@@ -404,6 +404,13 @@ const std::vector<OptionSpec>& optionTable() {
          p.out.failOn = level;
          return Status::Ok();
        }},
+      {"--from-archive", nullptr, "DIR", Topic::Output,
+       "analyse: read the pages' bodies from a plain --archive copy in DIR",
+       "",
+       [](Parser& p, V v) {
+         p.out.fromArchive = v[0];
+         return Status::Ok();
+       }, true},
       {"--archive", nullptr, "DIR", Topic::Output, "save a copy of every page of the site in DIR",
        "shouldArchive, archiveDirectory",
        [](Parser& p, V v) {
@@ -666,6 +673,8 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
                          "thumbnail, export, serve and checks)");
   if (out.command == "analyse" && out.target.empty())
     return Status::Error("analyse needs the crawl database: zelmora analyse FILE");
+  if (out.fromArchive && out.command != "analyse")
+    return Status::Error("--from-archive goes with analyse");
   if (out.command == "export" && out.target.empty())
     return Status::Error("export needs the crawl database: zelmora export FILE --csv urls.csv ...");
   if ((out.port != 0 || out.noBrowser) && out.command != "serve")

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "archive/archive_store.h"
 #include "audit/text_units.h"
 #include "cli/run_zelmora.h"
 #include "platform/defaults.h"
@@ -195,6 +196,31 @@ TEST(ContentAnalysisE2E, SearchesExtractionsScoresAndNearDuplicates) {
     }
   EXPECT_EQ(test::query(db, "SELECT count(*) FROM page_scores WHERE near_duplicate_of IS NOT NULL"),
             (test::Rows{{"4"}}));
+
+  // From a plain archive copy (its files named as --archive names them), a new search
+  // is counted without a request. A folder that holds folders is no plain copy.
+  const std::string copy = dir / "copy";
+  fs::create_directories(copy);
+  for (const auto& entry : fs::directory_iterator(kSite)) {
+    const std::string name = entry.path().filename().string();
+    fs::copy_file(entry.path(),
+                  fs::path(copy) /
+                      ArchiveStore::archiveName(origin + "/" + (name == "index.html" ? "" : name)));
+  }
+  EXPECT_EQ(cli::run({"analyse", db, "-q", "--from-archive", copy, "--search", "kettle=kettle",
+                      "--json", dir / "archived.json"}),
+            0);
+  EXPECT_EQ(site.requests().size(), requests);
+  for (const Json& r : Json::parse(test::readWhole(dir / "archived.json"))["records"]) {
+    if (r["url"] == origin + "/product1.html") {
+      EXPECT_EQ(r.value("search", Json())["kettle"], 3);
+    }
+  }
+  EXPECT_EQ(test::query(db,
+                        "SELECT matches FROM search_matches s JOIN urls u ON u.id = s.url_id "
+                        "WHERE s.name = 'kettle' AND u.url LIKE '%/product2.html'"),
+            (test::Rows{{"2"}}));
+  EXPECT_EQ(cli::run({"analyse", db, "-q", "--from-archive", dir.path()}), 2);
 }
 
 TEST(ContentAnalysisE2E, OptionsThatCannotBeUsedAreUsageErrorsThatSayWhy) {
