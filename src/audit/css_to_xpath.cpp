@@ -48,6 +48,19 @@ class CssReader {
     while (!atEnd() && isNameByte(s_[i_])) ++i_;
     return std::string(s_.substr(start, i_ - start));
   }
+  // An element's or attribute's name, which stands in the XPath as a name:
+  // ASCII, starting with a letter or "_" (HTML's names all are).
+  bool startsXmlName() const {
+    return !atEnd() && (std::isalpha(static_cast<unsigned char>(s_[i_])) || s_[i_] == '_');
+  }
+  std::string xmlName() {
+    const size_t start = i_;
+    if (!startsXmlName()) return std::string();
+    while (!atEnd() &&
+           (std::isalnum(static_cast<unsigned char>(s_[i_])) || s_[i_] == '-' || s_[i_] == '_'))
+      ++i_;
+    return std::string(s_.substr(start, i_ - start));
+  }
   static std::string lower(std::string t) {
     for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return t;
@@ -89,7 +102,7 @@ class CssReader {
     if (s_.substr(i_, 5) != "attr(") return notUnderstood();
     i_ += 5;
     skipSpace();
-    const std::string attr = name();
+    const std::string attr = xmlName();
     skipSpace();
     if (attr.empty() || atEnd() || s_[i_] != ')') return fail("::attr needs an attribute name");
     ++i_;
@@ -105,8 +118,8 @@ class CssReader {
     if (!atEnd() && s_[i_] == '*') {
       ++i_;
       any = true;
-    } else if (!atEnd() && isNameByte(s_[i_])) {
-      type = lower(name());
+    } else if (startsXmlName()) {
+      type = lower(xmlName());
       any = true;
     }
     std::string predicates;
@@ -141,7 +154,7 @@ class CssReader {
   Status readAttribute(std::string& predicates) {
     ++i_;
     skipSpace();
-    const std::string attr = lower(name());
+    const std::string attr = lower(xmlName());
     if (attr.empty()) return fail("an attribute test needs a name");
     skipSpace();
     if (atEnd()) return fail("an attribute test is not closed");

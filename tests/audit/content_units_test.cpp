@@ -45,6 +45,8 @@ TEST(CssToXpath, TranslatesTheSelectorsItKnowsAndNamesWhatItDoesNot) {
       {"", nullptr, "an empty selector"},
       {"a[href", nullptr, "not closed"},
       {"a::attr(href) b", nullptr, "must end the selector"},
+      {"-x", nullptr, "\"-x\" at position 1 is not understood"},  // no XPath name
+      {"a[1x]", nullptr, "an attribute test needs a name"},
   };
   for (const auto& c : kCases) {
     CssTranslation t;
