@@ -489,7 +489,8 @@ class HtmlReport {
       j += ',';
       std::string details;
       const auto& settings = c->settings();
-      for (size_t k = 0; read && k < settings.searches.size() && k < read->searchMatches.size(); ++k)
+      for (size_t k = 0; read && k < settings.searches.size() && k < read->searchMatches.size();
+           ++k)
         details += strf("%s%s: %u", details.empty() ? "" : "; ", settings.searches[k].name.c_str(),
                         read->searchMatches[k]);
       for (size_t k = 0; read && k < settings.extractions.size() && k < read->extracted.size(); ++k)

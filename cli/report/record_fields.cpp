@@ -96,12 +96,14 @@ constexpr HostField kHostFields[] = {
     {"fleschreadingease", J::Number, true,
      [](const ZelUrl& r, A a) -> std::optional<std::string> {
        const Readability* v = readabilityOf(r, a);
-       return v && v->scored ? strf("%.1f", static_cast<double>(v->fleschReadingEase)) : std::string();
+       return v && v->scored ? strf("%.1f", static_cast<double>(v->fleschReadingEase))
+                             : std::string();
      }},
     {"wordspersentence", J::Number, true,
      [](const ZelUrl& r, A a) -> std::optional<std::string> {
        const Readability* v = readabilityOf(r, a);
-       return v && v->scored ? strf("%.1f", static_cast<double>(v->wordsPerSentence)) : std::string();
+       return v && v->scored ? strf("%.1f", static_cast<double>(v->wordsPerSentence))
+                             : std::string();
      }},
 };
 

@@ -132,7 +132,8 @@ constexpr IssueType kCatalogue[] = {
      "Pages without a viewport meta tag.",
      "Add <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">."},
     {ContentNearDuplicate, "content.near_duplicate", "content", M, W,
-     "Indexable pages whose main text is nearly the same as another page's (nearDuplicateThreshold).",
+     "Indexable pages whose main text is nearly the same as another page's "
+     "(nearDuplicateThreshold).",
      "Merge the pages, make each one's text its own, or name the main one as their canonical."},
     {ContentDifficultReading, "content.difficult_reading", "content", L, O,
      "English pages whose main text is difficult to read (Flesch reading ease below 50).",

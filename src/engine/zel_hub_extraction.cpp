@@ -198,7 +198,8 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
   } else if (html) {
     extractHtmlFacts(r, *html, kind.fileType);
     if (wantsMarkup && gathererInHand_ && contentReceiver_) {
-      if (!contentInHand_) contentInHand_ = readPageContent(*contentReader_, bytes, *html, *gathererInHand_);
+      if (!contentInHand_)
+        contentInHand_ = readPageContent(*contentReader_, bytes, *html, *gathererInHand_);
       if (contentInHand_) contentReceiver_(r, std::move(contentInHand_));
     }
     if (wantsMarkup && gathererInHand_) markupFactsReceiver_(r, gathererInHand_->take());
