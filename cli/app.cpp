@@ -9,6 +9,7 @@
 #include "export_command.h"
 #include "serve/serve_command.h"
 #include "saved_commands.h"
+#include "analyse_command.h"
 #include "options.h"
 #include "platform/library_versions.h"
 #include "settings_command.h"
@@ -48,6 +49,7 @@ int runZelmora(int argc, char** argv) {
   if (options.command == "diff") return runDiff(options);
   if (options.command == "thumbnail") return runThumbnail(options);
   if (options.command == "export") return runExport(options);
+  if (options.command == "analyse") return runAnalyse(options);
   if (options.command == "serve") return runServe(options);
   if (options.command == "checks") return runChecks(options);
   return runCrawl(options);

@@ -9,7 +9,10 @@
 namespace zel::cli {
 
 AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
-    : hub_(hub), settings_(settings), enabled_(settings.boolForKey("auditEnabled")) {
+    : hub_(hub),
+      settings_(settings),
+      enabled_(settings.boolForKey("auditEnabled")),
+      content_(hub, settings, enabled_) {
   if (!enabled_) return;
   hub.setKeepsResponseHeaders(true);  // X-Robots-Tag, Link and the security headers
   hub.setMarkupFactsReceiver([this](ZelUrl* page, MarkupFacts&& facts) {
@@ -76,6 +79,7 @@ const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> s
                 : audit::ResponseHeaders();
   };
   input.sitemaps = sitemaps_ ? &*sitemaps_ : nullptr;
+  input.content = content_.prepare();
   result_ = audit::SiteAudit::run(input);
   // The summary's "pages with mixed content": the host counts them, once a page
   // (a saved crawl comes back with its count, which a second run only tops up).

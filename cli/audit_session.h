@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "audit/site_audit.h"
+#include "content_session.h"
 #include "parser/markup_facts.h"
 
 namespace zel {
@@ -41,6 +42,9 @@ class AuditSession {
   // it when they were. Returns the result, null when the audit is off.
   const audit::SiteAudit* run(std::optional<audit::SitemapReading> sitemaps = std::nullopt);
   const audit::SiteAudit* result() const { return result_ ? &*result_ : nullptr; }
+  // The content analyses, which run with the audit.
+  ContentSession& content() { return content_; }
+  const ContentSession& content() const { return content_; }
 
  private:
   void keepHeadersRead(ZelUrl& page);
@@ -56,6 +60,7 @@ class AuditSession {
   void orderMarkup();
   std::optional<audit::SitemapReading> sitemaps_;
   std::optional<audit::SiteAudit> result_;
+  ContentSession content_;
 };
 
 }  // namespace zel::cli

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "content_session.h"
 #include "platform/settings_vocabulary.h"
 #include "platform/text_format.h"
 #include "report/record_fields.h"
@@ -126,6 +127,20 @@ Apply number(const char* flagName, const char* key, bool integer, double least =
     return Status::Ok();
   };
 }
+// A repeatable NAME=VALUE of the content analyses, checked as it is given.
+Apply contentItem(const char* flagName, const char* key) {
+  return [=](Parser& p, const std::vector<std::string>& v) {
+    size_t given = 0;
+    for (const auto& [k, value] : p.out.settings)
+      if (k == key && value.is_array()) given = value.size();
+    if (given == ContentSession::kMostItems)
+      return Status::Error(std::string("at most ") + std::to_string(ContentSession::kMostItems) +
+                           " " + flagName + " options can be given");
+    if (Status s = ContentSession::checkItem(flagName, v[0]); !s.ok()) return s;
+    p.append(key, v[0]);
+    return Status::Ok();
+  };
+}
 Apply text(const char* key) {
   return [key](Parser& p, const std::vector<std::string>& v) {
     p.set(key, v[0]);
@@ -243,6 +258,33 @@ const std::vector<OptionSpec>& optionTable() {
       {"--no-audit", nullptr, "", Topic::Check,
        "no site audit: no issues or indexability in the outputs", "auditEnabled",
        flag({{"auditEnabled", false}})},
+      {"--search", nullptr, "NAME=TEXT", Topic::Check,
+       "count TEXT (ignoring case) in every page's source; a column NAME (repeatable, 50)",
+       "contentSearches", contentItem("--search", "contentSearches")},
+      {"--search-regex", nullptr, "NAME=PATTERN", Topic::Check,
+       "count the matches of a regular expression in every page (repeatable, 50)",
+       "contentSearchRegexes", contentItem("--search-regex", "contentSearchRegexes")},
+      {"--search-in", nullptr, "source|text", Topic::Check,
+       "what the searches read: the page's source (default) or its visible text",
+       "contentSearchInText",
+       [](Parser& p, V v) {
+         if (v[0] != "source" && v[0] != "text")
+           return Status::Error("--search-in takes source or text, not \"" + v[0] + "\"");
+         p.set("contentSearchInText", v[0] == "text");
+         return Status::Ok();
+       }},
+      {"--search-missing", nullptr, "NAME", Topic::Check,
+       "the finding of search NAME is a page without a match", "contentSearchMissing",
+       listTerm("contentSearchMissing")},
+      {"--extract", nullptr, "NAME=EXPR", Topic::Check,
+       "a column NAME from every page: xpath:EXPR, css:SELECTOR or regex:PATTERN (repeatable, 50)",
+       "contentExtractions", contentItem("--extract", "contentExtractions")},
+      {"--no-content-analysis", nullptr, "", Topic::Check,
+       "no link score, near duplicates or readability", "contentAnalysisEnabled",
+       flag({{"contentAnalysisEnabled", false}})},
+      {"--near-duplicate-threshold", nullptr, "P", Topic::Check,
+       "pages at least P percent alike are near duplicates (default 90)", "nearDuplicateThreshold",
+       number("--near-duplicate-threshold", "nearDuplicateThreshold", true, 1)},
       {"--audit-sitemaps", nullptr, "", Topic::Check,
        "after the crawl, check the site's sitemaps (robots.txt, /sitemap.xml) against it",
        "auditSitemaps", flag({{"auditSitemaps", true}})},
@@ -362,6 +404,13 @@ const std::vector<OptionSpec>& optionTable() {
          p.out.failOn = level;
          return Status::Ok();
        }},
+      {"--from-archive", nullptr, "DIR", Topic::Output,
+       "analyse: read the pages' bodies from a plain --archive copy in DIR",
+       "",
+       [](Parser& p, V v) {
+         p.out.fromArchive = v[0];
+         return Status::Ok();
+       }, true},
       {"--archive", nullptr, "DIR", Topic::Output, "save a copy of every page of the site in DIR",
        "shouldArchive, archiveDirectory",
        [](Parser& p, V v) {
@@ -617,11 +666,15 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
   if (out.command.empty()) return Status::Error("no command given");
   static const char* const kCommands[] = {"crawl", "settings",  "recheck", "continue",
                                           "diff",  "thumbnail", "export",  "serve",
-                                          "checks"};
+                                          "checks", "analyse"};
   if (std::find(std::begin(kCommands), std::end(kCommands), out.command) == std::end(kCommands))
     return Status::Error("unknown command \"" + out.command +
                          "\" (the commands are crawl, settings, recheck, continue, diff, "
                          "thumbnail, export, serve and checks)");
+  if (out.command == "analyse" && out.target.empty())
+    return Status::Error("analyse needs the crawl database: zelmora analyse FILE");
+  if (out.fromArchive && out.command != "analyse")
+    return Status::Error("--from-archive goes with analyse");
   if (out.command == "export" && out.target.empty())
     return Status::Error("export needs the crawl database: zelmora export FILE --csv urls.csv ...");
   if ((out.port != 0 || out.noBrowser) && out.command != "serve")
@@ -652,6 +705,7 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
     return Status::Error("--password-file needs --user NAME");
   if (has("authenticationUserNameFieldName") && !has("authenticationUserName"))
     return Status::Error("--login-form needs --user NAME and --password-file FILE");
+  if (Status s = ContentSession::checkOptions(out.settings); !s.ok()) return s;
   return Status::Ok();
 }
 

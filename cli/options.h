@@ -47,6 +47,7 @@ struct Options {
   // Exit status 1 when an audit issue of this priority or a higher one was found.
   std::optional<audit::Priority> failOn;
   bool markdown = false;  // checks --markdown
+  std::optional<std::string> fromArchive;  // analyse --from-archive: a plain archive copy
   bool help = false;
   bool version = false;
   bool man = false;         // --man: the manual page, from the option table

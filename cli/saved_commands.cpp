@@ -19,6 +19,7 @@
 #include "crawl_command.h"
 #include "engine/zel_rechecker.h"
 #include "request_limits.h"
+#include "report/content_tables.h"
 #include "report/database_loader.h"
 #include "report/exports.h"
 #include "report/report_context.h"
@@ -145,6 +146,7 @@ Status openSession(const Options& options, Session& session, FILE* notices) {
   session.audit = std::make_unique<AuditSession>(*session.hub, *session.settings);
   Status loaded = loadSavedCrawl(session.saved, *session.hub);
   if (loaded.ok()) loaded = loadSavedMarkup(session.saved, *session.hub, *session.audit);
+  if (loaded.ok()) loaded = loadSavedContent(session.saved, *session.hub, *session.audit);
   session.saved.db.close();  // written back later through a connection of its own
   return loaded;
 }

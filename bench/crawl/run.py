@@ -6,7 +6,10 @@ With --exports RUNS it alternates crawls without and with every export and
 compares their median wall time and peak memory; with --audit RUNS it does the
 same for crawls with --no-audit and with the site audit, and counts its issues.
 
+With --content RUNS it compares --no-content-analysis with the default analyses.
+
 usage: run.py ZELMORA_BINARY [--pages N] [--threads 8,32] [--exports RUNS] [--audit RUNS]
+              [--content RUNS]
 """
 import argparse
 import os
@@ -175,6 +178,20 @@ def compare_audit(binary, url, threads, work, runs):
         print(f"    {r[0]:32s} {r[1]:6s} {r[3]}")
 
 
+def compare_content(binary, url, threads, work, runs):
+    """Crawls with --no-content-analysis and with the default analyses, alternately."""
+    off, on = [], []
+    for _ in range(runs):
+        off.append(crawl(binary, url, threads, work, False, ["--no-content-analysis"]))
+        report(threads, "no content", off[-1])
+        on.append(crawl(binary, url, threads, work, False))
+        report(threads, "content", on[-1])
+    med = lambda results, i: statistics.median(r[i] for r in results)
+    print(f"threads {threads:3d} median of {runs}: wall {med(off, 1):.2f} s -> {med(on, 1):.2f} s "
+          f"({100 * (med(on, 1) / med(off, 1) - 1):+.1f}%); peak RSS {med(off, 3):.0f} MB -> "
+          f"{med(on, 3):.0f} MB ({100 * (med(on, 3) / med(off, 3) - 1):+.1f}%)", flush=True)
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("binary")
@@ -184,6 +201,8 @@ def main():
                     help="alternate RUNS crawls without and with every export, and compare medians")
     ap.add_argument("--audit", type=int, default=0, metavar="RUNS",
                     help="alternate RUNS crawls with --no-audit and with the audit, and compare medians")
+    ap.add_argument("--content", type=int, default=0, metavar="RUNS",
+                    help="alternate RUNS crawls with --no-content-analysis and with the analyses")
     args = ap.parse_args()
     if not shutil.which("nginx"):
         sys.exit("nginx is not installed (scripts/install-deps installs it)")
@@ -202,6 +221,9 @@ def main():
             for threads in [int(t) for t in args.threads.split(",")]:
                 if args.audit:
                     compare_audit(binary, url, threads, work, args.audit)
+                    continue
+                if args.content:
+                    compare_content(binary, url, threads, work, args.content)
                     continue
                 if not args.exports:
                     report(threads, "", crawl(binary, url, threads, work, False))

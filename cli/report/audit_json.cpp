@@ -1,5 +1,6 @@
 #include "report/audit_json.h"
 
+#include "audit/content_analysis.h"
 #include "audit/site_audit.h"
 #include "platform/text_format.h"
 #include "report/record_fields.h"
@@ -47,6 +48,39 @@ void appendAuditFields(std::string& out, const ZelUrl& r, const audit::SiteAudit
         appendJsonString(out, text);
         break;
     }
+  }
+  appendContentReadings(out, r, a);
+}
+
+void appendContentReadings(std::string& out, const ZelUrl& r, const audit::SiteAudit& a) {
+  const audit::ContentAnalysis* c = a.content();
+  const PageContent* read = c ? c->pageContent(&r) : nullptr;
+  if (!read) return;
+  const auto& settings = c->settings();
+  if (!settings.searches.empty()) {
+    key(out, "search");
+    out += '{';
+    for (size_t k = 0; k < settings.searches.size() && k < read->searchMatches.size(); ++k) {
+      if (k) out += ',';
+      appendJsonString(out, settings.searches[k].name);
+      out += ':' + std::to_string(read->searchMatches[k]);
+    }
+    out += '}';
+  }
+  if (!settings.extractions.empty()) {
+    key(out, "extract");
+    out += '{';
+    for (size_t k = 0; k < settings.extractions.size() && k < read->extracted.size(); ++k) {
+      if (k) out += ',';
+      appendJsonString(out, settings.extractions[k].name);
+      out += ":[";
+      for (size_t v = 0; v < read->extracted[k].size(); ++v) {
+        if (v) out += ',';
+        appendJsonString(out, read->extracted[k][v]);
+      }
+      out += ']';
+    }
+    out += '}';
   }
 }
 

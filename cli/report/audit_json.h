@@ -17,6 +17,9 @@ class ReportContext;
 // ,"indexable":...,"indexability":"...","issues":[...],... for the record (each
 // key only when it has a value; "issues" always).
 void appendAuditFields(std::string& out, const ZelUrl& record, const audit::SiteAudit& audit);
+// ,"search":{"NAME":matches,...},"extract":{"NAME":[values...],...} for a page
+// the content analyses read (part of the audit fields).
+void appendContentReadings(std::string& out, const ZelUrl& record, const audit::SiteAudit& audit);
 // ,"audit":{...}: pages, indexable pages, each issue type found (ranked) with its
 // count, the sitemaps read, and the findings at addresses the crawl has no record of.
 void appendAuditObject(std::string& out, const ReportContext& report);

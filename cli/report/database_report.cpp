@@ -11,6 +11,7 @@
 #include "engine/zel_hub.h"
 #include "platform/sqlite_database.h"
 #include "platform/text_format.h"
+#include "report/content_tables.h"
 #include "report/markup_json.h"
 #include "report/output_file.h"
 #include "report/record_fields.h"
@@ -740,6 +741,8 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
   if (replace) {
     std::string sql = "BEGIN IMMEDIATE;";
     for (const char* table : kTables) sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
+    for (const char* table : kContentTables)
+      sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
     if (Status s = db.exec(sql); !s.ok()) return s;
   } else if (Status s = db.exec(
                  // A fresh file that is renamed into place when complete: no journal needed.
@@ -760,6 +763,7 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
       [&] { return writeIssues(db, report); },
       [&] { return writeIndexability(db, report); },
       [&] { return writePageMarkup(db, report); },
+      [&] { return writeContentTables(db, report); },
       [&] {
         return db.exec(
             "CREATE INDEX urls_url ON urls(url);"

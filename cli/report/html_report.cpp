@@ -7,6 +7,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "audit/content_analysis.h"
 #include "audit/site_audit.h"
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
@@ -140,6 +141,8 @@ class HtmlReport {
     writeWarnings();
     j += "],\"issues\":";
     writeIssues();
+    j += ",\"content\":";
+    writeContent();
     j += "}";
     w_.flush();
   }
@@ -438,6 +441,65 @@ class HtmlReport {
         w_.maybeFlush();
       }
       j += "]}";
+    }
+    j += ']';
+  }
+
+  // The content analyses of each page of the site, highest link score first:
+  // [row, link score, percentile, unique inlinks, near duplicate's row (-1),
+  // similarity, near duplicates, Flesch (null), details]; null without them.
+  void writeContent() {
+    std::string& j = w_.json();
+    const audit::SiteAudit* a = report_.audit();
+    const audit::ContentAnalysis* c = a ? a->content() : nullptr;
+    if (!c) {
+      j += "null";
+      return;
+    }
+    std::vector<std::pair<double, const ZelUrl*>> pages;
+    for (const ZelUrl* r : hub_.getLinksCollection())
+      if (const audit::PageScores* s = c->scores(r)) pages.emplace_back(s->pageRank, r);
+    std::stable_sort(pages.begin(), pages.end(),
+                     [](const auto& x, const auto& y) { return x.first > y.first; });
+    j += '[';
+    bool first = true;
+    for (const auto& [rank, r] : pages) {
+      const audit::PageScores& s = *c->scores(r);
+      j += first ? "[" : ",[";
+      first = false;
+      w_.num(row(r));
+      j += ',';
+      w_.num(s.pageRank);
+      j += ',';
+      w_.num(static_cast<int64_t>(s.percentile));
+      j += ',';
+      w_.num(static_cast<int64_t>(s.uniqueInlinks));
+      j += ',';
+      w_.num(s.closest ? row(s.closest) : int64_t{-1});
+      j += ',';
+      w_.num(static_cast<int64_t>(s.similarity));
+      j += ',';
+      w_.num(static_cast<int64_t>(s.nearDuplicates));
+      j += ',';
+      const PageContent* read = c->pageContent(r);
+      if (read && read->readability && read->readability->scored)
+        w_.num(static_cast<double>(read->readability->fleschReadingEase));
+      else
+        j += "null";
+      j += ',';
+      std::string details;
+      const auto& settings = c->settings();
+      for (size_t k = 0; read && k < settings.searches.size() && k < read->searchMatches.size();
+           ++k)
+        details += strf("%s%s: %u", details.empty() ? "" : "; ", settings.searches[k].name.c_str(),
+                        read->searchMatches[k]);
+      for (size_t k = 0; read && k < settings.extractions.size() && k < read->extracted.size(); ++k)
+        if (!read->extracted[k].empty())
+          details += (details.empty() ? "" : "; ") + settings.extractions[k].name + ": " +
+                     read->extracted[k].front();
+      w_.str(details);
+      j += ']';
+      w_.maybeFlush();
     }
     j += ']';
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "audit/content_analysis.h"
 #include "audit/site_audit.h"
 #include "platform/text_format.h"
 #include "url/zel_url.h"
@@ -14,6 +15,15 @@ using J = HostField::Json;
 using A = const audit::SiteAudit*;
 
 std::optional<std::string> yesNo(bool v) { return std::string(v ? "YES" : "NO"); }
+
+// The content analyses' scores of a page of the site; null otherwise.
+const audit::PageScores* scoresOf(const ZelUrl& r, A a) {
+  return a && a->content() ? a->content()->scores(&r) : nullptr;
+}
+const Readability* readabilityOf(const ZelUrl& r, A a) {
+  const PageContent* c = a && a->content() ? a->content()->pageContent(&r) : nullptr;
+  return c && c->readability ? &*c->readability : nullptr;
+}
 
 constexpr HostField kHostFields[] = {
     {"bad", J::Text, false, [](const ZelUrl& r, A) { return yesNo(r.isInBadCollection()); }},
@@ -48,6 +58,53 @@ constexpr HostField kHostFields[] = {
      [](const ZelUrl& r, A a) -> std::optional<std::string> {
        return a ? std::to_string(a->issuesOf(&r).size()) : std::string();
      }},
+    {"pagerank", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const auto* s = scoresOf(r, a);
+       return s ? strf("%.6g", s->pageRank) : std::string();
+     }},
+    {"pagerankpercentile", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const auto* s = scoresOf(r, a);
+       return s ? std::to_string(s->percentile) : std::string();
+     }},
+    {"uniqueinlinks", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const auto* s = scoresOf(r, a);
+       return s ? std::to_string(s->uniqueInlinks) : std::string();
+     }},
+    {"nearduplicateof", J::Text, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const auto* s = scoresOf(r, a);
+       return s && s->closest ? s->closest->getLinkUrl() : std::string();
+     }},
+    {"nearduplicatesimilarity", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const auto* s = scoresOf(r, a);
+       return s && s->closest ? std::to_string(s->similarity) : std::string();
+     }},
+    {"nearduplicates", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const auto* s = scoresOf(r, a);
+       return s && s->closest ? std::to_string(s->nearDuplicates) : std::string();
+     }},
+    {"readability", J::Text, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const Readability* v = readabilityOf(r, a);
+       return v ? std::string(v->scored ? "scored" : "not scored") : std::string();
+     }},
+    {"fleschreadingease", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const Readability* v = readabilityOf(r, a);
+       return v && v->scored ? strf("%.1f", static_cast<double>(v->fleschReadingEase))
+                             : std::string();
+     }},
+    {"wordspersentence", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const Readability* v = readabilityOf(r, a);
+       return v && v->scored ? strf("%.1f", static_cast<double>(v->wordsPerSentence))
+                             : std::string();
+     }},
 };
 
 }  // namespace
@@ -74,6 +131,7 @@ const std::vector<std::string>& defaultCsvFields() {
 Status checkExportFields(const std::vector<std::string>& names) {
   const auto& valid = exportFieldNames();
   for (const std::string& name : names) {
+    if (startsWith(name, kSearchColumn) || startsWith(name, kExtractColumn)) continue;
     if (std::find(valid.begin(), valid.end(), asciiLower(name)) == valid.end())
       return Status::Error("unknown field \"" + name + "\"; the fields are: " + join(valid, ", "));
   }
@@ -82,10 +140,31 @@ Status checkExportFields(const std::vector<std::string>& names) {
 
 std::optional<std::string> exportFieldText(const ZelUrl& r, std::string_view rawName,
                                            const audit::SiteAudit* audit) {
+  if (startsWith(rawName, kSearchColumn) || startsWith(rawName, kExtractColumn))
+    return contentColumnText(r, rawName, audit);
   const std::string name = asciiLower(rawName);
   for (const HostField& f : kHostFields)
     if (f.name == name) return f.text(r, audit);
   return r.getFieldByName(name);
+}
+
+std::string contentColumnText(const ZelUrl& r, std::string_view column,
+                              const audit::SiteAudit* audit) {
+  const audit::ContentAnalysis* c = audit ? audit->content() : nullptr;
+  const PageContent* read = c ? c->pageContent(&r) : nullptr;
+  if (!read) return std::string();
+  const auto& settings = c->settings();
+  if (startsWith(column, kSearchColumn)) {
+    const std::string_view name = column.substr(kSearchColumn.size());
+    for (size_t k = 0; k < settings.searches.size() && k < read->searchMatches.size(); ++k)
+      if (settings.searches[k].name == name) return std::to_string(read->searchMatches[k]);
+    return std::string();
+  }
+  const std::string_view name = column.substr(kExtractColumn.size());
+  for (size_t k = 0; k < settings.extractions.size() && k < read->extracted.size(); ++k)
+    if (settings.extractions[k].name == name)
+      return read->extracted[k].empty() ? std::string() : read->extracted[k].front();
+  return std::string();
 }
 
 int64_t sizeInBytes(const ZelUrl& r) {

@@ -2,7 +2,11 @@
 // The columns a record export can hold: every name of the record's field
 // access, and those the host answers itself from its table of host fields,
 // which is consulted first: "bad", "internal", "mimetype", "warnings" and the
-// site audit's "indexable", "indexability", "issues", "issuecount".
+// site audit's "indexable", "indexability", "issues", "issuecount" and the content
+// analyses' "pagerank", "pagerankpercentile", "uniqueinlinks", "nearduplicateof",
+// "nearduplicatesimilarity", "nearduplicates", "readability", "fleschreadingease",
+// "wordspersentence"; and a column per search ("search:NAME", its matches) and
+// per extraction ("extract:NAME", its first value).
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -39,6 +43,10 @@ Status checkExportFields(const std::vector<std::string>& names);
 // audit fields read `audit` (empty texts without one).
 std::optional<std::string> exportFieldText(const ZelUrl& record, std::string_view name,
                                            const audit::SiteAudit* audit = nullptr);
+
+inline constexpr std::string_view kSearchColumn = "search:", kExtractColumn = "extract:";
+std::string contentColumnText(const ZelUrl& record, std::string_view column,
+                              const audit::SiteAudit* audit);
 
 // A record's size in bytes: its body as received, or what the server said it
 // would send when the body was not read (a link checked with HEAD).

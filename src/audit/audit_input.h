@@ -21,6 +21,8 @@ class ZelUrl;
 
 namespace zel::audit {
 
+class ContentAnalysis;
+
 // The response header fields the audit reads; a host may keep only these.
 inline constexpr std::string_view kHeadersRead[] = {"X-Robots-Tag",
                                                     "Link",
@@ -79,6 +81,8 @@ struct AuditInput {
   std::function<const MarkupFacts*(const ZelUrl*)> markupOf;
   std::function<ResponseHeaders(const ZelUrl*)> headersOf;
   const SitemapReading* sitemaps = nullptr;  // with --audit-sitemaps
+  // Filled with the site-wide content analyses when given; null: none run.
+  ContentAnalysis* content = nullptr;
 };
 
 }  // namespace zel::audit

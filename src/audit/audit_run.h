@@ -64,5 +64,7 @@ void checkCanonicals(AuditRun& run);
 void checkHreflang(AuditRun& run);
 void checkSitemaps(AuditRun& run);
 void checkSecurity(AuditRun& run);
+// The content analyses over the whole site, and their findings.
+void checkContentAnalyses(AuditRun& run, ContentAnalysis& content);
 
 }  // namespace zel::audit

@@ -131,6 +131,16 @@ constexpr IssueType kCatalogue[] = {
     {ContentMissingViewport, "content.missing_viewport", "content", M, I,
      "Pages without a viewport meta tag.",
      "Add <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">."},
+    {ContentNearDuplicate, "content.near_duplicate", "content", M, W,
+     "Indexable pages whose main text is nearly the same as another page's "
+     "(nearDuplicateThreshold).",
+     "Merge the pages, make each one's text its own, or name the main one as their canonical."},
+    {ContentDifficultReading, "content.difficult_reading", "content", L, O,
+     "English pages whose main text is difficult to read (Flesch reading ease below 50).",
+     "Use shorter sentences and shorter words, where the readers are not specialists."},
+    {ContentVeryDifficultReading, "content.very_difficult_reading", "content", L, O,
+     "English pages whose main text is very difficult to read (Flesch reading ease below 30).",
+     "Split long sentences and prefer plain words; a page for everyone reads above 60."},
     // Images
     {ImageMissingAlt, "image.missing_alt", "image", M, I,
      "Pages with images that have no alt attribute.",
@@ -275,6 +285,13 @@ constexpr IssueType kCatalogue[] = {
     {SecurityProtocolRelative, "security.protocol_relative", "security", L, W,
      "Links and resources with protocol-relative addresses (//host/path).",
      "Write the addresses with https:// in front."},
+    // Searches (--search, --search-regex)
+    {SearchFound, "search.found", "search", M, W,
+     "Pages where a search found its text; the detail names the searches and their matches.",
+     "Remove or replace the text where it should not be (old tracking code, \"out of stock\")."},
+    {SearchMissing, "search.missing", "search", M, W,
+     "Pages without a match for a search marked --search-missing.",
+     "Add what every page should carry (a tracking code, a notice) where it is missing."},
 };
 
 constexpr bool catalogueInOrder() {

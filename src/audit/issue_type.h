@@ -58,6 +58,9 @@ enum class Issue : uint16_t {
   ContentGrammar,
   ContentMissingLang,
   ContentMissingViewport,
+  ContentNearDuplicate,
+  ContentDifficultReading,
+  ContentVeryDifficultReading,
   ImageMissingAlt,
   ImageAltTooLong,
   ImageHeavy,
@@ -107,6 +110,8 @@ enum class Issue : uint16_t {
   SecurityMixedContent,
   SecurityInsecureForm,
   SecurityProtocolRelative,
+  SearchFound,
+  SearchMissing,
   kCount
 };
 

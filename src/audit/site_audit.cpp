@@ -71,6 +71,7 @@ SiteAudit SiteAudit::run(const AuditInput& input) {
   SiteAudit audit;
   if (input.settings) audit.limits_ = AuditLimits::from(*input.settings);
   audit.sitemaps_ = input.sitemaps;
+  audit.content_ = input.content;
   AuditRun run(input, audit);
   run.runAll();
   return audit;

@@ -72,6 +72,8 @@ class SiteAudit {
 
   const AuditLimits& limits() const { return limits_; }
   const SitemapReading* sitemaps() const { return sitemaps_; }
+  // The content analyses' results; null when they did not run.
+  const ContentAnalysis* content() const { return content_; }
 
  private:
   friend class AuditRun;
@@ -91,6 +93,7 @@ class SiteAudit {
   size_t indexable_ = 0;
   AuditLimits limits_;
   const SitemapReading* sitemaps_ = nullptr;
+  const ContentAnalysis* content_ = nullptr;
 };
 
 }  // namespace zel::audit

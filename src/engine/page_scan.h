@@ -8,6 +8,7 @@
 #include <string>
 
 #include "parser/markup_facts_gatherer.h"
+#include "parser/page_content.h"
 #include "parser/zel_parser.h"
 #include "platform/defaults.h"
 
@@ -24,6 +25,9 @@ struct PageScan {
   std::unique_ptr<ZelParser> parser;
   // Set when the host asked for markup facts: it observed the same scan.
   std::unique_ptr<MarkupFactsGatherer> gatherer;
+  // Set when the host reads the pages' content: what it read, on the worker.
+  std::shared_ptr<const PageContentReader> reader;
+  std::unique_ptr<PageContent> content;
   std::atomic<bool> done{false};
 };
 

@@ -18,6 +18,7 @@
 #include "archive/archive_store.h"
 #include "engine/record_address_table.h"
 #include "parser/markup_facts_gatherer.h"
+#include "parser/page_content.h"
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
 #include "url/kx_data_source.h"
@@ -222,6 +223,15 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   using MarkupFactsReceiver = std::function<void(ZelUrl*, MarkupFacts&&)>;
   void setMarkupFactsReceiver(MarkupFactsReceiver receiver) {
     markupFactsReceiver_ = std::move(receiver);
+  }
+  // With a reader as well, each such page's content is read on the scan worker
+  // (from its bytes, its visible text and the main text the gatherer kept) and
+  // goes to the receiver with the record, just before its markup facts.
+  using PageContentReceiver = std::function<void(ZelUrl*, std::unique_ptr<PageContent>)>;
+  void setPageContentReader(std::shared_ptr<const PageContentReader> reader,
+                            PageContentReceiver receiver) {
+    contentReader_ = std::move(reader);
+    contentReceiver_ = std::move(receiver);
   }
   // Pages that asked to be rendered but were read as served (no browser), and why.
   int getUnrenderedPageCount() const { return unrenderedPages_; }
@@ -446,6 +456,9 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   MarkupFactsReceiver markupFactsReceiver_;
   // The gatherer that observed the scan of the page being extracted.
   std::unique_ptr<MarkupFactsGatherer> gathererInHand_;
+  std::shared_ptr<const PageContentReader> contentReader_;
+  PageContentReceiver contentReceiver_;
+  std::unique_ptr<PageContent> contentInHand_;  // read by the scan in hand's worker
   std::vector<std::unique_ptr<ZelParser>> retiredParsers_;
   // The ignore terms as read at a generation of the settings (read once a link otherwise).
   mutable std::vector<std::string> ignoreTerms_;

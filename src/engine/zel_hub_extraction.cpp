@@ -184,8 +184,11 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
     resource = ZelJSParser::initWithData(bytes, &log());
   const bool wantsMarkup = markupFactsReceiver_ && kind.fileType == kFileTypeHTML && !kind.xml;
   gathererInHand_.reset();
+  contentInHand_.reset();
   if (!resource && !kind.pdf && !kind.css && !kind.js && !(html = takeScannedParser(kind.fileType))) {
     if (wantsMarkup) gathererInHand_ = std::make_unique<MarkupFactsGatherer>();
+    if (gathererInHand_ && contentReader_ && contentReader_->wantsMainText())
+      gathererInHand_->keepMainText();
     html = ZelParser::initWithData(bytes, d.boolForKey("SEOEnabled"), d.boolForKey("observeRobotsTxt"),
                                    getDetectedEncoding(), kind.fileType, true, d, &log(),
                                    gathererInHand_.get());
@@ -194,6 +197,11 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
     extractPageFacts(r, *resource, nullptr);
   } else if (html) {
     extractHtmlFacts(r, *html, kind.fileType);
+    if (wantsMarkup && gathererInHand_ && contentReceiver_) {
+      if (!contentInHand_)
+        contentInHand_ = readPageContent(*contentReader_, bytes, *html, *gathererInHand_);
+      if (contentInHand_) contentReceiver_(r, std::move(contentInHand_));
+    }
     if (wantsMarkup && gathererInHand_) markupFactsReceiver_(r, gathererInHand_->take());
     gathererInHand_.reset();
     extractPageFacts(r, *html, html.get());

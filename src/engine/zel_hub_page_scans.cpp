@@ -104,6 +104,10 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
   scan->encoding = getDetectedEncoding();
   scan->settings = settingsSnapshot();
   if (markupFactsReceiver_) scan->gatherer = std::make_unique<MarkupFactsGatherer>();
+  if (scan->gatherer && contentReader_) {
+    scan->reader = contentReader_;
+    if (contentReader_->wantsMainText()) scan->gatherer->keepMainText();
+  }
   if (!scanPool_) scanPool_ = std::make_unique<WorkPool>(WorkPool::threadsForThisMachine(kMaxScanThreads));
   std::weak_ptr<ZelHub*> alive = aliveToken_;
   RunLoop* loop = platform_.runLoop;
@@ -119,6 +123,8 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
                                            logTo, scan->gatherer.get());
     // Extraction always wants the page's words: decode its text here, off the run loop.
     if (scan->parser) scan->parser->getWordCount();
+    if (scan->parser && scan->reader)
+      scan->content = readPageContent(*scan->reader, *scan->body, *scan->parser, *scan->gatherer);
     scan->done.store(true, std::memory_order_release);
     loop->postFromAnyThread([alive] {
       if (auto hub = alive.lock()) (*hub)->runReadyExtractions();
@@ -145,6 +151,7 @@ std::unique_ptr<ZelParser> ZelHub::takeScannedParser(int fileType) {
       (markupFactsReceiver_ && !scanInHand_->gatherer))
     return nullptr;
   gathererInHand_ = std::move(scanInHand_->gatherer);
+  contentInHand_ = std::move(scanInHand_->content);
   return std::move(scanInHand_->parser);
 }
 

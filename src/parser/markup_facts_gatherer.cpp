@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "parser/collapsed_text.h"
 #include "parser/entities.h"
 #include "parser/srcset.h"
 #include "parser/zel_parser.h"
@@ -107,6 +108,16 @@ void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
   if (t.inStyle || t.name.empty()) return;
   if (bodyPass_) hash_.boundary();
   const std::string_view n = t.name;
+  if (keepMain_ && bodyPass_) {
+    if (!mainText_.empty() && mainText_.back() != ' ') mainText_ += ' ';
+    for (std::string_view aside : {"nav", "header", "footer", "aside"})
+      if (equalsIgnoreCase(n, aside)) {
+        if (!t.closing)
+          ++outsideMain_;
+        else if (outsideMain_ > 0)
+          --outsideMain_;
+      }
+  }
   if (const int level = headingLevel(n)) {
     if (!bodyPass_) return;
     if (t.closing) return endHeading(p);
@@ -306,11 +317,17 @@ void MarkupFactsGatherer::closeBodyTag(ZelParser& p) {
 void MarkupFactsGatherer::text(ZelParser&, std::string_view run, size_t, bool headPass) {
   if (headPass || inTitle_) return;
   hash_.add(run);
+  if (keepMain_ && outsideMain_ == 0) mainText_.append(run);
   if ((anchorOpen_ && !anchorHasText_) || (headingLevel_ && !headingHasText_)) {
     const bool words = hasText(run);
     if (anchorOpen_ && words) anchorHasText_ = true;
     if (headingLevel_ && words) headingHasText_ = true;
   }
+}
+
+std::string MarkupFactsGatherer::mainText() const {
+  // Line breaks in the source are layout, not the end of a sentence.
+  return collapsedWhitespace(unescapeEntities(mainText_));
 }
 
 void MarkupFactsGatherer::endAnchor(ZelParser& p) {

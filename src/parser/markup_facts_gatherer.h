@@ -46,6 +46,13 @@ class MarkupFactsGatherer final : public ScanCollector {
 
   // The facts of the scan; the gatherer is spent.
   MarkupFacts take() { return std::move(facts_); }
+  const MarkupFacts& facts() const { return facts_; }
+
+  // Asked before the scan: keep the page's main text, its visible text outside
+  // nav, header, footer and aside elements, entities decoded, white space
+  // collapsed to single spaces (elements separate words).
+  void keepMainText() { keepMain_ = true; }
+  std::string mainText() const;
 
  private:
   enum Kind : uint8_t {
@@ -108,6 +115,9 @@ class MarkupFactsGatherer final : public ScanCollector {
   std::vector<PendingCanonical> headCanonicals_;
   std::vector<PendingSpot> headSpots_;
   VisibleTextHash hash_;
+  bool keepMain_ = false;
+  int outsideMain_ = 0;  // nav, header, footer and aside elements open
+  std::string mainText_;
   // The anchor and the heading open in the body, if any.
   bool anchorOpen_ = false, anchorHasText_ = false;
   std::string anchorHref_;

@@ -92,6 +92,12 @@ SqliteStatement& SqliteStatement::bindNull(int index) {
   return *this;
 }
 
+SqliteStatement& SqliteStatement::bindBlob(int index, std::string_view bytes) {
+  if (stmt_)
+    sqlite3_bind_blob(stmt_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+  return *this;
+}
+
 Status SqliteStatement::run() {
   if (!stmt_) return Status::Error("statement not prepared");
   const int rc = sqlite3_step(stmt_);
@@ -142,6 +148,14 @@ std::string SqliteStatement::columnText(int column) const {
   return text ? std::string(reinterpret_cast<const char*>(text),
                             static_cast<size_t>(sqlite3_column_bytes(stmt_, column)))
               : std::string();
+}
+
+std::string SqliteStatement::columnBlob(int column) const {
+  if (!stmt_) return std::string();
+  const void* bytes = sqlite3_column_blob(stmt_, column);
+  return bytes ? std::string(static_cast<const char*>(bytes),
+                             static_cast<size_t>(sqlite3_column_bytes(stmt_, column)))
+               : std::string();
 }
 
 }  // namespace zel

@@ -62,6 +62,8 @@ class SqliteStatement {
     return bind(index, std::string_view(text));
   }
   SqliteStatement& bindNull(int index);
+  // Bytes kept as they are (a BLOB).
+  SqliteStatement& bindBlob(int index, std::string_view bytes);
   template <class T>
   SqliteStatement& bind(int index, const std::optional<T>& value) {
     return value ? bind(index, *value) : bindNull(index);
@@ -80,6 +82,7 @@ class SqliteStatement {
   int64_t columnInt(int column) const;
   double columnDouble(int column) const;
   std::string columnText(int column) const;
+  std::string columnBlob(int column) const;
 
  private:
   friend class SqliteDatabase;

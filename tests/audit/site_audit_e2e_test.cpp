@@ -123,6 +123,7 @@ TEST(SiteAuditE2E, EveryIssueTypeStandsWhereItWasPlanted) {
                                origin + "/",
                                "--no-progress",
                                "-q",
+                               "--no-content-analysis",
                                "--timeout",
                                "2",
                                "--spelling",

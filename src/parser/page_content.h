@@ -1,0 +1,61 @@
+#pragma once
+// What the content analyses read of one page's bytes on the scan worker, so
+// that the page's body need not be kept: the matches of the user's searches,
+// the values of the user's extractions, the MinHash signature of the page's
+// main text and its readability. Made by a PageContentReader.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zel {
+
+class MarkupFactsGatherer;
+class ZelParser;
+
+struct Readability {
+  bool scored = false;  // English; other languages are "not scored"
+  float fleschReadingEase = 0;
+  float wordsPerSentence = 0;
+};
+
+// A MinHash signature: the lowest byte of each of its 128 values (b-bit MinHash),
+// so that a big site's signatures cost 128 bytes a page.
+inline constexpr size_t kSignatureValues = 128;
+using Signature = std::array<uint8_t, kSignatureValues>;
+
+struct PageContent {
+  std::vector<uint32_t> searchMatches;              // by search, as given
+  std::vector<std::vector<std::string>> extracted;  // by extraction, every match in order
+  std::optional<Signature> signature;               // absent: too little main text
+  std::optional<Readability> readability;           // absent when the analyses are off
+};
+
+// What a reader is handed: the page's bytes, its visible text as the parser
+// decoded it, its main text (without nav, header, footer and aside) and its lang.
+struct PageText {
+  std::string_view body;
+  std::string_view visibleText;
+  std::string_view mainText;
+  std::string_view lang;
+};
+
+// Called on scan workers, several pages at once: read() must be safe to call
+// from any thread.
+class PageContentReader {
+ public:
+  virtual ~PageContentReader() = default;
+  virtual bool wantsMainText() const = 0;
+  virtual std::unique_ptr<PageContent> read(const PageText& page) const = 0;
+};
+
+// Hands the reader a scanned page: its bytes, the parser's visible text and the
+// gatherer's main text and lang.
+std::unique_ptr<PageContent> readPageContent(const PageContentReader& reader, std::string_view body,
+                                             const ZelParser& parser,
+                                             const MarkupFactsGatherer& gatherer);
+
+}  // namespace zel
