@@ -28,9 +28,9 @@ import threading
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("crawlbench", os.path.join(HERE, "..", "crawl", "run.py"))
-crawlbench = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(crawlbench)
+module_source = importlib.util.spec_from_file_location("crawlbench", os.path.join(HERE, "..", "crawl", "run.py"))
+crawlbench = importlib.util.module_from_spec(module_source)
+module_source.loader.exec_module(crawlbench)
 TICK = os.sysconf("SC_CLK_TCK")
 
 
