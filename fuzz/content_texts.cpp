@@ -1,7 +1,8 @@
 // The content analyses' readers of untrusted text on arbitrary bytes, chosen by
 // the first byte: a CSS selector (the translation must compile as XPath), a page
 // read with the main text kept for its signature and readability, and a page
-// read by XPath and CSS extraction. None may crash, hang or leak.
+// read by XPath and CSS extraction, and a page's structured data (as markup, and
+// as the body of a JSON-LD script). None may crash, hang or leak.
 #include <libxml/xpath.h>
 
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "audit/field_extractor.h"
 #include "audit/min_hash.h"
 #include "audit/readability.h"
+#include "audit/structured_data.h"
 #include "audit/text_units.h"
 #include "parser/markup_facts_gatherer.h"
 #include "parser/zel_parser.h"
@@ -21,7 +23,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-  switch (data[0] % 3) {
+  switch (data[0] % 5) {
     case 0: {
       zel::audit::CssTranslation t;
       if (zel::audit::cssToXpath(text, t).ok()) {
@@ -46,6 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       (void)zel::audit::readabilityOf(units, syllables);
       break;
     }
+    case 3:
+      (void)zel::audit::structuredFactsOf(text);
+      break;
+    case 4:
+      (void)zel::audit::structuredFactsOf("<script type=\"application/ld+json\">" +
+                                          std::string(text) + "</script>");
+      break;
     default: {
       static std::unique_ptr<zel::audit::FieldExtractor> extractor = [] {
         std::unique_ptr<zel::audit::FieldExtractor> x;

@@ -56,6 +56,26 @@ void appendContentReadings(std::string& out, const ZelUrl& r, const audit::SiteA
   const audit::ContentAnalysis* c = a.content();
   const PageContent* read = c ? c->pageContent(&r) : nullptr;
   if (!read) return;
+  if (const StructuredFacts* s = read->structured.get()) {
+    key(out, "structuredData");
+    const auto list = [&](const char* name, const std::vector<std::string>& items, bool first) {
+      if (!first) out += ',';
+      appendJsonString(out, name);
+      out += ":[";
+      for (size_t k = 0; k < items.size(); ++k) {
+        if (k) out += ',';
+        appendJsonString(out, items[k]);
+      }
+      out += ']';
+    };
+    out += '{';
+    list("formats", split(structuredFormatNames(s->formats), " "), true);
+    list("types", s->types, false);
+    list("parseErrors", s->parseErrors, false);
+    list("errors", s->errors, false);
+    list("warnings", s->warnings, false);
+    out += '}';
+  }
   const auto& settings = c->settings();
   if (!settings.searches.empty()) {
     key(out, "search");

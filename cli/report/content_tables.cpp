@@ -9,8 +9,10 @@
 #include "audit/site_audit.h"
 #include "audit_session.h"
 #include "engine/zel_hub.h"
+#include "platform/defaults.h"
 #include "platform/text_format.h"
 #include "report/database_loader.h"
+#include "report/record_fields.h"
 #include "report/report_context.h"
 #include "report/text_escape.h"
 
@@ -19,6 +21,7 @@ namespace zel::cli {
 namespace {
 
 constexpr int kFirstContentSchemaVersion = 7;
+constexpr int kFirstStructuredDataSchemaVersion = 8;
 
 constexpr const char* kCreate =
     "CREATE TABLE page_scores (url_id INTEGER PRIMARY KEY REFERENCES urls(id), pagerank REAL, "
@@ -30,7 +33,28 @@ constexpr const char* kCreate =
     "CREATE TABLE extractions (url_id INTEGER NOT NULL REFERENCES urls(id), name TEXT NOT NULL, "
     "position INTEGER NOT NULL, value TEXT NOT NULL);"
     "CREATE TABLE page_signatures (url_id INTEGER PRIMARY KEY REFERENCES urls(id), "
-    "signature BLOB NOT NULL)";
+    "signature BLOB NOT NULL);"
+    "CREATE TABLE structured_data (url_id INTEGER PRIMARY KEY REFERENCES urls(id), "
+    "formats TEXT NOT NULL, types TEXT NOT NULL, parse_errors TEXT NOT NULL, errors TEXT NOT NULL, "
+    "warnings TEXT NOT NULL)";
+
+std::string jsonList(const std::vector<std::string>& list) {
+  std::string out = "[";
+  for (const std::string& t : list) {
+    if (out.size() > 1) out += ',';
+    appendJsonString(out, t);
+  }
+  return out + "]";
+}
+
+std::vector<std::string> listFromJson(const std::string& text) {
+  std::vector<std::string> out;
+  const Json j = Json::parse(text, nullptr, false);
+  if (j.is_array())
+    for (const Json& t : j)
+      if (t.is_string()) out.push_back(t.get<std::string>());
+  return out;
+}
 
 }  // namespace
 
@@ -45,7 +69,10 @@ Status writeContentTables(SqliteDatabase& db, const ReportContext& report) {
   SqliteStatement matches = db.prepare("INSERT INTO search_matches VALUES (?,?,?)", &error);
   SqliteStatement values = db.prepare("INSERT INTO extractions VALUES (?,?,?,?)", &error);
   SqliteStatement signatures = db.prepare("INSERT INTO page_signatures VALUES (?,?)", &error);
-  if (!scores.ok() || !matches.ok() || !values.ok() || !signatures.ok()) return error;
+  SqliteStatement structured =
+      db.prepare("INSERT INTO structured_data VALUES (?,?,?,?,?,?)", &error);
+  if (!scores.ok() || !matches.ok() || !values.ok() || !signatures.ok() || !structured.ok())
+    return error;
   const audit::ContentSettings& settings = content->settings();
   std::string scratch;
   int64_t id = 0;
@@ -93,6 +120,12 @@ Status writeContentTables(SqliteDatabase& db, const ReportContext& report) {
         signatures.bind(1, id).bindBlob(
             2, std::string_view(reinterpret_cast<const char*>(sig.data()), sig.size()));
         if (Status st = signatures.run(); !st.ok()) return st;
+      }
+      if (const StructuredFacts* sd = read->structured.get()) {
+        structured.bind(1, id).bind(2, structuredFormatNames(sd->formats));
+        structured.bind(3, join(sd->types, " ")).bind(4, jsonList(sd->parseErrors));
+        structured.bind(5, jsonList(sd->errors)).bind(6, jsonList(sd->warnings));
+        if (Status st = structured.run(); !st.ok()) return st;
       }
     }
     ++id;
@@ -176,6 +209,26 @@ Status loadSavedContent(SavedCrawl& saved, const ZelHub& hub, AuditSession& audi
       if (bytes.size() != kSignatureValues) return damaged();
       p->signature.emplace();
       std::copy(bytes.begin(), bytes.end(), p->signature->begin());
+    }
+    if (!error.ok()) return error;
+  }
+  if (saved.schemaVersion >= kFirstStructuredDataSchemaVersion) {
+    SqliteStatement st = saved.db.prepare(
+        "SELECT url_id, formats, types, parse_errors, errors, warnings FROM structured_data",
+        &error);
+    if (!st.ok()) return error;
+    while (st.step(&error)) {
+      PageContent* p = pageAt(st.columnInt(0));
+      if (!p) return damaged();
+      auto sd = std::make_unique<StructuredFacts>();
+      for (const std::string& f : split(st.columnText(1), " "))
+        sd->formats |= f == "JSON-LD" ? 1 : f == "microdata" ? 2 : f == "RDFa" ? 4 : 0;
+      for (const std::string& t : split(st.columnText(2), " "))
+        if (!t.empty()) sd->types.push_back(t);
+      sd->parseErrors = listFromJson(st.columnText(3));
+      sd->errors = listFromJson(st.columnText(4));
+      sd->warnings = listFromJson(st.columnText(5));
+      p->structured = std::move(sd);
     }
     if (!error.ok()) return error;
   }

@@ -17,7 +17,7 @@ struct SavedCrawl;
 
 // The names of the tables written, for a rewrite to drop first.
 inline constexpr const char* kContentTables[] = {"page_scores", "search_matches", "extractions",
-                                                 "page_signatures"};
+                                                 "page_signatures", "structured_data"};
 
 Status writeContentTables(SqliteDatabase& db, const ReportContext& report);
 // What the scans read of the pages of a saved crawl (none before the layout

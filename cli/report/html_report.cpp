@@ -12,6 +12,7 @@
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
 #include "report/output_file.h"
+#include "report/record_fields.h"
 #include "report/seo_pages.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
@@ -497,6 +498,11 @@ class HtmlReport {
         if (!read->extracted[k].empty())
           details += (details.empty() ? "" : "; ") + settings.extractions[k].name + ": " +
                      read->extracted[k].front();
+      if (const StructuredFacts* sd = read ? read->structured.get() : nullptr)
+        details +=
+            strf("%sstructured data: %s %s (%zu errors, %zu warnings)", details.empty() ? "" : "; ",
+                 structuredFormatNames(sd->formats).c_str(), join(sd->types, ", ").c_str(),
+                 sd->parseErrors.size() + sd->errors.size(), sd->warnings.size());
       w_.str(details);
       j += ']';
       w_.maybeFlush();

@@ -25,6 +25,16 @@ const Readability* readabilityOf(const ZelUrl& r, A a) {
   return c && c->readability ? &*c->readability : nullptr;
 }
 
+const StructuredFacts* structuredOf(const ZelUrl& r, A a) {
+  const PageContent* c = a && a->content() ? a->content()->pageContent(&r) : nullptr;
+  return c ? c->structured.get() : nullptr;
+}
+// Only pages the analyses read have an answer; a read page without any says so.
+bool analysed(const ZelUrl& r, A a) {
+  const PageContent* c = a && a->content() ? a->content()->pageContent(&r) : nullptr;
+  return c && c->readability;
+}
+
 constexpr HostField kHostFields[] = {
     {"bad", J::Text, false, [](const ZelUrl& r, A) { return yesNo(r.isInBadCollection()); }},
     {"internal", J::Text, false, [](const ZelUrl& r, A) { return yesNo(r.isInternal()); }},
@@ -105,11 +115,40 @@ constexpr HostField kHostFields[] = {
        return v && v->scored ? strf("%.1f", static_cast<double>(v->wordsPerSentence))
                              : std::string();
      }},
+    {"structureddata", J::Words, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const StructuredFacts* s = structuredOf(r, a);
+       return s ? structuredFormatNames(s->formats) : std::string();
+     }},
+    {"structureddatatypes", J::Words, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const StructuredFacts* s = structuredOf(r, a);
+       return s ? join(s->types, " ") : std::string();
+     }},
+    {"structureddataerrors", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const StructuredFacts* s = structuredOf(r, a);
+       if (!analysed(r, a)) return std::string();
+       return std::to_string(s ? s->parseErrors.size() + s->errors.size() : 0);
+     }},
+    {"structureddatawarnings", J::Number, true,
+     [](const ZelUrl& r, A a) -> std::optional<std::string> {
+       const StructuredFacts* s = structuredOf(r, a);
+       if (!analysed(r, a)) return std::string();
+       return std::to_string(s ? s->warnings.size() : 0);
+     }},
 };
 
 }  // namespace
 
 std::span<const HostField> hostFields() { return kHostFields; }
+
+std::string structuredFormatNames(uint8_t formats) {
+  std::string out;
+  for (const auto& [bit, name] : {std::pair{1, "JSON-LD"}, {2, "microdata"}, {4, "RDFa"}})
+    if (formats & bit) out += (out.empty() ? "" : " ") + std::string(name);
+  return out;
+}
 
 const std::vector<std::string>& exportFieldNames() {
   static const std::vector<std::string> kNames = [] {

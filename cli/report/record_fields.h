@@ -33,6 +33,8 @@ struct HostField {
   std::optional<std::string> (*text)(const ZelUrl&, const audit::SiteAudit*);
 };
 std::span<const HostField> hostFields();
+// "JSON-LD microdata RDFa", as far as a page's structured data has them.
+std::string structuredFormatNames(uint8_t formats);
 
 const std::vector<std::string>& exportFieldNames();
 // The CSV columns when --fields is not given.

@@ -236,6 +236,40 @@ std::optional<Json> DatabaseSource::details(int64_t id) {
       },
       id);
   if (fields.empty()) return std::nullopt;
+  // The content analyses, under the names the exports give them (older
+  // databases have none; the errors and warnings are the messages themselves).
+  const auto more = [&](const char* sql, std::initializer_list<const char*> names) {
+    (void)eachRow(
+        db, sql,
+        [&](SqliteStatement& st) {
+          int c = 0;
+          for (const char* name : names) {
+            std::string text = st.isNull(c) ? std::string() : st.columnText(c);
+            ++c;
+            if (text.size() > 1 && text.front() == '[') {
+              const Json list = Json::parse(text, nullptr, false);
+              text.clear();
+              if (list.is_array())
+                for (const Json& t : list)
+                  if (t.is_string()) text += (text.empty() ? "" : " | ") + t.get<std::string>();
+            }
+            if (!text.empty() && text != "[]") fields.push_back({name, withoutPasswords(text)});
+          }
+        },
+        id);
+  };
+  more(
+      "SELECT pagerank, percentile, unique_inlinks, (SELECT url FROM urls WHERE id = "
+      "near_duplicate_of), similarity, near_duplicates, readability, flesch, words_per_sentence "
+      "FROM page_scores WHERE url_id = ?",
+      {"pagerank", "pagerankpercentile", "uniqueinlinks", "nearduplicateof",
+       "nearduplicatesimilarity", "nearduplicates", "readability", "fleschreadingease",
+       "wordspersentence"});
+  more(
+      "SELECT formats, types, parse_errors, errors, warnings FROM structured_data "
+      "WHERE url_id = ?",
+      {"structureddata", "structureddatatypes", "structureddataparseerrors", "structureddataerrors",
+       "structureddatawarnings"});
   Json redirects = Json::array();
   (void)eachRow(
       db, "SELECT url, status, reason FROM redirects WHERE url_id = ? ORDER BY hop",

@@ -41,6 +41,28 @@ void readabilityFindings(AuditRun& run, const ContentAnalysis& content) {
   }
 }
 
+void structuredDataFindings(AuditRun& run, const ContentAnalysis& content) {
+  for (const ZelUrl* page : run.pages) {
+    const PageContent* read = content.pageContent(page);
+    // Pages the analyses did not read (off, or a saved crawl without them) say nothing.
+    if (!read || !read->readability) continue;
+    const StructuredFacts* s = read->structured.get();
+    if (!s) {
+      if (run.verdict(page) == Indexability::Indexable) run.add(Issue::StructuredDataMissing, page);
+      continue;
+    }
+    const auto few = [](const std::vector<std::string>& list) {
+      FewOf f;
+      for (const std::string& t : list) f.note(t);
+      return f.text();
+    };
+    if (!s->parseErrors.empty())
+      run.add(Issue::StructuredDataParseError, page, few(s->parseErrors));
+    if (!s->errors.empty()) run.add(Issue::StructuredDataInvalid, page, few(s->errors));
+    if (!s->warnings.empty()) run.add(Issue::StructuredDataIncomplete, page, few(s->warnings));
+  }
+}
+
 void findNearDuplicates(AuditRun& run, ContentAnalysis& content) {
   std::vector<const ZelUrl*> pages;
   std::vector<const Signature*> signatures;
@@ -84,6 +106,7 @@ void checkContentAnalyses(AuditRun& run, ContentAnalysis& content) {
     scoreLinks(run, content);
     findNearDuplicates(run, content);
     readabilityFindings(run, content);
+    structuredDataFindings(run, content);
   }
   searchFindings(run, content);
 }

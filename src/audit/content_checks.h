@@ -9,5 +9,6 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content);
 void searchFindings(AuditRun& run, const ContentAnalysis& content);
 void findNearDuplicates(AuditRun& run, ContentAnalysis& content);
 void readabilityFindings(AuditRun& run, const ContentAnalysis& content);
+void structuredDataFindings(AuditRun& run, const ContentAnalysis& content);
 
 }  // namespace zel::audit

@@ -1,6 +1,7 @@
 #include "audit/content_reader.h"
 
 #include "audit/min_hash.h"
+#include "audit/structured_data.h"
 #include "audit/text_units.h"
 #include "platform/text_format.h"
 
@@ -63,6 +64,8 @@ std::unique_ptr<PageContent> ContentReader::read(const PageText& page) const {
     content->signature = minHashSignature(units.words);
     content->readability =
         scoresLanguage(page.lang) ? readabilityOf(units, *syllables_) : Readability();
+    StructuredFacts facts = structuredFactsOf(page.body);
+    if (facts.formats) content->structured = std::make_unique<StructuredFacts>(std::move(facts));
   }
   return content;
 }

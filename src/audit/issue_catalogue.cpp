@@ -292,6 +292,22 @@ constexpr IssueType kCatalogue[] = {
     {SearchMissing, "search.missing", "search", M, W,
      "Pages without a match for a search marked --search-missing.",
      "Add what every page should carry (a tracking code, a notice) where it is missing."},
+    // Structured data (JSON-LD, microdata, RDFa Lite)
+    {StructuredDataParseError, "structured_data.parse_error", "structured_data", H, I,
+     "Pages with a JSON-LD script that cannot be read as JSON.",
+     "Fix the script's JSON (a missing comma or brace, a stray quote); search engines skip it "
+     "whole."},
+    {StructuredDataInvalid, "structured_data.invalid", "structured_data", M, I,
+     "Pages whose structured data breaks the schema.org vocabulary or lacks a property a rich "
+     "result requires.",
+     "Use the types and properties schema.org defines, with values of their kind, and give "
+     "every required property."},
+    {StructuredDataIncomplete, "structured_data.incomplete", "structured_data", L, W,
+     "Pages whose rich-result structured data lacks a recommended property.",
+     "Add the recommended properties, so that search engines can show a richer result."},
+    {StructuredDataMissing, "structured_data.missing", "structured_data", L, O,
+     "Indexable pages without structured data.",
+     "Describe what the page is about (an Article, a Product, an Organization) in JSON-LD."},
 };
 
 constexpr bool catalogueInOrder() {

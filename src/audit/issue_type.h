@@ -112,6 +112,10 @@ enum class Issue : uint16_t {
   SecurityProtocolRelative,
   SearchFound,
   SearchMissing,
+  StructuredDataParseError,
+  StructuredDataInvalid,
+  StructuredDataIncomplete,
+  StructuredDataMissing,
   kCount
 };
 

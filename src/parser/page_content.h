@@ -27,11 +27,20 @@ struct Readability {
 inline constexpr size_t kSignatureValues = 128;
 using Signature = std::array<uint8_t, kSignatureValues>;
 
+// The structured data of a page, as the audit keeps it once the bytes are gone.
+struct StructuredFacts {
+  uint8_t formats = 0;             // 1 JSON-LD, 2 microdata, 4 RDFa Lite
+  std::vector<std::string> types;  // the top-level items' types, each once, in order
+  std::vector<std::string> parseErrors, errors, warnings;
+};
+
 struct PageContent {
   std::vector<uint32_t> searchMatches;              // by search, as given
   std::vector<std::vector<std::string>> extracted;  // by extraction, every match in order
   std::optional<Signature> signature;               // absent: too little main text
   std::optional<Readability> readability;           // absent when the analyses are off
+  // Null when the page carries none (or the analyses are off).
+  std::unique_ptr<StructuredFacts> structured;
 };
 
 // What a reader is handed: the page's bytes, its visible text as the parser

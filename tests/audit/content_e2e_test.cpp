@@ -159,6 +159,28 @@ TEST(ContentAnalysisE2E, SearchesExtractionsScoresAndNearDuplicates) {
   EXPECT_EQ(page["/french.html"]["readability"], "not scored");
   EXPECT_EQ(page["/dup-a.html"]["readability"], "not scored");  // lang="la"
 
+  // Structured data: JSON-LD with a parse error, an unknown property and a Product
+  // without its name; a valid BreadcrumbList; one Product in microdata and in RDFa Lite.
+  const Json& broken = page["/product1.html"]["structuredData"];
+  EXPECT_EQ(broken["formats"], Json::array({"JSON-LD"}));
+  ASSERT_EQ(broken["parseErrors"].size(), 1u) << broken;
+  EXPECT_NE(broken["parseErrors"][0].get<std::string>().find("JSON-LD: parse error"),
+            std::string::npos);
+  EXPECT_EQ(broken["errors"], Json::array({"Product: property \"colour\" is not one of the type's",
+                                           "Product: missing required property \"name\""}));
+  const Json& micro = page["/product2.html"]["structuredData"];
+  EXPECT_EQ(micro["formats"], Json::array({"JSON-LD", "microdata"}));
+  EXPECT_EQ(micro["types"], Json::array({"BreadcrumbList", "Product"}));
+  EXPECT_EQ(micro["errors"], Json::array());
+  const Json& rdfa = page["/canon.html"]["structuredData"];
+  EXPECT_EQ(rdfa["formats"], Json::array({"RDFa"}));
+  EXPECT_EQ(rdfa["errors"], Json::array());
+  EXPECT_EQ(rdfa["warnings"], micro["warnings"]);  // the same Product, the same findings
+  EXPECT_FALSE(rdfa["warnings"].empty());
+  EXPECT_EQ(page["/product1.html"]["structureddataerrors"], 3);
+  EXPECT_FALSE(page["/plain.html"].contains("structuredData"));
+  EXPECT_EQ(page["/plain.html"]["structureddataerrors"], 0);
+
   // The audit's issue table.
   std::map<std::string, std::set<std::string>> issues;
   for (const auto& row : test::query(db, "SELECT issue, url FROM issues"))
@@ -168,6 +190,12 @@ TEST(ContentAnalysisE2E, SearchesExtractionsScoresAndNearDuplicates) {
   EXPECT_EQ(issues["search.missing"], (S{"/plain.html"}));
   EXPECT_EQ(issues["content.near_duplicate"], (S{"/dup-a.html", "/dup-b.html", "/dup-c.html"}));
   EXPECT_EQ(issues["content.very_difficult_reading"], (S{"/hard.html"}));
+  EXPECT_EQ(issues["structured_data.parse_error"], (S{"/product1.html"}));
+  EXPECT_EQ(issues["structured_data.invalid"], (S{"/product1.html"}));
+  EXPECT_EQ(issues["structured_data.incomplete"],
+            (S{"/product1.html", "/product2.html", "/canon.html"}));
+  EXPECT_TRUE(issues["structured_data.missing"].count("/plain.html"));
+  EXPECT_FALSE(issues["structured_data.missing"].count("/product2.html"));
 
   // The database: scores, every extracted value, signatures.
   EXPECT_EQ(test::query(db, "SELECT count(*) FROM extractions WHERE name = 'price_r'"),
@@ -176,7 +204,11 @@ TEST(ContentAnalysisE2E, SearchesExtractionsScoresAndNearDuplicates) {
                         "SELECT count(*) FROM page_signatures s JOIN urls u ON u.id = s.url_id "
                         "WHERE u.url LIKE '%/dup-%' AND length(s.signature) = 128"),
             (test::Rows{{"4"}}));
-  EXPECT_EQ(test::query(db, "SELECT schema_version FROM crawl"), (test::Rows{{"7"}}));
+  EXPECT_EQ(test::query(db, "SELECT schema_version FROM crawl"), (test::Rows{{"8"}}));
+  EXPECT_EQ(test::query(db,
+                        "SELECT s.formats, s.types, s.errors FROM structured_data s "
+                        "JOIN urls u ON u.id = s.url_id WHERE u.url LIKE '%/product2.html'"),
+            (test::Rows{{"JSON-LD microdata", "BreadcrumbList Product", "[]"}}));
   const std::string csv = test::readWhole(dir / "r.csv");
   const size_t row = csv.find(origin + "/product2.html,0.04628");
   ASSERT_NE(row, std::string::npos) << csv;
@@ -189,6 +221,10 @@ TEST(ContentAnalysisE2E, SearchesExtractionsScoresAndNearDuplicates) {
             0);
   EXPECT_EQ(site.requests().size(), requests);
   const Json again = Json::parse(test::readWhole(dir / "again.json"));
+  for (const Json& r : again["records"])
+    if (r["url"] == origin + "/product1.html") {
+      EXPECT_EQ(r["structuredData"], broken);
+    }
   for (const Json& r : again["records"])
     if (r["url"] == origin + "/dup-d.html") {
       EXPECT_EQ(r["nearduplicateof"], origin + "/dup-a.html");
