@@ -36,6 +36,18 @@ const Permutations& permutations() {
 // template repeated across the site) would otherwise cost its size squared.
 constexpr size_t kBucketReach = 64;
 
+// The minimum of each permutation over the shingles: most of a page's reading
+// time. Built also for processors with 64-bit vector multiplies, chosen when
+// the program starts.
+__attribute__((target_clones("arch=x86-64-v4", "default"), optimize("tree-vectorize"))) void
+foldShingles(const std::vector<uint64_t>& shingles, const Permutations& p, uint32_t* sig) {
+  for (const uint64_t h : shingles)
+    for (size_t k = 0; k < kSignatureValues; ++k) {
+      const uint32_t v = static_cast<uint32_t>((p.a[k] * h + p.b[k]) >> 32);
+      sig[k] = v < sig[k] ? v : sig[k];
+    }
+}
+
 }  // namespace
 
 std::optional<Signature> minHashSignature(const std::vector<std::string>& words) {
@@ -44,13 +56,13 @@ std::optional<Signature> minHashSignature(const std::vector<std::string>& words)
   for (size_t i = 0; i < words.size(); ++i)
     wordHashes[i] = XXH3_64bits(words[i].data(), words[i].size());
   const Permutations& p = permutations();
+  // A shingle that repeats changes no minimum: the signature is of the set.
+  std::vector<uint64_t> shingles(words.size() - kShingleWords + 1);
+  for (size_t i = 0; i < shingles.size(); ++i)
+    shingles[i] = XXH3_64bits(&wordHashes[i], kShingleWords * sizeof(uint64_t));
   std::array<uint32_t, kSignatureValues> sig;
   sig.fill(std::numeric_limits<uint32_t>::max());
-  for (size_t i = 0; i + kShingleWords <= words.size(); ++i) {
-    const uint64_t h = XXH3_64bits(&wordHashes[i], kShingleWords * sizeof(uint64_t));
-    for (size_t k = 0; k < kSignatureValues; ++k)
-      sig[k] = std::min(sig[k], static_cast<uint32_t>((p.a[k] * h + p.b[k]) >> 32));
-  }
+  foldShingles(shingles, p, sig.data());
   Signature out;
   for (size_t k = 0; k < kSignatureValues; ++k) out[k] = static_cast<uint8_t>(sig[k]);
   return out;
