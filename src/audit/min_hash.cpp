@@ -39,8 +39,12 @@ constexpr size_t kBucketReach = 64;
 // The minimum of each permutation over the shingles: most of a page's reading
 // time. Built also for processors with 64-bit vector multiplies, chosen when
 // the program starts.
-__attribute__((target_clones("arch=x86-64-v4", "default"), optimize("tree-vectorize"))) void
-foldShingles(const std::vector<uint64_t>& shingles, const Permutations& p, uint32_t* sig) {
+#if defined(__clang__)
+__attribute__((target_clones("arch=x86-64-v4", "default")))
+#else
+__attribute__((target_clones("arch=x86-64-v4", "default"), optimize("tree-vectorize")))
+#endif
+void foldShingles(const std::vector<uint64_t>& shingles, const Permutations& p, uint32_t* sig) {
   for (const uint64_t h : shingles)
     for (size_t k = 0; k < kSignatureValues; ++k) {
       const uint32_t v = static_cast<uint32_t>((p.a[k] * h + p.b[k]) >> 32);
