@@ -260,6 +260,13 @@ TEST_F(Window, DrivesACrawlWhoseSavedCrawlNoGetChangesAndExportsAsTheCommandDoes
   bool listed = false;
   for (const Json& i : pane["issues"]) listed |= i["id"] == "title.missing" && i["fix"] != "";
   EXPECT_TRUE(listed) << pane["issues"].dump();
+  // The content analyses are among the row's fields, as the database holds them.
+  const auto rank =
+      test::query(db, "SELECT pagerank FROM page_scores WHERE url_id = " + missingTitle[0][0]);
+  ASSERT_EQ(rank.size(), 1u);
+  bool ranked = false;
+  for (const Json& f : pane["fields"]) ranked |= f[0] == "pagerank" && f[1] == rank[0][0];
+  EXPECT_TRUE(ranked) << pane["fields"].dump();
   const Json orphans = Json::parse(get("/api/issue?id=sitemap.orphan")->body);
   EXPECT_EQ(orphans["total"],
             std::stoll(test::query(db,
