@@ -1,33 +1,16 @@
 #include "audit/field_extractor.h"
 
-#include <libxml/HTMLparser.h>
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
 
-#include <mutex>
-
 #include "audit/css_to_xpath.h"
+#include "audit/html_document.h"
 #include "parser/collapsed_text.h"
 #include "platform/text_format.h"
 
 namespace zel::audit {
 
 namespace {
-
-void quiet(void*, const char*, ...) {}
-void quietStructured(void*, xmlErrorPtr) {}
-
-// libxml2 keeps its error handlers per thread: every thread that parses is
-// made quiet first, so that a page's errors never reach the terminal.
-void quietThisThread() {
-  static std::once_flag once;
-  std::call_once(once, [] { xmlInitParser(); });
-  thread_local bool done = false;
-  if (done) return;
-  done = true;
-  xmlSetGenericErrorFunc(nullptr, quiet);
-  xmlSetStructuredErrorFunc(nullptr, quietStructured);
-}
 
 std::string collapsed(const char* text) { return collapsedWhitespace(text ? text : ""); }
 
@@ -49,7 +32,7 @@ std::string nodeValue(xmlNodePtr node, const std::optional<std::string>& attribu
 
 Status FieldExtractor::make(const std::vector<std::string>& expressions,
                             std::unique_ptr<FieldExtractor>& out) {
-  quietThisThread();
+  quietLibxmlOnThisThread();
   auto made = std::unique_ptr<FieldExtractor>(new FieldExtractor());
   for (const std::string& text : expressions) {
     Expression e;
@@ -90,11 +73,7 @@ std::vector<std::vector<std::string>> FieldExtractor::extract(std::string_view p
   htmlDocPtr doc = nullptr;
   xmlXPathContextPtr context = nullptr;
   if (needsDocument_) {
-    quietThisThread();
-    doc = htmlReadMemory(page.data(), static_cast<int>(std::min<size_t>(page.size(), INT32_MAX)),
-                         nullptr, "UTF-8",
-                         HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
-                             HTML_PARSE_NONET | HTML_PARSE_COMPACT);
+    doc = readHtmlDocument(page);
     if (doc) context = xmlXPathNewContext(doc);
   }
   for (size_t k = 0; k < expressions_.size(); ++k) {

@@ -1,14 +1,13 @@
 // Reads a page's structured data into one tree shape: JSON-LD scripts, then
 // microdata and RDFa Lite from one walk of libxml2's HTML tree.
-#include <libxml/HTMLparser.h>
 #include <string.h>
 
 #include <algorithm>
 #include <map>
-#include <mutex>
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "audit/html_document.h"
 #include "audit/structured_data.h"
 #include "parser/collapsed_text.h"
 #include "platform/text_format.h"
@@ -25,19 +24,6 @@ constexpr int kDeepestItem = 32;
 constexpr int kDeepestElement = 512;
 constexpr int kDeepestJson = 256;
 constexpr size_t kMostErrors = 20;
-
-void quiet(void*, const char*, ...) {}
-void quietStructured(void*, xmlErrorPtr) {}
-
-void quietThisThread() {
-  static std::once_flag once;
-  std::call_once(once, [] { xmlInitParser(); });
-  thread_local bool done = false;
-  if (done) return;
-  done = true;
-  xmlSetGenericErrorFunc(nullptr, quiet);
-  xmlSetStructuredErrorFunc(nullptr, quietStructured);
-}
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
@@ -423,11 +409,7 @@ StructuredData readStructuredData(std::string_view html) {
   };
   if (!has("ld+json", "LD+JSON") && !has("itemscope", "ITEMSCOPE") && !has("typeof", "TYPEOF"))
     return out;
-  quietThisThread();
-  htmlDocPtr doc = htmlReadMemory(
-      html.data(), static_cast<int>(std::min<size_t>(html.size(), INT32_MAX)), nullptr, "UTF-8",
-      HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
-          HTML_PARSE_COMPACT);
+  htmlDocPtr doc = readHtmlDocument(html);
   if (!doc) return out;
   Reader(out).readDocument(doc);
   xmlFreeDoc(doc);
