@@ -28,7 +28,7 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content) {
   LinkGraph graph;
   std::vector<uint32_t> targets;
   std::vector<uint32_t> inlinks(pages.size(), 0);
-  std::vector<uint32_t> parents;  // of one page, to count each once
+  std::vector<uint32_t> linked;  // the pages one page links to, to count each once
   for (size_t k = 0; k < pages.size(); ++k) {
     ZelUrl* p = pages[k];
     // Where the page hands on its whole value instead of spreading it.
@@ -37,25 +37,24 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content) {
       passesTo = run.find(p->getActualurl());
     else if (!p->canonicalMatchesUrl() && !p->getCanonical().empty())
       passesTo = run.find(p->getCanonical());
+    const int32_t passTo = passesTo != p ? nodeOf(passesTo) : -1;
     targets.clear();
-    if (const int32_t to = nodeOf(passesTo); to >= 0 && passesTo != p) {
-      targets.push_back(static_cast<uint32_t>(to));
-    } else {
-      for (const ZelLinkInstance* i : p->getOutboundInstances()) {
-        if (i->nf() || !isPageLink(*i)) continue;
-        if (const int32_t to = nodeOf(i->target()); to >= 0)
-          targets.push_back(static_cast<uint32_t>(to));
-      }
+    if (passTo >= 0) targets.push_back(static_cast<uint32_t>(passTo));
+    // One look at each link serves both: the pages it links to (its unique
+    // inlinks, nofollow or not) and, unless it passes its value on, the
+    // followed links its value spreads over. The target is looked up first:
+    // telling a page link by its text costs more.
+    linked.clear();
+    for (const ZelLinkInstance* i : p->getOutboundInstances()) {
+      const int32_t to = nodeOf(i->target());
+      if (to < 0 || !isPageLink(*i)) continue;
+      if (i->target() != p) linked.push_back(static_cast<uint32_t>(to));
+      if (passTo < 0 && !i->nf()) targets.push_back(static_cast<uint32_t>(to));
     }
     graph.addPage(targets);
-    parents.clear();
-    for (const ZelLinkInstance* i : p->getInboundInstances()) {
-      const int32_t from = isPageLink(*i) ? nodeOf(i->parent()) : -1;
-      if (from >= 0 && i->parent() != p) parents.push_back(static_cast<uint32_t>(from));
-    }
-    std::sort(parents.begin(), parents.end());
-    inlinks[k] =
-        static_cast<uint32_t>(std::unique(parents.begin(), parents.end()) - parents.begin());
+    std::sort(linked.begin(), linked.end());
+    linked.erase(std::unique(linked.begin(), linked.end()), linked.end());
+    for (const uint32_t to : linked) ++inlinks[to];
   }
 
   const std::vector<double> values = pageRank(graph);

@@ -15,6 +15,9 @@ struct TextUnits {
 };
 
 TextUnits textUnits(std::string_view utf8);
+// The same by ICU's iterators whatever the text; textUnits reads ASCII texts
+// without them, with the same result.
+TextUnits icuTextUnits(std::string_view utf8);
 // The words alone.
 inline std::vector<std::string> textWords(std::string_view utf8) { return textUnits(utf8).words; }
 

@@ -142,5 +142,23 @@ TEST(Readability, CountsSyllablesByPatternsThenVowelGroupsAndScoresEnglishOnly) 
   EXPECT_EQ(units.sentenceWords, (std::vector<uint32_t>{1, 1, 1, 4, 1}));
 }
 
+// ASCII texts are read without ICU's iterators, to the same words and sentences.
+TEST(TextUnits, AsciiTextsSplitAsIcuSplitsThem) {
+  const char* kTexts[] = {
+      "Dr. Who? Yes! It's 3.5 km, i.e. far.\r\nNext line",
+      "U.S.A. Now. e.g. the end. (See below.) Then \"quoted.\" Done",
+      "mail ann@example.org, @graph and _ __ a_b 1,000;2 1'000 9.a a.9",
+      "Stop... and go!? Yes; no: maybe - ok.\tTab.\fFeed",
+      "q/H@.U0. j>!9.] P",
+      "x.@ P D.$)SoR.u}h\tX.C",
+      "",
+  };
+  for (const char* t : kTexts) {
+    const TextUnits fast = textUnits(t), icu = icuTextUnits(t);
+    EXPECT_EQ(fast.words, icu.words) << t;
+    EXPECT_EQ(fast.sentenceWords, icu.sentenceWords) << t;
+  }
+}
+
 }  // namespace
 }  // namespace zel::audit
