@@ -1,6 +1,7 @@
 // The content analyses' readers of untrusted text on arbitrary bytes, chosen by
 // the first byte: a CSS selector (the translation must compile as XPath), a page
-// read with the main text kept for its signature and readability, and a page
+// read with the main text kept for its signature and readability (its words split
+// as ICU splits them), and a page
 // read by XPath and CSS extraction, and a page's structured data (as markup, and
 // as the body of a JSON-LD script). None may crash, hang or leak.
 #include <libxml/xpath.h>
@@ -42,6 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                  zel::kFileTypeHTML, true, d, nullptr, &gatherer);
       const std::string main = gatherer.mainText();
       const zel::audit::TextUnits units = zel::audit::textUnits(main);
+      // ASCII texts are split without ICU: the result must be ICU's.
+      const zel::audit::TextUnits icu = zel::audit::icuTextUnits(main);
+      if (units.words != icu.words || units.sentenceWords != icu.sentenceWords) std::abort();
       const auto sig = zel::audit::minHashSignature(units.words);
       if (sig && zel::audit::estimatedSimilarity(*sig, *sig) != 1.0) std::abort();
       static const zel::audit::SyllableCounter syllables;
