@@ -1,9 +1,9 @@
 // The content analyses' readers of untrusted text on arbitrary bytes, chosen by
-// the first byte: a CSS selector (the translation must compile as XPath), a page
-// read with the main text kept for its signature and readability (its words split
-// as ICU splits them), and a page
-// read by XPath and CSS extraction, and a page's structured data (as markup, and
-// as the body of a JSON-LD script). None may crash, hang or leak.
+// the first byte: a CSS selector (the translation must compile as XPath); a page
+// read with its main text kept for the signature and readability (its words split
+// as ICU splits them); a page read by XPath and CSS extraction; a page's
+// structured data, as markup and as the body of a JSON-LD script. None may
+// crash, hang or leak.
 #include <libxml/xpath.h>
 
 #include <cstdint>
