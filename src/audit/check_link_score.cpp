@@ -26,6 +26,9 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content) {
   };
 
   LinkGraph graph;
+  size_t links = 0;
+  for (const ZelUrl* p : pages) links += p->getOutboundInstances().size();
+  graph.reserve(pages.size(), links);
   std::vector<uint32_t> targets;
   std::vector<uint32_t> inlinks(pages.size(), 0);
   std::vector<uint32_t> linked;  // the pages one page links to, to count each once

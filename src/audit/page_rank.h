@@ -3,6 +3,7 @@
 // (1 - damping) / n and passes damping times its value, split evenly, along its
 // links; a page without links spreads its value over every page. The values
 // sum to 1.
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -16,6 +17,12 @@ class LinkGraph {
   // The next page's targets: a target given twice counts once, a link to the
   // page itself not at all. `targets` is reordered.
   void addPage(std::vector<uint32_t>& targets);
+  // Room for this many pages and at most this many links, so that a big
+  // graph is not copied as it grows.
+  void reserve(size_t pages, size_t links) {
+    first_.reserve(pages + 1);
+    targets_.reserve(links);
+  }
   // From (from, to) pairs, for small graphs.
   static LinkGraph fromPairs(uint32_t pages,
                              const std::vector<std::pair<uint32_t, uint32_t>>& links);
