@@ -89,6 +89,7 @@ std::vector<NearDuplicatePair> nearDuplicatePairs(const std::vector<const Signat
   const size_t bands = kSignatureValues / rows;
   std::vector<std::pair<uint64_t, uint32_t>> bucket;
   std::vector<std::pair<uint32_t, uint32_t>> candidates;
+  size_t kept = 0;
   for (size_t band = 0; band < bands; ++band) {
     bucket.clear();
     for (uint32_t i = 0; i < signatures.size(); ++i) {
@@ -101,9 +102,12 @@ std::vector<NearDuplicatePair> nearDuplicatePairs(const std::vector<const Signat
       for (size_t j = i + 1;
            j < bucket.size() && j <= i + kBucketReach && bucket[j].first == bucket[i].first; ++j)
         candidates.emplace_back(bucket[i].second, bucket[j].second);
-    if (candidates.size() > (size_t{1} << 22)) {  // many similar pages: keep each pair once
+    // A pair alike enough meets in most bands: each is kept once whenever the
+    // list doubles, so that it holds about twice the pairs, not once a band.
+    if (candidates.size() > std::max<size_t>(size_t{1} << 16, 2 * kept)) {
       std::sort(candidates.begin(), candidates.end());
       candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+      kept = candidates.size();
     }
   }
   std::sort(candidates.begin(), candidates.end());
