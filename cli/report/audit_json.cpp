@@ -80,23 +80,23 @@ void appendContentReadings(std::string& out, const ZelUrl& r, const audit::SiteA
   if (!settings.searches.empty()) {
     key(out, "search");
     out += '{';
-    for (size_t k = 0; k < settings.searches.size() && k < read->searchMatches.size(); ++k) {
+    for (size_t k = 0; k < settings.searches.size() && k < read->searchMatches().size(); ++k) {
       if (k) out += ',';
       appendJsonString(out, settings.searches[k].name);
-      out += ':' + std::to_string(read->searchMatches[k]);
+      out += ':' + std::to_string(read->searchMatches()[k]);
     }
     out += '}';
   }
   if (!settings.extractions.empty()) {
     key(out, "extract");
     out += '{';
-    for (size_t k = 0; k < settings.extractions.size() && k < read->extracted.size(); ++k) {
+    for (size_t k = 0; k < settings.extractions.size() && k < read->extracted().size(); ++k) {
       if (k) out += ',';
       appendJsonString(out, settings.extractions[k].name);
       out += ":[";
-      for (size_t v = 0; v < read->extracted[k].size(); ++v) {
+      for (size_t v = 0; v < read->extracted()[k].size(); ++v) {
         if (v) out += ',';
-        appendJsonString(out, read->extracted[k][v]);
+        appendJsonString(out, read->extracted()[k][v]);
       }
       out += ']';
     }

@@ -103,16 +103,16 @@ Status writeContentTables(SqliteDatabase& db, const ReportContext& report) {
       if (Status st = scores.run(); !st.ok()) return st;
     }
     if (read) {
-      for (size_t k = 0; k < settings.searches.size() && k < read->searchMatches.size(); ++k) {
+      for (size_t k = 0; k < settings.searches.size() && k < read->searchMatches().size(); ++k) {
         matches.bind(1, id).bind(2, settings.searches[k].name);
-        matches.bind(3, static_cast<int64_t>(read->searchMatches[k]));
+        matches.bind(3, static_cast<int64_t>(read->searchMatches()[k]));
         if (Status st = matches.run(); !st.ok()) return st;
       }
-      for (size_t k = 0; k < settings.extractions.size() && k < read->extracted.size(); ++k)
-        for (size_t v = 0; v < read->extracted[k].size(); ++v) {
+      for (size_t k = 0; k < settings.extractions.size() && k < read->extracted().size(); ++k)
+        for (size_t v = 0; v < read->extracted()[k].size(); ++v) {
           values.bind(1, id).bind(2, settings.extractions[k].name);
           values.bind(3, static_cast<int64_t>(v))
-              .bind(4, validUtf8(read->extracted[k][v], scratch));
+              .bind(4, validUtf8(read->extracted()[k][v], scratch));
           if (Status st = values.run(); !st.ok()) return st;
         }
       if (read->signature) {
@@ -144,8 +144,10 @@ Status loadSavedContent(SavedCrawl& saved, const ZelHub& hub, AuditSession& audi
     auto& p = read[static_cast<size_t>(id)];
     if (!p) {
       p = std::make_unique<PageContent>();
-      p->searchMatches.assign(settings.searches.size(), 0);
-      p->extracted.resize(settings.extractions.size());
+      if (!settings.searches.empty() || !settings.extractions.empty()) {
+        p->readingsToFill().searchMatches.assign(settings.searches.size(), 0);
+        p->readingsToFill().extracted.resize(settings.extractions.size());
+      }
     }
     return p.get();
   };
@@ -182,7 +184,7 @@ Status loadSavedContent(SavedCrawl& saved, const ZelHub& hub, AuditSession& audi
       if (!p) return damaged();
       for (size_t k = 0; k < settings.searches.size(); ++k)
         if (settings.searches[k].name == st.columnText(1))
-          p->searchMatches[k] = static_cast<uint32_t>(st.columnInt(2));
+          p->readingsToFill().searchMatches[k] = static_cast<uint32_t>(st.columnInt(2));
     }
     if (!error.ok()) return error;
   }
@@ -195,7 +197,7 @@ Status loadSavedContent(SavedCrawl& saved, const ZelHub& hub, AuditSession& audi
       if (!p) return damaged();
       for (size_t k = 0; k < settings.extractions.size(); ++k)
         if (settings.extractions[k].name == st.columnText(1))
-          p->extracted[k].push_back(st.columnText(2));
+          p->readingsToFill().extracted[k].push_back(st.columnText(2));
     }
     if (!error.ok()) return error;
   }

@@ -490,14 +490,14 @@ class HtmlReport {
       j += ',';
       std::string details;
       const auto& settings = c->settings();
-      for (size_t k = 0; read && k < settings.searches.size() && k < read->searchMatches.size();
+      for (size_t k = 0; read && k < settings.searches.size() && k < read->searchMatches().size();
            ++k)
         details += strf("%s%s: %u", details.empty() ? "" : "; ", settings.searches[k].name.c_str(),
-                        read->searchMatches[k]);
-      for (size_t k = 0; read && k < settings.extractions.size() && k < read->extracted.size(); ++k)
-        if (!read->extracted[k].empty())
+                        read->searchMatches()[k]);
+      for (size_t k = 0; read && k < settings.extractions.size() && k < read->extracted().size(); ++k)
+        if (!read->extracted()[k].empty())
           details += (details.empty() ? "" : "; ") + settings.extractions[k].name + ": " +
-                     read->extracted[k].front();
+                     read->extracted()[k].front();
       if (const StructuredFacts* sd = read ? read->structured.get() : nullptr)
         details +=
             strf("%sstructured data: %s %s (%zu errors, %zu warnings)", details.empty() ? "" : "; ",

@@ -195,14 +195,14 @@ std::string contentColumnText(const ZelUrl& r, std::string_view column,
   const auto& settings = c->settings();
   if (startsWith(column, kSearchColumn)) {
     const std::string_view name = column.substr(kSearchColumn.size());
-    for (size_t k = 0; k < settings.searches.size() && k < read->searchMatches.size(); ++k)
-      if (settings.searches[k].name == name) return std::to_string(read->searchMatches[k]);
+    for (size_t k = 0; k < settings.searches.size() && k < read->searchMatches().size(); ++k)
+      if (settings.searches[k].name == name) return std::to_string(read->searchMatches()[k]);
     return std::string();
   }
   const std::string_view name = column.substr(kExtractColumn.size());
-  for (size_t k = 0; k < settings.extractions.size() && k < read->extracted.size(); ++k)
+  for (size_t k = 0; k < settings.extractions.size() && k < read->extracted().size(); ++k)
     if (settings.extractions[k].name == name)
-      return read->extracted[k].empty() ? std::string() : read->extracted[k].front();
+      return read->extracted()[k].empty() ? std::string() : read->extracted()[k].front();
   return std::string();
 }
 

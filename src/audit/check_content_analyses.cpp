@@ -17,8 +17,8 @@ void searchFindings(AuditRun& run, const ContentAnalysis& content) {
     const PageContent* read = content.pageContent(page);
     if (!read) continue;
     FewOf found, missing;
-    for (size_t k = 0; k < searches.size() && k < read->searchMatches.size(); ++k) {
-      const uint32_t n = read->searchMatches[k];
+    for (size_t k = 0; k < searches.size() && k < read->searchMatches().size(); ++k) {
+      const uint32_t n = read->searchMatches()[k];
       if (searches[k].missingIsFinding && n == 0) missing.note(searches[k].name);
       if (!searches[k].missingIsFinding && n > 0)
         found.note(strf("%s (%u)", searches[k].name.c_str(), n));

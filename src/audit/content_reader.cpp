@@ -55,10 +55,10 @@ std::unique_ptr<PageContent> ContentReader::read(const PageText& page) const {
   auto content = std::make_unique<PageContent>();
   const std::string_view searched = visibleText_ ? page.visibleText : page.body;
   for (const Search& s : searches_)
-    content->searchMatches.push_back(
+    content->readingsToFill().searchMatches.push_back(
         s.regex ? static_cast<uint32_t>(s.regex->allMatches(searched).size())
                 : countIgnoringCase(searched, s.text));
-  if (extractor_) content->extracted = extractor_->extract(page.body);
+  if (extractor_) content->readingsToFill().extracted = extractor_->extract(page.body);
   if (analyses_) {
     const TextUnits units = textUnits(page.mainText);
     content->signature = minHashSignature(units.words);

@@ -34,13 +34,38 @@ struct StructuredFacts {
   std::vector<std::string> parseErrors, errors, warnings;
 };
 
-struct PageContent {
+// What the user's searches and extractions found on a page.
+struct PageReadings {
   std::vector<uint32_t> searchMatches;              // by search, as given
   std::vector<std::vector<std::string>> extracted;  // by extraction, every match in order
-  std::optional<Signature> signature;               // absent: too little main text
-  std::optional<Readability> readability;           // absent when the analyses are off
+};
+
+// Kept for every page of a big site: what most crawls do not ask for is
+// behind a pointer.
+struct PageContent {
+  std::optional<Signature> signature;      // absent: too little main text
+  std::optional<Readability> readability;  // absent when the analyses are off
+  // Null when no search or extraction was asked for.
+  std::unique_ptr<PageReadings> readings;
   // Null when the page carries none (or the analyses are off).
   std::unique_ptr<StructuredFacts> structured;
+
+  const std::vector<uint32_t>& searchMatches() const {
+    return readings ? readings->searchMatches : none().searchMatches;
+  }
+  const std::vector<std::vector<std::string>>& extracted() const {
+    return readings ? readings->extracted : none().extracted;
+  }
+  PageReadings& readingsToFill() {
+    if (!readings) readings = std::make_unique<PageReadings>();
+    return *readings;
+  }
+
+ private:
+  static const PageReadings& none() {
+    static const PageReadings empty;
+    return empty;
+  }
 };
 
 // What a reader is handed: the page's bytes, its visible text as the parser
