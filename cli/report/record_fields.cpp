@@ -20,20 +20,20 @@ std::optional<std::string> yesNo(bool v) { return std::string(v ? "YES" : "NO");
 const audit::PageScores* scoresOf(const ZelUrl& r, A a) {
   return a && a->content() ? a->content()->scores(&r) : nullptr;
 }
+// What the scan read of a page for the content analyses; null otherwise.
+const PageContent* contentOf(const ZelUrl& r, A a) {
+  return a && a->content() ? a->content()->pageContent(&r) : nullptr;
+}
 const Readability* readabilityOf(const ZelUrl& r, A a) {
-  const PageContent* c = a && a->content() ? a->content()->pageContent(&r) : nullptr;
+  const PageContent* c = contentOf(r, a);
   return c && c->readability ? &*c->readability : nullptr;
 }
-
 const StructuredFacts* structuredOf(const ZelUrl& r, A a) {
-  const PageContent* c = a && a->content() ? a->content()->pageContent(&r) : nullptr;
+  const PageContent* c = contentOf(r, a);
   return c ? c->structured.get() : nullptr;
 }
 // Only pages the analyses read have an answer; a read page without any says so.
-bool analysed(const ZelUrl& r, A a) {
-  const PageContent* c = a && a->content() ? a->content()->pageContent(&r) : nullptr;
-  return c && c->readability;
-}
+bool analysed(const ZelUrl& r, A a) { return readabilityOf(r, a) != nullptr; }
 
 constexpr HostField kHostFields[] = {
     {"bad", J::Text, false, [](const ZelUrl& r, A) { return yesNo(r.isInBadCollection()); }},
