@@ -64,7 +64,7 @@ std::unique_ptr<PageContent> ContentReader::read(const PageText& page) const {
     content->signature = minHashSignature(units.words);
     content->readability =
         scoresLanguage(page.lang) ? readabilityOf(units, *syllables_) : Readability();
-    StructuredFacts facts = structuredFactsOf(page.body);
+    StructuredFacts facts = structuredFactsOf(page.body, page.structuredMarks);
     if (facts.formats) content->structured = std::make_unique<StructuredFacts>(std::move(facts));
   }
   return content;

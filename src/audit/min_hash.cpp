@@ -45,11 +45,20 @@ __attribute__((target_clones("arch=x86-64-v4", "default")))
 __attribute__((target_clones("arch=x86-64-v4", "default"), optimize("tree-vectorize")))
 #endif
 void foldShingles(const std::vector<uint64_t>& shingles, const Permutations& p, uint32_t* sig) {
-  for (const uint64_t h : shingles)
-    for (size_t k = 0; k < kSignatureValues; ++k) {
-      const uint32_t v = static_cast<uint32_t>((p.a[k] * h + p.b[k]) >> 32);
-      sig[k] = v < sig[k] ? v : sig[k];
-    }
+  // A block of permutations at a time over all the shingles: its minimums stay
+  // in registers instead of going back to memory after every shingle.
+  constexpr size_t kBlock = 16;
+  static_assert(kSignatureValues % kBlock == 0);
+  for (size_t k0 = 0; k0 < kSignatureValues; k0 += kBlock) {
+    uint32_t least[kBlock];
+    for (size_t j = 0; j < kBlock; ++j) least[j] = sig[k0 + j];
+    for (const uint64_t h : shingles)
+      for (size_t j = 0; j < kBlock; ++j) {
+        const uint32_t v = static_cast<uint32_t>((p.a[k0 + j] * h + p.b[k0 + j]) >> 32);
+        least[j] = v < least[j] ? v : least[j];
+      }
+    for (size_t j = 0; j < kBlock; ++j) sig[k0 + j] = least[j];
+  }
 }
 
 }  // namespace

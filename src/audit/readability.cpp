@@ -1,6 +1,7 @@
 #include "audit/readability.h"
 
 #include <hyphen.h>
+#include <xxhash.h>
 
 #include <algorithm>
 #include <cctype>
@@ -11,6 +12,13 @@
 #include "platform/text_format.h"
 
 namespace zel::audit {
+
+namespace {
+struct WordHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view w) const noexcept { return XXH3_64bits(w.data(), w.size()); }
+};
+}  // namespace
 
 SyllableCounter::SyllableCounter(const std::string& patternsFile) {
   dict_ = hnj_hyphen_load(patternsFile.c_str());
@@ -42,14 +50,18 @@ int SyllableCounter::syllables(std::string_view word) const {
       std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return vowelGroups(word);
   // A site repeats its words: each thread keeps the counts it worked out.
-  thread_local std::unordered_map<std::string, uint8_t> known;
+  thread_local std::unordered_map<std::string, uint8_t, WordHash, std::equal_to<>> known;
   thread_local const void* knownFor = nullptr;
   if (knownFor != dict_ || known.size() > 20000) {
     known.clear();
     knownFor = dict_;
   }
-  const std::string lower = asciiLower(word);
-  if (auto it = known.find(lower); it != known.end()) return it->second;
+  // Words come lower-cased from the text's reading: copied only when they are not.
+  const bool upper = std::any_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+  std::string lowerCopy = upper ? asciiLower(word) : std::string();
+  const std::string_view key = upper ? std::string_view(lowerCopy) : word;
+  if (auto it = known.find(key); it != known.end()) return it->second;
+  const std::string lower(key);
   std::vector<char> hyphens(lower.size() + 5, '\0');
   char** rep = nullptr;
   int* pos = nullptr;

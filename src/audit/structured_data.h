@@ -45,7 +45,7 @@ struct StructuredData {
 // Reads every application/ld+json script (arrays and @graph), every microdata
 // item (itemscope, itemtype, itemprop, itemref) and every RDFa Lite resource
 // (vocab, typeof, property) of a page.
-StructuredData readStructuredData(std::string_view html);
+StructuredData readStructuredData(std::string_view html, std::optional<bool> marks = std::nullopt);
 
 // One problem with an item: an error (unknown type, a property the type does
 // not have, a value of the wrong kind, a missing required property of a rich
@@ -59,6 +59,8 @@ struct StructuredProblem {
 void validateStructuredItem(const StructuredItem& item, std::vector<StructuredProblem>& out);
 
 // Reads and validates a page in one go.
-StructuredFacts structuredFactsOf(std::string_view html);
+// `marks`: whether the page has itemscope, typeof or ld+json, when its scan told;
+// unknown, the text is searched for them.
+StructuredFacts structuredFactsOf(std::string_view html, std::optional<bool> marks = std::nullopt);
 
 }  // namespace zel::audit

@@ -398,7 +398,7 @@ class Reader {
 
 }  // namespace
 
-StructuredData readStructuredData(std::string_view html) {
+StructuredData readStructuredData(std::string_view html, std::optional<bool> marks) {
   StructuredData out;
   // Most pages carry none: those are not parsed again. The markers are looked
   // for as pages write them, in lower or upper case (memmem is several times
@@ -407,7 +407,8 @@ StructuredData readStructuredData(std::string_view html) {
     return memmem(html.data(), html.size(), lower.data(), lower.size()) ||
            memmem(html.data(), html.size(), upper.data(), upper.size());
   };
-  if (!has("ld+json", "LD+JSON") && !has("itemscope", "ITEMSCOPE") && !has("typeof", "TYPEOF"))
+  if (marks ? !*marks
+            : !has("ld+json", "LD+JSON") && !has("itemscope", "ITEMSCOPE") && !has("typeof", "TYPEOF"))
     return out;
   htmlDocPtr doc = readHtmlDocument(html);
   if (!doc) return out;
@@ -416,9 +417,9 @@ StructuredData readStructuredData(std::string_view html) {
   return out;
 }
 
-StructuredFacts structuredFactsOf(std::string_view html) {
+StructuredFacts structuredFactsOf(std::string_view html, std::optional<bool> marks) {
   StructuredFacts facts;
-  StructuredData data = readStructuredData(html);
+  StructuredData data = readStructuredData(html, marks);
   facts.formats = data.formats;
   facts.parseErrors = std::move(data.parseErrors);
   std::vector<StructuredProblem> problems;

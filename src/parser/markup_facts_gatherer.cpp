@@ -150,6 +150,11 @@ void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
 
 void MarkupFactsGatherer::attribute(ZelParser&, const TagEvent&, std::string_view name, bool,
                                     std::string_view value, char, ValueEnd end, size_t, bool) {
+  // Read here so that a page without structured data is not searched for it again.
+  if (!structuredMarks_ && (name.size() == 9 || name.size() == 6 || name.size() == 4))
+    structuredMarks_ = equalsIgnoreCase(name, "itemscope") || equalsIgnoreCase(name, "typeof") ||
+                       (equalsIgnoreCase(name, "type") && findIgnoreCase(value, "ld+json") !=
+                                                              std::string_view::npos);
   if (tag_.kind == kOther || end == ValueEnd::End) return;
   auto is = [&](std::string_view n) { return equalsIgnoreCase(name, n); };
   auto take = [&](std::string& into) { into = unescapeEntities(value); };

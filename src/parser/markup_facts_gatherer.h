@@ -53,6 +53,8 @@ class MarkupFactsGatherer final : public ScanCollector {
   // collapsed to single spaces (elements separate words).
   void keepMainText() { keepMain_ = true; }
   std::string mainText() const;
+  // Whether a tag had an itemscope or typeof attribute, or a type naming ld+json.
+  bool sawStructuredMarks() const { return structuredMarks_; }
 
  private:
   enum Kind : uint8_t {
@@ -118,6 +120,7 @@ class MarkupFactsGatherer final : public ScanCollector {
   bool keepMain_ = false;
   int outsideMain_ = 0;  // nav, header, footer and aside elements open
   std::string mainText_;
+  bool structuredMarks_ = false;
   // The anchor and the heading open in the body, if any.
   bool anchorOpen_ = false, anchorHasText_ = false;
   std::string anchorHref_;

@@ -11,7 +11,8 @@ std::unique_ptr<PageContent> readPageContent(const PageContentReader& reader, st
   const std::string main = reader.wantsMainText() ? gatherer.mainText() : std::string();
   const std::optional<std::string>& lang = gatherer.facts().lang;
   return reader.read(
-      PageText{body, parser.getTextContent(), main, lang ? *lang : std::string_view()});
+      PageText{body, parser.getTextContent(), main, lang ? *lang : std::string_view(),
+               gatherer.sawStructuredMarks()});
 }
 
 }  // namespace zel

@@ -75,6 +75,9 @@ struct PageText {
   std::string_view visibleText;
   std::string_view mainText;
   std::string_view lang;
+  // Whether the scan saw an itemscope, typeof or ld+json attribute, the marks of
+  // structured data; unknown when the page was not scanned.
+  std::optional<bool> structuredMarks;
 };
 
 // Called on scan workers, several pages at once: read() must be safe to call

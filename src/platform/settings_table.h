@@ -77,7 +77,7 @@ inline constexpr SettingInfo kSettingTable[] = {
     {"checkImages", SettingType::Bool, "true", "check", "check images as well as pages and files"},
     {"checkSpelling", SettingType::Bool, "", "check", "check the spelling of each page"},
     {"contentAnalysisEnabled", SettingType::Bool, "true", "audit",
-     "link score, near duplicates and readability of every page (with the audit)"},
+     "structured data, link score, near duplicates, readability of each page (with the audit)"},
     {"contentExtractions", SettingType::StringArray, "", "audit",
      "NAME=EXPR: a value to pull out of every page (xpath:..., css:... or regex:...)"},
     {"contentSearchInText", SettingType::Bool, "", "audit",
