@@ -73,9 +73,19 @@ bool AuditRun::isNoindex(const ZelUrl* r) const {
 void AuditRun::add(Issue issue, const ZelUrl* r, std::string detail) {
   Finding f;
   f.record = r;
-  f.textAt = static_cast<uint32_t>(out_.texts_.size());
   f.textLength = static_cast<uint32_t>(detail.size());
+  constexpr size_t kShortText = 40, kMostShared = 4096;
+  if (detail.size() <= kShortText && r) {
+    if (auto it = sharedTexts_.find(detail); it != sharedTexts_.end()) {
+      f.textAt = it->second;
+      out_.byIssue_[static_cast<size_t>(issue)].push_back(f);
+      return;
+    }
+  }
+  f.textAt = static_cast<uint32_t>(out_.texts_.size());
   out_.texts_ += detail;
+  if (detail.size() <= kShortText && r && sharedTexts_.size() < kMostShared)
+    sharedTexts_.emplace(std::move(detail), f.textAt);
   out_.byIssue_[static_cast<size_t>(issue)].push_back(f);
 }
 

@@ -49,6 +49,9 @@ class AuditRun {
   SiteAudit& out_;
   mutable std::unordered_map<std::string_view, ZelUrl*> byAddress_;
   mutable bool addressesKnown_ = false;
+  // Short details repeat from page to page ("7 clicks", "12 words"): the first
+  // few thousand different ones are stored once each.
+  std::unordered_map<std::string, uint32_t> sharedTexts_;
 };
 
 // The check groups, each a handful of small checks (check_*.cpp).

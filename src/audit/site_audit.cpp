@@ -74,6 +74,9 @@ SiteAudit SiteAudit::run(const AuditInput& input) {
   audit.content_ = input.content;
   AuditRun run(input, audit);
   run.runAll();
+  // Kept while every output is written: without the room their growth left.
+  audit.texts_.shrink_to_fit();
+  for (std::vector<Finding>& list : audit.byIssue_) list.shrink_to_fit();
   return audit;
 }
 
