@@ -472,6 +472,38 @@ void ChromiumWebView::load(const UrlRequest& request) {
   whenOpen(
       [this, request, mine] {
         if (mine != navigation_) return;
+        // What the page is to be watched with is in place before it starts: a
+        // command the browser has not answered may miss the page's new process.
+        if (preparing_ > 0) {
+          afterPreparing_ = [this, request, mine] {
+            if (mine == navigation_) startLoad(request);
+          };
+          return;
+        }
+        startLoad(request);
+      },
+      [this, mine](const Status& s) {
+        if (mine != navigation_ || !loading_) return;
+        loading_ = false;
+        if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, s.message());
+      });
+}
+
+void ChromiumWebView::prepared() {
+  if (--preparing_ > 0 || !afterPreparing_) return;
+  std::function<void()> go = std::move(afterPreparing_);
+  afterPreparing_ = nullptr;
+  go();
+}
+
+void ChromiumWebView::sendPreparation(const std::string& method, Json params) {
+  ++preparing_;
+  sendToPage(method, std::move(params), [this](const Status&, const Json&) { prepared(); });
+}
+
+void ChromiumWebView::startLoad(const UrlRequest& request) {
+  const uint64_t mine = navigation_;
+  {
         if (pendingCookies_.empty()) return navigate(request);
         // The cookies are in the jar before the navigation starts.
         sendToPage("Network.setCookies", {{"cookies", cookieParams(pendingCookies_)}},
@@ -479,12 +511,7 @@ void ChromiumWebView::load(const UrlRequest& request) {
                      if (mine == navigation_) navigate(request);
                    });
         pendingCookies_.clear();
-      },
-      [this, mine](const Status& s) {
-        if (mine != navigation_ || !loading_) return;
-        loading_ = false;
-        if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, s.message());
-      });
+  }
 }
 
 void ChromiumWebView::setCookies(const std::vector<HttpCookie>& cookies) {
@@ -601,8 +628,7 @@ void ChromiumWebView::evaluate(const std::string& script, bool awaitPromise,
 void ChromiumWebView::addScriptOnNewDocument(const std::string& script) {
   whenOpen(
       [this, script] {
-        sendToPage("Page.addScriptToEvaluateOnNewDocument", {{"source", script}},
-                   [](const Status&, const Json&) {});
+        sendPreparation("Page.addScriptToEvaluateOnNewDocument", {{"source", script}});
       },
       [](const Status&) {});
 }
@@ -613,8 +639,7 @@ void ChromiumWebView::watchActivity(bool on) {
   // Console messages and exceptions are told only with the runtime's events on.
   whenOpen(
       [this, on] {
-        sendToPage(on ? "Runtime.enable" : "Runtime.disable", Json::object(),
-                   [](const Status&, const Json&) {});
+        sendPreparation(on ? "Runtime.enable" : "Runtime.disable", Json::object());
       },
       [](const Status&) {});
 }
@@ -642,18 +667,15 @@ void ChromiumWebView::setThrottling(double latencyMs, double downloadKbps, doubl
                                     double cpuSlowdown) {
   whenOpen(
       [=, this] {
-        const DevToolsClient::Reply ignore = [](const Status&, const Json&) {};
         // The protocol counts throughput in bytes a second; -1 leaves it free.
         const auto bytesPerSecond = [](double kbps) { return kbps > 0 ? kbps * 1000 / 8 : -1.0; };
         if (latencyMs > 0 || downloadKbps > 0 || uploadKbps > 0)
-          sendToPage("Network.emulateNetworkConditions",
-                     {{"offline", false},
-                      {"latency", std::max(0.0, latencyMs)},
-                      {"downloadThroughput", bytesPerSecond(downloadKbps)},
-                      {"uploadThroughput", bytesPerSecond(uploadKbps)}},
-                     ignore);
-        if (cpuSlowdown > 1)
-          sendToPage("Emulation.setCPUThrottlingRate", {{"rate", cpuSlowdown}}, ignore);
+          sendPreparation("Network.emulateNetworkConditions",
+                          {{"offline", false},
+                           {"latency", std::max(0.0, latencyMs)},
+                           {"downloadThroughput", bytesPerSecond(downloadKbps)},
+                           {"uploadThroughput", bytesPerSecond(uploadKbps)}});
+        if (cpuSlowdown > 1) sendPreparation("Emulation.setCPUThrottlingRate", {{"rate", cpuSlowdown}});
       },
       [](const Status&) {});
 }

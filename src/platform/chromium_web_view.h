@@ -82,6 +82,11 @@ class ChromiumWebView : public WebView {
   // Runs `work` on a later turn, unless the view has ended by then.
   void later(std::function<void()> work);
   void navigate(const UrlRequest& request);
+  // The load itself: the crawl's cookies into the jar, then the navigation.
+  void startLoad(const UrlRequest& request);
+  // A command that must be answered before the next load starts.
+  void sendPreparation(const std::string& method, Json params);
+  void prepared();
   void evaluate(const std::string& script, bool awaitPromise, std::shared_ptr<ScriptDone> done);
   // The activity's events, counted while watching.
   void listenToActivity();
@@ -124,6 +129,8 @@ class ChromiumWebView : public WebView {
   bool ownNavigationPending_ = false;
   std::vector<DevToolsClient::HandlerId> handlers_;
   bool watching_ = false;
+  int preparing_ = 0;  // preparations not yet answered; the load waits for them
+  std::function<void()> afterPreparing_;
   WebViewActivity activity_;
   // By request id, while the load lasts (bounded: a page may ask for very many).
   std::map<std::string, std::pair<std::string, std::string>> requests_;  // type, address
