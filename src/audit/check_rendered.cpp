@@ -4,14 +4,16 @@
 
 #include "audit/audit_run.h"
 #include "audit/record_facts.h"
+#include "audit/rendered_checks.h"
 #include "platform/text_format.h"
 
 namespace zel::audit {
 
 namespace {
 
-void accessibilityFindings(AuditRun& run, const ZelUrl* page,
-                           const std::vector<AccessibilityViolation>& violations) {
+using Findings = std::vector<std::pair<Issue, std::string>>;
+
+void accessibilityFindings(Findings& out, const std::vector<AccessibilityViolation>& violations) {
   static constexpr std::array<std::pair<std::string_view, Issue>, 4> kByImpact = {{
       {"critical", Issue::AccessibilityCritical},
       {"serious", Issue::AccessibilitySerious},
@@ -22,18 +24,18 @@ void accessibilityFindings(AuditRun& run, const ZelUrl* page,
     FewOf rules;
     for (const AccessibilityViolation& v : violations)
       if (v.impact == impact) rules.note(strf("%s (%u)", v.rule.c_str(), v.elements));
-    if (rules.total) run.add(issue, page, rules.text());
+    if (rules.total) out.emplace_back(issue, rules.text());
   }
 }
 
 // Search engines' thresholds: over the first needs improvement, over the second is poor.
-void pageSpeedFindings(AuditRun& run, const ZelUrl* page, const PageSpeedFigures& f) {
+void pageSpeedFindings(Findings& out, const PageSpeedFigures& f) {
   const auto grade = [&](double value, double needs, double poor, Issue needsIssue, Issue poorIssue,
                          const std::string& detail) {
     if (value > poor)
-      run.add(poorIssue, page, detail);
+      out.emplace_back(poorIssue, detail);
     else if (value > needs)
-      run.add(needsIssue, page, detail);
+      out.emplace_back(needsIssue, detail);
   };
   const char* lab = f.throttled ? "lab, throttled" : "lab";
   grade(f.lcp, 2500, 4000, Issue::PageSpeedLcpNeedsImprovement, Issue::PageSpeedLcpPoor,
@@ -53,9 +55,9 @@ bool saysNoindex(const std::optional<std::string>& robots) {
   return false;
 }
 
-void scriptChangeFindings(AuditRun& run, const ZelUrl* page, const ScriptChangeFacts& s) {
+void scriptChangeFindings(Findings& out, const ScriptChangeFacts& s) {
   if (s.consoleErrors > 0)
-    run.add(Issue::RenderingScriptErrors, page,
+    out.emplace_back(Issue::RenderingScriptErrors,
             strf("%u error%s", s.consoleErrors, s.consoleErrors == 1 ? "" : "s") +
                 (s.errors.empty() ? std::string() : ": " + s.errors.front()));
   if (!s.servedKnown) return;
@@ -77,26 +79,30 @@ void scriptChangeFindings(AuditRun& run, const ZelUrl* page, const ScriptChangeF
     else if (served && *served != *rendered)
       changed.note(std::string(name));
   }
-  if (added.total) run.add(Issue::RenderingOnlyInRendered, page, added.text());
-  if (changed.total) run.add(Issue::RenderingChangedByScripts, page, changed.text());
+  if (added.total) out.emplace_back(Issue::RenderingOnlyInRendered, added.text());
+  if (changed.total) out.emplace_back(Issue::RenderingChangedByScripts, changed.text());
   if (saysNoindex(s.served.robots) && !saysNoindex(s.rendered.robots))
-    run.add(Issue::RenderingNoindexOnlyServed, page, "served: " + *s.served.robots);
+    out.emplace_back(Issue::RenderingNoindexOnlyServed, "served: " + *s.served.robots);
   if (s.linksOnlyRendered > 0)
-    run.add(Issue::RenderingLinksOnlyRendered, page,
+    out.emplace_back(Issue::RenderingLinksOnlyRendered,
             strf("%u link%s only after rendering (%u served, %u rendered)", s.linksOnlyRendered,
                  s.linksOnlyRendered == 1 ? "" : "s", s.served.links, s.rendered.links));
 }
 
 }  // namespace
 
+std::vector<std::pair<Issue, std::string>> renderedFindings(const RenderedFacts& facts) {
+  Findings out;
+  if (facts.accessibility) accessibilityFindings(out, *facts.accessibility);
+  if (facts.pageSpeed) pageSpeedFindings(out, *facts.pageSpeed);
+  if (facts.scripts) scriptChangeFindings(out, *facts.scripts);
+  return out;
+}
+
 void checkRenderedPages(AuditRun& run) {
-  for (const ZelUrl* page : run.pages) {
-    const RenderedFacts* facts = run.in.renderedOf(page);
-    if (!facts) continue;
-    if (facts->accessibility) accessibilityFindings(run, page, *facts->accessibility);
-    if (facts->pageSpeed) pageSpeedFindings(run, page, *facts->pageSpeed);
-    if (facts->scripts) scriptChangeFindings(run, page, *facts->scripts);
-  }
+  for (const ZelUrl* page : run.pages)
+    if (const RenderedFacts* facts = run.in.renderedOf(page))
+      for (auto& [issue, detail] : renderedFindings(*facts)) run.add(issue, page, std::move(detail));
 }
 
 }  // namespace zel::audit
