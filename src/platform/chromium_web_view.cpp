@@ -399,7 +399,8 @@ void ChromiumWebView::clientRedirect(const std::string& url, double delaySeconds
 }
 
 void ChromiumWebView::finished() {
-  if (!loading_) return;
+  // The blank page a view opens on may finish loading meanwhile: not the load asked for.
+  if (!loading_ || !navigationSent_) return;
   loading_ = false;
   if (!delegate_) return;
   std::weak_ptr<bool> alive = alive_;
@@ -468,6 +469,7 @@ void ChromiumWebView::send(const std::string& session, const std::string& method
 
 void ChromiumWebView::load(const UrlRequest& request) {
   loading_ = true;
+  navigationSent_ = false;
   const uint64_t mine = ++navigation_;
   whenOpen(
       [this, request, mine] {
@@ -560,6 +562,7 @@ void ChromiumWebView::navigate(const UrlRequest& request) {
                {{"patterns", Json::array({{{"urlPattern", "*"}, {"resourceType", "Document"}}})}},
                ignore);
   }
+  navigationSent_ = true;
   sendToPage(
       "Page.navigate", {{"url", request.url}},
       [this, mine](const Status& s, const Json& r) {

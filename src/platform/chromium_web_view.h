@@ -115,6 +115,7 @@ class ChromiumWebView : public WebView {
   std::string session_, target_, mainFrame_, brokenWhy_;
   std::string context_;  // the browser context of a view with a cookie jar of its own
   bool loading_ = false;
+  bool navigationSent_ = false;  // the load's own navigation has been asked for
   bool terminated_ = false;
   // Counts loads, so that the answer of an old navigation does not touch a newer one.
   uint64_t navigation_ = 0;
