@@ -19,6 +19,19 @@ AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
     markup_.emplace_back(page, std::move(facts));
     if (!keepEveryHeader_) keepHeadersRead(*page);
   });
+  hub.setRenderedFactsReceiver(
+      [this](ZelUrl* page, RenderedFacts&& facts) { setRendered(page, std::move(facts)); });
+}
+
+void AuditSession::setRendered(const ZelUrl* page, RenderedFacts facts) {
+  const uint32_t i = page->graphIndex();
+  if (i >= rendered_.size()) rendered_.resize(i + 1);
+  rendered_[i] = std::make_unique<RenderedFacts>(std::move(facts));
+}
+
+const RenderedFacts* AuditSession::renderedOf(const ZelUrl* page) const {
+  const uint32_t i = page->graphIndex();
+  return i < rendered_.size() ? rendered_[i].get() : nullptr;
 }
 
 void AuditSession::keepHeadersRead(ZelUrl& page) {
@@ -80,6 +93,7 @@ const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> s
   };
   input.sitemaps = sitemaps_ ? &*sitemaps_ : nullptr;
   input.content = content_.prepare();
+  input.renderedOf = [this](const ZelUrl* r) { return renderedOf(r); };
   result_ = audit::SiteAudit::run(input);
   // The summary's "pages with mixed content": the host counts them, once a page
   // (a saved crawl comes back with its count, which a second run only tops up).

@@ -12,6 +12,7 @@
 #include "audit/site_audit.h"
 #include "content_session.h"
 #include "parser/markup_facts.h"
+#include "url/rendered_facts.h"
 
 namespace zel {
 class Defaults;
@@ -37,6 +38,9 @@ class AuditSession {
   void setMarkup(const ZelUrl* page, MarkupFacts facts);
   // A page's facts, once the audit has run (null when there are none).
   const MarkupFacts* markupOf(const ZelUrl* page) const;
+  // What the browser found on a rendered page (a page rendered again replaces it).
+  void setRendered(const ZelUrl* page, RenderedFacts facts);
+  const RenderedFacts* renderedOf(const ZelUrl* page) const;
 
   // Runs the audit over the crawl as it is now, with the sitemaps as read after
   // it when they were. Returns the result, null when the audit is off.
@@ -61,6 +65,7 @@ class AuditSession {
   std::optional<audit::SitemapReading> sitemaps_;
   std::optional<audit::SiteAudit> result_;
   ContentSession content_;
+  std::vector<std::unique_ptr<RenderedFacts>> rendered_;  // by the record's graph index
 };
 
 }  // namespace zel::cli

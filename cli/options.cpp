@@ -248,6 +248,29 @@ const std::vector<OptionSpec>& optionTable() {
       {"--render-wait", nullptr, "SECONDS", Topic::Check,
        "with --render, let scripts run this long after a page has loaded", "jsRenderingTime",
        number("--render-wait", "jsRenderingTime", false)},
+      {"--accessibility", nullptr, "", Topic::Check,
+       "with --render (which it turns on), check each page against the WCAG 2.0/2.1 A and AA "
+       "rules a machine can test",
+       "runJS, renderAccessibility", flag({{"runJS", true}, {"renderAccessibility", true}})},
+      {"--page-speed", nullptr, "", Topic::Check,
+       "with --render (which it turns on), lab page-speed figures of each page: first and "
+       "largest paint, layout shift, blocking time, requests",
+       "runJS, renderPageSpeed", flag({{"runJS", true}, {"renderPageSpeed", true}})},
+      {"--page-speed-sample", nullptr, "N", Topic::Check,
+       "measure page speed on the start page and every Nth rendered page after it (implies "
+       "--page-speed)",
+       "pageSpeedSample, runJS, renderPageSpeed",
+       [](Parser& p, V v) {
+         if (Status s = number("--page-speed-sample", "pageSpeedSample", true, 1)(p, v); !s.ok())
+           return s;
+         p.set("runJS", true);
+         p.set("renderPageSpeed", true);
+         return Status::Ok();
+       }},
+      {"--script-changes", nullptr, "", Topic::Check,
+       "with --render (which it turns on), compare each page as served with the page as "
+       "rendered; count script errors and failed requests",
+       "runJS, renderScriptChanges", flag({{"runJS", true}, {"renderScriptChanges", true}})},
       {"--fragments", nullptr, "", Topic::Check,
        "keep #fragments, so links to anchors are checked", "dontTrimHash",
        flag({{"dontTrimHash", true}})},

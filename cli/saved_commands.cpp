@@ -20,6 +20,7 @@
 #include "engine/zel_rechecker.h"
 #include "request_limits.h"
 #include "report/content_tables.h"
+#include "report/rendered_tables.h"
 #include "report/database_loader.h"
 #include "report/exports.h"
 #include "report/report_context.h"
@@ -147,6 +148,7 @@ Status openSession(const Options& options, Session& session, FILE* notices) {
   Status loaded = loadSavedCrawl(session.saved, *session.hub);
   if (loaded.ok()) loaded = loadSavedMarkup(session.saved, *session.hub, *session.audit);
   if (loaded.ok()) loaded = loadSavedContent(session.saved, *session.hub, *session.audit);
+  if (loaded.ok()) loaded = loadSavedRendered(session.saved, *session.hub, *session.audit);
   session.saved.db.close();  // written back later through a connection of its own
   return loaded;
 }

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Rendering benchmark: a generated site of N pages whose links are written by
 scripts, served by nginx on 127.0.0.1, crawled with `zelmora crawl --render` at
-several thread counts, with the default and with the legacy web view. Prints
+several thread counts, with the default and with the legacy web view, and (with
+--audits) with --accessibility --page-speed --script-changes as well. Prints
 pages/s and the peak memory of the browser (every process under zelmora's,
 summed, sampled ten times a second) and of zelmora itself.
 
 usage: run.py ZELMORA_BINARY [--pages 200] [--threads 1,4,8] [--legacy both|off|on]
+              [--audits both|off|on]
 """
 import argparse
 import os
@@ -69,11 +71,13 @@ def rss_mb(pid):
     return 0.0
 
 
-def crawl(binary, url, threads, legacy, work):
+def crawl(binary, url, threads, legacy, work, audits=False):
     args = [binary, "crawl", url, "--render", "--threads", str(threads), "--timeout", "30",
             "--no-progress", "--internal-only"]
     if legacy:
         args += ["--set", "legacyWebView=true"]
+    if audits:
+        args += ["--accessibility", "--page-speed", "--script-changes"]
     peak = {"browser": 0.0}
     start = time.time()
     with open(os.path.join(work, "out.txt"), "w") as out:
@@ -95,7 +99,8 @@ def crawl(binary, url, threads, legacy, work):
     with open(os.path.join(work, "out.txt")) as f:
         m = SUMMARY.search(f.read())
     pages = int(m.group(4)) if m else 0
-    print(f"threads {threads} legacyWebView {'on ' if legacy else 'off'}: {pages} pages in "
+    print(f"threads {threads} legacyWebView {'on ' if legacy else 'off'}"
+          f"{' audits on ' if audits else ''}: {pages} pages in "
           f"{wall:.1f} s, {pages / wall:.1f} pages/s, browser peak {peak['browser']:.0f} MB, "
           f"zelmora peak {usage.ru_maxrss / 1024.0:.0f} MB (exit "
           f"{os.waitstatus_to_exitcode(status)})", flush=True)
@@ -107,6 +112,7 @@ def main():
     ap.add_argument("--pages", type=int, default=200)
     ap.add_argument("--threads", default="1,4,8")
     ap.add_argument("--legacy", default="both", choices=["both", "off", "on"])
+    ap.add_argument("--audits", default="off", choices=["both", "off", "on"])
     args = ap.parse_args()
     if not shutil.which("nginx"):
         sys.exit("nginx is not installed (scripts/install-deps installs it)")
@@ -119,10 +125,12 @@ def main():
         nginx = start_nginx(root, port, work)
         try:
             url = f"http://127.0.0.1:{port}/"
-            legacies = {"both": [False, True], "off": [False], "on": [True]}[args.legacy]
-            for legacy in legacies:
-                for threads in [int(t) for t in args.threads.split(",")]:
-                    crawl(os.path.abspath(args.binary), url, threads, legacy, work)
+            choice = {"both": [False, True], "off": [False], "on": [True]}
+            for legacy in choice[args.legacy]:
+                # The audits run only in the default web view.
+                for audits in choice[args.audits] if not legacy else [False]:
+                    for threads in [int(t) for t in args.threads.split(",")]:
+                        crawl(os.path.abspath(args.binary), url, threads, legacy, work, audits)
         finally:
             stop_nginx(nginx)
     finally:

@@ -6,6 +6,7 @@
 #include "report/record_fields.h"
 #include "report/report_context.h"
 #include "report/text_escape.h"
+#include "url/rendered_facts.h"
 
 namespace zel::cli {
 
@@ -50,6 +51,62 @@ void appendAuditFields(std::string& out, const ZelUrl& r, const audit::SiteAudit
     }
   }
   appendContentReadings(out, r, a);
+  if (const RenderedFacts* f = a.rendered(&r)) appendRenderedFacts(out, *f);
+}
+
+Json renderedFactsJson(const RenderedFacts& f) {
+  Json out = Json::object();
+  if (f.accessibility) {
+    Json list = Json::array();
+    for (const AccessibilityViolation& v : *f.accessibility)
+      list.push_back({{"rule", v.rule},
+                      {"impact", v.impact},
+                      {"tags", v.tags},
+                      {"elements", v.elements},
+                      {"selector", v.firstSelector}});
+    out["accessibility"] = std::move(list);
+  }
+  if (const auto& p = f.pageSpeed) {
+    // Lab figures: measured by this machine's browser, not by the site's visitors.
+    Json s = {{"lab", true}, {"throttled", p->throttled}, {"cls", p->cls},
+              {"tbtMs", p->tbt}, {"domElements", p->domElements},
+              {"requests", p->requestCount()}, {"bytes", p->requestBytes()}};
+    for (const auto& [key, value] : {std::pair{"ttfbMs", p->ttfb}, {"fcpMs", p->fcp}, {"lcpMs", p->lcp}})
+      s[key] = value < 0 ? Json() : Json(value);
+    Json byType = Json::object();
+    for (const RequestsOfType& t : p->requests)
+      byType[t.type] = {{"requests", t.count}, {"bytes", t.bytes}};
+    s["byType"] = std::move(byType);
+    out["pageSpeed"] = std::move(s);
+  }
+  if (const auto& c = f.scripts) {
+    const auto head = [](const PageHeadFacts& h) {
+      Json j = Json::object();
+      for (const auto& [key, value] : {std::pair{"title", &h.title}, {"description", &h.description},
+                                       {"canonical", &h.canonical}, {"robots", &h.robots},
+                                       {"h1", &h.h1}})
+        j[key] = *value ? Json(**value) : Json();
+      j["links"] = h.links;
+      return j;
+    };
+    Json s = {{"rendered", head(c->rendered)},
+              {"consoleErrors", c->consoleErrors},
+              {"failedRequests", c->failedRequests},
+              {"errors", c->errors},
+              {"failed", c->failed}};
+    s["served"] = c->servedKnown ? head(c->served) : Json();
+    s["linksOnlyRendered"] = c->linksOnlyRendered;
+    out["scriptChanges"] = std::move(s);
+  }
+  return out;
+}
+
+void appendRenderedFacts(std::string& out, const RenderedFacts& facts) {
+  const Json all = renderedFactsJson(facts);
+  for (const auto& [name, value] : all.items()) {
+    key(out, name);
+    out += value.dump(-1, ' ', false, Json::error_handler_t::replace);
+  }
 }
 
 void appendContentReadings(std::string& out, const ZelUrl& r, const audit::SiteAudit& a) {

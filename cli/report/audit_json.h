@@ -3,8 +3,11 @@
 // "audit" object with every issue type that occurred.
 #include <string>
 
+#include "platform/defaults.h"  // Json
+
 namespace zel {
 class ZelUrl;
+struct RenderedFacts;
 }
 namespace zel::audit {
 class SiteAudit;
@@ -20,6 +23,10 @@ void appendAuditFields(std::string& out, const ZelUrl& record, const audit::Site
 // ,"search":{"NAME":matches,...},"extract":{"NAME":[values...],...} for a page
 // the content analyses read (part of the audit fields).
 void appendContentReadings(std::string& out, const ZelUrl& record, const audit::SiteAudit& audit);
+// ,"accessibility":[...],"pageSpeed":{...},"scriptChanges":{...} for a rendered
+// page, each when it was measured (part of the audit fields).
+void appendRenderedFacts(std::string& out, const RenderedFacts& facts);
+Json renderedFactsJson(const RenderedFacts& facts);
 // ,"audit":{...}: pages, indexable pages, each issue type found (ranked) with its
 // count, the sitemaps read, and the findings at addresses the crawl has no record of.
 void appendAuditObject(std::string& out, const ReportContext& report);

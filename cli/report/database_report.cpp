@@ -12,6 +12,7 @@
 #include "platform/sqlite_database.h"
 #include "platform/text_format.h"
 #include "report/content_tables.h"
+#include "report/rendered_tables.h"
 #include "report/markup_json.h"
 #include "report/output_file.h"
 #include "report/record_fields.h"
@@ -743,6 +744,8 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
     for (const char* table : kTables) sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
     for (const char* table : kContentTables)
       sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
+    for (const char* table : kRenderedTables)
+      sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
     if (Status s = db.exec(sql); !s.ok()) return s;
   } else if (Status s = db.exec(
                  // A fresh file that is renamed into place when complete: no journal needed.
@@ -764,6 +767,7 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
       [&] { return writeIndexability(db, report); },
       [&] { return writePageMarkup(db, report); },
       [&] { return writeContentTables(db, report); },
+      [&] { return writeRenderedTables(db, report); },
       [&] {
         return db.exec(
             "CREATE INDEX urls_url ON urls(url);"

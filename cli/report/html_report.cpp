@@ -144,6 +144,8 @@ class HtmlReport {
     writeIssues();
     j += ",\"content\":";
     writeContent();
+    j += ",\"rendered\":";
+    writeRendered();
     j += "}";
     w_.flush();
   }
@@ -508,6 +510,66 @@ class HtmlReport {
       w_.maybeFlush();
     }
     j += ']';
+  }
+
+  // What the browser found on each rendered page: [row, text]; null when no
+  // page was audited in the browser.
+  void writeRendered() {
+    std::string& j = w_.json();
+    const audit::SiteAudit* a = report_.audit();
+    bool first = true;
+    for (const ZelUrl* r : hub_.getLinksCollection()) {
+      const RenderedFacts* f = a ? a->rendered(r) : nullptr;
+      if (!f) continue;
+      j += first ? "[[" : ",[";
+      first = false;
+      w_.num(row(r));
+      j += ',';
+      w_.str(renderedSummary(*f));
+      j += ']';
+      w_.maybeFlush();
+    }
+    j += first ? "null" : "]";
+  }
+
+  static std::string renderedSummary(const RenderedFacts& f) {
+    std::vector<std::string> parts;
+    if (f.accessibility) {
+      std::vector<std::string> rules;
+      for (const AccessibilityViolation& v : *f.accessibility)
+        rules.push_back(strf("%s (%s, %u)", v.rule.c_str(), v.impact.c_str(), v.elements));
+      parts.push_back("accessibility: " + (rules.empty() ? std::string("no rule broken")
+                                                          : join(rules, ", ")));
+    }
+    if (const auto& p = f.pageSpeed) {
+      const auto seconds = [](double ms) {
+        return ms < 0 ? std::string("none") : strf("%.2f s", ms / 1000);
+      };
+      parts.push_back(strf("lab%s: first byte %s, FCP %s, LCP %s, CLS %.3f, TBT %.0f ms, %u "
+                           "elements, %u requests (%llu bytes)",
+                           p->throttled ? " (throttled)" : "", seconds(p->ttfb).c_str(),
+                           seconds(p->fcp).c_str(), seconds(p->lcp).c_str(), p->cls, p->tbt,
+                           p->domElements, p->requestCount(),
+                           static_cast<unsigned long long>(p->requestBytes())));
+    }
+    if (const auto& c = f.scripts) {
+      std::string text = strf("scripts: %u errors, %u failed requests", c->consoleErrors,
+                              c->failedRequests);
+      if (c->servedKnown) {
+        const auto show = [](const std::optional<std::string>& v) {
+          return v ? "\"" + *v + "\"" : std::string("none");
+        };
+        if (c->served.title != c->rendered.title)
+          text += "; title " + show(c->served.title) + " -> " + show(c->rendered.title);
+        if (c->served.canonical != c->rendered.canonical)
+          text += "; canonical " + show(c->served.canonical) + " -> " + show(c->rendered.canonical);
+        if (c->served.robots != c->rendered.robots)
+          text += "; robots " + show(c->served.robots) + " -> " + show(c->rendered.robots);
+        text += strf("; links %u served, %u rendered", c->served.links, c->rendered.links);
+      }
+      parts.push_back(std::move(text));
+    }
+    return join(parts, "; ");
   }
 
   void writeWarnings() {

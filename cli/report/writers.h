@@ -50,7 +50,7 @@ Status writeCrawlDatabase(const ReportContext& report, const std::string& path);
 // transaction: on failure the file is left as it was.
 Status rewriteCrawlDatabase(const ReportContext& report, const std::string& path);
 // The layout the database writer writes; readers refuse a newer one.
-inline constexpr int kCrawlDatabaseSchemaVersion = 8;
+inline constexpr int kCrawlDatabaseSchemaVersion = 9;
 // The first layout with the site audit's tables (issue_types, issues,
 // indexability, page_markup).
 inline constexpr int kFirstAuditSchemaVersion = 5;

@@ -12,6 +12,7 @@
 
 #include "parser/markup_facts.h"
 #include "platform/url_loader.h"
+#include "url/rendered_facts.h"
 
 namespace zel {
 class Defaults;
@@ -83,6 +84,9 @@ struct AuditInput {
   const SitemapReading* sitemaps = nullptr;  // with --audit-sitemaps
   // Filled with the site-wide content analyses when given; null: none run.
   ContentAnalysis* content = nullptr;
+  // What the browser found on a rendered page (--accessibility, --page-speed,
+  // --script-changes); null or returning null: nothing for that page.
+  std::function<const RenderedFacts*(const ZelUrl*)> renderedOf;
 };
 
 }  // namespace zel::audit

@@ -145,6 +145,7 @@ void AuditRun::runAll() {
   checkHreflang(*this);
   checkSitemaps(*this);
   checkSecurity(*this);
+  if (in.renderedOf) checkRenderedPages(*this);
   if (in.content) checkContentAnalyses(*this, *in.content);
 
   // One finding per type and address, records in the order the crawl made them.

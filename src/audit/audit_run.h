@@ -67,6 +67,8 @@ void checkCanonicals(AuditRun& run);
 void checkHreflang(AuditRun& run);
 void checkSitemaps(AuditRun& run);
 void checkSecurity(AuditRun& run);
+// What the browser found on rendered pages: accessibility, page speed, script changes.
+void checkRenderedPages(AuditRun& run);
 // The content analyses over the whole site, and their findings.
 void checkContentAnalyses(AuditRun& run, ContentAnalysis& content);
 

@@ -308,6 +308,65 @@ constexpr IssueType kCatalogue[] = {
     {StructuredDataMissing, "structured_data.missing", "structured_data", L, O,
      "Indexable pages without structured data.",
      "Describe what the page is about (an Article, a Product, an Organization) in JSON-LD."},
+    // Accessibility of the rendered page (--accessibility); the detail names the rules
+    {AccessibilityCritical, "accessibility.critical", "accessibility", H, I,
+     "Pages that break a WCAG A or AA rule with critical impact (some people cannot use the "
+     "page at all).",
+     "Fix the elements the rules name: give images alt text, controls names, forms labels."},
+    {AccessibilitySerious, "accessibility.serious", "accessibility", H, I,
+     "Pages that break a WCAG A or AA rule with serious impact.",
+     "Fix the elements the rules name (contrast, names of links and frames, the page's lang)."},
+    {AccessibilityModerate, "accessibility.moderate", "accessibility", M, W,
+     "Pages that break a WCAG A or AA rule with moderate impact.",
+     "Fix the elements the rules name; the rule's id says what it checks."},
+    {AccessibilityMinor, "accessibility.minor", "accessibility", L, W,
+     "Pages that break a WCAG A or AA rule with minor impact.",
+     "Fix the elements the rules name when the page is next changed."},
+    // Page speed of the rendered page (--page-speed): lab figures, measured on this machine
+    {PageSpeedLcpNeedsImprovement, "page_speed.lcp_needs_improvement", "page_speed", M, W,
+     "Pages whose largest contentful paint came after 2.5 s (lab figure, measured on this "
+     "machine).",
+     "Send the main image or text sooner: a faster server, fewer render-blocking resources, "
+     "smaller images."},
+    {PageSpeedLcpPoor, "page_speed.lcp_poor", "page_speed", H, I,
+     "Pages whose largest contentful paint came after 4 s (lab figure, measured on this "
+     "machine).",
+     "Send the main image or text sooner: a faster server, fewer render-blocking resources, "
+     "smaller images."},
+    {PageSpeedClsNeedsImprovement, "page_speed.cls_needs_improvement", "page_speed", M, W,
+     "Pages whose layout shifted by more than 0.1 (lab figure, measured on this machine).",
+     "Give images and embeds their size, and keep room for what is added late."},
+    {PageSpeedClsPoor, "page_speed.cls_poor", "page_speed", H, I,
+     "Pages whose layout shifted by more than 0.25 (lab figure, measured on this machine).",
+     "Give images and embeds their size, and keep room for what is added late."},
+    {PageSpeedTbtNeedsImprovement, "page_speed.tbt_needs_improvement", "page_speed", M, W,
+     "Pages whose scripts blocked the main thread for more than 200 ms in all (lab figure, "
+     "measured on this machine).",
+     "Split long scripts, load what is not needed at once later, run less script."},
+    {PageSpeedTbtPoor, "page_speed.tbt_poor", "page_speed", H, I,
+     "Pages whose scripts blocked the main thread for more than 600 ms in all (lab figure, "
+     "measured on this machine).",
+     "Split long scripts, load what is not needed at once later, run less script."},
+    // What scripts change (--script-changes): the page as served against the page as rendered
+    {RenderingOnlyInRendered, "rendering.only_in_rendered", "rendering", M, W,
+     "Pages whose title, meta description, canonical, meta robots or h1 exists only after "
+     "their scripts have run.",
+     "Put them in the HTML the server sends: search engines may not run the scripts."},
+    {RenderingChangedByScripts, "rendering.changed_by_scripts", "rendering", M, W,
+     "Pages whose scripts change the title, meta description, canonical, meta robots or h1 "
+     "the server sent.",
+     "Send the final values in the HTML; search engines may read either one."},
+    {RenderingNoindexOnlyServed, "rendering.noindex_only_in_served", "rendering", H, I,
+     "Pages whose served HTML says noindex while the rendered page does not.",
+     "Remove noindex from the served HTML: a search engine that reads it may never render "
+     "the page."},
+    {RenderingLinksOnlyRendered, "rendering.links_only_rendered", "rendering", L, W,
+     "Pages with links that exist only after their scripts have run.",
+     "Write important links into the served HTML, so that crawlers find them without "
+     "running scripts."},
+    {RenderingScriptErrors, "rendering.script_errors", "rendering", M, I,
+     "Pages whose scripts logged errors or threw while rendering.",
+     "Fix the errors the detail names; a failing script may leave the page incomplete."},
 };
 
 constexpr bool catalogueInOrder() {

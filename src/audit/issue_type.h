@@ -116,6 +116,21 @@ enum class Issue : uint16_t {
   StructuredDataInvalid,
   StructuredDataIncomplete,
   StructuredDataMissing,
+  AccessibilityCritical,
+  AccessibilitySerious,
+  AccessibilityModerate,
+  AccessibilityMinor,
+  PageSpeedLcpNeedsImprovement,
+  PageSpeedLcpPoor,
+  PageSpeedClsNeedsImprovement,
+  PageSpeedClsPoor,
+  PageSpeedTbtNeedsImprovement,
+  PageSpeedTbtPoor,
+  RenderingOnlyInRendered,
+  RenderingChangedByScripts,
+  RenderingNoindexOnlyServed,
+  RenderingLinksOnlyRendered,
+  RenderingScriptErrors,
   kCount
 };
 

@@ -72,6 +72,7 @@ SiteAudit SiteAudit::run(const AuditInput& input) {
   if (input.settings) audit.limits_ = AuditLimits::from(*input.settings);
   audit.sitemaps_ = input.sitemaps;
   audit.content_ = input.content;
+  audit.renderedOf_ = input.renderedOf;
   AuditRun run(input, audit);
   run.runAll();
   // Kept while every output is written: without the room their growth left.

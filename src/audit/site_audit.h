@@ -74,6 +74,10 @@ class SiteAudit {
   const SitemapReading* sitemaps() const { return sitemaps_; }
   // The content analyses' results; null when they did not run.
   const ContentAnalysis* content() const { return content_; }
+  // What the browser found on a rendered page; null when nothing was measured.
+  const RenderedFacts* rendered(const ZelUrl* page) const {
+    return renderedOf_ ? renderedOf_(page) : nullptr;
+  }
 
  private:
   friend class AuditRun;
@@ -94,6 +98,7 @@ class SiteAudit {
   AuditLimits limits_;
   const SitemapReading* sitemaps_ = nullptr;
   const ContentAnalysis* content_ = nullptr;
+  std::function<const RenderedFacts*(const ZelUrl*)> renderedOf_;
 };
 
 }  // namespace zel::audit

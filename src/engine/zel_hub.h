@@ -22,6 +22,7 @@
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
 #include "url/kx_data_source.h"
+#include "url/rendered_facts.h"
 #include "url/zel_link_graph.h"
 #include "url/zel_link_instance.h"
 #include "url/zel_record_owner.h"
@@ -232,6 +233,12 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
                             PageContentReceiver receiver) {
     contentReader_ = std::move(reader);
     contentReceiver_ = std::move(receiver);
+  }
+  // With a receiver set, what the audits of each rendered page found (with
+  // --accessibility, --page-speed, --script-changes) goes to it with the record.
+  using RenderedFactsReceiver = std::function<void(ZelUrl*, RenderedFacts&&)>;
+  void setRenderedFactsReceiver(RenderedFactsReceiver receiver) {
+    renderedFactsReceiver_ = std::move(receiver);
   }
   // Pages that asked to be rendered but were read as served (no browser), and why.
   int getUnrenderedPageCount() const { return unrenderedPages_; }
@@ -454,6 +461,8 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   Url resolvedLink_;  // processLink's target, reused from link to link
   std::shared_ptr<PageScan> scanInHand_;
   MarkupFactsReceiver markupFactsReceiver_;
+  RenderedFactsReceiver renderedFactsReceiver_;
+  int64_t renderersMade_ = 0;  // the page-speed sample counts them
   // The gatherer that observed the scan of the page being extracted.
   std::unique_ptr<MarkupFactsGatherer> gathererInHand_;
   std::shared_ptr<const PageContentReader> contentReader_;

@@ -13,6 +13,8 @@ namespace {
 constexpr double kCommandTimeout = 30.0;
 // The load's progress as far as the browser tells: asked for, document read.
 constexpr double kProgressStarted = 0.1, kProgressDocumentRead = 0.5;
+// A page's requests followed at once, and the length of a message or address kept.
+constexpr size_t kMostRequestsFollowed = 20000, kMostKeptText = 300;
 
 std::string encodeBase64(std::string_view in) {
   static const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -283,6 +285,7 @@ void ChromiumWebView::later(std::function<void()> work) {
 
 void ChromiumWebView::listen() {
   DevToolsClient& c = pool_->client_;
+  listenToActivity();
   handlers_.push_back(c.on(
       "Page.domContentEventFired",
       [this](const Json&) {
@@ -396,7 +399,8 @@ void ChromiumWebView::clientRedirect(const std::string& url, double delaySeconds
 }
 
 void ChromiumWebView::finished() {
-  if (!loading_) return;
+  // The blank page a view opens on may finish loading meanwhile: not the load asked for.
+  if (!loading_ || !navigationSent_) return;
   loading_ = false;
   if (!delegate_) return;
   std::weak_ptr<bool> alive = alive_;
@@ -465,10 +469,43 @@ void ChromiumWebView::send(const std::string& session, const std::string& method
 
 void ChromiumWebView::load(const UrlRequest& request) {
   loading_ = true;
+  navigationSent_ = false;
   const uint64_t mine = ++navigation_;
   whenOpen(
       [this, request, mine] {
         if (mine != navigation_) return;
+        // What the page is to be watched with is in place before it starts: a
+        // command the browser has not answered may miss the page's new process.
+        if (preparing_ > 0) {
+          afterPreparing_ = [this, request, mine] {
+            if (mine == navigation_) startLoad(request);
+          };
+          return;
+        }
+        startLoad(request);
+      },
+      [this, mine](const Status& s) {
+        if (mine != navigation_ || !loading_) return;
+        loading_ = false;
+        if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, s.message());
+      });
+}
+
+void ChromiumWebView::prepared() {
+  if (--preparing_ > 0 || !afterPreparing_) return;
+  std::function<void()> go = std::move(afterPreparing_);
+  afterPreparing_ = nullptr;
+  go();
+}
+
+void ChromiumWebView::sendPreparation(const std::string& method, Json params) {
+  ++preparing_;
+  sendToPage(method, std::move(params), [this](const Status&, const Json&) { prepared(); });
+}
+
+void ChromiumWebView::startLoad(const UrlRequest& request) {
+  const uint64_t mine = navigation_;
+  {
         if (pendingCookies_.empty()) return navigate(request);
         // The cookies are in the jar before the navigation starts.
         sendToPage("Network.setCookies", {{"cookies", cookieParams(pendingCookies_)}},
@@ -476,12 +513,7 @@ void ChromiumWebView::load(const UrlRequest& request) {
                      if (mine == navigation_) navigate(request);
                    });
         pendingCookies_.clear();
-      },
-      [this, mine](const Status& s) {
-        if (mine != navigation_ || !loading_) return;
-        loading_ = false;
-        if (delegate_) delegate_->webViewDidFailProvisionalNavigation(*this, s.message());
-      });
+  }
 }
 
 void ChromiumWebView::setCookies(const std::vector<HttpCookie>& cookies) {
@@ -517,6 +549,9 @@ void ChromiumWebView::navigate(const UrlRequest& request) {
   sendToPage("Network.setCacheDisabled", {{"cacheDisabled", true}}, ignore);
   // The browser navigates with GET; a form's method and body go in when its request is held.
   reportedRedirects_.clear();
+  activity_ = WebViewActivity();
+  requests_.clear();
+  mainRequestId_.clear();
   lastProgress_.reset();
   ownNavigationPending_ = true;
   if (pendingPost_) sendToPage("Fetch.disable", Json::object(), ignore);
@@ -527,6 +562,7 @@ void ChromiumWebView::navigate(const UrlRequest& request) {
                {{"patterns", Json::array({{{"urlPattern", "*"}, {"resourceType", "Document"}}})}},
                ignore);
   }
+  navigationSent_ = true;
   sendToPage(
       "Page.navigate", {{"url", request.url}},
       [this, mine](const Status& s, const Json& r) {
@@ -561,11 +597,20 @@ void ChromiumWebView::stopLoading() {
 }
 
 void ChromiumWebView::evaluateJavaScript(const std::string& script, ScriptDone done) {
-  auto shared = std::make_shared<ScriptDone>(std::move(done));
+  evaluate(script, false, std::make_shared<ScriptDone>(std::move(done)));
+}
+
+void ChromiumWebView::evaluateAsyncJavaScript(const std::string& script, ScriptDone done) {
+  evaluate(script, true, std::make_shared<ScriptDone>(std::move(done)));
+}
+
+void ChromiumWebView::evaluate(const std::string& script, bool awaitPromise,
+                               std::shared_ptr<ScriptDone> shared) {
   whenOpen(
-      [this, script, shared] {
+      [this, script, awaitPromise, shared] {
         sendToPage(
-            "Runtime.evaluate", {{"expression", script}, {"returnByValue", true}},
+            "Runtime.evaluate",
+            {{"expression", script}, {"returnByValue", true}, {"awaitPromise", awaitPromise}},
             [shared](const Status& s, const Json& r) {
               if (!s.ok()) return (*shared)(s, std::nullopt);
               if (r.contains("exceptionDetails")) {
@@ -581,6 +626,149 @@ void ChromiumWebView::evaluateJavaScript(const std::string& script, ScriptDone d
             kCommandTimeout);
       },
       [shared](const Status& s) { (*shared)(s, std::nullopt); });
+}
+
+void ChromiumWebView::addScriptOnNewDocument(const std::string& script) {
+  whenOpen(
+      [this, script] {
+        sendPreparation("Page.addScriptToEvaluateOnNewDocument", {{"source", script}});
+      },
+      [](const Status&) {});
+}
+
+void ChromiumWebView::watchActivity(bool on) {
+  if (on == watching_) return;
+  watching_ = on;
+  // Console messages and exceptions are told only with the runtime's events on.
+  whenOpen(
+      [this, on] {
+        sendPreparation(on ? "Runtime.enable" : "Runtime.disable", Json::object());
+      },
+      [](const Status&) {});
+}
+
+void ChromiumWebView::getMainResponseBody(ScriptDone done) {
+  auto shared = std::make_shared<ScriptDone>(std::move(done));
+  whenOpen(
+      [this, shared] {
+        if (mainRequestId_.empty())
+          return failLater([shared](const Status&) {
+            (*shared)(Status::Error("the page's response was not seen"), std::nullopt);
+          });
+        sendToPage("Network.getResponseBody", {{"requestId", mainRequestId_}},
+                   [shared](const Status& s, const Json& r) {
+                     if (!s.ok()) return (*shared)(s, std::nullopt);
+                     std::string body = r.value("body", "");
+                     if (r.value("base64Encoded", false)) body = decodeBase64(body);
+                     (*shared)(Status::Ok(), std::move(body));
+                   });
+      },
+      [shared](const Status& s) { (*shared)(s, std::nullopt); });
+}
+
+void ChromiumWebView::setThrottling(double latencyMs, double downloadKbps, double uploadKbps,
+                                    double cpuSlowdown) {
+  whenOpen(
+      [=, this] {
+        // The protocol counts throughput in bytes a second; -1 leaves it free.
+        const auto bytesPerSecond = [](double kbps) { return kbps > 0 ? kbps * 1000 / 8 : -1.0; };
+        if (latencyMs > 0 || downloadKbps > 0 || uploadKbps > 0)
+          sendPreparation("Network.emulateNetworkConditions",
+                          {{"offline", false},
+                           {"latency", std::max(0.0, latencyMs)},
+                           {"downloadThroughput", bytesPerSecond(downloadKbps)},
+                           {"uploadThroughput", bytesPerSecond(uploadKbps)}});
+        if (cpuSlowdown > 1) sendPreparation("Emulation.setCPUThrottlingRate", {{"rate", cpuSlowdown}});
+      },
+      [](const Status&) {});
+}
+
+void ChromiumWebView::noteFailed(const std::string& requestId, const std::string& fallbackUrl) {
+  ++activity_.failedRequests;
+  auto it = requests_.find(requestId);
+  const std::string& url = it != requests_.end() ? it->second.second : fallbackUrl;
+  if (activity_.failed.size() < WebViewActivity::kFewKept && !url.empty())
+    activity_.failed.push_back(url.substr(0, kMostKeptText));
+}
+
+void ChromiumWebView::listenToActivity() {
+  DevToolsClient& c = pool_->client_;
+  handlers_.push_back(c.on(
+      "Network.requestWillBeSent",
+      [this](const Json& p) {
+        if (!watching_) return;
+        const std::string url = p.contains("request") ? p["request"].value("url", "") : "";
+        if (startsWithNoCase(url, "data:")) return;
+        std::string type = p.value("type", "Other");
+        for (char& ch : type) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        auto& n = activity_.byType[type];
+        ++n.count;  // each step of a redirect is a request of its own
+        const std::string id = p.value("requestId", "");
+        if (requests_.size() < kMostRequestsFollowed || requests_.count(id))
+          requests_[id] = {std::move(type), url};
+      },
+      session_));
+  handlers_.push_back(c.on(
+      "Network.responseReceived",
+      [this](const Json& p) {
+        if (!watching_) return;
+        const std::string id = p.value("requestId", "");
+        if (p.value("type", "") == "Document" && p.value("frameId", "") == target_)
+          mainRequestId_ = id;
+        const Json& response = p.contains("response") ? p["response"] : Json::object();
+        if (response.value("status", 0) >= 400) noteFailed(id, response.value("url", ""));
+      },
+      session_));
+  handlers_.push_back(c.on(
+      "Network.loadingFinished",
+      [this](const Json& p) {
+        if (!watching_) return;
+        auto it = requests_.find(p.value("requestId", ""));
+        const std::string type = it != requests_.end() ? it->second.first : "other";
+        const double bytes = p.value("encodedDataLength", 0.0);
+        if (bytes > 0) activity_.byType[type].bytes += static_cast<uint64_t>(bytes);
+        if (it != requests_.end()) requests_.erase(it);
+      },
+      session_));
+  handlers_.push_back(c.on(
+      "Network.loadingFailed",
+      [this](const Json& p) {
+        if (!watching_) return;
+        const std::string id = p.value("requestId", "");
+        // Cancelled by the browser itself (a page left, a load stopped): not the site's fault.
+        if (!p.value("canceled", false)) noteFailed(id, "");
+        requests_.erase(id);
+      },
+      session_));
+  const auto noteError = [this](std::string message) {
+    ++activity_.consoleErrors;
+    if (activity_.errors.size() < WebViewActivity::kFewKept)
+      activity_.errors.push_back(message.substr(0, kMostKeptText));
+  };
+  handlers_.push_back(c.on(
+      "Runtime.consoleAPICalled",
+      [this, noteError](const Json& p) {
+        if (!watching_ || p.value("type", "") != "error") return;
+        std::string message = "console.error";
+        if (p.contains("args") && p["args"].is_array() && !p["args"].empty()) {
+          const Json& a = p["args"][0];
+          message = a.contains("value") && a["value"].is_string() ? a["value"].get<std::string>()
+                                                                 : a.value("description", message);
+        }
+        noteError(std::move(message));
+      },
+      session_));
+  handlers_.push_back(c.on(
+      "Runtime.exceptionThrown",
+      [this, noteError](const Json& p) {
+        if (!watching_ || !p.contains("exceptionDetails")) return;
+        const Json& e = p["exceptionDetails"];
+        std::string message = e.value("text", "uncaught exception");
+        if (e.contains("exception") && e["exception"].is_object())
+          message = e["exception"].value("description", message);
+        noteError(std::move(message));
+      },
+      session_));
 }
 
 void ChromiumWebView::takeSnapshot(PictureDone done) {

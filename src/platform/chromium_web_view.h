@@ -4,6 +4,7 @@
 // flat session. The page target is closed when its view ends; the browser ends
 // with the pool.
 #include <chrono>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -63,6 +64,13 @@ class ChromiumWebView : public WebView {
   void evaluateJavaScript(const std::string& script, ScriptDone done) override;
   void takeSnapshot(PictureDone done) override;
   void removeCachedData() override;
+  void evaluateAsyncJavaScript(const std::string& script, ScriptDone done) override;
+  void addScriptOnNewDocument(const std::string& script) override;
+  void watchActivity(bool on) override;
+  WebViewActivity activity() const override { return activity_; }
+  void getMainResponseBody(ScriptDone done) override;
+  void setThrottling(double latencyMs, double downloadKbps, double uploadKbps,
+                     double cpuSlowdown) override;
 
  private:
   friend class ChromiumProcessPool;
@@ -74,6 +82,15 @@ class ChromiumWebView : public WebView {
   // Runs `work` on a later turn, unless the view has ended by then.
   void later(std::function<void()> work);
   void navigate(const UrlRequest& request);
+  // The load itself: the crawl's cookies into the jar, then the navigation.
+  void startLoad(const UrlRequest& request);
+  // A command that must be answered before the next load starts.
+  void sendPreparation(const std::string& method, Json params);
+  void prepared();
+  void evaluate(const std::string& script, bool awaitPromise, std::shared_ptr<ScriptDone> done);
+  // The activity's events, counted while watching.
+  void listenToActivity();
+  void noteFailed(const std::string& requestId, const std::string& fallbackUrl);
   // The main frame's load is over: progress 1, then the finish.
   void finished();
   void clientRedirect(const std::string& url, double delaySeconds);
@@ -98,6 +115,7 @@ class ChromiumWebView : public WebView {
   std::string session_, target_, mainFrame_, brokenWhy_;
   std::string context_;  // the browser context of a view with a cookie jar of its own
   bool loading_ = false;
+  bool navigationSent_ = false;  // the load's own navigation has been asked for
   bool terminated_ = false;
   // Counts loads, so that the answer of an old navigation does not touch a newer one.
   uint64_t navigation_ = 0;
@@ -111,6 +129,13 @@ class ChromiumWebView : public WebView {
   std::optional<std::chrono::steady_clock::time_point> lastProgress_;
   bool ownNavigationPending_ = false;
   std::vector<DevToolsClient::HandlerId> handlers_;
+  bool watching_ = false;
+  int preparing_ = 0;  // preparations not yet answered; the load waits for them
+  std::function<void()> afterPreparing_;
+  WebViewActivity activity_;
+  // By request id, while the load lasts (bounded: a page may ask for very many).
+  std::map<std::string, std::pair<std::string, std::string>> requests_;  // type, address
+  std::string mainRequestId_;
   std::vector<std::pair<std::function<void()>, std::function<void(const Status&)>>> waiting_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

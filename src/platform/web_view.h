@@ -6,10 +6,13 @@
 // another thread and never from inside the call that caused it. Each
 // completion is called exactly once, also when the browser behind the view
 // has gone away (then with an error), so nobody waits for an answer forever.
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/status.h"
 #include "platform/url_loader.h"  // UrlRequest
@@ -29,6 +32,19 @@ struct WebViewConfiguration {
   // The page keeps its cookies in a jar of its own, which ends with the view;
   // otherwise in the jar the browser's other such views share.
   bool ownCookieJar = false;
+};
+
+// What a page did while it loaded, counted from the load after watchActivity(true).
+struct WebViewActivity {
+  struct Requests {
+    uint32_t count = 0;
+    uint64_t bytes = 0;  // as transferred
+  };
+  std::map<std::string, Requests> byType;  // the browser's resource types, lower case
+  // Console errors and uncaught exceptions; requests that failed or were answered 4xx/5xx.
+  uint32_t consoleErrors = 0, failedRequests = 0;
+  std::vector<std::string> errors, failed;  // the first kFewKept messages and addresses
+  static constexpr size_t kFewKept = 5;
 };
 
 // The navigation of the main frame, as it happens.
@@ -89,6 +105,21 @@ class WebView {
   virtual void takeSnapshot(PictureDone done) = 0;
   // Forgets the disk and memory caches of the pages, so the next load fetches afresh.
   virtual void removeCachedData() = 0;
+
+  // A script that returns a promise: its settled value, as evaluateJavaScript gives one.
+  virtual void evaluateAsyncJavaScript(const std::string& script, ScriptDone done) = 0;
+  // Runs `script` in every document the view loads from now on, before the page's own.
+  virtual void addScriptOnNewDocument(const std::string& script) = 0;
+  // Counts what the pages loaded from the next load() on do (requests, errors).
+  virtual void watchActivity(bool on) = 0;
+  virtual WebViewActivity activity() const = 0;
+  // The main frame's response body as the browser received it: no request is
+  // sent again. An error when the browser no longer keeps it.
+  virtual void getMainResponseBody(ScriptDone done) = 0;
+  // Slows the network (latency in ms, throughput in kilobits a second) and the
+  // processor (a factor) of the pages loaded from now on; 0 leaves each as it is.
+  virtual void setThrottling(double latencyMs, double downloadKbps, double uploadKbps,
+                             double cpuSlowdown) = 0;
 };
 
 // The browser behind a set of web views.

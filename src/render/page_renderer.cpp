@@ -32,7 +32,7 @@ PageRenderer::PageRenderer(const Platform& platform, ZelRendererOwner* owner)
     : platform_(platform), owner_(owner) {}
 
 PageRenderer::PageRenderer(const Platform& platform, const UrlRequest& request,
-                           ZelRendererOwner* owner)
+                           ZelRendererOwner* owner, RenderAuditRequest audits)
     : PageRenderer(platform, owner) {
   // The engine's loader keeps no URL cache, so there is none to empty here.
   Log& log = *platform_.log;
@@ -46,6 +46,15 @@ PageRenderer::PageRenderer(const Platform& platform, const UrlRequest& request,
   fresh.ownCookieJar = true;
   webview_ = WebViewRecycler::sharedWebViewRecycler().makeWebView(fresh);
   if (webview_) webview_->setNavigationDelegate(this);
+  auditRequest_ = std::move(audits);
+  if (webview_) {
+    PageAuditor::prepare(*webview_, auditRequest_.audits, auditRequest_.throttling);
+    if (auditRequest_.audits.any()) {
+      auditor_ = std::make_unique<PageAuditor>(*webview_, auditRequest_.audits,
+                                               auditRequest_.throttling.any());
+      auditsReported_ = false;
+    }
+  }
   thisUrl_ = request.url;
   hasResponded_ = false;
   ZEL_LOG(log, 0, "WKWebView inited, loading request for " + thisUrl_);
@@ -63,6 +72,8 @@ PageRenderer::PageRenderer(const Platform& platform, const UrlRequest& request,
 void PageRenderer::giveUp() {
   if (hasResponded_) return;
   ZEL_LOG(*platform_.log, 1, thisUrl_ + " is still loading; rendering given up");
+  timedOut_ = true;
+  reportAudits(RenderedFacts{true, {}, {}, {}});
   hasResponded_ = true;
   if (webview_) webview_->stopLoading();
   askOwnerToClear();
@@ -120,7 +131,9 @@ void PageRenderer::webViewDidFinishNavigation(WebView&) {
   const double settle = platform_.defaults->doubleForKey("jsRenderingTime");
   std::weak_ptr<bool> alive = alive_;
   timers_.push_back(platform_.runLoop->postAfter(settle, [this, alive] {
-    if (alive.lock()) webViewActuallyFinished();
+    if (!alive.lock()) return;
+    settled_ = true;
+    webViewActuallyFinished();
   }));
 }
 
@@ -160,6 +173,28 @@ void PageRenderer::webViewActuallyFinished() {
   if (hasResponded_) {
     log.always("thumbgetter has another finish message after responding");
     return;
+  }
+  if (auditor_) {
+    if (!auditsReported_) {
+      // Measured only on a page that settled in time; a time-out ends the measuring.
+      if (settled_ && !timedOut_ && !auditing_) {
+        auditing_ = true;
+        std::weak_ptr<bool> alive = alive_;
+        auditor_->run([this, alive](RenderedFacts facts) {
+          if (!alive.lock()) return;
+          auditing_ = false;
+          reportAudits(std::move(facts));
+          webViewActuallyFinished();
+        });
+        return;
+      }
+      if (auditing_ && !timedOut_) return;  // the audits' end goes on
+      reportAudits(timedOut_ ? std::optional<RenderedFacts>(RenderedFacts{true, {}, {}, {}})
+                             : std::nullopt);
+    }
+    // The page is read once, however many finish messages come meanwhile.
+    if (reading_) return;
+    reading_ = true;
   }
   returnWhatHTMLWeHave();
   platform_.defaults->setObject("WebKitCacheModelPreferenceKey", 0);
@@ -245,12 +280,19 @@ void PageRenderer::keepCookiesOfThePage(const std::vector<HttpCookie>& jar) {
   platform_.loader->addCookies(changed);
 }
 
+void PageRenderer::reportAudits(std::optional<RenderedFacts> facts) {
+  if (auditsReported_) return;
+  auditsReported_ = true;
+  if (facts && auditRequest_.done) auditRequest_.done(std::move(*facts));
+}
+
 void PageRenderer::haveWeTimedOut() {
   if (hasResponded_) {
     askOwnerToClear();
     return;
   }
   ZEL_LOG(*platform_.log, 1, thisUrl_ + " has timed out");
+  timedOut_ = true;
   webViewActuallyFinished();
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/web_view.h"
+#include "render/page_auditor.h"
 #include "url/zel_renderer.h"
 
 namespace zel {
@@ -18,8 +19,10 @@ class PageRenderer : public ZelRenderer, private WebViewNavigationDelegate {
   static constexpr const char* kOuterHTMLScript = "document.documentElement.outerHTML.toString()";
 
   // `initWithRequest:owner:`: starts loading at once. The owner must outlive
-  // the renderer or drop it first.
-  PageRenderer(const Platform& platform, const UrlRequest& request, ZelRendererOwner* owner);
+  // the renderer or drop it first. With audits asked for, they run once the
+  // page has settled, before its HTML goes to the owner.
+  PageRenderer(const Platform& platform, const UrlRequest& request, ZelRendererOwner* owner,
+               RenderAuditRequest audits = {});
   // `loadURL:owner:`: a load from a bare address, normalised first.
   static std::unique_ptr<PageRenderer> loadURL(const Platform& platform, const std::string& address,
                                                ZelRendererOwner* owner);
@@ -48,6 +51,9 @@ class PageRenderer : public ZelRenderer, private WebViewNavigationDelegate {
   bool deliver(const std::string& html, const std::weak_ptr<bool>& alive);
   // The cookies the page set or changed go to the crawl's store.
   void keepCookiesOfThePage(const std::vector<HttpCookie>& jar);
+  // The audits' answer, once: what they found, or that the render timed out
+  // (then nothing), or nothing at all when the page failed.
+  void reportAudits(std::optional<RenderedFacts> facts);
 
   void webViewDidFinishNavigation(WebView&) override;
   void webViewDidFailNavigation(WebView&, const std::string& error) override;
@@ -71,6 +77,11 @@ class PageRenderer : public ZelRenderer, private WebViewNavigationDelegate {
   std::vector<HttpCookie> given_;
   std::string identifier_;
   std::vector<RunLoop::TimerId> timers_;
+  // The audits: asked for, running, answered; how the page ended its load.
+  RenderAuditRequest auditRequest_;
+  std::unique_ptr<PageAuditor> auditor_;  // after webview_: it ends first
+  bool auditing_ = false, auditsReported_ = true, reading_ = false;
+  bool settled_ = false, timedOut_ = false;
   // Completions and posted calls check it, so none runs after the renderer is gone.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -1,5 +1,6 @@
 // The audit's rules with logic of their own: hreflang codes, canonical chains,
-// private and loopback addresses, the Link header and the sitemap reader.
+// private and loopback addresses, the Link header, the sitemap reader and the
+// findings of a rendered page's audits.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +9,7 @@
 #include "audit/hreflang_code.h"
 #include "audit/link_header.h"
 #include "audit/network_address.h"
+#include "audit/rendered_checks.h"
 #include "audit/sitemap_reader.h"
 #include "support/test_server.h"
 
@@ -36,6 +38,67 @@ TEST(AuditRules, HreflangCodes) {
   for (const auto& [code, valid] : kCases) EXPECT_EQ(isValidHreflang(code), valid) << code;
   EXPECT_EQ(primaryLanguage(" de-AT "), "de");
   EXPECT_EQ(primaryLanguage("EN_us"), "en");
+}
+
+// The page-speed thresholds are "over", so a figure at one is not a finding;
+// the served and rendered heads compare field by field.
+TEST(AuditRules, RenderedPageFindings) {
+  using I = Issue;
+  const auto speed = [](double lcp, double cls, double tbt) {
+    RenderedFacts f;
+    f.pageSpeed.emplace();
+    f.pageSpeed->lcp = lcp;
+    f.pageSpeed->cls = cls;
+    f.pageSpeed->tbt = tbt;
+    return f;
+  };
+  const auto heads = [](PageHeadFacts served, PageHeadFacts rendered, bool known = true) {
+    RenderedFacts f;
+    f.scripts.emplace();
+    f.scripts->served = std::move(served);
+    f.scripts->rendered = std::move(rendered);
+    f.scripts->servedKnown = known;
+    return f;
+  };
+  PageHeadFacts noindex, index, titled;
+  noindex.robots = "NoIndex, nofollow";
+  index.robots = "index, follow";
+  titled.title = "T";
+  PageHeadFacts none = titled;
+  none.robots = "none";
+  const struct {
+    RenderedFacts facts;
+    std::vector<I> issues;
+  } kCases[] = {
+      {speed(-1, 0, 0), {}},  // no paint at all
+      {speed(2500, 0.1, 200), {}},
+      {speed(2501, 0.11, 201),
+       {I::PageSpeedLcpNeedsImprovement, I::PageSpeedClsNeedsImprovement,
+        I::PageSpeedTbtNeedsImprovement}},
+      {speed(4001, 0.26, 601), {I::PageSpeedLcpPoor, I::PageSpeedClsPoor, I::PageSpeedTbtPoor}},
+      {heads(titled, titled), {}},
+      {heads({}, titled), {I::RenderingOnlyInRendered}},
+      {heads(titled, {}), {I::RenderingChangedByScripts}},  // removed
+      {heads(noindex, index), {I::RenderingChangedByScripts, I::RenderingNoindexOnlyServed}},
+      {heads(none, titled), {I::RenderingChangedByScripts, I::RenderingNoindexOnlyServed}},
+      {heads(index, noindex), {I::RenderingChangedByScripts}},
+      {heads({}, titled, false), {}},  // the served page was not to be had
+  };
+  for (size_t k = 0; k < std::size(kCases); ++k) {
+    std::vector<I> got;
+    for (const auto& [issue, detail] : renderedFindings(kCases[k].facts)) got.push_back(issue);
+    EXPECT_EQ(got, kCases[k].issues) << k;
+  }
+  // Rules group by impact; the detail names each with its elements.
+  RenderedFacts a;
+  a.accessibility = {{"image-alt", "critical", {}, 2, "img"},
+                     {"button-name", "critical", {}, 1, "button"},
+                     {"region", "moderate", {}, 3, "p"}};
+  const auto found = renderedFindings(a);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0], std::make_pair(I::AccessibilityCritical,
+                                     std::string("image-alt (2), button-name (1)")));
+  EXPECT_EQ(found[1].first, I::AccessibilityModerate);
 }
 
 TEST(AuditRules, CanonicalChains) {

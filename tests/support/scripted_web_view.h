@@ -30,6 +30,17 @@ class ScriptedWebView : public WebView {
   void evaluateJavaScript(const std::string& script, ScriptDone done) override;
   void takeSnapshot(PictureDone done) override;
   void removeCachedData() override { ++cacheClears; }
+  // Scripts that await and the served body answer as scripts do.
+  void evaluateAsyncJavaScript(const std::string& script, ScriptDone done) override {
+    evaluateJavaScript(script, std::move(done));
+  }
+  void addScriptOnNewDocument(const std::string& script) override {
+    newDocumentScripts.push_back(script);
+  }
+  void watchActivity(bool on) override { watching = on; }
+  WebViewActivity activity() const override { return pageActivity; }
+  void getMainResponseBody(ScriptDone done) override { evaluateJavaScript("body", std::move(done)); }
+  void setThrottling(double, double, double, double) override { ++throttled; }
 
   // The page: these call the delegate as a browser would.
   void finish();
@@ -42,7 +53,10 @@ class ScriptedWebView : public WebView {
   std::vector<std::string> scripts;  // evaluated, in order
   std::vector<std::string> htmlLoads;
   std::vector<HttpCookie> jar;  // what setCookies put there; getCookies gives it
-  int stops = 0, cacheClears = 0;
+  int stops = 0, cacheClears = 0, throttled = 0;
+  std::vector<std::string> newDocumentScripts;
+  bool watching = false;
+  WebViewActivity pageActivity;
   // What the next scripts give: a value, nothing, or (when scriptError is set) an error.
   std::optional<std::string> scriptResult;
   std::optional<std::string> scriptError;

@@ -1,0 +1,22 @@
+# Writes a C++ file holding axe.min.js from the vendored axe-core tarball, after
+# checking the tarball against its pinned sha256.
+#   cmake -DTARBALL=<axe-core.tgz> -DSHA256=<hex> -DWORK=<folder> -DOUTPUT=<file.cpp> -P embed_axe.cmake
+file(SHA256 ${TARBALL} _sha)
+if(NOT _sha STREQUAL SHA256)
+  message(FATAL_ERROR "${TARBALL}: sha256 ${_sha}, expected ${SHA256}")
+endif()
+file(REMOVE_RECURSE ${WORK})
+file(ARCHIVE_EXTRACT INPUT ${TARBALL} DESTINATION ${WORK} PATTERNS package/axe.min.js)
+file(READ ${WORK}/package/axe.min.js _hex HEX)
+string(LENGTH "${_hex}" _len)
+math(EXPR _bytes "${_len} / 2")
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," _arr "${_hex}")
+set(_out "// Made by embed_axe.cmake from third_party/axe-core; do not edit.\n")
+string(APPEND _out "#include \"render/axe_script.h\"\n\nnamespace zel {\n\nnamespace {\n")
+string(APPEND _out "const unsigned char kAxe[] = {${_arr}0};\n}  // namespace\n\n")
+string(APPEND _out "std::string_view axeScript() {\n")
+string(APPEND _out "  return {reinterpret_cast<const char*>(kAxe), ${_bytes}};\n}\n\n}  // namespace zel\n")
+file(WRITE ${OUTPUT}.tmp "${_out}")
+file(COPY_FILE ${OUTPUT}.tmp ${OUTPUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUTPUT}.tmp)
+file(REMOVE_RECURSE ${WORK})
