@@ -68,6 +68,12 @@ Status writeRenderedTables(SqliteDatabase& db, const ReportContext& report) {
   int64_t id = 0;
   for (const ZelUrl* r : report.hub().getLinksCollection()) {
     const RenderedFacts* f = a->rendered(r);
+    if (f && f->accessibility && f->accessibility->empty()) {
+      // Checked and found clean: one row with no rule, so that a saved crawl
+      // tells it from a page that was never checked.
+      rules.bind(1, id).bind(2, "").bind(3, "").bind(4, "[]").bind(5, int64_t{0}).bind(6, "");
+      if (Status s = rules.run(); !s.ok()) return s;
+    }
     if (f && f->accessibility)
       for (const AccessibilityViolation& v : *f->accessibility) {
         rules.bind(1, id).bind(2, validUtf8(v.rule, scratch)).bind(3, validUtf8(v.impact, scratch));
@@ -134,6 +140,7 @@ Status loadSavedRendered(SavedCrawl& saved, const ZelHub& hub, AuditSession& aud
       if (!known(st.columnInt(0))) return damaged();
       auto& list = read[st.columnInt(0)].accessibility;
       if (!list) list.emplace();
+      if (st.columnText(1).empty()) continue;  // checked, no violation
       list->push_back({st.columnText(1), st.columnText(2), listFrom(st.columnText(3)),
                        static_cast<uint32_t>(st.columnInt(4)), st.columnText(5)});
     }
