@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "audit/content_analysis.h"
+#include "audit/content_checks.h"
 #include "audit/record_facts.h"
 #include "platform/text_format.h"
 #include "seo/zel_seo_manager.h"
@@ -133,6 +135,8 @@ void AuditRun::classify() {
 void AuditRun::runAll() {
   if (!in.records) return;
   classify();
+  // Before the findings grow: its link graph is the audit's biggest passing need.
+  if (in.content && in.content->settings().analyses) scoreLinks(*this, *in.content);
   checkStatuses(*this);
   checkAddresses(*this);
   checkTitlesAndDescriptions(*this);

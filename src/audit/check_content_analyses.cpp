@@ -102,8 +102,7 @@ void findNearDuplicates(AuditRun& run, ContentAnalysis& content) {
 }
 
 void checkContentAnalyses(AuditRun& run, ContentAnalysis& content) {
-  if (content.settings().analyses) {
-    scoreLinks(run, content);
+  if (content.settings().analyses) {  // the link score comes first (AuditRun::runAll)
     findNearDuplicates(run, content);
     readabilityFindings(run, content);
     structuredDataFindings(run, content);
