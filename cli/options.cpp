@@ -702,7 +702,9 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
   if (has("authenticationUserName") && !out.passwordFile && !out.password &&
       out.command == "crawl")
     return Status::Error("--user needs --password-file FILE (a password is never given on the command line)");
-  if (out.passwordFile && !has("authenticationUserName"))
+  // A saved crawl has its user already (in its settings or its start address).
+  if (out.passwordFile && !has("authenticationUserName") && out.command != "recheck" &&
+      out.command != "continue")
     return Status::Error("--password-file needs --user NAME");
   if (has("authenticationUserNameFieldName") && !has("authenticationUserName"))
     return Status::Error("--login-form needs --user NAME and --password-file FILE");
