@@ -1,5 +1,6 @@
 #include "report/crawl_database_writer.h"
 
+#include <pthread.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "engine/zel_hub.h"
+#include "platform/text_format.h"
 #include "report/database_tables.h"
 #include "report/writers.h"
 
@@ -285,6 +287,7 @@ std::optional<std::string> CrawlDatabaseWriter::failure() const {
 }
 
 void CrawlDatabaseWriter::run() {
+  pthread_setname_np(pthread_self(), "zel-database");
   for (;;) {
     std::unique_ptr<Batch> batch;
     {
@@ -361,6 +364,7 @@ void CrawlDatabaseWriter::stopThread() {
 }
 
 Status CrawlDatabaseWriter::finish(const ReportContext& report) {
+  const auto began = std::chrono::steady_clock::now();
   if (auto why = failure()) return Status::Error(*why);
   // Every record again, as the report sees it: only what changed is written.
   auto batch = std::make_unique<Batch>();
@@ -376,14 +380,26 @@ Status CrawlDatabaseWriter::finish(const ReportContext& report) {
   captureLinks(*batch);
   captureCrawlRow(crawlRowOf(report), batch->crawl);
   batch->last = &report;
+  if (hub_.log().enabled(1))
+    hub_.log().write(1, strf("the database's last batch: %zu of %zu records written again, %zu links",
+                             batch->urls.rows(), all.size(), batch->links.rows()));
   std::future<Status> done = batch->done.get_future();
+  const auto captured = std::chrono::steady_clock::now();
   queue(std::move(batch));
   Status s = done.get();
   stopThread();
+  const auto written = std::chrono::steady_clock::now();
   if (s.ok()) {
     // One file again, as every other export: the log is folded in and removed.
     (void)db_.exec("PRAGMA wal_checkpoint(TRUNCATE)");
     (void)db_.exec("PRAGMA journal_mode=DELETE");
+  }
+  if (hub_.log().enabled(1)) {
+    auto secs = [](auto a, auto b) { return std::chrono::duration<double>(b - a).count(); };
+    hub_.log().write(1, strf("the database's last batch: copied in %.3f s, written in %.3f s, "
+                             "folded into one file in %.3f s",
+                             secs(began, captured), secs(captured, written),
+                             secs(written, std::chrono::steady_clock::now())));
   }
   db_.close();
   lock_.release();
