@@ -175,7 +175,8 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
     for (ZelUrl* r : bad) r->recheckLink();
     if (!rechecked) loop.run();
   }
-  CrawlTiming timing{elapsed(), !finished || databaseFailed, startedAt, std::time(nullptr), std::nullopt};
+  CrawlTiming timing{elapsed(), !finished || databaseFailed, startedAt, std::time(nullptr),
+                     std::nullopt};
   if (deadlineReached) timing.deadline = options.maxTime;
   std::optional<audit::SitemapReading> sitemaps;
   if (audit.enabled() && settings.boolForKey("auditSitemaps"))  // the deadline and Ctrl-C stop it too
@@ -209,10 +210,10 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
   if (timing.stopped) {
     status = kExitStopped;
     std::fprintf(stderr, "zelmora: stopped by %s before the crawl was finished%s\n",
-                 databaseFailed  ? "a failed write of the crawl database"
+                 databaseFailed    ? "a failed write of the crawl database"
                  : deadlineReached ? "the --max-time deadline"
-                 : hooks         ? "the window"
-                                 : InterruptWatch::cause().c_str(),
+                 : hooks           ? "the window"
+                                   : InterruptWatch::cause().c_str(),
                  options.exports.db
                      ? ("; 'zelmora continue " + *options.exports.db + "' goes on").c_str()
                      : "");

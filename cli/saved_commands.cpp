@@ -142,7 +142,8 @@ Status openSession(const Options& options, Session& session, FILE* notices) {
   if (options.passwordFile || options.password)
     givePasswordBack(session.saved, defaults->stringOrEmpty("authenticationPassword"));
   else if (notices && session.saved.startUrl.find(":***@") != std::string::npos)
-    std::fprintf(notices, "zelmora: the start address's password was not saved; give it again "
+    std::fprintf(notices,
+                 "zelmora: the start address's password was not saved; give it again "
                  "with --password-file\n");
   fitRequestsToMachine(*defaults, machineLimits(), stderr);
   session.settings = defaults.get();
@@ -550,7 +551,8 @@ int runContinue(const Options& options, const CommandHooks* hooks) {
   bool databaseFailed = false;
   if (!finished)
     runLoopUntil(
-        loop, finished, options.maxTime, [&] { hub.stop(); }, progress, [&] {
+        loop, finished, options.maxTime, [&] { hub.stop(); }, progress,
+        [&] {
           databaseFailed = database.failure().has_value();
           return databaseFailed;
         });
@@ -579,10 +581,10 @@ int runContinue(const Options& options, const CommandHooks* hooks) {
   if (!writeExports(options.exports, report, stderr)) return kExitUnusable;
   if (!finished) {
     std::fprintf(stderr, "zelmora: stopped again by %s; 'zelmora continue %s' goes on\n",
-                 databaseFailed  ? "a failed write of the crawl database"
+                 databaseFailed    ? "a failed write of the crawl database"
                  : timing.deadline ? "the --max-time deadline"
-                 : hooks         ? "the window"
-                                 : InterruptWatch::cause().c_str(),
+                 : hooks           ? "the window"
+                                   : InterruptWatch::cause().c_str(),
                  path.c_str());
     return kExitStopped;
   }

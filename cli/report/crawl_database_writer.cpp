@@ -63,8 +63,7 @@ Status CrawlDatabaseWriter::startNew(const std::string& path, std::optional<Serv
   startedAt_ = startedAt;
   began_ = std::chrono::steady_clock::now();
   redactedSettings_ = redactSettings(settings_);
-  for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-    std::remove((path + suffix).c_str());
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) std::remove((path + suffix).c_str());
   Status s = lock_.lockExclusive(path, true);
   if (s.ok()) s = open(path, true);
   if (s.ok()) s = db_.exec("BEGIN;" + runningTablesSql() + "COMMIT");
@@ -168,8 +167,9 @@ void CrawlDatabaseWriter::tick() {
   const size_t pending = changed_.size() + (hub_.getLinksCollection().size() - knownRecords_);
   const double since =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - lastBatch_).count();
-  if (pending >= kBatchRecords || (since >= kBatchSeconds &&
-                                   (pending > 0 || hub_.linkGraph().instanceCount() > knownInstances_)))
+  if (pending >= kBatchRecords ||
+      (since >= kBatchSeconds &&
+       (pending > 0 || hub_.linkGraph().instanceCount() > knownInstances_)))
     takeBatch();
 }
 
@@ -204,7 +204,8 @@ void CrawlDatabaseWriter::captureLinks(Batch& batch) {
   if (removed > knownRemoved_) {
     // Rare (a page read again keeps its latest links): look for them.
     for (size_t i = 0; i < knownInstances_; ++i)
-      if (graph.instance(static_cast<uint32_t>(i))->isRemoved()) batch.goneLinks.push_back(linkId(i));
+      if (graph.instance(static_cast<uint32_t>(i))->isRemoved())
+        batch.goneLinks.push_back(linkId(i));
   }
   for (size_t i = knownInstances_; i < count; ++i) {
     const ZelLinkInstance* link = graph.instance(static_cast<uint32_t>(i));
@@ -303,8 +304,8 @@ void CrawlDatabaseWriter::run() {
       std::string why = s.message();
       if (why.rfind(path_ + ": ", 0) == 0) why.erase(0, path_.size() + 2);
       failure_ = "cannot write " + path_ + ": " + why +
-                 " (is the disk full? what was committed is kept, and 'zelmora continue " +
-                 path_ + "' goes on once there is room)";
+                 " (is the disk full? what was committed is kept, and 'zelmora continue " + path_ +
+                 "' goes on once there is room)";
       failed_ = true;
       s = Status::Error(failure_);
     }
@@ -374,15 +375,17 @@ Status CrawlDatabaseWriter::finish(const ReportContext& report) {
   written_.resize(knownRecords_);
   const std::vector<int32_t> pageOrder = pageOrderOf(hub_);
   for (size_t id = 0; id < all.size(); ++id) {
-    const UrlRowFacts facts = finishedUrlFacts(report, pageOrder, *all[id], static_cast<int64_t>(id));
+    const UrlRowFacts facts =
+        finishedUrlFacts(report, pageOrder, *all[id], static_cast<int64_t>(id));
     captureRecord(*batch, static_cast<uint32_t>(id), id < before, facts);
   }
   captureLinks(*batch);
   captureCrawlRow(crawlRowOf(report), batch->crawl);
   batch->last = &report;
   if (hub_.log().enabled(1))
-    hub_.log().write(1, strf("the database's last batch: %zu of %zu records written again, %zu links",
-                             batch->urls.rows(), all.size(), batch->links.rows()));
+    hub_.log().write(1,
+                     strf("the database's last batch: %zu of %zu records written again, %zu links",
+                          batch->urls.rows(), all.size(), batch->links.rows()));
   std::future<Status> done = batch->done.get_future();
   const auto captured = std::chrono::steady_clock::now();
   queue(std::move(batch));

@@ -124,7 +124,8 @@ void givePasswordBack(SavedCrawl& saved, const std::string& password) {
   if (scheme == std::string::npos) return;
   const size_t host = scheme + 3;
   const size_t end = saved.startUrl.find_first_of("/?#", host);
-  const std::string authority = saved.startUrl.substr(host, end == std::string::npos ? end : end - host);
+  const std::string authority =
+      saved.startUrl.substr(host, end == std::string::npos ? end : end - host);
   const size_t at = authority.rfind('@');
   if (at == std::string::npos) return;
   const std::string userInfo = authority.substr(0, at + 1);  // "user:***@"
@@ -145,12 +146,13 @@ void givePasswordBack(SavedCrawl& saved, const std::string& password) {
 
 bool hasTable(SqliteDatabase& db, const char* table) {
   bool found = false;
-  (void)eachRow(db, std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '") +
-                        table + "'",
-                [&](const SqliteStatement&) {
-                  found = true;
-                  return false;
-                });
+  (void)eachRow(
+      db,
+      std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '") + table + "'",
+      [&](const SqliteStatement&) {
+        found = true;
+        return false;
+      });
   return found;
 }
 
@@ -352,8 +354,7 @@ Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub) {
                 while (hopReady && hops.columnInt(0) <= expected) {
                   if (hops.columnInt(0) == expected)
                     r.redirects.push_back(RedirectEntry{saved.withPassword(hops.columnText(1)),
-                                                        hops.columnInt(4) != 0,
-                                                        hops.columnText(2),
+                                                        hops.columnInt(4) != 0, hops.columnText(2),
                                                         static_cast<int32_t>(hops.columnInt(3))});
                   hopReady = hops.step(&error);
                 }

@@ -86,8 +86,8 @@ class Table {
     return sql + constraints_ + ")";
   }
   std::string insertSql(bool replace = false) const {
-    std::string sql = std::string(replace ? "INSERT OR REPLACE INTO " : "INSERT INTO ") + name_ +
-                      " VALUES (";
+    std::string sql =
+        std::string(replace ? "INSERT OR REPLACE INTO " : "INSERT INTO ") + name_ + " VALUES (";
     for (size_t i = 0; i < columns_.size(); ++i) sql += i ? ", ?" : "?";
     return sql + ")";
   }
@@ -126,22 +126,22 @@ class Table {
 Json seoCountersOf(const ZelHub& hub) {
   const auto& c = hub.seoManager().counters();
   return {{"notitle", c.notitle},
-                            {"nodesc", c.nodesc},
-                            {"possduplicates", c.possduplicates},
-                            {"duplicatetitle", c.duplicatetitle},
-                            {"duplicatedesc", c.duplicatedesc},
-                            {"nofollow", c.nofollow},
-                            {"toomanylinks", c.toomanylinks},
-                            {"metadesclength", c.metadesclength},
-                            {"titlelength", c.titlelength},
-                            {"keywordstuffed", c.keywordstuffed},
-                            {"thincontent", c.thincontent},
-                            {"noalt", c.noalt},
-                            {"pagesExcludedNoIndex", c.pagesExcludedNoIndex},
-                            {"mixedContent", c.mixedContent},
-                            {"redirectchain", c.redirectchain},
-                            {"pagesWithoutH1", c.pagesWithoutH1},
-                            {"pagesWithMultipleH1", c.pagesWithMultipleH1}};
+          {"nodesc", c.nodesc},
+          {"possduplicates", c.possduplicates},
+          {"duplicatetitle", c.duplicatetitle},
+          {"duplicatedesc", c.duplicatedesc},
+          {"nofollow", c.nofollow},
+          {"toomanylinks", c.toomanylinks},
+          {"metadesclength", c.metadesclength},
+          {"titlelength", c.titlelength},
+          {"keywordstuffed", c.keywordstuffed},
+          {"thincontent", c.thincontent},
+          {"noalt", c.noalt},
+          {"pagesExcludedNoIndex", c.pagesExcludedNoIndex},
+          {"mixedContent", c.mixedContent},
+          {"redirectchain", c.redirectchain},
+          {"pagesWithoutH1", c.pagesWithoutH1},
+          {"pagesWithMultipleH1", c.pagesWithMultipleH1}};
 }
 
 const Table<CrawlRowSource>& crawlTable() {
@@ -164,10 +164,7 @@ const Table<CrawlRowSource>& crawlTable() {
            [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing.endedAt)); }},
           {"seconds", "REAL",
            [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.timing.seconds); }},
-          {"state", "TEXT NOT NULL",
-           [](Binder& b, int i, const R& r) {
-             b.text(i, r.state);
-           }},
+          {"state", "TEXT NOT NULL", [](Binder& b, int i, const R& r) { b.text(i, r.state); }},
           {"checked", "INTEGER",
            [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub.getCheckedLinkCount()); }},
           {"bad", "INTEGER",
@@ -180,8 +177,7 @@ const Table<CrawlRowSource>& crawlTable() {
            [](Binder& b, int i, const R& r) {
              b.stmt.bind(i, r.nextUrlIndex.value_or(r.hub.getNextUrlIndex()));
            }},
-          {"domains", "TEXT",
-           [](Binder& b, int i, const R& r) { b.list(i, &r.hub.getDomains()); }},
+          {"domains", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub.getDomains()); }},
           {"check_blacklist", "TEXT",
            [](Binder& b, int i, const R& r) { b.list(i, &r.hub.getCheckBlacklistArray()); }},
           {"follow_blacklist", "TEXT",
@@ -342,7 +338,9 @@ const Table<UrlRow>& urlsTable() {
           {"load_time", "REAL",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getLoadTime()); }},
           {"response_ms", "REAL",
-           [](Binder& b, int i, const R& row) { bindMilliseconds(b, i, row.r.getResponseTimeInterval()); }},
+           [](Binder& b, int i, const R& row) {
+             bindMilliseconds(b, i, row.r.getResponseTimeInterval());
+           }},
           {"load_ms", "REAL",
            [](Binder& b, int i, const R& row) { bindMilliseconds(b, i, row.r.getLoadTime()); }},
           {"retry_count", "INTEGER",
@@ -777,17 +775,19 @@ Status writePageMarkup(SqliteDatabase& db, const ReportContext& report) {
 
 constexpr const char* kCoreTables[] = {"crawl", "urls", "links", "redirects"};
 // Written when the crawl ends (a database written as the crawl runs lacks them before).
-constexpr const char* kFinishedTables[] = {"warnings",     "duplicates",       "misspellings",
+constexpr const char* kFinishedTables[] = {"warnings",         "duplicates",  "misspellings",
                                            "response_headers", "issue_types", "issues",
-                                           "indexability", "page_markup"};
+                                           "indexability",     "page_markup"};
 
 // The tables worked out once the crawl has ended (any older ones dropped), and
 // the indexes.
 Status finishedTables(SqliteDatabase& db, const ReportContext& report) {
   ZelHub& hub = report.hub();
   std::string drop;
-  for (const char* table : kFinishedTables) drop += std::string("DROP TABLE IF EXISTS ") + table + ";";
-  for (const char* table : kContentTables) drop += std::string("DROP TABLE IF EXISTS ") + table + ";";
+  for (const char* table : kFinishedTables)
+    drop += std::string("DROP TABLE IF EXISTS ") + table + ";";
+  for (const char* table : kContentTables)
+    drop += std::string("DROP TABLE IF EXISTS ") + table + ";";
   const std::function<Status()> steps[] = {
       [&] { return db.exec(drop); },
       [&] { return writeWarnings(db, report); },
@@ -828,12 +828,9 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
     return s;
   }
   const std::function<Status()> steps[] = {
-      [&] { return writeCrawlTable(db, report); },
-      [&] { return writeUrls(db, report); },
-      [&] { return writeLinks(db, report); },
-      [&] { return writeRedirects(db, hub); },
-      [&] { return finishedTables(db, report); },
-      [&] { return db.exec("COMMIT"); },
+      [&] { return writeCrawlTable(db, report); }, [&] { return writeUrls(db, report); },
+      [&] { return writeLinks(db, report); },      [&] { return writeRedirects(db, hub); },
+      [&] { return finishedTables(db, report); },  [&] { return db.exec("COMMIT"); },
   };
   for (const auto& step : steps)
     if (Status s = step(); !s.ok()) return s;
@@ -843,9 +840,9 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
 }  // namespace
 
 CrawlRowSource crawlRowOf(const ReportContext& report) {
-  return {report.hub(), report.redactedSettings(), report.timing(),
-          report.timing().stopped ? "stopped" : "finished", report.seoSummary(),
-          report.servedFolder()};
+  return {report.hub(),        report.redactedSettings(),
+          report.timing(),     report.timing().stopped ? "stopped" : "finished",
+          report.seoSummary(), report.servedFolder()};
 }
 
 Status writeFinishedTables(SqliteDatabase& db, const ReportContext& report) {
@@ -883,8 +880,8 @@ UrlRowFacts finishedUrlFacts(const ReportContext& report, const std::vector<int3
 }
 
 std::string runningTablesSql() {
-  return crawlTable().createSql() + ";" + urlsTable().createSql() + ";" +
-         linksTable().createSql() + ";" + redirectsTable().createSql() + ";";
+  return crawlTable().createSql() + ";" + urlsTable().createSql() + ";" + linksTable().createSql() +
+         ";" + redirectsTable().createSql() + ";";
 }
 
 std::string crawlRowSql() { return crawlTable().insertSql(); }

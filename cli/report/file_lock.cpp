@@ -12,7 +12,8 @@ namespace zel::cli {
 namespace {
 
 Status heldBy(const std::string& path) {
-  return Status::Error(path + " is being written by a zelmora that is still running (it holds "
+  return Status::Error(path +
+                       " is being written by a zelmora that is still running (it holds "
                        "the file's lock); wait for it to end or stop it first");
 }
 

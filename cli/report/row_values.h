@@ -36,7 +36,9 @@ class RowValues {
     return *this;
   }
   RowValues& bind(int index, const char* text) { return bind(index, std::string_view(text)); }
-  RowValues& bind(int index, const std::string& text) { return bind(index, std::string_view(text)); }
+  RowValues& bind(int index, const std::string& text) {
+    return bind(index, std::string_view(text));
+  }
   RowValues& bindNull(int index) {
     put('n', index);
     return *this;

@@ -328,7 +328,8 @@ pid_t spawn(std::vector<std::string> args, const std::string& out, rlim_t maxFil
 int waitFor(pid_t pid) {
   int status = 0;
   for (int i = 0; i < 1200; ++i) {
-    if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (::waitpid(pid, &status, WNOHANG) == pid)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   ::kill(pid, SIGKILL);
@@ -338,9 +339,10 @@ int waitFor(pid_t pid) {
 
 std::multiset<std::string> linkRows(const std::string& db) {
   std::multiset<std::string> out;
-  for (const auto& row : query(db,
-                               "SELECT p.url, t.url, coalesce(l.link_text, '-') FROM links l "
-                               "JOIN urls p ON p.id = l.parent_id JOIN urls t ON t.id = l.target_id"))
+  for (const auto& row :
+       query(db,
+             "SELECT p.url, t.url, coalesce(l.link_text, '-') FROM links l "
+             "JOIN urls p ON p.id = l.parent_id JOIN urls t ON t.id = l.target_id"))
     out.insert(row.at(0) + " > " + row.at(1) + " " + row.at(2));
   return out;
 }
@@ -351,19 +353,23 @@ TEST(SavedCrawl, ACrawlKilledOrOutOfDiskGoesOnFromItsLastCommit) {
   // and commits (every 2 s) part of them first.
   test::TestServer site;
   constexpr int kPages = 240;
-  auto pagePath = [](int i) { return i == 0 ? std::string("/") : "/p" + std::to_string(i) + ".html"; };
+  auto pagePath = [](int i) {
+    return i == 0 ? std::string("/") : "/p" + std::to_string(i) + ".html";
+  };
   for (int i = 0; i < kPages; ++i) {
     std::string body = "<html><head><title>page " + std::to_string(i) + "</title></head><body>";
     for (int k = 1; k <= 10; ++k)
-      body += "<a href=\"" + pagePath((i * 7 + k * 13) % kPages) + "\">to " + std::to_string(k) + "</a>";
+      body += "<a href=\"" + pagePath((i * 7 + k * 13) % kPages) + "\">to " + std::to_string(k) +
+              "</a>";
     body += "<a href=\"/missing" + std::to_string(i % 5) + ".html\">gone</a></body></html>";
     site.slow(pagePath(i), 0.04, body);
   }
   test::TempDir dir;
   const std::string whole = dir / "whole.db", part = dir / "part.db", full = dir / "full.db";
   auto crawl = [&](const std::string& db, const char* threads) {
-    return std::vector<std::string>{"crawl", site.url("/"), "--db", db, "--no-settings-file",
-                                    "-q", "--threads", threads, "--timeout", "10"};
+    return std::vector<std::string>{
+        "crawl", site.url("/"), "--db",  db,          "--no-settings-file",
+        "-q",    "--threads",   threads, "--timeout", "10"};
   };
   ASSERT_EQ(run(crawl(whole, "8")), 1);
   const auto wholeStatuses = statuses(whole);
@@ -384,7 +390,8 @@ TEST(SavedCrawl, ACrawlKilledOrOutOfDiskGoesOnFromItsLastCommit) {
   EXPECT_EQ(waitFor(pid), -1);
   ASSERT_GE(committed, 40);
   EXPECT_EQ(query(part, "SELECT state FROM crawl"), Rows({{"running"}}));
-  const Rows kept = query(part, "SELECT url FROM urls WHERE status LIKE '200%' AND links_pending = 0");
+  const Rows kept =
+      query(part, "SELECT url FROM urls WHERE status LIKE '200%' AND links_pending = 0");
   ASSERT_LT(kept.size(), static_cast<size_t>(kPages)) << "killed before the end";
 
   site.clearLog();
@@ -406,10 +413,12 @@ TEST(SavedCrawl, ACrawlKilledOrOutOfDiskGoesOnFromItsLastCommit) {
   EXPECT_EQ(waitFor(limited), 2);
   const std::string said = readWhole(dir / "full.txt");
   EXPECT_NE(said.find("cannot write " + full), std::string::npos) << said;
-  EXPECT_NE(said.find("stopped by a failed write of the crawl database"), std::string::npos) << said;
+  EXPECT_NE(said.find("stopped by a failed write of the crawl database"), std::string::npos)
+      << said;
   EXPECT_EQ(query(full, "SELECT state FROM crawl"), Rows({{"running"}}));
   EXPECT_LT(std::stoi(query(full, "SELECT count(*) FROM urls WHERE status != ''").at(0).at(0)),
-            kPages) << "stopped part-way";
+            kPages)
+      << "stopped part-way";
   EXPECT_EQ(run({"continue", full, "-q", "--threads", "8"}), 1);
   EXPECT_EQ(statuses(full), wholeStatuses);
   EXPECT_EQ(linkRows(full), linkRows(whole));
