@@ -385,7 +385,10 @@ const std::vector<OptionSpec>& optionTable() {
       {"--junit", nullptr, "FILE", Topic::Output,
        "JUnit XML: one test case per URL, failures for bad links", "",
        exportTo(&ExportPaths::junit), true},
-      {"--db", nullptr, "FILE", Topic::Output, "the whole crawl as a SQLite database", "",
+      {"--db", nullptr, "FILE", Topic::Output,
+       "the whole crawl as a SQLite database, written as the crawl runs ('continue' goes on "
+       "after a crash)",
+       "",
        exportTo(&ExportPaths::db), true},
       {"--html", nullptr, "FILE", Topic::Output,
        "a report to open in a browser: summary, bad links, redirects, SEO, every URL", "",

@@ -30,14 +30,17 @@ struct Binder {
   RowValues& stmt;
   std::string scratch;
 
-  void text(int i, std::string_view s) { stmt.bind(i, validUtf8(s, scratch)); }
-  // An address with any password in it replaced by "***": none is stored.
-  void url(int i, std::string_view s) {
-    if (s.find('@') == std::string_view::npos)
-      text(i, s);
+  // Any password in an address in the text becomes "***" (the start address's
+  // is in every address of the site, and in texts that quote them): none is stored.
+  void text(int i, std::string_view s) {
+    const std::string_view valid = validUtf8(s, scratch);
+    if (valid.find('@') != std::string_view::npos &&
+        valid.find("://") != std::string_view::npos)
+      stmt.bind(i, withoutPasswords(valid));
     else
-      text(i, withoutPasswords(s));
+      stmt.bind(i, valid);
   }
+  void url(int i, std::string_view s) { text(i, s); }
   void textOrNull(int i, std::string_view s) {
     if (s.empty())
       stmt.bindNull(i);
