@@ -16,6 +16,7 @@
 #include "sitemap_audit.h"
 #include "platform/text_format.h"
 #include "render/web_view_recycler.h"
+#include "report/crawl_database_writer.h"
 #include "report/exports.h"
 #include "report/report_context.h"
 #include "report/writers.h"
@@ -62,6 +63,9 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
   if (!std::filesystem::exists(options.target, ec))
     if (Status s = checkTypedScheme(options.target); !s.ok()) return usageFailure(s.message());
   if (Status s = options.exports.check(); !s.ok()) return usageFailure(s.message());
+  if (options.exports.db)
+    if (Status s = CrawlDatabaseWriter::replaceable(*options.exports.db); !s.ok())
+      return usageFailure(s.message());
   auto defaults = std::make_unique<MemoryDefaults>();
   const MemoryDefaults& settings = *defaults;  // kept by the platform below
   if (Status s = resolveSettings(options, *defaults, stderr); !s.ok())
@@ -116,10 +120,27 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
   if (hub.getTotalLinkCount() == 0)
     return usageFailure("cannot start a crawl from " + options.target);
 
+  // The database is written as the crawl runs (an existing file is replaced now).
+  std::unique_ptr<CrawlDatabaseWriter> database;
+  if (options.exports.db) {
+    database = std::make_unique<CrawlDatabaseWriter>(hub, settings);
+    std::optional<ServedFolder> served;
+    if (options.overHttp) served = ServedFolder{folder.folder(), folder.port()};
+    if (Status s = database->startNew(*options.exports.db, served, startedAt); !s.ok())
+      return usageFailure(s.message());
+    database->attach(loop, *platform.notifications);
+  }
+
   if (hooks && hooks->started) hooks->started(hub, loop);
   const bool showProgress = !hooks && showsProgressLine(options);
-  bool deadlineReached = false;
+  bool deadlineReached = false, databaseFailed = false;
   std::function<void()> tick = [&] {
+    if (database && database->failure() && !hub.stopPressed()) {
+      databaseFailed = true;  // a full disk: what was committed is kept
+      hub.stop();
+      loop.stop();
+      return;
+    }
     if (stopAsked() && !hub.stopPressed()) {
       hub.stop();
       loop.stop();
@@ -154,7 +175,8 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
     for (ZelUrl* r : bad) r->recheckLink();
     if (!rechecked) loop.run();
   }
-  CrawlTiming timing{elapsed(), !finished, startedAt, std::time(nullptr), std::nullopt};
+  CrawlTiming timing{elapsed(), !finished || databaseFailed, startedAt, std::time(nullptr),
+                     std::nullopt};
   if (deadlineReached) timing.deadline = options.maxTime;
   std::optional<audit::SitemapReading> sitemaps;
   if (audit.enabled() && settings.boolForKey("auditSitemaps"))  // the deadline and Ctrl-C stop it too
@@ -174,7 +196,10 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
                    hub.getUnrenderedPageCount(), hub.getUnrenderedPageCount() == 1 ? "" : "s",
                    hub.getUnrenderedReason().c_str());
   }
-  const bool exported = writeExports(options.exports, report, stderr);
+  DatabaseFinisher finisher;
+  if (database) database->detach();
+  if (database) finisher = [&database](const ReportContext& r) { return database->finish(r); };
+  const bool exported = writeExports(options.exports, report, stderr, nullptr, finisher);
   if (hooks && hooks->ended) hooks->ended();
   // The browser, if pages were rendered, ends now, while its run loop still exists.
   WebViewRecycler::sharedWebViewRecycler().shutDown();
@@ -185,9 +210,10 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
   if (timing.stopped) {
     status = kExitStopped;
     std::fprintf(stderr, "zelmora: stopped by %s before the crawl was finished%s\n",
-                 deadlineReached ? "the --max-time deadline"
-                 : hooks         ? "the window"
-                                 : InterruptWatch::cause().c_str(),
+                 databaseFailed    ? "a failed write of the crawl database"
+                 : deadlineReached ? "the --max-time deadline"
+                 : hooks           ? "the window"
+                                   : InterruptWatch::cause().c_str(),
                  options.exports.db
                      ? ("; 'zelmora continue " + *options.exports.db + "' goes on").c_str()
                      : "");

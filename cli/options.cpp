@@ -408,7 +408,10 @@ const std::vector<OptionSpec>& optionTable() {
       {"--junit", nullptr, "FILE", Topic::Output,
        "JUnit XML: one test case per URL, failures for bad links", "",
        exportTo(&ExportPaths::junit), true},
-      {"--db", nullptr, "FILE", Topic::Output, "the whole crawl as a SQLite database", "",
+      {"--db", nullptr, "FILE", Topic::Output,
+       "the whole crawl as a SQLite database, written as the crawl runs ('continue' goes on "
+       "after a crash)",
+       "",
        exportTo(&ExportPaths::db), true},
       {"--html", nullptr, "FILE", Topic::Output,
        "a report to open in a browser: summary, bad links, redirects, SEO, every URL", "",
@@ -725,7 +728,9 @@ Status parseOptions(const std::vector<std::string>& args, Options& out) {
   if (has("authenticationUserName") && !out.passwordFile && !out.password &&
       out.command == "crawl")
     return Status::Error("--user needs --password-file FILE (a password is never given on the command line)");
-  if (out.passwordFile && !has("authenticationUserName"))
+  // A saved crawl has its user already (in its settings or its start address).
+  if (out.passwordFile && !has("authenticationUserName") && out.command != "recheck" &&
+      out.command != "continue")
     return Status::Error("--password-file needs --user NAME");
   if (has("authenticationUserNameFieldName") && !has("authenticationUserName"))
     return Status::Error("--login-form needs --user NAME and --password-file FILE");

@@ -7,9 +7,11 @@ compares their median wall time and peak memory; with --audit RUNS it does the
 same for crawls with --no-audit and with the site audit, and counts its issues.
 
 With --content RUNS it compares --no-content-analysis with the default analyses.
+With --db RUNS it compares crawls without and with --db (the database written as the
+crawl runs).
 
 usage: run.py ZELMORA_BINARY [--pages N] [--threads 8,32] [--exports RUNS] [--audit RUNS]
-              [--content RUNS]
+              [--content RUNS] [--db RUNS]
 """
 import argparse
 import os
@@ -192,6 +194,22 @@ def compare_content(binary, url, threads, work, runs):
           f"{med(on, 3):.0f} MB ({100 * (med(on, 3) / med(off, 3) - 1):+.1f}%)", flush=True)
 
 
+def compare_db(binary, url, threads, work, runs):
+    """Crawls without and with --db (written as the crawl runs), alternately."""
+    db = os.path.join(work, "crawl.db")
+    off, on = [], []
+    for _ in range(runs):
+        off.append(crawl(binary, url, threads, work, False))
+        report(threads, "no db", off[-1])
+        on.append(crawl(binary, url, threads, work, False, ["--db", db]))
+        report(threads, "db", on[-1])
+        print(f"    database {os.path.getsize(db) / 1e6:.0f} MB", flush=True)
+    med = lambda results, i: statistics.median(r[i] for r in results)
+    print(f"threads {threads:3d} median of {runs}: wall {med(off, 1):.2f} s -> {med(on, 1):.2f} s "
+          f"({100 * (med(on, 1) / med(off, 1) - 1):+.1f}%); CPU {med(off, 2):.2f} s -> "
+          f"{med(on, 2):.2f} s; peak RSS {med(off, 3):.0f} MB -> {med(on, 3):.0f} MB", flush=True)
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("binary")
@@ -203,6 +221,8 @@ def main():
                     help="alternate RUNS crawls with --no-audit and with the audit, and compare medians")
     ap.add_argument("--content", type=int, default=0, metavar="RUNS",
                     help="alternate RUNS crawls with --no-content-analysis and with the analyses")
+    ap.add_argument("--db", type=int, default=0, metavar="RUNS",
+                    help="alternate RUNS crawls without and with --db, and compare medians")
     args = ap.parse_args()
     if not shutil.which("nginx"):
         sys.exit("nginx is not installed (scripts/install-deps installs it)")
@@ -224,6 +244,9 @@ def main():
                     continue
                 if args.content:
                     compare_content(binary, url, threads, work, args.content)
+                    continue
+                if args.db:
+                    compare_db(binary, url, threads, work, args.db)
                     continue
                 if not args.exports:
                     report(threads, "", crawl(binary, url, threads, work, False))

@@ -134,7 +134,9 @@ Status writeContentTables(SqliteDatabase& db, const ReportContext& report) {
 }
 
 Status loadSavedContent(SavedCrawl& saved, const ZelHub& hub, AuditSession& audit) {
-  if (saved.schemaVersion < kFirstContentSchemaVersion || !audit.enabled()) return Status::Ok();
+  if (saved.schemaVersion < kFirstContentSchemaVersion || !audit.enabled() ||
+      !hasTable(saved.db, "page_scores"))
+    return Status::Ok();
   const auto& records = hub.getLinksCollection();
   ContentSession& session = audit.content();
   const audit::ContentSettings& settings = session.settings();

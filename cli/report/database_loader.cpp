@@ -2,10 +2,14 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 #include "engine/zel_crawl_restorer.h"
+#include "report/file_lock.h"
+#include "platform/text_format.h"
 #include "report/writers.h"
 
 namespace zel::cli {
@@ -107,6 +111,51 @@ bool hasColumn(SqliteDatabase& db, const char* table, const char* column) {
 
 }  // namespace
 
+std::string SavedCrawl::withPassword(std::string url) const {
+  if (maskedUserInfo.empty()) return url;
+  const size_t at = url.find("://");
+  if (at != std::string::npos && url.compare(at + 3, maskedUserInfo.size(), maskedUserInfo) == 0)
+    url.replace(at + 3, maskedUserInfo.size(), givenUserInfo);
+  return url;
+}
+
+void givePasswordBack(SavedCrawl& saved, const std::string& password) {
+  const size_t scheme = saved.startUrl.find("://");
+  if (scheme == std::string::npos) return;
+  const size_t host = scheme + 3;
+  const size_t end = saved.startUrl.find_first_of("/?#", host);
+  const std::string authority =
+      saved.startUrl.substr(host, end == std::string::npos ? end : end - host);
+  const size_t at = authority.rfind('@');
+  if (at == std::string::npos) return;
+  const std::string userInfo = authority.substr(0, at + 1);  // "user:***@"
+  const size_t colon = userInfo.find(':');
+  if (colon == std::string::npos || userInfo.substr(colon + 1) != "***@") return;
+  // Userinfo allows unreserved characters and sub-delimiters; the rest is escaped.
+  std::string escaped;
+  for (unsigned char c : password) {
+    if (std::isalnum(c) || std::strchr("-._~!$&'()*+,;=", c))
+      escaped += static_cast<char>(c);
+    else
+      escaped += strf("%%%02X", c);
+  }
+  saved.maskedUserInfo = userInfo;
+  saved.givenUserInfo = userInfo.substr(0, colon + 1) + escaped + "@";
+  saved.startUrl = saved.withPassword(saved.startUrl);
+}
+
+bool hasTable(SqliteDatabase& db, const char* table) {
+  bool found = false;
+  (void)eachRow(
+      db,
+      std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '") + table + "'",
+      [&](const SqliteStatement&) {
+        found = true;
+        return false;
+      });
+  return found;
+}
+
 std::time_t parseIsoTime(const std::string& text) {
   std::tm tm{};
   if (text.size() != 20 ||
@@ -121,6 +170,7 @@ std::time_t parseIsoTime(const std::string& text) {
 Status openSavedCrawl(const std::string& path, SavedCrawl& out) {
   out.path = path;
   if (::access(path.c_str(), R_OK) != 0) return Status::Error("cannot read " + path);
+  if (Status s = FileLock::checkFree(path); !s.ok()) return s;
   if (Status s = out.db.open(path, false); !s.ok()) return s;
   // Damage shows here before anything is read from (or written to) the file.
   std::string check;
@@ -139,7 +189,8 @@ Status openSavedCrawl(const std::string& path, SavedCrawl& out) {
                 out.schemaVersion = static_cast<int>(st.columnInt(0));
                 out.startUrl = st.columnText(1);
                 out.settings = Json::parse(st.columnText(2), nullptr, false);
-                out.stopped = st.columnText(3) == "stopped";
+                out.running = st.columnText(3) == "running";
+                out.stopped = st.columnText(3) == "stopped" || out.running;
                 out.startedAt = parseIsoTime(st.columnText(4));
                 out.endedAt = parseIsoTime(st.columnText(5));
                 out.seconds = st.columnDouble(6);
@@ -245,9 +296,9 @@ Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub) {
                   return false;
                 }
                 SavedRecord r;
-                r.url = st.columnText(kUrl);
-                r.redirectUrl = st.columnText(kRedirectUrl);
-                r.actualUrl = st.columnText(kActualUrl);
+                r.url = saved.withPassword(st.columnText(kUrl));
+                r.redirectUrl = saved.withPassword(st.columnText(kRedirectUrl));
+                r.actualUrl = saved.withPassword(st.columnText(kActualUrl));
                 r.slashTrimmed = st.columnInt(kSlashTrimmed) != 0;
                 r.redirectSlashTrimmed = st.columnInt(kRedirectSlashTrimmed) != 0;
                 r.status = st.columnText(kFinalStatus);
@@ -302,9 +353,8 @@ Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub) {
                 r.warnings = textList(st, kWarnings, ok);
                 while (hopReady && hops.columnInt(0) <= expected) {
                   if (hops.columnInt(0) == expected)
-                    r.redirects.push_back(RedirectEntry{hops.columnText(1),
-                                                        hops.columnInt(4) != 0,
-                                                        hops.columnText(2),
+                    r.redirects.push_back(RedirectEntry{saved.withPassword(hops.columnText(1)),
+                                                        hops.columnInt(4) != 0, hops.columnText(2),
                                                         static_cast<int32_t>(hops.columnInt(3))});
                   hopReady = hops.step(&error);
                 }
@@ -346,18 +396,23 @@ Status loadSavedCrawl(SavedCrawl& saved, ZelHub& hub) {
                 return true;
               });
   if (!s.ok()) return s;
-  s = eachRow(db, "SELECT word, url_id FROM misspellings ORDER BY rowid",
-              [&](const SqliteStatement& st) {
-                if (ZelUrl* r = recordAt(st, 1)) restore.misspelling(st.columnText(0), r);
-                return true;
-              });
-  if (!s.ok()) return s;
-  s = eachRow(db, "SELECT url_id, warning FROM warnings ORDER BY id", [&](const SqliteStatement& st) {
-    restore.warning(recordAt(st, 0), st.columnText(1));
-    return true;
-  });
-  if (!s.ok()) return s;
-  if (saved.schemaVersion >= 3) {
+  // A crawl that never ended has only the tables written as it ran.
+  const bool ended = !saved.running || hasTable(db, "warnings");
+  if (ended) {
+    s = eachRow(db, "SELECT word, url_id FROM misspellings ORDER BY rowid",
+                [&](const SqliteStatement& st) {
+                  if (ZelUrl* r = recordAt(st, 1)) restore.misspelling(st.columnText(0), r);
+                  return true;
+                });
+    if (!s.ok()) return s;
+    s = eachRow(db, "SELECT url_id, warning FROM warnings ORDER BY id",
+                [&](const SqliteStatement& st) {
+                  restore.warning(recordAt(st, 0), st.columnText(1));
+                  return true;
+                });
+    if (!s.ok()) return s;
+  }
+  if (saved.schemaVersion >= 3 && ended) {
     KeptResponseHeaders kept;
     ZelUrl* owner = nullptr;
     auto keep = [&] {

@@ -15,6 +15,8 @@
 #include "report/rendered_tables.h"
 #include "report/markup_json.h"
 #include "report/output_file.h"
+#include "report/database_tables.h"
+#include "report/row_values.h"
 #include "report/record_fields.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
@@ -23,12 +25,23 @@ namespace zel::cli {
 
 namespace {
 
-// Binds text after repairing invalid UTF-8 (page texts are hostile).
+// Binds text after repairing invalid UTF-8 (page texts are hostile). The
+// values are copied into a row that is then written (now, or on another thread).
 struct Binder {
-  SqliteStatement& stmt;
+  RowValues& stmt;
   std::string scratch;
 
-  void text(int i, std::string_view s) { stmt.bind(i, validUtf8(s, scratch)); }
+  // Any password in an address in the text becomes "***" (the start address's
+  // is in every address of the site, and in texts that quote them): none is stored.
+  void text(int i, std::string_view s) {
+    const std::string_view valid = validUtf8(s, scratch);
+    if (valid.find('@') != std::string_view::npos &&
+        valid.find("://") != std::string_view::npos)
+      stmt.bind(i, withoutPasswords(valid));
+    else
+      stmt.bind(i, valid);
+  }
+  void url(int i, std::string_view s) { text(i, s); }
   void textOrNull(int i, std::string_view s) {
     if (s.empty())
       stmt.bindNull(i);
@@ -76,8 +89,9 @@ class Table {
       sql += (i ? ", " : "") + std::string(columns_[i].name) + " " + columns_[i].type;
     return sql + constraints_ + ")";
   }
-  std::string insertSql() const {
-    std::string sql = std::string("INSERT INTO ") + name_ + " VALUES (";
+  std::string insertSql(bool replace = false) const {
+    std::string sql =
+        std::string(replace ? "INSERT OR REPLACE INTO " : "INSERT INTO ") + name_ + " VALUES (";
     for (size_t i = 0; i < columns_.size(); ++i) sql += i ? ", ?" : "?";
     return sql + ")";
   }
@@ -89,12 +103,20 @@ class Table {
     Status error;
     SqliteStatement insert = db.prepare(insertSql(), &error);
     if (!insert.ok()) return error;
-    Binder binder{insert, {}};
+    RowValues values;
+    Binder binder{values, {}};
     return each([&](const Row& row) {
-      for (size_t i = 0; i < columns_.size(); ++i)
-        columns_[i].bind(binder, static_cast<int>(i + 1), row);
-      return insert.run();
+      values.clear();
+      capture(binder, row);
+      return values.runEach(insert);
     });
+  }
+
+  // Adds the row's values to `binder`'s rows.
+  void capture(Binder& binder, const Row& row) const {
+    for (size_t i = 0; i < columns_.size(); ++i)
+      columns_[i].bind(binder, static_cast<int>(i + 1), row);
+    binder.stmt.endRow();
   }
 
  private:
@@ -105,28 +127,30 @@ class Table {
 
 // ---- crawl -------------------------------------------------------------------------
 
-Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
-  ZelHub& hub = report.hub();
+Json seoCountersOf(const ZelHub& hub) {
   const auto& c = hub.seoManager().counters();
-  const Json seoCounters = {{"notitle", c.notitle},
-                            {"nodesc", c.nodesc},
-                            {"possduplicates", c.possduplicates},
-                            {"duplicatetitle", c.duplicatetitle},
-                            {"duplicatedesc", c.duplicatedesc},
-                            {"nofollow", c.nofollow},
-                            {"toomanylinks", c.toomanylinks},
-                            {"metadesclength", c.metadesclength},
-                            {"titlelength", c.titlelength},
-                            {"keywordstuffed", c.keywordstuffed},
-                            {"thincontent", c.thincontent},
-                            {"noalt", c.noalt},
-                            {"pagesExcludedNoIndex", c.pagesExcludedNoIndex},
-                            {"mixedContent", c.mixedContent},
-                            {"redirectchain", c.redirectchain},
-                            {"pagesWithoutH1", c.pagesWithoutH1},
-                            {"pagesWithMultipleH1", c.pagesWithMultipleH1}};
-  using R = ReportContext;
-  const Table<R> table(
+  return {{"notitle", c.notitle},
+          {"nodesc", c.nodesc},
+          {"possduplicates", c.possduplicates},
+          {"duplicatetitle", c.duplicatetitle},
+          {"duplicatedesc", c.duplicatedesc},
+          {"nofollow", c.nofollow},
+          {"toomanylinks", c.toomanylinks},
+          {"metadesclength", c.metadesclength},
+          {"titlelength", c.titlelength},
+          {"keywordstuffed", c.keywordstuffed},
+          {"thincontent", c.thincontent},
+          {"noalt", c.noalt},
+          {"pagesExcludedNoIndex", c.pagesExcludedNoIndex},
+          {"mixedContent", c.mixedContent},
+          {"redirectchain", c.redirectchain},
+          {"pagesWithoutH1", c.pagesWithoutH1},
+          {"pagesWithMultipleH1", c.pagesWithMultipleH1}};
+}
+
+const Table<CrawlRowSource>& crawlTable() {
+  using R = CrawlRowSource;
+  static const Table<R> table(
       "crawl",
       {
           {"schema_version", "INTEGER NOT NULL",
@@ -134,78 +158,79 @@ Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
           {"zelmora_version", "TEXT", [](Binder& b, int i, const R&) { b.text(i, ZEL_VERSION); }},
           {"start_url", "TEXT NOT NULL",
            [](Binder& b, int i, const R& r) {
-             b.text(i, withoutPasswords(r.hub().getStartingUrl()));
+             b.text(i, withoutPasswords(r.hub.getStartingUrl()));
            }},
           {"settings", "TEXT NOT NULL",
-           [](Binder& b, int i, const R& r) { b.json(i, r.redactedSettings()); }},
+           [](Binder& b, int i, const R& r) { b.json(i, r.settings); }},
           {"started_at", "TEXT",
-           [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing().startedAt)); }},
+           [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing.startedAt)); }},
           {"ended_at", "TEXT",
-           [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing().endedAt)); }},
+           [](Binder& b, int i, const R& r) { b.text(i, isoTime(r.timing.endedAt)); }},
           {"seconds", "REAL",
-           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.timing().seconds); }},
-          {"state", "TEXT NOT NULL",
-           [](Binder& b, int i, const R& r) {
-             b.text(i, r.timing().stopped ? "stopped" : "finished");
-           }},
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.timing.seconds); }},
+          {"state", "TEXT NOT NULL", [](Binder& b, int i, const R& r) { b.text(i, r.state); }},
           {"checked", "INTEGER",
-           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getCheckedLinkCount()); }},
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub.getCheckedLinkCount()); }},
           {"bad", "INTEGER",
-           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getBadLinkCount()); }},
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub.getBadLinkCount()); }},
           {"total", "INTEGER",
-           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getTotalLinkCount()); }},
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub.getTotalLinkCount()); }},
           {"pages", "INTEGER",
-           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getPageCount()); }},
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub.getPageCount()); }},
           {"next_url_index", "INTEGER",
-           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().getNextUrlIndex()); }},
-          {"domains", "TEXT",
-           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getDomains()); }},
+           [](Binder& b, int i, const R& r) {
+             b.stmt.bind(i, r.nextUrlIndex.value_or(r.hub.getNextUrlIndex()));
+           }},
+          {"domains", "TEXT", [](Binder& b, int i, const R& r) { b.list(i, &r.hub.getDomains()); }},
           {"check_blacklist", "TEXT",
-           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getCheckBlacklistArray()); }},
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub.getCheckBlacklistArray()); }},
           {"follow_blacklist", "TEXT",
-           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getFollowBlacklistArray()); }},
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub.getFollowBlacklistArray()); }},
           {"follow_whitelist", "TEXT",
-           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getFollowWhitelistArray()); }},
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub.getFollowWhitelistArray()); }},
           {"robots_blacklist", "TEXT",
-           [](Binder& b, int i, const R& r) { b.list(i, r.hub().getRobotsBlacklistArray()); }},
+           [](Binder& b, int i, const R& r) { b.list(i, r.hub.getRobotsBlacklistArray()); }},
           {"robots_whitelist", "TEXT",
-           [](Binder& b, int i, const R& r) { b.list(i, r.hub().getRobotsWhitelistArray()); }},
+           [](Binder& b, int i, const R& r) { b.list(i, r.hub.getRobotsWhitelistArray()); }},
           {"soft404_terms", "TEXT",
-           [](Binder& b, int i, const R& r) { b.list(i, &r.hub().getSoft404Array()); }},
+           [](Binder& b, int i, const R& r) { b.list(i, &r.hub.getSoft404Array()); }},
           {"detected_encoding", "INTEGER",
            [](Binder& b, int i, const R& r) {
-             b.stmt.bind(i, static_cast<int64_t>(r.hub().getDetectedEncoding()));
+             b.stmt.bind(i, static_cast<int64_t>(r.hub.getDetectedEncoding()));
            }},
           {"https", "INTEGER",
-           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().isScanningHttpsSite()); }},
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub.isScanningHttpsSite()); }},
           {"start_was_xml", "INTEGER",
-           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub().startingPointWasXML()); }},
-          {"seo_summary", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, r.seoSummary()); }},
+           [](Binder& b, int i, const R& r) { b.stmt.bind(i, r.hub.startingPointWasXML()); }},
+          {"seo_summary", "TEXT", [](Binder& b, int i, const R& r) { b.text(i, r.seoSummary); }},
           {"seo_counters", "TEXT",
-           [&seoCounters](Binder& b, int i, const R&) { b.json(i, seoCounters); }},
+           [](Binder& b, int i, const R& r) { b.json(i, seoCountersOf(r.hub)); }},
           {"served_folder", "TEXT",
            [](Binder& b, int i, const R& r) {
-             b.textOrNull(i, r.servedFolder() ? r.servedFolder()->folder : std::string());
+             b.textOrNull(i, r.served ? r.served->folder : std::string());
            }},
           {"served_port", "INTEGER",
            [](Binder& b, int i, const R& r) {
-             if (r.servedFolder())
-               b.stmt.bind(i, static_cast<int64_t>(r.servedFolder()->port));
+             if (r.served)
+               b.stmt.bind(i, static_cast<int64_t>(r.served->port));
              else
                b.stmt.bindNull(i);
            }},
       });
-  return table.write(db, [&](const auto& insert) { return insert(report); });
+  return table;
+}
+
+Status writeCrawlTable(SqliteDatabase& db, const ReportContext& report) {
+  const CrawlRowSource source = crawlRowOf(report);
+  return crawlTable().write(db, [&](const auto& insert) { return insert(source); });
 }
 
 // ---- urls ---------------------------------------------------------------------------
 
 struct UrlRow {
-  const ReportContext& report;
   const ZelUrl& r;
   int64_t id;
-  std::optional<int64_t> pageOrder;  // place among the site's pages
-  bool inSitemap;
+  const UrlRowFacts& facts;
 };
 
 // The page's meta tags as a JSON array of objects; NULL when it has none.
@@ -241,7 +266,15 @@ void bindMilliseconds(Binder& b, int i, double seconds) {
     b.stmt.bind(i, std::round(seconds * 1e6) / 1e3);
 }
 
-Table<UrlRow> urlsTable() {
+int32_t h1CountNow(const ZelUrl& r) {
+  int32_t n = 0;
+  if (const auto& h = r.getHeadings())
+    for (const auto& e : *h)
+      if (ZelUrl::thisIsAnH1(e)) ++n;
+  return n;
+}
+
+const Table<UrlRow>& urlsTable() {
   using R = UrlRow;
   auto flag = [](bool (ZelUrl::*get)() const) {
     return [get](Binder& b, int i, const R& row) { b.stmt.bind(i, (row.r.*get)()); };
@@ -260,17 +293,22 @@ Table<UrlRow> urlsTable() {
       b.stmt.bind(i, static_cast<int64_t>((row.r.*get)()));
     };
   };
-  return Table<UrlRow>(
+  static const Table<UrlRow> table(
       "urls",
       {
           {"id", "INTEGER PRIMARY KEY",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
           {"url", "TEXT NOT NULL",
-           [](Binder& b, int i, const R& row) { b.text(i, row.r.getLinkUrl()); }},
+           [](Binder& b, int i, const R& row) { b.url(i, row.r.getLinkUrl()); }},
           {"redirect_url", "TEXT",
-           [](Binder& b, int i, const R& row) { b.textOrNull(i, row.r.getRedir()); }},
+           [](Binder& b, int i, const R& row) {
+             if (row.r.getRedir().empty())
+               b.stmt.bindNull(i);
+             else
+               b.url(i, row.r.getRedir());
+           }},
           {"actual_url", "TEXT NOT NULL",
-           [](Binder& b, int i, const R& row) { b.text(i, row.r.getActualLinkUrl()); }},
+           [](Binder& b, int i, const R& row) { b.url(i, row.r.getActualLinkUrl()); }},
           {"slash_trimmed", "INTEGER", flag(&ZelUrl::hasHadSlashTrimmed)},
           {"redirect_slash_trimmed", "INTEGER", flag(&ZelUrl::hasHadRedirSlashTrimmed)},
           {"status", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.r.getStatus()); }},
@@ -304,7 +342,9 @@ Table<UrlRow> urlsTable() {
           {"load_time", "REAL",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getLoadTime()); }},
           {"response_ms", "REAL",
-           [](Binder& b, int i, const R& row) { bindMilliseconds(b, i, row.r.getResponseTimeInterval()); }},
+           [](Binder& b, int i, const R& row) {
+             bindMilliseconds(b, i, row.r.getResponseTimeInterval());
+           }},
           {"load_ms", "REAL",
            [](Binder& b, int i, const R& row) { bindMilliseconds(b, i, row.r.getLoadTime()); }},
           {"retry_count", "INTEGER",
@@ -340,7 +380,11 @@ Table<UrlRow> urlsTable() {
           {"headings", "TEXT",
            [](Binder& b, int i, const R& row) { b.list(i, row.r.getHeadings()); }},
           {"h1_count", "INTEGER",
-           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.h1Count()); }},
+           [](Binder& b, int i, const R& row) {
+             // While the crawl runs the count is not kept: a page asked before
+             // its headings are read would keep a count of 0.
+             b.stmt.bind(i, row.facts.live ? h1CountNow(row.r) : row.r.h1Count());
+           }},
           {"names", "TEXT",
            [](Binder& b, int i, const R& row) { b.list(i, row.r.getNamesOnThisPage()); }},
           {"head_nofollow", "INTEGER", flag(&ZelUrl::getHeadContainsNoFollow)},
@@ -371,33 +415,27 @@ Table<UrlRow> urlsTable() {
           {"external_links", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.r.getExternallinkcount()); }},
           {"page_order", "INTEGER",
-           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.pageOrder); }},
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.facts.pageOrder); }},
           {"in_sitemap", "INTEGER",
-           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.inSitemap); }},
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.facts.inSitemap); }},
           {"warnings", "TEXT",
            [](Binder& b, int i, const R& row) { b.list(i, row.r.getWarnings()); }},
           // An answer that came before the crawl was stopped, its links not yet
           // read: continuing the crawl fetches the page again.
           {"links_pending", "INTEGER",
-           [](Binder& b, int i, const R& row) {
-             b.stmt.bind(i, row.report.linksPending(&row.r));
-           }},
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.facts.linksPending); }},
       });
+  return table;
 }
 
 Status writeUrls(SqliteDatabase& db, const ReportContext& report) {
   ZelHub& hub = report.hub();
-  std::unordered_map<const ZelUrl*, int64_t> pageOrder;
-  int64_t n = 0;
-  for (const ZelUrl* page : hub.getInternalPagesCollection()) pageOrder.emplace(page, n++);
+  const std::vector<int32_t> pageOrder = pageOrderOf(hub);
   return urlsTable().write(db, [&](const auto& insert) {
     int64_t id = 0;
     for (ZelUrl* r : hub.getLinksCollection()) {
-      auto page = pageOrder.find(r);
-      const bool isPage = page != pageOrder.end();
-      const UrlRow row{report, *r, id++, isPage ? std::optional<int64_t>(page->second) : std::nullopt,
-                       isPage && report.inSitemap(r)};
-      if (Status s = insert(row); !s.ok()) return s;
+      const UrlRowFacts facts = finishedUrlFacts(report, pageOrder, *r, id);
+      if (Status s = insert(UrlRow{*r, id++, facts}); !s.ok()) return s;
     }
     return Status::Ok();
   });
@@ -408,23 +446,23 @@ Status writeUrls(SqliteDatabase& db, const ReportContext& report) {
 struct LinkRow {
   const ZelLinkInstance& link;
   int64_t id;
-  const ReportContext& report;
+  const ZelHub& hub;
 };
 
-Status writeLinks(SqliteDatabase& db, const ReportContext& report) {
+const Table<LinkRow>& linksTable() {
   using R = LinkRow;
-  const Table<R> table(
+  static const Table<R> table(
       "links",
       {
           {"id", "INTEGER PRIMARY KEY",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
           {"parent_id", "INTEGER REFERENCES urls(id)",
            [](Binder& b, int i, const R& row) {
-             b.stmt.bind(i, row.report.indexOf(row.link.parent()));
+             b.stmt.bind(i, recordIndex(row.hub, row.link.parent()));
            }},
           {"target_id", "INTEGER REFERENCES urls(id)",
            [](Binder& b, int i, const R& row) {
-             b.stmt.bind(i, row.report.indexOf(row.link.target()));
+             b.stmt.bind(i, recordIndex(row.hub, row.link.target()));
            }},
           {"link_text", "TEXT",
            [](Binder& b, int i, const R& row) {
@@ -445,12 +483,16 @@ Status writeLinks(SqliteDatabase& db, const ReportContext& report) {
           {"hreflang", "TEXT",
            [](Binder& b, int i, const R& row) { b.textOrNull(i, row.link.getHreflang()); }},
       });
-  return table.write(db, [&](const auto& insert) {
+  return table;
+}
+
+Status writeLinks(SqliteDatabase& db, const ReportContext& report) {
+  return linksTable().write(db, [&](const auto& insert) {
     const auto* links = report.hub().getInstanceCollection();
     if (!links) return Status::Ok();
     int64_t id = 0;
     for (const ZelLinkInstance* link : *links)
-      if (Status s = insert(LinkRow{*link, id++, report}); !s.ok()) return s;
+      if (Status s = insert(LinkRow{*link, id++, report.hub()}); !s.ok()) return s;
     return Status::Ok();
   });
 }
@@ -462,16 +504,16 @@ struct RedirectRow {
   const RedirectEntry& entry;
 };
 
-Status writeRedirects(SqliteDatabase& db, ZelHub& hub) {
+const Table<RedirectRow>& redirectsTable() {
   using R = RedirectRow;
-  const Table<R> table(
+  static const Table<R> table(
       "redirects",
       {
           {"url_id", "INTEGER NOT NULL REFERENCES urls(id)",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
           {"hop", "INTEGER NOT NULL",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.hop); }},
-          {"url", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.entry.url); }},
+          {"url", "TEXT", [](Binder& b, int i, const R& row) { b.url(i, row.entry.url); }},
           {"status", "TEXT", [](Binder& b, int i, const R& row) { b.text(i, row.entry.status); }},
           {"reason", "INTEGER",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.entry.reason); }},
@@ -481,7 +523,11 @@ Status writeRedirects(SqliteDatabase& db, ZelHub& hub) {
            }},
       },
       ", PRIMARY KEY (url_id, hop)");
-  return table.write(db, [&](const auto& insert) {
+  return table;
+}
+
+Status writeRedirects(SqliteDatabase& db, ZelHub& hub) {
+  return redirectsTable().write(db, [&](const auto& insert) {
     int64_t id = 0;
     for (const ZelUrl* r : hub.getLinksCollection()) {
       if (const auto* hops = r->getRedirTable()) {
@@ -617,7 +663,7 @@ Status writeIssues(SqliteDatabase& db, const ReportContext& report) {
            }},
           {"url", "TEXT NOT NULL",
            [](Binder& b, int i, const R& row) {
-             b.text(i, row.report.audit()->address(row.finding));
+             b.url(i, row.report.audit()->address(row.finding));
            }},
           {"detail", "TEXT",
            [](Binder& b, int i, const R& row) {
@@ -731,33 +777,25 @@ Status writePageMarkup(SqliteDatabase& db, const ReportContext& report) {
   });
 }
 
-constexpr const char* kTables[] = {"crawl",       "urls",       "links",        "redirects",
-                                   "warnings",    "duplicates", "misspellings", "response_headers",
-                                   "issue_types", "issues",     "indexability", "page_markup"};
+constexpr const char* kCoreTables[] = {"crawl", "urls", "links", "redirects"};
+// Written when the crawl ends (a database written as the crawl runs lacks them before).
+constexpr const char* kFinishedTables[] = {"warnings",         "duplicates",  "misspellings",
+                                           "response_headers", "issue_types", "issues",
+                                           "indexability",     "page_markup"};
 
-// `replace`: the tables of an existing database are dropped and written again
-// in the one transaction, so a failure leaves the file as it was.
-Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
+// The tables worked out once the crawl has ended (any older ones dropped), and
+// the indexes.
+Status finishedTables(SqliteDatabase& db, const ReportContext& report) {
   ZelHub& hub = report.hub();
-  if (replace) {
-    std::string sql = "BEGIN IMMEDIATE;";
-    for (const char* table : kTables) sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
-    for (const char* table : kContentTables)
-      sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
-    for (const char* table : kRenderedTables)
-      sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
-    if (Status s = db.exec(sql); !s.ok()) return s;
-  } else if (Status s = db.exec(
-                 // A fresh file that is renamed into place when complete: no journal needed.
-                 "PRAGMA page_size=16384; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN");
-             !s.ok()) {
-    return s;
-  }
+  std::string drop;
+  for (const char* table : kFinishedTables)
+    drop += std::string("DROP TABLE IF EXISTS ") + table + ";";
+  for (const char* table : kContentTables)
+    drop += std::string("DROP TABLE IF EXISTS ") + table + ";";
+  for (const char* table : kRenderedTables)
+    drop += std::string("DROP TABLE IF EXISTS ") + table + ";";
   const std::function<Status()> steps[] = {
-      [&] { return writeCrawlTable(db, report); },
-      [&] { return writeUrls(db, report); },
-      [&] { return writeLinks(db, report); },
-      [&] { return writeRedirects(db, hub); },
+      [&] { return db.exec(drop); },
       [&] { return writeWarnings(db, report); },
       [&] { return writeDuplicates(db, report); },
       [&] { return writeMisspellings(db, report); },
@@ -770,12 +808,11 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
       [&] { return writeRenderedTables(db, report); },
       [&] {
         return db.exec(
-            "CREATE INDEX urls_url ON urls(url);"
-            "CREATE INDEX urls_status ON urls(status);"
-            "CREATE INDEX links_target ON links(target_id);"
-            "CREATE INDEX links_parent ON links(parent_id);"
-            "CREATE INDEX response_headers_url ON response_headers(url_id);"
-            "COMMIT");
+            "CREATE INDEX IF NOT EXISTS urls_url ON urls(url);"
+            "CREATE INDEX IF NOT EXISTS urls_status ON urls(status);"
+            "CREATE INDEX IF NOT EXISTS links_target ON links(target_id);"
+            "CREATE INDEX IF NOT EXISTS links_parent ON links(parent_id);"
+            "CREATE INDEX response_headers_url ON response_headers(url_id);");
       },
   };
   for (const auto& step : steps)
@@ -783,7 +820,104 @@ Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
   return Status::Ok();
 }
 
+// `replace`: the tables of an existing database are dropped and written again
+// in the one transaction, so a failure leaves the file as it was.
+Status writeAll(SqliteDatabase& db, const ReportContext& report, bool replace) {
+  ZelHub& hub = report.hub();
+  if (replace) {
+    std::string sql = "BEGIN IMMEDIATE;";
+    for (const char* table : kCoreTables) sql += std::string("DROP TABLE IF EXISTS ") + table + ";";
+    if (Status s = db.exec(sql); !s.ok()) return s;
+  } else if (Status s = db.exec(
+                 // A fresh file that is renamed into place when complete: no journal needed.
+                 "PRAGMA page_size=16384; PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN");
+             !s.ok()) {
+    return s;
+  }
+  const std::function<Status()> steps[] = {
+      [&] { return writeCrawlTable(db, report); }, [&] { return writeUrls(db, report); },
+      [&] { return writeLinks(db, report); },      [&] { return writeRedirects(db, hub); },
+      [&] { return finishedTables(db, report); },  [&] { return db.exec("COMMIT"); },
+  };
+  for (const auto& step : steps)
+    if (Status s = step(); !s.ok()) return s;
+  return Status::Ok();
+}
+
 }  // namespace
+
+CrawlRowSource crawlRowOf(const ReportContext& report) {
+  return {report.hub(),        report.redactedSettings(),
+          report.timing(),     report.timing().stopped ? "stopped" : "finished",
+          report.seoSummary(), report.servedFolder()};
+}
+
+Status writeFinishedTables(SqliteDatabase& db, const ReportContext& report) {
+  return finishedTables(db, report);
+}
+
+std::optional<int64_t> recordIndex(const ZelHub& hub, const ZelUrl* record) {
+  if (!record) return std::nullopt;
+  const auto& all = hub.getLinksCollection();
+  const auto id = static_cast<size_t>(record->getID());
+  if (id >= all.size() || all[id] != record) return std::nullopt;
+  return static_cast<int64_t>(id);
+}
+
+std::vector<int32_t> pageOrderOf(const ZelHub& hub) {
+  std::vector<int32_t> order(hub.getLinksCollection().size(), -1);
+  int32_t n = 0;
+  for (const ZelUrl* page : hub.getInternalPagesCollection()) {
+    if (auto id = recordIndex(hub, page)) order[static_cast<size_t>(*id)] = n;
+    ++n;
+  }
+  return order;
+}
+
+UrlRowFacts finishedUrlFacts(const ReportContext& report, const std::vector<int32_t>& pageOrder,
+                             const ZelUrl& record, int64_t id) {
+  UrlRowFacts facts;
+  const int32_t order = static_cast<size_t>(id) < pageOrder.size() ? pageOrder[id] : -1;
+  if (order >= 0) {
+    facts.pageOrder = order;
+    facts.inSitemap = report.inSitemap(&record);
+  }
+  facts.linksPending = report.linksPending(&record);
+  return facts;
+}
+
+std::string runningTablesSql() {
+  return crawlTable().createSql() + ";" + urlsTable().createSql() + ";" + linksTable().createSql() +
+         ";" + redirectsTable().createSql() + ";";
+}
+
+std::string crawlRowSql() { return crawlTable().insertSql(); }
+std::string urlRowSql() { return urlsTable().insertSql(true); }
+std::string redirectRowSql() { return redirectsTable().insertSql(true); }
+std::string linkRowSql() { return linksTable().insertSql(true); }
+
+void captureCrawlRow(const CrawlRowSource& source, RowValues& out) {
+  Binder binder{out, {}};
+  crawlTable().capture(binder, source);
+}
+
+void captureUrlRow(const ZelUrl& record, int64_t id, const UrlRowFacts& facts, RowValues& out) {
+  Binder binder{out, {}};
+  urlsTable().capture(binder, UrlRow{record, id, facts});
+}
+
+void captureRedirectRows(const ZelUrl& record, int64_t id, RowValues& out) {
+  const auto* hops = record.getRedirTable();
+  if (!hops) return;
+  Binder binder{out, {}};
+  int64_t hop = 0;
+  for (const RedirectEntry& e : *hops) redirectsTable().capture(binder, RedirectRow{id, hop++, e});
+}
+
+void captureLinkRow(const ZelHub& hub, const ZelLinkInstance& link, int64_t id, RowValues& out) {
+  Binder binder{out, {}};
+  linksTable().capture(binder, LinkRow{link, id, hub});
+}
 
 Status writeCrawlDatabase(const ReportContext& report, const std::string& path) {
   const std::string temporary = OutputFile::temporaryPathFor(path);

@@ -51,7 +51,7 @@ Status ExportPaths::check() const {
 }
 
 bool writeExports(const ExportPaths& p, const ReportContext& report, FILE* errors,
-                  std::vector<std::string>* done) {
+                  std::vector<std::string>* done, const DatabaseFinisher& finisher) {
   using Clock = std::chrono::steady_clock;
   bool ok = true;
   Log& log = report.hub().log();
@@ -79,7 +79,7 @@ bool writeExports(const ExportPaths& p, const ReportContext& report, FILE* error
   if (p.db)
     database = std::thread([&] {
       const auto started = Clock::now();
-      dbStatus = writeCrawlDatabase(report, *p.db);
+      dbStatus = finisher ? finisher(report) : writeCrawlDatabase(report, *p.db);
       dbSeconds = std::chrono::duration<double>(Clock::now() - started).count();
     });
   run(p.json, [&](const std::string& f) { return writeJsonReport(report, f); });

@@ -2,6 +2,7 @@
 // The exports a crawl was asked for, checked before it starts and written
 // after it ends.
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,9 +24,14 @@ struct ExportPaths {
   bool usesStdout() const;
 };
 
+// Writes the database's last part, for a crawl that wrote it as it ran.
+using DatabaseFinisher = std::function<Status(const ReportContext& report)>;
+
 // Writes every export asked for. Each failure is printed to `errors`, naming
-// its file; false when any failed. `done` receives the files written.
+// its file; false when any failed. `done` receives the files written. The
+// database is written whole, or finished by `finisher` when one is given.
 bool writeExports(const ExportPaths& paths, const ReportContext& report, FILE* errors,
-                  std::vector<std::string>* done = nullptr);
+                  std::vector<std::string>* done = nullptr,
+                  const DatabaseFinisher& finisher = nullptr);
 
 }  // namespace zel::cli

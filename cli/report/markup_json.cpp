@@ -81,7 +81,9 @@ std::optional<MarkupFacts> markupFromJson(const Json& j) {
 }
 
 Status loadSavedMarkup(SavedCrawl& saved, const ZelHub& hub, AuditSession& audit) {
-  if (saved.schemaVersion < kFirstAuditSchemaVersion || !audit.enabled()) return Status::Ok();
+  if (saved.schemaVersion < kFirstAuditSchemaVersion || !audit.enabled() ||
+      !hasTable(saved.db, "page_markup"))
+    return Status::Ok();
   const auto& records = hub.getLinksCollection();
   Status error;
   SqliteStatement st =

@@ -88,7 +88,9 @@ bool ReportContext::passesFilter(const ZelUrl* record) const {
   return !filter_ || filter_->shouldWeScrapeThisUrlBasedOnCurrentRules(record);
 }
 
-Json ReportContext::redactedSettings() const {
+Json ReportContext::redactedSettings() const { return redactSettings(settings_); }
+
+Json redactSettings(const MemoryDefaults& settings_) {
   Json out = Json::object();
   for (const auto& [key, value] : settings_.all()) out[key] = value;
   if (out.contains("startingUrl") && out["startingUrl"].is_string())

@@ -97,6 +97,9 @@ class ReportContext {
   std::optional<ServedFolder> served_;
 };
 
+// The settings as a JSON object with their secrets hidden (see redactedSettings).
+Json redactSettings(const MemoryDefaults& settings);
+
 // "2026-12-07T04:22:15Z"; "" for 0.
 std::string isoTime(std::time_t t);
 

@@ -49,8 +49,11 @@ Status writeCrawlDatabase(const ReportContext& report, const std::string& path);
 // The same into an existing crawl database, replacing its contents in one
 // transaction: on failure the file is left as it was.
 Status rewriteCrawlDatabase(const ReportContext& report, const std::string& path);
-// The layout the database writer writes; readers refuse a newer one.
-inline constexpr int kCrawlDatabaseSchemaVersion = 9;
+// The layout the database writer writes; readers refuse a newer one. From 10 a
+// crawl writes its database as it runs: the crawl's state may read "running",
+// the tables worked out at the end are missing until then, and link ids may
+// have gaps. (9 added the rendered pages' tables.)
+inline constexpr int kCrawlDatabaseSchemaVersion = 10;
 // The first layout with the site audit's tables (issue_types, issues,
 // indexability, page_markup).
 inline constexpr int kFirstAuditSchemaVersion = 5;

@@ -38,8 +38,10 @@ constexpr size_t kBucketReach = 64;
 
 // The minimum of each permutation over the shingles: most of a page's reading
 // time. Built also for processors with 64-bit vector multiplies, chosen when
-// the program starts.
-#if defined(__clang__)
+// the program starts. Not under ThreadSanitizer: the choice is made before its
+// runtime has started, and the instrumented chooser crashes the program.
+#if defined(__SANITIZE_THREAD__)
+#elif defined(__clang__)
 __attribute__((target_clones("arch=x86-64-v4", "default")))
 #else
 __attribute__((target_clones("arch=x86-64-v4", "default"), optimize("tree-vectorize")))

@@ -204,7 +204,7 @@ TEST(ContentAnalysisE2E, SearchesExtractionsScoresAndNearDuplicates) {
                         "SELECT count(*) FROM page_signatures s JOIN urls u ON u.id = s.url_id "
                         "WHERE u.url LIKE '%/dup-%' AND length(s.signature) = 128"),
             (test::Rows{{"4"}}));
-  EXPECT_EQ(test::query(db, "SELECT schema_version FROM crawl"), (test::Rows{{"9"}}));
+  EXPECT_EQ(test::query(db, "SELECT schema_version FROM crawl"), (test::Rows{{"10"}}));
   EXPECT_EQ(test::query(db,
                         "SELECT s.formats, s.types, s.errors FROM structured_data s "
                         "JOIN urls u ON u.id = s.url_id WHERE u.url LIKE '%/product2.html'"),

@@ -441,7 +441,8 @@ TEST(ExportText, BadLinksInTheTerminalAndThePasswordOfTheStartAddressHidden) {
     EXPECT_EQ(shown.find("w0rd"), std::string::npos) << shown;
     EXPECT_NE(shown.find("bob:***@"), std::string::npos) << shown;
   }
-  EXPECT_NE(readWhole(*paths.db).find("w0rd"), std::string::npos);
+  EXPECT_EQ(readWhole(*paths.db).find("w0rd"), std::string::npos) << "nor the database";
+  EXPECT_NE(readWhole(*paths.db).find("bob:***@"), std::string::npos);
 
   // Nor does the log of the command line's crawl.
   const std::string log = dir / "log.txt";

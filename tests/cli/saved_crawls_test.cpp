@@ -1,11 +1,15 @@
 // Crawl databases opened again (loading one back into a hub: exports_test):
 // rechecked against a site that changed, with secrets given again, continued
-// after a stop, compared with diff, and refused when newer or damaged.
+// after a stop or a crash or a full disk, compared with diff, and refused when
+// newer or damaged.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -220,6 +224,22 @@ TEST(SavedCrawl, RecheckReportsWhatTheServerFixedAndBrokeAndWritesItBack) {
   EXPECT_EQ(readWhole(db).find("secret"), std::string::npos) << "written back without it";
 }
 
+TEST(SavedCrawl, AStartAddressPasswordComesBackFromThePasswordFile) {
+  test::TestServer site;
+  site.basicAuth("/", "bob", "pa&ss:w0rd", "<html><body>in</body></html>");
+  test::TempDir dir;
+  const std::string db = dir / "crawl.db", secret = dir / "password";
+  std::ofstream(secret) << "pa&ss:w0rd\n";
+  const std::string start = site.url("/");
+  const std::string withPassword = start.substr(0, 7) + "bob:pa%26ss%3Aw0rd@" + start.substr(7);
+  ASSERT_EQ(run({"crawl", withPassword, "--no-settings-file", "-q", "--db", db}), 0);
+  EXPECT_EQ(readWhole(db).find("w0rd"), std::string::npos);
+  EXPECT_EQ(query(db, "SELECT start_url FROM crawl").at(0).at(0).find("bob:***@"), 7u);
+  EXPECT_EQ(run({"recheck", db, "--all", "-q"}), 1) << "without it the server refuses";
+  EXPECT_EQ(run({"recheck", db, "--all", "-q", "--password-file", secret}), 0);
+  EXPECT_EQ(readWhole(db).find("w0rd"), std::string::npos) << "written back without it";
+}
+
 TEST(SavedCrawl, AStoppedCrawlContinuedEndsAsAnUninterruptedOne) {
   test::TestServer site;
   std::string home = "<html><body><a href=\"/slowbody.html\">s</a>";
@@ -279,6 +299,129 @@ TEST(SavedCrawl, AStoppedCrawlContinuedEndsAsAnUninterruptedOne) {
             query(dir / "whole.db", "SELECT count(*) FROM links"));
   EXPECT_EQ(query(dir / "part.db", "SELECT count(*) FROM urls WHERE links_pending = 1"),
             Rows({{"0"}}));
+}
+
+// The program started with `args`, its output into `out`; with a file size
+// limit (and SIGXFSZ ignored, so writes past it fail) when `maxFileBytes`.
+pid_t spawn(std::vector<std::string> args, const std::string& out, rlim_t maxFileBytes = 0) {
+  args.insert(args.begin(), kProgram);
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::dup2(fd, 1);
+    ::dup2(fd, 2);
+    if (maxFileBytes) {
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{maxFileBytes, maxFileBytes};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ::execv(kProgram.c_str(), argv.data());
+    ::_exit(127);
+  }
+  return pid;
+}
+
+// Its exit status, after at most 60 seconds (-1: killed then, or by a signal).
+int waitFor(pid_t pid) {
+  int status = 0;
+  for (int i = 0; i < 1200; ++i) {
+    if (::waitpid(pid, &status, WNOHANG) == pid)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return -1;
+}
+
+std::multiset<std::string> linkRows(const std::string& db) {
+  std::multiset<std::string> out;
+  for (const auto& row :
+       query(db,
+             "SELECT p.url, t.url, coalesce(l.link_text, '-') FROM links l "
+             "JOIN urls p ON p.id = l.parent_id JOIN urls t ON t.id = l.target_id"))
+    out.insert(row.at(0) + " > " + row.at(1) + " " + row.at(2));
+  return out;
+}
+
+TEST(SavedCrawl, ACrawlKilledOrOutOfDiskGoesOnFromItsLastCommit) {
+  // 240 pages, each a little slow, with ten links to others and one to a page
+  // that is missing: a crawl with two requests at a time takes some seconds
+  // and commits (every 2 s) part of them first.
+  test::TestServer site;
+  constexpr int kPages = 240;
+  auto pagePath = [](int i) {
+    return i == 0 ? std::string("/") : "/p" + std::to_string(i) + ".html";
+  };
+  for (int i = 0; i < kPages; ++i) {
+    std::string body = "<html><head><title>page " + std::to_string(i) + "</title></head><body>";
+    for (int k = 1; k <= 10; ++k)
+      body += "<a href=\"" + pagePath((i * 7 + k * 13) % kPages) + "\">to " + std::to_string(k) +
+              "</a>";
+    body += "<a href=\"/missing" + std::to_string(i % 5) + ".html\">gone</a></body></html>";
+    site.slow(pagePath(i), 0.04, body);
+  }
+  test::TempDir dir;
+  const std::string whole = dir / "whole.db", part = dir / "part.db", full = dir / "full.db";
+  auto crawl = [&](const std::string& db, const char* threads) {
+    return std::vector<std::string>{
+        "crawl", site.url("/"), "--db",  db,          "--no-settings-file",
+        "-q",    "--threads",   threads, "--timeout", "10"};
+  };
+  ASSERT_EQ(run(crawl(whole, "8")), 1);
+  const auto wholeStatuses = statuses(whole);
+  ASSERT_EQ(wholeStatuses.size(), static_cast<size_t>(kPages + 5));
+
+  // Killed once a commit holds some pages, and not yet the last.
+  const pid_t pid = spawn(crawl(part, "2"), dir / "part.txt");
+  const char* kGood = "SELECT count(*) FROM urls WHERE status LIKE '200%' AND links_pending = 0";
+  int committed = 0;
+  for (int i = 0; i < 400 && committed < 40; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    const Rows rows = query(part, kGood);
+    if (rows.size() == 1 && rows[0].size() == 1 && std::isdigit(rows[0][0][0]))
+      committed = std::stoi(rows[0][0]);
+  }
+  EXPECT_EQ(run({"continue", part, "-q"}), 2) << "refused while the crawl holds the lock";
+  ::kill(pid, SIGKILL);
+  EXPECT_EQ(waitFor(pid), -1);
+  ASSERT_GE(committed, 40);
+  EXPECT_EQ(query(part, "SELECT state FROM crawl"), Rows({{"running"}}));
+  const Rows kept =
+      query(part, "SELECT url FROM urls WHERE status LIKE '200%' AND links_pending = 0");
+  ASSERT_LT(kept.size(), static_cast<size_t>(kPages)) << "killed before the end";
+
+  site.clearLog();
+  EXPECT_EQ(run({"continue", part, "-q", "--threads", "8"}), 1);
+  EXPECT_EQ(query(part, "SELECT state, total, checked, bad FROM crawl"),
+            query(whole, "SELECT state, total, checked, bad FROM crawl"));
+  EXPECT_EQ(statuses(part), wholeStatuses);
+  EXPECT_EQ(linkRows(part), linkRows(whole));
+  for (const auto& row : kept) {
+    const std::string path = row[0].substr(site.url("/").size() - 1);
+    size_t gets = 0;
+    for (const auto& r : site.requestsTo(path)) gets += r.method == "GET";
+    EXPECT_EQ(gets, 0u) << path << " was committed with its links: never fetched again";
+  }
+
+  // A file size limit the database passes part-way: the crawl stops, naming
+  // the file; what was committed opens and is continued to the same end.
+  const pid_t limited = spawn(crawl(full, "2"), dir / "full.txt", 384 * 1024);
+  EXPECT_EQ(waitFor(limited), 2);
+  const std::string said = readWhole(dir / "full.txt");
+  EXPECT_NE(said.find("cannot write " + full), std::string::npos) << said;
+  EXPECT_NE(said.find("stopped by a failed write of the crawl database"), std::string::npos)
+      << said;
+  EXPECT_EQ(query(full, "SELECT state FROM crawl"), Rows({{"running"}}));
+  EXPECT_LT(std::stoi(query(full, "SELECT count(*) FROM urls WHERE status != ''").at(0).at(0)),
+            kPages)
+      << "stopped part-way";
+  EXPECT_EQ(run({"continue", full, "-q", "--threads", "8"}), 1);
+  EXPECT_EQ(statuses(full), wholeStatuses);
+  EXPECT_EQ(linkRows(full), linkRows(whole));
 }
 
 TEST(SavedCrawl, DiffListsWhatChangedBetweenTwoCrawls) {
