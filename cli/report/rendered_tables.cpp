@@ -121,7 +121,10 @@ Status writeRenderedTables(SqliteDatabase& db, const ReportContext& report) {
 }
 
 Status loadSavedRendered(SavedCrawl& saved, const ZelHub& hub, AuditSession& audit) {
-  if (saved.schemaVersion < kFirstRenderedSchemaVersion || !audit.enabled()) return Status::Ok();
+  // A database still being written (a crash) has the tables made at the end only later.
+  if (saved.schemaVersion < kFirstRenderedSchemaVersion || !audit.enabled() ||
+      !hasTable(saved.db, "accessibility"))
+    return Status::Ok();
   const auto& records = hub.getLinksCollection();
   std::map<int64_t, RenderedFacts> read;
   const auto damaged = [&] {
