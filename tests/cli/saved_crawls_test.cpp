@@ -63,28 +63,51 @@ std::set<std::string> groupUrls(const std::string& text, const std::string& head
   return out;
 }
 
-// Runs the zelmora program itself and sends it Ctrl-C once `ready` says so
-// (checked for at most 20 seconds); its exit status, -1 if it had to be killed.
-int runInterrupted(std::vector<std::string> args, const std::function<bool()>& ready) {
+// The program started with `args`, its output into `out` (when given); with a file size
+// limit (and SIGXFSZ ignored, so writes past it fail) when `maxFileBytes`.
+pid_t spawn(std::vector<std::string> args, const std::string& out, rlim_t maxFileBytes = 0) {
   args.insert(args.begin(), kProgram);
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
   const pid_t pid = ::fork();
   if (pid == 0) {
+    if (!out.empty()) {
+      const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      ::dup2(fd, 1);
+      ::dup2(fd, 2);
+    }
+    if (maxFileBytes) {
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{maxFileBytes, maxFileBytes};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
     ::execv(kProgram.c_str(), argv.data());
     ::_exit(127);
   }
-  for (int i = 0; i < 400 && !ready(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  ::kill(pid, SIGINT);
+  return pid;
+}
+
+// Its exit status, after at most 60 seconds (-1: killed then, or by a signal).
+int waitFor(pid_t pid) {
   int status = 0;
-  for (int i = 0; i < 600; ++i) {
-    if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  for (int i = 0; i < 1200; ++i) {
+    if (::waitpid(pid, &status, WNOHANG) == pid)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   ::kill(pid, SIGKILL);
   ::waitpid(pid, &status, 0);
   return -1;
+}
+
+// Runs the zelmora program itself and sends it Ctrl-C once `ready` says so
+// (checked for at most 20 seconds); its exit status, -1 if it had to be killed.
+int runInterrupted(std::vector<std::string> args, const std::function<bool()>& ready) {
+  const pid_t pid = spawn(std::move(args), "");
+  for (int i = 0; i < 400 && !ready(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  ::kill(pid, SIGINT);
+  return waitFor(pid);
 }
 
 std::map<std::string, std::string> statuses(const std::string& db) {
@@ -299,42 +322,6 @@ TEST(SavedCrawl, AStoppedCrawlContinuedEndsAsAnUninterruptedOne) {
             query(dir / "whole.db", "SELECT count(*) FROM links"));
   EXPECT_EQ(query(dir / "part.db", "SELECT count(*) FROM urls WHERE links_pending = 1"),
             Rows({{"0"}}));
-}
-
-// The program started with `args`, its output into `out`; with a file size
-// limit (and SIGXFSZ ignored, so writes past it fail) when `maxFileBytes`.
-pid_t spawn(std::vector<std::string> args, const std::string& out, rlim_t maxFileBytes = 0) {
-  args.insert(args.begin(), kProgram);
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::dup2(fd, 1);
-    ::dup2(fd, 2);
-    if (maxFileBytes) {
-      ::signal(SIGXFSZ, SIG_IGN);
-      const rlimit limit{maxFileBytes, maxFileBytes};
-      ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ::execv(kProgram.c_str(), argv.data());
-    ::_exit(127);
-  }
-  return pid;
-}
-
-// Its exit status, after at most 60 seconds (-1: killed then, or by a signal).
-int waitFor(pid_t pid) {
-  int status = 0;
-  for (int i = 0; i < 1200; ++i) {
-    if (::waitpid(pid, &status, WNOHANG) == pid)
-      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  ::kill(pid, SIGKILL);
-  ::waitpid(pid, &status, 0);
-  return -1;
 }
 
 std::multiset<std::string> linkRows(const std::string& db) {
