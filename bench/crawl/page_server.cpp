@@ -60,9 +60,8 @@ uint64_t mix(uint64_t x) {  // splitmix64's finaliser
 uint64_t pick(uint64_t page, uint64_t slot) { return mix(page * 64 + slot); }
 
 uint64_t nowMs() {
-  timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return uint64_t(ts.tv_sec) * 1000 + uint64_t(ts.tv_nsec) / 1000000;
+  using namespace std::chrono;
+  return uint64_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 void appendNumber(std::string& s, uint64_t v) {
@@ -383,7 +382,8 @@ class Server {
       std::string_view value = field.substr(colon + 1);
       while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
         value.remove_prefix(1);
-      while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
+      while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
+        value.remove_suffix(1);
       if (equalsNoCase(name, "Connection")) {
         if (equalsNoCase(value, "close")) close = true;
         if (equalsNoCase(value, "keep-alive")) close = false;
@@ -406,7 +406,9 @@ class Server {
     const char* type;
     if (!site_.lookup(target, scratch_, type)) {
       ++notFound_;
-      scratch_ = "<html><head><title>404 Not Found</title></head><body><h1>404 Not Found</h1></body></html>";
+      scratch_ =
+          "<html><head><title>404 Not Found</title></head><body><h1>404 Not "
+          "Found</h1></body></html>";
       return respond(c, 404, "Not Found", close, "text/html", head_only);
     }
     respond(c, 200, "OK", close, type, head_only);
@@ -542,8 +544,7 @@ class Load {
       a.sin_family = AF_INET;
       a.sin_port = htons(uint16_t(o_.loadPort));
       a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-      if (::connect(s.fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 &&
-          errno != EINPROGRESS) {
+      if (::connect(s.fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 && errno != EINPROGRESS) {
         ++errors_;
         ::close(s.fd);
         s.fd = -1;
@@ -643,21 +644,34 @@ int main(int argc, char** argv) {
   Options o;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
-    if (a == "--pages") o.pages = number(argc, argv, i, 1, 1000000000000ULL);
-    else if (a == "--port") o.port = int(number(argc, argv, i, 0, 65535));
-    else if (a == "--max-connections") o.maxConnections = int(number(argc, argv, i, 1, 60000));
-    else if (a == "--idle-timeout") o.idleSeconds = int(number(argc, argv, i, 1, 3600));
-    else if (a == "--max-requests") o.maxRequests = number(argc, argv, i, 0, UINT64_MAX >> 1);
-    else if (a == "--time-limit") o.timeLimit = int(number(argc, argv, i, 0, 30 * 86400));
-    else if (a == "--load") o.loadPort = int(number(argc, argv, i, 1, 65535));
-    else if (a == "--connections") o.connections = int(number(argc, argv, i, 1, 10000));
-    else if (a == "--requests") o.requests = number(argc, argv, i, 1, UINT64_MAX >> 1);
-    else if (a == "--seconds") o.seconds = int(number(argc, argv, i, 1, 3600));
-    else if (a == "--keep-alive") o.keepAlive = true;
-    else if (a == "--exit-with-parent") o.exitWithParent = true;
-    else usage();
+    if (a == "--pages")
+      o.pages = number(argc, argv, i, 1, 1000000000000ULL);
+    else if (a == "--port")
+      o.port = int(number(argc, argv, i, 0, 65535));
+    else if (a == "--max-connections")
+      o.maxConnections = int(number(argc, argv, i, 1, 60000));
+    else if (a == "--idle-timeout")
+      o.idleSeconds = int(number(argc, argv, i, 1, 3600));
+    else if (a == "--max-requests")
+      o.maxRequests = number(argc, argv, i, 0, UINT64_MAX >> 1);
+    else if (a == "--time-limit")
+      o.timeLimit = int(number(argc, argv, i, 0, 30 * 86400));
+    else if (a == "--load")
+      o.loadPort = int(number(argc, argv, i, 1, 65535));
+    else if (a == "--connections")
+      o.connections = int(number(argc, argv, i, 1, 10000));
+    else if (a == "--requests")
+      o.requests = number(argc, argv, i, 1, UINT64_MAX >> 1);
+    else if (a == "--seconds")
+      o.seconds = int(number(argc, argv, i, 1, 3600));
+    else if (a == "--keep-alive")
+      o.keepAlive = true;
+    else if (a == "--exit-with-parent")
+      o.exitWithParent = true;
+    else
+      usage();
   }
-  struct sigaction sa{};
+  struct sigaction sa {};
   sa.sa_handler = onSignal;  // no SA_RESTART: epoll_wait returns and the loop ends
   ::sigaction(SIGTERM, &sa, nullptr);
   ::sigaction(SIGINT, &sa, nullptr);
