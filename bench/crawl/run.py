@@ -10,13 +10,19 @@ With --content RUNS it compares --no-content-analysis with the default analyses.
 With --db RUNS it compares crawls without and with --db (the database written as the
 crawl runs).
 
+With --generator no files are written and no nginx runs: bench/page_server (built next
+to the zelmora binary, or --server PATH) computes each page from its address, so the
+site can have ten million pages. --extra "ARGS" adds ARGS to every crawl (for example
+"--db /tmp/big.db"); a crawl given --db reports its database's size.
+
 usage: run.py ZELMORA_BINARY [--pages N] [--threads 8,32] [--exports RUNS] [--audit RUNS]
-              [--content RUNS] [--db RUNS]
+              [--content RUNS] [--db RUNS] [--generator [--server PATH]] [--extra "ARGS"]
 """
 import argparse
 import os
 import random
 import re
+import shlex
 import shutil
 import socket
 import statistics
@@ -108,6 +114,35 @@ http {{
     raise RuntimeError("nginx did not start listening")
 
 
+def start_page_server(server, pages, work):
+    """bench/page_server on a free port of 127.0.0.1, computing a site of `pages` pages; it
+    prints the port it listens on, and ends with this script if this script dies."""
+    err = open(os.path.join(work, "page_server.err"), "w")
+    proc = subprocess.Popen([server, "--pages", str(pages), "--exit-with-parent"],
+                            stdout=subprocess.PIPE, stderr=err, text=True)
+    line = proc.stdout.readline()
+    m = re.match(r"listening on 127\.0\.0\.1:(\d+)", line)
+    if not m:
+        proc.kill()
+        proc.wait()
+        with open(os.path.join(work, "page_server.err")) as f:
+            raise RuntimeError("the page server did not start: " + f.read())
+    return proc, int(m.group(1))
+
+
+def stop_page_server(proc, work):
+    """Ends the server by its PID and prints what it served and its CPU time."""
+    proc.terminate()
+    try:
+        proc.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+    with open(os.path.join(work, "page_server.err")) as f:
+        for line in f:
+            print(line.rstrip())
+
+
 def stop_nginx(proc):
     proc.terminate()
     try:
@@ -123,10 +158,14 @@ SUMMARY = re.compile(r"links checked: (\d+)\s+bad links: (\d+)\s+total: (\d+)\s+
 CRAWL_TIME = re.compile(r"^Crawled .* in ([\d.]+) s$", re.M)
 
 
+MAX_URLS = 10000000
+EXTRA = []  # --extra: options for every crawl
+
+
 def crawl(binary, url, threads, work, exports, extra=()):
     """One crawl; its own wall time, CPU time and peak RSS (wait4 on that child)."""
     args = [binary, "crawl", url, "--threads", str(threads), "--timeout", "30",
-            "--max-urls", "10000000", "--no-progress", *extra]
+            "--max-urls", str(MAX_URLS), "--no-progress", *extra, *EXTRA]
     if exports:
         for option, name in EXPORTS:
             args += [option, os.path.join(work, name)]
@@ -147,6 +186,10 @@ def crawl(binary, url, threads, work, exports, extra=()):
     counts["crawl"] = float(t.group(1)) if t else wall
     size = sum(os.path.getsize(os.path.join(work, n)) for _, n in EXPORTS
                if exports and os.path.exists(os.path.join(work, n)))
+    dbs = [args[i + 1] for i in range(len(args) - 1) if args[i] == "--db"]
+    if dbs and not exports:
+        counts["db"] = sum(os.path.getsize(f) for f in (dbs[-1], dbs[-1] + "-wal")
+                           if os.path.exists(f))
     return rc, wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024.0, counts, size
 
 
@@ -154,6 +197,8 @@ def report(threads, label, result):
     rc, wall, cpu, rss, counts, size = result
     pages, total = counts.get("pages", 0), counts.get("total", 0)
     extra = f", exports {size / 1e6:.0f} MB" if size else ""
+    if "db" in counts:
+        extra += f", database {counts['db'] / 1e6:.0f} MB"
     print(f"threads {threads:3d} {label:10s}: {total} URLs ({pages} pages, {counts.get('bad', 0)} bad)"
           f" in {wall:.2f} s wall, {cpu:.2f} s CPU, {pages / wall:.0f} pages/s, "
           f"peak RSS {rss:.0f} MB{extra} (exit {rc})", flush=True)
@@ -203,7 +248,6 @@ def compare_db(binary, url, threads, work, runs):
         report(threads, "no db", off[-1])
         on.append(crawl(binary, url, threads, work, False, ["--db", db]))
         report(threads, "db", on[-1])
-        print(f"    database {os.path.getsize(db) / 1e6:.0f} MB", flush=True)
     med = lambda results, i: statistics.median(r[i] for r in results)
     print(f"threads {threads:3d} median of {runs}: wall {med(off, 1):.2f} s -> {med(on, 1):.2f} s "
           f"({100 * (med(on, 1) / med(off, 1) - 1):+.1f}%); CPU {med(off, 2):.2f} s -> "
@@ -223,21 +267,40 @@ def main():
                     help="alternate RUNS crawls with --no-content-analysis and with the analyses")
     ap.add_argument("--db", type=int, default=0, metavar="RUNS",
                     help="alternate RUNS crawls without and with --db, and compare medians")
+    ap.add_argument("--generator", action="store_true",
+                    help="serve the site from bench/page_server, computed page by page, not files")
+    ap.add_argument("--server", metavar="PATH",
+                    help="the page server (default: bench/page_server in the binary's build dir)")
+    ap.add_argument("--extra", default="", metavar="ARGS",
+                    help='options added to every crawl, e.g. "--db /tmp/big.db"')
     args = ap.parse_args()
-    if not shutil.which("nginx"):
+    binary = os.path.abspath(args.binary)
+    server = args.server or os.path.join(os.path.dirname(binary), "bench", "page_server")
+    if args.generator and not os.access(server, os.X_OK):
+        sys.exit(f"no page server at {server} (build the page_server target, or give --server)")
+    if not args.generator and not shutil.which("nginx"):
         sys.exit("nginx is not installed (scripts/install-deps installs it)")
+    global MAX_URLS, EXTRA
+    # Room for every page, the missing pages' links, the images and the stylesheets.
+    MAX_URLS = max(10000000, 2 * args.pages)
+    EXTRA = shlex.split(args.extra)
     work = tempfile.mkdtemp(prefix="zelmora-crawl-bench-")
-    root = os.path.join(work, "site")
-    os.makedirs(root)
     try:
-        t0 = time.time()
-        generate_site(root, args.pages)
-        print(f"generated {args.pages} pages in {time.time() - t0:.1f} s")
-        port = free_port()
-        nginx = start_nginx(root, port, work)
+        if args.generator:
+            proc, port = start_page_server(server, args.pages, work)
+            stop = lambda: stop_page_server(proc, work)
+            print(f"page server computing {args.pages} pages on 127.0.0.1:{port}")
+        else:
+            root = os.path.join(work, "site")
+            os.makedirs(root)
+            t0 = time.time()
+            generate_site(root, args.pages)
+            print(f"generated {args.pages} pages in {time.time() - t0:.1f} s")
+            port = free_port()
+            nginx = start_nginx(root, port, work)
+            stop = lambda: stop_nginx(nginx)
         try:
             url = f"http://127.0.0.1:{port}/"
-            binary = os.path.abspath(args.binary)
             for threads in [int(t) for t in args.threads.split(",")]:
                 if args.audit:
                     compare_audit(binary, url, threads, work, args.audit)
@@ -268,7 +331,7 @@ def main():
                       f"{med(plain, 3):.0f} MB -> {med(full, 3):.0f} MB "
                       f"({100 * (med(full, 3) / med(plain, 3) - 1):+.0f}%)", flush=True)
         finally:
-            stop_nginx(nginx)
+            stop()
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
