@@ -49,7 +49,8 @@ PageRenderer::PageRenderer(const Platform& platform, const UrlRequest& request,
   auditRequest_ = std::move(audits);
   reusesView_ = auditRequest_.audits.any();
   WebViewRecycler& recycler = WebViewRecycler::sharedWebViewRecycler();
-  webview_ = reusesView_ ? recycler.reusableWebView(fresh, &viewUses_) : recycler.makeWebView(fresh);
+  webview_ =
+      reusesView_ ? recycler.reusableWebView(fresh, &viewUses_) : recycler.makeWebView(fresh);
   if (webview_) webview_->setNavigationDelegate(this);
   if (webview_) {
     PageAuditor::prepare(*webview_, auditRequest_.audits, auditRequest_.throttling);
