@@ -125,6 +125,17 @@ std::vector<HttpCookie> cookiesOf(const Json& list) {
   return out;
 }
 
+// The scheme, host and port of an address, as the browser names an origin; "" when it has none.
+std::string webOriginOf(const std::string& url) {
+  const size_t scheme = url.find("://");
+  if (scheme == std::string::npos || !startsWithNoCase(url, "http")) return {};
+  size_t end = url.find_first_of("/?#", scheme + 3);
+  if (end == std::string::npos) end = url.size();
+  std::string authority = url.substr(scheme + 3, end - scheme - 3);
+  if (const size_t at = authority.rfind('@'); at != std::string::npos) authority.erase(0, at + 1);
+  return url.substr(0, scheme + 3) + authority;
+}
+
 }  // namespace
 
 // ---- The pool: one browser ----------------------------------------------------------
@@ -375,6 +386,8 @@ void ChromiumWebView::listen() {
         if (p.value("type", "") != "Document" || p.value("frameId", "") != target_) return;
         lastProgress_ = std::chrono::steady_clock::now();
         const std::string url = p.contains("response") ? p["response"].value("url", "") : "";
+        if (const std::string origin = webOriginOf(url); !origin.empty() && origins_.size() < 64)
+          origins_.insert(origin);
         later([this, url] {
           if (delegate_)
             delegate_->webViewDecidePolicyForNavigationResponse(*this, url,
@@ -629,6 +642,7 @@ void ChromiumWebView::evaluate(const std::string& script, bool awaitPromise,
 }
 
 void ChromiumWebView::addScriptOnNewDocument(const std::string& script) {
+  if (!newDocumentScripts_.insert(script).second) return;
   whenOpen(
       [this, script] {
         sendPreparation("Page.addScriptToEvaluateOnNewDocument", {{"source", script}});
@@ -681,6 +695,25 @@ void ChromiumWebView::setThrottling(double latencyMs, double downloadKbps, doubl
         if (cpuSlowdown > 1) sendPreparation("Emulation.setCPUThrottlingRate", {{"rate", cpuSlowdown}});
       },
       [](const Status&) {});
+}
+
+bool ChromiumWebView::clearForReuse() {
+  // Past the most origins kept, some could not be cleared.
+  if (!pool_ || phase_ != Phase::Open || terminated_ || loading_ || origins_.size() >= 64)
+    return false;
+  // The next load waits for each: a service worker or a cookie left would change its page.
+  // The session's storage is the tab's own and outlives the clearing of site data; the
+  // blank page ends the old one's timers (the renderer stays).
+  sendPreparation("Runtime.evaluate",
+                  {{"expression", "try { sessionStorage.clear(); } catch (e) {}"}});
+  sendPreparation("Page.navigate", {{"url", "about:blank"}});
+  lastProgress_.reset();
+  sendPreparation("Network.clearBrowserCookies", Json::object());
+  for (const std::string& origin : origins_)
+    sendPreparation("Storage.clearDataForOrigin", {{"origin", origin}, {"storageTypes", "all"}});
+  origins_.clear();
+  delegate_ = nullptr;
+  return true;
 }
 
 void ChromiumWebView::noteFailed(const std::string& requestId, const std::string& fallbackUrl) {

@@ -71,6 +71,7 @@ class ChromiumWebView : public WebView {
   void getMainResponseBody(ScriptDone done) override;
   void setThrottling(double latencyMs, double downloadKbps, double uploadKbps,
                      double cpuSlowdown) override;
+  bool clearForReuse() override;
 
  private:
   friend class ChromiumProcessPool;
@@ -136,6 +137,10 @@ class ChromiumWebView : public WebView {
   // By request id, while the load lasts (bounded: a page may ask for very many).
   std::map<std::string, std::pair<std::string, std::string>> requests_;  // type, address
   std::string mainRequestId_;
+  // The origins the view's main frame has shown since it was last cleared.
+  std::set<std::string> origins_;
+  // Scripts already run in every new document: a view used again adds each once.
+  std::set<std::string> newDocumentScripts_;
   std::vector<std::pair<std::function<void()>, std::function<void(const Status&)>>> waiting_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -120,6 +120,11 @@ class WebView {
   // processor (a factor) of the pages loaded from now on; 0 leaves each as it is.
   virtual void setThrottling(double latencyMs, double downloadKbps, double uploadKbps,
                              double cpuSlowdown) = 0;
+  // Makes a view whose page has finished ready to show another: the cookies and
+  // site data its pages left are cleared, its renderer (with the scripts it has
+  // compiled) is kept. False when the view cannot be used again (its page loads,
+  // crashed or was closed); such a view is dropped.
+  virtual bool clearForReuse() { return false; }
 };
 
 // The browser behind a set of web views.

@@ -44,9 +44,14 @@ PageRenderer::PageRenderer(const Platform& platform, const UrlRequest& request,
   // the crawl holds, and what it sets goes back there (or nowhere when the crawl
   // keeps none).
   fresh.ownCookieJar = true;
-  webview_ = WebViewRecycler::sharedWebViewRecycler().makeWebView(fresh);
-  if (webview_) webview_->setNavigationDelegate(this);
+  // Audits run scripts of their own in every page; a view used again has them
+  // compiled already (its cookies and site data are cleared between pages).
   auditRequest_ = std::move(audits);
+  reusesView_ = auditRequest_.audits.any();
+  WebViewRecycler& recycler = WebViewRecycler::sharedWebViewRecycler();
+  webview_ =
+      reusesView_ ? recycler.reusableWebView(fresh, &viewUses_) : recycler.makeWebView(fresh);
+  if (webview_) webview_->setNavigationDelegate(this);
   if (webview_) {
     PageAuditor::prepare(*webview_, auditRequest_.audits, auditRequest_.throttling);
     if (auditRequest_.audits.any()) {
@@ -123,7 +128,11 @@ void PageRenderer::startLoading(const UrlRequest& request) {
 PageRenderer::~PageRenderer() {
   *alive_ = false;
   for (RunLoop::TimerId t : timers_) platform_.runLoop->cancelTimer(t);
-  if (webview_) webview_->setNavigationDelegate(nullptr);
+  if (!webview_) return;
+  webview_->setNavigationDelegate(nullptr);
+  // Only a page that ended as it should: one that timed out may still be running.
+  if (reusesView_ && hasResponded_ && !timedOut_ && !auditing_ && !webview_->isLoading())
+    WebViewRecycler::sharedWebViewRecycler().keepForReuse(std::move(webview_), viewUses_);
 }
 
 void PageRenderer::webViewDidFinishNavigation(WebView&) {

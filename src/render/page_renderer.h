@@ -82,6 +82,10 @@ class PageRenderer : public ZelRenderer, private WebViewNavigationDelegate {
   std::unique_ptr<PageAuditor> auditor_;  // after webview_: it ends first
   bool auditing_ = false, auditsReported_ = true, reading_ = false;
   bool settled_ = false, timedOut_ = false;
+  // An audited page's view is used again once its page has ended cleanly: the
+  // pages it has shown.
+  bool reusesView_ = false;
+  int viewUses_ = 0;
   // Completions and posted calls check it, so none runs after the renderer is gone.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

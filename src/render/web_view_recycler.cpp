@@ -63,6 +63,39 @@ std::unique_ptr<WebView> WebViewRecycler::makeWebView(WebViewConfiguration confi
   return pool->makeWebView(configuration);
 }
 
+std::unique_ptr<WebView> WebViewRecycler::reusableWebView(const WebViewConfiguration& configuration,
+                                                          int* uses) {
+  const auto same = [&](const WebViewConfiguration& c) {
+    return c.width == configuration.width && c.height == configuration.height &&
+           c.ownCookieJar == configuration.ownCookieJar &&
+           c.applicationNameForUserAgent == configuration.applicationNameForUserAgent;
+  };
+  Status why;
+  if (!poolForNewView(&why)) {
+    reusable_.clear();
+    return nullptr;
+  }
+  for (auto it = reusable_.begin(); it != reusable_.end(); ++it) {
+    if (!same(it->view->configuration()) || it->view->configuration().processPool != thePool)
+      continue;
+    std::unique_ptr<WebView> view = std::move(it->view);
+    *uses = it->uses;
+    reusable_.erase(it);
+    return view;
+  }
+  *uses = 0;
+  return makeWebView(configuration);
+}
+
+void WebViewRecycler::keepForReuse(std::unique_ptr<WebView> webView, int uses) {
+  // A view of a browser that has since been replaced is no use.
+  if (!webView || ++uses >= kMostUses || !thePool ||
+      webView->configuration().processPool != thePool || !webView->clearForReuse())
+    return;
+  reusable_.push_back({std::move(webView), uses});
+  while (reusable_.size() > kMostKept) reusable_.erase(reusable_.begin());
+}
+
 std::unique_ptr<WebView> WebViewRecycler::recycledObject() {
   if (collection.size() > 7) {
     if (log_)
@@ -90,6 +123,7 @@ std::unique_ptr<WebView> WebViewRecycler::recycledObject() {
 
 void WebViewRecycler::shutDown() {
   collection.clear();
+  reusable_.clear();
   // Renderers that were never dropped may still hold views; the browser ends anyway.
   if (thePool) thePool->close();
   thePool.reset();

@@ -41,6 +41,14 @@ class WebViewRecycler {
   // A new view on a fresh configuration in the pool's browser (started now
   // when needed); nullptr when there is no browser.
   std::unique_ptr<WebView> makeWebView(WebViewConfiguration configuration);
+  // Views of audited pages are used again, each for at most kMostUses pages: a
+  // new page then finds the audit scripts compiled in its renderer. A kept view
+  // whose configuration matches, else a new one; nullptr when there is no browser.
+  // *uses: the pages it has shown, to give back with it.
+  static constexpr int kMostUses = 100;
+  std::unique_ptr<WebView> reusableWebView(const WebViewConfiguration& configuration, int* uses);
+  // Keeps a view whose page has finished, cleared for its next page, or drops it.
+  void keepForReuse(std::unique_ptr<WebView> webView, int uses);
   // Ok when views can be made, starting the browser when needed; else why not.
   Status status();
 
@@ -56,6 +64,11 @@ class WebViewRecycler {
   std::shared_ptr<WebProcessPool> poolForNewView(Status* why);
 
   std::vector<std::unique_ptr<WebView>> collection;
+  struct Reusable {
+    std::unique_ptr<WebView> view;
+    int uses = 0;
+  };
+  std::vector<Reusable> reusable_;
   std::shared_ptr<WebProcessPool> thePool;
   ProcessPoolMaker maker_;
   // Why the browser could not be started: not tried again in this run.
