@@ -16,7 +16,7 @@ AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
   if (!enabled_) return;
   hub.setKeepsResponseHeaders(true);  // X-Robots-Tag, Link and the security headers
   hub.setMarkupFactsReceiver([this](ZelUrl* page, MarkupFacts&& facts) {
-    markup_.emplace_back(page, std::move(facts));
+    setMarkup(page, std::move(facts));
     if (!keepEveryHeader_) keepHeadersRead(*page);
   });
   hub.setRenderedFactsReceiver(
@@ -52,7 +52,11 @@ void AuditSession::keepHeadersRead(ZelUrl& page) {
 }
 
 void AuditSession::setMarkup(const ZelUrl* page, MarkupFacts facts) {
-  markup_.emplace_back(page, std::move(facts));
+  std::string bytes;
+  encodeMarkupFacts(facts, bytes);
+  markup_.push_back({page, markupBytes_.size(), static_cast<uint32_t>(bytes.size())});
+  markupBytes_.append(bytes.data(), bytes.size());
+  for (auto& d : decoded_) d.first = nullptr;  // a page read again has new facts
 }
 
 void AuditSession::orderMarkup() {
@@ -61,17 +65,26 @@ void AuditSession::orderMarkup() {
   order_.resize(markup_.size());
   for (uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
   std::stable_sort(order_.begin(), order_.end(), [this](uint32_t a, uint32_t b) {
-    return std::less<const ZelUrl*>()(markup_[a].first, markup_[b].first);
+    return std::less<const ZelUrl*>()(markup_[a].page, markup_[b].page);
   });
 }
 
 const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
+  if (!page) return nullptr;
+  for (const auto& d : decoded_)
+    if (d.first == page) return &d.second;
   auto it =
       std::upper_bound(order_.begin(), order_.end(), page, [this](const ZelUrl* p, uint32_t i) {
-        return std::less<const ZelUrl*>()(p, markup_[i].first);
+        return std::less<const ZelUrl*>()(p, markup_[i].page);
       });
-  if (it == order_.begin() || markup_[*(it - 1)].first != page) return nullptr;
-  return &markup_[*(it - 1)].second;
+  if (it == order_.begin() || markup_[*(it - 1)].page != page) return nullptr;
+  const MarkupEntry& e = markup_[*(it - 1)];
+  std::optional<MarkupFacts> facts =
+      decodeMarkupFacts(std::string_view(markupBytes_.data() + e.at, e.length));
+  if (!facts) return nullptr;
+  auto& slot = decoded_[nextDecoded_++ % decoded_.size()];
+  slot = {page, std::move(*facts)};
+  return &slot.second;
 }
 
 const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> sitemaps) {

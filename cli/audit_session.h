@@ -3,7 +3,7 @@
 // every page of the site and keeps them, runs the audit once the crawl (and the
 // reading of the sitemaps) is over, and lets the SEO summary count the pages
 // with mixed content. Every output reads the one result through it.
-#include <deque>
+#include <array>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -12,6 +12,7 @@
 #include "audit/site_audit.h"
 #include "content_session.h"
 #include "parser/markup_facts.h"
+#include "platform/spill_memory.h"
 #include "url/rendered_facts.h"
 
 namespace zel {
@@ -36,7 +37,10 @@ class AuditSession {
   void keepEveryResponseHeader(bool keep) { keepEveryHeader_ = keep; }
   // Facts of a page read back with a saved crawl (a page read again replaces them).
   void setMarkup(const ZelUrl* page, MarkupFacts facts);
-  // A page's facts, once the audit has run (null when there are none).
+  // A page's facts, once the audit has run (null when there are none). They are
+  // read back from their compact form: the pointer stays good while the facts
+  // of fewer than kDecoded other pages are asked for.
+  static constexpr size_t kDecoded = 8;
   const MarkupFacts* markupOf(const ZelUrl* page) const;
   // What the browser found on a rendered page (a page rendered again replaces it).
   void setRendered(const ZelUrl* page, RenderedFacts facts);
@@ -57,10 +61,18 @@ class AuditSession {
   const Defaults& settings_;
   bool enabled_ = false;
   bool keepEveryHeader_ = false;
-  // In the order received (a page read again comes again): a big site's pages
-  // cost no hash node each, and growing it never holds two copies.
-  std::deque<std::pair<const ZelUrl*, MarkupFacts>> markup_;
+  // In the order received (a page read again comes again), each page's facts in
+  // their compact form one after the other: a big site's in a file.
+  struct MarkupEntry {
+    const ZelUrl* page;
+    size_t at;
+    uint32_t length;
+  };
+  std::vector<MarkupEntry> markup_;
+  SpillArray<char> markupBytes_;
   std::vector<uint32_t> order_;  // places in markup_, by page, then as received
+  mutable std::array<std::pair<const ZelUrl*, MarkupFacts>, kDecoded> decoded_;
+  mutable size_t nextDecoded_ = 0;
   void orderMarkup();
   std::optional<audit::SitemapReading> sitemaps_;
   std::optional<audit::SiteAudit> result_;

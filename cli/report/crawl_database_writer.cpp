@@ -163,7 +163,7 @@ void CrawlDatabaseWriter::markChanged(const void* object) {
 
 void CrawlDatabaseWriter::tick() {
   timer_ = loop_->postAfter(0.25, [this] { tick(); });
-  if (failed_) return;
+  if (failed_ || waitingBatches() >= kMostWaitingBatches) return;
   const size_t pending = changed_.size() + (hub_.getLinksCollection().size() - knownRecords_);
   const double since =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - lastBatch_).count();
@@ -279,6 +279,11 @@ void CrawlDatabaseWriter::queue(std::unique_ptr<Batch> batch) {
   std::lock_guard<std::mutex> lock(mutex_);
   queue_.push_back(std::move(batch));
   wake_.notify_one();
+}
+
+size_t CrawlDatabaseWriter::waitingBatches() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return queue_.size();
 }
 
 std::optional<std::string> CrawlDatabaseWriter::failure() const {

@@ -46,6 +46,9 @@ class CrawlDatabaseWriter {
   // A batch is taken when this many records changed, or this long after the last.
   static constexpr size_t kBatchRecords = 5000;
   static constexpr double kBatchSeconds = 2.0;
+  // Batches copied and not yet committed, at most: while a slow disk holds
+  // this many, the loop copies nothing more and the next batch grows instead.
+  static constexpr size_t kMostWaitingBatches = 2;
 
   CrawlDatabaseWriter(ZelHub& hub, const MemoryDefaults& settings);
   // Commits what is queued and stops (without a last batch if finish() was not called).
@@ -85,6 +88,7 @@ class CrawlDatabaseWriter {
   void captureLinks(Batch& batch);
   int64_t linkId(size_t instance) const;
   void queue(std::unique_ptr<Batch> batch);
+  size_t waitingBatches() const;
   void run();  // the writer's thread
   Status apply(const Batch& batch);
   void stopThread();

@@ -88,7 +88,7 @@ void appendRecord(std::string& out, const ZelUrl& r, DistinctParents& parents,
   }
   out += ']';
   key(out, "inbound");
-  appendNumber(out, static_cast<int64_t>(r.getInboundInstances().size()));
+  appendNumber(out, static_cast<int64_t>(r.occurrencesCount()));
   key(out, "foundOn");
   out += '[';
   const std::vector<const ZelUrl*>& pages = parents.of(r);

@@ -159,7 +159,7 @@ void AuditRun::runAll() {
   for (const ZelUrl* r : *in.records) most = std::max(most, r->graphIndex());
   std::vector<int32_t> slotOf(static_cast<size_t>(most) + 1, -1);  // graph index -> byRecord
   for (size_t issue = 0; issue < out_.byIssue_.size(); ++issue) {
-    std::vector<Finding>& f = out_.byIssue_[issue];
+    SpillArray<Finding>& f = out_.byIssue_[issue];
     std::stable_sort(f.begin(), f.end(), [](const Finding& a, const Finding& b) {
       if (!a.record || !b.record) return a.record && !b.record;
       return a.record->graphIndex() < b.record->graphIndex();
@@ -179,8 +179,7 @@ void AuditRun::runAll() {
       }
       byRecord[static_cast<size_t>(slot)].issues.set(issue);
     }
-    f.resize(kept);
-    f.shrink_to_fit();
+    f.shrinkTo(kept);
   }
   out_.texts_.shrink_to_fit();
   std::sort(byRecord.begin(), byRecord.end(), [](const auto& a, const auto& b) {

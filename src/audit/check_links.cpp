@@ -40,12 +40,11 @@ void outlinks(AuditRun& run, const ZelUrl* page, size_t longestGeneric) {
 
 void inlinks(AuditRun& run, const ZelUrl* page) {
   if (page->isStartingPoint()) return;
+  // One followed link is enough.
+  if (page->anyInboundInstance([](const ZelLinkInstance& i) { return isPageLink(i) && !i.nf(); }))
+    return;
   size_t nofollow = 0;
-  for (const ZelLinkInstance* i : page->getInboundInstances()) {
-    if (!isPageLink(*i)) continue;
-    if (!i->nf()) return;  // one followed link is enough (and usually the first)
-    ++nofollow;
-  }
+  for (const ZelLinkInstance* i : page->getInboundInstances()) nofollow += isPageLink(*i);
   if (nofollow > 0)
     run.add(Issue::LinkOnlyNofollowInlinks, page, strf("%zu nofollow links", nofollow));
 }

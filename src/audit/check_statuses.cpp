@@ -11,6 +11,8 @@ namespace {
 
 // The first page that links to a record, for the detail.
 std::string foundOn(const ZelUrl& r) {
+  if (const ZelLinkInstance* first = r.firstInboundInstance(); first && first->parent())
+    return "linked from " + first->parent()->getActualLinkUrl();
   for (const ZelLinkInstance* i : r.getInboundInstances())
     if (const ZelUrl* p = i->parent()) return "linked from " + p->getActualLinkUrl();
   return std::string();

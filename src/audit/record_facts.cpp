@@ -71,9 +71,7 @@ bool isSitePage(const ZelUrl& r) {
     return false;
   if (r.isExempt() && !r.isDisallowed()) return false;  // not checked: nothing is known
   if (r.isStartingPoint()) return true;
-  for (const ZelLinkInstance* i : r.getInboundInstances())
-    if (!isResourceLink(*i)) return true;
-  return false;
+  return r.anyInboundInstance([](const ZelLinkInstance& i) { return !isResourceLink(i); });
 }
 
 std::vector<std::string> robotsWords(std::string_view text) {

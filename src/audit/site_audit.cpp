@@ -77,7 +77,7 @@ SiteAudit SiteAudit::run(const AuditInput& input) {
   run.runAll();
   // Kept while every output is written: without the room their growth left.
   audit.texts_.shrink_to_fit();
-  for (std::vector<Finding>& list : audit.byIssue_) list.shrink_to_fit();
+  for (SpillArray<Finding>& list : audit.byIssue_) list.shrinkTo(list.size());
   return audit;
 }
 

@@ -16,6 +16,7 @@
 #include "audit/audit_input.h"
 #include "audit/indexability.h"
 #include "audit/issue_catalogue.h"
+#include "platform/spill_memory.h"
 
 namespace zel::audit {
 
@@ -42,7 +43,8 @@ class SiteAudit {
   // The findings of one issue type, one an address: records in the order the
   // crawl made them, then the addresses the crawl has no record of.
   std::span<const Finding> findings(Issue issue) const {
-    return byIssue_[static_cast<size_t>(issue)];
+    const SpillArray<Finding>& list = byIssue_[static_cast<size_t>(issue)];
+    return {list.data(), list.size()};
   }
   // Where or why, for the reader ("" when there is nothing to add).
   std::string_view detail(const Finding& f) const;
@@ -81,8 +83,9 @@ class SiteAudit {
 
  private:
   friend class AuditRun;
-  std::vector<std::vector<Finding>> byIssue_ =
-      std::vector<std::vector<Finding>>(static_cast<size_t>(Issue::kCount));
+  // A big site's findings run to millions: past a megabyte a type's live in a file.
+  std::vector<SpillArray<Finding>> byIssue_ =
+      std::vector<SpillArray<Finding>>(static_cast<size_t>(Issue::kCount));
   // The details one after the other; an address without a record goes before its
   // detail, ended by a NUL.
   std::string texts_;

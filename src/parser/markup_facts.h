@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zel {
@@ -69,5 +70,11 @@ struct MarkupFacts {
   };
   std::unique_ptr<Spots> spots;  // null when there is none
 };
+
+// A compact form of the facts, for keeping those of many pages: appended to
+// `out`; decodeMarkupFacts gives the same facts back (nullopt for bytes that are
+// not such a form).
+void encodeMarkupFacts(const MarkupFacts& facts, std::string& out);
+std::optional<MarkupFacts> decodeMarkupFacts(std::string_view bytes);
 
 }  // namespace zel

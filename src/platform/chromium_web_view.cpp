@@ -709,6 +709,8 @@ bool ChromiumWebView::clearForReuse() {
   sendPreparation("Page.navigate", {{"url", "about:blank"}});
   lastProgress_.reset();
   sendPreparation("Network.clearBrowserCookies", Json::object());
+  // Page-speed figures are a first visit's: nothing comes from the last page's cache.
+  sendPreparation("Network.clearBrowserCache", Json::object());
   for (const std::string& origin : origins_)
     sendPreparation("Storage.clearDataForOrigin", {{"origin", origin}, {"storageTypes", "all"}});
   origins_.clear();

@@ -5,16 +5,50 @@
 #include <new>
 #include <type_traits>
 
+#include "platform/spill_memory.h"
+
 namespace zel {
 
 // Blocks are freed without running destructors.
 static_assert(std::is_trivially_destructible_v<ZelLinkInstance>);
 static_assert(sizeof(ZelLinkInstance) <= 16, "an instance grew");
 
+ZelLinkGraph::ZelLinkGraph() = default;
+
 ZelLinkGraph::~ZelLinkGraph() {
   for (size_t i = 0; i < recordCount_; ++i) record(static_cast<uint32_t>(i))->~ZelUrl();
   for (ZelUrl* block : recordBlocks_) ::operator delete(block);
-  for (BlockHeader* h : blocks_) ::operator delete (h, std::align_val_t{kBlockBytes});
+  for (BlockHeader* h : blocks_)
+    if (h->inHeap) ::operator delete (h, std::align_val_t{kBlockBytes});
+}
+
+void ZelLinkGraph::keepInstancesInFileAfter(size_t blocks, std::string directory) {
+  heapBlocks_ = blocks;
+  spillDirectory_ = std::move(directory);
+}
+
+void ZelLinkGraph::releaseFileBlocks() const {
+  if (spill_) spill_->release(0);
+}
+
+void ZelLinkGraph::leftBlock(size_t block) const {
+  if (block < blocks_.size() && !blocks_[block]->inHeap) spill_->releaseChunkAt(blocks_[block]);
+}
+
+ZelLinkGraph::BlockHeader* ZelLinkGraph::newBlock() {
+  if (blocks_.size() >= heapBlocks_) {
+    if (!spillTried_) {
+      spillTried_ = true;
+      // Instance indices are 32 bits: the region never needs more blocks than they name.
+      const size_t most = (size_t{UINT32_MAX} + kPerBlock - 1) / kPerBlock;
+      spill_ = SpillRegion::create(
+          spillDirectory_.empty() ? SpillRegion::defaultDirectory() : spillDirectory_, kBlockBytes,
+          most);
+    }
+    if (spill_)
+      if (void* memory = spill_->addChunk()) return new (memory) BlockHeader{this, 0, false};
+  }
+  return new (::operator new (kBlockBytes, std::align_val_t{kBlockBytes})) BlockHeader{this, 0, true};
 }
 
 ZelUrl* ZelLinkGraph::createRecord(ZelRecordOwner* owner) {
@@ -30,8 +64,8 @@ ZelUrl* ZelLinkGraph::createRecord(ZelRecordOwner* owner) {
 ZelLinkInstance* ZelLinkGraph::createInstance(ZelUrl* parent, ZelUrl* target) {
   const auto index = static_cast<uint32_t>(instanceCount_);
   if (index % kPerBlock == 0) {
-    void* memory = ::operator new (kBlockBytes, std::align_val_t{kBlockBytes});
-    blocks_.push_back(new (memory) BlockHeader{this, index});
+    blocks_.push_back(newBlock());
+    blocks_.back()->first = index;
   }
   ZelLinkInstance* slot = itemsOf(blocks_.back()) + index % kPerBlock;
   ++instanceCount_;
@@ -65,11 +99,8 @@ bool ZelLinkGraph::appendInbound(LinkChain& chain, ZelLinkInstance* instance) {
   if (instance->flags_ & ZelLinkInstance::kInInbound) return false;
   instance->setFlag(ZelLinkInstance::kInInbound, true);
   const uint32_t index = indexOf(instance);
-  instance->nextIn_ = kNone;
-  if (chain.tail == kNone)
-    chain.head = index;
-  else
-    this->instance(chain.tail)->nextIn_ = index;
+  instance->prevIn_ = chain.tail;
+  if (chain.head == kNone) chain.head = index;
   chain.tail = index;
   ++chain.count;
   return true;
@@ -77,24 +108,41 @@ bool ZelLinkGraph::appendInbound(LinkChain& chain, ZelLinkInstance* instance) {
 
 bool ZelLinkGraph::removeInbound(LinkChain& chain, ZelLinkInstance* instance) {
   const uint32_t index = indexOf(instance);
-  uint32_t previous = kNone;
-  for (uint32_t at = chain.head; at != kNone; at = this->instance(at)->nextIn_) {
+  // Walked from the newest; `after` is the one added after `at`.
+  uint32_t after = kNone;
+  for (uint32_t at = chain.tail; at != kNone; at = this->instance(at)->prevIn_) {
     if (at != index) {
-      previous = at;
+      after = at;
       continue;
     }
-    const uint32_t after = instance->nextIn_;
-    if (previous == kNone)
-      chain.head = after;
+    const uint32_t before = instance->prevIn_;
+    if (after == kNone)
+      chain.tail = before;
     else
-      this->instance(previous)->nextIn_ = after;
-    if (chain.tail == index) chain.tail = previous;
+      this->instance(after)->prevIn_ = before;
+    if (chain.head == index) chain.head = after;
     --chain.count;
-    instance->nextIn_ = kNone;
+    instance->prevIn_ = kNone;
     instance->setFlag(ZelLinkInstance::kInInbound, false);
     return true;
   }
   return false;
+}
+
+bool ZelLinkGraph::anyInbound(const LinkChain& chain,
+                              const std::function<bool(const ZelLinkInstance&)>& test) const {
+  for (uint32_t at = chain.tail; at != kNone; at = instance(at)->prevIn_)
+    if (test(*instance(at))) return true;
+  return false;
+}
+
+ZelLinkInstanceList ZelLinkGraph::inbound(const LinkChain& chain) const {
+  if (chain.count == 0) return {};
+  if (chain.count == 1) return ZelLinkInstanceList(this, chain.head, nullptr, 1);
+  std::vector<uint32_t> indices(chain.count);
+  uint32_t at = chain.tail;
+  for (size_t i = chain.count; i-- > 0 && at != kNone; at = instance(at)->prevIn_) indices[i] = at;
+  return ZelLinkInstanceList(this, std::move(indices));
 }
 
 std::vector<uint32_t>& ZelLinkGraph::spillOutbound(ZelUrl& record) {

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -32,12 +33,13 @@
 namespace zel {
 
 class ZelRecordOwner;
+class SpillRegion;
 
 class ZelLinkGraph {
  public:
   static constexpr uint32_t kNone = LinkChain::kNone;
 
-  ZelLinkGraph() = default;
+  ZelLinkGraph();
   ~ZelLinkGraph();
   ZelLinkGraph(const ZelLinkGraph&) = delete;
   ZelLinkGraph& operator=(const ZelLinkGraph&) = delete;
@@ -59,6 +61,15 @@ class ZelLinkGraph {
     return itemsOf(blocks_[index / kPerBlock]) + index % kPerBlock;
   }
   size_t instanceCount() const { return instanceCount_; }
+  // Instances after the first `blocks` blocks live in a file in `directory`
+  // (see SpillRegion); before the first instance is made. The default keeps 4
+  // blocks (about 260,000 instances, a site of some 10,000 pages) in the heap,
+  // then uses the temporary directory; blocks go to the heap again when the
+  // file cannot grow.
+  void keepInstancesInFileAfter(size_t blocks, std::string directory);
+  // Gives back the resident memory of the file's older blocks now (it is also
+  // done every tenth of a second); for tests.
+  void releaseFileBlocks() const;
   // The record index of an instance's parent (kNone for none).
   uint32_t parentIndexOf(uint32_t instanceIndex) const;
 
@@ -78,6 +89,8 @@ class ZelLinkGraph {
       ZelLinkInstance* operator*() const { return graph_->instance(index_); }
       iterator& operator++() {
         ++index_;
+        // A walk over the collection gives back the memory of each file block it leaves.
+        if (index_ % kPerBlock == 0) graph_->leftBlock(index_ / kPerBlock - 1);
         skipRemoved();
         return *this;
       }
@@ -109,9 +122,10 @@ class ZelLinkGraph {
   // Takes out of the record's list; false when the instance is not in it.
   bool removeInbound(LinkChain& chain, ZelLinkInstance* instance);
   bool removeOutbound(ZelUrl& record, ZelLinkInstance* instance);
-  ZelLinkInstanceList inbound(const LinkChain& chain) const {
-    return ZelLinkInstanceList(instance(chain.head), instance(chain.tail), chain.count);
-  }
+  ZelLinkInstanceList inbound(const LinkChain& chain) const;
+  // Whether an instance of the chain passes `test`, newest first.
+  bool anyInbound(const LinkChain& chain,
+                  const std::function<bool(const ZelLinkInstance&)>& test) const;
   ZelLinkInstanceList outbound(const ZelUrl& record) const;
 
   // ---- Texts ------------------------------------------------------------------------
@@ -145,6 +159,7 @@ class ZelLinkGraph {
   struct BlockHeader {
     ZelLinkGraph* graph;
     uint32_t first;  // index of the block's first instance
+    bool inHeap;
   };
   static constexpr size_t kBlockBytes = size_t{1} << 20;
   static constexpr size_t kItemsOffset = (sizeof(BlockHeader) + alignof(ZelLinkInstance) - 1) /
@@ -160,6 +175,8 @@ class ZelLinkGraph {
     return reinterpret_cast<const BlockHeader*>(reinterpret_cast<uintptr_t>(instance) &
                                                 ~uintptr_t{kBlockBytes - 1});
   }
+  BlockHeader* newBlock();
+  void leftBlock(size_t block) const;
   void growTextTable();
   // Moves a record's outbound run to an index vector.
   std::vector<uint32_t>& spillOutbound(ZelUrl& record);
@@ -168,6 +185,10 @@ class ZelLinkGraph {
   std::vector<ZelUrl*> recordBlocks_;  // storage for kRecordsPerBlock records each
   size_t recordCount_ = 0;
   std::vector<BlockHeader*> blocks_;
+  size_t heapBlocks_ = 4;
+  std::string spillDirectory_;
+  std::unique_ptr<SpillRegion> spill_;
+  bool spillTried_ = false;
   size_t instanceCount_ = 0, removedCount_ = 0;
   // The parent of instances first.. up to the next entry's first.
   struct ParentRun {

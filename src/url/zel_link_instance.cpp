@@ -15,8 +15,6 @@ ZelUrl* ZelLinkInstance::parent() const {
 }
 ZelUrl* ZelLinkInstance::target() const { return graph().record(target_); }
 
-ZelLinkInstance* ZelLinkInstance::nextInbound() const { return graph().instance(nextIn_); }
-
 void ZelLinkInstance::setLineNumber(std::optional<int32_t> n) {
   uint32_t code = kNoLine;
   if (n && *n >= 0 && static_cast<uint32_t>(*n) < kLineElsewhere - 1) {
@@ -137,9 +135,7 @@ bool ZelLinkInstance::contains(std::string_view term) const {
 // ---- ZelLinkInstanceList ---------------------------------------------------------------
 
 ZelLinkInstanceList::iterator& ZelLinkInstanceList::iterator::operator++() {
-  if (!graph_) {
-    at_ = at_->nextInbound();
-  } else if (left_ == 0) {
+  if (left_ == 0) {
     at_ = nullptr;
   } else {
     --left_;
@@ -151,10 +147,6 @@ ZelLinkInstanceList::iterator& ZelLinkInstanceList::iterator::operator++() {
 ZelLinkInstanceList::iterator ZelLinkInstanceList::begin() const {
   iterator it;
   if (count_ == 0) return it;
-  if (!graph_) {
-    it.at_ = head_;
-    return it;
-  }
   it.graph_ = graph_;
   it.indices_ = indices_;
   it.next_ = first_;
@@ -165,13 +157,6 @@ ZelLinkInstanceList::iterator ZelLinkInstanceList::begin() const {
 ZelLinkInstance* ZelLinkInstanceList::at(size_t i) const {
   if (i >= count_) return nullptr;
   return graph_->instance(indices_ ? indices_[i] : first_ + static_cast<uint32_t>(i));
-}
-
-ZelLinkInstance* ZelLinkInstanceList::operator[](size_t i) const {
-  if (graph_) return at(i);
-  ZelLinkInstance* at = head_;
-  for (; i > 0 && at; --i) at = at->nextInbound();
-  return at;
 }
 
 }  // namespace zel

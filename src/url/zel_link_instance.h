@@ -115,13 +115,12 @@ class ZelLinkInstance {
   // The graph this instance lives in, and its index there.
   ZelLinkGraph& graph() const;
   uint32_t index() const;
-  // The next instance of its target's inbound chain, nullptr at its end. (A
-  // page's outbound instances are made together, so its list is a run of
-  // indices and needs no link; see ZelLinkGraph::appendOutbound.)
-  ZelLinkInstance* nextInbound() const;
 
   uint32_t target_;                     // record index
-  uint32_t nextIn_ = LinkChain::kNone;  // inbound chain link
+  // The instance added before this one to its target's inbound chain. (A
+  // page's outbound instances are made together, so its list is a run of
+  // indices and needs no link; see ZelLinkGraph::appendOutbound.)
+  uint32_t prevIn_ = LinkChain::kNone;
   uint32_t text_ = 0;                   // interned text id, 0 = absent
   uint32_t flags_ = 0;                  // flags and line number
 };

@@ -1,9 +1,11 @@
 #pragma once
 // A record's link instances on one side (the links into it, or the links out of
-// it), in the order they were added, at no memory per entry beyond the
+// it), in the order they were added, at little memory per entry beyond the
 // instances themselves:
 // - inbound, a chain: the record keeps its two ends and the count, and each
-//   instance the index of the next;
+//   instance the index of the one added before it. Linking backwards means a
+//   new link writes only itself, never an old instance (old instances may be
+//   paged out to disk); a list of more than one is read into an index vector;
 // - outbound, a run: a page's links are made together, so they are
 //   consecutive instances and the record keeps the first index and the count.
 //   A list that stops being one run (an instance removed from its middle, or
@@ -11,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 namespace zel {
@@ -54,8 +57,7 @@ class ZelLinkInstanceList {
    private:
     friend class ZelLinkInstanceList;
     ZelLinkInstance* at_ = nullptr;
-    // Set when walking indices rather than a chain: `left_` more follow, at
-    // indices_[0..] or, for a run, from next_ on.
+    // `left_` more follow, at indices_[0..] or, for a run, from next_ on.
     const ZelLinkGraph* graph_ = nullptr;
     const uint32_t* indices_ = nullptr;
     uint32_t next_ = 0;
@@ -63,20 +65,23 @@ class ZelLinkInstanceList {
   };
 
   ZelLinkInstanceList() = default;
-  // A chain.
-  ZelLinkInstanceList(ZelLinkInstance* head, ZelLinkInstance* tail, size_t count)
-      : head_(head), tail_(tail), count_(count) {}
   // A run of `count` indices from `first`, or (with indices) the listed ones.
   ZelLinkInstanceList(const ZelLinkGraph* graph, uint32_t first, const uint32_t* indices,
                       size_t count)
       : count_(count), graph_(graph), indices_(indices), first_(first) {}
+  // The listed indices, kept by the list.
+  ZelLinkInstanceList(const ZelLinkGraph* graph, std::vector<uint32_t> indices)
+      : count_(indices.size()),
+        graph_(graph),
+        owned_(std::make_shared<const std::vector<uint32_t>>(std::move(indices))),
+        indices_(owned_->data()) {}
 
   size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
-  // front() and back() need a non-empty list; [i] walks i steps along a chain.
-  ZelLinkInstance* front() const { return graph_ ? at(0) : head_; }
-  ZelLinkInstance* back() const { return graph_ ? at(count_ - 1) : tail_; }
-  ZelLinkInstance* operator[](size_t i) const;
+  // front() and back() need a non-empty list.
+  ZelLinkInstance* front() const { return at(0); }
+  ZelLinkInstance* back() const { return at(count_ - 1); }
+  ZelLinkInstance* operator[](size_t i) const { return at(i); }
   iterator begin() const;
   iterator end() const { return iterator(); }
   // A copy, for callers that change the list while they walk it.
@@ -86,10 +91,9 @@ class ZelLinkInstanceList {
   // By position, for lists of indices; nullptr past the end.
   ZelLinkInstance* at(size_t i) const;
 
-  ZelLinkInstance* head_ = nullptr;
-  ZelLinkInstance* tail_ = nullptr;
   size_t count_ = 0;
   const ZelLinkGraph* graph_ = nullptr;
+  std::shared_ptr<const std::vector<uint32_t>> owned_;
   const uint32_t* indices_ = nullptr;
   uint32_t first_ = 0;
 };

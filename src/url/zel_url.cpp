@@ -186,8 +186,16 @@ std::string ZelUrl::getActualUrlOfInstanceAtIndex(size_t i) const {
   return p ? p->getActualLinkUrl() : std::string();
 }
 
+ZelLinkInstance* ZelUrl::firstInboundInstance() const {
+  return inbound_.count == 0 ? nullptr : owner_->linkGraph().instance(inbound_.head);
+}
+
+bool ZelUrl::anyInboundInstance(const std::function<bool(const ZelLinkInstance&)>& test) const {
+  return inbound_.count != 0 && owner_->linkGraph().anyInbound(inbound_, test);
+}
+
 ZelUrl* ZelUrl::getLastOnPageUrl() const {
-  return inbound_.count == 0 ? nullptr : getInboundInstances().back()->parent();
+  return inbound_.count == 0 ? nullptr : owner_->linkGraph().instance(inbound_.tail)->parent();
 }
 
 void ZelUrl::invalidateLinkedImagesArray() {
@@ -283,7 +291,7 @@ int32_t ZelUrl::getLinkcount() const {
 std::string ZelUrl::getOnPageUrl() const {
   if (inbound_.count == 0) return "";
   if (inbound_.count == 1) {
-    ZelUrl* p = getInboundInstances().front()->parent();
+    ZelUrl* p = owner_->linkGraph().instance(inbound_.head)->parent();
     if (!p) return "";
     return defaults().boolForKey("displayPageTitle") ? p->getLinkPageTitle()
                                                      : p->getActualLinkUrl();
@@ -303,23 +311,20 @@ std::string ZelUrl::getOnPages() const {
 }
 
 std::string ZelUrl::getLinkText() const {
-  return inbound_.count == 0 ? std::string() : getInboundInstances().front()->getLinkText();
+  return inbound_.count == 0 ? std::string()
+                             : owner_->linkGraph().instance(inbound_.head)->getLinkText();
 }
 
 bool ZelUrl::isNofollow() const {
-  if (inbound_.count == 0) return false;
-  for (ZelLinkInstance* i : getInboundInstances())
-    if (!i->getNofollow()) return false;
-  return true;
+  return inbound_.count != 0 &&
+         !anyInboundInstance([](const ZelLinkInstance& i) { return !i.getNofollow(); });
 }
 
 bool ZelUrl::appearsOn(const ZelUrl* page) const {
   log().always("appearsOn traversing instances");
   if (page && page->getActualLinkUrl().empty())
     ZEL_LOG(log(), 3, page->getLinkUrl() + " has actualLinkUrl length<1");
-  for (ZelLinkInstance* i : getInboundInstances())
-    if (i->parent() == page) return true;
-  return false;
+  return anyInboundInstance([page](const ZelLinkInstance& i) { return i.parent() == page; });
 }
 
 // ---- Fetch state ----------------------------------------------------------------------
@@ -388,22 +393,28 @@ std::string& ZelUrl::ensureSourceData() {
 void ZelUrl::setIsImage(bool v) {
   if (flag(kImage) == v) return;  // the pages' cached lists stay right
   setFlag(kImage, v);
-  for (ZelLinkInstance* i : getInboundInstances())
-    if (i->parent()) i->parent()->invalidateLinkedImagesArray();
+  anyInboundInstance([](const ZelLinkInstance& i) {
+    if (i.parent()) i.parent()->invalidateLinkedImagesArray();
+    return false;
+  });
 }
 
 void ZelUrl::setIsVideo(bool v) {
   if (flag(kVideo) == v) return;  // the pages' cached lists stay right
   setFlag(kVideo, v);
-  for (ZelLinkInstance* i : getInboundInstances())
-    if (i->parent()) i->parent()->invalidateLinkedVideoArray();
+  anyInboundInstance([](const ZelLinkInstance& i) {
+    if (i.parent()) i.parent()->invalidateLinkedVideoArray();
+    return false;
+  });
 }
 
 void ZelUrl::setIsAudio(bool v) {
   if (flag(kAudio) == v) return;  // the pages' cached lists stay right
   setFlag(kAudio, v);
-  for (ZelLinkInstance* i : getInboundInstances())
-    if (i->parent()) i->parent()->invalidateLinkedAudioArray();
+  anyInboundInstance([](const ZelLinkInstance& i) {
+    if (i.parent()) i.parent()->invalidateLinkedAudioArray();
+    return false;
+  });
 }
 
 void ZelUrl::setFileSize(int64_t bytes) {

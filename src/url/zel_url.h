@@ -3,6 +3,7 @@
 // redirect chain, page facts, warnings and the link instances in and out of it.
 // Records are owned by their hub and live as long as it does.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -142,6 +143,11 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   size_t occurrencesCount() const { return inbound_.count; }
   size_t outboundLinkCount() const { return outbound_.count; }
   ZelUrl* getLastOnPageUrl() const;
+  // The first instance linking here (nullptr for none); and whether any passes
+  // `test`, asked newest first and stopping at the first that does, without
+  // reading the list into memory (for questions the order does not change).
+  ZelLinkInstance* firstInboundInstance() const;
+  bool anyInboundInstance(const std::function<bool(const ZelLinkInstance&)>& test) const;
   int32_t getInternallinkcount() const { return internalLinkCount_; }
   int32_t getExternallinkcount() const { return externalLinkCount_; }
   // Built on demand and cached; dropped when an outbound instance is added.

@@ -29,7 +29,7 @@ void ZelUrl::recheckPage() {
     t->removeThisInstanceFromInboundArray(i);
     if (!t->isGoodLink()) {
       dropped.push_back(i);
-      if (t->getInboundInstances().empty() && t->getOutboundInstances().empty())
+      if (t->occurrencesCount() == 0 && t->outboundLinkCount() == 0)
         owner_->removeThisZelUrlFromCollection(t);
     }
   }

@@ -1,5 +1,6 @@
-// The markup facts gathered in a page's scan: the hash of its visible text, and
-// the facts of a page without a body tag, whose head pass reads it whole.
+// The markup facts gathered in a page's scan: the hash of its visible text, the
+// facts of a page without a body tag, whose head pass reads it whole, and their
+// compact form.
 #include <gtest/gtest.h>
 
 #include "parser/markup_facts_gatherer.h"
@@ -66,6 +67,49 @@ TEST(MarkupFacts, PageWithoutBodyTag) {
   EXPECT_EQ(f.spots->count(MarkupFacts::ProtocolRelative), 1u);
   EXPECT_EQ(f.spots->count(MarkupFacts::ImageWithoutSize), 1u);
   EXPECT_FALSE(gather("<html><head></head><body><p>x</p></body></html>").lang);
+}
+
+// Every field set, or none: the compact form gives the same facts back, and
+// cut-off bytes are refused rather than misread.
+TEST(MarkupFacts, CompactFormGivesTheFactsBack) {
+  MarkupFacts full;
+  full.titleTags = 2;
+  full.descriptionTags = 300;
+  full.hasViewport = full.robotsInBody = full.loremIpsum = true;
+  full.lang = "de-AT";
+  full.robots = "noindex,nofollow";
+  full.canonicals = {"/a", "http://site.test/b"};
+  full.textHash = 0xfedcba9876543210ull;
+  full.spots = std::make_unique<MarkupFacts::Spots>();
+  full.spots->add(MarkupFacts::ImageWithoutSize, {"/img/i1.png", 12});
+  full.spots->add(MarkupFacts::InsecureForm, {"http://site.test/f", 700});
+  full.spots->counts[MarkupFacts::EmptyHeading] = 9;
+  const MarkupFacts none;
+  for (const MarkupFacts* f : {static_cast<const MarkupFacts*>(&full), &none}) {
+    std::string bytes;
+    encodeMarkupFacts(*f, bytes);
+    const std::optional<MarkupFacts> back = decodeMarkupFacts(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->titleTags, f->titleTags);
+    EXPECT_EQ(back->descriptionTags, f->descriptionTags);
+    EXPECT_EQ(back->hasViewport, f->hasViewport);
+    EXPECT_EQ(back->robotsInBody, f->robotsInBody);
+    EXPECT_EQ(back->loremIpsum, f->loremIpsum);
+    EXPECT_EQ(back->lang, f->lang);
+    EXPECT_EQ(back->robots, f->robots);
+    EXPECT_EQ(back->canonicals, f->canonicals);
+    EXPECT_EQ(back->textHash, f->textHash);
+    ASSERT_EQ(!back->spots, !f->spots);
+    if (f->spots) {
+      for (size_t k = 0; k < MarkupFacts::kSpotKinds; ++k)
+        EXPECT_EQ(back->spots->counts[k], f->spots->counts[k]) << k;
+      ASSERT_EQ(back->spots->kept.size(), 2u);
+      EXPECT_EQ(back->spots->first(MarkupFacts::InsecureForm)[0].what, "http://site.test/f");
+      EXPECT_EQ(back->spots->first(MarkupFacts::InsecureForm)[0].line, 700);
+      EXPECT_EQ(back->spots->kept[0].first, MarkupFacts::ImageWithoutSize);
+    }
+    EXPECT_FALSE(decodeMarkupFacts(std::string_view(bytes).substr(0, bytes.size() - 1)));
+  }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
-// Settings store, notifications, log gating and the run loop.
+// Settings store, notifications, log gating, the run loop and memory kept in files.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
+#include <fstream>
 #include <numeric>
 #include <thread>
 
@@ -10,6 +12,7 @@
 #include "platform/log.h"
 #include "platform/notification_center.h"
 #include "platform/run_loop.h"
+#include "platform/spill_memory.h"
 #include "support/temp_dir.h"
 
 namespace zel {
@@ -233,6 +236,37 @@ TEST(RunLoop, HandOversFromAnotherThreadArriveInOrderAndEachWakesTheLoop) {
   waker.join();
   EXPECT_EQ(ran.load(), 200);
   EXPECT_LT(loop.now() - start, 29) << "a turn waited for its full time: a wake-up was lost";
+}
+
+// An array that outgrows the heap moves to a file, keeps every value through
+// its pages being given back and through a move, and can be cut short.
+TEST(SpillArray, KeepsItsValuesInAFile) {
+  SpillArray<uint64_t> a;
+  const size_t n = 3 * SpillArray<uint64_t>::kHeapBytes / sizeof(uint64_t) + 17;
+  const uint64_t k = 2654435761u;
+  for (uint64_t i = 0; i < n; ++i) a.push_back(i * k);
+  const uint64_t* const first = a.data();
+  // The values sit in a shared mapping of a file, not in the heap.
+  std::ifstream maps("/proc/self/maps");
+  std::string mapping;
+  for (std::string line; std::getline(maps, line);) {
+    unsigned long from = 0, to = 0;
+    if (std::sscanf(line.c_str(), "%lx-%lx", &from, &to) == 2 &&
+        reinterpret_cast<uintptr_t>(first) >= from && reinterpret_cast<uintptr_t>(first) < to)
+      mapping = line;
+  }
+  EXPECT_NE(mapping.find(" rw-s "), std::string::npos) << mapping;
+  std::this_thread::sleep_for(std::chrono::milliseconds(250));  // the releaser ran
+  SpillArray<uint64_t> b = std::move(a);
+  EXPECT_TRUE(a.empty());
+  EXPECT_EQ(b.data(), first) << "a move keeps the values where they are";
+  ASSERT_EQ(b.size(), n);
+  for (uint64_t i = 0; i < n; ++i) ASSERT_EQ(b[i], i * k) << i;
+  b.shrinkTo(5);
+  EXPECT_EQ(std::vector<uint64_t>(b.begin(), b.end()),
+            (std::vector<uint64_t>{0, k, 2 * k, 3 * k, 4 * k}));
+  // A directory that takes no file: no region, and the caller keeps the heap.
+  EXPECT_EQ(SpillRegion::create("/nonexistent-dir", 1 << 20, 4), nullptr);
 }
 
 }  // namespace

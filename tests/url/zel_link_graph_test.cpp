@@ -17,10 +17,12 @@ class LinkGraphTest : public test::HubFixture {
   }
 };
 
-// More instances than one block holds, with texts that repeat and texts that do
-// not (so the text table grows), attributes on some, and line numbers too big
-// to sit beside the flags: each reads back its own.
+// More instances than one block holds, the second block in a file whose pages
+// are given back before reading, with texts that repeat and texts that do not
+// (so the text table grows), attributes on some, and line numbers too big to
+// sit beside the flags: each reads back its own, and the lists their order.
 TEST_F(LinkGraphTest, ManyInstancesKeepTheirOwnFields) {
+  hub.linkGraph().keepInstancesInFileAfter(1, ::testing::TempDir());
   auto line = [](int i) { return i % 7 == 0 ? i * 40 : i == 5 ? -1 : i; };
   std::vector<ZelUrl*> pages;
   for (int p = 0; p < 50; ++p) pages.push_back(record("http://site.test/p" + std::to_string(p)));
@@ -38,6 +40,7 @@ TEST_F(LinkGraphTest, ManyInstancesKeepTheirOwnFields) {
         pages[i % 50], pages[(i * 7 + 3) % 50], text, i % 11 == 0 ? "nofollow" : "",
         i % 13 == 0 ? "_blank" : "", i % 17 == 0 ? "de-" + std::to_string(i) : "", line(i)));
   }
+  hub.linkGraph().releaseFileBlocks();
   for (int i = 0; i < n; ++i) {
     const ZelLinkInstance* l = made[i];
     ASSERT_EQ(l->parent(), pages[i % 50]) << i;
@@ -65,10 +68,17 @@ TEST_F(LinkGraphTest, ManyInstancesKeepTheirOwnFields) {
     ++walked;
   }
   EXPECT_EQ(walked, out.size());
+  // pages[3] is the target of every 50th instance, across both blocks.
+  const ZelLinkInstanceList in = pages[3]->getInboundInstances();
+  ASSERT_EQ(in.size(), static_cast<size_t>(n / 50));
+  walked = 0;
+  for (ZelLinkInstance* i : in) ASSERT_EQ(i, made[50 * walked++]);
+  EXPECT_EQ(in[1200], made[60000]);
+  EXPECT_EQ(in.back(), made[n - 50]);
 }
 
 // Removing at the head, in the middle and at the tail keeps the order of the
-// rest, and what is appended afterwards goes to the end.
+// rest, outbound and inbound, and what is appended afterwards goes to the end.
 TEST_F(LinkGraphTest, RemovalsKeepChainsAndCollectionInOrder) {
   const std::pair<size_t, std::vector<std::string>> cases[] = {
       {0, {"b", "c", "d"}}, {2, {"a", "b", "d"}}, {3, {"a", "b", "c"}}};
@@ -84,6 +94,19 @@ TEST_F(LinkGraphTest, RemovalsKeepChainsAndCollectionInOrder) {
       t->setLinkUrl(name, false);
       made.push_back(h.addInstanceWithParent(page, t, std::string(name), "", "", "", 1));
     }
+    // The same four pages link to one target too.
+    std::vector<ZelLinkInstance*> into;
+    for (ZelLinkInstance* i : made)
+      into.push_back(h.addInstanceWithParent(i->target(), hubTarget, std::string("in"), "", "", "", 1));
+    hubTarget->removeThisInstanceFromInboundArray(into[removed]);
+    std::vector<std::string> parents;
+    for (ZelLinkInstance* i : hubTarget->getInboundInstances())
+      parents.push_back(i->parent()->getLinkUrl());
+    EXPECT_EQ(parents, left) << removed;
+    for (ZelLinkInstance* i : into)
+      if (i != into[removed]) hubTarget->removeThisInstanceFromInboundArray(i);
+    EXPECT_EQ(hubTarget->occurrencesCount(), 0u);
+
     page->removeThisInstanceFromOutboundArray(made[removed]);
     EXPECT_EQ(targets(page->getOutboundInstances()), left) << removed;
     ASSERT_NE(h.getInstanceCollection(), nullptr);
