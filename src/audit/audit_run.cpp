@@ -85,7 +85,7 @@ void AuditRun::add(Issue issue, const ZelUrl* r, std::string detail) {
     }
   }
   f.textAt = static_cast<uint32_t>(out_.texts_.size());
-  out_.texts_ += detail;
+  out_.texts_.append(detail.data(), detail.size());
   if (detail.size() <= kShortText && r && sharedTexts_.size() < kMostShared)
     sharedTexts_.emplace(std::move(detail), f.textAt);
   out_.byIssue_[static_cast<size_t>(issue)].push_back(f);
@@ -181,7 +181,7 @@ void AuditRun::runAll() {
     }
     f.shrinkTo(kept);
   }
-  out_.texts_.shrink_to_fit();
+  out_.texts_.shrinkTo(out_.texts_.size());
   std::sort(byRecord.begin(), byRecord.end(), [](const auto& a, const auto& b) {
     return std::less<const ZelUrl*>()(a.record, b.record);
   });

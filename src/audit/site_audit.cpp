@@ -55,13 +55,13 @@ std::string_view indexabilityName(Indexability i) {
 }
 
 std::string_view SiteAudit::detail(const Finding& f) const {
-  std::string_view text = std::string_view(texts_).substr(f.textAt, f.textLength);
+  std::string_view text = storedText(f.textAt, f.textLength);
   return f.record ? text : text.substr(text.find('\0') + 1);
 }
 
 std::string SiteAudit::address(const Finding& f) const {
   if (!f.record) {
-    const std::string_view text = std::string_view(texts_).substr(f.textAt, f.textLength);
+    const std::string_view text = storedText(f.textAt, f.textLength);
     return std::string(text.substr(0, text.find('\0')));
   }
   return f.record->getRedirectCount() > 0 ? f.record->getLinkUrl() : f.record->getActualLinkUrl();
@@ -76,7 +76,7 @@ SiteAudit SiteAudit::run(const AuditInput& input) {
   AuditRun run(input, audit);
   run.runAll();
   // Kept while every output is written: without the room their growth left.
-  audit.texts_.shrink_to_fit();
+  audit.texts_.shrinkTo(audit.texts_.size());
   for (SpillArray<Finding>& list : audit.byIssue_) list.shrinkTo(list.size());
   return audit;
 }

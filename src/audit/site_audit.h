@@ -88,7 +88,10 @@ class SiteAudit {
       std::vector<SpillArray<Finding>>(static_cast<size_t>(Issue::kCount));
   // The details one after the other; an address without a record goes before its
   // detail, ended by a NUL.
-  std::string texts_;
+  SpillArray<char> texts_;
+  std::string_view storedText(uint32_t at, uint32_t length) const {
+    return std::string_view(texts_.data(), texts_.size()).substr(at, length);
+  }
   struct RecordIssues {
     const ZelUrl* record;
     std::bitset<static_cast<size_t>(Issue::kCount)> issues;

@@ -106,7 +106,19 @@ class SpillArray {
     }
   }
   void append(const T* values, size_t n) {
-    for (size_t i = 0; i < n; ++i) push_back(values[i]);
+    if (region_) {
+      while (size_ + n > capacity_ && region_)
+        if (!addChunk()) moveToHeap();
+      if (region_) {
+        std::memcpy(data_ + size_, values, n * sizeof(T));
+        size_ += n;
+        return;
+      }
+    }
+    heap_.insert(heap_.end(), values, values + n);
+    data_ = heap_.data();
+    size_ = heap_.size();
+    if (size_ * sizeof(T) >= kHeapBytes) moveToFile();
   }
   // Keeps the first n (n <= size()).
   void shrinkTo(size_t n) {

@@ -265,6 +265,15 @@ TEST(SpillArray, KeepsItsValuesInAFile) {
   b.shrinkTo(5);
   EXPECT_EQ(std::vector<uint64_t>(b.begin(), b.end()),
             (std::vector<uint64_t>{0, k, 2 * k, 3 * k, 4 * k}));
+  // Texts appended in pieces across the move to a file read back whole.
+  SpillArray<char> texts;
+  std::string expected;
+  for (int i = 0; expected.size() < 3 * SpillArray<char>::kHeapBytes; ++i) {
+    const std::string piece = "detail " + std::to_string(i) + std::string(i % 300, 'x');
+    texts.append(piece.data(), piece.size());
+    expected += piece;
+  }
+  EXPECT_EQ(std::string_view(texts.data(), texts.size()), expected);
   // A directory that takes no file: no region, and the caller keeps the heap.
   EXPECT_EQ(SpillRegion::create("/nonexistent-dir", 1 << 20, 4), nullptr);
 }
