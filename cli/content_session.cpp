@@ -67,6 +67,7 @@ ContentSession::ContentSession(ZelHub& hub, const Defaults& settings, bool read)
     enabled_ = false;
     return;
   }
+  hub_ = &hub;
   hub.setPageContentReader(std::shared_ptr<const PageContentReader>(std::move(reader)),
                            [this](ZelUrl* page, std::unique_ptr<PageContent> content) {
                              setPageContent(page, std::move(content));
@@ -132,6 +133,7 @@ const PageContent* ContentSession::pageContent(const ZelUrl* page) const {
 
 audit::ContentAnalysis* ContentSession::prepare() {
   if (!enabled_) return nullptr;
+  if (hub_) hub_->finishPageContentReads();
   analysis_ = std::make_unique<audit::ContentAnalysis>(
       settings_, [this](const ZelUrl* page) { return pageContent(page); });
   return analysis_.get();

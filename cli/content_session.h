@@ -37,7 +37,8 @@ class ContentSession {
   const audit::ContentSettings& settings() const { return settings_; }
   void setPageContent(const ZelUrl* page, std::unique_ptr<PageContent> content);
   const PageContent* pageContent(const ZelUrl* page) const;
-  // A fresh analysis for the audit to fill; null when there is nothing to analyse.
+  // A fresh analysis for the audit to fill, with every page the hub is still
+  // reading received first; null when there is nothing to analyse.
   audit::ContentAnalysis* prepare();
 
  private:
@@ -45,6 +46,7 @@ class ContentSession {
   bool enabled_ = false;
   std::vector<std::unique_ptr<PageContent>> byIndex_;  // by the record's graph index
   std::unique_ptr<audit::ContentAnalysis> analysis_;
+  ZelHub* hub_ = nullptr;  // the one reading the pages, when this asked it to
 };
 
 }  // namespace zel::cli

@@ -21,6 +21,7 @@ class ContentReader final : public PageContentReader {
   static Status make(const ContentSettings& settings, std::unique_ptr<ContentReader>& out);
 
   bool wantsMainText() const override { return analyses_; }
+  bool wantsVisibleText() const override { return visibleText_ && !searches_.empty(); }
   std::unique_ptr<PageContent> read(const PageText& page) const override;
 
  private:

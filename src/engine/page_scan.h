@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "parser/markup_facts_gatherer.h"
@@ -25,9 +26,10 @@ struct PageScan {
   std::unique_ptr<ZelParser> parser;
   // Set when the host asked for markup facts: it observed the same scan.
   std::unique_ptr<MarkupFactsGatherer> gatherer;
-  // Set when the host reads the pages' content: what it read, on the worker.
+  // Set when the host reads the pages' content: what the reader needs, taken
+  // from the parser and gatherer on the worker (the reading itself comes later).
   std::shared_ptr<const PageContentReader> reader;
-  std::unique_ptr<PageContent> content;
+  std::optional<PageTextCopy> text;
   std::atomic<bool> done{false};
 };
 

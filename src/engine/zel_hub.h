@@ -34,6 +34,7 @@ class LinkSource;
 class OutputFilterManager;
 struct PageScan;
 class WorkPool;
+class ContentReads;
 class ResourceLinkParser;
 class ZelParser;
 
@@ -225,15 +226,17 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   void setMarkupFactsReceiver(MarkupFactsReceiver receiver) {
     markupFactsReceiver_ = std::move(receiver);
   }
-  // With a reader as well, each such page's content is read on the scan worker
-  // (from its bytes, its visible text and the main text the gatherer kept) and
-  // goes to the receiver with the record, just before its markup facts.
+  // With a reader as well, each such page's content is read off the crawl's path
+  // (from its bytes, its visible text and the main text the gatherer kept, on a
+  // thread of its own) and goes to the receiver with the record on the run loop,
+  // in the order the pages were extracted, after their markup facts.
   using PageContentReceiver = std::function<void(ZelUrl*, std::unique_ptr<PageContent>)>;
   void setPageContentReader(std::shared_ptr<const PageContentReader> reader,
-                            PageContentReceiver receiver) {
-    contentReader_ = std::move(reader);
-    contentReceiver_ = std::move(receiver);
-  }
+                            PageContentReceiver receiver);
+  // Waits for the pages' content still being read and hands it to the receiver.
+  // Done when the crawl stops or finishes; the host calls it before it reads
+  // what it received at other times.
+  void finishPageContentReads();
   // With a receiver set, what the audits of each rendered page found (with
   // --accessibility, --page-speed, --script-changes) goes to it with the record.
   using RenderedFactsReceiver = std::function<void(ZelUrl*, RenderedFacts&&)>;
@@ -449,6 +452,8 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   // (a big page's parser is thousands of allocations).
   void retireParser(std::unique_ptr<ZelParser> parser);
   std::shared_ptr<const Defaults> settingsSnapshot();
+  // Hands the page's text to the content reads' thread.
+  void readPageContentLater(ZelUrl* record, PageTextCopy text);
 
   struct PendingExtraction {
     ZelUrl* record;  // null: only `then` runs
@@ -467,7 +472,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   std::unique_ptr<MarkupFactsGatherer> gathererInHand_;
   std::shared_ptr<const PageContentReader> contentReader_;
   PageContentReceiver contentReceiver_;
-  std::unique_ptr<PageContent> contentInHand_;  // read by the scan in hand's worker
+  std::optional<PageTextCopy> textInHand_;  // taken by the scan in hand's worker
   std::vector<std::unique_ptr<ZelParser>> retiredParsers_;
   // The ignore terms as read at a generation of the settings (read once a link otherwise).
   mutable std::vector<std::string> ignoreTerms_;
@@ -477,6 +482,8 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   bool runningExtractions_ = false;
   // Lets a worker's hand-over find out whether the hub still exists.
   std::shared_ptr<ZelHub*> aliveToken_ = std::make_shared<ZelHub*>(this);
+  // Pages' content read on a thread of its own, made with the first page.
+  std::unique_ptr<ContentReads> contentReads_;
   // Last, so that it is joined before anything a running scan could reach goes.
   std::unique_ptr<WorkPool> scanPool_;
 };

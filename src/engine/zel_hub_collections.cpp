@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "engine/zel_hub.h"
+#include "engine/content_reads.h"
 #include "engine/page_scan.h"
 #include "platform/work_pool.h"
 #include "platform/text_format.h"
@@ -22,6 +23,28 @@ ZelHub::ZelHub(std::string startingUrl, const Platform& platform)
       archiveStore_(std::make_unique<ArchiveStore>(platform)) {}
 
 ZelHub::~ZelHub() = default;
+
+void ZelHub::setPageContentReader(std::shared_ptr<const PageContentReader> reader,
+                                  PageContentReceiver receiver) {
+  finishPageContentReads();
+  contentReads_.reset();
+  contentReader_ = std::move(reader);
+  contentReceiver_ = std::move(receiver);
+}
+
+void ZelHub::finishPageContentReads() {
+  if (contentReads_) contentReads_->finish();
+}
+
+void ZelHub::readPageContentLater(ZelUrl* record, PageTextCopy text) {
+  if (!contentReads_)
+    contentReads_ = std::make_unique<ContentReads>(
+        contentReader_, platform_.runLoop,
+        [this](ZelUrl* page, std::unique_ptr<PageContent> content) {
+          if (contentReceiver_) contentReceiver_(page, std::move(content));
+        });
+  contentReads_->submit(record, std::move(text));
+}
 
 std::string ZelHub::localized(std::string_view english, std::string_view table) const {
   return platform_.localizer ? platform_.localizer->localize(english, table)

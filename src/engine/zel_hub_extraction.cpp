@@ -184,7 +184,7 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
     resource = ZelJSParser::initWithData(bytes, &log());
   const bool wantsMarkup = markupFactsReceiver_ && kind.fileType == kFileTypeHTML && !kind.xml;
   gathererInHand_.reset();
-  contentInHand_.reset();
+  textInHand_.reset();
   if (!resource && !kind.pdf && !kind.css && !kind.js && !(html = takeScannedParser(kind.fileType))) {
     if (wantsMarkup) gathererInHand_ = std::make_unique<MarkupFactsGatherer>();
     if (gathererInHand_ && contentReader_ && contentReader_->wantsMainText())
@@ -197,12 +197,13 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
     extractPageFacts(r, *resource, nullptr);
   } else if (html) {
     extractHtmlFacts(r, *html, kind.fileType);
-    if (wantsMarkup && gathererInHand_ && contentReceiver_) {
-      if (!contentInHand_)
-        contentInHand_ = readPageContent(*contentReader_, bytes, *html, *gathererInHand_);
-      if (contentInHand_) contentReceiver_(r, std::move(contentInHand_));
-    }
+    // Taken before the gatherer gives up its facts (the page's lang is one).
+    const bool readsContent = wantsMarkup && gathererInHand_ && contentReceiver_;
+    if (readsContent && !textInHand_)
+      textInHand_ = copyPageText(*contentReader_, r->sharedData(), *html, *gathererInHand_);
     if (wantsMarkup && gathererInHand_) markupFactsReceiver_(r, gathererInHand_->take());
+    if (readsContent && textInHand_) readPageContentLater(r, std::move(*textInHand_));
+    textInHand_.reset();
     gathererInHand_.reset();
     extractPageFacts(r, *html, html.get());
   } else if (!kind.pdf && !kind.css && !kind.js) {

@@ -123,8 +123,9 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
                                            logTo, scan->gatherer.get());
     // Extraction always wants the page's words: decode its text here, off the run loop.
     if (scan->parser) scan->parser->getWordCount();
+    // The content itself is read later, on its own thread: the scan's end holds up extraction.
     if (scan->parser && scan->reader)
-      scan->content = readPageContent(*scan->reader, *scan->body, *scan->parser, *scan->gatherer);
+      scan->text = copyPageText(*scan->reader, scan->body, *scan->parser, *scan->gatherer);
     scan->done.store(true, std::memory_order_release);
     loop->postFromAnyThread([alive] {
       if (auto hub = alive.lock()) (*hub)->runReadyExtractions();
@@ -151,7 +152,7 @@ std::unique_ptr<ZelParser> ZelHub::takeScannedParser(int fileType) {
       (markupFactsReceiver_ && !scanInHand_->gatherer))
     return nullptr;
   gathererInHand_ = std::move(scanInHand_->gatherer);
-  contentInHand_ = std::move(scanInHand_->content);
+  textInHand_ = std::move(scanInHand_->text);
   return std::move(scanInHand_->parser);
 }
 

@@ -22,7 +22,10 @@ void ZelHub::reloadData() {
   platform_.notifications->post("ZelListenerShouldUpdateData", this);
 }
 
-void ZelHub::crawlDidStop() { platform_.notifications->post("ZelCrawlDidStop", this); }
+void ZelHub::crawlDidStop() {
+  finishPageContentReads();  // before the end-of-crawl work reads what was received
+  platform_.notifications->post("ZelCrawlDidStop", this);
+}
 
 void ZelHub::crawlWillContinue() {
   platform_.notifications->post("ZelCrawlWillContinue", this);

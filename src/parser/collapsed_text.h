@@ -8,6 +8,7 @@ namespace zel {
 
 inline std::string collapsedWhitespace(std::string_view text) {
   std::string out;
+  out.reserve(text.size());
   bool space = false;
   for (char c : text) {
     if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {

@@ -330,9 +330,10 @@ void MarkupFactsGatherer::text(ZelParser&, std::string_view run, size_t, bool he
   }
 }
 
-std::string MarkupFactsGatherer::mainText() const {
+std::string MarkupFactsGatherer::mainTextOf(std::string_view gathered) {
   // Line breaks in the source are layout, not the end of a sentence.
-  return collapsedWhitespace(unescapeEntities(mainText_));
+  if (gathered.find('&') == std::string_view::npos) return collapsedWhitespace(gathered);
+  return collapsedWhitespace(unescapeEntities(gathered));
 }
 
 void MarkupFactsGatherer::endAnchor(ZelParser& p) {

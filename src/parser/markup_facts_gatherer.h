@@ -52,7 +52,11 @@ class MarkupFactsGatherer final : public ScanCollector {
   // nav, header, footer and aside elements, entities decoded, white space
   // collapsed to single spaces (elements separate words).
   void keepMainText() { keepMain_ = true; }
-  std::string mainText() const;
+  std::string mainText() const { return mainTextOf(mainText_); }
+  // The main text as the scan met it, moved out (the gatherer keeps none); mainTextOf
+  // makes it what mainText() gives, later and on any thread.
+  std::string takeGatheredMainText() { return std::move(mainText_); }
+  static std::string mainTextOf(std::string_view gathered);
   // Whether a tag had an itemscope or typeof attribute, or a type naming ld+json.
   bool sawStructuredMarks() const { return structuredMarks_; }
 

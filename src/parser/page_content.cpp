@@ -15,4 +15,23 @@ std::unique_ptr<PageContent> readPageContent(const PageContentReader& reader, st
                gatherer.sawStructuredMarks()});
 }
 
+PageTextCopy copyPageText(const PageContentReader& reader, std::shared_ptr<const std::string> body,
+                          const ZelParser& parser, MarkupFactsGatherer& gatherer) {
+  PageTextCopy copy;
+  copy.body = std::move(body);
+  if (reader.wantsVisibleText()) copy.visibleText = parser.getTextContent();
+  if (reader.wantsMainText()) copy.gatheredMainText = gatherer.takeGatheredMainText();
+  if (const std::optional<std::string>& lang = gatherer.facts().lang) copy.lang = *lang;
+  copy.structuredMarks = gatherer.sawStructuredMarks();
+  return copy;
+}
+
+std::unique_ptr<PageContent> readPageContent(const PageContentReader& reader,
+                                             const PageTextCopy& page) {
+  const std::string main =
+      reader.wantsMainText() ? MarkupFactsGatherer::mainTextOf(page.gatheredMainText) : std::string();
+  return reader.read(PageText{page.body ? std::string_view(*page.body) : std::string_view(),
+                              page.visibleText, main, page.lang, page.structuredMarks});
+}
+
 }  // namespace zel

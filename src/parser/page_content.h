@@ -86,6 +86,8 @@ class PageContentReader {
  public:
   virtual ~PageContentReader() = default;
   virtual bool wantsMainText() const = 0;
+  // Whether read() looks at the visible text (searches of the text rather than the source).
+  virtual bool wantsVisibleText() const { return true; }
   virtual std::unique_ptr<PageContent> read(const PageText& page) const = 0;
 };
 
@@ -94,5 +96,25 @@ class PageContentReader {
 std::unique_ptr<PageContent> readPageContent(const PageContentReader& reader, std::string_view body,
                                              const ZelParser& parser,
                                              const MarkupFactsGatherer& gatherer);
+
+// What a reader needs of a scanned page, taken from its parser and gatherer so
+// that they can go before the page is read: the bytes stay alive through the
+// record's shared body, the texts are moved or copied out (the visible text only
+// when the reader looks at it), the main text still as the scan gathered it.
+struct PageTextCopy {
+  std::shared_ptr<const std::string> body;
+  std::string visibleText;
+  std::string gatheredMainText;  // entities and white space as in the source
+  std::string lang;
+  std::optional<bool> structuredMarks;
+  size_t bytes() const {
+    return (body ? body->size() : 0) + visibleText.size() + gatheredMainText.size() + lang.size();
+  }
+};
+// Takes the gatherer's main text; the gatherer's facts stay.
+PageTextCopy copyPageText(const PageContentReader& reader, std::shared_ptr<const std::string> body,
+                          const ZelParser& parser, MarkupFactsGatherer& gatherer);
+std::unique_ptr<PageContent> readPageContent(const PageContentReader& reader,
+                                             const PageTextCopy& page);
 
 }  // namespace zel
