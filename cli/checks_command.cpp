@@ -15,7 +15,8 @@ std::string checksMarkdown() {
     out += strf("| `%s` | %s | %s | %s |\n", std::string(t.id).c_str(),
                 std::string(audit::priorityName(t.priority)).c_str(),
                 std::string(audit::kindName(t.kind)).c_str(),
-                replaceAll(t.description, "|", "\\|").c_str());
+                // "<img>" is text here, not markup
+                replaceAll(replaceAll(t.description, "|", "\\|"), "<", "&lt;").c_str());
   return out;
 }
 

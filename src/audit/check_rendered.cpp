@@ -1,6 +1,8 @@
 // What the browser found on rendered pages: the accessibility rules they break,
 // their lab page-speed figures, and what their scripts change.
+#include <algorithm>
 #include <array>
+#include <optional>
 
 #include "audit/audit_run.h"
 #include "audit/record_facts.h"
@@ -13,7 +15,38 @@ namespace {
 
 using Findings = std::vector<std::pair<Issue, std::string>>;
 
+// The rules of the vendored axe, each with its own issue type, sorted by id.
+struct RuleType {
+  std::string_view rule;
+  Issue issue;
+};
+constexpr RuleType kRuleTypes[] = {
+#define ZEL_ACCESSIBILITY_RULE(name, rule, ...) {rule, Issue::Accessibility##name},
+#include "audit/accessibility_rules.inc"
+#undef ZEL_ACCESSIBILITY_RULE
+};
+
+constexpr bool sortedById() {
+  for (size_t i = 1; i < std::size(kRuleTypes); ++i)
+    if (!(kRuleTypes[i - 1].rule < kRuleTypes[i].rule)) return false;
+  return true;
+}
+static_assert(sortedById(), "the rules' table is sorted by id, once each");
+
+std::optional<Issue> ruleType(std::string_view rule) {
+  const auto* it = std::lower_bound(std::begin(kRuleTypes), std::end(kRuleTypes), rule,
+                                    [](const RuleType& t, std::string_view r) { return t.rule < r; });
+  if (it == std::end(kRuleTypes) || it->rule != rule) return std::nullopt;
+  return it->issue;
+}
+
+// A known rule is its own finding, whatever impact it reports this time (its type's
+// priority stays the table's); the others are grouped by the impact they report.
 void accessibilityFindings(Findings& out, const std::vector<AccessibilityViolation>& violations) {
+  for (const AccessibilityViolation& v : violations)
+    if (const std::optional<Issue> issue = ruleType(v.rule))
+      out.emplace_back(*issue, strf("%u element%s", v.elements, v.elements == 1 ? "" : "s") +
+                                   (v.firstSelector.empty() ? "" : ", first " + v.firstSelector));
   static constexpr std::array<std::pair<std::string_view, Issue>, 4> kByImpact = {{
       {"critical", Issue::AccessibilityCritical},
       {"serious", Issue::AccessibilitySerious},
@@ -23,7 +56,8 @@ void accessibilityFindings(Findings& out, const std::vector<AccessibilityViolati
   for (const auto& [impact, issue] : kByImpact) {
     FewOf rules;
     for (const AccessibilityViolation& v : violations)
-      if (v.impact == impact) rules.note(strf("%s (%u)", v.rule.c_str(), v.elements));
+      if (v.impact == impact && !ruleType(v.rule))
+        rules.note(strf("%s (%u)", v.rule.c_str(), v.elements));
     if (rules.total) out.emplace_back(issue, rules.text());
   }
 }

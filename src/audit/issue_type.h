@@ -120,6 +120,10 @@ enum class Issue : uint16_t {
   AccessibilitySerious,
   AccessibilityModerate,
   AccessibilityMinor,
+// One per rule: AccessibilityImageAlt, AccessibilityButtonName, ...
+#define ZEL_ACCESSIBILITY_RULE(name, ...) Accessibility##name,
+#include "audit/accessibility_rules.inc"
+#undef ZEL_ACCESSIBILITY_RULE
   PageSpeedLcpNeedsImprovement,
   PageSpeedLcpPoor,
   PageSpeedClsNeedsImprovement,

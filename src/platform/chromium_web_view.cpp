@@ -618,12 +618,13 @@ void ChromiumWebView::evaluateAsyncJavaScript(const std::string& script, ScriptD
 }
 
 void ChromiumWebView::evaluate(const std::string& script, bool awaitPromise,
-                               std::shared_ptr<ScriptDone> shared) {
+                               std::shared_ptr<ScriptDone> shared, std::optional<int64_t> context) {
   whenOpen(
-      [this, script, awaitPromise, shared] {
+      [this, script, awaitPromise, shared, context] {
+        Json params = {{"expression", script}, {"returnByValue", true}, {"awaitPromise", awaitPromise}};
+        if (context) params["contextId"] = *context;
         sendToPage(
-            "Runtime.evaluate",
-            {{"expression", script}, {"returnByValue", true}, {"awaitPromise", awaitPromise}},
+            "Runtime.evaluate", std::move(params),
             [shared](const Status& s, const Json& r) {
               if (!s.ok()) return (*shared)(s, std::nullopt);
               if (r.contains("exceptionDetails")) {
@@ -641,11 +642,40 @@ void ChromiumWebView::evaluate(const std::string& script, bool awaitPromise,
       [shared](const Status& s) { (*shared)(s, std::nullopt); });
 }
 
+void ChromiumWebView::evaluateAsyncJavaScriptInWorld(const std::string& world,
+                                                     const std::string& script, ScriptDone done) {
+  auto shared = std::make_shared<ScriptDone>(std::move(done));
+  whenOpen(
+      [this, world, script, shared] {
+        // The world of that name in the document the main frame shows now: the one its
+        // new-document script ran in, when it has one.
+        sendToPage("Page.createIsolatedWorld", {{"frameId", target_}, {"worldName", world}},
+                   [this, script, shared](const Status& s, const Json& r) {
+                     const Json id = r.is_object() ? r.value("executionContextId", Json()) : Json();
+                     if (!s.ok() || !id.is_number_integer())
+                       return (*shared)(s.ok() ? Status::Error("no isolated world") : s, std::nullopt);
+                     evaluate(script, true, shared, id.get<int64_t>());
+                   });
+      },
+      [shared](const Status& s) { (*shared)(s, std::nullopt); });
+}
+
 void ChromiumWebView::addScriptOnNewDocument(const std::string& script) {
   if (!newDocumentScripts_.insert(script).second) return;
   whenOpen(
       [this, script] {
         sendPreparation("Page.addScriptToEvaluateOnNewDocument", {{"source", script}});
+      },
+      [](const Status&) {});
+}
+
+void ChromiumWebView::addScriptInWorldOnNewDocument(const std::string& world,
+                                                   const std::string& script) {
+  if (!worldsWithScripts_.insert(world).second) return;
+  whenOpen(
+      [this, world, script] {
+        sendPreparation("Page.addScriptToEvaluateOnNewDocument",
+                        {{"source", script}, {"worldName", world}});
       },
       [](const Status&) {});
 }

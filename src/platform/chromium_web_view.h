@@ -66,6 +66,9 @@ class ChromiumWebView : public WebView {
   void removeCachedData() override;
   void evaluateAsyncJavaScript(const std::string& script, ScriptDone done) override;
   void addScriptOnNewDocument(const std::string& script) override;
+  void addScriptInWorldOnNewDocument(const std::string& world, const std::string& script) override;
+  void evaluateAsyncJavaScriptInWorld(const std::string& world, const std::string& script,
+                                      ScriptDone done) override;
   void watchActivity(bool on) override;
   WebViewActivity activity() const override { return activity_; }
   void getMainResponseBody(ScriptDone done) override;
@@ -88,7 +91,9 @@ class ChromiumWebView : public WebView {
   // A command that must be answered before the next load starts.
   void sendPreparation(const std::string& method, Json params);
   void prepared();
-  void evaluate(const std::string& script, bool awaitPromise, std::shared_ptr<ScriptDone> done);
+  // In the page's own world, or in the execution context `context` when it is set.
+  void evaluate(const std::string& script, bool awaitPromise, std::shared_ptr<ScriptDone> done,
+                std::optional<int64_t> context = std::nullopt);
   // The activity's events, counted while watching.
   void listenToActivity();
   void noteFailed(const std::string& requestId, const std::string& fallbackUrl);
@@ -141,6 +146,7 @@ class ChromiumWebView : public WebView {
   std::set<std::string> origins_;
   // Scripts already run in every new document: a view used again adds each once.
   std::set<std::string> newDocumentScripts_;
+  std::set<std::string> worldsWithScripts_;  // the worlds given a script for every document
   std::vector<std::pair<std::function<void()>, std::function<void(const Status&)>>> waiting_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

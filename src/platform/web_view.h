@@ -110,6 +110,15 @@ class WebView {
   virtual void evaluateAsyncJavaScript(const std::string& script, ScriptDone done) = 0;
   // Runs `script` in every document the view loads from now on, before the page's own.
   virtual void addScriptOnNewDocument(const std::string& script) = 0;
+  // Runs `script` in the isolated world named `world` of every document the view loads
+  // from now on, before the page's own scripts. The world shares the page's DOM but not
+  // its globals: the page's scripts neither see nor change what the world's define. A
+  // view takes one script a world: the later ones for a world it has are ignored.
+  virtual void addScriptInWorldOnNewDocument(const std::string& world, const std::string& script) = 0;
+  // evaluateAsyncJavaScript in the world `world` of the main frame's document (made
+  // there, empty, when no script of the world's has run in it).
+  virtual void evaluateAsyncJavaScriptInWorld(const std::string& world, const std::string& script,
+                                              ScriptDone done) = 0;
   // Counts what the pages loaded from the next load() on do (requests, errors).
   virtual void watchActivity(bool on) = 0;
   virtual WebViewActivity activity() const = 0;

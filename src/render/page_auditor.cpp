@@ -87,13 +87,21 @@ constexpr const char* kHeadFacts = R"JS(((served) => {
 
 // WCAG 2.0 and 2.1, levels A and AA; frames are not entered (each would need the
 // script too, and axe would wait for them), and axe fetches no stylesheet itself.
-constexpr const char* kAxeRun = R"JS(
-;axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa']},
-                    resultTypes: ['violations'], iframes: false, preload: false})
+constexpr const char* kAxeRun = R"JS(axe.run(document, {
+    runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa']},
+    resultTypes: ['violations'], iframes: false, preload: false})
   .then(r => JSON.stringify(r.violations.map(v => ({
     id: v.id, impact: v.impact, tags: v.tags, elements: v.nodes.length,
     selector: v.nodes.length ? [].concat(v.nodes[0].target).flat(Infinity).join(' >>> ') : ''}))))
 )JS";
+
+// axe's script, held in a function that every document's audit world declares: the
+// script is sent to the view once, and its top level runs only in the pages audited.
+constexpr const char* kAxeInstaller = "zelmoraInstallAxe";
+
+// What the audit world answers when its document has no installer (it was made
+// before the view had the script): then the whole script is sent.
+constexpr const char* kAxeMissing = "axe is not installed";
 
 std::string cut(std::string s) {
   if (s.size() > kMostText) s.resize(kMostText);
@@ -128,6 +136,7 @@ struct PageAuditor::State {
   Done done;
   RenderedFacts facts;
   std::optional<std::string> served;
+  bool axeMissing = false;
   int stage = 0;
 };
 
@@ -148,12 +157,26 @@ std::string PageAuditor::headFactsScript(const std::optional<std::string>& serve
 }
 
 std::string PageAuditor::accessibilityScript() {
-  return std::string(axeScript()) + kAxeRun;
+  return std::string(axeScript()) + "\n;" + kAxeRun;
+}
+
+const std::string& PageAuditor::axeInstallScript() {
+  static const std::string s =
+      std::string("function ") + kAxeInstaller + "() {\n" + std::string(axeScript()) + "\n}";
+  return s;
+}
+
+const std::string& PageAuditor::accessibilityRunScript() {
+  static const std::string s = std::string("if (typeof axe === 'undefined' && typeof ") +
+                               kAxeInstaller + " === 'function') " + kAxeInstaller +
+                               "();\ntypeof axe === 'undefined' ? '" + kAxeMissing + "' : " + kAxeRun;
+  return s;
 }
 
 void PageAuditor::prepare(WebView& view, const RenderAudits& audits,
                           const RenderThrottling& throttling) {
   if (audits.pageSpeed) view.addScriptOnNewDocument(labObserverScript());
+  if (audits.accessibility) view.addScriptInWorldOnNewDocument(kAuditWorld, axeInstallScript());
   if (audits.pageSpeed || audits.scriptChanges) view.watchActivity(true);
   if (throttling.any())
     view.setThrottling(throttling.latencyMs, throttling.downloadKbps, throttling.uploadKbps,
@@ -279,13 +302,18 @@ void PageAuditor::step(std::shared_ptr<State> state) {
             }
             next();
           });
-    case 3:
-      if (!audits_.accessibility) return next();
-      return view_.evaluateAsyncJavaScript(
-          accessibilityScript(), [alive, state, next](const Status& s, std::optional<std::string> r) {
+    case 3:  // axe, installed in the audit world, runs its rules
+    case 4:  // the whole script, only when the world had no axe to run
+      if (!audits_.accessibility || (state->stage == 4 && !state->axeMissing)) return next();
+      return view_.evaluateAsyncJavaScriptInWorld(
+          kAuditWorld, state->stage == 3 ? accessibilityRunScript() : accessibilityScript(),
+          [alive, state, next](const Status& s, std::optional<std::string> r) {
             if (!alive.lock()) return;
             std::vector<AccessibilityViolation> v;
-            if (s.ok() && r && readViolations(*r, v)) state->facts.accessibility = std::move(v);
+            if (s.ok() && r && readViolations(*r, v))
+              state->facts.accessibility = std::move(v);
+            else
+              state->axeMissing = s.ok() && r == kAxeMissing;
             next();
           });
     default: {

@@ -1,6 +1,7 @@
 #pragma once
 // The audits of a rendered page, run in its web view once the page has settled:
-// the accessibility rules (axe-core, injected), the lab page-speed figures (from
+// the accessibility rules (axe-core, in an isolated world of the page's, out of its
+// scripts' reach, installed once a view), the lab page-speed figures (from
 // the browser's own timing and performance observers, set up before the page's
 // scripts run) and the page as served against the page as rendered.
 #include <functional>
@@ -39,13 +40,19 @@ class PageAuditor {
   static const std::string& labObserverScript();
   static const std::string& labFiguresScript();
   static std::string headFactsScript(const std::optional<std::string>& served);
+  // axe with its run, whole; the function every document's audit world gets, which
+  // installs axe; and the run of its rules there, installing it first.
   static std::string accessibilityScript();
+  static const std::string& axeInstallScript();
+  static const std::string& accessibilityRunScript();
   static bool readLabFigures(const std::string& json, PageSpeedFigures& out);
   static bool readHeadFacts(const std::string& json, ScriptChangeFacts& out);
   static bool readViolations(const std::string& json, std::vector<AccessibilityViolation>& out);
   // The browser's resource types grouped as the figures count them.
   static std::vector<RequestsOfType> requestsByType(const WebViewActivity& activity);
 
+  // The isolated world of the page the audits' own scripts live in.
+  static constexpr const char* kAuditWorld = "zelmora-audits";
   // The served page is compared only up to this size.
   static constexpr size_t kMostServedBytes = 8 << 20;
 

@@ -7,6 +7,7 @@
 
 #include "audit/canonical_chain.h"
 #include "audit/hreflang_code.h"
+#include "audit/issue_catalogue.h"
 #include "audit/link_header.h"
 #include "audit/network_address.h"
 #include "audit/rendered_checks.h"
@@ -89,16 +90,40 @@ TEST(AuditRules, RenderedPageFindings) {
     for (const auto& [issue, detail] : renderedFindings(kCases[k].facts)) got.push_back(issue);
     EXPECT_EQ(got, kCases[k].issues) << k;
   }
-  // Rules group by impact; the detail names each with its elements.
+  // A rule axe declares is its own type, its priority the table's whatever impact it
+  // reports; a rule the table does not know falls back to the type of its impact.
   RenderedFacts a;
   a.accessibility = {{"image-alt", "critical", {}, 2, "img"},
-                     {"button-name", "critical", {}, 1, "button"},
-                     {"region", "moderate", {}, 3, "p"}};
+                     {"button-name", "minor", {}, 1, "#b"},
+                     {"meta-viewport", "moderate", {}, 1, "meta"},
+                     {"server-side-image-map", "minor", {}, 3, ""},
+                     {"region", "moderate", {}, 4, "p"},  // not a WCAG rule
+                     {"newer-rule", "moderate", {}, 1, "p"},
+                     {"no-impact-rule", "", {}, 1, "p"}};
+  const struct {
+    I issue;
+    const char* id;
+    Priority priority;
+    const char* detail;
+  } kFound[] = {
+      {I::AccessibilityImageAlt, "accessibility.image-alt", Priority::High, "2 elements, first img"},
+      {I::AccessibilityButtonName, "accessibility.button-name", Priority::High,
+       "1 element, first #b"},
+      {I::AccessibilityMetaViewport, "accessibility.meta-viewport", Priority::Medium,
+       "1 element, first meta"},
+      {I::AccessibilityServerSideImageMap, "accessibility.server-side-image-map", Priority::Low,
+       "3 elements"},
+      {I::AccessibilityModerate, "accessibility.moderate", Priority::Medium,
+       "region (4), newer-rule (1)"},
+  };
   const auto found = renderedFindings(a);
-  ASSERT_EQ(found.size(), 2u);
-  EXPECT_EQ(found[0], std::make_pair(I::AccessibilityCritical,
-                                     std::string("image-alt (2), button-name (1)")));
-  EXPECT_EQ(found[1].first, I::AccessibilityModerate);
+  ASSERT_EQ(found.size(), std::size(kFound));
+  for (size_t k = 0; k < std::size(kFound); ++k) {
+    EXPECT_EQ(found[k], std::make_pair(kFound[k].issue, std::string(kFound[k].detail))) << k;
+    EXPECT_EQ(issueType(kFound[k].issue).id, kFound[k].id);
+    EXPECT_EQ(issueType(kFound[k].issue).priority, kFound[k].priority) << kFound[k].id;
+    EXPECT_EQ(issueById(kFound[k].id), kFound[k].issue);
+  }
 }
 
 TEST(AuditRules, CanonicalChains) {

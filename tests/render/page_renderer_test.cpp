@@ -174,6 +174,39 @@ TEST_F(Rendering, EveryEndOfALoadRespondsOnceWithWhatTheDocumentHolds) {
   }
 }
 
+// axe is given to the view once, in the audit world of every document; a page then
+// gets only the run of its rules, and the whole script only when its world had none.
+TEST_F(Rendering, AnAuditedPageRunsAxeInstalledInItsWorldOrSentWholeWhenMissing) {
+  const std::string found =
+      R"([{"id":"image-alt","impact":"critical","tags":["wcag2a"],"elements":1,"selector":"img"}])";
+  const struct {
+    std::vector<std::string> answers;
+    size_t scripts;
+  } kCases[] = {{{found, "<html></html>"}, 2}, {{"axe is not installed", found, "<html></html>"}, 3}};
+  for (const auto& c : kCases) {
+    std::vector<RenderedFacts> facts;
+    RenderAuditRequest audits;
+    audits.audits.accessibility = true;
+    audits.done = [&](RenderedFacts f) { facts.push_back(std::move(f)); };
+    PageRenderer r(platform, request(5), &owner, audits);
+    ScriptedWebView& v = view(r);
+    ASSERT_EQ(v.newDocumentScripts.size(), 1u);
+    EXPECT_EQ(v.newDocumentScripts[0].rfind("[zelmora-audits] function zelmoraInstallAxe() {", 0), 0u);
+    EXPECT_GT(v.newDocumentScripts[0].size(), 100000u);
+    v.scriptResults = c.answers;
+    v.finish();
+    ASSERT_TRUE(loop.runUntil([&] { return r.hasResponded(); }, 5));
+    ASSERT_EQ(v.scripts.size(), c.scripts);
+    EXPECT_EQ(v.scripts[0].rfind("[zelmora-audits] if (typeof axe === 'undefined'", 0), 0u);
+    EXPECT_LT(v.scripts[0].size(), 2000u) << "axe itself is not sent";
+    if (c.scripts == 3) EXPECT_GT(v.scripts[1].size(), 100000u) << "sent whole: the world had none";
+    ASSERT_EQ(facts.size(), 1u);
+    ASSERT_TRUE(facts[0].accessibility);
+    ASSERT_EQ(facts[0].accessibility->size(), 1u);
+    EXPECT_EQ(facts[0].accessibility->front().rule, "image-alt");
+  }
+}
+
 TEST_F(Rendering, StoppingStopsTheViewAndClearsItsCaches) {
   PageRenderer r(platform, request(), &owner);
   view(r).delegate->webViewDidChangeEstimatedProgress(view(r), 0.5);

@@ -42,7 +42,12 @@ void ScriptedWebView::crash() {
 void ScriptedWebView::evaluateJavaScript(const std::string& script, ScriptDone done) {
   scripts.push_back(script);
   const Status s = scriptError ? Status::Error(*scriptError) : Status::Ok();
-  pool_.loop.post([done = std::move(done), s, result = scriptResult] { done(s, result); });
+  std::optional<std::string> result = scriptResult;
+  if (!scriptResults.empty()) {
+    result = scriptResults.front();
+    scriptResults.erase(scriptResults.begin());
+  }
+  pool_.loop.post([done = std::move(done), s, result] { done(s, result); });
 }
 
 void ScriptedWebView::getCookies(CookiesDone done) {

@@ -37,6 +37,14 @@ class ScriptedWebView : public WebView {
   void addScriptOnNewDocument(const std::string& script) override {
     newDocumentScripts.push_back(script);
   }
+  // A world's scripts are recorded as "[world] script".
+  void addScriptInWorldOnNewDocument(const std::string& world, const std::string& script) override {
+    newDocumentScripts.push_back("[" + world + "] " + script);
+  }
+  void evaluateAsyncJavaScriptInWorld(const std::string& world, const std::string& script,
+                                      ScriptDone done) override {
+    evaluateJavaScript("[" + world + "] " + script, std::move(done));
+  }
   void watchActivity(bool on) override { watching = on; }
   WebViewActivity activity() const override { return pageActivity; }
   void getMainResponseBody(ScriptDone done) override { evaluateJavaScript("body", std::move(done)); }
@@ -57,7 +65,9 @@ class ScriptedWebView : public WebView {
   std::vector<std::string> newDocumentScripts;
   bool watching = false;
   WebViewActivity pageActivity;
-  // What the next scripts give: a value, nothing, or (when scriptError is set) an error.
+  // What the next scripts give: a value, nothing, or (when scriptError is set) an error;
+  // the answers queued in scriptResults go first, one a script.
+  std::vector<std::string> scriptResults;
   std::optional<std::string> scriptResult;
   std::optional<std::string> scriptError;
   int id = 0;  // order of making, from 1
