@@ -123,7 +123,24 @@ Status ContentSession::checkOptions(const std::vector<std::pair<std::string, Jso
 void ContentSession::setPageContent(const ZelUrl* page, std::unique_ptr<PageContent> content) {
   const uint32_t i = page->graphIndex();
   if (i >= byIndex_.size()) byIndex_.resize(i + 1);
+  if (i >= signatureAt_.size()) signatureAt_.resize(i + 1, 0);
+  if (content && content->signature) {
+    if (signatureAt_[i]) {
+      signatures_[signatureAt_[i] - 1] = *content->signature;
+    } else {
+      signatures_.push_back(*content->signature);
+      signatureAt_[i] = static_cast<uint32_t>(signatures_.size());
+    }
+    content->signature.reset();
+  } else {
+    signatureAt_[i] = 0;
+  }
   byIndex_[i] = std::move(content);
+}
+
+const Signature* ContentSession::signature(const ZelUrl* page) const {
+  const uint32_t i = page->graphIndex();
+  return i < signatureAt_.size() && signatureAt_[i] ? &signatures_[signatureAt_[i] - 1] : nullptr;
 }
 
 const PageContent* ContentSession::pageContent(const ZelUrl* page) const {
@@ -135,7 +152,8 @@ audit::ContentAnalysis* ContentSession::prepare() {
   if (!enabled_) return nullptr;
   if (hub_) hub_->finishPageContentReads();
   analysis_ = std::make_unique<audit::ContentAnalysis>(
-      settings_, [this](const ZelUrl* page) { return pageContent(page); });
+      settings_, [this](const ZelUrl* page) { return pageContent(page); },
+      [this](const ZelUrl* page) { return signature(page); });
   return analysis_.get();
 }
 

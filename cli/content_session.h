@@ -8,6 +8,7 @@
 #include "audit/content_analysis.h"
 #include "parser/page_content.h"
 #include "platform/defaults.h"
+#include "platform/spill_memory.h"
 #include "platform/status.h"
 
 namespace zel {
@@ -37,6 +38,9 @@ class ContentSession {
   const audit::ContentSettings& settings() const { return settings_; }
   void setPageContent(const ZelUrl* page, std::unique_ptr<PageContent> content);
   const PageContent* pageContent(const ZelUrl* page) const;
+  // Pages' signatures are kept apart from the rest: read only once the crawl
+  // is over, they wait in a file-backed array, off the process's memory.
+  const Signature* signature(const ZelUrl* page) const;
   // A fresh analysis for the audit to fill, with every page the hub is still
   // reading received first; null when there is nothing to analyse.
   audit::ContentAnalysis* prepare();
@@ -45,6 +49,8 @@ class ContentSession {
   audit::ContentSettings settings_;
   bool enabled_ = false;
   std::vector<std::unique_ptr<PageContent>> byIndex_;  // by the record's graph index
+  SpillArray<Signature> signatures_;
+  std::vector<uint32_t> signatureAt_;  // by graph index: 1 + its place in signatures_, or 0
   std::unique_ptr<audit::ContentAnalysis> analysis_;
   ZelHub* hub_ = nullptr;  // the one reading the pages, when this asked it to
 };

@@ -115,8 +115,8 @@ Status writeContentTables(SqliteDatabase& db, const ReportContext& report) {
               .bind(4, validUtf8(read->extracted()[k][v], scratch));
           if (Status st = values.run(); !st.ok()) return st;
         }
-      if (read->signature) {
-        const Signature& sig = *read->signature;
+      if (const Signature* kept = content->signature(r)) {
+        const Signature& sig = *kept;
         signatures.bind(1, id).bindBlob(
             2, std::string_view(reinterpret_cast<const char*>(sig.data()), sig.size()));
         if (Status st = signatures.run(); !st.ok()) return st;
@@ -211,7 +211,7 @@ Status loadSavedContent(SavedCrawl& saved, const ZelHub& hub, AuditSession& audi
       if (!p) return damaged();
       const std::string bytes = st.columnBlob(1);
       if (bytes.size() != kSignatureValues) return damaged();
-      p->signature.emplace();
+      p->signature = std::make_unique<Signature>();
       std::copy(bytes.begin(), bytes.end(), p->signature->begin());
     }
     if (!error.ok()) return error;

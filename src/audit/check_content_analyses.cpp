@@ -69,11 +69,11 @@ void findNearDuplicates(AuditRun& run, ContentAnalysis& content) {
   std::vector<uint64_t> groups;  // exact duplicates share their text hash
   for (const ZelUrl* page : run.pages) {
     if (run.verdict(page) != Indexability::Indexable) continue;
-    const PageContent* read = content.pageContent(page);
-    if (!read || !read->signature) continue;
+    const Signature* signature = content.signature(page);
+    if (!signature) continue;
     const MarkupFacts* m = run.markup(page);
     pages.push_back(page);
-    signatures.push_back(&*read->signature);
+    signatures.push_back(signature);
     groups.push_back(m ? m->textHash : 0);
   }
   const double threshold = content.settings().nearDuplicateThreshold / 100.0;

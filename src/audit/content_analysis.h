@@ -45,13 +45,20 @@ struct ContentSettings {
 class ContentAnalysis {
  public:
   ContentAnalysis(ContentSettings settings,
-                  std::function<const PageContent*(const ZelUrl*)> pageContentOf)
-      : settings_(std::move(settings)), pageContentOf_(std::move(pageContentOf)) {}
+                  std::function<const PageContent*(const ZelUrl*)> pageContentOf,
+                  std::function<const Signature*(const ZelUrl*)> signatureOf)
+      : settings_(std::move(settings)),
+        pageContentOf_(std::move(pageContentOf)),
+        signatureOf_(std::move(signatureOf)) {}
 
   const ContentSettings& settings() const { return settings_; }
   // What the scan read of a page; null when nothing was.
   const PageContent* pageContent(const ZelUrl* page) const {
     return pageContentOf_ ? pageContentOf_(page) : nullptr;
+  }
+  // The MinHash signature of a page's main text; null when it has none.
+  const Signature* signature(const ZelUrl* page) const {
+    return signatureOf_ ? signatureOf_(page) : nullptr;
   }
   // The site-wide scores of a page of the site; null for other records.
   const PageScores* scores(const ZelUrl* page) const;
@@ -60,6 +67,7 @@ class ContentAnalysis {
  private:
   ContentSettings settings_;
   std::function<const PageContent*(const ZelUrl*)> pageContentOf_;
+  std::function<const Signature*(const ZelUrl*)> signatureOf_;
   std::vector<PageScores> scores_;  // by the record's graph index
   std::vector<bool> scored_;
 };

@@ -61,7 +61,8 @@ std::unique_ptr<PageContent> ContentReader::read(const PageText& page) const {
   if (extractor_) content->readingsToFill().extracted = extractor_->extract(page.body);
   if (analyses_) {
     const TextUnits units = textUnits(page.mainText);
-    content->signature = minHashSignature(units.words);
+    if (std::optional<Signature> s = minHashSignature(units.words))
+      content->signature = std::make_unique<Signature>(*s);
     content->readability =
         scoresLanguage(page.lang) ? readabilityOf(units, *syllables_) : Readability();
     StructuredFacts facts = structuredFactsOf(page.body, page.structuredMarks);

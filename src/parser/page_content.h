@@ -43,7 +43,9 @@ struct PageReadings {
 // Kept for every page of a big site: what most crawls do not ask for is
 // behind a pointer.
 struct PageContent {
-  std::optional<Signature> signature;      // absent: too little main text
+  // Null: too little main text. Whoever keeps pages' content to the crawl's end
+  // may keep the signatures apart, all in one array (the session does).
+  std::unique_ptr<Signature> signature;
   std::optional<Readability> readability;  // absent when the analyses are off
   // Null when no search or extraction was asked for.
   std::unique_ptr<PageReadings> readings;
