@@ -324,6 +324,10 @@ void ZelHub::continueCrawl() {
   // status and no links read: asked again, or the walk would pass over it.
   for (ZelUrl* r : collection_)
     if (r->answerCutByStop()) r->forgetCutAnswer();
+  // From the start: a crawl read back after a crash kept its walk's place, and a
+  // record before it that was in flight, or whose links were not yet read, would
+  // never be sent (and never time out, unsent), so the crawl would not end.
+  nextUrlToCrawl_ = 0;
   getNextUrlToCrawl(nullptr);
   inProgressArray_.reset();
 }

@@ -362,6 +362,18 @@ TEST(SavedCrawl, ACrawlKilledOrOutOfDiskGoesOnFromItsLastCommit) {
   const auto wholeStatuses = statuses(whole);
   ASSERT_EQ(wholeStatuses.size(), static_cast<size_t>(kPages + 5));
 
+  // Read back as after a crash whose last commit had walked to the end: the
+  // records before that place without a good status are still fetched again.
+  const std::string late = dir / "late.db";
+  std::filesystem::copy_file(whole, late);
+  ASSERT_EQ(exec(late, "UPDATE crawl SET state = 'running', "
+                       "next_url_index = (SELECT count(*) FROM urls)"),
+            "");
+  site.clearLog();
+  EXPECT_EQ(run({"continue", late, "-q"}), 1);
+  EXPECT_EQ(site.requestsTo("/missing3.html").size(), 1u) << "a 404 is asked again";
+  EXPECT_EQ(statuses(late), wholeStatuses);
+
   // Killed once a commit holds some pages, and not yet the last.
   const pid_t pid = spawn(crawl(part, "2"), dir / "part.txt");
   const char* kGood = "SELECT count(*) FROM urls WHERE status LIKE '200%' AND links_pending = 0";
