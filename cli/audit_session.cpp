@@ -54,31 +54,20 @@ void AuditSession::keepHeadersRead(ZelUrl& page) {
 void AuditSession::setMarkup(const ZelUrl* page, MarkupFacts facts) {
   std::string bytes;
   encodeMarkupFacts(facts, bytes);
-  markup_.push_back({page, markupBytes_.size(), static_cast<uint32_t>(bytes.size())});
+  const uint32_t i = page->graphIndex();
+  while (markupAt_.size() <= i) markupAt_.push_back(MarkupEntry{0, 0, 0});
+  markupAt_[i] = MarkupEntry{markupBytes_.size(), static_cast<uint32_t>(bytes.size()), 0};
   markupBytes_.append(bytes.data(), bytes.size());
   for (auto& d : decoded_) d.first = nullptr;  // a page read again has new facts
-}
-
-void AuditSession::orderMarkup() {
-  // The facts stay where they are; an index orders them by page, and a page read
-  // again is found at its latest facts.
-  order_.resize(markup_.size());
-  for (uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
-  std::stable_sort(order_.begin(), order_.end(), [this](uint32_t a, uint32_t b) {
-    return std::less<const ZelUrl*>()(markup_[a].page, markup_[b].page);
-  });
 }
 
 const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
   if (!page) return nullptr;
   for (const auto& d : decoded_)
     if (d.first == page) return &d.second;
-  auto it =
-      std::upper_bound(order_.begin(), order_.end(), page, [this](const ZelUrl* p, uint32_t i) {
-        return std::less<const ZelUrl*>()(p, markup_[i].page);
-      });
-  if (it == order_.begin() || markup_[*(it - 1)].page != page) return nullptr;
-  const MarkupEntry& e = markup_[*(it - 1)];
+  const uint32_t i = page->graphIndex();
+  if (i >= markupAt_.size() || markupAt_[i].length == 0) return nullptr;
+  const MarkupEntry& e = markupAt_[i];
   std::optional<MarkupFacts> facts =
       decodeMarkupFacts(std::string_view(markupBytes_.data() + e.at, e.length));
   if (!facts) return nullptr;
@@ -90,7 +79,6 @@ const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
 const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> sitemaps) {
   if (!enabled_) return nullptr;
   sitemaps_ = std::move(sitemaps);
-  orderMarkup();
   audit::AuditInput input;
   input.records = &hub_.getLinksCollection();
   input.seo = &hub_.seoManager();

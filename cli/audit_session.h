@@ -61,19 +61,17 @@ class AuditSession {
   const Defaults& settings_;
   bool enabled_ = false;
   bool keepEveryHeader_ = false;
-  // In the order received (a page read again comes again), each page's facts in
-  // their compact form one after the other: a big site's in a file.
+  // Each page's facts in their compact form one after the other, in the order
+  // received (a page read again comes again), and where each page's latest are,
+  // by the record's graph index (length 0: none): a big site's both in files.
   struct MarkupEntry {
-    const ZelUrl* page;
-    size_t at;
-    uint32_t length;
+    uint64_t at;
+    uint32_t length, unused;
   };
-  std::vector<MarkupEntry> markup_;
+  SpillArray<MarkupEntry> markupAt_;
   SpillArray<char> markupBytes_;
-  std::vector<uint32_t> order_;  // places in markup_, by page, then as received
   mutable std::array<std::pair<const ZelUrl*, MarkupFacts>, kDecoded> decoded_;
   mutable size_t nextDecoded_ = 0;
-  void orderMarkup();
   std::optional<audit::SitemapReading> sitemaps_;
   std::optional<audit::SiteAudit> result_;
   ContentSession content_;

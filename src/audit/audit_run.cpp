@@ -17,27 +17,53 @@ AuditRun::AuditRun(const AuditInput& input, SiteAudit& out)
   httpsSite = startsWith(input.startingUrl, "https://");
 }
 
-ZelUrl* AuditRun::find(std::string_view address) const {
-  if (!addressesKnown_ && in.records) {  // made when first needed: many sites never need it
-    addressesKnown_ = true;
-    byAddress_.reserve(in.records->size() * 2);
-    for (ZelUrl* r : *in.records) {
-      byAddress_.emplace(r->getLinkUrl(), r);
-      byAddress_.emplace(r->getActualurl(), r);
-    }
+std::string_view AuditRun::keyOf(uint32_t key) const {
+  const ZelUrl* r = (*in.records)[key / 2];
+  return (key & 1) ? r->getActualurl() : r->getLinkUrl();
+}
+
+void AuditRun::indexAddresses() const {
+  addressesKnown_ = true;  // made when first needed: many sites never need it
+  const std::vector<ZelUrl*>& records = *in.records;
+  const auto fetchedElsewhere = [&](uint32_t k) {
+    return records[k]->getActualurl() != records[k]->getLinkUrl();
+  };
+  size_t keys = records.size();
+  for (uint32_t k = 0; k < records.size(); ++k) keys += fetchedElsewhere(k);
+  size_t size = 16;
+  while (size < keys + keys / 2) size *= 2;  // at most 2/3 full
+  byAddress_.assign(size, AddressSlot());
+  const size_t mask = size - 1;
+  for (uint32_t k = 0; k < records.size() * 2; ++k) {
+    if ((k & 1) && !fetchedElsewhere(k / 2)) continue;
+    const std::string_view key = keyOf(k);
+    const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(key));
+    size_t at = hash & mask;
+    while (byAddress_[at].key != kFree &&
+           (byAddress_[at].hash != hash || keyOf(byAddress_[at].key) != key))
+      at = (at + 1) & mask;
+    if (byAddress_[at].key == kFree) byAddress_[at] = AddressSlot{hash, k};  // the first keeps it
   }
+}
+
+ZelUrl* AuditRun::lookUp(std::string_view address) const {
+  const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(address));
+  const size_t mask = byAddress_.size() - 1;
+  for (size_t at = hash & mask; byAddress_[at].key != kFree; at = (at + 1) & mask)
+    if (byAddress_[at].hash == hash && keyOf(byAddress_[at].key) == address)
+      return (*in.records)[byAddress_[at].key / 2];
+  return nullptr;
+}
+
+ZelUrl* AuditRun::find(std::string_view address) const {
+  if (!in.records) return nullptr;
+  if (!addressesKnown_) indexAddresses();
   address = address.substr(0, address.find('#'));
   if (address.empty()) return nullptr;
-  if (auto it = byAddress_.find(address); it != byAddress_.end()) return it->second;
+  if (ZelUrl* r = lookUp(address)) return r;
   // Records may keep an address without its trailing "/" (shouldIgnoreSlash).
-  if (address.back() == '/') {
-    if (auto it = byAddress_.find(address.substr(0, address.size() - 1)); it != byAddress_.end())
-      return it->second;
-  } else {
-    const std::string slashed = std::string(address) + "/";
-    if (auto it = byAddress_.find(slashed); it != byAddress_.end()) return it->second;
-  }
-  return nullptr;
+  if (address.back() == '/') return lookUp(address.substr(0, address.size() - 1));
+  return lookUp(std::string(address) + "/");
 }
 
 const MarkupFacts* AuditRun::markup(const ZelUrl* r) const {
@@ -151,6 +177,7 @@ void AuditRun::runAll() {
   checkSecurity(*this);
   if (in.renderedOf) checkRenderedPages(*this);
   if (in.content) checkContentAnalyses(*this, *in.content);
+ 
 
   // One finding per type and address, records in the order the crawl made them.
   std::unordered_set<std::string> seenUrls;  // addresses without a record: few

@@ -2,6 +2,7 @@
 // Internal to the audit: one run of every check. It holds what the checks share
 // (the input, the limits, the pages of the site, an address look-up, each
 // page's verdict) and collects the findings into the SiteAudit being made.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,7 +48,17 @@ class AuditRun {
  private:
   void classify();
   SiteAudit& out_;
-  mutable std::unordered_map<std::string_view, ZelUrl*> byAddress_;
+  // Every record's address as linked and as fetched, first record first: slots
+  // of a linear-probing table (8 bytes each; a big site has millions of records).
+  struct AddressSlot {
+    uint32_t hash = 0;
+    uint32_t key = kFree;  // record number * 2, + 1 for the fetched address
+  };
+  static constexpr uint32_t kFree = UINT32_MAX;
+  std::string_view keyOf(uint32_t key) const;
+  void indexAddresses() const;
+  ZelUrl* lookUp(std::string_view address) const;
+  mutable std::vector<AddressSlot> byAddress_;
   mutable bool addressesKnown_ = false;
   // Short details repeat from page to page ("7 clicks", "12 words"): the first
   // few thousand different ones are stored once each.

@@ -18,6 +18,7 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content) {
   for (const ZelUrl* p : pages) most = std::max(most, p->graphIndex());
   std::vector<int32_t> node(static_cast<size_t>(most) + 1, -1);  // graph index -> page
   for (size_t k = 0; k < pages.size(); ++k) node[pages[k]->graphIndex()] = static_cast<int32_t>(k);
+  content.sizeScores(static_cast<size_t>(most) + 1);
   const auto nodeOf = [&](const ZelUrl* r) -> int32_t {
     return r && r->graphIndex() <= most && node[r->graphIndex()] >= 0 &&
                    pages[static_cast<size_t>(node[r->graphIndex()])] == r
@@ -26,9 +27,7 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content) {
   };
 
   LinkGraph graph;
-  size_t links = 0;
-  for (const ZelUrl* p : pages) links += p->getOutboundInstances().size();
-  graph.reserve(pages.size(), links);
+  graph.reserve(pages.size());
   std::vector<uint32_t> targets;
   std::vector<uint32_t> inlinks(pages.size(), 0);
   std::vector<uint32_t> linked;  // the pages one page links to, to count each once

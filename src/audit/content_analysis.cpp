@@ -9,12 +9,17 @@ const PageScores* ContentAnalysis::scores(const ZelUrl* page) const {
   return i < scored_.size() && scored_[i] ? &scores_[i] : nullptr;
 }
 
+void ContentAnalysis::sizeScores(size_t records) {
+  if (records <= scores_.size()) return;
+  // Exactly: a resize alone may double what a big site's scores take.
+  scores_.reserve(records);
+  scores_.resize(records);
+  scored_.resize(records);
+}
+
 PageScores& ContentAnalysis::scoresFor(const ZelUrl* page) {
   const uint32_t i = page->graphIndex();
-  if (i >= scores_.size()) {
-    scores_.resize(i + 1);
-    scored_.resize(i + 1);
-  }
+  if (i >= scores_.size()) sizeScores(i + 1);
   scored_[i] = true;
   return scores_[i];
 }

@@ -63,6 +63,8 @@ class ContentAnalysis {
   // The site-wide scores of a page of the site; null for other records.
   const PageScores* scores(const ZelUrl* page) const;
   PageScores& scoresFor(const ZelUrl* page);
+  // Room for the scores of records numbered below `records`, made at once.
+  void sizeScores(size_t records);
 
  private:
   ContentSettings settings_;

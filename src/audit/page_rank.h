@@ -8,21 +8,20 @@
 #include <utility>
 #include <vector>
 
+#include "platform/spill_memory.h"
+
 namespace zel::audit {
 
 // The links of pages 0, 1, 2... one page after the other, in one flat array (a
-// big site has millions of links: no vector a page).
+// big site has millions of links: no vector a page, and past a megabyte they
+// live in a file, read from start to end once a round).
 class LinkGraph {
  public:
   // The next page's targets: a target given twice counts once, a link to the
   // page itself not at all. `targets` is reordered.
   void addPage(std::vector<uint32_t>& targets);
-  // Room for this many pages and at most this many links, so that a big
-  // graph is not copied as it grows.
-  void reserve(size_t pages, size_t links) {
-    first_.reserve(pages + 1);
-    targets_.reserve(links);
-  }
+  // Room for this many pages, so that a big graph is not copied as it grows.
+  void reserve(size_t pages) { first_.reserve(pages + 1); }
   // From (from, to) pairs, for small graphs.
   static LinkGraph fromPairs(uint32_t pages,
                              const std::vector<std::pair<uint32_t, uint32_t>>& links);
@@ -34,7 +33,7 @@ class LinkGraph {
 
  private:
   std::vector<uint32_t> first_{0};  // page p's targets are [first_[p], first_[p + 1])
-  std::vector<uint32_t> targets_;
+  SpillArray<uint32_t> targets_;
 };
 
 struct PageRankRounds {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
@@ -16,8 +17,27 @@
 namespace zel {
 
 namespace {
-constexpr size_t kKeepNewest = 2;
-constexpr auto kReleaseEvery = std::chrono::milliseconds(100);
+constexpr size_t kKeepNewest = 1;
+// A walk over spilled data maps pages fast (a read maps its neighbours too), so
+// the file-backed part of the process is looked at often and given back when it
+// has grown by kMostMapped since the last time, and every kReleaseEvery anyway.
+constexpr auto kLookEvery = std::chrono::milliseconds(2);
+constexpr int kLooksPerRelease = 50;
+constexpr long kMostMapped = 8L << 20;
+
+// The process's resident file-backed and shared pages, in bytes (0 when unknown).
+long mappedFileBytes() {
+  const int fd = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return 0;
+  char text[128];
+  const ssize_t n = ::read(fd, text, sizeof text - 1);
+  ::close(fd);
+  if (n <= 0) return 0;
+  text[n] = '\0';
+  long size = 0, resident = 0, shared = 0;
+  if (std::sscanf(text, "%ld %ld %ld", &size, &resident, &shared) != 3) return 0;
+  return shared * ::sysconf(_SC_PAGESIZE);
+}
 
 int makeUnlinkedFile(const std::string& directory) {
   int fd = ::open(directory.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
@@ -53,10 +73,14 @@ class Releaser {
  private:
   void loop() {
     pthread_setname_np(pthread_self(), "zel-spill");
-    for (;;) {
-      std::this_thread::sleep_for(kReleaseEvery);
+    long mappedAfter = 0;  // after the last release
+    for (int look = 1;; ++look) {
+      std::this_thread::sleep_for(kLookEvery);
+      const long mapped = mappedFileBytes();
+      if (look % kLooksPerRelease != 0 && mapped < mappedAfter + kMostMapped) continue;
       std::lock_guard<std::mutex> lock(mutex_);
       for (const SpillRegion* region : regions_) region->release(kKeepNewest);
+      mappedAfter = mappedFileBytes();
     }
   }
   std::mutex mutex_;
