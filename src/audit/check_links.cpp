@@ -16,10 +16,36 @@ namespace zel::audit {
 
 namespace {
 
-void outlinks(AuditRun& run, const ZelUrl* page, size_t longestGeneric) {
+// Whether link texts say nothing of their target, worked out once a text: a
+// site's links share their texts (menus; one page's name on every link to it).
+class GenericTexts {
+ public:
+  explicit GenericTexts(const std::vector<std::string>& texts) : texts_(texts) {
+    for (const std::string& g : texts) longest_ = std::max(longest_, g.size());
+  }
+  bool says(const ZelLinkInstance& i) {
+    const uint32_t id = i.linkTextId();
+    if (id == 0) return false;
+    if (id >= known_.size()) known_.resize(std::max<size_t>(id + 1, known_.size() * 2), kUnknown);
+    if (known_[id] == kUnknown) {
+      const std::string_view text = trimWhitespace(i.linkText());
+      known_[id] = !text.empty() && text.size() <= longest_ &&
+                   std::any_of(texts_.begin(), texts_.end(),
+                               [&](const std::string& g) { return equalsIgnoreCase(g, text); });
+    }
+    return known_[id] == 1;
+  }
+
+ private:
+  static constexpr uint8_t kUnknown = 2;
+  const std::vector<std::string>& texts_;
+  size_t longest_ = 0;
+  std::vector<uint8_t> known_;  // by text id: 0 no, 1 yes, kUnknown
+};
+
+void outlinks(AuditRun& run, const ZelUrl* page, GenericTexts& genericTexts) {
   bool internal = false;
   FewOf nofollow, generic;
-  const auto& genericTexts = run.limits.genericLinkTexts;
   for (const ZelLinkInstance* i : page->getOutboundInstances()) {
     const ZelUrl* t = i->target();
     if (!t || !isPageLink(*i)) continue;
@@ -27,11 +53,8 @@ void outlinks(AuditRun& run, const ZelUrl* page, size_t longestGeneric) {
       internal = true;
       if (i->nf()) nofollow.note(t->getLinkUrl());
     }
-    const std::string_view text = trimWhitespace(i->linkText());
-    if (!text.empty() && text.size() <= longestGeneric &&
-        std::any_of(genericTexts.begin(), genericTexts.end(),
-                    [&](const std::string& g) { return equalsIgnoreCase(g, text); }))
-      generic.note("\"" + std::string(text) + "\" to " + t->getLinkUrl());
+    if (genericTexts.says(*i))
+      generic.note("\"" + std::string(trimWhitespace(i->linkText())) + "\" to " + t->getLinkUrl());
   }
   if (!internal) run.add(Issue::LinkNoInternalOutlinks, page);
   if (nofollow.total) run.add(Issue::LinkNofollowInternal, page, nofollow.text());
@@ -69,11 +92,9 @@ void privateAddresses(AuditRun& run) {
 }  // namespace
 
 void checkLinks(AuditRun& run) {
-  size_t longestGeneric = 0;
-  for (const std::string& g : run.limits.genericLinkTexts)
-    longestGeneric = std::max(longestGeneric, g.size());
+  GenericTexts genericTexts(run.limits.genericLinkTexts);
   for (const ZelUrl* page : run.pages) {
-    outlinks(run, page, longestGeneric);
+    outlinks(run, page, genericTexts);
     inlinks(run, page);
     if (page->getDistanceFromHome() > run.limits.maxDepth)
       run.add(Issue::LinkDeepPage, page, strf("%d clicks", page->getDistanceFromHome()));
@@ -83,8 +104,8 @@ void checkLinks(AuditRun& run) {
   privateAddresses(run);
   if (run.in.seo && run.in.settings && run.in.settings->boolForKey("SEOEnabled"))
     for (ZelUrl* r : run.in.seo->getCollection())
-      if (r->getLinkCount() > run.limits.tooManyLinks)
-        run.add(Issue::LinkTooMany, r, strf("%d links", r->getLinkCount()));
+      if (r->getLinkcount() > run.limits.tooManyLinks)  // as the summary counted it
+        run.add(Issue::LinkTooMany, r, strf("%d links", r->getLinkcount()));
 }
 
 }  // namespace zel::audit

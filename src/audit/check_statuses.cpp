@@ -54,7 +54,7 @@ void linksToRedirects(AuditRun& run) {
       const ZelUrl* t = i->target();
       // Links a visitor follows: the alternates of link tags have their own check.
       if (!t || !t->isInternal() || t == page || t->getRedirectCount() == 0 || !isPageLink(*i) ||
-          i->linkText() == "[linked file]")
+          (i->textIsMarker() && i->linkText() == "[linked file]"))
         continue;
       if (std::find(targets.begin(), targets.end(), t->getLinkUrl()) != targets.end()) continue;
       ++total;

@@ -49,10 +49,11 @@ std::string redirectChainText(const ZelUrl& r) {
 
 bool isCanonicalLink(const ZelLinkInstance& i) {
   // The canonical's instance is the only one with this text and no rel.
-  return i.linkText() == "canonical" && i.getRel().empty();
+  return i.textIsMarker() && i.linkText() == "canonical" && i.getRel().empty();
 }
 
 bool isResourceLink(const ZelLinkInstance& i) {
+  if (!i.textIsMarker()) return false;
   const std::string& t = i.linkText();
   if (t.empty() || t[0] != '[') return t == "form action";
   if (startsWith(t, "[alt]:")) return true;

@@ -33,6 +33,8 @@ int32_t ZelLinkInstance::storedLineNumber() const {
 
 void ZelLinkInstance::setLinkText(std::optional<std::string_view> text) {
   text_ = text ? graph().intern(*text) : 0;
+  setFlag(kMarkerText, text && ((!text->empty() && text->front() == '[') ||
+                                *text == "form action" || *text == "canonical"));
 }
 
 const std::string& ZelLinkInstance::linkText() const { return graph().text(text_); }

@@ -28,6 +28,9 @@ class ZelLinkInstance {
   ZelUrl* target() const;
   void setLinkText(std::optional<std::string_view> text);
   bool hasLinkText() const { return text_ != 0; }
+  // The graph's number for the text, the same for equal texts (0: none), so that
+  // a reader can work out what a text means once, not once a link.
+  uint32_t linkTextId() const { return text_; }
 
   // Sets the rel flags found in the value (never clears one), then stores it.
   void setRel(std::string_view rel);
@@ -39,6 +42,10 @@ class ZelLinkInstance {
   // Texts; "" when absent.
   std::string getLinkText() const { return linkText(); }
   const std::string& linkText() const;
+  // Whether the text is one the scanner writes for what is not an anchor's text
+  // ("[linked file]", "[alt]: ...", "form action", "canonical"): read without
+  // fetching the text, since most links are anchors and a site has millions.
+  bool textIsMarker() const { return flags_ & kMarkerText; }
   std::string getRel() const;
   std::string getTargetAttr() const;
   std::string getHreflang() const;
@@ -104,11 +111,12 @@ class ZelLinkInstance {
     kRemoved = 1 << 9,      // left the hub's collection
     kInInbound = 1 << 10,   // in its target's inbound chain
     kInOutbound = 1 << 11,  // in its parent's outbound list
+    kMarkerText = 1 << 12,  // see textIsMarker
   };
   // The line number shares a word with the flags: its bits above kLineShift
   // hold 0 for none, the line + 1 when it fits, else kLineElsewhere (the line
   // is then in the attribute table).
-  static constexpr unsigned kLineShift = 12;
+  static constexpr unsigned kLineShift = 13;
   static constexpr uint32_t kNoLine = 0, kLineElsewhere = UINT32_MAX >> kLineShift;
   void setFlag(uint32_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
   int32_t storedLineNumber() const;

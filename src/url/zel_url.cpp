@@ -274,7 +274,7 @@ int32_t ZelUrl::getLinkCount() const {
   for (ZelLinkInstance* i : getOutboundInstances()) {
     ZelUrl* t = i->target();
     if (t && (t->getIsAudio() || t->getIsVideo() || t->getIsImage())) continue;
-    if (i->linkText() == "[linked file]") continue;
+    if (i->textIsMarker() && i->linkText() == "[linked file]") continue;
     ++n;
   }
   // Written only when it changes: once the report has counted every record, the
