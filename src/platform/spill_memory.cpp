@@ -19,11 +19,14 @@ namespace zel {
 namespace {
 constexpr size_t kKeepNewest = 1;
 // A walk over spilled data maps pages fast (a read maps its neighbours too), so
-// the file-backed part of the process is looked at often and given back when it
-// has grown by kMostMapped since the last time, and every kReleaseEvery anyway.
+// the file-backed part of the process is looked at every kLookEvery and given
+// back when it has grown by kMostMapped since the last time, and every 100 ms
+// anyway. A smaller bound costs more than it saves: a walk that reads links in
+// random order then faults on nearly every read (measured: 8 MB made the end of
+// a 300,000-page crawl 80% slower for 4% less peak memory).
 constexpr auto kLookEvery = std::chrono::milliseconds(2);
 constexpr int kLooksPerRelease = 50;
-constexpr long kMostMapped = 8L << 20;
+constexpr long kMostMapped = 32L << 20;
 
 // The process's resident file-backed and shared pages, in bytes (0 when unknown).
 long mappedFileBytes() {

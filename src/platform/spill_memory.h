@@ -5,7 +5,8 @@
 // made in a directory on disk and unlinked at once, so nothing is left behind.
 // It grows a chunk at a time, each chunk mapped at an address aligned to its
 // size, after the one before. One thread of the process gives the pages of all
-// but each region's newest chunks back every tenth of a second: their contents
+// but each region's newest chunk back every tenth of a second, and sooner when
+// a walk has mapped 32 MB of them since the last time: their contents
 // stay in the file (and in the kernel's cache while memory is free) and come
 // back when touched, so the process holds only what it is working on, and a
 // machine short of memory writes them out instead of ending the crawl.
