@@ -1,5 +1,7 @@
 #include "audit/content_analysis.h"
 
+#include <algorithm>
+
 #include "url/zel_url.h"
 
 namespace zel::audit {
@@ -19,7 +21,8 @@ void ContentAnalysis::sizeScores(size_t records) {
 
 PageScores& ContentAnalysis::scoresFor(const ZelUrl* page) {
   const uint32_t i = page->graphIndex();
-  if (i >= scores_.size()) sizeScores(i + 1);
+  // Sized once by the link score; else grown by doubling, not a page at a time.
+  if (i >= scores_.size()) sizeScores(std::max<size_t>(i + 1, scores_.size() * 2));
   scored_[i] = true;
   return scores_[i];
 }
