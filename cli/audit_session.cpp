@@ -81,6 +81,7 @@ const audit::SiteAudit* AuditSession::run(std::optional<audit::SitemapReading> s
   sitemaps_ = std::move(sitemaps);
   audit::AuditInput input;
   input.records = &hub_.getLinksCollection();
+  input.graph = &hub_.linkGraph();
   input.seo = &hub_.seoManager();
   input.settings = &settings_;
   input.startingUrl = hub_.getStartingUrl();

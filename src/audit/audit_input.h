@@ -17,6 +17,7 @@
 namespace zel {
 class Defaults;
 class ZelSEOManager;
+class ZelLinkGraph;
 class ZelUrl;
 }  // namespace zel
 
@@ -74,6 +75,9 @@ struct SitemapReading {
 
 struct AuditInput {
   const std::vector<ZelUrl*>* records = nullptr;  // the crawl's records, in crawl order
+  // The records' link graph: with it, what each record's inbound links are is read
+  // in one walk over the links in the order made; without it, record by record.
+  const ZelLinkGraph* graph = nullptr;
   ZelSEOManager* seo = nullptr;                   // the SEO collection and its groups
   const Defaults* settings = nullptr;
   std::string startingUrl;

@@ -8,6 +8,8 @@
 #include "audit/record_facts.h"
 #include "platform/text_format.h"
 #include "seo/zel_seo_manager.h"
+#include "url/zel_link_graph.h"
+#include "url/zel_link_instance.h"
 #include "url/zel_url.h"
 
 namespace zel::audit {
@@ -120,6 +122,54 @@ void AuditRun::add(Issue issue, const ZelUrl* r, std::string detail) {
 void AuditRun::addAddress(Issue issue, std::string url, std::string detail) {
   if (const ZelUrl* r = find(url)) return add(issue, r, std::move(detail));
   add(issue, nullptr, url.append(1, '\0').append(detail));
+}
+
+void AuditRun::readInlinks() {
+  inlinksRead_ = true;
+  if (!in.graph) return;
+  constexpr uint32_t kAny = 1u << 31, kFollowed = 1u << 30, kCount = kFollowed - 1;
+  inlinks_.assign(in.graph->recordCount(), 0);
+  // In the order made: the links of a page lie together, where a record's inbound
+  // chain jumps across the whole graph.
+  for (uint32_t k = 0; k < in.graph->instanceCount(); ++k) {
+    const ZelLinkInstance* i = in.graph->instance(k);
+    if (!i->inInboundList() || i->targetIndex() >= inlinks_.size()) continue;
+    uint32_t& bits = inlinks_[i->targetIndex()];
+    if (isResourceLink(*i)) continue;
+    bits |= kAny;
+    if (isCanonicalLink(*i)) continue;
+    if (!i->nf()) bits |= kFollowed;
+    if ((bits & kCount) != kCount) ++bits;
+  }
+}
+
+AuditRun::Inlinks AuditRun::inlinks(const ZelUrl* r) const {
+  if (!inlinksRead_) const_cast<AuditRun*>(this)->readInlinks();
+  Inlinks out;
+  if (in.graph) {
+    const uint32_t bits = r->graphIndex() < inlinks_.size() ? inlinks_[r->graphIndex()] : 0;
+    out.any = bits >> 31;
+    out.followedPageLink = (bits >> 30) & 1;
+    out.pageLinks = bits & ((1u << 30) - 1);
+    return out;
+  }
+  for (const ZelLinkInstance* i : r->getInboundInstances()) {
+    if (isResourceLink(*i)) continue;
+    out.any = true;
+    if (isCanonicalLink(*i)) continue;
+    out.followedPageLink |= !i->nf();
+    ++out.pageLinks;
+  }
+  return out;
+}
+
+bool AuditRun::isSitePage(const ZelUrl& r) const {
+  switch (sitePageByRecord(r)) {
+    case SitePageByRecord::No: return false;
+    case SitePageByRecord::Yes: return true;
+    case SitePageByRecord::ByInlinks: break;
+  }
+  return inlinks(&r).any;
 }
 
 // Which records are pages of the site, and each page's verdict in the order of

@@ -42,12 +42,26 @@ class AuditRun {
   void add(Issue issue, const ZelUrl* r, std::string detail = std::string());
   void addAddress(Issue issue, std::string url, std::string detail = std::string());
 
+  // What a record's inbound links are: any that is not a resource's, any followed
+  // link to a page, and how many links to a page.
+  struct Inlinks {
+    bool any = false, followedPageLink = false;
+    uint32_t pageLinks = 0;
+  };
+  Inlinks inlinks(const ZelUrl* r) const;
+  bool isSitePage(const ZelUrl& r) const;
+
   // Runs every check and fills the SiteAudit.
   void runAll();
 
  private:
   void classify();
+  void readInlinks();
   SiteAudit& out_;
+  // By graph index: bit 31 any inbound link that is not a resource's, bit 30 a
+  // followed link to a page, the rest the number of links to a page.
+  std::vector<uint32_t> inlinks_;
+  bool inlinksRead_ = false;
   // Every record's address as linked and as fetched, first record first: slots
   // of a linear-probing table (8 bytes each; a big site has millions of records).
   struct AddressSlot {

@@ -64,12 +64,10 @@ void outlinks(AuditRun& run, const ZelUrl* page, GenericTexts& genericTexts) {
 void inlinks(AuditRun& run, const ZelUrl* page) {
   if (page->isStartingPoint()) return;
   // One followed link is enough.
-  if (page->anyInboundInstance([](const ZelLinkInstance& i) { return isPageLink(i) && !i.nf(); }))
-    return;
-  size_t nofollow = 0;
-  for (const ZelLinkInstance* i : page->getInboundInstances()) nofollow += isPageLink(*i);
-  if (nofollow > 0)
-    run.add(Issue::LinkOnlyNofollowInlinks, page, strf("%zu nofollow links", nofollow));
+  const AuditRun::Inlinks links = run.inlinks(page);
+  if (!links.followedPageLink && links.pageLinks > 0)
+    run.add(Issue::LinkOnlyNofollowInlinks, page,
+            strf("%u nofollow links", static_cast<unsigned>(links.pageLinks)));
 }
 
 void privateAddresses(AuditRun& run) {

@@ -63,15 +63,24 @@ bool isResourceLink(const ZelLinkInstance& i) {
 
 bool isPageLink(const ZelLinkInstance& i) { return !isResourceLink(i) && !isCanonicalLink(i); }
 
-bool isSitePage(const ZelUrl& r) {
+SitePageByRecord sitePageByRecord(const ZelUrl& r) {
   // An error answer's type is its error page's: a link to a page that is gone still
   // names a page.
   const bool answered = statusCode(r) == 200;
   if (!r.isInternal() || (answered && !r.getIsHTML()) || r.getIsImage() || r.getIsCSS() ||
       r.getIsJS() || r.getIsPDF() || r.isXML() || r.getIsAudio() || r.getIsVideo())
-    return false;
-  if (r.isExempt() && !r.isDisallowed()) return false;  // not checked: nothing is known
-  if (r.isStartingPoint()) return true;
+    return SitePageByRecord::No;
+  if (r.isExempt() && !r.isDisallowed()) return SitePageByRecord::No;  // not checked
+  if (r.isStartingPoint()) return SitePageByRecord::Yes;
+  return SitePageByRecord::ByInlinks;
+}
+
+bool isSitePage(const ZelUrl& r) {
+  switch (sitePageByRecord(r)) {
+    case SitePageByRecord::No: return false;
+    case SitePageByRecord::Yes: return true;
+    case SitePageByRecord::ByInlinks: break;
+  }
   return r.anyInboundInstance([](const ZelLinkInstance& i) { return !isResourceLink(i); });
 }
 

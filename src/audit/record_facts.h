@@ -37,6 +37,10 @@ bool isPageLink(const ZelLinkInstance& i);
 // An internal HTML address that is a page, not a file a page loads: the start,
 // or reached by at least one link to a page.
 bool isSitePage(const ZelUrl& r);
+// The part of isSitePage that reads the record alone: Yes, No, or ByInlinks when
+// the answer is whether any inbound link is not a resource's.
+enum class SitePageByRecord { No, Yes, ByInlinks };
+SitePageByRecord sitePageByRecord(const ZelUrl& r);
 
 // The words of robots directives ("noindex, nofollow", "googlebot: none"), in
 // lower case, the crawler names dropped.

@@ -71,6 +71,9 @@ class ZelLinkInstance {
 
   // Left the hub's collection (it may still be in a record's list).
   bool isRemoved() const { return flags_ & kRemoved; }
+  // In its target's list of inbound links; the target's number in the graph.
+  bool inInboundList() const { return flags_ & kInInbound; }
+  uint32_t targetIndex() const { return target_; }
 
   bool nf() const { return flags_ & kNf; }
   bool nr() const { return flags_ & kNr; }
