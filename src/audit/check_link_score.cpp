@@ -7,6 +7,7 @@
 #include "audit/content_checks.h"
 #include "audit/page_rank.h"
 #include "audit/record_facts.h"
+#include "url/zel_link_instance.h"
 #include "url/zel_url.h"
 
 namespace zel::audit {
@@ -48,9 +49,12 @@ void scoreLinks(AuditRun& run, ContentAnalysis& content) {
     // telling a page link by its text costs more.
     linked.clear();
     for (const ZelLinkInstance* i : p->getOutboundInstances()) {
-      const int32_t to = nodeOf(i->target());
+      // By the target's number: reading the target record itself would be a
+      // miss of the cache for nearly every link of a big site.
+      const uint32_t at = i->targetIndex();
+      const int32_t to = at <= most ? node[at] : -1;
       if (to < 0 || !isPageLink(*i)) continue;
-      if (i->target() != p) linked.push_back(static_cast<uint32_t>(to));
+      if (at != p->graphIndex()) linked.push_back(static_cast<uint32_t>(to));
       if (passTo < 0 && !i->nf()) targets.push_back(static_cast<uint32_t>(to));
     }
     graph.addPage(targets);
