@@ -13,7 +13,7 @@
 namespace zel::audit {
 
 // The links of pages 0, 1, 2... one page after the other, in one flat array (a
-// big site has millions of links: no vector a page, and past a megabyte they
+// big site has millions of links: no vector a page, and past 256 KB they
 // live in a file, read from start to end once a round).
 class LinkGraph {
  public:

@@ -83,7 +83,7 @@ class SiteAudit {
 
  private:
   friend class AuditRun;
-  // A big site's findings run to millions: past a megabyte a type's live in a file.
+  // A big site's findings run to millions: past 256 KB a type's live in a file.
   std::vector<SpillArray<Finding>> byIssue_ =
       std::vector<SpillArray<Finding>>(static_cast<size_t>(Issue::kCount));
   // The details one after the other; an address without a record goes before its

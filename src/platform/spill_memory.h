@@ -63,8 +63,10 @@ class SpillArray {
   static_assert(std::is_trivially_copyable_v<T>);
 
  public:
-  static constexpr size_t kHeapBytes = size_t{1} << 20;
-  static constexpr size_t kChunkBytes = size_t{1} << 20;
+  // Small: a crawl keeps a score of these arrays (an audit's findings one a type),
+  // and each holds up to this much in the heap, then its newest chunk resident.
+  static constexpr size_t kHeapBytes = size_t{1} << 18;
+  static constexpr size_t kChunkBytes = size_t{1} << 18;
 
   SpillArray() = default;
   SpillArray(SpillArray&& other) noexcept { *this = std::move(other); }
@@ -159,7 +161,7 @@ class SpillArray {
     capacity_ = 0;
   }
 
-  static constexpr size_t kMaxChunks = size_t{1} << 16;
+  static constexpr size_t kMaxChunks = size_t{1} << 18;  // 64 GB of address space
   std::vector<T> heap_;
   std::unique_ptr<SpillRegion> region_;
   T* data_ = nullptr;
