@@ -124,10 +124,21 @@ void AuditRun::addAddress(Issue issue, std::string url, std::string detail) {
   add(issue, nullptr, url.append(1, '\0').append(detail));
 }
 
+namespace {
+// Counts one inbound link into `in`; its page-link count stops at `most`.
+void countInlink(const ZelLinkInstance& i, AuditRun::Inlinks& in, uint32_t most) {
+  if (isResourceLink(i)) return;
+  in.any = true;
+  if (isCanonicalLink(i)) return;
+  in.followedPageLink |= !i.nf();
+  if (in.pageLinks < most) ++in.pageLinks;
+}
+constexpr uint32_t kAny = 1u << 31, kFollowed = 1u << 30, kCount = kFollowed - 1;
+}  // namespace
+
 void AuditRun::readInlinks() {
   inlinksRead_ = true;
   if (!in.graph) return;
-  constexpr uint32_t kAny = 1u << 31, kFollowed = 1u << 30, kCount = kFollowed - 1;
   inlinks_.assign(in.graph->recordCount(), 0);
   // In the order made: the links of a page lie together, where a record's inbound
   // chain jumps across the whole graph.
@@ -135,11 +146,9 @@ void AuditRun::readInlinks() {
     const ZelLinkInstance* i = in.graph->instance(k);
     if (!i->inInboundList() || i->targetIndex() >= inlinks_.size()) continue;
     uint32_t& bits = inlinks_[i->targetIndex()];
-    if (isResourceLink(*i)) continue;
-    bits |= kAny;
-    if (isCanonicalLink(*i)) continue;
-    if (!i->nf()) bits |= kFollowed;
-    if ((bits & kCount) != kCount) ++bits;
+    Inlinks seen{(bits & kAny) != 0, (bits & kFollowed) != 0, bits & kCount};
+    countInlink(*i, seen, kCount);
+    bits = (seen.any ? kAny : 0) | (seen.followedPageLink ? kFollowed : 0) | seen.pageLinks;
   }
 }
 
@@ -148,18 +157,9 @@ AuditRun::Inlinks AuditRun::inlinks(const ZelUrl* r) const {
   Inlinks out;
   if (in.graph) {
     const uint32_t bits = r->graphIndex() < inlinks_.size() ? inlinks_[r->graphIndex()] : 0;
-    out.any = bits >> 31;
-    out.followedPageLink = (bits >> 30) & 1;
-    out.pageLinks = bits & ((1u << 30) - 1);
-    return out;
+    return Inlinks{(bits & kAny) != 0, (bits & kFollowed) != 0, bits & kCount};
   }
-  for (const ZelLinkInstance* i : r->getInboundInstances()) {
-    if (isResourceLink(*i)) continue;
-    out.any = true;
-    if (isCanonicalLink(*i)) continue;
-    out.followedPageLink |= !i->nf();
-    ++out.pageLinks;
-  }
+  for (const ZelLinkInstance* i : r->getInboundInstances()) countInlink(*i, out, UINT32_MAX);
   return out;
 }
 
@@ -227,7 +227,7 @@ void AuditRun::runAll() {
   checkSecurity(*this);
   if (in.renderedOf) checkRenderedPages(*this);
   if (in.content) checkContentAnalyses(*this, *in.content);
- 
+
 
   // One finding per type and address, records in the order the crawl made them.
   std::unordered_set<std::string> seenUrls;  // addresses without a record: few
