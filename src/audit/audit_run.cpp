@@ -163,6 +163,19 @@ AuditRun::Inlinks AuditRun::inlinks(const ZelUrl* r) const {
   return out;
 }
 
+uint8_t AuditRun::kindOf(const ZelUrl& r) {
+  return kTarget | (r.isInternal() ? kInternalTarget : 0) |
+         (r.getRedirectCount() > 0 ? kRedirectedTarget : 0) |
+         (r.getIsImage() || r.getIsAudio() || r.getIsVideo() ? kMediaTarget : 0);
+}
+
+uint8_t AuditRun::targetKind(const ZelLinkInstance& i) const {
+  const uint32_t t = i.targetIndex();
+  if (t < targetKinds_.size() && targetKinds_[t]) return targetKinds_[t];
+  const ZelUrl* r = i.target();  // a record the run was not given
+  return r ? kindOf(*r) : 0;
+}
+
 bool AuditRun::isSitePage(const ZelUrl& r) const {
   switch (sitePageByRecord(r)) {
     case SitePageByRecord::No: return false;
@@ -179,6 +192,9 @@ void AuditRun::classify() {
   if (in.seo) seoPages.assign(in.seo->getCollection().begin(), in.seo->getCollection().end());
   std::sort(seoPages.begin(), seoPages.end());
   for (ZelUrl* r : *in.records) {
+    if (r->graphIndex() >= targetKinds_.size())
+      targetKinds_.resize(std::max<size_t>(r->graphIndex() + 1, in.records->size()), 0);
+    targetKinds_[r->graphIndex()] = kindOf(*r);
     const bool html = r->getIsHTML() && !r->getIsPDF();
     if (!isSitePage(*r) && !(html && std::binary_search(seoPages.begin(), seoPages.end(), r))) {
       if (r->getIsPDF() && headerSaysNoindex(r)) out_.pdfsKeptOut_.insert(r);
@@ -237,10 +253,13 @@ void AuditRun::runAll() {
   std::vector<int32_t> slotOf(static_cast<size_t>(most) + 1, -1);  // graph index -> byRecord
   for (size_t issue = 0; issue < out_.byIssue_.size(); ++issue) {
     SpillArray<Finding>& f = out_.byIssue_[issue];
-    std::stable_sort(f.begin(), f.end(), [](const Finding& a, const Finding& b) {
+    const auto inCrawlOrder = [](const Finding& a, const Finding& b) {
       if (!a.record || !b.record) return a.record && !b.record;
       return a.record->graphIndex() < b.record->graphIndex();
-    });
+    };
+    // Most checks add their findings page by page in crawl order already.
+    if (!std::is_sorted(f.begin(), f.end(), inCrawlOrder))
+      std::stable_sort(f.begin(), f.end(), inCrawlOrder);
     seenUrls.clear();
     size_t kept = 0;
     for (size_t i = 0; i < f.size(); ++i) {

@@ -11,6 +11,10 @@
 
 #include "audit/site_audit.h"
 
+namespace zel {
+class ZelLinkInstance;
+}
+
 namespace zel::audit {
 
 class AuditRun {
@@ -51,13 +55,26 @@ class AuditRun {
   Inlinks inlinks(const ZelUrl* r) const;
   bool isSitePage(const ZelUrl& r) const;
 
+  // What the checks that walk a page's links ask of each link's target, read
+  // from one byte a record: a site's records do not fit in the processor's
+  // caches, and most links need nothing else of their target. 0: no target.
+  enum TargetKind : uint8_t {
+    kTarget = 1,
+    kInternalTarget = 2,
+    kRedirectedTarget = 4,  // answered with a redirect
+    kMediaTarget = 8,       // an image, audio or video file
+  };
+  uint8_t targetKind(const ZelLinkInstance& i) const;
+
   // Runs every check and fills the SiteAudit.
   void runAll();
 
  private:
   void classify();
   void readInlinks();
+  static uint8_t kindOf(const ZelUrl& r);
   SiteAudit& out_;
+  std::vector<uint8_t> targetKinds_;  // by graph index, filled by classify
   // By graph index: bit 31 any inbound link that is not a resource's, bit 30 a
   // followed link to a page, the rest the number of links to a page.
   std::vector<uint32_t> inlinks_;

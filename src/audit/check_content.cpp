@@ -22,19 +22,34 @@ void thinContent(AuditRun& run) {
 }
 
 void duplicateText(AuditRun& run) {
-  std::unordered_map<uint64_t, std::vector<const ZelUrl*>> byHash;
-  for (const ZelUrl* page : run.pages)
-    if (const MarkupFacts* m = run.markup(page); m && m->textHash)
-      byHash[m->textHash].push_back(page);
-  for (const ZelUrl* page : run.pages) {
-    const MarkupFacts* m = run.markup(page);
-    if (!m || !m->textHash) continue;
-    const auto& group = byHash[m->textHash];
-    if (group.size() < 2) continue;
-    const ZelUrl* other = group.front() == page ? group[1] : group.front();
-    run.add(Issue::ContentDuplicate, page,
+  // Pages by text hash, each page's facts read once; a group names its first page
+  // (its second, for the first) and its size.
+  std::vector<std::pair<uint64_t, uint32_t>> byHash;  // (hash, page number)
+  for (uint32_t k = 0; k < run.pages.size(); ++k)
+    if (const MarkupFacts* m = run.markup(run.pages[k]); m && m->textHash)
+      byHash.emplace_back(m->textHash, k);
+  std::sort(byHash.begin(), byHash.end());
+  struct Group {
+    uint32_t first, second, size;
+  };
+  std::vector<Group> groups;
+  std::vector<uint32_t> groupOf(run.pages.size(), UINT32_MAX);
+  for (size_t i = 0; i < byHash.size();) {
+    size_t end = i + 1;
+    while (end < byHash.size() && byHash[end].first == byHash[i].first) ++end;
+    if (end - i > 1) {
+      for (size_t k = i; k < end; ++k) groupOf[byHash[k].second] = static_cast<uint32_t>(groups.size());
+      groups.push_back(Group{byHash[i].second, byHash[i + 1].second, static_cast<uint32_t>(end - i)});
+    }
+    i = end;
+  }
+  for (uint32_t k = 0; k < run.pages.size(); ++k) {
+    if (groupOf[k] == UINT32_MAX) continue;
+    const Group& g = groups[groupOf[k]];
+    const ZelUrl* other = run.pages[g.first == k ? g.second : g.first];
+    run.add(Issue::ContentDuplicate, run.pages[k],
             strf("same text as %s%s", other->getActualLinkUrl().c_str(),
-                 group.size() > 2 ? strf(" and %zu more", group.size() - 2).c_str() : ""));
+                 g.size > 2 ? strf(" and %u more", g.size - 2).c_str() : ""));
   }
 }
 

@@ -47,14 +47,15 @@ void outlinks(AuditRun& run, const ZelUrl* page, GenericTexts& genericTexts) {
   bool internal = false;
   FewOf nofollow, generic;
   for (const ZelLinkInstance* i : page->getOutboundInstances()) {
-    const ZelUrl* t = i->target();
-    if (!t || !isPageLink(*i)) continue;
-    if (t->isInternal() && t != page) {
+    const uint8_t kind = run.targetKind(*i);
+    if (!kind || !isPageLink(*i)) continue;
+    if ((kind & AuditRun::kInternalTarget) && i->targetIndex() != page->graphIndex()) {
       internal = true;
-      if (i->nf()) nofollow.note(t->getLinkUrl());
+      if (i->nf()) nofollow.note(i->target()->getLinkUrl());
     }
     if (genericTexts.says(*i))
-      generic.note("\"" + std::string(trimWhitespace(i->linkText())) + "\" to " + t->getLinkUrl());
+      generic.note("\"" + std::string(trimWhitespace(i->linkText())) + "\" to " +
+                   i->target()->getLinkUrl());
   }
   if (!internal) run.add(Issue::LinkNoInternalOutlinks, page);
   if (nofollow.total) run.add(Issue::LinkNofollowInternal, page, nofollow.text());

@@ -51,11 +51,12 @@ void linksToRedirects(AuditRun& run) {
     std::vector<std::string> targets;
     size_t total = 0;
     for (const ZelLinkInstance* i : page->getOutboundInstances()) {
-      const ZelUrl* t = i->target();
+      constexpr uint8_t kWanted = AuditRun::kInternalTarget | AuditRun::kRedirectedTarget;
       // Links a visitor follows: the alternates of link tags have their own check.
-      if (!t || !t->isInternal() || t == page || t->getRedirectCount() == 0 || !isPageLink(*i) ||
-          (i->textIsMarker() && i->linkText() == "[linked file]"))
+      if ((run.targetKind(*i) & kWanted) != kWanted || i->targetIndex() == page->graphIndex() ||
+          !isPageLink(*i) || (i->textIsMarker() && i->linkText() == "[linked file]"))
         continue;
+      const ZelUrl* t = i->target();
       if (std::find(targets.begin(), targets.end(), t->getLinkUrl()) != targets.end()) continue;
       ++total;
       targets.push_back(t->getLinkUrl());

@@ -157,7 +157,14 @@ void MarkupFactsGatherer::attribute(ZelParser&, const TagEvent&, std::string_vie
                                                               std::string_view::npos);
   if (tag_.kind == kOther || end == ValueEnd::End) return;
   auto is = [&](std::string_view n) { return equalsIgnoreCase(name, n); };
-  auto take = [&](std::string& into) { into = unescapeEntities(value); };
+  // Assigned in place where there is nothing to unescape: the buffers are kept
+  // from tag to tag.
+  auto take = [&](std::string& into) {
+    if (value.find('&') == std::string_view::npos)
+      into.assign(value.data(), value.size());
+    else
+      into = unescapeEntities(value);
+  };
   switch (tag_.kind) {
     case kHtml:
       if (is("lang")) {
@@ -308,7 +315,7 @@ void MarkupFactsGatherer::closeBodyTag(ZelParser& p) {
       noteAddress(p, tag_.href, false, "link");
       anchorOpen_ = true;
       anchorHasText_ = hasText(tag_.label);
-      anchorHref_ = std::string(trimmed(tag_.href));
+      anchorHref_.assign(trimmed(tag_.href));
       anchorStart_ = tag_.start;
       break;
     case kResource:
