@@ -8,11 +8,22 @@
 
 namespace zel::cli {
 
+namespace {
+std::atomic<uint64_t> lastGeneration{0};
+
+struct DecodedFacts {
+  uint64_t generation = 0;
+  std::array<std::pair<const ZelUrl*, MarkupFacts>, AuditSession::kDecoded> slots;
+  size_t next = 0;
+};
+}  // namespace
+
 AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
     : hub_(hub),
       settings_(settings),
       enabled_(settings.boolForKey("auditEnabled")),
       content_(hub, settings, enabled_) {
+  generation_ = ++lastGeneration;
   if (!enabled_) return;
   hub.setKeepsResponseHeaders(true);  // X-Robots-Tag, Link and the security headers
   hub.setMarkupFactsReceiver([this](ZelUrl* page, MarkupFacts&& facts) {
@@ -58,12 +69,17 @@ void AuditSession::setMarkup(const ZelUrl* page, MarkupFacts facts) {
   while (markupAt_.size() <= i) markupAt_.push_back(MarkupEntry{0, 0, 0});
   markupAt_[i] = MarkupEntry{markupBytes_.size(), static_cast<uint32_t>(bytes.size()), 0};
   markupBytes_.append(bytes.data(), bytes.size());
-  for (auto& d : decoded_) d.first = nullptr;  // a page read again has new facts
+  generation_ = ++lastGeneration;  // a page read again has new facts
 }
 
 const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
   if (!page) return nullptr;
-  for (const auto& d : decoded_)
+  thread_local DecodedFacts decoded;  // the audit's checks run on two threads
+  if (decoded.generation != generation_) {
+    decoded.generation = generation_;
+    for (auto& d : decoded.slots) d.first = nullptr;
+  }
+  for (const auto& d : decoded.slots)
     if (d.first == page) return &d.second;
   const uint32_t i = page->graphIndex();
   if (i >= markupAt_.size() || markupAt_[i].length == 0) return nullptr;
@@ -71,7 +87,7 @@ const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
   std::optional<MarkupFacts> facts =
       decodeMarkupFacts(std::string_view(markupBytes_.data() + e.at, e.length));
   if (!facts) return nullptr;
-  auto& slot = decoded_[nextDecoded_++ % decoded_.size()];
+  auto& slot = decoded.slots[decoded.next++ % decoded.slots.size()];
   slot = {page, std::move(*facts)};
   return &slot.second;
 }

@@ -4,6 +4,7 @@
 // reading of the sitemaps) is over, and lets the SEO summary count the pages
 // with mixed content. Every output reads the one result through it.
 #include <array>
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -38,8 +39,8 @@ class AuditSession {
   // Facts of a page read back with a saved crawl (a page read again replaces them).
   void setMarkup(const ZelUrl* page, MarkupFacts facts);
   // A page's facts, once the audit has run (null when there are none). They are
-  // read back from their compact form: the pointer stays good while the facts
-  // of fewer than kDecoded other pages are asked for.
+  // read back from their compact form: the pointer stays good while the same
+  // thread asks for the facts of fewer than kDecoded other pages.
   static constexpr size_t kDecoded = 8;
   const MarkupFacts* markupOf(const ZelUrl* page) const;
   // What the browser found on a rendered page (a page rendered again replaces it).
@@ -70,8 +71,9 @@ class AuditSession {
   };
   SpillArray<MarkupEntry> markupAt_;
   SpillArray<char> markupBytes_;
-  mutable std::array<std::pair<const ZelUrl*, MarkupFacts>, kDecoded> decoded_;
-  mutable size_t nextDecoded_ = 0;
+  // Each thread keeps the facts it decoded last, under this number: a new one
+  // for each session and each time a page's facts change.
+  std::atomic<uint64_t> generation_;
   std::optional<audit::SitemapReading> sitemaps_;
   std::optional<audit::SiteAudit> result_;
   ContentSession content_;

@@ -1,6 +1,11 @@
 #include "audit/audit_run.h"
 
+#include <pthread.h>
+
 #include <algorithm>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <unordered_set>
 
 #include "audit/content_analysis.h"
@@ -14,10 +19,39 @@
 
 namespace zel::audit {
 
+struct AuditRun::Shared {
+  std::vector<ZelUrl*> pages, sitePages;
+  std::vector<uint8_t> targetKinds;  // by graph index, filled by classify
+  // By graph index: bit 31 any inbound link that is not a resource's, bit 30 a
+  // followed link to a page, the rest the number of links to a page.
+  std::vector<uint32_t> inlinks;
+  std::once_flag inlinksRead;
+  std::vector<AddressSlot> byAddress;
+  std::once_flag addressesKnown;  // made when first needed: many sites never need it
+};
+
 AuditRun::AuditRun(const AuditInput& input, SiteAudit& out)
-    : in(input), limits(out.limits_), out_(out) {
+    : shared_(std::make_shared<Shared>()),
+      in(input),
+      limits(out.limits_),
+      pages(shared_->pages),
+      sitePages(shared_->sitePages),
+      out_(out),
+      sink_(out) {
   httpsSite = startsWith(input.startingUrl, "https://");
 }
+
+AuditRun::AuditRun(const AuditRun& main, SiteAudit& sink)
+    : shared_(main.shared_),
+      in(main.in),
+      limits(main.limits),
+      pages(shared_->pages),
+      sitePages(shared_->sitePages),
+      httpsSite(main.httpsSite),
+      out_(main.out_),
+      sink_(sink) {}
+
+AuditRun::~AuditRun() = default;
 
 std::string_view AuditRun::keyOf(uint32_t key) const {
   const ZelUrl* r = (*in.records)[key / 2];
@@ -25,7 +59,6 @@ std::string_view AuditRun::keyOf(uint32_t key) const {
 }
 
 void AuditRun::indexAddresses() const {
-  addressesKnown_ = true;  // made when first needed: many sites never need it
   const std::vector<ZelUrl*>& records = *in.records;
   const auto fetchedElsewhere = [&](uint32_t k) {
     return records[k]->getActualurl() != records[k]->getLinkUrl();
@@ -34,32 +67,33 @@ void AuditRun::indexAddresses() const {
   for (uint32_t k = 0; k < records.size(); ++k) keys += fetchedElsewhere(k);
   size_t size = 16;
   while (size < keys + keys / 2) size *= 2;  // at most 2/3 full
-  byAddress_.assign(size, AddressSlot());
+  std::vector<AddressSlot>& slots = shared_->byAddress;
+  slots.assign(size, AddressSlot());
   const size_t mask = size - 1;
   for (uint32_t k = 0; k < records.size() * 2; ++k) {
     if ((k & 1) && !fetchedElsewhere(k / 2)) continue;
     const std::string_view key = keyOf(k);
     const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(key));
     size_t at = hash & mask;
-    while (byAddress_[at].key != kFree &&
-           (byAddress_[at].hash != hash || keyOf(byAddress_[at].key) != key))
+    while (slots[at].key != kFree && (slots[at].hash != hash || keyOf(slots[at].key) != key))
       at = (at + 1) & mask;
-    if (byAddress_[at].key == kFree) byAddress_[at] = AddressSlot{hash, k};  // the first keeps it
+    if (slots[at].key == kFree) slots[at] = AddressSlot{hash, k};  // the first keeps it
   }
 }
 
 ZelUrl* AuditRun::lookUp(std::string_view address) const {
   const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(address));
-  const size_t mask = byAddress_.size() - 1;
-  for (size_t at = hash & mask; byAddress_[at].key != kFree; at = (at + 1) & mask)
-    if (byAddress_[at].hash == hash && keyOf(byAddress_[at].key) == address)
-      return (*in.records)[byAddress_[at].key / 2];
+  const std::vector<AddressSlot>& slots = shared_->byAddress;
+  const size_t mask = slots.size() - 1;
+  for (size_t at = hash & mask; slots[at].key != kFree; at = (at + 1) & mask)
+    if (slots[at].hash == hash && keyOf(slots[at].key) == address)
+      return (*in.records)[slots[at].key / 2];
   return nullptr;
 }
 
 ZelUrl* AuditRun::find(std::string_view address) const {
   if (!in.records) return nullptr;
-  if (!addressesKnown_) indexAddresses();
+  std::call_once(shared_->addressesKnown, [this] { indexAddresses(); });
   address = address.substr(0, address.find('#'));
   if (address.empty()) return nullptr;
   if (ZelUrl* r = lookUp(address)) return r;
@@ -108,15 +142,15 @@ void AuditRun::add(Issue issue, const ZelUrl* r, std::string detail) {
   if (detail.size() <= kShortText && r) {
     if (auto it = sharedTexts_.find(detail); it != sharedTexts_.end()) {
       f.textAt = it->second;
-      out_.byIssue_[static_cast<size_t>(issue)].push_back(f);
+      sink_.byIssue_[static_cast<size_t>(issue)].push_back(f);
       return;
     }
   }
-  f.textAt = static_cast<uint32_t>(out_.texts_.size());
-  out_.texts_.append(detail.data(), detail.size());
+  f.textAt = static_cast<uint32_t>(sink_.texts_.size());
+  sink_.texts_.append(detail.data(), detail.size());
   if (detail.size() <= kShortText && r && sharedTexts_.size() < kMostShared)
     sharedTexts_.emplace(std::move(detail), f.textAt);
-  out_.byIssue_[static_cast<size_t>(issue)].push_back(f);
+  sink_.byIssue_[static_cast<size_t>(issue)].push_back(f);
 }
 
 void AuditRun::addAddress(Issue issue, std::string url, std::string detail) {
@@ -136,16 +170,16 @@ void countInlink(const ZelLinkInstance& i, AuditRun::Inlinks& in, uint32_t most)
 constexpr uint32_t kAny = 1u << 31, kFollowed = 1u << 30, kCount = kFollowed - 1;
 }  // namespace
 
-void AuditRun::readInlinks() {
-  inlinksRead_ = true;
+void AuditRun::readInlinks() const {
   if (!in.graph) return;
-  inlinks_.assign(in.graph->recordCount(), 0);
+  std::vector<uint32_t>& counts = shared_->inlinks;
+  counts.assign(in.graph->recordCount(), 0);
   // In the order made: the links of a page lie together, where a record's inbound
   // chain jumps across the whole graph.
   for (uint32_t k = 0; k < in.graph->instanceCount(); ++k) {
     const ZelLinkInstance* i = in.graph->instance(k);
-    if (!i->inInboundList() || i->targetIndex() >= inlinks_.size()) continue;
-    uint32_t& bits = inlinks_[i->targetIndex()];
+    if (!i->inInboundList() || i->targetIndex() >= counts.size()) continue;
+    uint32_t& bits = counts[i->targetIndex()];
     Inlinks seen{(bits & kAny) != 0, (bits & kFollowed) != 0, bits & kCount};
     countInlink(*i, seen, kCount);
     bits = (seen.any ? kAny : 0) | (seen.followedPageLink ? kFollowed : 0) | seen.pageLinks;
@@ -153,10 +187,11 @@ void AuditRun::readInlinks() {
 }
 
 AuditRun::Inlinks AuditRun::inlinks(const ZelUrl* r) const {
-  if (!inlinksRead_) const_cast<AuditRun*>(this)->readInlinks();
+  std::call_once(shared_->inlinksRead, [this] { readInlinks(); });
   Inlinks out;
   if (in.graph) {
-    const uint32_t bits = r->graphIndex() < inlinks_.size() ? inlinks_[r->graphIndex()] : 0;
+    const std::vector<uint32_t>& counts = shared_->inlinks;
+    const uint32_t bits = r->graphIndex() < counts.size() ? counts[r->graphIndex()] : 0;
     return Inlinks{(bits & kAny) != 0, (bits & kFollowed) != 0, bits & kCount};
   }
   for (const ZelLinkInstance* i : r->getInboundInstances()) countInlink(*i, out, UINT32_MAX);
@@ -171,7 +206,8 @@ uint8_t AuditRun::kindOf(const ZelUrl& r) {
 
 uint8_t AuditRun::targetKind(const ZelLinkInstance& i) const {
   const uint32_t t = i.targetIndex();
-  if (t < targetKinds_.size() && targetKinds_[t]) return targetKinds_[t];
+  const std::vector<uint8_t>& kinds = shared_->targetKinds;
+  if (t < kinds.size() && kinds[t]) return kinds[t];
   const ZelUrl* r = i.target();  // a record the run was not given
   return r ? kindOf(*r) : 0;
 }
@@ -192,9 +228,10 @@ void AuditRun::classify() {
   if (in.seo) seoPages.assign(in.seo->getCollection().begin(), in.seo->getCollection().end());
   std::sort(seoPages.begin(), seoPages.end());
   for (ZelUrl* r : *in.records) {
-    if (r->graphIndex() >= targetKinds_.size())
-      targetKinds_.resize(std::max<size_t>(r->graphIndex() + 1, in.records->size()), 0);
-    targetKinds_[r->graphIndex()] = kindOf(*r);
+    std::vector<uint8_t>& kinds = shared_->targetKinds;
+    if (r->graphIndex() >= kinds.size())
+      kinds.resize(std::max<size_t>(r->graphIndex() + 1, in.records->size()), 0);
+    kinds[r->graphIndex()] = kindOf(*r);
     const bool html = r->getIsHTML() && !r->getIsPDF();
     if (!isSitePage(*r) && !(html && std::binary_search(seoPages.begin(), seoPages.end(), r))) {
       if (r->getIsPDF() && headerSaysNoindex(r)) out_.pdfsKeptOut_.insert(r);
@@ -224,26 +261,64 @@ void AuditRun::classify() {
   });
 }
 
+void AuditRun::prepareShared() {
+  // Worked out on first use and kept in the records: asked here, both threads
+  // then only read them.
+  for (const ZelUrl* page : pages) {
+    (void)page->getLinkedImagesArray();
+    (void)page->h1Count();
+  }
+}
+
+void AuditRun::takeFindings(SiteAudit& other) {
+  const size_t base = out_.texts_.size();
+  out_.texts_.append(other.texts_.data(), other.texts_.size());
+  for (size_t issue = 0; issue < other.byIssue_.size(); ++issue)
+    for (Finding f : other.byIssue_[issue]) {
+      f.textAt += static_cast<uint32_t>(base);
+      out_.byIssue_[issue].push_back(f);
+    }
+}
+
 void AuditRun::runAll() {
   if (!in.records) return;
   classify();
   // Before the findings grow: its link graph is the audit's biggest passing need.
   if (in.content && in.content->settings().analyses) scoreLinks(*this, *in.content);
+  // The checks read the classified site and change nothing of it: the later
+  // groups run on a second thread into a findings list of their own, added
+  // after this thread's, so that each type's findings keep the order one
+  // thread would give them.
+  prepareShared();
+  SiteAudit sideFindings;
+  AuditRun side(*this, sideFindings);
+  auto laterGroups = [&side] {
+    pthread_setname_np(pthread_self(), "zel-audit");  // for profilers and top -H
+    checkLinks(side);
+    checkDirectives(side);
+    checkCanonicals(side);
+    checkHreflang(side);
+    checkSitemaps(side);
+    checkSecurity(side);
+    if (side.in.renderedOf) checkRenderedPages(side);
+    if (side.in.content) checkContentAnalyses(side, *side.in.content);
+  };
+  std::thread second;
+  try {
+    second = std::thread(laterGroups);
+  } catch (const std::system_error&) {  // no thread to be had: one after the other
+  }
   checkStatuses(*this);
   checkAddresses(*this);
   checkTitlesAndDescriptions(*this);
   checkHeadings(*this);
   checkContent(*this);
   checkImages(*this);
-  checkLinks(*this);
-  checkDirectives(*this);
-  checkCanonicals(*this);
-  checkHreflang(*this);
-  checkSitemaps(*this);
-  checkSecurity(*this);
-  if (in.renderedOf) checkRenderedPages(*this);
-  if (in.content) checkContentAnalyses(*this, *in.content);
-
+  if (second.joinable())
+    second.join();
+  else
+    laterGroups();
+  takeFindings(sideFindings);
 
   // One finding per type and address, records in the order the crawl made them.
   std::unordered_set<std::string> seenUrls;  // addresses without a record: few

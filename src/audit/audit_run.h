@@ -3,6 +3,7 @@
 // (the input, the limits, the pages of the site, an address look-up, each
 // page's verdict) and collects the findings into the SiteAudit being made.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,16 +19,24 @@ class ZelLinkInstance;
 namespace zel::audit {
 
 class AuditRun {
+  // What every check reads and none changes once the site is classified: shared
+  // by the runs of the threads the checks are spread over.
+  struct Shared;
+  std::shared_ptr<Shared> shared_;
+
  public:
   AuditRun(const AuditInput& input, SiteAudit& out);
+  // A run over the same classified site whose findings go to `sink`.
+  AuditRun(const AuditRun& main, SiteAudit& sink);
+  ~AuditRun();
 
   const AuditInput& in;
   const AuditLimits& limits;
   // Internal HTML pages that answered 200 without a redirect (soft 404s aside):
   // what "a page" means to the page checks, in crawl order.
-  std::vector<ZelUrl*> pages;
+  std::vector<ZelUrl*>& pages;
   // Every page of the site that gets a verdict, in crawl order.
-  std::vector<ZelUrl*> sitePages;
+  std::vector<ZelUrl*>& sitePages;
   bool httpsSite = false;
 
   // The record for an address (with or without a fragment or a trailing "/"), or null.
@@ -71,14 +80,14 @@ class AuditRun {
 
  private:
   void classify();
-  void readInlinks();
+  void readInlinks() const;
+  // Before the checks are spread over threads: what is worked out on first use.
+  void prepareShared();
+  // The other run's findings after this run's, type by type.
+  void takeFindings(SiteAudit& other);
   static uint8_t kindOf(const ZelUrl& r);
-  SiteAudit& out_;
-  std::vector<uint8_t> targetKinds_;  // by graph index, filled by classify
-  // By graph index: bit 31 any inbound link that is not a resource's, bit 30 a
-  // followed link to a page, the rest the number of links to a page.
-  std::vector<uint32_t> inlinks_;
-  bool inlinksRead_ = false;
+  SiteAudit& out_;   // the verdicts, and where the findings end up
+  SiteAudit& sink_;  // where this run adds its findings
   // Every record's address as linked and as fetched, first record first: slots
   // of a linear-probing table (8 bytes each; a big site has millions of records).
   struct AddressSlot {
@@ -89,8 +98,6 @@ class AuditRun {
   std::string_view keyOf(uint32_t key) const;
   void indexAddresses() const;
   ZelUrl* lookUp(std::string_view address) const;
-  mutable std::vector<AddressSlot> byAddress_;
-  mutable bool addressesKnown_ = false;
   // Short details repeat from page to page ("7 clicks", "12 words"): the first
   // few thousand different ones are stored once each.
   std::unordered_map<std::string, uint32_t> sharedTexts_;
