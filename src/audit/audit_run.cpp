@@ -264,20 +264,26 @@ void AuditRun::classify() {
 void AuditRun::prepareShared() {
   // Worked out on first use and kept in the records: asked here, both threads
   // then only read them.
-  for (const ZelUrl* page : pages) {
-    (void)page->getLinkedImagesArray();
-    (void)page->h1Count();
-  }
+  for (const ZelUrl* page : pages) (void)page->h1Count();
 }
 
 void AuditRun::takeFindings(SiteAudit& other) {
-  const size_t base = out_.texts_.size();
+  const auto base = static_cast<uint32_t>(out_.texts_.size());
   out_.texts_.append(other.texts_.data(), other.texts_.size());
-  for (size_t issue = 0; issue < other.byIssue_.size(); ++issue)
-    for (Finding f : other.byIssue_[issue]) {
-      f.textAt += static_cast<uint32_t>(base);
-      out_.byIssue_[issue].push_back(f);
+  other.texts_ = SpillArray<char>();
+  for (size_t issue = 0; issue < other.byIssue_.size(); ++issue) {
+    SpillArray<Finding>& from = other.byIssue_[issue];
+    if (from.empty()) continue;
+    if (base > 0)
+      for (Finding& f : from) f.textAt += base;
+    SpillArray<Finding>& to = out_.byIssue_[issue];
+    if (to.empty()) {
+      to = std::move(from);  // most types come from one group: moved, not copied
+    } else {
+      to.append(from.data(), from.size());
+      from = SpillArray<Finding>();
     }
+  }
 }
 
 void AuditRun::runAll() {

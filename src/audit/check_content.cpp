@@ -94,7 +94,10 @@ void checkImages(AuditRun& run) {
   for (const ZelUrl* page : run.pages) {
     std::vector<std::string> noAlt, longAlt;
     size_t noAltTotal = 0, longAltTotal = 0;
-    for (const ZelLinkInstance* i : page->getLinkedImagesArray()) {
+    // The page's images, as getLinkedImagesArray lists them, without making that
+    // list: most links are to pages, which their kind byte tells.
+    for (const ZelLinkInstance* i : page->getOutboundInstances()) {
+      if (!(run.targetKind(*i) & AuditRun::kMediaTarget) || !i->target()->getIsImage()) continue;
       const std::string& text = i->linkText();
       const size_t mark = text.find("[alt]:");
       auto target = [i] { return i->target() ? i->target()->getLinkUrl() : std::string(); };
