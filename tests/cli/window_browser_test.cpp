@@ -50,7 +50,8 @@ class WindowPage {
         "Log.entryAdded",
         [this](const Json& p) {
           if (p["entry"].value("level", "") == "error")
-            problems.push_back("log: " + p["entry"].value("text", ""));
+            problems.push_back("log: " + p["entry"].value("text", "") + " " +
+                               p["entry"].value("url", ""));  // which request failed
         },
         session_);
     client_.on(
