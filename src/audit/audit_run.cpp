@@ -227,8 +227,8 @@ void AuditRun::classify() {
   std::vector<const ZelUrl*> seoPages;
   if (in.seo) seoPages.assign(in.seo->getCollection().begin(), in.seo->getCollection().end());
   std::sort(seoPages.begin(), seoPages.end());
+  std::vector<uint8_t>& kinds = shared_->targetKinds;
   for (ZelUrl* r : *in.records) {
-    std::vector<uint8_t>& kinds = shared_->targetKinds;
     if (r->graphIndex() >= kinds.size())
       kinds.resize(std::max<size_t>(r->graphIndex() + 1, in.records->size()), 0);
     kinds[r->graphIndex()] = kindOf(*r);
@@ -261,12 +261,6 @@ void AuditRun::classify() {
   });
 }
 
-void AuditRun::prepareShared() {
-  // Worked out on first use and kept in the records: asked here, both threads
-  // then only read them.
-  for (const ZelUrl* page : pages) (void)page->h1Count();
-}
-
 void AuditRun::takeFindings(SiteAudit& other) {
   const auto base = static_cast<uint32_t>(out_.texts_.size());
   out_.texts_.append(other.texts_.data(), other.texts_.size());
@@ -294,8 +288,9 @@ void AuditRun::runAll() {
   // The checks read the classified site and change nothing of it: the later
   // groups run on a second thread into a findings list of their own, added
   // after this thread's, so that each type's findings keep the order one
-  // thread would give them.
-  prepareShared();
+  // thread would give them. What records work out on first use and keep is
+  // either known by now (their types, asked by classify) or asked by one of the
+  // two only (h1 counts by the first, link counts by the second).
   SiteAudit sideFindings;
   AuditRun side(*this, sideFindings);
   auto laterGroups = [&side] {

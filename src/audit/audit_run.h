@@ -81,8 +81,6 @@ class AuditRun {
  private:
   void classify();
   void readInlinks() const;
-  // Before the checks are spread over threads: what is worked out on first use.
-  void prepareShared();
   // The other run's findings after this run's, type by type.
   void takeFindings(SiteAudit& other);
   static uint8_t kindOf(const ZelUrl& r);

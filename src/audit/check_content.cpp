@@ -38,8 +38,10 @@ void duplicateText(AuditRun& run) {
     size_t end = i + 1;
     while (end < byHash.size() && byHash[end].first == byHash[i].first) ++end;
     if (end - i > 1) {
-      for (size_t k = i; k < end; ++k) groupOf[byHash[k].second] = static_cast<uint32_t>(groups.size());
-      groups.push_back(Group{byHash[i].second, byHash[i + 1].second, static_cast<uint32_t>(end - i)});
+      for (size_t k = i; k < end; ++k)
+        groupOf[byHash[k].second] = static_cast<uint32_t>(groups.size());
+      groups.push_back(
+          Group{byHash[i].second, byHash[i + 1].second, static_cast<uint32_t>(end - i)});
     }
     i = end;
   }
