@@ -30,9 +30,13 @@ class Alternates {
   }
 
   const std::vector<Alternate>& of(const ZelUrl* page) {
-    auto [it, fresh] = cache_.try_emplace(page);
-    if (fresh) it->second = gather(page);
-    return it->second;
+    static const std::vector<Alternate> kNone;
+    if (auto it = cache_.find(page); it != cache_.end()) return it->second;
+    std::vector<Alternate> found = gather(page);
+    // Most pages name none: asked again, such a page is read again (its links'
+    // flags), rather than a site's worth of empty entries kept.
+    if (found.empty()) return kNone;
+    return cache_.emplace(page, std::move(found)).first->second;
   }
 
  private:
