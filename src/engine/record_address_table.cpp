@@ -7,16 +7,32 @@
 namespace zel {
 
 std::string_view RecordAddressTable::keyOf(const Slot& slot) const {
+  const char* bytes = bytesAt(slot.at);
   uint32_t length;
-  std::memcpy(&length, bytes_.data() + slot.at, sizeof length);
-  return {bytes_.data() + slot.at + sizeof length, length};
+  std::memcpy(&length, bytes, sizeof length);
+  return {bytes + sizeof length, length};
 }
 
 uint64_t RecordAddressTable::store(std::string_view key) {
-  const uint64_t at = bytes_.size();
   const auto length = static_cast<uint32_t>(key.size());
-  bytes_.append(reinterpret_cast<const char*>(&length), sizeof length);
-  bytes_.append(key);
+  const size_t need = sizeof length + key.size();
+  char* bytes;
+  uint64_t at;
+  if (need > kChunkBytes / 4) {
+    // A long key gets a block of its own, so it wastes no chunk's end.
+    at = kLong | longKeys_.size();
+    bytes = longKeys_.emplace_back(new char[need]).get();
+  } else {
+    if (chunks_.empty() || kChunkBytes - usedBytes_ < need) {
+      chunks_.emplace_back(new char[kChunkBytes]);
+      usedBytes_ = 0;
+    }
+    at = uint64_t{chunks_.size() - 1} << 32 | usedBytes_;
+    bytes = chunks_.back().get() + usedBytes_;
+    usedBytes_ += need;
+  }
+  std::memcpy(bytes, &length, sizeof length);
+  std::memcpy(bytes + sizeof length, key.data(), key.size());
   return at;
 }
 
@@ -52,7 +68,7 @@ void RecordAddressTable::prefetch(std::string_view key, int stage) const {
   const uint32_t hash = hashOf(key);
   const Slot& home = slots_[hash & (slots_.size() - 1)];
   if (stage == 0) return __builtin_prefetch(&home);
-  if (home.record != kEmpty && home.hash == hash) __builtin_prefetch(bytes_.data() + home.at);
+  if (home.record != kEmpty && home.hash == hash) __builtin_prefetch(bytesAt(home.at));
 }
 
 bool RecordAddressTable::erase(std::string_view key) {
@@ -77,17 +93,12 @@ bool RecordAddressTable::erase(std::string_view key) {
 void RecordAddressTable::grow() {
   std::vector<Slot> old(slots_.empty() ? 1024 : slots_.size() * 2);
   old.swap(slots_);
-  std::string oldBytes;
-  oldBytes.swap(bytes_);
-  bytes_.reserve(oldBytes.size());
   const size_t mask = slots_.size() - 1;
   for (const Slot& s : old) {
     if (s.record == kEmpty) continue;
-    uint32_t length;
-    std::memcpy(&length, oldBytes.data() + s.at, sizeof length);
     size_t at = s.hash & mask;
     while (slots_[at].record != kEmpty) at = (at + 1) & mask;
-    slots_[at] = Slot{s.record, s.hash, store({oldBytes.data() + s.at + sizeof length, length})};
+    slots_[at] = s;
   }
 }
 

@@ -2,9 +2,12 @@
 // The hub's table from an address to the record known by it. A slot is a record
 // number, the key's hash and where the key's bytes lie in the table's own store
 // (a length, then the text), so a look-up reads the slot and then the key and
-// never the record: on a big site each record is a miss of its own.
+// never the record: on a big site each record is a miss of its own. The keys
+// sit back to back in chunks that never move, so the store grows without
+// copying or spare room.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,22 +36,32 @@ class RecordAddressTable {
   struct Slot {
     uint32_t record = kEmpty;
     uint32_t hash = 0;
-    uint64_t at = 0;  // the key's length (4 bytes) and text in bytes_
+    // Where the key's length (4 bytes) and text are: chunk << 32 | offset, or
+    // kLong | the index of a long key's own block.
+    uint64_t at = 0;
   };
+  static constexpr size_t kChunkBytes = size_t{1} << 20;
+  static constexpr uint64_t kLong = uint64_t{1} << 63;
   static uint32_t hashOf(std::string_view key) {
     return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
+  }
+  const char* bytesAt(uint64_t at) const {
+    if (at & kLong) return longKeys_[at & ~kLong].get();
+    return chunks_[at >> 32].get() + (at & UINT32_MAX);
   }
   std::string_view keyOf(const Slot& slot) const;
   // The slot holding `key`, or the empty slot where it would go.
   size_t probe(std::string_view key, uint32_t hash) const;
   uint64_t store(std::string_view key);
-  // Twice as many slots; the keys of erased slots are left out of the new store.
+  // Twice as many slots (the keys stay where they are).
   void grow();
 
   ZelLinkGraph& graph_;
   std::vector<Slot> slots_;  // linear probing; size a power of two
   size_t used_ = 0;
-  std::string bytes_;
+  // Erased keys stay in their chunk (a record's address is seldom taken back).
+  std::vector<std::unique_ptr<char[]>> chunks_, longKeys_;
+  size_t usedBytes_ = 0;  // of the last chunk
 };
 
 }  // namespace zel

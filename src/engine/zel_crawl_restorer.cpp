@@ -96,15 +96,15 @@ ZelUrl* ZelCrawlRestorer::record(const SavedRecord& s) {
 
   if (hasPageFacts(s)) {
     ZelUrl::PageFacts& f = r->facts();
-    f.setText(ZelUrl::PageFacts::kTitle, s.title.value_or(""));
+    f.setText(r->pageTexts(), ZelUrl::PageFacts::kTitle, s.title.value_or(""));
     f.hasTitle = s.title.has_value();
-    f.setText(ZelUrl::PageFacts::kDescription, s.metaDescription.value_or(""));
+    f.setText(r->pageTexts(), ZelUrl::PageFacts::kDescription, s.metaDescription.value_or(""));
     f.hasDescription = s.metaDescription.has_value();
     f.descriptionInMeta = false;
-    f.setText(ZelUrl::PageFacts::kCanonical, s.canonical.value_or(""));
+    f.setText(r->pageTexts(), ZelUrl::PageFacts::kCanonical, s.canonical.value_or(""));
     r->setHeadings(s.headings);
     if (s.metaData) {
-      f.setText(ZelUrl::PageFacts::kMetaData, packMetaData(*s.metaData));
+      f.setText(r->pageTexts(), ZelUrl::PageFacts::kMetaData, packMetaData(*s.metaData));
       f.hasMetaData = true;
     }
     f.wordCount = s.wordCount;

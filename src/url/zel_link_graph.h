@@ -27,6 +27,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/spill_texts.h"
 #include "url/zel_link_instance.h"
 #include "url/zel_url.h"
 
@@ -138,6 +139,9 @@ class ZelLinkGraph {
   const std::string& text(uint32_t id) const;
   size_t textCount() const { return texts_.size(); }
 
+  // Pages' titles, descriptions, meta tags and headings (see ZelUrl::PageFacts).
+  SpillTexts& pageTexts() { return pageTexts_; }
+
   // ---- Rare attributes ------------------------------------------------------------------
   struct Attrs {
     uint32_t rel = 0, targetAttr = 0, hreflang = 0;  // text ids, 0 = absent
@@ -197,6 +201,7 @@ class ZelLinkGraph {
   std::vector<ParentRun> parentRuns_;
   Collection collection_{*this};
 
+  SpillTexts pageTexts_;
   std::deque<std::string> texts_;    // id - 1 -> text; a deque keeps references stable
   // Open addressing: a slot is the text's hash (high half) and its id (low half),
   // 0 = empty; the hash spares a probe most reads of texts that differ.

@@ -34,6 +34,8 @@ ZelUrl::PageFacts& ZelUrl::facts() const {
   return *facts_;
 }
 
+SpillTexts& ZelUrl::pageTexts() const { return owner_->linkGraph().pageTexts(); }
+
 const Defaults& ZelUrl::defaults() const { return owner_->defaults(); }
 
 uint32_t ZelUrl::poolText(std::string_view text) {

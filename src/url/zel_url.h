@@ -23,6 +23,7 @@
 namespace zel {
 
 class ZelRecordOwner;
+class SpillTexts;
 class Defaults;
 class Log;
 
@@ -538,6 +539,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
                                             bool refresh, const RecordGroups& groups,
                                             std::string (ZelUrl::*text)() const);
   PageFacts& facts() const;
+  SpillTexts& pageTexts() const;
   const PageFacts* factsOrNull() const { return facts_.get(); }
   const Defaults& defaults() const;
   Log& log() const;

@@ -116,9 +116,10 @@ std::vector<MetaEntry> unpackMetaData(std::string_view packed) {
 }
 
 std::string_view ZelUrl::PageFacts::text(Text which) const {
+  const std::string_view all = texts();
   size_t at = 0;
-  for (int i = 0; at < texts_.size(); ++i) {
-    const std::string_view text = takeText(texts_, at);
+  for (int i = 0; at < all.size(); ++i) {
+    const std::string_view text = takeText(all, at);
     if (i == which) return text;
   }
   return {};
@@ -142,7 +143,7 @@ std::string_view ZelUrl::PageFacts::description() const {
   return found;
 }
 
-void ZelUrl::PageFacts::setText(Text which, std::string_view value) {
+void ZelUrl::PageFacts::setText(SpillTexts& store, Text which, std::string_view value) {
   std::string_view parts[kTextCount];
   size_t bytes = 0, last = 0;
   for (int i = 0; i < kTextCount; ++i) {
@@ -150,18 +151,17 @@ void ZelUrl::PageFacts::setText(Text which, std::string_view value) {
     if (!parts[i].empty()) last = i + 1;
     bytes += lengthSize(parts[i].size()) + parts[i].size();
   }
-  if (last == 0) {
-    std::string().swap(texts_);
-    return;
-  }
   // Texts after the last non-empty one are left out: they read as "".
   std::string out;
-  out.reserve(bytes);  // kept for the whole crawl: no room to spare
+  out.reserve(bytes);
   for (size_t i = 0; i < last; ++i) {
     putLength(out, parts[i].size());
     out += parts[i];
   }
-  texts_ = std::move(out);
+  // Past 4 GB of texts a page keeps what it had (a hostile page, not a site).
+  if (out.size() > UINT32_MAX) return;
+  texts_ = store.replace(texts(), out);
+  textsSize_ = static_cast<uint32_t>(out.size());
 }
 
 std::string ZelUrl::getLinkPageTitle() const {
@@ -172,7 +172,7 @@ bool ZelUrl::hasTitle() const { return facts_ && facts_->hasTitle; }
 void ZelUrl::setLinkPageTitle(std::optional<std::string> t) {
   if (!t) return;
   if (t->empty() && !facts_) return;  // "" is what an untouched record answers already
-  facts().setText(PageFacts::kTitle, *t);
+  facts().setText(pageTexts(), PageFacts::kTitle, *t);
   facts().hasTitle = true;
 }
 
@@ -192,7 +192,7 @@ std::optional<std::vector<MetaEntry>> ZelUrl::getMetaData() const {
 void ZelUrl::setMetaData(const std::optional<std::vector<MetaEntry>>& meta) {
   if (!meta) return;
   PageFacts& f = facts();
-  f.setText(PageFacts::kMetaData, packMetaData(*meta));
+  f.setText(pageTexts(), PageFacts::kMetaData, packMetaData(*meta));
   f.hasMetaData = true;
   const std::string* description = nullptr;
   for (const MetaEntry& e : *meta) {
@@ -210,7 +210,7 @@ void ZelUrl::setMetaData(const std::optional<std::vector<MetaEntry>>& meta) {
     }
   }
   f.hasDescription = f.descriptionInMeta = description != nullptr;
-  f.setText(PageFacts::kDescription, "");
+  f.setText(pageTexts(), PageFacts::kDescription, "");
 }
 
 std::string ZelUrl::metaContent(std::string_view key, std::string_view value) const {
@@ -230,7 +230,7 @@ std::string ZelUrl::getCanonical() const {
 
 void ZelUrl::setCanonical(std::optional<std::string> c) {
   if (!c || (c->empty() && !facts_)) return;
-  facts().setText(PageFacts::kCanonical, *c);
+  facts().setText(pageTexts(), PageFacts::kCanonical, *c);
 }
 
 std::optional<std::vector<std::string>> ZelUrl::getHeadings() const {
@@ -242,7 +242,7 @@ void ZelUrl::setHeadings(std::optional<std::vector<std::string>> h) {
   if (!h && !facts_) return;
   PageFacts& f = facts();
   f.hasHeadings = h.has_value();
-  f.setText(PageFacts::kHeadings, h ? packTexts(*h) : "");
+  f.setText(pageTexts(), PageFacts::kHeadings, h ? packTexts(*h) : "");
 }
 
 const std::optional<std::vector<std::string>>& ZelUrl::getNamesOnThisPage() const {

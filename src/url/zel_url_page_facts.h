@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/spill_texts.h"
 #include "url/zel_url.h"
 
 namespace zel {
@@ -18,7 +19,8 @@ struct ZelUrl::PageFacts {
   // "" when absent (the has... flags tell absent from empty).
   std::string_view text(Text which) const;
   std::string_view description() const;
-  void setText(Text which, std::string_view value);
+  // The texts live in `store` (the link graph's), which outlives the record.
+  void setText(SpillTexts& store, Text which, std::string_view value);
 
   // What most fetched pages have, kept inline.
   std::vector<ZelLinkInstance*> linkedImages;  // a cache over the outbound instances
@@ -63,7 +65,9 @@ struct ZelUrl::PageFacts {
   // The texts one after the other, each after its length (7 bits a byte, the
   // high bit set on all but the last); the meta tags as packMetaData packs
   // them, the headings each after its length too. Empty while every text is.
-  std::string texts_;
+  std::string_view texts() const { return {texts_, textsSize_}; }
+  const char* texts_ = nullptr;
+  uint32_t textsSize_ = 0;
 };
 
 // Meta tags in one text: the tag count, then for each tag its pair count and

@@ -77,6 +77,43 @@ TEST_F(LinkGraphTest, ManyInstancesKeepTheirOwnFields) {
   EXPECT_EQ(in.back(), made[n - 50]);
 }
 
+// Pages' texts in the file from the first chunk on, set in the parser's order
+// (so each replaces the page's newest texts), some set again after other pages
+// wrote theirs, one page's headings too long for a chunk: after the file's
+// pages are given back, each page reads its own.
+TEST_F(LinkGraphTest, PageTextsReadBackFromTheFile) {
+  hub.linkGraph().pageTexts().keepInFileAfter(0, ::testing::TempDir());
+  const int n = 4000;
+  auto title = [](int p, int round) { return "Title " + std::to_string(p * 31 + round); };
+  auto headings = [](int p) {
+    std::vector<std::string> h(p == 7 ? 20000 : p % 4, "heading of page " + std::to_string(p));
+    return h;
+  };
+  std::vector<ZelUrl*> pages;
+  for (int p = 0; p < n; ++p) {
+    ZelUrl* r = record("http://site.test/p" + std::to_string(p));
+    r->setLinkPageTitle(title(p, 0));
+    r->setMetaData(std::vector<MetaEntry>{
+        {{"name", "description"}, {"content", "About page " + std::to_string(p)}}});
+    if (p % 3 == 0) r->setCanonical("http://site.test/c" + std::to_string(p));
+    r->setHeadings(headings(p));
+    pages.push_back(r);
+  }
+  for (int p = 0; p < n; p += 5) pages[p]->setLinkPageTitle(title(p, 1));
+  pages[n - 1]->setCanonical("");
+  EXPECT_GT(hub.linkGraph().pageTexts().fileChunks(), 1u);
+  hub.linkGraph().pageTexts().releaseFileChunks();
+  for (int p = 0; p < n; ++p) {
+    const ZelUrl* r = pages[p];
+    ASSERT_EQ(r->getLinkPageTitle(), title(p, p % 5 == 0 ? 1 : 0)) << p;
+    ASSERT_EQ(r->getMetaDescription(), "About page " + std::to_string(p)) << p;
+    ASSERT_EQ(r->getCanonical(),
+              p % 3 == 0 && p != n - 1 ? "http://site.test/c" + std::to_string(p) : "")
+        << p;
+    ASSERT_EQ(r->getHeadings(), headings(p)) << p;
+  }
+}
+
 // Removing at the head, in the middle and at the tail keeps the order of the
 // rest, outbound and inbound, and what is appended afterwards goes to the end.
 TEST_F(LinkGraphTest, RemovalsKeepChainsAndCollectionInOrder) {
