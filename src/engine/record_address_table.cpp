@@ -3,10 +3,12 @@
 #include <cstring>
 
 #include "url/zel_link_graph.h"
+#include "url/zel_url.h"
 
 namespace zel {
 
 std::string_view RecordAddressTable::keyOf(const Slot& slot) const {
+  if (slot.at == kOwn) return graph_.record(slot.record)->getLinkUrl();
   const char* bytes = bytesAt(slot.at);
   uint32_t length;
   std::memcpy(&length, bytes, sizeof length);
@@ -49,12 +51,22 @@ void RecordAddressTable::set(std::string_view key, ZelUrl* record) {
   if ((used_ + 1) * 4 > slots_.size() * 3) grow();
   const uint32_t hash = hashOf(key);
   Slot& slot = slots_[probe(key, hash)];
+  const bool own = key.data() == record->getLinkUrl().data();
   if (slot.record == kEmpty) {
     ++used_;
     slot.hash = hash;
-    slot.at = store(key);
+    slot.at = own ? kOwn : store(key);
+  } else if (slot.at == kOwn && slot.record != record->graphIndex()) {
+    slot.at = store(key);  // the key was the old record's address
   }
   slot.record = record->graphIndex();
+}
+
+void RecordAddressTable::keepKeyOf(const ZelUrl* record) {
+  const std::string& key = record->getLinkUrl();
+  if (slots_.empty() || key.empty()) return;
+  Slot& slot = slots_[probe(key, hashOf(key))];
+  if (slot.record == record->graphIndex() && slot.at == kOwn) slot.at = store(key);
 }
 
 ZelUrl* RecordAddressTable::find(std::string_view key) const {
@@ -68,7 +80,11 @@ void RecordAddressTable::prefetch(std::string_view key, int stage) const {
   const uint32_t hash = hashOf(key);
   const Slot& home = slots_[hash & (slots_.size() - 1)];
   if (stage == 0) return __builtin_prefetch(&home);
-  if (home.record != kEmpty && home.hash == hash) __builtin_prefetch(bytesAt(home.at));
+  if (home.record == kEmpty || home.hash != hash) return;
+  if (home.at == kOwn)
+    __builtin_prefetch(graph_.record(home.record));
+  else
+    __builtin_prefetch(bytesAt(home.at));
 }
 
 bool RecordAddressTable::erase(std::string_view key) {

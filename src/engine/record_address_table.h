@@ -22,7 +22,11 @@ class RecordAddressTable {
   explicit RecordAddressTable(ZelLinkGraph& graph) : graph_(graph) {}
 
   // The record for `key`, replacing any other. The record's other keys stay.
+  // A key that is the record's own link address (its bytes, not a copy) is
+  // read from the record rather than stored twice.
   void set(std::string_view key, ZelUrl* record);
+  // Before `record`'s link address changes: a key read from it gets its own copy.
+  void keepKeyOf(const ZelUrl* record);
   ZelUrl* find(std::string_view key) const;
   // Asks the memory ahead for what find(key) reads, changing nothing: stage 0 the
   // key's slot; stage 1, some work later, the key text that slot names.
@@ -37,14 +41,16 @@ class RecordAddressTable {
     uint32_t record = kEmpty;
     uint32_t hash = 0;
     // Where the key's length (4 bytes) and text are: chunk << 32 | offset, or
-    // kLong | the index of a long key's own block.
+    // kLong | the index of a long key's own block; kOwn: the record's address.
     uint64_t at = 0;
   };
+  static constexpr uint64_t kOwn = UINT64_MAX;
   static constexpr size_t kChunkBytes = size_t{1} << 20;
   static constexpr uint64_t kLong = uint64_t{1} << 63;
   static uint32_t hashOf(std::string_view key) {
     return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
   }
+  // Not for kOwn.
   const char* bytesAt(uint64_t at) const {
     if (at & kLong) return longKeys_[at & ~kLong].get();
     return chunks_[at >> 32].get() + (at & UINT32_MAX);

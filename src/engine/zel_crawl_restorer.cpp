@@ -45,7 +45,7 @@ ZelUrl* ZelCrawlRestorer::record(const SavedRecord& s) {
   ZelUrl* r = hub_.createRecord();
   // The address as it was stored: normalising it again could change it.
   r->nsslinkUrl_ = s.url;
-  hub_.addToLookup(r, s.url);
+  hub_.addToLookup(r, r->nsslinkUrl_);
 
   uint32_t flags = 0;
   auto put = [&flags](uint32_t bit, bool on) {

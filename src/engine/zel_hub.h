@@ -76,6 +76,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
 
   // ---- Look-up tables -------------------------------------------------------
   void addToLookup(ZelUrl* record, const std::string& key) override;
+  void linkUrlWillChange(ZelUrl* record) override;
   void removeFromLookup(ZelUrl* record);
   ZelUrl* lookup(const std::string& key) const;
   void addToRedirLookup(ZelUrl* record, const std::string& key);

@@ -62,6 +62,10 @@ void ZelHub::addToLookup(ZelUrl* record, const std::string& key) {
   lookupDictionary_.set(key, record);
 }
 
+void ZelHub::linkUrlWillChange(ZelUrl* record) {
+  if (lookupReady_) lookupDictionary_.keepKeyOf(record);
+}
+
 void ZelHub::removeFromLookup(ZelUrl* record) {
   if (!lookupReady_) return;
   if (!lookupDictionary_.erase(record->getLinkUrl())) return;

@@ -1,6 +1,6 @@
 #include "seo/zel_seo_manager.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 #include "platform/defaults.h"
 #include "platform/localizer.h"
@@ -13,22 +13,27 @@ namespace zel {
 namespace {
 
 // The records that share a text with at least one other, grouped by that text.
-// A first pass counts hashes, so that the texts no other record shares (nearly
-// all of them on a big site) are never copied into the groups.
+// The texts' hashes, sorted, find the runs of equal hashes, so that the texts
+// no other record shares (nearly all of them on a big site) are never copied
+// into the groups; 16 bytes a record, not a hash table's node.
 template <class Keep>
 RecordGroups groupsOfTwoOrMore(const std::vector<ZelUrl*>& records, Keep keep,
                                std::string (ZelUrl::*text)() const) {
-  std::unordered_map<size_t, uint32_t> seen;
-  std::vector<std::pair<ZelUrl*, size_t>> kept;
-  for (ZelUrl* r : records) {
-    if (!keep(r)) continue;
-    const size_t h = std::hash<std::string>()((r->*text)());
-    ++seen[h];
-    kept.emplace_back(r, h);
-  }
+  std::vector<std::pair<size_t, size_t>> kept;  // (hash, place in `records`)
+  kept.reserve(records.size());
+  for (size_t i = 0; i < records.size(); ++i)
+    if (keep(records[i])) kept.emplace_back(std::hash<std::string>()((records[i]->*text)()), i);
+  // By place within a hash: each group lists its records in the collection's order.
+  std::sort(kept.begin(), kept.end());
   RecordGroups groups;
-  for (const auto& [r, h] : kept)
-    if (seen[h] > 1) groups[(r->*text)()].push_back(r);
+  for (size_t i = 0, end; i < kept.size(); i = end) {
+    for (end = i + 1; end < kept.size() && kept[end].first == kept[i].first;) ++end;
+    if (end - i < 2) continue;
+    for (size_t j = i; j < end; ++j) {
+      ZelUrl* r = records[kept[j].second];
+      groups[(r->*text)()].push_back(r);
+    }
+  }
   std::erase_if(groups, [](const auto& g) { return g.second.size() < 2; });
   return groups;
 }

@@ -49,6 +49,8 @@ class ZelRecordOwner {
   // Where the records and their link instances live.
   virtual ZelLinkGraph& linkGraph() = 0;
   virtual void addToLookup(ZelUrl* record, const std::string& key) = 0;
+  // Before a record's link address changes (the look-up may read a key from it).
+  virtual void linkUrlWillChange(ZelUrl* record) = 0;
   virtual int32_t getNnumberOfRedirectsTo(std::string_view address) const = 0;
   virtual void removeThisZelUrlFromCollection(ZelUrl* record) = 0;
   virtual void removeThisZelLinkInstanceFromCollection(ZelLinkInstance* instance) = 0;
