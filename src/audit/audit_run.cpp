@@ -251,14 +251,18 @@ void AuditRun::classify() {
       v = Indexability::Noindex;
     else if (!r->canonicalMatchesUrl())
       v = Indexability::Canonicalised;
-    out_.indexability_.emplace_back(r, v);
+    std::vector<uint8_t>& verdicts = out_.verdicts_;
+    if (r->graphIndex() >= verdicts.size())
+      verdicts.resize(std::max<size_t>(r->graphIndex() + 1, in.records->size()), 0);
+    verdicts[r->graphIndex()] = static_cast<uint8_t>(v) + 1;
+    ++out_.pageCount_;
     if (v == Indexability::Indexable) ++out_.indexable_;
     sitePages.push_back(r);
     if (code == 200 && !isSoft404(*r) && r->getRedirectCount() == 0) pages.push_back(r);
   }
-  std::sort(out_.indexability_.begin(), out_.indexability_.end(), [](const auto& a, const auto& b) {
-    return std::less<const ZelUrl*>()(a.first, b.first);
-  });
+  // Kept to the audit's end, past its peak: without the room their growth left.
+  sitePages.shrink_to_fit();
+  pages.shrink_to_fit();
 }
 
 void AuditRun::takeFindings(SiteAudit& other) {

@@ -67,6 +67,9 @@ void findNearDuplicates(AuditRun& run, ContentAnalysis& content) {
   std::vector<const ZelUrl*> pages;
   std::vector<const Signature*> signatures;
   std::vector<uint64_t> groups;  // exact duplicates share their text hash
+  pages.reserve(run.pages.size());
+  signatures.reserve(run.pages.size());
+  groups.reserve(run.pages.size());
   for (const ZelUrl* page : run.pages) {
     if (run.verdict(page) != Indexability::Indexable) continue;
     const Signature* signature = content.signature(page);
@@ -77,10 +80,14 @@ void findNearDuplicates(AuditRun& run, ContentAnalysis& content) {
     groups.push_back(m ? m->textHash : 0);
   }
   const double threshold = content.settings().nearDuplicateThreshold / 100.0;
+  const std::vector<NearDuplicatePair> pairs = nearDuplicatePairs(signatures, groups, threshold);
+  // The search's input goes before the tallies come, so the two never add up.
+  std::vector<const Signature*>().swap(signatures);
+  std::vector<uint64_t>().swap(groups);
   std::vector<uint32_t> count(pages.size(), 0);
   std::vector<double> best(pages.size(), -1);
   std::vector<uint32_t> closest(pages.size(), 0);
-  for (const NearDuplicatePair& p : nearDuplicatePairs(signatures, groups, threshold)) {
+  for (const NearDuplicatePair& p : pairs) {
     for (const auto& [self, other] : {std::pair{p.a, p.b}, std::pair{p.b, p.a}}) {
       ++count[self];
       if (p.similarity > best[self]) {

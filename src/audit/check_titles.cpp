@@ -94,12 +94,16 @@ void checkHeadings(AuditRun& run) {
       if (r->h1Count() > 1) run.add(Issue::HeadingMultipleH1, r, strf("%d h1", r->h1Count()));
     }
   }
-  // Pages by a hash of their first h1: a site's worth of h1 texts is not kept.
-  std::vector<std::pair<size_t, ZelUrl*>> byH1;
+  // Pages by a hash of their first h1 (and their place, so that each group keeps
+  // the pages' order): a site's worth of h1 texts is not kept.
+  std::vector<std::pair<size_t, uint32_t>> byH1;
+  byH1.reserve(run.pages.size());
   const auto keyOf = [](const std::string& h1) { return asciiLower(trimWhitespace(h1)); };
-  for (ZelUrl* page : run.pages) {
+  for (size_t at = 0; at < run.pages.size(); ++at) {
+    ZelUrl* page = run.pages[at];
     const std::vector<std::string> h1s = h1sOf(*page);
-    if (!h1s.empty()) byH1.emplace_back(std::hash<std::string>()(keyOf(h1s.front())), page);
+    if (!h1s.empty())
+      byH1.emplace_back(std::hash<std::string>()(keyOf(h1s.front())), static_cast<uint32_t>(at));
     for (const std::string& h1 : h1s)
       if (static_cast<int64_t>(utf8Length(h1)) > run.limits.h1Max) {
         run.add(Issue::HeadingH1TooLong, page, lengthText(utf8Length(h1)));
@@ -112,15 +116,16 @@ void checkHeadings(AuditRun& run) {
     if (spotCount(m, MarkupFacts::SkippedHeadingLevel))
       run.add(Issue::HeadingSkippedLevel, page, spotsText(*m, MarkupFacts::SkippedHeadingLevel));
   }
-  std::stable_sort(byH1.begin(), byH1.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::sort(byH1.begin(), byH1.end());
   for (size_t i = 0; i < byH1.size();) {
     size_t end = i + 1;
     while (end < byH1.size() && byH1[end].first == byH1[i].first) ++end;
     if (end - i > 1) {  // the same hash: the texts themselves decide
       std::map<std::string, std::vector<ZelUrl*>> group;
-      for (size_t k = i; k < end; ++k)
-        group[keyOf(h1sOf(*byH1[k].second).front())].push_back(byH1[k].second);
+      for (size_t k = i; k < end; ++k) {
+        ZelUrl* page = run.pages[byH1[k].second];
+        group[keyOf(h1sOf(*page).front())].push_back(page);
+      }
       for (const auto& [text, pages] : group)
         if (pages.size() > 1)
           for (ZelUrl* page : pages) run.add(Issue::HeadingDuplicateH1, page, alsoOn(pages, page));

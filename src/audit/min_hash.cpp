@@ -99,6 +99,7 @@ std::vector<NearDuplicatePair> nearDuplicatePairs(const std::vector<const Signat
   const size_t rows = threshold >= 0.9 ? 8 : threshold >= 0.6 ? 4 : 2;
   const size_t bands = kSignatureValues / rows;
   std::vector<std::pair<uint64_t, uint32_t>> bucket;
+  bucket.reserve(signatures.size());
   std::vector<std::pair<uint32_t, uint32_t>> candidates;
   size_t kept = 0;
   for (size_t band = 0; band < bands; ++band) {

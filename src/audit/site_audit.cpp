@@ -124,12 +124,10 @@ bool SiteAudit::hasIssueAtOrAbove(Priority priority) const {
 }
 
 std::optional<Indexability> SiteAudit::indexability(const ZelUrl* record) const {
-  auto it = std::lower_bound(indexability_.begin(), indexability_.end(), record,
-                             [](const auto& entry, const ZelUrl* r) {
-                               return std::less<const ZelUrl*>()(entry.first, r);
-                             });
-  if (it == indexability_.end() || it->first != record) return std::nullopt;
-  return it->second;
+  if (!record) return std::nullopt;
+  const size_t at = record->graphIndex();
+  if (at >= verdicts_.size() || verdicts_[at] == 0) return std::nullopt;
+  return static_cast<Indexability>(verdicts_[at] - 1);
 }
 
 bool SiteAudit::belongsInSitemap(const ZelUrl* record) const {

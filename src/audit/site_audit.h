@@ -65,7 +65,7 @@ class SiteAudit {
   // the site (external addresses, images, stylesheets, unchecked addresses).
   std::optional<Indexability> indexability(const ZelUrl* record) const;
   size_t indexableCount() const { return indexable_; }
-  size_t pageCount() const { return indexability_.size(); }
+  size_t pageCount() const { return pageCount_; }
   // Whether a page the sitemap writer would list belongs in a sitemap: it answers
   // 200 and is indexable, or is a PDF not kept out by X-Robots-Tag.
   bool belongsInSitemap(const ZelUrl* record) const;
@@ -97,8 +97,10 @@ class SiteAudit {
     std::bitset<static_cast<size_t>(Issue::kCount)> issues;
   };
   std::vector<RecordIssues> byRecord_;  // ordered by record
-  // Ordered by record: a big site's pages cost 16 bytes each, not a hash node.
-  std::vector<std::pair<const ZelUrl*, Indexability>> indexability_;
+  // A byte a record by its number in the link graph: 0 for a record that is not
+  // a page of the site, else its verdict + 1.
+  std::vector<uint8_t> verdicts_;
+  size_t pageCount_ = 0;
   std::unordered_set<const ZelUrl*> pdfsKeptOut_;  // noindex by X-Robots-Tag
   size_t indexable_ = 0;
   AuditLimits limits_;
