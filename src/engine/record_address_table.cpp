@@ -64,7 +64,7 @@ void RecordAddressTable::set(std::string_view key, ZelUrl* record) {
 
 void RecordAddressTable::keepKeyOf(const ZelUrl* record) {
   const std::string& key = record->getLinkUrl();
-  if (slots_.empty() || key.empty()) return;
+  if (slots_.empty()) return;
   Slot& slot = slots_[probe(key, hashOf(key))];
   if (slot.record == record->graphIndex() && slot.at == kOwn) slot.at = store(key);
 }
@@ -81,8 +81,8 @@ void RecordAddressTable::prefetch(std::string_view key, int stage) const {
   const Slot& home = slots_[hash & (slots_.size() - 1)];
   if (stage == 0) return __builtin_prefetch(&home);
   if (home.record == kEmpty || home.hash != hash) return;
-  if (home.at == kOwn)
-    __builtin_prefetch(graph_.record(home.record));
+  if (home.at == kOwn)  // the address's string in the record (its text is one more read)
+    __builtin_prefetch(&graph_.record(home.record)->getLinkUrl());
   else
     __builtin_prefetch(bytesAt(home.at));
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The hub's table from an address to the record known by it. A slot is a record
-// number, the key's hash and where the key's bytes lie in the table's own store
-// (a length, then the text), so a look-up reads the slot and then the key and
-// never the record: on a big site each record is a miss of its own. The keys
-// sit back to back in chunks that never move, so the store grows without
-// copying or spare room.
+// number, the key's hash and where the key's bytes lie. Nearly every key is its
+// record's own link address, so the slot reads it from the record (one copy of
+// each address in memory, at a record's read more a look-up); other keys (an
+// address a record had before, a key given for another record) are kept in
+// the table's own store, back to back in chunks that never move.
 #include <cstddef>
 #include <cstdint>
 #include <memory>

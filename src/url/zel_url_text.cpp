@@ -81,7 +81,7 @@ void ZelUrl::setLinkUrl(std::optional<std::string_view> address, bool trimQuery)
     a.pop_back();
     setHasHadSlashTrimmed(true);
   }
-  if (owner_ && !nsslinkUrl_.empty() && nsslinkUrl_ != a) owner_->linkUrlWillChange(this);
+  if (owner_ && nsslinkUrl_ != a) owner_->linkUrlWillChange(this);
   nsslinkUrl_ = std::move(a);
   // The record's own address: the look-up reads the key from here, not a copy.
   if (owner_) owner_->addToLookup(this, nsslinkUrl_);
