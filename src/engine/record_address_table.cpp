@@ -17,25 +17,10 @@ std::string_view RecordAddressTable::keyOf(const Slot& slot) const {
 
 uint64_t RecordAddressTable::store(std::string_view key) {
   const auto length = static_cast<uint32_t>(key.size());
-  const size_t need = sizeof length + key.size();
-  char* bytes;
-  uint64_t at;
-  if (need > kChunkBytes / 4) {
-    // A long key gets a block of its own, so it wastes no chunk's end.
-    at = kLong | longKeys_.size();
-    bytes = longKeys_.emplace_back(new char[need]).get();
-  } else {
-    if (chunks_.empty() || kChunkBytes - usedBytes_ < need) {
-      chunks_.emplace_back(new char[kChunkBytes]);
-      usedBytes_ = 0;
-    }
-    at = uint64_t{chunks_.size() - 1} << 32 | usedBytes_;
-    bytes = chunks_.back().get() + usedBytes_;
-    usedBytes_ += need;
-  }
-  std::memcpy(bytes, &length, sizeof length);
-  std::memcpy(bytes + sizeof length, key.data(), key.size());
-  return at;
+  std::string prefixed(sizeof length, '\0');
+  std::memcpy(prefixed.data(), &length, sizeof length);
+  prefixed += key;
+  return reinterpret_cast<uint64_t>(keys_.add(prefixed));
 }
 
 size_t RecordAddressTable::probe(std::string_view key, uint32_t hash) const {

@@ -7,10 +7,11 @@
 // the table's own store, back to back in chunks that never move.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/spill_texts.h"
 
 namespace zel {
 
@@ -19,7 +20,9 @@ class ZelUrl;
 
 class RecordAddressTable {
  public:
-  explicit RecordAddressTable(ZelLinkGraph& graph) : graph_(graph) {}
+  explicit RecordAddressTable(ZelLinkGraph& graph) : graph_(graph) {
+    keys_.keepInFileAfter(SIZE_MAX, "");
+  }
 
   // The record for `key`, replacing any other. The record's other keys stay.
   // A key that is the record's own link address (its bytes, not a copy) is
@@ -40,21 +43,16 @@ class RecordAddressTable {
   struct Slot {
     uint32_t record = kEmpty;
     uint32_t hash = 0;
-    // Where the key's length (4 bytes) and text are: chunk << 32 | offset, or
-    // kLong | the index of a long key's own block; kOwn: the record's address.
+    // The address of the key's length (4 bytes) and text in keys_, or kOwn: the
+    // record's own address.
     uint64_t at = 0;
   };
   static constexpr uint64_t kOwn = UINT64_MAX;
-  static constexpr size_t kChunkBytes = size_t{1} << 20;
-  static constexpr uint64_t kLong = uint64_t{1} << 63;
   static uint32_t hashOf(std::string_view key) {
     return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
   }
   // Not for kOwn.
-  const char* bytesAt(uint64_t at) const {
-    if (at & kLong) return longKeys_[at & ~kLong].get();
-    return chunks_[at >> 32].get() + (at & UINT32_MAX);
-  }
+  static const char* bytesAt(uint64_t at) { return reinterpret_cast<const char*>(at); }
   std::string_view keyOf(const Slot& slot) const;
   // The slot holding `key`, or the empty slot where it would go.
   size_t probe(std::string_view key, uint32_t hash) const;
@@ -65,9 +63,9 @@ class RecordAddressTable {
   ZelLinkGraph& graph_;
   std::vector<Slot> slots_;  // linear probing; size a power of two
   size_t used_ = 0;
-  // Erased keys stay in their chunk (a record's address is seldom taken back).
-  std::vector<std::unique_ptr<char[]>> chunks_, longKeys_;
-  size_t usedBytes_ = 0;  // of the last chunk
+  // Keys that are not their record's address; erased ones stay (a record's address
+  // is seldom taken back). In the heap only: every look-up may read one.
+  SpillTexts keys_;
 };
 
 }  // namespace zel

@@ -24,7 +24,7 @@ void SpillTexts::keepInFileAfter(size_t heapChunks, std::string directory) {
 
 char* SpillTexts::room(size_t n) {
   if (n >= kOwnBlockFrom) {
-    heap_.push_back(std::make_unique<char[]>(n));
+    heap_.emplace_back(new char[n]);
     return heap_.back().get();
   }
   if (static_cast<size_t>(end_ - cursor_) < n) {
@@ -39,7 +39,7 @@ char* SpillTexts::room(size_t n) {
       if (region_) chunk = static_cast<char*>(region_->addChunk());
     }
     if (!chunk) {
-      heap_.push_back(std::make_unique<char[]>(kChunkBytes));
+      heap_.emplace_back(new char[kChunkBytes]);
       chunk = heap_.back().get();
     }
     ++chunksMade_;
