@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <chrono>
+#include <cmath>
 
 namespace zel {
 
@@ -363,9 +364,10 @@ void ChromiumWebView::listen() {
           }
           if (!lastProgress_) return;
           clientRedirect(p.value("url", ""),
-                         std::chrono::duration<double>(std::chrono::steady_clock::now() -
-                                                       *lastProgress_)
-                             .count());
+                         redirectDelay(p.value("reason", ""),
+                                       std::chrono::duration<double>(
+                                           std::chrono::steady_clock::now() - *lastProgress_)
+                                           .count()));
         },
         session_));
   handlers_.push_back(c.on(
@@ -402,6 +404,19 @@ void ChromiumWebView::listen() {
   handlers_.push_back(c.on("Target.detachedFromTarget", [this](const Json& p) {
     if (p.value("sessionId", "") == session_) later([this] { terminated("the page was closed"); });
   }));
+}
+
+double ChromiumWebView::redirectDelay(const std::string& reason, double measuredSeconds) {
+  // A refresh's delay is declared in whole seconds and counts from the load
+  // event; what the measure adds on top is the browser's own lag, which on a
+  // busy machine passes a tenth of a second. A start with no reason given is
+  // taken as a refresh when it comes that soon after a whole second.
+  constexpr double kBrowserLagSeconds = 0.25;
+  if (reason == "metaTagRefresh" || reason == "httpHeaderRefresh")
+    return std::round(measuredSeconds);
+  const double whole = std::floor(measuredSeconds);
+  if (reason.empty() && measuredSeconds - whole < kBrowserLagSeconds) return whole;
+  return measuredSeconds;
 }
 
 void ChromiumWebView::clientRedirect(const std::string& url, double delaySeconds) {

@@ -99,6 +99,7 @@ class ChromiumWebView : public WebView {
   void noteFailed(const std::string& requestId, const std::string& fallbackUrl);
   // The main frame's load is over: progress 1, then the finish.
   void finished();
+  static double redirectDelay(const std::string& reason, double measuredSeconds);
   void clientRedirect(const std::string& url, double delaySeconds);
   // The page is gone (crash, detach, browser closed): stop loading and say so once.
   void terminated(const std::string& why);
