@@ -175,6 +175,7 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
     for (ZelUrl* r : bad) r->recheckLink();
     if (!rechecked) loop.run();
   }
+  if (database) database->crawlEnded();
   CrawlTiming timing{elapsed(), !finished || databaseFailed, startedAt, std::time(nullptr),
                      std::nullopt};
   if (deadlineReached) timing.deadline = options.maxTime;

@@ -558,6 +558,7 @@ int runContinue(const Options& options, const CommandHooks* hooks) {
           databaseFailed = database.failure().has_value();
           return databaseFailed;
         });
+  database.crawlEnded();
   database.detach();
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

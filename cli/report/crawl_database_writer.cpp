@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "engine/zel_hub.h"
 #include "platform/text_format.h"
@@ -20,7 +21,17 @@ struct CrawlDatabaseWriter::Batch {
   std::vector<int64_t> redirectOwners;  // their old hops go first
   std::vector<int64_t> goneLinks;
   const ReportContext* last = nullptr;  // the last batch: the ended crawl's tables
+  bool makeIndexes = false;             // the crawl's walk has ended
   std::promise<Status> done;
+
+  // Empty for the next batch, its room kept (the room of a batch of links is
+  // megabytes: made anew each time it would cost the loop page faults).
+  void clear() {
+    for (RowValues* rows : {&crawl, &urls, &redirects, &links}) rows->clear();
+    redirectOwners.clear();
+    goneLinks.clear();
+    makeIndexes = false;
+  }
 };
 
 namespace {
@@ -110,6 +121,7 @@ Status CrawlDatabaseWriter::startContinued(const std::string& path, FileLock loc
   for (const ZelUrl* page : hub_.getInternalPagesCollection())
     if (auto id = recordIndex(hub_, page)) pageOrder_[static_cast<size_t>(*id)] = knownPages_++;
   knownRecords_ = all_records.size();
+  noteRecordIds(hub_, 0, idByGraph_);
   isChanged_.assign(knownRecords_, false);
   written_.resize(knownRecords_);
   Batch scratch;
@@ -149,6 +161,17 @@ void CrawlDatabaseWriter::detach() {
   observers_.clear();
   loop_ = nullptr;
   notifications_ = nullptr;
+  // Their room is not needed again: the audit and the report may use it.
+  std::lock_guard<std::mutex> lock(mutex_);
+  spare_.clear();
+  keepSpares_ = false;
+}
+
+void CrawlDatabaseWriter::crawlEnded() {
+  // The rows so far, and the indexes made over them while the audit and the
+  // analyses run: the last batch then has only what changed since to write.
+  makeIndexesNext_ = true;
+  takeBatch();
 }
 
 void CrawlDatabaseWriter::markChanged(const void* object) {
@@ -209,7 +232,7 @@ void CrawlDatabaseWriter::captureLinks(Batch& batch) {
   }
   for (size_t i = knownInstances_; i < count; ++i) {
     const ZelLinkInstance* link = graph.instance(static_cast<uint32_t>(i));
-    if (!link->isRemoved()) captureLinkRow(hub_, *link, linkId(i), batch.links);
+    if (!link->isRemoved()) captureLinkRow(*link, linkId(i), idByGraph_, batch.links);
   }
   knownInstances_ = count;
   knownRemoved_ = removed;
@@ -218,10 +241,11 @@ void CrawlDatabaseWriter::captureLinks(Batch& batch) {
 void CrawlDatabaseWriter::takeBatch() {
   if (failed_) return;
   lastBatch_ = std::chrono::steady_clock::now();
-  auto batch = std::make_unique<Batch>();
+  std::unique_ptr<Batch> batch = spareBatch();
   const auto& all = hub_.getLinksCollection();
   const size_t before = knownRecords_;
   for (size_t id = before; id < all.size(); ++id) all[id]->setID(static_cast<int32_t>(id));
+  noteRecordIds(hub_, before, idByGraph_);
   knownRecords_ = all.size();
   written_.resize(knownRecords_);
   pageOrder_.resize(knownRecords_, -1);
@@ -272,6 +296,7 @@ void CrawlDatabaseWriter::takeBatch() {
       std::min<int64_t>(hub_.getNextUrlIndex(), static_cast<int64_t>(firstUnanswered_));
   captureCrawlRow(CrawlRowSource{hub_, redactedSettings_, timing, "running", "", served_, next},
                   batch->crawl);
+  batch->makeIndexes = std::exchange(makeIndexesNext_, false);
   queue(std::move(batch));
 }
 
@@ -279,6 +304,18 @@ void CrawlDatabaseWriter::queue(std::unique_ptr<Batch> batch) {
   std::lock_guard<std::mutex> lock(mutex_);
   queue_.push_back(std::move(batch));
   wake_.notify_one();
+}
+
+std::unique_ptr<CrawlDatabaseWriter::Batch> CrawlDatabaseWriter::spareBatch() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!spare_.empty()) {
+      std::unique_ptr<Batch> batch = std::move(spare_.back());
+      spare_.pop_back();
+      return batch;
+    }
+  }
+  return std::make_unique<Batch>();
 }
 
 size_t CrawlDatabaseWriter::waitingBatches() const {
@@ -314,7 +351,13 @@ void CrawlDatabaseWriter::run() {
       failed_ = true;
       s = Status::Error(failure_);
     }
-    if (batch->last) batch->done.set_value(s);
+    if (batch->last) {
+      batch->done.set_value(s);
+    } else {
+      batch->clear();
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (keepSpares_ && spare_.empty()) spare_.push_back(std::move(batch));
+    }
   }
 }
 
@@ -348,6 +391,8 @@ Status CrawlDatabaseWriter::apply(const Batch& b) {
     for (int64_t id : b.goneLinks)
       if (Status s = drop.bind(1, id).run(); !s.ok()) return fail(s);
   }
+  if (b.makeIndexes)
+    if (Status s = db_.exec(runningIndexesSql()); !s.ok()) return fail(s);
   if (b.last)
     if (Status s = writeFinishedTables(db_, *b.last); !s.ok()) return fail(s);
   if (!b.crawl.empty()) {
@@ -376,6 +421,7 @@ Status CrawlDatabaseWriter::finish(const ReportContext& report) {
   auto batch = std::make_unique<Batch>();
   const auto& all = hub_.getLinksCollection();
   const size_t before = knownRecords_;
+  noteRecordIds(hub_, before, idByGraph_);
   knownRecords_ = all.size();
   written_.resize(knownRecords_);
   const std::vector<int32_t> pageOrder = pageOrderOf(hub_);

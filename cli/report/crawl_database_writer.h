@@ -68,6 +68,9 @@ class CrawlDatabaseWriter {
   // Takes batches on `loop` (its thread) from now until finish() or the end.
   void attach(RunLoop& loop, NotificationCenter& notifications);
 
+  // The walk has ended (the loop's thread, the loop no longer turning): what
+  // changed goes in a batch that also makes the tables' indexes.
+  void crawlEnded();
   // Stops taking batches (the loop's thread, before finish()).
   void detach();
   // Why writing failed (it names the file); nullopt while all is well.
@@ -88,6 +91,8 @@ class CrawlDatabaseWriter {
   void captureLinks(Batch& batch);
   int64_t linkId(size_t instance) const;
   void queue(std::unique_ptr<Batch> batch);
+  // An empty batch: one the writer is done with, else a new one.
+  std::unique_ptr<Batch> spareBatch();
   size_t waitingBatches() const;
   void run();  // the writer's thread
   Status apply(const Batch& batch);
@@ -115,6 +120,7 @@ class CrawlDatabaseWriter {
   size_t firstUnanswered_ = 0;
   std::vector<uint32_t> changed_;
   std::vector<bool> isChanged_;
+  std::vector<int32_t> idByGraph_;  // record ids by link graph index
   size_t knownInstances_ = 0, knownRemoved_ = 0;
   size_t loadedInstances_ = 0;
   std::vector<int64_t> loadedLinkIds_;  // ids of loaded instances, when not 0..n-1
@@ -127,6 +133,9 @@ class CrawlDatabaseWriter {
   mutable std::mutex mutex_;
   std::condition_variable wake_;
   std::deque<std::unique_ptr<Batch>> queue_;
+  std::vector<std::unique_ptr<Batch>> spare_;
+  bool keepSpares_ = true;
+  bool makeIndexesNext_ = false;
   bool stopping_ = false;
   std::atomic<bool> failed_{false};
   std::string failure_;

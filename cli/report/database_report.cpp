@@ -2,6 +2,7 @@
 // every record with its raw values, every link instance, redirect hop and
 // warning, the duplicate groups and misspelled words. Each table's columns are
 // listed once, and the CREATE and INSERT statements are made from that list.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <unordered_map>
@@ -446,8 +447,18 @@ Status writeUrls(SqliteDatabase& db, const ReportContext& report) {
 struct LinkRow {
   const ZelLinkInstance& link;
   int64_t id;
-  const ZelHub& hub;
+  std::optional<int64_t> parentId, targetId;
 };
+
+std::optional<int64_t> idOf(const std::vector<int32_t>& idByGraph, uint32_t graphIndex) {
+  if (graphIndex >= idByGraph.size() || idByGraph[graphIndex] < 0) return std::nullopt;
+  return idByGraph[graphIndex];
+}
+
+LinkRow linkRowOf(const ZelLinkInstance& link, int64_t id, const std::vector<int32_t>& idByGraph) {
+  const uint32_t parent = ZelLinkGraph::of(&link).parentIndexOf(ZelLinkGraph::indexOf(&link));
+  return LinkRow{link, id, idOf(idByGraph, parent), idOf(idByGraph, link.targetIndex())};
+}
 
 const Table<LinkRow>& linksTable() {
   using R = LinkRow;
@@ -458,11 +469,11 @@ const Table<LinkRow>& linksTable() {
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
           {"parent_id", "INTEGER REFERENCES urls(id)",
            [](Binder& b, int i, const R& row) {
-             b.stmt.bind(i, recordIndex(row.hub, row.link.parent()));
+             b.stmt.bind(i, row.parentId);
            }},
           {"target_id", "INTEGER REFERENCES urls(id)",
            [](Binder& b, int i, const R& row) {
-             b.stmt.bind(i, recordIndex(row.hub, row.link.target()));
+             b.stmt.bind(i, row.targetId);
            }},
           {"link_text", "TEXT",
            [](Binder& b, int i, const R& row) {
@@ -490,9 +501,11 @@ Status writeLinks(SqliteDatabase& db, const ReportContext& report) {
   return linksTable().write(db, [&](const auto& insert) {
     const auto* links = report.hub().getInstanceCollection();
     if (!links) return Status::Ok();
+    std::vector<int32_t> idByGraph;
+    noteRecordIds(report.hub(), 0, idByGraph);
     int64_t id = 0;
     for (const ZelLinkInstance* link : *links)
-      if (Status s = insert(LinkRow{*link, id++, report.hub()}); !s.ok()) return s;
+      if (Status s = insert(linkRowOf(*link, id++, idByGraph)); !s.ok()) return s;
     return Status::Ok();
   });
 }
@@ -807,12 +820,8 @@ Status finishedTables(SqliteDatabase& db, const ReportContext& report) {
       [&] { return writeContentTables(db, report); },
       [&] { return writeRenderedTables(db, report); },
       [&] {
-        return db.exec(
-            "CREATE INDEX IF NOT EXISTS urls_url ON urls(url);"
-            "CREATE INDEX IF NOT EXISTS urls_status ON urls(status);"
-            "CREATE INDEX IF NOT EXISTS links_target ON links(target_id);"
-            "CREATE INDEX IF NOT EXISTS links_parent ON links(parent_id);"
-            "CREATE INDEX response_headers_url ON response_headers(url_id);");
+        return db.exec(runningIndexesSql() +
+                       "CREATE INDEX response_headers_url ON response_headers(url_id);");
       },
   };
   for (const auto& step : steps)
@@ -891,6 +900,13 @@ std::string runningTablesSql() {
          ";" + redirectsTable().createSql() + ";";
 }
 
+std::string runningIndexesSql() {
+  return "CREATE INDEX IF NOT EXISTS urls_url ON urls(url);"
+         "CREATE INDEX IF NOT EXISTS urls_status ON urls(status);"
+         "CREATE INDEX IF NOT EXISTS links_target ON links(target_id);"
+         "CREATE INDEX IF NOT EXISTS links_parent ON links(parent_id);";
+}
+
 std::string crawlRowSql() { return crawlTable().insertSql(); }
 std::string urlRowSql() { return urlsTable().insertSql(true); }
 std::string redirectRowSql() { return redirectsTable().insertSql(true); }
@@ -914,9 +930,19 @@ void captureRedirectRows(const ZelUrl& record, int64_t id, RowValues& out) {
   for (const RedirectEntry& e : *hops) redirectsTable().capture(binder, RedirectRow{id, hop++, e});
 }
 
-void captureLinkRow(const ZelHub& hub, const ZelLinkInstance& link, int64_t id, RowValues& out) {
+void captureLinkRow(const ZelLinkInstance& link, int64_t id, const std::vector<int32_t>& idByGraph,
+                    RowValues& out) {
   Binder binder{out, {}};
-  linksTable().capture(binder, LinkRow{link, id, hub});
+  linksTable().capture(binder, linkRowOf(link, id, idByGraph));
+}
+
+void noteRecordIds(const ZelHub& hub, size_t from, std::vector<int32_t>& idByGraph) {
+  const auto& all = hub.getLinksCollection();
+  for (size_t id = from; id < all.size(); ++id) {
+    const uint32_t g = all[id]->graphIndex();
+    if (g >= idByGraph.size()) idByGraph.resize(std::max<size_t>(g + 1, idByGraph.size() * 2), -1);
+    idByGraph[g] = static_cast<int32_t>(id);
+  }
 }
 
 Status writeCrawlDatabase(const ReportContext& report, const std::string& path) {

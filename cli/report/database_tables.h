@@ -55,6 +55,8 @@ UrlRowFacts finishedUrlFacts(const ReportContext& report, const std::vector<int3
 
 // CREATE statements of the tables written as the crawl runs.
 std::string runningTablesSql();
+// Their indexes (IF NOT EXISTS: made once, then kept up by SQLite).
+std::string runningIndexesSql();
 // INSERT OR REPLACE statements of those tables, and the deletes.
 std::string crawlRowSql();
 std::string urlRowSql();
@@ -65,7 +67,13 @@ void captureCrawlRow(const CrawlRowSource& source, RowValues& out);
 void captureUrlRow(const ZelUrl& record, int64_t id, const UrlRowFacts& facts, RowValues& out);
 // The record's redirect hops (none for most).
 void captureRedirectRows(const ZelUrl& record, int64_t id, RowValues& out);
-void captureLinkRow(const ZelHub& hub, const ZelLinkInstance& link, int64_t id, RowValues& out);
+// A link's row; its ends' ids from `idByGraph` (see noteRecordIds).
+void captureLinkRow(const ZelLinkInstance& link, int64_t id, const std::vector<int32_t>& idByGraph,
+                    RowValues& out);
+// Notes the ids of the records from id `from` on by their index in the hub's
+// link graph (-1 for none), so that links find their ends' ids without
+// reading the records.
+void noteRecordIds(const ZelHub& hub, size_t from, std::vector<int32_t>& idByGraph);
 
 // Drops and writes again the tables worked out once the crawl has ended
 // (warnings, duplicates, misspellings, response headers, the audit's and the

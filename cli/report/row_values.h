@@ -4,10 +4,13 @@
 // crawl runs) are written by another. It takes the binds of a prepared
 // statement and plays them back into one.
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/sqlite_database.h"
 #include "platform/status.h"
@@ -16,33 +19,33 @@ namespace zel::cli {
 
 class RowValues {
  public:
-  RowValues& bind(int index, int64_t value) {
-    put('i', index);
-    putRaw(&value, sizeof value);
+  RowValues() = default;
+  RowValues(RowValues&& other) noexcept { swap(other); }
+  RowValues& operator=(RowValues&& other) noexcept {
+    swap(other);
     return *this;
   }
+  RowValues(const RowValues&) = delete;
+  RowValues& operator=(const RowValues&) = delete;
+  ~RowValues() { std::free(data_); }
+
+  RowValues& bind(int index, int64_t value) { return put('i', index, &value, sizeof value); }
   RowValues& bind(int index, int value) { return bind(index, static_cast<int64_t>(value)); }
   RowValues& bind(int index, bool value) { return bind(index, static_cast<int64_t>(value)); }
-  RowValues& bind(int index, double value) {
-    put('d', index);
-    putRaw(&value, sizeof value);
-    return *this;
-  }
+  RowValues& bind(int index, double value) { return put('d', index, &value, sizeof value); }
   RowValues& bind(int index, std::string_view text) {
-    put('t', index);
     const auto n = static_cast<uint32_t>(text.size());
-    putRaw(&n, sizeof n);
-    data_.append(text);
+    char* at = room(kHead + sizeof n + n);
+    head(at, 't', index);
+    std::memcpy(at + kHead, &n, sizeof n);
+    if (n) std::memcpy(at + kHead + sizeof n, text.data(), n);
     return *this;
   }
   RowValues& bind(int index, const char* text) { return bind(index, std::string_view(text)); }
   RowValues& bind(int index, const std::string& text) {
     return bind(index, std::string_view(text));
   }
-  RowValues& bindNull(int index) {
-    put('n', index);
-    return *this;
-  }
+  RowValues& bindNull(int index) { return put('n', index, nullptr, 0); }
   template <class T>
   RowValues& bind(int index, const std::optional<T>& value) {
     return value ? bind(index, *value) : bindNull(index);
@@ -50,56 +53,59 @@ class RowValues {
 
   // Ends the row begun by the binds since the last one.
   void endRow() {
-    data_ += 'e';
+    *room(1) = 'e';
     ++rows_;
   }
   size_t rows() const { return rows_; }
-  size_t bytes() const { return data_.size(); }
+  size_t bytes() const { return size_; }
   bool empty() const { return rows_ == 0; }
+  // Empties the rows and keeps the room, for the next batch.
   void clear() {
-    data_.clear();
+    size_ = 0;
     rows_ = 0;
   }
   // Takes back what was added since bytes() was `bytesBefore` and rows() `rowsBefore`.
   void truncate(size_t bytesBefore, size_t rowsBefore) {
-    data_.resize(bytesBefore);
+    size_ = bytesBefore;
     rows_ = rowsBefore;
   }
   // The bytes from `from` on (a row's, for a fingerprint of what was written).
-  std::string_view since(size_t from) const { return std::string_view(data_).substr(from); }
+  std::string_view since(size_t from) const {
+    return std::string_view(data_ ? data_ + from : "", size_ - from);
+  }
 
   // Binds each row in turn to `statement` and runs it; stops at the first failure.
   Status runEach(SqliteStatement& statement) const {
     size_t at = 0;
-    while (at < data_.size()) {
+    while (at < size_) {
       const char tag = data_[at++];
       if (tag == 'e') {
         if (Status s = statement.run(); !s.ok()) return s;
         continue;
       }
       uint16_t index;
-      std::memcpy(&index, data_.data() + at, sizeof index);
+      std::memcpy(&index, data_ + at, sizeof index);
       at += sizeof index;
       switch (tag) {
         case 'i': {
           int64_t v;
-          std::memcpy(&v, data_.data() + at, sizeof v);
+          std::memcpy(&v, data_ + at, sizeof v);
           at += sizeof v;
           statement.bind(index, v);
           break;
         }
         case 'd': {
           double v;
-          std::memcpy(&v, data_.data() + at, sizeof v);
+          std::memcpy(&v, data_ + at, sizeof v);
           at += sizeof v;
           statement.bind(index, v);
           break;
         }
         case 't': {
           uint32_t n;
-          std::memcpy(&n, data_.data() + at, sizeof n);
+          std::memcpy(&n, data_ + at, sizeof n);
           at += sizeof n;
-          statement.bind(index, std::string_view(data_.data() + at, n));
+          statement.bind(index, std::string_view(data_ + at, n));
           at += n;
           break;
         }
@@ -111,14 +117,44 @@ class RowValues {
   }
 
  private:
-  void put(char tag, int index) {
-    data_ += tag;
-    const auto i = static_cast<uint16_t>(index);
-    putRaw(&i, sizeof i);
-  }
-  void putRaw(const void* p, size_t n) { data_.append(static_cast<const char*>(p), n); }
+  // A value is its tag, its column and its bytes.
+  static constexpr size_t kHead = 1 + sizeof(uint16_t);
 
-  std::string data_;
+  RowValues& put(char tag, int index, const void* value, size_t n) {
+    char* at = room(kHead + n);
+    head(at, tag, index);
+    if (n) std::memcpy(at + kHead, value, n);
+    return *this;
+  }
+  static void head(char* at, char tag, int index) {
+    at[0] = tag;
+    const auto i = static_cast<uint16_t>(index);
+    std::memcpy(at + 1, &i, sizeof i);
+  }
+  // `n` more bytes at the end; their place.
+  char* room(size_t n) {
+    if (size_ + n > capacity_) grow(size_ + n);
+    char* at = data_ + size_;
+    size_ += n;
+    return at;
+  }
+  void grow(size_t needed) {
+    size_t capacity = capacity_ ? capacity_ * 2 : 4096;
+    while (capacity < needed) capacity *= 2;
+    auto* bigger = static_cast<char*>(std::realloc(data_, capacity));
+    if (!bigger) throw std::bad_alloc();
+    data_ = bigger;
+    capacity_ = capacity;
+  }
+  void swap(RowValues& other) noexcept {
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    std::swap(capacity_, other.capacity_);
+    std::swap(rows_, other.rows_);
+  }
+
+  char* data_ = nullptr;
+  size_t size_ = 0, capacity_ = 0;
   size_t rows_ = 0;
 };
 
