@@ -23,15 +23,6 @@ struct CrawlDatabaseWriter::Batch {
   const ReportContext* last = nullptr;  // the last batch: the ended crawl's tables
   bool makeIndexes = false;             // the crawl's walk has ended
   std::promise<Status> done;
-
-  // Empty for the next batch, its room kept (the room of a batch of links is
-  // megabytes: made anew each time it would cost the loop page faults).
-  void clear() {
-    for (RowValues* rows : {&crawl, &urls, &redirects, &links}) rows->clear();
-    redirectOwners.clear();
-    goneLinks.clear();
-    makeIndexes = false;
-  }
 };
 
 namespace {
@@ -161,10 +152,6 @@ void CrawlDatabaseWriter::detach() {
   observers_.clear();
   loop_ = nullptr;
   notifications_ = nullptr;
-  // Their room is not needed again: the audit and the report may use it.
-  std::lock_guard<std::mutex> lock(mutex_);
-  spare_.clear();
-  keepSpares_ = false;
 }
 
 void CrawlDatabaseWriter::crawlEnded() {
@@ -241,7 +228,7 @@ void CrawlDatabaseWriter::captureLinks(Batch& batch) {
 void CrawlDatabaseWriter::takeBatch() {
   if (failed_) return;
   lastBatch_ = std::chrono::steady_clock::now();
-  std::unique_ptr<Batch> batch = spareBatch();
+  auto batch = std::make_unique<Batch>();
   const auto& all = hub_.getLinksCollection();
   const size_t before = knownRecords_;
   for (size_t id = before; id < all.size(); ++id) all[id]->setID(static_cast<int32_t>(id));
@@ -306,18 +293,6 @@ void CrawlDatabaseWriter::queue(std::unique_ptr<Batch> batch) {
   wake_.notify_one();
 }
 
-std::unique_ptr<CrawlDatabaseWriter::Batch> CrawlDatabaseWriter::spareBatch() {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (!spare_.empty()) {
-      std::unique_ptr<Batch> batch = std::move(spare_.back());
-      spare_.pop_back();
-      return batch;
-    }
-  }
-  return std::make_unique<Batch>();
-}
-
 size_t CrawlDatabaseWriter::waitingBatches() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return queue_.size();
@@ -351,13 +326,7 @@ void CrawlDatabaseWriter::run() {
       failed_ = true;
       s = Status::Error(failure_);
     }
-    if (batch->last) {
-      batch->done.set_value(s);
-    } else {
-      batch->clear();
-      std::lock_guard<std::mutex> lock(mutex_);
-      if (keepSpares_ && spare_.empty()) spare_.push_back(std::move(batch));
-    }
+    if (batch->last) batch->done.set_value(s);
   }
 }
 

@@ -91,8 +91,6 @@ class CrawlDatabaseWriter {
   void captureLinks(Batch& batch);
   int64_t linkId(size_t instance) const;
   void queue(std::unique_ptr<Batch> batch);
-  // An empty batch: one the writer is done with, else a new one.
-  std::unique_ptr<Batch> spareBatch();
   size_t waitingBatches() const;
   void run();  // the writer's thread
   Status apply(const Batch& batch);
@@ -133,8 +131,6 @@ class CrawlDatabaseWriter {
   mutable std::mutex mutex_;
   std::condition_variable wake_;
   std::deque<std::unique_ptr<Batch>> queue_;
-  std::vector<std::unique_ptr<Batch>> spare_;
-  bool keepSpares_ = true;
   bool makeIndexesNext_ = false;
   bool stopping_ = false;
   std::atomic<bool> failed_{false};
