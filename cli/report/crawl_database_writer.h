@@ -5,8 +5,10 @@
 // crawl's row (state "running") are copied into a batch; a thread of its own
 // commits each batch in one transaction (SQLite in WAL mode). A crash loses at
 // most the batches not yet committed, and `continue` goes on from the last
-// commit. The end of the crawl is the last batch: the rows that changed since
-// they were written, the tables worked out at the end, the crawl's final row.
+// commit. When the walk ends, a batch with what changed also makes the
+// indexes, while the audit and the analyses run. The end of the crawl is the
+// last batch: the rows that changed since they were written, the tables worked
+// out at the end, the crawl's final row.
 //
 // The file is locked (FileLock) from start to finish. A failed write (a full
 // disk) ends the writing: the crawl is told through failure() and stops; what
