@@ -156,8 +156,7 @@ void ZelCrawlRestorer::link(ZelUrl* parent, ZelUrl* target, std::optional<std::s
 void ZelCrawlRestorer::page(ZelUrl* r) {
   ZelSEOManager& seo = *hub_.seoManager_;
   // Straight into the collection: the counters come back whole in finish().
-  const std::string key = r->forceTrimHash(r->getActualurl());
-  if (!seo.duplicateDict_.insert(key)) return;
+  if (!seo.duplicateDict_.insert(ZelSEOManager::addressKey(*r), r)) return;
   seo.kxDataSource<ZelUrl>::add(r);
 }
 

@@ -40,10 +40,11 @@ RecordGroups groupsOfTwoOrMore(const std::vector<ZelUrl*>& records, Keep keep,
 
 }  // namespace
 
+std::string ZelSEOManager::addressKey(ZelUrl& r) { return r.forceTrimHash(r.getActualurl()); }
+
 void ZelSEOManager::add(ZelUrl* r) {
   if (r->getRedirectCount() > 3) ++counters_.redirectchain;
-  const std::string key = r->forceTrimHash(r->getActualurl());
-  if (!duplicateDict_.insert(key)) return;
+  if (!duplicateDict_.insert(addressKey(*r), r)) return;
   kxDataSource<ZelUrl>::add(r);
   if (!defaults_.boolForKey("SEOEnabled")) return;
   clearSitemapCollection();

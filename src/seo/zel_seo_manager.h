@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "seo/text_set.h"
+#include "seo/record_key_set.h"
 #include "url/kx_data_source.h"
 #include "url/zel_record_owner.h"
 
@@ -65,12 +65,15 @@ class ZelSEOManager : public kxDataSource<ZelUrl> {
  private:
   friend class ZelCrawlRestorer;  // a saved crawl puts back pages and counters as they were
   std::string localized(const char* english) const;
+  // The address a page is known by in the collection.
+  static std::string addressKey(ZelUrl& r);
 
   const Defaults& defaults_;
   Log& log_;
   const Localizer* localizer_;
   Counters counters_;
-  TextSet duplicateDict_;  // the addresses of the pages in the collection
+  // The pages in the collection by address, one a page.
+  RecordKeySet duplicateDict_{&addressKey};
   std::optional<RecordGroups> duplicates_, duplicateTitles_, duplicateDescriptions_;
   std::vector<ZelLinkInstance*> imageCollection_;
   std::unordered_map<std::string, std::vector<ZelUrl*>> misspelledWordDictionary_;
