@@ -333,11 +333,6 @@ void CrawlDatabaseWriter::run() {
 Status CrawlDatabaseWriter::apply(const Batch& b) {
   Status error;
   auto prepared = [&](const std::string& sql) { return db_.prepare(sql, &error); };
-  // The last batch is mostly new tables: with a rollback journal their pages
-  // are written once, where through the WAL they are written twice. A crash
-  // meanwhile still rolls back to the last commit. (Left in WAL mode if the
-  // switch fails: slower, as safe.)
-  if (b.last) (void)db_.exec("PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode=DELETE");
   if (Status s = db_.exec("BEGIN IMMEDIATE"); !s.ok()) return s;
   auto fail = [&](Status s) {
     (void)db_.exec("ROLLBACK");
