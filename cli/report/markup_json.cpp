@@ -38,7 +38,7 @@ Json markupToJson(const MarkupFacts& f) {
             {"robotsInBody", f.robotsInBody},
             {"canonicals", f.canonicals},
             // As text: JSON numbers lose 64-bit integers in other readers.
-            {"textHash", std::to_string(f.textHash)},
+            {"visibleTextHash", std::to_string(f.textHash)},
             {"loremIpsum", f.loremIpsum}};
   if (f.lang) j["lang"] = *f.lang;
   if (f.spots) {
@@ -60,7 +60,10 @@ std::optional<MarkupFacts> markupFromJson(const Json& j) {
   bool ok = read(j, "titleTags", f.titleTags) && read(j, "descriptionTags", f.descriptionTags) &&
             read(j, "viewport", f.hasViewport) && read(j, "robots", f.robots) &&
             read(j, "robotsInBody", f.robotsInBody) && read(j, "canonicals", f.canonicals) &&
-            read(j, "textHash", hash) && read(j, "loremIpsum", f.loremIpsum);
+            // "textHash": an older zelmora's hash, made another way; its pages
+            // compare among themselves.
+            read(j, j.contains("visibleTextHash") ? "visibleTextHash" : "textHash", hash) &&
+            read(j, "loremIpsum", f.loremIpsum);
   if (!ok) return std::nullopt;
   f.textHash = std::strtoull(hash.c_str(), nullptr, 10);
   if (auto lang = j.find("lang"); lang != j.end() && lang->is_string())

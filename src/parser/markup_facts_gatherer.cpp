@@ -1,6 +1,9 @@
 #include "parser/markup_facts_gatherer.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include <xxhash.h>
 
 #include "parser/collapsed_text.h"
 #include "parser/entities.h"
@@ -53,37 +56,79 @@ int headingLevel(std::string_view name) {
 
 }  // namespace
 
-// The elements whose attributes matter, by name.
-const std::pair<std::string_view, MarkupFactsGatherer::Kind> MarkupFactsGatherer::kKinds[] = {
-    {"a", kAnchor},        {"img", kImg},         {"link", kLink},      {"meta", kMeta},
-    {"script", kResource}, {"source", kSource},   {"form", kForm},      {"html", kHtml},
-    {"title", kTitle},     {"iframe", kResource}, {"frame", kResource}, {"audio", kResource},
-    {"video", kResource},  {"embed", kResource},  {"track", kResource}};
+// The elements whose attributes matter, by name (looked up by first letter:
+// asked for every tag of every page).
+MarkupFactsGatherer::Kind MarkupFactsGatherer::kindOf(std::string_view n) {
+  auto is = [&](std::string_view name, Kind k) {
+    return n.size() == name.size() && equalsIgnoreCase(n, name) ? k : kOther;
+  };
+  if (n.empty()) return kOther;
+  switch (n[0] | 0x20) {
+    case 'a': return n.size() == 1 ? kAnchor : is("audio", kResource);
+    case 'e': return is("embed", kResource);
+    case 'f': return n.size() == 4 ? is("form", kForm) : is("frame", kResource);
+    case 'h': return is("html", kHtml);
+    case 'i': return n.size() == 3 ? is("img", kImg) : is("iframe", kResource);
+    case 'l': return is("link", kLink);
+    case 'm': return is("meta", kMeta);
+    case 's': return n.size() == 6 && (n[1] | 0x20) == 'c' ? is("script", kResource)
+                                                              : is("source", kSource);
+    case 't': return n.size() == 5 && (n[1] | 0x20) == 'i' ? is("title", kTitle)
+                                                              : is("track", kResource);
+    case 'v': return is("video", kResource);
+    default: return kOther;
+  }
+}
 
 // ---- Visible text ----------------------------------------------------------------------
 
-void VisibleTextHash::mix(char c) {
-  hash_ = (hash_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-  if (lorem_ == kLorem.size()) return;
-  const char lowerC = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-  // "lorem ipsum" repeats none of its beginning, so a mismatch starts again here.
-  if (lowerC == kLorem[lorem_])
-    ++lorem_;
-  else
-    lorem_ = lowerC == kLorem[0] ? 1 : 0;
+void VisibleTextHash::flush() {
+  const size_t last = end_ - 1;  // kept: it may be a space that ends the text
+  if (!lorem_)
+    for (size_t i = 0; i + kLorem.size() <= last; ++i)
+      if ((buf_[i] | 0x20) == 'l' && equalsIgnoreCase({buf_ + i, kLorem.size()}, kLorem)) {
+        lorem_ = true;
+        break;
+      }
+  hash_ = XXH3_64bits_withSeed(buf_ + begin_, last - begin_, hash_);
+  hashed_ = true;
+  const size_t carry = std::min(last, kCarry);
+  std::memmove(buf_, buf_ + last - carry, carry + 1);
+  begin_ = carry;
+  end_ = carry + 1;
 }
 
 void VisibleTextHash::add(std::string_view run) {
-  for (char c : run) {
-    if (isSpace(c)) {
-      space_ = started_;
-      continue;
+  // As put(), with the place and the last byte's kind in locals (the buffer's
+  // bytes could alias the members otherwise), a stretch at a time that cannot
+  // overrun the buffer.
+  const char* p = run.data();
+  const char* const stop = p + run.size();
+  while (p < stop) {
+    size_t end = end_;
+    bool lastWasSpace = lastWasSpace_;
+    const char* const until = p + std::min<size_t>(stop - p, sizeof buf_ - end);
+    for (; p < until; ++p) {
+      const char c = *p;
+      const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+      buf_[end] = space ? ' ' : c;
+      end += !(space & lastWasSpace);
+      lastWasSpace = space;
     }
-    if (space_) mix(' ');
-    space_ = false;
-    started_ = true;
-    mix(c);
+    end_ = end;
+    lastWasSpace_ = lastWasSpace;
+    if (end_ == sizeof buf_) flush();
   }
+}
+
+uint64_t VisibleTextHash::value() {
+  if (end_ > begin_ && buf_[end_ - 1] == ' ') --end_;  // no word after it
+  if (end_ == begin_ && !hashed_) return 0;
+  if (end_ > begin_) {
+    buf_[end_++] = ' ';  // flush() keeps the last byte back
+    flush();
+  }
+  return hash_ ? hash_ : 1;  // 0 means no words
 }
 
 // ---- Gatherer --------------------------------------------------------------------------
@@ -104,7 +149,7 @@ void MarkupFactsGatherer::keepSpot(MarkupFacts::SpotKind kind, MarkupSpot spot) 
 }
 
 void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
-  tag_.clear();
+  tag_.kind = kOther;  // its fields are cleared below, for a tag of a kind that matters
   if (t.inStyle || t.name.empty()) return;
   if (bodyPass_) hash_.boundary();
   const std::string_view n = t.name;
@@ -127,12 +172,7 @@ void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
     headingStart_ = t.start;
     return;
   }
-  Kind kind = kOther;
-  for (const auto& [name, k] : kKinds)
-    if (name.size() == n.size() && equalsIgnoreCase(name, n)) {
-      kind = k;
-      break;
-    }
+  const Kind kind = kindOf(n);
   if (kind == kTitle) {
     if (!bodyPass_ && !t.closing) ++facts_.titleTags;
     if (bodyPass_) inTitle_ = !t.closing;
@@ -143,6 +183,8 @@ void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
     return;
   }
   if (kind == kAnchor && bodyPass_) endAnchor(p);  // an anchor opened inside another ends it
+  if (kind == kOther) return;
+  tag_.clear();
   tag_.kind = kind;
   tag_.headPass = !bodyPass_;
   tag_.start = t.start;

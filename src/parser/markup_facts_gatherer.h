@@ -14,22 +14,42 @@ namespace zel {
 
 // The words of a text run after run: white space (and the boundary between two
 // runs) separates words, and the words are hashed with single spaces between
-// them, so that markup and line breaks do not change the hash.
+// them, so that markup and line breaks do not change the hash. The words are
+// gathered in a small buffer and hashed a buffer at a time (xxHash, each
+// buffer's hash the seed of the next), which costs far less than a byte at a
+// time; the buffer is always full before it is hashed, so the value depends on
+// the words only.
 class VisibleTextHash {
  public:
   void add(std::string_view run);
-  void boundary() { space_ = started_; }
+  void boundary() { put(' '); }
   // 0 when no word was added.
-  uint64_t value() const { return started_ ? hash_ : 0; }
+  uint64_t value();
   // The words "lorem ipsum", in any case, one after the other.
-  bool sawLoremIpsum() const { return lorem_ == kLorem.size(); }
+  bool sawLoremIpsum() const { return lorem_; }
 
  private:
   static constexpr std::string_view kLorem = "lorem ipsum";
-  void mix(char c);
-  uint64_t hash_ = 14695981039346656037ull;
-  bool started_ = false, space_ = false;
-  size_t lorem_ = 0;  // characters of kLorem matched so far
+  static constexpr size_t kCarry = kLorem.size() - 1;
+  static constexpr size_t kBuffer = 256;
+  // A space is written only after a word, and a word's bytes one by one
+  // without a branch: each white space byte becomes a space, kept when the
+  // byte before was not one.
+  void put(char c) {
+    const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+    buf_[end_] = space ? ' ' : c;
+    end_ += !(space & lastWasSpace_);
+    lastWasSpace_ = space;
+    if (end_ == sizeof buf_) flush();
+  }
+  // Hashes the buffer's bytes but the last (perhaps a space that no word
+  // follows) and looks in them for lorem ipsum; the bytes before stay in front
+  // of the buffer, as the words may begin there.
+  void flush();
+  uint64_t hash_ = 0;
+  bool hashed_ = false, lorem_ = false, lastWasSpace_ = true;
+  size_t begin_ = 0, end_ = 0;  // the bytes of buf_ not hashed yet
+  char buf_[kCarry + kBuffer + 1];
 };
 
 class MarkupFactsGatherer final : public ScanCollector {
@@ -74,7 +94,7 @@ class MarkupFactsGatherer final : public ScanCollector {
     kTitle,
     kResource,
   };
-  static const std::pair<std::string_view, Kind> kKinds[];
+  static Kind kindOf(std::string_view name);
   // The attributes of the tag being read that matter to its kind.
   struct Open {
     Kind kind = kOther;

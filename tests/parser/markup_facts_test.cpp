@@ -36,6 +36,25 @@ TEST(MarkupFacts, VisibleTextHash) {
   EXPECT_EQ(gather("<body> <img src=a.png> </body>").textHash, 0u) << "no words, no hash";
   EXPECT_TRUE(gather("<body><p>LOREM\n ipsum dolor</p></body>").loremIpsum);
   EXPECT_FALSE(gather("<body><p>lorem, ipsum</p></body>").loremIpsum);
+
+  // Texts longer than the hash's buffer: the words decide, wherever the buffer
+  // ends; "lorem ipsum" is found across its end too.
+  std::string words, spaced;
+  for (int i = 0; i < 120; ++i) {
+    words += "w" + std::to_string(i) + " ";
+    spaced += (i % 7 ? "\n  w" : "</p><p> w") + std::to_string(i) + "\t";
+  }
+  const uint64_t longHash = gather("<body><p>" + words + "</p></body>").textHash;
+  EXPECT_EQ(gather("<body><p>" + spaced + "</p></body>").textHash, longHash);
+  EXPECT_NE(gather("<body><p>" + words + "x</p></body>").textHash, longHash);
+  std::string changed = words;
+  changed[300] = 'v';
+  EXPECT_NE(gather("<body><p>" + changed + "</p></body>").textHash, longHash);
+  for (size_t at = 240; at < 262; ++at)
+    EXPECT_TRUE(gather("<body><p>" + std::string(at, 'a') + " lorem  ipsum</p></body>").loremIpsum)
+        << at;
+  EXPECT_FALSE(gather("<body><p>" + std::string(250, 'a') + " lorem</p><p>x ipsum</p></body>")
+                   .loremIpsum);
 }
 
 // Without a body tag the head pass reads the whole page and the body pass reads
