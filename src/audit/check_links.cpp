@@ -103,7 +103,10 @@ void checkLinks(AuditRun& run) {
   privateAddresses(run);
   if (run.in.seo && run.in.settings && run.in.settings->boolForKey("SEOEnabled"))
     for (ZelUrl* r : run.in.seo->getCollection())
-      if (r->getLinkcount() > run.limits.tooManyLinks)  // as the summary counted it
+      // The count (as the summary counted it) is of some of the page's links,
+      // which only grow: a page with few links in all is not walked.
+      if (static_cast<int64_t>(r->outboundLinkCount()) > run.limits.tooManyLinks &&
+          r->getLinkcount() > run.limits.tooManyLinks)
         run.add(Issue::LinkTooMany, r, strf("%d links", r->getLinkcount()));
 }
 

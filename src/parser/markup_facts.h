@@ -38,8 +38,8 @@ struct MarkupFacts {
   // page's record keeps anyway.
   std::vector<std::string> canonicals;
 
-  // Visible text: an FNV-1a hash of its words (0 when the page has none), and
-  // whether it holds placeholder text.
+  // Visible text: a hash of its words (0 when the page has none), and whether
+  // it holds placeholder text.
   uint64_t textHash = 0;
   bool loremIpsum = false;
 

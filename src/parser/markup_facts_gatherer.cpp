@@ -4,6 +4,9 @@
 #include <cstring>
 
 #include <xxhash.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "parser/collapsed_text.h"
 #include "parser/entities.h"
@@ -101,19 +104,43 @@ void VisibleTextHash::flush() {
 void VisibleTextHash::add(std::string_view run) {
   // As put(), with the place and the last byte's kind in locals (the buffer's
   // bytes could alias the members otherwise), a stretch at a time that cannot
-  // overrun the buffer.
+  // overrun the buffer (each byte adds at most one).
   const char* p = run.data();
   const char* const stop = p + run.size();
   while (p < stop) {
     size_t end = end_;
     bool lastWasSpace = lastWasSpace_;
     const char* const until = p + std::min<size_t>(stop - p, sizeof buf_ - end);
-    for (; p < until; ++p) {
-      const char c = *p;
+    auto step = [&](char c) {
       const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
       buf_[end] = space ? ' ' : c;
       end += !(space & lastWasSpace);
       lastWasSpace = space;
+    };
+    while (p < until) {
+#if defined(__SSE2__)
+      // Prose: sixteen bytes whose white space is single spaces after a word
+      // are copied as they stand.
+      if (until - p >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const auto spaces =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))));
+        const __m128i other = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))),
+            _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\f'))));
+        if (_mm_movemask_epi8(other) == 0 &&
+            (spaces & ((spaces << 1) | (lastWasSpace ? 1u : 0u))) == 0) {
+          _mm_storeu_si128(reinterpret_cast<__m128i*>(buf_ + end), v);
+          end += 16;
+          p += 16;
+          lastWasSpace = (spaces >> 15) & 1;
+          continue;
+        }
+        for (const char* const block = p + 16; p < block; ++p) step(*p);
+        continue;
+      }
+#endif
+      step(*p++);
     }
     end_ = end;
     lastWasSpace_ = lastWasSpace;
