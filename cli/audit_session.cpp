@@ -84,11 +84,13 @@ const MarkupFacts* AuditSession::markupOf(const ZelUrl* page) const {
   const uint32_t i = page->graphIndex();
   if (i >= markupAt_.size() || markupAt_[i].length == 0) return nullptr;
   const MarkupEntry& e = markupAt_[i];
-  std::optional<MarkupFacts> facts =
-      decodeMarkupFacts(std::string_view(markupBytes_.data() + e.at, e.length));
-  if (!facts) return nullptr;
+  // Into the oldest slot, in the room its facts had: the checks read every
+  // page's facts in turn, several times over.
   auto& slot = decoded.slots[decoded.next++ % decoded.slots.size()];
-  slot = {page, std::move(*facts)};
+  slot.first = nullptr;
+  if (!decodeMarkupFactsInto(std::string_view(markupBytes_.data() + e.at, e.length), slot.second))
+    return nullptr;
+  slot.first = page;
   return &slot.second;
 }
 

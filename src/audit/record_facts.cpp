@@ -130,11 +130,22 @@ uint32_t spotCount(const MarkupFacts* m, MarkupFacts::SpotKind kind) {
 }
 
 std::string spotsText(const MarkupFacts& m, MarkupFacts::SpotKind kind) {
-  std::vector<std::string> items;
+  // As firstFew would list them; written straight out, as every page of some
+  // sites has spots.
   if (!m.spots) return std::string();
-  for (const MarkupSpot& spot : m.spots->first(kind))
-    items.push_back(strf("%s at line %d", spot.what.c_str(), spot.line));
-  return firstFew(items, m.spots->count(kind));
+  std::string out;
+  size_t shown = 0;
+  for (const auto& [k, spot] : m.spots->kept) {
+    if (k != kind) continue;
+    if (shown == 3) break;
+    if (shown++) out += ", ";
+    out += spot.what;
+    out += " at line ";
+    out += std::to_string(spot.line);
+  }
+  const size_t total = m.spots->count(kind);
+  if (total > shown) out += " and " + std::to_string(total - shown) + " more";
+  return out;
 }
 
 }  // namespace zel::audit

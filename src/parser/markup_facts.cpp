@@ -37,15 +37,16 @@ class Reader {
     failed_ = true;
     return 0;
   }
-  std::string text() {
+  // Into `out`, whose room is used again.
+  void text(std::string& out) {
     const uint64_t n = number();
     if (n > rest_.size()) {
       failed_ = true;
-      return {};
+      out.clear();
+      return;
     }
-    std::string out(rest_.substr(0, n));
+    out.assign(rest_.data(), n);
     rest_.remove_prefix(n);
-    return out;
   }
   uint64_t fixed64() {
     uint64_t n = 0;
@@ -89,33 +90,47 @@ void encodeMarkupFacts(const MarkupFacts& f, std::string& out) {
   }
 }
 
-std::optional<MarkupFacts> decodeMarkupFacts(std::string_view bytes) {
-  if (bytes.empty()) return std::nullopt;
+bool decodeMarkupFactsInto(std::string_view bytes, MarkupFacts& f) {
+  if (bytes.empty()) return false;
   const auto flags = static_cast<uint8_t>(bytes.front());
   Reader in(bytes.substr(1));
-  MarkupFacts f;
   f.hasViewport = flags & kViewport;
   f.robotsInBody = flags & kRobotsInBody;
   f.loremIpsum = flags & kLorem;
   f.titleTags = static_cast<uint16_t>(in.number());
   f.descriptionTags = static_cast<uint16_t>(in.number());
   f.textHash = in.fixed64();
-  if (flags & kLang) f.lang = in.text();
-  f.robots = in.text();
-  for (uint64_t n = in.number(); n > 0 && !in.failed(); --n) f.canonicals.push_back(in.text());
+  if (flags & kLang)
+    in.text(f.lang.emplace());
+  else
+    f.lang.reset();
+  in.text(f.robots);
+  const uint64_t canonicals = in.number();
+  if (canonicals > bytes.size()) return false;  // each takes a byte at least
+  f.canonicals.resize(canonicals);
+  for (std::string& c : f.canonicals) in.text(c);
   if (flags & kSpots) {
-    f.spots = std::make_unique<MarkupFacts::Spots>();
+    if (!f.spots) f.spots = std::make_unique<MarkupFacts::Spots>();
     for (uint32_t& count : f.spots->counts) count = static_cast<uint32_t>(in.number());
-    for (uint64_t n = in.number(); n > 0 && !in.failed(); --n) {
-      const uint64_t kind = in.number();
-      MarkupSpot spot;
-      spot.what = in.text();
+    const uint64_t kept = in.number();
+    if (kept > bytes.size()) return false;
+    f.spots->kept.resize(kept);
+    for (auto& [kind, spot] : f.spots->kept) {
+      const uint64_t k = in.number();
+      in.text(spot.what);
       spot.line = static_cast<int>(static_cast<uint32_t>(in.number()));
-      if (kind >= MarkupFacts::kSpotKinds) return std::nullopt;
-      f.spots->kept.emplace_back(static_cast<MarkupFacts::SpotKind>(kind), std::move(spot));
+      if (k >= MarkupFacts::kSpotKinds) return false;
+      kind = static_cast<MarkupFacts::SpotKind>(k);
     }
+  } else {
+    f.spots.reset();
   }
-  if (in.failed()) return std::nullopt;
+  return !in.failed();
+}
+
+std::optional<MarkupFacts> decodeMarkupFacts(std::string_view bytes) {
+  MarkupFacts f;
+  if (!decodeMarkupFactsInto(bytes, f)) return std::nullopt;
   return f;
 }
 

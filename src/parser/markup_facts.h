@@ -76,5 +76,9 @@ struct MarkupFacts {
 // not such a form).
 void encodeMarkupFacts(const MarkupFacts& facts, std::string& out);
 std::optional<MarkupFacts> decodeMarkupFacts(std::string_view bytes);
+// The same into `facts`, using the room its texts and lists have (for decoding
+// many pages' facts one after the other); false for bytes that are not such a
+// form, leaving `facts` in no particular state.
+bool decodeMarkupFactsInto(std::string_view bytes, MarkupFacts& facts);
 
 }  // namespace zel

@@ -220,12 +220,15 @@ void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
 void MarkupFactsGatherer::attribute(ZelParser&, const TagEvent&, std::string_view name, bool,
                                     std::string_view value, char, ValueEnd end, size_t, bool) {
   // Read here so that a page without structured data is not searched for it again.
+  // Asked of every attribute: the length and first letter rule out most names
+  // before they are compared.
+  auto is = [&](std::string_view n) {
+    return name.size() == n.size() && (name[0] | 0x20) == n[0] && equalsIgnoreCase(name, n);
+  };
   if (!structuredMarks_ && (name.size() == 9 || name.size() == 6 || name.size() == 4))
-    structuredMarks_ = equalsIgnoreCase(name, "itemscope") || equalsIgnoreCase(name, "typeof") ||
-                       (equalsIgnoreCase(name, "type") && findIgnoreCase(value, "ld+json") !=
-                                                              std::string_view::npos);
+    structuredMarks_ = is("itemscope") || is("typeof") ||
+                       (is("type") && findIgnoreCase(value, "ld+json") != std::string_view::npos);
   if (tag_.kind == kOther || end == ValueEnd::End) return;
-  auto is = [&](std::string_view n) { return equalsIgnoreCase(name, n); };
   // Assigned in place where there is nothing to unescape: the buffers are kept
   // from tag to tag.
   auto take = [&](std::string& into) {

@@ -107,9 +107,10 @@ class MarkupFactsGatherer final : public ScanCollector {
     void clear() {
       kind = kOther;
       level = 0;
+      // Most are empty already: a tag fills one or two.
       for (std::string* s :
            {&name, &content, &rel, &href, &src, &srcset, &action, &lang, &alt, &label})
-        s->clear();
+        if (!s->empty()) s->clear();
       width = height = hasAlt = hasLang = hasHref = false;
     }
   };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 namespace zel {
 
@@ -52,13 +53,23 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 
 size_t findIgnoreCase(std::string_view h, std::string_view n, size_t from) {
   if (n.empty()) return from <= h.size() ? from : std::string_view::npos;
-  if (n.size() > h.size()) return std::string_view::npos;
-  const char first = lowerChar(n[0]);
-  for (size_t i = from; i + n.size() <= h.size(); ++i) {
-    if (lowerChar(h[i]) != first) continue;
+  if (n.size() > h.size() || from > h.size() - n.size()) return std::string_view::npos;
+  // Candidates by the first byte: memchr when it has no case (".css?", "/"),
+  // else both cases at a compare each; then the rest.
+  const char lower = lowerChar(n[0]);
+  const char upper = lower >= 'a' && lower <= 'z' ? static_cast<char>(lower - 32) : lower;
+  const char* at = h.data() + from;
+  const char* const last = h.data() + (h.size() - n.size());
+  for (; at <= last; ++at) {
+    if (lower == upper) {
+      at = static_cast<const char*>(std::memchr(at, lower, static_cast<size_t>(last - at) + 1));
+      if (!at) break;
+    } else if (*at != lower && *at != upper) {
+      continue;
+    }
     size_t j = 1;
-    while (j < n.size() && lowerChar(h[i + j]) == lowerChar(n[j])) ++j;
-    if (j == n.size()) return i;
+    while (j < n.size() && lowerChar(at[j]) == lowerChar(n[j])) ++j;
+    if (j == n.size()) return static_cast<size_t>(at - h.data());
   }
   return std::string_view::npos;
 }

@@ -133,6 +133,21 @@ TEST(Url, ResolvesReferences) {
 TEST(TextHelpers, CaseTrimReasonPhrasesAndDates) {
   EXPECT_EQ(findIgnoreCase("Hello World", "WORLD"), 6u);
   EXPECT_EQ(findIgnoreCase("abc", "d"), std::string_view::npos);
+  const struct {
+    std::string_view haystack, needle;
+    size_t from, at;
+  } kFinds[] = {
+      {"/a/STYLE.CSS?v=1", ".css?", 0, 8},  // a first byte without case
+      {"/a.b.c", ".c", 0, 4},
+      {"/a.b.c", ".c", 5, std::string_view::npos},  // past the last place it could start
+      {"sTyLe", "STYLE", 0, 0},
+      {"text/Html; x", "html", 0, 5},
+      {"abab", "AB", 1, 2},
+      {"ab", "abc", 0, std::string_view::npos},
+      {"@a `a", "`A", 0, 3},  // '@' is no upper-case '`'
+  };
+  for (const auto& f : kFinds)
+    EXPECT_EQ(findIgnoreCase(f.haystack, f.needle, f.from), f.at) << f.haystack << " " << f.needle;
   EXPECT_EQ(trimWhitespace(" \t x y \r\n"), "x y");
   EXPECT_EQ(trimChars("'\"a;\" ", "'\"; "), "a");
   EXPECT_EQ(split("a,,b", ","), (Strings{"a", "", "b"}));
