@@ -83,6 +83,9 @@ bool ZelHub::compareHost(std::optional<std::string_view> hostIn,
   // A link without a host (about:blank, file:) has no host to be inside the site.
   if (!hostIn || hostIn->empty()) return false;
   if (domains.empty()) return true;
+  // Asked of every link: most hosts are written as the list's first domain is
+  // (only the first: a later one is compared after a "www." may be taken off).
+  if (*hostIn == domains.front()) return true;
   const bool subdomains = defaults().boolForKey("followSubdomains");
   // A "www." taken off the host stays off for the later entries of the list.
   std::string host(*hostIn);

@@ -46,6 +46,7 @@ std::string asciiUpper(std::string_view s) {
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // the usual case, a memcmp
   for (size_t i = 0; i < a.size(); ++i)
     if (lowerChar(a[i]) != lowerChar(b[i])) return false;
   return true;
