@@ -492,31 +492,39 @@ std::string ZelUrl::getLastModified() const {
 
 // ---- Type tests --------------------------------------------------------------------------
 
-bool ZelUrl::getIsPDF() const {
-  return containsIgnoreCase(getMimeType(), "application/pdf") ||
-         containsIgnoreCase(extensionOfActualUrl(), "pdf");
+uint8_t ZelUrl::addressKinds() const {
+  uint8_t kinds = addressKinds_.load(std::memory_order_relaxed);
+  if (kinds & kAddressKnown) return kinds;
+  // The trimmed "/" cannot complete a ".css?" and the like, so the stored
+  // address is searched as it is, without a copy.
+  const std::string ext = extensionOfActualUrl();
+  const std::string& actual = getActualurl();
+  kinds = kAddressKnown;
+  if (containsIgnoreCase(ext, "css") || containsIgnoreCase(actual, ".css?")) kinds |= kAddressCSS;
+  if (containsIgnoreCase(ext, "js") || containsIgnoreCase(actual, ".js?")) kinds |= kAddressJS;
+  if (ext == "xml" || ext == "XML" || containsIgnoreCase(actual, ".xml?")) kinds |= kAddressXML;
+  if (containsIgnoreCase(ext, "pdf")) kinds |= kAddressPDF;
+  addressKinds_.store(kinds, std::memory_order_relaxed);
+  return kinds;
 }
 
-// The trimmed "/" cannot complete a ".css?" and the like, so the stored address is searched
-// as it is, without a copy.
+bool ZelUrl::getIsPDF() const {
+  return containsIgnoreCase(getMimeType(), "application/pdf") || (addressKinds() & kAddressPDF);
+}
+
 bool ZelUrl::getIsCSS() const {
-  return containsIgnoreCase(getMimeType(), "text/css") ||
-         containsIgnoreCase(extensionOfActualUrl(), "css") ||
-         containsIgnoreCase(getActualurl(), ".css?");
+  return containsIgnoreCase(getMimeType(), "text/css") || (addressKinds() & kAddressCSS);
 }
 
 bool ZelUrl::getIsJS() const {
-  return containsIgnoreCase(getMimeType(), "text/javascript") ||
-         containsIgnoreCase(extensionOfActualUrl(), "js") ||
-         containsIgnoreCase(getActualurl(), ".js?");
+  return containsIgnoreCase(getMimeType(), "text/javascript") || (addressKinds() & kAddressJS);
 }
 
 bool ZelUrl::isXML() const {
   const std::string& mime = getMimeType();
   if (containsIgnoreCase(mime, "application/xml") || containsIgnoreCase(mime, "text/xml"))
     return true;
-  const std::string ext = extensionOfActualUrl();
-  return ext == "xml" || ext == "XML" || containsIgnoreCase(getActualurl(), ".xml?");
+  return addressKinds() & kAddressXML;
 }
 
 bool ZelUrl::getIsImage() const {

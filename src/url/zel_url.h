@@ -2,6 +2,7 @@
 // The record of one distinct URL met by a crawl: its addresses, fetch outcome,
 // redirect chain, page facts, warnings and the link instances in and out of it.
 // Records are owned by their hub and live as long as it does.
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -531,6 +532,7 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   void actualUrlChanged() {
     flags_ &= ~kNotImage;
     extensionLength_ = kExtensionUnknown;
+    addressKinds_.store(0, std::memory_order_relaxed);
   }
   void setFlag(uint32_t f, bool v) { flags_ = v ? (flags_ | f) : (flags_ & ~f); }
 
@@ -608,6 +610,18 @@ class ZelUrl : public ZelDataObject, public UrlConnectionDelegate, public ZelRen
   int32_t internalLinkCount_ = 0, externalLinkCount_ = 0;
   int32_t retryCount_ = 0;
   ActualSource actualSource_ = ActualSource::Link;
+  // What the actual address says of the type (its extension, a ".css?" in it),
+  // worked out on first use: the type getters are asked many times a record.
+  // Atomic: the writers' threads may ask a record first.
+  enum : uint8_t {
+    kAddressKnown = 1,
+    kAddressCSS = 2,
+    kAddressJS = 4,
+    kAddressXML = 8,
+    kAddressPDF = 16,
+  };
+  mutable std::atomic<uint8_t> addressKinds_{0};
+  uint8_t addressKinds() const;
   mutable uint32_t flags_ = kInternal | kHTML;  // getIsImage records what it finds
   // The actual address's path extension once worked out (asked many times a
   // response); longer ones are worked out each time.
