@@ -290,11 +290,11 @@ void AuditRun::runAll() {
   // Before the findings grow: its link graph is the audit's biggest passing need.
   if (in.content && in.content->settings().analyses) scoreLinks(*this, *in.content);
   // The checks read the classified site and change nothing of it: the later
-  // groups (about half of the work, measured) run on a second thread into a findings list of their own, added
-  // after this thread's, so that each type's findings keep the order one
-  // thread would give them. What records work out on first use and keep is
-  // either known by now (their types, asked by classify) or asked by one of the
-  // two only (h1 counts by the first, link counts by the second).
+  // groups (about half of the work, measured) run on a second thread into a findings list of their
+  // own, added after this thread's, so that each type's findings keep the order one thread would
+  // give them. What records work out on first use and keep is either known by now (their types,
+  // asked by classify) or asked by one of the two only (h1 counts by the first, link counts by the
+  // second).
   SiteAudit sideFindings;
   AuditRun side(*this, sideFindings);
   auto laterGroups = [&side] {

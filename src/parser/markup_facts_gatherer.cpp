@@ -1,9 +1,9 @@
 #include "parser/markup_facts_gatherer.h"
 
+#include <xxhash.h>
+
 #include <algorithm>
 #include <cstring>
-
-#include <xxhash.h>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -67,19 +67,29 @@ MarkupFactsGatherer::Kind MarkupFactsGatherer::kindOf(std::string_view n) {
   };
   if (n.empty()) return kOther;
   switch (n[0] | 0x20) {
-    case 'a': return n.size() == 1 ? kAnchor : is("audio", kResource);
-    case 'e': return is("embed", kResource);
-    case 'f': return n.size() == 4 ? is("form", kForm) : is("frame", kResource);
-    case 'h': return is("html", kHtml);
-    case 'i': return n.size() == 3 ? is("img", kImg) : is("iframe", kResource);
-    case 'l': return is("link", kLink);
-    case 'm': return is("meta", kMeta);
-    case 's': return n.size() == 6 && (n[1] | 0x20) == 'c' ? is("script", kResource)
-                                                              : is("source", kSource);
-    case 't': return n.size() == 5 && (n[1] | 0x20) == 'i' ? is("title", kTitle)
-                                                              : is("track", kResource);
-    case 'v': return is("video", kResource);
-    default: return kOther;
+    case 'a':
+      return n.size() == 1 ? kAnchor : is("audio", kResource);
+    case 'e':
+      return is("embed", kResource);
+    case 'f':
+      return n.size() == 4 ? is("form", kForm) : is("frame", kResource);
+    case 'h':
+      return is("html", kHtml);
+    case 'i':
+      return n.size() == 3 ? is("img", kImg) : is("iframe", kResource);
+    case 'l':
+      return is("link", kLink);
+    case 'm':
+      return is("meta", kMeta);
+    case 's':
+      return n.size() == 6 && (n[1] | 0x20) == 'c' ? is("script", kResource)
+                                                   : is("source", kSource);
+    case 't':
+      return n.size() == 5 && (n[1] | 0x20) == 'i' ? is("title", kTitle) : is("track", kResource);
+    case 'v':
+      return is("video", kResource);
+    default:
+      return kOther;
   }
 }
 
@@ -125,9 +135,10 @@ void VisibleTextHash::add(std::string_view run) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
         const auto spaces =
             static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))));
-        const __m128i other = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))),
-            _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\f'))));
+        const __m128i other = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')),
+                                                        _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))),
+                                           _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\r')),
+                                                        _mm_cmpeq_epi8(v, _mm_set1_epi8('\f'))));
         if (_mm_movemask_epi8(other) == 0 &&
             (spaces & ((spaces << 1) | (lastWasSpace ? 1u : 0u))) == 0) {
           _mm_storeu_si128(reinterpret_cast<__m128i*>(buf_ + end), v);

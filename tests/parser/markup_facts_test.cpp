@@ -53,8 +53,8 @@ TEST(MarkupFacts, VisibleTextHash) {
   for (size_t at = 240; at < 262; ++at)
     EXPECT_TRUE(gather("<body><p>" + std::string(at, 'a') + " lorem  ipsum</p></body>").loremIpsum)
         << at;
-  EXPECT_FALSE(gather("<body><p>" + std::string(250, 'a') + " lorem</p><p>x ipsum</p></body>")
-                   .loremIpsum);
+  EXPECT_FALSE(
+      gather("<body><p>" + std::string(250, 'a') + " lorem</p><p>x ipsum</p></body>").loremIpsum);
 }
 
 // Without a body tag the head pass reads the whole page and the body pass reads
@@ -105,7 +105,8 @@ TEST(MarkupFacts, CompactFormGivesTheFactsBack) {
   full.spots->counts[MarkupFacts::EmptyHeading] = 9;
   const MarkupFacts none;
   MarkupFacts back;  // decoded into again and again, as the audit reads pages
-  for (const MarkupFacts* f : std::initializer_list<const MarkupFacts*>{&full, &none, &full, &none}) {
+  for (const MarkupFacts* f :
+       std::initializer_list<const MarkupFacts*>{&full, &none, &full, &none}) {
     std::string bytes;
     encodeMarkupFacts(*f, bytes);
     ASSERT_TRUE(decodeMarkupFactsInto(bytes, back));
