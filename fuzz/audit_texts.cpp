@@ -4,6 +4,7 @@
 // leak, and each keeps its bounds.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "audit/hreflang_code.h"
@@ -30,6 +31,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           if (facts.spots->first(static_cast<zel::MarkupFacts::SpotKind>(k)).size() >
               zel::MarkupFacts::kMaxSpots)
             abort();
+      // The compact form read back into facts kept from earlier inputs, as the
+      // audit reads page after page; and the raw bytes read as such a form.
+      static zel::MarkupFacts reused;
+      std::string bytes;
+      zel::encodeMarkupFacts(facts, bytes);
+      if (!zel::decodeMarkupFactsInto(bytes, reused) || reused.textHash != facts.textHash ||
+          reused.robots != facts.robots || reused.canonicals != facts.canonicals ||
+          reused.lang != facts.lang || !reused.spots != !facts.spots ||
+          (facts.spots && reused.spots->kept.size() != facts.spots->kept.size()))
+        abort();
+      (void)zel::decodeMarkupFactsInto(text, reused);
       break;
     }
     case 1: {
