@@ -122,7 +122,7 @@ void VisibleTextHash::add(std::string_view run) {
     bool lastWasSpace = lastWasSpace_;
     const char* const until = p + std::min<size_t>(stop - p, sizeof buf_ - end);
     auto step = [&](char c) {
-      const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+      const bool space = isWhite(c);
       buf_[end] = space ? ' ' : c;
       end += !(space & lastWasSpace);
       lastWasSpace = space;

@@ -35,8 +35,11 @@ class VisibleTextHash {
   // A space is written only after a word, and a word's bytes one by one
   // without a branch: each white space byte becomes a space, kept when the
   // byte before was not one.
+  static bool isWhite(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+  }
   void put(char c) {
-    const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+    const bool space = isWhite(c);
     buf_[end_] = space ? ' ' : c;
     end_ += !(space & lastWasSpace_);
     lastWasSpace_ = space;
