@@ -25,11 +25,16 @@ AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
       content_(hub, settings, enabled_) {
   generation_ = ++lastGeneration;
   if (!enabled_) return;
-  hub.setKeepsResponseHeaders(true);  // X-Robots-Tag, Link and the security headers
-  hub.setMarkupFactsReceiver([this](ZelUrl* page, MarkupFacts&& facts) {
-    setMarkup(page, std::move(facts));
-    if (!keepEveryHeader_) keepHeadersRead(*page);
-  });
+  // Pages keep only the fields the audit reads; on a plain http page those are
+  // X-Robots-Tag and Link, and none kept reads as none sent, so most records need
+  // no list at all. (An https page keeps its empty list: there an absent security
+  // header is a finding.)
+  KeptHeaderRule rule;
+  rule.names.assign(std::begin(audit::kHeadersRead), std::end(audit::kHeadersRead));
+  rule.noListOnPlainHttp = true;
+  hub.setKeptResponseHeaders(std::move(rule));
+  hub.setMarkupFactsReceiver(
+      [this](ZelUrl* page, std::string&& bytes) { setMarkupBytes(page, bytes); });
   hub.setRenderedFactsReceiver(
       [this](ZelUrl* page, RenderedFacts&& facts) { setRendered(page, std::move(facts)); });
 }
@@ -45,26 +50,17 @@ const RenderedFacts* AuditSession::renderedOf(const ZelUrl* page) const {
   return i < rendered_.size() ? rendered_[i].get() : nullptr;
 }
 
-void AuditSession::keepHeadersRead(ZelUrl& page) {
-  const KeptResponseHeaders* kept = page.getResponseHeaders();
-  if (!kept) return;
-  KeptResponseHeaders read;
-  read.truncated = kept->truncated;  // what was dropped may have been one of them
-  for (const auto& field : kept->headers)
-    for (std::string_view name : audit::kHeadersRead)
-      if (equalsIgnoreCase(field.first, name)) read.headers.push_back(field);
-  // On a plain http page only X-Robots-Tag and Link are read, and none kept reads
-  // as none sent: most records then need no out-of-line part at all. (An https
-  // page keeps its empty list: there an absent security header is a finding.)
-  if (read.headers.empty() && !read.truncated && !startsWith(page.getActualurl(), "https://"))
-    page.dropResponseHeaders();
-  else if (read.headers.size() < kept->headers.size())
-    page.setResponseHeaders(std::move(read));
+void AuditSession::keepEveryResponseHeader() {
+  if (enabled_) hub_.setKeepsResponseHeaders(true);
 }
 
 void AuditSession::setMarkup(const ZelUrl* page, MarkupFacts facts) {
   std::string bytes;
   encodeMarkupFacts(facts, bytes);
+  setMarkupBytes(page, bytes);
+}
+
+void AuditSession::setMarkupBytes(const ZelUrl* page, std::string_view bytes) {
   const uint32_t i = page->graphIndex();
   while (markupAt_.size() <= i) markupAt_.push_back(MarkupEntry{0, 0, 0});
   markupAt_[i] = MarkupEntry{markupBytes_.size(), static_cast<uint32_t>(bytes.size()), 0};

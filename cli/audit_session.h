@@ -35,9 +35,11 @@ class AuditSession {
   bool enabled() const { return enabled_; }
   // Pages keep only the response header fields the audit reads (a page's
   // headers cost more memory than its other facts), unless a window asks for all.
-  void keepEveryResponseHeader(bool keep) { keepEveryHeader_ = keep; }
+  void keepEveryResponseHeader();
   // Facts of a page read back with a saved crawl (a page read again replaces them).
   void setMarkup(const ZelUrl* page, MarkupFacts facts);
+  // The same in their compact form (encodeMarkupFacts).
+  void setMarkupBytes(const ZelUrl* page, std::string_view bytes);
   // A page's facts, once the audit has run (null when there are none). They are
   // read back from their compact form: the pointer stays good while the same
   // thread asks for the facts of fewer than kDecoded other pages.
@@ -56,12 +58,9 @@ class AuditSession {
   const ContentSession& content() const { return content_; }
 
  private:
-  void keepHeadersRead(ZelUrl& page);
-
   ZelHub& hub_;
   const Defaults& settings_;
   bool enabled_ = false;
-  bool keepEveryHeader_ = false;
   // Each page's facts in their compact form one after the other, in the order
   // received (a page read again comes again), and where each page's latest are,
   // by the record's graph index (length 0: none): a big site's both in files.

@@ -98,7 +98,7 @@ int runCrawl(const Options& options, const CommandHooks* hooks) {
   auto hubOwner = std::make_unique<ZelHub>(*address, platform);
   ZelHub& hub = *hubOwner;
   AuditSession audit(hub, settings);
-  if (hooks) audit.keepEveryResponseHeader(true);  // the window's Headers tab shows them all
+  if (hooks) audit.keepEveryResponseHeader();  // the window's Headers tab shows them all
   if (hooks && hooks->made) hooks->made(hub);
   RunLoop& loop = *platform.runLoop;
   bool finished = false;

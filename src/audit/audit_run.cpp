@@ -19,9 +19,12 @@
 
 namespace zel::audit {
 
+static_assert(MarkupFacts::kSpotKinds <= 8, "a bit a kind in MarkupBrief::spots");
+
 struct AuditRun::Shared {
   std::vector<ZelUrl*> pages, sitePages;
   std::vector<uint8_t> targetKinds;  // by graph index, filled by classify
+  std::vector<MarkupBrief> briefs;    // by graph index, filled by classify
   // By graph index: bit 31 any inbound link that is not a resource's, bit 30 a
   // followed link to a page, the rest the number of links to a page.
   std::vector<uint32_t> inlinks;
@@ -106,6 +109,18 @@ const MarkupFacts* AuditRun::markup(const ZelUrl* r) const {
   return in.markupOf ? in.markupOf(r) : nullptr;
 }
 
+const AuditRun::MarkupBrief* AuditRun::brief(const ZelUrl* r) const {
+  const std::vector<MarkupBrief>& briefs = shared_->briefs;
+  const uint32_t i = r->graphIndex();
+  return i < briefs.size() && briefs[i].has ? &briefs[i] : nullptr;
+}
+
+const MarkupFacts* AuditRun::markupWithSpots(const ZelUrl* r, uint8_t kind) const {
+  if (const MarkupBrief* b = brief(r); b && !b->hasSpot(kind)) return nullptr;
+  const MarkupFacts* m = markup(r);
+  return m && m->spots && m->spots->count(static_cast<MarkupFacts::SpotKind>(kind)) ? m : nullptr;
+}
+
 ResponseHeaders AuditRun::headers(const ZelUrl* r) const {
   return in.headersOf ? in.headersOf(r) : ResponseHeaders();
 }
@@ -130,6 +145,7 @@ bool AuditRun::headerSaysNoindex(const ZelUrl* r) const {
 
 bool AuditRun::isNoindex(const ZelUrl* r) const {
   if (r->getHeadContainsNoIndex() || headerSaysNoindex(r)) return true;
+  if (const MarkupBrief* b = brief(r); b && !(b->has & MarkupBrief::kRobots)) return false;
   const MarkupFacts* m = markup(r);
   return m && hasRobotsWord(m->robots, "none");
 }
@@ -228,6 +244,7 @@ void AuditRun::classify() {
   if (in.seo) seoPages.assign(in.seo->getCollection().begin(), in.seo->getCollection().end());
   std::sort(seoPages.begin(), seoPages.end());
   std::vector<uint8_t>& kinds = shared_->targetKinds;
+  std::vector<MarkupBrief>& briefs = shared_->briefs;
   for (ZelUrl* r : *in.records) {
     if (r->graphIndex() >= kinds.size())
       kinds.resize(std::max<size_t>(r->graphIndex() + 1, in.records->size()), 0);
@@ -236,6 +253,23 @@ void AuditRun::classify() {
     if (!isSitePage(*r) && !(html && std::binary_search(seoPages.begin(), seoPages.end(), r))) {
       if (r->getIsPDF() && headerSaysNoindex(r)) out_.pdfsKeptOut_.insert(r);
       continue;
+    }
+    if (const MarkupFacts* m = markup(r)) {
+      if (r->graphIndex() >= briefs.size())
+        briefs.resize(std::max<size_t>(r->graphIndex() + 1, in.records->size()));
+      MarkupBrief& b = briefs[r->graphIndex()];
+      b.textHash = m->textHash;
+      b.titleTags = static_cast<uint8_t>(std::min<uint16_t>(m->titleTags, 255));
+      b.descriptionTags = static_cast<uint8_t>(std::min<uint16_t>(m->descriptionTags, 255));
+      if (m->spots)
+        for (size_t k = 0; k < MarkupFacts::kSpotKinds; ++k)
+          if (m->spots->count(static_cast<MarkupFacts::SpotKind>(k))) b.spots |= 1u << k;
+      b.has = MarkupBrief::kFacts | (m->hasViewport ? MarkupBrief::kViewport : 0) |
+              (m->lang && !trimWhitespace(*m->lang).empty() ? MarkupBrief::kLang : 0) |
+              (!m->robots.empty() ? MarkupBrief::kRobots : 0) |
+              (m->robotsInBody ? MarkupBrief::kRobotsInBody : 0) |
+              (m->loremIpsum ? MarkupBrief::kLorem : 0) |
+              (!m->canonicals.empty() ? MarkupBrief::kCanonicals : 0);
     }
     const int code = statusCode(*r);
     Indexability v = Indexability::Indexable;
@@ -299,6 +333,7 @@ void AuditRun::runAll() {
   AuditRun side(*this, sideFindings);
   auto laterGroups = [&side] {
     pthread_setname_np(pthread_self(), "zel-audit");  // for profilers and top -H
+    checkContent(side);
     checkImages(side);
     checkLinks(side);
     checkDirectives(side);
@@ -318,7 +353,6 @@ void AuditRun::runAll() {
   checkAddresses(*this);
   checkTitlesAndDescriptions(*this);
   checkHeadings(*this);
-  checkContent(*this);
   if (second.joinable())
     second.join();
   else

@@ -42,6 +42,29 @@ class AuditRun {
   // The record for an address (with or without a fragment or a trailing "/"), or null.
   ZelUrl* find(std::string_view address) const;
   const MarkupFacts* markup(const ZelUrl* r) const;
+  // What most checks ask of a page's markup facts, read once a page when the
+  // site is classified: the facts themselves are read back (a decoding each
+  // time) only where the brief says there is more. Null for a record that is
+  // not a page of the site, or has no facts.
+  struct MarkupBrief {
+    uint64_t textHash = 0;
+    uint8_t titleTags = 0, descriptionTags = 0;  // at most 255
+    uint8_t spots = 0;  // a bit for each kind of spot the page has
+    uint8_t has = 0;    // the bits below
+    enum : uint8_t {
+      kFacts = 1,
+      kViewport = 2,
+      kLang = 4,  // a lang attribute that is not blank
+      kRobots = 8,
+      kRobotsInBody = 16,
+      kLorem = 32,
+      kCanonicals = 64,
+    };
+    bool hasSpot(uint8_t kind) const { return (spots >> kind) & 1; }
+  };
+  const MarkupBrief* brief(const ZelUrl* r) const;
+  // The facts of a page that has spots of the kind, else null.
+  const MarkupFacts* markupWithSpots(const ZelUrl* r, uint8_t kind) const;
   ResponseHeaders headers(const ZelUrl* r) const;
   // The values of a header (case-insensitive name) in the order received.
   std::vector<std::string> headerValues(const ZelUrl* r, std::string_view name) const;

@@ -62,7 +62,8 @@ void checkCanonicals(AuditRun& run) {
   for (ZelUrl* page : run.pages) {
     const std::string canonical = page->getCanonical();
     const std::vector<std::string> fromHeaders = headerCanonicals(run, page);
-    const MarkupFacts* m = run.markup(page);
+    const AuditRun::MarkupBrief* b = run.brief(page);
+    const MarkupFacts* m = b && !(b->has & b->kCanonicals) ? nullptr : run.markup(page);
     if (canonical.empty() && fromHeaders.empty()) run.add(Issue::CanonicalMissing, page);
     if (m && !m->canonicals.empty() && !isAbsolute(m->canonicals.front()))
       run.add(Issue::CanonicalRelative, page, m->canonicals.front());

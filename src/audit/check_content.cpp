@@ -18,7 +18,7 @@ void thinContent(AuditRun& run) {
   if (!run.in.seo || !run.in.settings || !run.in.settings->boolForKey("SEOEnabled")) return;
   for (ZelUrl* r : run.in.seo->getCollection())
     if (r->getWordCount() < run.limits.thinContent)
-      run.add(Issue::ContentThin, r, strf("%lld words", static_cast<long long>(r->getWordCount())));
+      run.add(Issue::ContentThin, r, std::to_string(r->getWordCount()) + " words");
 }
 
 void duplicateText(AuditRun& run) {
@@ -26,8 +26,8 @@ void duplicateText(AuditRun& run) {
   // (its second, for the first) and its size.
   std::vector<std::pair<uint64_t, uint32_t>> byHash;  // (hash, page number)
   for (uint32_t k = 0; k < run.pages.size(); ++k)
-    if (const MarkupFacts* m = run.markup(run.pages[k]); m && m->textHash)
-      byHash.emplace_back(m->textHash, k);
+    if (const AuditRun::MarkupBrief* b = run.brief(run.pages[k]); b && b->textHash)
+      byHash.emplace_back(b->textHash, k);
   std::sort(byHash.begin(), byHash.end());
   struct Group {
     uint32_t first, second, size;
@@ -83,11 +83,11 @@ void checkContent(AuditRun& run) {
   for (const ZelUrl* r : *run.in.records)
     if (r->isInternal() && isSoft404(*r)) run.add(Issue::ContentSoft404, r);
   for (const ZelUrl* page : run.pages) {
-    const MarkupFacts* m = run.markup(page);
-    if (!m) continue;
-    if (m->loremIpsum) run.add(Issue::ContentLoremIpsum, page);
-    if (!m->lang || trimWhitespace(*m->lang).empty()) run.add(Issue::ContentMissingLang, page);
-    if (!m->hasViewport) run.add(Issue::ContentMissingViewport, page);
+    const AuditRun::MarkupBrief* b = run.brief(page);
+    if (!b) continue;
+    if (b->has & b->kLorem) run.add(Issue::ContentLoremIpsum, page);
+    if (!(b->has & b->kLang)) run.add(Issue::ContentMissingLang, page);
+    if (!(b->has & b->kViewport)) run.add(Issue::ContentMissingViewport, page);
   }
 }
 
@@ -115,7 +115,7 @@ void checkImages(AuditRun& run) {
     }
     if (noAltTotal) run.add(Issue::ImageMissingAlt, page, firstFew(noAlt, noAltTotal));
     if (longAltTotal) run.add(Issue::ImageAltTooLong, page, firstFew(longAlt, longAltTotal));
-    if (const MarkupFacts* m = run.markup(page); spotCount(m, MarkupFacts::ImageWithoutSize))
+    if (const MarkupFacts* m = run.markupWithSpots(page, MarkupFacts::ImageWithoutSize))
       run.add(Issue::ImageMissingSize, page, spotsText(*m, MarkupFacts::ImageWithoutSize));
   }
   for (const ZelUrl* r : *run.in.records) {

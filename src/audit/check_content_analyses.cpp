@@ -74,10 +74,10 @@ void findNearDuplicates(AuditRun& run, ContentAnalysis& content) {
     if (run.verdict(page) != Indexability::Indexable) continue;
     const Signature* signature = content.signature(page);
     if (!signature) continue;
-    const MarkupFacts* m = run.markup(page);
+    const AuditRun::MarkupBrief* b = run.brief(page);
     pages.push_back(page);
     signatures.push_back(signature);
-    groups.push_back(m ? m->textHash : 0);
+    groups.push_back(b ? b->textHash : 0);
   }
   const double threshold = content.settings().nearDuplicateThreshold / 100.0;
   const std::vector<NearDuplicatePair> pairs = nearDuplicatePairs(signatures, groups, threshold);

@@ -13,7 +13,9 @@ namespace {
 // The page's directives from its meta tags and headers, as one text.
 std::string directivesOf(AuditRun& run, const ZelUrl* page) {
   std::string all;
-  if (const MarkupFacts* m = run.markup(page)) all = m->robots;
+  const AuditRun::MarkupBrief* b = run.brief(page);
+  if (!b || (b->has & b->kRobots))
+    if (const MarkupFacts* m = run.markup(page)) all = m->robots;
   for (const std::string& v : run.headerValues(page, "X-Robots-Tag")) all += "," + v;
   return all;
 }
@@ -40,7 +42,7 @@ void checkDirectives(AuditRun& run) {
               noarchive && nosnippet ? "noarchive, nosnippet"
               : noarchive            ? "noarchive"
                                      : "nosnippet");
-    if (const MarkupFacts* m = run.markup(page); m && m->robotsInBody)
+    if (const AuditRun::MarkupBrief* b = run.brief(page); b && (b->has & b->kRobotsInBody))
       run.add(Issue::DirectiveRobotsInBody, page);
   }
   // A crawl started from a sitemap: the pages it lists are its links.

@@ -104,8 +104,8 @@ void checkPage(AuditRun& run, Alternates& alternates, const ZelUrl* page) {
   if (redirected.total) run.add(Issue::HreflangToRedirect, page, redirected.text());
   if (noindex.total) run.add(Issue::HreflangToNoindex, page, noindex.text());
   if (nonCanonical.total) run.add(Issue::HreflangToNonCanonical, page, nonCanonical.text());
-  const MarkupFacts* m = run.markup(page);
-  if (self && m && m->lang && !trimWhitespace(*m->lang).empty() &&
+  const MarkupFacts* m = self ? run.markup(page) : nullptr;
+  if (m && m->lang && !trimWhitespace(*m->lang).empty() &&
       !equalsIgnoreCase(selfLang, "x-default") &&
       primaryLanguage(selfLang) != primaryLanguage(*m->lang))
     run.add(Issue::HreflangLangMismatch, page,

@@ -97,7 +97,7 @@ void checkLinks(AuditRun& run) {
     inlinks(run, page);
     if (page->getDistanceFromHome() > run.limits.maxDepth)
       run.add(Issue::LinkDeepPage, page, strf("%d clicks", page->getDistanceFromHome()));
-    if (const MarkupFacts* m = run.markup(page); spotCount(m, MarkupFacts::EmptyLink))
+    if (const MarkupFacts* m = run.markupWithSpots(page, MarkupFacts::EmptyLink))
       run.add(Issue::LinkEmptyText, page, spotsText(*m, MarkupFacts::EmptyLink));
   }
   privateAddresses(run);

@@ -34,13 +34,13 @@ void checkSecurity(AuditRun& run) {
   for (const ZelUrl* page : run.pages) {
     if (!startsWith(page->getActualurl(), "https://")) continue;
     headers(run, page);
-    const MarkupFacts* m = run.markup(page);
     const std::pair<Issue, MarkupFacts::SpotKind> kSpotIssues[] = {
         {Issue::SecurityMixedContent, MarkupFacts::InsecureResource},
         {Issue::SecurityInsecureForm, MarkupFacts::InsecureForm},
         {Issue::SecurityProtocolRelative, MarkupFacts::ProtocolRelative}};
     for (const auto& [issue, kind] : kSpotIssues)
-      if (spotCount(m, kind)) run.add(issue, page, spotsText(*m, kind));
+      if (const MarkupFacts* m = run.markupWithSpots(page, kind))
+        run.add(issue, page, spotsText(*m, kind));
   }
 }
 

@@ -14,7 +14,8 @@ namespace zel::audit {
 
 namespace {
 
-std::string lengthText(size_t n) { return strf("%zu characters", n); }
+// Asked of most pages of a site: no format string to read.
+std::string lengthText(size_t n) { return std::to_string(n) + " characters"; }
 
 // "also on <address>" for a record of a group of two or more.
 std::string alsoOn(const std::vector<ZelUrl*>& group, const ZelUrl* r) {
@@ -66,7 +67,9 @@ void pageTitleChecks(AuditRun& run) {
     const size_t length = utf8Length(title);
     if (!title.empty() && static_cast<int64_t>(length) < run.limits.titleMin)
       run.add(Issue::TitleTooShort, page, lengthText(length));
-    if (const MarkupFacts* m = run.markup(page)) {
+    const AuditRun::MarkupBrief* b = run.brief(page);
+    const bool several = !b || b->titleTags > 1 || b->descriptionTags > 1;
+    if (const MarkupFacts* m = several ? run.markup(page) : nullptr) {
       if (m->titleTags > 1)
         run.add(Issue::TitleMultiple, page, strf("%d title tags", m->titleTags));
       if (m->descriptionTags > 1)
@@ -91,7 +94,7 @@ void checkHeadings(AuditRun& run) {
     for (ZelUrl* r : run.in.seo->getCollection()) {
       if (!r->getIsHTML()) continue;
       if (r->h1Count() == 0) run.add(Issue::HeadingMissingH1, r);
-      if (r->h1Count() > 1) run.add(Issue::HeadingMultipleH1, r, strf("%d h1", r->h1Count()));
+      if (r->h1Count() > 1) run.add(Issue::HeadingMultipleH1, r, std::to_string(r->h1Count()) + " h1");
     }
   }
   // Pages by a hash of their first h1 (and their place, so that each group keeps
@@ -109,11 +112,9 @@ void checkHeadings(AuditRun& run) {
         run.add(Issue::HeadingH1TooLong, page, lengthText(utf8Length(h1)));
         break;
       }
-    const MarkupFacts* m = run.markup(page);
-    if (!m) continue;
-    if (spotCount(m, MarkupFacts::EmptyHeading))
+    if (const MarkupFacts* m = run.markupWithSpots(page, MarkupFacts::EmptyHeading))
       run.add(Issue::HeadingEmpty, page, spotsText(*m, MarkupFacts::EmptyHeading));
-    if (spotCount(m, MarkupFacts::SkippedHeadingLevel))
+    if (const MarkupFacts* m = run.markupWithSpots(page, MarkupFacts::SkippedHeadingLevel))
       run.add(Issue::HeadingSkippedLevel, page, spotsText(*m, MarkupFacts::SkippedHeadingLevel));
   }
   std::sort(byH1.begin(), byH1.end());

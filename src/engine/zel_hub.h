@@ -21,6 +21,7 @@
 #include "parser/page_content.h"
 #include "platform/platform.h"
 #include "seo/zel_seo_manager.h"
+#include "url/kept_response_headers.h"
 #include "url/kx_data_source.h"
 #include "url/rendered_facts.h"
 #include "url/zel_link_graph.h"
@@ -196,8 +197,15 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   bool shouldCacheData() const override;
   // Records keep their final response's header fields from now on (for the
   // host's audit and window; off by default, since they cost memory).
-  void setKeepsResponseHeaders(bool keep) { keepsResponseHeaders_ = keep; }
-  bool keepsResponseHeaders() const override { return keepsResponseHeaders_; }
+  // Every field, or those of a rule.
+  void setKeepsResponseHeaders(bool keep) {
+    keptHeaders_ = keep ? std::optional<KeptHeaderRule>(KeptHeaderRule()) : std::nullopt;
+  }
+  void setKeptResponseHeaders(KeptHeaderRule rule) { keptHeaders_ = std::move(rule); }
+  bool keepsResponseHeaders() const { return keptHeaders_.has_value(); }
+  const KeptHeaderRule* keptResponseHeaders() const override {
+    return keptHeaders_ ? &*keptHeaders_ : nullptr;
+  }
   // Hooks of later stages that response handling calls at the end of loading.
   bool performSoft404CheckOnThisUrl(ZelUrl* record) override;
 
@@ -222,8 +230,9 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
                                             Status* why) override;
   // With a receiver set (the host's; none by default), every HTML page of the site
   // is also scanned for its MarkupFacts, in the same pass, and the facts go to the
-  // receiver with the record when the page's links are extracted.
-  using MarkupFactsReceiver = std::function<void(ZelUrl*, MarkupFacts&&)>;
+  // receiver with the record when the page's links are extracted, in their
+  // compact form (encodeMarkupFacts).
+  using MarkupFactsReceiver = std::function<void(ZelUrl*, std::string&&)>;
   void setMarkupFactsReceiver(MarkupFactsReceiver receiver) {
     markupFactsReceiver_ = std::move(receiver);
   }
@@ -361,7 +370,7 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   int64_t badCollectionCount_ = 0;
   bool crawlFinished_ = false;
   bool stopPressed_ = false;
-  bool keepsResponseHeaders_ = false;
+  std::optional<KeptHeaderRule> keptHeaders_;
   int unrenderedPages_ = 0;
   std::string unrenderedReason_;
   std::unique_ptr<ZelSEOManager> seoManager_;

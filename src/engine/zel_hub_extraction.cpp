@@ -201,7 +201,7 @@ ZelHub::ExtractionStep ZelHub::parsePageForExtraction(
     const bool readsContent = wantsMarkup && gathererInHand_ && contentReceiver_;
     if (readsContent && !textInHand_)
       textInHand_ = copyPageText(*contentReader_, r->sharedData(), *html, *gathererInHand_);
-    if (wantsMarkup && gathererInHand_) markupFactsReceiver_(r, gathererInHand_->take());
+    if (wantsMarkup && gathererInHand_) markupFactsReceiver_(r, gathererInHand_->takeEncoded());
     if (readsContent && textInHand_) readPageContentLater(r, std::move(*textInHand_));
     textInHand_.reset();
     gathererInHand_.reset();

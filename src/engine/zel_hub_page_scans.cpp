@@ -126,6 +126,7 @@ std::shared_ptr<PageScan> ZelHub::startPageScan(ZelUrl* r) {
     // The content itself is read later, on its own thread: the scan's end holds up extraction.
     if (scan->parser && scan->reader)
       scan->text = copyPageText(*scan->reader, scan->body, *scan->parser, *scan->gatherer);
+    if (scan->parser && scan->gatherer) scan->gatherer->encodeFacts();
     scan->done.store(true, std::memory_order_release);
     loop->postFromAnyThread([alive] {
       if (auto hub = alive.lock()) (*hub)->runReadyExtractions();

@@ -201,7 +201,7 @@ void ZelHub::sendAsyncServerRequest(ZelUrl* r) {
   if (!r->getRedir().empty()) req.setHeader("Referer", withoutUserInfo(r->getRedir()));
   if (r->getRedir() == a) req.setHeader("Referer", withoutUserInfo(r->getLinkUrl()));
   if (u) {
-    req.setHeader("Host", u->port() ? strf("%s:%i", u->host().c_str(), *u->port()) : u->host());
+    req.setHeader("Host", u->port() ? u->host() + ":" + std::to_string(*u->port()) : u->host());
   }
   const std::string language = d.stringOrEmpty("customHeaderAcceptLanguage");
   req.setHeader("Accept-Language", language.empty() ? "*" : language);

@@ -204,7 +204,7 @@ class HtmlScanner {
 
   ZelParser& p_;
   PageFactsCollector* c_;
-  bool attrs_ = false;  // the collector wants attribute calls
+  ScanCollector* attrs_ = nullptr;  // the collector that wants attribute calls, if any
   const char* d_;
   size_t n_;
   ScanSettings s_;

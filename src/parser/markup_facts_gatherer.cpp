@@ -186,10 +186,7 @@ void MarkupFactsGatherer::keepSpot(MarkupFacts::SpotKind kind, MarkupSpot spot) 
   facts_.spots->add(kind, std::move(spot));
 }
 
-void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
-  tag_.kind = kOther;  // its fields are cleared below, for a tag of a kind that matters
-  if (t.inStyle || t.name.empty()) return;
-  if (bodyPass_) hash_.boundary();
+void MarkupFactsGatherer::tagOpenedSlowly(ZelParser& p, const TagEvent& t) {
   const std::string_view n = t.name;
   if (keepMain_ && bodyPass_) {
     if (!mainText_.empty() && mainText_.back() != ' ') mainText_ += ' ';
@@ -222,7 +219,7 @@ void MarkupFactsGatherer::tagOpened(ZelParser& p, const TagEvent& t) {
   }
   if (kind == kAnchor && bodyPass_) endAnchor(p);  // an anchor opened inside another ends it
   if (kind == kOther) return;
-  tag_.clear();
+  tag_ = Open();
   tag_.kind = kind;
   tag_.headPass = !bodyPass_;
   tag_.start = t.start;
@@ -240,32 +237,32 @@ void MarkupFactsGatherer::attribute(ZelParser&, const TagEvent&, std::string_vie
     structuredMarks_ = is("itemscope") || is("typeof") ||
                        (is("type") && findIgnoreCase(value, "ld+json") != std::string_view::npos);
   if (tag_.kind == kOther || end == ValueEnd::End) return;
-  // Assigned in place where there is nothing to unescape: the buffers are kept
-  // from tag to tag.
-  auto take = [&](std::string& into) {
-    if (value.find('&') == std::string_view::npos)
-      into.assign(value.data(), value.size());
-    else
-      into = unescapeEntities(value);
+  auto take = [&](std::string_view& into, Field room) {
+    if (value.find('&') == std::string_view::npos) {
+      into = value;
+    } else {
+      decoded_[room] = unescapeEntities(value);
+      into = decoded_[room];
+    }
   };
   switch (tag_.kind) {
     case kHtml:
       if (is("lang")) {
-        take(tag_.lang);
+        take(tag_.lang, kLang);
         tag_.hasLang = true;
       }
       break;
     case kMeta:
       if (is("name"))
-        take(tag_.name);
+        take(tag_.name, kName);
       else if (is("content"))
-        take(tag_.content);
+        take(tag_.content, kContent);
       break;
     case kLink:
       if (is("rel"))
-        take(tag_.rel);
+        take(tag_.rel, kRel);
       else if (is("href"))
-        take(tag_.href);
+        take(tag_.href, kHref);
       break;
     case kImg:
       if (is("width"))
@@ -273,29 +270,29 @@ void MarkupFactsGatherer::attribute(ZelParser&, const TagEvent&, std::string_vie
       else if (is("height"))
         tag_.height = true;
       else if (is("alt")) {
-        take(tag_.alt);
+        take(tag_.alt, kAlt);
         tag_.hasAlt = true;
       }
       [[fallthrough]];
     case kSource:
       if (is("src"))
-        take(tag_.src);
+        take(tag_.src, kSrc);
       else if (is("srcset"))
-        take(tag_.srcset);
+        take(tag_.srcset, kSrcset);
       break;
     case kForm:
-      if (is("action")) take(tag_.action);
+      if (is("action")) take(tag_.action, kAction);
       break;
     case kAnchor:
       if (is("href")) {
-        take(tag_.href);
+        take(tag_.href, kHref);
         tag_.hasHref = true;
       } else if (is("aria-label") || is("title")) {
-        take(tag_.label);
+        take(tag_.label, kLabel);
       }
       break;
     case kResource:
-      if (is("src")) take(tag_.src);
+      if (is("src")) take(tag_.src, kSrc);
       break;
     default:
       break;
@@ -398,7 +395,12 @@ void MarkupFactsGatherer::closeBodyTag(ZelParser& p) {
       noteAddress(p, tag_.href, false, "link");
       anchorOpen_ = true;
       anchorHasText_ = hasText(tag_.label);
-      anchorHref_.assign(trimmed(tag_.href));
+      anchorHref_ = trimmed(tag_.href);
+      if (anchorHref_.data() >= decoded_[kHref].data() &&
+          anchorHref_.data() < decoded_[kHref].data() + decoded_[kHref].size()) {
+        anchorHrefDecoded_.assign(anchorHref_);  // its room is the next anchor's
+        anchorHref_ = anchorHrefDecoded_;
+      }
       anchorStart_ = tag_.start;
       break;
     case kResource:
@@ -429,7 +431,7 @@ std::string MarkupFactsGatherer::mainTextOf(std::string_view gathered) {
 void MarkupFactsGatherer::endAnchor(ZelParser& p) {
   if (!anchorOpen_) return;
   anchorOpen_ = false;
-  if (!anchorHasText_) addSpot(MarkupFacts::EmptyLink, std::move(anchorHref_), p, anchorStart_);
+  if (!anchorHasText_) addSpot(MarkupFacts::EmptyLink, std::string(anchorHref_), p, anchorStart_);
 }
 
 void MarkupFactsGatherer::endHeading(ZelParser& p) {

@@ -58,7 +58,14 @@ class VisibleTextHash {
 class MarkupFactsGatherer final : public ScanCollector {
  public:
   bool wantsAttributes() const override { return true; }
-  void tagOpened(ZelParser& p, const TagEvent& t) override;
+  // Most tags of a page matter to nothing but the text's word boundaries: they
+  // are done with here, the rest in tagOpenedSlowly.
+  void tagOpened(ZelParser& p, const TagEvent& t) override {
+    tag_.kind = kOther;  // its fields are cleared for a tag of a kind that matters
+    if (t.inStyle || t.name.empty()) return;
+    if (bodyPass_) hash_.boundary();
+    if (keepMain_ || mayMatter(t.name)) tagOpenedSlowly(p, t);
+  }
   void tagClosed(ZelParser& p, const TagEvent& t, std::string_view raw, bool endedByGt) override;
   void attribute(ZelParser& p, const TagEvent& t, std::string_view name, bool wordInitial,
                  std::string_view value, char quote, ValueEnd end, size_t valueEndOffset,
@@ -69,6 +76,15 @@ class MarkupFactsGatherer final : public ScanCollector {
 
   // The facts of the scan; the gatherer is spent.
   MarkupFacts take() { return std::move(facts_); }
+  // The facts in their compact form (encodeMarkupFacts), made once: a scan's
+  // worker makes them, so that the run loop only hands them on.
+  void encodeFacts() {
+    if (encoded_.empty()) encodeMarkupFacts(facts_, encoded_);
+  }
+  std::string takeEncoded() {
+    encodeFacts();
+    return std::move(encoded_);
+  }
   const MarkupFacts& facts() const { return facts_; }
 
   // Asked before the scan: keep the page's main text, its visible text outside
@@ -98,25 +114,31 @@ class MarkupFactsGatherer final : public ScanCollector {
     kResource,
   };
   static Kind kindOf(std::string_view name);
-  // The attributes of the tag being read that matter to its kind.
+  // False for a tag that is of no kind and no heading, by its length and first
+  // letter (true may be either).
+  static bool mayMatter(std::string_view n) {
+    switch (n[0] | 0x20) {
+      case 'a': return n.size() == 1 || n.size() == 5;
+      case 'e': case 'f': case 'l': case 'm': case 't': case 'v': return n.size() == 4 || n.size() == 5;
+      case 'h': return n.size() == 2 || n.size() == 4;
+      case 'i': return n.size() == 3 || n.size() == 6;
+      case 's': return n.size() == 6;
+      default: return false;
+    }
+  }
+  void tagOpenedSlowly(ZelParser& p, const TagEvent& t);
+  // The attributes of the tag being read that matter to its kind: views of the
+  // page's bytes (which outlive the scan), or of decoded_ where a value had
+  // entities to unescape.
   struct Open {
     Kind kind = kOther;
     bool headPass = false;
-    int level = 0;  // headings
     size_t start = 0;
-    std::string name, content, rel, href, src, srcset, action, lang, alt, label;
+    std::string_view name, content, rel, href, src, srcset, action, lang, alt, label;
     bool width = false, height = false, hasAlt = false, hasLang = false, hasHref = false;
-    // Keeps the strings' buffers: a page has many tags.
-    void clear() {
-      kind = kOther;
-      level = 0;
-      // Most are empty already: a tag fills one or two.
-      for (std::string* s :
-           {&name, &content, &rel, &href, &src, &srcset, &action, &lang, &alt, &label})
-        if (!s->empty()) s->clear();
-      width = height = hasAlt = hasLang = hasHref = false;
-    }
   };
+  // One room a field: a decoded value stays until the tag is read.
+  enum Field : uint8_t { kName, kContent, kRel, kHref, kSrc, kSrcset, kAction, kLang, kAlt, kLabel };
   struct PendingCanonical {
     size_t start;
     std::string href;
@@ -137,7 +159,9 @@ class MarkupFactsGatherer final : public ScanCollector {
   void noteAddress(ZelParser& p, std::string_view address, bool resource, const char* what);
 
   MarkupFacts facts_;
+  std::string encoded_;
   Open tag_;
+  std::string decoded_[kLabel + 1];
   bool bodyPass_ = false;
   bool headMetasInBody_ =
       false;  // the body pass begins after a head (robots there are in the body)
@@ -151,7 +175,8 @@ class MarkupFactsGatherer final : public ScanCollector {
   bool structuredMarks_ = false;
   // The anchor and the heading open in the body, if any.
   bool anchorOpen_ = false, anchorHasText_ = false;
-  std::string anchorHref_;
+  std::string_view anchorHref_;
+  std::string anchorHrefDecoded_;
   size_t anchorStart_ = 0;
   int headingLevel_ = 0, lastHeadingLevel_ = 0;
   bool headingHasText_ = false;

@@ -20,6 +20,12 @@ class PageFactsCollector final : public ScanCollector {
   PageFactsCollector(ZelParser& parser, ScanCollector* next);
 
   bool wantsAttributes() const override;
+  // Who is to be told of attributes: this collector when it reads them itself,
+  // else the next one directly (a call less an attribute), else none.
+  ScanCollector* attributeReceiver() {
+    if (collectNames_ || includeAlt_ || validate_) return this;
+    return nextWantsAttributes_ ? next_ : nullptr;
+  }
   // The scanner calls these three for every tag and text run; their common paths
   // are inline, below.
   void tagOpened(ZelParser&, const TagEvent&) override;

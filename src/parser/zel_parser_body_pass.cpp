@@ -348,7 +348,7 @@ size_t HtmlScanner::bodyTagAttributes(const Tag& t, int kind) {
         takeSrcValue(a, k == 2, kOther);
       }
     }
-    if (attrs_) c_->attribute(p_, t.ev, nm, wi, a.value, a.quote, a.end, a.endPos, linkValue);
+    if (attrs_) attrs_->attribute(p_, t.ev, nm, wi, a.value, a.quote, a.end, a.endPos, linkValue);
   });
 
   if (c_) c_->tagClosed(p_, t.ev, view(t.ev.start, e.pos), e.how == ValueEnd::Gt);

@@ -19,7 +19,7 @@ HtmlScanner::HtmlScanner(ZelParser& parser, PageFactsCollector* collector)
   s_.aggressiveSRCSearch = d.boolForKey("aggressiveSRCSearch");
   s_.searchMetaDataForURLs = d.boolForKey("searchMetaDataForURLs");
   s_.htmlValidationEnabled = d.boolForKey("htmlValidationEnabled");
-  attrs_ = c_ && c_->wantsAttributes();
+  attrs_ = c_ ? c_->attributeReceiver() : nullptr;
 }
 
 void HtmlScanner::run() {

@@ -20,6 +20,7 @@ struct UrlError;
 class Defaults;
 class Log;
 class ZelUrl;
+struct KeptHeaderRule;
 class ZelLinkInstance;
 class ZelLinkGraph;
 
@@ -42,8 +43,9 @@ class ZelRecordOwner {
   virtual bool shouldCacheData() const = 0;
   virtual bool startingPointWasXML() const = 0;
   virtual bool stopPressed() const = 0;
-  // Whether records keep their final response's header fields (the host asks).
-  virtual bool keepsResponseHeaders() const = 0;
+  // Which of their final response's header fields records keep (the host asks;
+  // null: none).
+  virtual const KeptHeaderRule* keptResponseHeaders() const = 0;
 
   // ---- Look-up tables and collections ------------------------------------------
   // Where the records and their link instances live.

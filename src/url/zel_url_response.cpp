@@ -246,8 +246,15 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
   if (response.isHttp && handleHeaderRefresh(connection, response)) return;
 
   setResponseTimeInterval(getTimeSinceSent());
-  if (response.isHttp && owner_->keepsResponseHeaders())
-    setResponseHeaders(KeptResponseHeaders::from(response.headers));
+  if (const KeptHeaderRule* rule = response.isHttp ? owner_->keptResponseHeaders() : nullptr) {
+    KeptResponseHeaders kept = KeptResponseHeaders::from(response.headers, *rule);
+    if (rule->noListOnPlainHttp && kept.headers.empty() && !kept.truncated &&
+        !startsWith(response.url, "https://")) {
+      if (getResponseHeaders()) dropResponseHeaders();  // an earlier response's
+    } else {
+      setResponseHeaders(std::move(kept));
+    }
+  }
   auto length = response.headerExact("Content-Length");
   if (!length) length = response.header("Content-Length");
   setFileSizeCompressed(length ? leadingInteger(*length) : 0);
@@ -297,7 +304,7 @@ void ZelUrl::didReceiveResponse(UrlConnection& connection, const UrlResponse& re
       setStatus(localized("blocked by Cloudflare"));
       setRetryCount(1);
     } else {
-      setStatus(strf("%i %s", code, reasonPhraseForStatusCode(code).c_str()));
+      setStatus(std::to_string(code) + " " + reasonPhraseForStatusCode(code));
     }
     const bool head = connection.originalRequest().method == "HEAD";
     if (code == 429) {

@@ -341,5 +341,23 @@ TEST_F(RecordTest, SeoTermsLastModifiedDatesTitlesAndShortenedAddresses) {
   EXPECT_EQ(shortened.substr(0, 27), accented.substr(0, 24) + "...");
 }
 
+// The bounds count every field of the response; the rule picks which of those
+// within them a record keeps.
+TEST(KeptResponseHeaders, RuleKeepsNamedFieldsWithinTheBoundsOfAll) {
+  HeaderList fields;
+  for (int n = 0; n < 40; ++n) fields.emplace_back("X-Field-" + std::to_string(n), "v");
+  fields[3] = {"x-robots-tag", "noindex"};
+  fields[35] = {"Link", "<https://a.test/>; rel=canonical"};  // past the 32 fields
+  KeptHeaderRule rule;
+  rule.names = {"X-Robots-Tag", "Link"};
+  const KeptResponseHeaders kept = KeptResponseHeaders::from(fields, rule);
+  ASSERT_EQ(kept.headers.size(), 1u);
+  EXPECT_EQ(kept.headers[0].first, "x-robots-tag");
+  EXPECT_TRUE(kept.truncated);
+  fields.resize(10);
+  EXPECT_FALSE(KeptResponseHeaders::from(fields, rule).truncated);
+  EXPECT_EQ(KeptResponseHeaders::from(fields).headers.size(), 10u);  // no names: every field
+}
+
 }  // namespace
 }  // namespace zel
