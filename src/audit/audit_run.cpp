@@ -24,7 +24,7 @@ static_assert(MarkupFacts::kSpotKinds <= 8, "a bit a kind in MarkupBrief::spots"
 struct AuditRun::Shared {
   std::vector<ZelUrl*> pages, sitePages;
   std::vector<uint8_t> targetKinds;  // by graph index, filled by classify
-  std::vector<MarkupBrief> briefs;    // by graph index, filled by classify
+  std::vector<MarkupBrief> briefs;   // by graph index, filled by classify
   // By graph index: bit 31 any inbound link that is not a resource's, bit 30 a
   // followed link to a page, the rest the number of links to a page.
   std::vector<uint32_t> inlinks;

@@ -49,8 +49,8 @@ class AuditRun {
   struct MarkupBrief {
     uint64_t textHash = 0;
     uint8_t titleTags = 0, descriptionTags = 0;  // at most 255
-    uint8_t spots = 0;  // a bit for each kind of spot the page has
-    uint8_t has = 0;    // the bits below
+    uint8_t spots = 0;                           // a bit for each kind of spot the page has
+    uint8_t has = 0;                             // the bits below
     enum : uint8_t {
       kFacts = 1,
       kViewport = 2,

@@ -94,7 +94,8 @@ void checkHeadings(AuditRun& run) {
     for (ZelUrl* r : run.in.seo->getCollection()) {
       if (!r->getIsHTML()) continue;
       if (r->h1Count() == 0) run.add(Issue::HeadingMissingH1, r);
-      if (r->h1Count() > 1) run.add(Issue::HeadingMultipleH1, r, std::to_string(r->h1Count()) + " h1");
+      if (r->h1Count() > 1)
+        run.add(Issue::HeadingMultipleH1, r, std::to_string(r->h1Count()) + " h1");
     }
   }
   // Pages by a hash of their first h1 (and their place, so that each group keeps

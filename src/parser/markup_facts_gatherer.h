@@ -118,12 +118,23 @@ class MarkupFactsGatherer final : public ScanCollector {
   // letter (true may be either).
   static bool mayMatter(std::string_view n) {
     switch (n[0] | 0x20) {
-      case 'a': return n.size() == 1 || n.size() == 5;
-      case 'e': case 'f': case 'l': case 'm': case 't': case 'v': return n.size() == 4 || n.size() == 5;
-      case 'h': return n.size() == 2 || n.size() == 4;
-      case 'i': return n.size() == 3 || n.size() == 6;
-      case 's': return n.size() == 6;
-      default: return false;
+      case 'a':
+        return n.size() == 1 || n.size() == 5;
+      case 'e':
+      case 'f':
+      case 'l':
+      case 'm':
+      case 't':
+      case 'v':
+        return n.size() == 4 || n.size() == 5;
+      case 'h':
+        return n.size() == 2 || n.size() == 4;
+      case 'i':
+        return n.size() == 3 || n.size() == 6;
+      case 's':
+        return n.size() == 6;
+      default:
+        return false;
     }
   }
   void tagOpenedSlowly(ZelParser& p, const TagEvent& t);
@@ -138,7 +149,18 @@ class MarkupFactsGatherer final : public ScanCollector {
     bool width = false, height = false, hasAlt = false, hasLang = false, hasHref = false;
   };
   // One room a field: a decoded value stays until the tag is read.
-  enum Field : uint8_t { kName, kContent, kRel, kHref, kSrc, kSrcset, kAction, kLang, kAlt, kLabel };
+  enum Field : uint8_t {
+    kName,
+    kContent,
+    kRel,
+    kHref,
+    kSrc,
+    kSrcset,
+    kAction,
+    kLang,
+    kAlt,
+    kLabel
+  };
   struct PendingCanonical {
     size_t start;
     std::string href;

@@ -136,7 +136,8 @@ size_t HtmlScanner::headTag(const Tag& t, bool& inScript) {
         metaProperty_ = v;
     }
     if (attrs_)
-      attrs_->attribute(p_, t.ev, a.name, a.wordInitial, a.value, a.quote, a.end, a.endPos, linkValue);
+      attrs_->attribute(p_, t.ev, a.name, a.wordInitial, a.value, a.quote, a.end, a.endPos,
+                        linkValue);
   });
 
   if (c_) c_->tagClosed(p_, t.ev, view(lt, end.pos), end.how == ValueEnd::Gt);
