@@ -54,15 +54,14 @@ void RecordAddressTable::keepKeyOf(const ZelUrl* record) {
   if (slot.record == record->graphIndex() && slot.at == kOwn) slot.at = store(key);
 }
 
-ZelUrl* RecordAddressTable::find(std::string_view key) const {
+ZelUrl* RecordAddressTable::find(std::string_view key, uint32_t hash) const {
   if (slots_.empty()) return nullptr;
-  const Slot& slot = slots_[probe(key, hashOf(key))];
+  const Slot& slot = slots_[probe(key, hash)];
   return slot.record == kEmpty ? nullptr : graph_.record(slot.record);
 }
 
-void RecordAddressTable::prefetch(std::string_view key, int stage) const {
+void RecordAddressTable::prefetch(uint32_t hash, int stage) const {
   if (slots_.empty()) return;
-  const uint32_t hash = hashOf(key);
   const Slot& home = slots_[hash & (slots_.size() - 1)];
   if (stage == 0) return __builtin_prefetch(&home);
   if (home.record == kEmpty || home.hash != hash) return;

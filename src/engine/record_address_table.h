@@ -30,10 +30,16 @@ class RecordAddressTable {
   void set(std::string_view key, ZelUrl* record);
   // Before `record`'s link address changes: a key read from it gets its own copy.
   void keepKeyOf(const ZelUrl* record);
-  ZelUrl* find(std::string_view key) const;
-  // Asks the memory ahead for what find(key) reads, changing nothing: stage 0 the
-  // key's slot; stage 1, some work later, the key text that slot names.
-  void prefetch(std::string_view key, int stage) const;
+  ZelUrl* find(std::string_view key) const { return find(key, hashOf(key)); }
+  // The same with the key's hashOf, for a key looked up in steps (hashed once).
+  ZelUrl* find(std::string_view key, uint32_t hash) const;
+  // Asks the memory ahead for what find(key) reads (by the key's hash), changing
+  // nothing: stage 0 the key's slot; stage 1, some work later, the key text that
+  // slot names.
+  void prefetch(uint32_t hash, int stage) const;
+  static uint32_t hashOf(std::string_view key) {
+    return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
+  }
   // False when there was no such key.
   bool erase(std::string_view key);
   size_t size() const { return used_; }
@@ -48,9 +54,6 @@ class RecordAddressTable {
     uint64_t at = 0;
   };
   static constexpr uint64_t kOwn = UINT64_MAX;
-  static uint32_t hashOf(std::string_view key) {
-    return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
-  }
   // Not for kOwn.
   static const char* bytesAt(uint64_t at) { return reinterpret_cast<const char*>(at); }
   std::string_view keyOf(const Slot& slot) const;

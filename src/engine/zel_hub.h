@@ -343,12 +343,12 @@ class ZelHub : public kxDataSource<ZelUrl>, public ZelRecordOwner {
   bool urlIsInformationPage(std::string_view address) const;
   // The known record for an address (not `ignore`), or the first record that
   // redirects to it; nullptr when there is none.
-  ZelUrl* weHaveThisOneAlready(std::string_view address, const ZelUrl* ignore,
-                               bool internal) const;
+  // `addressHash`, when given, is RecordAddressTable::hashOf(address).
+  ZelUrl* weHaveThisOneAlready(std::string_view address, const ZelUrl* ignore, bool internal,
+                               std::optional<uint32_t> addressHash = std::nullopt) const;
   // `doWeHaveThisURL:inDictionary:internal:` for each of the two tables.
-  ZelUrl* doWeHaveThisURL(std::string_view address,
-                          const RecordAddressTable& dictionary,
-                          bool internal) const;
+  ZelUrl* doWeHaveThisURL(std::string_view address, const RecordAddressTable& dictionary,
+                          bool internal, std::optional<uint32_t> addressHash = std::nullopt) const;
   const std::vector<ZelUrl*>* doWeHaveThisURL(
       std::string_view address,
       const AddressGroups& dictionary,

@@ -97,7 +97,8 @@ void ZelHub::processLink(std::string& href, const std::string& linkText, const L
   // Classify.
   if (target.absoluteString().find("/../") != std::string::npos)
     target = dealWithUpADirectory(target);
-  lookupDictionary_.prefetch(target.absoluteString(), 0);
+  const uint32_t addressHash = RecordAddressTable::hashOf(target.absoluteString());
+  lookupDictionary_.prefetch(addressHash, 0);
   graph_.prefetchText(linkText, 1);
   // A web page's link to the user's disk is external and never opened (the Part
   // would fetch it as a new target): no site may probe the user's files.
@@ -115,13 +116,13 @@ void ZelHub::processLink(std::string& href, const std::string& linkText, const L
   if (!internal && d.boolForKey("internalOnly") && fileType <= 0) return;
   const std::string& absolute = target.absoluteString();
   if (shouldBeIgnored(absolute) && !urlIsInformationPage(absolute)) return;
-  lookupDictionary_.prefetch(absolute, 1);
+  lookupDictionary_.prefetch(addressHash, 1);
   const std::string rel = parser.getRel();
   if (containsIgnoreCase(rel, "dns-prefetch") || containsIgnoreCase(rel, "preconnect")) return;
 
   auto lineNumber = parser.getLineNumber();
   std::optional<int32_t> line = lineNumber ? std::optional<int32_t>(*lineNumber) : std::nullopt;
-  ZelUrl* known = weHaveThisOneAlready(absolute, nullptr, internal);
+  ZelUrl* known = weHaveThisOneAlready(absolute, nullptr, internal, addressHash);
   if (known) {
     if (d.boolForKey("limitOccurrences") &&
         known->getOnpagecount() > d.integerForKey("occurrencesLimit"))

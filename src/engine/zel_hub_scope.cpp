@@ -289,10 +289,13 @@ std::string_view ZelHub::lookupKeyView(std::string_view address, bool internal,
 }
 
 ZelUrl* ZelHub::doWeHaveThisURL(std::string_view address, const RecordAddressTable& dictionary,
-                                bool internal) const {
+                                bool internal, std::optional<uint32_t> addressHash) const {
   std::string scratch;
   const std::string_view key = lookupKeyView(address, internal, scratch);
   if (key.empty()) return nullptr;
+  // Most keys are the address itself, whose hash the caller may have.
+  if (addressHash && key.data() == address.data() && key.size() == address.size())
+    return dictionary.find(key, *addressHash);
   return dictionary.find(key);
 }
 
@@ -306,10 +309,10 @@ const std::vector<ZelUrl*>* ZelHub::doWeHaveThisURL(std::string_view address,
   return it == dictionary.end() ? nullptr : &it->second;
 }
 
-ZelUrl* ZelHub::weHaveThisOneAlready(std::string_view address, const ZelUrl* ignore,
-                                     bool internal) const {
+ZelUrl* ZelHub::weHaveThisOneAlready(std::string_view address, const ZelUrl* ignore, bool internal,
+                                     std::optional<uint32_t> addressHash) const {
   if (address.empty()) return nullptr;
-  if (ZelUrl* known = doWeHaveThisURL(address, lookupDictionary_, internal);
+  if (ZelUrl* known = doWeHaveThisURL(address, lookupDictionary_, internal, addressHash);
       known && known != ignore)
     return known;
   if (!redirLookupReady_) return nullptr;

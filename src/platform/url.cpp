@@ -3,6 +3,7 @@
 #include <uriparser/Uri.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -243,13 +244,13 @@ struct ParsedBase {
 
 namespace {
 
-bool isHex(char c) {
+constexpr bool isHex(char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 // Characters of a path segment, query or fragment that need no escaping; ':'
 // only where it cannot be read as a scheme.
-bool isPlainChar(char c, bool colonToo) {
+constexpr bool isPlainChar(char c, bool colonToo) {
   if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
   switch (c) {
     case '-': case '.': case '_': case '~': case '!': case '$': case '&': case '\'':
@@ -263,15 +264,23 @@ bool isPlainChar(char c, bool colonToo) {
 }
 
 // Every byte plain or a whole %XX escape; a query or fragment may also hold ':' and '?'.
+// isPlainChar by table (asked of every byte of nearly every link): 1 plain
+// anywhere, 2 plain in a query or fragment (':' and '?').
+constexpr std::array<uint8_t, 256> kPlainBytes = [] {
+  std::array<uint8_t, 256> t{};
+  for (int c = 0; c < 256; ++c)
+    if (isPlainChar(static_cast<char>(c), false)) t[c] = 1;
+  t[static_cast<unsigned char>(':')] = t[static_cast<unsigned char>('?')] = 2;
+  return t;
+}();
+
 bool isPlainText(std::string_view s, bool queryText) {
+  const uint8_t plain = queryText ? 3 : 1;
   for (size_t i = 0; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c == '%') {
-      if (i + 2 >= s.size() || !isHex(s[i + 1]) || !isHex(s[i + 2])) return false;
-      i += 2;
-    } else if (!(queryText && c == '?') && !isPlainChar(c, queryText)) {
-      return false;
-    }
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (kPlainBytes[c] & plain) continue;
+    if (c != '%' || i + 2 >= s.size() || !isHex(s[i + 1]) || !isHex(s[i + 2])) return false;
+    i += 2;
   }
   return true;
 }
@@ -328,10 +337,16 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
   const std::string& bt = base.text_;
   const size_t authority = base.scheme_.size() + 3;
   if (bt.compare(base.scheme_.size(), 3, "://") != 0) return false;
-  // Plain loops: find_first_of with a set searches the set once per character.
-  size_t pathStart = authority;
-  while (pathStart < bt.size() && bt[pathStart] != '/' && bt[pathStart] != '?' && bt[pathStart] != '#')
-    ++pathStart;
+  // The first of '/', '?' and '#' by memchr (find_first_of searches its set once a
+  // byte).
+  auto firstOf = [](std::string_view s, size_t from) {
+    size_t end = s.size();
+    for (const char c : {'/', '?', '#'})
+      if (const void* at = std::memchr(s.data() + from, c, end - from))
+        end = static_cast<size_t>(static_cast<const char*>(at) - s.data());
+    return end;
+  };
+  const size_t pathStart = firstOf(bt, authority);
   if (std::string_view(bt).substr(authority, pathStart - authority).find('[') !=
       std::string_view::npos)
     return false;  // an IPv6 host is written in its full form
@@ -343,8 +358,10 @@ bool Url::resolvePlainPath(std::string_view reference, const Url& base) {
     return true;
   }
 
-  size_t pathEnd = 0;
-  while (pathEnd < reference.size() && reference[pathEnd] != '?' && reference[pathEnd] != '#') ++pathEnd;
+  size_t pathEnd = reference.size();
+  for (const char c : {'?', '#'})
+    if (const void* at = std::memchr(reference.data(), c, pathEnd))
+      pathEnd = static_cast<size_t>(static_cast<const char*>(at) - reference.data());
   const std::string_view refPath = reference.substr(0, pathEnd);
   std::string_view query, fragment;
   bool hasQuery = false, hasFragment = false;
@@ -483,13 +500,13 @@ std::optional<Url> Url::fromFilePath(std::string_view path) {
 }
 
 bool hasDotSegment(std::string_view path) {
-  size_t start = 0;
-  while (start <= path.size()) {
-    size_t end = path.find('/', start);
-    if (end == std::string_view::npos) end = path.size();
-    const std::string_view seg = path.substr(start, end - start);
-    if (seg == "." || seg == "..") return true;
-    start = end + 1;
+  // A segment "." or "..": a dot that starts a segment, perhaps one more, then
+  // the segment's end.
+  for (size_t dot = path.find('.'); dot != std::string_view::npos; dot = path.find('.', dot + 1)) {
+    if (dot > 0 && path[dot - 1] != '/') continue;
+    size_t end = dot + 1;
+    if (end < path.size() && path[end] == '.') ++end;
+    if (end == path.size() || path[end] == '/') return true;
   }
   return false;
 }

@@ -89,7 +89,8 @@ TEST(Url, ResolvesReferences) {
       {"http://u:p@h:8080/a?x#y", "b?z#w", "http://u:p@h:8080/b?z#w"},
       {"HTTP://[::1]:81/a/", "b", "HTTP://[0000:0000:0000:0000:0000:0000:0000:0001]:81/a/b"},
       // Plain paths, joined without the general parser: the same texts.
-      {"http://127.0.0.1:8080/s1/p.html?x#y", "p2.html?a=1&b=/c?d#top", "http://127.0.0.1:8080/s1/p2.html?a=1&b=/c?d#top"},
+      {"http://127.0.0.1:8080/s1/p.html?x#y", "p2.html?a=1&b=/c?d#top",
+       "http://127.0.0.1:8080/s1/p2.html?a=1&b=/c?d#top"},
       {"https://u@h/a/b", "/c%20d/e(1)@x;y=z", "https://u@h/c%20d/e(1)@x;y=z"},
       {"http://h/a/./b/c", "d", "http://h/a/b/d"},
       {"http://h/a/b/", "x/./y/../z", "http://h/a/b/x/z"},
@@ -98,6 +99,9 @@ TEST(Url, ResolvesReferences) {
       {"http://h/a/b/c", "x/..", "http://h/a/b/"},
       {"http://h/a/b/c", "/x/../../y/./", "http://h/y/"},
       {"http://h/a/b/c", "x//../y/.", "http://h/a/b/x/y/"},
+      {"http://h/a/b", ".../x/..y/.z", "http://h/a/.../x/..y/.z"},  // dots, no dot segments
+      {"http://h?q", "p#f", "http://h/p#f"},
+      {"http://h:81#f", "p", "http://h:81/p"},
       {"http://h/p?q#old", "#new-1", "http://h/p?q#new-1"},
       {"http://h/a/../p", "#f", "http://h/a/../p#f"},
       {"http://h/p", "#", "http://h/p#"},
