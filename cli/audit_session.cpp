@@ -25,7 +25,7 @@ AuditSession::AuditSession(ZelHub& hub, const Defaults& settings)
       content_(hub, settings, enabled_) {
   generation_ = ++lastGeneration;
   if (!enabled_) return;
-  // Pages keep only the fields the audit reads; on a plain http page those are
+  // Records keep only the fields the audit reads; on a plain http page those are
   // X-Robots-Tag and Link, and none kept reads as none sent, so most records need
   // no list at all. (An https page keeps its empty list: there an absent security
   // header is a finding.)

@@ -33,7 +33,7 @@ class AuditSession {
   AuditSession& operator=(const AuditSession&) = delete;
 
   bool enabled() const { return enabled_; }
-  // Pages keep only the response header fields the audit reads (a page's
+  // Records keep only the response header fields the audit reads (a page's
   // headers cost more memory than its other facts), unless a window asks for all.
   void keepEveryResponseHeader();
   // Facts of a page read back with a saved crawl (a page read again replaces them).
