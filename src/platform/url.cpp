@@ -263,7 +263,6 @@ constexpr bool isPlainChar(char c, bool colonToo) {
   }
 }
 
-// Every byte plain or a whole %XX escape; a query or fragment may also hold ':' and '?'.
 // isPlainChar by table (asked of every byte of nearly every link): 1 plain
 // anywhere, 2 plain in a query or fragment (':' and '?').
 constexpr std::array<uint8_t, 256> kPlainBytes = [] {
@@ -274,6 +273,7 @@ constexpr std::array<uint8_t, 256> kPlainBytes = [] {
   return t;
 }();
 
+// Every byte plain or a whole %XX escape; a query or fragment may also hold ':' and '?'.
 bool isPlainText(std::string_view s, bool queryText) {
   const uint8_t plain = queryText ? 3 : 1;
   for (size_t i = 0; i < s.size(); ++i) {
