@@ -115,10 +115,24 @@ const AuditRun::MarkupBrief* AuditRun::brief(const ZelUrl* r) const {
   return i < briefs.size() && briefs[i].has ? &briefs[i] : nullptr;
 }
 
+AuditRun::MarkupBrief AuditRun::MarkupBrief::of(const MarkupFacts& m) {
+  MarkupBrief b;
+  b.textHash = m.textHash;
+  b.titleTags = static_cast<uint8_t>(std::min<uint16_t>(m.titleTags, 255));
+  b.descriptionTags = static_cast<uint8_t>(std::min<uint16_t>(m.descriptionTags, 255));
+  for (size_t k = 0; k < MarkupFacts::kSpotKinds; ++k)
+    if (spotCount(&m, static_cast<MarkupFacts::SpotKind>(k))) b.spots |= 1u << k;
+  b.has = kFacts | (m.hasViewport ? kViewport : 0) |
+          (m.lang && !trimWhitespace(*m.lang).empty() ? kLang : 0) |
+          (!m.robots.empty() ? kRobots : 0) | (m.robotsInBody ? kRobotsInBody : 0) |
+          (m.loremIpsum ? kLorem : 0) | (!m.canonicals.empty() ? kCanonicals : 0);
+  return b;
+}
+
 const MarkupFacts* AuditRun::markupWithSpots(const ZelUrl* r, uint8_t kind) const {
   if (const MarkupBrief* b = brief(r); b && !b->hasSpot(kind)) return nullptr;
   const MarkupFacts* m = markup(r);
-  return m && m->spots && m->spots->count(static_cast<MarkupFacts::SpotKind>(kind)) ? m : nullptr;
+  return spotCount(m, static_cast<MarkupFacts::SpotKind>(kind)) ? m : nullptr;
 }
 
 ResponseHeaders AuditRun::headers(const ZelUrl* r) const {
@@ -257,19 +271,7 @@ void AuditRun::classify() {
     if (const MarkupFacts* m = markup(r)) {
       if (r->graphIndex() >= briefs.size())
         briefs.resize(std::max<size_t>(r->graphIndex() + 1, in.records->size()));
-      MarkupBrief& b = briefs[r->graphIndex()];
-      b.textHash = m->textHash;
-      b.titleTags = static_cast<uint8_t>(std::min<uint16_t>(m->titleTags, 255));
-      b.descriptionTags = static_cast<uint8_t>(std::min<uint16_t>(m->descriptionTags, 255));
-      if (m->spots)
-        for (size_t k = 0; k < MarkupFacts::kSpotKinds; ++k)
-          if (m->spots->count(static_cast<MarkupFacts::SpotKind>(k))) b.spots |= 1u << k;
-      b.has = MarkupBrief::kFacts | (m->hasViewport ? MarkupBrief::kViewport : 0) |
-              (m->lang && !trimWhitespace(*m->lang).empty() ? MarkupBrief::kLang : 0) |
-              (!m->robots.empty() ? MarkupBrief::kRobots : 0) |
-              (m->robotsInBody ? MarkupBrief::kRobotsInBody : 0) |
-              (m->loremIpsum ? MarkupBrief::kLorem : 0) |
-              (!m->canonicals.empty() ? MarkupBrief::kCanonicals : 0);
+      briefs[r->graphIndex()] = MarkupBrief::of(*m);
     }
     const int code = statusCode(*r);
     Indexability v = Indexability::Indexable;

@@ -61,6 +61,7 @@ class AuditRun {
       kCanonicals = 64,
     };
     bool hasSpot(uint8_t kind) const { return (spots >> kind) & 1; }
+    static MarkupBrief of(const MarkupFacts& facts);
   };
   const MarkupBrief* brief(const ZelUrl* r) const;
   // The facts of a page that has spots of the kind, else null.
