@@ -55,7 +55,9 @@ Status CrawlDatabaseWriter::open(const std::string& path, bool fresh) {
   // A crash loses at most what was not committed; a power cut perhaps the last
   // commits too, never the file.
   std::string sql = fresh ? "PRAGMA page_size=16384;" : "";
-  sql += "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;";
+  // A page cache of 16 MB (SQLite's default is 2 MB): rows rewritten when their
+  // records change, and the indexes' sorting, read less back from the log.
+  sql += "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-16384;";
   return db_.exec(sql);
 }
 

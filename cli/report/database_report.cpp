@@ -13,12 +13,12 @@
 #include "platform/sqlite_database.h"
 #include "platform/text_format.h"
 #include "report/content_tables.h"
-#include "report/rendered_tables.h"
+#include "report/database_tables.h"
 #include "report/markup_json.h"
 #include "report/output_file.h"
-#include "report/database_tables.h"
-#include "report/row_values.h"
 #include "report/record_fields.h"
+#include "report/rendered_tables.h"
+#include "report/row_values.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
 
@@ -36,8 +36,7 @@ struct Binder {
   // is in every address of the site, and in texts that quote them): none is stored.
   void text(int i, std::string_view s) {
     const std::string_view valid = validUtf8(s, scratch);
-    if (valid.find('@') != std::string_view::npos &&
-        valid.find("://") != std::string_view::npos)
+    if (valid.find('@') != std::string_view::npos && valid.find("://") != std::string_view::npos)
       stmt.bind(i, withoutPasswords(valid));
     else
       stmt.bind(i, valid);
@@ -468,13 +467,9 @@ const Table<LinkRow>& linksTable() {
           {"id", "INTEGER PRIMARY KEY",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.id); }},
           {"parent_id", "INTEGER REFERENCES urls(id)",
-           [](Binder& b, int i, const R& row) {
-             b.stmt.bind(i, row.parentId);
-           }},
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.parentId); }},
           {"target_id", "INTEGER REFERENCES urls(id)",
-           [](Binder& b, int i, const R& row) {
-             b.stmt.bind(i, row.targetId);
-           }},
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.targetId); }},
           {"link_text", "TEXT",
            [](Binder& b, int i, const R& row) {
              if (row.link.hasLinkText())
@@ -775,7 +770,7 @@ Status writePageMarkup(SqliteDatabase& db, const ReportContext& report) {
           {"url_id", "INTEGER PRIMARY KEY REFERENCES urls(id)",
            [](Binder& b, int i, const R& row) { b.stmt.bind(i, row.urlId); }},
           {"facts", "TEXT NOT NULL",
-           [](Binder& b, int i, const R& row) { b.json(i, markupToJson(row.facts)); }},
+           [](Binder& b, int i, const R& row) { b.stmt.bind(i, markupJsonText(row.facts)); }},
       });
   return table.write(db, [&](const auto& insert) {
     const AuditSession* session = report.auditSession();

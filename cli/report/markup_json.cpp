@@ -28,29 +28,96 @@ bool read(const Json& j, const char* key, T& into) {
   }
 }
 
-}  // namespace
-
-Json markupToJson(const MarkupFacts& f) {
-  Json j = {{"titleTags", f.titleTags},
-            {"descriptionTags", f.descriptionTags},
-            {"viewport", f.hasViewport},
-            {"robots", f.robots},
-            {"robotsInBody", f.robotsInBody},
-            {"canonicals", f.canonicals},
-            // As text: JSON numbers lose 64-bit integers in other readers.
-            {"visibleTextHash", std::to_string(f.textHash)},
-            {"loremIpsum", f.loremIpsum}};
-  if (f.lang) j["lang"] = *f.lang;
-  if (f.spots) {
-    for (int k = 0; k < MarkupFacts::kSpotKinds; ++k) {
-      const auto kind = static_cast<MarkupFacts::SpotKind>(k);
-      if (!f.spots->count(kind)) continue;
-      Json spots = Json::array();
-      for (const MarkupSpot& spot : f.spots->first(kind)) spots.push_back({spot.what, spot.line});
-      j[kSpotKeys[k]] = {{"count", f.spots->count(kind)}, {"first", std::move(spots)}};
+// A string as the JSON library dumps it: most need no escaping at all.
+void appendString(std::string& out, std::string_view s) {
+  bool plain = true;
+  for (char c : s) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u >= 0x80 || c == '"' || c == '\\') {
+      plain = false;
+      break;
     }
   }
-  return j;
+  if (plain) {
+    out += '"';
+    out += s;
+    out += '"';
+  } else {
+    out += Json(std::string(s)).dump(-1, ' ', false, Json::error_handler_t::replace);
+  }
+}
+
+void appendKey(std::string& out, const char* key) {
+  out += out.size() > 1 ? ",\"" : "\"";
+  out += key;
+  out += "\":";
+}
+
+void appendSpots(std::string& out, const MarkupFacts::Spots& spots, MarkupFacts::SpotKind kind) {
+  out += "{\"count\":";
+  out += std::to_string(spots.count(kind));
+  out += ",\"first\":[";
+  bool first = true;
+  for (const auto& [k, spot] : spots.kept) {
+    if (k != kind) continue;
+    out += first ? "[" : ",[";
+    first = false;
+    appendString(out, spot.what);
+    out += ',';
+    out += std::to_string(spot.line);
+    out += ']';
+  }
+  out += "]}";
+}
+
+}  // namespace
+
+std::string markupJsonText(const MarkupFacts& f) {
+  // The keys in the order the library's objects keep them (byte order).
+  std::string out = "{";
+  auto flag = [&](const char* key, bool on) {
+    appendKey(out, key);
+    out += on ? "true" : "false";
+  };
+  auto number = [&](const char* key, uint64_t n) {
+    appendKey(out, key);
+    out += std::to_string(n);
+  };
+  auto spots = [&](const char* key, MarkupFacts::SpotKind kind) {
+    if (!f.spots || !f.spots->count(kind)) return;
+    appendKey(out, key);
+    appendSpots(out, *f.spots, kind);
+  };
+  appendKey(out, "canonicals");
+  out += '[';
+  for (size_t i = 0; i < f.canonicals.size(); ++i) {
+    if (i) out += ',';
+    appendString(out, f.canonicals[i]);
+  }
+  out += ']';
+  number("descriptionTags", f.descriptionTags);
+  spots("emptyHeadings", MarkupFacts::EmptyHeading);
+  spots("emptyLinks", MarkupFacts::EmptyLink);
+  spots("imagesWithoutSize", MarkupFacts::ImageWithoutSize);
+  spots("insecureForms", MarkupFacts::InsecureForm);
+  spots("insecureResources", MarkupFacts::InsecureResource);
+  if (f.lang) {
+    appendKey(out, "lang");
+    appendString(out, *f.lang);
+  }
+  flag("loremIpsum", f.loremIpsum);
+  spots("protocolRelative", MarkupFacts::ProtocolRelative);
+  appendKey(out, "robots");
+  appendString(out, f.robots);
+  flag("robotsInBody", f.robotsInBody);
+  spots("skippedHeadingLevels", MarkupFacts::SkippedHeadingLevel);
+  number("titleTags", f.titleTags);
+  flag("viewport", f.hasViewport);
+  appendKey(out, "visibleTextHash");
+  out += '"';
+  out += std::to_string(f.textHash);
+  out += "\"}";
+  return out;
 }
 
 std::optional<MarkupFacts> markupFromJson(const Json& j) {

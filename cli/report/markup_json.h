@@ -8,7 +8,9 @@
 
 namespace zel::cli {
 
-Json markupToJson(const MarkupFacts& facts);
+// As the JSON library would dump the object (keys in byte order, invalid UTF-8
+// replaced), made without building it: it is written for every page.
+std::string markupJsonText(const MarkupFacts& facts);
 // nullopt for a value that is not such an object.
 std::optional<MarkupFacts> markupFromJson(const Json& json);
 

@@ -109,11 +109,17 @@ Json redactSettings(const MemoryDefaults& settings_) {
 
 std::string isoTime(std::time_t t) {
   if (t == 0) return std::string();
+  // Records fetched in the same second follow one another: the last text is kept.
+  thread_local std::time_t lastTime = 0;
+  thread_local std::string lastText;
+  if (t == lastTime) return lastText;
   std::tm tm{};
   gmtime_r(&t, &tm);
   char buf[32];
   std::strftime(buf, sizeof buf, "%Y-%m-%dT%H:%M:%SZ", &tm);
-  return buf;
+  lastTime = t;
+  lastText = buf;
+  return lastText;
 }
 
 }  // namespace zel::cli

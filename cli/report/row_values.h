@@ -74,7 +74,8 @@ class RowValues {
     return std::string_view(data_ ? data_ + from : "", size_ - from);
   }
 
-  // Binds each row in turn to `statement` and runs it; stops at the first failure.
+  // Binds each row in turn to `statement` and runs it; stops at the first
+  // failure. Texts are bound where they are: the rows outlive each run.
   Status runEach(SqliteStatement& statement) const {
     size_t at = 0;
     while (at < size_) {
@@ -105,7 +106,7 @@ class RowValues {
           uint32_t n;
           std::memcpy(&n, data_ + at, sizeof n);
           at += sizeof n;
-          statement.bind(index, std::string_view(data_ + at, n));
+          statement.bindUnowned(index, std::string_view(data_ + at, n));
           at += n;
           break;
         }

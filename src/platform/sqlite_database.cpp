@@ -9,6 +9,10 @@ SqliteDatabase::~SqliteDatabase() { close(); }
 Status SqliteDatabase::open(const std::string& path, bool create) {
   close();
   path_ = path;
+  // No count of SQLite's memory is kept, so its allocations take no global lock
+  // (a no-op once SQLite is in use).
+  static const int kNoMemoryCount = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+  (void)kNoMemoryCount;
   // One connection used by one thread: no locking needed inside SQLite.
   const int flags = SQLITE_OPEN_NOMUTEX |
                     (create ? (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) : SQLITE_OPEN_READONLY);
@@ -84,6 +88,12 @@ SqliteStatement& SqliteStatement::bind(int index, double value) {
 SqliteStatement& SqliteStatement::bind(int index, std::string_view text) {
   if (stmt_)
     sqlite3_bind_text64(stmt_, index, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+  return *this;
+}
+
+SqliteStatement& SqliteStatement::bindUnowned(int index, std::string_view text) {
+  if (stmt_)
+    sqlite3_bind_text64(stmt_, index, text.data(), text.size(), SQLITE_STATIC, SQLITE_UTF8);
   return *this;
 }
 

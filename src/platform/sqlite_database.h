@@ -61,6 +61,8 @@ class SqliteStatement {
   SqliteStatement& bind(int index, const std::string& text) {
     return bind(index, std::string_view(text));
   }
+  // The text is not copied: it must stay as it is until the statement is run or reset.
+  SqliteStatement& bindUnowned(int index, std::string_view text);
   SqliteStatement& bindNull(int index);
   // Bytes kept as they are (a BLOB).
   SqliteStatement& bindBlob(int index, std::string_view bytes);

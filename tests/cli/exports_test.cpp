@@ -2,6 +2,8 @@
 // back with real readers: nlohmann-json, a quoting CSV reader, SQLite (the
 // README's own queries, and the loader that opens a saved crawl again), and
 // libxml2 with namespaces.
+#include "report/exports.h"
+
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <libxml/xpath.h>
@@ -16,7 +18,7 @@
 #include "cli/run_zelmora.h"
 #include "engine/zel_hub.h"
 #include "report/database_loader.h"
-#include "report/exports.h"
+#include "report/markup_json.h"
 #include "report/output_file.h"
 #include "report/report_context.h"
 #include "report/text_escape.h"
@@ -32,8 +34,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::query;
-using test::Rows;
 using test::readWhole;
+using test::Rows;
 
 // RFC 4180: quoted cells may hold commas, doubled quotes and line ends. A last
 // line without its line end is dropped.
@@ -366,10 +368,9 @@ TEST_F(Exports, DatabaseLoadsBackAndWritesEveryTableAgain) {
 
 TEST_F(Exports, SitemapAndJUnitAreValidXml) {
   const auto locs = xpathTexts(file("sitemap.xml"), "/s:urlset/s:url/s:loc");
-  EXPECT_EQ(
-      std::set<std::string>(locs.begin(), locs.end()),
-      std::set<std::string>({url("/"), url("/about.html"), url("/team.html"), url("/notitle.html"),
-                             url("/stuffed.html")}))
+  EXPECT_EQ(std::set<std::string>(locs.begin(), locs.end()),
+            std::set<std::string>({url("/"), url("/about.html"), url("/team.html"),
+                                   url("/notitle.html"), url("/stuffed.html")}))
       << "the noindex page is left out";
   EXPECT_EQ(locs.size(), 5u);
   EXPECT_EQ(xpathTexts(file("sitemap.xml"), "/s:urlset/s:url[1]/s:priority"),
@@ -422,7 +423,9 @@ TEST(ExportText, BadLinksInTheTerminalAndThePasswordOfTheStartAddressHidden) {
     ++places;
   // Five places for /gone, one for each of the 99 other bad links shown.
   EXPECT_EQ(places, 5u + 99u) << printed;
-  EXPECT_NE(printed.find("Bad links inside the site (101):\n  " + masked + "/gone"), std::string::npos) << printed;
+  EXPECT_NE(printed.find("Bad links inside the site (101):\n  " + masked + "/gone"),
+            std::string::npos)
+      << printed;
   EXPECT_NE(printed.find("      and 3 more\n"), std::string::npos) << printed;
   EXPECT_NE(printed.find(masked + "/x98"), std::string::npos) << printed;
   EXPECT_EQ(printed.find(masked + "/x99"), std::string::npos) << printed;
@@ -435,9 +438,9 @@ TEST(ExportText, BadLinksInTheTerminalAndThePasswordOfTheStartAddressHidden) {
                   &paths.html, &paths.db})
     *p = dir / ("out" + std::to_string(n++));
   ASSERT_TRUE(writeExports(paths, report, stderr));
-  for (const std::string& shown : {printed, readWhole(*paths.json), readWhole(*paths.csv),
-                                   readWhole(*paths.linksCsv), readWhole(*paths.sitemap),
-                                   readWhole(*paths.junit), readWhole(*paths.html)}) {
+  for (const std::string& shown :
+       {printed, readWhole(*paths.json), readWhole(*paths.csv), readWhole(*paths.linksCsv),
+        readWhole(*paths.sitemap), readWhole(*paths.junit), readWhole(*paths.html)}) {
     EXPECT_EQ(shown.find("w0rd"), std::string::npos) << shown;
     EXPECT_NE(shown.find("bob:***@"), std::string::npos) << shown;
   }
@@ -450,6 +453,45 @@ TEST(ExportText, BadLinksInTheTerminalAndThePasswordOfTheStartAddressHidden) {
   const std::string logged = readWhole(log);
   EXPECT_NE(logged.find("bob:***@"), std::string::npos) << logged;
   EXPECT_EQ(logged.find("w0rd"), std::string::npos) << logged;
+}
+
+// A page's markup facts are written as the JSON library writes the object
+// (so a reader sees one form), and read back to the same facts.
+TEST(ExportText, MarkupFactsJsonIsTheLibrarysFormAndReadsBack) {
+  MarkupFacts none;
+  MarkupFacts all;
+  all.titleTags = 2;
+  all.descriptionTags = 65535;
+  all.hasViewport = all.robotsInBody = all.loremIpsum = true;
+  all.lang = "en-\xc3\xa9";
+  all.robots = "noindex,\"x\"\\y";
+  all.canonicals = {"/a?b=\"c\"", "\b\f\t\x01\x7f", "bad \xff\xfe utf-8"};
+  all.textHash = UINT64_MAX;
+  all.spots = std::make_unique<MarkupFacts::Spots>();
+  for (int k = 0; k < MarkupFacts::kSpotKinds; ++k)
+    for (int n = 0; n < 5; ++n)
+      all.spots->add(static_cast<MarkupFacts::SpotKind>(k),
+                     MarkupSpot{"s" + std::to_string(k) + (n == 1 ? "\n\xe2\x82" : ""), n});
+  MarkupFacts someSpots;
+  someSpots.spots = std::make_unique<MarkupFacts::Spots>();
+  someSpots.spots->add(MarkupFacts::ImageWithoutSize, MarkupSpot{"/i.png", 7});
+  someSpots.lang = "";
+  for (const MarkupFacts* facts : {&none, &all, &someSpots}) {
+    const std::string text = markupJsonText(*facts);
+    const Json parsed = Json::parse(text, nullptr, false);
+    ASSERT_FALSE(parsed.is_discarded()) << text;
+    EXPECT_EQ(parsed.dump(), text);
+    auto back = markupFromJson(parsed);
+    ASSERT_TRUE(back) << text;
+    EXPECT_EQ(markupJsonText(*back), text);
+  }
+  const std::string text = markupJsonText(all);
+  EXPECT_NE(text.find("\"emptyLinks\":{\"count\":5,\"first\":[[\"s3\",0],"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\"visibleTextHash\":\"18446744073709551615\"}"), std::string::npos);
+  EXPECT_NE(text.find("\\b\\f\\t\\u0001\x7f"), std::string::npos) << text;
+  EXPECT_NE(text.find("bad \xef\xbf\xbd\xef\xbf\xbd utf-8"), std::string::npos) << text;
+  EXPECT_EQ(markupJsonText(none).find("Headings"), std::string::npos);
 }
 
 TEST_F(Exports, UnwritableExportsFailBeforeTheCrawlAndLeaveNothing) {
@@ -561,8 +603,9 @@ TEST(ResponseHeaders, KeptWithinBoundsWrittenAndLoadedBack) {
     ReportContext report(hub, tp.defaults, timing);
     ASSERT_TRUE(writeCrawlDatabase(report, dir / "h.db").ok());
   }
-  EXPECT_EQ(query(dir / "h.db", "SELECT count(*) FROM response_headers WHERE url_id = 0 AND "
-                                "name = 'truncated'"),
+  EXPECT_EQ(query(dir / "h.db",
+                  "SELECT count(*) FROM response_headers WHERE url_id = 0 AND "
+                  "name = 'truncated'"),
             Rows({{"1"}}));
   SavedCrawl saved;
   ASSERT_TRUE(openSavedCrawl(dir / "h.db", saved).ok());
