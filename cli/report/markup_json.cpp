@@ -113,6 +113,7 @@ std::string markupJsonText(const MarkupFacts& f) {
   spots("skippedHeadingLevels", MarkupFacts::SkippedHeadingLevel);
   number("titleTags", f.titleTags);
   flag("viewport", f.hasViewport);
+  // As text: JSON numbers lose 64-bit integers in other readers.
   appendKey(out, "visibleTextHash");
   out += '"';
   out += std::to_string(f.textHash);
