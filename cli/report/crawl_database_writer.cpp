@@ -344,16 +344,10 @@ Status CrawlDatabaseWriter::apply(const Batch& b) {
     for (int64_t id : b.redirectOwners)
       if (Status s = drop.bind(1, id).run(); !s.ok()) return fail(s);
   }
-  struct Rows {
-    const RowValues& rows;
-    std::string sql;
-  } inserts[] = {{b.urls, urlRowSql()}, {b.redirects, redirectRowSql()}, {b.links, linkRowSql()}};
-  for (const Rows& r : inserts) {
-    if (r.rows.empty()) continue;
-    SqliteStatement st = prepared(r.sql);
-    if (!st.ok()) return fail(error);
-    if (Status s = r.rows.runEach(st); !s.ok()) return fail(s);
-  }
+  const std::pair<const RowValues&, RowInsert> inserts[] = {
+      {b.urls, urlRowInsert()}, {b.redirects, redirectRowInsert()}, {b.links, linkRowInsert()}};
+  for (const auto& [rows, insert] : inserts)
+    if (Status s = insert.run(db_, rows); !s.ok()) return fail(s);
   if (!b.goneLinks.empty()) {
     SqliteStatement drop = prepared("DELETE FROM links WHERE id = ?");
     if (!drop.ok()) return fail(error);
@@ -379,9 +373,7 @@ Status CrawlDatabaseWriter::apply(const Batch& b) {
       return fail(s);
   if (!b.crawl.empty()) {
     if (Status s = db_.exec("DELETE FROM crawl"); !s.ok()) return fail(s);
-    SqliteStatement st = prepared(crawlRowSql());
-    if (!st.ok()) return fail(error);
-    if (Status s = b.crawl.runEach(st); !s.ok()) return fail(s);
+    if (Status s = crawlRowInsert().run(db_, b.crawl); !s.ok()) return fail(s);
   }
   if (Status s = db_.exec("COMMIT"); !s.ok()) return fail(s);
   return Status::Ok();

@@ -89,27 +89,30 @@ class Table {
       sql += (i ? ", " : "") + std::string(columns_[i].name) + " " + columns_[i].type;
     return sql + constraints_ + ")";
   }
-  std::string insertSql(bool replace = false) const {
-    std::string sql =
-        std::string(replace ? "INSERT OR REPLACE INTO " : "INSERT INTO ") + name_ + " VALUES (";
-    for (size_t i = 0; i < columns_.size(); ++i) sql += i ? ", ?" : "?";
-    return sql + ")";
+  RowInsert insert(bool replace = false) const {
+    return {std::string(replace ? "INSERT OR REPLACE INTO " : "INSERT INTO ") + name_ + " VALUES ",
+            static_cast<int>(columns_.size())};
   }
 
-  // Creates the table and inserts every row `each` hands over.
+  // Creates the table and inserts every row `each` hands over, a group at a time.
   Status write(SqliteDatabase& db,
                const std::function<Status(const std::function<Status(const Row&)>&)>& each) const {
     if (Status s = db.exec(createSql()); !s.ok()) return s;
+    const RowInsert rows = insert();
+    const size_t per = rows.groupRows();
     Status error;
-    SqliteStatement insert = db.prepare(insertSql(), &error);
-    if (!insert.ok()) return error;
+    SqliteStatement group = db.prepare(rows.sql(per), &error);
+    if (!group.ok()) return error;
     RowValues values;
     Binder binder{values, {}};
-    return each([&](const Row& row) {
-      values.clear();
+    Status s = each([&](const Row& row) {
       capture(binder, row);
-      return values.runEach(insert);
+      if (values.rows() < per) return Status::Ok();
+      Status run = values.runEach(group, per, rows.columns, group);
+      values.clear();
+      return run;
     });
+    return s.ok() ? rows.run(db, values) : s;
   }
 
   // Adds the row's values to `binder`'s rows.
@@ -902,10 +905,10 @@ std::string runningIndexesSql() {
          "CREATE INDEX IF NOT EXISTS links_parent ON links(parent_id);";
 }
 
-std::string crawlRowSql() { return crawlTable().insertSql(); }
-std::string urlRowSql() { return urlsTable().insertSql(true); }
-std::string redirectRowSql() { return redirectsTable().insertSql(true); }
-std::string linkRowSql() { return linksTable().insertSql(true); }
+RowInsert crawlRowInsert() { return crawlTable().insert(); }
+RowInsert urlRowInsert() { return urlsTable().insert(true); }
+RowInsert redirectRowInsert() { return redirectsTable().insert(true); }
+RowInsert linkRowInsert() { return linksTable().insert(true); }
 
 void captureCrawlRow(const CrawlRowSource& source, RowValues& out) {
   Binder binder{out, {}};

@@ -57,11 +57,11 @@ UrlRowFacts finishedUrlFacts(const ReportContext& report, const std::vector<int3
 std::string runningTablesSql();
 // Their indexes (IF NOT EXISTS: made once, then kept up by SQLite).
 std::string runningIndexesSql();
-// INSERT OR REPLACE statements of those tables, and the deletes.
-std::string crawlRowSql();
-std::string urlRowSql();
-std::string redirectRowSql();
-std::string linkRowSql();
+// The inserts of those tables' rows (OR REPLACE but the crawl's).
+RowInsert crawlRowInsert();
+RowInsert urlRowInsert();
+RowInsert redirectRowInsert();
+RowInsert linkRowInsert();
 
 void captureCrawlRow(const CrawlRowSource& source, RowValues& out);
 void captureUrlRow(const ZelUrl& record, int64_t id, const UrlRowFacts& facts, RowValues& out);

@@ -3,6 +3,7 @@
 // on one thread (from the records, which only that thread may read while the
 // crawl runs) are written by another. It takes the binds of a prepared
 // statement and plays them back into one.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -76,17 +77,30 @@ class RowValues {
 
   // Binds each row in turn to `statement` and runs it; stops at the first
   // failure. Texts are bound where they are: the rows outlive each run.
-  Status runEach(SqliteStatement& statement) const {
-    size_t at = 0;
+  Status runEach(SqliteStatement& statement) const { return runEach(statement, 1, 0, statement); }
+
+  // The same, `groupRows` rows to a run of `group` (an INSERT with that many
+  // groups of `columns` values) and the rows left over one to a run of
+  // `single`: SQLite's work to start, halt and reset a statement is paid once
+  // a group instead of once a row.
+  Status runEach(SqliteStatement& group, size_t groupRows, int columns,
+                 SqliteStatement& single) const {
+    const size_t grouped = groupRows > 1 ? rows_ / groupRows * groupRows : 0;
+    size_t row = 0, at = 0;
     while (at < size_) {
+      const bool inGroup = row < grouped;
+      SqliteStatement& statement = inGroup ? group : single;
       const char tag = data_[at++];
       if (tag == 'e') {
-        if (Status s = statement.run(); !s.ok()) return s;
+        ++row;
+        if (!inGroup || row % groupRows == 0)
+          if (Status s = statement.run(); !s.ok()) return s;
         continue;
       }
-      uint16_t index;
-      std::memcpy(&index, data_ + at, sizeof index);
-      at += sizeof index;
+      uint16_t column;
+      std::memcpy(&column, data_ + at, sizeof column);
+      at += sizeof column;
+      const int index = column + (inGroup ? static_cast<int>(row % groupRows) * columns : 0);
       switch (tag) {
         case 'i': {
           int64_t v;
@@ -157,6 +171,37 @@ class RowValues {
   char* data_ = nullptr;
   size_t size_ = 0, capacity_ = 0;
   size_t rows_ = 0;
+};
+
+// An INSERT of a table's rows: its text up to the values ("INSERT INTO t
+// VALUES ") and the number of values in a row. Rows go in groups of up to 64
+// (and at most about 640 values), the rest one at a time.
+struct RowInsert {
+  std::string head;
+  int columns = 0;
+
+  size_t groupRows() const {
+    return std::max<size_t>(1, std::min<size_t>(64, 640 / static_cast<size_t>(columns)));
+  }
+  std::string sql(size_t rows) const {
+    std::string values = "(";
+    for (int i = 0; i < columns; ++i) values += i ? ",?" : "?";
+    values += ')';
+    std::string sql = head;
+    for (size_t r = 0; r < rows; ++r) (sql += r ? "," : "") += values;
+    return sql;
+  }
+  Status run(SqliteDatabase& db, const RowValues& rows) const {
+    if (rows.empty()) return Status::Ok();
+    const size_t per = groupRows();
+    Status error;
+    SqliteStatement group, single;
+    if (per > 1 && rows.rows() >= per && !(group = db.prepare(sql(per), &error)).ok())
+      return error;
+    if ((per == 1 || rows.rows() % per != 0) && !(single = db.prepare(sql(1), &error)).ok())
+      return error;
+    return rows.runEach(group.ok() ? group : single, per, columns, single);
+  }
 };
 
 }  // namespace zel::cli

@@ -21,6 +21,7 @@
 #include "report/markup_json.h"
 #include "report/output_file.h"
 #include "report/report_context.h"
+#include "report/row_values.h"
 #include "report/text_escape.h"
 #include "report/writers.h"
 #include "support/crawl_runner.h"
@@ -554,6 +555,53 @@ TEST(ExportText, HostileTextsStayWellFormed) {
     EXPECT_TRUE(isJsonNumber(number)) << number;
   for (const char* text : {"", "12kb", "0.1 s", "01", "1.", "0x1A", " 1", "nan"})
     EXPECT_FALSE(isJsonNumber(text)) << text;
+}
+
+// Rows go into SQLite a group of binds at a time: whatever the width, every
+// value lands in its own row and column, the rows after the last whole group too.
+TEST(ExportText, RowsInsertedInGroupsReadBackInPlace) {
+  test::TempDir dir;
+  const std::string path = dir.path() + "/rows.db";
+  SqliteDatabase db;
+  ASSERT_TRUE(db.open(path, true).ok());
+  auto cell = [](size_t row, int column) -> std::string {
+    switch (column % 3) {
+      case 0: return std::to_string(row * 1000 + column);
+      case 1: return "r" + std::to_string(row) + "c" + std::to_string(column) + " \xc3\xa9";
+      default: return row % 2 ? "NULL" : std::to_string(row) + ".5";
+    }
+  };
+  for (int columns : {1, 3, 70}) {
+    const std::string table = "t" + std::to_string(columns);
+    std::string create = "CREATE TABLE " + table + " (";
+    for (int c = 0; c < columns; ++c) create += (c ? ", c" : "c") + std::to_string(c);
+    ASSERT_TRUE(db.exec(create + ")").ok());
+    const RowInsert insert{"INSERT INTO " + table + " VALUES ", columns};
+    const size_t count = 2 * insert.groupRows() + 5;
+    RowValues rows;
+    for (size_t r = 0; r < count; ++r) {
+      for (int c = 0; c < columns; ++c) {
+        if (c % 3 == 0)
+          rows.bind(c + 1, static_cast<int64_t>(r * 1000 + c));
+        else if (c % 3 == 1)
+          rows.bind(c + 1, cell(r, c));
+        else if (r % 2)
+          rows.bindNull(c + 1);
+        else
+          rows.bind(c + 1, static_cast<double>(r) + 0.5);
+      }
+      rows.endRow();
+    }
+    ASSERT_TRUE(insert.run(db, rows).ok()) << columns;
+    Rows want;
+    for (size_t r = 0; r < count; ++r) {
+      want.emplace_back();
+      for (int c = 0; c < columns; ++c) want.back().push_back(cell(r, c));
+    }
+    db.close();
+    EXPECT_EQ(query(path, "SELECT * FROM " + table + " ORDER BY rowid"), want) << columns;
+    ASSERT_TRUE(db.open(path, true).ok());
+  }
 }
 
 }  // namespace
