@@ -367,8 +367,15 @@ void AuditRun::runAll() {
   uint32_t most = 0;
   for (const ZelUrl* r : *in.records) most = std::max(most, r->graphIndex());
   std::vector<int32_t> slotOf(static_cast<size_t>(most) + 1, -1);  // graph index -> byRecord
-  for (size_t issue = 0; issue < out_.byIssue_.size(); ++issue) {
-    SpillArray<Finding>& f = out_.byIssue_[issue];
+  const auto counted = [&](const Finding& f) {
+    return f.record && f.record->graphIndex() <= most ? &slotOf[f.record->graphIndex()] : nullptr;
+  };
+  // First each type's findings are put in order and made unique, and the
+  // records with any are counted: the list is then made at its size at once (on
+  // a million-page site, growing it and then trimming it held three times its
+  // size at the audit's peak).
+  size_t withIssues = 0;
+  for (SpillArray<Finding>& f : out_.byIssue_) {
     const auto inCrawlOrder = [](const Finding& a, const Finding& b) {
       if (!a.record || !b.record) return a.record && !b.record;
       return a.record->graphIndex() < b.record->graphIndex();
@@ -383,21 +390,28 @@ void AuditRun::runAll() {
                                      : seenUrls.insert(out_.address(f[i])).second;
       if (!fresh) continue;
       f[kept++] = f[i];
-      if (!f[i].record || f[i].record->graphIndex() > most) continue;
-      int32_t& slot = slotOf[f[i].record->graphIndex()];
-      if (slot < 0) {
-        slot = static_cast<int32_t>(byRecord.size());
-        byRecord.push_back({f[i].record, {}});
+      if (int32_t* slot = counted(f[i]); slot && *slot == -1) {
+        *slot = -2;
+        ++withIssues;
       }
-      byRecord[static_cast<size_t>(slot)].issues.set(issue);
     }
     f.shrinkTo(kept);
   }
+  byRecord.reserve(withIssues);
+  for (size_t issue = 0; issue < out_.byIssue_.size(); ++issue)
+    for (const Finding& f : out_.byIssue_[issue]) {
+      int32_t* slot = counted(f);
+      if (!slot) continue;
+      if (*slot < 0) {
+        *slot = static_cast<int32_t>(byRecord.size());
+        byRecord.push_back({f.record, {}});
+      }
+      byRecord[static_cast<size_t>(*slot)].issues.set(issue);
+    }
   out_.texts_.shrinkTo(out_.texts_.size());
   std::sort(byRecord.begin(), byRecord.end(), [](const auto& a, const auto& b) {
     return std::less<const ZelUrl*>()(a.record, b.record);
   });
-  byRecord.shrink_to_fit();
 }
 
 }  // namespace zel::audit
