@@ -75,14 +75,11 @@ class RowValues {
     return std::string_view(data_ ? data_ + from : "", size_ - from);
   }
 
-  // Binds each row in turn to `statement` and runs it; stops at the first
+  // Binds the rows and runs them, `groupRows` rows to a run of `group` (an
+  // INSERT with that many groups of `columns` values) and the rows left over
+  // one to a run of `single`: SQLite's work to start, halt and reset a
+  // statement is paid once a group instead of once a row. Stops at the first
   // failure. Texts are bound where they are: the rows outlive each run.
-  Status runEach(SqliteStatement& statement) const { return runEach(statement, 1, 0, statement); }
-
-  // The same, `groupRows` rows to a run of `group` (an INSERT with that many
-  // groups of `columns` values) and the rows left over one to a run of
-  // `single`: SQLite's work to start, halt and reset a statement is paid once
-  // a group instead of once a row.
   Status runEach(SqliteStatement& group, size_t groupRows, int columns,
                  SqliteStatement& single) const {
     const size_t grouped = groupRows > 1 ? rows_ / groupRows * groupRows : 0;
